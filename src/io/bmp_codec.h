@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "routines/bitmap.h"
+
+namespace corvessa {
+
+// A Windows BMP file: 24 bits per pixel, uncompressed, rows bottom-up and
+// padded to 4 bytes.
+std::vector<uint8_t> EncodeBmp(const TBitmap& picture);
+
+}  // namespace corvessa

@@ -1,0 +1,205 @@
+#include "io/jpeg_codec.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include <jpeglib.h>
+
+#include "routines/error.h"
+
+namespace corvessa {
+
+void CheckPictureSize(int64_t width, int64_t height) {
+    if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+        throw CorvessaError("Picture is too large (" + std::to_string(width) + " x " +
+                            std::to_string(height) + ")");
+}
+
+namespace {
+
+// libjpeg reports fatal errors through error_exit, which must not return.
+// We leave libjpeg with longjmp; the functions that call setjmp own no C++
+// objects with destructors, so nothing is skipped on the way out. Their
+// outcome travels back as a code and is turned into an exception only
+// after libjpeg's frames are gone.
+struct JpegErrorManager {
+    jpeg_error_mgr pub;
+    jmp_buf jump;
+};
+
+void JpegErrorExit(j_common_ptr info) {
+    longjmp(reinterpret_cast<JpegErrorManager*>(info->err)->jump, 1);
+}
+
+void JpegSilentMessage(j_common_ptr) {}  // warnings are not reported
+
+enum DecodeFailure : int { kDecodeOk = 0, kOutOfMemory = -1, kTooLarge = -2 };
+
+struct DecodeResult {
+    TBitmap* target;
+    int status;  // kDecodeOk, a negative failure, or libjpeg's message code
+    int64_t width, height;
+};
+
+// Allocation is C++ and may throw: keep it behind a boundary that does not.
+bool SizeTarget(TBitmap* target, int width, int height) noexcept {
+    try {
+        target->SetSize(width, height);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void StoreGreyRow(const JSAMPLE* in, uint8_t* out, JDIMENSION width) {
+    for (JDIMENSION x = 0; x < width; ++x) out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x];
+}
+
+// Adobe writes CMYK inverted (0 = full ink); a plain CMYK stream is not.
+void StoreCmykRow(const JSAMPLE* in, uint8_t* out, JDIMENSION width, bool inverted) {
+    for (JDIMENSION x = 0; x < width; ++x) {
+        int c = in[4 * x], m = in[4 * x + 1], y = in[4 * x + 2], k = in[4 * x + 3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        out[3 * x] = uint8_t((y * k + 127) / 255);
+        out[3 * x + 1] = uint8_t((m * k + 127) / 255);
+        out[3 * x + 2] = uint8_t((c * k + 127) / 255);
+    }
+}
+
+void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
+    jpeg_decompress_struct info;
+    JpegErrorManager err;
+    info.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = JpegErrorExit;
+    err.pub.output_message = JpegSilentMessage;
+    if (setjmp(err.jump)) {
+        result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
+        jpeg_destroy_decompress(&info);
+        return;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&info, TRUE);
+
+    result->width = info.image_width;
+    result->height = info.image_height;
+    if (int64_t(info.image_width) > kMaxPictureSide || int64_t(info.image_height) > kMaxPictureSide ||
+        int64_t(info.image_width) * info.image_height > kMaxPicturePixels) {
+        result->status = kTooLarge;
+        jpeg_destroy_decompress(&info);
+        return;
+    }
+
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    info.dct_method = JDCT_FLOAT;
+    info.do_block_smoothing = TRUE;
+    const J_COLOR_SPACE source = info.jpeg_color_space;
+    const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
+    const bool grey = info.num_components == 1;
+    info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
+    jpeg_start_decompress(&info);
+
+    if (!SizeTarget(result->target, int(info.output_width), int(info.output_height))) {
+        result->status = kOutOfMemory;
+        jpeg_destroy_decompress(&info);
+        return;
+    }
+    // Rows that are not three bytes a pixel pass through libjpeg's own
+    // scratch row, which jpeg_destroy frees.
+    JSAMPARRAY scratch = nullptr;
+    if (info.out_color_space != JCS_EXT_BGR)
+        scratch = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                            info.output_width * info.output_components, 1);
+    const bool inverted = info.saw_Adobe_marker;
+    while (info.output_scanline < info.output_height) {
+        uint8_t* out = result->target->Row(int(info.output_scanline));
+        if (!scratch) {
+            JSAMPROW row = out;
+            jpeg_read_scanlines(&info, &row, 1);
+        } else {
+            jpeg_read_scanlines(&info, scratch, 1);
+            if (grey)
+                StoreGreyRow(scratch[0], out, info.output_width);
+            else
+                StoreCmykRow(scratch[0], out, info.output_width, inverted);
+        }
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    result->status = kDecodeOk;
+}
+
+struct EncodeResult {
+    unsigned char* bytes;  // malloc'ed by libjpeg
+    unsigned long size;
+    int status;
+};
+
+void EncodeWithLibjpeg(const TBitmap* picture, EncodeResult* result) {
+    jpeg_compress_struct info;
+    JpegErrorManager err;
+    info.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = JpegErrorExit;
+    err.pub.output_message = JpegSilentMessage;
+    result->bytes = nullptr;
+    result->size = 0;
+    if (setjmp(err.jump)) {
+        result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
+        jpeg_destroy_compress(&info);
+        std::free(result->bytes);
+        result->bytes = nullptr;
+        return;
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &result->bytes, &result->size);
+    info.image_width = JDIMENSION(picture->Width());
+    info.image_height = JDIMENSION(picture->Height());
+    info.input_components = 3;
+    info.in_color_space = JCS_EXT_BGR;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 90, TRUE);
+    info.dct_method = JDCT_FLOAT;
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<uint8_t*>(picture->Row(int(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    result->status = 0;
+}
+
+CorvessaError JpegError(int code) { return CorvessaError("JPEG error #" + std::to_string(code)); }
+
+}  // namespace
+
+TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
+    TBitmap picture;
+    DecodeResult result{&picture, 0, 0, 0};
+    DecodeWithLibjpeg(data, size, &result);
+    if (result.status == kTooLarge) CheckPictureSize(result.width, result.height);
+    if (result.status == kOutOfMemory) throw CorvessaError("Not enough memory for the picture");
+    if (result.status != kDecodeOk) throw JpegError(result.status);
+    return picture;
+}
+
+std::vector<uint8_t> EncodeJpeg(const TBitmap& picture) {
+    EncodeResult result{nullptr, 0, 0};
+    EncodeWithLibjpeg(&picture, &result);
+    if (result.status != 0) throw JpegError(result.status);
+    std::vector<uint8_t> bytes(result.bytes, result.bytes + result.size);
+    std::free(result.bytes);
+    return bytes;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,35 @@
+#pragma once
+// Photo files as the user opens and saves them. Reading other formats than
+// JPEG goes through Qt's image readers, so this part links Qt Gui.
+
+#include <string>
+
+#include "routines/bitmap.h"
+
+namespace corvessa {
+
+// The general reader: the decoder is chosen by the file's extension, case
+// ignored: libjpeg for "jpg" and "jpeg", BMP for "bmp", and any further
+// format Qt reads (png, gif, ...). Throws "Unknown picture file extension
+// (.EXT)", "Cannot open file PATH", "Bitmap image is not valid" or
+// "JPEG error #N".
+TBitmap ReadPicture(const std::string& path);
+
+// Reads the file as a BMP whatever its name (any depth and compression,
+// converted to 24 bits).
+TBitmap ReadBmpFile(const std::string& path);
+
+// Open: a name containing ".bmp" (case-sensitive) is read directly as a
+// BMP, everything else through the general reader.
+TBitmap ReadPhotoFile(const std::string& path);
+
+void WriteJpegFile(const TBitmap& picture, const std::string& path);
+void WriteBmpFile(const TBitmap& picture, const std::string& path);
+// Chooses the writer by extension: JPEG, BMP, or any format Qt writes.
+void WritePictureFile(const TBitmap& picture, const std::string& path);
+
+// The patterns of the further formats the general reader accepts
+// ("*.png *.gif ..."), for an open dialog's second filter entry.
+std::string FurtherReadablePatterns();
+
+}  // namespace corvessa

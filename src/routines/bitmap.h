@@ -1,0 +1,84 @@
+#pragma once
+// TBitmap: the one image type. 24 bits per pixel, rows from the top,
+// each row 3*width bytes blue, green, red, rows stored back to back so a
+// routine can walk the whole picture through row pointers.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+namespace corvessa {
+
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kWhite{255, 255, 255};
+
+class TBitmap {
+public:
+    TBitmap() = default;
+    TBitmap(int width, int height) { SetSize(width, height); }
+    TBitmap(TBitmap&&) noexcept = default;
+    TBitmap& operator=(TBitmap&&) noexcept = default;
+    // Full-size copies are expensive: they are always spelled CopyFrom.
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return width_ == 0 || height_ == 0; }
+    size_t RowBytes() const { return size_t(width_) * 3; }
+    size_t ByteCount() const { return RowBytes() * size_t(height_); }
+
+    uint8_t* Row(int y) { return pixels_.get() + size_t(y) * RowBytes(); }
+    const uint8_t* Row(int y) const { return pixels_.get() + size_t(y) * RowBytes(); }
+    uint8_t* Data() { return pixels_.get(); }
+    const uint8_t* Data() const { return pixels_.get(); }
+
+    // Changes the size. Pixels inside both the old and new size keep their
+    // colour; newly exposed pixels are undefined until written.
+    void SetSize(int width, int height);
+    void SetWidth(int width) { SetSize(width, height_); }
+    void SetHeight(int height) { SetSize(width_, height); }
+
+    // Same size and pixels as `source`; this bitmap keeps its own fill colour.
+    void CopyFrom(const TBitmap& source);
+    // Like CopyFrom, but takes over the pixels of a bitmap that is not
+    // needed any more instead of copying them.
+    void TakePixels(TBitmap&& source) {
+        const Rgb keep = fill_;
+        *this = std::move(source);
+        fill_ = keep;
+    }
+
+    Rgb FillColor() const { return fill_; }
+    void SetFillColor(Rgb colour) { fill_ = colour; }
+    // Paints left <= x < right, top <= y < bottom (clipped to the bitmap)
+    // in the fill colour.
+    void Fill(int left, int top, int right, int bottom);
+    void FillAll() { Fill(0, 0, width_, height_); }
+
+    // Scales `source` by nearest neighbour onto the whole of this bitmap at
+    // its current size: target column x takes source column
+    // floor(x*sw/tw), target row y takes source row floor(y*sh/th).
+    void StretchDraw(const TBitmap& source);
+    // Copies `source` unscaled with its top-left pixel at (x, y); pixels
+    // falling outside this bitmap are dropped.
+    void DrawAt(const TBitmap& source, int x, int y);
+    // Copies the rectangle (0, 0, w, h) of `source` into the same place.
+    void CopyRect(const TBitmap& source, int w, int h);
+
+    uint8_t* Pixel(int x, int y) { return Row(y) + size_t(x) * 3; }
+    const uint8_t* Pixel(int x, int y) const { return Row(y) + size_t(x) * 3; }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    Rgb fill_ = kWhite;
+    std::unique_ptr<uint8_t[]> pixels_;
+};
+
+}  // namespace corvessa

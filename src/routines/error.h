@@ -1,0 +1,22 @@
+#pragma once
+// The one exception type of the program. Its text is what the user reads
+// in the message box, so it is always one of the system's own messages.
+
+#include <stdexcept>
+#include <string>
+
+namespace corvessa {
+
+class CorvessaError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline CorvessaError CannotOpenFile(const std::string& path) {
+    return CorvessaError("Cannot open file " + path);
+}
+inline CorvessaError CannotCreateFile(const std::string& path) {
+    return CorvessaError("Cannot create file " + path);
+}
+
+}  // namespace corvessa

@@ -1,0 +1,79 @@
+#include "test_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+namespace corvessa::test {
+
+TBitmap RandomBitmap(int width, int height, uint32_t seed) {
+    TBitmap b(width, height);
+    uint32_t s = seed * 2654435761u + 12345u;
+    for (size_t i = 0; i < b.ByteCount(); ++i) {
+        s = s * 1664525u + 1013904223u;
+        b.Data()[i] = uint8_t(s >> 24);
+    }
+    return b;
+}
+
+TBitmap SolidBitmap(int width, int height, Rgb colour) {
+    TBitmap b(width, height);
+    b.SetFillColor(colour);
+    b.FillAll();
+    b.SetFillColor(kWhite);
+    return b;
+}
+
+TBitmap GradientBitmap(int width, int height) {
+    TBitmap b(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = b.Pixel(x, y);
+            p[0] = uint8_t(255 * x / std::max(1, width - 1));
+            p[1] = uint8_t(255 * y / std::max(1, height - 1));
+            p[2] = uint8_t(128 + 64 * (x + y) / std::max(1, width + height));
+        }
+    return b;
+}
+
+bool SamePixels(const TBitmap& a, const TBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (size_t i = 0; i < a.RowBytes(); ++i)
+            if (a.Row(y)[i] != b.Row(y)[i]) return false;
+    return true;
+}
+
+int MaxDifference(const TBitmap& a, const TBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return 256;
+    int worst = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (size_t i = 0; i < a.RowBytes(); ++i) worst = std::max(worst, std::abs(a.Row(y)[i] - b.Row(y)[i]));
+    return worst;
+}
+
+Rgb PixelAt(const TBitmap& b, int x, int y) {
+    const uint8_t* p = b.Pixel(x, y);
+    return Rgb{p[2], p[1], p[0]};
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) throw std::runtime_error("cannot write " + path);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "corvessa-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+}  // namespace corvessa::test

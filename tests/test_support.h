@@ -1,0 +1,42 @@
+#pragma once
+// Helpers shared by the tests: pictures made on the spot and scratch folders.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "routines/bitmap.h"
+
+namespace corvessa::test {
+
+// A picture of pseudo-random pixels, the same for the same seed.
+TBitmap RandomBitmap(int width, int height, uint32_t seed);
+// A picture of one colour.
+TBitmap SolidBitmap(int width, int height, Rgb colour);
+// A smooth colour ramp, which JPEG keeps close to the original.
+TBitmap GradientBitmap(int width, int height);
+
+bool SamePixels(const TBitmap& a, const TBitmap& b);
+// The largest difference of any channel of two pictures of the same size.
+int MaxDifference(const TBitmap& a, const TBitmap& b);
+Rgb PixelAt(const TBitmap& b, int x, int y);
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& Path() const { return path_; }
+    // Path() + "/" + name
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace corvessa::test
