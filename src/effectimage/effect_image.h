@@ -1,0 +1,60 @@
+#pragma once
+// TProEffectImage: owns one picture and offers 21 whole-picture effects.
+// The program uses it as a filter engine: copy a bitmap into Picture(),
+// call one Effect_ method, copy Picture() back out.
+
+#include <functional>
+
+#include "routines/bitmap.h"
+#include "routines/random.h"
+
+namespace corvessa {
+
+struct TRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+class TProEffectImage {
+public:
+    // `random` is the program-wide generator the noise effects draw from.
+    explicit TProEffectImage(RandomGenerator& random);
+
+    TBitmap& Picture() { return picture_; }
+    const TBitmap& Picture() const { return picture_; }
+    // Called whenever an effect has changed the picture (how a window
+    // would repaint it); the component itself draws nothing.
+    void SetRepaintCallback(std::function<void()> repaint) { repaint_ = std::move(repaint); }
+
+    // Unused by every effect; kept because the component has always had them.
+    TBitmap BMP;
+    TBitmap Mask;
+
+    void Effect_Invert();
+    void Effect_AddColorNoise(int range);
+    void Effect_AddMonoNoise(int range);
+    void Effect_AntiAlias();
+    void Effect_Contrast(int strength);
+    void Effect_FishEye(int radiusFactor);
+    void Effect_GrayScale();
+    void Effect_Lightness(int strength);
+    void Effect_Darkness(int strength);
+    void Effect_Saturation(int strength);
+    void Effect_SplitBlur(int distance);
+    void Effect_GaussianBlur(int extraPasses);
+    void Effect_Mosaic(int blockSize);
+    void Effect_Twist(int radius);
+    void Effect_Splitlight(int passes);
+    void Effect_Tile(int tilesPerSide);
+    void Effect_SpotLight(int strength, TRect& rect);
+    void Effect_Trace(int passes);
+    void Effect_Emboss();
+    void Effect_Solorize(int threshold);
+    void Effect_Posterize(int levelStep);
+
+private:
+    TBitmap picture_;
+    RandomGenerator& random_;
+    std::function<void()> repaint_;
+};
+
+}  // namespace corvessa
