@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libjpeg-dev libjpeg-turbo-progs
+  libjpeg-dev libjpeg-turbo-progs libexiv2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

@@ -81,6 +81,11 @@ TBitmap ReadPicture(const std::string& path) {
     return DecodeWithQt(ReadWholeFile(path), extension.c_str(), "Bitmap image is not valid");
 }
 
+bool ReadsAsJpeg(const std::string& path) {
+    const std::string extension = Lower(ExtensionOf(path));
+    return path.find(".bmp") == std::string::npos && (extension == "jpg" || extension == "jpeg");
+}
+
 TBitmap ReadPhotoFile(const std::string& path) {
     if (path.find(".bmp") != std::string::npos) return ReadBmpFile(path);
     return ReadPicture(path);

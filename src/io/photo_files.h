@@ -22,6 +22,8 @@ TBitmap ReadBmpFile(const std::string& path);
 // Open: a name containing ".bmp" (case-sensitive) is read directly as a
 // BMP, everything else through the general reader.
 TBitmap ReadPhotoFile(const std::string& path);
+// Whether ReadPhotoFile decodes `path` with libjpeg.
+bool ReadsAsJpeg(const std::string& path);
 
 void WriteJpegFile(const TBitmap& picture, const std::string& path);
 void WriteBmpFile(const TBitmap& picture, const std::string& path);
