@@ -11,6 +11,11 @@ PACKAGES=(
   xvfb xauth
 )
 
+# `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.
+if [ "${1:-}" = "fuzz" ]; then
+  PACKAGES+=(clang-14 libclang-rt-14-dev libomp-14-dev)
+fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 #include "jpeg_fixtures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -57,5 +58,43 @@ std::vector<uint8_t> MakeJpeg(const TBitmap& picture, JpegKind kind, int quality
     std::free(out);
     return bytes;
 }
+
+std::vector<uint8_t> MakeBmp(int width, int height, int bits) {
+    const int paletteSize = bits <= 8 ? (1 << bits) : 0;
+    const uint32_t stride = ((uint32_t(width) * bits + 31) / 32) * 4;
+    const uint32_t offset = 54 + 4 * paletteSize;
+    std::vector<uint8_t> f(offset + stride * height, 0);
+    auto put = [&](size_t at, uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) f[at + i] = uint8_t(v >> (8 * i));
+    };
+    f[0] = 'B';
+    f[1] = 'M';
+    put(2, uint32_t(f.size()), 4);
+    put(10, offset, 4);
+    put(14, 40, 4);
+    put(18, uint32_t(width), 4);
+    put(22, uint32_t(height), 4);
+    put(26, 1, 2);
+    put(28, uint32_t(bits), 2);
+    put(46, uint32_t(paletteSize), 4);
+    for (int i = 0; i < paletteSize; ++i) put(54 + 4 * i, uint32_t(i * 255 / std::max(1, paletteSize - 1)) * 0x010101u, 4);
+    for (int y = 0; y < height; ++y) {
+        uint8_t* row = f.data() + offset + size_t(height - 1 - y) * stride;
+        for (int x = 0; x < width; ++x) {
+            const uint32_t index = uint32_t(x + y) % std::max(1, paletteSize);
+            const uint32_t r = x * 40 % 256, g = y * 60 % 256, b = 90;
+            switch (bits) {
+                case 1: row[x / 8] |= uint8_t(index << (7 - x % 8)); break;
+                case 4: row[x / 2] |= uint8_t(index << (x % 2 ? 0 : 4)); break;
+                case 8: row[x] = uint8_t(index); break;
+                case 16: put(size_t(row - f.data()) + 2 * x, ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3), 2); break;
+                case 24: row[3 * x] = uint8_t(b), row[3 * x + 1] = uint8_t(g), row[3 * x + 2] = uint8_t(r); break;
+                case 32: put(size_t(row - f.data()) + 4 * x, (r << 16) | (g << 8) | b, 4); break;
+            }
+        }
+    }
+    return f;
+}
+
 
 }  // namespace corvessa::test
