@@ -2,4 +2,5 @@ corvessa_test(test_effectimage
   SOURCES
     effectimage/test_blur_mosaic.cpp
     effectimage/test_point_effects.cpp
+    effectimage/test_geometric_effects.cpp
   LIBS corvessa_effectimage corvessa_testsupport)
