@@ -1,0 +1,65 @@
+#pragma once
+// Pieces the photo effect routines share and nobody else needs: asking for
+// a colour, the source/destination check, and blend passes against one
+// solid colour through per-channel tables.
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "routines/bitmap.h"
+#include "routines/blend.h"
+#include "routines/parallel.h"
+#include "routines/render_context.h"
+
+namespace corvessa {
+
+// Opens the colour chooser. A context without a chooser answers as if the
+// user had cancelled.
+inline std::optional<Rgb> AskForColor(const RenderContext& ctx) {
+    if (ctx.colorChooser == nullptr) return std::nullopt;
+    return ctx.colorChooser->ChooseColor();
+}
+
+// The routines read the source while they write the destination, so one
+// bitmap in both places would be read half rewritten.
+inline void RequireDifferent(const TBitmap& source, const TBitmap& dest, const char* routine) {
+    if (&source == &dest) throw std::invalid_argument(std::string(routine) + ": source and destination are the same bitmap");
+}
+
+// One lookup table per channel (blue, green, red as stored): a blend with a
+// constant second argument, or any other byte map, applied pixel by pixel.
+struct ChannelTables {
+    uint8_t table[3][256];
+
+    // table = F(v, colour channel): what a blend pass with a bitmap filled
+    // entirely with `colour` as its second argument gives.
+    template <BlendFn F>
+    static ChannelTables AgainstColor(Rgb colour) {
+        ChannelTables t;
+        const int channel[3] = {colour.b, colour.g, colour.r};
+        for (int c = 0; c < 3; ++c)
+            for (int v = 0; v < 256; ++v) t.table[c][v] = uint8_t(F(v, channel[c]));
+        return t;
+    }
+
+    // out may be in.
+    void Apply(const uint8_t* in, uint8_t* out, int pixels) const {
+        for (int x = 0; x < pixels; ++x) {
+            out[3 * x] = table[0][in[3 * x]];
+            out[3 * x + 1] = table[1][in[3 * x + 1]];
+            out[3 * x + 2] = table[2][in[3 * x + 2]];
+        }
+    }
+
+    // Every row of `source` through the tables into `target` (same size;
+    // may be the same bitmap).
+    void Apply(const TBitmap& source, TBitmap& target) const {
+        const int width = source.Width();
+        ForEachRow(source.Height(), source.RowBytes(),
+                   [&](int y) { Apply(source.Row(y), target.Row(y), width); });
+    }
+};
+
+}  // namespace corvessa

@@ -1,0 +1,4 @@
+corvessa_test(test_effectimage
+  SOURCES
+    effectimage/test_blur_mosaic.cpp
+  LIBS corvessa_effectimage corvessa_testsupport)
