@@ -1,5 +1,6 @@
 #include "picture_folder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -55,9 +56,9 @@ void MakePictureFolder(const std::string& appDir, int side) {
             for (size_t i = 0; i < 16; ++i) bytes[i] = uint8_t(seed * 31 + i);  // replaced on loading
             const std::string path = (folder / (std::to_string(n) + ".ssl")).string();
             FILE* file = std::fopen(path.c_str(), "wb");
-            if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-                throw std::runtime_error("cannot write " + path);
-            std::fclose(file);
+            bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+            if (file) written = std::fclose(file) == 0 && written;
+            if (!written) throw std::runtime_error("cannot write " + path);
         }
     }
 }
