@@ -294,10 +294,15 @@ TEST_F(CliBatch, NeverOverwritesAnInput) {
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", "-o", Out("done"), out_.File("a.bmp"), out_.File("other/a.bmp")});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/a.bmp")), Reference(1, 1)));
-    // The single form.
+    // The single form, and a strip into the input's folder.
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", out_.File("a.bmp"), out_.File("a.bmp")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(Slurp(out_.File("a.bmp")), before);
+    fs::create_directory(out_.File("strip"));
+    fs::copy_file(Photo(), out_.File("strip/1.bmp"));
+    run = RunRenderer({"--pic", Pic(), "--strip", "1", out_.File("strip/1.bmp"), out_.File("strip")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Slurp(out_.File("strip/1.bmp")), before);
 }
 
 // --- Errors -----------------------------------------------------------------------
@@ -314,6 +319,15 @@ TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("pic/star/3.ssl") + "\n");
 
+    fs::create_directory(Out("empty"));  // the same under another name
+    run = RunRenderer({"--pic", Out("empty"), "--look", "Weather:1", Photo(), Out("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("empty/weather/1.ssl") + "\n");
+
+    run = RunRenderer({"--pic", Out("nowhere"), "--look", "Weather:1", Photo(), Out("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("nowhere") + "\n");
+
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.xyz")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "corvessa-render: Unknown picture file extension (.xyz)\n");
@@ -322,8 +336,8 @@ TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Cannot create file"), std::string::npos) << run.err;
 
-    // Only the empty picture folder remains: no output, no temporary file.
-    EXPECT_EQ(std::distance(fs::directory_iterator(out_.Path()), fs::directory_iterator()), 1);
+    // Only the empty picture folders remain: no output, no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(out_.Path()), fs::directory_iterator()), 2);
 }
 
 TEST_F(CliErrors, CommandLinesThatMakeNoSense) {

@@ -190,7 +190,8 @@ std::string ExecutableFolder() {
 
 // The routines find their pictures under AppDir + "pic/". A picture folder
 // given by --pic under another name is reached through a private program
-// folder holding a link named "pic" to it.
+// folder holding a link named "pic" to it; messages name the folder the
+// user gave, not the link.
 class PictureFolder {
 public:
     explicit PictureFolder(const std::optional<std::string>& picDir) {
@@ -198,6 +199,8 @@ public:
             appDir_ = ExecutableFolder();
             return;
         }
+        std::error_code ec;
+        if (!fs::is_directory(*picDir, ec)) throw CannotOpenFile(*picDir);
         const fs::path dir = fs::absolute(*picDir).lexically_normal();
         const fs::path folder = dir.has_filename() ? dir : dir.parent_path();
         if (folder.filename() == "pic") {
@@ -207,10 +210,10 @@ public:
         std::string temp = (fs::temp_directory_path() / "corvessa-render.XXXXXX").string();
         if (!mkdtemp(temp.data())) throw CannotCreateFile(temp);
         linkDir_ = temp;
-        std::error_code ec;
         fs::create_directory_symlink(folder, fs::path(temp) / "pic", ec);
         if (ec) throw CannotCreateFile((fs::path(temp) / "pic").string());
         appDir_ = temp + "/";
+        userDir_ = folder.string();
     }
     ~PictureFolder() {
         if (linkDir_.empty()) return;
@@ -220,11 +223,21 @@ public:
     }
     PictureFolder(const PictureFolder&) = delete;
     PictureFolder& operator=(const PictureFolder&) = delete;
+
     const std::string& AppDir() const { return appDir_; }
+
+    // `message` with the link's path put back to the folder the user gave.
+    std::string InUserTerms(std::string message) const {
+        if (linkDir_.empty()) return message;
+        const std::string link = appDir_ + "pic";
+        for (size_t at; (at = message.find(link)) != std::string::npos;) message.replace(at, link.size(), userDir_);
+        return message;
+    }
 
 private:
     std::string appDir_;
     std::string linkDir_;
+    std::string userDir_;
 };
 
 // --- Options -----------------------------------------------------------------
@@ -364,15 +377,19 @@ void CheckNotAnInput(const std::string& input, const std::string& output) {
     if (SameFile(input, output)) throw CorvessaError(output + " is the input; it is not overwritten");
 }
 
+// Writes each thumbnail as soon as it is done, as the window shows it.
 class StripWriter : public StripView {
 public:
-    explicit StripWriter(std::string outDir) : outDir_(std::move(outDir)) {}
+    StripWriter(std::string input, std::string outDir) : input_(std::move(input)), outDir_(std::move(outDir)) {}
     void ThumbnailDone(int n, const TBitmap& picture, bool) override {
-        WriteBmpFile(picture, (fs::path(outDir_) / (std::to_string(n) + ".bmp")).string());
+        const std::string path = (fs::path(outDir_) / (std::to_string(n) + ".bmp")).string();
+        CheckNotAnInput(input_, path);
+        WriteBmpFile(picture, path);
     }
     void SetChangeColorButton(bool) override {}
 
 private:
+    std::string input_;
     std::string outDir_;
 };
 
@@ -392,7 +409,7 @@ int ListCategories() {
 }
 
 // Renders one look for every input into OUTDIR, two inputs at a time.
-int RenderBatch(const Options& options, const std::string& appDir) {
+int RenderBatch(const Options& options, const PictureFolder& pictures) {
     MakeFolder(*options.outDir);
     const std::vector<std::string>& inputs = options.positional;
 
@@ -432,7 +449,7 @@ int RenderBatch(const Options& options, const std::string& appDir) {
         // With two inputs at a time each already has a core: keep the row
         // loops of this thread on it.
         if (workers > 1) omp_set_num_threads(1);
-        Renderer renderer(options, appDir);
+        Renderer renderer(options, pictures.AppDir());
         for (size_t i; (i = next++) < inputs.size();) {
             if (!refusals[i].empty()) {
                 report(refusals[i]);
@@ -443,7 +460,7 @@ int RenderBatch(const Options& options, const std::string& appDir) {
                 WritePictureFile(renderer.Look(options.look, work), outputs[i]);
                 report("");
             } catch (const std::exception& error) {
-                report(inputs[i] + ": " + error.what());
+                report(inputs[i] + ": " + pictures.InUserTerms(error.what()));
             }
         }
     };
@@ -455,10 +472,8 @@ int RenderBatch(const Options& options, const std::string& appDir) {
     return allGood ? 0 : 1;
 }
 
-int Run(const Options& options) {
-    if (options.mode == Mode::kList) return ListCategories();
-    const PictureFolder pictures(options.picDir);
-    if (options.mode == Mode::kLook && options.outDir) return RenderBatch(options, pictures.AppDir());
+int Render(const Options& options, const PictureFolder& pictures) {
+    if (options.mode == Mode::kLook && options.outDir) return RenderBatch(options, pictures);
 
     const std::string& input = options.positional[0];
     const std::string& output = options.positional[1];
@@ -480,13 +495,23 @@ int Run(const Options& options) {
         const TBitmap work = ReadPhotoFile(input);
         MakeFolder(output);
         TBitmap thumb(kThumbSide, kThumbSide), result;
-        StripWriter writer(output);
+        StripWriter writer(input, output);
         RenderStrip(options.stripCategory, work, thumb, result, renderer.Context(), writer);
         break;
     }
     default: break;
     }
     return 0;
+}
+
+int Run(const Options& options) {
+    if (options.mode == Mode::kList) return ListCategories();
+    const PictureFolder pictures(options.picDir);
+    try {
+        return Render(options, pictures);
+    } catch (const CorvessaError& error) {
+        throw CorvessaError(pictures.InUserTerms(error.what()));
+    }
 }
 
 }  // namespace
