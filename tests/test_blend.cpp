@@ -82,6 +82,23 @@ TEST(MaskBlend, WeightsAreLuminanceRoundedHalfToEven) {
     EXPECT_EQ(MaskWeight(0, 0, 0), 0);
 }
 
+TEST(MaskBlend, EveryMaskColourWeighsAsTheExtendedFormula) {
+    // All 2^24 mask colours, one per pixel: with a black base and a white
+    // over, each result byte is the pixel's weight.
+    TBitmap mask(4096, 4096), base = SolidBitmap(4096, 4096, {0, 0, 0});
+    const TBitmap over = SolidBitmap(4096, 4096, {255, 255, 255});
+    for (uint32_t c = 0; c < (1u << 24); ++c) {
+        uint8_t* p = mask.Data() + size_t(c) * 3;
+        p[0] = uint8_t(c), p[1] = uint8_t(c >> 8), p[2] = uint8_t(c >> 16);
+    }
+    MaskBlend(base, over, mask);
+    for (uint32_t c = 0; c < (1u << 24); ++c) {
+        const uint8_t* p = base.Data() + size_t(c) * 3;
+        const int w = MaskWeight(int(c >> 16), int(uint8_t(c >> 8)), int(uint8_t(c)));
+        if (p[0] != w || p[1] != w || p[2] != w) FAIL() << "colour " << std::hex << c;
+    }
+}
+
 TEST(MaskBlend, GreyMaskMixesProportionally) {
     TBitmap base = SolidBitmap(2, 2, {0, 100, 255});
     TBitmap over = SolidBitmap(2, 2, {255, 200, 0});
