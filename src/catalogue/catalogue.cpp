@@ -125,6 +125,8 @@ bool ReadsSource(Routine routine) {
     }
 }
 
+enum class Stage { kStrip, kFullSize };
+
 void RunStep(const Step& step, Stage stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
     const std::string folder(stage == Stage::kStrip ? step.stripFolder : step.fullSizeFolder);
     const std::string number = std::to_string(step.number);
@@ -147,6 +149,23 @@ void RunStep(const Step& step, Stage stage, const TBitmap& src, TBitmap& r, cons
 }
 
 bool IsEffect(int n) { return n >= 1 && n <= kEffectCount; }
+
+// Runs `recipe` from `source` into `result`; `scratch` is T, the copy of R
+// that steps after the first read.
+void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap& result, TBitmap& scratch,
+               const RenderContext& ctx) {
+    bool resultWritten = false;
+    for (const Step& step : recipe.steps) {
+        if (step.routine == Routine::kNone) break;
+        const TBitmap* src = &source;
+        if (ReadsSource(step.routine) && resultWritten) {
+            scratch.CopyFrom(result);
+            src = &scratch;
+        }
+        RunStep(step, stage, *src, result, ctx);
+        resultWritten = true;
+    }
+}
 
 }  // namespace
 
@@ -189,21 +208,6 @@ ButtonChange FullSizeButton(int category, int n) {
     if (c->fill == StripFill::kColour) return kColourEffects[size_t(n - 1)].buttonAfterFullSize;
     if (c->fill == StripFill::kArt) return kArtEffects[size_t(n - 1)].buttonAfterFullSize;
     return ButtonChange::kKeep;
-}
-
-void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap& result, TBitmap& scratch,
-               const RenderContext& ctx) {
-    bool resultWritten = false;
-    for (const Step& step : recipe.steps) {
-        if (step.routine == Routine::kNone) break;
-        const TBitmap* src = &source;
-        if (ReadsSource(step.routine) && resultWritten) {
-            scratch.CopyFrom(result);
-            src = &scratch;
-        }
-        RunStep(step, stage, *src, result, ctx);
-        resultWritten = true;
-    }
 }
 
 void RenderStrip(int category, const TBitmap& workPhoto, TBitmap& thumbPhoto, TBitmap& resultPhoto,

@@ -7,7 +7,6 @@
 // catalogue keeps nothing between calls.
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 #include "routines/bitmap.h"
@@ -55,25 +54,29 @@ struct Category {
 };
 
 // In the order of the category numbers 1..16.
-inline constexpr std::array<Category, kCategoryCount> kCategories{{
-    // No  Caption     Button        Handler              Strip filled by      Strip     Full size  Change Color
-    {1, "Light A", "BtnLightA", "BtnLightAClick", StripFill::kOverlay, "lightA", "lightA", StripButton::kShownAfter},
-    {2, "Light B", "BtnLightB", "BtnLightBClick", StripFill::kOverlay, "lightB", "lightB", StripButton::kShownAfter},
-    {3, "Light C", "btnLightC", "btnLightCClick", StripFill::kOverlay, "lightc", "lightC", StripButton::kShownAfter},
-    {4, "Star", "BtnStar", "ImgBtnStarClick", StripFill::kOverlay, "Star", "star", StripButton::kShownAfter},
-    {5, "Amazing", "btnAmazing", "btnAmazingClick", StripFill::kOverlay, "amazing", "Amazing", StripButton::kShownAfter},
-    {6, "Weather", "BtnWeather", "BtnWeatherClick", StripFill::kOverlay, "weather", "weather", StripButton::kShownAfter},
-    {7, "Gradient", "BtnGradient", "BtnGradientClick", StripFill::kOverlay, "gradient", "gradient", StripButton::kHiddenAfter},
-    {8, "Color", "BtnColor", "ImgBtnColorClick", StripFill::kColour, "", "", StripButton::kUnchanged},
-    {9, "Texture", "BtnTexture", "BtnTextureClick", StripFill::kOverlay, "texture", "texture", StripButton::kHiddenAfter},
-    {10, "Edge A", "BtnEadge", "BtnEadgeClick", StripFill::kEdge, "edgeA", "EdgeA", StripButton::kShownAfter},
-    {11, "Edge B", "BtnEdge2", "ImgBtnEdge2Click", StripFill::kEdge, "edgeB", "EdgeB", StripButton::kShownAfter},
-    {12, "Dream A", "BtnDreamA", "BtnDreamAClick", StripFill::kOverlay, "dreamA", "dreamA", StripButton::kHiddenAfter},
-    {13, "Dream B", "btnDreamB", "btnDreamBClick", StripFill::kOverlay, "dreamB", "dreamB", StripButton::kHiddenAfter},
-    {14, "Line", "BtnLine", "BtnLineClick", StripFill::kLine, "", "", StripButton::kShownBefore},
-    {15, "Art", "BtnArt", "ImgBtnArtClick", StripFill::kArt, "", "", StripButton::kUnchanged},
-    {16, "Preset", "BtnPreset", "BtnPresetClick", StripFill::kPreset, "", "", StripButton::kHiddenBefore},
-}};
+inline constexpr std::array<Category, kCategoryCount> kCategories = [] {
+    using Fill = StripFill;
+    using Button = StripButton;
+    return std::array<Category, kCategoryCount>{{
+        // No caption     button         handler             strip filled by strip folder full size   Change Color
+        {1,   "Light A",  "BtnLightA",   "BtnLightAClick",   Fill::kOverlay, "lightA",    "lightA",   Button::kShownAfter},
+        {2,   "Light B",  "BtnLightB",   "BtnLightBClick",   Fill::kOverlay, "lightB",    "lightB",   Button::kShownAfter},
+        {3,   "Light C",  "btnLightC",   "btnLightCClick",   Fill::kOverlay, "lightc",    "lightC",   Button::kShownAfter},
+        {4,   "Star",     "BtnStar",     "ImgBtnStarClick",  Fill::kOverlay, "Star",      "star",     Button::kShownAfter},
+        {5,   "Amazing",  "btnAmazing",  "btnAmazingClick",  Fill::kOverlay, "amazing",   "Amazing",  Button::kShownAfter},
+        {6,   "Weather",  "BtnWeather",  "BtnWeatherClick",  Fill::kOverlay, "weather",   "weather",  Button::kShownAfter},
+        {7,   "Gradient", "BtnGradient", "BtnGradientClick", Fill::kOverlay, "gradient",  "gradient", Button::kHiddenAfter},
+        {8,   "Color",    "BtnColor",    "ImgBtnColorClick", Fill::kColour,  "",          "",         Button::kUnchanged},
+        {9,   "Texture",  "BtnTexture",  "BtnTextureClick",  Fill::kOverlay, "texture",   "texture",  Button::kHiddenAfter},
+        {10,  "Edge A",   "BtnEadge",    "BtnEadgeClick",    Fill::kEdge,    "edgeA",     "EdgeA",    Button::kShownAfter},
+        {11,  "Edge B",   "BtnEdge2",    "ImgBtnEdge2Click", Fill::kEdge,    "edgeB",     "EdgeB",    Button::kShownAfter},
+        {12,  "Dream A",  "BtnDreamA",   "BtnDreamAClick",   Fill::kOverlay, "dreamA",    "dreamA",   Button::kHiddenAfter},
+        {13,  "Dream B",  "btnDreamB",   "btnDreamBClick",   Fill::kOverlay, "dreamB",    "dreamB",   Button::kHiddenAfter},
+        {14,  "Line",     "BtnLine",     "BtnLineClick",     Fill::kLine,    "",          "",         Button::kShownBefore},
+        {15,  "Art",      "BtnArt",      "ImgBtnArtClick",   Fill::kArt,     "",          "",         Button::kUnchanged},
+        {16,  "Preset",   "BtnPreset",   "BtnPresetClick",   Fill::kPreset,  "",          "",         Button::kHiddenBefore},
+    }};
+}();
 
 // The category with this number, or nothing outside 1..16.
 const Category* FindCategory(int number);
@@ -129,12 +132,6 @@ Recipe EffectRecipe(int category, int n);
 // How the full-size render of effect n leaves the Change Color button:
 // Colour and Art set it per effect, all others keep it.
 ButtonChange FullSizeButton(int category, int n);
-
-enum class Stage { kStrip, kFullSize };
-
-// Runs `recipe` from `source` into `result`. `scratch` is T.
-void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap& result, TBitmap& scratch,
-               const RenderContext& ctx);
 
 // --- Entry points ----------------------------------------------------------
 
