@@ -442,7 +442,7 @@ int RenderBatch(const Options& options, const PictureFolder& pictures) {
             std::fprintf(stderr, "%scorvessa-render: %s\n", progress ? "\r\033[K" : "", line.c_str());
         }
         ++done;
-        if (progress) std::fprintf(stderr, "\r\033[K%zu of %zu rendered", done, inputs.size());
+        if (progress) std::fprintf(stderr, "\r\033[K%zu of %zu done", done, inputs.size());
     };
 
     const auto work = [&] {
