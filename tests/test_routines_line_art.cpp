@@ -48,13 +48,6 @@ TEST(TilePicture, BitmapSmallerThanTheTileShowsItsTopLeft) {
     ExpectTiled(big, original);
 }
 
-TEST(TilePicture, OnePixelTileFillsEverything) {
-    TBitmap tile = SolidBitmap(1, 1, kRed);
-    TBitmap big = RandomBitmap(9, 4, 7);
-    TilePicture(big, tile);
-    EXPECT_TRUE(AllPixels(big, kRed));
-}
-
 TEST(TilePicture, RefusesAnEmptyTile) {
     TBitmap tile, big = RandomBitmap(4, 4, 1);
     EXPECT_THROW(TilePicture(big, tile), std::invalid_argument);

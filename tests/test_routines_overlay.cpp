@@ -209,13 +209,5 @@ TEST_F(OverlayTest, ColorizeOverlayCancelChangesNothing) {
     EXPECT_TRUE(SamePixels(picture, before));
 }
 
-TEST_F(OverlayTest, ColorizeOverlayGreysFirst) {
-    // Pure red greys to 76; overlaid with (255, 255, 255) it becomes 151.
-    TBitmap picture = SolidBitmap(2, 2, kRed);
-    chooser = ScriptedChooser({kWhite});
-    ColorizeOverlay(picture, ctx);
-    EXPECT_TRUE(AllPixels(picture, Rgb{151, 151, 151}));
-}
-
 }  // namespace
 }  // namespace corvessa

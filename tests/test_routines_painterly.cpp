@@ -160,13 +160,6 @@ TEST_F(PainterlyTest, SketchBlendModesAgainstTheirFormulas) {
     }
 }
 
-TEST_F(PainterlyTest, SketchBlendLightenNeverDarkensAndDarkenNeverLightens) {
-    SketchBlend(photo, dest, 1, ctx);
-    for (size_t i = 0; i < photo.ByteCount(); ++i) ASSERT_GE(dest.Data()[i], photo.Data()[i]);
-    SketchBlend(photo, dest, 2, ctx);
-    for (size_t i = 0; i < photo.ByteCount(); ++i) ASSERT_LE(dest.Data()[i], photo.Data()[i]);
-}
-
 TEST_F(PainterlyTest, SketchBlendPencilDodgesThePhotoWithTheBlurredGreyNegative) {
     TBitmap negative = Grey(photo);
     InvertColors(negative);
