@@ -139,23 +139,6 @@ TEST_F(CategoryTable, NumbersCaptionsAndLookUp) {
     EXPECT_EQ(FindCategoryByCaption(""), nullptr);
 }
 
-TEST_F(CategoryTable, FolderSpellingsAsTheButtonsAndRecipesPassThem) {
-    const std::map<int, std::pair<std::string, std::string>> spelled = {
-        {1, {"lightA", "lightA"}},   {2, {"lightB", "lightB"}},     {3, {"lightc", "lightC"}},
-        {4, {"Star", "star"}},       {5, {"amazing", "Amazing"}},   {6, {"weather", "weather"}},
-        {7, {"gradient", "gradient"}}, {9, {"texture", "texture"}}, {10, {"edgeA", "EdgeA"}},
-        {11, {"edgeB", "EdgeB"}},    {12, {"dreamA", "dreamA"}},    {13, {"dreamB", "dreamB"}}};
-    for (const auto& [number, folders] : spelled) {
-        EXPECT_EQ(FindCategory(number)->stripFolder, folders.first) << number;
-        EXPECT_EQ(FindCategory(number)->fullSizeFolder, folders.second) << number;
-    }
-    const Step edge = EffectRecipe(16, 1).steps[2];
-    EXPECT_EQ(edge.stripFolder, "EdgeA");
-    EXPECT_EQ(edge.fullSizeFolder, "Edgea");
-    EXPECT_EQ(EffectRecipe(16, 9).steps[0].stripFolder, "dreamb");
-    EXPECT_EQ(EffectRecipe(16, 2).steps[1].stripFolder, "Gradient");
-}
-
 // Every picture any recipe names exists in a folder laid out as shipped,
 // on this case-sensitive file system, and the strip's and the full-size
 // render's spellings reach the same file.
@@ -174,14 +157,6 @@ TEST_F(CategoryTable, EveryNamedPictureIsFoundWhateverTheCase) {
                 ++named;
             }
     EXPECT_EQ(named, 12 * 10 + 16);  // overlay and edge categories, Preset steps
-}
-
-TEST_F(CategoryTable, EveryRecipeHasSteps) {
-    for (int category = 1; category <= 16; ++category)
-        for (int n = 1; n <= 10; ++n)
-            EXPECT_NE(EffectRecipe(category, n).steps[0].routine, Routine::kNone) << category << ":" << n;
-    EXPECT_EQ(EffectRecipe(0, 1).steps[0].routine, Routine::kNone);
-    EXPECT_EQ(EffectRecipe(1, 11).steps[0].routine, Routine::kNone);
 }
 
 // --- Overlay categories ----------------------------------------------------------
@@ -222,17 +197,6 @@ TEST_F(OverlayCategories, StripSqueezesAnyPhotoIntoTheWholeThumbnail) {
         EXPECT_EQ(t.Height(), kThumbSide);
     }
     EXPECT_EQ(view.repaints, std::vector<bool>(10, true));
-}
-
-TEST_F(OverlayCategories, ChangeColorReRenderTintsThePicture) {
-    ScriptedChooser chooser({Rgb{30, 90, 200}});
-    TBitmap result;
-    ImgViewClick(3, 3, work_, result, Context(&chooser));
-    ScriptedChooser again({Rgb{30, 90, 200}});
-    TBitmap expected;
-    OverlayPicture(work_, expected, "lightC", "3", Context(&again));
-    EXPECT_EQ(chooser.asked, 1);
-    EXPECT_TRUE(SamePixels(result, expected));
 }
 
 // --- Edge categories -------------------------------------------------------------
@@ -454,12 +418,6 @@ TEST_F(Dispatcher, NoCategoryOrNoEffectRendersNothing) {
     TBitmap thumb;
     RenderStrip(0, work_, thumb, result_, Context(), view);
     EXPECT_TRUE(view.events.empty());
-}
-
-TEST_F(Dispatcher, RenderingAStripTwiceGivesTheSameThumbnails) {
-    const RecordingView first = Strip(5, Context());
-    const RecordingView second = Strip(5, Context());
-    for (size_t i = 0; i < 10; ++i) EXPECT_TRUE(SamePixels(first.thumbnails[i], second.thumbnails[i]));
 }
 
 class FailingStrip : public CatalogueTest {
