@@ -1,5 +1,7 @@
 #include "effectimage/effect_image.h"
 
+#include <utility>
+
 namespace corvessa {
 
 TProEffectImage::TProEffectImage(RandomGenerator& random) : random_(random) {}
@@ -15,21 +17,27 @@ void TProEffectImage::RewriteInPlace(const std::function<void(TBitmap&)>& routin
 
 void TProEffectImage::RewriteCopy(const std::function<void(TBitmap&)>& routine) {
     if (!picture_.Empty()) {
-        TBitmap copy;
-        copy.CopyFrom(picture_);
-        routine(copy);
-        picture_.TakePixels(std::move(copy));
+        scratch_.CopyFrom(picture_);
+        routine(scratch_);
+        AdoptScratch();
     }
     NotifyRepaint();
 }
 
 void TProEffectImage::Derive(const std::function<void(const TBitmap&, TBitmap&)>& routine) {
     if (!picture_.Empty()) {
-        TBitmap target(picture_.Width(), picture_.Height());
-        routine(picture_, target);
-        picture_.TakePixels(std::move(target));
+        if (scratch_.Width() != picture_.Width() || scratch_.Height() != picture_.Height())
+            scratch_ = TBitmap(picture_.Width(), picture_.Height());
+        routine(picture_, scratch_);
+        AdoptScratch();
     }
     NotifyRepaint();
+}
+
+void TProEffectImage::AdoptScratch() {
+    const Rgb fill = picture_.FillColor();
+    std::swap(picture_, scratch_);
+    picture_.SetFillColor(fill);
 }
 
 }  // namespace corvessa

@@ -67,9 +67,16 @@ private:
     // Also serves working-copy effects whose pixels each depend on nothing
     // but their own value, so copying and rewriting fuse into one pass.
     void Derive(const std::function<void(const TBitmap& source, TBitmap& target)>& routine);
+    // Makes the finished scratch bitmap the picture; the old picture's
+    // pixels become the next call's scratch.
+    void AdoptScratch();
     void NotifyRepaint();
 
     TBitmap picture_;
+    // The working copy or destination of the last effect, kept between
+    // calls: a photo-sized buffer that is allocated afresh costs a page fault
+    // for every 4 KB on first touch, often more than the effect itself.
+    TBitmap scratch_;
     RandomGenerator& random_;
     std::function<void()> repaint_;
 };

@@ -1,0 +1,166 @@
+#pragma once
+// The effect catalogue: the sixteen categories, the recipe of each of their
+// ten effects, the strip renderer that makes a category's ten thumbnails and
+// the full-size dispatcher that renders one effect on the working photo.
+//
+// The window owns the buffers and the browser state and hands them in; the
+// catalogue keeps nothing between calls.
+
+#include <array>
+#include <string_view>
+
+#include "routines/bitmap.h"
+#include "routines/render_context.h"
+
+namespace corvessa {
+
+inline constexpr int kCategoryCount = 16;
+inline constexpr int kEffectCount = 10;
+// ThumbPhoto's size in the window design.
+inline constexpr int kThumbSide = 105;
+
+// Who fills a category's strip.
+enum class StripFill {
+    kOverlay,  // BtnLightClick: one overlay picture per thumbnail
+    kEdge,     // EdgeClick: one mask picture per thumbnail
+    kColour,   // the category's own sequences
+    kArt,
+    kPreset,
+    kLine,
+};
+
+// What a strip does with the preview's "Change Color" button, and when.
+enum class StripButton {
+    kShownAfter,   // shown once the tenth thumbnail is done
+    kHiddenAfter,  // hidden once the tenth thumbnail is done
+    kHiddenBefore, // hidden before the first thumbnail
+    kShownBefore,  // shown before the first thumbnail
+    kUnchanged,    // left alone; the full-size render sets it
+};
+
+struct Category {
+    int number;
+    std::string_view caption;   // the main window's button caption
+    std::string_view button;    // the button's object name
+    std::string_view handler;   // its click handler
+    StripFill fill;
+    // Overlay folders as the strip and the full-size render spell them
+    // (empty for categories that name their pictures per effect). The
+    // spellings differ in letter case only; pictures are found without
+    // regard to case, so both reach the same folder.
+    std::string_view stripFolder;
+    std::string_view fullSizeFolder;
+    StripButton stripButton;
+};
+
+// In the order of the category numbers 1..16.
+inline constexpr std::array<Category, kCategoryCount> kCategories = [] {
+    using Fill = StripFill;
+    using Button = StripButton;
+    return std::array<Category, kCategoryCount>{{
+        // No caption     button         handler             strip filled by strip folder full size   Change Color
+        {1,   "Light A",  "BtnLightA",   "BtnLightAClick",   Fill::kOverlay, "lightA",    "lightA",   Button::kShownAfter},
+        {2,   "Light B",  "BtnLightB",   "BtnLightBClick",   Fill::kOverlay, "lightB",    "lightB",   Button::kShownAfter},
+        {3,   "Light C",  "btnLightC",   "btnLightCClick",   Fill::kOverlay, "lightc",    "lightC",   Button::kShownAfter},
+        {4,   "Star",     "BtnStar",     "ImgBtnStarClick",  Fill::kOverlay, "Star",      "star",     Button::kShownAfter},
+        {5,   "Amazing",  "btnAmazing",  "btnAmazingClick",  Fill::kOverlay, "amazing",   "Amazing",  Button::kShownAfter},
+        {6,   "Weather",  "BtnWeather",  "BtnWeatherClick",  Fill::kOverlay, "weather",   "weather",  Button::kShownAfter},
+        {7,   "Gradient", "BtnGradient", "BtnGradientClick", Fill::kOverlay, "gradient",  "gradient", Button::kHiddenAfter},
+        {8,   "Color",    "BtnColor",    "ImgBtnColorClick", Fill::kColour,  "",          "",         Button::kUnchanged},
+        {9,   "Texture",  "BtnTexture",  "BtnTextureClick",  Fill::kOverlay, "texture",   "texture",  Button::kHiddenAfter},
+        {10,  "Edge A",   "BtnEadge",    "BtnEadgeClick",    Fill::kEdge,    "edgeA",     "EdgeA",    Button::kShownAfter},
+        {11,  "Edge B",   "BtnEdge2",    "ImgBtnEdge2Click", Fill::kEdge,    "edgeB",     "EdgeB",    Button::kShownAfter},
+        {12,  "Dream A",  "BtnDreamA",   "BtnDreamAClick",   Fill::kOverlay, "dreamA",    "dreamA",   Button::kHiddenAfter},
+        {13,  "Dream B",  "btnDreamB",   "btnDreamBClick",   Fill::kOverlay, "dreamB",    "dreamB",   Button::kHiddenAfter},
+        {14,  "Line",     "BtnLine",     "BtnLineClick",     Fill::kLine,    "",          "",         Button::kShownBefore},
+        {15,  "Art",      "BtnArt",      "ImgBtnArtClick",   Fill::kArt,     "",          "",         Button::kUnchanged},
+        {16,  "Preset",   "BtnPreset",   "BtnPresetClick",   Fill::kPreset,  "",          "",         Button::kHiddenBefore},
+    }};
+}();
+
+// The category with this number, or nothing outside 1..16.
+const Category* FindCategory(int number);
+// The category whose caption matches `caption` without regard to letter
+// case and spaces ("light a", "LIGHTA"), or nothing.
+const Category* FindCategoryByCaption(std::string_view caption);
+
+// --- Recipes -------------------------------------------------------------
+
+// The routine calls recipes are made of. S is the source photo (ThumbPhoto
+// or WorkPhoto), R is ResultPhoto.
+enum class Routine {
+    kNone,
+    kCopySource,        // R := exact copy of S
+    kGrayscale,         // Grayscale(R)
+    kOverlayPicture,    // OverlayPicture(src, R, folder, number)
+    kMaskOverlay,       // MaskOverlay(src, R, folder, number, colour)
+    kColorBurnTint,     // ColorBurnTint(R, colour)
+    kQuadColorTint,     // QuadColorTint(R)
+    kColorMaskTint,     // ColorMaskTint(src, R, colour)
+    kPictureColorTint,  // PictureColorTint(R, number = mode, colour)
+    kSketchBlend,       // SketchBlend(src, R, number = mode)
+    kContrastCurve,     // ContrastCurve(src, R)
+    kMosaicPainting,    // MosaicPainting(src, R)
+    kPencilSketch,      // PencilSketch(src, R)
+    kLinePattern,       // LinePattern(src, R, number)
+};
+
+// One routine call. Steps that read a source read S until a step of the
+// same recipe has written R; from then on they read T, a scratch copy of R
+// made just before the step, since a routine's source and result are never
+// the same buffer.
+struct Step {
+    Routine routine = Routine::kNone;
+    // Overlay folder in the strip and at full size (OverlayPicture,
+    // MaskOverlay only).
+    std::string_view stripFolder;
+    std::string_view fullSizeFolder;
+    int number = 0;  // picture number, mode or pattern number
+    Rgb colour{};
+};
+
+inline constexpr int kMaxSteps = 4;
+struct Recipe {
+    std::array<Step, kMaxSteps> steps{};  // unused steps are kNone
+};
+
+// What a render does with the preview's "Change Color" button.
+enum class ButtonChange { kKeep, kShow, kHide };
+
+// The recipe of effect n (1..10) of category `category` (1..16).
+Recipe EffectRecipe(int category, int n);
+// How the full-size render of effect n leaves the Change Color button:
+// Colour and Art set it per effect, all others keep it.
+ButtonChange FullSizeButton(int category, int n);
+
+// --- Entry points ----------------------------------------------------------
+
+// What the window does with the strip while it is rendered.
+class StripView {
+public:
+    virtual ~StripView() = default;
+    // Thumbnail n (1..10) is done: show `picture` in view n with its label;
+    // repaint the strip panel at once when `repaint` is set, so thumbnails
+    // appear one by one (the Art strip sets it for none of them).
+    virtual void ThumbnailDone(int n, const TBitmap& picture, bool repaint) = 0;
+    virtual void SetChangeColorButton(bool visible) = 0;
+};
+
+// The strip renderer of `category`: draws `workPhoto` scaled into the whole
+// of `thumbPhoto` (kept at its size; an empty one is made kThumbSide square),
+// then renders the ten thumbnails from it into `resultPhoto`, handing each
+// to `view`, and sets the Change Color button as the category's rule says.
+// A failing thumbnail throws: the ones before it have been delivered and
+// the rule's "after" part is not applied. A number outside 1..16 does
+// nothing.
+void RenderStrip(int category, const TBitmap& workPhoto, TBitmap& thumbPhoto, TBitmap& resultPhoto,
+                 const RenderContext& ctx, StripView& view);
+
+// The full-size dispatcher: renders effect `effect` of `category` from
+// `workPhoto` into `resultPhoto` and says how the Change Color button is to
+// be left. Category 0, a number outside 1..16 or an effect outside 1..10
+// renders nothing and leaves `resultPhoto` as it was.
+ButtonChange ImgViewClick(int effect, int category, const TBitmap& workPhoto, TBitmap& resultPhoto,
+                          const RenderContext& ctx);
+
+}  // namespace corvessa

@@ -1,0 +1,66 @@
+#include "picture_folder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+#include "io/jpeg_codec.h"
+#include "routines/bitmap.h"
+
+namespace corvessa::test {
+
+std::vector<PictureFolderEntry> CataloguePictureFolders() {
+    return {{"lightA", 10},   {"lightB", 10}, {"lightC", 10},  {"star", 10},   {"amazing", 10},
+            {"weather", 10},  {"gradient", 10}, {"texture", 10}, {"dreamA", 10}, {"dreamB", 10},
+            {"EdgeA", 10},    {"EdgeB", 10},  {"line", 10},    {"color", 2}};
+}
+
+namespace {
+
+// Blocks of pseudo-random grey levels and colours: light and dark areas
+// for the masks, distinct content for every picture.
+TBitmap MakePicture(int width, int height, uint32_t seed) {
+    TBitmap b(width, height);
+    uint32_t s = seed * 2654435761u + 977u;
+    const int block = 3;
+    for (int by = 0; by < height; by += block)
+        for (int bx = 0; bx < width; bx += block) {
+            s = s * 1664525u + 1013904223u;
+            const uint8_t grey = uint8_t(s >> 24);
+            const uint8_t tint = uint8_t(s >> 16);
+            for (int y = by; y < std::min(height, by + block); ++y)
+                for (int x = bx; x < std::min(width, bx + block); ++x) {
+                    uint8_t* p = b.Pixel(x, y);
+                    p[0] = grey;
+                    p[1] = uint8_t((grey + tint) / 2);
+                    p[2] = uint8_t(255 - grey / 2);
+                }
+        }
+    return b;
+}
+
+}  // namespace
+
+void MakePictureFolder(const std::string& appDir, int side) {
+    namespace fs = std::filesystem;
+    uint32_t seed = 1;
+    for (const PictureFolderEntry& entry : CataloguePictureFolders()) {
+        const fs::path folder = fs::path(appDir) / "pic" / entry.folder;
+        fs::create_directories(folder);
+        for (int n = 1; n <= entry.count; ++n, ++seed) {
+            const int width = side + int(seed % 5);
+            const int height = side - int(seed % 3);
+            std::vector<uint8_t> bytes = EncodeJpeg(MakePicture(width, height, seed));
+            for (size_t i = 0; i < 16; ++i) bytes[i] = uint8_t(seed * 31 + i);  // replaced on loading
+            const std::string path = (folder / (std::to_string(n) + ".ssl")).string();
+            FILE* file = std::fopen(path.c_str(), "wb");
+            bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+            if (file) written = std::fclose(file) == 0 && written;
+            if (!written) throw std::runtime_error("cannot write " + path);
+        }
+    }
+}
+
+}  // namespace corvessa::test

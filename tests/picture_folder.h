@@ -1,0 +1,26 @@
+#pragma once
+// A program folder with a generated pic/ folder: every overlay picture the
+// catalogue names, as small .ssl files (JPEG streams whose first 16 bytes
+// are scrambled, as in the shipped pictures). Used by the catalogue tests,
+// the command-line tests and the benchmarks.
+
+#include <string>
+#include <vector>
+
+namespace corvessa::test {
+
+struct PictureFolderEntry {
+    std::string folder;  // as spelled on disk, e.g. "lightA", "line"
+    int count;           // pictures 1.ssl .. count.ssl
+};
+
+// The folders the catalogue needs, spelled as they are stored.
+std::vector<PictureFolderEntry> CataloguePictureFolders();
+
+// Writes appDir/pic/<folder>/<n>.ssl for every entry of
+// CataloguePictureFolders(). Each picture differs from every other and
+// mixes dark and light areas; its size varies around `side` pixels so that
+// stretching to the photo is exercised.
+void MakePictureFolder(const std::string& appDir, int side = 16);
+
+}  // namespace corvessa::test

@@ -1,0 +1,384 @@
+// corvessa-render end to end: the executable on a generated photo and a
+// generated picture folder, compared with the same renders done in process.
+
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "effectimage/effect_image.h"
+#include "io/bmp_codec.h"
+#include "io/jpeg_codec.h"
+#include "io/photo_files.h"
+#include "picture_folder.h"
+#include "test_support.h"
+
+extern char** environ;
+
+using namespace corvessa;
+using namespace corvessa::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the renderer (or `program`) with `args`, capturing both outputs.
+Outcome RunRenderer(const std::vector<std::string>& args, const std::string& program = CORVESSA_RENDER_PATH) {
+    static int serial = 0;
+    const std::string base = fs::temp_directory_path() / ("corvessa-cli-" + std::to_string(getpid()) + "-" +
+                                                          std::to_string(serial++));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, (base + ".out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, (base + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    Outcome outcome;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    outcome.out = Slurp(base + ".out");
+    outcome.err = Slurp(base + ".err");
+    fs::remove(base + ".out");
+    fs::remove(base + ".err");
+    return outcome;
+}
+
+class FixedChooser : public ColorChooser {
+public:
+    explicit FixedChooser(std::optional<Rgb> answer) : answer_(answer) {}
+    std::optional<Rgb> ChooseColor() override { return answer_; }
+
+private:
+    std::optional<Rgb> answer_;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        root_ = new TempDir;
+        MakePictureFolder(root_->Path() + "/");
+        WriteBmpFile(RandomBitmap(64, 48, 5), root_->File("photo.bmp"));
+    }
+    static void TearDownTestSuite() {
+        delete root_;
+        root_ = nullptr;
+    }
+
+    static std::string Pic() { return root_->File("pic"); }
+    static std::string Photo() { return root_->File("photo.bmp"); }
+    std::string Out(const std::string& name) const { return out_.File(name); }
+
+    // The look rendered in process as the window would render it.
+    TBitmap Reference(int category, int n, bool changeColor = false, std::optional<Rgb> colour = std::nullopt) {
+        RandomGenerator random(1);
+        TProEffectImage effect(random);
+        FixedChooser chooser(colour);
+        RenderContext ctx{changeColor, &chooser, root_->Path() + "/", &effect};
+        const TBitmap work = ReadPhotoFile(Photo());
+        TBitmap result;
+        ImgViewClick(n, category, work, result, ctx);
+        return result;
+    }
+
+    static TempDir* root_;
+    TempDir out_;
+};
+
+TempDir* CliTest::root_ = nullptr;
+
+// --- Looks, one category at a time ---------------------------------------------
+
+class CliCategory : public CliTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(CliCategory, EveryEffectAsRenderedInProcess) {
+    const int category = GetParam();
+    for (int n = 1; n <= 10; ++n) {
+        const std::string out = Out(std::to_string(n) + ".bmp");
+        const Outcome run =
+            RunRenderer({"--pic", Pic(), "--look", std::to_string(category) + ":" + std::to_string(n), Photo(), out});
+        ASSERT_EQ(run.status, 0) << n << ": " << run.err;
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(out), Reference(category, n))) << n;
+    }
+}
+
+TEST_P(CliCategory, ChangeColorWithAColourAndCancelled) {
+    const int category = GetParam();
+    const int n = category == 15 ? 10 : 7;  // Art offers it on its pencil sketch only
+    const std::string look = std::string(FindCategory(category)->caption) + ":" + std::to_string(n);
+    const Outcome chosen = RunRenderer({"--pic", Pic(), "--look", look, "--color", "20,140,220", Photo(), Out("c.bmp")});
+    ASSERT_EQ(chosen.status, 0) << chosen.err;
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("c.bmp")), Reference(category, n, true, Rgb{20, 140, 220})));
+    const Outcome cancelled = RunRenderer({"--pic", Pic(), "--look", look, "--color", "cancel", Photo(), Out("x.bmp")});
+    ASSERT_EQ(cancelled.status, 0) << cancelled.err;
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("x.bmp")), Reference(category, n, true, std::nullopt)));
+}
+
+TEST_P(CliCategory, StripWritesTheTenThumbnails) {
+    const int category = GetParam();
+    const Outcome run = RunRenderer({"--pic", Pic(), "--strip", std::to_string(category), Photo(), Out("strip")});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    struct Keep : StripView {
+        std::vector<TBitmap> thumbs;
+        void ThumbnailDone(int, const TBitmap& p, bool) override { thumbs.emplace_back().CopyFrom(p); }
+        void SetChangeColorButton(bool) override {}
+    } view;
+    RandomGenerator random(1);
+    TProEffectImage effect(random);
+    RenderContext ctx{false, nullptr, root_->Path() + "/", &effect};
+    TBitmap thumb, result;
+    RenderStrip(category, ReadPhotoFile(Photo()), thumb, result, ctx, view);
+    ASSERT_EQ(view.thumbs.size(), 10u);
+    for (int n = 1; n <= 10; ++n) {
+        const TBitmap written = ReadPhotoFile(Out("strip/" + std::to_string(n) + ".bmp"));
+        EXPECT_EQ(written.Width(), 105);
+        EXPECT_TRUE(SamePixels(written, view.thumbs[size_t(n - 1)])) << n;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCategories, CliCategory, ::testing::Range(1, 17));
+
+// --- Looks: names, formats, folders ------------------------------------------------
+
+using CliLook = CliTest;
+
+TEST_F(CliLook, CaptionsMatchWithoutCaseAndSpaces) {
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "light  c:4", Photo(), Out("a.bmp")}).status, 0);
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "EDGEB:2", Photo(), Out("b.bmp")}).status, 0);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("a.bmp")), Reference(3, 4)));
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("b.bmp")), Reference(11, 2)));
+}
+
+TEST_F(CliLook, OutputExtensionChoosesTheWriter) {
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.JPG")}).status, 0);
+    const std::string written = Slurp(Out("a.JPG"));
+    const std::vector<uint8_t> expected = EncodeJpeg(Reference(1, 1));
+    EXPECT_EQ(written, std::string(expected.begin(), expected.end()));
+
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.png")}).status, 0);
+    EXPECT_TRUE(SamePixels(ReadPicture(Out("a.png")), Reference(1, 1)));
+}
+
+TEST_F(CliLook, PictureFolderUnderAnyNameAndBesideTheProgram) {
+    // A picture folder not called "pic".
+    fs::create_directory_symlink(Pic(), out_.File("pictures"));
+    ASSERT_EQ(RunRenderer({"--pic", out_.File("pictures"), "--look", "5:2", Photo(), Out("a.bmp")}).status, 0);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("a.bmp")), Reference(5, 2)));
+
+    // Without --pic: the pic folder beside the executable.
+    fs::create_directory(out_.File("app"));
+    fs::copy_file(CORVESSA_RENDER_PATH, out_.File("app/corvessa-render"));
+    fs::create_directory_symlink(Pic(), out_.File("app/pic"));
+    const Outcome run = RunRenderer({"--look", "5:2", Photo(), Out("b.bmp")}, out_.File("app/corvessa-render"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("b.bmp")), Reference(5, 2)));
+}
+
+// --- Filters ---------------------------------------------------------------------
+
+using CliFilter = CliTest;
+
+TEST_F(CliFilter, EveryFilterAsTheComponentAppliesIt) {
+    struct Case {
+        std::string spec;
+        std::function<void(TProEffectImage&)> apply;
+    };
+    const std::vector<Case> cases = {
+        {"Invert", [](TProEffectImage& e) { e.Effect_Invert(); }},
+        {"AddColorNoise:40", [](TProEffectImage& e) { e.Effect_AddColorNoise(40); }},
+        {"AddMonoNoise:25", [](TProEffectImage& e) { e.Effect_AddMonoNoise(25); }},
+        {"AntiAlias", [](TProEffectImage& e) { e.Effect_AntiAlias(); }},
+        {"Contrast:30", [](TProEffectImage& e) { e.Effect_Contrast(30); }},
+        {"FishEye:2", [](TProEffectImage& e) { e.Effect_FishEye(2); }},
+        {"GrayScale", [](TProEffectImage& e) { e.Effect_GrayScale(); }},
+        {"Lightness:50", [](TProEffectImage& e) { e.Effect_Lightness(50); }},
+        {"Darkness:50", [](TProEffectImage& e) { e.Effect_Darkness(50); }},
+        {"Saturation:150", [](TProEffectImage& e) { e.Effect_Saturation(150); }},
+        {"SplitBlur:3", [](TProEffectImage& e) { e.Effect_SplitBlur(3); }},
+        {"GaussianBlur:3", [](TProEffectImage& e) { e.Effect_GaussianBlur(3); }},
+        {"Mosaic:7", [](TProEffectImage& e) { e.Effect_Mosaic(7); }},
+        {"Twist:20", [](TProEffectImage& e) { e.Effect_Twist(20); }},
+        {"Splitlight:3", [](TProEffectImage& e) { e.Effect_Splitlight(3); }},
+        {"Tile:3", [](TProEffectImage& e) { e.Effect_Tile(3); }},
+        {"SpotLight:80,10,5,50,40",
+         [](TProEffectImage& e) {
+             TRect r{10, 5, 50, 40};
+             e.Effect_SpotLight(80, r);
+         }},
+        {"Trace:2", [](TProEffectImage& e) { e.Effect_Trace(2); }},
+        {"Emboss", [](TProEffectImage& e) { e.Effect_Emboss(); }},
+        {"Solorize:100", [](TProEffectImage& e) { e.Effect_Solorize(100); }},
+        {"Posterize:40", [](TProEffectImage& e) { e.Effect_Posterize(40); }},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = RunRenderer({"--seed", "4242", "--filter", c.spec, Photo(), Out("f.bmp")});
+        ASSERT_EQ(run.status, 0) << c.spec << ": " << run.err;
+        RandomGenerator random(4242);
+        TProEffectImage effect(random);
+        effect.Picture().TakePixels(ReadPhotoFile(Photo()));
+        c.apply(effect);
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("f.bmp")), effect.Picture())) << c.spec;
+    }
+}
+
+TEST_F(CliFilter, NoiseWithoutSeedStillRenders) {
+    const Outcome run = RunRenderer({"--filter", "addmonoNOISE:10", Photo(), Out("n.bmp")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadPhotoFile(Out("n.bmp")).Width(), 64);
+}
+
+// --- Batches ------------------------------------------------------------------------
+
+using CliBatch = CliTest;
+
+TEST_F(CliBatch, OneBadInputIsReportedAndTheRestRender) {
+    fs::copy_file(Photo(), out_.File("a.bmp"));
+    WriteJpegFile(ReadPhotoFile(Photo()), out_.File("b.jpg"));
+    WriteBytes(out_.File("broken.jpg"), {0xFF, 0xD8, 0x00, 0x01});
+    const std::vector<std::string> inputs = {out_.File("a.bmp"), out_.File("broken.jpg"), out_.File("missing.bmp"),
+                                             out_.File("b.jpg")};
+    std::vector<std::string> args = {"--pic", Pic(), "--look", "Art:8", "-o", Out("done")};
+    args.insert(args.end(), inputs.begin(), inputs.end());
+    const Outcome run = RunRenderer(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("broken.jpg: JPEG error #"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Cannot open file " + out_.File("missing.bmp")), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(Out("done/broken.jpg")));
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/a.bmp")), Reference(15, 8)));
+    EXPECT_EQ(ReadPhotoFile(Out("done/b.jpg")).Width(), 64);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Out("done")), fs::directory_iterator()), 2);
+}
+
+TEST_F(CliBatch, AllGoodExitsZero) {
+    fs::copy_file(Photo(), out_.File("a.bmp"));
+    fs::copy_file(Photo(), out_.File("c.bmp"));
+    const Outcome run = RunRenderer({"--pic", Pic(), "--look", "2:2", "-o", Out("done"), out_.File("a.bmp"), out_.File("c.bmp")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/c.bmp")), Reference(2, 2)));
+}
+
+TEST_F(CliBatch, NeverOverwritesAnInput) {
+    fs::copy_file(Photo(), out_.File("a.bmp"));
+    fs::create_directory(out_.File("other"));
+    fs::copy_file(Photo(), out_.File("other/a.bmp"));
+    const std::string before = Slurp(out_.File("a.bmp"));
+    // Into the inputs' own folder, and two inputs with one name.
+    Outcome run = RunRenderer({"--pic", Pic(), "--look", "1:1", "-o", out_.Path(), out_.File("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Slurp(out_.File("a.bmp")), before);
+    run = RunRenderer({"--pic", Pic(), "--look", "1:1", "-o", Out("done"), out_.File("a.bmp"), out_.File("other/a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/a.bmp")), Reference(1, 1)));
+    // The single form, and a strip into the input's folder.
+    run = RunRenderer({"--pic", Pic(), "--look", "1:1", out_.File("a.bmp"), out_.File("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Slurp(out_.File("a.bmp")), before);
+    fs::create_directory(out_.File("strip"));
+    fs::copy_file(Photo(), out_.File("strip/1.bmp"));
+    run = RunRenderer({"--pic", Pic(), "--strip", "1", out_.File("strip/1.bmp"), out_.File("strip")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Slurp(out_.File("strip/1.bmp")), before);
+}
+
+// --- Errors -----------------------------------------------------------------------
+
+using CliErrors = CliTest;
+
+TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
+    Outcome run = RunRenderer({"--pic", Pic(), "--look", "1:1", Out("nothing.bmp"), Out("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("nothing.bmp") + "\n");
+
+    fs::create_directory(Out("pic"));  // a picture folder without pictures
+    run = RunRenderer({"--pic", Out("pic"), "--look", "Star:3", Photo(), Out("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("pic/star/3.ssl") + "\n");
+
+    fs::create_directory(Out("empty"));  // the same under another name
+    run = RunRenderer({"--pic", Out("empty"), "--look", "Weather:1", Photo(), Out("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("empty/weather/1.ssl") + "\n");
+
+    run = RunRenderer({"--pic", Out("nowhere"), "--look", "Weather:1", Photo(), Out("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("nowhere") + "\n");
+
+    run = RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.xyz")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Unknown picture file extension (.xyz)\n");
+
+    run = RunRenderer({"--filter", "Invert", Photo(), Out("missing/dir/a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Cannot create file"), std::string::npos) << run.err;
+
+    // Only the empty picture folders remain: no output, no temporary file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(out_.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"--look", "Nope:1", "a.bmp", "b.bmp"},
+        {"--look", "1:11", "a.bmp", "b.bmp"},
+        {"--look", "1:0", "a.bmp", "b.bmp"},
+        {"--look", "17:1", "a.bmp", "b.bmp"},
+        {"--look", "1", "a.bmp", "b.bmp"},
+        {"--look", "1:1", "a.bmp"},
+        {"--look", "1:1", "--color", "1,2", "a.bmp", "b.bmp"},
+        {"--look", "1:1", "--color", "1,2,256", "a.bmp", "b.bmp"},
+        {"--look", "1:1", "--seed", "-1", "a.bmp", "b.bmp"},
+        {"--filter", "Bogus", "a.bmp", "b.bmp"},
+        {"--filter", "GaussianBlur", "a.bmp", "b.bmp"},
+        {"--filter", "Invert:3", "a.bmp", "b.bmp"},
+        {"--filter", "Mosaic:x", "a.bmp", "b.bmp"},
+        {"--filter", "SpotLight:1,2,3,4", "a.bmp", "b.bmp"},
+        {"--filter", "Invert", "--color", "cancel", "a.bmp", "b.bmp"},
+        {"--strip", "Art", "a.bmp"},
+        {"--look", "1:1", "--filter", "Invert", "a.bmp", "b.bmp"},
+        {"--list", "a.bmp"},
+        {"--bogus"},
+        {"--look"},
+    };
+    for (const auto& args : wrong) {
+        const Outcome run = RunRenderer(args);
+        std::string line;
+        for (const auto& a : args) line += a + " ";
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_NE(run.err.find("usage: corvessa-render"), std::string::npos) << line;
+    }
+}
+
+TEST_F(CliErrors, ListShowsCategoriesAndFilters) {
+    const Outcome run = RunRenderer({"--list"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(" 1  Light A\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("16  Preset\n"), std::string::npos);
+    EXPECT_NE(run.out.find("SpotLight:STRENGTH,LEFT,TOP,RIGHT,BOTTOM"), std::string::npos);
+}
+
+}  // namespace
