@@ -1,10 +1,10 @@
 // Effects that move pixels (FishEye, Twist, Tile) or light the picture
 // (Splitlight, SpotLight).
 //
-// FishEye and Twist reproduce the original's floating-point path to the
-// byte: every named intermediate value is held as a float, and each
-// expression between two of them is evaluated in long double (x87 extended
-// precision), as the original's FPU did.
+// FishEye and Twist are fixed to the byte by their floating-point path:
+// every named intermediate value is held as a float, and each expression
+// between two of them is evaluated in long double (x87 extended precision).
+// Changing either precision moves sample positions across pixel borders.
 
 #include <algorithm>
 #include <atomic>
@@ -24,7 +24,7 @@ namespace {
 
 using Extended = long double;
 constexpr Extended kPi = std::numbers::pi_v<long double>;
-// pi/2 as the original held it: a 32-bit float.
+// pi/2 rounded to a 32-bit float, the value the twist angle adds.
 constexpr float kHalfPi = 1.5707964f;
 
 CorvessaError DivisionByZero() { return CorvessaError("Floating point division by zero"); }
