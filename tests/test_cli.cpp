@@ -2,6 +2,7 @@
 // generated picture folder, compared with the same renders done in process.
 
 #include <gtest/gtest.h>
+#include <exiv2/exiv2.hpp>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <fcntl.h>
@@ -18,6 +19,8 @@
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
+#include "io/photo_metadata.h"
+#include "camera_jpeg.h"
 #include "picture_folder.h"
 #include "test_support.h"
 
@@ -182,6 +185,32 @@ TEST_F(CliLook, OutputExtensionChoosesTheWriter) {
 
     ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.png")}).status, 0);
     EXPECT_TRUE(SamePixels(ReadPicture(Out("a.png")), Reference(1, 1)));
+}
+
+TEST_F(CliLook, PhonePhotoIsTurnedUprightAndKeepsItsMetadata) {
+    // Stored 64 wide and 48 high, tagged "turn a quarter clockwise".
+    WriteBytes(Out("phone.jpg"), CameraJpeg(GradientBitmap(64, 48), 6));
+    for (const char* name : {"look.jpg", "batch"}) {
+        std::string out = Out(name);
+        if (std::string(name) == "batch") {
+            ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", "-o", Out("batch"), Out("phone.jpg")}).status, 0);
+            out = Out("batch/phone.jpg");
+        } else {
+            ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", Out("phone.jpg"), out}).status, 0);
+        }
+        PhotoMetadata metadata;
+        const TBitmap upright = ReadPhotoUpright(out, metadata);
+        EXPECT_EQ(upright.Width(), 48) << name;
+        EXPECT_EQ(upright.Height(), 64) << name;
+        auto image = Exiv2::ImageFactory::open(out);
+        image->readMetadata();
+        EXPECT_EQ(image->exifData()["Exif.Image.Model"].toString(), kTestCameraModel) << name;
+        EXPECT_EQ(image->exifData()["Exif.Image.Orientation"].toLong(), 1) << name;
+        EXPECT_TRUE(image->iccProfileDefined()) << name;
+    }
+    // BMP output carries none.
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", Out("phone.jpg"), Out("look.bmp")}).status, 0);
+    EXPECT_EQ(Slurp(Out("look.bmp")).find(kTestCameraModel), std::string::npos);
 }
 
 TEST_F(CliLook, PictureFolderUnderAnyNameAndBesideTheProgram) {

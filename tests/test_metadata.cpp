@@ -7,6 +7,7 @@
 #include "io/orientation.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
+#include "camera_jpeg.h"
 #include "test_support.h"
 
 using namespace corvessa;
@@ -14,7 +15,7 @@ using namespace corvessa::test;
 
 namespace {
 
-const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kGrey{128, 128, 128};
+const Rgb kRed{255, 0, 0}, kGreen{0, 255, 0}, kGrey{128, 128, 128};
 
 // A stored photo 64 wide and 32 high: red block top-left, green block
 // top-right, grey elsewhere. Flat blocks survive JPEG well enough to tell
@@ -26,38 +27,6 @@ TBitmap Marked() {
     b.SetFillColor(kGreen);
     b.Fill(48, 0, 64, 16);
     return b;
-}
-
-std::vector<uint8_t> IccProfile() {
-    std::vector<uint8_t> icc(512);
-    for (size_t i = 0; i < icc.size(); ++i) icc[i] = uint8_t(i * 7);
-    icc[0] = 0, icc[1] = 0, icc[2] = 2, icc[3] = 0;  // declared size 512
-    icc[36] = 'a', icc[37] = 'c', icc[38] = 's', icc[39] = 'p';
-    return icc;
-}
-
-// A JPEG of `picture` carrying camera metadata, an embedded thumbnail and
-// an ICC profile, written with Exiv2 as a camera would.
-std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation) {
-    std::vector<uint8_t> jpeg = EncodeJpeg(picture);
-    auto image = Exiv2::ImageFactory::open(jpeg.data(), long(jpeg.size()));
-    Exiv2::ExifData exif;
-    exif["Exif.Image.Model"] = "Corvessa Test Camera";
-    exif["Exif.Photo.DateTimeOriginal"] = "2026:12:08 10:11:12";
-    exif["Exif.Image.Orientation"] = uint16_t(orientation);
-    std::vector<uint8_t> thumb = EncodeJpeg(SolidBitmap(8, 8, kBlue));
-    Exiv2::ExifThumb(exif).setJpegThumbnail(thumb.data(), long(thumb.size()));
-    image->setExifData(exif);
-    const std::vector<uint8_t> icc = IccProfile();
-    Exiv2::DataBuf buf(icc.data(), long(icc.size()));
-    image->setIccProfile(buf, false);
-    image->writeMetadata();
-    Exiv2::BasicIo& io = image->io();
-    io.open();
-    std::vector<uint8_t> out(size_t(io.size()));
-    io.read(out.data(), long(out.size()));
-    io.close();
-    return out;
 }
 
 bool Near(Rgb a, Rgb b) { return std::abs(a.r - b.r) < 40 && std::abs(a.g - b.g) < 40 && std::abs(a.b - b.b) < 40; }
@@ -112,8 +81,8 @@ TEST(Metadata, SavedJpegKeepsDateCameraAndProfileWithOrientationReset) {
     auto image = Exiv2::ImageFactory::open(dir.File("out.jpg"));
     image->readMetadata();
     Exiv2::ExifData& exif = image->exifData();
-    EXPECT_EQ(exif["Exif.Image.Model"].toString(), "Corvessa Test Camera");
-    EXPECT_EQ(exif["Exif.Photo.DateTimeOriginal"].toString(), "2026:12:08 10:11:12");
+    EXPECT_EQ(exif["Exif.Image.Model"].toString(), kTestCameraModel);
+    EXPECT_EQ(exif["Exif.Photo.DateTimeOriginal"].toString(), kTestCaptureDate);
     EXPECT_EQ(exif["Exif.Image.Orientation"].toLong(), 1);
     EXPECT_EQ(Exiv2::ExifThumbC(exif).copy().size_, 0);  // the old thumbnail is gone
     ASSERT_TRUE(image->iccProfileDefined());
@@ -153,7 +122,7 @@ TEST(Metadata, PhotosWithoutMetadataAndBmpOutputCarryNone) {
     WriteBmpFile(photo, dir.File("out.bmp"));
     std::vector<uint8_t> bmp = ReadWholeFile(dir.File("out.bmp"));
     const std::string text(bmp.begin(), bmp.end());
-    EXPECT_EQ(text.find("Corvessa Test Camera"), std::string::npos);
+    EXPECT_EQ(text.find(kTestCameraModel), std::string::npos);
     // A BMP opened as a photo has no metadata and is never turned.
     PhotoMetadata none;
     EXPECT_EQ(ReadPhotoUpright(dir.File("out.bmp"), none).Width(), 64);

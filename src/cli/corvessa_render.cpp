@@ -21,6 +21,7 @@
 #include "catalogue/catalogue.h"
 #include "effectimage/effect_image.h"
 #include "io/photo_files.h"
+#include "io/photo_metadata.h"
 #include "routines/error.h"
 #include "routines/random.h"
 
@@ -456,8 +457,9 @@ int RenderBatch(const Options& options, const PictureFolder& pictures) {
                 continue;
             }
             try {
-                const TBitmap work = ReadPhotoFile(inputs[i]);
-                WritePictureFile(renderer.Look(options.look, work), outputs[i]);
+                PhotoMetadata metadata;
+                const TBitmap work = ReadPhotoUpright(inputs[i], metadata);
+                WritePictureFileWithMetadata(renderer.Look(options.look, work), outputs[i], metadata);
                 report("");
             } catch (const std::exception& error) {
                 report(inputs[i] + ": " + pictures.InUserTerms(error.what()));
@@ -481,18 +483,21 @@ int Render(const Options& options, const PictureFolder& pictures) {
     switch (options.mode) {
     case Mode::kLook: {
         CheckNotAnInput(input, output);
-        const TBitmap work = ReadPhotoFile(input);
-        WritePictureFile(renderer.Look(options.look, work), output);
+        PhotoMetadata metadata;
+        const TBitmap work = ReadPhotoUpright(input, metadata);
+        WritePictureFileWithMetadata(renderer.Look(options.look, work), output, metadata);
         break;
     }
     case Mode::kFilter: {
         CheckNotAnInput(input, output);
-        TBitmap result = renderer.Filter(options.filter, ReadPhotoFile(input));
-        WritePictureFile(result, output);
+        PhotoMetadata metadata;
+        TBitmap result = renderer.Filter(options.filter, ReadPhotoUpright(input, metadata));
+        WritePictureFileWithMetadata(result, output, metadata);
         break;
     }
     case Mode::kStrip: {
-        const TBitmap work = ReadPhotoFile(input);
+        PhotoMetadata metadata;  // thumbnails are BMPs: only the orientation matters
+        const TBitmap work = ReadPhotoUpright(input, metadata);
         MakeFolder(output);
         TBitmap thumb(kThumbSide, kThumbSide), result;
         StripWriter writer(input, output);

@@ -95,9 +95,14 @@ void WriteJpegFile(const TBitmap& picture, const std::string& path) { WriteFileS
 
 void WriteBmpFile(const TBitmap& picture, const std::string& path) { WriteFileSafely(path, EncodeBmp(picture)); }
 
+bool WritesAsJpeg(const std::string& path) {
+    const std::string extension = Lower(ExtensionOf(path));
+    return extension == "jpg" || extension == "jpeg";
+}
+
 void WritePictureFile(const TBitmap& picture, const std::string& path) {
     const std::string extension = Lower(ExtensionOf(path));
-    if (extension == "jpg" || extension == "jpeg") return WriteJpegFile(picture, path);
+    if (WritesAsJpeg(path)) return WriteJpegFile(picture, path);
     if (extension == "bmp") return WriteBmpFile(picture, path);
     const auto formats = QImageWriter::supportedImageFormats();
     if (extension.empty() || !formats.contains(QByteArray::fromStdString(extension)))

@@ -29,6 +29,8 @@ void WriteJpegFile(const TBitmap& picture, const std::string& path);
 void WriteBmpFile(const TBitmap& picture, const std::string& path);
 // Chooses the writer by extension: JPEG, BMP, or any format Qt writes.
 void WritePictureFile(const TBitmap& picture, const std::string& path);
+// Whether WritePictureFile writes `path` as a JPEG.
+bool WritesAsJpeg(const std::string& path);
 
 // The patterns of the further formats the general reader accepts
 // ("*.png *.gif ..."), for an open dialog's second filter entry.

@@ -116,4 +116,11 @@ void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, co
     WriteFileSafely(path, EmbedMetadata(EncodeJpeg(photo), metadata));
 }
 
+void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {
+    if (WritesAsJpeg(path))
+        WriteJpegFileWithMetadata(photo, path, metadata);
+    else
+        WritePictureFile(photo, path);
+}
+
 }  // namespace corvessa

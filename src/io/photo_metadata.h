@@ -45,5 +45,7 @@ TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata);
 
 // Saves a JPEG as WriteJpegFile does, carrying `metadata`.
 void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
+// WritePictureFile, carrying `metadata` when the extension makes a JPEG.
+void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
 
 }  // namespace corvessa

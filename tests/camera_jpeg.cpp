@@ -1,0 +1,40 @@
+#include "camera_jpeg.h"
+
+#include <exiv2/exiv2.hpp>
+
+#include "io/jpeg_codec.h"
+#include "test_support.h"
+
+namespace corvessa::test {
+
+std::vector<uint8_t> IccProfile() {
+    std::vector<uint8_t> icc(512);
+    for (size_t i = 0; i < icc.size(); ++i) icc[i] = uint8_t(i * 7);
+    icc[0] = 0, icc[1] = 0, icc[2] = 2, icc[3] = 0;  // declared size 512
+    icc[36] = 'a', icc[37] = 'c', icc[38] = 's', icc[39] = 'p';
+    return icc;
+}
+
+std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation) {
+    std::vector<uint8_t> jpeg = EncodeJpeg(picture);
+    auto image = Exiv2::ImageFactory::open(jpeg.data(), long(jpeg.size()));
+    Exiv2::ExifData exif;
+    exif["Exif.Image.Model"] = kTestCameraModel;
+    exif["Exif.Photo.DateTimeOriginal"] = kTestCaptureDate;
+    exif["Exif.Image.Orientation"] = uint16_t(orientation);
+    std::vector<uint8_t> thumb = EncodeJpeg(SolidBitmap(8, 8, Rgb{0, 0, 255}));
+    Exiv2::ExifThumb(exif).setJpegThumbnail(thumb.data(), long(thumb.size()));
+    image->setExifData(exif);
+    const std::vector<uint8_t> icc = IccProfile();
+    Exiv2::DataBuf buf(icc.data(), long(icc.size()));
+    image->setIccProfile(buf, false);
+    image->writeMetadata();
+    Exiv2::BasicIo& io = image->io();
+    io.open();
+    std::vector<uint8_t> out(size_t(io.size()));
+    io.read(out.data(), long(out.size()));
+    io.close();
+    return out;
+}
+
+}  // namespace corvessa::test

@@ -1,0 +1,22 @@
+#pragma once
+// JPEG files as phones and cameras write them: Exif camera data with an
+// orientation tag, an embedded thumbnail and an ICC colour profile.
+
+#include <cstdint>
+#include <vector>
+
+#include "routines/bitmap.h"
+
+namespace corvessa::test {
+
+inline constexpr const char* kTestCameraModel = "Corvessa Test Camera";
+inline constexpr const char* kTestCaptureDate = "2026:12:08 10:11:12";
+
+// A small made-up ICC profile (its declared size matches its length).
+std::vector<uint8_t> IccProfile();
+
+// `picture` as a JPEG carrying the camera model and capture date above,
+// the orientation tag `orientation`, a thumbnail and IccProfile().
+std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation);
+
+}  // namespace corvessa::test
