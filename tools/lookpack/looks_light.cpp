@@ -109,17 +109,17 @@ void Bokeh(Look& L, int count, float rmin, float rmax, const std::vector<Colour>
 // A field of stars: many faint points, a few bright ones with glints.
 void StarField(Look& L, int count, float x0, float x1, float y0, float y1, float gain,
                const std::function<float(float, float)>& density = nullptr) {
-    const float px = 1.0f / L.sharp.Scale();
+    const float px = 1.8f / L.sharp.Scale();
     for (int i = 0; i < count; ++i) {
         const float x = L.rnd.Range(x0, x1), y = L.rnd.Range(y0, y1);
         if (density && L.rnd.Unit() > density(x, y)) continue;
         const float b = std::pow(L.rnd.Unit(), 4.0f);
         const float tint = L.rnd.Range(-1, 1);
         const Colour col = tint < 0 ? Mix(kWhite, kIce, -tint) : Mix(kWhite, kHot, tint);
-        Glow(L.sharp, x, y, px * (0.7f + 1.6f * b), col, gain * (0.5f + 3 * b));
-        if (b > 0.55f) {
-            Sparkle(L.sharp, x, y, px * 2.5f, px * (12 + 40 * b), col, gain * b, 4, 0.05f);
-            Glow(L.soft, x, y, 0.012f, col, 0.12f * gain * b);
+        Glow(L.sharp, x, y, px * (0.7f + 1.6f * b), col, gain * (1.0f + 4 * b));
+        if (b > 0.45f) {
+            Sparkle(L.sharp, x, y, px * 2.5f, px * (14 + 50 * b), col, gain * (0.5f + b), 4, 0.05f);
+            Glow(L.soft, x, y, 0.015f, col, 0.25f * gain * b);
         }
     }
 }
@@ -139,12 +139,12 @@ void Firework(Look& L, float cx, float cy, float radius, Colour colour, Colour t
             path.push_back(cx + std::cos(a) * reach);
             path.push_back(cy + std::sin(a) * reach + radius * 0.22f * t * t * t);
         }
-        Stroke(L.sharp, path, px * 1.3f, Mix(colour, tip, 0.2f), 0.0f, gain * 0.9f);
+        Stroke(L.sharp, path, px * 2.0f, Mix(colour, tip, 0.2f), 0.0f, gain * 1.2f);
         const float hx = path[path.size() - 2], hy = path.back();
-        Glow(L.sharp, hx, hy, px * 2.4f, tip, gain * 1.2f);
+        Glow(L.sharp, hx, hy, px * 3.5f, tip, gain * 1.5f);
         if (L.rnd.Chance(0.4f)) Sparkle(L.sharp, hx, hy, px * 2, px * 10, tip, gain * 0.5f, 4, 0.3f);
     }
-    Glow(L.soft, cx, cy + radius * 0.1f, radius * 0.75f, colour, gain * 0.28f);
+    Glow(L.soft, cx, cy + radius * 0.1f, radius * 0.75f, colour, gain * 0.4f);
     Glow(L.soft, cx, cy, radius * 0.15f, tip, gain * 0.35f);
 }
 
@@ -153,7 +153,7 @@ void Firework(Look& L, float cx, float cy, float radius, Colour colour, Colour t
 void Aurora(Look& L, float base, float height, Colour low, Colour upper, float gain, uint32_t seed) {
     Canvas half(L.folder.width / 2, L.folder.height / 2);
     PaintAdd(half, [&](float x, float y) {
-        const float edge = base + 0.18f * (Fbm(x * 1.2f, 0.3f, 3, seed) - 0.5f) + 0.08f * std::sin(x * 3.1f);
+        const float edge = base + 0.2f * (Fbm(x * 0.9f, 0.3f, 2, seed) - 0.5f) + 0.06f * std::sin(x * 2.3f + 1);
         const float above = edge - y;
         float v = above >= 0 ? std::exp(-above / height) : std::exp(-(above / 0.012f) * (above / 0.012f));
         const float shift = x + 0.06f * std::sin(y * 9 + x * 2);
@@ -385,14 +385,17 @@ TBitmap LightB(Look& L) {
         for (int i = 0; i < 4; ++i)
             Disc(L.sharp, A * (0.55f - i * 0.12f), 0.45f + i * 0.05f, 0.02f + 0.015f * i, 0.005f, kCyan, 0.12f, 1.0f, 6);
         break;
-    case 6:  // prism stripes falling across the right half
+    case 6:  // a prismatic fan spreading from the top-right corner
         PaintAdd(L.soft, [&](float x, float y) {
-            const float u = (x - A * 0.55f) + (y - 0.5f) * 0.45f;
-            const float t = u / 0.5f;
+            const float rx = x - (A + 0.05f), ry = y + 0.08f;
+            const float t = (std::atan2(ry, rx) - 1.75f) / 0.75f;  // across the fan
             if (t < 0 || t > 1) return Colour{};
-            const float v = std::sin(t * kPi) * (0.7f + 0.6f * Fbm(x * 2, y * 4, 3, s)) * (0.5f + 0.5f * (1 - y));
-            return Spectrum(t) * (1.0f * v);
+            const float d = std::hypot(rx, ry);
+            const float v = std::sin(t * kPi) * std::exp(-d * 1.3f) * SmoothStep(0.0f, 0.15f, d) *
+                            (0.6f + 0.8f * Fbm(x * 2, y * 2, 3, s));
+            return Spectrum(t) * (1.6f * v);
         });
+        Glow(L.soft, A, 0.0f, 0.12f, kWhite, 0.8f);
         break;
     case 7:  // flare with a big rainbow halo
         LensFlare(L, A * 0.78f, 0.22f, kIce, 1.1f, true);
@@ -409,10 +412,10 @@ TBitmap LightB(Look& L) {
         }
         break;
     default:  // 10: moonlit haze with faint ghosts
-        Band(L.soft, A / 2, -0.12f, 0, 0.3f, kIce, kBlue, 1.0f, s, 0.4f);
-        Glow(L.soft, A * 0.3f, 0.05f, 0.1f, kWhite, 0.7f);
+        Band(L.soft, A / 2, -0.12f, 0, 0.32f, kIce, kBlue, 1.9f, s, 0.4f);
+        Glow(L.soft, A * 0.3f, 0.05f, 0.12f, kWhite, 1.2f);
         for (int i = 0; i < 5; ++i)
-            Disc(L.sharp, A * (0.35f + 0.1f * i), 0.25f + 0.12f * i, 0.03f + 0.02f * (i % 3), 0.008f, kIce, 0.07f, 1.0f,
+            Disc(L.sharp, A * (0.35f + 0.1f * i), 0.25f + 0.12f * i, 0.03f + 0.02f * (i % 3), 0.008f, kIce, 0.14f, 1.0f,
                  i % 2 ? 6 : 0);
         break;
     }
@@ -427,8 +430,9 @@ TBitmap LightC(Look& L) {
     const std::vector<Colour> warm = {kGold, kAmber, kHot, kPeach};
     switch (L.number) {
     case 1:  // sunbeams from the top-left corner
-        Rays(L.soft, -0.05f, -0.08f, 0.9f, 24, kHot, 1.5f, s, 2.5f);
-        Glow(L.soft, 0.0f, 0.0f, 0.22f, kGold, 1.4f);
+        Rays(L.soft, -0.05f, -0.08f, 1.0f, 24, kHot, 2.6f, s, 2.5f);
+        Glow(L.soft, 0.0f, 0.0f, 0.25f, kGold, 2.0f);
+        Glow(L.soft, 0.0f, 0.0f, 0.08f, kWhite, 1.5f);
         break;
     case 2:  // god rays falling from above
         Rays(L.soft, A * 0.55f, -0.35f, 1.1f, 60, Rgb8(255, 240, 200), 1.6f, s, 3.0f, kPi / 2, 0.4f);
@@ -479,16 +483,20 @@ TBitmap LightC(Look& L) {
 
 TBitmap Star(Look& L) {
     const float A = L.aspect;
-    const float px = 1.0f / L.sharp.Scale();
+    // Stars are drawn bold: they must still read on a daylight photo and
+    // in a 105-pixel thumbnail.
+    const float px = 2.2f / L.sharp.Scale();
     switch (L.number) {
     case 1:  // a starry night over the upper part
-        StarField(L, 2200, 0, A, 0, 0.75f, 0.6f, [](float, float y) { return 1 - SmoothStep(0.35f, 0.75f, y); });
+        StarField(L, 2200, 0, A, 0, 0.75f, 0.9f, [](float, float y) { return 1 - SmoothStep(0.35f, 0.75f, y); });
         break;
     case 2:  // golden glints
         for (int i = 0; i < 45; ++i) {
             const float size = std::pow(L.rnd.Unit(), 2.0f);
-            Sparkle(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 1), px * (2 + 5 * size), 0.015f + 0.07f * size, kGold,
-                    0.6f + 0.9f * size, 4, L.rnd.Range(-0.1f, 0.1f));
+            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
+            Sparkle(L.sharp, x, y, px * (2 + 5 * size), 0.03f + 0.1f * size, kGold, 1.0f + 1.2f * size, 4,
+                    L.rnd.Range(-0.1f, 0.1f));
+            Glow(L.soft, x, y, 0.02f + 0.03f * size, kAmber, 0.3f);
         }
         break;
     case 3:  // the Milky Way across the sky
@@ -496,9 +504,9 @@ TBitmap Star(Look& L) {
             const float d = (y - 0.55f + x * 0.45f) / 0.13f;
             const float cloud = Fbm(x * 3, y * 3, 5, L.seed);
             const float v = std::exp(-d * d) * (0.3f + cloud * cloud * 1.4f);
-            return Mix(Rgb8(120, 110, 200), Rgb8(255, 210, 180), cloud) * (0.55f * v);
+            return Mix(Rgb8(120, 110, 200), Rgb8(255, 210, 180), cloud) * (0.95f * v);
         });
-        StarField(L, 5000, 0, A, 0, 1, 0.45f, [&](float x, float y) {
+        StarField(L, 5000, 0, A, 0, 1, 0.7f, [&](float x, float y) {
             const float d = (y - 0.55f + x * 0.45f) / 0.16f;
             return 0.15f + 0.85f * std::exp(-d * d);
         });
@@ -540,15 +548,17 @@ TBitmap Star(Look& L) {
         for (int i = 0; i < 30; ++i) {
             const float size = std::pow(L.rnd.Unit(), 2.0f);
             const Colour c = Hue(L.rnd.Unit()) * 0.5f + kWhite * 0.5f;
-            Sparkle(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 1), px * (2 + 4 * size), 0.02f + 0.05f * size, c,
-                    0.8f + size, 6, L.rnd.Range(0, 1));
+            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
+            Sparkle(L.sharp, x, y, px * (2 + 4 * size), 0.035f + 0.08f * size, c, 1.2f + size, 6, L.rnd.Range(0, 1));
+            Glow(L.soft, x, y, 0.02f + 0.02f * size, c, 0.3f);
         }
         break;
     case 8:  // shooting stars
-        StarField(L, 700, 0, A, 0, 0.7f, 0.45f);
+        StarField(L, 700, 0, A, 0, 0.7f, 0.7f);
         for (int i = 0; i < 4; ++i) {
             const float x = A * L.rnd.Range(0.2f, 0.9f), y = L.rnd.Range(0.05f, 0.45f), len = L.rnd.Range(0.15f, 0.35f);
-            Line(L.sharp, x, y, x - len, y - len * 0.5f, px * 1.6f, kIce, 1.2f, 0.0f);
+            Line(L.sharp, x, y, x - len, y - len * 0.5f, px * 1.2f, kIce, 1.6f, 0.0f);
+            Line(L.soft, x, y, x - len * 0.6f, y - len * 0.3f, 0.008f, kBlue, 0.3f, 0.0f);
             Glow(L.sharp, x, y, px * 4, kWhite, 1.6f);
         }
         break;
@@ -559,7 +569,7 @@ TBitmap Star(Look& L) {
             if (L.rnd.Unit() > SmoothStep(0.55f, 1.0f, std::max(std::fabs(dx), std::fabs(dy)))) continue;
             const float b = std::pow(L.rnd.Unit(), 3.0f);
             Glow(L.sharp, x, y, px * (1 + 2 * b), kWhite, 0.7f + 2 * b);
-            if (b > 0.35f) Sparkle(L.sharp, x, y, px * 2.5f, 0.015f + 0.04f * b, Mix(kIce, kGold, L.rnd.Unit()), 0.9f);
+            if (b > 0.35f) Sparkle(L.sharp, x, y, px * 2.5f, 0.025f + 0.05f * b, Mix(kIce, kGold, L.rnd.Unit()), 1.3f);
         }
         break;
     default:  // 10: a starburst cluster in the upper right
@@ -673,14 +683,14 @@ TBitmap Weather(Look& L) {
     };
     switch (L.number) {
     case 1:  // rain
-        Rain(L, 2600, 0.18f, 0.03f, 0.09f, 1.1f, 0.35f);
+        Rain(L, 2600, 0.18f, 0.04f, 0.1f, 1.5f, 0.7f);
         fog(0.4f, 0.25f, Rgb8(170, 180, 200), 2.0f);
         break;
     case 2:  // snow with near flakes out of focus
         Snow(L, 1500, 0.0012f, 0.014f, 0.9f);
         break;
     case 3:  // fog lying low
-        fog(0.15f, 1.1f, Rgb8(200, 205, 215), 1.6f);
+        fog(0.1f, 1.7f, Rgb8(200, 205, 215), 1.6f);
         break;
     case 4:  // downpour with spray on the ground
         Rain(L, 4500, 0.08f, 0.05f, 0.14f, 1.3f, 0.45f);
@@ -723,7 +733,7 @@ TBitmap Weather(Look& L) {
         });
         break;
     case 9:  // drizzle under a murky sky
-        Rain(L, 1800, 0.05f, 0.015f, 0.04f, 0.9f, 0.3f);
+        Rain(L, 1800, 0.05f, 0.02f, 0.05f, 1.2f, 0.55f);
         PaintAdd(L.soft, [&](float x, float y) {
             const float n = Fbm(x * 2, y * 3, 5, s);
             return Rgb8(190, 195, 210) * ((1 - SmoothStep(0.0f, 0.55f, y)) * (0.2f + 0.9f * n));
@@ -731,8 +741,8 @@ TBitmap Weather(Look& L) {
         break;
     default:  // 10: large crystals drifting down
         for (int i = 0; i < 40; ++i)
-            Snowflake(L, L.rnd.Range(0, A), L.rnd.Range(0, 1), 0.008f + 0.03f * std::pow(L.rnd.Unit(), 2.0f),
-                      L.rnd.Range(0.5f, 0.9f), L.rnd.Range(0, 1));
+            Snowflake(L, L.rnd.Range(0, A), L.rnd.Range(0, 1), 0.015f + 0.045f * std::pow(L.rnd.Unit(), 2.0f),
+                      L.rnd.Range(0.7f, 1.1f), L.rnd.Range(0, 1));
         Snow(L, 500, 0.0012f, 0.006f, 0.6f, 0.3f);
         break;
     }
@@ -773,7 +783,7 @@ TBitmap DreamA(Look& L) {
         for (int i = 0; i < 40; ++i) {
             const float size = 0.03f + 0.06f * L.rnd.Unit();
             Heart(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 1), size, size * 0.06f,
-                  Mix(kPink, kGold, L.rnd.Unit() * 0.6f), 0.25f, L.rnd.Range(-0.3f, 0.3f), 1.0f);
+                  Mix(kPink, kWhite, L.rnd.Unit() * 0.5f), 0.4f, L.rnd.Range(-0.3f, 0.3f), 1.0f);
         }
         break;
     case 6:  // peach corners and a few bubbles
@@ -844,12 +854,14 @@ TBitmap DreamB(Look& L) {
             if (b > 0.5f) Sparkle(L.sharp, x, y, px * 2, 0.03f * b, kGold, 0.6f);
         }
         break;
-    case 5:  // pastel clouds along the top
-        PaintAdd(L.soft, [&](float x, float y) {
-            const float n = Fbm(x * 2, y * 4, 5, s);
-            const float v = (1 - SmoothStep(0.05f, 0.5f, y + 0.25f * (n - 0.5f))) * SmoothStep(0.35f, 0.7f, n + 0.2f);
-            return Mix(Rgb8(255, 200, 230), Rgb8(190, 210, 255), Fbm(x, y, 2, s + 1)) * (1.3f * v);
-        });
+    case 5:  // pastel clouds along the top, built from soft puffs
+        for (int i = 0; i < 70; ++i) {
+            const float x = L.rnd.Range(-0.1f, A + 0.1f), y = 0.03f + 0.22f * std::pow(L.rnd.Unit(), 1.5f);
+            const float r = L.rnd.Range(0.05f, 0.11f) * (1.2f - y);
+            const Colour c = Mix(Rgb8(255, 205, 232), Rgb8(200, 215, 255), x / A + L.rnd.Range(-0.2f, 0.2f));
+            Glow(L.soft, x, y, r, c, 0.35f, 1.4f, 0.0f);
+        }
+        Glow(L.soft, A * 0.5f, 0.0f, 0.3f, Rgb8(255, 240, 250), 0.4f, 2.5f);
         break;
     case 6:  // violet sparkle haze
         EdgeHaze(L.soft, A, kViolet, 1.0f, 0.5f, s, 0.5f);

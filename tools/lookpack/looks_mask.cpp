@@ -156,7 +156,9 @@ TBitmap Edge(const PackFolder& f, int n) {
         return GreyMask(f, n, [&](float x, float y) {
             const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.12f, 0.38f, 0.05f);
             const float spray = Fbm(x * 25, y * 25, 4, s) - 0.5f + 0.5f * (ValueNoise(x * 300, y * 300, s + 1) - 0.5f);
-            return SmoothStep(0.5f, 0.6f, Inside(d, 0.05f) + 0.9f * spray);
+            // Spray only where the edge fades, never inside the picture.
+            const float fade = Inside(d, 0.05f);
+            return SmoothStep(0.5f, 0.6f, fade + 0.9f * spray * (1 - SmoothStep(0.85f, 1.0f, fade)));
         });
     case 15:  // small rounded corners
         return GreyMask(f, n, [&](float x, float y) {
@@ -177,7 +179,7 @@ TBitmap Edge(const PackFolder& f, int n) {
     case 17:  // arched window
         return GreyMask(f, n, [&](float x, float y) {
             const float hw = 0.36f, top = 0.08f + hw, bottom = 0.93f;
-            float d = std::max(std::fabs(x - A / 2) - hw, std::max(top - y, y - bottom));
+            float d = std::max(std::fabs(x - A / 2) - hw, y - bottom);
             if (y < top) d = std::max(std::hypot(x - A / 2, y - top) - hw, y - bottom);
             return Inside(d, 1.5f * px);
         });

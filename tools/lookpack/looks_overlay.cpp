@@ -147,9 +147,9 @@ TBitmap Texture(const PackFolder& f, int n) {
     case 1:  // paper: mottled, with fibres and fine tooth
         perPixel([&](int x, int y, float u, float v) {
             const float m = Fbm(u * 6, v * 6, 5, s) - 0.5f;
-            return grey + Colour{1, 1, 1} * (0.09f * m + 0.018f * Grain(x, y, s)) + Rgb8(6, 3, -2);
+            return grey + Colour{1, 1, 1} * (0.2f * m + 0.03f * Grain(x, y, s)) + Rgb8(6, 3, -2);
         });
-        strokes(1400, 0.01f, 0.04f, 0.9f, 0.05f, 0, kPi);
+        strokes(1800, 0.01f, 0.04f, 1.0f, 0.12f, 0, kPi);
         break;
     case 2:  // canvas: a plain weave of slightly uneven threads
         perPixel([&](int x, int y, float u, float v) {
@@ -157,7 +157,7 @@ TBitmap Texture(const PackFolder& f, int n) {
             const float wx = std::sin(2 * kPi * x / p), wy = std::sin(2 * kPi * y / p);
             const float over = std::sin(kPi * x / p) * std::sin(kPi * y / p) > 0 ? 1.0f : -1.0f;
             const float thread = 0.5f * (over > 0 ? wx * wx : wy * wy) - 0.25f;
-            const float uneven = Fbm(u * 40, v * 2, 3, s) - 0.5f + Fbm(u * 2, v * 40, 3, s + 1) - 0.5f;
+            const float uneven = 0.5f * (Fbm(u * 40, v * 2, 3, s) - 0.5f + Fbm(u * 2, v * 40, 3, s + 1) - 0.5f) + (Fbm(u * 5, v * 5, 3, s + 2) - 0.5f);
             return grey + Colour{1, 1, 1} * (0.16f * thread + 0.08f * uneven + 0.012f * Grain(x, y, s)) +
                    Rgb8(4, 2, -3);
         });
@@ -166,7 +166,7 @@ TBitmap Texture(const PackFolder& f, int n) {
         perPixel([&](int x, int y, float, float) {
             const float g = 0.6f * Grain(x, y, s) + 0.4f * (Grain(x / 2, y / 2, s + 1));
             const float g2 = Grain(x, y, s + 2) * 0.5f;
-            return grey + Colour{1, 1, 1} * (0.1f * (g + g2) * 0.7f);
+            return grey + Colour{1, 1, 1} * (0.16f * (g + g2) * 0.7f);
         });
         break;
     case 4:  // grunge: stains, scratches, specks
@@ -255,7 +255,7 @@ TBitmap Texture(const PackFolder& f, int n) {
                                (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
             const float blotch = Fbm(u * 3.5f, v * 3.5f, 6, s) - 0.5f;
             const float fine = Fbm(u * 30, v * 30, 3, s + 2) - 0.5f;
-            return grey + Colour{1, 1, 1} * (0.16f * blotch + 0.05f * fine - 0.14f * edge + 0.015f * Grain(x, y, s)) +
+            return grey + Colour{1, 1, 1} * (0.28f * blotch + 0.08f * fine - 0.22f * edge + 0.02f * Grain(x, y, s)) +
                    Rgb8(14, 6, -12);
         });
         break;
