@@ -430,7 +430,7 @@ TBitmap LightC(Look& L) {
     const std::vector<Colour> warm = {kGold, kAmber, kHot, kPeach};
     switch (L.number) {
     case 1:  // sunbeams from the top-left corner
-        Rays(L.soft, -0.05f, -0.08f, 1.0f, 24, kHot, 2.6f, s, 2.5f);
+        Rays(L.soft, -0.05f, -0.08f, 0.5f, 24, kHot, 3.6f, s, 2.5f);
         Glow(L.soft, 0.0f, 0.0f, 0.25f, kGold, 2.0f);
         Glow(L.soft, 0.0f, 0.0f, 0.08f, kWhite, 1.5f);
         break;
@@ -718,7 +718,7 @@ TBitmap Weather(Look& L) {
         }
         PaintAdd(L.soft, [&](float x, float y) {
             const float n = Fbm(x * 1.5f - y, y * 3, 4, s);
-            return Rgb8(210, 215, 225) * (0.15f + 0.55f * n * n);
+            return Rgb8(210, 215, 225) * (0.04f + 0.6f * n * n * n);
         });
         break;
     case 8:  // layers of morning mist

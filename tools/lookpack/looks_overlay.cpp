@@ -198,8 +198,8 @@ TBitmap Texture(const PackFolder& f, int n) {
             const float ring = std::sin((v * 5 + warp) * 2 * kPi * 3);
             const float fine = Fbm(u * 4, v * 160, 2, s + 1) - 0.5f;
             const float late = SmoothStep(0.3f, 1.0f, ring);
-            return grey + Colour{1, 1, 1} * (-0.12f * late + 0.05f * ring + 0.1f * fine + 0.01f * Grain(x, y, s)) +
-                   Rgb8(12, 4, -10);
+            return grey + Colour{1, 1, 1} * (0.04f - 0.12f * late + 0.05f * ring + 0.1f * fine + 0.01f * Grain(x, y, s)) +
+                   Rgb8(8, 3, -7);
         });
         break;
     case 7:  // crackle: a glaze crazed into cells
@@ -255,8 +255,8 @@ TBitmap Texture(const PackFolder& f, int n) {
                                (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
             const float blotch = Fbm(u * 3.5f, v * 3.5f, 6, s) - 0.5f;
             const float fine = Fbm(u * 30, v * 30, 3, s + 2) - 0.5f;
-            return grey + Colour{1, 1, 1} * (0.28f * blotch + 0.08f * fine - 0.22f * edge + 0.02f * Grain(x, y, s)) +
-                   Rgb8(14, 6, -12);
+            return grey + Colour{1, 1, 1} * (0.06f + 0.28f * blotch + 0.08f * fine - 0.22f * edge + 0.02f * Grain(x, y, s)) +
+                   Rgb8(8, 3, -7);
         });
         break;
     }
