@@ -859,7 +859,7 @@ TBitmap DreamB(Look& L) {
             const float x = L.rnd.Range(-0.1f, A + 0.1f), y = 0.03f + 0.22f * std::pow(L.rnd.Unit(), 1.5f);
             const float r = L.rnd.Range(0.05f, 0.11f) * (1.2f - y);
             const Colour c = Mix(Rgb8(255, 205, 232), Rgb8(200, 215, 255), x / A + L.rnd.Range(-0.2f, 0.2f));
-            Glow(L.soft, x, y, r, c, 0.35f, 1.4f, 0.0f);
+            Glow(L.soft, x, y, r, c, 0.24f, 1.4f, 0.0f);
         }
         Glow(L.soft, A * 0.5f, 0.0f, 0.3f, Rgb8(255, 240, 250), 0.4f, 2.5f);
         break;
