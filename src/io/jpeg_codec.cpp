@@ -1,5 +1,6 @@
 #include "io/jpeg_codec.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -145,7 +146,7 @@ struct EncodeResult {
     int status;
 };
 
-void EncodeWithLibjpeg(const TBitmap* picture, EncodeResult* result) {
+void EncodeWithLibjpeg(const TBitmap* picture, int quality, EncodeResult* result) {
     jpeg_compress_struct info;
     JpegErrorManager err;
     info.err = jpeg_std_error(&err.pub);
@@ -167,7 +168,7 @@ void EncodeWithLibjpeg(const TBitmap* picture, EncodeResult* result) {
     info.input_components = 3;
     info.in_color_space = JCS_EXT_BGR;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 90, TRUE);
+    jpeg_set_quality(&info, quality, TRUE);
     info.dct_method = JDCT_FLOAT;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
@@ -193,9 +194,11 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
     return picture;
 }
 
-std::vector<uint8_t> EncodeJpeg(const TBitmap& picture) {
+std::vector<uint8_t> EncodeJpeg(const TBitmap& picture) { return EncodeJpegWithQuality(picture, 90); }
+
+std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality) {
     EncodeResult result{nullptr, 0, 0};
-    EncodeWithLibjpeg(&picture, &result);
+    EncodeWithLibjpeg(&picture, std::clamp(quality, 1, 100), &result);
     if (result.status != 0) throw JpegError(result.status);
     std::vector<uint8_t> bytes(result.bytes, result.bytes + result.size);
     std::free(result.bytes);

@@ -25,5 +25,8 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size);
 
 // Quality 90, baseline, floating-point DCT, libjpeg's defaults otherwise.
 std::vector<uint8_t> EncodeJpeg(const TBitmap& picture);
+// The same with another quality (1..100); the overlay pictures that ship
+// with the program are stored finer than saved photos.
+std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality);
 
 }  // namespace corvessa

@@ -1,0 +1,290 @@
+// The look pack that ships in pic/: every file the catalogue reads is there
+// and loads, the pictures suit the blend that uses them, and the generator
+// gives the same bytes on every run.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <strings.h>
+
+#include "io/files.h"
+#include "io/jpeg_codec.h"
+#include "io/ssl_picture.h"
+#include "lookpack/looks.h"
+#include "lookpack/pack_contents.h"
+#include "routines/blend.h"
+#include "test_support.h"
+
+using namespace corvessa;
+using namespace corvessa::lookpack;
+using namespace corvessa::test;
+
+namespace {
+
+const std::string kPicDir = CORVESSA_PIC_DIR;
+
+TBitmap LoadPackPicture(const PackFile& f) {
+    TBitmap b;
+    LoadSslPicture(FindPathNoCase(kPicDir, f.relativePath), b);
+    return b;
+}
+
+std::vector<PackFile> FilesOf(const char* folder) {
+    std::vector<PackFile> out;
+    for (PackFile& f : PackFiles())
+        if (f.folder && strcasecmp(f.folder->name, folder) == 0) out.push_back(std::move(f));
+    return out;
+}
+
+std::vector<PackFile> FilesUsedAs(PictureUse use) {
+    std::vector<PackFile> out;
+    for (PackFile& f : PackFiles())
+        if (f.folder && f.folder->use == use) out.push_back(std::move(f));
+    return out;
+}
+
+int Luma(const uint8_t* p) { return MaskWeight(p[2], p[1], p[0]); }
+
+struct Stats {
+    double meanLuma = 0;
+    double mean[3] = {0, 0, 0};  // blue, green, red
+    double darkShare = 0;        // pixels with luminance below 24
+};
+
+Stats Measure(const TBitmap& b) {
+    Stats s;
+    size_t dark = 0;
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x) {
+            const uint8_t* p = b.Pixel(x, y);
+            const int l = Luma(p);
+            s.meanLuma += l;
+            for (int k = 0; k < 3; ++k) s.mean[k] += p[k];
+            dark += l < 24;
+        }
+    const double n = double(b.Width()) * b.Height();
+    s.meanLuma /= n;
+    for (double& m : s.mean) m /= n;
+    s.darkShare = double(dark) / n;
+    return s;
+}
+
+// Mean luminance of the rectangle [x0, x1) x [y0, y1) given in fractions.
+double RegionLuma(const TBitmap& b, double x0, double y0, double x1, double y1) {
+    double sum = 0;
+    size_t n = 0;
+    for (int y = int(y0 * b.Height()); y < int(y1 * b.Height()); ++y)
+        for (int x = int(x0 * b.Width()); x < int(x1 * b.Width()); ++x, ++n) sum += Luma(b.Pixel(x, y));
+    return n ? sum / double(n) : 0;
+}
+
+}  // namespace
+
+// --- The table ------------------------------------------------------------
+
+TEST(LookPackTable, HoldsEveryFolderTheCatalogueReads) {
+    // The catalogue's overlay, edge, line and colour folders, in the
+    // spellings the recipes use; lookups ignore case.
+    const std::pair<const char*, int> needed[] = {
+        {"lightA", 10}, {"LightA", 10}, {"lightB", 10}, {"lightC", 10}, {"lightc", 10}, {"star", 10},
+        {"Star", 10},   {"Amazing", 10}, {"amazing", 10}, {"weather", 10}, {"gradient", 10}, {"Gradient", 10},
+        {"texture", 10}, {"dreamA", 10}, {"dreamB", 10}, {"dreamb", 10}, {"EdgeA", 10}, {"edgeA", 10},
+        {"Edgea", 10},  {"EdgeB", 10},  {"edgeB", 10},   {"line", 10},    {"color", 2}};
+    for (const auto& [name, count] : needed) {
+        const PackFolder* f = FindPackFolder(name);
+        ASSERT_NE(f, nullptr) << name;
+        EXPECT_EQ(f->count, count) << name;
+    }
+    EXPECT_EQ(FindPackFolder("lightD"), nullptr);
+}
+
+TEST(LookPackTable, ListsEachFileOnceWithTheSampleFirst) {
+    const std::vector<PackFile> files = PackFiles();
+    ASSERT_FALSE(files.empty());
+    EXPECT_EQ(files.front().relativePath, "sample.jpg");
+    EXPECT_EQ(files.front().folder, nullptr);
+    std::set<std::string> seen;
+    for (const PackFile& f : files) {
+        std::string lower = f.relativePath;
+        std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+        EXPECT_TRUE(seen.insert(lower).second) << f.relativePath;  // unique even on a case-blind disk
+    }
+    EXPECT_EQ(files.size(), 1u + 12u * 10u + 10u + 2u);
+    EXPECT_EQ(FilesOf("lightA").back().relativePath, "lightA/10.ssl");
+}
+
+// --- The generated folder --------------------------------------------------
+
+TEST(LookPackFiles, EveryPictureLoadsAtItsSize) {
+    for (const PackFile& f : PackFiles()) {
+        const std::string path = FindPathNoCase(kPicDir, f.relativePath);
+        ASSERT_TRUE(std::filesystem::exists(path)) << path;
+        if (!f.folder) {
+            const std::vector<uint8_t> bytes = ReadWholeFile(path);
+            const TBitmap sample = DecodeJpeg(bytes.data(), bytes.size());
+            EXPECT_EQ(sample.Width(), kSampleWidth);
+            EXPECT_EQ(sample.Height(), kSampleHeight);
+            continue;
+        }
+        const TBitmap b = LoadPackPicture(f);
+        EXPECT_EQ(b.Width(), f.folder->width) << f.relativePath;
+        EXPECT_EQ(b.Height(), f.folder->height) << f.relativePath;
+    }
+}
+
+TEST(LookPackFiles, PicturesCarryOurMarkNotAJpegStart) {
+    for (const PackFile& f : PackFiles()) {
+        if (!f.folder) continue;
+        const std::vector<uint8_t> bytes = ReadWholeFile(FindPathNoCase(kPicDir, f.relativePath));
+        ASSERT_GT(bytes.size(), 16u);
+        EXPECT_TRUE(std::equal(std::begin(kPackSignature), std::end(kPackSignature), bytes.begin())) << f.relativePath;
+        // Without the loader's header the stream is not a JPEG.
+        EXPECT_THROW(DecodeJpeg(bytes.data(), bytes.size()), std::exception) << f.relativePath;
+    }
+}
+
+TEST(LookPackFiles, CatalogueSpellingsFindTheFiles) {
+    for (const char* folder : {"LightA", "lightc", "Star", "Amazing", "Gradient", "dreamb", "EdgeA", "Edgea", "EdgeB"}) {
+        TBitmap b;
+        EXPECT_NO_THROW(LoadSslPicture(PicturePath(kPicDir.substr(0, kPicDir.size() - 3), folder, "10") , b))
+            << folder;
+    }
+}
+
+// --- What the pictures look like -------------------------------------------
+
+TEST(LookPackLooks, ScreenPicturesAreMostlyDark) {
+    for (const PackFolder& folder : PackFolders()) {
+        if (folder.use != PictureUse::Screen) continue;
+        int leaveMostAlone = 0;
+        for (const PackFile& f : FilesOf(folder.name)) {
+            const Stats s = Measure(LoadPackPicture(f));
+            // Adds light, never washes the photo out; a few (haze, a
+            // blizzard) may touch all of it, most leave much of it alone.
+            EXPECT_LT(s.meanLuma, 110) << f.relativePath;
+            leaveMostAlone += s.darkShare > 0.45;
+        }
+        EXPECT_GE(leaveMostAlone, 7) << folder.name;
+    }
+}
+
+TEST(LookPackLooks, GradientsAndTexturesStayNearMidGrey) {
+    for (const PackFile& f : FilesUsedAs(PictureUse::Overlay)) {
+        const Stats s = Measure(LoadPackPicture(f));
+        EXPECT_NEAR(s.meanLuma, 128, 18) << f.relativePath;
+        if (std::string(f.folder->name) == "texture") {
+            for (double m : s.mean) EXPECT_NEAR(m, 128, 16) << f.relativePath;
+        }
+    }
+}
+
+TEST(LookPackLooks, TexturesHaveTexture) {
+    for (const PackFile& f : FilesOf("texture")) {
+        const TBitmap b = LoadPackPicture(f);
+        const double mean = Measure(b).meanLuma;
+        double var = 0;
+        for (int y = 0; y < b.Height(); y += 3)
+            for (int x = 0; x < b.Width(); x += 3) var += (Luma(b.Pixel(x, y)) - mean) * (Luma(b.Pixel(x, y)) - mean);
+        var /= double(b.Height() / 3) * double(b.Width() / 3);
+        EXPECT_GT(var, 9.0) << f.relativePath;   // visible ...
+        EXPECT_LT(var, 900.0) << f.relativePath;  // ... but not wrecking the photo
+    }
+}
+
+TEST(LookPackLooks, EdgeMasksShowThePhotoInTheMiddleAndFillTheBorder) {
+    for (const PackFile& f : FilesUsedAs(PictureUse::EdgeMask)) {
+        const TBitmap b = LoadPackPicture(f);
+        EXPECT_GT(RegionLuma(b, 0.4, 0.4, 0.6, 0.6), 245) << f.relativePath;
+        const double border = (RegionLuma(b, 0, 0, 1, 0.01) + RegionLuma(b, 0, 0.99, 1, 1) +
+                               RegionLuma(b, 0, 0, 0.01, 1) + RegionLuma(b, 0.99, 0, 1, 1)) / 4;
+        EXPECT_LT(border, 40) << f.relativePath;
+    }
+}
+
+TEST(LookPackLooks, ColourMasksKeepColourInTheMiddle) {
+    for (const PackFile& f : FilesOf("color")) {
+        const TBitmap b = LoadPackPicture(f);
+        const double corners = (RegionLuma(b, 0, 0, 0.1, 0.1) + RegionLuma(b, 0.9, 0, 1, 0.1)) / 2;
+        EXPECT_GT(RegionLuma(b, 0.45, 0.45, 0.55, 0.55), corners + 60) << f.relativePath;
+    }
+}
+
+// --- Line tiles ------------------------------------------------------------
+
+TEST(LookPackLines, TilesAreSeamless) {
+    // Drawn half a tile further on, a tile must be the same tile rolled by
+    // half its size: the pattern is periodic in the tile, so copies meet
+    // without a seam.
+    const PackFolder& line = *FindPackFolder("line");
+    const int t = line.width, h = t / 2;
+    for (int n = 1; n <= line.count; ++n) {
+        const TBitmap tile = RenderLineTile(line, n);
+        const TBitmap shifted = RenderLineTile(line, n, h, h);
+        int worst = 0;
+        for (int y = 0; y < t; ++y)
+            for (int x = 0; x < t; ++x)
+                worst = std::max(worst, std::abs(int(tile.Pixel((x + h) % t, (y + h) % t)[0]) - shifted.Pixel(x, y)[0]));
+        EXPECT_LE(worst, 2) << "line " << n;
+    }
+}
+
+TEST(LookPackLines, PatternsSurviveEveryTileSize) {
+    // The line routine shrinks a tile by nearest neighbour to 1/16 of the
+    // photo's short side (1/8 for 8 to 10): 6 or 13 pixels on a thumbnail.
+    for (const PackFile& f : FilesOf("line")) {
+        const TBitmap tile = LoadPackPicture(f);
+        for (int side = f.number < 8 ? 6 : 13; side <= 40; ++side) {
+            TBitmap small(side, side);
+            small.StretchDraw(tile);
+            int dark = 0, light = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    dark += Luma(small.Pixel(x, y)) < 80;
+                    light += Luma(small.Pixel(x, y)) > 200;
+                }
+            EXPECT_GT(dark, 0) << f.relativePath << " at " << side;
+            EXPECT_GT(light, side * side / 3) << f.relativePath << " at " << side;
+        }
+    }
+}
+
+// --- Determinism -----------------------------------------------------------
+
+TEST(LookPackGenerator, SameBytesAsTheShippedFiles) {
+    // One picture of every folder, drawn again here, must match the file
+    // the build wrote byte for byte.
+    for (const PackFolder& folder : PackFolders()) {
+        const PackFile f{&folder, folder.count, std::string(folder.name) + "/" + std::to_string(folder.count) + ".ssl"};
+        EXPECT_EQ(PackFileBytes(f), ReadWholeFile(FindPathNoCase(kPicDir, f.relativePath))) << f.relativePath;
+    }
+}
+
+TEST(LookPackGenerator, TwoRunsWriteIdenticalFolders) {
+    TempDir a, b;
+    const std::string tool = CORVESSA_LOOKPACK_TOOL;
+    for (const TempDir* d : {&a, &b})
+        ASSERT_EQ(std::system((tool + " " + d->Path() + " line color edgeB/3 star/1.ssl sample.jpg").c_str()), 0);
+    int compared = 0;
+    for (const PackFile& f : PackFiles()) {
+        const bool inA = std::filesystem::exists(a.File(f.relativePath));
+        EXPECT_EQ(inA, std::filesystem::exists(b.File(f.relativePath))) << f.relativePath;
+        if (!inA) continue;
+        EXPECT_EQ(ReadWholeFile(a.File(f.relativePath)), ReadWholeFile(b.File(f.relativePath))) << f.relativePath;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 10 + 2 + 1 + 1 + 1);
+}
+
+TEST(LookPackGenerator, RefusesAMissingFolderArgument) {
+    EXPECT_NE(std::system((std::string(CORVESSA_LOOKPACK_TOOL) + " > /dev/null 2>&1").c_str()), 0);
+}
+
+TEST(JpegQuality, DefaultEncoderIsQualityNinety) {
+    const TBitmap p = GradientBitmap(64, 48);
+    EXPECT_EQ(EncodeJpeg(p), EncodeJpegWithQuality(p, 90));
+    EXPECT_GT(EncodeJpegWithQuality(p, 98).size(), EncodeJpegWithQuality(p, 60).size());
+}

@@ -1,0 +1,168 @@
+// corvessa-lookpack-gallery PICDIR OUTDIR
+//
+// Pictures to judge the look pack by eye: OUTDIR/contact-sheet.png with
+// every picture of the pack, and for each folder OUTDIR/preview-NAME.png:
+// the ten 105 x 105 thumbnails the way the effect strip makes them from the
+// sample photo, then each picture beside the sample photo blended with it
+// the way its routine blends it (screen, overlay, mask against white, the
+// line pattern in green, the colour masks' tints).
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "io/files.h"
+#include "io/photo_files.h"
+#include "io/ssl_picture.h"
+#include "lookpack/pack_contents.h"
+#include "routines/blend.h"
+
+using namespace corvessa;
+using namespace corvessa::lookpack;
+
+namespace {
+
+// Area-averaging shrink for display (the routines themselves stretch by
+// nearest neighbour; that is done where a routine is imitated).
+TBitmap Shrink(const TBitmap& src, int w, int h) {
+    TBitmap out(w, h);
+    for (int y = 0; y < h; ++y) {
+        const int y0 = int(int64_t(y) * src.Height() / h), y1 = std::max(y0 + 1, int(int64_t(y + 1) * src.Height() / h));
+        for (int x = 0; x < w; ++x) {
+            const int x0 = int(int64_t(x) * src.Width() / w), x1 = std::max(x0 + 1, int(int64_t(x + 1) * src.Width() / w));
+            int sum[3] = {0, 0, 0};
+            for (int sy = y0; sy < y1; ++sy)
+                for (int sx = x0; sx < x1; ++sx)
+                    for (int k = 0; k < 3; ++k) sum[k] += src.Pixel(sx, sy)[k];
+            const int n = (y1 - y0) * (x1 - x0);
+            for (int k = 0; k < 3; ++k) out.Pixel(x, y)[k] = uint8_t(sum[k] / n);
+        }
+    }
+    return out;
+}
+
+TBitmap Stretched(const TBitmap& src, int w, int h) {
+    TBitmap out(w, h);
+    out.StretchDraw(src);
+    return out;
+}
+
+TBitmap Filled(int w, int h, Rgb colour) {
+    TBitmap out(w, h);
+    out.SetFillColor(colour);
+    out.FillAll();
+    return out;
+}
+
+void Tile(TBitmap& big, const TBitmap& tile) {
+    for (int y = 0; y < big.Height(); ++y)
+        for (int x = 0; x < big.Width(); ++x)
+            std::copy_n(tile.Pixel(x % tile.Width(), y % tile.Height()), 3, big.Pixel(x, y));
+}
+
+// The look applied to `photo` as its routine would.
+TBitmap Apply(const PackFolder& f, int n, const TBitmap& picture, const TBitmap& photo) {
+    const int w = photo.Width(), h = photo.Height();
+    TBitmap p = Stretched(picture, w, h);
+    switch (f.use) {
+    case PictureUse::Screen: BlendPass<BlendScreen>(p, photo, p); return p;
+    case PictureUse::Overlay: BlendPass<BlendOverlay>(p, photo, p); return p;
+    case PictureUse::EdgeMask: {
+        TBitmap out = Filled(w, h, kWhite);
+        MaskBlend(out, photo, p);
+        return out;
+    }
+    case PictureUse::LineTile: {
+        const int side = std::max(1, std::min(w, h) / (n < 8 ? 16 : 8));
+        TBitmap big(w, h);
+        Tile(big, Stretched(picture, side, side));
+        TBitmap out = Filled(w, h, Rgb{0, 255, 0});
+        MaskBlend(out, photo, big);
+        return out;
+    }
+    case PictureUse::ColorMask: {
+        if (n == 2) {  // the red mask tint
+            TBitmap t = Filled(w, h, Rgb{255, 0, 0});
+            MaskBlend(t, photo, p);
+            BlendPass<BlendOverlay>(p, t, p);
+            return p;
+        }
+        TBitmap out;  // mode 1 in green: own colours where the mask is light
+        out.CopyFrom(photo);
+        TBitmap grey;
+        grey.CopyFrom(photo);
+        Grayscale(grey);
+        TBitmap green = Filled(w, h, Rgb{0, 255, 0});
+        BlendPass<BlendColorBurn>(grey, grey, green);
+        MaskBlend(grey, out, p);
+        return grey;
+    }
+    }
+    return p;
+}
+
+TBitmap Load(const std::string& picDir, const PackFile& file) {
+    const std::string path = picDir + "/" + file.relativePath;
+    if (!file.folder) return ReadPicture(path);
+    TBitmap b;
+    LoadSslPicture(path, b);
+    return b;
+}
+
+// A line tile shown repeated, as the pattern appears.
+TBitmap TiledView(const TBitmap& tile, int w, int h, int side) {
+    TBitmap big(w, h);
+    Tile(big, Stretched(tile, side, side));
+    return big;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PICDIR OUTDIR\n", argv[0]);
+        return 2;
+    }
+    const std::string picDir = argv[1], outDir = argv[2];
+    try {
+        std::filesystem::create_directories(outDir);
+        const std::vector<PackFile> files = PackFiles();
+        const TBitmap sample = Load(picDir, files.front());
+        const TBitmap photo = Shrink(sample, 800, 600);
+        const TBitmap thumb = Stretched(sample, 105, 105);
+
+        // Contact sheet: the sample photo over two rows, then one row per
+        // folder in the pack's order.
+        const int cw = 160, ch = 120, gap = 6;
+        const int rows = 2 + int(PackFolders().size());
+        TBitmap sheet = Filled(10 * (cw + gap) + gap, rows * (ch + gap) + gap, Rgb{40, 40, 40});
+        sheet.DrawAt(Shrink(sample, cw * 2 + gap, ch * 2 + gap), gap, gap);
+        int row = 2;
+        for (const PackFolder& f : PackFolders()) {
+            const bool tile = f.use == PictureUse::LineTile;
+            TBitmap previewSheet = Filled(1600, 170 + 5 * 300, Rgb{40, 40, 40});
+            for (int n = 1; n <= f.count; ++n) {
+                const PackFile file{&f, n, std::string(f.name) + "/" + std::to_string(n) + ".ssl"};
+                const TBitmap pic = Load(picDir, file);
+                const TBitmap cell = tile ? TiledView(pic, cw, ch, n < 8 ? 24 : 48) : Shrink(pic, cw, ch);
+                sheet.DrawAt(cell, gap + (n - 1) * (cw + gap), gap + row * (ch + gap));
+                // Preview: the strip thumbnail, then picture and blend.
+                const TBitmap strip = Apply(f, n, pic, thumb);
+                previewSheet.DrawAt(Stretched(strip, 150, 150), 8 + (n - 1) * 159, 8);
+                const TBitmap shown = tile ? TiledView(pic, 390, 292, 36) : Shrink(pic, 390, 292);
+                const int px = ((n - 1) % 2) * 800 + 8, py = 170 + ((n - 1) / 2) * 300;
+                previewSheet.DrawAt(shown, px, py);
+                previewSheet.DrawAt(Shrink(Apply(f, n, pic, photo), 390, 292), px + 396, py);
+            }
+            WritePictureFile(previewSheet, outDir + "/preview-" + f.name + ".png");
+            ++row;
+        }
+        WritePictureFile(sheet, outDir + "/contact-sheet.png");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "gallery: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

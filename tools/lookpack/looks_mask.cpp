@@ -1,0 +1,300 @@
+// Grey masks: the frames of the two Edge categories (white where the photo
+// shows, black where the fill covers it), the line-pattern tiles and the
+// two masks of the colour tints.
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "lookpack/canvas.h"
+#include "lookpack/looks.h"
+
+namespace corvessa::lookpack {
+
+namespace {
+
+constexpr float kPi = 3.14159265358979f;
+
+// Fills a canvas with grey m(x, y) (x, y in height units), for masks whose
+// value is 1 where the photo shows.
+template <class F>
+TBitmap GreyMask(const PackFolder& f, int n, F&& m) {
+    Canvas c(f.width, f.height);
+    PaintAdd(c, [&](float x, float y) {
+        const float v = Clamp01(m(x, y));
+        return Colour{v, v, v};
+    });
+    return ToBitmap(c, uint32_t(SeedOf(f.name, n)), 0.0f);
+}
+
+// Signed distance to a rectangle centred at (cx, cy) with half sizes
+// (hw, hh) and corner radius r; negative inside.
+float RoundedBox(float x, float y, float cx, float cy, float hw, float hh, float r) {
+    const float qx = std::fabs(x - cx) - (hw - r), qy = std::fabs(y - cy) - (hh - r);
+    const float ox = std::max(qx, 0.0f), oy = std::max(qy, 0.0f);
+    return std::hypot(ox, oy) + std::min(std::max(qx, qy), 0.0f) - r;
+}
+
+// 1 inside, 0 outside, with a soft edge of about `soft` on each side.
+float Inside(float d, float soft) { return 1 - SmoothStep(-soft, soft, d); }
+
+// Distance from the nearest edge of the picture, and where along that edge
+// (a coordinate running all the way round, so neighbouring sides differ).
+void EdgeCoordinates(float x, float y, float A, float& depth, float& along, int& side) {
+    const float d[4] = {x, y, A - x, 1 - y};
+    side = int(std::min_element(d, d + 4) - d);
+    depth = d[side];
+    along = side == 0 ? y : side == 1 ? 2 + x : side == 2 ? 4 + y : 6 + x;
+}
+
+TBitmap Edge(const PackFolder& f, int n) {
+    const float A = float(f.width) / float(f.height);
+    const uint32_t s = uint32_t(SeedOf(f.name, n));
+    const float px = 1.0f / float(f.height);
+    const bool b = f.name[4] == 'B';
+    const int look = n + (b ? 10 : 0);
+    switch (look) {
+    case 1:  // rounded rectangle
+        return GreyMask(f, n, [&](float x, float y) {
+            return Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.05f, 0.45f, 0.08f), 2.5f * px);
+        });
+    case 2:  // oval vignette, very soft
+        return GreyMask(f, n, [&](float x, float y) {
+            const float r = std::hypot((x - A / 2) / (A / 2), (y - 0.5f) / 0.5f);
+            return 1 - SmoothStep(0.55f, 1.02f, r);
+        });
+    case 3:  // torn paper
+        return GreyMask(f, n, [&](float x, float y) {
+            float depth, along;
+            int side;
+            EdgeCoordinates(x, y, A, depth, along, side);
+            const float tear = 0.035f + 0.03f * Fbm(along * 5, 0.5f, 5, s) + 0.006f * ValueNoise(along * 90, 2.5f, s);
+            const float fuzz = 0.004f * (ValueNoise(along * 400, depth * 300, s + 1) - 0.5f);
+            return SmoothStep(tear - 1.5f * px, tear + 1.5f * px, depth + fuzz);
+        });
+    case 4:  // deckled: small rough scallops
+        return GreyMask(f, n, [&](float x, float y) {
+            float depth, along;
+            int side;
+            EdgeCoordinates(x, y, A, depth, along, side);
+            const float scallop = std::fabs(std::sin(along * kPi * 30));
+            const float edge = 0.045f + 0.012f * std::sqrt(scallop) + 0.008f * Fbm(along * 40, 0.5f, 3, s);
+            return SmoothStep(edge - 1.5f * px, edge + 1.5f * px, depth);
+        });
+    case 5:  // stamp: perforated edge
+        return GreyMask(f, n, [&](float x, float y) {
+            const float inset = 0.05f, hole = 0.016f, pitch = 0.05f;
+            float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - inset, 0.5f - inset, 0.0f);
+            // Holes centred on the border line, evenly spread on each side.
+            const float w = A - 2 * inset, h = 1 - 2 * inset;
+            const float nx = std::round(w / pitch), ny = std::round(h / pitch);
+            const float sx = w / nx, sy = h / ny;
+            const float hx = inset + sx * std::round((x - inset) / sx), hy = inset + sy * std::round((y - inset) / sy);
+            float hd = 1e9f;
+            for (float ey : {inset, 1 - inset}) hd = std::min(hd, std::hypot(x - hx, y - ey));
+            for (float ex : {inset, A - inset}) hd = std::min(hd, std::hypot(x - ex, y - hy));
+            d = std::max(d, hole - hd);
+            return Inside(d, 1.5f * px);
+        });
+    case 6:  // film strip: sprocket bands above and below
+        return GreyMask(f, n, [&](float x, float y) {
+            const float band = 0.12f;
+            const float frame = Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.03f, 0.5f - band - 0.02f, 0.02f), 1.5f * px);
+            const float pitch = A / 16;
+            const float hx = pitch * (std::floor(x / pitch) + 0.5f);
+            float hole = 0;
+            for (float hy : {band / 2 + 0.005f, 1 - band / 2 - 0.005f})
+                hole = std::max(hole, Inside(RoundedBox(x, y, hx, hy, pitch * 0.28f, band * 0.27f, 0.008f), 1.5f * px));
+            return std::max(frame, hole);
+        });
+    case 7:  // brush strokes: painted sideways, bristle-streaked ends
+        return GreyMask(f, n, [&](float x, float y) {
+            const float top = 0.09f + 0.03f * Fbm(x * 3, 0.5f, 4, s), bottom = 0.91f - 0.03f * Fbm(x * 3, 5.5f, 4, s);
+            const float streak = std::pow(ValueNoise(y * 140, 0.5f, s + 1), 2.0f);
+            const float left = 0.1f + 0.06f * Fbm(y * 4, 1.5f, 3, s + 2) + 0.07f * streak;
+            const float right = A - 0.1f - 0.06f * Fbm(y * 4, 7.5f, 3, s + 3) - 0.07f * ValueNoise(y * 140, 4.5f, s + 1);
+            const float dry = SmoothStep(0.3f, 0.6f, ValueNoise(x * 6, y * 160, s + 4));
+            float v = SmoothStep(top - 2 * px, top + 2 * px, y) * (1 - SmoothStep(bottom - 2 * px, bottom + 2 * px, y));
+            v *= SmoothStep(left - 2 * px, left + 2 * px, x) * (1 - SmoothStep(right - 2 * px, right + 2 * px, x));
+            // Dry-brush gaps near the stroke ends.
+            const float nearEnd = 1 - SmoothStep(0.0f, 0.12f, std::min(x - left, right - x));
+            return v * (1 - nearEnd * (1 - dry));
+        });
+    case 8:  // heart
+        return GreyMask(f, n, [&](float x, float y) {
+            const float unit = 0.84f;
+            const float d = HeartDistance((x - A / 2) / unit, (y - 0.93f) / unit) * unit;
+            return Inside(d, 0.012f);
+        });
+    case 9:  // circle, soft
+        return GreyMask(f, n, [&](float x, float y) { return Inside(std::hypot(x - A / 2, y - 0.5f) - 0.43f, 0.03f); });
+    case 10:  // instant photo: wide bottom border, slight inner shade
+        return GreyMask(f, n, [&](float x, float y) {
+            const float d = RoundedBox(x, y, A / 2, 0.42f, A / 2 - 0.06f, 0.36f, 0.004f);
+            return Inside(d, 1.2f * px) * (0.86f + 0.14f * SmoothStep(0.0f, 0.02f, -d));
+        });
+    case 11:  // cloud
+        return GreyMask(f, n, [&](float x, float y) {
+            const float dx = (x - A / 2) / (A / 2), dy = (y - 0.5f) / 0.5f;
+            const float r = std::hypot(dx, dy), a = std::atan2(dy, dx);
+            const float puff = std::pow(std::fabs(std::sin(a * 6.5f + 0.3f * std::sin(a * 3))), 0.45f);
+            const float edge = 0.72f + 0.13f * puff + 0.03f * Fbm(a * 3 + 10, 0.5f, 3, s);
+            return 1 - SmoothStep(edge - 0.035f, edge + 0.005f, r);
+        });
+    case 12:  // rectangle with a wide feather
+        return GreyMask(f, n, [&](float x, float y) {
+            return Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.12f, 0.38f, 0.05f), 0.07f);
+        });
+    case 13:  // mat with a thin inner line
+        return GreyMask(f, n, [&](float x, float y) {
+            const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.04f, 0.46f, 0.0f);
+            const float line = SmoothStep(1.5f * px, 0.0f, std::fabs(d + 0.018f) - 0.0035f);
+            return Inside(d, 1.2f * px) * (1 - line);
+        });
+    case 14:  // sprayed grunge border
+        return GreyMask(f, n, [&](float x, float y) {
+            const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.12f, 0.38f, 0.05f);
+            const float spray = Fbm(x * 25, y * 25, 4, s) - 0.5f + 0.5f * (ValueNoise(x * 300, y * 300, s + 1) - 0.5f);
+            // Spray only where the edge fades, never inside the picture.
+            const float fade = Inside(d, 0.05f);
+            return SmoothStep(0.5f, 0.6f, fade + 0.9f * spray * (1 - SmoothStep(0.85f, 1.0f, fade)));
+        });
+    case 15:  // small rounded corners
+        return GreyMask(f, n, [&](float x, float y) {
+            return Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.025f, 0.475f, 0.035f), 1.2f * px);
+        });
+    case 16:  // lace oval: scalloped edge with a ring of eyelets
+        return GreyMask(f, n, [&](float x, float y) {
+            const float dx = (x - A / 2) / (A * 0.4f), dy = (y - 0.5f) / 0.41f;
+            const float r = std::hypot(dx, dy), a = std::atan2(dy, dx);
+            const float bumps = 48;
+            const float scallop = 0.035f * std::sqrt(std::fabs(std::sin(a * bumps / 2)));
+            const float body = Inside(r - (1.0f + scallop), 0.004f);
+            const float ca = (std::floor(a / (2 * kPi) * bumps) + 0.5f) * 2 * kPi / bumps;
+            const float ex = A / 2 + std::cos(ca) * 1.075f * A * 0.4f, ey = 0.5f + std::sin(ca) * 1.075f * 0.41f;
+            const float eyelet = Inside(std::hypot(x - ex, y - ey) - 0.008f, 1.2f * px);
+            return std::max(body, eyelet);
+        });
+    case 17:  // arched window
+        return GreyMask(f, n, [&](float x, float y) {
+            const float hw = 0.36f, top = 0.08f + hw, bottom = 0.93f;
+            float d = std::max(std::fabs(x - A / 2) - hw, y - bottom);
+            if (y < top) d = std::max(std::hypot(x - A / 2, y - top) - hw, y - bottom);
+            return Inside(d, 1.5f * px);
+        });
+    case 18:  // note paper: torn at top and bottom
+        return GreyMask(f, n, [&](float x, float y) {
+            const float t = 0.06f + 0.025f * Fbm(x * 6, 0.5f, 5, s), b2 = 0.94f - 0.025f * Fbm(x * 6, 3.5f, 5, s);
+            const float side = 0.05f;
+            return SmoothStep(t - 1.5f * px, t + 1.5f * px, y) * (1 - SmoothStep(b2 - 1.5f * px, b2 + 1.5f * px, y)) *
+                   Inside(std::fabs(x - A / 2) - (A / 2 - side), 1.2f * px);
+        });
+    case 19:  // slide mount: thick frame, bevelled window
+        return GreyMask(f, n, [&](float x, float y) {
+            const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.15f, 0.37f, 0.035f);
+            const float bevel = SmoothStep(0.012f, 0.0f, d) * SmoothStep(-1.5f * px, 1.5f * px, d);
+            return Inside(d, 1.2f * px) + 0.35f * bevel * (1 - Inside(d, 1.2f * px));
+        });
+    default: {  // 20: spray-painted oval with splatter
+        PackRandom rnd(SeedOf(f.name, 99));
+        Canvas c(f.width, f.height);
+        PaintAdd(c, [&](float x, float y) {
+            const float dx = (x - A / 2) / (A * 0.42f), dy = (y - 0.5f) / 0.42f;
+            const float r = std::hypot(dx, dy);
+            const float edge = 0.92f + 0.08f * (Fbm(std::atan2(dy, dx) * 2 + 7, 0.5f, 4, s) - 0.5f);
+            const float spray = ValueNoise(x * 500, y * 500, s + 1) - 0.5f;
+            const float v = SmoothStep(0.5f, 0.6f, (1 - SmoothStep(edge - 0.06f, edge + 0.06f, r)) + 0.5f * spray);
+            return Colour{v, v, v};
+        });
+        for (int i = 0; i < 260; ++i) {
+            const float a = rnd.Range(0, 2 * kPi), r = rnd.Range(0.98f, 1.25f);
+            const float dot = 0.002f + 0.01f * std::pow(rnd.Unit(), 3.0f);
+            Disc(c, A / 2 + std::cos(a) * r * A * 0.42f, 0.5f + std::sin(a) * r * 0.42f, dot, dot * 0.3f, Colour{1, 1, 1},
+                 1.0f);
+        }
+        for (int y = 0; y < c.Height(); ++y)
+            for (int x = 0; x < 3 * c.Width(); ++x) c.Row(y)[x] = Clamp01(c.Row(y)[x]);
+        return ToBitmap(c, s, 0.0f);
+    }
+    }
+}
+
+// Line tiles: periodic functions of the pixel position with period kTile,
+// so a tile repeats without a seam. Strokes are thick enough that the
+// nearest-neighbour shrink to a 6-pixel tile (13 for the coarse ones)
+// still hits every line.
+float TileInk(int n, float x, float y, float T) {
+    auto wrap = [T](float v) { return v - T * std::floor(v / T); };
+    auto band = [&](float dist, float half) { return SmoothStep(half + 1.0f, half - 1.0f, dist); };
+    auto centred = [&](float v) { return std::fabs(wrap(v) - T / 2); };  // distance to the tile's middle line
+    switch (n) {
+    case 1: return band(centred(y), 12);                                   // horizontal lines
+    case 2: return band(centred(x), 12);                                   // vertical lines
+    case 3: return band(centred(x + y) / std::sqrt(2.0f), 11);             // diagonal lines
+    case 4: return std::max(band(centred(x), 11), band(centred(y), 11));   // grid
+    case 5: return band(std::hypot(centred(x), centred(y)), 30);           // dots
+    case 6: return std::max(band(centred(x + y) / std::sqrt(2.0f), 9), band(centred(x - y) / std::sqrt(2.0f), 9));
+    case 7: return band(centred(y - 20 * std::sin(2 * kPi * x / T)) * 0.8f, 11);  // waves
+    case 8: {  // bricks, every other row shifted by half a brick
+        const float course = T / 2;
+        const float inCourse = wrap(y) - course * std::floor(wrap(y) / course);
+        const float mortarY = std::min(inCourse, course - inCourse);
+        const float shift = std::floor(wrap(y) / course) * course;
+        const float joint = wrap(x + shift);
+        const float mortarX = std::min(joint, T - joint);
+        return std::max(band(mortarY, 6), band(mortarX, 6));
+    }
+    case 9: {  // rings
+        const float r = std::hypot(centred(x), centred(y));
+        return band(std::fabs(r - 40), 7);
+    }
+    default: {  // 10: zigzag
+        const float tri = std::fabs(wrap(x) - T / 2) / (T / 2);  // 1 at the tile edges, 0 in the middle
+        return band(centred(y + 32 * tri - 16) * 0.7071f, 8);
+    }
+    }
+}
+
+TBitmap LineTile(const PackFolder& f, int n, int ox, int oy) {
+    TBitmap out(f.width, f.height);
+    const float T = float(f.width);
+    for (int y = 0; y < f.height; ++y) {
+        uint8_t* row = out.Row(y);
+        for (int x = 0; x < f.width; ++x) {
+            const float ink = TileInk(n, float(x + ox) + 0.5f, float(y + oy) + 0.5f, T);
+            const uint8_t v = uint8_t(std::lround(255.0f * (1 - Clamp01(ink))));
+            row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = v;
+        }
+    }
+    return out;
+}
+
+TBitmap ColorMask(const PackFolder& f, int n) {
+    const float A = float(f.width) / float(f.height);
+    const uint32_t s = uint32_t(SeedOf(f.name, n));
+    if (n == 1)  // a soft spotlight: colour stays in the middle
+        return GreyMask(f, n, [&](float x, float y) {
+            const float r = std::hypot((x - A / 2) / (A / 2), (y - 0.47f) / 0.5f);
+            return 1 - SmoothStep(0.2f, 1.05f, r + 0.12f * (Fbm(x * 2, y * 2, 3, s) - 0.5f));
+        });
+    // 2: a graduated filter: the tint gathers in the sky and the corners.
+    return GreyMask(f, n, [&](float x, float y) {
+        const float grad = SmoothStep(-0.1f, 0.95f, y);
+        const float r = std::hypot((x - A / 2) / (A / 2), (y - 0.55f) / 0.55f);
+        return 0.22f + 0.55f * grad * (1 - 0.35f * SmoothStep(0.6f, 1.3f, r)) +
+               0.05f * (Fbm(x * 2, y * 2, 3, s) - 0.5f);
+    });
+}
+
+}  // namespace
+
+TBitmap RenderEdgeMask(const PackFolder& folder, int number) { return Edge(folder, number); }
+
+TBitmap RenderLineTile(const PackFolder& folder, int number, int originX, int originY) {
+    return LineTile(folder, number, originX, originY);
+}
+
+TBitmap RenderColorMask(const PackFolder& folder, int number) { return ColorMask(folder, number); }
+
+}  // namespace corvessa::lookpack
