@@ -22,8 +22,11 @@ bool CorvessaApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        const QString text = QString::fromStdString(CurrentErrorText());
-        QMessageBox::critical(activeWindow(), QStringLiteral("Corvessa"), text);
+        const std::string text = CurrentErrorText();
+        if (report_)
+            report_(text);
+        else
+            QMessageBox::critical(activeWindow(), QStringLiteral("Corvessa"), QString::fromStdString(text));
         return false;
     }
 }

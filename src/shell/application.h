@@ -4,6 +4,7 @@
 // operation stopped where it failed.
 
 #include <QApplication>
+#include <functional>
 #include <string>
 
 namespace corvessa {
@@ -15,6 +16,12 @@ class CorvessaApplication : public QApplication {
 public:
     CorvessaApplication(int& argc, char** argv) : QApplication(argc, argv) {}
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // How an error is shown; a message box unless replaced (tests).
+    void SetErrorReporter(std::function<void(const std::string&)> report) { report_ = std::move(report); }
+
+private:
+    std::function<void(const std::string&)> report_;
 };
 
 }  // namespace corvessa
