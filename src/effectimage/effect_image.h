@@ -52,9 +52,37 @@ public:
     void Effect_Posterize(int levelStep);
 
 private:
+    // The three ways an effect reaches the pixels. An empty picture passes
+    // through untouched. Every successful call ends with a repaint request,
+    // also when the effect left the pixels as they were.
+    //
+    // In place: the routine rewrites the picture itself; if it fails, the
+    // picture may be left partly processed.
+    void RewriteInPlace(const std::function<void(TBitmap&)>& routine);
+    // Working copy: the routine rewrites a copy of the picture, which then
+    // replaces it; if the routine fails the picture keeps its content.
+    void RewriteCopy(const std::function<void(TBitmap&)>& routine);
+    // Source and destination: the routine reads the picture and writes every
+    // pixel of a fresh bitmap of its size, which then replaces the picture.
+    // Also serves working-copy effects whose pixels each depend on nothing
+    // but their own value, so copying and rewriting fuse into one pass.
+    void Derive(const std::function<void(const TBitmap& source, TBitmap& target)>& routine);
+    // Makes the finished scratch bitmap the picture; the old picture's
+    // pixels become the next call's scratch.
+    void AdoptScratch();
+    void NotifyRepaint();
+
     TBitmap picture_;
+    // The working copy or destination of the last effect, kept between
+    // calls: a photo-sized buffer that is allocated afresh costs a page fault
+    // for every 4 KB on first touch, often more than the effect itself.
+    TBitmap scratch_;
     RandomGenerator& random_;
     std::function<void()> repaint_;
 };
+
+// Fills `target` (its size set by the caller) with `source` resampled
+// bilinearly in 15-bit fixed point; used by Effect_Tile.
+void ResampleBilinear(const TBitmap& source, TBitmap& target);
 
 }  // namespace corvessa
