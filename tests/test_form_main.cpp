@@ -513,6 +513,8 @@ TEST_F(FormMainTest, RendersSeeTheWindowsColourChooserAndFolder) {
     const RenderContext context = form.Context(true);
     EXPECT_TRUE(context.changeColorMode);
     EXPECT_EQ(context.appDir, dir_.Path() + "/");
+    ASSERT_NE(context.effect, nullptr);
+    EXPECT_EQ(context.effect, form.Effect());
     ASSERT_NE(context.colorChooser, nullptr);
     dialogs_->colourAnswers.push_back(Rgb{1, 2, 3});
     EXPECT_EQ(context.colorChooser->ChooseColor(), (Rgb{1, 2, 3}));

@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include "effectimage/effect_image.h"
 #include "io/photo_files.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
@@ -75,7 +76,8 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       appDir_(std::move(appDir)),
-      dialogs_(std::move(dialogs)) {
+      dialogs_(std::move(dialogs)),
+      effect_(std::make_unique<TProEffectImage>(random_)) {
     if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this);
     CreateControls();
     FormCreate(screen);
@@ -209,7 +211,7 @@ void TFormMain::SetPhotoControlsEnabled(bool enabled) {
 }
 
 RenderContext TFormMain::Context(bool changeColorMode) {
-    return RenderContext{changeColorMode, dialogs_.get(), appDir_, effect_};
+    return RenderContext{changeColorMode, dialogs_.get(), appDir_, effect_.get()};
 }
 
 void TFormMain::Guarded(const std::function<void()>& action) {

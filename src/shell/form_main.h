@@ -82,9 +82,8 @@ public:
     RandomGenerator& Random() { return random_; }
     // What a render may read of the window; the browser sets the mode.
     RenderContext Context(bool changeColorMode = false);
-    // The effect component the catalogue filters through; null until the
-    // component is part of the build.
-    TProEffectImage* Effect() const { return effect_; }
+    // The hidden effect component the catalogue filters through.
+    TProEffectImage* Effect() const { return effect_.get(); }
 
     // False once the start-up photo failed to load, until a photo is
     // opened: there is nothing to render, fit or save then.
@@ -126,7 +125,7 @@ private:
     std::string appDir_;
     std::unique_ptr<ShellDialogs> dialogs_;
     RandomGenerator random_;
-    TProEffectImage* effect_ = nullptr;
+    std::unique_ptr<TProEffectImage> effect_;  // draws from random_
 
     TBitmap workPhoto_, undoPhoto_, thumbPhoto_, resultPhoto_;
 
