@@ -4,6 +4,7 @@
 // nearest neighbour, as every scaled draw of the program is. Where it has no
 // picture it draws nothing, so the panel behind it shows through.
 
+#include <QRect>
 #include <QWidget>
 
 #include "routines/bitmap.h"
@@ -38,10 +39,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Scales the part `area` (in the control's coordinates) of the picture
+    // stretched over the whole control into shown_.
+    void StretchArea(const QRect& area);
+
     TBitmap picture_;
-    // The picture as drawn: scaled to the control's size once per change,
-    // so a 50-megapixel photo is not rescaled on every repaint.
+    // The visible part of the picture as drawn, scaled once per change so a
+    // 50-megapixel photo is not rescaled on every repaint. Only the visible
+    // part: a very wide photo makes a view far wider than its panel.
     TBitmap shown_;
+    QRect shownArea_;
     bool shownValid_ = false;
     bool stretch_ = true;
     bool autoSize_ = false;
