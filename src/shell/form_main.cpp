@@ -1,0 +1,320 @@
+#include "shell/form_main.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QUrl>
+
+#include "effectimage/effect_image.h"
+#include "io/photo_files.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "shell/main_layout.h"
+#include "shell/skin.h"
+#include "shell/undo_pictures.h"
+#include "widgets/flat_panel.h"
+#include "widgets/image_view.h"
+#include "widgets/img_btn.h"
+
+namespace corvessa {
+
+namespace {
+
+// The frame and caption around the client area. The layout works with the
+// window's outer size; the window manager's real frame is unknown until the
+// window is shown, so a plain single border and caption are assumed.
+constexpr int kFrameWidth = 6;
+constexpr int kFrameHeight = 32;
+
+const QColor kDarkOlive(72, 72, 0);
+const QColor kOlive(128, 128, 0);
+const QColor kOrange(255, 128, 0);
+
+const char* const kThumbnailHint = "Click the small photo  to preveiw and apply this effect.";
+
+struct Place {
+    int left, top;
+};
+constexpr std::array<Place, kThumbnailCount> kThumbnailPlaces{
+    {{8, 8}, {120, 8}, {240, 8}, {352, 8}, {469, 8}, {8, 144}, {120, 144}, {240, 144}, {352, 144}, {469, 144}}};
+constexpr std::array<Place, kThumbnailCount> kLabelPlaces{
+    {{48, 120}, {152, 120}, {280, 120}, {384, 120}, {512, 120}, {40, 256}, {152, 256}, {272, 256}, {392, 256}, {504, 256}}};
+
+TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect design, const QColor& colour) {
+    auto* panel = new TFlatPanel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(design);
+    panel->SetColor(colour);
+    panel->SetColorHighLight(kOrange);
+    panel->SetColorShadow(kOrange);
+    return panel;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect design) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(design);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+void SetBounds(QWidget* widget, const Bounds& b) {
+    widget->setGeometry(b.left, b.top, std::max(b.width, 0), std::max(b.height, 0));
+}
+
+}  // namespace
+
+TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, QSize screen)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      appDir_(std::move(appDir)),
+      dialogs_(std::move(dialogs)),
+      effect_(std::make_unique<TProEffectImage>(random_)) {
+    if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this);
+    CreateControls();
+    FormCreate(screen);
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::CreateControls() {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Corvessa"));
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
+    font.setPixelSize(11);
+    setFont(font);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    resize(790, 530);
+    setAcceptDrops(true);
+
+    flatPanel4_ = MakePanel(this, "FlatPanel4", QRect(-2, 2, 126, 487), kDarkOlive);
+    for (size_t i = 0; i < kCategoryButtons.size(); ++i) {
+        const CategoryButton& c = kCategoryButtons[i];
+        QPushButton* button = MakeButton(flatPanel4_, c.name, c.caption, QRect(24, c.top, 75, 25));
+        connect(button, &QPushButton::clicked, this, [this, category = c.category] { emit CategoryButtonClicked(category); });
+        categoryButtons_[i] = button;
+    }
+    categoryButtons_.back()->hide();  // "Line": nothing shows it
+
+    flatPanel1_ = MakePanel(this, "FlatPanel1", QRect(125, 2, 575, 209), kDarkOlive);
+    btnUndo_ = new TImgBtn(flatPanel1_);
+    btnUndo_->setObjectName(QStringLiteral("BtnUndo"));
+    btnUndo_->move(32, 16);
+    btnUndo_->SetAutoSize(true);
+    btnUndo_->SetPic(DrawUndoPicture(kUndoAtRest));
+    btnUndo_->SetPicUp(DrawUndoPicture(kUndoHover));
+    btnUndo_->SetPicDown(DrawUndoPicture(kUndoPressed));
+    btnUndo_->setToolTip(QStringLiteral("Undo"));
+    connect(btnUndo_, &TImgBtn::clicked, this, [this] { BtnUndoClick(); });
+    btnOpen_ = MakeButton(flatPanel1_, "BtnOpen", "Open", QRect(16, 56, 75, 25));
+    btnSave_ = MakeButton(flatPanel1_, "BtnSave", "Save", QRect(16, 84, 75, 25));
+    btnHelp_ = MakeButton(flatPanel1_, "BtnHelp", "Help", QRect(16, 112, 75, 25));
+    connect(btnOpen_, &QPushButton::clicked, this, [this] { BtnOpenClick(); });
+    connect(btnSave_, &QPushButton::clicked, this, [this] { BtnSaveClick(); });
+    connect(btnHelp_, &QPushButton::clicked, this, [this] { BtnHelpClick(); });
+
+    flatPanel3_ = MakePanel(flatPanel1_, "FlatPanel3", QRect(112, 0, 463, 209), kOlive);
+    imgEffect_ = new TImageView(flatPanel3_);
+    imgEffect_->setObjectName(QStringLiteral("ImgEffect"));
+    imgEffect_->setGeometry(120, 24, 105, 105);
+
+    // Created after FlatPanel1 so it lies over that panel's foot.
+    flatPanel2_ = MakePanel(this, "FlatPanel2", QRect(125, 208, 575, 279), kOlive);
+    for (int i = 0; i < kThumbnailCount; ++i) {
+        auto* view = new TImageView(flatPanel2_);
+        view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
+        view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbnailSize, kThumbnailSize);
+        view->setToolTip(QString::fromLatin1(kThumbnailHint));
+        connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
+        imgViews_[size_t(i)] = view;
+
+        auto* label = new QLabel(QString::number(i + 1), flatPanel2_);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->move(kLabelPlaces[size_t(i)].left, kLabelPlaces[size_t(i)].top);
+        label->adjustSize();
+        labels_[size_t(i)] = label;
+    }
+
+    // Pictures are read by the photo readers; the control stays as the
+    // hidden, self-sizing image it always was.
+    imgFuzhu_ = new TImageView(this);
+    imgFuzhu_->setObjectName(QStringLiteral("ImgFuzhu"));
+    imgFuzhu_->setGeometry(160, 0, 49, 49);
+    imgFuzhu_->SetAutoSize(true);
+    imgFuzhu_->hide();
+
+    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(open, &QShortcut::activated, this, [this] { BtnOpenClick(); });
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, [this] { BtnSaveClick(); });
+    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    connect(undo, &QShortcut::activated, this, [this] {
+        if (btnUndo_->isEnabled()) BtnUndoClick();
+    });
+}
+
+void TFormMain::FormCreate(QSize screen) {
+    SkinStart(appDir_ + "beryl.urf");
+    LayOut(screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
+    // Qt paints every widget off screen and copies the result, so the
+    // window and its panels are double-buffered already.
+
+    bool loaded = false;
+    Guarded([&] {
+        TBitmap sample = ReadPicture(appDir_ + "pic/sample.jpg");
+        workPhoto_.TakePixels(std::move(sample));
+        resultPhoto_.CopyFrom(workPhoto_);
+        FitPhotoView(workPhoto_);
+        imgEffect_->Picture().SetSize(imgEffect_->width(), imgEffect_->height());
+        imgEffect_->Picture().StretchDraw(workPhoto_);
+        imgEffect_->Changed();
+        thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
+        thumbPhoto_.StretchDraw(workPhoto_);
+        loaded = true;
+    });
+    // Also after a failed read: an enabled Undo or a visible thumbnail
+    // would work on empty buffers. Without a photo there is nothing to
+    // render, so the category column waits for Open.
+    Invisible();
+    btnUndo_->setEnabled(false);
+    SetPhotoControlsEnabled(loaded);
+}
+
+void TFormMain::LayOut(QSize screen) {
+    const Bounds window = MainWindowBounds(screen.width(), screen.height());
+    setFixedSize(std::max(window.width - kFrameWidth, 0), std::max(window.height - kFrameHeight, 0));
+    move(window.left, window.top);
+    const MainPanels panels = LayOutPanels(window.width, window.height);
+    SetBounds(flatPanel4_, panels.flatPanel4);
+    SetBounds(flatPanel1_, panels.flatPanel1);
+    SetBounds(flatPanel2_, panels.flatPanel2);
+    SetBounds(flatPanel3_, panels.flatPanel3);
+}
+
+void TFormMain::FitPhotoView(const TBitmap& photo) {
+    SetBounds(imgEffect_, corvessa::FitPhotoView(flatPanel3_->width(), flatPanel3_->height(), photo.Width(), photo.Height()));
+}
+
+void TFormMain::SetPhotoControlsEnabled(bool enabled) {
+    for (QPushButton* button : categoryButtons_) button->setEnabled(enabled);
+}
+
+RenderContext TFormMain::Context(bool changeColorMode) {
+    return RenderContext{changeColorMode, dialogs_.get(), appDir_, effect_.get()};
+}
+
+void TFormMain::Guarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (...) {
+        dialogs_->ShowError(CurrentErrorText());
+    }
+}
+
+void TFormMain::Invisible() {
+    for (TImageView* view : imgViews_) view->hide();
+    for (QLabel* label : labels_) label->hide();
+}
+
+void TFormMain::BtnOpenClick() {
+    Guarded([&] {
+        const std::optional<std::string> name = dialogs_->ChooseOpenFile();
+        if (name) OpenPhoto(*name);
+    });
+}
+
+void TFormMain::OpenPhoto(const std::string& path) {
+    Guarded([&] {
+        // Read into a bitmap of its own first: a file that fails to read
+        // leaves every buffer and the view as they were.
+        TBitmap photo = ReadPhotoFile(path);
+        workPhoto_.TakePixels(std::move(photo));
+        undoPhoto_.CopyFrom(workPhoto_);
+        resultPhoto_.CopyFrom(workPhoto_);
+        FitPhotoView(workPhoto_);
+        imgEffect_->Picture().CopyFrom(workPhoto_);
+        imgEffect_->Changed();
+        thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
+        thumbPhoto_.StretchDraw(workPhoto_);
+        Invisible();
+        btnUndo_->setEnabled(false);
+        SetPhotoControlsEnabled(true);
+        BlankPhotoCheck(workPhoto_, random_);
+    });
+}
+
+void TFormMain::BtnSaveClick() {
+    Guarded([&] {
+        // Without a start-up photo and before any Open there is nothing to save.
+        if (imgEffect_->Picture().Empty()) return;
+        resultPhoto_.CopyFrom(imgEffect_->Picture());
+        const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile();
+        if (!choice) return;
+        const SaveTarget target = SaveTargetFor(choice->path, choice->filterIndex);
+        // Both writers write beside the target and rename into place, so a
+        // failure never destroys an existing file.
+        if (target.format == SaveFormat::kBmp)
+            WriteBmpFile(resultPhoto_, target.path);
+        else
+            WriteJpegFile(resultPhoto_, target.path);
+    });
+}
+
+void TFormMain::BtnUndoClick() {
+    Guarded([&] {
+        resultPhoto_.CopyFrom(undoPhoto_);
+        workPhoto_.CopyFrom(resultPhoto_);
+        imgEffect_->Picture().StretchDraw(workPhoto_);
+        imgEffect_->Changed();
+        btnUndo_->setEnabled(false);
+        update();
+        Invisible();
+    });
+}
+
+void TFormMain::BtnHelpClick() {
+    // A missing help file or viewer is not reported.
+    const QString help = QString::fromStdString(appDir_ + "help.html");
+    if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void TFormMain::FormClose() {
+    if (closed_) return;
+    closed_ = true;
+    SkinRemove();
+    workPhoto_ = TBitmap();
+    undoPhoto_ = TBitmap();
+    thumbPhoto_ = TBitmap();
+    resultPhoto_ = TBitmap();
+    emit FormClosed();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void TFormMain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    OpenPhoto(urls.first().toLocalFile().toStdString());
+}
+
+}  // namespace corvessa

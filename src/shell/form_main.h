@@ -1,0 +1,148 @@
+#pragma once
+// TFormMain: the main window. It owns the four photo buffers for the whole
+// run and wires the controls to them: start-up, Open, Save, Undo, Help and
+// close. The category column and the thumbnail strip are laid out here;
+// what they do is the effect browser's, reached through the two signals.
+
+#include <QSize>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "routines/bitmap.h"
+#include "routines/random.h"
+#include "routines/render_context.h"
+
+class QLabel;
+class QPushButton;
+
+namespace corvessa {
+
+class ShellDialogs;
+class TFlatPanel;
+class TImageView;
+class TImgBtn;
+
+// One button of the category column.
+struct CategoryButton {
+    const char* caption;
+    const char* name;
+    int top;
+    int category;  // the value CurrentCategory takes
+};
+
+inline constexpr std::array<CategoryButton, 16> kCategoryButtons{{
+    {"Preset", "BtnPreset", 28, 16},
+    {"Light A", "BtnLightA", 56, 1},
+    {"Light B", "BtnLightB", 84, 2},
+    {"Light C", "btnLightC", 112, 3},
+    {"Star", "BtnStar", 140, 4},
+    {"Amazing", "btnAmazing", 168, 5},
+    {"Dream A", "BtnDreamA", 196, 12},
+    {"Dream B", "btnDreamB", 224, 13},
+    {"Weather", "BtnWeather", 252, 6},
+    {"Gradient", "BtnGradient", 280, 7},
+    {"Color", "BtnColor", 308, 8},
+    {"Art", "BtnArt", 336, 15},
+    {"Texture", "BtnTexture", 364, 9},
+    {"Edge A", "BtnEadge", 392, 10},
+    {"Edge B", "BtnEdge2", 420, 11},
+    {"Line", "BtnLine", 464, 14},  // hidden: nothing shows it
+}};
+
+inline constexpr int kThumbnailCount = 10;
+inline constexpr int kThumbnailSize = 105;
+
+class TFormMain : public QWidget {
+    Q_OBJECT
+public:
+    // `appDir` is the program's folder with a trailing '/'; every file the
+    // program ships with is found under it. `screen` is the screen size the
+    // window lays itself out for (the primary screen's when empty).
+    TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, QSize screen = QSize());
+    ~TFormMain() override;
+
+    const std::string& AppDir() const { return appDir_; }
+
+    TBitmap& WorkPhoto() { return workPhoto_; }
+    TBitmap& UndoPhoto() { return undoPhoto_; }
+    TBitmap& ThumbPhoto() { return thumbPhoto_; }
+    TBitmap& ResultPhoto() { return resultPhoto_; }
+
+    TImageView* ImgEffect() const { return imgEffect_; }
+    TImgBtn* BtnUndo() const { return btnUndo_; }
+    TFlatPanel* FlatPanel2() const { return flatPanel2_; }
+    // n = 1 .. 10
+    TImageView* ImgView(int n) const { return imgViews_[size_t(n - 1)]; }
+    QLabel* Label(int n) const { return labels_[size_t(n - 1)]; }
+
+    ShellDialogs& Dialogs() { return *dialogs_; }
+    RandomGenerator& Random() { return random_; }
+    // What a render may read of the window; the browser sets the mode.
+    RenderContext Context(bool changeColorMode = false);
+    // The hidden effect component the catalogue filters through.
+    TProEffectImage* Effect() const { return effect_.get(); }
+
+    // False once the start-up photo failed to load, until a photo is
+    // opened: there is nothing to render, fit or save then.
+    bool HasPhoto() const { return !workPhoto_.Empty(); }
+
+    void BtnOpenClick();
+    void BtnSaveClick();
+    void BtnUndoClick();
+    void BtnHelpClick();
+    // Opens `path` as Open does after its dialog (also used for a dropped file).
+    void OpenPhoto(const std::string& path);
+    // Hides the ten thumbnails and their labels.
+    void Invisible();
+    // Runs `action`; an error it throws is shown to the user and the
+    // program goes on. Every handler runs through here.
+    void Guarded(const std::function<void()>& action);
+
+signals:
+    // A category button was pressed; `category` is its CurrentCategory.
+    void CategoryButtonClicked(int category);
+    // Thumbnail n (1 .. 10) was clicked.
+    void ThumbnailClicked(int n);
+    // The window was closed: the program ends.
+    void FormClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateControls();
+    void FormCreate(QSize screen);
+    void LayOut(QSize screen);
+    void FitPhotoView(const TBitmap& photo);
+    void SetPhotoControlsEnabled(bool enabled);
+    void FormClose();
+
+    std::string appDir_;
+    std::unique_ptr<ShellDialogs> dialogs_;
+    RandomGenerator random_;
+    std::unique_ptr<TProEffectImage> effect_;  // draws from random_
+
+    TBitmap workPhoto_, undoPhoto_, thumbPhoto_, resultPhoto_;
+
+    TFlatPanel* flatPanel1_ = nullptr;
+    TFlatPanel* flatPanel2_ = nullptr;
+    TFlatPanel* flatPanel3_ = nullptr;
+    TFlatPanel* flatPanel4_ = nullptr;
+    TImgBtn* btnUndo_ = nullptr;
+    QPushButton* btnOpen_ = nullptr;
+    QPushButton* btnSave_ = nullptr;
+    QPushButton* btnHelp_ = nullptr;
+    TImageView* imgEffect_ = nullptr;
+    TImageView* imgFuzhu_ = nullptr;
+    std::array<QPushButton*, kCategoryButtons.size()> categoryButtons_{};
+    std::array<TImageView*, kThumbnailCount> imgViews_{};
+    std::array<QLabel*, kThumbnailCount> labels_{};
+    bool closed_ = false;
+};
+
+}  // namespace corvessa

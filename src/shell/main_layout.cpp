@@ -1,0 +1,69 @@
+#include "shell/main_layout.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace corvessa {
+
+namespace {
+
+constexpr int kLargeWidth = 1004;
+constexpr int kLargeHeight = 718;
+constexpr int kCategoryColumnWidth = 126;
+constexpr int kToolColumnWidth = 112;
+constexpr int kStripHeight = 279;
+constexpr int kFlatPanel1Left = 125;
+
+}  // namespace
+
+Bounds MainWindowBounds(int screenWidth, int screenHeight) {
+    if (screenWidth > 800)
+        return {(screenWidth - kLargeWidth) / 2 - 10, (screenHeight - kLargeHeight) / 2 - 20, kLargeWidth, kLargeHeight};
+    return {0, 0, screenWidth - 20, screenHeight - 40};
+}
+
+MainPanels LayOutPanels(int outerWidth, int outerHeight) {
+    MainPanels p;
+    p.flatPanel4 = {0, 0, kCategoryColumnWidth, outerHeight - 40};
+    p.flatPanel1 = {kFlatPanel1Left, 0, outerWidth - kCategoryColumnWidth - 6, p.flatPanel4.height};
+    p.flatPanel2 = {kFlatPanel1Left, p.flatPanel1.height - kStripHeight, p.flatPanel1.width, kStripHeight};
+    p.flatPanel3 = {kToolColumnWidth, 0, p.flatPanel1.width - kToolColumnWidth, p.flatPanel1.height - kStripHeight};
+    return p;
+}
+
+Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHeight) {
+    const int height = panelHeight - 3;
+    // 64-bit so no photo the readers accept can overflow; the quotient is
+    // the 32-bit truncating one for every size that fits.
+    const int width = photoHeight > 0 ? int(int64_t(photoWidth) * height / photoHeight) : 0;
+    return {(panelWidth - width) / 2, 1, width, height};
+}
+
+SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex) {
+    const bool bmp = filterIndex == kSaveFilterBmp;
+    const char* extension = bmp ? ".bmp" : ".jpg";
+    std::string path = chosenName;
+    if (path.find(extension) == std::string::npos) path += extension;
+    return {path, bmp ? SaveFormat::kBmp : SaveFormat::kJpeg};
+}
+
+bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random) {
+    const int w = photo.Width(), h = photo.Height();
+    // Without the reference pixel no sample can match it.
+    const bool hasReference = w > 4 && h > 8;
+    uint8_t reference[3] = {0, 0, 0};
+    if (hasReference) std::memcpy(reference, photo.Pixel(4, 8), 3);
+
+    random.Randomize();
+    for (int i = 0; i < 11; ++i) {
+        // x before y: the order of the two draws is part of the result.
+        const int x = int(random.Random(uint32_t(w > 0 ? w - 1 : 0)));
+        const int y = int(random.Random(uint32_t(h > 0 ? h - 1 : 0)));
+        if (!hasReference || std::memcmp(photo.Pixel(x, y), reference, 3) != 0) return false;
+    }
+    photo.SetFillColor(kWhite);
+    photo.FillAll();
+    return true;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,60 @@
+#pragma once
+// The main window's arithmetic, free of Qt so it can be checked on its own:
+// the window and panel layout from the screen size, the photo view's fit,
+// the name and format a save goes to, and the blank-photo check.
+
+#include <string>
+
+#include "routines/bitmap.h"
+#include "routines/random.h"
+
+namespace corvessa {
+
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const Bounds&, const Bounds&) = default;
+};
+
+// The window's outer bounds (frame and caption included) on a screen of
+// screenWidth x screenHeight pixels.
+Bounds MainWindowBounds(int screenWidth, int screenHeight);
+
+struct MainPanels {
+    Bounds flatPanel4;  // category column, in the window
+    Bounds flatPanel1;  // tool column and photo area, in the window
+    Bounds flatPanel2;  // thumbnail strip, in the window, over FlatPanel1's foot
+    Bounds flatPanel3;  // photo area, in FlatPanel1
+};
+
+// Panel bounds from the window's outer size.
+MainPanels LayOutPanels(int outerWidth, int outerHeight);
+
+// The photo view's bounds in a photo area of panelWidth x panelHeight for a
+// photo of photoWidth x photoHeight: full height but three pixels, the
+// photo's aspect, centred. A wide photo gives a view wider than the area
+// (negative left), which the area clips. A photo without height gives an
+// empty view.
+Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHeight);
+
+enum class SaveFormat { kJpeg, kBmp };
+inline constexpr int kSaveFilterJpeg = 1;
+inline constexpr int kSaveFilterBmp = 2;
+
+struct SaveTarget {
+    std::string path;
+    SaveFormat format;
+    friend bool operator==(const SaveTarget&, const SaveTarget&) = default;
+};
+
+// Where and how a save goes: the format follows the chosen filter alone;
+// the name gets ".bmp" or ".jpg" appended unless it already contains that
+// text somewhere (case-sensitive, folders included).
+SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex);
+
+// A photo that came out of the reader as one uniform colour (eleven random
+// samples all equal to the pixel at (4, 8)) is painted white. Photos too
+// small to have that pixel are never whitened. Seeds `random` from the
+// clock. Returns whether the photo was whitened.
+bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random);
+
+}  // namespace corvessa

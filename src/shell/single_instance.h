@@ -1,0 +1,49 @@
+#pragma once
+// Only one copy of the program runs per user. The first copy holds a lock
+// file and listens on a local socket; a later start finds the lock taken,
+// asks the first copy through the socket to bring its window forward, and
+// ends. A copy that crashed leaves a lock whose process is gone and a dead
+// socket: both are cleared by the next start.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+class QWidget;
+
+namespace corvessa {
+
+inline constexpr char kSingleInstanceName[] = "RunOnlyOnce_ZeDevizodAvozoz1";
+
+class SingleInstanceGuard : public QObject {
+    Q_OBJECT
+public:
+    // `name` is made per user by appending the user's id.
+    explicit SingleInstanceGuard(const QString& name = QString::fromLatin1(kSingleInstanceName));
+    ~SingleInstanceGuard() override;
+
+    // False for a second copy, which has already asked the first one to
+    // raise its window (if it could reach it) and should end at once.
+    bool IsFirstInstance() const { return first_; }
+
+    // Run in the first copy whenever a later start asks for its window.
+    void SetRaiseHandler(std::function<void()> raise) { raise_ = std::move(raise); }
+
+private:
+    void AskFirstInstanceToRaise();
+    void ServeRaiseRequests();
+
+    QString socketName_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer* server_ = nullptr;
+    bool first_ = false;
+    std::function<void()> raise_;
+};
+
+// Brings a top-level window to the front, restoring it when minimised.
+void RaiseWindow(QWidget* window);
+
+}  // namespace corvessa

@@ -1,0 +1,16 @@
+# The window's arithmetic without Qt.
+corvessa_test(test_shell_layout SOURCES test_main_layout.cpp LIBS corvessa_shellcore corvessa_testsupport)
+
+# The main window with its dialogs answered by the tests, the skin, and the
+# single-instance guard between real processes.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+add_executable(single_instance_probe single_instance_probe.cpp)
+target_link_libraries(single_instance_probe PRIVATE corvessa_shell)
+corvessa_test(test_shell
+  SOURCES test_form_main.cpp test_skin.cpp test_single_instance.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio Qt6::Test corvessa_testsupport)
+add_dependencies(test_shell single_instance_probe)
+target_compile_definitions(test_shell PRIVATE
+  CORVESSA_PROBE="$<TARGET_FILE:single_instance_probe>"
+  CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf"
+  CORVESSA_SHIPPED_HELP="${CMAKE_SOURCE_DIR}/src/shell/help.html")

@@ -1,0 +1,554 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "io/bmp_codec.h"
+#include "io/jpeg_codec.h"
+#include "io/photo_files.h"
+#include "jpeg_fixtures.h"
+#include "shell/application.h"
+#include "shell/dialogs.h"
+#include "routines/error.h"
+#include "shell/form_main.h"
+#include "shell/main_layout.h"
+#include "shell/skin.h"
+#include "test_support.h"
+#include "widgets/flat_panel.h"
+#include "widgets/image_view.h"
+#include "widgets/img_btn.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+
+namespace {
+
+// Answers the window's dialogs from queues filled by the test and records
+// every error the window would have shown.
+class FakeDialogs : public ShellDialogs {
+public:
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<SaveChoice>> saveAnswers;
+    std::deque<std::optional<Rgb>> colourAnswers;
+    std::vector<std::string> errors;
+    int saveDialogsRun = 0;
+
+    std::optional<std::string> ChooseOpenFile() override { return Next(openAnswers); }
+    std::optional<SaveChoice> ChooseSaveFile() override {
+        ++saveDialogsRun;
+        return Next(saveAnswers);
+    }
+    std::optional<Rgb> ChooseColor() override { return Next(colourAnswers); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+
+private:
+    template <class T>
+    static T Next(std::deque<T>& answers) {
+        if (answers.empty()) return T();
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+};
+
+TBitmap Copy(const TBitmap& b) {
+    TBitmap copy;
+    copy.CopyFrom(b);
+    return copy;
+}
+
+TBitmap Stretched(const TBitmap& source, int w, int h) {
+    TBitmap out(w, h);
+    out.StretchDraw(source);
+    return out;
+}
+
+std::vector<uint8_t> FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+// A program folder with a 400 x 300 sample photo (4:3) and a window on a
+// 1024 x 768 screen.
+class FormMainTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir_.File("pic"));
+        sampleJpeg_ = MakeJpeg(GradientBitmap(400, 300), JpegKind::kColour);
+        WriteBytes(dir_.File("pic/sample.jpg"), sampleJpeg_);
+        sample_ = DecodeJpeg(sampleJpeg_.data(), sampleJpeg_.size());
+    }
+    void TearDown() override {
+        form_.reset();
+        SkinRemove();
+    }
+
+    TFormMain& Form(QSize screen = QSize(1024, 768)) {
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), screen);
+        return *form_;
+    }
+
+    bool StripHidden() const {
+        for (int n = 1; n <= kThumbnailCount; ++n)
+            if (!form_->ImgView(n)->isHidden() || !form_->Label(n)->isHidden()) return false;
+        return true;
+    }
+    void ShowStrip() {
+        for (int n = 1; n <= kThumbnailCount; ++n) {
+            form_->ImgView(n)->show();
+            form_->Label(n)->show();
+        }
+    }
+    template <class W>
+    W* Child(const char* name) const {
+        return form_->findChild<W*>(QString::fromLatin1(name));
+    }
+
+    // Moves the buffers as Apply does, with `result` as the rendered effect.
+    void ApplyLike(const TBitmap& result) {
+        form_->ResultPhoto().CopyFrom(result);
+        form_->UndoPhoto().CopyFrom(form_->WorkPhoto());
+        form_->WorkPhoto().CopyFrom(form_->ResultPhoto());
+        form_->ImgEffect()->Picture().CopyFrom(form_->ResultPhoto());
+        form_->ImgEffect()->Changed();
+        form_->BtnUndo()->setEnabled(true);
+        form_->Invisible();
+    }
+
+    TempDir dir_;
+    std::vector<uint8_t> sampleJpeg_;
+    TBitmap sample_;
+    std::unique_ptr<TFormMain> form_;
+    FakeDialogs* dialogs_ = nullptr;
+};
+
+TEST_F(FormMainTest, StartUpHoldsTheSampleInEveryBufferButUndo) {
+    TFormMain& form = Form();
+    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), sample_));
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), sample_));
+    EXPECT_TRUE(form.UndoPhoto().Empty());
+    EXPECT_TRUE(SamePixels(form.ThumbPhoto(), Stretched(sample_, 105, 105)));
+    // The view is fitted and holds a view-sized copy.
+    EXPECT_EQ(form.ImgEffect()->geometry(), QRect(116, 1, 528, 396));
+    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), Stretched(sample_, 528, 396)));
+    EXPECT_TRUE(StripHidden());
+    EXPECT_FALSE(form.BtnUndo()->isEnabled());
+    EXPECT_TRUE(form.HasPhoto());
+    EXPECT_TRUE(Child<QPushButton>("BtnLightA")->isEnabled());
+}
+
+TEST_F(FormMainTest, ControlsCarryTheirNamesCaptionsAndPlaces) {
+    TFormMain& form = Form();
+    EXPECT_EQ(form.objectName(), "FormMain");
+    EXPECT_EQ(form.windowTitle(), "Corvessa");
+
+    struct Expected {
+        const char* name;
+        const char* parent;
+        QRect bounds;
+    };
+    for (const Expected& e : {
+             Expected{"FlatPanel4", "FormMain", QRect(0, 0, 126, 678)},
+             Expected{"FlatPanel1", "FormMain", QRect(125, 0, 872, 678)},
+             Expected{"FlatPanel2", "FormMain", QRect(125, 399, 872, 279)},
+             Expected{"FlatPanel3", "FlatPanel1", QRect(112, 0, 760, 399)},
+             Expected{"BtnUndo", "FlatPanel1", QRect(32, 16, 38, 30)},
+             Expected{"BtnOpen", "FlatPanel1", QRect(16, 56, 75, 25)},
+             Expected{"BtnSave", "FlatPanel1", QRect(16, 84, 75, 25)},
+             Expected{"BtnHelp", "FlatPanel1", QRect(16, 112, 75, 25)},
+             Expected{"ImgEffect", "FlatPanel3", QRect(116, 1, 528, 396)},
+             Expected{"ImgView1", "FlatPanel2", QRect(8, 8, 105, 105)},
+             Expected{"ImgView5", "FlatPanel2", QRect(469, 8, 105, 105)},
+             Expected{"ImgView10", "FlatPanel2", QRect(469, 144, 105, 105)},
+             Expected{"BtnPreset", "FlatPanel4", QRect(24, 28, 75, 25)},
+             Expected{"btnLightC", "FlatPanel4", QRect(24, 112, 75, 25)},
+             Expected{"BtnEdge2", "FlatPanel4", QRect(24, 420, 75, 25)},
+             Expected{"BtnLine", "FlatPanel4", QRect(24, 464, 75, 25)},
+             Expected{"ImgFuzhu", "FormMain", QRect(160, 0, 49, 49)},
+         }) {
+        QWidget* w = Child<QWidget>(e.name);
+        ASSERT_NE(w, nullptr) << e.name;
+        EXPECT_EQ(w->parentWidget()->objectName(), e.parent) << e.name;
+        EXPECT_EQ(w->geometry(), e.bounds) << e.name;
+    }
+    EXPECT_EQ(Child<QPushButton>("BtnOpen")->text(), "Open");
+    EXPECT_EQ(Child<QPushButton>("BtnSave")->text(), "Save");
+    EXPECT_EQ(Child<QPushButton>("BtnHelp")->text(), "Help");
+    EXPECT_EQ(Child<QPushButton>("btnAmazing")->text(), "Amazing");
+    EXPECT_EQ(Child<QPushButton>("BtnEadge")->text(), "Edge A");
+    EXPECT_TRUE(Child<QPushButton>("BtnLine")->isHidden());
+    EXPECT_FALSE(Child<QPushButton>("BtnStar")->isHidden());
+    EXPECT_TRUE(Child<QWidget>("ImgFuzhu")->isHidden());
+    EXPECT_EQ(form.BtnUndo()->toolTip(), "Undo");
+    EXPECT_EQ(form.ImgView(3)->toolTip(), "Click the small photo  to preveiw and apply this effect.");
+    EXPECT_EQ(form.Label(7)->text(), "7");
+    EXPECT_EQ(form.Label(7)->pos(), QPoint(152, 256));
+
+    auto* panel4 = Child<TFlatPanel>("FlatPanel4");
+    auto* panel3 = Child<TFlatPanel>("FlatPanel3");
+    EXPECT_EQ(panel4->Color(), QColor(72, 72, 0));
+    EXPECT_EQ(panel3->Color(), QColor(128, 128, 0));
+    EXPECT_EQ(panel3->ColorHighLight(), QColor(255, 128, 0));
+    EXPECT_EQ(panel3->ColorShadow(), QColor(255, 128, 0));
+}
+
+TEST_F(FormMainTest, SmallScreensShrinkTheWindowAndItsPanels) {
+    TFormMain& form = Form(QSize(800, 600));
+    EXPECT_EQ(form.pos(), QPoint(0, 0));
+    EXPECT_EQ(Child<QWidget>("FlatPanel1")->geometry(), QRect(125, 0, 648, 520));
+    EXPECT_EQ(Child<QWidget>("FlatPanel3")->geometry(), QRect(112, 0, 536, 241));
+    // 400 x 300 into a 238-high view: 317 wide.
+    EXPECT_EQ(form.ImgEffect()->geometry(), QRect(109, 1, 317, 238));
+}
+
+TEST_F(FormMainTest, CategoryButtonsAndThumbnailsReportTheirNumbers) {
+    TFormMain& form = Form();
+    QSignalSpy categories(&form, &TFormMain::CategoryButtonClicked);
+    QSignalSpy thumbnails(&form, &TFormMain::ThumbnailClicked);
+    Child<QPushButton>("BtnPreset")->click();
+    Child<QPushButton>("BtnDreamA")->click();
+    ASSERT_EQ(categories.size(), 2);
+    EXPECT_EQ(categories[0][0].toInt(), 16);
+    EXPECT_EQ(categories[1][0].toInt(), 12);
+
+    ShowStrip();
+    QTest::mouseClick(form.ImgView(4), Qt::LeftButton);
+    ASSERT_EQ(thumbnails.size(), 1);
+    EXPECT_EQ(thumbnails[0][0].toInt(), 4);
+}
+
+TEST_F(FormMainTest, OpenReplacesEveryBufferAndResetsStripAndUndo) {
+    TFormMain& form = Form();
+    const TBitmap photo = RandomBitmap(200, 100, 3);  // 2:1
+    WriteBytes(dir_.File("wide.bmp"), EncodeBmp(photo));
+    ShowStrip();
+    form.BtnUndo()->setEnabled(true);
+
+    dialogs_->openAnswers.push_back(dir_.File("wide.bmp"));
+    form.BtnOpenClick();
+    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
+    EXPECT_TRUE(SamePixels(form.UndoPhoto(), photo));
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), photo));
+    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), photo));  // full size
+    EXPECT_EQ(form.ImgEffect()->geometry(), QRect(-16, 1, 792, 396));
+    EXPECT_TRUE(SamePixels(form.ThumbPhoto(), Stretched(photo, 105, 105)));
+    EXPECT_TRUE(StripHidden());
+    EXPECT_FALSE(form.BtnUndo()->isEnabled());
+}
+
+TEST_F(FormMainTest, OpenReadsJpegAndUpperCaseBmpThroughTheGeneralReader) {
+    TFormMain& form = Form();
+    const std::vector<uint8_t> jpeg = MakeJpeg(GradientBitmap(64, 48), JpegKind::kColour);
+    WriteBytes(dir_.File("photo.jpg"), jpeg);
+    dialogs_->openAnswers.push_back(dir_.File("photo.jpg"));
+    form.BtnOpenClick();
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), DecodeJpeg(jpeg.data(), jpeg.size())));
+
+    const TBitmap photo = RandomBitmap(33, 21, 5);
+    WriteBytes(dir_.File("holiday.BMP"), EncodeBmp(photo));
+    dialogs_->openAnswers.push_back(dir_.File("holiday.BMP"));
+    form.BtnOpenClick();
+    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
+}
+
+TEST_F(FormMainTest, AFailedOpenChangesNothing) {
+    TFormMain& form = Form();
+    const TBitmap work = Copy(form.WorkPhoto()), result = Copy(form.ResultPhoto());
+    const TBitmap thumb = Copy(form.ThumbPhoto()), view = Copy(form.ImgEffect()->Picture());
+    const QRect viewBounds = form.ImgEffect()->geometry();
+    ShowStrip();
+    form.BtnUndo()->setEnabled(true);
+
+    WriteBytes(dir_.File("broken.jpg"), {'G', 'I', 'F', '8', '9', 'a', 0, 0});
+    WriteBytes(dir_.File("broken.bmp"), {'B', 'M', 1, 2, 3});
+    const std::string missing = dir_.File("missing.jpg");
+    for (const std::string& path : {missing, dir_.File("broken.jpg"), dir_.File("broken.bmp"), dir_.File("notes.txt")}) {
+        dialogs_->openAnswers.push_back(path);
+        form.BtnOpenClick();
+    }
+    ASSERT_EQ(dialogs_->errors.size(), 4u);
+    EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + missing);
+    EXPECT_EQ(dialogs_->errors[1].rfind("JPEG error #", 0), 0u) << dialogs_->errors[1];
+    EXPECT_EQ(dialogs_->errors[2], "Bitmap image is not valid");
+    EXPECT_EQ(dialogs_->errors[3], "Unknown picture file extension (.txt)");
+
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), result));
+    EXPECT_TRUE(form.UndoPhoto().Empty());
+    EXPECT_TRUE(SamePixels(form.ThumbPhoto(), thumb));
+    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), view));
+    EXPECT_EQ(form.ImgEffect()->geometry(), viewBounds);
+    EXPECT_FALSE(StripHidden());
+    EXPECT_TRUE(form.BtnUndo()->isEnabled());
+}
+
+TEST_F(FormMainTest, CancellingOpenChangesNothing) {
+    TFormMain& form = Form();
+    const TBitmap work = Copy(form.WorkPhoto());
+    ShowStrip();
+    dialogs_->openAnswers.push_back(std::nullopt);
+    form.BtnOpenClick();
+    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
+    EXPECT_FALSE(StripHidden());
+}
+
+TEST_F(FormMainTest, AUniformPhotoIsWhitenedInTheWorkingPhotoOnly) {
+    TFormMain& form = Form();
+    const TBitmap grey = SolidBitmap(60, 40, Rgb{90, 90, 90});
+    WriteBytes(dir_.File("grey.bmp"), EncodeBmp(grey));
+    dialogs_->openAnswers.push_back(dir_.File("grey.bmp"));
+    form.BtnOpenClick();
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), SolidBitmap(60, 40, kWhite)));
+    EXPECT_TRUE(SamePixels(form.UndoPhoto(), grey));
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), grey));
+    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), grey));
+    EXPECT_TRUE(SamePixels(form.ThumbPhoto(), SolidBitmap(105, 105, Rgb{90, 90, 90})));
+
+    const TBitmap tiny = SolidBitmap(4, 4, Rgb{90, 90, 90});
+    WriteBytes(dir_.File("tiny.bmp"), EncodeBmp(tiny));
+    dialogs_->openAnswers.push_back(dir_.File("tiny.bmp"));
+    form.BtnOpenClick();
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), tiny));
+}
+
+TEST_F(FormMainTest, SaveBeforeAnyOpenWritesTheViewSizedSample) {
+    TFormMain& form = Form();
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("out"), kSaveFilterBmp});
+    form.BtnSaveClick();
+    EXPECT_TRUE(dialogs_->errors.empty());
+    const TBitmap saved = ReadBmpFile(dir_.File("out.bmp"));
+    EXPECT_EQ(saved.Width(), 528);
+    EXPECT_EQ(saved.Height(), 396);
+    EXPECT_TRUE(SamePixels(saved, Stretched(sample_, 528, 396)));
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), saved));
+}
+
+TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFilter) {
+    TFormMain& form = Form();
+    const TBitmap photo = GradientBitmap(80, 60);
+    WriteBytes(dir_.File("in.bmp"), EncodeBmp(photo));
+    dialogs_->openAnswers.push_back(dir_.File("in.bmp"));
+    form.BtnOpenClick();
+
+    const std::pair<SaveChoice, std::string> cases[] = {
+        {{dir_.File("card.jpg"), kSaveFilterBmp}, "card.jpg.bmp"},
+        {{dir_.File("card.JPG"), kSaveFilterJpeg}, "card.JPG.jpg"},
+        {{dir_.File("x.jpg.old"), kSaveFilterJpeg}, "x.jpg.old"},
+    };
+    for (const auto& [choice, written] : cases) {
+        dialogs_->saveAnswers.push_back(choice);
+        form.BtnSaveClick();
+    }
+    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("card.jpg.bmp")), photo));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("card.jpg")));
+    for (const char* jpegName : {"card.JPG.jpg", "x.jpg.old"}) {
+        const std::vector<uint8_t> bytes = FileBytes(dir_.File(jpegName));
+        ASSERT_GE(bytes.size(), 2u) << jpegName;
+        EXPECT_EQ(bytes[0], 0xFF);
+        EXPECT_EQ(bytes[1], 0xD8);
+        EXPECT_LE(MaxDifference(DecodeJpeg(bytes.data(), bytes.size()), photo), 8) << jpegName;
+    }
+}
+
+TEST_F(FormMainTest, AFailedSaveKeepsTheExistingFile) {
+    TFormMain& form = Form();
+    // A name so long that no temporary file can be made beside it.
+    const std::string name = std::string(250, 'k') + ".jpg";
+    const std::vector<uint8_t> before = {'o', 'l', 'd'};
+    WriteBytes(dir_.File(name), before);
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), kSaveFilterJpeg});
+    form.BtnSaveClick();
+    ASSERT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_EQ(dialogs_->errors[0], "Cannot create file " + dir_.File(name));
+    EXPECT_EQ(FileBytes(dir_.File(name)), before);
+    // ResultPhoto holds the view's picture all the same.
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
+}
+
+TEST_F(FormMainTest, CancellingSaveKeepsTheViewCopyInResultPhoto) {
+    TFormMain& form = Form();
+    form.ResultPhoto().CopyFrom(RandomBitmap(5, 5, 1));
+    form.BtnSaveClick();
+    EXPECT_EQ(dialogs_->saveDialogsRun, 1);
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
+}
+
+TEST_F(FormMainTest, UndoRestoresThePhotoBeforeTheLastApply) {
+    TFormMain& form = Form();
+    const TBitmap original = Copy(form.WorkPhoto());
+    const TBitmap first = RandomBitmap(400, 300, 11), second = RandomBitmap(400, 300, 12);
+    ApplyLike(first);
+    ApplyLike(second);
+    ShowStrip();
+
+    form.BtnUndoClick();
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), first));
+    EXPECT_TRUE(SamePixels(form.ResultPhoto(), first));
+    EXPECT_TRUE(SamePixels(form.UndoPhoto(), first));
+    // Drawn into the view's picture at the picture's size (full size here).
+    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), first));
+    EXPECT_FALSE(form.BtnUndo()->isEnabled());
+    EXPECT_TRUE(StripHidden());
+    EXPECT_FALSE(SamePixels(form.WorkPhoto(), original));
+}
+
+TEST_F(FormMainTest, UndoDrawsIntoTheViewAtItsCurrentSize) {
+    TFormMain& form = Form();
+    form.UndoPhoto().CopyFrom(RandomBitmap(400, 300, 4));
+    form.BtnUndo()->setEnabled(true);
+    form.BtnUndoClick();
+    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), Stretched(form.UndoPhoto(), 528, 396)));
+}
+
+TEST_F(FormMainTest, ControlUndoWorksOnlyWhileUndoIsEnabled) {
+    TFormMain& form = Form();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const TBitmap work = Copy(form.WorkPhoto());
+    form.UndoPhoto().CopyFrom(RandomBitmap(400, 300, 4));
+
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
+
+    form.BtnUndo()->setEnabled(true);
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), form.UndoPhoto()));
+    EXPECT_FALSE(form.BtnUndo()->isEnabled());
+
+    dialogs_->openAnswers.push_back(std::nullopt);
+    QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs_->openAnswers.empty());
+    dialogs_->saveAnswers.push_back(std::nullopt);
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs_->saveDialogsRun, 1);
+}
+
+TEST_F(FormMainTest, ADroppedPhotoOpensAsOpenDoes) {
+    TFormMain& form = Form();
+    const TBitmap photo = RandomBitmap(30, 20, 9);
+    WriteBytes(dir_.File("dropped.bmp"), EncodeBmp(photo));
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir_.File("dropped.bmp")))});
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &drop);
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
+    EXPECT_TRUE(SamePixels(form.UndoPhoto(), photo));
+    EXPECT_EQ(form.ImgEffect()->geometry().width(), 594);  // 30 * 396 / 20
+}
+
+TEST_F(FormMainTest, AMissingSamplePhotoIsReportedAndLeavesASafeWindow) {
+    std::filesystem::remove(dir_.File("pic/sample.jpg"));
+    TFormMain& form = Form();
+    ASSERT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + dir_.Path() + "/pic/sample.jpg");
+    EXPECT_EQ(Child<QWidget>("FlatPanel3")->geometry(), QRect(112, 0, 760, 399));
+    EXPECT_TRUE(form.WorkPhoto().Empty());
+    EXPECT_TRUE(form.ResultPhoto().Empty());
+    EXPECT_FALSE(form.HasPhoto());
+    EXPECT_TRUE(StripHidden());
+    EXPECT_FALSE(form.BtnUndo()->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>("BtnLightA")->isEnabled());
+
+    // Whatever the user presses: nothing to save, nothing to undo.
+    form.BtnSaveClick();
+    EXPECT_EQ(dialogs_->saveDialogsRun, 0);
+    form.BtnUndoClick();
+    form.grab();
+    EXPECT_EQ(dialogs_->errors.size(), 1u);
+
+    const TBitmap photo = RandomBitmap(40, 30, 2);
+    WriteBytes(dir_.File("first.bmp"), EncodeBmp(photo));
+    dialogs_->openAnswers.push_back(dir_.File("first.bmp"));
+    form.BtnOpenClick();
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
+    EXPECT_TRUE(Child<QPushButton>("BtnLightA")->isEnabled());
+}
+
+TEST_F(FormMainTest, SkinComesWithTheWindowAndGoesWhenItCloses) {
+    const std::string sheet = "QPushButton { color: #173d2c; }";
+    WriteBytes(dir_.File("beryl.urf"), std::vector<uint8_t>(sheet.begin(), sheet.end()));
+    TFormMain& form = Form();
+    EXPECT_EQ(qApp->styleSheet().toStdString(), sheet);
+
+    QSignalSpy closed(&form, &TFormMain::FormClosed);
+    form.show();
+    form.close();
+    EXPECT_EQ(closed.size(), 1);
+    EXPECT_TRUE(qApp->styleSheet().isEmpty());
+    EXPECT_TRUE(form.WorkPhoto().Empty());
+    EXPECT_TRUE(form.ResultPhoto().Empty());
+}
+
+TEST_F(FormMainTest, AMissingSkinLeavesTheDefaultLook) {
+    Form();
+    EXPECT_TRUE(qApp->styleSheet().isEmpty());
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+TEST_F(FormMainTest, HelpWithoutItsFileIsSilent) {
+    TFormMain& form = Form();
+    form.BtnHelpClick();
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+TEST_F(FormMainTest, RendersSeeTheWindowsColourChooserAndFolder) {
+    TFormMain& form = Form();
+    const RenderContext context = form.Context(true);
+    EXPECT_TRUE(context.changeColorMode);
+    EXPECT_EQ(context.appDir, dir_.Path() + "/");
+    ASSERT_NE(context.effect, nullptr);
+    EXPECT_EQ(context.effect, form.Effect());
+    ASSERT_NE(context.colorChooser, nullptr);
+    dialogs_->colourAnswers.push_back(Rgb{1, 2, 3});
+    EXPECT_EQ(context.colorChooser->ChooseColor(), (Rgb{1, 2, 3}));
+}
+
+TEST(CorvessaApplication, AnExceptionReachingTheEventLoopIsReportedAndTheProgramGoesOn) {
+    class Throwing : public QObject {
+    protected:
+        bool event(QEvent*) override { throw CorvessaError("Cannot open file x"); }
+    } throwing;
+    auto* app = dynamic_cast<CorvessaApplication*>(qApp);
+    ASSERT_NE(app, nullptr);
+    std::vector<std::string> shown;
+    app->SetErrorReporter([&](const std::string& text) { shown.push_back(text); });
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&throwing, &event));
+    app->SetErrorReporter(nullptr);
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot open file x"});
+}
+
+TEST(Dialogs, FiltersListTheOpenAndSaveFormats) {
+    EXPECT_TRUE(OpenDialogFilter().startsWith(QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)")));
+    EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp)"));
+}
+
+TEST(HelpPage, CoversEveryCategoryAndButton) {
+    std::ifstream in(CORVESSA_SHIPPED_HELP);
+    const std::string page((std::istreambuf_iterator<char>(in)), {});
+    for (const CategoryButton& c : kCategoryButtons) {
+        if (std::string(c.name) == "BtnLine") continue;
+        EXPECT_NE(page.find(std::string("<dt>") + c.caption + "</dt>"), std::string::npos) << c.caption;
+    }
+    for (const char* word : {"Apply", "Undo", "Change Color", "Save", "*.jpg", "*.bmp"})
+        EXPECT_NE(page.find(word), std::string::npos) << word;
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "shell/main_layout.h"
+#include "test_support.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+
+namespace {
+
+TEST(MainWindowBounds, SmallScreensGetTheScreenLessAMargin) {
+    EXPECT_EQ(MainWindowBounds(800, 600), (Bounds{0, 0, 780, 560}));
+    EXPECT_EQ(MainWindowBounds(640, 480), (Bounds{0, 0, 620, 440}));
+}
+
+TEST(MainWindowBounds, WiderScreensGetTheFixedSizeCentredAndNudged) {
+    EXPECT_EQ(MainWindowBounds(1024, 768), (Bounds{0, 5, 1004, 718}));
+    EXPECT_EQ(MainWindowBounds(1920, 1080), (Bounds{448, 161, 1004, 718}));
+    // 801 is already "large"; the negative halves truncate toward zero.
+    EXPECT_EQ(MainWindowBounds(801, 600), (Bounds{-111, -79, 1004, 718}));
+}
+
+TEST(LayOutPanels, The1024By768Example) {
+    const MainPanels p = LayOutPanels(1004, 718);
+    EXPECT_EQ(p.flatPanel4, (Bounds{0, 0, 126, 678}));
+    EXPECT_EQ(p.flatPanel1, (Bounds{125, 0, 872, 678}));
+    EXPECT_EQ(p.flatPanel2, (Bounds{125, 399, 872, 279}));
+    EXPECT_EQ(p.flatPanel3, (Bounds{112, 0, 760, 399}));
+}
+
+TEST(LayOutPanels, The800By600Screen) {
+    const Bounds w = MainWindowBounds(800, 600);
+    const MainPanels p = LayOutPanels(w.width, w.height);
+    EXPECT_EQ(p.flatPanel4, (Bounds{0, 0, 126, 520}));
+    EXPECT_EQ(p.flatPanel1, (Bounds{125, 0, 648, 520}));
+    EXPECT_EQ(p.flatPanel2, (Bounds{125, 241, 648, 279}));
+    EXPECT_EQ(p.flatPanel3, (Bounds{112, 0, 536, 241}));
+}
+
+TEST(FitPhotoView, FourByThreeAndTwoByOneInTheLargeLayout) {
+    EXPECT_EQ(FitPhotoView(760, 399, 1600, 1200), (Bounds{116, 1, 528, 396}));
+    // Wider than the panel: centred, clipped equally at both sides.
+    EXPECT_EQ(FitPhotoView(760, 399, 2000, 1000), (Bounds{-16, 1, 792, 396}));
+}
+
+TEST(FitPhotoView, WidthTruncatesAndOddMarginsTruncateTowardZero) {
+    // 396 * 7 / 5 = 554.4 -> 554; (760 - 554) / 2 = 103
+    EXPECT_EQ(FitPhotoView(760, 399, 7, 5), (Bounds{103, 1, 554, 396}));
+    // (760 - 1) / 2 = 379
+    EXPECT_EQ(FitPhotoView(760, 399, 1, 396), (Bounds{379, 1, 1, 396}));
+    // (100 - 1189) / 2 = -544.5 -> -544
+    EXPECT_EQ(FitPhotoView(100, 399, 3, 1), (Bounds{-544, 1, 1188, 396}));
+}
+
+TEST(FitPhotoView, LargePhotosDoNotOverflow) {
+    EXPECT_EQ(FitPhotoView(760, 399, 60000, 30000).width, 792);
+}
+
+TEST(FitPhotoView, NoPhotoGivesAnEmptyView) {
+    EXPECT_EQ(FitPhotoView(760, 399, 0, 0).width, 0);
+    EXPECT_EQ(FitPhotoView(760, 399, 100, 0).width, 0);
+}
+
+TEST(SaveTargetFor, FormatFollowsTheFilterAlone) {
+    EXPECT_EQ(SaveTargetFor("/p/card.jpg", kSaveFilterBmp), (SaveTarget{"/p/card.jpg.bmp", SaveFormat::kBmp}));
+    EXPECT_EQ(SaveTargetFor("/p/card.bmp", kSaveFilterJpeg), (SaveTarget{"/p/card.bmp.jpg", SaveFormat::kJpeg}));
+    EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterJpeg), (SaveTarget{"/p/card.jpg", SaveFormat::kJpeg}));
+    EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterBmp), (SaveTarget{"/p/card.bmp", SaveFormat::kBmp}));
+}
+
+TEST(SaveTargetFor, TheExtensionTestIsACaseSensitiveSubstringOfTheWholePath) {
+    EXPECT_EQ(SaveTargetFor("/p/card.JPG", kSaveFilterJpeg).path, "/p/card.JPG.jpg");
+    EXPECT_EQ(SaveTargetFor("/p/x.jpg.old", kSaveFilterJpeg), (SaveTarget{"/p/x.jpg.old", SaveFormat::kJpeg}));
+    EXPECT_EQ(SaveTargetFor("/p/old.bmp.d/card", kSaveFilterBmp).path, "/p/old.bmp.d/card");
+    EXPECT_EQ(SaveTargetFor("/p/card.Bmp", kSaveFilterBmp).path, "/p/card.Bmp.bmp");
+}
+
+TEST(BlankPhotoCheck, AUniformPhotoTurnsWhite) {
+    TBitmap photo = SolidBitmap(40, 30, Rgb{10, 120, 200});
+    RandomGenerator random;
+    EXPECT_TRUE(BlankPhotoCheck(photo, random));
+    EXPECT_TRUE(SamePixels(photo, SolidBitmap(40, 30, kWhite)));
+}
+
+TEST(BlankPhotoCheck, TheSmallestPhotoWithAReferencePixelCanTurnWhite) {
+    TBitmap photo = SolidBitmap(5, 9, Rgb{1, 2, 3});
+    RandomGenerator random;
+    EXPECT_TRUE(BlankPhotoCheck(photo, random));
+}
+
+TEST(BlankPhotoCheck, PhotosWithoutTheReferencePixelAreNeverWhitened) {
+    RandomGenerator random;
+    for (auto [w, h] : {std::pair{4, 40}, std::pair{40, 8}, std::pair{1, 1}, std::pair{0, 0}}) {
+        TBitmap photo = SolidBitmap(w, h, Rgb{9, 9, 9});
+        EXPECT_FALSE(BlankPhotoCheck(photo, random)) << w << "x" << h;
+        EXPECT_TRUE(SamePixels(photo, SolidBitmap(w, h, Rgb{9, 9, 9})));
+    }
+}
+
+TEST(BlankPhotoCheck, APhotoWithContentIsLeftAlone) {
+    TBitmap photo = RandomBitmap(64, 48, 7);
+    TBitmap before;
+    before.CopyFrom(photo);
+    RandomGenerator random;
+    EXPECT_FALSE(BlankPhotoCheck(photo, random));
+    EXPECT_TRUE(SamePixels(photo, before));
+}
+
+TEST(BlankPhotoCheck, SeedsFromTheClockThenDrawsXBeforeY) {
+    // The reference pixel differs from the first sample, so exactly one
+    // sample (two draws) is taken after seeding.
+    TBitmap photo = SolidBitmap(64, 48, Rgb{50, 50, 50});
+    photo.Pixel(4, 8)[0] = 51;
+    RandomGenerator random(0xFFFFFFFFu);
+    EXPECT_FALSE(BlankPhotoCheck(photo, random));
+    // Undo the two steps of the sequence to find the seed it started from.
+    constexpr uint32_t a = 134775813u;
+    uint32_t inverse = a;
+    for (int i = 0; i < 5; ++i) inverse *= 2u - a * inverse;
+    const uint32_t seed = ((random.Seed() - 1u) * inverse - 1u) * inverse;
+    EXPECT_LT(seed, 86400000u);  // milliseconds of one day
+}
+
+}  // namespace

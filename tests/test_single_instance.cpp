@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <memory>
+
+#include "shell/single_instance.h"
+
+namespace {
+
+// A name no other test run or real program uses.
+QString UniqueName(const char* test) {
+    return QStringLiteral("CorvessaTest_%1_%2").arg(QString::fromLatin1(test)).arg(QCoreApplication::applicationPid());
+}
+
+std::unique_ptr<QProcess> Start(const QString& name) {
+    auto process = std::make_unique<QProcess>();
+    process->start(QStringLiteral(CORVESSA_PROBE), {name});
+    EXPECT_TRUE(process->waitForStarted(5000));
+    return process;
+}
+
+// The next line the probe prints, or "" if none comes in time.
+QString NextLine(QProcess& process) {
+    while (!process.canReadLine())
+        if (!process.waitForReadyRead(10000)) return QString();
+    return QString::fromLatin1(process.readLine()).trimmed();
+}
+
+TEST(SingleInstance, ASecondStartRaisesTheFirstAndEnds) {
+    const QString name = UniqueName("raise");
+    auto first = Start(name);
+    ASSERT_EQ(NextLine(*first), "first");
+
+    auto second = Start(name);
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(NextLine(*second), "second");
+
+    EXPECT_EQ(NextLine(*first), "raised");
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_EQ(first->exitCode(), 0);
+}
+
+TEST(SingleInstance, ACrashedCopyDoesNotStopTheNextStart) {
+    const QString name = UniqueName("crash");
+    auto crashed = Start(name);
+    ASSERT_EQ(NextLine(*crashed), "first");
+    crashed->kill();  // SIGKILL: the lock file and the socket stay behind
+    ASSERT_TRUE(crashed->waitForFinished(5000));
+    const QString socketName = name + QStringLiteral("-") + QString::number(getuid());
+    EXPECT_TRUE(QFile::exists(QDir::temp().filePath(socketName + QStringLiteral(".lock"))));
+
+    auto next = Start(name);
+    EXPECT_EQ(NextLine(*next), "first");
+    // And it serves the start after it.
+    auto second = Start(name);
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(NextLine(*second), "second");
+    EXPECT_EQ(NextLine(*next), "raised");
+    next->waitForFinished(10000);
+}
+
+TEST(SingleInstance, CopiesOfDifferentNamesDoNotMeet) {
+    auto a = Start(UniqueName("a"));
+    auto b = Start(UniqueName("b"));
+    EXPECT_EQ(NextLine(*a), "first");
+    EXPECT_EQ(NextLine(*b), "first");
+    a->kill();
+    b->kill();
+    a->waitForFinished(5000);
+    b->waitForFinished(5000);
+}
+
+TEST(SingleInstance, TheGuardInThisProcessIsFirstAndLetsGo) {
+    const QString name = UniqueName("inprocess");
+    {
+        corvessa::SingleInstanceGuard guard(name);
+        EXPECT_TRUE(guard.IsFirstInstance());
+    }
+    corvessa::SingleInstanceGuard again(name);
+    EXPECT_TRUE(again.IsFirstInstance());
+}
+
+}  // namespace

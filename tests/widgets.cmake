@@ -1,0 +1,5 @@
+# The flat panel, the image button and the image control, painted off screen.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+corvessa_test(test_widgets
+  SOURCES test_flat_panel.cpp test_img_btn.cpp test_image_view.cpp qt_test_app.cpp
+  LIBS corvessa_widgets corvessa_shell Qt6::Test corvessa_testsupport)
