@@ -44,7 +44,7 @@ TEST(Orientation, EveryTagTurnsThePhotoUpright) {
                           {5, true, 0, 0, 0, 1},  {6, true, 1, 0, 1, 1},  {7, true, 1, 1, 1, 0},  {8, true, 0, 1, 0, 0}};
     TempDir dir;
     for (const Case& c : cases) {
-        const std::string path = dir.File("o" + std::to_string(c.tag) + ".jpg");
+        const std::string path = dir.File("orientation-" + std::to_string(c.tag) + ".jpg");
         WriteBytes(path, CameraJpeg(Marked(), c.tag));
         PhotoMetadata metadata;
         TBitmap photo = ReadPhotoUpright(path, metadata);
