@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 STAMP := $(BUILD_DIR)/.deps-installed
 
-.PHONY: all deps configure build run test test-asan fuzz bench clean
+.PHONY: all deps configure build run test test-asan fuzz bench gallery clean
 
 all: build
 
@@ -40,6 +40,10 @@ fuzz:
 	CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCORVESSA_FUZZ=ON -DCORVESSA_BUILD_BENCH=OFF
 	./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
+# Contact sheet of the look pack and the sample photo through every look.
+gallery: build
+	cmake --build $(BUILD_DIR) --target gallery
 
 bench: build
 	$(BUILD_DIR)/bench/corvessa-bench

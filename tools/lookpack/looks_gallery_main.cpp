@@ -1,0 +1,106 @@
+// corvessa-looks-gallery PICDIR OUTFILE
+//
+// The sample photo through all 150 looks of the fifteen visible
+// categories, one row per category, as one PNG: what a user sees of the
+// look pack once the routines have blended it.
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "effectimage/effect_image.h"
+#include "io/photo_files.h"
+
+using namespace corvessa;
+
+namespace {
+
+constexpr int kTileW = 200, kTileH = 150, kGap = 4, kCaptionW = 110;
+
+// Area-averaging shrink, so the gallery shows the looks without aliasing.
+TBitmap Shrink(const TBitmap& src, int w, int h) {
+    TBitmap out(w, h);
+    for (int y = 0; y < h; ++y) {
+        const int y0 = int(int64_t(y) * src.Height() / h), y1 = std::max(y0 + 1, int(int64_t(y + 1) * src.Height() / h));
+        for (int x = 0; x < w; ++x) {
+            const int x0 = int(int64_t(x) * src.Width() / w), x1 = std::max(x0 + 1, int(int64_t(x + 1) * src.Width() / w));
+            int sum[3] = {0, 0, 0};
+            for (int sy = y0; sy < y1; ++sy)
+                for (int sx = x0; sx < x1; ++sx)
+                    for (int k = 0; k < 3; ++k) sum[k] += src.Pixel(sx, sy)[k];
+            const int n = (y1 - y0) * (x1 - x0);
+            for (int k = 0; k < 3; ++k) out.Pixel(x, y)[k] = uint8_t(sum[k] / n);
+        }
+    }
+    return out;
+}
+
+QImage ToImage(const TBitmap& b) {
+    QImage image(b.Width(), b.Height(), QImage::Format_RGB888);
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x) {
+            const uint8_t* p = b.Pixel(x, y);
+            image.setPixel(x, y, qRgb(p[2], p[1], p[0]));
+        }
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: corvessa-looks-gallery PICDIR OUTFILE\n");
+        return 2;
+    }
+    try {
+        const std::filesystem::path picDir = std::filesystem::absolute(argv[1]);
+        const TBitmap sample = ReadPicture((picDir / "sample.jpg").string());
+        // Rendered at twice the tile size: close to what a photo shows on
+        // screen, and quick enough for 150 looks.
+        const TBitmap work = Shrink(sample, 2 * kTileW, 2 * kTileH);
+
+        RandomGenerator random(1);
+        TProEffectImage effect(random);
+        RenderContext ctx;
+        ctx.appDir = picDir.parent_path().string() + "/";
+        ctx.effect = &effect;
+
+        int rows = 0;
+        for (const Category& c : kCategories) rows += c.fill != StripFill::kLine;
+        QImage sheet(kCaptionW + kEffectCount * (kTileW + kGap), rows * (kTileH + kGap), QImage::Format_RGB888);
+        sheet.fill(QColor(40, 40, 24));
+        QPainter painter(&sheet);
+        QFont font = painter.font();
+        font.setPixelSize(18);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(255, 160, 60));
+        int row = 0;
+        for (const Category& c : kCategories) {
+            if (c.fill == StripFill::kLine) continue;  // the window never shows it
+            const int top = row * (kTileH + kGap);
+            painter.drawText(QRect(6, top, kCaptionW - 8, kTileH), Qt::AlignVCenter | Qt::AlignLeft,
+                             QString::fromUtf8(c.caption.data(), int(c.caption.size())));
+            for (int n = 1; n <= kEffectCount; ++n) {
+                TBitmap result;
+                ImgViewClick(n, c.number, work, result, ctx);
+                painter.drawImage(kCaptionW + (n - 1) * (kTileW + kGap), top, ToImage(Shrink(result, kTileW, kTileH)));
+            }
+            ++row;
+        }
+        painter.end();
+        if (!sheet.save(argv[2])) throw std::runtime_error(std::string("Cannot create file ") + argv[2]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
