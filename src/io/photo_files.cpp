@@ -49,18 +49,11 @@ TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format, cons
     QImage image = reader.read();
     if (image.isNull()) throw CorvessaError(brokenText);
     CheckPictureSize(image.width(), image.height());
-    image = image.convertToFormat(QImage::Format_RGB888);
+    // Qt's BGR888 rows hold exactly our row bytes.
+    image = image.convertToFormat(QImage::Format_BGR888);
     if (image.isNull()) throw CorvessaError("Not enough memory for the picture");
     TBitmap picture(image.width(), image.height());
-    for (int y = 0; y < picture.Height(); ++y) {
-        const uint8_t* in = image.constScanLine(y);
-        uint8_t* out = picture.Row(y);
-        for (int x = 0; x < picture.Width(); ++x) {
-            out[3 * x] = in[3 * x + 2];
-            out[3 * x + 1] = in[3 * x + 1];
-            out[3 * x + 2] = in[3 * x];
-        }
-    }
+    for (int y = 0; y < picture.Height(); ++y) std::memcpy(picture.Row(y), image.constScanLine(y), picture.RowBytes());
     return picture;
 }
 
@@ -107,16 +100,8 @@ void WritePictureFile(const TBitmap& picture, const std::string& path) {
     const auto formats = QImageWriter::supportedImageFormats();
     if (extension.empty() || !formats.contains(QByteArray::fromStdString(extension)))
         throw CorvessaError("Unknown picture file extension (." + ExtensionOf(path) + ")");
-    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB888);
-    for (int y = 0; y < picture.Height(); ++y) {
-        const uint8_t* in = picture.Row(y);
-        uint8_t* out = image.scanLine(y);
-        for (int x = 0; x < picture.Width(); ++x) {
-            out[3 * x] = in[3 * x + 2];
-            out[3 * x + 1] = in[3 * x + 1];
-            out[3 * x + 2] = in[3 * x];
-        }
-    }
+    QImage image(picture.Width(), picture.Height(), QImage::Format_BGR888);
+    for (int y = 0; y < picture.Height(); ++y) std::memcpy(image.scanLine(y), picture.Row(y), picture.RowBytes());
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
