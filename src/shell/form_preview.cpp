@@ -26,6 +26,9 @@ QLabel* MakeRedLabel(QWidget* parent, const char* name, const char* caption, QRe
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kRed);
     label->setPalette(palette);
+    // Sized to its text, as labels are: the design's size fits the narrow
+    // design font, and a wider font would cut the caption short.
+    label->adjustSize();
     return label;
 }
 
