@@ -248,19 +248,58 @@ TEST_F(BrowserTest, TheMainWindowStaysUsableWhileThePreviewIsOpen) {
     ClickThumbnail(4);
     EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(4, 9)));
     EXPECT_TRUE(preview_->isVisible());
+
+    // Closing the main window ends the program; the preview goes with it.
+    form_->close();
+    EXPECT_TRUE(preview_->isHidden());
 }
 
-TEST_F(BrowserTest, ARenderShowsTheBusyCursorAndRestoresIt) {
+TEST_F(BrowserTest, WhileARenderRunsTheLabelsShowAndTheCursorIsBusy) {
     Press("BtnLightB");
     ClickThumbnail(1);
-    std::optional<Qt::CursorShape> during;
+    std::optional<Qt::CursorShape> cursorDuring;
+    bool labelsDuring = false, dialogShownDuring = false;
     dialogs_->onChooseColor = [&] {
-        if (const QCursor* cursor = QGuiApplication::overrideCursor()) during = cursor->shape();
+        if (const QCursor* cursor = QGuiApplication::overrideCursor()) cursorDuring = cursor->shape();
+        labelsDuring = Processing();
+        dialogShownDuring = preview_->isVisible();
     };
+    preview_->BtnCancel()->click();
     dialogs_->colourAnswers.push_back(Rgb{0, 0, 255});
     preview_->BtnColor()->click();
-    EXPECT_EQ(during, Qt::WaitCursor);
+    EXPECT_EQ(cursorDuring, Qt::WaitCursor);
+    EXPECT_TRUE(labelsDuring);
+    EXPECT_TRUE(dialogShownDuring);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(ShowingResult());
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(BrowserTest, ThumbnailsAppearOneByOneExceptArtsWhichAppearTogether) {
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    form_->FlatPanel2()->installEventFilter(&counter);
+    // Paints that arrive before the handler returns to the event loop are
+    // the strip's own repaints.
+    Press("btnAmazing");
+    EXPECT_EQ(counter.paints, 10);
+    counter.paints = 0;
+    Press("BtnArt");
+    EXPECT_EQ(counter.paints, 0);
+    form_->FlatPanel2()->removeEventFilter(&counter);
 }
 
 TEST_F(BrowserTest, ApplyMakesTheResultTheWorkingPhotoAndUndoRestoresIt) {
