@@ -1,11 +1,11 @@
 #include "shell/form_main.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -243,9 +243,9 @@ void TFormMain::BtnOpenClick() {
 void TFormMain::OpenPhoto(const std::string& path) {
     Guarded([&] {
         // Read into a bitmap of its own first: a file that fails to read
-        // leaves every buffer and the view as they were.
-        // Turned upright by the camera's orientation tag, so thumbnails,
-        // renders, the blank check and the view all see it as shot.
+        // leaves every buffer, the metadata and the view as they were. It
+        // comes turned upright by the camera's orientation tag, so the
+        // thumbnails, renders, blank check and view all see it as shot.
         PhotoMetadata metadata;
         TBitmap photo = ReadPhotoUpright(path, metadata);
         workPhoto_.TakePixels(std::move(photo));
