@@ -596,7 +596,11 @@ TEST_F(CameraPhotoTest, OpenTurnsThePhotoUprightForEverythingAfterIt) {
     EXPECT_FALSE(form_->Metadata().Empty());
     EXPECT_EQ(form_->Metadata().Orientation(), 6);
 
-    // A photo without metadata replaces it.
+    // A failed Open keeps it; a photo without metadata replaces it.
+    dialogs_->openAnswers.push_back(dir_.File("missing.jpg"));
+    form_->BtnOpenClick();
+    EXPECT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_EQ(form_->Metadata().Orientation(), 6);
     WriteBytes(dir_.File("plain.bmp"), EncodeBmp(RandomBitmap(20, 20, 4)));
     dialogs_->openAnswers.push_back(dir_.File("plain.bmp"));
     form_->BtnOpenClick();
