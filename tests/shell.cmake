@@ -14,3 +14,9 @@ target_compile_definitions(test_shell PRIVATE
   CORVESSA_PROBE="$<TARGET_FILE:single_instance_probe>"
   CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf"
   CORVESSA_SHIPPED_HELP="${CMAKE_SOURCE_DIR}/src/shell/help.html")
+
+# The effect browser: strips, the preview dialog, Apply, Undo, Change Color
+# and the camera metadata, with a generated picture folder as AppDir.
+corvessa_test(test_effect_browser
+  SOURCES test_effect_browser.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)

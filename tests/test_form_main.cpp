@@ -6,13 +6,13 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
+#include "fake_dialogs.h"
 #include "jpeg_fixtures.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
@@ -29,34 +29,6 @@ using namespace corvessa;
 using namespace corvessa::test;
 
 namespace {
-
-// Answers the window's dialogs from queues filled by the test and records
-// every error the window would have shown.
-class FakeDialogs : public ShellDialogs {
-public:
-    std::deque<std::optional<std::string>> openAnswers;
-    std::deque<std::optional<SaveChoice>> saveAnswers;
-    std::deque<std::optional<Rgb>> colourAnswers;
-    std::vector<std::string> errors;
-    int saveDialogsRun = 0;
-
-    std::optional<std::string> ChooseOpenFile() override { return Next(openAnswers); }
-    std::optional<SaveChoice> ChooseSaveFile() override {
-        ++saveDialogsRun;
-        return Next(saveAnswers);
-    }
-    std::optional<Rgb> ChooseColor() override { return Next(colourAnswers); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-
-private:
-    template <class T>
-    static T Next(std::deque<T>& answers) {
-        if (answers.empty()) return T();
-        T answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
-    }
-};
 
 TBitmap Copy(const TBitmap& b) {
     TBitmap copy;

@@ -1,6 +1,7 @@
 #include "shell/form_main.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -13,10 +14,14 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include "catalogue/catalogue.h"
 #include "effectimage/effect_image.h"
 #include "io/photo_files.h"
+#include "io/photo_metadata.h"
 #include "shell/application.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
+#include "shell/form_preview.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "shell/undo_pictures.h"
@@ -28,16 +33,6 @@ namespace corvessa {
 
 namespace {
 
-// The frame and caption around the client area. The layout works with the
-// window's outer size; the window manager's real frame is unknown until the
-// window is shown, so a plain single border and caption are assumed.
-constexpr int kFrameWidth = 6;
-constexpr int kFrameHeight = 32;
-
-const QColor kDarkOlive(72, 72, 0);
-const QColor kOlive(128, 128, 0);
-const QColor kOrange(255, 128, 0);
-
 const char* const kThumbnailHint = "Click the small photo  to preveiw and apply this effect.";
 
 struct Place {
@@ -48,27 +43,36 @@ constexpr std::array<Place, kThumbnailCount> kThumbnailPlaces{
 constexpr std::array<Place, kThumbnailCount> kLabelPlaces{
     {{48, 120}, {152, 120}, {280, 120}, {384, 120}, {512, 120}, {40, 256}, {152, 256}, {272, 256}, {392, 256}, {504, 256}}};
 
-TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect design, const QColor& colour) {
-    auto* panel = new TFlatPanel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(design);
-    panel->SetColor(colour);
-    panel->SetColorHighLight(kOrange);
-    panel->SetColorShadow(kOrange);
-    return panel;
-}
+// The busy cursor for as long as a render runs; restored before an error
+// it throws is shown.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect design) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(design);
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
+// The strip as the catalogue fills it: each thumbnail goes into its view,
+// shows with its label and, unless the category shows all ten together,
+// appears at once while the rest are computed.
+class WindowStrip : public StripView {
+public:
+    explicit WindowStrip(TFormMain& form) : form_(form) {}
 
-void SetBounds(QWidget* widget, const Bounds& b) {
-    widget->setGeometry(b.left, b.top, std::max(b.width, 0), std::max(b.height, 0));
-}
+    void ThumbnailDone(int n, const TBitmap& picture, bool repaint) override {
+        TImageView* view = form_.ImgView(n);
+        view->Picture().CopyFrom(picture);
+        view->Changed();
+        view->show();
+        form_.Label(n)->show();
+        if (repaint) form_.FlatPanel2()->repaint();
+    }
+    void SetChangeColorButton(bool visible) override { form_.FormPreview()->BtnColor()->setVisible(visible); }
+
+private:
+    TFormMain& form_;
+};
 
 }  // namespace
 
@@ -81,6 +85,11 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this);
     CreateControls();
     FormCreate(screen);
+    // Created hidden right after the window's start-up; lives as long as
+    // the window.
+    formPreview_ = new TFormPreview(*this);
+    connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
+    connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
 }
 
 TFormMain::~TFormMain() = default;
@@ -88,10 +97,7 @@ TFormMain::~TFormMain() = default;
 void TFormMain::CreateControls() {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Corvessa"));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DesignFont(11));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
@@ -237,9 +243,13 @@ void TFormMain::BtnOpenClick() {
 void TFormMain::OpenPhoto(const std::string& path) {
     Guarded([&] {
         // Read into a bitmap of its own first: a file that fails to read
-        // leaves every buffer and the view as they were.
-        TBitmap photo = ReadPhotoFile(path);
+        // leaves every buffer, the metadata and the view as they were. It
+        // comes turned upright by the camera's orientation tag, so the
+        // thumbnails, renders, blank check and view all see it as shot.
+        PhotoMetadata metadata;
+        TBitmap photo = ReadPhotoUpright(path, metadata);
         workPhoto_.TakePixels(std::move(photo));
+        metadata_ = std::move(metadata);
         undoPhoto_.CopyFrom(workPhoto_);
         resultPhoto_.CopyFrom(workPhoto_);
         FitPhotoView(workPhoto_);
@@ -263,11 +273,12 @@ void TFormMain::BtnSaveClick() {
         if (!choice) return;
         const SaveTarget target = SaveTargetFor(choice->path, choice->filterIndex);
         // Both writers write beside the target and rename into place, so a
-        // failure never destroys an existing file.
+        // failure never destroys an existing file. The camera metadata goes
+        // into a JPEG only; a BMP has no place for it.
         if (target.format == SaveFormat::kBmp)
             WriteBmpFile(resultPhoto_, target.path);
         else
-            WriteJpegFile(resultPhoto_, target.path);
+            WriteJpegFileWithMetadata(resultPhoto_, target.path, metadata_);
     });
 }
 
@@ -283,6 +294,41 @@ void TFormMain::BtnUndoClick() {
     });
 }
 
+void TFormMain::CategoryClick(int category) {
+    currentCategory_ = category;
+    Guarded([&] {
+        if (!HasPhoto()) return;
+        BusyCursor busy;
+        WindowStrip strip(*this);
+        // Thumbnails never ask for a colour, even when a strip is filled
+        // from inside a "Change Color" re-render.
+        RenderStrip(category, workPhoto_, thumbPhoto_, resultPhoto_, Context(false), strip);
+    });
+}
+
+void TFormMain::ThumbnailClick(int n) {
+    currentEffect_ = n;
+    ImgViewClick(currentEffect_, currentCategory_);
+}
+
+void TFormMain::ImgViewClick(int effect, int category) {
+    Guarded([&] {
+        if (!HasPhoto()) return;
+        formPreview_->ShowProcessing();
+        formPreview_->PreparePreview(workPhoto_);
+        BusyCursor busy;
+        // The one yield of a render: the dialog and its labels paint before
+        // the work starts, and a click already queued runs here.
+        QCoreApplication::processEvents();
+        // The window may have been closed by such a click.
+        if (!HasPhoto()) return;
+        const ButtonChange button =
+            corvessa::ImgViewClick(effect, category, workPhoto_, resultPhoto_, Context(changeColorMode_));
+        if (button != ButtonChange::kKeep) formPreview_->BtnColor()->setVisible(button == ButtonChange::kShow);
+        formPreview_->ShowResult(resultPhoto_);
+    });
+}
+
 void TFormMain::BtnHelpClick() {
     // A missing help file or viewer is not reported.
     const QString help = QString::fromStdString(appDir_ + "help.html");
@@ -292,11 +338,13 @@ void TFormMain::BtnHelpClick() {
 void TFormMain::FormClose() {
     if (closed_) return;
     closed_ = true;
+    formPreview_->hide();
     SkinRemove();
     workPhoto_ = TBitmap();
     undoPhoto_ = TBitmap();
     thumbPhoto_ = TBitmap();
     resultPhoto_ = TBitmap();
+    metadata_ = PhotoMetadata();
     emit FormClosed();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // TFormMain: the main window. It owns the four photo buffers for the whole
 // run and wires the controls to them: start-up, Open, Save, Undo, Help and
-// close. The category column and the thumbnail strip are laid out here;
-// what they do is the effect browser's, reached through the two signals.
+// close. It also holds the effect browser: the category column fills the
+// thumbnail strip, a thumbnail renders its effect at full size into the
+// preview dialog, which it owns.
 
 #include <QSize>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "io/photo_metadata.h"
 #include "routines/bitmap.h"
 #include "routines/random.h"
 #include "routines/render_context.h"
@@ -22,6 +24,7 @@ namespace corvessa {
 
 class ShellDialogs;
 class TFlatPanel;
+class TFormPreview;
 class TImageView;
 class TImgBtn;
 
@@ -78,6 +81,21 @@ public:
     TImageView* ImgView(int n) const { return imgViews_[size_t(n - 1)]; }
     QLabel* Label(int n) const { return labels_[size_t(n - 1)]; }
 
+    // The camera metadata of the opened photo, kept with the working photo
+    // through Apply and Undo and written into a saved JPEG; empty for the
+    // start-up sample and for photos without any.
+    const PhotoMetadata& Metadata() const { return metadata_; }
+
+    TFormPreview* FormPreview() const { return formPreview_; }
+
+    // Browser state: the category pressed last (0 before any), the
+    // thumbnail clicked last (0 before any), and whether a "Change Color"
+    // re-render is running.
+    int CurrentCategory() const { return currentCategory_; }
+    int CurrentEffect() const { return currentEffect_; }
+    bool ChangeColorMode() const { return changeColorMode_; }
+    void SetChangeColorMode(bool on) { changeColorMode_ = on; }
+
     ShellDialogs& Dialogs() { return *dialogs_; }
     RandomGenerator& Random() { return random_; }
     // What a render may read of the window; the browser sets the mode.
@@ -97,6 +115,17 @@ public:
     void OpenPhoto(const std::string& path);
     // Hides the ten thumbnails and their labels.
     void Invisible();
+
+    // The handler of every category button (BtnPresetClick, BtnLightAClick,
+    // ...): sets CurrentCategory and fills the strip from the working photo.
+    void CategoryClick(int category);
+    // ImgView1Click .. ImgView10Click: sets CurrentEffect, then renders.
+    void ThumbnailClick(int n);
+    // Renders effect `effect` of `category` on the full-size working photo
+    // into ResultPhoto and shows it in the preview dialog (also "Change
+    // Color"'s re-render).
+    void ImgViewClick(int effect, int category);
+
     // Runs `action`; an error it throws is shown to the user and the
     // program goes on. Every handler runs through here.
     void Guarded(const std::function<void()>& action);
@@ -128,6 +157,11 @@ private:
     std::unique_ptr<TProEffectImage> effect_;  // draws from random_
 
     TBitmap workPhoto_, undoPhoto_, thumbPhoto_, resultPhoto_;
+    PhotoMetadata metadata_;
+
+    int currentCategory_ = 0;
+    int currentEffect_ = 0;
+    bool changeColorMode_ = false;
 
     TFlatPanel* flatPanel1_ = nullptr;
     TFlatPanel* flatPanel2_ = nullptr;
@@ -142,6 +176,7 @@ private:
     std::array<QPushButton*, kCategoryButtons.size()> categoryButtons_{};
     std::array<TImageView*, kThumbnailCount> imgViews_{};
     std::array<QLabel*, kThumbnailCount> labels_{};
+    TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
     bool closed_ = false;
 };
 

@@ -15,6 +15,12 @@ struct Bounds {
     friend bool operator==(const Bounds&, const Bounds&) = default;
 };
 
+// The frame and caption around a window's client area. Layouts work with
+// outer sizes; the window manager's real frame is unknown until a window is
+// shown, so a plain single border and caption are assumed.
+inline constexpr int kFrameWidth = 6;
+inline constexpr int kFrameHeight = 32;
+
 // The window's outer bounds (frame and caption included) on a screen of
 // screenWidth x screenHeight pixels.
 Bounds MainWindowBounds(int screenWidth, int screenHeight);

@@ -1,0 +1,46 @@
+#include "shell/controls.h"
+
+#include <QPushButton>
+#include <QStringList>
+#include <QWidget>
+#include <algorithm>
+
+#include "widgets/flat_panel.h"
+
+namespace corvessa {
+
+TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect design, const QColor& colour) {
+    auto* panel = new TFlatPanel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(design);
+    panel->SetColor(colour);
+    panel->SetColorHighLight(kOrange);
+    panel->SetColorShadow(kOrange);
+    return panel;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect design) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(design);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+void SetBounds(QWidget* widget, const Bounds& bounds) {
+    int left = bounds.left, width = std::max(bounds.width, 0);
+    if (width > QWIDGETSIZE_MAX) {
+        left += (width - QWIDGETSIZE_MAX) / 2;
+        width = QWIDGETSIZE_MAX;
+    }
+    widget->setGeometry(left, bounds.top, width, std::max(bounds.height, 0));
+}
+
+QFont DesignFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,32 @@
+#pragma once
+// Controls both windows make the same way: the flat panels with their
+// orange frames, push buttons, and the design's font.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include "shell/main_layout.h"
+
+class QPushButton;
+class QWidget;
+
+namespace corvessa {
+
+class TFlatPanel;
+
+inline const QColor kDarkOlive(72, 72, 0);
+inline const QColor kOlive(128, 128, 0);
+inline const QColor kOrange(255, 128, 0);
+
+// A flat panel with the orange highlight and shadow of every panel.
+TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect design, const QColor& colour);
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect design);
+// Places `widget` at `bounds`. A view wider than Qt allows (a photo tens of
+// thousands of times wider than high) keeps its centre.
+void SetBounds(QWidget* widget, const Bounds& bounds);
+// "MS Sans Serif" where installed, else the platform's sans serif, at
+// `pixelSize` pixels.
+QFont DesignFont(int pixelSize);
+
+}  // namespace corvessa

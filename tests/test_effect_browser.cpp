@@ -1,0 +1,654 @@
+// The effect browser in the window: category buttons filling the strip,
+// thumbnails rendering into the preview dialog, Apply, Undo, Cancel and
+// Change Color, failures part-way, and the camera metadata that travels with
+// the working photo.
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+
+#include "camera_jpeg.h"
+#include "catalogue/catalogue.h"
+#include "fake_dialogs.h"
+#include "io/bmp_codec.h"
+#include "io/files.h"
+#include "io/jpeg_codec.h"
+#include "io/orientation.h"
+#include "io/photo_files.h"
+#include "io/photo_metadata.h"
+#include "jpeg_fixtures.h"
+#include "picture_folder.h"
+#include "shell/form_main.h"
+#include "shell/form_preview.h"
+#include "shell/main_layout.h"
+#include "shell/skin.h"
+#include "test_support.h"
+#include "widgets/flat_panel.h"
+#include "widgets/image_view.h"
+#include "widgets/img_btn.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+TBitmap Copy(const TBitmap& b) {
+    TBitmap copy;
+    copy.CopyFrom(b);
+    return copy;
+}
+
+TBitmap Stretched(const TBitmap& source, int w, int h) {
+    TBitmap out(w, h);
+    out.StretchDraw(source);
+    return out;
+}
+
+bool Contains(const std::vector<uint8_t>& bytes, const std::string& text) {
+    return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
+}
+
+// A colour dialog with one fixed answer, for the catalogue's own renders.
+class FixedColour : public ColorChooser {
+public:
+    explicit FixedColour(std::optional<Rgb> answer) : answer_(answer) {}
+    std::optional<Rgb> ChooseColor() override { return answer_; }
+
+private:
+    std::optional<Rgb> answer_;
+};
+
+class RecordingStrip : public StripView {
+public:
+    void ThumbnailDone(int, const TBitmap& picture, bool) override { thumbnails.push_back(Copy(picture)); }
+    void SetChangeColorButton(bool) override {}
+    std::vector<TBitmap> thumbnails;
+};
+
+// A program folder with every overlay picture (small ones, so renders stay
+// quick) and a 48 x 36 sample photo; the window on a 1024 x 768 screen.
+class BrowserTest : public testing::Test {
+protected:
+    void SetUp() override {
+        MakePictureFolder(dir_.Path() + "/", 12);
+        WriteBytes(dir_.File("pic/sample.jpg"), MakeJpeg(RandomBitmap(48, 36, 7), JpegKind::kColour));
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), QSize(1024, 768));
+        preview_ = form_->FormPreview();
+        original_ = Copy(form_->WorkPhoto());
+    }
+    void TearDown() override {
+        form_.reset();
+        SkinRemove();
+    }
+
+    // The main window's category button (the preview has a BtnColor too).
+    QPushButton* CategoryButtonNamed(const char* name) const {
+        return form_->findChild<QWidget*>(QStringLiteral("FlatPanel4"))->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    void Press(const char* name) {
+        QPushButton* button = CategoryButtonNamed(name);
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+    void ClickThumbnail(int n) {
+        ASSERT_TRUE(form_->ImgView(n)->isVisibleTo(form_.get())) << n;
+        QTest::mouseClick(form_->ImgView(n), Qt::LeftButton);
+    }
+
+    // The catalogue's own ten thumbnails of `category` from the working photo.
+    std::vector<TBitmap> CatalogueStrip(int category) {
+        TBitmap thumb, result;
+        RecordingStrip strip;
+        RenderStrip(category, form_->WorkPhoto(), thumb, result, form_->Context(false), strip);
+        return std::move(strip.thumbnails);
+    }
+    // The catalogue's own full-size render; in Change Color mode when a
+    // colour answer is given (nullopt inside: the user cancels).
+    TBitmap CatalogueFullSize(int effect, int category, std::optional<std::optional<Rgb>> colour = std::nullopt) {
+        RenderContext ctx = form_->Context(colour.has_value());
+        FixedColour chooser(colour.value_or(std::nullopt));
+        ctx.colorChooser = &chooser;
+        TBitmap result;
+        corvessa::ImgViewClick(effect, category, form_->WorkPhoto(), result, ctx);
+        return result;
+    }
+
+    bool ThumbnailShown(int n) const {
+        return form_->ImgView(n)->isVisibleTo(form_.get()) && form_->Label(n)->isVisibleTo(form_.get());
+    }
+    bool ChangeColorShown() const { return !preview_->BtnColor()->isHidden(); }
+    bool Processing() const {
+        return preview_->ImgPreview()->isHidden() && !preview_->Label1()->isHidden() && !preview_->Label2()->isHidden();
+    }
+    bool ShowingResult() const {
+        return !preview_->ImgPreview()->isHidden() && preview_->Label1()->isHidden() && preview_->Label2()->isHidden();
+    }
+    std::string PicturePathOf(const std::string& folder, int n) const {
+        return dir_.File("pic/" + folder + "/" + std::to_string(n) + ".ssl");
+    }
+
+    TempDir dir_;
+    std::unique_ptr<TFormMain> form_;
+    TFormPreview* preview_ = nullptr;
+    FakeDialogs* dialogs_ = nullptr;
+    TBitmap original_;
+};
+
+TEST_F(BrowserTest, EveryCategoryButtonSetsItsNumberAndFillsTenThumbnailsFromThumbPhoto) {
+    for (const CategoryButton& c : kCategoryButtons) {
+        SCOPED_TRACE(c.caption);
+        // "Line" has no visible button; its handler fills the strip all the same.
+        if (std::string(c.name) == "BtnLine")
+            form_->CategoryClick(c.category);
+        else
+            Press(c.name);
+        EXPECT_EQ(form_->CurrentCategory(), c.category);
+        EXPECT_TRUE(SamePixels(form_->ThumbPhoto(), Stretched(form_->WorkPhoto(), 105, 105)));
+        const std::vector<TBitmap> expected = CatalogueStrip(c.category);
+        ASSERT_EQ(expected.size(), 10u);
+        for (int n = 1; n <= 10; ++n) {
+            EXPECT_TRUE(ThumbnailShown(n)) << n;
+            EXPECT_TRUE(SamePixels(form_->ImgView(n)->Picture(), expected[size_t(n - 1)])) << n;
+        }
+        // ResultPhoto is the strip's scratch target: it holds the tenth.
+        EXPECT_TRUE(SamePixels(form_->ResultPhoto(), expected[9]));
+    }
+    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+    EXPECT_EQ(dialogs_->colourDialogsRun, 0);
+}
+
+TEST_F(BrowserTest, StripsSetTheChangeColorButtonByTheirRule) {
+    EXPECT_FALSE(ChangeColorShown());
+    Press("BtnLightA");
+    EXPECT_TRUE(ChangeColorShown());
+    Press("BtnGradient");
+    EXPECT_FALSE(ChangeColorShown());
+    Press("BtnEadge");
+    EXPECT_TRUE(ChangeColorShown());
+    Press("BtnPreset");
+    EXPECT_FALSE(ChangeColorShown());
+    Press("BtnStar");
+    EXPECT_TRUE(ChangeColorShown());
+    // Colour and Art leave it to their full-size renders.
+    Press("BtnColor");
+    EXPECT_TRUE(ChangeColorShown());
+    Press("BtnArt");
+    EXPECT_TRUE(ChangeColorShown());
+    Press("btnDreamB");
+    Press("BtnColor");
+    Press("BtnArt");
+    EXPECT_FALSE(ChangeColorShown());
+}
+
+TEST_F(BrowserTest, ColourAndArtRendersSetTheChangeColorButtonPerEffect) {
+    Press("BtnColor");
+    ClickThumbnail(6);
+    EXPECT_FALSE(ChangeColorShown());
+    for (int n : {1, 5, 7, 10}) {
+        ClickThumbnail(n);
+        EXPECT_TRUE(ChangeColorShown()) << n;
+        ClickThumbnail(6);
+        EXPECT_FALSE(ChangeColorShown()) << n;
+    }
+
+    Press("BtnArt");
+    ClickThumbnail(10);
+    EXPECT_TRUE(ChangeColorShown());
+    for (int n : {1, 4, 8, 9}) {
+        ClickThumbnail(n);
+        EXPECT_FALSE(ChangeColorShown()) << n;
+        EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(n, 15))) << n;
+        ClickThumbnail(10);
+        EXPECT_TRUE(ChangeColorShown()) << n;
+    }
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+TEST_F(BrowserTest, AThumbnailRendersTheWorkingPhotoAtFullSizeIntoThePreview) {
+    EXPECT_TRUE(preview_->isHidden());
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    EXPECT_EQ(form_->CurrentEffect(), 3);
+    EXPECT_EQ(form_->CurrentCategory(), 1);
+    const TBitmap expected = CatalogueFullSize(3, 1);
+    EXPECT_EQ(expected.Width(), 48);
+    EXPECT_EQ(expected.Height(), 36);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), expected));
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), expected));
+    EXPECT_TRUE(preview_->isVisible());
+    EXPECT_TRUE(ShowingResult());
+    // Panel1 is the outer width (395 + 6) less 23; the view 227 high, the
+    // photo's aspect (48 * 227 / 36 = 302), centred.
+    EXPECT_EQ(preview_->Panel1()->width(), 378);
+    EXPECT_EQ(preview_->ImgPreview()->geometry(), QRect(38, 1, 302, 227));
+    // The strip and the photo are untouched.
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+    EXPECT_TRUE(ThumbnailShown(3));
+    EXPECT_FALSE(form_->BtnUndo()->isEnabled());
+}
+
+TEST_F(BrowserTest, TheMainWindowStaysUsableWhileThePreviewIsOpen) {
+    form_->show();
+    Press("BtnWeather");
+    ClickThumbnail(2);
+    ASSERT_TRUE(preview_->isVisible());
+    EXPECT_EQ(preview_->windowModality(), Qt::NonModal);
+    EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+    QTest::mouseClick(CategoryButtonNamed("BtnTexture"), Qt::LeftButton);
+    EXPECT_EQ(form_->CurrentCategory(), 9);
+    ClickThumbnail(4);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(4, 9)));
+    EXPECT_TRUE(preview_->isVisible());
+
+    // Closing the main window ends the program; the preview goes with it.
+    form_->close();
+    EXPECT_TRUE(preview_->isHidden());
+}
+
+TEST_F(BrowserTest, WhileARenderRunsTheLabelsShowAndTheCursorIsBusy) {
+    Press("BtnLightB");
+    ClickThumbnail(1);
+    std::optional<Qt::CursorShape> cursorDuring;
+    bool labelsDuring = false, dialogShownDuring = false;
+    dialogs_->onChooseColor = [&] {
+        if (const QCursor* cursor = QGuiApplication::overrideCursor()) cursorDuring = cursor->shape();
+        labelsDuring = Processing();
+        dialogShownDuring = preview_->isVisible();
+    };
+    preview_->BtnCancel()->click();
+    dialogs_->colourAnswers.push_back(Rgb{0, 0, 255});
+    preview_->BtnColor()->click();
+    EXPECT_EQ(cursorDuring, Qt::WaitCursor);
+    EXPECT_TRUE(labelsDuring);
+    EXPECT_TRUE(dialogShownDuring);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(ShowingResult());
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(BrowserTest, ThumbnailsAppearOneByOneExceptArtsWhichAppearTogether) {
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    form_->FlatPanel2()->installEventFilter(&counter);
+    // Paints that arrive before the handler returns to the event loop are
+    // the strip's own repaints.
+    Press("btnAmazing");
+    EXPECT_EQ(counter.paints, 10);
+    counter.paints = 0;
+    Press("BtnArt");
+    EXPECT_EQ(counter.paints, 0);
+    form_->FlatPanel2()->removeEventFilter(&counter);
+}
+
+TEST_F(BrowserTest, ApplyMakesTheResultTheWorkingPhotoAndUndoRestoresIt) {
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    const TBitmap result = Copy(form_->ResultPhoto());
+    preview_->BtnApply()->click();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), result));
+    EXPECT_TRUE(SamePixels(form_->UndoPhoto(), original_));
+    EXPECT_TRUE(SamePixels(form_->ImgEffect()->Picture(), result));  // full size
+    EXPECT_TRUE(form_->BtnUndo()->isEnabled());
+    EXPECT_TRUE(preview_->isHidden());
+    for (int n = 1; n <= 10; ++n) EXPECT_FALSE(ThumbnailShown(n)) << n;
+    EXPECT_EQ(form_->CurrentCategory(), 1);
+    EXPECT_EQ(form_->CurrentEffect(), 3);
+
+    form_->BtnUndoClick();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+    EXPECT_TRUE(SamePixels(form_->ImgEffect()->Picture(), original_));
+    EXPECT_FALSE(form_->BtnUndo()->isEnabled());
+}
+
+TEST_F(BrowserTest, ApplyApplyUndoRestoresThePhotoBeforeTheSecondApply) {
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    preview_->BtnApply()->click();
+    const TBitmap first = Copy(form_->WorkPhoto());
+    // The strip is hidden after Apply: a category refills it from the new photo.
+    Press("BtnColor");
+    EXPECT_TRUE(SamePixels(form_->ThumbPhoto(), Stretched(first, 105, 105)));
+    ClickThumbnail(2);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(2, 8)));
+    preview_->BtnApply()->click();
+    EXPECT_FALSE(SamePixels(form_->WorkPhoto(), first));
+
+    form_->BtnUndoClick();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), first));
+    EXPECT_FALSE(form_->BtnUndo()->isEnabled());
+}
+
+TEST_F(BrowserTest, ApplyCommitsWhatResultPhotoHoldsAtTheClick) {
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    // A strip filled while the preview is open renders into ResultPhoto.
+    Press("BtnGradient");
+    const TBitmap tenth = Copy(form_->ResultPhoto());
+    EXPECT_EQ(tenth.Width(), 105);
+    preview_->BtnApply()->click();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), tenth));
+}
+
+TEST_F(BrowserTest, CancelDropsTheResultAndTheSameThumbnailRendersAgainFromTheWorkingPhoto) {
+    Press("BtnStar");
+    ClickThumbnail(5);
+    const TBitmap plain = Copy(form_->ResultPhoto());
+    // A coloured re-render, then Cancel: nothing of it is used again.
+    dialogs_->colourAnswers.push_back(Rgb{200, 0, 40});
+    preview_->BtnColor()->click();
+    ASSERT_FALSE(SamePixels(form_->ResultPhoto(), plain));
+    preview_->BtnCancel()->click();
+    EXPECT_TRUE(preview_->isHidden());
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+    EXPECT_FALSE(form_->BtnUndo()->isEnabled());
+    EXPECT_TRUE(ThumbnailShown(5));
+
+    ClickThumbnail(5);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), plain));
+    EXPECT_TRUE(preview_->isVisible());
+
+    // The close box does what Cancel does.
+    preview_->close();
+    EXPECT_TRUE(preview_->isHidden());
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+TEST_F(BrowserTest, ChangeColorRendersAgainWithTheChosenColour) {
+    Press("BtnEadge");
+    ClickThumbnail(4);
+    const TBitmap plain = Copy(form_->ResultPhoto());
+    dialogs_->colourAnswers.push_back(Rgb{10, 120, 250});
+    preview_->BtnColor()->click();
+    EXPECT_EQ(dialogs_->colourDialogsRun, 1);
+    const TBitmap coloured = CatalogueFullSize(4, 10, Rgb{10, 120, 250});
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), coloured));
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), coloured));
+    EXPECT_FALSE(SamePixels(coloured, plain));
+    EXPECT_FALSE(form_->ChangeColorMode());
+    EXPECT_TRUE(ShowingResult());
+
+    // Applied, the coloured result becomes the photo.
+    preview_->BtnApply()->click();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), coloured));
+}
+
+TEST_F(BrowserTest, ChangeColorCancelledKeepsTheRoutinesFallback) {
+    Press("btnLightC");
+    ClickThumbnail(7);
+    dialogs_->colourAnswers.push_back(std::nullopt);
+    preview_->BtnColor()->click();
+    EXPECT_EQ(dialogs_->colourDialogsRun, 1);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(7, 3, std::optional<Rgb>())));
+    EXPECT_FALSE(form_->ChangeColorMode());
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+TEST_F(BrowserTest, AFailingReRenderClearsChangeColorModeAndLeavesTheLabels) {
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    fs::remove(PicturePathOf("lightA", 3));
+    preview_->BtnColor()->click();
+    ASSERT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_EQ(dialogs_->errors[0].rfind("Cannot open file ", 0), 0u) << dialogs_->errors[0];
+    EXPECT_FALSE(form_->ChangeColorMode());
+    EXPECT_TRUE(preview_->isVisible());
+    EXPECT_TRUE(Processing());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // The next render is a plain one: no colour is asked for.
+    ClickThumbnail(2);
+    EXPECT_EQ(dialogs_->colourDialogsRun, 0);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(2, 1)));
+    EXPECT_TRUE(ShowingResult());
+}
+
+TEST_F(BrowserTest, AMissingOverlayStopsTheStripAtItsThumbnail) {
+    Press("BtnGradient");
+    const std::vector<TBitmap> gradient = CatalogueStrip(7);
+    fs::remove(PicturePathOf("lightA", 4));
+    Press("BtnLightA");
+    ASSERT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_EQ(dialogs_->errors[0].rfind("Cannot open file ", 0), 0u) << dialogs_->errors[0];
+    EXPECT_NE(dialogs_->errors[0].find("4.ssl"), std::string::npos) << dialogs_->errors[0];
+    EXPECT_EQ(form_->CurrentCategory(), 1);
+    // 1 to 3 replaced, the rest still the Gradient thumbnails.
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_TRUE(ThumbnailShown(n)) << n;
+        EXPECT_EQ(SamePixels(form_->ImgView(n)->Picture(), gradient[size_t(n - 1)]), n >= 4) << n;
+    }
+    // The rule's "after" part did not run: still hidden from Gradient.
+    EXPECT_FALSE(ChangeColorShown());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // From a hidden strip, only the thumbnails before the failure show.
+    form_->Invisible();
+    Press("BtnLightA");
+    for (int n = 1; n <= 10; ++n) EXPECT_EQ(ThumbnailShown(n), n <= 3) << n;
+}
+
+TEST_F(BrowserTest, AMissingOverlayStopsTheFullSizeRenderAndTheProgramGoesOn) {
+    Press("BtnWeather");
+    const std::string picture = PicturePathOf("weather", 5);
+    const std::vector<uint8_t> bytes = ReadWholeFile(picture);
+    fs::remove(picture);
+    ClickThumbnail(5);
+    ASSERT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_EQ(dialogs_->errors[0].rfind("Cannot open file ", 0), 0u) << dialogs_->errors[0];
+    EXPECT_TRUE(preview_->isVisible());
+    EXPECT_TRUE(Processing());
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+
+    // A Colour render that fails keeps the button as it was.
+    Press("BtnColor");
+    EXPECT_TRUE(ChangeColorShown());  // from Weather
+    fs::remove_all(dir_.File("pic/color"));
+    ClickThumbnail(6);
+    ClickThumbnail(9);
+    EXPECT_EQ(dialogs_->errors.size(), 2u);
+    EXPECT_FALSE(ChangeColorShown());
+
+    WriteBytes(picture, bytes);
+    Press("BtnWeather");
+    ClickThumbnail(5);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(5, 6)));
+    EXPECT_TRUE(ShowingResult());
+}
+
+TEST_F(BrowserTest, AVeryWidePhotoGivesACentredPreviewClippedByThePanel) {
+    const TBitmap wide = RandomBitmap(3000, 2, 21);
+    WriteBytes(dir_.File("wide.bmp"), EncodeBmp(wide));
+    dialogs_->openAnswers.push_back(dir_.File("wide.bmp"));
+    form_->BtnOpenClick();
+    Press("BtnTexture");
+    ClickThumbnail(1);
+    ASSERT_TRUE(dialogs_->errors.empty());
+    // 3000 * 227 / 2 = 340500 wide, left (378 - 340500) / 2.
+    EXPECT_EQ(preview_->ImgPreview()->geometry(), QRect(-170061, 1, 340500, 227));
+
+    // What shows is the middle of the render, drawn column by column.
+    const QImage shown = preview_->grab().toImage();
+    const int x = 189, y = 100;
+    const int column = int(int64_t(x + 170061) * 3000 / 340500);
+    const Rgb expected = PixelAt(form_->ResultPhoto(), column, y * 2 / 227);
+    EXPECT_EQ(QColor(shown.pixel(x, y + 1)), QColor(expected.r, expected.g, expected.b));
+
+    // Wider than Qt allows a widget: the widest view, still centred.
+    const TBitmap widest = SolidBitmap(80000, 1, Rgb{1, 2, 3});
+    preview_->PreparePreview(widest);
+    const QRect bounds = preview_->ImgPreview()->geometry();
+    EXPECT_EQ(bounds.width(), QWIDGETSIZE_MAX);
+    EXPECT_NEAR(bounds.center().x(), 378 / 2, 1);
+}
+
+TEST_F(BrowserTest, ThePreviewDialogCarriesItsDesign) {
+    EXPECT_EQ(preview_->objectName(), "FormPreview");
+    EXPECT_EQ(preview_->windowTitle(), "Preview");
+    EXPECT_EQ(preview_->size(), QSize(395, 290));
+    EXPECT_EQ(preview_->pos(), QPoint(277, 54));
+    EXPECT_TRUE(preview_->isWindow());
+    EXPECT_EQ(preview_->palette().color(QPalette::Window), QColor(81, 81, 0));
+    EXPECT_TRUE(preview_->isHidden());
+
+    auto* panel = preview_->Panel1();
+    EXPECT_EQ(panel->objectName(), "Panel1");
+    EXPECT_EQ(panel->geometry(), QRect(0, 0, 393, 230));
+    EXPECT_EQ(panel->Color(), QColor(128, 128, 0));
+    EXPECT_EQ(panel->ColorHighLight(), QColor(255, 128, 0));
+    EXPECT_EQ(panel->ColorShadow(), QColor(255, 128, 0));
+    EXPECT_EQ(preview_->ImgPreview()->objectName(), "ImgPreview");
+    EXPECT_EQ(preview_->ImgPreview()->parentWidget(), panel);
+
+    struct Label {
+        QLabel* label;
+        const char* name;
+        const char* text;
+        QRect bounds;
+        int fontHeight;
+    };
+    for (const Label& l : {Label{preview_->Label2(), "Label2", "Wait seconds", QRect(64, 64, 144, 29), 24},
+                           Label{preview_->Label1(), "Label1", "PROCESSING---", QRect(64, 96, 241, 37), 32}}) {
+        EXPECT_EQ(l.label->objectName(), l.name);
+        EXPECT_EQ(l.label->text(), l.text);
+        EXPECT_EQ(l.label->parentWidget(), panel);
+        EXPECT_EQ(l.label->pos(), l.bounds.topLeft());
+        EXPECT_EQ(l.label->font().pixelSize(), l.fontHeight);
+        // The whole caption shows, whatever font stands in for the design's.
+        EXPECT_GE(l.label->width(), l.label->fontMetrics().horizontalAdvance(l.label->text()));
+        EXPECT_EQ(l.label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+
+    struct Button {
+        QPushButton* button;
+        const char* name;
+        const char* caption;
+        QRect bounds;
+    };
+    for (const Button& b : {Button{preview_->BtnColor(), "BtnColor", "Change Color", QRect(80, 248, 83, 25)},
+                            Button{preview_->BtnApply(), "BtnApply", "Apply", QRect(184, 248, 75, 25)},
+                            Button{preview_->BtnCancel(), "BtnCancel", "Cancel", QRect(272, 248, 75, 25)}}) {
+        EXPECT_EQ(b.button->objectName(), b.name);
+        EXPECT_EQ(b.button->text(), b.caption);
+        EXPECT_EQ(b.button->geometry(), b.bounds);
+        EXPECT_EQ(b.button->parentWidget(), preview_);
+    }
+    EXPECT_TRUE(preview_->BtnColor()->isHidden());
+    EXPECT_FALSE(preview_->BtnApply()->isHidden());
+}
+
+// --- Camera metadata ---------------------------------------------------------
+
+class CameraPhotoTest : public BrowserTest {
+protected:
+    // A 40 x 24 photo stored on its side, as a phone held upright writes it.
+    void OpenPhonePhoto() {
+        stored_ = RandomBitmap(40, 24, 3);
+        const std::vector<uint8_t> jpeg = CameraJpeg(stored_, 6);
+        WriteBytes(dir_.File("phone.jpg"), jpeg);
+        decoded_ = DecodeJpeg(jpeg.data(), jpeg.size());
+        dialogs_->openAnswers.push_back(dir_.File("phone.jpg"));
+        form_->BtnOpenClick();
+        ASSERT_TRUE(dialogs_->errors.empty());
+    }
+    std::vector<uint8_t> SaveAs(const std::string& name, int filter) {
+        dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), filter});
+        form_->BtnSaveClick();
+        return ReadWholeFile(dir_.File(name));
+    }
+
+    TBitmap stored_, decoded_;
+};
+
+TEST_F(CameraPhotoTest, OpenTurnsThePhotoUprightForEverythingAfterIt) {
+    EXPECT_TRUE(form_->Metadata().Empty());  // the start-up sample has none
+    OpenPhonePhoto();
+    TBitmap upright = Copy(decoded_);
+    ApplyOrientation(upright, 6);
+    ASSERT_EQ(form_->WorkPhoto().Width(), 24);
+    ASSERT_EQ(form_->WorkPhoto().Height(), 40);
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), upright));
+    EXPECT_TRUE(SamePixels(form_->UndoPhoto(), upright));
+    EXPECT_TRUE(SamePixels(form_->ImgEffect()->Picture(), upright));
+    EXPECT_EQ(form_->ImgEffect()->geometry().width(), 24 * 396 / 40);
+    EXPECT_TRUE(SamePixels(form_->ThumbPhoto(), Stretched(upright, 105, 105)));
+    EXPECT_FALSE(form_->Metadata().Empty());
+    EXPECT_EQ(form_->Metadata().Orientation(), 6);
+
+    // A failed Open keeps it; a photo without metadata replaces it.
+    dialogs_->openAnswers.push_back(dir_.File("missing.jpg"));
+    form_->BtnOpenClick();
+    EXPECT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_EQ(form_->Metadata().Orientation(), 6);
+    WriteBytes(dir_.File("plain.bmp"), EncodeBmp(RandomBitmap(20, 20, 4)));
+    dialogs_->openAnswers.push_back(dir_.File("plain.bmp"));
+    form_->BtnOpenClick();
+    EXPECT_TRUE(form_->Metadata().Empty());
+}
+
+TEST_F(CameraPhotoTest, AJpegSavedAfterApplyKeepsTheCameraDataUpright) {
+    OpenPhonePhoto();
+    Press("BtnLightA");
+    ClickThumbnail(2);
+    preview_->BtnApply()->click();
+    EXPECT_FALSE(form_->Metadata().Empty());
+
+    const std::vector<uint8_t> jpeg = SaveAs("edited.jpg", kSaveFilterJpeg);
+    EXPECT_TRUE(Contains(jpeg, kTestCameraModel));
+    const PhotoMetadata saved = ReadPhotoMetadata(jpeg);
+    EXPECT_FALSE(saved.Empty());
+    EXPECT_EQ(saved.Orientation(), 1);
+    const TBitmap pixels = DecodeJpeg(jpeg.data(), jpeg.size());
+    EXPECT_EQ(pixels.Width(), 24);
+    EXPECT_EQ(pixels.Height(), 40);
+    // The very scan an encoding of the working photo gives: the metadata
+    // went in beside it.
+    const std::vector<uint8_t> plain = EncodeJpeg(form_->WorkPhoto());
+    EXPECT_TRUE(SamePixels(pixels, DecodeJpeg(plain.data(), plain.size())));
+
+    // Undo keeps it too; a BMP carries none.
+    form_->BtnUndoClick();
+    EXPECT_TRUE(Contains(SaveAs("undone.jpg", kSaveFilterJpeg), kTestCameraModel));
+    const std::vector<uint8_t> bmp = SaveAs("edited.bmp", kSaveFilterBmp);
+    ASSERT_GE(bmp.size(), 2u);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_FALSE(Contains(bmp, kTestCameraModel));
+    EXPECT_FALSE(Contains(bmp, "Exif"));
+}
+
+TEST_F(CameraPhotoTest, TheSampleIsLoadedAsStoredAndSavedWithoutMetadata) {
+    // A sample that carries a camera orientation tag stays as stored.
+    const TBitmap stored = RandomBitmap(30, 20, 5);
+    const std::vector<uint8_t> jpeg = CameraJpeg(stored, 6);
+    WriteBytes(dir_.File("pic/sample.jpg"), jpeg);
+    form_.reset();
+    auto dialogs = std::make_unique<FakeDialogs>();
+    dialogs_ = dialogs.get();
+    form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), QSize(1024, 768));
+    EXPECT_EQ(form_->WorkPhoto().Width(), 30);
+    EXPECT_TRUE(form_->Metadata().Empty());
+    EXPECT_FALSE(Contains(SaveAs("sample-out.jpg", kSaveFilterJpeg), kTestCameraModel));
+}
+
+}  // namespace
