@@ -42,7 +42,7 @@ fuzz:
 	./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 bench: build
-	$(BUILD_DIR)/bench/corvessa-bench
+	$(BUILD_DIR)/bin/corvessa-bench
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz

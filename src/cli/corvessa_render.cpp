@@ -22,6 +22,7 @@
 #include "effectimage/effect_image.h"
 #include "io/photo_files.h"
 #include "routines/error.h"
+#include "routines/picture_cache.h"
 #include "routines/random.h"
 
 namespace corvessa {
@@ -343,6 +344,19 @@ public:
         ctx_.colorChooser = &chooser_;
         ctx_.appDir = appDir;
         ctx_.effect = &effect_;
+        ctx_.pictures = &pictures_;
+    }
+
+    // Decodes the pictures `look` will read into the cache, to be run while
+    // the photo is being read. Failures are left for the render to report.
+    void Prefetch(const corvessa::Look& look) {
+        for (const PictureName& picture : FullSizePictures(look.category, look.effect)) {
+            try {
+                LoadOverlay(ctx_, picture.folder, picture.number);
+            } catch (const std::exception&) {
+                return;
+            }
+        }
     }
 
     TBitmap Look(const corvessa::Look& look, const TBitmap& work) {
@@ -365,6 +379,7 @@ private:
     RandomGenerator random_;
     FixedColorChooser chooser_;
     TProEffectImage effect_;
+    PictureCache pictures_;
     RenderContext ctx_;
 };
 
@@ -481,7 +496,12 @@ int Render(const Options& options, const PictureFolder& pictures) {
     switch (options.mode) {
     case Mode::kLook: {
         CheckNotAnInput(input, output);
-        const TBitmap work = ReadPhotoFile(input);
+        // The photo and the look's pictures are decoded side by side.
+        TBitmap work;
+        {
+            std::jthread prefetch([&] { renderer.Prefetch(options.look); });
+            work = ReadPhotoFile(input);
+        }
         WritePictureFile(renderer.Look(options.look, work), output);
         break;
     }
