@@ -61,7 +61,7 @@ void BlendPass(TBitmap& t, const TBitmap& a, const TBitmap& b) {
     ForEachRow(t.Height(), n, [&](int y) { BlendRow<F>(a.Row(y), b.Row(y), t.Row(y), n); });
 }
 
-// x div 255 for 0 <= x <= 65535 without a division.
+// x div 255 for 0 <= x <= 255 * 255 (every MaskBlend sum) without a division.
 constexpr unsigned Div255(unsigned x) { return (x + 1 + (x >> 8)) >> 8; }
 
 // The MaskBlend weight of every pixel of a mask row, written three times
