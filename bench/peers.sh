@@ -8,14 +8,15 @@
 # reported are the median wall time, its ratio to the floor and the peak
 # resident memory (GNU time).
 #
-#   bench/peers.sh [BUILD_DIR]          (RUNS=5, PHOTO=your.jpg to use a real photo)
+#   bench/peers.sh [BUILD_DIR]   (RUNS=5; PHOTO=your.jpg for a real photo;
+#                                 RENDER=path to time another corvessa-render)
 #
 # Install the peers with: scripts/install-deps.sh bench
 set -euo pipefail
 
 BUILD_DIR=${1:-build}
 RUNS=${RUNS:-5}
-RENDER=$(realpath "$BUILD_DIR/bin/corvessa-render")
+RENDER=$(realpath "${RENDER:-$BUILD_DIR/bin/corvessa-render}")
 # The packaged programs by their full names, so that nothing earlier on
 # PATH stands in for them.
 CONVERT=/usr/bin/convert-im6.q16
@@ -37,7 +38,9 @@ else
     -attenuate 0.4 +noise Gaussian -quality 92 "$WORK/photo.jpg"
 fi
 "$CONVERT" -seed 11 -size 400x300 plasma:fractal -blur 0x3 -resize '1600x1200!' -quality 90 "$WORK/overlay.jpg"
-read -r PW PH < <("$CONVERT" "$WORK/photo.jpg" -format '%w %h' info:)
+SIZE=$("$CONVERT" "$WORK/photo.jpg" -format '%w %h' info:)
+PW=${SIZE% *}
+PH=${SIZE#* }
 # A plain JFIF file loads as an .ssl picture unchanged.
 mkdir -p "$WORK/pic/lightA" "$WORK/pic/gradient"
 cp "$WORK/overlay.jpg" "$WORK/pic/lightA/1.ssl"
