@@ -46,7 +46,7 @@ gallery: build
 	cmake --build $(BUILD_DIR) --target gallery
 
 bench: build
-	$(BUILD_DIR)/bench/corvessa-bench
+	$(BUILD_DIR)/bin/corvessa-bench
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -15,6 +15,10 @@ PACKAGES=(
 if [ "${1:-}" = "fuzz" ]; then
   PACKAGES+=(clang-14 libclang-rt-14-dev libomp-14-dev)
 fi
+# `install-deps.sh bench` adds the programs bench/peers.sh compares with.
+if [ "${1:-}" = "bench" ]; then
+  PACKAGES+=(imagemagick libvips-tools libjpeg-turbo-progs time valgrind)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -24,7 +24,9 @@ namespace {
 TBitmap MakePicture(int width, int height, uint32_t seed) {
     TBitmap b(width, height);
     uint32_t s = seed * 2654435761u + 977u;
-    const int block = 3;
+    // Blocks grow with the picture, so large pictures are about as smooth
+    // (and as costly to decode) as the shipped ones.
+    const int block = std::max(3, width / 50);
     for (int by = 0; by < height; by += block)
         for (int bx = 0; bx < width; bx += block) {
             s = s * 1664525u + 1013904223u;
@@ -43,15 +45,17 @@ TBitmap MakePicture(int width, int height, uint32_t seed) {
 
 }  // namespace
 
-void MakePictureFolder(const std::string& appDir, int side) {
+void MakePictureFolder(const std::string& appDir, int side) { MakePictureFolder(appDir, side, side); }
+
+void MakePictureFolder(const std::string& appDir, int baseWidth, int baseHeight) {
     namespace fs = std::filesystem;
     uint32_t seed = 1;
     for (const PictureFolderEntry& entry : CataloguePictureFolders()) {
         const fs::path folder = fs::path(appDir) / "pic" / entry.folder;
         fs::create_directories(folder);
         for (int n = 1; n <= entry.count; ++n, ++seed) {
-            const int width = side + int(seed % 5);
-            const int height = side - int(seed % 3);
+            const int width = baseWidth + int(seed % 5);
+            const int height = baseHeight - int(seed % 3);
             std::vector<uint8_t> bytes = EncodeJpeg(MakePicture(width, height, seed));
             for (size_t i = 0; i < 16; ++i) bytes[i] = uint8_t(seed * 31 + i);  // replaced on loading
             const std::string path = (folder / (std::to_string(n) + ".ssl")).string();

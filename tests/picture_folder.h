@@ -22,5 +22,8 @@ std::vector<PictureFolderEntry> CataloguePictureFolders();
 // mixes dark and light areas; its size varies around `side` pixels so that
 // stretching to the photo is exercised.
 void MakePictureFolder(const std::string& appDir, int side = 16);
+// The same with pictures of about width x height pixels (the benchmarks use
+// the shipped size, 1600 x 1200).
+void MakePictureFolder(const std::string& appDir, int width, int height);
 
 }  // namespace corvessa::test

@@ -157,12 +157,21 @@ void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap
     bool resultWritten = false;
     for (const Step& step : recipe.steps) {
         if (step.routine == Routine::kNone) break;
-        const TBitmap* src = &source;
         if (ReadsSource(step.routine) && resultWritten) {
-            scratch.CopyFrom(result);
-            src = &scratch;
+            // T must hold what R holds. Every step that reads a source
+            // writes all of R, so T takes R's pixels instead of a copy of
+            // them; a step that fails (they load their pictures before
+            // touching R) hands them back.
+            scratch.SwapPixels(result);
+            try {
+                RunStep(step, stage, scratch, result, ctx);
+            } catch (...) {
+                result.SwapPixels(scratch);
+                throw;
+            }
+        } else {
+            RunStep(step, stage, source, result, ctx);
         }
-        RunStep(step, stage, *src, result, ctx);
         resultWritten = true;
     }
 }
@@ -200,6 +209,22 @@ Recipe EffectRecipe(int category, int n) {
     case StripFill::kLine: return Steps(Line(n));
     }
     return {};
+}
+
+std::vector<PictureName> FullSizePictures(int category, int n) {
+    std::vector<PictureName> pictures;
+    for (const Step& step : EffectRecipe(category, n).steps) {
+        const std::string number = std::to_string(step.number);
+        switch (step.routine) {
+        case Routine::kOverlayPicture:
+        case Routine::kMaskOverlay: pictures.push_back({std::string(step.fullSizeFolder), number}); break;
+        case Routine::kColorMaskTint: pictures.push_back({"color", "2"}); break;
+        case Routine::kPictureColorTint: pictures.push_back({"color", "1"}); break;
+        case Routine::kLinePattern: pictures.push_back({"line", number}); break;
+        default: break;
+        }
+    }
+    return pictures;
 }
 
 ButtonChange FullSizeButton(int category, int n) {

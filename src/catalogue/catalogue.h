@@ -7,7 +7,9 @@
 // catalogue keeps nothing between calls.
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "routines/bitmap.h"
 #include "routines/render_context.h"
@@ -129,6 +131,15 @@ enum class ButtonChange { kKeep, kShow, kHide };
 
 // The recipe of effect n (1..10) of category `category` (1..16).
 Recipe EffectRecipe(int category, int n);
+// An overlay picture pic/<folder>/<number>.ssl.
+struct PictureName {
+    std::string folder;
+    std::string number;
+};
+// The overlay pictures the full-size recipe of effect n reads, in order, so
+// that a caller can have them decoded while it is still reading the photo.
+std::vector<PictureName> FullSizePictures(int category, int n);
+
 // How the full-size render of effect n leaves the Change Color button:
 // Colour and Art set it per effect, all others keep it.
 ButtonChange FullSizeButton(int category, int n);

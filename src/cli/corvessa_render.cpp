@@ -23,6 +23,7 @@
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
 #include "routines/error.h"
+#include "routines/picture_cache.h"
 #include "routines/random.h"
 
 namespace corvessa {
@@ -344,6 +345,19 @@ public:
         ctx_.colorChooser = &chooser_;
         ctx_.appDir = appDir;
         ctx_.effect = &effect_;
+        ctx_.pictures = &pictures_;
+    }
+
+    // Decodes the pictures `look` will read into the cache, to be run while
+    // the photo is being read. Failures are left for the render to report.
+    void Prefetch(const corvessa::Look& look) {
+        for (const PictureName& picture : FullSizePictures(look.category, look.effect)) {
+            try {
+                LoadOverlay(ctx_, picture.folder, picture.number);
+            } catch (const std::exception&) {
+                return;
+            }
+        }
     }
 
     TBitmap Look(const corvessa::Look& look, const TBitmap& work) {
@@ -366,6 +380,7 @@ private:
     RandomGenerator random_;
     FixedColorChooser chooser_;
     TProEffectImage effect_;
+    PictureCache pictures_;
     RenderContext ctx_;
 };
 
@@ -483,8 +498,13 @@ int Render(const Options& options, const PictureFolder& pictures) {
     switch (options.mode) {
     case Mode::kLook: {
         CheckNotAnInput(input, output);
+        // The photo and the look's pictures are decoded side by side.
         PhotoMetadata metadata;
-        const TBitmap work = ReadPhotoUpright(input, metadata);
+        TBitmap work;
+        {
+            std::jthread prefetch([&] { renderer.Prefetch(options.look); });
+            work = ReadPhotoUpright(input, metadata);
+        }
         WritePictureFileWithMetadata(renderer.Look(options.look, work), output, metadata);
         break;
     }

@@ -28,17 +28,16 @@ public:
 
     void Run() {
         // Row y reads row y - a already blurred and row y + a not yet
-        // blurred, so the rows of one residue class mod a form a chain that
-        // must run top to bottom; different chains never read each other's
-        // rows, except that the last a rows read rows H - y (1 .. a) after
-        // those are blurred. So the chains may run side by side as long as
-        // the last a rows follow them.
+        // blurred; the last a rows read rows H - y (1 .. a) after those are
+        // blurred. So row y may start once rows y - a and (for the last a
+        // rows) H - y are done, and the a rows between never read each
+        // other: they run side by side, and row y + a, which needs row y,
+        // cannot overwrite what row y still has to read.
         if (a_ > 0 && a_ < w_ && int64_t(2) * a_ < h_) {
-            ForEachRowBand(a_, size_t(h_ / a_) * b_.RowBytes(), [&](int first, int last) {
-                for (int chain = first; chain < last; ++chain)
-                    for (int y = chain; y < h_ - a_; y += a_) BlurRow(y);
-            });
-            for (int y = h_ - a_; y < h_; ++y) BlurRow(y);
+            ForEachRowAfter(
+                h_, b_.RowBytes(),
+                [&](int y) { return RowNeeds{y >= a_ ? y - a_ : -1, y + a_ >= h_ ? h_ - y : -1}; },
+                [&](int y) { BlurRow(y); });
         } else {
             for (int y = 0; y < h_; ++y) BlurRow(y);
         }
@@ -128,15 +127,18 @@ void MosaicBlocks(const TBitmap& source, TBitmap& target, int s) {
 
 }  // namespace
 
+// The blur is a working-copy effect, but a pass allocates nothing and
+// cannot fail part-way, so rewriting the picture itself gives the same
+// picture without copying it first.
 void TProEffectImage::Effect_SplitBlur(int distance) {
     if (distance == 0) return NotifyRepaint();
-    RewriteCopy([&](TBitmap& copy) { SplitBlurPass(copy, distance).Run(); });
+    RewriteInPlace([&](TBitmap& picture) { SplitBlurPass(picture, distance).Run(); });
 }
 
 void TProEffectImage::Effect_GaussianBlur(int extraPasses) {
     if (extraPasses < 0) return NotifyRepaint();
-    RewriteCopy([&](TBitmap& copy) {
-        for (int64_t pass = 0; pass <= extraPasses; ++pass) SplitBlurPass(copy, 3).Run();
+    RewriteInPlace([&](TBitmap& picture) {
+        for (int64_t pass = 0; pass <= extraPasses; ++pass) SplitBlurPass(picture, 3).Run();
     });
 }
 

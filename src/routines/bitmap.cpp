@@ -1,7 +1,11 @@
 #include "routines/bitmap.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <vector>
 
@@ -11,21 +15,95 @@ namespace corvessa {
 
 namespace {
 
-std::unique_ptr<uint8_t[]> AllocatePixels(int width, int height) {
+// Photo-sized blocks are kept for reuse once freed. A render creates and
+// frees its scratch bitmaps inside one call, so without the pool every
+// render would map fresh memory and pay a page fault for every 4 KB on
+// first touch (about 45 ms for a 72 MB buffer, more than most passes over
+// it). The pool holds at most a few blocks and a bounded number of bytes;
+// everything beyond goes back to the system at once. Large blocks are
+// also asked for as huge pages, which makes a fresh block cheap to touch.
+class PixelPool {
+public:
+    static constexpr size_t kMinPooledBytes = size_t(1) << 20;
+    static constexpr size_t kHugePage = size_t(2) << 20;
+    static constexpr size_t kMaxBlocks = 4;
+    static constexpr size_t kMaxPooledBytes = size_t(320) << 20;
+
+    // Never destroyed: bitmaps with static storage may be freed after
+    // every other static object is gone.
+    static PixelPool& Instance() {
+        static PixelPool* const pool = new PixelPool;
+        return *pool;
+    }
+
+    PixelBuffer Allocate(size_t bytes) {
+        if (bytes < kMinPooledBytes) return PixelBuffer(new uint8_t[bytes], PixelRelease{0});
+        const size_t capacity = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        {
+            std::lock_guard lock(mutex_);
+            // The smallest kept block that fits without wasting much.
+            size_t best = blocks_.size();
+            for (size_t i = 0; i < blocks_.size(); ++i)
+                if (blocks_[i].capacity >= capacity && blocks_[i].capacity <= capacity + capacity / 4 &&
+                    (best == blocks_.size() || blocks_[i].capacity < blocks_[best].capacity))
+                    best = i;
+            if (best != blocks_.size()) {
+                const Block block = blocks_[best];
+                blocks_.erase(blocks_.begin() + std::ptrdiff_t(best));
+                pooledBytes_ -= block.capacity;
+                return PixelBuffer(block.pixels, PixelRelease{block.capacity});
+            }
+        }
+        void* pixels = std::aligned_alloc(kHugePage, capacity);
+        if (pixels == nullptr) throw std::bad_alloc();
+        madvise(pixels, capacity, MADV_HUGEPAGE);  // a hint; ignored where unsupported
+        return PixelBuffer(static_cast<uint8_t*>(pixels), PixelRelease{capacity});
+    }
+
+    void Release(uint8_t* pixels, size_t capacity) {
+        {
+            std::lock_guard lock(mutex_);
+            if (blocks_.size() < kMaxBlocks && pooledBytes_ + capacity <= kMaxPooledBytes) {
+                blocks_.push_back(Block{pixels, capacity});
+                pooledBytes_ += capacity;
+                return;
+            }
+        }
+        std::free(pixels);
+    }
+
+private:
+    struct Block {
+        uint8_t* pixels;
+        size_t capacity;
+    };
+    std::mutex mutex_;
+    std::vector<Block> blocks_;
+    size_t pooledBytes_ = 0;
+};
+
+PixelBuffer AllocatePixels(int width, int height) {
     size_t bytes = size_t(width) * 3 * size_t(height);
     if (bytes == 0) return nullptr;
     // Left uninitialised on purpose: every user overwrites the pixels, and
     // touching a fresh 72 MB buffer twice is measurable.
-    return std::unique_ptr<uint8_t[]>(new uint8_t[bytes]);
+    return PixelPool::Instance().Allocate(bytes);
 }
 
 }  // namespace
+
+void PixelRelease::operator()(uint8_t* pixels) const {
+    if (capacity == 0)
+        delete[] pixels;
+    else
+        PixelPool::Instance().Release(pixels, capacity);
+}
 
 void TBitmap::SetSize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width == width_ && height == height_) return;
-    std::unique_ptr<uint8_t[]> fresh = AllocatePixels(width, height);
+    PixelBuffer fresh = AllocatePixels(width, height);
     int keepW = std::min(width, width_), keepH = std::min(height, height_);
     for (int y = 0; y < keepH; ++y)
         std::memcpy(fresh.get() + size_t(y) * width * 3, Row(y), size_t(keepW) * 3);
@@ -63,31 +141,38 @@ void TBitmap::Fill(int left, int top, int right, int bottom) {
     });
 }
 
+NearestStretch::NearestStretch(const TBitmap& source, int targetWidth, int targetHeight)
+    : source_(source), sourceHeight_(source.Height()), targetHeight_(targetHeight), column_(size_t(targetWidth)) {
+    const int64_t sw = source.Width(), tw = targetWidth;
+    for (int64_t x = 0; x < tw; ++x) column_[size_t(x)] = uint32_t(x * sw / tw) * 3;
+}
+
+void NearestStretch::FillRow(int sourceRow, uint8_t* __restrict out) const {
+    const uint8_t* __restrict in = source_.Row(sourceRow);
+    const uint32_t* column = column_.data();
+    const size_t n = column_.size();
+    for (size_t x = 0; x < n; ++x) {
+        const uint8_t* s = in + column[x];
+        out[3 * x] = s[0];
+        out[3 * x + 1] = s[1];
+        out[3 * x + 2] = s[2];
+    }
+}
+
 void TBitmap::StretchDraw(const TBitmap& source) {
     if (Empty() || source.Empty()) return;
-    const int64_t sw = source.width_, sh = source.height_;
-    const int64_t tw = width_, th = height_;
-    // Byte offset in the source row of each target pixel's source pixel.
-    std::vector<uint32_t> column(static_cast<size_t>(tw));
-    for (int64_t x = 0; x < tw; ++x) column[size_t(x)] = uint32_t(x * sw / tw) * 3;
-
-    ForEachRowBand(int(th), RowBytes(), [&](int begin, int end) {
-        int64_t previous = -1;
-        for (int64_t y = begin; y < end; ++y) {
-            const int64_t sy = y * sh / th;
-            uint8_t* out = Row(int(y));
+    const NearestStretch stretch(source, width_, height_);
+    ForEachRowBand(height_, RowBytes(), [&](int begin, int end) {
+        int previous = -1;
+        for (int y = begin; y < end; ++y) {
+            const int sy = stretch.SourceRow(y);
+            uint8_t* out = Row(y);
             if (sy == previous) {  // an enlarged row repeats the one above it
-                std::memcpy(out, Row(int(y - 1)), RowBytes());
+                std::memcpy(out, Row(y - 1), RowBytes());
                 continue;
             }
             previous = sy;
-            const uint8_t* in = source.Row(int(sy));
-            for (int64_t x = 0; x < tw; ++x) {
-                const uint8_t* s = in + column[size_t(x)];
-                out[3 * x] = s[0];
-                out[3 * x + 1] = s[1];
-                out[3 * x + 2] = s[2];
-            }
+            stretch.FillRow(sy, out);
         }
     });
 }

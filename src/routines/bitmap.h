@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace corvessa {
 
@@ -16,6 +17,16 @@ struct Rgb {
 };
 
 inline constexpr Rgb kWhite{255, 255, 255};
+
+// Returns pixel memory to where it came from: large blocks go back to a
+// small pool behind the bitmap type (see bitmap.cpp), so that a render's
+// photo-sized scratch bitmaps reuse memory whose pages are already mapped
+// instead of faulting in 72 MB afresh on every call.
+struct PixelRelease {
+    size_t capacity = 0;
+    void operator()(uint8_t* pixels) const;
+};
+using PixelBuffer = std::unique_ptr<uint8_t[], PixelRelease>;
 
 class TBitmap {
 public:
@@ -53,6 +64,12 @@ public:
         *this = std::move(source);
         fill_ = keep;
     }
+    // Exchanges size and pixels with `other`; both keep their fill colours.
+    void SwapPixels(TBitmap& other) noexcept {
+        std::swap(width_, other.width_);
+        std::swap(height_, other.height_);
+        std::swap(pixels_, other.pixels_);
+    }
 
     Rgb FillColor() const { return fill_; }
     void SetFillColor(Rgb colour) { fill_ = colour; }
@@ -78,7 +95,27 @@ private:
     int width_ = 0;
     int height_ = 0;
     Rgb fill_ = kWhite;
-    std::unique_ptr<uint8_t[]> pixels_;
+    PixelBuffer pixels_;
+};
+
+// The nearest-neighbour stretch of StretchDraw one target row at a time,
+// for routines that consume the stretched picture row by row instead of
+// holding it whole: target column x takes source column floor(x*sw/tw),
+// target row y source row floor(y*sh/th).
+class NearestStretch {
+public:
+    // `source` must not be empty and must outlive this object.
+    NearestStretch(const TBitmap& source, int targetWidth, int targetHeight);
+    int SourceRow(int y) const { return int(int64_t(y) * sourceHeight_ / targetHeight_); }
+    // Source column of target column x.
+    int SourceColumn(int x) const { return int(column_[size_t(x)] / 3); }
+    // Writes target row y (3 * targetWidth bytes) built from source row sy.
+    void FillRow(int sourceRow, uint8_t* out) const;
+
+private:
+    const TBitmap& source_;
+    int64_t sourceHeight_, targetHeight_;
+    std::vector<uint32_t> column_;  // byte offset in the source row
 };
 
 }  // namespace corvessa

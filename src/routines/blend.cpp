@@ -1,6 +1,8 @@
 #include "routines/blend.h"
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace corvessa {
 
@@ -27,31 +29,47 @@ inline int FastMaskWeight(int r, int g, int b) {
 
 }  // namespace
 
+namespace {
+
+template <BlendFn F>
+constexpr std::array<uint8_t, 65536> MakeTable() {
+    std::array<uint8_t, 65536> table{};
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b) table[size_t(a << 8 | b)] = uint8_t(F(a, b));
+    return table;
+}
+
+constexpr std::array<uint8_t, 65536> kColorDodge = MakeTable<BlendColorDodge>();
+constexpr std::array<uint8_t, 65536> kColorBurn = MakeTable<BlendColorBurn>();
+
+}  // namespace
+
+const uint8_t* ColorDodgeTable() { return kColorDodge.data(); }
+const uint8_t* ColorBurnTable() { return kColorBurn.data(); }
+
+void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights) {
+    for (int x = 0; x < pixels; ++x) {
+        const uint8_t* m = mask + 3 * x;
+        const uint8_t w = uint8_t(FastMaskWeight(m[2], m[1], m[0]));
+        weights[3 * x] = weights[3 * x + 1] = weights[3 * x + 2] = w;
+    }
+}
+
 void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
     const int width = base.Width();
-    ForEachRow(base.Height(), base.RowBytes(), [&](int y) {
-        uint8_t* rb = base.Row(y);
-        const uint8_t* ro = over.Row(y);
-        const uint8_t* rm = mask.Row(y);
-        for (int x = 0; x < width; ++x) {
-            const int i = 3 * x;
-            const int w = FastMaskWeight(rm[i + 2], rm[i + 1], rm[i]);
-            for (int c = 0; c < 3; ++c)
-                rb[i + c] = uint8_t((w * ro[i + c] + (255 - w) * rb[i + c]) / 255);
+    const size_t n = base.RowBytes();
+    ForEachRowBand(base.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> weights(n);
+        for (int y = begin; y < end; ++y) {
+            MaskWeightRow(mask.Row(y), width, weights.data());
+            MixRow(weights.data(), over.Row(y), base.Row(y), base.Row(y), n);
         }
     });
 }
 
 void Grayscale(TBitmap& b) {
     const int width = b.Width();
-    ForEachRow(b.Height(), b.RowBytes(), [&](int y) {
-        uint8_t* row = b.Row(y);
-        for (int x = 0; x < width; ++x) {
-            uint8_t* p = row + 3 * x;
-            const uint8_t g = uint8_t((28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8);
-            p[0] = p[1] = p[2] = g;
-        }
-    });
+    ForEachRow(b.Height(), b.RowBytes(), [&](int y) { GrayRow(b.Row(y), width); });
 }
 
 }  // namespace corvessa

@@ -36,18 +36,54 @@ constexpr int BlendOverlay(int a, int b) {
 
 using BlendFn = int (*)(int, int);
 
+// The two helpers that divide, as 256 x 256 tables indexed [a][b]: a
+// division per byte keeps a loop from being vectorised, a lookup is cheap.
+const uint8_t* ColorDodgeTable();
+const uint8_t* ColorBurnTable();
+
+// out[i] = F(a[i], b[i]) for n bytes; out may be a or b.
+template <BlendFn F>
+void BlendRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
+    if constexpr (F == &BlendColorDodge || F == &BlendColorBurn) {
+        const uint8_t* table = F == &BlendColorDodge ? ColorDodgeTable() : ColorBurnTable();
+        for (size_t i = 0; i < n; ++i) out[i] = table[size_t(a[i]) << 8 | b[i]];
+    } else {
+        for (size_t i = 0; i < n; ++i) out[i] = uint8_t(F(a[i], b[i]));
+    }
+}
+
 // T := F(A, B) byte by byte over every row (blue, green and red alike).
 // A, B and T have the same size; T may be A or B, since each byte is read
 // before it is written.
 template <BlendFn F>
 void BlendPass(TBitmap& t, const TBitmap& a, const TBitmap& b) {
     const size_t n = t.RowBytes();
-    ForEachRow(t.Height(), n, [&](int y) {
-        const uint8_t* ra = a.Row(y);
-        const uint8_t* rb = b.Row(y);
-        uint8_t* rt = t.Row(y);
-        for (size_t i = 0; i < n; ++i) rt[i] = uint8_t(F(ra[i], rb[i]));
-    });
+    ForEachRow(t.Height(), n, [&](int y) { BlendRow<F>(a.Row(y), b.Row(y), t.Row(y), n); });
+}
+
+// x div 255 for 0 <= x <= 255 * 255 (every MaskBlend sum) without a division.
+constexpr unsigned Div255(unsigned x) { return (x + 1 + (x >> 8)) >> 8; }
+
+// The MaskBlend weight of every pixel of a mask row, written three times
+// (once for each channel's byte) into `weights`.
+void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights);
+
+// out[i] = (w[i]*over[i] + (255 - w[i])*base[i]) div 255 for n bytes: the
+// MaskBlend mix with the weights per byte. out may be over or base.
+inline void MixRow(const uint8_t* weights, const uint8_t* over, const uint8_t* base, uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned w = weights[i];
+        out[i] = uint8_t(Div255(w * over[i] + (255 - w) * base[i]));
+    }
+}
+
+// Grey in place for one row of `pixels` pixels (see Grayscale).
+inline void GrayRow(uint8_t* row, int pixels) {
+    for (int x = 0; x < pixels; ++x) {
+        uint8_t* p = row + 3 * x;
+        const uint8_t g = uint8_t((28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8);
+        p[0] = p[1] = p[2] = g;
+    }
 }
 
 // The luminance weight of a mask pixel: Round(R*0.3 + G*0.59 + B*0.11)

@@ -1,11 +1,13 @@
 #include "routines/line_art.h"
 
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
+#include <vector>
 #include <string>
 
-#include "io/files.h"
-#include "io/ssl_picture.h"
 #include "routines/blend.h"
+#include "routines/picture_cache.h"
 #include "routines/routine_support.h"
 
 namespace corvessa {
@@ -29,17 +31,14 @@ void LinePattern(const TBitmap& photo, TBitmap& dest, int n, const RenderContext
     const int divisor = n < 8 ? 16 : 8;  // patterns 8 to 10 get tiles about twice as large
     const int side = (width >= height ? height : width) / divisor;
 
-    TBitmap pattern;
-    LoadSslPicture(PicturePath(ctx.appDir, "line", std::to_string(n)), pattern);
+    const SharedPicture pattern = LoadOverlay(ctx, "line", std::to_string(n));
     if (side < 1) {
         // Too small for a tile of even one pixel: the pattern cannot be laid.
         dest.CopyFrom(photo);
         return;
     }
     TBitmap tile(side, side);
-    tile.StretchDraw(pattern);
-    pattern.SetSize(width, height);
-    TilePicture(pattern, tile);
+    tile.StretchDraw(*pattern);
 
     dest.SetSize(width, height);
     if (!ctx.changeColorMode) {
@@ -48,8 +47,30 @@ void LinePattern(const TBitmap& photo, TBitmap& dest, int n, const RenderContext
         dest.SetFillColor(*chosen);
     }
     // On cancel the line colour is whatever was last set on dest.
-    dest.FillAll();
-    MaskBlend(dest, photo, pattern);
+    //
+    // The photo-sized pattern that TilePicture would make has pixel (x, y)
+    // equal to tile pixel (x mod side, y mod side), so its MaskBlend weights
+    // are the tile's weights repeated: they are worked out once per tile row
+    // and laid across, and dest (filled with the line colour) is mixed with
+    // the photo through them in one pass.
+    const size_t rowBytes = photo.RowBytes(), tileBytes = tile.RowBytes();
+    TBitmap weights(width, side);
+    for (int ty = 0; ty < side; ++ty) {
+        uint8_t* row = weights.Row(ty);
+        MaskWeightRow(tile.Row(ty), side, row);
+        for (size_t done = tileBytes; done < rowBytes; done += tileBytes)
+            std::memcpy(row + done, row, std::min(tileBytes, rowBytes - done));
+    }
+    std::vector<uint8_t> fill(rowBytes);
+    const Rgb colour = dest.FillColor();
+    for (size_t i = 0; i < rowBytes; i += 3) {
+        fill[i] = colour.b;
+        fill[i + 1] = colour.g;
+        fill[i + 2] = colour.r;
+    }
+    ForEachRow(height, rowBytes, [&](int y) {
+        MixRow(weights.Row(y % side), photo.Row(y), fill.data(), dest.Row(y), rowBytes);
+    });
 }
 
 }  // namespace corvessa

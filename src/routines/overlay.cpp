@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
-#include "io/files.h"
-#include "io/ssl_picture.h"
 #include "routines/blend.h"
+#include "routines/picture_cache.h"
 #include "routines/routine_support.h"
 
 namespace corvessa {
@@ -25,10 +25,7 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
     RequireDifferent(photo, dest, "MaskOverlay");
     // Loading comes first, so a missing or broken picture stops the routine
     // before dest changes.
-    TBitmap picture;
-    LoadSslPicture(PicturePath(ctx.appDir, category, number), picture);
-    TBitmap mask(photo.Width(), photo.Height());
-    mask.StretchDraw(picture);
+    const SharedPicture picture = LoadOverlay(ctx, category, number);
 
     if (!ctx.changeColorMode) {
         dest.SetFillColor(defaultFill);
@@ -38,24 +35,70 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
     // On cancel the fill colour stays whatever was last set on dest: the
     // colour of the previous render into the same buffer.
     dest.SetSize(photo.Width(), photo.Height());
-    dest.FillAll();
-    MaskBlend(dest, photo, mask);
+    if (dest.Empty() || picture->Empty()) return dest.FillAll();
+
+    // Filling dest and mask-blending the photo into it through the picture
+    // stretched to the photo's size, fused into one pass: each dest byte is
+    // (w*photo + (255-w)*fill) div 255. The weights depend on the stretched
+    // picture row only, so they are worked out once per source row.
+    const int width = photo.Width();
+    const size_t n = photo.RowBytes();
+    const NearestStretch stretch(*picture, width, photo.Height());
+    std::vector<uint8_t> fill(n);
+    const Rgb colour = dest.FillColor();
+    for (size_t i = 0; i < n; i += 3) {
+        fill[i] = colour.b;
+        fill[i + 1] = colour.g;
+        fill[i + 2] = colour.r;
+    }
+    ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> mask(n), weights(n);
+        int previous = -1;
+        for (int y = begin; y < end; ++y) {
+            const int sy = stretch.SourceRow(y);
+            if (sy != previous) {
+                stretch.FillRow(sy, mask.data());
+                MaskWeightRow(mask.data(), width, weights.data());
+                previous = sy;
+            }
+            MixRow(weights.data(), photo.Row(y), fill.data(), dest.Row(y), n);
+        }
+    });
 }
 
 void OverlayPicture(const TBitmap& photo, TBitmap& dest, const std::string& category,
                     const std::string& number, const RenderContext& ctx) {
     RequireDifferent(photo, dest, "OverlayPicture");
-    TBitmap picture;
-    LoadSslPicture(PicturePath(ctx.appDir, category, number), picture);
-    dest.SetSize(photo.Width(), photo.Height());
-    dest.StretchDraw(picture);
-    if (ctx.changeColorMode) ColorizeOverlay(dest, ctx);
-
+    const SharedPicture picture = LoadOverlay(ctx, category, number);
     const std::string lower = Lower(category);
-    if (lower == "gradient" || lower == "texture")
-        BlendPass<BlendOverlay>(dest, photo, dest);  // the photo is the one compared with 128
-    else
-        BlendPass<BlendScreen>(dest, photo, dest);
+    const bool overlay = lower == "gradient" || lower == "texture";
+    dest.SetSize(photo.Width(), photo.Height());
+    if (ctx.changeColorMode || dest.Empty() || picture->Empty()) {
+        dest.StretchDraw(*picture);
+        if (ctx.changeColorMode) ColorizeOverlay(dest, ctx);
+        if (overlay)
+            BlendPass<BlendOverlay>(dest, photo, dest);  // the photo is the one compared with 128
+        else
+            BlendPass<BlendScreen>(dest, photo, dest);
+        return;
+    }
+    // Stretching the picture into dest and blending the photo with it,
+    // fused: each stretched row is made once and blended straight into dest.
+    const size_t n = photo.RowBytes();
+    const NearestStretch stretch(*picture, photo.Width(), photo.Height());
+    ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> over(n);
+        int previous = -1;
+        for (int y = begin; y < end; ++y) {
+            const int sy = stretch.SourceRow(y);
+            if (sy != previous) stretch.FillRow(sy, over.data());
+            previous = sy;
+            if (overlay)
+                BlendRow<BlendOverlay>(photo.Row(y), over.data(), dest.Row(y), n);
+            else
+                BlendRow<BlendScreen>(photo.Row(y), over.data(), dest.Row(y), n);
+        }
+    });
 }
 
 void ColorizeOverlay(TBitmap& picture, const RenderContext& ctx) {

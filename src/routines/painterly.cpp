@@ -1,6 +1,8 @@
 #include "routines/painterly.h"
 
+#include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "effectimage/effect_image.h"
 #include "routines/blend.h"
@@ -15,14 +17,79 @@ TProEffectImage& EffectOf(const RenderContext& ctx) {
     return *ctx.effect;
 }
 
-// The effect component is the blur and mosaic filter: copy in, run, copy out.
+// The effect component is the blur and mosaic filter: copy in, run, take
+// the result out. Nothing reads the component's picture before its next
+// use, so the result's pixels are exchanged with `out`'s instead of copied.
+void TakeResult(TProEffectImage& effect, TBitmap& out) { out.SwapPixels(effect.Picture()); }
+
 void GaussianBlur(TProEffectImage& effect, const TBitmap& in, int passes, TBitmap& out) {
     effect.Picture().CopyFrom(in);
     effect.Effect_GaussianBlur(passes);
-    out.CopyFrom(effect.Picture());
+    TakeResult(effect, out);
 }
 
 inline int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
+
+// `grey` becomes Grayscale of a copy of `source`, in one pass; with
+// `invert`, InvertColors of that too.
+void GreyCopy(const TBitmap& source, TBitmap& grey, bool invert = false) {
+    grey.SetSize(source.Width(), source.Height());
+    const size_t n = source.RowBytes();
+    ForEachRow(source.Height(), n, [&](int y) {
+        uint8_t* out = grey.Row(y);
+        std::memcpy(out, source.Row(y), n);
+        GrayRow(out, source.Width());
+        if (invert)
+            for (size_t i = 0; i < n; ++i) out[i] = uint8_t(255 - out[i]);
+    });
+}
+
+// One DiagonalSharpen pass over the first row: every pixel reads its left
+// neighbour after that neighbour was rewritten.
+void SharpenFirstRow(uint8_t* row, size_t n) {
+    for (size_t i = 3; i < n; ++i) row[i] = uint8_t(Clamp255(row[i] + (row[i] - row[i - 3]) / 2));
+}
+
+// One DiagonalSharpen pass over a later row, given the row above in its
+// final state for this pass: the left pixel reads the pixel above it, every
+// other pixel the one above and to the left. Each byte reads only itself and
+// the row above, so the loop vectorises.
+void SharpenRow(uint8_t* __restrict row, const uint8_t* __restrict above, size_t n) {
+    for (size_t i = 0; i < 3 && i < n; ++i) row[i] = uint8_t(Clamp255(row[i] + (row[i] - above[i]) / 2));
+    for (size_t i = 3; i < n; ++i) {
+        const int d = row[i] - above[i - 3];
+        row[i] = uint8_t(Clamp255(row[i] + d / 2));
+    }
+}
+
+// `passes` DiagonalSharpen passes over b, done in one sweep down the
+// picture: pass k of row y needs only pass k of row y - 1 (kept in a row
+// buffer per pass) and pass k - 1 of row y, so every row goes through all
+// passes while it is in cache. With `overlayWith`, each finished row is
+// then overlaid (sharpened row first) with the same row of that bitmap.
+// The rows stay strictly in order: each needs the one above it finished.
+void SharpenPasses(TBitmap& b, int passes, const TBitmap* overlayWith) {
+    const int height = b.Height();
+    const size_t n = b.RowBytes();
+    if (n == 0 || height == 0) return;
+    std::vector<std::vector<uint8_t>> above(static_cast<size_t>(passes), std::vector<uint8_t>(n));
+    std::vector<uint8_t> row(n);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(row.data(), b.Row(y), n);
+        for (int k = 0; k < passes; ++k) {
+            std::vector<uint8_t>& mine = above[size_t(k)];
+            if (y == 0)
+                SharpenFirstRow(row.data(), n);
+            else
+                SharpenRow(row.data(), mine.data(), n);
+            std::memcpy(mine.data(), row.data(), n);
+        }
+        if (overlayWith)
+            BlendRow<BlendOverlay>(row.data(), overlayWith->Row(y), b.Row(y), n);
+        else
+            std::memcpy(b.Row(y), row.data(), n);
+    }
+}
 
 }  // namespace
 
@@ -50,52 +117,35 @@ void SketchBlend(const TBitmap& source, TBitmap& dest, int mode, const RenderCon
         case 2: BlendPass<BlendDarken>(dest, source, dest); break;
         case 3:
             Grayscale(dest);
-            copy.CopyFrom(source);
-            Grayscale(copy);
+            GreyCopy(source, copy);
             BlendPass<BlendDarken>(dest, copy, dest);
             break;
         case 4:
-            copy.CopyFrom(source);
-            Grayscale(copy);
+            GreyCopy(source, copy);
             BlendPass<BlendDarken>(dest, copy, dest);
             break;
         case 5:
-            copy.CopyFrom(source);
-            Grayscale(copy);
+            GreyCopy(source, copy);
             BlendPass<BlendOverlay>(dest, copy, dest);
             break;
         case 6: BlendPass<BlendScreen>(dest, source, dest); break;
         case 7:
-            copy.CopyFrom(source);
-            Grayscale(copy);
-            InvertColors(copy);
+            GreyCopy(source, copy, true);
             GaussianBlur(effect, copy, 3, copy);
-            dest.CopyFrom(source);
-            // The photo in its own colours first, the blurred grey negative second.
-            BlendPass<BlendColorDodge>(dest, dest, copy);
+            // Dest would be a copy of the photo blended in place: the photo
+            // in its own colours first, the blurred grey negative second.
+            dest.SetSize(source.Width(), source.Height());
+            BlendPass<BlendColorDodge>(dest, source, copy);
             break;
         default: break;  // dest stays the blurred photo
     }
 }
 
 void DiagonalSharpen(TBitmap& b) {
-    const int width = b.Width(), height = b.Height();
-    if (width == 0 || height == 0) return;
-    const size_t n = b.RowBytes();
     // Visiting order is part of the result: every pixel reads its upper-left
     // neighbour AFTER that neighbour was rewritten, so the rows run strictly
     // from the top and the top row from the left. Do not parallelise rows.
-    uint8_t* row = b.Row(0);
-    for (size_t i = 3; i < n; ++i) row[i] = uint8_t(Clamp255(row[i] + (row[i] - row[i - 3]) / 2));
-    for (int y = 1; y < height; ++y) {
-        const uint8_t* above = b.Row(y - 1);
-        row = b.Row(y);
-        // The left pixel's neighbour is the one above it.
-        for (size_t i = 0; i < 3; ++i) row[i] = uint8_t(Clamp255(row[i] + (row[i] - above[i]) / 2));
-        // Within a row every pixel reads only the row above, which is final.
-        for (size_t i = 3; i < n; ++i)
-            row[i] = uint8_t(Clamp255(row[i] + (row[i] - above[i - 3]) / 2));
-    }
+    SharpenPasses(b, 1, nullptr);
 }
 
 void MosaicPainting(const TBitmap& source, TBitmap& dest, const RenderContext& ctx) {
@@ -105,25 +155,32 @@ void MosaicPainting(const TBitmap& source, TBitmap& dest, const RenderContext& c
     const int block = (w >= h ? w : h) / 15;
     effect.Picture().CopyFrom(source);
     effect.Effect_Mosaic(block);
-    dest.CopyFrom(effect.Picture());
-    for (int pass = 0; pass < 3; ++pass) DiagonalSharpen(dest);
-    // The sharpened mosaic is the one compared with 128, the photo the second.
-    BlendPass<BlendOverlay>(dest, dest, source);
+    TakeResult(effect, dest);
+    // Three DiagonalSharpen passes, then the overlay with the photo (the
+    // sharpened mosaic is the one compared with 128), in one sweep.
+    SharpenPasses(dest, 3, &source);
 }
 
 void PencilSketch(const TBitmap& source, TBitmap& dest, const RenderContext& ctx) {
     RequireDifferent(source, dest, "PencilSketch");
     TProEffectImage& effect = EffectOf(ctx);
     TBitmap grey;
-    grey.CopyFrom(source);
-    Grayscale(grey);
-    TBitmap negative;
-    GaussianBlur(effect, grey, 1, negative);
-    InvertColors(negative);
+    GreyCopy(source, grey);
+    TBitmap blurred;
+    GaussianBlur(effect, grey, 1, blurred);
     dest.SetSize(grey.Width(), grey.Height());
     // The grey photo first, the blurred grey negative second: flat areas
-    // come out white, edges dark.
-    BlendPass<BlendColorDodge>(dest, grey, negative);
+    // come out white, edges dark. The negative is taken byte by byte on
+    // the way into the blend.
+    const size_t n = dest.RowBytes();
+    ForEachRowBand(dest.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> negative(n);
+        for (int y = begin; y < end; ++y) {
+            const uint8_t* in = blurred.Row(y);
+            for (size_t i = 0; i < n; ++i) negative[i] = uint8_t(255 - in[i]);
+            BlendRow<BlendColorDodge>(grey.Row(y), negative.data(), dest.Row(y), n);
+        }
+    });
     if (!ctx.changeColorMode) return;
     if (const std::optional<Rgb> chosen = AskForColor(ctx))
         ChannelTables::AgainstColor<BlendOverlay>(*chosen).Apply(dest, dest);  // the sketch is compared with 128

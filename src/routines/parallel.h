@@ -7,7 +7,10 @@
 #include <omp.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
+#include <thread>
+#include <vector>
 
 namespace corvessa {
 
@@ -36,6 +39,43 @@ void ForEachRow(int rows, size_t bytesPerRow, RowFn&& row) {
     ForEachRowBand(rows, bytesPerRow, [&](int begin, int end) {
         for (int y = begin; y < end; ++y) row(y);
     });
+}
+
+// Row loops whose rows read rows above them that must already be finished.
+// `needs(y)` names at most two earlier rows (each < y, or -1 for none) that
+// row y reads in their finished state; row y starts only once they are done.
+// Rows are started top to bottom, so a row that reads a later row before
+// it is rewritten is safe as long as that later row needs it. Used where
+// the visiting order is part of the result but not every row depends on
+// the one before it.
+struct RowNeeds {
+    int first = -1, second = -1;
+};
+
+template <class NeedsFn, class RowFn>
+void ForEachRowAfter(int rows, size_t bytesPerRow, NeedsFn&& needs, RowFn&& row) {
+    if (rows <= 0) return;
+    if (size_t(rows) * bytesPerRow < kParallelMinBytes || omp_get_max_threads() == 1) {
+        for (int y = 0; y < rows; ++y) row(y);
+        return;
+    }
+    std::vector<std::atomic<bool>> done(static_cast<size_t>(rows));
+    std::atomic<int> next{0};
+    const auto waitFor = [&](int y) {
+        if (y < 0) return;
+        for (int spins = 0; !done[size_t(y)].load(std::memory_order_acquire); ++spins)
+            if (spins > 64) std::this_thread::yield();
+    };
+#pragma omp parallel
+    {
+        for (int y; (y = next.fetch_add(1, std::memory_order_relaxed)) < rows;) {
+            const RowNeeds need = needs(y);
+            waitFor(need.first);
+            waitFor(need.second);
+            row(y);
+            done[size_t(y)].store(true, std::memory_order_release);
+        }
+    }
 }
 
 }  // namespace corvessa

@@ -12,6 +12,7 @@
 namespace corvessa {
 
 class TProEffectImage;
+class PictureCache;
 
 // Asks the user for a colour. The window answers with its colour dialog;
 // tests and the command-line renderer answer with fixed colours.
@@ -30,6 +31,9 @@ struct RenderContext {
     // under appDir + "pic/".
     std::string appDir;
     TProEffectImage* effect = nullptr;
+    // Decoded overlay pictures kept between renders; none means every
+    // picture is decoded when it is used.
+    PictureCache* pictures = nullptr;
 };
 
 }  // namespace corvessa

@@ -1,22 +1,15 @@
 #include "routines/tints.h"
 
-#include "io/files.h"
-#include "io/ssl_picture.h"
+#include <algorithm>
+#include <vector>
+
 #include "routines/blend.h"
+#include "routines/picture_cache.h"
 #include "routines/routine_support.h"
 
 namespace corvessa {
 
 namespace {
-
-// The mask picture pic/color/<number>.ssl scaled to width by height.
-TBitmap LoadColorMask(const RenderContext& ctx, const char* number, int width, int height) {
-    TBitmap picture;
-    LoadSslPicture(PicturePath(ctx.appDir, "color", number), picture);
-    TBitmap mask(width, height);
-    mask.StretchDraw(picture);
-    return mask;
-}
 
 // The colour argument, or in Change Color mode the user's choice when
 // there is one.
@@ -46,9 +39,9 @@ void ColorBurnTint(TBitmap& b, Rgb colour, const RenderContext& ctx) {
 }
 
 void QuadColorTint(TBitmap& b) {
-    Grayscale(b);
     // The grey photo (compared with 128) overlaid with the quadrant colours;
-    // right and bottom quadrants take the odd column and row.
+    // right and bottom quadrants take the odd column and row. Greying and
+    // tinting are done row by row while the row is in cache.
     const int w2 = b.Width() / 2, h2 = b.Height() / 2;
     const ChannelTables green = ChannelTables::AgainstColor<BlendOverlay>(Rgb{0, 255, 0});
     const ChannelTables magenta = ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 0, 255});
@@ -58,6 +51,7 @@ void QuadColorTint(TBitmap& b) {
     ForEachRow(b.Height(), b.RowBytes(), [&](int y) {
         const bool top = y < h2;
         uint8_t* row = b.Row(y);
+        GrayRow(row, b.Width());
         (top ? green : yellow).Apply(row, row, w2);
         uint8_t* right = row + size_t(w2) * 3;
         (top ? magenta : orange).Apply(right, right, rightWidth);
@@ -65,32 +59,72 @@ void QuadColorTint(TBitmap& b) {
 }
 
 void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx) {
-    const TBitmap mask = LoadColorMask(ctx, "1", b.Width(), b.Height());
-    TBitmap other;
-    if (mode == 1) {
-        other.CopyFrom(b);  // the photo in its own colours where the mask is light
-        Grayscale(b);
-        ColorBurnTint(b, colour, ctx);
-    } else {
-        Grayscale(b);
-        other.CopyFrom(b);
-        ColorBurnTint(other, colour, ctx);
-    }
-    MaskBlend(b, other, mask);
+    const SharedPicture picture = LoadOverlay(ctx, "color", "1");
+    // The one colour question of the inner ColorBurnTint, asked after the
+    // picture has loaded.
+    const ChannelTables burn = ChannelTables::AgainstColor<BlendColorBurn>(ColorOrChosen(colour, ctx));
+    if (b.Empty()) return;
+    // Row by row, fused: the stretched mask's weights, the grey and the
+    // burnt grey of the photo row, and their MaskBlend mix.
+    //   Mode 1: b := mix(w, photo, burn(grey(photo)))
+    //   other:  b := mix(w, burn(grey(photo)), grey(photo))
+    const int width = b.Width();
+    const size_t n = b.RowBytes();
+    const NearestStretch stretch(*picture, width, b.Height());
+    ForEachRowBand(b.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> mask(n), weights(n), grey(n), burnt(n);
+        int previous = -1;
+        for (int y = begin; y < end; ++y) {
+            const int sy = stretch.SourceRow(y);
+            if (sy != previous) {
+                stretch.FillRow(sy, mask.data());
+                MaskWeightRow(mask.data(), width, weights.data());
+                previous = sy;
+            }
+            uint8_t* row = b.Row(y);
+            std::copy(row, row + n, grey.data());
+            GrayRow(grey.data(), width);
+            burn.Apply(grey.data(), burnt.data(), width);
+            if (mode == 1)
+                MixRow(weights.data(), row, burnt.data(), row, n);
+            else
+                MixRow(weights.data(), burnt.data(), grey.data(), row, n);
+        }
+    });
 }
 
 void ColorMaskTint(const TBitmap& photo, TBitmap& dest, Rgb colour, const RenderContext& ctx) {
     RequireDifferent(photo, dest, "ColorMaskTint");
-    TBitmap mixed;
-    LoadSslPicture(PicturePath(ctx.appDir, "color", "2"), mixed);
+    const SharedPicture picture = LoadOverlay(ctx, "color", "2");
+    const Rgb chosen = ColorOrChosen(colour, ctx);
     dest.SetSize(photo.Width(), photo.Height());
-    dest.StretchDraw(mixed);  // dest is the mask picture at the photo's size
-    mixed.SetSize(photo.Width(), photo.Height());
-    mixed.SetFillColor(ColorOrChosen(colour, ctx));
-    mixed.FillAll();
-    MaskBlend(mixed, photo, dest);
-    // The mixed picture is the first argument, the mask picture the second.
-    BlendPass<BlendOverlay>(dest, mixed, dest);
+    if (dest.Empty()) return;
+    // Row by row, fused: the mask picture stretched to the photo's size (M),
+    // the photo mixed with the colour through M's weights (T), and
+    // dest := Overlay(T, M), the mixed picture first.
+    const int width = photo.Width();
+    const size_t n = photo.RowBytes();
+    std::vector<uint8_t> fill(n);
+    for (size_t i = 0; i < n; i += 3) {
+        fill[i] = chosen.b;
+        fill[i + 1] = chosen.g;
+        fill[i + 2] = chosen.r;
+    }
+    const NearestStretch stretch(*picture, width, photo.Height());
+    ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> mask(n), weights(n), mixed(n);
+        int previous = -1;
+        for (int y = begin; y < end; ++y) {
+            const int sy = stretch.SourceRow(y);
+            if (sy != previous) {
+                stretch.FillRow(sy, mask.data());
+                MaskWeightRow(mask.data(), width, weights.data());
+                previous = sy;
+            }
+            MixRow(weights.data(), photo.Row(y), fill.data(), mixed.data(), n);
+            BlendRow<BlendOverlay>(mixed.data(), mask.data(), dest.Row(y), n);
+        }
+    });
 }
 
 }  // namespace corvessa

@@ -18,6 +18,7 @@
 #include "effectimage/effect_image.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
+#include "routines/picture_cache.h"
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
@@ -81,7 +82,8 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
                            Qt::WindowCloseButtonHint),
       appDir_(std::move(appDir)),
       dialogs_(std::move(dialogs)),
-      effect_(std::make_unique<TProEffectImage>(random_)) {
+      effect_(std::make_unique<TProEffectImage>(random_)),
+      pictures_(std::make_unique<PictureCache>()) {
     if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this);
     CreateControls();
     FormCreate(screen);
@@ -217,7 +219,7 @@ void TFormMain::SetPhotoControlsEnabled(bool enabled) {
 }
 
 RenderContext TFormMain::Context(bool changeColorMode) {
-    return RenderContext{changeColorMode, dialogs_.get(), appDir_, effect_.get()};
+    return RenderContext{changeColorMode, dialogs_.get(), appDir_, effect_.get(), pictures_.get()};
 }
 
 void TFormMain::Guarded(const std::function<void()>& action) {

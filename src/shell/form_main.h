@@ -155,6 +155,8 @@ private:
     std::unique_ptr<ShellDialogs> dialogs_;
     RandomGenerator random_;
     std::unique_ptr<TProEffectImage> effect_;  // draws from random_
+    // Overlay pictures decoded by one strip serve the next render.
+    std::unique_ptr<PictureCache> pictures_;
 
     TBitmap workPhoto_, undoPhoto_, thumbPhoto_, resultPhoto_;
     PhotoMetadata metadata_;

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Whole-process comparison on one 24-megapixel JPEG and one 1600 x 1200
+# overlay picture: corvessa-render's screen and overlay looks against
+# ImageMagick's convert and libvips' vips doing the same composite
+# (nearest-neighbour stretch, screen or overlay, JPEG quality 90), and the
+# codec floor (djpeg -dct float, then cjpeg -dct float -quality 90).
+# Each command runs RUNS times, interleaved so that drift hits all alike;
+# reported are the median wall time, its ratio to the floor and the peak
+# resident memory (GNU time).
+#
+#   bench/peers.sh [BUILD_DIR]   (RUNS=5; PHOTO=your.jpg for a real photo;
+#                                 RENDER=path to time another corvessa-render)
+#
+# Install the peers with: scripts/install-deps.sh bench
+set -euo pipefail
+
+BUILD_DIR=${1:-build}
+RUNS=${RUNS:-5}
+RENDER=$(realpath "${RENDER:-$BUILD_DIR/bin/corvessa-render}")
+# The packaged programs by their full names, so that nothing earlier on
+# PATH stands in for them.
+CONVERT=/usr/bin/convert-im6.q16
+VIPS=/usr/bin/vips
+TIME=/usr/bin/time
+for tool in "$RENDER" "$CONVERT" "$VIPS" "$TIME" /usr/bin/djpeg /usr/bin/cjpeg; do
+  [ -x "$tool" ] || { echo "missing $tool (make build; scripts/install-deps.sh bench)" >&2; exit 1; }
+done
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/corvessa-peers.XXXXXX")
+trap 'rm -rf "$WORK"' EXIT
+
+# --- Inputs -------------------------------------------------------------------
+if [ -n "${PHOTO:-}" ]; then
+  cp "$PHOTO" "$WORK/photo.jpg"
+else
+  # Photo-like content: a smooth fractal field enlarged, with fine noise.
+  "$CONVERT" -seed 7 -size 1500x1000 plasma:fractal -blur 0x2 -resize '6000x4000!' \
+    -attenuate 0.4 +noise Gaussian -quality 92 "$WORK/photo.jpg"
+fi
+"$CONVERT" -seed 11 -size 400x300 plasma:fractal -blur 0x3 -resize '1600x1200!' -quality 90 "$WORK/overlay.jpg"
+SIZE=$("$CONVERT" "$WORK/photo.jpg" -format '%w %h' info:)
+PW=${SIZE% *}
+PH=${SIZE#* }
+# A plain JFIF file loads as an .ssl picture unchanged.
+mkdir -p "$WORK/pic/lightA" "$WORK/pic/gradient"
+cp "$WORK/overlay.jpg" "$WORK/pic/lightA/1.ssl"
+cp "$WORK/overlay.jpg" "$WORK/pic/gradient/1.ssl"
+SCALE=$(awk -v a="$PW" 'BEGIN { printf "%.10f", a / 1600 }')
+VSCALE=$(awk -v a="$PH" 'BEGIN { printf "%.10f", a / 1200 }')
+
+# --- Commands -----------------------------------------------------------------
+NAMES=(floor corvessa-screen corvessa-overlay vips-screen vips-overlay convert-screen convert-overlay)
+declare -A CMD
+CMD[floor]="/usr/bin/djpeg -dct float -outfile $WORK/floor.ppm $WORK/photo.jpg && /usr/bin/cjpeg -dct float -quality 90 -outfile $WORK/floor.jpg $WORK/floor.ppm"
+CMD[corvessa-screen]="$RENDER --pic $WORK/pic --look LightA:1 $WORK/photo.jpg $WORK/corvessa-screen.jpg"
+CMD[corvessa-overlay]="$RENDER --pic $WORK/pic --look Gradient:1 $WORK/photo.jpg $WORK/corvessa-overlay.jpg"
+for mode in screen overlay; do
+  CMD[vips-$mode]="$VIPS resize $WORK/overlay.jpg $WORK/big-$mode.v $SCALE --vscale $VSCALE --kernel nearest && $VIPS composite2 $WORK/photo.jpg $WORK/big-$mode.v '$WORK/vips-$mode.jpg[Q=90]' $mode"
+  CMD[convert-$mode]="$CONVERT $WORK/photo.jpg \\( $WORK/overlay.jpg -filter point -resize '${PW}x${PH}!' \\) -compose $mode -composite -quality 90 $WORK/convert-$mode.jpg"
+done
+
+declare -A TIMES PEAK
+for ((run = 0; run < RUNS; ++run)); do
+  for name in "${NAMES[@]}"; do
+    start=$(date +%s%N)
+    "$TIME" -f %M -o "$WORK/mem" sh -c "${CMD[$name]}" >/dev/null 2>"$WORK/err" || {
+      echo "$name failed:" >&2; cat "$WORK/err" >&2; exit 1; }
+    end=$(date +%s%N)
+    TIMES[$name]+="$(( (end - start) / 1000000 )) "
+    kb=$(tail -n 1 "$WORK/mem")
+    if [ -z "${PEAK[$name]:-}" ] || [ "$kb" -gt "${PEAK[$name]}" ]; then PEAK[$name]=$kb; fi
+  done
+done
+
+median() { tr ' ' '\n' | grep -v '^$' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+FLOOR=$(echo "${TIMES[floor]}" | median)
+echo "Photo ${PW} x ${PH}, overlay 1600 x 1200, $RUNS runs each, $(nproc) cores"
+printf '%-18s %10s %10s %10s   %s\n' command median_ms x_floor peak_MB runs_ms
+for name in "${NAMES[@]}"; do
+  m=$(echo "${TIMES[$name]}" | median)
+  printf '%-18s %10d %10.2f %10d   %s\n' "$name" "$m" "$(awk -v a="$m" -v b="$FLOOR" 'BEGIN { print a / b }')" \
+    $(( PEAK[$name] / 1024 )) "${TIMES[$name]}"
+done

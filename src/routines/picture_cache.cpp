@@ -1,0 +1,111 @@
+#include "routines/picture_cache.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "io/files.h"
+#include "io/ssl_picture.h"
+
+namespace corvessa {
+
+namespace {
+
+SharedPicture Decode(const std::string& path) {
+    auto picture = std::make_shared<TBitmap>();
+    LoadSslPicture(path, *picture);
+    return picture;
+}
+
+}  // namespace
+
+SharedPicture PictureCache::Load(const std::string& path) {
+    struct stat info;
+    // A file that cannot be looked at is not cached; loading it reports why.
+    if (stat(path.c_str(), &info) != 0) return Decode(path);
+    const int64_t fileSize = info.st_size;
+    const int64_t modified = int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+
+    std::promise<SharedPicture> promise;
+    std::shared_future<SharedPicture> existing;
+    uint64_t id = 0;
+    {
+        std::lock_guard lock(mutex_);
+        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+            if (it->path != path) continue;
+            if (it->fileSize == fileSize && it->modified == modified) {
+                entries_.splice(entries_.begin(), entries_, it);
+                existing = it->picture;
+            } else {  // the file has changed since it was decoded
+                bytes_ -= it->bytes;
+                entries_.erase(it);
+            }
+            break;
+        }
+        if (!existing.valid()) {
+            id = ++lastId_;
+            entries_.push_front(Entry{id, path, fileSize, modified, promise.get_future().share(), 0});
+        }
+    }
+    // Decoded or being decoded by someone else: a failure there is rethrown here.
+    if (existing.valid()) return existing.get();
+
+    const auto finish = [&](size_t bytes) {
+        std::lock_guard lock(mutex_);
+        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+            if (it->id != id) continue;
+            if (bytes == 0) {
+                entries_.erase(it);  // failures are not kept
+            } else {
+                it->bytes = bytes;
+                bytes_ += bytes;
+            }
+            break;
+        }
+        Trim();
+    };
+    try {
+        SharedPicture picture = Decode(path);
+        promise.set_value(picture);
+        finish(std::max<size_t>(picture->ByteCount(), 1));
+        return picture;
+    } catch (...) {
+        promise.set_exception(std::current_exception());
+        finish(0);
+        throw;
+    }
+}
+
+void PictureCache::Trim() {
+    for (auto it = entries_.end(); bytes_ > budget_ && it != entries_.begin();) {
+        --it;
+        if (it->bytes == 0) continue;  // still being decoded
+        bytes_ -= it->bytes;
+        it = entries_.erase(it);
+    }
+}
+
+size_t PictureCache::BytesHeld() const {
+    std::lock_guard lock(mutex_);
+    return bytes_;
+}
+
+void PictureCache::Clear() {
+    std::lock_guard lock(mutex_);
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        if (it->bytes == 0) {
+            ++it;
+            continue;
+        }
+        bytes_ -= it->bytes;
+        it = entries_.erase(it);
+    }
+}
+
+SharedPicture LoadOverlay(const RenderContext& ctx, const std::string& category, const std::string& number) {
+    const std::string path = PicturePath(ctx.appDir, category, number);
+    if (ctx.pictures != nullptr) return ctx.pictures->Load(path);
+    return Decode(path);
+}
+
+}  // namespace corvessa

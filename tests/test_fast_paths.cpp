@@ -1,0 +1,274 @@
+// The optimised routines (fused passes, lookup tables, row threads, pooled
+// buffers, cached pictures) against the straightforward versions in
+// reference_routines.h, byte for byte, on random pictures of awkward sizes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "catalogue/catalogue.h"
+#include "effectimage/effect_image.h"
+#include "reference_routines.h"
+#include "routine_fixtures.h"
+#include "routines/error.h"
+#include "routines/line_art.h"
+#include "routines/overlay.h"
+#include "routines/painterly.h"
+#include "routines/picture_cache.h"
+#include "routines/tints.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+
+namespace {
+
+struct Size {
+    int w, h;
+};
+// The last one is large enough for the row loops to run on several threads.
+constexpr Size kSizes[] = {{1, 1}, {7, 3}, {105, 105}, {1001, 37}, {1001, 301}};
+
+std::string Name(Size s) { return std::to_string(s.w) + "x" + std::to_string(s.h); }
+
+class FastPaths : public ::testing::Test {
+protected:
+    FastPaths() {
+        for (const char* folder : {"weather", "gradient", "EdgeA", "color", "line"})
+            for (const char* number : {"1", "2", "9"})
+                pics_.Write(folder, number, RandomBitmap(37 + number[0] % 5, 23, uint32_t(folder[0] + number[0])));
+        ctx_.appDir = pics_.AppDir();
+        ctx_.effect = &effect_;
+        ctx_.pictures = &cache_;
+    }
+    TBitmap Picture(const std::string& folder, const std::string& number) const {
+        return reference::Load(pics_.AppDir(), folder, number);
+    }
+
+    PicFolder pics_;
+    RandomGenerator random_{3};
+    TProEffectImage effect_{random_};
+    PictureCache cache_;
+    RenderContext ctx_;
+};
+
+template <BlendFn F>
+void ExpectBlendPassMatches(const TBitmap& a, const TBitmap& b) {
+    TBitmap fast(a.Width(), a.Height()), slow(a.Width(), a.Height());
+    BlendPass<F>(fast, a, b);
+    reference::Blend<F>(slow, a, b);
+    EXPECT_TRUE(SamePixels(fast, slow));
+    // In place on either argument.
+    TBitmap onA = reference::Copy(a), onB = reference::Copy(b);
+    BlendPass<F>(onA, onA, b);
+    BlendPass<F>(onB, a, onB);
+    EXPECT_TRUE(SamePixels(onA, slow));
+    EXPECT_TRUE(SamePixels(onB, slow));
+}
+
+TEST(FastBlends, EveryBlendPassMatchesTheHelperByteForByte) {
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        const TBitmap a = RandomBitmap(s.w, s.h, 1), b = RandomBitmap(s.w, s.h, 2);
+        ExpectBlendPassMatches<BlendColorDodge>(a, b);
+        ExpectBlendPassMatches<BlendScreen>(a, b);
+        ExpectBlendPassMatches<BlendLighten>(a, b);
+        ExpectBlendPassMatches<BlendDarken>(a, b);
+        ExpectBlendPassMatches<BlendHardLight>(a, b);
+        ExpectBlendPassMatches<BlendColorBurn>(a, b);
+        ExpectBlendPassMatches<BlendOverlay>(a, b);
+    }
+}
+
+TEST(FastBlends, DivisionBy255WithoutDividingIsExact) {
+    for (unsigned x = 0; x <= 255 * 255; ++x) ASSERT_EQ(Div255(x), x / 255) << x;
+}
+
+TEST(FastBlends, MaskBlendAndGrayscaleMatchTheReference) {
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        const TBitmap over = RandomBitmap(s.w, s.h, 4), mask = RandomBitmap(s.w, s.h, 5);
+        TBitmap fast = RandomBitmap(s.w, s.h, 6), slow = RandomBitmap(s.w, s.h, 6);
+        MaskBlend(fast, over, mask);
+        reference::MaskBlend(slow, over, mask);
+        EXPECT_TRUE(SamePixels(fast, slow));
+        Grayscale(fast);
+        reference::Grayscale(slow);
+        EXPECT_TRUE(SamePixels(fast, slow));
+    }
+}
+
+TEST(FastBlends, StretchDrawMatchesTheFloorMapping) {
+    const TBitmap source = RandomBitmap(37, 23, 7);
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        TBitmap fast(s.w, s.h);
+        fast.StretchDraw(source);
+        EXPECT_TRUE(SamePixels(fast, reference::Stretch(source, s.w, s.h)));
+        TBitmap shrunk(13, 5);
+        const TBitmap big = RandomBitmap(s.w, s.h, 8);
+        shrunk.StretchDraw(big);
+        EXPECT_TRUE(SamePixels(shrunk, reference::Stretch(big, 13, 5)));
+    }
+}
+
+TEST_F(FastPaths, OverlayAndMaskRoutinesMatchTheReference) {
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        const TBitmap photo = RandomBitmap(s.w, s.h, 9);
+        TBitmap dest;
+        OverlayPicture(photo, dest, "weather", "1", ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("weather", "1"), false)));
+        OverlayPicture(photo, dest, "Gradient", "2", ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("gradient", "2"), true)));
+        MaskOverlay(photo, dest, "EdgeA", "9", kYellow, ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::MaskOverlay(photo, Picture("EdgeA", "9"), kYellow)));
+
+        ScriptedChooser chooser({Rgb{30, 140, 220}, Rgb{200, 10, 90}});
+        RenderContext change = ctx_;
+        change.changeColorMode = true;
+        change.colorChooser = &chooser;
+        const Rgb tint{30, 140, 220};
+        OverlayPicture(photo, dest, "weather", "2", change);
+        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("weather", "2"), false, &tint)));
+        MaskOverlay(photo, dest, "EdgeA", "1", kWhite, change);
+        EXPECT_TRUE(SamePixels(dest, reference::MaskOverlay(photo, Picture("EdgeA", "1"), Rgb{200, 10, 90})));
+    }
+}
+
+TEST_F(FastPaths, TintsMatchTheReference) {
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        const TBitmap photo = RandomBitmap(s.w, s.h, 10);
+        for (int mode : {1, 2}) {
+            TBitmap fast = reference::Copy(photo), slow = reference::Copy(photo);
+            PictureColorTint(fast, mode, Rgb{255, 0, 255}, ctx_);
+            reference::PictureColorTint(slow, mode, Rgb{255, 0, 255}, Picture("color", "1"));
+            EXPECT_TRUE(SamePixels(fast, slow)) << "mode " << mode;
+        }
+        TBitmap dest;
+        ColorMaskTint(photo, dest, kRed, ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::ColorMaskTint(photo, kRed, Picture("color", "2"))));
+        TBitmap fast = reference::Copy(photo), slow = reference::Copy(photo);
+        QuadColorTint(fast);
+        reference::QuadColorTint(slow);
+        EXPECT_TRUE(SamePixels(fast, slow));
+    }
+}
+
+TEST_F(FastPaths, LinePatternMatchesTheTiledReference) {
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        const TBitmap photo = RandomBitmap(s.w, s.h, 11);
+        for (int n : {1, 9}) {
+            TBitmap dest;
+            LinePattern(photo, dest, n, ctx_);
+            if ((s.w >= s.h ? s.h : s.w) / (n < 8 ? 16 : 8) < 1) {
+                EXPECT_TRUE(SamePixels(dest, photo));
+                continue;
+            }
+            EXPECT_TRUE(SamePixels(dest, reference::LinePattern(photo, n, Picture("line", std::to_string(n)), kGreen)))
+                << "pattern " << n;
+        }
+    }
+}
+
+TEST_F(FastPaths, PainterlyRoutinesMatchTheReference) {
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        const TBitmap photo = RandomBitmap(s.w, s.h, 12);
+        TBitmap fast = reference::Copy(photo), slow = reference::Copy(photo);
+        DiagonalSharpen(fast);
+        reference::DiagonalSharpen(slow);
+        EXPECT_TRUE(SamePixels(fast, slow));
+
+        TBitmap dest;
+        MosaicPainting(photo, dest, ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::MosaicPainting(photo)));
+        PencilSketch(photo, dest, ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::PencilSketch(photo)));
+        for (int mode = 0; mode <= 8; ++mode) {
+            SketchBlend(photo, dest, mode, ctx_);
+            EXPECT_TRUE(SamePixels(dest, reference::SketchBlend(photo, mode))) << "mode " << mode;
+        }
+    }
+}
+
+TEST_F(FastPaths, SplitBlurKeepsItsInPlaceOrderOnEveryThreadCount) {
+    for (Size s : kSizes) {
+        SCOPED_TRACE(Name(s));
+        for (int distance : {1, 3, 5}) {
+            effect_.Picture().CopyFrom(RandomBitmap(s.w, s.h, 13));
+            TBitmap slow = reference::Copy(effect_.Picture());
+            effect_.Effect_SplitBlur(distance);
+            reference::SplitBlur(slow, distance);
+            EXPECT_TRUE(SamePixels(effect_.Picture(), slow)) << "distance " << distance;
+        }
+    }
+}
+
+// --- The picture cache -----------------------------------------------------------
+
+TEST_F(FastPaths, CacheDecodesAPictureOnceAndSharesItReadOnly) {
+    const SharedPicture first = LoadOverlay(ctx_, "weather", "1");
+    const SharedPicture again = LoadOverlay(ctx_, "WEATHER", "1");  // the same file
+    EXPECT_EQ(first.get(), again.get());
+    EXPECT_TRUE(SamePixels(*first, Picture("weather", "1")));
+    EXPECT_EQ(cache_.BytesHeld(), first->ByteCount());
+}
+
+TEST_F(FastPaths, CacheDecodesAgainWhenTheFileChanges) {
+    const SharedPicture before = LoadOverlay(ctx_, "weather", "2");
+    // A different size on disk, and (on coarse clocks) the same time stamp.
+    pics_.Write("weather", "2", RandomBitmap(64, 48, 99));
+    const SharedPicture after = LoadOverlay(ctx_, "weather", "2");
+    EXPECT_EQ(after->Width(), 64);
+    EXPECT_TRUE(SamePixels(*after, Picture("weather", "2")));
+    EXPECT_EQ(before->Width(), 37 + '2' % 5);  // what the first caller holds stays as it was
+}
+
+TEST_F(FastPaths, CacheKeepsNoFailure) {
+    EXPECT_THROW(LoadOverlay(ctx_, "star", "1"), CorvessaError);
+    pics_.Write("star", "1", RandomBitmap(9, 9, 1));
+    EXPECT_EQ(LoadOverlay(ctx_, "star", "1")->Width(), 9);
+}
+
+TEST(PictureCache, StaysWithinItsBudgetAndServesConcurrentCallers) {
+    PicFolder pics;
+    for (int n = 1; n <= 6; ++n) pics.Write("weather", std::to_string(n), RandomBitmap(100, 100, uint32_t(n)));
+    PictureCache cache(2 * 100 * 100 * 3);
+    RenderContext ctx;
+    ctx.appDir = pics.AppDir();
+    ctx.pictures = &cache;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&] {
+            for (int n = 1; n <= 6; ++n) EXPECT_EQ(LoadOverlay(ctx, "weather", std::to_string(n))->Width(), 100);
+        });
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_LE(cache.BytesHeld(), size_t(2 * 100 * 100 * 3));
+}
+
+// --- Chained steps without copies ------------------------------------------------------
+
+TEST_F(FastPaths, AFailingLaterStepLeavesTheResultOfTheStepsBefore) {
+    // Preset 2: weather 8, then Gradient 10, which is missing.
+    pics_.Write("weather", "8", RandomBitmap(20, 20, 14));
+    const TBitmap photo = RandomBitmap(105, 105, 15);
+    TBitmap result;
+    EXPECT_THROW(ImgViewClick(2, 16, photo, result, ctx_), CorvessaError);
+    EXPECT_TRUE(SamePixels(result, reference::OverlayPicture(photo, Picture("weather", "8"), false)));
+}
+
+TEST(PixelPool, ReusedBuffersBehaveAsFreshOnes) {
+    // Photo-sized bitmaps come from the pool once freed; sizes may differ.
+    for (int round = 0; round < 3; ++round) {
+        TBitmap a = RandomBitmap(1001, 400 + round * 7, uint32_t(round));
+        TBitmap b;
+        b.CopyFrom(a);
+        b.SetSize(1001, 300);
+        for (int y = 0; y < 300; ++y) ASSERT_EQ(std::memcmp(a.Row(y), b.Row(y), a.RowBytes()), 0);
+    }
+}
+
+}  // namespace
