@@ -1,9 +1,11 @@
 #include "catalogue/catalogue.h"
 
 #include <cctype>
+#include <new>
 #include <string>
 
 #include "routines/blend.h"
+#include "routines/error.h"
 #include "routines/line_art.h"
 #include "routines/overlay.h"
 #include "routines/painterly.h"
@@ -162,7 +164,14 @@ void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap
             scratch.CopyFrom(result);
             src = &scratch;
         }
-        RunStep(step, stage, *src, result, ctx);
+        // Pixel buffers report a lack of memory themselves; the routines'
+        // smaller scratch arrays fail with bad_alloc, which the user would
+        // meet as a meaningless message.
+        try {
+            RunStep(step, stage, *src, result, ctx);
+        } catch (const std::bad_alloc&) {
+            throw NotEnoughMemory();
+        }
         resultWritten = true;
     }
 }

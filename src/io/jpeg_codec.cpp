@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "routines/error.h"
 
@@ -179,7 +181,12 @@ void EncodeWithLibjpeg(const TBitmap* picture, EncodeResult* result) {
     result->status = 0;
 }
 
-CorvessaError JpegError(int code) { return CorvessaError("JPEG error #" + std::to_string(code)); }
+// libjpeg's own allocations (a progressive photo's coefficients, the
+// encoder's output) fail with a message number; say what it means.
+CorvessaError JpegError(int code) {
+    if (code == JERR_OUT_OF_MEMORY) return NotEnoughMemory();
+    return CorvessaError("JPEG error #" + std::to_string(code));
+}
 
 }  // namespace
 
@@ -188,7 +195,7 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
     DecodeResult result{&picture, 0, 0, 0};
     DecodeWithLibjpeg(data, size, &result);
     if (result.status == kTooLarge) CheckPictureSize(result.width, result.height);
-    if (result.status == kOutOfMemory) throw CorvessaError("Not enough memory for the picture");
+    if (result.status == kOutOfMemory) throw NotEnoughMemory();
     if (result.status != kDecodeOk) throw JpegError(result.status);
     return picture;
 }
@@ -197,9 +204,12 @@ std::vector<uint8_t> EncodeJpeg(const TBitmap& picture) {
     EncodeResult result{nullptr, 0, 0};
     EncodeWithLibjpeg(&picture, &result);
     if (result.status != 0) throw JpegError(result.status);
-    std::vector<uint8_t> bytes(result.bytes, result.bytes + result.size);
-    std::free(result.bytes);
-    return bytes;
+    std::unique_ptr<unsigned char, void (*)(void*)> encoded(result.bytes, &std::free);
+    try {
+        return std::vector<uint8_t>(encoded.get(), encoded.get() + result.size);
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory();
+    }
 }
 
 }  // namespace corvessa

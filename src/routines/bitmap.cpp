@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "routines/error.h"
 #include "routines/parallel.h"
 
 namespace corvessa {
@@ -16,7 +17,9 @@ std::unique_ptr<uint8_t[]> AllocatePixels(int width, int height) {
     if (bytes == 0) return nullptr;
     // Left uninitialised on purpose: every user overwrites the pixels, and
     // touching a fresh 72 MB buffer twice is measurable.
-    return std::unique_ptr<uint8_t[]>(new uint8_t[bytes]);
+    uint8_t* pixels = new (std::nothrow) uint8_t[bytes];
+    if (!pixels) throw NotEnoughMemory();
+    return std::unique_ptr<uint8_t[]>(pixels);
 }
 
 }  // namespace
