@@ -91,14 +91,19 @@ std::vector<uint8_t> PngClaiming(std::vector<uint8_t> png, uint32_t width, uint3
     return png;
 }
 
-// A GIF with one frame of the screen's size whose picture data is a
-// single tiny LZW block.
-std::vector<uint8_t> GifClaiming(int width, int height) {
+// A GIF whose logical screen is `width` x `height` with one frame of
+// `frameWidth` x `frameHeight` whose picture data is a single tiny LZW
+// block.
+std::vector<uint8_t> GifClaiming(int width, int height, int frameWidth, int frameHeight) {
     const uint8_t w0 = uint8_t(width), w1 = uint8_t(width >> 8), h0 = uint8_t(height), h1 = uint8_t(height >> 8);
+    const uint8_t fw0 = uint8_t(frameWidth), fw1 = uint8_t(frameWidth >> 8);
+    const uint8_t fh0 = uint8_t(frameHeight), fh1 = uint8_t(frameHeight >> 8);
     return {'G', 'I', 'F', '8', '9', 'a', w0, w1, h0, h1, 0x80, 0, 0, 0, 0, 0, 255, 255, 255,  // screen, palette
-            ',', 0, 0, 0, 0, w0, w1, h0, h1, 0,                                               // frame
+            0x21, 0xF9, 4, 0, 0, 0, 0, 0,                                                     // an extension
+            ',', 0, 0, 0, 0, fw0, fw1, fh0, fh1, 0,                                           // frame
             2, 2, 0x4C, 0x01, 0, ';'};                                                        // LZW data
 }
+std::vector<uint8_t> GifClaiming(int width, int height) { return GifClaiming(width, height, width, height); }
 
 class HostileFile : public ::testing::Test {
 protected:
@@ -160,17 +165,27 @@ TEST_F(HostileFile, UncompressedBmpMustHoldEveryRowItClaims) {
     for (int bits : {1, 4, 8, 16, 24, 32}) {
         std::vector<uint8_t> bytes = MakeBmp(13, 9, bits);
         bytes.resize(bytes.size() - 1);  // the last row's padding (32-bit rows have none)
-        if (bits != 32) EXPECT_EQ(OpenPicture("pad.bmp", bytes).Height(), 9) << bits;
+        if (bits != 32) {
+            EXPECT_EQ(OpenPicture("pad.bmp", bytes).Height(), 9) << bits;
+        }
         const size_t stride = (13 * size_t(bits) + 31) / 32 * 4;
         const std::vector<uint8_t> rowMissing(bytes.begin(), bytes.end() - ptrdiff_t(stride - 1));
         EXPECT_EQ(Open("short.bmp", rowMissing), "Bitmap image is not valid") << bits;
     }
-    // A huge claim over a few bytes is refused at once, whatever the header
-    // says of the data's offset.
+    // A huge claim over a few bytes is refused at once.
     EXPECT_EQ(Open("tiny.bmp", BmpClaiming(3328, 49662, 24, 3)), "Bitmap image is not valid");
-    std::vector<uint8_t> farOffset = BmpClaiming(4, 4, 24, 64);
-    Put32(farOffset, 10, 0xFFFFFF00u);
-    EXPECT_EQ(Open("far.bmp", farOffset), "Bitmap image is not valid");
+    // The pixels start at the header's offset when it lies within the file,
+    // and right after the header otherwise.
+    std::vector<uint8_t> offset = BmpClaiming(4, 4, 24, 64);
+    Put32(offset, 10, uint32_t(offset.size() - 20));
+    EXPECT_EQ(Open("late.bmp", offset), "Bitmap image is not valid");
+    Put32(offset, 10, 0xFFFFFF00u);
+    EXPECT_EQ(OpenPicture("far.bmp", offset).Width(), 4);
+    // Any header size but the known ones is read as the old 12-byte header,
+    // with 16-bit sides; a negative height is a top-down picture.
+    std::vector<uint8_t> old = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0xFA, 0xFF, 0x01, 0x00,
+                                0x01, 0x28, 0xED, 0xB6, 1, 0, 16, 0, 0, 0, 0};  // 10241 x -18707, 16 bits
+    EXPECT_EQ(Open("old.bmp", old), "Bitmap image is not valid");
     // Also when the name is not a BMP's and the general reader meets it.
     EXPECT_EQ(Open("tiny.bmp.jpg", BmpClaiming(2304, 7420, 1, 0)), "Bitmap image is not valid");
 }
@@ -181,6 +196,10 @@ TEST_F(HostileFile, CompressedPicturesClaimingFarMoreThanTheyHoldAreBroken) {
     std::vector<uint8_t> png = PngClaiming(Png(RandomBitmap(40, 40, 2)), 15000, 13000);
     EXPECT_EQ(Open("big.png", png), "Bitmap image is not valid");
     EXPECT_EQ(Open("big.gif", GifClaiming(15000, 13000)), "Bitmap image is not valid");
+    // Qt grows a GIF's canvas to hold its frame, and reports neither size.
+    EXPECT_EQ(Open("frame.gif", GifClaiming(0, 13000, 15000, 50)), "Bitmap image is not valid");
+    EXPECT_EQ(Open("small.gif", GifClaiming(1, 1, 15000, 13000)), "Bitmap image is not valid");
+    EXPECT_EQ(OpenPicture("fine.gif", GifClaiming(3, 2)).Width(), 3);
     // A PNG cut in its picture data is broken too.
     png = Png(RandomBitmap(60, 50, 3));
     png.resize(png.size() / 2);

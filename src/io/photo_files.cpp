@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -42,73 +43,105 @@ uint32_t Little(const std::vector<uint8_t>& bytes, size_t at, int count) {
     return value;
 }
 
-// Qt's BMP reader allocates the whole picture its header claims and hands
-// it back even when the file ends a few bytes into the pixels, so a tiny
-// file can cost seconds and gigabytes. An uncompressed BMP holds every row
-// it claims (the last row's padding may be missing); one that does not is
-// broken and is refused before any pixel memory is allocated. Compressed
-// (RLE) files may legitimately be much smaller than their pictures and are
-// left to the reader, bounded by the size limits.
-void CheckBmpHoldsItsPixels(const std::vector<uint8_t>& bytes) {
-    if (bytes.size() < 18 || bytes[0] != 'B' || bytes[1] != 'M') return;  // the reader will refuse it
+uint32_t Big32(const std::vector<uint8_t>& bytes, size_t at) {
+    return uint32_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+}
+
+// Qt's readers allocate and fill the whole picture a header claims before
+// they find its data missing, so a file of a few bytes could cost seconds
+// and gigabytes. Claims are checked against the size limits and against
+// the file: no format read here packs more than about 8000 pixels into a
+// byte (a blank 1-bit PNG at deflate's best ratio), so a header claiming
+// far more than its file could hold is broken.
+void CheckClaim(int64_t width, int64_t height, size_t fileBytes, const char* brokenText) {
+    CheckPictureSize(width, height);
+    constexpr int64_t kMaxPixelsPerByte = 16384;
+    if (width * height > kMaxPixelsPerByte * int64_t(fileBytes)) throw CorvessaError(brokenText);
+}
+
+// Qt's BMP reader also hands back a picture when the file ends a few
+// bytes into the pixels. An uncompressed BMP holds every row it claims (the
+// last row's padding may be missing); one that does not is broken.
+// Compressed (RLE) files may be much smaller than their pictures.
+void CheckBmpClaim(const std::vector<uint8_t>& bytes, const char* brokenText) {
+    if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M') return;  // the reader will refuse it
     const uint32_t headerSize = Little(bytes, 14, 4);
-    int64_t width, height;
+    int64_t width, height, headerEnd;
     uint32_t bits, compression = 0;
-    if (headerSize == 12 && bytes.size() >= 26) {  // OS/2 core header
-        width = Little(bytes, 18, 2);
-        height = Little(bytes, 20, 2);
-        bits = Little(bytes, 24, 2);
-    } else if (headerSize >= 40 && bytes.size() >= 34) {
+    if (headerSize == 40 || headerSize == 64 || headerSize == 108 || headerSize == 124) {
+        if (bytes.size() < 34) return;
         width = int32_t(Little(bytes, 18, 4));
         height = int32_t(Little(bytes, 22, 4));
         bits = Little(bytes, 28, 2);
         compression = Little(bytes, 30, 4);
+        headerEnd = 14 + int64_t(headerSize);
     } else {
-        return;
+        // Qt reads every other header size as the old 12-byte one.
+        width = int16_t(Little(bytes, 18, 2));
+        height = int16_t(Little(bytes, 20, 2));
+        bits = Little(bytes, 24, 2);
+        headerEnd = 26;
     }
-    height = height < 0 ? -height : height;  // negative: rows stored top-down
+    height = std::abs(height);  // negative: rows stored top-down
     if (width <= 0 || height <= 0) return;
-    CheckPictureSize(width, height);
+    CheckClaim(width, height, bytes.size(), brokenText);
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // RGB, (alpha) bit fields
     if (!uncompressed || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)) return;
     const int64_t stride = (width * bits + 31) / 32 * 4;
     const int64_t needed = stride * (height - 1) + (width * bits + 7) / 8;
-    const int64_t dataOffset = std::max<int64_t>(Little(bytes, 10, 4), 14 + int64_t(headerSize));
-    if (int64_t(bytes.size()) - dataOffset < needed) throw CorvessaError("Bitmap image is not valid");
+    // The reader moves on to the pixels' offset when it lies ahead within
+    // the file, and reads on where it is otherwise.
+    const int64_t offset = Little(bytes, 10, 4);
+    const int64_t size = int64_t(bytes.size());
+    const int64_t dataStart = offset > headerEnd && offset <= size ? offset : headerEnd;
+    if (size - dataStart < needed) throw CorvessaError(brokenText);
 }
 
 // libpng refuses a header beyond its own limits before Qt learns the
 // claimed size; read the claim from the header so that it is reported as
 // what it is.
-void CheckPngClaim(const std::vector<uint8_t>& bytes) {
+void CheckPngClaim(const std::vector<uint8_t>& bytes, const char* brokenText) {
     static const uint8_t kStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
     if (bytes.size() < 24 || !std::equal(std::begin(kStart), std::end(kStart), bytes.begin())) return;
-    auto big = [&](size_t at) { return uint32_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3]; };
-    CheckPictureSize(big(16), big(20));
+    CheckClaim(Big32(bytes, 16), Big32(bytes, 20), bytes.size(), brokenText);
+}
+
+// Qt paints a GIF's first frame onto a canvas of the logical screen's size,
+// grown to hold the frame, and does not always report that size.
+void CheckGifClaim(const std::vector<uint8_t>& bytes, const char* brokenText) {
+    if (bytes.size() < 13 || std::memcmp(bytes.data(), "GIF8", 4) != 0) return;
+    int64_t width = Little(bytes, 6, 2), height = Little(bytes, 8, 2);
+    const uint8_t flags = bytes[10];
+    size_t at = 13 + (flags & 0x80 ? size_t(3) << ((flags & 7) + 1) : 0);  // after the global palette
+    while (at < bytes.size() && bytes[at] == 0x21) {  // extensions: label, then sub-blocks up to a zero
+        at += 2;
+        while (at < bytes.size() && bytes[at] != 0) at += size_t(bytes[at]) + 1;
+        ++at;
+    }
+    if (at + 9 < bytes.size() && bytes[at] == 0x2C) {
+        width = std::max<int64_t>(width, int64_t(Little(bytes, at + 1, 2)) + Little(bytes, at + 5, 2));
+        height = std::max<int64_t>(height, int64_t(Little(bytes, at + 3, 2)) + Little(bytes, at + 7, 2));
+    }
+    CheckClaim(width, height, bytes.size(), brokenText);
 }
 
 // Decodes with Qt from memory, so a file is read once and a missing file
 // is told apart from a broken one. Qt's containers fail with bad_alloc.
 TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format, const char* brokenText) try {
-    if (std::strcmp(format, "bmp") == 0) CheckBmpHoldsItsPixels(bytes);
-    if (std::strcmp(format, "png") == 0) CheckPngClaim(bytes);
+    if (std::strcmp(format, "bmp") == 0) CheckBmpClaim(bytes, brokenText);
+    if (std::strcmp(format, "png") == 0) CheckPngClaim(bytes, brokenText);
+    if (std::strcmp(format, "gif") == 0) CheckGifClaim(bytes, brokenText);
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setAutoTransform(false);
     QImageReader::setAllocationLimit(0);  // our own limit below applies instead
+    // What the other formats claim (a BMP stored top-down claims a
+    // negative height).
     const QSize claimed = reader.size();
-    if (claimed.isValid()) {
-        CheckPictureSize(claimed.width(), claimed.height());
-        // Qt allocates and fills the whole claimed picture before it finds
-        // the data missing. No format read here packs more than about 8000
-        // pixels into a byte (a blank 1-bit PNG at deflate's best ratio), so
-        // a header claiming far more than the file could hold is broken.
-        constexpr int64_t kMaxPixelsPerByte = 16384;
-        if (int64_t(claimed.width()) * claimed.height() > kMaxPixelsPerByte * int64_t(bytes.size()))
-            throw CorvessaError(brokenText);
-    }
+    if (claimed != QSize())
+        CheckClaim(std::abs(int64_t(claimed.width())), std::abs(int64_t(claimed.height())), bytes.size(), brokenText);
     const QImage image = reader.read();
     if (image.isNull()) throw CorvessaError(brokenText);
     CheckPictureSize(image.width(), image.height());
