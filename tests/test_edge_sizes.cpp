@@ -33,6 +33,7 @@ struct Shape {
 constexpr Shape kShapes[] = {{0, 0}, {1, 1}, {1, 4000}, {4000, 1}, {0, 7}, {7, 0}, {2, 3}};
 
 std::string Name(Shape s) { return std::to_string(s.width) + "x" + std::to_string(s.height); }
+void PrintTo(Shape s, std::ostream* os) { *os << Name(s); }
 
 // Answers every colour request with the same colour.
 class FixedChooser : public ColorChooser {

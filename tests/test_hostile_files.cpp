@@ -229,6 +229,24 @@ TEST_F(HostileFile, TruncatedJpegDecodesWhatIsThere) {
     EXPECT_EQ(Open("head.jpg", bytes).rfind("JPEG error #", 0), 0u);
 }
 
+TEST_F(HostileFile, JpegHoldingLessThanABitPerBlockIsRefused) {
+    // 196 megapixels claimed over the tables and the data of a 16 x 16
+    // picture: nothing of the claimed picture is there.
+    const std::string eof = "JPEG error #" + std::to_string(JERR_INPUT_EOF);
+    for (JpegKind kind : {JpegKind::kColour, JpegKind::kGrey, JpegKind::kProgressive}) {
+        const std::vector<uint8_t> bytes = JpegClaiming(14000, 14000, kind);
+        EXPECT_EQ(ErrorOf([&] { DecodeJpeg(bytes.data(), bytes.size()); }), eof);
+        WriteBytes(dir_.File("huge.ssl"), bytes);
+        TBitmap target;
+        EXPECT_EQ(ErrorOf([&] { LoadSslPicture(dir_.File("huge.ssl"), target); }), eof);
+    }
+    // A claim the file could still hold decodes at its full size.
+    const std::vector<uint8_t> bytes = JpegClaiming(400, 300);
+    const TBitmap partial = DecodeJpeg(bytes.data(), bytes.size());
+    EXPECT_EQ(partial.Width(), 400);
+    EXPECT_EQ(partial.Height(), 300);
+}
+
 // --- Corrupt files -------------------------------------------------------------------
 
 TEST_F(HostileFile, CorruptJpegFailsWithTheLibjpegMessageNumber) {

@@ -1,6 +1,8 @@
 #include "io/jpeg_codec.h"
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -99,6 +101,23 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
         result->status = kTooLarge;
         jpeg_destroy_decompress(&info);
         return;
+    }
+
+    // A Huffman-coded stream spends at least one bit on every block of
+    // its first scan, so a file with fewer bytes than an eighth of the
+    // blocks of its smallest component has lost all but a trace of its
+    // picture; libjpeg would still make and fill the whole claimed picture
+    // (a 177-byte file claiming 152 megapixels took seconds). Arithmetic
+    // coding has no such floor.
+    if (!info.arith_code) {
+        int64_t fewestBlocks = INT64_MAX;
+        for (int c = 0; c < info.num_components; ++c)
+            fewestBlocks = std::min(fewestBlocks, int64_t(info.comp_info[c].width_in_blocks) * info.comp_info[c].height_in_blocks);
+        if (int64_t(size) < fewestBlocks / 8) {
+            result->status = JERR_INPUT_EOF;
+            jpeg_destroy_decompress(&info);
+            return;
+        }
     }
 
     info.scale_num = 1;

@@ -30,6 +30,8 @@ void TBitmap::SetSize(int width, int height) {
     if (width == width_ && height == height_) return;
     std::unique_ptr<uint8_t[]> fresh = AllocatePixels(width, height);
     int keepW = std::min(width, width_), keepH = std::min(height, height_);
+    // Rows of no pixels have no memory to copy between.
+    if (keepW == 0) keepH = 0;
     for (int y = 0; y < keepH; ++y)
         std::memcpy(fresh.get() + size_t(y) * width * 3, Row(y), size_t(keepW) * 3);
     pixels_ = std::move(fresh);
