@@ -223,5 +223,8 @@ TEST_P(EdgeSizes, EveryLookFullSizeAndInTheStrip) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shapes, EdgeSizes, ::testing::ValuesIn(kShapes),
-                         [](const ::testing::TestParamInfo<Shape>& info) { return "w" + std::to_string(info.param.width) + "h" + std::to_string(info.param.height); });
+INSTANTIATE_TEST_SUITE_P(Shapes, EdgeSizes, ::testing::ValuesIn(kShapes), [](const ::testing::TestParamInfo<Shape>& info) {
+    std::string name = Name(info.param);  // "1x4000"
+    name[name.find('x')] = '_';
+    return name;
+});
