@@ -274,6 +274,22 @@ TEST_F(HostileFile, CorruptJpegFailsWithTheLibjpegMessageNumber) {
     EXPECT_EQ(damaged.Height(), 32);
 }
 
+TEST_F(HostileFile, RleBmpPixelsItsCodesNeverReachTakeTheFirstPaletteColour) {
+    std::vector<uint8_t> bytes = MakeBmp(8, 4, 8);
+    Put32(bytes, 30, 1);  // RLE8
+    bytes[54] = 30, bytes[55] = 20, bytes[56] = 10;  // palette entry 0: (10, 20, 30)
+    bytes.resize(54 + 1024);
+    const std::vector<uint8_t> codes = {3, 255, 0, 0, 0, 1};  // three of entry 255, end of line, end of bitmap
+    bytes.insert(bytes.end(), codes.begin(), codes.end());
+    Put32(bytes, 2, uint32_t(bytes.size()));
+    const TBitmap picture = OpenPicture("rle.bmp", bytes);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool coded = y == 3 && x < 3;  // rows are stored bottom-up
+            EXPECT_EQ(PixelAt(picture, x, y), (coded ? Rgb{255, 255, 255} : Rgb{10, 20, 30})) << x << "," << y;
+        }
+}
+
 TEST_F(HostileFile, CorruptBmpIsNotAValidBitmap) {
     std::vector<uint8_t> bytes = MakeBmp(8, 8, 24);
     bytes[28] = 7;  // seven bits a pixel

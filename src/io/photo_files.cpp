@@ -142,8 +142,19 @@ TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format, cons
     const QSize claimed = reader.size();
     if (claimed != QSize())
         CheckClaim(std::abs(int64_t(claimed.width())), std::abs(int64_t(claimed.height())), bytes.size(), brokenText);
-    const QImage image = reader.read();
-    if (image.isNull()) throw CorvessaError(brokenText);
+    // Qt's RLE BMP reader leaves the pixels its codes never reach as they
+    // were in memory, which would show whatever the memory held before.
+    // Readers decode into a picture handed to them when it has the size
+    // and format they would make, so they get one cleared to index or
+    // colour 0.
+    QImage image;
+    const QSize size(std::abs(claimed.width()), std::abs(claimed.height()));
+    if (claimed != QSize() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        if (image.isNull()) throw NotEnoughMemory();
+        image.fill(0);
+    }
+    if (!reader.read(&image) || image.isNull()) throw CorvessaError(brokenText);
     CheckPictureSize(image.width(), image.height());
     TBitmap picture(image.width(), image.height());
     // Converted a band of rows at a time: a whole converted copy beside
