@@ -148,8 +148,8 @@ TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format, cons
     // and format they would make, so they get one cleared to index or
     // colour 0.
     QImage image;
-    const QSize size(std::abs(claimed.width()), std::abs(claimed.height()));
-    if (claimed != QSize() && reader.imageFormat() != QImage::Format_Invalid) {
+    const QSize size = claimed == QSize() ? QSize() : QSize(std::abs(claimed.width()), std::abs(claimed.height()));
+    if (!size.isEmpty() && reader.imageFormat() != QImage::Format_Invalid) {
         image = QImage(size, reader.imageFormat());
         if (image.isNull()) throw NotEnoughMemory();
         image.fill(0);
