@@ -35,13 +35,15 @@ test-asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 ctest --output-on-failure -j $(JOBS)
 
-# Runs every fuzz target with libFuzzer for FUZZ_SECONDS each.
+# Runs every fuzz target (or those in FUZZ_TARGETS) with libFuzzer for
+# FUZZ_SECONDS each.
 FUZZ_SECONDS ?= 300
+FUZZ_TARGETS ?=
 fuzz:
 	./scripts/install-deps.sh fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCORVESSA_FUZZ=ON -DCORVESSA_BUILD_BENCH=OFF
-	./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+	./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 bench: build
 	$(BUILD_DIR)/bench/corvessa-bench

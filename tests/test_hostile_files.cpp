@@ -200,6 +200,10 @@ TEST_F(HostileFile, CompressedPicturesClaimingFarMoreThanTheyHoldAreBroken) {
     EXPECT_EQ(Open("frame.gif", GifClaiming(0, 13000, 15000, 50)), "Bitmap image is not valid");
     EXPECT_EQ(Open("small.gif", GifClaiming(1, 1, 15000, 13000)), "Bitmap image is not valid");
     EXPECT_EQ(OpenPicture("fine.gif", GifClaiming(3, 2)).Width(), 3);
+    // The extension chooses the decoder, so the checks above see every file.
+    EXPECT_EQ(Open("gif.bmp", GifClaiming(15000, 13000)), "Bitmap image is not valid");
+    EXPECT_EQ(Open("gif.BMP", GifClaiming(3, 2)), "Bitmap image is not valid");
+    EXPECT_EQ(Open("bmp.png", MakeBmp(3, 2, 24)), "Bitmap image is not valid");
     // Qt's GIF reader takes any signature.
     std::vector<uint8_t> gif = GifClaiming(15000, 13000);
     std::memcpy(gif.data(), "G!\0\0\0a", 6);

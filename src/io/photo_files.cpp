@@ -136,6 +136,10 @@ TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format, cons
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // The extension alone chooses the decoder: without this, Qt tries every
+    // other decoder on content the chosen one refuses (a GIF named .bmp),
+    // past the checks above.
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     QImageReader::setAllocationLimit(0);  // our own limit below applies instead
     // What the other formats claim (a BMP stored top-down claims a
