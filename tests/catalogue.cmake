@@ -6,3 +6,7 @@ target_include_directories(corvessa_testpictures PUBLIC ${CMAKE_CURRENT_SOURCE_D
 
 corvessa_test(test_catalogue SOURCES test_catalogue.cpp
   LIBS corvessa_catalogue corvessa_testpictures corvessa_testsupport)
+
+# Routines, effects and looks on empty, one-pixel and one-pixel-thin pictures.
+corvessa_test(test_edge_sizes SOURCES test_edge_sizes.cpp
+  LIBS corvessa_catalogue corvessa_testpictures corvessa_testsupport)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "routines/bitmap.h"
+#include "routines/error.h"
 #include "test_support.h"
 
 using namespace corvessa;
@@ -107,4 +108,15 @@ TEST(Bitmap, CopyRectCopiesTheTopLeftRectangle) {
     dst.CopyRect(src, 4, 5);
     EXPECT_EQ(PixelAt(dst, 3, 2), PixelAt(src, 3, 2));
     EXPECT_EQ(PixelAt(dst, 4, 0), (Rgb{0, 0, 0}));
+}
+
+TEST(Bitmap, AllocationThatFailsIsReportedInWordsAndKeepsThePicture) {
+    TBitmap b = RandomBitmap(5, 4, 3);
+    try {
+        b.SetSize(1'000'000'000, 1'000'000);  // 3 petabytes
+        ADD_FAILURE() << "no error";
+    } catch (const CorvessaError& e) {
+        EXPECT_STREQ(e.what(), "Not enough memory for the picture");
+    }
+    EXPECT_TRUE(corvessa::test::SamePixels(b, RandomBitmap(5, 4, 3)));
 }

@@ -332,6 +332,28 @@ TEST_F(CliBatch, NeverOverwritesAnInput) {
     run = RunRenderer({"--pic", Pic(), "--strip", "1", out_.File("strip/1.bmp"), out_.File("strip")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(Slurp(out_.File("strip/1.bmp")), before);
+    // A filter, and an output reached through a link.
+    run = RunRenderer({"--filter", "Invert", out_.File("a.bmp"), out_.File("./a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    fs::create_symlink(out_.File("a.bmp"), out_.File("link.bmp"));
+    run = RunRenderer({"--pic", Pic(), "--look", "1:1", out_.File("a.bmp"), out_.File("link.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Slurp(out_.File("a.bmp")), before);
+}
+
+TEST_F(CliBatch, NeverOverwritesAnInputThroughALinkInTheOutputFolder) {
+    fs::create_directory(out_.File("in"));
+    fs::create_directory(out_.File("done"));
+    fs::copy_file(Photo(), out_.File("in/a.bmp"));
+    fs::copy_file(Photo(), out_.File("in/b.bmp"));
+    const std::string before = Slurp(out_.File("in/b.bmp"));
+    // done/a.bmp, the output of in/a.bmp, is another name of in/b.bmp.
+    fs::create_hard_link(out_.File("in/b.bmp"), out_.File("done/a.bmp"));
+    const Outcome run = RunRenderer({"--pic", Pic(), "--look", "1:1", "-o", Out("done"), out_.File("in/a.bmp"), out_.File("in/b.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("done/a.bmp is an input"), std::string::npos) << run.err;
+    EXPECT_EQ(Slurp(out_.File("in/b.bmp")), before);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/b.bmp")), Reference(1, 1)));
 }
 
 // --- Errors -----------------------------------------------------------------------

@@ -1,9 +1,11 @@
 #include "catalogue/catalogue.h"
 
 #include <cctype>
+#include <new>
 #include <string>
 
 #include "routines/blend.h"
+#include "routines/error.h"
 #include "routines/line_art.h"
 #include "routines/overlay.h"
 #include "routines/painterly.h"
@@ -157,20 +159,27 @@ void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap
     bool resultWritten = false;
     for (const Step& step : recipe.steps) {
         if (step.routine == Routine::kNone) break;
-        if (ReadsSource(step.routine) && resultWritten) {
-            // T must hold what R holds. Every step that reads a source
-            // writes all of R, so T takes R's pixels instead of a copy of
-            // them; a step that fails (they load their pictures before
-            // touching R) hands them back.
-            scratch.SwapPixels(result);
-            try {
-                RunStep(step, stage, scratch, result, ctx);
-            } catch (...) {
-                result.SwapPixels(scratch);
-                throw;
+        // Pixel buffers report a lack of memory themselves; the routines'
+        // smaller scratch arrays fail with bad_alloc, which the user would
+        // meet as a meaningless message.
+        try {
+            if (ReadsSource(step.routine) && resultWritten) {
+                // T must hold what R holds. Every step that reads a source
+                // writes all of R, so T takes R's pixels instead of a copy of
+                // them; a step that fails (they load their pictures before
+                // touching R) hands them back.
+                scratch.SwapPixels(result);
+                try {
+                    RunStep(step, stage, scratch, result, ctx);
+                } catch (...) {
+                    result.SwapPixels(scratch);
+                    throw;
+                }
+            } else {
+                RunStep(step, stage, source, result, ctx);
             }
-        } else {
-            RunStep(step, stage, source, result, ctx);
+        } catch (const std::bad_alloc&) {
+            throw NotEnoughMemory();
         }
         resultWritten = true;
     }

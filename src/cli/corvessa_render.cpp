@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -476,6 +477,8 @@ int RenderBatch(const Options& options, const PictureFolder& pictures) {
                 const TBitmap work = ReadPhotoUpright(inputs[i], metadata);
                 WritePictureFileWithMetadata(renderer.Look(options.look, work), outputs[i], metadata);
                 report("");
+            } catch (const std::bad_alloc&) {
+                report(inputs[i] + ": " + NotEnoughMemory().what());
             } catch (const std::exception& error) {
                 report(inputs[i] + ": " + pictures.InUserTerms(error.what()));
             }
@@ -557,6 +560,9 @@ int main(int argc, char** argv) {
     } catch (const UsageError& error) {
         std::fprintf(stderr, "corvessa-render: %s\n%s", error.text.c_str(), kUsage);
         return 2;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "corvessa-render: %s\n", NotEnoughMemory().what());
+        return 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "corvessa-render: %s\n", error.what());
         return 1;

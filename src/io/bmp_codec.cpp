@@ -1,6 +1,10 @@
 #include "io/bmp_codec.h"
 
 #include <cstring>
+#include <new>
+
+#include "io/jpeg_codec.h"
+#include "routines/error.h"
 
 namespace corvessa {
 
@@ -18,10 +22,17 @@ void Put32(uint8_t* p, uint32_t v) {
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp(const TBitmap& picture) {
+    // The file's sizes are 32-bit fields: the size limits keep them so.
+    CheckPictureSize(picture.Width(), picture.Height());
     constexpr uint32_t kHeaderBytes = 14 + 40;
     const uint32_t stride = (uint32_t(picture.RowBytes()) + 3u) & ~3u;
     const uint32_t imageBytes = stride * uint32_t(picture.Height());
-    std::vector<uint8_t> file(kHeaderBytes + imageBytes, 0);
+    std::vector<uint8_t> file;
+    try {
+        file.resize(kHeaderBytes + imageBytes);
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory();
+    }
     uint8_t* h = file.data();
     h[0] = 'B';
     h[1] = 'M';

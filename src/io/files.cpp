@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <new>
 
 #include "routines/error.h"
 
@@ -17,7 +18,12 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     struct stat info;
     if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) throw CannotOpenFile(path);
-    std::vector<uint8_t> bytes(size_t(info.st_size));
+    std::vector<uint8_t> bytes;
+    try {
+        bytes.resize(size_t(info.st_size));
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory();
+    }
     size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file.get());
     if (got != bytes.size() || std::ferror(file.get())) throw CannotOpenFile(path);
     return bytes;

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "routines/error.h"
 
@@ -100,6 +103,23 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
         return;
     }
 
+    // A Huffman-coded stream spends at least one bit on every block of
+    // its first scan, so a file with fewer bytes than an eighth of the
+    // blocks of its smallest component has lost all but a trace of its
+    // picture; libjpeg would still make and fill the whole claimed picture
+    // (a 177-byte file claiming 152 megapixels took seconds). Arithmetic
+    // coding has no such floor.
+    if (!info.arith_code) {
+        int64_t fewestBlocks = INT64_MAX;
+        for (int c = 0; c < info.num_components; ++c)
+            fewestBlocks = std::min(fewestBlocks, int64_t(info.comp_info[c].width_in_blocks) * info.comp_info[c].height_in_blocks);
+        if (int64_t(size) < fewestBlocks / 8) {
+            result->status = JERR_INPUT_EOF;
+            jpeg_destroy_decompress(&info);
+            return;
+        }
+    }
+
     info.scale_num = 1;
     info.scale_denom = 1;
     info.dct_method = JDCT_FLOAT;
@@ -180,7 +200,12 @@ void EncodeWithLibjpeg(const TBitmap* picture, int quality, EncodeResult* result
     result->status = 0;
 }
 
-CorvessaError JpegError(int code) { return CorvessaError("JPEG error #" + std::to_string(code)); }
+// libjpeg's own allocations (a progressive photo's coefficients, the
+// encoder's output) fail with a message number; say what it means.
+CorvessaError JpegError(int code) {
+    if (code == JERR_OUT_OF_MEMORY) return NotEnoughMemory();
+    return CorvessaError("JPEG error #" + std::to_string(code));
+}
 
 }  // namespace
 
@@ -189,7 +214,7 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
     DecodeResult result{&picture, 0, 0, 0};
     DecodeWithLibjpeg(data, size, &result);
     if (result.status == kTooLarge) CheckPictureSize(result.width, result.height);
-    if (result.status == kOutOfMemory) throw CorvessaError("Not enough memory for the picture");
+    if (result.status == kOutOfMemory) throw NotEnoughMemory();
     if (result.status != kDecodeOk) throw JpegError(result.status);
     return picture;
 }
@@ -200,9 +225,12 @@ std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality) 
     EncodeResult result{nullptr, 0, 0};
     EncodeWithLibjpeg(&picture, std::clamp(quality, 1, 100), &result);
     if (result.status != 0) throw JpegError(result.status);
-    std::vector<uint8_t> bytes(result.bytes, result.bytes + result.size);
-    std::free(result.bytes);
-    return bytes;
+    std::unique_ptr<unsigned char, void (*)(void*)> encoded(result.bytes, &std::free);
+    try {
+        return std::vector<uint8_t>(encoded.get(), encoded.get() + result.size);
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory();
+    }
 }
 
 }  // namespace corvessa

@@ -6,7 +6,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "io/bmp_codec.h"
 #include "io/files.h"
@@ -35,26 +37,158 @@ bool QtReads(const std::string& extension) {
     return !extension.empty() && formats.contains(QByteArray::fromStdString(extension));
 }
 
+uint32_t Little(const std::vector<uint8_t>& bytes, size_t at, int count) {
+    uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[at + size_t(i)];
+    return value;
+}
+
+uint32_t Big32(const std::vector<uint8_t>& bytes, size_t at) {
+    return uint32_t(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+}
+
+// Qt's readers allocate and fill the whole picture a header claims before
+// they find its data missing, so a file of a few bytes could cost seconds
+// and gigabytes. Claims are checked against the size limits and against
+// the file: no format read here packs more than about 8000 pixels into a
+// byte (a blank 1-bit PNG at deflate's best ratio), so a header claiming
+// far more than its file could hold is broken.
+void CheckClaim(int64_t width, int64_t height, size_t fileBytes, const char* brokenText) {
+    CheckPictureSize(width, height);
+    constexpr int64_t kMaxPixelsPerByte = 16384;
+    if (width * height > kMaxPixelsPerByte * int64_t(fileBytes)) throw CorvessaError(brokenText);
+}
+
+// Qt's BMP reader also hands back a picture when the file ends a few
+// bytes into the pixels. An uncompressed BMP holds every row it claims (the
+// last row's padding may be missing); one that does not is broken.
+// Compressed (RLE) files may be much smaller than their pictures.
+void CheckBmpClaim(const std::vector<uint8_t>& bytes, const char* brokenText) {
+    if (bytes.size() < 26 || bytes[0] != 'B' || bytes[1] != 'M') return;  // the reader will refuse it
+    const uint32_t headerSize = Little(bytes, 14, 4);
+    int64_t width, height, headerEnd;
+    uint32_t bits, compression = 0;
+    if (headerSize == 40 || headerSize == 64 || headerSize == 108 || headerSize == 124) {
+        if (bytes.size() < 34) return;
+        width = int32_t(Little(bytes, 18, 4));
+        height = int32_t(Little(bytes, 22, 4));
+        bits = Little(bytes, 28, 2);
+        compression = Little(bytes, 30, 4);
+        headerEnd = 14 + int64_t(headerSize);
+    } else {
+        // Qt reads every other header size as the old 12-byte one.
+        width = int16_t(Little(bytes, 18, 2));
+        height = int16_t(Little(bytes, 20, 2));
+        bits = Little(bytes, 24, 2);
+        headerEnd = 26;
+    }
+    height = std::abs(height);  // negative: rows stored top-down
+    if (width <= 0 || height <= 0) return;
+    CheckClaim(width, height, bytes.size(), brokenText);
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // RGB, (alpha) bit fields
+    if (!uncompressed || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)) return;
+    const int64_t stride = (width * bits + 31) / 32 * 4;
+    const int64_t needed = stride * (height - 1) + (width * bits + 7) / 8;
+    // The reader moves on to the pixels' offset when it lies ahead within
+    // the file, and reads on where it is otherwise.
+    const int64_t offset = Little(bytes, 10, 4);
+    const int64_t size = int64_t(bytes.size());
+    const int64_t dataStart = offset > headerEnd && offset <= size ? offset : headerEnd;
+    if (size - dataStart < needed) throw CorvessaError(brokenText);
+}
+
+// libpng refuses a header beyond its own limits before Qt learns the
+// claimed size; read the claim from the header so that it is reported as
+// what it is.
+void CheckPngClaim(const std::vector<uint8_t>& bytes, const char* brokenText) {
+    static const uint8_t kStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    if (bytes.size() < 24 || !std::equal(std::begin(kStart), std::end(kStart), bytes.begin())) return;
+    CheckClaim(Big32(bytes, 16), Big32(bytes, 20), bytes.size(), brokenText);
+}
+
+// Qt paints a GIF's first frame onto a canvas of the logical screen's size,
+// grown to hold the frame, and does not always report that size. Its GIF
+// reader does not look at the signature, so neither does this.
+void CheckGifClaim(const std::vector<uint8_t>& bytes, const char* brokenText) {
+    if (bytes.size() < 13) return;
+    int64_t width = Little(bytes, 6, 2), height = Little(bytes, 8, 2);
+    const uint8_t flags = bytes[10];
+    size_t at = 13 + (flags & 0x80 ? size_t(3) << ((flags & 7) + 1) : 0);  // after the global palette
+    while (at < bytes.size() && bytes[at] == 0x21) {  // extensions: label, then sub-blocks up to a zero
+        at += 2;
+        while (at < bytes.size() && bytes[at] != 0) at += size_t(bytes[at]) + 1;
+        ++at;
+    }
+    if (at + 9 < bytes.size() && bytes[at] == 0x2C) {
+        width = std::max<int64_t>(width, int64_t(Little(bytes, at + 1, 2)) + Little(bytes, at + 5, 2));
+        height = std::max<int64_t>(height, int64_t(Little(bytes, at + 3, 2)) + Little(bytes, at + 7, 2));
+    }
+    CheckClaim(width, height, bytes.size(), brokenText);
+}
+
 // Decodes with Qt from memory, so a file is read once and a missing file
-// is told apart from a broken one.
-TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format, const char* brokenText) {
+// is told apart from a broken one. Qt's containers fail with bad_alloc.
+TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format, const char* brokenText) try {
+    if (std::strcmp(format, "bmp") == 0) CheckBmpClaim(bytes, brokenText);
+    if (std::strcmp(format, "png") == 0) CheckPngClaim(bytes, brokenText);
+    if (std::strcmp(format, "gif") == 0) CheckGifClaim(bytes, brokenText);
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // The extension alone chooses the decoder: without this, Qt tries every
+    // other decoder on content the chosen one refuses (a GIF named .bmp),
+    // past the checks above.
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     QImageReader::setAllocationLimit(0);  // our own limit below applies instead
+    // What the other formats claim (a BMP stored top-down claims a
+    // negative height).
     const QSize claimed = reader.size();
-    if (claimed.isValid()) CheckPictureSize(claimed.width(), claimed.height());
-    QImage image = reader.read();
-    if (image.isNull()) throw CorvessaError(brokenText);
+    if (claimed != QSize())
+        CheckClaim(std::abs(int64_t(claimed.width())), std::abs(int64_t(claimed.height())), bytes.size(), brokenText);
+    // Qt's RLE BMP reader leaves the pixels its codes never reach as they
+    // were in memory, which would show whatever the memory held before.
+    // Readers decode into a picture handed to them when it has the size
+    // and format they would make, so they get one cleared to index or
+    // colour 0.
+    QImage image;
+    const QSize size = claimed == QSize() ? QSize() : QSize(std::abs(claimed.width()), std::abs(claimed.height()));
+    if (!size.isEmpty() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        if (image.isNull()) throw NotEnoughMemory();
+        image.fill(0);
+    }
+    if (!reader.read(&image) || image.isNull()) throw CorvessaError(brokenText);
     CheckPictureSize(image.width(), image.height());
-    // Qt's BGR888 rows hold exactly our row bytes.
-    image = image.convertToFormat(QImage::Format_BGR888);
-    if (image.isNull()) throw CorvessaError("Not enough memory for the picture");
     TBitmap picture(image.width(), image.height());
-    for (int y = 0; y < picture.Height(); ++y) std::memcpy(picture.Row(y), image.constScanLine(y), picture.RowBytes());
+    // Converted a band of rows at a time: a whole converted copy beside
+    // Qt's picture and ours would cost another photo's worth of memory.
+    constexpr int kBandRows = 64;
+    for (int top = 0; top < picture.Height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, picture.Height() - top);
+        // Qt's BGR888 rows hold exactly our row bytes.
+        const QImage band = image.copy(0, top, picture.Width(), rows).convertToFormat(QImage::Format_BGR888);
+        if (band.isNull()) throw NotEnoughMemory();
+        for (int y = 0; y < rows; ++y) std::memcpy(picture.Row(top + y), band.constScanLine(y), picture.RowBytes());
+    }
     return picture;
+} catch (const std::bad_alloc&) {
+    throw NotEnoughMemory();
+}
+
+std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format) try {
+    QImage image(picture.Width(), picture.Height(), QImage::Format_BGR888);
+    if (image.isNull()) throw picture.Empty() ? CorvessaError("Stream write error") : NotEnoughMemory();
+    for (int y = 0; y < picture.Height(); ++y) std::memcpy(image.scanLine(y), picture.Row(y), picture.RowBytes());
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) throw CorvessaError("Stream write error");
+    return std::vector<uint8_t>(encoded.begin(), encoded.end());
+} catch (const std::bad_alloc&) {
+    throw NotEnoughMemory();
 }
 
 }  // namespace
@@ -100,14 +234,7 @@ void WritePictureFile(const TBitmap& picture, const std::string& path) {
     const auto formats = QImageWriter::supportedImageFormats();
     if (extension.empty() || !formats.contains(QByteArray::fromStdString(extension)))
         throw CorvessaError("Unknown picture file extension (." + ExtensionOf(path) + ")");
-    QImage image(picture.Width(), picture.Height(), QImage::Format_BGR888);
-    for (int y = 0; y < picture.Height(); ++y) std::memcpy(image.scanLine(y), picture.Row(y), picture.RowBytes());
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, extension.c_str());
-    if (!writer.write(image)) throw CorvessaError("Stream write error");
-    WriteFileSafely(path, std::vector<uint8_t>(encoded.begin(), encoded.end()));
+    WriteFileSafely(path, EncodeWithQt(picture, extension.c_str()));
 }
 
 std::string FurtherReadablePatterns() {

@@ -9,6 +9,7 @@
 #include <new>
 #include <vector>
 
+#include "routines/error.h"
 #include "routines/parallel.h"
 
 namespace corvessa {
@@ -87,7 +88,11 @@ PixelBuffer AllocatePixels(int width, int height) {
     if (bytes == 0) return nullptr;
     // Left uninitialised on purpose: every user overwrites the pixels, and
     // touching a fresh 72 MB buffer twice is measurable.
-    return PixelPool::Instance().Allocate(bytes);
+    try {
+        return PixelPool::Instance().Allocate(bytes);
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory();
+    }
 }
 
 }  // namespace
@@ -105,6 +110,8 @@ void TBitmap::SetSize(int width, int height) {
     if (width == width_ && height == height_) return;
     PixelBuffer fresh = AllocatePixels(width, height);
     int keepW = std::min(width, width_), keepH = std::min(height, height_);
+    // Rows of no pixels have no memory to copy between.
+    if (keepW == 0) keepH = 0;
     for (int y = 0; y < keepH; ++y)
         std::memcpy(fresh.get() + size_t(y) * width * 3, Row(y), size_t(keepW) * 3);
     pixels_ = std::move(fresh);

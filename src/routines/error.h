@@ -18,5 +18,10 @@ inline CorvessaError CannotOpenFile(const std::string& path) {
 inline CorvessaError CannotCreateFile(const std::string& path) {
     return CorvessaError("Cannot create file " + path);
 }
+// A picture too large for the memory at hand. std::bad_alloc says nothing
+// the user understands, so every pixel buffer reports this instead.
+inline CorvessaError NotEnoughMemory() {
+    return CorvessaError("Not enough memory for the picture");
+}
 
 }  // namespace corvessa

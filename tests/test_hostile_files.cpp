@@ -1,0 +1,313 @@
+// Picture files made to hurt: headers that claim more than the program
+// takes or than the file holds, truncated and corrupt streams. Each must
+// end in a picture or in the user's words, quickly and without touching
+// memory for pixels that are not there.
+
+#include <gtest/gtest.h>
+
+#include <jerror.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "io/files.h"
+#include "io/jpeg_codec.h"
+#include "io/photo_files.h"
+#include "io/ssl_picture.h"
+#include "jpeg_fixtures.h"
+#include "routines/error.h"
+#include "test_support.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+
+namespace {
+
+std::string ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const CorvessaError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+std::string TooLarge(int64_t w, int64_t h) {
+    return "Picture is too large (" + std::to_string(w) + " x " + std::to_string(h) + ")";
+}
+
+void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + size_t(i)] = uint8_t(v >> (8 * i));
+}
+void PutBig16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    b[at] = uint8_t(v >> 8);
+    b[at + 1] = uint8_t(v);
+}
+void PutBig32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    PutBig16(b, at, v >> 16);
+    PutBig16(b, at + 2, v);
+}
+
+// A JPEG whose frame header claims `width` x `height`.
+std::vector<uint8_t> JpegClaiming(int width, int height, JpegKind kind = JpegKind::kColour) {
+    std::vector<uint8_t> bytes = MakeJpeg(GradientBitmap(16, 16), kind);
+    for (size_t i = 0; i + 8 < bytes.size(); ++i)
+        if (bytes[i] == 0xFF && (bytes[i + 1] == 0xC0 || bytes[i + 1] == 0xC2)) {
+            PutBig16(bytes, i + 5, uint32_t(height));
+            PutBig16(bytes, i + 7, uint32_t(width));
+            break;
+        }
+    return bytes;
+}
+
+// A BMP whose header claims `width` x `height` (negative: top-down) and
+// that holds `pixelBytes` bytes of pixel data.
+std::vector<uint8_t> BmpClaiming(int width, int height, int bits, size_t pixelBytes) {
+    std::vector<uint8_t> bytes = MakeBmp(1, 1, bits);
+    const size_t offset = bytes[10] | bytes[11] << 8;
+    bytes.resize(offset + pixelBytes, 0x5A);
+    Put32(bytes, 2, uint32_t(bytes.size()));
+    Put32(bytes, 18, uint32_t(width));
+    Put32(bytes, 22, uint32_t(height));
+    return bytes;
+}
+
+uint32_t Crc32(const uint8_t* data, size_t size) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// `png` (as the program writes it) with its IHDR claiming `width` x
+// `height`, the checksum made right so that only the claim is wrong.
+std::vector<uint8_t> PngClaiming(std::vector<uint8_t> png, uint32_t width, uint32_t height) {
+    PutBig32(png, 16, width);
+    PutBig32(png, 20, height);
+    PutBig32(png, 29, Crc32(png.data() + 12, 17));
+    return png;
+}
+
+// A GIF whose logical screen is `width` x `height` with one frame of
+// `frameWidth` x `frameHeight` whose picture data is a single tiny LZW
+// block.
+std::vector<uint8_t> GifClaiming(int width, int height, int frameWidth, int frameHeight) {
+    const uint8_t w0 = uint8_t(width), w1 = uint8_t(width >> 8), h0 = uint8_t(height), h1 = uint8_t(height >> 8);
+    const uint8_t fw0 = uint8_t(frameWidth), fw1 = uint8_t(frameWidth >> 8);
+    const uint8_t fh0 = uint8_t(frameHeight), fh1 = uint8_t(frameHeight >> 8);
+    return {'G', 'I', 'F', '8', '9', 'a', w0, w1, h0, h1, 0x80, 0, 0, 0, 0, 0, 255, 255, 255,  // screen, palette
+            0x21, 0xF9, 4, 0, 0, 0, 0, 0,                                                     // an extension
+            ',', 0, 0, 0, 0, fw0, fw1, fh0, fh1, 0,                                           // frame
+            2, 2, 0x4C, 0x01, 0, ';'};                                                        // LZW data
+}
+std::vector<uint8_t> GifClaiming(int width, int height) { return GifClaiming(width, height, width, height); }
+
+class HostileFile : public ::testing::Test {
+protected:
+    // Writes `bytes` as `name` and reads it as the user's Open does.
+    std::string Open(const std::string& name, const std::vector<uint8_t>& bytes) {
+        WriteBytes(dir_.File(name), bytes);
+        return ErrorOf([&] { ReadPhotoFile(dir_.File(name)); });
+    }
+    TBitmap OpenPicture(const std::string& name, const std::vector<uint8_t>& bytes) {
+        WriteBytes(dir_.File(name), bytes);
+        return ReadPhotoFile(dir_.File(name));
+    }
+    std::vector<uint8_t> Png(const TBitmap& picture) {
+        WritePictureFile(picture, dir_.File("made.png"));
+        return ReadWholeFile(dir_.File("made.png"));
+    }
+
+    TempDir dir_;
+};
+
+}  // namespace
+
+// --- Size limits -------------------------------------------------------------
+
+TEST_F(HostileFile, HeadersClaimingTooManyPixelsAreRefused) {
+    // Each side is legal; together they are 400 megapixels.
+    EXPECT_EQ(Open("a.jpg", JpegClaiming(20000, 20000)), TooLarge(20000, 20000));
+    EXPECT_EQ(Open("p.jpg", JpegClaiming(20000, 20000, JpegKind::kProgressive)), TooLarge(20000, 20000));
+    EXPECT_EQ(Open("a.bmp", BmpClaiming(20000, 10001, 24, 0)), TooLarge(20000, 10001));
+    EXPECT_EQ(Open("a.png", PngClaiming(Png(RandomBitmap(4, 4, 1)), 20000, 10001)), TooLarge(20000, 10001));
+    EXPECT_EQ(Open("a.gif", GifClaiming(20000, 10001)), TooLarge(20000, 10001));
+    // An .ssl overlay picture is a JPEG stream as well.
+    WriteBytes(dir_.File("a.ssl"), JpegClaiming(20000, 20000));
+    TBitmap target;
+    EXPECT_EQ(ErrorOf([&] { LoadSslPicture(dir_.File("a.ssl"), target); }), TooLarge(20000, 20000));
+}
+
+TEST_F(HostileFile, HeadersClaimingASideAbove65535AreRefused) {
+    EXPECT_EQ(Open("wide.bmp", BmpClaiming(65536, 1, 24, 65536 * 3)), TooLarge(65536, 1));
+    EXPECT_EQ(Open("tall.bmp", BmpClaiming(1, -70000, 24, 70000 * 4)), TooLarge(1, 70000));
+    EXPECT_EQ(Open("huge.bmp", BmpClaiming(int32_t(0x7FFFFFFF), 1, 24, 16)), TooLarge(0x7FFFFFFF, 1));
+    EXPECT_EQ(Open("wide.png", PngClaiming(Png(RandomBitmap(4, 4, 1)), 70000, 1)), TooLarge(70000, 1));
+    EXPECT_EQ(Open("huge.png", PngClaiming(Png(RandomBitmap(4, 4, 1)), 0x7FFFFFFF, 0x7FFFFFFF)),
+              TooLarge(0x7FFFFFFF, 0x7FFFFFFF));
+}
+
+TEST_F(HostileFile, ThePicturesAtTheSideLimitStillOpen) {
+    TBitmap wide = OpenPicture("wide.bmp", BmpClaiming(65535, 1, 24, 65535 * 3 + 3));
+    EXPECT_EQ(wide.Width(), 65535);
+    EXPECT_EQ(PixelAt(wide, 65534, 0), (Rgb{0x5A, 0x5A, 0x5A}));
+    TBitmap tall = OpenPicture("tall.png", Png(SolidBitmap(1, 65535, {1, 2, 3})));
+    EXPECT_EQ(tall.Height(), 65535);
+    EXPECT_EQ(PixelAt(tall, 0, 65534), (Rgb{1, 2, 3}));
+}
+
+// --- Files that end early --------------------------------------------------------
+
+TEST_F(HostileFile, UncompressedBmpMustHoldEveryRowItClaims) {
+    for (int bits : {1, 4, 8, 16, 24, 32}) {
+        std::vector<uint8_t> bytes = MakeBmp(13, 9, bits);
+        bytes.resize(bytes.size() - 1);  // the last row's padding (32-bit rows have none)
+        if (bits != 32) {
+            EXPECT_EQ(OpenPicture("pad.bmp", bytes).Height(), 9) << bits;
+        }
+        const size_t stride = (13 * size_t(bits) + 31) / 32 * 4;
+        const std::vector<uint8_t> rowMissing(bytes.begin(), bytes.end() - ptrdiff_t(stride - 1));
+        EXPECT_EQ(Open("short.bmp", rowMissing), "Bitmap image is not valid") << bits;
+    }
+    // A huge claim over a few bytes is refused at once.
+    EXPECT_EQ(Open("tiny.bmp", BmpClaiming(3328, 49662, 24, 3)), "Bitmap image is not valid");
+    // The pixels start at the header's offset when it lies within the file,
+    // and right after the header otherwise.
+    std::vector<uint8_t> offset = BmpClaiming(4, 4, 24, 64);
+    Put32(offset, 10, uint32_t(offset.size() - 20));
+    EXPECT_EQ(Open("late.bmp", offset), "Bitmap image is not valid");
+    Put32(offset, 10, 0xFFFFFF00u);
+    EXPECT_EQ(OpenPicture("far.bmp", offset).Width(), 4);
+    // Any header size but the known ones is read as the old 12-byte header,
+    // with 16-bit sides; a negative height is a top-down picture.
+    std::vector<uint8_t> old = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0xFA, 0xFF, 0x01, 0x00,
+                                0x01, 0x28, 0xED, 0xB6, 1, 0, 16, 0, 0, 0, 0};  // 10241 x -18707, 16 bits
+    EXPECT_EQ(Open("old.bmp", old), "Bitmap image is not valid");
+    // Also when the name is not a BMP's and the general reader meets it.
+    EXPECT_EQ(Open("tiny.bmp.jpg", BmpClaiming(2304, 7420, 1, 0)), "Bitmap image is not valid");
+}
+
+TEST_F(HostileFile, CompressedPicturesClaimingFarMoreThanTheyHoldAreBroken) {
+    // 195 megapixels over a few hundred bytes: refused before Qt makes room
+    // for them.
+    std::vector<uint8_t> png = PngClaiming(Png(RandomBitmap(40, 40, 2)), 15000, 13000);
+    EXPECT_EQ(Open("big.png", png), "Bitmap image is not valid");
+    EXPECT_EQ(Open("big.gif", GifClaiming(15000, 13000)), "Bitmap image is not valid");
+    // Qt grows a GIF's canvas to hold its frame, and reports neither size.
+    EXPECT_EQ(Open("frame.gif", GifClaiming(0, 13000, 15000, 50)), "Bitmap image is not valid");
+    EXPECT_EQ(Open("small.gif", GifClaiming(1, 1, 15000, 13000)), "Bitmap image is not valid");
+    EXPECT_EQ(OpenPicture("fine.gif", GifClaiming(3, 2)).Width(), 3);
+    // The extension chooses the decoder, so the checks above see every file.
+    EXPECT_EQ(Open("gif.bmp", GifClaiming(15000, 13000)), "Bitmap image is not valid");
+    EXPECT_EQ(Open("gif.BMP", GifClaiming(3, 2)), "Bitmap image is not valid");
+    EXPECT_EQ(Open("bmp.png", MakeBmp(3, 2, 24)), "Bitmap image is not valid");
+    // Qt's GIF reader takes any signature.
+    std::vector<uint8_t> gif = GifClaiming(15000, 13000);
+    std::memcpy(gif.data(), "G!\0\0\0a", 6);
+    EXPECT_EQ(Open("unsigned.gif", gif), "Bitmap image is not valid");
+    // A PNG cut in its picture data is broken too.
+    png = Png(RandomBitmap(60, 50, 3));
+    png.resize(png.size() / 2);
+    EXPECT_EQ(Open("cut.png", png), "Bitmap image is not valid");
+}
+
+TEST_F(HostileFile, TruncatedJpegDecodesWhatIsThere) {
+    const TBitmap original = GradientBitmap(64, 48);
+    for (JpegKind kind : {JpegKind::kColour, JpegKind::kGrey, JpegKind::kProgressive}) {
+        std::vector<uint8_t> bytes = MakeJpeg(original, kind);
+        // Keep the headers and a little of the picture data.
+        size_t scan = 0;
+        while (!(bytes[scan] == 0xFF && bytes[scan + 1] == 0xDA)) ++scan;
+        bytes.resize(scan + 40);
+        const TBitmap partial = DecodeJpeg(bytes.data(), bytes.size());
+        EXPECT_EQ(partial.Width(), 64);
+        EXPECT_EQ(partial.Height(), 48);
+        // As an overlay picture too.
+        WriteBytes(dir_.File("cut.ssl"), bytes);
+        TBitmap overlay;
+        LoadSslPicture(dir_.File("cut.ssl"), overlay);
+        EXPECT_TRUE(SamePixels(overlay, partial));
+    }
+    // Cut inside the headers there is no picture to show.
+    std::vector<uint8_t> bytes = EncodeJpeg(original);
+    bytes.resize(30);
+    EXPECT_EQ(Open("head.jpg", bytes).rfind("JPEG error #", 0), 0u);
+}
+
+TEST_F(HostileFile, JpegHoldingLessThanABitPerBlockIsRefused) {
+    // 196 megapixels claimed over the tables and the data of a 16 x 16
+    // picture: nothing of the claimed picture is there.
+    const std::string eof = "JPEG error #" + std::to_string(JERR_INPUT_EOF);
+    for (JpegKind kind : {JpegKind::kColour, JpegKind::kGrey, JpegKind::kProgressive}) {
+        const std::vector<uint8_t> bytes = JpegClaiming(14000, 14000, kind);
+        EXPECT_EQ(ErrorOf([&] { DecodeJpeg(bytes.data(), bytes.size()); }), eof);
+        WriteBytes(dir_.File("huge.ssl"), bytes);
+        TBitmap target;
+        EXPECT_EQ(ErrorOf([&] { LoadSslPicture(dir_.File("huge.ssl"), target); }), eof);
+    }
+    // A claim the file could still hold decodes at its full size.
+    const std::vector<uint8_t> bytes = JpegClaiming(400, 300);
+    const TBitmap partial = DecodeJpeg(bytes.data(), bytes.size());
+    EXPECT_EQ(partial.Width(), 400);
+    EXPECT_EQ(partial.Height(), 300);
+}
+
+// --- Corrupt files -------------------------------------------------------------------
+
+TEST_F(HostileFile, CorruptJpegFailsWithTheLibjpegMessageNumber) {
+    const std::vector<uint8_t> good = EncodeJpeg(GradientBitmap(32, 32));
+    auto find = [&](uint8_t marker) {
+        for (size_t i = 0; i + 1 < good.size(); ++i)
+            if (good[i] == 0xFF && good[i + 1] == marker) return i;
+        return size_t(0);
+    };
+    std::vector<uint8_t> bytes = good;
+    bytes[find(0xC0) + 4] = 12;  // a sample precision libjpeg does not decode
+    EXPECT_EQ(Open("precision.jpg", bytes), "JPEG error #" + std::to_string(JERR_BAD_PRECISION));
+    bytes = good;
+    bytes[find(0xC0) + 9] = 0;  // no components
+    EXPECT_EQ(Open("components.jpg", bytes).rfind("JPEG error #", 0), 0u);
+    bytes = good;
+    bytes[find(0xDA) + 6] = 0x33;  // the scan names Huffman tables that were never defined
+    EXPECT_EQ(Open("tables.jpg", bytes).rfind("JPEG error #", 0), 0u);
+    // Damaged picture data (zero bytes, which never make a marker) is only
+    // warned about: the picture keeps its size.
+    bytes = good;
+    for (size_t i = find(0xDA) + 20; i < bytes.size() - 4; i += 7) bytes[i] = 0;
+    const TBitmap damaged = DecodeJpeg(bytes.data(), bytes.size());
+    EXPECT_EQ(damaged.Width(), 32);
+    EXPECT_EQ(damaged.Height(), 32);
+}
+
+TEST_F(HostileFile, RleBmpPixelsItsCodesNeverReachTakeTheFirstPaletteColour) {
+    std::vector<uint8_t> bytes = MakeBmp(8, 4, 8);
+    Put32(bytes, 30, 1);  // RLE8
+    bytes[54] = 30, bytes[55] = 20, bytes[56] = 10;  // palette entry 0: (10, 20, 30)
+    bytes.resize(54 + 1024);
+    const std::vector<uint8_t> codes = {3, 255, 0, 0, 0, 1};  // three of entry 255, end of line, end of bitmap
+    bytes.insert(bytes.end(), codes.begin(), codes.end());
+    Put32(bytes, 2, uint32_t(bytes.size()));
+    const TBitmap picture = OpenPicture("rle.bmp", bytes);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool coded = y == 3 && x < 3;  // rows are stored bottom-up
+            EXPECT_EQ(PixelAt(picture, x, y), (coded ? Rgb{255, 255, 255} : Rgb{10, 20, 30})) << x << "," << y;
+        }
+}
+
+TEST_F(HostileFile, CorruptBmpIsNotAValidBitmap) {
+    std::vector<uint8_t> bytes = MakeBmp(8, 8, 24);
+    bytes[28] = 7;  // seven bits a pixel
+    EXPECT_EQ(Open("depth.bmp", bytes), "Bitmap image is not valid");
+    bytes = MakeBmp(8, 8, 24);
+    bytes[1] = 'X';
+    EXPECT_EQ(Open("magic.bmp", bytes), "Bitmap image is not valid");
+    bytes = MakeBmp(8, 8, 8);
+    Put32(bytes, 30, 1);  // RLE8, whose codes run past the rows
+    std::fill(bytes.begin() + 54 + 1024, bytes.end(), uint8_t(0xFF));
+    const std::string rle = Open("rle.bmp", bytes);
+    EXPECT_TRUE(rle == "(no error)" || rle == "Bitmap image is not valid") << rle;
+}
