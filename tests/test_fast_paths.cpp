@@ -3,9 +3,11 @@
 // reference_routines.h, byte for byte, on random pictures of awkward sizes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "effectimage/effect_image.h"
@@ -16,6 +18,7 @@
 #include "routines/overlay.h"
 #include "routines/painterly.h"
 #include "routines/picture_cache.h"
+#include "routines/routine_support.h"
 #include "routines/tints.h"
 
 using namespace corvessa;
@@ -82,6 +85,91 @@ TEST(FastBlends, EveryBlendPassMatchesTheHelperByteForByte) {
 
 TEST(FastBlends, DivisionBy255WithoutDividingIsExact) {
     for (unsigned x = 0; x <= 255 * 255; ++x) ASSERT_EQ(Div255(x), x / 255) << x;
+}
+
+// The row kernels that run in 16-bit lanes, over every pair of bytes.
+template <BlendFn F>
+void ExpectBlendRowMatchesForEveryPair() {
+    std::vector<uint8_t> a(65536), b(65536), out(65536);
+    for (size_t i = 0; i < a.size(); ++i) {
+        a[i] = uint8_t(i >> 8);
+        b[i] = uint8_t(i);
+    }
+    BlendRow<F>(a.data(), b.data(), out.data(), out.size());
+    for (size_t i = 0; i < out.size(); ++i) ASSERT_EQ(out[i], F(a[i], b[i])) << int(a[i]) << ", " << int(b[i]);
+}
+
+TEST(RowKernels, SixteenBitBlendsMatchTheHelpersForEveryPair) {
+    ExpectBlendRowMatchesForEveryPair<BlendOverlay>();
+    ExpectBlendRowMatchesForEveryPair<BlendHardLight>();
+    ExpectBlendRowMatchesForEveryPair<BlendScreen>();
+}
+
+TEST(RowKernels, MixRowMatchesTheDivisionForEveryWeightAndPair) {
+    std::vector<uint8_t> over(65536), base(65536), weights(65536), out(65536);
+    for (size_t i = 0; i < over.size(); ++i) {
+        over[i] = uint8_t(i >> 8);
+        base[i] = uint8_t(i);
+    }
+    for (unsigned w = 0; w < 256; ++w) {
+        std::fill(weights.begin(), weights.end(), uint8_t(w));
+        MixRow(weights.data(), over.data(), base.data(), out.data(), out.size());
+        for (size_t i = 0; i < out.size(); ++i)
+            ASSERT_EQ(out[i], (w * over[i] + (255 - w) * base[i]) / 255) << w << ", " << i;
+    }
+}
+
+TEST(RowKernels, GreyRowMatchesThePixelFormulaOnEveryLength) {
+    // Lengths around the 8-pixel blocks and the pixel-by-pixel ends, and a
+    // photo-wide row; the bytes just outside the row must stay untouched.
+    std::vector<int> lengths;
+    for (int p = 0; p <= 40; ++p) lengths.push_back(p);
+    lengths.push_back(6001);
+    for (int pixels : lengths) {
+        SCOPED_TRACE(pixels);
+        const TBitmap source = RandomBitmap(pixels + 2, 1, uint32_t(pixels + 11));
+        std::vector<uint8_t> row(source.Row(0), source.Row(0) + source.RowBytes());
+        GrayRow(row.data() + 3, pixels);
+        for (int x = 0; x < pixels + 2; ++x) {
+            const uint8_t* p = source.Row(0) + 3 * x;
+            const bool inside = x >= 1 && x <= pixels;
+            const int g = (28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8;
+            for (int c = 0; c < 3; ++c) ASSERT_EQ(row[size_t(3 * x + c)], inside ? g : p[c]) << x;
+        }
+    }
+}
+
+TEST(RowKernels, GreyRowTablesMatchTheChannelTablesOnGreyRows) {
+    const ChannelTables tables = ChannelTables::AgainstColor<BlendColorBurn>(Rgb{193, 132, 7});
+    const GreyRowTables grey(tables);
+    for (int pixels : {1, 2, 7, 1001}) {
+        SCOPED_TRACE(pixels);
+        TBitmap row = RandomBitmap(pixels, 1, uint32_t(pixels));
+        GrayRow(row.Row(0), pixels);
+        std::vector<uint8_t> slow(row.RowBytes()), fast(row.RowBytes() + 1, 0xAB);
+        tables.Apply(row.Row(0), slow.data(), pixels);
+        grey.Apply(row.Row(0), fast.data(), pixels);
+        EXPECT_TRUE(std::equal(slow.begin(), slow.end(), fast.begin()));
+        EXPECT_EQ(fast.back(), 0xAB);  // nothing written past the row
+        grey.Apply(row.Row(0), row.Row(0), pixels);  // in place
+        EXPECT_TRUE(std::equal(slow.begin(), slow.end(), row.Row(0)));
+    }
+}
+
+TEST(RowKernels, StretchedWeightsMatchTheWeightsOfTheStretchedRow) {
+    // Enlarged (source pixels repeat), shrunk (pixels dropped) and equal.
+    const TBitmap source = RandomBitmap(37, 5, 21);
+    for (int width : {1, 36, 37, 38, 139, 1001}) {
+        SCOPED_TRACE(width);
+        const NearestStretch stretch(source, width, 9);
+        std::vector<uint8_t> row(size_t(width) * 3), slow(row.size()), fast(row.size());
+        for (int sy = 0; sy < source.Height(); ++sy) {
+            stretch.FillRow(sy, row.data());
+            MaskWeightRow(row.data(), width, slow.data());
+            StretchedMaskWeightRow(stretch, sy, fast.data());
+            ASSERT_EQ(slow, fast) << sy;
+        }
+    }
 }
 
 TEST(FastBlends, MaskBlendAndGrayscaleMatchTheReference) {

@@ -55,6 +55,21 @@ void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights) {
     }
 }
 
+void StretchedMaskWeightRow(const NearestStretch& stretch, int sourceRow, uint8_t* weights) {
+    const uint8_t* in = stretch.Source().Row(sourceRow);
+    const int width = stretch.TargetWidth();
+    uint32_t weighed = UINT32_MAX;
+    uint8_t w = 0;
+    for (int x = 0; x < width; ++x) {
+        const uint32_t offset = stretch.ColumnOffset(x);
+        if (offset != weighed) {
+            w = uint8_t(FastMaskWeight(in[offset + 2], in[offset + 1], in[offset]));
+            weighed = offset;
+        }
+        weights[3 * x] = weights[3 * x + 1] = weights[3 * x + 2] = w;
+    }
+}
+
 void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
     const int width = base.Width();
     const size_t n = base.RowBytes();

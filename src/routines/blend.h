@@ -47,6 +47,20 @@ void BlendRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
     if constexpr (F == &BlendColorDodge || F == &BlendColorBurn) {
         const uint8_t* table = F == &BlendColorDodge ? ColorDodgeTable() : ColorBurnTable();
         for (size_t i = 0; i < n; ++i) out[i] = table[size_t(a[i]) << 8 | b[i]];
+    } else if constexpr (F == &BlendOverlay || F == &BlendHardLight) {
+        // The same formulas in 16-bit lanes without branches: the product
+        // of two values below 128 and 256 fits, and 8 lanes go through a
+        // vector register where a 32-bit product would allow only 4.
+        for (size_t i = 0; i < n; ++i) {
+            const uint16_t x = a[i], y = b[i];
+            const bool low = (F == &BlendOverlay ? x : y) < 128;
+            const uint16_t p = low ? x : uint16_t(255 - x), q = low ? y : uint16_t(255 - y);
+            const uint16_t m = uint16_t(p * q) >> 7;
+            out[i] = uint8_t(low ? m : 255 - m);
+        }
+    } else if constexpr (F == &BlendScreen) {
+        for (size_t i = 0; i < n; ++i)
+            out[i] = uint8_t(255 - (uint16_t(uint16_t(255 - a[i]) * uint16_t(255 - b[i])) >> 8));
     } else {
         for (size_t i = 0; i < n; ++i) out[i] = uint8_t(F(a[i], b[i]));
     }
@@ -68,22 +82,75 @@ constexpr unsigned Div255(unsigned x) { return (x + 1 + (x >> 8)) >> 8; }
 // (once for each channel's byte) into `weights`.
 void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights);
 
+// MaskWeightRow of the row `stretch` makes from source row `sourceRow`,
+// without making that row: an enlarged row repeats source pixels, and
+// each run of one source pixel is weighed once.
+void StretchedMaskWeightRow(const NearestStretch& stretch, int sourceRow, uint8_t* weights);
+
 // out[i] = (w[i]*over[i] + (255 - w[i])*base[i]) div 255 for n bytes: the
 // MaskBlend mix with the weights per byte. out may be over or base.
+// Every intermediate fits in 16 bits (the sum is at most 255 * 255, and
+// Div255 adds at most 255 to it), so the loop runs in 16-bit vector lanes.
 inline void MixRow(const uint8_t* weights, const uint8_t* over, const uint8_t* base, uint8_t* out, size_t n) {
     for (size_t i = 0; i < n; ++i) {
-        const unsigned w = weights[i];
-        out[i] = uint8_t(Div255(w * over[i] + (255 - w) * base[i]));
+        const uint16_t w = weights[i];
+        const uint16_t sum = uint16_t(uint16_t(w * over[i]) + uint16_t(uint16_t(255 - w) * base[i]));
+        out[i] = uint8_t(uint16_t(sum + 1 + (sum >> 8)) >> 8);
     }
 }
 
-// Grey in place for one row of `pixels` pixels (see Grayscale).
+namespace detail {
+
+inline void GrayPixel(uint8_t* p) {
+    const uint8_t g = uint8_t((28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8);
+    p[0] = p[1] = p[2] = g;
+}
+
+// The grey weights as five taps per byte of a 24-byte block (8 pixels, a
+// whole number of 16-bit vectors): byte j of the block, channel j mod 3,
+// gets weight[t] * byte(j + t - 2), with the taps that reach outside the
+// byte's own pixel set to 0.
+struct GreyTaps {
+    uint16_t weight[5][24];
+};
+constexpr GreyTaps MakeGreyTaps() {
+    GreyTaps taps{};
+    const uint16_t channelWeight[3] = {28, 151, 77};
+    for (int j = 0; j < 24; ++j)
+        for (int t = 0; t < 5; ++t) {
+            const int channel = j % 3 + t - 2;  // the channel that tap t reads
+            if (channel >= 0 && channel < 3) taps.weight[t][j] = channelWeight[channel];
+        }
+    return taps;
+}
+inline constexpr GreyTaps kGreyTaps = MakeGreyTaps();
+
+}  // namespace detail
+
+// Grey in place for one row of `pixels` pixels (see Grayscale). Each byte
+// is worked out from the bytes of its own pixel with fixed weights per
+// position in an 8-pixel block, so blocks run in 16-bit vector lanes
+// instead of pixel by pixel; the sum (at most 256 * 255) fits in 16 bits.
+// A block reads two bytes either side of itself with weight 0, so the
+// first pixel and the last ones go pixel by pixel.
 inline void GrayRow(uint8_t* row, int pixels) {
-    for (int x = 0; x < pixels; ++x) {
-        uint8_t* p = row + 3 * x;
-        const uint8_t g = uint8_t((28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8);
-        p[0] = p[1] = p[2] = g;
+    const size_t n = size_t(pixels) * 3;
+    if (n == 0) return;
+    detail::GrayPixel(row);
+    size_t i = 3;
+    const auto& w = detail::kGreyTaps.weight;
+    for (; i + 26 <= n; i += 24) {
+        uint8_t* block = row + i;
+        uint8_t grey[24];
+        for (int j = 0; j < 24; ++j) {
+            const uint16_t sum = uint16_t(uint16_t(w[0][j] * block[j - 2]) + uint16_t(w[1][j] * block[j - 1]) +
+                                          uint16_t(w[2][j] * block[j]) + uint16_t(w[3][j] * block[j + 1]) +
+                                          uint16_t(w[4][j] * block[j + 2]));
+            grey[j] = uint8_t(sum >> 8);
+        }
+        for (int j = 0; j < 24; ++j) block[j] = grey[j];
     }
+    for (; i < n; i += 3) detail::GrayPixel(row + i);
 }
 
 // The luminance weight of a mask pixel: Round(R*0.3 + G*0.59 + B*0.11)

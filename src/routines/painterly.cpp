@@ -53,12 +53,14 @@ void SharpenFirstRow(uint8_t* row, size_t n) {
 // One DiagonalSharpen pass over a later row, given the row above in its
 // final state for this pass: the left pixel reads the pixel above it, every
 // other pixel the one above and to the left. Each byte reads only itself and
-// the row above, so the loop vectorises.
+// the row above, so the loop vectorises; every intermediate lies in
+// -255..382, so it runs in 16-bit lanes.
 void SharpenRow(uint8_t* __restrict row, const uint8_t* __restrict above, size_t n) {
     for (size_t i = 0; i < 3 && i < n; ++i) row[i] = uint8_t(Clamp255(row[i] + (row[i] - above[i]) / 2));
     for (size_t i = 3; i < n; ++i) {
-        const int d = row[i] - above[i - 3];
-        row[i] = uint8_t(Clamp255(row[i] + d / 2));
+        const int16_t v = row[i], d = int16_t(v - above[i - 3]);
+        const int16_t s = int16_t(v + d / 2);
+        row[i] = uint8_t(s < 0 ? 0 : (s > 255 ? 255 : s));
     }
 }
 

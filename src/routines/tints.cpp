@@ -43,10 +43,10 @@ void QuadColorTint(TBitmap& b) {
     // right and bottom quadrants take the odd column and row. Greying and
     // tinting are done row by row while the row is in cache.
     const int w2 = b.Width() / 2, h2 = b.Height() / 2;
-    const ChannelTables green = ChannelTables::AgainstColor<BlendOverlay>(Rgb{0, 255, 0});
-    const ChannelTables magenta = ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 0, 255});
-    const ChannelTables yellow = ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 255, 0});
-    const ChannelTables orange = ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 128, 0});
+    const GreyRowTables green(ChannelTables::AgainstColor<BlendOverlay>(Rgb{0, 255, 0}));
+    const GreyRowTables magenta(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 0, 255}));
+    const GreyRowTables yellow(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 255, 0}));
+    const GreyRowTables orange(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 128, 0}));
     const int rightWidth = b.Width() - w2;
     ForEachRow(b.Height(), b.RowBytes(), [&](int y) {
         const bool top = y < h2;
@@ -62,7 +62,7 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
     const SharedPicture picture = LoadOverlay(ctx, "color", "1");
     // The one colour question of the inner ColorBurnTint, asked after the
     // picture has loaded.
-    const ChannelTables burn = ChannelTables::AgainstColor<BlendColorBurn>(ColorOrChosen(colour, ctx));
+    const GreyRowTables burn(ChannelTables::AgainstColor<BlendColorBurn>(ColorOrChosen(colour, ctx)));
     if (b.Empty()) return;
     // Row by row, fused: the stretched mask's weights, the grey and the
     // burnt grey of the photo row, and their MaskBlend mix.
@@ -72,13 +72,12 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
     const size_t n = b.RowBytes();
     const NearestStretch stretch(*picture, width, b.Height());
     ForEachRowBand(b.Height(), n, [&](int begin, int end) {
-        std::vector<uint8_t> mask(n), weights(n), grey(n), burnt(n);
+        std::vector<uint8_t> weights(n), grey(n), burnt(n);
         int previous = -1;
         for (int y = begin; y < end; ++y) {
             const int sy = stretch.SourceRow(y);
             if (sy != previous) {
-                stretch.FillRow(sy, mask.data());
-                MaskWeightRow(mask.data(), width, weights.data());
+                StretchedMaskWeightRow(stretch, sy, weights.data());
                 previous = sy;
             }
             uint8_t* row = b.Row(y);
