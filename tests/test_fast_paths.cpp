@@ -295,6 +295,22 @@ TEST_F(FastPaths, SplitBlurKeepsItsInPlaceOrderOnEveryThreadCount) {
     }
 }
 
+TEST_F(FastPaths, GaussianBlurSweepsMatchPassAfterPass) {
+    // Heights around the wrapped last rows (6 falls back to single passes),
+    // widths around the distance, and a picture large enough for threads;
+    // 1 to 4 passes make one sweep, 6 two, 9 three.
+    const Size sizes[] = {{4, 6}, {4, 7}, {3, 9}, {5, 8}, {17, 13}, {105, 105}, {1001, 301}};
+    for (Size s : sizes)
+        for (int extra : {0, 1, 3, 5, 8}) {
+            SCOPED_TRACE(Name(s) + " extra " + std::to_string(extra));
+            effect_.Picture().CopyFrom(RandomBitmap(s.w, s.h, uint32_t(17 + extra)));
+            TBitmap slow = reference::Copy(effect_.Picture());
+            effect_.Effect_GaussianBlur(extra);
+            reference::GaussianBlur(slow, extra);
+            EXPECT_TRUE(SamePixels(effect_.Picture(), slow));
+        }
+}
+
 // --- The picture cache -----------------------------------------------------------
 
 TEST_F(FastPaths, CacheDecodesAPictureOnceAndSharesItReadOnly) {

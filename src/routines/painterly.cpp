@@ -30,6 +30,14 @@ void GaussianBlur(TProEffectImage& effect, const TBitmap& in, int passes, TBitma
 
 inline int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 
+// out[i] = 255 - in[i]; out may be in. The count comes by value: a count
+// the loop reached through a reference would have to be reloaded after
+// every byte store (a byte store may alias anything), which keeps the
+// loop from being vectorised.
+void InvertRow(const uint8_t* in, uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) out[i] = uint8_t(255 - in[i]);
+}
+
 // `grey` becomes Grayscale of a copy of `source`, in one pass; with
 // `invert`, InvertColors of that too.
 void GreyCopy(const TBitmap& source, TBitmap& grey, bool invert = false) {
@@ -40,7 +48,7 @@ void GreyCopy(const TBitmap& source, TBitmap& grey, bool invert = false) {
         std::memcpy(out, source.Row(y), n);
         GrayRow(out, source.Width());
         if (invert)
-            for (size_t i = 0; i < n; ++i) out[i] = uint8_t(255 - out[i]);
+            InvertRow(out, out, n);
     });
 }
 
@@ -98,8 +106,7 @@ void SharpenPasses(TBitmap& b, int passes, const TBitmap* overlayWith) {
 void InvertColors(TBitmap& b) {
     const size_t n = b.RowBytes();
     ForEachRow(b.Height(), n, [&](int y) {
-        uint8_t* row = b.Row(y);
-        for (size_t i = 0; i < n; ++i) row[i] = uint8_t(255 - row[i]);
+        InvertRow(b.Row(y), b.Row(y), n);
     });
 }
 
@@ -178,8 +185,7 @@ void PencilSketch(const TBitmap& source, TBitmap& dest, const RenderContext& ctx
     ForEachRowBand(dest.Height(), n, [&](int begin, int end) {
         std::vector<uint8_t> negative(n);
         for (int y = begin; y < end; ++y) {
-            const uint8_t* in = blurred.Row(y);
-            for (size_t i = 0; i < n; ++i) negative[i] = uint8_t(255 - in[i]);
+            InvertRow(blurred.Row(y), negative.data(), n);
             BlendRow<BlendColorDodge>(grey.Row(y), negative.data(), dest.Row(y), n);
         }
     });
