@@ -128,13 +128,18 @@ TEST(RowKernels, GreyRowMatchesThePixelFormulaOnEveryLength) {
     for (int pixels : lengths) {
         SCOPED_TRACE(pixels);
         const TBitmap source = RandomBitmap(pixels + 2, 1, uint32_t(pixels + 11));
-        std::vector<uint8_t> row(source.Row(0), source.Row(0) + source.RowBytes());
-        GrayRow(row.data() + 3, pixels);
+        std::vector<uint8_t> inPlace(source.Row(0), source.Row(0) + source.RowBytes());
+        std::vector<uint8_t> copied(inPlace.size(), 0xAB);
+        GrayRow(inPlace.data() + 3, pixels);
+        GrayRowTo(source.Row(0) + 3, copied.data() + 3, pixels);
         for (int x = 0; x < pixels + 2; ++x) {
             const uint8_t* p = source.Row(0) + 3 * x;
             const bool inside = x >= 1 && x <= pixels;
             const int g = (28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8;
-            for (int c = 0; c < 3; ++c) ASSERT_EQ(row[size_t(3 * x + c)], inside ? g : p[c]) << x;
+            for (int c = 0; c < 3; ++c) {
+                ASSERT_EQ(inPlace[size_t(3 * x + c)], inside ? g : p[c]) << x;
+                ASSERT_EQ(copied[size_t(3 * x + c)], inside ? g : 0xAB) << x;
+            }
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace corvessa {
@@ -84,7 +85,14 @@ void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
 
 void Grayscale(TBitmap& b) {
     const int width = b.Width();
-    ForEachRow(b.Height(), b.RowBytes(), [&](int y) { GrayRow(b.Row(y), width); });
+    const size_t n = b.RowBytes();
+    ForEachRowBand(b.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> grey(n);
+        for (int y = begin; y < end; ++y) {
+            GrayRowTo(b.Row(y), grey.data(), width);
+            std::memcpy(b.Row(y), grey.data(), n);
+        }
+    });
 }
 
 }  // namespace corvessa

@@ -101,9 +101,9 @@ inline void MixRow(const uint8_t* weights, const uint8_t* over, const uint8_t* b
 
 namespace detail {
 
-inline void GrayPixel(uint8_t* p) {
-    const uint8_t g = uint8_t((28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8);
-    p[0] = p[1] = p[2] = g;
+inline void GrayPixel(const uint8_t* in, uint8_t* out) {
+    const uint8_t g = uint8_t((28 * in[0] + 151 * in[1] + 77 * in[2]) >> 8);
+    out[0] = out[1] = out[2] = g;
 }
 
 // The grey weights as five taps per byte of a 24-byte block (8 pixels, a
@@ -127,30 +127,35 @@ inline constexpr GreyTaps kGreyTaps = MakeGreyTaps();
 
 }  // namespace detail
 
-// Grey in place for one row of `pixels` pixels (see Grayscale). Each byte
-// is worked out from the bytes of its own pixel with fixed weights per
+// Grey in place for one row of `pixels` pixels (see Grayscale), pixel by
+// pixel.
+inline void GrayRow(uint8_t* row, int pixels) {
+    for (int x = 0; x < pixels; ++x) detail::GrayPixel(row + 3 * x, row + 3 * x);
+}
+
+// GrayRow of `in` written to `out`, which must not overlap it. Each byte is
+// worked out from the bytes of its own pixel with fixed weights per
 // position in an 8-pixel block, so blocks run in 16-bit vector lanes
 // instead of pixel by pixel; the sum (at most 256 * 255) fits in 16 bits.
 // A block reads two bytes either side of itself with weight 0, so the
-// first pixel and the last ones go pixel by pixel.
-inline void GrayRow(uint8_t* row, int pixels) {
+// first pixel and the last ones go pixel by pixel. (In place, those reads
+// would meet the stores of the block before, which stalls the loads.)
+inline void GrayRowTo(const uint8_t* __restrict in, uint8_t* __restrict out, int pixels) {
     const size_t n = size_t(pixels) * 3;
     if (n == 0) return;
-    detail::GrayPixel(row);
+    detail::GrayPixel(in, out);
     size_t i = 3;
     const auto& w = detail::kGreyTaps.weight;
     for (; i + 26 <= n; i += 24) {
-        uint8_t* block = row + i;
-        uint8_t grey[24];
+        const uint8_t* block = in + i;
         for (int j = 0; j < 24; ++j) {
             const uint16_t sum = uint16_t(uint16_t(w[0][j] * block[j - 2]) + uint16_t(w[1][j] * block[j - 1]) +
                                           uint16_t(w[2][j] * block[j]) + uint16_t(w[3][j] * block[j + 1]) +
                                           uint16_t(w[4][j] * block[j + 2]));
-            grey[j] = uint8_t(sum >> 8);
+            out[i + size_t(j)] = uint8_t(sum >> 8);
         }
-        for (int j = 0; j < 24; ++j) block[j] = grey[j];
     }
-    for (; i < n; i += 3) detail::GrayPixel(row + i);
+    for (; i < n; i += 3) detail::GrayPixel(in + i, out + i);
 }
 
 // The luminance weight of a mask pixel: Round(R*0.3 + G*0.59 + B*0.11)

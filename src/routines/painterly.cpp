@@ -45,10 +45,32 @@ void GreyCopy(const TBitmap& source, TBitmap& grey, bool invert = false) {
     const size_t n = source.RowBytes();
     ForEachRow(source.Height(), n, [&](int y) {
         uint8_t* out = grey.Row(y);
-        std::memcpy(out, source.Row(y), n);
-        GrayRow(out, source.Width());
+        GrayRowTo(source.Row(y), out, source.Width());
         if (invert)
             InvertRow(out, out, n);
+    });
+}
+
+// t := F(grey of source, t) byte by byte, row by row; with `greyTargetRow`, t
+// is greyed first. The grey rows of the photo are made on the way in a row
+// buffer, which saves writing a grey copy of the whole photo and reading it
+// back.
+template <BlendFn F>
+void BlendWithGreySource(const TBitmap& source, TBitmap& t, bool greyTargetRow) {
+    const size_t n = t.RowBytes();
+    const int width = t.Width();
+    ForEachRowBand(t.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> grey(n), greyTarget(greyTargetRow ? n : 0);
+        for (int y = begin; y < end; ++y) {
+            GrayRowTo(source.Row(y), grey.data(), width);
+            uint8_t* row = t.Row(y);
+            if (greyTargetRow) {
+                GrayRowTo(row, greyTarget.data(), width);
+                BlendRow<F>(grey.data(), greyTarget.data(), row, n);
+            } else {
+                BlendRow<F>(grey.data(), row, row, n);
+            }
+        }
     });
 }
 
@@ -124,23 +146,16 @@ void SketchBlend(const TBitmap& source, TBitmap& dest, int mode, const RenderCon
     switch (mode) {
         case 1: BlendPass<BlendLighten>(dest, source, dest); break;
         case 2: BlendPass<BlendDarken>(dest, source, dest); break;
-        case 3:
-            Grayscale(dest);
-            GreyCopy(source, copy);
-            BlendPass<BlendDarken>(dest, copy, dest);
-            break;
-        case 4:
-            GreyCopy(source, copy);
-            BlendPass<BlendDarken>(dest, copy, dest);
-            break;
-        case 5:
-            GreyCopy(source, copy);
-            BlendPass<BlendOverlay>(dest, copy, dest);
-            break;
+        case 3: BlendWithGreySource<BlendDarken>(source, dest, true); break;
+        case 4: BlendWithGreySource<BlendDarken>(source, dest, false); break;
+        case 5: BlendWithGreySource<BlendOverlay>(source, dest, false); break;
         case 6: BlendPass<BlendScreen>(dest, source, dest); break;
         case 7:
-            GreyCopy(source, copy, true);
-            GaussianBlur(effect, copy, 3, copy);
+            // The grey negative is made straight in the component's picture
+            // rather than in a copy that would then be copied there.
+            GreyCopy(source, effect.Picture(), true);
+            effect.Effect_GaussianBlur(3);
+            TakeResult(effect, copy);
             // Dest would be a copy of the photo blended in place: the photo
             // in its own colours first, the blurred grey negative second.
             dest.SetSize(source.Width(), source.Height());
@@ -173,20 +188,25 @@ void MosaicPainting(const TBitmap& source, TBitmap& dest, const RenderContext& c
 void PencilSketch(const TBitmap& source, TBitmap& dest, const RenderContext& ctx) {
     RequireDifferent(source, dest, "PencilSketch");
     TProEffectImage& effect = EffectOf(ctx);
-    TBitmap grey;
-    GreyCopy(source, grey);
+    // The grey photo is made straight in the component's picture for the
+    // blur, and made again row by row for the blend below: cheaper than
+    // writing a grey copy, copying it in and reading it back.
+    GreyCopy(source, effect.Picture());
+    effect.Effect_GaussianBlur(1);
     TBitmap blurred;
-    GaussianBlur(effect, grey, 1, blurred);
-    dest.SetSize(grey.Width(), grey.Height());
+    TakeResult(effect, blurred);
+    dest.SetSize(source.Width(), source.Height());
     // The grey photo first, the blurred grey negative second: flat areas
     // come out white, edges dark. The negative is taken byte by byte on
     // the way into the blend.
     const size_t n = dest.RowBytes();
+    const int width = dest.Width();
     ForEachRowBand(dest.Height(), n, [&](int begin, int end) {
-        std::vector<uint8_t> negative(n);
+        std::vector<uint8_t> grey(n), negative(n);
         for (int y = begin; y < end; ++y) {
+            GrayRowTo(source.Row(y), grey.data(), width);
             InvertRow(blurred.Row(y), negative.data(), n);
-            BlendRow<BlendColorDodge>(grey.Row(y), negative.data(), dest.Row(y), n);
+            BlendRow<BlendColorDodge>(grey.data(), negative.data(), dest.Row(y), n);
         }
     });
     if (!ctx.changeColorMode) return;

@@ -48,13 +48,17 @@ void QuadColorTint(TBitmap& b) {
     const GreyRowTables yellow(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 255, 0}));
     const GreyRowTables orange(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 128, 0}));
     const int rightWidth = b.Width() - w2;
-    ForEachRow(b.Height(), b.RowBytes(), [&](int y) {
-        const bool top = y < h2;
-        uint8_t* row = b.Row(y);
-        GrayRow(row, b.Width());
-        (top ? green : yellow).Apply(row, row, w2);
-        uint8_t* right = row + size_t(w2) * 3;
-        (top ? magenta : orange).Apply(right, right, rightWidth);
+    const size_t n = b.RowBytes();
+    ForEachRowBand(b.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> grey(n);
+        for (int y = begin; y < end; ++y) {
+            const bool top = y < h2;
+            uint8_t* row = b.Row(y);
+            GrayRowTo(row, grey.data(), b.Width());
+            (top ? green : yellow).Apply(grey.data(), row, w2);
+            const size_t right = size_t(w2) * 3;
+            (top ? magenta : orange).Apply(grey.data() + right, row + right, rightWidth);
+        }
     });
 }
 
@@ -81,8 +85,7 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
                 previous = sy;
             }
             uint8_t* row = b.Row(y);
-            std::copy(row, row + n, grey.data());
-            GrayRow(grey.data(), width);
+            GrayRowTo(row, grey.data(), width);
             burn.Apply(grey.data(), burnt.data(), width);
             if (mode == 1)
                 MixRow(weights.data(), row, burnt.data(), row, n);
