@@ -161,6 +161,27 @@ TEST(RowKernels, GreyRowTablesMatchTheChannelTablesOnGreyRows) {
     }
 }
 
+TEST(RowKernels, ComputedColourBurnMatchesTheHelperForEveryPair) {
+    // Every value against every colour channel, in each of the three
+    // channels, on a row long enough for the vector blocks and their tail.
+    TBitmap row(257, 1);
+    const RenderContext plain;
+    for (int c = 0; c < 256; ++c) {
+        for (int x = 0; x < row.Width(); ++x) {
+            const uint8_t a = uint8_t(x & 255);
+            row.Pixel(x, 0)[0] = row.Pixel(x, 0)[1] = row.Pixel(x, 0)[2] = a;
+        }
+        const Rgb colour{uint8_t(c), uint8_t(255 - c), uint8_t(c / 2)};
+        ColorBurnTint(row, colour, plain);
+        for (int x = 0; x < row.Width(); ++x) {
+            const int a = x & 255;
+            ASSERT_EQ(row.Pixel(x, 0)[0], BlendColorBurn(a, colour.b)) << a << " against " << int(colour.b);
+            ASSERT_EQ(row.Pixel(x, 0)[1], BlendColorBurn(a, colour.g)) << a << " against " << int(colour.g);
+            ASSERT_EQ(row.Pixel(x, 0)[2], BlendColorBurn(a, colour.r)) << a << " against " << int(colour.r);
+        }
+    }
+}
+
 TEST(RowKernels, StretchedWeightsMatchTheWeightsOfTheStretchedRow) {
     // Enlarged (source pixels repeat), shrunk (pixels dropped) and equal.
     const TBitmap source = RandomBitmap(37, 5, 21);
