@@ -48,15 +48,16 @@ void BlendRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
         const uint8_t* table = F == &BlendColorDodge ? ColorDodgeTable() : ColorBurnTable();
         for (size_t i = 0; i < n; ++i) out[i] = table[size_t(a[i]) << 8 | b[i]];
     } else if constexpr (F == &BlendOverlay || F == &BlendHardLight) {
-        // The same formulas in 16-bit lanes without branches: the product
-        // of two values below 128 and 256 fits, and 8 lanes go through a
-        // vector register where a 32-bit product would allow only 4.
+        // The same formulas without branches: 255 - v is v ^ 0xFF, so with
+        // `flip` 0xFF where the compared argument is 128 or more (0
+        // elsewhere) both cases are ((x ^ flip) * (y ^ flip) shr 7) ^ flip.
+        // The product of a value below 128 and one below 256 fits in 16
+        // bits, so 8 lanes go through a vector register.
         for (size_t i = 0; i < n; ++i) {
-            const uint16_t x = a[i], y = b[i];
-            const bool low = (F == &BlendOverlay ? x : y) < 128;
-            const uint16_t p = low ? x : uint16_t(255 - x), q = low ? y : uint16_t(255 - y);
-            const uint16_t m = uint16_t(p * q) >> 7;
-            out[i] = uint8_t(low ? m : 255 - m);
+            const uint8_t x = a[i], y = b[i];
+            const uint8_t flip = uint8_t(int8_t(F == &BlendOverlay ? x : y) >> 7);
+            const uint16_t p = uint8_t(x ^ flip), q = uint8_t(y ^ flip);
+            out[i] = uint8_t(uint8_t(uint16_t(p * q) >> 7) ^ flip);
         }
     } else if constexpr (F == &BlendScreen) {
         for (size_t i = 0; i < n; ++i)
