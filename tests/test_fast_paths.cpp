@@ -188,11 +188,12 @@ TEST(RowKernels, StretchedWeightsMatchTheWeightsOfTheStretchedRow) {
     for (int width : {1, 36, 37, 38, 139, 1001}) {
         SCOPED_TRACE(width);
         const NearestStretch stretch(source, width, 9);
+        StretchedMaskWeights stretchedWeights(stretch);
         std::vector<uint8_t> row(size_t(width) * 3), slow(row.size()), fast(row.size());
         for (int sy = 0; sy < source.Height(); ++sy) {
             stretch.FillRow(sy, row.data());
             MaskWeightRow(row.data(), width, slow.data());
-            StretchedMaskWeightRow(stretch, sy, fast.data());
+            stretchedWeights.Row(sy, fast.data());
             ASSERT_EQ(slow, fast) << sy;
         }
     }

@@ -56,19 +56,29 @@ void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights) {
     }
 }
 
-void StretchedMaskWeightRow(const NearestStretch& stretch, int sourceRow, uint8_t* weights) {
-    const uint8_t* in = stretch.Source().Row(sourceRow);
-    const int width = stretch.TargetWidth();
-    uint32_t weighed = UINT32_MAX;
-    uint8_t w = 0;
-    for (int x = 0; x < width; ++x) {
-        const uint32_t offset = stretch.ColumnOffset(x);
-        if (offset != weighed) {
-            w = uint8_t(FastMaskWeight(in[offset + 2], in[offset + 1], in[offset]));
-            weighed = offset;
+StretchedMaskWeights::StretchedMaskWeights(const NearestStretch& stretch)
+    : stretch_(stretch),
+      perSourcePixel_(stretch.Source().Width() <= stretch.TargetWidth() ? 3 * size_t(stretch.Source().Width()) + 1 : 0) {}
+
+void StretchedMaskWeights::Row(int sourceRow, uint8_t* weights) {
+    const uint8_t* in = stretch_.Source().Row(sourceRow);
+    const int width = stretch_.TargetWidth();
+    if (perSourcePixel_.empty()) {
+        for (int x = 0; x < width; ++x) {
+            const uint8_t* m = in + stretch_.ColumnOffset(x);
+            weights[3 * x] = weights[3 * x + 1] = weights[3 * x + 2] = uint8_t(FastMaskWeight(m[2], m[1], m[0]));
         }
-        weights[3 * x] = weights[3 * x + 1] = weights[3 * x + 2] = w;
+        return;
     }
+    // Each source pixel's weight three times, where the pixel's own bytes
+    // are, so a target pixel copies the three bytes at its column's offset:
+    // as one 4-byte copy whose last byte the next pixel's copy overwrites.
+    uint8_t* perSource = perSourcePixel_.data();
+    const size_t sourceBytes = perSourcePixel_.size() - 1;
+    for (size_t i = 0; i < sourceBytes; i += 3)
+        perSource[i] = perSource[i + 1] = perSource[i + 2] = uint8_t(FastMaskWeight(in[i + 2], in[i + 1], in[i]));
+    for (int x = 0; x + 1 < width; ++x) std::memcpy(weights + 3 * x, perSource + stretch_.ColumnOffset(x), 4);
+    if (width > 0) std::memcpy(weights + 3 * (width - 1), perSource + stretch_.ColumnOffset(width - 1), 3);
 }
 
 void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {

@@ -4,6 +4,7 @@
 // composed from these.
 
 #include <cstdint>
+#include <vector>
 
 #include "routines/bitmap.h"
 #include "routines/parallel.h"
@@ -83,10 +84,22 @@ constexpr unsigned Div255(unsigned x) { return (x + 1 + (x >> 8)) >> 8; }
 // (once for each channel's byte) into `weights`.
 void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights);
 
-// MaskWeightRow of the row `stretch` makes from source row `sourceRow`,
-// without making that row: an enlarged row repeats source pixels, and
-// each run of one source pixel is weighed once.
-void StretchedMaskWeightRow(const NearestStretch& stretch, int sourceRow, uint8_t* weights);
+// MaskWeightRow of the rows a NearestStretch makes, without making them.
+// An enlarged row repeats source pixels: each source pixel of the row is
+// weighed once and its weight spread, without a branch per target pixel
+// (the uneven runs would be mispredicted). A shrunk row weighs only the
+// pixels it keeps. One object per thread: it holds its own buffer.
+class StretchedMaskWeights {
+public:
+    // `stretch` must outlive this object.
+    explicit StretchedMaskWeights(const NearestStretch& stretch);
+    // The weights (three per pixel) of the target row made from `sourceRow`.
+    void Row(int sourceRow, uint8_t* weights);
+
+private:
+    const NearestStretch& stretch_;
+    std::vector<uint8_t> perSourcePixel_;  // empty when the row is shrunk
+};
 
 // out[i] = (w[i]*over[i] + (255 - w[i])*base[i]) div 255 for n bytes: the
 // MaskBlend mix with the weights per byte. out may be over or base.

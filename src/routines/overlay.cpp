@@ -52,11 +52,12 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
     }
     ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
         std::vector<uint8_t> weights(n);
+        StretchedMaskWeights stretchedWeights(stretch);
         int previous = -1;
         for (int y = begin; y < end; ++y) {
             const int sy = stretch.SourceRow(y);
             if (sy != previous) {
-                StretchedMaskWeightRow(stretch, sy, weights.data());
+                stretchedWeights.Row(sy, weights.data());
                 previous = sy;
             }
             MixRow(weights.data(), photo.Row(y), fill.data(), dest.Row(y), n);

@@ -77,11 +77,12 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
     const NearestStretch stretch(*picture, width, b.Height());
     ForEachRowBand(b.Height(), n, [&](int begin, int end) {
         std::vector<uint8_t> weights(n), grey(n), burnt(n);
+        StretchedMaskWeights stretchedWeights(stretch);
         int previous = -1;
         for (int y = begin; y < end; ++y) {
             const int sy = stretch.SourceRow(y);
             if (sy != previous) {
-                StretchedMaskWeightRow(stretch, sy, weights.data());
+                stretchedWeights.Row(sy, weights.data());
                 previous = sy;
             }
             uint8_t* row = b.Row(y);
