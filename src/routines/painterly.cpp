@@ -140,8 +140,8 @@ void SketchBlend(const TBitmap& source, TBitmap& dest, int mode, const RenderCon
     if (mode != 7) GaussianBlur(effect, source, 3, dest);
 
     // The unblurred copy is the first argument, the blurred photo the
-    // second. Modes 1, 2 and 6 use the photo as it is, so only the modes
-    // that grey it make the copy.
+    // second. Modes 1, 2 and 6 use the photo as it is and modes 3 to 5 grey
+    // it row by row, so only mode 7 makes a copy.
     TBitmap copy;
     switch (mode) {
         case 1: BlendPass<BlendLighten>(dest, source, dest); break;
