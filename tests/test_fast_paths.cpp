@@ -3,9 +3,11 @@
 // reference_routines.h, byte for byte, on random pictures of awkward sizes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "effectimage/effect_image.h"
@@ -16,6 +18,7 @@
 #include "routines/overlay.h"
 #include "routines/painterly.h"
 #include "routines/picture_cache.h"
+#include "routines/routine_support.h"
 #include "routines/tints.h"
 
 using namespace corvessa;
@@ -82,6 +85,118 @@ TEST(FastBlends, EveryBlendPassMatchesTheHelperByteForByte) {
 
 TEST(FastBlends, DivisionBy255WithoutDividingIsExact) {
     for (unsigned x = 0; x <= 255 * 255; ++x) ASSERT_EQ(Div255(x), x / 255) << x;
+}
+
+// The row kernels that run in 16-bit lanes, over every pair of bytes.
+template <BlendFn F>
+void ExpectBlendRowMatchesForEveryPair() {
+    std::vector<uint8_t> a(65536), b(65536), out(65536);
+    for (size_t i = 0; i < a.size(); ++i) {
+        a[i] = uint8_t(i >> 8);
+        b[i] = uint8_t(i);
+    }
+    BlendRow<F>(a.data(), b.data(), out.data(), out.size());
+    for (size_t i = 0; i < out.size(); ++i) ASSERT_EQ(out[i], F(a[i], b[i])) << int(a[i]) << ", " << int(b[i]);
+}
+
+TEST(RowKernels, SixteenBitBlendsMatchTheHelpersForEveryPair) {
+    ExpectBlendRowMatchesForEveryPair<BlendOverlay>();
+    ExpectBlendRowMatchesForEveryPair<BlendHardLight>();
+    ExpectBlendRowMatchesForEveryPair<BlendScreen>();
+}
+
+TEST(RowKernels, MixRowMatchesTheDivisionForEveryWeightAndPair) {
+    std::vector<uint8_t> over(65536), base(65536), weights(65536), out(65536);
+    for (size_t i = 0; i < over.size(); ++i) {
+        over[i] = uint8_t(i >> 8);
+        base[i] = uint8_t(i);
+    }
+    for (unsigned w = 0; w < 256; ++w) {
+        std::fill(weights.begin(), weights.end(), uint8_t(w));
+        MixRow(weights.data(), over.data(), base.data(), out.data(), out.size());
+        for (size_t i = 0; i < out.size(); ++i)
+            ASSERT_EQ(out[i], (w * over[i] + (255 - w) * base[i]) / 255) << w << ", " << i;
+    }
+}
+
+TEST(RowKernels, GreyRowMatchesThePixelFormulaOnEveryLength) {
+    // Lengths around the 8-pixel blocks and the pixel-by-pixel ends, and a
+    // photo-wide row; the bytes just outside the row must stay untouched.
+    std::vector<int> lengths;
+    for (int p = 0; p <= 40; ++p) lengths.push_back(p);
+    lengths.push_back(6001);
+    for (int pixels : lengths) {
+        SCOPED_TRACE(pixels);
+        const TBitmap source = RandomBitmap(pixels + 2, 1, uint32_t(pixels + 11));
+        std::vector<uint8_t> inPlace(source.Row(0), source.Row(0) + source.RowBytes());
+        std::vector<uint8_t> copied(inPlace.size(), 0xAB);
+        GrayRow(inPlace.data() + 3, pixels);
+        GrayRowTo(source.Row(0) + 3, copied.data() + 3, pixels);
+        for (int x = 0; x < pixels + 2; ++x) {
+            const uint8_t* p = source.Row(0) + 3 * x;
+            const bool inside = x >= 1 && x <= pixels;
+            const int g = (28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8;
+            for (int c = 0; c < 3; ++c) {
+                ASSERT_EQ(inPlace[size_t(3 * x + c)], inside ? g : p[c]) << x;
+                ASSERT_EQ(copied[size_t(3 * x + c)], inside ? g : 0xAB) << x;
+            }
+        }
+    }
+}
+
+TEST(RowKernels, GreyRowTablesMatchTheChannelTablesOnGreyRows) {
+    const ChannelTables tables = ChannelTables::AgainstColor<BlendColorBurn>(Rgb{193, 132, 7});
+    const GreyRowTables grey(tables);
+    for (int pixels : {1, 2, 7, 1001}) {
+        SCOPED_TRACE(pixels);
+        TBitmap row = RandomBitmap(pixels, 1, uint32_t(pixels));
+        GrayRow(row.Row(0), pixels);
+        std::vector<uint8_t> slow(row.RowBytes()), fast(row.RowBytes() + 1, 0xAB);
+        tables.Apply(row.Row(0), slow.data(), pixels);
+        grey.Apply(row.Row(0), fast.data(), pixels);
+        EXPECT_TRUE(std::equal(slow.begin(), slow.end(), fast.begin()));
+        EXPECT_EQ(fast.back(), 0xAB);  // nothing written past the row
+        grey.Apply(row.Row(0), row.Row(0), pixels);  // in place
+        EXPECT_TRUE(std::equal(slow.begin(), slow.end(), row.Row(0)));
+    }
+}
+
+TEST(RowKernels, ComputedColourBurnMatchesTheHelperForEveryPair) {
+    // Every value against every colour channel, in each of the three
+    // channels, on a row long enough for the vector blocks and their tail.
+    TBitmap row(257, 1);
+    const RenderContext plain;
+    for (int c = 0; c < 256; ++c) {
+        for (int x = 0; x < row.Width(); ++x) {
+            const uint8_t a = uint8_t(x & 255);
+            row.Pixel(x, 0)[0] = row.Pixel(x, 0)[1] = row.Pixel(x, 0)[2] = a;
+        }
+        const Rgb colour{uint8_t(c), uint8_t(255 - c), uint8_t(c / 2)};
+        ColorBurnTint(row, colour, plain);
+        for (int x = 0; x < row.Width(); ++x) {
+            const int a = x & 255;
+            ASSERT_EQ(row.Pixel(x, 0)[0], BlendColorBurn(a, colour.b)) << a << " against " << int(colour.b);
+            ASSERT_EQ(row.Pixel(x, 0)[1], BlendColorBurn(a, colour.g)) << a << " against " << int(colour.g);
+            ASSERT_EQ(row.Pixel(x, 0)[2], BlendColorBurn(a, colour.r)) << a << " against " << int(colour.r);
+        }
+    }
+}
+
+TEST(RowKernels, StretchedWeightsMatchTheWeightsOfTheStretchedRow) {
+    // Enlarged (source pixels repeat), shrunk (pixels dropped) and equal.
+    const TBitmap source = RandomBitmap(37, 5, 21);
+    for (int width : {1, 36, 37, 38, 139, 1001}) {
+        SCOPED_TRACE(width);
+        const NearestStretch stretch(source, width, 9);
+        StretchedMaskWeights stretchedWeights(stretch);
+        std::vector<uint8_t> row(size_t(width) * 3), slow(row.size()), fast(row.size());
+        for (int sy = 0; sy < source.Height(); ++sy) {
+            stretch.FillRow(sy, row.data());
+            MaskWeightRow(row.data(), width, slow.data());
+            stretchedWeights.Row(sy, fast.data());
+            ASSERT_EQ(slow, fast) << sy;
+        }
+    }
 }
 
 TEST(FastBlends, MaskBlendAndGrayscaleMatchTheReference) {
@@ -205,6 +320,22 @@ TEST_F(FastPaths, SplitBlurKeepsItsInPlaceOrderOnEveryThreadCount) {
             EXPECT_TRUE(SamePixels(effect_.Picture(), slow)) << "distance " << distance;
         }
     }
+}
+
+TEST_F(FastPaths, GaussianBlurSweepsMatchPassAfterPass) {
+    // Heights around the wrapped last rows (6 falls back to single passes),
+    // widths around the distance, and a picture large enough for threads;
+    // 1 to 4 passes make one sweep, 6 two, 9 three.
+    const Size sizes[] = {{4, 6}, {4, 7}, {3, 9}, {5, 8}, {17, 13}, {105, 105}, {1001, 301}};
+    for (Size s : sizes)
+        for (int extra : {0, 1, 3, 5, 8}) {
+            SCOPED_TRACE(Name(s) + " extra " + std::to_string(extra));
+            effect_.Picture().CopyFrom(RandomBitmap(s.w, s.h, uint32_t(17 + extra)));
+            TBitmap slow = reference::Copy(effect_.Picture());
+            effect_.Effect_GaussianBlur(extra);
+            reference::GaussianBlur(slow, extra);
+            EXPECT_TRUE(SamePixels(effect_.Picture(), slow));
+        }
 }
 
 // --- The picture cache -----------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "effectimage/effect_image.h"
 #include "routines/parallel.h"
@@ -26,6 +27,8 @@ public:
     SplitBlurPass(TBitmap& bitmap, int distance)
         : b_(bitmap), a_(distance), w_(bitmap.Width()), h_(bitmap.Height()) {}
 
+    bool Parallel() const { return a_ > 0 && a_ < w_ && int64_t(2) * a_ < h_; }
+
     void Run() {
         // Row y reads row y - a already blurred and row y + a not yet
         // blurred; the last a rows read rows H - y (1 .. a) after those are
@@ -33,7 +36,7 @@ public:
         // rows) H - y are done, and the a rows between never read each
         // other: they run side by side, and row y + a, which needs row y,
         // cannot overwrite what row y still has to read.
-        if (a_ > 0 && a_ < w_ && int64_t(2) * a_ < h_) {
+        if (Parallel()) {
             ForEachRowAfter(
                 h_, b_.RowBytes(),
                 [&](int y) { return RowNeeds{y >= a_ ? y - a_ : -1, y + a_ >= h_ ? h_ - y : -1}; },
@@ -43,7 +46,15 @@ public:
         }
     }
 
-private:
+    // Row y from the given upper and lower rows: those of UpperRow(y) and
+    // LowerRow(y), or copies of them with the same values.
+    void BlurRowFrom(int y, const uint8_t* up, const uint8_t* low) {
+        if (UpperRow(y) != y && LowerRow(y) != y && a_ > 0 && a_ < w_)
+            BlurFromOtherRows(b_.Row(y), up, low);
+        else
+            BlurInOrder(b_.Row(y), up, low);
+    }
+
     int UpperRow(int y) const {
         const int64_t u = int64_t(y) - a_;
         return ClampIndex(u >= 0 ? u : y, h_);
@@ -72,13 +83,8 @@ private:
         out[2] = uint8_t(red >> 2);
     }
 
-    void BlurRow(int y) {
-        const int up = UpperRow(y), low = LowerRow(y);
-        if (up != y && low != y && a_ > 0 && a_ < w_)
-            BlurFromOtherRows(b_.Row(y), b_.Row(up), b_.Row(low));
-        else
-            BlurInOrder(b_.Row(y), b_.Row(up), b_.Row(low));
-    }
+private:
+    void BlurRow(int y) { BlurRowFrom(y, b_.Row(UpperRow(y)), b_.Row(LowerRow(y))); }
 
     // The row reads itself: left to right, so pixels left of x already hold
     // their new values when they are read.
@@ -93,14 +99,80 @@ private:
         for (int x = 0; x < a_; ++x) BlurPixel(out + size_t(x) * 3, up, low, LeftOffset(x), RightOffset(x));
         const size_t d = size_t(a_) * 3;
         const size_t end = size_t(std::max(w_ - a_, a_)) * 3;
+        // The sum of four bytes fits in 16 bits: 8 lanes per vector.
         for (size_t i = d; i < end; ++i)
-            out[i] = uint8_t((up[i - d] + low[i - d] + up[i + d] + low[i + d]) >> 2);
+            out[i] = uint8_t(uint16_t(uint16_t(up[i - d]) + low[i - d] + up[i + d] + low[i + d]) >> 2);
         for (int x = std::max(w_ - a_, a_); x < w_; ++x)
             BlurPixel(out + size_t(x) * 3, up, low, LeftOffset(x), RightOffset(x));
     }
 
     TBitmap& b_;
     const int a_, w_, h_;
+};
+
+// Several SplitBlur passes of distance 3 in one sweep down the picture, so
+// that each row comes from memory once instead of once per pass. Pass k of
+// row y reads row y - 3 after pass k and row y + 3 before pass k (after
+// pass k - 1), and pass k of row y + 3 must still find row y as pass k left
+// it. So pass k of row y may run once pass k of row y - 3 and pass k - 1 of
+// row y + 3 are done; that also keeps every row it overwrites unread by
+// the passes before. The last three rows read rows 3, 2, 1 as their pass
+// left them, which the next pass rewrites long before: those reads go to
+// copies of rows 1 to 3 kept per pass, with the same values.
+class BlurSweep {
+public:
+    static constexpr int kDistance = 3;
+
+    BlurSweep(TBitmap& bitmap, int passes)
+        : pass_(bitmap, kDistance), b_(bitmap), passes_(passes), h_(bitmap.Height()),
+          kept_(size_t(passes) * kDistance * bitmap.RowBytes()) {}
+
+    // The sweep needs what the parallel single pass needs, and rows 1 to 3
+    // distinct from the last three.
+    static bool Fits(const TBitmap& b) { return b.Width() > kDistance && b.Height() > 2 * kDistance; }
+
+    void Run() {
+        // Steps in the order (row + 4 * pass, pass): each step's needs come
+        // before it, as ForEachRowAfter requires.
+        std::vector<Step> steps;
+        steps.reserve(size_t(passes_) * size_t(h_));
+        for (int64_t diagonal = 0; diagonal < int64_t(h_) + 4 * int64_t(passes_ - 1); ++diagonal)
+            for (int k = 0; k < passes_; ++k) {
+                const int64_t y = diagonal - 4 * int64_t(k);
+                if (y >= 0 && y < h_) steps.push_back({k, int(y)});
+            }
+        std::vector<int> index(steps.size());  // of step (k, y) at k * h_ + y
+        for (size_t i = 0; i < steps.size(); ++i) index[size_t(steps[i].pass) * size_t(h_) + size_t(steps[i].row)] = int(i);
+        const auto at = [&](int k, int y) { return index[size_t(k) * size_t(h_) + size_t(y)]; };
+        ForEachRowAfter(
+            int(steps.size()), b_.RowBytes(),
+            [&](int i) {
+                const auto [k, y] = steps[size_t(i)];
+                if (y < kDistance) return RowNeeds{k > 0 ? at(k - 1, y + kDistance) : -1, -1};
+                if (y + kDistance < h_) return RowNeeds{at(k, y - kDistance), k > 0 ? at(k - 1, y + kDistance) : -1};
+                return RowNeeds{at(k, y - kDistance), at(k, h_ - y)};
+            },
+            [&](int i) { Do(steps[size_t(i)]); });
+    }
+
+private:
+    struct Step {
+        int pass, row;
+    };
+
+    uint8_t* Kept(int k, int row) { return kept_.data() + (size_t(k) * kDistance + size_t(row - 1)) * b_.RowBytes(); }
+
+    void Do(Step step) {
+        const int y = step.row;
+        const uint8_t* low = y + kDistance < h_ ? b_.Row(y + kDistance) : Kept(step.pass, h_ - y);
+        pass_.BlurRowFrom(y, b_.Row(pass_.UpperRow(y)), low);
+        if (y >= 1 && y <= kDistance) std::memcpy(Kept(step.pass, y), b_.Row(y), b_.RowBytes());
+    }
+
+    SplitBlurPass pass_;
+    TBitmap& b_;
+    const int passes_, h_;
+    std::vector<uint8_t> kept_;
 };
 
 // Every pixel takes the colour of the top-left pixel of its s x s block;
@@ -138,7 +210,14 @@ void TProEffectImage::Effect_SplitBlur(int distance) {
 void TProEffectImage::Effect_GaussianBlur(int extraPasses) {
     if (extraPasses < 0) return NotifyRepaint();
     RewriteInPlace([&](TBitmap& picture) {
-        for (int64_t pass = 0; pass <= extraPasses; ++pass) SplitBlurPass(picture, 3).Run();
+        if (!BlurSweep::Fits(picture)) {
+            for (int64_t pass = 0; pass <= extraPasses; ++pass) SplitBlurPass(picture, 3).Run();
+            return;
+        }
+        // In sweeps of at most four passes: the rows a sweep keeps in use
+        // grow with its passes and must stay in cache.
+        for (int64_t left = int64_t(extraPasses) + 1; left > 0; left -= 4)
+            BlurSweep(picture, int(std::min<int64_t>(left, 4))).Run();
     });
 }
 

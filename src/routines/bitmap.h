@@ -111,6 +111,10 @@ public:
     int SourceColumn(int x) const { return int(column_[size_t(x)] / 3); }
     // Writes target row y (3 * targetWidth bytes) built from source row sy.
     void FillRow(int sourceRow, uint8_t* out) const;
+    int TargetWidth() const { return int(column_.size()); }
+    const TBitmap& Source() const { return source_; }
+    // Byte offset in a source row of the pixel that target column x takes.
+    uint32_t ColumnOffset(int x) const { return column_[size_t(x)]; }
 
 private:
     const TBitmap& source_;

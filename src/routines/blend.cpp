@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace corvessa {
@@ -55,6 +56,31 @@ void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights) {
     }
 }
 
+StretchedMaskWeights::StretchedMaskWeights(const NearestStretch& stretch)
+    : stretch_(stretch),
+      perSourcePixel_(stretch.Source().Width() <= stretch.TargetWidth() ? 3 * size_t(stretch.Source().Width()) + 1 : 0) {}
+
+void StretchedMaskWeights::Row(int sourceRow, uint8_t* weights) {
+    const uint8_t* in = stretch_.Source().Row(sourceRow);
+    const int width = stretch_.TargetWidth();
+    if (perSourcePixel_.empty()) {
+        for (int x = 0; x < width; ++x) {
+            const uint8_t* m = in + stretch_.ColumnOffset(x);
+            weights[3 * x] = weights[3 * x + 1] = weights[3 * x + 2] = uint8_t(FastMaskWeight(m[2], m[1], m[0]));
+        }
+        return;
+    }
+    // Each source pixel's weight three times, where the pixel's own bytes
+    // are, so a target pixel copies the three bytes at its column's offset:
+    // as one 4-byte copy whose last byte the next pixel's copy overwrites.
+    uint8_t* perSource = perSourcePixel_.data();
+    const size_t sourceBytes = perSourcePixel_.size() - 1;
+    for (size_t i = 0; i < sourceBytes; i += 3)
+        perSource[i] = perSource[i + 1] = perSource[i + 2] = uint8_t(FastMaskWeight(in[i + 2], in[i + 1], in[i]));
+    for (int x = 0; x + 1 < width; ++x) std::memcpy(weights + 3 * x, perSource + stretch_.ColumnOffset(x), 4);
+    if (width > 0) std::memcpy(weights + 3 * (width - 1), perSource + stretch_.ColumnOffset(width - 1), 3);
+}
+
 void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
     const int width = base.Width();
     const size_t n = base.RowBytes();
@@ -69,7 +95,14 @@ void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
 
 void Grayscale(TBitmap& b) {
     const int width = b.Width();
-    ForEachRow(b.Height(), b.RowBytes(), [&](int y) { GrayRow(b.Row(y), width); });
+    const size_t n = b.RowBytes();
+    ForEachRowBand(b.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> grey(n);
+        for (int y = begin; y < end; ++y) {
+            GrayRowTo(b.Row(y), grey.data(), width);
+            std::memcpy(b.Row(y), grey.data(), n);
+        }
+    });
 }
 
 }  // namespace corvessa

@@ -4,6 +4,7 @@
 // composed from these.
 
 #include <cstdint>
+#include <vector>
 
 #include "routines/bitmap.h"
 #include "routines/parallel.h"
@@ -47,6 +48,21 @@ void BlendRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
     if constexpr (F == &BlendColorDodge || F == &BlendColorBurn) {
         const uint8_t* table = F == &BlendColorDodge ? ColorDodgeTable() : ColorBurnTable();
         for (size_t i = 0; i < n; ++i) out[i] = table[size_t(a[i]) << 8 | b[i]];
+    } else if constexpr (F == &BlendOverlay || F == &BlendHardLight) {
+        // The same formulas without branches: 255 - v is v ^ 0xFF, so with
+        // `flip` 0xFF where the compared argument is 128 or more (0
+        // elsewhere) both cases are ((x ^ flip) * (y ^ flip) shr 7) ^ flip.
+        // The product of a value below 128 and one below 256 fits in 16
+        // bits, so 8 lanes go through a vector register.
+        for (size_t i = 0; i < n; ++i) {
+            const uint8_t x = a[i], y = b[i];
+            const uint8_t flip = uint8_t(int8_t(F == &BlendOverlay ? x : y) >> 7);
+            const uint16_t p = uint8_t(x ^ flip), q = uint8_t(y ^ flip);
+            out[i] = uint8_t(uint8_t(uint16_t(p * q) >> 7) ^ flip);
+        }
+    } else if constexpr (F == &BlendScreen) {
+        for (size_t i = 0; i < n; ++i)
+            out[i] = uint8_t(255 - (uint16_t(uint16_t(255 - a[i]) * uint16_t(255 - b[i])) >> 8));
     } else {
         for (size_t i = 0; i < n; ++i) out[i] = uint8_t(F(a[i], b[i]));
     }
@@ -68,22 +84,92 @@ constexpr unsigned Div255(unsigned x) { return (x + 1 + (x >> 8)) >> 8; }
 // (once for each channel's byte) into `weights`.
 void MaskWeightRow(const uint8_t* mask, int pixels, uint8_t* weights);
 
+// MaskWeightRow of the rows a NearestStretch makes, without making them.
+// An enlarged row repeats source pixels: each source pixel of the row is
+// weighed once and its weight spread, without a branch per target pixel
+// (the uneven runs would be mispredicted). A shrunk row weighs only the
+// pixels it keeps. One object per thread: it holds its own buffer.
+class StretchedMaskWeights {
+public:
+    // `stretch` must outlive this object.
+    explicit StretchedMaskWeights(const NearestStretch& stretch);
+    // The weights (three per pixel) of the target row made from `sourceRow`.
+    void Row(int sourceRow, uint8_t* weights);
+
+private:
+    const NearestStretch& stretch_;
+    std::vector<uint8_t> perSourcePixel_;  // empty when the row is shrunk
+};
+
 // out[i] = (w[i]*over[i] + (255 - w[i])*base[i]) div 255 for n bytes: the
 // MaskBlend mix with the weights per byte. out may be over or base.
+// Every intermediate fits in 16 bits (the sum is at most 255 * 255, and
+// Div255 adds at most 255 to it), so the loop runs in 16-bit vector lanes.
 inline void MixRow(const uint8_t* weights, const uint8_t* over, const uint8_t* base, uint8_t* out, size_t n) {
     for (size_t i = 0; i < n; ++i) {
-        const unsigned w = weights[i];
-        out[i] = uint8_t(Div255(w * over[i] + (255 - w) * base[i]));
+        const uint16_t w = weights[i];
+        const uint16_t sum = uint16_t(uint16_t(w * over[i]) + uint16_t(uint16_t(255 - w) * base[i]));
+        out[i] = uint8_t(uint16_t(sum + 1 + (sum >> 8)) >> 8);
     }
 }
 
-// Grey in place for one row of `pixels` pixels (see Grayscale).
+namespace detail {
+
+inline void GrayPixel(const uint8_t* in, uint8_t* out) {
+    const uint8_t g = uint8_t((28 * in[0] + 151 * in[1] + 77 * in[2]) >> 8);
+    out[0] = out[1] = out[2] = g;
+}
+
+// The grey weights as five taps per byte of a 24-byte block (8 pixels, a
+// whole number of 16-bit vectors): byte j of the block, channel j mod 3,
+// gets weight[t] * byte(j + t - 2), with the taps that reach outside the
+// byte's own pixel set to 0.
+struct GreyTaps {
+    uint16_t weight[5][24];
+};
+constexpr GreyTaps MakeGreyTaps() {
+    GreyTaps taps{};
+    const uint16_t channelWeight[3] = {28, 151, 77};
+    for (int j = 0; j < 24; ++j)
+        for (int t = 0; t < 5; ++t) {
+            const int channel = j % 3 + t - 2;  // the channel that tap t reads
+            if (channel >= 0 && channel < 3) taps.weight[t][j] = channelWeight[channel];
+        }
+    return taps;
+}
+inline constexpr GreyTaps kGreyTaps = MakeGreyTaps();
+
+}  // namespace detail
+
+// Grey in place for one row of `pixels` pixels (see Grayscale), pixel by
+// pixel.
 inline void GrayRow(uint8_t* row, int pixels) {
-    for (int x = 0; x < pixels; ++x) {
-        uint8_t* p = row + 3 * x;
-        const uint8_t g = uint8_t((28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8);
-        p[0] = p[1] = p[2] = g;
+    for (int x = 0; x < pixels; ++x) detail::GrayPixel(row + 3 * x, row + 3 * x);
+}
+
+// GrayRow of `in` written to `out`, which must not overlap it. Each byte is
+// worked out from the bytes of its own pixel with fixed weights per
+// position in an 8-pixel block, so blocks run in 16-bit vector lanes
+// instead of pixel by pixel; the sum (at most 256 * 255) fits in 16 bits.
+// A block reads two bytes either side of itself with weight 0, so the
+// first pixel and the last ones go pixel by pixel. (In place, those reads
+// would meet the stores of the block before, which stalls the loads.)
+inline void GrayRowTo(const uint8_t* __restrict in, uint8_t* __restrict out, int pixels) {
+    const size_t n = size_t(pixels) * 3;
+    if (n == 0) return;
+    detail::GrayPixel(in, out);
+    size_t i = 3;
+    const auto& w = detail::kGreyTaps.weight;
+    for (; i + 26 <= n; i += 24) {
+        const uint8_t* block = in + i;
+        for (int j = 0; j < 24; ++j) {
+            const uint16_t sum = uint16_t(uint16_t(w[0][j] * block[j - 2]) + uint16_t(w[1][j] * block[j - 1]) +
+                                          uint16_t(w[2][j] * block[j]) + uint16_t(w[3][j] * block[j + 1]) +
+                                          uint16_t(w[4][j] * block[j + 2]));
+            out[i + size_t(j)] = uint8_t(sum >> 8);
+        }
     }
+    for (; i < n; i += 3) detail::GrayPixel(in + i, out + i);
 }
 
 // The luminance weight of a mask pixel: Round(R*0.3 + G*0.59 + B*0.11)

@@ -41,9 +41,8 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
     // stretched to the photo's size, fused into one pass: each dest byte is
     // (w*photo + (255-w)*fill) div 255. The weights depend on the stretched
     // picture row only, so they are worked out once per source row.
-    const int width = photo.Width();
     const size_t n = photo.RowBytes();
-    const NearestStretch stretch(*picture, width, photo.Height());
+    const NearestStretch stretch(*picture, photo.Width(), photo.Height());
     std::vector<uint8_t> fill(n);
     const Rgb colour = dest.FillColor();
     for (size_t i = 0; i < n; i += 3) {
@@ -52,13 +51,13 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
         fill[i + 2] = colour.r;
     }
     ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
-        std::vector<uint8_t> mask(n), weights(n);
+        std::vector<uint8_t> weights(n);
+        StretchedMaskWeights stretchedWeights(stretch);
         int previous = -1;
         for (int y = begin; y < end; ++y) {
             const int sy = stretch.SourceRow(y);
             if (sy != previous) {
-                stretch.FillRow(sy, mask.data());
-                MaskWeightRow(mask.data(), width, weights.data());
+                stretchedWeights.Row(sy, weights.data());
                 previous = sy;
             }
             MixRow(weights.data(), photo.Row(y), fill.data(), dest.Row(y), n);

@@ -30,6 +30,14 @@ void GaussianBlur(TProEffectImage& effect, const TBitmap& in, int passes, TBitma
 
 inline int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 
+// out[i] = 255 - in[i]; out may be in. The count comes by value: a count
+// the loop reached through a reference would have to be reloaded after
+// every byte store (a byte store may alias anything), which keeps the
+// loop from being vectorised.
+void InvertRow(const uint8_t* in, uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) out[i] = uint8_t(255 - in[i]);
+}
+
 // `grey` becomes Grayscale of a copy of `source`, in one pass; with
 // `invert`, InvertColors of that too.
 void GreyCopy(const TBitmap& source, TBitmap& grey, bool invert = false) {
@@ -37,10 +45,32 @@ void GreyCopy(const TBitmap& source, TBitmap& grey, bool invert = false) {
     const size_t n = source.RowBytes();
     ForEachRow(source.Height(), n, [&](int y) {
         uint8_t* out = grey.Row(y);
-        std::memcpy(out, source.Row(y), n);
-        GrayRow(out, source.Width());
+        GrayRowTo(source.Row(y), out, source.Width());
         if (invert)
-            for (size_t i = 0; i < n; ++i) out[i] = uint8_t(255 - out[i]);
+            InvertRow(out, out, n);
+    });
+}
+
+// t := F(grey of source, t) byte by byte, row by row; with `greyTargetRow`, t
+// is greyed first. The grey rows of the photo are made on the way in a row
+// buffer, which saves writing a grey copy of the whole photo and reading it
+// back.
+template <BlendFn F>
+void BlendWithGreySource(const TBitmap& source, TBitmap& t, bool greyTargetRow) {
+    const size_t n = t.RowBytes();
+    const int width = t.Width();
+    ForEachRowBand(t.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> grey(n), greyTarget(greyTargetRow ? n : 0);
+        for (int y = begin; y < end; ++y) {
+            GrayRowTo(source.Row(y), grey.data(), width);
+            uint8_t* row = t.Row(y);
+            if (greyTargetRow) {
+                GrayRowTo(row, greyTarget.data(), width);
+                BlendRow<F>(grey.data(), greyTarget.data(), row, n);
+            } else {
+                BlendRow<F>(grey.data(), row, row, n);
+            }
+        }
     });
 }
 
@@ -53,12 +83,14 @@ void SharpenFirstRow(uint8_t* row, size_t n) {
 // One DiagonalSharpen pass over a later row, given the row above in its
 // final state for this pass: the left pixel reads the pixel above it, every
 // other pixel the one above and to the left. Each byte reads only itself and
-// the row above, so the loop vectorises.
+// the row above, so the loop vectorises; every intermediate lies in
+// -255..382, so it runs in 16-bit lanes.
 void SharpenRow(uint8_t* __restrict row, const uint8_t* __restrict above, size_t n) {
     for (size_t i = 0; i < 3 && i < n; ++i) row[i] = uint8_t(Clamp255(row[i] + (row[i] - above[i]) / 2));
     for (size_t i = 3; i < n; ++i) {
-        const int d = row[i] - above[i - 3];
-        row[i] = uint8_t(Clamp255(row[i] + d / 2));
+        const int16_t v = row[i], d = int16_t(v - above[i - 3]);
+        const int16_t s = int16_t(v + d / 2);
+        row[i] = uint8_t(s < 0 ? 0 : (s > 255 ? 255 : s));
     }
 }
 
@@ -96,8 +128,7 @@ void SharpenPasses(TBitmap& b, int passes, const TBitmap* overlayWith) {
 void InvertColors(TBitmap& b) {
     const size_t n = b.RowBytes();
     ForEachRow(b.Height(), n, [&](int y) {
-        uint8_t* row = b.Row(y);
-        for (size_t i = 0; i < n; ++i) row[i] = uint8_t(255 - row[i]);
+        InvertRow(b.Row(y), b.Row(y), n);
     });
 }
 
@@ -109,29 +140,22 @@ void SketchBlend(const TBitmap& source, TBitmap& dest, int mode, const RenderCon
     if (mode != 7) GaussianBlur(effect, source, 3, dest);
 
     // The unblurred copy is the first argument, the blurred photo the
-    // second. Modes 1, 2 and 6 use the photo as it is, so only the modes
-    // that grey it make the copy.
+    // second. Modes 1, 2 and 6 use the photo as it is and modes 3 to 5 grey
+    // it row by row, so only mode 7 makes a copy.
     TBitmap copy;
     switch (mode) {
         case 1: BlendPass<BlendLighten>(dest, source, dest); break;
         case 2: BlendPass<BlendDarken>(dest, source, dest); break;
-        case 3:
-            Grayscale(dest);
-            GreyCopy(source, copy);
-            BlendPass<BlendDarken>(dest, copy, dest);
-            break;
-        case 4:
-            GreyCopy(source, copy);
-            BlendPass<BlendDarken>(dest, copy, dest);
-            break;
-        case 5:
-            GreyCopy(source, copy);
-            BlendPass<BlendOverlay>(dest, copy, dest);
-            break;
+        case 3: BlendWithGreySource<BlendDarken>(source, dest, true); break;
+        case 4: BlendWithGreySource<BlendDarken>(source, dest, false); break;
+        case 5: BlendWithGreySource<BlendOverlay>(source, dest, false); break;
         case 6: BlendPass<BlendScreen>(dest, source, dest); break;
         case 7:
-            GreyCopy(source, copy, true);
-            GaussianBlur(effect, copy, 3, copy);
+            // The grey negative is made straight in the component's picture
+            // rather than in a copy that would then be copied there.
+            GreyCopy(source, effect.Picture(), true);
+            effect.Effect_GaussianBlur(3);
+            TakeResult(effect, copy);
             // Dest would be a copy of the photo blended in place: the photo
             // in its own colours first, the blurred grey negative second.
             dest.SetSize(source.Width(), source.Height());
@@ -164,21 +188,25 @@ void MosaicPainting(const TBitmap& source, TBitmap& dest, const RenderContext& c
 void PencilSketch(const TBitmap& source, TBitmap& dest, const RenderContext& ctx) {
     RequireDifferent(source, dest, "PencilSketch");
     TProEffectImage& effect = EffectOf(ctx);
-    TBitmap grey;
-    GreyCopy(source, grey);
+    // The grey photo is made straight in the component's picture for the
+    // blur, and made again row by row for the blend below: cheaper than
+    // writing a grey copy, copying it in and reading it back.
+    GreyCopy(source, effect.Picture());
+    effect.Effect_GaussianBlur(1);
     TBitmap blurred;
-    GaussianBlur(effect, grey, 1, blurred);
-    dest.SetSize(grey.Width(), grey.Height());
+    TakeResult(effect, blurred);
+    dest.SetSize(source.Width(), source.Height());
     // The grey photo first, the blurred grey negative second: flat areas
     // come out white, edges dark. The negative is taken byte by byte on
     // the way into the blend.
     const size_t n = dest.RowBytes();
+    const int width = dest.Width();
     ForEachRowBand(dest.Height(), n, [&](int begin, int end) {
-        std::vector<uint8_t> negative(n);
+        std::vector<uint8_t> grey(n), negative(n);
         for (int y = begin; y < end; ++y) {
-            const uint8_t* in = blurred.Row(y);
-            for (size_t i = 0; i < n; ++i) negative[i] = uint8_t(255 - in[i]);
-            BlendRow<BlendColorDodge>(grey.Row(y), negative.data(), dest.Row(y), n);
+            GrayRowTo(source.Row(y), grey.data(), width);
+            InvertRow(blurred.Row(y), negative.data(), n);
+            BlendRow<BlendColorDodge>(grey.data(), negative.data(), dest.Row(y), n);
         }
     });
     if (!ctx.changeColorMode) return;

@@ -4,6 +4,7 @@
 // solid colour through per-channel tables.
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -60,6 +61,34 @@ struct ChannelTables {
         ForEachRow(source.Height(), source.RowBytes(),
                    [&](int y) { Apply(source.Row(y), target.Row(y), width); });
     }
+};
+
+// ChannelTables for grey rows (the three bytes of every pixel equal): one
+// lookup per pixel instead of three, written as one 4-byte store that the
+// next pixel's store overlaps.
+class GreyRowTables {
+public:
+    explicit GreyRowTables(const ChannelTables& tables) {
+        for (int v = 0; v < 256; ++v) {
+            for (int c = 0; c < 3; ++c) packed_[v][c] = tables.table[c][v];
+            packed_[v][3] = 0;
+        }
+    }
+
+    // out may be grey.
+    void Apply(const uint8_t* grey, uint8_t* out, int pixels) const {
+        if (pixels <= 0) return;
+        uint8_t g = grey[0];
+        for (int x = 0; x + 1 < pixels; ++x) {
+            const uint8_t next = grey[3 * x + 3];  // read before the store covers it
+            std::memcpy(out + 3 * x, packed_[g], 4);
+            g = next;
+        }
+        std::memcpy(out + 3 * (pixels - 1), packed_[g], 3);
+    }
+
+private:
+    uint8_t packed_[256][4];
 };
 
 }  // namespace corvessa

@@ -43,18 +43,22 @@ void QuadColorTint(TBitmap& b) {
     // right and bottom quadrants take the odd column and row. Greying and
     // tinting are done row by row while the row is in cache.
     const int w2 = b.Width() / 2, h2 = b.Height() / 2;
-    const ChannelTables green = ChannelTables::AgainstColor<BlendOverlay>(Rgb{0, 255, 0});
-    const ChannelTables magenta = ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 0, 255});
-    const ChannelTables yellow = ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 255, 0});
-    const ChannelTables orange = ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 128, 0});
+    const GreyRowTables green(ChannelTables::AgainstColor<BlendOverlay>(Rgb{0, 255, 0}));
+    const GreyRowTables magenta(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 0, 255}));
+    const GreyRowTables yellow(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 255, 0}));
+    const GreyRowTables orange(ChannelTables::AgainstColor<BlendOverlay>(Rgb{255, 128, 0}));
     const int rightWidth = b.Width() - w2;
-    ForEachRow(b.Height(), b.RowBytes(), [&](int y) {
-        const bool top = y < h2;
-        uint8_t* row = b.Row(y);
-        GrayRow(row, b.Width());
-        (top ? green : yellow).Apply(row, row, w2);
-        uint8_t* right = row + size_t(w2) * 3;
-        (top ? magenta : orange).Apply(right, right, rightWidth);
+    const size_t n = b.RowBytes();
+    ForEachRowBand(b.Height(), n, [&](int begin, int end) {
+        std::vector<uint8_t> grey(n);
+        for (int y = begin; y < end; ++y) {
+            const bool top = y < h2;
+            uint8_t* row = b.Row(y);
+            GrayRowTo(row, grey.data(), b.Width());
+            (top ? green : yellow).Apply(grey.data(), row, w2);
+            const size_t right = size_t(w2) * 3;
+            (top ? magenta : orange).Apply(grey.data() + right, row + right, rightWidth);
+        }
     });
 }
 
@@ -62,7 +66,7 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
     const SharedPicture picture = LoadOverlay(ctx, "color", "1");
     // The one colour question of the inner ColorBurnTint, asked after the
     // picture has loaded.
-    const ChannelTables burn = ChannelTables::AgainstColor<BlendColorBurn>(ColorOrChosen(colour, ctx));
+    const GreyRowTables burn(ChannelTables::AgainstColor<BlendColorBurn>(ColorOrChosen(colour, ctx)));
     if (b.Empty()) return;
     // Row by row, fused: the stretched mask's weights, the grey and the
     // burnt grey of the photo row, and their MaskBlend mix.
@@ -72,18 +76,17 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
     const size_t n = b.RowBytes();
     const NearestStretch stretch(*picture, width, b.Height());
     ForEachRowBand(b.Height(), n, [&](int begin, int end) {
-        std::vector<uint8_t> mask(n), weights(n), grey(n), burnt(n);
+        std::vector<uint8_t> weights(n), grey(n), burnt(n);
+        StretchedMaskWeights stretchedWeights(stretch);
         int previous = -1;
         for (int y = begin; y < end; ++y) {
             const int sy = stretch.SourceRow(y);
             if (sy != previous) {
-                stretch.FillRow(sy, mask.data());
-                MaskWeightRow(mask.data(), width, weights.data());
+                stretchedWeights.Row(sy, weights.data());
                 previous = sy;
             }
             uint8_t* row = b.Row(y);
-            std::copy(row, row + n, grey.data());
-            GrayRow(grey.data(), width);
+            GrayRowTo(row, grey.data(), width);
             burn.Apply(grey.data(), burnt.data(), width);
             if (mode == 1)
                 MixRow(weights.data(), row, burnt.data(), row, n);
