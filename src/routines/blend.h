@@ -42,30 +42,75 @@ using BlendFn = int (*)(int, int);
 const uint8_t* ColorDodgeTable();
 const uint8_t* ColorBurnTable();
 
+namespace detail {
+
+// Row loops per helper, chosen by specialisation (a function's address is
+// not a constant the compiler may compare in every build, e.g. with the
+// sanitizers).
+template <BlendFn F>
+struct BlendRowLoop {
+    static void Run(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
+        for (size_t i = 0; i < n; ++i) out[i] = uint8_t(F(a[i], b[i]));
+    }
+};
+
+inline void TableRow(const uint8_t* table, const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) out[i] = table[size_t(a[i]) << 8 | b[i]];
+}
+
+template <>
+struct BlendRowLoop<BlendColorDodge> {
+    static void Run(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
+        TableRow(ColorDodgeTable(), a, b, out, n);
+    }
+};
+
+template <>
+struct BlendRowLoop<BlendColorBurn> {
+    static void Run(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
+        TableRow(ColorBurnTable(), a, b, out, n);
+    }
+};
+
+// Overlay and hard light without branches: 255 - v is v ^ 0xFF, so with
+// `flip` 0xFF where the compared argument is 128 or more (0 elsewhere) both
+// cases are ((x ^ flip) * (y ^ flip) shr 7) ^ flip. The product of a value
+// below 128 and one below 256 fits in 16 bits, so 8 lanes go through a
+// vector register. `onFirst` says which argument is compared with 128.
+template <bool onFirst>
+void OverlayRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+        const uint8_t x = a[i], y = b[i];
+        const uint8_t flip = uint8_t(int8_t(onFirst ? x : y) >> 7);
+        const uint16_t p = uint8_t(x ^ flip), q = uint8_t(y ^ flip);
+        out[i] = uint8_t(uint8_t(uint16_t(p * q) >> 7) ^ flip);
+    }
+}
+
+template <>
+struct BlendRowLoop<BlendOverlay> {
+    static void Run(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) { OverlayRow<true>(a, b, out, n); }
+};
+
+template <>
+struct BlendRowLoop<BlendHardLight> {
+    static void Run(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) { OverlayRow<false>(a, b, out, n); }
+};
+
+template <>
+struct BlendRowLoop<BlendScreen> {
+    static void Run(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
+        for (size_t i = 0; i < n; ++i)
+            out[i] = uint8_t(255 - (uint16_t(uint16_t(255 - a[i]) * uint16_t(255 - b[i])) >> 8));
+    }
+};
+
+}  // namespace detail
+
 // out[i] = F(a[i], b[i]) for n bytes; out may be a or b.
 template <BlendFn F>
 void BlendRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) {
-    if constexpr (F == &BlendColorDodge || F == &BlendColorBurn) {
-        const uint8_t* table = F == &BlendColorDodge ? ColorDodgeTable() : ColorBurnTable();
-        for (size_t i = 0; i < n; ++i) out[i] = table[size_t(a[i]) << 8 | b[i]];
-    } else if constexpr (F == &BlendOverlay || F == &BlendHardLight) {
-        // The same formulas without branches: 255 - v is v ^ 0xFF, so with
-        // `flip` 0xFF where the compared argument is 128 or more (0
-        // elsewhere) both cases are ((x ^ flip) * (y ^ flip) shr 7) ^ flip.
-        // The product of a value below 128 and one below 256 fits in 16
-        // bits, so 8 lanes go through a vector register.
-        for (size_t i = 0; i < n; ++i) {
-            const uint8_t x = a[i], y = b[i];
-            const uint8_t flip = uint8_t(int8_t(F == &BlendOverlay ? x : y) >> 7);
-            const uint16_t p = uint8_t(x ^ flip), q = uint8_t(y ^ flip);
-            out[i] = uint8_t(uint8_t(uint16_t(p * q) >> 7) ^ flip);
-        }
-    } else if constexpr (F == &BlendScreen) {
-        for (size_t i = 0; i < n; ++i)
-            out[i] = uint8_t(255 - (uint16_t(uint16_t(255 - a[i]) * uint16_t(255 - b[i])) >> 8));
-    } else {
-        for (size_t i = 0; i < n; ++i) out[i] = uint8_t(F(a[i], b[i]));
-    }
+    detail::BlendRowLoop<F>::Run(a, b, out, n);
 }
 
 // T := F(A, B) byte by byte over every row (blue, green and red alike).
