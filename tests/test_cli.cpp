@@ -234,7 +234,7 @@ using CliFilter = CliTest;
 
 TEST_F(CliFilter, EveryFilterAsTheComponentAppliesIt) {
     struct Case {
-        std::string spec;
+        std::string option;  // NAME[:ARGS] as given to --filter
         std::function<void(TProEffectImage&)> apply;
     };
     const std::vector<Case> cases = {
@@ -265,13 +265,13 @@ TEST_F(CliFilter, EveryFilterAsTheComponentAppliesIt) {
         {"Posterize:40", [](TProEffectImage& e) { e.Effect_Posterize(40); }},
     };
     for (const Case& c : cases) {
-        const Outcome run = RunRenderer({"--seed", "4242", "--filter", c.spec, Photo(), Out("f.bmp")});
-        ASSERT_EQ(run.status, 0) << c.spec << ": " << run.err;
+        const Outcome run = RunRenderer({"--seed", "4242", "--filter", c.option, Photo(), Out("f.bmp")});
+        ASSERT_EQ(run.status, 0) << c.option << ": " << run.err;
         RandomGenerator random(4242);
         TProEffectImage effect(random);
         effect.Picture().TakePixels(ReadPhotoFile(Photo()));
         c.apply(effect);
-        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("f.bmp")), effect.Picture())) << c.spec;
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("f.bmp")), effect.Picture())) << c.option;
     }
 }
 

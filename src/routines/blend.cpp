@@ -81,6 +81,16 @@ void StretchedMaskWeights::Row(int sourceRow, uint8_t* weights) {
     if (width > 0) std::memcpy(weights + 3 * (width - 1), perSource + stretch_.ColumnOffset(width - 1), 3);
 }
 
+const uint8_t* StretchedMaskWeights::ForTargetRow(int y) {
+    const int sourceRow = stretch_.SourceRow(y);
+    if (targetRow_.empty()) targetRow_.resize(3 * size_t(stretch_.TargetWidth()) + 1);
+    if (sourceRow != targetRowSource_) {
+        Row(sourceRow, targetRow_.data());
+        targetRowSource_ = sourceRow;
+    }
+    return targetRow_.data();
+}
+
 void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
     const int width = base.Width();
     const size_t n = base.RowBytes();

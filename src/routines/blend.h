@@ -140,10 +140,15 @@ public:
     explicit StretchedMaskWeights(const NearestStretch& stretch);
     // The weights (three per pixel) of the target row made from `sourceRow`.
     void Row(int sourceRow, uint8_t* weights);
+    // The weights of target row y, worked out again only when its source
+    // row differs from the previous call's. Valid until the next call.
+    const uint8_t* ForTargetRow(int y);
 
 private:
     const NearestStretch& stretch_;
     std::vector<uint8_t> perSourcePixel_;  // empty when the row is shrunk
+    std::vector<uint8_t> targetRow_;
+    int targetRowSource_ = -1;
 };
 
 // out[i] = (w[i]*over[i] + (255 - w[i])*base[i]) div 255 for n bytes: the

@@ -51,17 +51,9 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
         fill[i + 2] = colour.r;
     }
     ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
-        std::vector<uint8_t> weights(n);
-        StretchedMaskWeights stretchedWeights(stretch);
-        int previous = -1;
-        for (int y = begin; y < end; ++y) {
-            const int sy = stretch.SourceRow(y);
-            if (sy != previous) {
-                stretchedWeights.Row(sy, weights.data());
-                previous = sy;
-            }
-            MixRow(weights.data(), photo.Row(y), fill.data(), dest.Row(y), n);
-        }
+        StretchedMaskWeights weights(stretch);
+        for (int y = begin; y < end; ++y)
+            MixRow(weights.ForTargetRow(y), photo.Row(y), fill.data(), dest.Row(y), n);
     });
 }
 

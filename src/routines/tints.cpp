@@ -76,22 +76,17 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
     const size_t n = b.RowBytes();
     const NearestStretch stretch(*picture, width, b.Height());
     ForEachRowBand(b.Height(), n, [&](int begin, int end) {
-        std::vector<uint8_t> weights(n), grey(n), burnt(n);
+        std::vector<uint8_t> grey(n), burnt(n);
         StretchedMaskWeights stretchedWeights(stretch);
-        int previous = -1;
         for (int y = begin; y < end; ++y) {
-            const int sy = stretch.SourceRow(y);
-            if (sy != previous) {
-                stretchedWeights.Row(sy, weights.data());
-                previous = sy;
-            }
+            const uint8_t* weights = stretchedWeights.ForTargetRow(y);
             uint8_t* row = b.Row(y);
             GrayRowTo(row, grey.data(), width);
             burn.Apply(grey.data(), burnt.data(), width);
             if (mode == 1)
-                MixRow(weights.data(), row, burnt.data(), row, n);
+                MixRow(weights, row, burnt.data(), row, n);
             else
-                MixRow(weights.data(), burnt.data(), grey.data(), row, n);
+                MixRow(weights, burnt.data(), grey.data(), row, n);
         }
     });
 }
