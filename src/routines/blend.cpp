@@ -92,6 +92,7 @@ const uint8_t* StretchedMaskWeights::ForTargetRow(int y) {
 }
 
 void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
+    if (base.Empty()) return;
     const int width = base.Width();
     const size_t n = base.RowBytes();
     ForEachRowBand(base.Height(), n, [&](int begin, int end) {
@@ -104,6 +105,7 @@ void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
 }
 
 void Grayscale(TBitmap& b) {
+    if (b.Empty()) return;  // a picture 0 wide has rows but no row memory
     const int width = b.Width();
     const size_t n = b.RowBytes();
     ForEachRowBand(b.Height(), n, [&](int begin, int end) {
