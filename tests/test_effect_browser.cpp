@@ -38,18 +38,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TBitmap Copy(const TBitmap& b) {
-    TBitmap copy;
-    copy.CopyFrom(b);
-    return copy;
-}
-
-TBitmap Stretched(const TBitmap& source, int w, int h) {
-    TBitmap out(w, h);
-    out.StretchDraw(source);
-    return out;
-}
-
 bool Contains(const std::vector<uint8_t>& bytes, const std::string& text) {
     return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
 }

@@ -30,18 +30,6 @@ using namespace corvessa::test;
 
 namespace {
 
-TBitmap Copy(const TBitmap& b) {
-    TBitmap copy;
-    copy.CopyFrom(b);
-    return copy;
-}
-
-TBitmap Stretched(const TBitmap& source, int w, int h) {
-    TBitmap out(w, h);
-    out.StretchDraw(source);
-    return out;
-}
-
 std::vector<uint8_t> FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});

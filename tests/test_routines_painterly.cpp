@@ -50,12 +50,6 @@ TBitmap Bytewise(const TBitmap& a, const TBitmap& b, F f) {
     return out;
 }
 
-TBitmap Copy(const TBitmap& b) {
-    TBitmap c;
-    c.CopyFrom(b);
-    return c;
-}
-
 class PainterlyTest : public ::testing::Test {
 protected:
     PainterlyTest() {

@@ -37,6 +37,18 @@ TBitmap GradientBitmap(int width, int height) {
     return b;
 }
 
+TBitmap Copy(const TBitmap& b) {
+    TBitmap copy;
+    copy.CopyFrom(b);
+    return copy;
+}
+
+TBitmap Stretched(const TBitmap& source, int w, int h) {
+    TBitmap out(w, h);
+    out.StretchDraw(source);
+    return out;
+}
+
 bool SamePixels(const TBitmap& a, const TBitmap& b) {
     if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
     for (int y = 0; y < a.Height(); ++y)

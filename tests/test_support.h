@@ -16,6 +16,11 @@ TBitmap SolidBitmap(int width, int height, Rgb colour);
 // A smooth colour ramp, which JPEG keeps close to the original.
 TBitmap GradientBitmap(int width, int height);
 
+// A copy of `b` (bitmaps are copied only explicitly).
+TBitmap Copy(const TBitmap& b);
+// `source` stretched by nearest neighbour to w x h.
+TBitmap Stretched(const TBitmap& source, int w, int h);
+
 bool SamePixels(const TBitmap& a, const TBitmap& b);
 // The largest difference of any channel of two pictures of the same size.
 int MaxDifference(const TBitmap& a, const TBitmap& b);
