@@ -61,13 +61,7 @@ void LinePattern(const TBitmap& photo, TBitmap& dest, int n, const RenderContext
         for (size_t done = tileBytes; done < rowBytes; done += tileBytes)
             std::memcpy(row + done, row, std::min(tileBytes, rowBytes - done));
     }
-    std::vector<uint8_t> fill(rowBytes);
-    const Rgb colour = dest.FillColor();
-    for (size_t i = 0; i < rowBytes; i += 3) {
-        fill[i] = colour.b;
-        fill[i + 1] = colour.g;
-        fill[i + 2] = colour.r;
-    }
+    const std::vector<uint8_t> fill = SolidRow(dest.FillColor(), rowBytes);
     ForEachRow(height, rowBytes, [&](int y) {
         MixRow(weights.Row(y % side), photo.Row(y), fill.data(), dest.Row(y), rowBytes);
     });

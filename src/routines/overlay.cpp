@@ -43,13 +43,7 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
     // picture row only, so they are worked out once per source row.
     const size_t n = photo.RowBytes();
     const NearestStretch stretch(*picture, photo.Width(), photo.Height());
-    std::vector<uint8_t> fill(n);
-    const Rgb colour = dest.FillColor();
-    for (size_t i = 0; i < n; i += 3) {
-        fill[i] = colour.b;
-        fill[i + 1] = colour.g;
-        fill[i + 2] = colour.r;
-    }
+    const std::vector<uint8_t> fill = SolidRow(dest.FillColor(), n);
     ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
         StretchedMaskWeights weights(stretch);
         for (int y = begin; y < end; ++y)

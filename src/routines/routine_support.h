@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <vector>
 #include <stdexcept>
 #include <string>
 
@@ -25,6 +26,18 @@ inline std::optional<Rgb> AskForColor(const RenderContext& ctx) {
 
 // The routines read the source while they write the destination, so one
 // bitmap in both places would be read half rewritten.
+// One row's bytes (blue, green, red per pixel) of a solid colour, to mix
+// or blend against where a filled scratch bitmap would cost a full pass.
+inline std::vector<uint8_t> SolidRow(Rgb colour, size_t rowBytes) {
+    std::vector<uint8_t> row(rowBytes);
+    for (size_t i = 0; i + 2 < rowBytes; i += 3) {
+        row[i] = colour.b;
+        row[i + 1] = colour.g;
+        row[i + 2] = colour.r;
+    }
+    return row;
+}
+
 inline void RequireDifferent(const TBitmap& source, const TBitmap& dest, const char* routine) {
     if (&source == &dest) throw std::invalid_argument(std::string(routine) + ": source and destination are the same bitmap");
 }

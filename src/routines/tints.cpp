@@ -102,12 +102,7 @@ void ColorMaskTint(const TBitmap& photo, TBitmap& dest, Rgb colour, const Render
     // dest := Overlay(T, M), the mixed picture first.
     const int width = photo.Width();
     const size_t n = photo.RowBytes();
-    std::vector<uint8_t> fill(n);
-    for (size_t i = 0; i < n; i += 3) {
-        fill[i] = chosen.b;
-        fill[i + 1] = chosen.g;
-        fill[i + 2] = chosen.r;
-    }
+    const std::vector<uint8_t> fill = SolidRow(chosen, n);
     const NearestStretch stretch(*picture, width, photo.Height());
     ForEachRowBand(photo.Height(), n, [&](int begin, int end) {
         std::vector<uint8_t> mask(n), weights(n), mixed(n);
