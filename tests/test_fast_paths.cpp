@@ -2,6 +2,7 @@
 // buffers, cached pictures) against the straightforward versions in
 // reference_routines.h, byte for byte, on random pictures of awkward sizes.
 #include <gtest/gtest.h>
+#include <omp.h>
 
 #include <algorithm>
 #include <cstring>
@@ -129,16 +130,22 @@ TEST(RowKernels, GreyRowMatchesThePixelFormulaOnEveryLength) {
         SCOPED_TRACE(pixels);
         const TBitmap source = RandomBitmap(pixels + 2, 1, uint32_t(pixels + 11));
         std::vector<uint8_t> inPlace(source.Row(0), source.Row(0) + source.RowBytes());
-        std::vector<uint8_t> copied(inPlace.size(), 0xAB);
+        std::vector<uint8_t> copied(inPlace.size(), 0xAB), blocks(copied), perPixel(copied);
         GrayRow(inPlace.data() + 3, pixels);
         GrayRowTo(source.Row(0) + 3, copied.data() + 3, pixels);
+        // Both kernels, whichever of them this processor dispatches to.
+        detail::GrayRowToBlocks(source.Row(0) + 3, blocks.data() + 3, pixels);
+        detail::GrayRowToPixels(source.Row(0) + 3, perPixel.data() + 3, pixels);
         for (int x = 0; x < pixels + 2; ++x) {
             const uint8_t* p = source.Row(0) + 3 * x;
             const bool inside = x >= 1 && x <= pixels;
             const int g = (28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8;
             for (int c = 0; c < 3; ++c) {
-                ASSERT_EQ(inPlace[size_t(3 * x + c)], inside ? g : p[c]) << x;
-                ASSERT_EQ(copied[size_t(3 * x + c)], inside ? g : 0xAB) << x;
+                const size_t i = size_t(3 * x + c);
+                ASSERT_EQ(inPlace[i], inside ? g : p[c]) << x;
+                ASSERT_EQ(copied[i], inside ? g : 0xAB) << x;
+                ASSERT_EQ(blocks[i], copied[i]) << x;
+                ASSERT_EQ(perPixel[i], copied[i]) << x;
             }
         }
     }
@@ -336,6 +343,23 @@ TEST_F(FastPaths, GaussianBlurSweepsMatchPassAfterPass) {
             reference::GaussianBlur(slow, extra);
             EXPECT_TRUE(SamePixels(effect_.Picture(), slow));
         }
+}
+
+TEST_F(FastPaths, GaussianBlurSplitIntoColumnsMatchesOnAnyThreadCount) {
+    // Each thread takes its share of the columns of every row; three and
+    // five threads split rows at other columns than two do.
+    const TBitmap photo = RandomBitmap(1003, 307, 23);
+    TBitmap slow = reference::Copy(photo);
+    reference::GaussianBlur(slow, 3);
+    const int threads = omp_get_max_threads();
+    for (int n : {1, 2, 3, 5}) {
+        SCOPED_TRACE(n);
+        omp_set_num_threads(n);
+        effect_.Picture().CopyFrom(photo);
+        effect_.Effect_GaussianBlur(3);
+        EXPECT_TRUE(SamePixels(effect_.Picture(), slow));
+    }
+    omp_set_num_threads(threads);
 }
 
 // --- The picture cache -----------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "effectimage/effect_image.h"
+#include "routines/cpu_features.h"
 #include "routines/parallel.h"
 
 namespace corvessa {
@@ -14,6 +15,29 @@ namespace {
 
 int ClampIndex(int64_t index, int count) {
     return int(std::clamp<int64_t>(index, 0, count - 1));
+}
+
+// Bytes begin .. end - 1 of a row that reads only other rows, all at least
+// d bytes from either end: each the mean of the bytes d before and after it
+// in the rows above and below. The sum of four bytes fits in 16 bits, so
+// the loop runs in 16-bit vector lanes.
+inline void BlurMiddleBytes(uint8_t* __restrict out, const uint8_t* __restrict up, const uint8_t* __restrict low,
+                            size_t d, size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i)
+        out[i] = uint8_t(uint16_t(uint16_t(up[i - d]) + low[i - d] + up[i + d] + low[i + d]) >> 2);
+}
+
+CORVESSA_TARGET_AVX2 void BlurMiddleAvx2(uint8_t* __restrict out, const uint8_t* __restrict up,
+                                         const uint8_t* __restrict low, size_t d, size_t begin, size_t end) {
+    BlurMiddleBytes(out, up, low, d, begin, end);
+}
+
+void BlurMiddle(uint8_t* __restrict out, const uint8_t* __restrict up, const uint8_t* __restrict low, size_t d,
+                size_t begin, size_t end) {
+    if (HasAvx2())
+        BlurMiddleAvx2(out, up, low, d, begin, end);
+    else
+        BlurMiddleBytes(out, up, low, d, begin, end);
 }
 
 // One SplitBlur pass of distance a (a != 0), rewriting the bitmap in place.
@@ -49,10 +73,26 @@ public:
     // Row y from the given upper and lower rows: those of UpperRow(y) and
     // LowerRow(y), or copies of them with the same values.
     void BlurRowFrom(int y, const uint8_t* up, const uint8_t* low) {
-        if (UpperRow(y) != y && LowerRow(y) != y && a_ > 0 && a_ < w_)
-            BlurFromOtherRows(b_.Row(y), up, low);
+        if (ReadsOnlyOtherRows(y))
+            BlurColumns(b_.Row(y), up, low, 0, w_);
         else
             BlurInOrder(b_.Row(y), up, low);
+    }
+
+    bool ReadsOnlyOtherRows(int y) const { return UpperRow(y) != y && LowerRow(y) != y && a_ > 0 && a_ < w_; }
+
+    // Pixels x0 .. x1 - 1 of a row that reads only other rows, so the order
+    // within it does not matter and the middle, where both columns are
+    // x - a and x + a, vectorises.
+    void BlurColumns(uint8_t* __restrict out, const uint8_t* __restrict up, const uint8_t* __restrict low, int x0,
+                     int x1) {
+        const int middleEnd = std::max(w_ - a_, a_);
+        for (int x = x0; x < std::min(x1, a_); ++x)
+            BlurPixel(out + size_t(x) * 3, up, low, LeftOffset(x), RightOffset(x));
+        const int m0 = std::max(x0, a_), m1 = std::min(x1, middleEnd);
+        if (m0 < m1) BlurMiddle(out, up, low, size_t(a_) * 3, size_t(m0) * 3, size_t(m1) * 3);
+        for (int x = std::max(x0, middleEnd); x < x1; ++x)
+            BlurPixel(out + size_t(x) * 3, up, low, LeftOffset(x), RightOffset(x));
     }
 
     int UpperRow(int y) const {
@@ -92,20 +132,6 @@ private:
         for (int x = 0; x < w_; ++x) BlurPixel(out + size_t(x) * 3, up, low, LeftOffset(x), RightOffset(x));
     }
 
-    // The row reads only other rows, so the order within it does not matter
-    // and the middle, where both columns are x - a and x + a, vectorises.
-    void BlurFromOtherRows(uint8_t* __restrict out, const uint8_t* __restrict up,
-                           const uint8_t* __restrict low) {
-        for (int x = 0; x < a_; ++x) BlurPixel(out + size_t(x) * 3, up, low, LeftOffset(x), RightOffset(x));
-        const size_t d = size_t(a_) * 3;
-        const size_t end = size_t(std::max(w_ - a_, a_)) * 3;
-        // The sum of four bytes fits in 16 bits: 8 lanes per vector.
-        for (size_t i = d; i < end; ++i)
-            out[i] = uint8_t(uint16_t(uint16_t(up[i - d]) + low[i - d] + up[i + d] + low[i + d]) >> 2);
-        for (int x = std::max(w_ - a_, a_); x < w_; ++x)
-            BlurPixel(out + size_t(x) * 3, up, low, LeftOffset(x), RightOffset(x));
-    }
-
     TBitmap& b_;
     const int a_, w_, h_;
 };
@@ -133,7 +159,7 @@ public:
 
     void Run() {
         // Steps in the order (row + 4 * pass, pass): each step's needs come
-        // before it, as ForEachRowAfter requires.
+        // before it, as ForEachStepByColumns requires.
         std::vector<Step> steps;
         steps.reserve(size_t(passes_) * size_t(h_));
         for (int64_t diagonal = 0; diagonal < int64_t(h_) + 4 * int64_t(passes_ - 1); ++diagonal)
@@ -144,7 +170,9 @@ public:
         std::vector<int> index(steps.size());  // of step (k, y) at k * h_ + y
         for (size_t i = 0; i < steps.size(); ++i) index[size_t(steps[i].pass) * size_t(h_) + size_t(steps[i].row)] = int(i);
         const auto at = [&](int k, int y) { return index[size_t(k) * size_t(h_) + size_t(y)]; };
-        ForEachRowAfter(
+        // A step's needs cover every reader of the row it overwrites, in
+        // all columns, so a step may be split into column parts freely.
+        ForEachStepByColumns(
             int(steps.size()), b_.RowBytes(),
             [&](int i) {
                 const auto [k, y] = steps[size_t(i)];
@@ -152,7 +180,7 @@ public:
                 if (y + kDistance < h_) return RowNeeds{at(k, y - kDistance), k > 0 ? at(k - 1, y + kDistance) : -1};
                 return RowNeeds{at(k, y - kDistance), at(k, h_ - y)};
             },
-            [&](int i) { Do(steps[size_t(i)]); });
+            [&](int i, int part, int parts) { Do(steps[size_t(i)], part, parts); });
     }
 
 private:
@@ -162,11 +190,21 @@ private:
 
     uint8_t* Kept(int k, int row) { return kept_.data() + (size_t(k) * kDistance + size_t(row - 1)) * b_.RowBytes(); }
 
-    void Do(Step step) {
+    // Part `part` of `parts` of a step. The top rows, which read
+    // themselves from left to right or are kept for the last rows, go
+    // whole in the first part.
+    void Do(Step step, int part, int parts) {
         const int y = step.row;
+        const uint8_t* up = b_.Row(pass_.UpperRow(y));
         const uint8_t* low = y + kDistance < h_ ? b_.Row(y + kDistance) : Kept(step.pass, h_ - y);
-        pass_.BlurRowFrom(y, b_.Row(pass_.UpperRow(y)), low);
-        if (y >= 1 && y <= kDistance) std::memcpy(Kept(step.pass, y), b_.Row(y), b_.RowBytes());
+        if (y <= kDistance || !pass_.ReadsOnlyOtherRows(y)) {
+            if (part != 0) return;
+            pass_.BlurRowFrom(y, up, low);
+            if (y >= 1 && y <= kDistance) std::memcpy(Kept(step.pass, y), b_.Row(y), b_.RowBytes());
+            return;
+        }
+        const int w = b_.Width();
+        pass_.BlurColumns(b_.Row(y), up, low, int(int64_t(w) * part / parts), int(int64_t(w) * (part + 1) / parts));
     }
 
     SplitBlurPass pass_;

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "routines/cpu_features.h"
+
 namespace corvessa {
 
 int MaskWeight(int r, int g, int b) {
@@ -102,6 +104,21 @@ void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
             MixRow(weights.data(), over.Row(y), base.Row(y), base.Row(y), n);
         }
     });
+}
+
+namespace {
+
+CORVESSA_TARGET_AVX2 void GrayRowToAvx2(const uint8_t* __restrict in, uint8_t* __restrict out, int pixels) {
+    detail::GrayRowToPixels(in, out, pixels);
+}
+
+}  // namespace
+
+void GrayRowTo(const uint8_t* __restrict in, uint8_t* __restrict out, int pixels) {
+    if (HasAvx2())
+        GrayRowToAvx2(in, out, pixels);
+    else
+        detail::GrayRowToBlocks(in, out, pixels);
 }
 
 void Grayscale(TBitmap& b) {

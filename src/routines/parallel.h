@@ -78,4 +78,35 @@ void ForEachRowAfter(int rows, size_t bytesPerRow, NeedsFn&& needs, RowFn&& row)
     }
 }
 
+// Ordered steps as in ForEachRowAfter whose work splits into column parts.
+// Every thread takes the same part of every step, in order, so the columns
+// a thread works on stay in its own cache instead of moving between cores
+// with every step. `step(i, part, parts)` does part `part` of `parts` of
+// step i; a step starts once every part of the steps it needs is done.
+template <class NeedsFn, class StepFn>
+void ForEachStepByColumns(int steps, size_t bytesPerStep, NeedsFn&& needs, StepFn&& step) {
+    if (steps <= 0) return;
+    if (size_t(steps) * bytesPerStep < kParallelMinBytes || omp_get_max_threads() == 1) {
+        for (int i = 0; i < steps; ++i) step(i, 0, 1);
+        return;
+    }
+    std::vector<std::atomic<int>> partsDone(static_cast<size_t>(steps));
+#pragma omp parallel
+    {
+        const int parts = omp_get_num_threads(), part = omp_get_thread_num();
+        const auto waitFor = [&](int i) {
+            if (i < 0) return;
+            for (int spins = 0; partsDone[size_t(i)].load(std::memory_order_acquire) < parts; ++spins)
+                if (spins > 64) std::this_thread::yield();
+        };
+        for (int i = 0; i < steps; ++i) {
+            const RowNeeds need = needs(i);
+            waitFor(need.first);
+            waitFor(need.second);
+            step(i, part, parts);
+            partsDone[size_t(i)].fetch_add(1, std::memory_order_release);
+        }
+    }
+}
+
 }  // namespace corvessa
