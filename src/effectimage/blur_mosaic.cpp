@@ -27,18 +27,10 @@ inline void BlurMiddleBytes(uint8_t* __restrict out, const uint8_t* __restrict u
         out[i] = uint8_t(uint16_t(uint16_t(up[i - d]) + low[i - d] + up[i + d] + low[i + d]) >> 2);
 }
 
-CORVESSA_TARGET_AVX2 void BlurMiddleAvx2(uint8_t* __restrict out, const uint8_t* __restrict up,
-                                         const uint8_t* __restrict low, size_t d, size_t begin, size_t end) {
-    BlurMiddleBytes(out, up, low, d, begin, end);
-}
-
-void BlurMiddle(uint8_t* __restrict out, const uint8_t* __restrict up, const uint8_t* __restrict low, size_t d,
-                size_t begin, size_t end) {
-    if (HasAvx2())
-        BlurMiddleAvx2(out, up, low, d, begin, end);
-    else
-        BlurMiddleBytes(out, up, low, d, begin, end);
-}
+CORVESSA_VECTOR_KERNEL(BlurMiddle, BlurMiddleBytes, BlurMiddleBytes,
+                       (uint8_t* __restrict out, const uint8_t* __restrict up, const uint8_t* __restrict low,
+                        size_t d, size_t begin, size_t end),
+                       (out, up, low, d, begin, end))
 
 // One SplitBlur pass of distance a (a != 0), rewriting the bitmap in place.
 // Every pixel becomes the mean of four pixels: the columns a to its left and

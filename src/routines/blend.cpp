@@ -106,20 +106,8 @@ void MaskBlend(TBitmap& base, const TBitmap& over, const TBitmap& mask) {
     });
 }
 
-namespace {
-
-CORVESSA_TARGET_AVX2 void GrayRowToAvx2(const uint8_t* __restrict in, uint8_t* __restrict out, int pixels) {
-    detail::GrayRowToPixels(in, out, pixels);
-}
-
-}  // namespace
-
-void GrayRowTo(const uint8_t* __restrict in, uint8_t* __restrict out, int pixels) {
-    if (HasAvx2())
-        GrayRowToAvx2(in, out, pixels);
-    else
-        detail::GrayRowToBlocks(in, out, pixels);
-}
+CORVESSA_VECTOR_KERNEL(GrayRowTo, detail::GrayRowToBlocks, detail::GrayRowToPixels,
+                       (const uint8_t* __restrict in, uint8_t* __restrict out, int pixels), (in, out, pixels))
 
 void Grayscale(TBitmap& b) {
     if (b.Empty()) return;  // a picture 0 wide has rows but no row memory
