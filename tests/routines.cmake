@@ -11,3 +11,9 @@ corvessa_test(test_routines
 corvessa_test(test_fast_paths
   SOURCES test_fast_paths.cpp
   LIBS corvessa_catalogue corvessa_testsupport)
+# Again with the kernels the processor would not choose for itself: the
+# plain x86-64 and the AVX2 versions must give the same bytes.
+foreach(level baseline avx2)
+  add_test(NAME fast_paths_${level}_kernels COMMAND test_fast_paths)
+  set_tests_properties(fast_paths_${level}_kernels PROPERTIES ENVIRONMENT "CORVESSA_VECTORS=${level}")
+endforeach()

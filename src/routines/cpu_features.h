@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cstdlib>
+#include <cstring>
+
 // A few hot row kernels are compiled more than once: for any x86-64
 // processor, with AVX2 and with AVX-512 (byte shuffles included), and each
 // call takes the widest version the processor runs. All versions give the
 // same bytes; only the speed differs. Valgrind hides AVX-512 from the
-// program, so under it the AVX2 version runs.
+// program, so under it the AVX2 version runs. CORVESSA_VECTORS=baseline or
+// =avx2 in the environment caps the choice, so that the tests and the
+// benchmarks can run the narrower versions on any machine.
 
 namespace corvessa {
 
@@ -15,10 +20,13 @@ enum class VectorLevel { kBaseline, kAvx2, kAvx512 };
 #define CORVESSA_TARGET_AVX512 [[gnu::target("avx2,avx512f,avx512bw,avx512vl,avx512vbmi")]]
 inline VectorLevel ProcessorVectorLevel() {
     static const VectorLevel level = [] {
-        if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+        const char* cap = std::getenv("CORVESSA_VECTORS");
+        const bool baselineOnly = cap && std::strcmp(cap, "baseline") == 0;
+        const bool upToAvx2 = baselineOnly || (cap && std::strcmp(cap, "avx2") == 0);
+        if (!upToAvx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
             __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512vbmi"))
             return VectorLevel::kAvx512;
-        return __builtin_cpu_supports("avx2") ? VectorLevel::kAvx2 : VectorLevel::kBaseline;
+        return !baselineOnly && __builtin_cpu_supports("avx2") ? VectorLevel::kAvx2 : VectorLevel::kBaseline;
     }();
     return level;
 }
