@@ -6,7 +6,8 @@
 # codec floor (djpeg -dct float, then cjpeg -dct float -quality 90).
 # Each command runs RUNS times, interleaved so that drift hits all alike;
 # reported are the median wall time, its ratio to the floor and the peak
-# resident memory (GNU time).
+# resident memory (GNU time). Files are flushed to disk between commands,
+# untimed.
 #
 #   bench/peers.sh [BUILD_DIR]   (RUNS=5; PHOTO=your.jpg for a real photo;
 #                                 RENDER=path to time another corvessa-render)
@@ -62,6 +63,10 @@ done
 declare -A TIMES PEAK
 for ((run = 0; run < RUNS; ++run)); do
   for name in "${NAMES[@]}"; do
+    # Each command starts with nothing of the one before still being
+    # written out: the floor leaves a 72 MB intermediate file, whose
+    # write-back would otherwise be charged to the command after it.
+    sync
     start=$(date +%s%N)
     "$TIME" -f %M -o "$WORK/mem" sh -c "${CMD[$name]}" >/dev/null 2>"$WORK/err" || {
       echo "$name failed:" >&2; cat "$WORK/err" >&2; exit 1; }
