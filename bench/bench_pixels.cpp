@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "bench_support.h"
 #include "io/jpeg_codec.h"
 #include "routines/blend.h"
 
@@ -11,21 +12,10 @@ using namespace corvessa;
 
 namespace {
 
-constexpr int kWidth = 6000, kHeight = 4000;
+constexpr int kWidth = bench::kPhotoWidth, kHeight = bench::kPhotoHeight;
+using bench::Pattern;
 
-TBitmap Pattern(int w, int h, uint32_t seed) {
-    TBitmap b(w, h);
-    for (int y = 0; y < h; ++y) {
-        uint8_t* row = b.Row(y);
-        for (size_t i = 0; i < b.RowBytes(); ++i) row[i] = uint8_t((i * 7 + size_t(y) * 3 + seed) ^ (i >> 5));
-    }
-    return b;
-}
-
-const TBitmap& Photo() {
-    static TBitmap photo = Pattern(kWidth, kHeight, 1);
-    return photo;
-}
+const TBitmap& Photo() { return bench::Photo24(); }
 
 void BM_Memcpy(benchmark::State& state) {
     TBitmap copy(kWidth, kHeight);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "effectimage/effect_image.h"
+#include "bench_support.h"
 #include "io/jpeg_codec.h"
 #include "routines/line_art.h"
 #include "routines/overlay.h"
@@ -17,25 +18,10 @@ using namespace corvessa;
 
 namespace {
 
-constexpr int kWidth = 6000, kHeight = 4000;
+constexpr int kWidth = bench::kPhotoWidth, kHeight = bench::kPhotoHeight;
+using bench::Pattern;
 
-TBitmap Pattern(int w, int h, uint32_t seed) {
-    TBitmap b(w, h);
-    for (int y = 0; y < h; ++y) {
-        uint8_t* row = b.Row(y);
-        for (int x = 0; x < w; ++x) {
-            row[3 * x] = uint8_t((x * 255) / w + seed);
-            row[3 * x + 1] = uint8_t((y * 255) / h);
-            row[3 * x + 2] = uint8_t(((x ^ y) >> 3) * 7 + seed);
-        }
-    }
-    return b;
-}
-
-const TBitmap& Photo() {
-    static const TBitmap photo = Pattern(kWidth, kHeight, 1);
-    return photo;
-}
+const TBitmap& Photo() { return bench::Photo24(); }
 
 // A program folder with the pictures every routine reads, removed at exit.
 class BenchFolder {

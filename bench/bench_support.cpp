@@ -21,6 +21,15 @@ const TBitmap& Photo24() {
     return photo;
 }
 
+TBitmap Pattern(int w, int h, uint32_t seed) {
+    TBitmap b(w, h);
+    for (int y = 0; y < h; ++y) {
+        uint8_t* row = b.Row(y);
+        for (size_t i = 0; i < b.RowBytes(); ++i) row[i] = uint8_t((i * 7 + size_t(y) * 3 + seed) ^ (i >> 5));
+    }
+    return b;
+}
+
 double MemcpyMilliseconds() {
     const TBitmap& photo = Photo24();
     static std::vector<uint8_t> copy(photo.ByteCount(), 1);

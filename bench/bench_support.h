@@ -22,6 +22,10 @@ inline constexpr int kPhotoWidth = 6000, kPhotoHeight = 4000;
 // edges, so that no routine meets uniform areas or pure noise.
 const TBitmap& Photo24();
 
+// A w x h picture of byte ramps mixed with `seed`: cheap to make, different
+// for every seed, never uniform.
+TBitmap Pattern(int w, int h, uint32_t seed);
+
 // Median wall time of one memcpy of the photo buffer into a buffer that
 // was touched before, in milliseconds.
 double MemcpyMilliseconds();
