@@ -1,8 +1,11 @@
 // Writes the seed corpus of every fuzz target into the folder given as the
 // only argument: small valid pictures of each kind the readers meet.
+#include <exiv2/exiv2.hpp>
+
 #include <filesystem>
 #include <string>
 
+#include "camera_jpeg.h"
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "jpeg_fixtures.h"
@@ -11,10 +14,48 @@
 using namespace corvessa;
 using namespace corvessa::test;
 
+namespace {
+
+// A camera JPEG that also carries XMP and IPTC data.
+std::vector<uint8_t> RichJpeg(const TBitmap& picture) {
+    std::vector<uint8_t> jpeg = CameraJpeg(picture, 6);
+    auto image = Exiv2::ImageFactory::open(jpeg.data(), long(jpeg.size()));
+    image->readMetadata();
+    Exiv2::XmpData xmp;
+    xmp["Xmp.dc.title"] = "lang=x-default A heron";
+    xmp["Xmp.tiff.Orientation"] = "6";
+    xmp["Xmp.exif.PixelXDimension"] = "24";
+    image->setXmpData(xmp);
+    Exiv2::IptcData iptc;
+    iptc["Iptc.Application2.Caption"] = "A heron on the river bank";
+    iptc["Iptc.Application2.Keywords"] = "bird";
+    image->setIptcData(iptc);
+    image->writeMetadata();
+    Exiv2::BasicIo& io = image->io();
+    io.open();
+    std::vector<uint8_t> out(size_t(io.size()));
+    io.read(out.data(), long(out.size()));
+    io.close();
+    return out;
+}
+
+// A grey progressive stream of nothing but `scans` empty DC scans.
+std::vector<uint8_t> EmptyScans(int scans) {
+    std::vector<uint8_t> b = {0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0};
+    b.insert(b.end(), 64, 1);
+    b.insert(b.end(), {0xFF, 0xC2, 0, 11, 8, 0, 16, 0, 16, 1, 1, 0x11, 0, 0xFF, 0xC4, 0, 20, 0x00, 1});
+    b.insert(b.end(), 16, 0);
+    for (int i = 0; i < scans; ++i) b.insert(b.end(), {0xFF, 0xDA, 0, 8, 1, 1, 0x00, 0, 0, 0});
+    b.insert(b.end(), {0xFF, 0xD9});
+    return b;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const std::filesystem::path root(argv[1]);
-    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render"}) std::filesystem::create_directories(root / target);
+    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata"}) std::filesystem::create_directories(root / target);
     auto put = [&](const char* target, const std::string& name, std::vector<uint8_t> bytes, int nameByte = -1) {
         if (nameByte >= 0) bytes.insert(bytes.begin(), uint8_t(nameByte));
         WriteBytes((root / target / name).string(), bytes);
@@ -26,6 +67,7 @@ int main(int argc, char** argv) {
         {"cmyk.jpg", MakeJpeg(picture, JpegKind::kAdobeCmyk)},
         {"progressive.jpg", MakeJpeg(picture, JpegKind::kProgressive)},
         {"tiny.jpg", EncodeJpeg(GradientBitmap(1, 1))},
+        {"arithmetic.jpg", MakeJpeg(picture, JpegKind::kArithmetic)},
     };
     for (const auto& [name, bytes] : jpegs) {
         put("jpeg", name, bytes);
@@ -39,5 +81,9 @@ int main(int argc, char** argv) {
         put("reader", name, MakeBmp(9, 5, bits), 2);
     }
     put("bmp", "ours.bmp", EncodeBmp(picture));
+    put("jpeg", "empty-scans.jpg", EmptyScans(12));
+    put("metadata", "camera-upright.jpg", CameraJpeg(picture, 1));
+    put("metadata", "camera-turned.jpg", CameraJpeg(picture, 8));
+    put("metadata", "rich.jpg", RichJpeg(picture));
     return 0;
 }

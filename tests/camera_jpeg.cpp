@@ -22,6 +22,10 @@ std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation) {
     exif["Exif.Image.Model"] = kTestCameraModel;
     exif["Exif.Photo.DateTimeOriginal"] = kTestCaptureDate;
     exif["Exif.Image.Orientation"] = uint16_t(orientation);
+    exif["Exif.Photo.PixelXDimension"] = uint32_t(picture.Width());
+    exif["Exif.Photo.PixelYDimension"] = uint32_t(picture.Height());
+    exif["Exif.GPSInfo.GPSLatitudeRef"] = "N";
+    exif["Exif.GPSInfo.GPSLatitude"] = kTestLatitude;
     std::vector<uint8_t> thumb = EncodeJpeg(SolidBitmap(8, 8, Rgb{0, 0, 255}));
     Exiv2::ExifThumb(exif).setJpegThumbnail(thumb.data(), long(thumb.size()));
     image->setExifData(exif);

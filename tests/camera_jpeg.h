@@ -11,12 +11,14 @@ namespace corvessa::test {
 
 inline constexpr const char* kTestCameraModel = "Corvessa Test Camera";
 inline constexpr const char* kTestCaptureDate = "2026:12:08 10:11:12";
+inline constexpr const char* kTestLatitude = "52/1 31/1 0/1";
 
 // A small made-up ICC profile (its declared size matches its length).
 std::vector<uint8_t> IccProfile();
 
-// `picture` as a JPEG carrying the camera model and capture date above,
-// the orientation tag `orientation`, a thumbnail and IccProfile().
+// `picture` as a JPEG carrying the camera model, capture date and latitude
+// above, the orientation tag `orientation`, the stored picture's pixel
+// dimensions, a thumbnail and IccProfile().
 std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation);
 
 }  // namespace corvessa::test

@@ -28,6 +28,7 @@ std::vector<uint8_t> MakeJpeg(const TBitmap& picture, JpegKind kind, int quality
     if (cmyk) jpeg_set_colorspace(&info, JCS_CMYK);
     info.write_Adobe_marker = kind == JpegKind::kAdobeCmyk;
     if (kind == JpegKind::kProgressive) jpeg_simple_progression(&info);
+    info.arith_code = kind == JpegKind::kArithmetic;
     jpeg_start_compress(&info, TRUE);
     std::vector<uint8_t> row(size_t(picture.Width()) * 4);
     while (info.next_scanline < info.image_height) {

@@ -1,6 +1,7 @@
 #pragma once
-// Picture files of kinds the program itself never writes: grey, CMYK and
-// progressive JPEG streams (made with libjpeg) and BMPs of every depth.
+// Picture files of kinds the program itself never writes: grey, CMYK,
+// progressive and arithmetic-coded JPEG streams (made with libjpeg)
+// and BMPs of every depth.
 
 #include <cstdint>
 #include <vector>
@@ -9,7 +10,7 @@
 
 namespace corvessa::test {
 
-enum class JpegKind { kColour, kGrey, kCmyk, kAdobeCmyk, kProgressive };
+enum class JpegKind { kColour, kGrey, kCmyk, kAdobeCmyk, kProgressive, kArithmetic };
 
 std::vector<uint8_t> MakeJpeg(const TBitmap& picture, JpegKind kind, int quality = 95);
 

@@ -436,7 +436,7 @@ protected:
             RenderStrip(category, work_, thumb, result_, Context(nullptr, appDir), view);
             ADD_FAILURE() << "the strip did not fail";
         } catch (const CorvessaError& error) {
-            EXPECT_EQ(std::string(error.what()), "Cannot open file " + appDir + "pic/" + missing);
+            EXPECT_EQ(std::string(error.what()), "Cannot open file " + appDir + "pic/" + missing + ": No such file or directory");
         }
         return view;
     }

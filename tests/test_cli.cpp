@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <exiv2/exiv2.hpp>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <fcntl.h>
 
@@ -363,17 +364,18 @@ using CliErrors = CliTest;
 TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
     Outcome run = RunRenderer({"--pic", Pic(), "--look", "1:1", Out("nothing.bmp"), Out("a.bmp")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("nothing.bmp") + "\n");
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("nothing.bmp") + ": No such file or directory\n");
 
     fs::create_directory(Out("pic"));  // a picture folder without pictures
     run = RunRenderer({"--pic", Out("pic"), "--look", "Star:3", Photo(), Out("a.bmp")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("pic/star/3.ssl") + "\n");
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("pic/star/3.ssl") + ": No such file or directory\n");
 
     fs::create_directory(Out("empty"));  // the same under another name
     run = RunRenderer({"--pic", Out("empty"), "--look", "Weather:1", Photo(), Out("a.bmp")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("empty/weather/1.ssl") + "\n");
+    EXPECT_EQ(run.err,
+              "corvessa-render: Cannot open file " + Out("empty/weather/1.ssl") + ": No such file or directory\n");
 
     run = RunRenderer({"--pic", Out("nowhere"), "--look", "Weather:1", Photo(), Out("a.bmp")});
     EXPECT_EQ(run.status, 1);
@@ -386,6 +388,13 @@ TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
     run = RunRenderer({"--filter", "Invert", Photo(), Out("missing/dir/a.bmp")});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Cannot create file"), std::string::npos) << run.err;
+
+    // A FIFO is refused at once rather than waited on.
+    ASSERT_EQ(mkfifo(Out("pipe.jpg").c_str(), 0600), 0);
+    run = RunRenderer({"--filter", "Invert", Out("pipe.jpg"), Out("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("pipe.jpg") + ": it is not a regular file\n");
+    fs::remove(Out("pipe.jpg"));
 
     // Only the empty picture folders remain: no output, no temporary file.
     EXPECT_EQ(std::distance(fs::directory_iterator(out_.Path()), fs::directory_iterator()), 2);

@@ -239,7 +239,7 @@ TEST_F(FormMainTest, AFailedOpenChangesNothing) {
         form.BtnOpenClick();
     }
     ASSERT_EQ(dialogs_->errors.size(), 4u);
-    EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + missing);
+    EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + missing + ": No such file or directory");
     EXPECT_EQ(dialogs_->errors[1].rfind("JPEG error #", 0), 0u) << dialogs_->errors[1];
     EXPECT_EQ(dialogs_->errors[2], "Bitmap image is not valid");
     EXPECT_EQ(dialogs_->errors[3], "Unknown picture file extension (.txt)");
@@ -333,7 +333,7 @@ TEST_F(FormMainTest, AFailedSaveKeepsTheExistingFile) {
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), kSaveFilterJpeg});
     form.BtnSaveClick();
     ASSERT_EQ(dialogs_->errors.size(), 1u);
-    EXPECT_EQ(dialogs_->errors[0], "Cannot create file " + dir_.File(name));
+    EXPECT_EQ(dialogs_->errors[0], "Cannot create file " + dir_.File(name) + ": File name too long");
     EXPECT_EQ(FileBytes(dir_.File(name)), before);
     // ResultPhoto holds the view's picture all the same.
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
@@ -417,7 +417,7 @@ TEST_F(FormMainTest, AMissingSamplePhotoIsReportedAndLeavesASafeWindow) {
     std::filesystem::remove(dir_.File("pic/sample.jpg"));
     TFormMain& form = Form();
     ASSERT_EQ(dialogs_->errors.size(), 1u);
-    EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + dir_.Path() + "/pic/sample.jpg");
+    EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + dir_.Path() + "/pic/sample.jpg" + ": No such file or directory");
     EXPECT_EQ(Child<QWidget>("FlatPanel3")->geometry(), QRect(112, 0, 760, 399));
     EXPECT_TRUE(form.WorkPhoto().Empty());
     EXPECT_TRUE(form.ResultPhoto().Empty());

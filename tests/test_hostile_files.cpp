@@ -7,6 +7,9 @@
 
 #include <jerror.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -53,12 +56,30 @@ void PutBig32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
 std::vector<uint8_t> JpegClaiming(int width, int height, JpegKind kind = JpegKind::kColour) {
     std::vector<uint8_t> bytes = MakeJpeg(GradientBitmap(16, 16), kind);
     for (size_t i = 0; i + 8 < bytes.size(); ++i)
-        if (bytes[i] == 0xFF && (bytes[i + 1] == 0xC0 || bytes[i + 1] == 0xC2)) {
+        if (bytes[i] == 0xFF && (bytes[i + 1] == 0xC0 || bytes[i + 1] == 0xC2 || bytes[i + 1] == 0xC9)) {
             PutBig16(bytes, i + 5, uint32_t(height));
             PutBig16(bytes, i + 7, uint32_t(width));
             break;
         }
     return bytes;
+}
+
+// A grey progressive JPEG claiming `width` x `height` made of nothing but
+// `scans` empty DC scans: tables, a frame header and scan headers alone.
+std::vector<uint8_t> ScanBomb(int width, int height, int scans, bool arithmetic) {
+    std::vector<uint8_t> b = {0xFF, 0xD8, 0xFF, 0xDB, 0, 67, 0};  // SOI, DQT of ones
+    b.insert(b.end(), 64, 1);
+    const uint8_t frame = arithmetic ? 0xCA : 0xC2;
+    b.insert(b.end(), {0xFF, frame, 0, 11, 8, uint8_t(height >> 8), uint8_t(height), uint8_t(width >> 8),
+                       uint8_t(width), 1, 1, 0x11, 0});
+    if (!arithmetic) {  // a DC table with one code
+        b.insert(b.end(), {0xFF, 0xC4, 0, 20, 0x00, 1});
+        b.insert(b.end(), 15, 0);
+        b.push_back(0);
+    }
+    for (int i = 0; i < scans; ++i) b.insert(b.end(), {0xFF, 0xDA, 0, 8, 1, 1, 0x00, 0, 0, 0});
+    b.insert(b.end(), {0xFF, 0xD9});
+    return b;
 }
 
 // A BMP whose header claims `width` x `height` (negative: top-down) and
@@ -148,6 +169,16 @@ TEST_F(HostileFile, HeadersClaimingASideAbove65535AreRefused) {
     EXPECT_EQ(Open("wide.png", PngClaiming(Png(RandomBitmap(4, 4, 1)), 70000, 1)), TooLarge(70000, 1));
     EXPECT_EQ(Open("huge.png", PngClaiming(Png(RandomBitmap(4, 4, 1)), 0x7FFFFFFF, 0x7FFFFFFF)),
               TooLarge(0x7FFFFFFF, 0x7FFFFFFF));
+}
+
+TEST_F(HostileFile, JpegSidesAreHeldToLibjpegsLimit) {
+    EXPECT_EQ(Open("square.jpg", JpegClaiming(65535, 65535)), TooLarge(65535, 65535));
+    EXPECT_EQ(Open("wide.jpg", JpegClaiming(65501, 1)), TooLarge(65501, 1));
+    const std::vector<uint8_t> widest = EncodeJpeg(SolidBitmap(kMaxJpegSide, 1, {9, 9, 9}));
+    EXPECT_EQ(DecodeJpeg(widest.data(), widest.size()).Width(), kMaxJpegSide);
+    // A picture JPEG cannot hold is refused with what to do instead.
+    const std::string tooTall = ErrorOf([] { EncodeJpeg(SolidBitmap(1, 65535, {1, 2, 3})); });
+    EXPECT_EQ(tooTall, "Picture is too large for JPEG (1 x 65535; at most 65500 pixels a side): save it as BMP");
 }
 
 TEST_F(HostileFile, ThePicturesAtTheSideLimitStillOpen) {
@@ -253,6 +284,77 @@ TEST_F(HostileFile, JpegHoldingLessThanABitPerBlockIsRefused) {
     const TBitmap partial = DecodeJpeg(bytes.data(), bytes.size());
     EXPECT_EQ(partial.Width(), 400);
     EXPECT_EQ(partial.Height(), 300);
+}
+
+TEST_F(HostileFile, ArithmeticCodedStreamsMustHoldTheirClaimToo) {
+    // 200 megapixels over a few hundred bytes.
+    const std::string eof = "JPEG error #" + std::to_string(JERR_INPUT_EOF);
+    const std::vector<uint8_t> claim = JpegClaiming(20000, 10000, JpegKind::kArithmetic);
+    EXPECT_LT(claim.size(), 1000u);
+    EXPECT_EQ(Open("claim.jpg", claim), eof);
+    // An arithmetic-coded photo, whole or cut short, opens.
+    const TBitmap original = GradientBitmap(64, 48);
+    std::vector<uint8_t> photo = MakeJpeg(original, JpegKind::kArithmetic);
+    EXPECT_LE(MaxDifference(DecodeJpeg(photo.data(), photo.size()), original), 8);
+    photo.resize(photo.size() * 2 / 3);
+    EXPECT_EQ(DecodeJpeg(photo.data(), photo.size()).Height(), 48);
+}
+
+TEST_F(HostileFile, StreamsOfTooManyScansAreRefused) {
+    const std::string tooMany = "JPEG stream has more scans than its file could hold (more than " +
+                                std::to_string(kMaxJpegScans) + ", or far too many for its size)";
+    for (bool arithmetic : {false, true}) {
+        // Too many scans for the file's size long before the count runs out.
+        const std::vector<uint8_t> bomb = ScanBomb(20000, 10000, 40000, arithmetic);
+        EXPECT_EQ(ErrorOf([&] { DecodeJpeg(bomb.data(), bomb.size()); }), tooMany) << arithmetic;
+        // As an overlay picture: its first 20 bytes make way for the fixed start.
+        std::vector<uint8_t> ssl(bomb.size() + 18, 0);
+        std::copy(bomb.begin() + 2, bomb.end(), ssl.begin() + 20);
+        WriteBytes(dir_.File("bomb.ssl"), ssl);
+        TBitmap target;
+        EXPECT_EQ(ErrorOf([&] { LoadSslPicture(dir_.File("bomb.ssl"), target); }), tooMany);
+        // Too many scans however small the picture.
+        const std::vector<uint8_t> small = ScanBomb(8, 8, kMaxJpegScans + 1, arithmetic);
+        EXPECT_EQ(ErrorOf([&] { DecodeJpeg(small.data(), small.size()); }), tooMany) << arithmetic;
+    }
+    // Up to the limit the scans are decoded (a picture of nothing, here).
+    const std::vector<uint8_t> many = ScanBomb(64, 32, kMaxJpegScans, false);
+    EXPECT_EQ(DecodeJpeg(many.data(), many.size()).Width(), 64);
+}
+
+TEST_F(HostileFile, AFifoIsRefusedAtOnce) {
+    const std::string fifo = dir_.File("pipe.jpg");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ErrorOf([&] { ReadPhotoFile(fifo); }), "Cannot open file " + fifo + ": it is not a regular file");
+    EXPECT_EQ(ErrorOf([&] { ReadWholeFile(dir_.Path()); }), "Cannot open file " + dir_.Path() + ": it is a folder");
+}
+
+// --- Memory -------------------------------------------------------------------------
+
+namespace {
+
+// Fails the `failAt`-th request of the encoder for output memory.
+int growthCalls = 0, failAt = 0;
+void* FailingGrowth(void* block, size_t bytes) {
+    return ++growthCalls == failAt ? nullptr : std::realloc(block, bytes);
+}
+
+}  // namespace
+
+TEST(JpegEncoder, RunningOutOfMemoryAtAnyGrowthIsReportedAndFreesEverything) {
+    // Noise compresses badly, so the output grows several times.
+    const TBitmap noise = RandomBitmap(600, 400, 4);
+    growthCalls = 0, failAt = 0;
+    const size_t whole = EncodeJpegWithQuality(noise, 90, FailingGrowth).size();
+    const int growths = growthCalls;
+    ASSERT_GE(growths, 2);
+    for (failAt = 1; failAt <= growths; ++failAt) {
+        growthCalls = 0;
+        EXPECT_EQ(ErrorOf([&] { EncodeJpegWithQuality(noise, 90, FailingGrowth); }), "Not enough memory for the picture")
+            << failAt;
+    }
+    failAt = 0;
+    EXPECT_EQ(EncodeJpegWithQuality(noise, 90, FailingGrowth).size(), whole);
 }
 
 // --- Corrupt files -------------------------------------------------------------------

@@ -2,6 +2,9 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
+#include <tuple>
+
 #include "io/files.h"
 #include "io/jpeg_codec.h"
 #include "io/orientation.h"
@@ -84,6 +87,9 @@ TEST(Metadata, SavedJpegKeepsDateCameraAndProfileWithOrientationReset) {
     EXPECT_EQ(exif["Exif.Image.Model"].toString(), kTestCameraModel);
     EXPECT_EQ(exif["Exif.Photo.DateTimeOriginal"].toString(), kTestCaptureDate);
     EXPECT_EQ(exif["Exif.Image.Orientation"].toLong(), 1);
+    // The stored 64 x 32 picture was turned upright.
+    EXPECT_EQ(exif["Exif.Photo.PixelXDimension"].toLong(), 32);
+    EXPECT_EQ(exif["Exif.Photo.PixelYDimension"].toLong(), 64);
     EXPECT_EQ(Exiv2::ExifThumbC(exif).copy().size_, 0);  // the old thumbnail is gone
     ASSERT_TRUE(image->iccProfileDefined());
     const Exiv2::DataBuf* icc = image->iccProfile();
@@ -107,6 +113,37 @@ TEST(Metadata, BrokenMetadataStillOpensWithoutIt) {
     TBitmap photo = ReadPhotoUpright(dir.File("broken.jpg"), metadata);
     EXPECT_EQ(photo.Width(), 64);
     EXPECT_EQ(metadata.Orientation(), 1);
+}
+
+TEST(Metadata, ABrokenBlockLosesOnlyItself) {
+    TempDir dir;
+    const std::vector<uint8_t> camera = CameraJpeg(Marked(), 6);
+    const auto find = [&](const char* text) {
+        const std::string needle(text);
+        return size_t(std::search(camera.begin(), camera.end(), needle.begin(), needle.end()) - camera.begin());
+    };
+    // The colour profile's declared size is wrong: Exif (GPS included) stays.
+    std::vector<uint8_t> badProfile = camera;
+    badProfile[find("ICC_PROFILE") + 14] = 0x7F;
+    // The Exif block's TIFF header is garbage: the profile stays.
+    std::vector<uint8_t> badExif = camera;
+    badExif[find("Exif") + 6] = 'X';
+    for (const auto& [name, bytes, exifKept] : {std::tuple{"profile.jpg", badProfile, true},
+                                                std::tuple{"exif.jpg", badExif, false}}) {
+        WriteBytes(dir.File(name), bytes);
+        PhotoMetadata metadata;
+        const TBitmap photo = ReadPhotoUpright(dir.File(name), metadata);
+        EXPECT_EQ(metadata.Orientation(), exifKept ? 6 : 1) << name;
+        WriteJpegFileWithMetadata(photo, dir.File("saved.jpg"), metadata);
+        auto image = Exiv2::ImageFactory::open(dir.File("saved.jpg"));
+        image->readMetadata();
+        Exiv2::ExifData& exif = image->exifData();
+        EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.GPSInfo.GPSLatitude")) != exif.end(), exifKept) << name;
+        if (exifKept) {
+            EXPECT_EQ(exif["Exif.GPSInfo.GPSLatitude"].toString(), kTestLatitude);
+        }
+        EXPECT_EQ(image->iccProfileDefined(), !exifKept) << name;
+    }
 }
 
 TEST(Metadata, PhotosWithoutMetadataAndBmpOutputCarryNone) {

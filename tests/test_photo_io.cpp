@@ -186,14 +186,14 @@ TEST(PhotoFiles, NameContainingDotBmpIsReadAsBmpWhateverItsExtension) {
 TEST(PhotoFiles, ErrorTexts) {
     TempDir dir;
     const std::string missing = dir.File("missing.jpg");
-    ExpectError([&] { ReadPhotoFile(missing); }, "Cannot open file " + missing);
+    ExpectError([&] { ReadPhotoFile(missing); }, "Cannot open file " + missing + ": No such file or directory");
     WriteBytes(dir.File("notes.xyz"), {1, 2, 3});
     ExpectError([&] { ReadPhotoFile(dir.File("notes.xyz")); }, "Unknown picture file extension (.xyz)");
     ExpectError([&] { ReadPhotoFile(dir.File("noextension")); }, "Unknown picture file extension (.)");
     WriteBytes(dir.File("bad.jpg"), {0x00, 0x01, 0x02, 0x03});
     ExpectError([&] { ReadPhotoFile(dir.File("bad.jpg")); }, "JPEG error #" + std::to_string(JERR_NO_SOI));
     const std::string nowhere = dir.File("no/such/folder/out.jpg");
-    ExpectError([&] { WriteJpegFile(RandomBitmap(2, 2, 1), nowhere); }, "Cannot create file " + nowhere);
+    ExpectError([&] { WriteJpegFile(RandomBitmap(2, 2, 1), nowhere); }, "Cannot create file " + nowhere + ": No such file or directory");
 }
 
 TEST(PhotoFiles, FailedSaveKeepsTheExistingFileAndLeavesNoTemporary) {
@@ -203,7 +203,7 @@ TEST(PhotoFiles, FailedSaveKeepsTheExistingFileAndLeavesNoTemporary) {
     std::filesystem::create_directory(dir.File("keep.jpg.dir"));
     // A target that is a folder cannot be replaced.
     ExpectError([&] { WriteJpegFile(RandomBitmap(2, 2, 1), dir.File("keep.jpg.dir")); },
-                "Cannot create file " + dir.File("keep.jpg.dir"));
+                "Cannot create file " + dir.File("keep.jpg.dir") + ": Is a directory");
     EXPECT_EQ(ReadWholeFile(target), (std::vector<uint8_t>{1, 2, 3}));
     size_t files = 0;
     for (auto& e : std::filesystem::directory_iterator(dir.Path())) files += e.is_regular_file();
@@ -233,7 +233,7 @@ TEST(SslPicture, KeepsTargetFillColourAndFailsWithoutChangingIt) {
     TempDir dir;
     TBitmap target = RandomBitmap(3, 3, 1);
     target.SetFillColor({1, 2, 3});
-    ExpectError([&] { LoadSslPicture(dir.File("none.ssl"), target); }, "Cannot open file " + dir.File("none.ssl"));
+    ExpectError([&] { LoadSslPicture(dir.File("none.ssl"), target); }, "Cannot open file " + dir.File("none.ssl") + ": No such file or directory");
     WriteBytes(dir.File("short.ssl"), {1, 2, 3});
     EXPECT_THROW(LoadSslPicture(dir.File("short.ssl"), target), CorvessaError);
     EXPECT_TRUE(SamePixels(target, RandomBitmap(3, 3, 1)));

@@ -112,7 +112,7 @@ TEST_F(OverlayTest, MissingOrBrokenPictureLeavesDestUntouched) {
         MaskOverlay(photo, dest, "EdgeA", "99", kYellow, ctx);
         FAIL() << "no error";
     } catch (const CorvessaError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file " + pics.AppDir() + "pic/EdgeA/99.ssl");
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + pics.AppDir() + "pic/EdgeA/99.ssl" + ": No such file or directory");
     }
     std::vector<uint8_t> garbage(400, 0x42);
     pics.WriteRaw("weather", "3", garbage);

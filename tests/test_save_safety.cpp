@@ -1,8 +1,12 @@
 // A failed save must leave the file that was there before as it was, and
 // no partial or temporary file behind.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -64,8 +68,8 @@ TEST(SaveSafety, FullDiskReportsAWriteErrorAndKeepsTheOldFile) {
     WriteBytes(target, {1, 2, 3});
     // Random pixels compress badly: far more than 64 KiB of JPEG.
     const TBitmap big = RandomBitmap(400, 300, 1);
-    EXPECT_EQ(ErrorOf([&] { WriteJpegFile(big, target); }), "Stream write error");
-    EXPECT_EQ(ErrorOf([&] { WriteBmpFile(big, target); }), "Stream write error");
+    EXPECT_EQ(ErrorOf([&] { WriteJpegFile(big, target); }), "Stream write error: " + target + ": the disk is full");
+    EXPECT_EQ(ErrorOf([&] { WriteBmpFile(big, target); }), "Stream write error: " + target + ": the disk is full");
     EXPECT_EQ(ReadWholeFile(target), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_EQ(FilesIn(folder), 1u);
 }
@@ -86,8 +90,78 @@ TEST(SaveSafety, ReadOnlyFolderCannotBeWrittenAndKeepsTheOldFile) {
         WriteBytes(target, {4, 5, 6});
         chmod(folder.c_str(), 0555);
     }
-    EXPECT_EQ(ErrorOf([&] { WriteBmpFile(RandomBitmap(8, 8, 2), target); }), "Cannot create file " + target);
+    EXPECT_EQ(ErrorOf([&] { WriteBmpFile(RandomBitmap(8, 8, 2), target); }), "Cannot create file " + target +
+                  (geteuid() == 0 ? ": Read-only file system" : ": Permission denied"));
     EXPECT_EQ(ReadWholeFile(target), (std::vector<uint8_t>{4, 5, 6}));
     EXPECT_EQ(FilesIn(folder), 1u);
     chmod(folder.c_str(), 0755);
+}
+
+TEST(SaveSafety, ReplacingAFileKeepsItsPermissionsAndALinkStaysALink) {
+    TempDir dir;
+    const std::string priv = dir.File("private.jpg");
+    WriteBytes(priv, {1});
+    chmod(priv.c_str(), 0600);
+    WriteJpegFile(RandomBitmap(4, 4, 1), priv);
+    struct stat info;
+    ASSERT_EQ(stat(priv.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(info.st_uid, geteuid());
+
+    // A relative link, and a link to a file that does not exist yet.
+    std::filesystem::create_directory(dir.File("real"));
+    WriteBytes(dir.File("real/photo.bmp"), {2});
+    std::filesystem::create_symlink("real/photo.bmp", dir.File("link.bmp"));
+    std::filesystem::create_symlink("real/new.bmp", dir.File("dangling.bmp"));
+    const TBitmap picture = RandomBitmap(5, 3, 2);
+    WriteBmpFile(picture, dir.File("link.bmp"));
+    WriteBmpFile(picture, dir.File("dangling.bmp"));
+    for (const char* link : {"link.bmp", "dangling.bmp"})
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.File(link))) << link;
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir.File("real/photo.bmp")), picture));
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir.File("real/new.bmp")), picture));
+    EXPECT_EQ(FilesIn(dir.File("real")), 2u);
+}
+
+namespace {
+
+size_t HiddenFilesIn(const std::string& folder) {
+    size_t n = 0;
+    for (auto& e : std::filesystem::directory_iterator(folder)) n += e.path().filename().string()[0] == '.';
+    return n;
+}
+
+}  // namespace
+
+TEST(SaveSafety, AKilledSaveLeavesNothingTheNextSaveDoesNotRemove) {
+    TempDir dir;
+    const std::string target = dir.File("photo.bmp");
+    const TBitmap big = RandomBitmap(2000, 1500, 3);  // 9 MB: the kill lands while it is written
+    for (int delayMs : {0, 2, 5, 10, 20}) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (;;) WriteBmpFile(big, target);
+        }
+        usleep(useconds_t(delayMs) * 1000);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        // The target is whole if it is there at all.
+        if (std::filesystem::exists(target)) {
+            EXPECT_EQ(ReadBmpFile(target).Width(), 2000);
+        }
+    }
+    // What a save killed between naming its file and moving it into place
+    // would leave, and a save of another process still writing.
+    const std::string dead = dir.File(".photo.bmp.99999-0.corvessa-part");
+    const std::string alive = dir.File(".other.bmp.4242-0.corvessa-part");
+    WriteBytes(dead, {1, 2, 3});
+    WriteBytes(alive, {4, 5, 6});
+    const int writer = open(alive.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(writer, LOCK_EX), 0);
+    WriteBmpFile(RandomBitmap(2, 2, 4), dir.File("another.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive));
+    close(writer);
+    std::filesystem::remove(alive);
+    EXPECT_EQ(HiddenFilesIn(dir.Path()), 0u);
 }

@@ -52,8 +52,7 @@ TEST(SingleInstance, ACrashedCopyDoesNotStopTheNextStart) {
     ASSERT_EQ(NextLine(*crashed), "first");
     crashed->kill();  // SIGKILL: the lock file and the socket stay behind
     ASSERT_TRUE(crashed->waitForFinished(5000));
-    const QString socketName = name + QStringLiteral("-") + QString::number(getuid());
-    EXPECT_TRUE(QFile::exists(QDir::temp().filePath(socketName + QStringLiteral(".lock"))));
+    EXPECT_TRUE(QFile::exists(corvessa::SingleInstanceLockFile(name)));
 
     auto next = Start(name);
     EXPECT_EQ(NextLine(*next), "first");
@@ -63,6 +62,23 @@ TEST(SingleInstance, ACrashedCopyDoesNotStopTheNextStart) {
     EXPECT_EQ(NextLine(*second), "second");
     EXPECT_EQ(NextLine(*next), "raised");
     next->waitForFinished(10000);
+}
+
+TEST(SingleInstance, WhateverALockFileHoldsItNeverStopsAStart) {
+    const QByteArray contents[] = {"", "\x93\x01garbage\xff", "12345\nsome-other-host\ncorvessa\n"};
+    int i = 0;
+    for (const QByteArray& content : contents) {
+        const QString name = UniqueName("lock") + QString::number(i++);
+        QFile lock(corvessa::SingleInstanceLockFile(name));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.close();
+        auto first = Start(name);
+        EXPECT_EQ(NextLine(*first), "first") << content.toStdString();
+        first->kill();
+        first->waitForFinished(5000);
+        QFile::remove(lock.fileName());
+    }
 }
 
 TEST(SingleInstance, CopiesOfDifferentNamesDoNotMeet) {

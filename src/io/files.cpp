@@ -1,67 +1,226 @@
 #include "io/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <memory>
 #include <new>
 
 #include "routines/error.h"
 
 namespace corvessa {
 
+namespace {
+
+std::string SystemReason(int error) {
+    if (error == ENOSPC || error == EDQUOT) return "the disk is full";
+    return std::strerror(error);
+}
+
+// Closes a file descriptor when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    // Opened without waiting: opening a FIFO for reading would otherwise
+    // block until something writes to it. Only regular files are read.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0) throw CannotOpenFile(path, SystemReason(errno));
     struct stat info;
-    if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) throw CannotOpenFile(path);
+    if (fstat(file.Get(), &info) != 0) throw CannotOpenFile(path, SystemReason(errno));
+    if (S_ISDIR(info.st_mode)) throw CannotOpenFile(path, "it is a folder");
+    if (!S_ISREG(info.st_mode)) throw CannotOpenFile(path, "it is not a regular file");
     std::vector<uint8_t> bytes;
     try {
         bytes.resize(size_t(info.st_size));
     } catch (const std::bad_alloc&) {
         throw NotEnoughMemory();
     }
-    size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (got != bytes.size() || std::ferror(file.get())) throw CannotOpenFile(path);
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(file.Get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw CannotOpenFile(path, SystemReason(errno));
+        if (n == 0) throw CannotOpenFile(path, "the file became shorter while it was read");
+        got += size_t(n);
+    }
     return bytes;
 }
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// Temporary files of a save carry this ending after a hidden name, so the
+// next save into the folder can tell its own leftovers from the user's
+// files.
+constexpr char kPartEnding[] = ".corvessa-part";
+
 bool WriteAll(int fd, const uint8_t* data, size_t size) {
     while (size > 0) {
         ssize_t n = ::write(fd, data, size);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
         data += n;
         size -= size_t(n);
     }
     return true;
 }
 
+// The file a save to `path` writes: `path` itself, or the file its chain
+// of symbolic links ends at (which need not exist yet), so that the links
+// stay links.
+std::string FinalTarget(const std::string& path) {
+    fs::path current(path);
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) return current.string();
+        const fs::path next = fs::read_symlink(current, ec);
+        if (ec) return current.string();
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current.string();  // a loop of links: the rename below reports it
+}
+
+bool EndsWith(const std::string& text, const std::string& ending) {
+    return text.size() > ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// Removes the temporary files that saves killed half-way left in `folder`.
+// A save in progress holds a lock on its file, so only dead saves' files
+// are taken, and only those of this user.
+void RemoveDeadSaves(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name[0] != '.' || !EndsWith(name, kPartEnding)) continue;
+        FileDescriptor part(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat info;
+        if (part.Get() < 0 || fstat(part.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid())
+            continue;
+        if (flock(part.Get(), LOCK_EX | LOCK_NB) != 0) continue;  // still being written
+        struct stat named;
+        // Unlink only if the name still means the file that was locked.
+        if (fstatat(dirFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == info.st_ino &&
+            named.st_dev == info.st_dev)
+            ::unlinkat(dirFd, name.c_str(), 0);
+    }
+    ::closedir(dir);
+}
+
+// A locked temporary file in `folder`: unnamed where the file system allows
+// (nothing to leave behind if the program is killed), otherwise under a
+// hidden name ending in kPartEnding. `name` receives that name, empty for
+// an unnamed file. Returns -1 with errno set on failure.
+int OpenLockedPart(const std::string& folder, const std::string& base, std::string& name) {
+    name.clear();
+    int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        flock(fd, LOCK_EX);
+        return fd;
+    }
+    const std::string ending = kPartEnding;
+    for (;;) {
+        std::string candidate = folder + "/." + base + ".XXXXXX" + ending;
+        fd = mkostemps(candidate.data(), int(ending.size()), O_CLOEXEC);
+        if (fd < 0) return -1;
+        flock(fd, LOCK_EX);
+        // Another save's clean-up may have taken the file before it was
+        // locked; then it is no longer under that name.
+        struct stat mine, named;
+        if (fstat(fd, &mine) == 0 && ::stat(candidate.c_str(), &named) == 0 && mine.st_ino == named.st_ino &&
+            mine.st_dev == named.st_dev) {
+            name = candidate;
+            return fd;
+        }
+        ::close(fd);
+    }
+}
+
+// Gives the new file what the file it replaces had: its permission bits
+// and, where the system lets us, its owner and group. A new file gets the
+// mode any new file would.
+void TakeOverAttributes(int fd, const std::string& target) {
+    struct stat old;
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if (fchown(fd, old.st_uid, old.st_gid) != 0 && fchown(fd, uid_t(-1), old.st_gid) != 0) {
+            // Neither could be kept: the file is ours, which is all a user
+            // without those rights can have.
+        }
+        fchmod(fd, old.st_mode & 07777);  // after chown, which clears set-id bits
+        return;
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+}
+
 }  // namespace
 
 void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0) throw CannotCreateFile(path);
-    // mkstemp makes the file private; give it the mode a new file would get.
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
+    const std::string target = FinalTarget(path);
+    const fs::path targetPath(target);
+    const std::string folder = targetPath.has_parent_path() ? targetPath.parent_path().string() : ".";
+    const std::string base = targetPath.filename().string();
+    RemoveDeadSaves(folder);
 
-    bool written = WriteAll(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
-    written = (::close(fd) == 0) && written;
-    if (!written) {
-        ::unlink(temp.c_str());
-        throw CorvessaError("Stream write error");
+    std::string partName;
+    FileDescriptor part(OpenLockedPart(folder, base, partName));
+    if (part.Get() < 0) throw CannotCreateFile(path, SystemReason(errno));
+    const auto removePart = [&] {
+        if (!partName.empty()) ::unlink(partName.c_str());
+    };
+    TakeOverAttributes(part.Get(), target);
+
+    if (!WriteAll(part.Get(), bytes.data(), bytes.size()) || fsync(part.Get()) != 0) {
+        const int error = errno;
+        removePart();
+        throw CorvessaError("Stream write error: " + path + ": " + SystemReason(error));
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        throw CannotCreateFile(path);
+    if (partName.empty()) {
+        // Name the unnamed file (hidden and locked, so a kill right here
+        // leaves nothing the next save would not clean), then move it over
+        // the target in one step.
+        for (int attempt = 0; attempt < 100 && partName.empty(); ++attempt) {
+            const std::string candidate = folder + "/." + base + "." + std::to_string(getpid()) + "-" +
+                                          std::to_string(attempt) + kPartEnding;
+            const std::string proc = "/proc/self/fd/" + std::to_string(part.Get());
+            if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0)
+                partName = candidate;
+            else if (errno != EEXIST)
+                throw CannotCreateFile(path, SystemReason(errno));
+        }
+        if (partName.empty()) throw CannotCreateFile(path, SystemReason(EEXIST));
+    }
+    if (::rename(partName.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        removePart();
+        throw CannotCreateFile(path, SystemReason(error));
     }
 }
 
@@ -81,7 +240,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string FindPathNoCase(const std::string& folder, const std::string& relative) {
-    namespace fs = std::filesystem;
     fs::path current(folder);
     size_t start = 0;
     while (start <= relative.size()) {

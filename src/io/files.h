@@ -8,14 +8,19 @@
 
 namespace corvessa {
 
-// Throws "Cannot open file PATH" when the file cannot be read.
+// Throws "Cannot open file PATH: REASON" when the file cannot be read or is
+// not a regular file (a FIFO is refused at once, never waited on).
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over
-// `path` only once everything is on disk, so a failure leaves any existing
-// file as it was and no partial file behind. Throws "Cannot create file
-// PATH" when the file cannot be made and "Stream write error" when writing
-// fails.
+// `path` only once everything is on disk, so the target is always either
+// the old file or the new one, and a failure or a kill leaves nothing
+// behind (the temporary file has no name, or a hidden one that the next
+// save into the folder removes). The new file keeps the permission bits,
+// and where allowed the owner and group, of the file it replaces; a
+// symbolic link stays a link and the file it points to is written. Throws
+// "Cannot create file PATH: REASON" when the file cannot be made and
+// "Stream write error: PATH: REASON" when writing fails.
 void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Resolves `relative` (components separated by '/') under `folder`,

@@ -17,10 +17,13 @@
 
 namespace corvessa {
 
+CorvessaError PictureTooLarge(int64_t width, int64_t height) {
+    return CorvessaError("Picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
+}
+
 void CheckPictureSize(int64_t width, int64_t height) {
     if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels)
-        throw CorvessaError("Picture is too large (" + std::to_string(width) + " x " +
-                            std::to_string(height) + ")");
+        throw PictureTooLarge(width, height);
 }
 
 namespace {
@@ -39,9 +42,43 @@ void JpegErrorExit(j_common_ptr info) {
     longjmp(reinterpret_cast<JpegErrorManager*>(info->err)->jump, 1);
 }
 
+// Every scan of a progressive or multi-scan stream is a pass over all the
+// blocks it covers, so a small file of thousands of empty scans could keep
+// the decoder busy for minutes. Encoders write a few dozen scans at most,
+// and a real stream's scans visit a few dozen blocks for every byte of the
+// file at most (a blank picture, whose scans are nearly empty, about 25).
+struct ScanLimit {
+    jpeg_progress_mgr pub;
+    jmp_buf* jump;
+    int64_t blockBudget;
+    int lastScan = 0;
+    int64_t blocksVisited = 0;
+    bool exceeded = false;
+};
+
+int64_t BlocksOfScan(j_decompress_ptr info) {
+    if (info->comps_in_scan == 1)
+        return int64_t(info->cur_comp_info[0]->width_in_blocks) * info->cur_comp_info[0]->height_in_blocks;
+    return int64_t(info->MCUs_per_row) * info->MCU_rows_in_scan * info->blocks_in_MCU;
+}
+
+// libjpeg calls this at every row of every scan it reads.
+void CheckScanCount(j_common_ptr info) {
+    auto* decoder = reinterpret_cast<j_decompress_ptr>(info);
+    auto* limit = reinterpret_cast<ScanLimit*>(info->progress);
+    if (decoder->input_scan_number != limit->lastScan && decoder->comps_in_scan > 0) {
+        limit->lastScan = decoder->input_scan_number;
+        limit->blocksVisited += BlocksOfScan(decoder);
+    }
+    if (decoder->input_scan_number > kMaxJpegScans || limit->blocksVisited > limit->blockBudget) {
+        limit->exceeded = true;
+        longjmp(*limit->jump, 1);
+    }
+}
+
 void JpegSilentMessage(j_common_ptr) {}  // warnings are not reported
 
-enum DecodeFailure : int { kDecodeOk = 0, kOutOfMemory = -1, kTooLarge = -2 };
+enum DecodeFailure : int { kDecodeOk = 0, kOutOfMemory = -1, kTooLarge = -2, kTooManyScans = -3 };
 
 struct DecodeResult {
     TBitmap* target;
@@ -82,42 +119,60 @@ void StoreCmykRow(const JSAMPLE* in, uint8_t* out, JDIMENSION width, bool invert
 void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     jpeg_decompress_struct info;
     JpegErrorManager err;
+    ScanLimit scans;
     info.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = JpegErrorExit;
     err.pub.output_message = JpegSilentMessage;
+    scans.pub.progress_monitor = CheckScanCount;
+    scans.jump = &err.jump;
+    scans.blockBudget = kMaxScanBlocksPerFileByte * int64_t(size);
     if (setjmp(err.jump)) {
-        result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
+        if (scans.exceeded) {
+            result->status = kTooManyScans;
+        } else if (err.pub.msg_code == JERR_IMAGE_TOO_BIG) {
+            // libjpeg's own side limit, checked while it reads the frame header.
+            result->status = kTooLarge;
+            result->width = info.image_width;
+            result->height = info.image_height;
+        } else {
+            result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
+        }
         jpeg_destroy_decompress(&info);
         return;
     }
     jpeg_create_decompress(&info);
+    info.progress = &scans.pub;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
+    // Arithmetic decoding costs about four times as much a block.
+    if (info.arith_code) scans.blockBudget /= 4;
 
     result->width = info.image_width;
     result->height = info.image_height;
-    if (int64_t(info.image_width) > kMaxPictureSide || int64_t(info.image_height) > kMaxPictureSide ||
+    if (int64_t(info.image_width) > kMaxJpegSide || int64_t(info.image_height) > kMaxJpegSide ||
         int64_t(info.image_width) * info.image_height > kMaxPicturePixels) {
         result->status = kTooLarge;
         jpeg_destroy_decompress(&info);
         return;
     }
 
-    // A Huffman-coded stream spends at least one bit on every block of
-    // its first scan, so a file with fewer bytes than an eighth of the
-    // blocks of its smallest component has lost all but a trace of its
-    // picture; libjpeg would still make and fill the whole claimed picture
-    // (a 177-byte file claiming 152 megapixels took seconds). Arithmetic
-    // coding has no such floor.
-    if (!info.arith_code) {
-        int64_t fewestBlocks = INT64_MAX;
-        for (int c = 0; c < info.num_components; ++c)
-            fewestBlocks = std::min(fewestBlocks, int64_t(info.comp_info[c].width_in_blocks) * info.comp_info[c].height_in_blocks);
-        if (int64_t(size) < fewestBlocks / 8) {
-            result->status = JERR_INPUT_EOF;
-            jpeg_destroy_decompress(&info);
-            return;
-        }
+    // A file that could not hold the picture it claims has lost all but a
+    // trace of it, yet libjpeg would still make and fill the whole claimed
+    // picture (a 177-byte file claiming 152 megapixels took seconds). A
+    // Huffman-coded stream spends at least one bit on every block of its
+    // first scan, so it needs an eighth of a byte per block of its smallest
+    // component. Arithmetic coding can squeeze a flat picture further, but
+    // no photo packs more pixels into a byte than the other readers allow.
+    int64_t fewestBlocks = INT64_MAX;
+    for (int c = 0; c < info.num_components; ++c)
+        fewestBlocks = std::min(fewestBlocks, int64_t(info.comp_info[c].width_in_blocks) * info.comp_info[c].height_in_blocks);
+    const bool cannotHold = info.arith_code
+                                ? int64_t(info.image_width) * info.image_height > kMaxPixelsPerFileByte * int64_t(size)
+                                : int64_t(size) < fewestBlocks / 8;
+    if (cannotHold) {
+        result->status = JERR_INPUT_EOF;
+        jpeg_destroy_decompress(&info);
+        return;
     }
 
     info.scale_num = 1;
@@ -160,15 +215,58 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     result->status = kDecodeOk;
 }
 
+// The encoder's output, in a buffer that only we free: however far the
+// encoder got before it failed, there is exactly one block to release.
+struct GrowingDestination {
+    jpeg_destination_mgr pub;
+    JpegOutputGrowth grow;
+    unsigned char* bytes = nullptr;
+    size_t capacity = 0;
+    size_t size = 0;  // set when the encoder has finished
+};
+
+void StartOutput(j_compress_ptr info) {
+    auto* dest = reinterpret_cast<GrowingDestination*>(info->dest);
+    // About what quality 90 makes of a photo; a flat picture needs less.
+    const size_t guess = std::max<size_t>(size_t(info->image_width) * info->image_height / 2, 16384);
+    dest->bytes = static_cast<unsigned char*>(dest->grow(nullptr, guess));
+    if (!dest->bytes) ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+    dest->capacity = guess;
+    dest->pub.next_output_byte = dest->bytes;
+    dest->pub.free_in_buffer = guess;
+}
+
+boolean GrowOutput(j_compress_ptr info) {
+    auto* dest = reinterpret_cast<GrowingDestination*>(info->dest);
+    const size_t grown = dest->capacity * 2;
+    auto* bytes = static_cast<unsigned char*>(dest->grow(dest->bytes, grown));
+    if (!bytes) ERREXIT1(info, JERR_OUT_OF_MEMORY, 1);  // dest->bytes is still ours
+    dest->bytes = bytes;
+    dest->pub.next_output_byte = bytes + dest->capacity;
+    dest->pub.free_in_buffer = grown - dest->capacity;
+    dest->capacity = grown;
+    return TRUE;
+}
+
+void FinishOutput(j_compress_ptr info) {
+    auto* dest = reinterpret_cast<GrowingDestination*>(info->dest);
+    dest->size = dest->capacity - dest->pub.free_in_buffer;
+}
+
 struct EncodeResult {
-    unsigned char* bytes;  // malloc'ed by libjpeg
-    unsigned long size;
+    unsigned char* bytes;  // from the growth function; the caller frees it
+    size_t size;
     int status;
 };
 
-void EncodeWithLibjpeg(const TBitmap* picture, int quality, EncodeResult* result) {
+void EncodeWithLibjpeg(const TBitmap* picture, int quality, JpegOutputGrowth grow, EncodeResult* result) {
     jpeg_compress_struct info;
     JpegErrorManager err;
+    GrowingDestination dest;
+    dest.grow = grow;
+    dest.pub.init_destination = StartOutput;
+    dest.pub.empty_output_buffer = GrowOutput;
+    dest.pub.term_destination = FinishOutput;
     info.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = JpegErrorExit;
     err.pub.output_message = JpegSilentMessage;
@@ -177,12 +275,11 @@ void EncodeWithLibjpeg(const TBitmap* picture, int quality, EncodeResult* result
     if (setjmp(err.jump)) {
         result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
         jpeg_destroy_compress(&info);
-        std::free(result->bytes);
-        result->bytes = nullptr;
+        std::free(dest.bytes);
         return;
     }
     jpeg_create_compress(&info);
-    jpeg_mem_dest(&info, &result->bytes, &result->size);
+    info.dest = &dest.pub;
     info.image_width = JDIMENSION(picture->Width());
     info.image_height = JDIMENSION(picture->Height());
     info.input_components = 3;
@@ -197,6 +294,8 @@ void EncodeWithLibjpeg(const TBitmap* picture, int quality, EncodeResult* result
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
+    result->bytes = dest.bytes;
+    result->size = dest.size;
     result->status = 0;
 }
 
@@ -213,17 +312,26 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
     TBitmap picture;
     DecodeResult result{&picture, 0, 0, 0};
     DecodeWithLibjpeg(data, size, &result);
-    if (result.status == kTooLarge) CheckPictureSize(result.width, result.height);
+    if (result.status == kTooLarge) throw PictureTooLarge(result.width, result.height);
     if (result.status == kOutOfMemory) throw NotEnoughMemory();
+    if (result.status == kTooManyScans)
+        throw CorvessaError("JPEG stream has more scans than its file could hold (more than " +
+                            std::to_string(kMaxJpegScans) + ", or far too many for its size)");
     if (result.status != kDecodeOk) throw JpegError(result.status);
     return picture;
 }
 
+void* GrowWithRealloc(void* block, size_t bytes) { return std::realloc(block, bytes); }
+
 std::vector<uint8_t> EncodeJpeg(const TBitmap& picture) { return EncodeJpegWithQuality(picture, 90); }
 
-std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality) {
+std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality, JpegOutputGrowth grow) {
+    if (picture.Width() > kMaxJpegSide || picture.Height() > kMaxJpegSide)
+        throw CorvessaError("Picture is too large for JPEG (" + std::to_string(picture.Width()) + " x " +
+                            std::to_string(picture.Height()) + "; at most " + std::to_string(kMaxJpegSide) +
+                            " pixels a side): save it as BMP");
     EncodeResult result{nullptr, 0, 0};
-    EncodeWithLibjpeg(&picture, std::clamp(quality, 1, 100), &result);
+    EncodeWithLibjpeg(&picture, std::clamp(quality, 1, 100), grow, &result);
     if (result.status != 0) throw JpegError(result.status);
     std::unique_ptr<unsigned char, void (*)(void*)> encoded(result.bytes, &std::free);
     try {

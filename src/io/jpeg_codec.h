@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "routines/bitmap.h"
+#include "routines/error.h"
 
 namespace corvessa {
 
@@ -14,19 +15,42 @@ namespace corvessa {
 // allocated.
 inline constexpr int64_t kMaxPicturePixels = 200'000'000;
 inline constexpr int kMaxPictureSide = 65535;
-// Throws "Picture is too large (W x H)" when a header claims too much.
+// libjpeg's own limit (JPEG_MAX_DIMENSION), a little under the format's.
+inline constexpr int kMaxJpegSide = 65500;
+// No photo file packs more pixels into one of its bytes (a blank 1-bit
+// PNG at deflate's best ratio packs about 8000); a header claiming more
+// than its file could hold is broken.
+inline constexpr int64_t kMaxPixelsPerFileByte = 16384;
+// Streams with more scans, or whose scans visit more blocks for every byte
+// of the file, are refused before they cost minutes of decoding.
+inline constexpr int kMaxJpegScans = 100;
+inline constexpr int64_t kMaxScanBlocksPerFileByte = 128;
+
+// "Picture is too large (W x H)"
+CorvessaError PictureTooLarge(int64_t width, int64_t height);
+// Throws PictureTooLarge when a header claims too much.
 void CheckPictureSize(int64_t width, int64_t height);
 
 // Full scale, floating-point inverse DCT, block smoothing on, colour
 // output. Grey pictures come out with R = G = B; CMYK and YCCK are
 // converted to RGB. Corrupt data that libjpeg only warns about (a truncated
-// file, say) decodes as far as it goes. Throws "JPEG error #N".
+// file, say) decodes as far as it goes. Throws "JPEG error #N", also for a
+// file far too small for the picture it claims, "Picture is too large" and
+// "Not enough memory for the picture".
 TBitmap DecodeJpeg(const uint8_t* data, size_t size);
 
 // Quality 90, baseline, floating-point DCT, libjpeg's defaults otherwise.
+// A picture with a side over kMaxJpegSide is refused with a message that
+// says to save it as BMP.
 std::vector<uint8_t> EncodeJpeg(const TBitmap& picture);
-// The same with another quality (1..100); the overlay pictures that ship
-// with the program are stored finer than saved photos.
-std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality);
+
+// How the encoder's output buffer is made and grown, with realloc's
+// contract (tests fail it on purpose).
+using JpegOutputGrowth = void* (*)(void* block, size_t bytes);
+void* GrowWithRealloc(void* block, size_t bytes);
+// EncodeJpeg with another quality (1..100); the overlay pictures that
+// ship with the program are stored finer than saved photos.
+std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality,
+                                           JpegOutputGrowth grow = GrowWithRealloc);
 
 }  // namespace corvessa

@@ -50,13 +50,10 @@ uint32_t Big32(const std::vector<uint8_t>& bytes, size_t at) {
 // Qt's readers allocate and fill the whole picture a header claims before
 // they find its data missing, so a file of a few bytes could cost seconds
 // and gigabytes. Claims are checked against the size limits and against
-// the file: no format read here packs more than about 8000 pixels into a
-// byte (a blank 1-bit PNG at deflate's best ratio), so a header claiming
-// far more than its file could hold is broken.
+// what the file could hold.
 void CheckClaim(int64_t width, int64_t height, size_t fileBytes, const char* brokenText) {
     CheckPictureSize(width, height);
-    constexpr int64_t kMaxPixelsPerByte = 16384;
-    if (width * height > kMaxPixelsPerByte * int64_t(fileBytes)) throw CorvessaError(brokenText);
+    if (width * height > kMaxPixelsPerFileByte * int64_t(fileBytes)) throw CorvessaError(brokenText);
 }
 
 // Qt's BMP reader also hands back a picture when the file ends a few

@@ -2,6 +2,10 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <cstring>
+#include <map>
+#include <stdexcept>
+
 #include "io/files.h"
 #include "io/jpeg_codec.h"
 #include "io/orientation.h"
@@ -37,14 +41,99 @@ void SilenceExiv2() {
 
 int PhotoMetadata::Orientation() const { return data_ ? data_->orientation : 1; }
 
+namespace {
+
+uint32_t Big16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
+uint32_t Big32(const uint8_t* p) { return Big16(p) << 16 | Big16(p + 2); }
+
+bool StartsWith(const uint8_t* data, size_t size, const char* prefix, size_t length) {
+    return size >= length && std::memcmp(data, prefix, length) == 0;
+}
+
+// Reads each metadata block of a JPEG on its own, for a file that Exiv2
+// cannot read whole because one of its blocks is broken: every block that
+// reads cleanly is kept.
+void ReadBlockByBlock(const std::vector<uint8_t>& file, PhotoMetadata::Data& data) {
+    static const char kExif[] = "Exif\0\0";
+    static const char kXmp[] = "http://ns.adobe.com/xap/1.0/";  // and its zero
+    static const char kPhotoshop[] = "Photoshop 3.0";
+    static const char kIcc[] = "ICC_PROFILE";
+    std::map<int, std::vector<uint8_t>> iccChunks;
+    int iccCount = 0;
+    size_t at = 2;
+    while (at + 4 <= file.size()) {
+        if (file[at] != 0xFF) break;
+        const uint8_t marker = file[at + 1];
+        if (marker == 0xFF) {  // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9) break;  // the picture data: no metadata after it
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += 2;
+            continue;
+        }
+        const size_t length = Big16(&file[at + 2]);
+        if (length < 2 || at + 2 + length > file.size()) break;
+        const uint8_t* body = &file[at + 4];
+        const size_t size = length - 2;
+        at += 2 + length;
+        try {
+            if (marker == 0xE1 && StartsWith(body, size, kExif, 6)) {
+                Exiv2::ExifData exif;
+                Exiv2::ExifParser::decode(exif, body + 6, uint32_t(size - 6));
+                data.exif = exif;
+            } else if (marker == 0xE1 && StartsWith(body, size, kXmp, sizeof kXmp)) {
+                Exiv2::XmpData xmp;
+                const std::string packet(reinterpret_cast<const char*>(body) + sizeof kXmp, size - sizeof kXmp);
+                if (Exiv2::XmpParser::decode(xmp, packet) == 0) data.xmp = xmp;
+            } else if (marker == 0xED && StartsWith(body, size, kPhotoshop, sizeof kPhotoshop)) {
+                const Exiv2::byte* record = nullptr;
+                uint32_t header = 0, iptcSize = 0;
+                const long irbSize = long(size - sizeof kPhotoshop);
+                if (Exiv2::Photoshop::locateIptcIrb(body + sizeof kPhotoshop, irbSize, &record, &header, &iptcSize) == 0 &&
+                    record + header + iptcSize <= body + size) {
+                    Exiv2::IptcData iptc;
+                    if (Exiv2::IptcParser::decode(iptc, record + header, iptcSize) == 0) data.iptc = iptc;
+                }
+            } else if (marker == 0xE2 && StartsWith(body, size, kIcc, sizeof kIcc) && size > sizeof kIcc + 2) {
+                const int sequence = body[sizeof kIcc], count = body[sizeof kIcc + 1];
+                iccCount = count;
+                iccChunks[sequence].assign(body + sizeof kIcc + 2, body + size);
+            }
+        } catch (const std::exception&) {
+            // this block is broken; the others stand
+        }
+    }
+    // A profile is kept only whole: every chunk there, and the size it
+    // declares is its size.
+    std::vector<uint8_t> icc;
+    for (int sequence = 1; sequence <= iccCount; ++sequence) {
+        auto chunk = iccChunks.find(sequence);
+        if (chunk == iccChunks.end()) return;
+        icc.insert(icc.end(), chunk->second.begin(), chunk->second.end());
+    }
+    if (icc.size() >= 4 && Big32(icc.data()) == icc.size()) data.iccProfile = std::move(icc);
+}
+
+void ReadOrientation(PhotoMetadata::Data& data) {
+    auto tag = data.exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+    if (tag != data.exif.end() && tag->count() > 0) {
+        const long value = tag->toLong();
+        if (value >= 1 && value <= 8) data.orientation = int(value);
+    }
+}
+
+}  // namespace
+
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
     PhotoMetadata result;
     if (!IsJpeg(file)) return result;
     SilenceExiv2();
+    auto data = std::make_shared<PhotoMetadata::Data>();
     try {
         auto image = Exiv2::ImageFactory::open(file.data(), long(file.size()));
         image->readMetadata();
-        auto data = std::make_shared<PhotoMetadata::Data>();
         data->exif = image->exifData();
         data->xmp = image->xmpData();
         data->iptc = image->iptcData();
@@ -52,49 +141,92 @@ PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
             const Exiv2::DataBuf* icc = image->iccProfile();
             data->iccProfile.assign(icc->pData_, icc->pData_ + icc->size_);
         }
-        auto tag = data->exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
-        if (tag != data->exif.end() && tag->count() > 0) {
-            const long value = tag->toLong();
-            if (value >= 1 && value <= 8) data->orientation = int(value);
-        }
-        if (data->exif.empty() && data->xmp.empty() && data->iptc.empty() && data->iccProfile.empty()) return result;
-        result.data_ = std::move(data);
     } catch (const std::exception&) {
-        return PhotoMetadata();
+        *data = PhotoMetadata::Data();
+        ReadBlockByBlock(file, *data);
     }
+    try {
+        ReadOrientation(*data);
+    } catch (const std::exception&) {
+        data->orientation = 1;
+    }
+    if (data->exif.empty() && data->xmp.empty() && data->iptc.empty() && data->iccProfile.empty()) return result;
+    result.data_ = std::move(data);
     return result;
 }
 
-std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata) {
-    if (metadata.Empty()) return jpeg;
-    SilenceExiv2();
-    try {
-        const PhotoMetadata::Data& data = *metadata.data_;
-        auto image = Exiv2::ImageFactory::open(jpeg.data(), long(jpeg.size()));
-        Exiv2::ExifData exif = data.exif;
+namespace {
+
+// The pixel dimensions the camera data gives, where it gives them, made
+// those of the saved picture (a photo turned upright swaps them).
+void SetDimensions(Exiv2::ExifData& exif, Exiv2::XmpData& xmp, int width, int height) {
+    const auto set = [&](const char* key, int value) {
+        if (exif.findKey(Exiv2::ExifKey(key)) != exif.end()) exif[key] = uint32_t(value);
+    };
+    set("Exif.Photo.PixelXDimension", width);
+    set("Exif.Photo.PixelYDimension", height);
+    set("Exif.Image.ImageWidth", width);
+    set("Exif.Image.ImageLength", height);
+    const auto setXmp = [&](const char* key, int value) {
+        if (xmp.findKey(Exiv2::XmpKey(key)) != xmp.end()) xmp[key] = std::to_string(value);
+    };
+    setXmp("Xmp.exif.PixelXDimension", width);
+    setXmp("Xmp.exif.PixelYDimension", height);
+    setXmp("Xmp.tiff.ImageWidth", width);
+    setXmp("Xmp.tiff.ImageLength", height);
+}
+
+// Which of the blocks EmbedMetadata writes.
+enum Block : unsigned { kExifBlock = 1, kXmpBlock = 2, kIptcBlock = 4, kIccBlock = 8 };
+
+std::vector<uint8_t> EmbedBlocks(const std::vector<uint8_t>& jpeg, const PhotoMetadata::Data& data, unsigned blocks,
+                                 int width, int height) {
+    auto image = Exiv2::ImageFactory::open(jpeg.data(), long(jpeg.size()));
+    Exiv2::ExifData exif;
+    Exiv2::XmpData xmp;
+    if (blocks & kExifBlock) {
+        exif = data.exif;
         Exiv2::ExifThumb(exif).erase();
         if (exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation")) != exif.end())
             exif["Exif.Image.Orientation"] = uint16_t(1);
-        Exiv2::XmpData xmp = data.xmp;
-        if (xmp.findKey(Exiv2::XmpKey("Xmp.tiff.Orientation")) != xmp.end()) xmp["Xmp.tiff.Orientation"] = "1";
-        image->setExifData(exif);
-        image->setXmpData(xmp);
-        image->setIptcData(data.iptc);
-        if (!data.iccProfile.empty()) {
-            Exiv2::DataBuf icc(data.iccProfile.data(), long(data.iccProfile.size()));
-            image->setIccProfile(icc, false);
-        }
-        image->writeMetadata();
-        Exiv2::BasicIo& io = image->io();
-        io.open();
-        std::vector<uint8_t> out(size_t(io.size()));
-        const long read = io.read(out.data(), long(out.size()));
-        io.close();
-        if (read != long(out.size())) return jpeg;
-        return out;
-    } catch (const std::exception&) {
-        return jpeg;
     }
+    if (blocks & kXmpBlock) {
+        xmp = data.xmp;
+        if (xmp.findKey(Exiv2::XmpKey("Xmp.tiff.Orientation")) != xmp.end()) xmp["Xmp.tiff.Orientation"] = "1";
+    }
+    SetDimensions(exif, xmp, width, height);
+    image->setExifData(exif);
+    image->setXmpData(xmp);
+    if (blocks & kIptcBlock) image->setIptcData(data.iptc);
+    if ((blocks & kIccBlock) && !data.iccProfile.empty()) {
+        Exiv2::DataBuf icc(data.iccProfile.data(), long(data.iccProfile.size()));
+        image->setIccProfile(icc, false);
+    }
+    image->writeMetadata();
+    Exiv2::BasicIo& io = image->io();
+    io.open();
+    std::vector<uint8_t> out(size_t(io.size()));
+    const long read = io.read(out.data(), long(out.size()));
+    io.close();
+    if (read != long(out.size())) throw std::runtime_error("short read");
+    return out;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata, int width,
+                                   int height) {
+    if (metadata.Empty()) return jpeg;
+    SilenceExiv2();
+    // All blocks; failing that, without the one that cannot be written.
+    constexpr unsigned kAll = kExifBlock | kXmpBlock | kIptcBlock | kIccBlock;
+    for (unsigned blocks : {kAll, kAll & ~kExifBlock, kAll & ~kXmpBlock, kAll & ~kIptcBlock, unsigned(kIccBlock)}) {
+        try {
+            return EmbedBlocks(jpeg, *metadata.data_, blocks, width, height);
+        } catch (const std::exception&) {
+        }
+    }
+    return jpeg;
 }
 
 TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata) {
@@ -113,7 +245,7 @@ TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata) {
 }
 
 void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {
-    WriteFileSafely(path, EmbedMetadata(EncodeJpeg(photo), metadata));
+    WriteFileSafely(path, EmbedMetadata(EncodeJpeg(photo), metadata, photo.Width(), photo.Height()));
 }
 
 void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {

@@ -23,20 +23,24 @@ public:
 
 private:
     friend PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
-    friend std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata);
+    friend std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata,
+                                              int width, int height);
     std::shared_ptr<const Data> data_;
 };
 
-// The metadata of a JPEG file's bytes. Anything but a JPEG, and a JPEG
-// whose metadata cannot be parsed, gives empty metadata: broken metadata
-// never stops a photo from opening.
+// The metadata of a JPEG file's bytes. Anything but a JPEG gives empty
+// metadata. Broken metadata never stops a photo from opening: of a file
+// with a broken block, the blocks that read cleanly are kept.
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
 
-// The JPEG `jpeg` with `metadata` written into it: orientation reset to 1
-// (the pixels are stored upright), the embedded thumbnail dropped (it
-// shows the photo before editing), the colour profile unchanged. If the
-// metadata cannot be written, the JPEG is returned without it.
-std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata);
+// The JPEG `jpeg`, a picture of `width` x `height`, with `metadata` written
+// into it: orientation reset to 1 (the pixels are stored upright), the
+// pixel dimensions made the picture's, the embedded thumbnail dropped (it
+// shows the photo before editing), the colour profile unchanged. A block
+// that cannot be written is left out; the JPEG is returned without any
+// metadata only when none can be written.
+std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata, int width,
+                                   int height);
 
 // A photo as the user opens it: read like ReadPhotoFile, then turned
 // upright by its orientation tag; `metadata` receives what the file

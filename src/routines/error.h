@@ -12,11 +12,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-inline CorvessaError CannotOpenFile(const std::string& path) {
-    return CorvessaError("Cannot open file " + path);
+// `reason` says why in the user's words (the system's text for an errno,
+// say); without one the message names only the file.
+inline CorvessaError CannotOpenFile(const std::string& path, const std::string& reason = "") {
+    return CorvessaError("Cannot open file " + path + (reason.empty() ? "" : ": " + reason));
 }
-inline CorvessaError CannotCreateFile(const std::string& path) {
-    return CorvessaError("Cannot create file " + path);
+inline CorvessaError CannotCreateFile(const std::string& path, const std::string& reason = "") {
+    return CorvessaError("Cannot create file " + path + (reason.empty() ? "" : ": " + reason));
 }
 // A picture too large for the memory at hand. std::bad_alloc says nothing
 // the user understands, so every pixel buffer reports this instead.

@@ -1,12 +1,15 @@
 #include "shell/single_instance.h"
 
+#include <fcntl.h>
+#include <cerrno>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QThread>
 #include <QWidget>
 
@@ -19,16 +22,26 @@ constexpr char kRaiseRequest[] = "raise\n";
 // keeps trying this long before it gives up silently.
 constexpr int kConnectPatienceMs = 3000;
 
+QString PerUserName(const QString& name) { return name + QStringLiteral("-") + QString::number(getuid()); }
+
 }  // namespace
 
-SingleInstanceGuard::SingleInstanceGuard(const QString& name)
-    : socketName_(name + QStringLiteral("-") + QString::number(getuid())),
-      lock_(std::make_unique<QLockFile>(QDir::temp().filePath(socketName_ + QStringLiteral(".lock")))) {
-    // Never stale by age; a lock is stale only when its process is gone.
-    lock_->setStaleLockTime(0);
-    // A lock that cannot be made at all (no temporary folder, no rights)
-    // must not keep the program from starting: run unguarded then.
-    first_ = lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
+QString SingleInstanceLockFile(const QString& name) {
+    // The runtime folder is the user's own; the temporary folder is shared.
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::tempPath();
+    return QDir(folder).filePath(PerUserName(name) + QStringLiteral(".lock"));
+}
+
+SingleInstanceGuard::SingleInstanceGuard(const QString& name) : socketName_(PerUserName(name)) {
+    // Not inherited by the programs we start (a help viewer, say), which
+    // would otherwise hold the lock after we end. Never followed through a
+    // link: the temporary folder is shared with other users.
+    lockFd_ = ::open(QFile::encodeName(SingleInstanceLockFile(name)).constData(),
+                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // A lock that cannot be made at all (no folder, no rights) must not
+    // keep the program from starting: run unguarded then.
+    first_ = lockFd_ < 0 || flock(lockFd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
     if (first_)
         ServeRaiseRequests();
     else
@@ -37,7 +50,7 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& name)
 
 SingleInstanceGuard::~SingleInstanceGuard() {
     if (server_) server_->close();
-    if (first_) lock_->unlock();
+    if (lockFd_ >= 0) ::close(lockFd_);  // releases the lock
 }
 
 void SingleInstanceGuard::ServeRaiseRequests() {

@@ -1,17 +1,16 @@
 #pragma once
 // Only one copy of the program runs per user. The first copy holds a lock
-// file and listens on a local socket; a later start finds the lock taken,
-// asks the first copy through the socket to bring its window forward, and
-// ends. A copy that crashed leaves a lock whose process is gone and a dead
-// socket: both are cleared by the next start.
+// on a lock file and listens on a local socket; a later start finds the
+// lock taken, asks the first copy through the socket to bring its window
+// forward, and ends. The system releases the lock when its holder ends in
+// any way, so whatever a crash leaves in the file (or a dead socket) never
+// stops the next start.
 
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <memory>
 
 class QLocalServer;
-class QLockFile;
 class QWidget;
 
 namespace corvessa {
@@ -21,7 +20,9 @@ inline constexpr char kSingleInstanceName[] = "RunOnlyOnce_ZeDevizodAvozoz1";
 class SingleInstanceGuard : public QObject {
     Q_OBJECT
 public:
-    // `name` is made per user by appending the user's id.
+    // `name` is made per user by appending the user's id. The lock file is
+    // `name`-UID.lock in the user's runtime folder (the temporary folder
+    // where there is none).
     explicit SingleInstanceGuard(const QString& name = QString::fromLatin1(kSingleInstanceName));
     ~SingleInstanceGuard() override;
 
@@ -37,11 +38,14 @@ private:
     void ServeRaiseRequests();
 
     QString socketName_;
-    std::unique_ptr<QLockFile> lock_;
+    int lockFd_ = -1;
     QLocalServer* server_ = nullptr;
     bool first_ = false;
     std::function<void()> raise_;
 };
+
+// The lock file of the guard named `name`.
+QString SingleInstanceLockFile(const QString& name);
 
 // Brings a top-level window to the front, restoring it when minimised.
 void RaiseWindow(QWidget* window);
