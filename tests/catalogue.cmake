@@ -10,3 +10,8 @@ corvessa_test(test_catalogue SOURCES test_catalogue.cpp
 # Routines, effects and looks on empty, one-pixel and one-pixel-thin pictures.
 corvessa_test(test_edge_sizes SOURCES test_edge_sizes.cpp
   LIBS corvessa_catalogue corvessa_testpictures corvessa_testsupport)
+
+# Every look, strip and effect against the hashes recorded in tests/golden.
+corvessa_test(test_golden SOURCES test_golden.cpp
+  LIBS corvessa_catalogue corvessa_testpictures corvessa_testsupport)
+target_compile_definitions(test_golden PRIVATE CORVESSA_GOLDEN_HASHES="${CMAKE_CURRENT_SOURCE_DIR}/golden/hashes.txt")

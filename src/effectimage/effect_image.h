@@ -3,7 +3,11 @@
 // The program uses it as a filter engine: copy a bitmap into Picture(),
 // call one Effect_ method, copy Picture() back out.
 
+#include <array>
+#include <cstddef>
 #include <functional>
+#include <span>
+#include <string_view>
 
 #include "routines/bitmap.h"
 #include "routines/random.h"
@@ -80,6 +84,100 @@ private:
     RandomGenerator& random_;
     std::function<void()> repaint_;
 };
+
+// --- The effects as one table ----------------------------------------------
+//
+// Everything that offers or walks "every effect" (the command-line renderer,
+// the tests, the benchmark) reads this table. Adding an effect means its
+// method in its family's file and a row here.
+
+// Parameters that are picture coordinates give their range and typical
+// value in percent of the picture's width or height.
+enum class ParameterScale { kNone, kPercentOfWidth, kPercentOfHeight };
+
+struct EffectParameter {
+    std::string_view name;  // as the command line names it
+    int low, high;          // the range worth trying
+    int ordinary;           // a typical value
+    ParameterScale scale = ParameterScale::kNone;
+
+    // `value` (low, high, ordinary or any other) for a picture of that size.
+    constexpr int For(int value, int width, int height) const {
+        if (scale == ParameterScale::kPercentOfWidth) return int(int64_t(value) * width / 100);
+        if (scale == ParameterScale::kPercentOfHeight) return int(int64_t(value) * height / 100);
+        return value;
+    }
+};
+
+inline constexpr size_t kMaxEffectParameters = 5;
+
+struct EffectEntry {
+    std::string_view name;  // the method's name without "Effect_"
+    std::array<EffectParameter, kMaxEffectParameters> parameters;
+    size_t parameterCount;
+    // Runs the effect with one argument per parameter.
+    void (*apply)(TProEffectImage&, std::span<const int> arguments);
+
+    std::span<const EffectParameter> Parameters() const { return {parameters.data(), parameterCount}; }
+};
+
+namespace effect_table {
+
+using Apply = void (*)(TProEffectImage&, std::span<const int>);
+constexpr EffectEntry NoArgument(std::string_view name, Apply apply) { return {name, {}, 0, apply}; }
+constexpr EffectEntry OneArgument(std::string_view name, EffectParameter parameter, Apply apply) {
+    return {name, {parameter}, 1, apply};
+}
+
+}  // namespace effect_table
+
+// In the order of the component's method table.
+inline constexpr std::array<EffectEntry, 21> kEffects = [] {
+    using namespace effect_table;
+    using E = TProEffectImage&;
+    using A = std::span<const int>;
+    constexpr auto kWidth = ParameterScale::kPercentOfWidth;
+    constexpr auto kHeight = ParameterScale::kPercentOfHeight;
+    return std::array<EffectEntry, 21>{{
+        NoArgument("Invert", [](E e, A) { e.Effect_Invert(); }),
+        OneArgument("AddColorNoise", {"RANGE", 0, 255, 40}, [](E e, A a) { e.Effect_AddColorNoise(a[0]); }),
+        OneArgument("AddMonoNoise", {"RANGE", 0, 255, 40}, [](E e, A a) { e.Effect_AddMonoNoise(a[0]); }),
+        NoArgument("AntiAlias", [](E e, A) { e.Effect_AntiAlias(); }),
+        OneArgument("Contrast", {"STRENGTH", -255, 255, 100}, [](E e, A a) { e.Effect_Contrast(a[0]); }),
+        OneArgument("FishEye", {"RADIUSFACTOR", 1, 10, 2}, [](E e, A a) { e.Effect_FishEye(a[0]); }),
+        NoArgument("GrayScale", [](E e, A) { e.Effect_GrayScale(); }),
+        OneArgument("Lightness", {"STRENGTH", -255, 255, 100}, [](E e, A a) { e.Effect_Lightness(a[0]); }),
+        OneArgument("Darkness", {"STRENGTH", -255, 255, 100}, [](E e, A a) { e.Effect_Darkness(a[0]); }),
+        OneArgument("Saturation", {"STRENGTH", -255, 1020, 400}, [](E e, A a) { e.Effect_Saturation(a[0]); }),
+        OneArgument("SplitBlur", {"DISTANCE", 0, 64, 3}, [](E e, A a) { e.Effect_SplitBlur(a[0]); }),
+        OneArgument("GaussianBlur", {"EXTRAPASSES", -1, 8, 3}, [](E e, A a) { e.Effect_GaussianBlur(a[0]); }),
+        OneArgument("Mosaic", {"BLOCKSIZE", 0, 255, 8}, [](E e, A a) { e.Effect_Mosaic(a[0]); }),
+        OneArgument("Twist", {"RADIUS", 1, 1000, 20}, [](E e, A a) { e.Effect_Twist(a[0]); }),
+        OneArgument("Splitlight", {"PASSES", 0, 8, 2}, [](E e, A a) { e.Effect_Splitlight(a[0]); }),
+        OneArgument("Tile", {"TILESPERSIDE", 1, 16, 3}, [](E e, A a) { e.Effect_Tile(a[0]); }),
+        EffectEntry{"SpotLight",
+                    {{{"STRENGTH", 0, 255, 80},
+                      {"LEFT", 0, 100, 10, kWidth},
+                      {"TOP", 0, 100, 10, kHeight},
+                      {"RIGHT", 0, 100, 90, kWidth},
+                      {"BOTTOM", 0, 100, 90, kHeight}}},
+                    5,
+                    [](E e, A a) {
+                        TRect rect{a[1], a[2], a[3], a[4]};
+                        e.Effect_SpotLight(a[0], rect);
+                    }},
+        OneArgument("Trace", {"PASSES", 0, 8, 2}, [](E e, A a) { e.Effect_Trace(a[0]); }),
+        NoArgument("Emboss", [](E e, A) { e.Effect_Emboss(); }),
+        OneArgument("Solorize", {"THRESHOLD", -1, 255, 128}, [](E e, A a) { e.Effect_Solorize(a[0]); }),
+        OneArgument("Posterize", {"LEVELSTEP", 1, 255, 32}, [](E e, A a) { e.Effect_Posterize(a[0]); }),
+    }};
+}();
+
+// The effect of that name without regard to letter case, or nothing.
+const EffectEntry* FindEffect(std::string_view name);
+
+// The ordinary arguments of `effect` for a picture of that size.
+std::array<int, kMaxEffectParameters> OrdinaryArguments(const EffectEntry& effect, int width, int height);
 
 // Fills `target` (its size set by the caller) with `source` resampled
 // bilinearly in 15-bit fixed point; used by Effect_Tile.
