@@ -20,7 +20,7 @@
 #include "effectimage/effect_image.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
-#include "routines/picture_cache.h"
+#include "io/picture_source.h"
 
 using namespace corvessa;
 using namespace corvessa::bench;
@@ -73,19 +73,13 @@ BenchFolder& Folder() {
     return folder;
 }
 
-// The program's state around a render: generator, effect component and
+// The program's state around a render: the picture cache and the
 // context, made afresh for every benchmark so that nothing is warm from the
 // one before.
 struct Program {
-    RandomGenerator random{1};
-    TProEffectImage effect{random};
-    PictureCache pictures;
-    RenderContext ctx;
-    Program() {
-        ctx.appDir = Folder().AppDir();
-        ctx.effect = &effect;
-        ctx.pictures = &pictures;
-    }
+    PictureCache cache;
+    FolderPictures pictures{Folder().AppDir() + "pic", &cache};
+    RenderContext ctx{false, nullptr, &pictures};
 };
 
 class NoView : public StripView {

@@ -6,7 +6,7 @@
 
 #include "bench_support.h"
 #include "io/jpeg_codec.h"
-#include "routines/blend.h"
+#include "ground/blend_rows.h"
 
 using namespace corvessa;
 

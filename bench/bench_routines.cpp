@@ -9,10 +9,11 @@
 #include "effectimage/effect_image.h"
 #include "bench_support.h"
 #include "io/jpeg_codec.h"
-#include "routines/line_art.h"
-#include "routines/overlay.h"
-#include "routines/painterly.h"
-#include "routines/tints.h"
+#include "io/picture_source.h"
+#include "looks/line_art.h"
+#include "looks/overlay.h"
+#include "looks/painterly.h"
+#include "looks/tints.h"
 
 using namespace corvessa;
 
@@ -45,13 +46,8 @@ private:
 
 struct Program {
     BenchFolder folder;
-    RandomGenerator random{1};
-    TProEffectImage effect{random};
-    RenderContext ctx;
-    Program() {
-        ctx.appDir = folder.AppDir();
-        ctx.effect = &effect;
-    }
+    FolderPictures pictures{folder.AppDir() + "pic"};
+    RenderContext ctx{false, nullptr, &pictures};
 };
 
 const RenderContext& Ctx() {
@@ -81,9 +77,9 @@ void Register() {
         };
     };
     add("Routines/CopyOnly", inPlace([](TBitmap&) {}));
-    add("Routines/MaskOverlay", [](TBitmap& d) { MaskOverlay(Photo(), d, "EdgeA", "1", kWhite, Ctx()); });
-    add("Routines/OverlayPicture/screen", [](TBitmap& d) { OverlayPicture(Photo(), d, "weather", "1", Ctx()); });
-    add("Routines/OverlayPicture/overlay", [](TBitmap& d) { OverlayPicture(Photo(), d, "gradient", "1", Ctx()); });
+    add("Routines/MaskOverlay", [](TBitmap& d) { MaskOverlay(Photo(), d, {"EdgeA", 1}, kWhite, Ctx()); });
+    add("Routines/OverlayPicture/screen", [](TBitmap& d) { OverlayPicture(Photo(), d, {"weather", 1}, OverlayBlend::kScreen, Ctx()); });
+    add("Routines/OverlayPicture/overlay", [](TBitmap& d) { OverlayPicture(Photo(), d, {"gradient", 1}, OverlayBlend::kOverlay, Ctx()); });
     add("Routines/ContrastCurve", [](TBitmap& d) { ContrastCurve(Photo(), d); });
     add("Routines/ColorBurnTint", inPlace([](TBitmap& b) { ColorBurnTint(b, Rgb{192, 192, 129}, Ctx()); }));
     add("Routines/QuadColorTint", inPlace([](TBitmap& b) { QuadColorTint(b); }));
@@ -92,9 +88,9 @@ void Register() {
     add("Routines/InvertColors", inPlace([](TBitmap& b) { InvertColors(b); }));
     for (int mode : {1, 5, 7})
         add(("Routines/SketchBlend/" + std::to_string(mode)).c_str(),
-            [mode](TBitmap& d) { SketchBlend(Photo(), d, mode, Ctx()); });
+            [mode](TBitmap& d) { SketchBlend(Photo(), d, mode); });
     add("Routines/DiagonalSharpen", inPlace([](TBitmap& b) { DiagonalSharpen(b); }));
-    add("Routines/MosaicPainting", [](TBitmap& d) { MosaicPainting(Photo(), d, Ctx()); });
+    add("Routines/MosaicPainting", [](TBitmap& d) { MosaicPainting(Photo(), d); });
     add("Routines/PencilSketch", [](TBitmap& d) { PencilSketch(Photo(), d, Ctx()); });
     add("Routines/LinePattern/1", [](TBitmap& d) { LinePattern(Photo(), d, 1, Ctx()); });
     add("Routines/LinePattern/9", [](TBitmap& d) { LinePattern(Photo(), d, 9, Ctx()); });

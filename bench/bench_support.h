@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::bench {
 

@@ -1,2 +1,2 @@
 list(APPEND CORVESSA_BENCH_SOURCES bench_routines.cpp)
-list(APPEND CORVESSA_BENCH_LIBS corvessa_routines)
+list(APPEND CORVESSA_BENCH_LIBS corvessa_looks corvessa_picio)

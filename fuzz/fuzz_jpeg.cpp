@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "io/jpeg_codec.h"
-#include "routines/error.h"
+#include "ground/error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

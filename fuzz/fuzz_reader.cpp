@@ -5,7 +5,7 @@
 #include "fuzz_support.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
-#include "routines/error.h"
+#include "ground/error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const char* const kNames[] = {"photo.jpg", "photo.JPEG", "photo.bmp", "holiday.BMP", "photo.png",

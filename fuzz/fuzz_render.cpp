@@ -7,8 +7,9 @@
 #include <string>
 
 #include <cstdio>
-#include "routines/error.h"
-#include "routines/overlay.h"
+#include "ground/error.h"
+#include "io/picture_source.h"
+#include "looks/overlay.h"
 
 namespace {
 
@@ -26,8 +27,8 @@ struct Fixture {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Fixture fixture;
-    corvessa::RenderContext ctx;
-    ctx.appDir = fixture.appDir;
+    const corvessa::FolderPictures pictures(fixture.appDir + "pic");
+    corvessa::RenderContext ctx{false, nullptr, &pictures};
     for (const char* folder : {"weather", "texture", "edgeA"}) {
         const std::string path = fixture.appDir + "pic/" + folder + "/1.ssl";
         if (FILE* f = std::fopen(path.c_str(), "wb")) {
@@ -37,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     corvessa::TBitmap dest;
     try {
-        corvessa::OverlayPicture(fixture.photo, dest, "weather", "1", ctx);
-        corvessa::OverlayPicture(fixture.photo, dest, "Texture", "1", ctx);
-        corvessa::MaskOverlay(fixture.photo, dest, "EdgeA", "1", corvessa::Rgb{255, 255, 0}, ctx);
+        corvessa::OverlayPicture(fixture.photo, dest, {"weather", 1}, corvessa::OverlayBlend::kScreen, ctx);
+        corvessa::OverlayPicture(fixture.photo, dest, {"Texture", 1}, corvessa::OverlayBlend::kOverlay, ctx);
+        corvessa::MaskOverlay(fixture.photo, dest, {"EdgeA", 1}, corvessa::Rgb{255, 255, 0}, ctx);
     } catch (const corvessa::CorvessaError&) {
     }
     return 0;

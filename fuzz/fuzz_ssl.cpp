@@ -3,7 +3,7 @@
 
 #include "fuzz_support.h"
 #include "io/ssl_picture.h"
-#include "routines/error.h"
+#include "ground/error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = corvessa::fuzz::ScratchFile(data, size, "picture.ssl");

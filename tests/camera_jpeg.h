@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::test {
 

@@ -1,7 +1,7 @@
 # A program folder with every overlay picture the catalogue names, written
 # on the spot; shared by the catalogue and command-line tests.
 add_library(corvessa_testpictures STATIC picture_folder.cpp)
-target_link_libraries(corvessa_testpictures PUBLIC corvessa_picio)
+target_link_libraries(corvessa_testpictures PUBLIC corvessa_picio corvessa_catalogue)
 target_include_directories(corvessa_testpictures PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
 corvessa_test(test_catalogue SOURCES test_catalogue.cpp

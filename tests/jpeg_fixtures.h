@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::test {
 

@@ -6,15 +6,16 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "catalogue/catalogue.h"
 #include "io/jpeg_codec.h"
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::test {
 
 std::vector<PictureFolderEntry> CataloguePictureFolders() {
-    return {{"lightA", 10},   {"lightB", 10}, {"lightC", 10},  {"star", 10},   {"amazing", 10},
-            {"weather", 10},  {"gradient", 10}, {"texture", 10}, {"dreamA", 10}, {"dreamB", 10},
-            {"EdgeA", 10},    {"EdgeB", 10},  {"line", 10},    {"color", 2}};
+    std::vector<PictureFolderEntry> folders;
+    for (const FolderUse& folder : CatalogueFolders()) folders.push_back({folder.folder, folder.count});
+    return folders;
 }
 
 namespace {

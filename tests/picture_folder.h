@@ -10,11 +10,11 @@
 namespace corvessa::test {
 
 struct PictureFolderEntry {
-    std::string folder;  // as spelled on disk, e.g. "lightA", "line"
+    std::string folder;  // as spelled on disk: in lower case, e.g. "lighta", "line"
     int count;           // pictures 1.ssl .. count.ssl
 };
 
-// The folders the catalogue needs, spelled as they are stored.
+// The folders the catalogue's recipes read.
 std::vector<PictureFolderEntry> CataloguePictureFolders();
 
 // Writes appDir/pic/<folder>/<n>.ssl for every entry of

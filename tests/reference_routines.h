@@ -8,9 +8,10 @@
 #include <string>
 
 #include "io/files.h"
+#include "io/picture_source.h"
 #include "io/ssl_picture.h"
-#include "routines/bitmap.h"
-#include "routines/blend.h"
+#include "ground/bitmap.h"
+#include "ground/blend_rows.h"
 
 namespace corvessa::reference {
 
@@ -70,9 +71,9 @@ inline TBitmap Solid(int w, int h, Rgb colour) {
     return b;
 }
 
-inline TBitmap Load(const std::string& appDir, const std::string& folder, const std::string& number) {
+inline TBitmap Load(const std::string& appDir, const std::string& folder, int number) {
     TBitmap picture;
-    LoadSslPicture(PicturePath(appDir, folder, number), picture);
+    LoadSslPicture(FolderPictures(appDir + "pic").PathOf({folder, number}), picture);
     return picture;
 }
 

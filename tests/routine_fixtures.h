@@ -11,7 +11,8 @@
 #include <string>
 
 #include "io/jpeg_codec.h"
-#include "routines/render_context.h"
+#include "io/picture_source.h"
+#include "looks/render_context.h"
 #include "test_support.h"
 
 namespace corvessa::test {
@@ -21,6 +22,8 @@ class PicFolder {
 public:
     // Ends with a separator, as the program folder does.
     std::string AppDir() const { return dir_.Path() + "/"; }
+    // The pictures of the folder, as the looks read them.
+    const PictureSource& Pictures() const { return pictures_; }
 
     // Writes `picture` as JPEG with its first 16 bytes scrambled: the loader
     // must put the JFIF start back itself.
@@ -36,6 +39,7 @@ public:
 
 private:
     TempDir dir_;
+    FolderPictures pictures_{dir_.Path() + "/pic"};
 };
 
 // Answers the colour requests from a script; a request beyond the script

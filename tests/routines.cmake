@@ -5,7 +5,7 @@ corvessa_test(test_routines
     test_routines_tints.cpp
     test_routines_painterly.cpp
     test_routines_line_art.cpp
-  LIBS corvessa_routines corvessa_testsupport)
+  LIBS corvessa_looks corvessa_effectimage corvessa_testsupport)
 
 # The optimised routines against straightforward scalar references.
 corvessa_test(test_fast_paths

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "routines/bitmap.h"
-#include "routines/error.h"
+#include "ground/bitmap.h"
+#include "ground/error.h"
 #include "test_support.h"
 
 using namespace corvessa;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "routines/blend.h"
+#include "ground/blend_rows.h"
 #include "test_support.h"
 
 using namespace corvessa;

@@ -15,12 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "catalogue/render_job.h"
 #include "effectimage/effect_image.h"
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
+#include "io/picture_source.h"
 #include "camera_jpeg.h"
 #include "picture_folder.h"
 #include "test_support.h"
@@ -72,15 +73,6 @@ Outcome RunRenderer(const std::vector<std::string>& args, const std::string& pro
     return outcome;
 }
 
-class FixedChooser : public ColorChooser {
-public:
-    explicit FixedChooser(std::optional<Rgb> answer) : answer_(answer) {}
-    std::optional<Rgb> ChooseColor() override { return answer_; }
-
-private:
-    std::optional<Rgb> answer_;
-};
-
 class CliTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -98,15 +90,11 @@ protected:
     std::string Out(const std::string& name) const { return out_.File(name); }
 
     // The look rendered in process as the window would render it.
-    TBitmap Reference(int category, int n, bool changeColor = false, std::optional<Rgb> colour = std::nullopt) {
-        RandomGenerator random(1);
-        TProEffectImage effect(random);
-        FixedChooser chooser(colour);
-        RenderContext ctx{changeColor, &chooser, root_->Path() + "/", &effect};
-        const TBitmap work = ReadPhotoFile(Photo());
-        TBitmap result;
-        ImgViewClick(n, category, work, result, ctx);
-        return result;
+    TBitmap Reference(int category, int n, ColourDecision colour = ColourDecision::NotAsked()) {
+        const FolderPictures pictures(Pic());
+        RenderJob job(std::make_shared<const TBitmap>(ReadPhotoFile(Photo())), Look{category, n}, pictures);
+        job.DecideColour(colour);
+        return job.Run().picture;
     }
 
     static TempDir* root_;
@@ -136,10 +124,10 @@ TEST_P(CliCategory, ChangeColorWithAColourAndCancelled) {
     const std::string look = std::string(FindCategory(category)->caption) + ":" + std::to_string(n);
     const Outcome chosen = RunRenderer({"--pic", Pic(), "--look", look, "--color", "20,140,220", Photo(), Out("c.bmp")});
     ASSERT_EQ(chosen.status, 0) << chosen.err;
-    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("c.bmp")), Reference(category, n, true, Rgb{20, 140, 220})));
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("c.bmp")), Reference(category, n, ColourDecision::Chosen(Rgb{20, 140, 220}))));
     const Outcome cancelled = RunRenderer({"--pic", Pic(), "--look", look, "--color", "cancel", Photo(), Out("x.bmp")});
     ASSERT_EQ(cancelled.status, 0) << cancelled.err;
-    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("x.bmp")), Reference(category, n, true, std::nullopt)));
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("x.bmp")), Reference(category, n, ColourDecision::Cancelled())));
 }
 
 TEST_P(CliCategory, StripWritesTheTenThumbnails) {
@@ -152,11 +140,8 @@ TEST_P(CliCategory, StripWritesTheTenThumbnails) {
         void ThumbnailDone(int, const TBitmap& p, bool) override { thumbs.emplace_back().CopyFrom(p); }
         void SetChangeColorButton(bool) override {}
     } view;
-    RandomGenerator random(1);
-    TProEffectImage effect(random);
-    RenderContext ctx{false, nullptr, root_->Path() + "/", &effect};
-    TBitmap thumb, result;
-    RenderStrip(category, ReadPhotoFile(Photo()), thumb, result, ctx, view);
+    const FolderPictures pictures(Pic());
+    StripJob(std::make_shared<const TBitmap>(ReadPhotoFile(Photo())), category, pictures).Run(view);
     ASSERT_EQ(view.thumbs.size(), 10u);
     for (int n = 1; n <= 10; ++n) {
         const TBitmap written = ReadPhotoFile(Out("strip/" + std::to_string(n) + ".bmp"));
@@ -234,45 +219,21 @@ TEST_F(CliLook, PictureFolderUnderAnyNameAndBesideTheProgram) {
 using CliFilter = CliTest;
 
 TEST_F(CliFilter, EveryFilterAsTheComponentAppliesIt) {
-    struct Case {
-        std::string option;  // NAME[:ARGS] as given to --filter
-        std::function<void(TProEffectImage&)> apply;
-    };
-    const std::vector<Case> cases = {
-        {"Invert", [](TProEffectImage& e) { e.Effect_Invert(); }},
-        {"AddColorNoise:40", [](TProEffectImage& e) { e.Effect_AddColorNoise(40); }},
-        {"AddMonoNoise:25", [](TProEffectImage& e) { e.Effect_AddMonoNoise(25); }},
-        {"AntiAlias", [](TProEffectImage& e) { e.Effect_AntiAlias(); }},
-        {"Contrast:30", [](TProEffectImage& e) { e.Effect_Contrast(30); }},
-        {"FishEye:2", [](TProEffectImage& e) { e.Effect_FishEye(2); }},
-        {"GrayScale", [](TProEffectImage& e) { e.Effect_GrayScale(); }},
-        {"Lightness:50", [](TProEffectImage& e) { e.Effect_Lightness(50); }},
-        {"Darkness:50", [](TProEffectImage& e) { e.Effect_Darkness(50); }},
-        {"Saturation:150", [](TProEffectImage& e) { e.Effect_Saturation(150); }},
-        {"SplitBlur:3", [](TProEffectImage& e) { e.Effect_SplitBlur(3); }},
-        {"GaussianBlur:3", [](TProEffectImage& e) { e.Effect_GaussianBlur(3); }},
-        {"Mosaic:7", [](TProEffectImage& e) { e.Effect_Mosaic(7); }},
-        {"Twist:20", [](TProEffectImage& e) { e.Effect_Twist(20); }},
-        {"Splitlight:3", [](TProEffectImage& e) { e.Effect_Splitlight(3); }},
-        {"Tile:3", [](TProEffectImage& e) { e.Effect_Tile(3); }},
-        {"SpotLight:80,10,5,50,40",
-         [](TProEffectImage& e) {
-             TRect r{10, 5, 50, 40};
-             e.Effect_SpotLight(80, r);
-         }},
-        {"Trace:2", [](TProEffectImage& e) { e.Effect_Trace(2); }},
-        {"Emboss", [](TProEffectImage& e) { e.Effect_Emboss(); }},
-        {"Solorize:100", [](TProEffectImage& e) { e.Effect_Solorize(100); }},
-        {"Posterize:40", [](TProEffectImage& e) { e.Effect_Posterize(40); }},
-    };
-    for (const Case& c : cases) {
-        const Outcome run = RunRenderer({"--seed", "4242", "--filter", c.option, Photo(), Out("f.bmp")});
-        ASSERT_EQ(run.status, 0) << c.option << ": " << run.err;
+    const TBitmap photo = ReadPhotoFile(Photo());
+    for (const EffectEntry& entry : kEffects) {
+        const auto arguments = OrdinaryArguments(entry, photo.Width(), photo.Height());
+        std::string option(entry.name);
+        for (size_t i = 0; i < entry.parameterCount; ++i) {
+            option += i ? ',' : ':';
+            option += std::to_string(arguments[i]);
+        }
+        const Outcome run = RunRenderer({"--seed", "4242", "--filter", option, Photo(), Out("f.bmp")});
+        ASSERT_EQ(run.status, 0) << option << ": " << run.err;
         RandomGenerator random(4242);
         TProEffectImage effect(random);
-        effect.Picture().TakePixels(ReadPhotoFile(Photo()));
-        c.apply(effect);
-        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("f.bmp")), effect.Picture())) << c.option;
+        effect.Picture().CopyFrom(photo);
+        entry.apply(effect, std::span<const int>(arguments.data(), entry.parameterCount));
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("f.bmp")), effect.Picture())) << option;
     }
 }
 
@@ -379,7 +340,7 @@ TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
 
     run = RunRenderer({"--pic", Out("nowhere"), "--look", "Weather:1", Photo(), Out("a.bmp")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("nowhere") + "\n");
+    EXPECT_EQ(run.err, "corvessa-render: Cannot open file " + Out("nowhere") + ": No such file or directory\n");
 
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.xyz")});
     EXPECT_EQ(run.status, 1);

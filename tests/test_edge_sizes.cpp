@@ -13,13 +13,14 @@
 
 #include "catalogue/catalogue.h"
 #include "effectimage/effect_image.h"
+#include "io/picture_source.h"
 #include "picture_folder.h"
 #include "routine_fixtures.h"
-#include "routines/error.h"
-#include "routines/line_art.h"
-#include "routines/overlay.h"
-#include "routines/painterly.h"
-#include "routines/tints.h"
+#include "ground/error.h"
+#include "looks/line_art.h"
+#include "looks/overlay.h"
+#include "looks/painterly.h"
+#include "looks/tints.h"
 #include "test_support.h"
 
 using namespace corvessa;
@@ -63,29 +64,30 @@ protected:
         for (int side : {16, 3}) {
             folders_.push_back(std::make_unique<TempDir>());
             MakePictureFolder(folders_.back()->Path() + "/", side);
+            pictures_.push_back(std::make_unique<FolderPictures>(folders_.back()->Path() + "/pic"));
         }
     }
-    static void TearDownTestSuite() { folders_.clear(); }
+    static void TearDownTestSuite() {
+        pictures_.clear();
+        folders_.clear();
+    }
 
     EdgeSizes() : effect_(random_) { random_.SetSeed(7); }
 
     RenderContext Context(size_t folder, bool changeColor) {
-        RenderContext ctx;
-        ctx.appDir = folders_[folder]->Path() + "/";
-        ctx.changeColorMode = changeColor;
-        ctx.colorChooser = &chooser_;
-        ctx.effect = &effect_;
-        return ctx;
+        return RenderContext{changeColor, &chooser_, pictures_[folder].get()};
     }
     TBitmap Photo() const { return RandomBitmap(GetParam().width, GetParam().height, 5); }
 
     static std::vector<std::unique_ptr<TempDir>> folders_;
+    static std::vector<std::unique_ptr<FolderPictures>> pictures_;
     RandomGenerator random_;
     TProEffectImage effect_;
     FixedChooser chooser_;
 };
 
 std::vector<std::unique_ptr<TempDir>> EdgeSizes::folders_;
+std::vector<std::unique_ptr<FolderPictures>> EdgeSizes::pictures_;
 
 using DestRoutine = std::function<void(const TBitmap&, TBitmap&, const RenderContext&)>;
 using InPlaceRoutine = std::function<void(TBitmap&, const RenderContext&)>;
@@ -94,18 +96,18 @@ using InPlaceRoutine = std::function<void(TBitmap&, const RenderContext&)>;
 
 TEST_P(EdgeSizes, EveryRoutine) {
     const std::vector<std::pair<std::string, DestRoutine>> toDest = {
-        {"MaskOverlay", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { MaskOverlay(p, d, "EdgeA", "1", kWhite, c); }},
-        {"OverlayPicture screen", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { OverlayPicture(p, d, "weather", "2", c); }},
-        {"OverlayPicture overlay", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { OverlayPicture(p, d, "Texture", "3", c); }},
+        {"MaskOverlay", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { MaskOverlay(p, d, {"EdgeA", 1}, kWhite, c); }},
+        {"OverlayPicture screen", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { OverlayPicture(p, d, {"weather", 2}, OverlayBlend::kScreen, c); }},
+        {"OverlayPicture overlay", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { OverlayPicture(p, d, {"Texture", 3}, OverlayBlend::kOverlay, c); }},
         {"ContrastCurve", [](const TBitmap& p, TBitmap& d, const RenderContext&) { ContrastCurve(p, d); }},
         {"ColorMaskTint", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { ColorMaskTint(p, d, kRed, c); }},
-        {"MosaicPainting", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { MosaicPainting(p, d, c); }},
+        {"MosaicPainting", [](const TBitmap& p, TBitmap& d, const RenderContext&) { MosaicPainting(p, d); }},
         {"PencilSketch", [](const TBitmap& p, TBitmap& d, const RenderContext& c) { PencilSketch(p, d, c); }},
     };
     std::vector<std::pair<std::string, DestRoutine>> routines = toDest;
     for (int mode = 0; mode <= 8; ++mode)
         routines.push_back({"SketchBlend " + std::to_string(mode),
-                            [mode](const TBitmap& p, TBitmap& d, const RenderContext& c) { SketchBlend(p, d, mode, c); }});
+                            [mode](const TBitmap& p, TBitmap& d, const RenderContext&) { SketchBlend(p, d, mode); }});
     for (int n = 1; n <= 10; ++n)
         routines.push_back({"LinePattern " + std::to_string(n),
                             [n](const TBitmap& p, TBitmap& d, const RenderContext& c) { LinePattern(p, d, n, c); }});
@@ -148,38 +150,13 @@ TEST_P(EdgeSizes, EveryRoutine) {
 }
 
 TEST_P(EdgeSizes, EveryEffectOfTheComponent) {
-    using Effect = std::function<void(TProEffectImage&)>;
-    const std::vector<std::pair<std::string, Effect>> effects = {
-        {"Invert", [](TProEffectImage& e) { e.Effect_Invert(); }},
-        {"AddColorNoise", [](TProEffectImage& e) { e.Effect_AddColorNoise(60); }},
-        {"AddMonoNoise", [](TProEffectImage& e) { e.Effect_AddMonoNoise(60); }},
-        {"AntiAlias", [](TProEffectImage& e) { e.Effect_AntiAlias(); }},
-        {"Contrast", [](TProEffectImage& e) { e.Effect_Contrast(40); }},
-        {"FishEye", [](TProEffectImage& e) { e.Effect_FishEye(2); }},
-        {"GrayScale", [](TProEffectImage& e) { e.Effect_GrayScale(); }},
-        {"Lightness", [](TProEffectImage& e) { e.Effect_Lightness(40); }},
-        {"Darkness", [](TProEffectImage& e) { e.Effect_Darkness(40); }},
-        {"Saturation", [](TProEffectImage& e) { e.Effect_Saturation(300); }},
-        {"SplitBlur", [](TProEffectImage& e) { e.Effect_SplitBlur(3); }},
-        {"GaussianBlur", [](TProEffectImage& e) { e.Effect_GaussianBlur(2); }},
-        {"Mosaic", [](TProEffectImage& e) { e.Effect_Mosaic(6); }},
-        {"Twist", [](TProEffectImage& e) { e.Effect_Twist(30); }},
-        {"Splitlight", [](TProEffectImage& e) { e.Effect_Splitlight(3); }},
-        {"Tile", [](TProEffectImage& e) { e.Effect_Tile(3); }},
-        {"SpotLight", [](TProEffectImage& e) {
-             TRect rect{0, 0, 5, 5};
-             e.Effect_SpotLight(50, rect);
-         }},
-        {"Trace", [](TProEffectImage& e) { e.Effect_Trace(2); }},
-        {"Emboss", [](TProEffectImage& e) { e.Effect_Emboss(); }},
-        {"Solorize", [](TProEffectImage& e) { e.Effect_Solorize(128); }},
-        {"Posterize", [](TProEffectImage& e) { e.Effect_Posterize(40); }},
-    };
-    ASSERT_EQ(effects.size(), 21u);
     const TBitmap photo = Photo();
-    for (const auto& [name, effect] : effects) {
+    for (const EffectEntry& entry : kEffects) {
+        const std::string name(entry.name);
         effect_.Picture().CopyFrom(photo);
-        if (RendersOrFailsClearly([&] { effect(effect_); }, name + " " + Name(GetParam()))) {
+        const auto arguments = OrdinaryArguments(entry, photo.Width(), photo.Height());
+        const auto apply = [&] { entry.apply(effect_, std::span<const int>(arguments.data(), entry.parameterCount)); };
+        if (RendersOrFailsClearly(apply, name + " " + Name(GetParam()))) {
             EXPECT_EQ(effect_.Picture().Width(), photo.Width()) << name;
             EXPECT_EQ(effect_.Picture().Height(), photo.Height()) << name;
             // An empty picture passes through every effect unchanged.

@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "camera_jpeg.h"
-#include "catalogue/catalogue.h"
+#include "catalogue/render_job.h"
 #include "fake_dialogs.h"
 #include "io/bmp_codec.h"
 #include "io/files.h"
@@ -21,6 +21,7 @@
 #include "io/orientation.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
+#include "io/picture_source.h"
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
 #include "shell/form_main.h"
@@ -93,20 +94,16 @@ protected:
 
     // The catalogue's own ten thumbnails of `category` from the working photo.
     std::vector<TBitmap> CatalogueStrip(int category) {
-        TBitmap thumb, result;
         RecordingStrip strip;
-        RenderStrip(category, form_->WorkPhoto(), thumb, result, form_->Context(false), strip);
+        StripJob(std::make_shared<const TBitmap>(Copy(form_->WorkPhoto())), category, form_->Pictures()).Run(strip);
         return std::move(strip.thumbnails);
     }
     // The catalogue's own full-size render; in Change Color mode when a
     // colour answer is given (nullopt inside: the user cancels).
     TBitmap CatalogueFullSize(int effect, int category, std::optional<std::optional<Rgb>> colour = std::nullopt) {
-        RenderContext ctx = form_->Context(colour.has_value());
-        FixedColour chooser(colour.value_or(std::nullopt));
-        ctx.colorChooser = &chooser;
-        TBitmap result;
-        corvessa::ImgViewClick(effect, category, form_->WorkPhoto(), result, ctx);
-        return result;
+        RenderJob job(std::make_shared<const TBitmap>(Copy(form_->WorkPhoto())), Look{category, effect}, form_->Pictures());
+        if (colour) job.DecideColour(*colour ? ColourDecision::Chosen(**colour) : ColourDecision::Cancelled());
+        return job.Run().picture;
     }
 
     bool ThumbnailShown(int n) const {
@@ -120,7 +117,7 @@ protected:
         return !preview_->ImgPreview()->isHidden() && preview_->Label1()->isHidden() && preview_->Label2()->isHidden();
     }
     std::string PicturePathOf(const std::string& folder, int n) const {
-        return dir_.File("pic/" + folder + "/" + std::to_string(n) + ".ssl");
+        return FolderPictures(dir_.File("pic")).PathOf({folder, n});
     }
 
     TempDir dir_;
@@ -132,7 +129,7 @@ protected:
 
 TEST_F(BrowserTest, EveryCategoryButtonSetsItsNumberAndFillsTenThumbnailsFromThumbPhoto) {
     for (const CategoryButton& c : kCategoryButtons) {
-        SCOPED_TRACE(c.caption);
+        SCOPED_TRACE(c.name);
         // "Line" has no visible button; its handler fills the strip all the same.
         if (std::string(c.name) == "BtnLine")
             form_->CategoryClick(c.category);

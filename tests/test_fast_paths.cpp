@@ -14,13 +14,13 @@
 #include "effectimage/effect_image.h"
 #include "reference_routines.h"
 #include "routine_fixtures.h"
-#include "routines/error.h"
-#include "routines/line_art.h"
-#include "routines/overlay.h"
-#include "routines/painterly.h"
-#include "routines/picture_cache.h"
-#include "routines/routine_support.h"
-#include "routines/tints.h"
+#include "ground/error.h"
+#include "looks/line_art.h"
+#include "looks/overlay.h"
+#include "looks/painterly.h"
+#include "io/picture_source.h"
+#include "looks/routine_support.h"
+#include "looks/tints.h"
 
 using namespace corvessa;
 using namespace corvessa::test;
@@ -41,18 +41,18 @@ protected:
         for (const char* folder : {"weather", "gradient", "EdgeA", "color", "line"})
             for (const char* number : {"1", "2", "9"})
                 pics_.Write(folder, number, RandomBitmap(37 + number[0] % 5, 23, uint32_t(folder[0] + number[0])));
-        ctx_.appDir = pics_.AppDir();
-        ctx_.effect = &effect_;
-        ctx_.pictures = &cache_;
+        ctx_.pictures = &pictures_;
     }
-    TBitmap Picture(const std::string& folder, const std::string& number) const {
+    TBitmap Picture(const std::string& folder, int number) const {
         return reference::Load(pics_.AppDir(), folder, number);
     }
+    SharedPicture Load(const std::string& folder, int number) const { return pictures_.Load({folder, number}); }
 
     PicFolder pics_;
     RandomGenerator random_{3};
     TProEffectImage effect_{random_};
     PictureCache cache_;
+    FolderPictures pictures_{pics_.AppDir() + "pic", &cache_};
     RenderContext ctx_;
 };
 
@@ -239,22 +239,22 @@ TEST_F(FastPaths, OverlayAndMaskRoutinesMatchTheReference) {
         SCOPED_TRACE(Name(s));
         const TBitmap photo = RandomBitmap(s.w, s.h, 9);
         TBitmap dest;
-        OverlayPicture(photo, dest, "weather", "1", ctx_);
-        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("weather", "1"), false)));
-        OverlayPicture(photo, dest, "Gradient", "2", ctx_);
-        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("gradient", "2"), true)));
-        MaskOverlay(photo, dest, "EdgeA", "9", kYellow, ctx_);
-        EXPECT_TRUE(SamePixels(dest, reference::MaskOverlay(photo, Picture("EdgeA", "9"), kYellow)));
+        OverlayPicture(photo, dest, {"weather", 1}, OverlayBlend::kScreen, ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("weather", 1), false)));
+        OverlayPicture(photo, dest, {"Gradient", 2}, OverlayBlend::kOverlay, ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("gradient", 2), true)));
+        MaskOverlay(photo, dest, {"EdgeA", 9}, kYellow, ctx_);
+        EXPECT_TRUE(SamePixels(dest, reference::MaskOverlay(photo, Picture("EdgeA", 9), kYellow)));
 
         ScriptedChooser chooser({Rgb{30, 140, 220}, Rgb{200, 10, 90}});
         RenderContext change = ctx_;
         change.changeColorMode = true;
         change.colorChooser = &chooser;
         const Rgb tint{30, 140, 220};
-        OverlayPicture(photo, dest, "weather", "2", change);
-        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("weather", "2"), false, &tint)));
-        MaskOverlay(photo, dest, "EdgeA", "1", kWhite, change);
-        EXPECT_TRUE(SamePixels(dest, reference::MaskOverlay(photo, Picture("EdgeA", "1"), Rgb{200, 10, 90})));
+        OverlayPicture(photo, dest, {"weather", 2}, OverlayBlend::kScreen, change);
+        EXPECT_TRUE(SamePixels(dest, reference::OverlayPicture(photo, Picture("weather", 2), false, &tint)));
+        MaskOverlay(photo, dest, {"EdgeA", 1}, kWhite, change);
+        EXPECT_TRUE(SamePixels(dest, reference::MaskOverlay(photo, Picture("EdgeA", 1), Rgb{200, 10, 90})));
     }
 }
 
@@ -265,12 +265,12 @@ TEST_F(FastPaths, TintsMatchTheReference) {
         for (int mode : {1, 2}) {
             TBitmap fast = reference::Copy(photo), slow = reference::Copy(photo);
             PictureColorTint(fast, mode, Rgb{255, 0, 255}, ctx_);
-            reference::PictureColorTint(slow, mode, Rgb{255, 0, 255}, Picture("color", "1"));
+            reference::PictureColorTint(slow, mode, Rgb{255, 0, 255}, Picture("color", 1));
             EXPECT_TRUE(SamePixels(fast, slow)) << "mode " << mode;
         }
         TBitmap dest;
         ColorMaskTint(photo, dest, kRed, ctx_);
-        EXPECT_TRUE(SamePixels(dest, reference::ColorMaskTint(photo, kRed, Picture("color", "2"))));
+        EXPECT_TRUE(SamePixels(dest, reference::ColorMaskTint(photo, kRed, Picture("color", 2))));
         TBitmap fast = reference::Copy(photo), slow = reference::Copy(photo);
         QuadColorTint(fast);
         reference::QuadColorTint(slow);
@@ -289,7 +289,7 @@ TEST_F(FastPaths, LinePatternMatchesTheTiledReference) {
                 EXPECT_TRUE(SamePixels(dest, photo));
                 continue;
             }
-            EXPECT_TRUE(SamePixels(dest, reference::LinePattern(photo, n, Picture("line", std::to_string(n)), kGreen)))
+            EXPECT_TRUE(SamePixels(dest, reference::LinePattern(photo, n, Picture("line", n), kGreen)))
                 << "pattern " << n;
         }
     }
@@ -305,12 +305,12 @@ TEST_F(FastPaths, PainterlyRoutinesMatchTheReference) {
         EXPECT_TRUE(SamePixels(fast, slow));
 
         TBitmap dest;
-        MosaicPainting(photo, dest, ctx_);
+        MosaicPainting(photo, dest);
         EXPECT_TRUE(SamePixels(dest, reference::MosaicPainting(photo)));
         PencilSketch(photo, dest, ctx_);
         EXPECT_TRUE(SamePixels(dest, reference::PencilSketch(photo)));
         for (int mode = 0; mode <= 8; ++mode) {
-            SketchBlend(photo, dest, mode, ctx_);
+            SketchBlend(photo, dest, mode);
             EXPECT_TRUE(SamePixels(dest, reference::SketchBlend(photo, mode))) << "mode " << mode;
         }
     }
@@ -365,40 +365,38 @@ TEST_F(FastPaths, GaussianBlurSplitIntoColumnsMatchesOnAnyThreadCount) {
 // --- The picture cache -----------------------------------------------------------
 
 TEST_F(FastPaths, CacheDecodesAPictureOnceAndSharesItReadOnly) {
-    const SharedPicture first = LoadOverlay(ctx_, "weather", "1");
-    const SharedPicture again = LoadOverlay(ctx_, "WEATHER", "1");  // the same file
+    const SharedPicture first = Load("weather", 1);
+    const SharedPicture again = Load("WEATHER", 1);  // the same file
     EXPECT_EQ(first.get(), again.get());
-    EXPECT_TRUE(SamePixels(*first, Picture("weather", "1")));
+    EXPECT_TRUE(SamePixels(*first, Picture("weather", 1)));
     EXPECT_EQ(cache_.BytesHeld(), first->ByteCount());
 }
 
 TEST_F(FastPaths, CacheDecodesAgainWhenTheFileChanges) {
-    const SharedPicture before = LoadOverlay(ctx_, "weather", "2");
+    const SharedPicture before = Load("weather", 2);
     // A different size on disk, and (on coarse clocks) the same time stamp.
     pics_.Write("weather", "2", RandomBitmap(64, 48, 99));
-    const SharedPicture after = LoadOverlay(ctx_, "weather", "2");
+    const SharedPicture after = Load("weather", 2);
     EXPECT_EQ(after->Width(), 64);
-    EXPECT_TRUE(SamePixels(*after, Picture("weather", "2")));
+    EXPECT_TRUE(SamePixels(*after, Picture("weather", 2)));
     EXPECT_EQ(before->Width(), 37 + '2' % 5);  // what the first caller holds stays as it was
 }
 
 TEST_F(FastPaths, CacheKeepsNoFailure) {
-    EXPECT_THROW(LoadOverlay(ctx_, "star", "1"), CorvessaError);
+    EXPECT_THROW(Load("star", 1), CorvessaError);
     pics_.Write("star", "1", RandomBitmap(9, 9, 1));
-    EXPECT_EQ(LoadOverlay(ctx_, "star", "1")->Width(), 9);
+    EXPECT_EQ(Load("star", 1)->Width(), 9);
 }
 
 TEST(PictureCache, StaysWithinItsBudgetAndServesConcurrentCallers) {
     PicFolder pics;
     for (int n = 1; n <= 6; ++n) pics.Write("weather", std::to_string(n), RandomBitmap(100, 100, uint32_t(n)));
     PictureCache cache(2 * 100 * 100 * 3);
-    RenderContext ctx;
-    ctx.appDir = pics.AppDir();
-    ctx.pictures = &cache;
+    const FolderPictures pictures(pics.AppDir() + "pic", &cache);
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t)
         threads.emplace_back([&] {
-            for (int n = 1; n <= 6; ++n) EXPECT_EQ(LoadOverlay(ctx, "weather", std::to_string(n))->Width(), 100);
+            for (int n = 1; n <= 6; ++n) EXPECT_EQ(pictures.Load({"weather", n})->Width(), 100);
         });
     for (std::thread& thread : threads) thread.join();
     EXPECT_LE(cache.BytesHeld(), size_t(2 * 100 * 100 * 3));
@@ -412,7 +410,7 @@ TEST_F(FastPaths, AFailingLaterStepLeavesTheResultOfTheStepsBefore) {
     const TBitmap photo = RandomBitmap(105, 105, 15);
     TBitmap result;
     EXPECT_THROW(ImgViewClick(2, 16, photo, result, ctx_), CorvessaError);
-    EXPECT_TRUE(SamePixels(result, reference::OverlayPicture(photo, Picture("weather", "8"), false)));
+    EXPECT_TRUE(SamePixels(result, reference::OverlayPicture(photo, Picture("weather", 8), false)));
 }
 
 TEST(PixelPool, ReusedBuffersBehaveAsFreshOnes) {

@@ -16,7 +16,7 @@
 #include "jpeg_fixtures.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
-#include "routines/error.h"
+#include "ground/error.h"
 #include "shell/form_main.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
@@ -468,16 +468,12 @@ TEST_F(FormMainTest, HelpWithoutItsFileIsSilent) {
     EXPECT_TRUE(dialogs_->errors.empty());
 }
 
-TEST_F(FormMainTest, RendersSeeTheWindowsColourChooserAndFolder) {
+TEST_F(FormMainTest, RendersReadThePicturesBesideTheProgram) {
     TFormMain& form = Form();
-    const RenderContext context = form.Context(true);
-    EXPECT_TRUE(context.changeColorMode);
-    EXPECT_EQ(context.appDir, dir_.Path() + "/");
-    ASSERT_NE(context.effect, nullptr);
-    EXPECT_EQ(context.effect, form.Effect());
-    ASSERT_NE(context.colorChooser, nullptr);
-    dialogs_->colourAnswers.push_back(Rgb{1, 2, 3});
-    EXPECT_EQ(context.colorChooser->ChooseColor(), (Rgb{1, 2, 3}));
+    EXPECT_THROW(form.Pictures().Load({"lightA", 1}), CorvessaError);
+    std::filesystem::create_directories(dir_.File("pic/lightA"));
+    std::filesystem::copy_file(dir_.File("pic/sample.jpg"), dir_.File("pic/lightA/1.ssl"));
+    EXPECT_EQ(form.Pictures().Load({"LIGHTA", 1})->Width(), sample_.Width());
 }
 
 TEST(CorvessaApplication, AnExceptionReachingTheEventLoopIsReportedAndTheProgramGoesOn) {
@@ -504,8 +500,9 @@ TEST(HelpPage, CoversEveryCategoryAndButton) {
     std::ifstream in(CORVESSA_SHIPPED_HELP);
     const std::string page((std::istreambuf_iterator<char>(in)), {});
     for (const CategoryButton& c : kCategoryButtons) {
-        if (std::string(c.name) == "BtnLine") continue;
-        EXPECT_NE(page.find(std::string("<dt>") + c.caption + "</dt>"), std::string::npos) << c.caption;
+        if (c.hidden) continue;
+        const std::string caption(FindCategory(c.category)->caption);
+        EXPECT_NE(page.find("<dt>" + caption + "</dt>"), std::string::npos) << caption;
     }
     for (const char* word : {"Apply", "Undo", "Change Color", "Save", "*.jpg", "*.bmp"})
         EXPECT_NE(page.find(word), std::string::npos) << word;

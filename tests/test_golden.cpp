@@ -10,14 +10,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <optional>
+#include <memory>
 #include <sstream>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "effectimage/effect_image.h"
+#include "catalogue/render_job.h"
+#include "io/picture_source.h"
 #include "picture_folder.h"
-#include "routines/random.h"
 #include "test_support.h"
 
 using namespace corvessa;
@@ -46,15 +45,6 @@ TBitmap GoldenPhoto() {
     return photo;
 }
 
-class Answer : public ColorChooser {
-public:
-    explicit Answer(std::optional<Rgb> answer) : answer_(answer) {}
-    std::optional<Rgb> ChooseColor() override { return answer_; }
-
-private:
-    std::optional<Rgb> answer_;
-};
-
 constexpr Rgb kChosen{200, 60, 30};
 
 class Hashes {
@@ -78,32 +68,27 @@ struct HashingStrip : StripView {
 
 Hashes RenderEverything(const std::string& appDir) {
     Hashes hashes;
-    const TBitmap photo = GoldenPhoto();
-    RandomGenerator random(1);
-    TProEffectImage effect(random);
-    Answer chosen(kChosen), cancelled(std::nullopt);
+    const auto photo = std::make_shared<const TBitmap>(GoldenPhoto());
+    const FolderPictures pictures(appDir + "pic");
     for (int category = 1; category <= kCategoryCount; ++category) {
         const std::string c = std::to_string(category);
         for (int n = 1; n <= kEffectCount; ++n) {
             const std::string look = "look " + c + ":" + std::to_string(n);
             struct Mode {
                 const char* name;
-                bool changeColor;
-                ColorChooser* chooser;
+                ColourDecision colour;
             };
-            for (const Mode& mode : {Mode{"plain", false, nullptr}, Mode{"chosen", true, &chosen},
-                                     Mode{"cancelled", true, &cancelled}}) {
-                RenderContext ctx{mode.changeColor, mode.chooser, appDir, &effect, nullptr};
-                TBitmap result;
-                ImgViewClick(n, category, photo, result, ctx);
-                hashes.Add(look + " " + mode.name, Hash(result));
+            for (const Mode& mode : {Mode{"plain", ColourDecision::NotAsked()}, Mode{"chosen", ColourDecision::Chosen(kChosen)},
+                                     Mode{"cancelled", ColourDecision::Cancelled()}}) {
+                RenderJob job(photo, Look{category, n}, pictures);
+                job.DecideColour(mode.colour);
+                hashes.Add(look + " " + mode.name, Hash(job.Run().picture));
             }
         }
-        RenderContext ctx{false, nullptr, appDir, &effect, nullptr};
         HashingStrip strip;
-        TBitmap thumb, result;
-        RenderStrip(category, photo, thumb, result, ctx, strip);
-        hashes.Add("strip " + c, Hash(result, strip.hash));
+        StripJob job(photo, category, pictures);
+        job.Run(strip);
+        hashes.Add("strip " + c, Hash(job.TakeResult(), strip.hash));
     }
     for (const EffectEntry& entry : kEffects) {
         struct Arguments {
@@ -112,13 +97,11 @@ Hashes RenderEverything(const std::string& appDir) {
         };
         for (const Arguments& set : {Arguments{"ordinary", &EffectParameter::ordinary},
                                      Arguments{"low", &EffectParameter::low}, Arguments{"high", &EffectParameter::high}}) {
-            std::array<int, kMaxEffectParameters> arguments{};
-            for (size_t i = 0; i < entry.parameterCount; ++i)
-                arguments[i] = entry.parameters[i].For(entry.parameters[i].*set.value, photo.Width(), photo.Height());
-            random.SetSeed(12345);
-            effect.Picture().CopyFrom(photo);
-            entry.apply(effect, std::span<const int>(arguments.data(), entry.parameterCount));
-            hashes.Add("effect " + std::string(entry.name) + " " + set.name, Hash(effect.Picture()));
+            FilterCall call{&entry, {}};
+            for (const EffectParameter& parameter : entry.Parameters())
+                call.arguments.push_back(parameter.For(parameter.*set.value, photo->Width(), photo->Height()));
+            RenderJob job(Copy(*photo), call, 12345);
+            hashes.Add("effect " + std::string(entry.name) + " " + set.name, Hash(job.Run().picture));
             if (entry.parameterCount == 0) break;
         }
     }

@@ -19,7 +19,7 @@
 #include "io/photo_files.h"
 #include "io/ssl_picture.h"
 #include "jpeg_fixtures.h"
-#include "routines/error.h"
+#include "ground/error.h"
 #include "test_support.h"
 
 using namespace corvessa;

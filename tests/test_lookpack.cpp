@@ -12,11 +12,12 @@
 #include <strings.h>
 
 #include "io/files.h"
+#include "io/picture_source.h"
 #include "io/jpeg_codec.h"
 #include "io/ssl_picture.h"
 #include "lookpack/looks.h"
 #include "lookpack/pack_contents.h"
-#include "routines/blend.h"
+#include "ground/blend_rows.h"
 #include "test_support.h"
 
 using namespace corvessa;
@@ -150,7 +151,7 @@ TEST(LookPackFiles, PicturesCarryOurMarkNotAJpegStart) {
 TEST(LookPackFiles, CatalogueSpellingsFindTheFiles) {
     for (const char* folder : {"LightA", "lightc", "Star", "Amazing", "Gradient", "dreamb", "EdgeA", "Edgea", "EdgeB"}) {
         TBitmap b;
-        EXPECT_NO_THROW(LoadSslPicture(PicturePath(kPicDir.substr(0, kPicDir.size() - 3), folder, "10") , b))
+        EXPECT_NO_THROW(LoadSslPicture(FolderPictures(kPicDir).PathOf({folder, 10}), b))
             << folder;
     }
 }
@@ -159,7 +160,7 @@ TEST(LookPackFiles, CatalogueSpellingsFindTheFiles) {
 
 TEST(LookPackLooks, ScreenPicturesAreMostlyDark) {
     for (const PackFolder& folder : PackFolders()) {
-        if (folder.use != PictureUse::Screen) continue;
+        if (folder.use != PictureUse::kScreen) continue;
         int leaveMostAlone = 0;
         for (const PackFile& f : FilesOf(folder.name)) {
             const Stats s = Measure(LoadPackPicture(f));
@@ -173,7 +174,7 @@ TEST(LookPackLooks, ScreenPicturesAreMostlyDark) {
 }
 
 TEST(LookPackLooks, GradientsAndTexturesStayNearMidGrey) {
-    for (const PackFile& f : FilesUsedAs(PictureUse::Overlay)) {
+    for (const PackFile& f : FilesUsedAs(PictureUse::kOverlay)) {
         const Stats s = Measure(LoadPackPicture(f));
         EXPECT_NEAR(s.meanLuma, 128, 18) << f.relativePath;
         if (std::string(f.folder->name) == "texture") {
@@ -196,7 +197,7 @@ TEST(LookPackLooks, TexturesHaveTexture) {
 }
 
 TEST(LookPackLooks, EdgeMasksShowThePhotoInTheMiddleAndFillTheBorder) {
-    for (const PackFile& f : FilesUsedAs(PictureUse::EdgeMask)) {
+    for (const PackFile& f : FilesUsedAs(PictureUse::kEdgeMask)) {
         const TBitmap b = LoadPackPicture(f);
         EXPECT_GT(RegionLuma(b, 0.4, 0.4, 0.6, 0.6), 245) << f.relativePath;
         const double border = (RegionLuma(b, 0, 0, 1, 0.01) + RegionLuma(b, 0, 0.99, 1, 1) +

@@ -10,11 +10,12 @@
 
 #include "io/bmp_codec.h"
 #include "io/files.h"
+#include "io/picture_source.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
 #include "io/ssl_picture.h"
 #include "jpeg_fixtures.h"
-#include "routines/error.h"
+#include "ground/error.h"
 #include "test_support.h"
 
 using namespace corvessa;
@@ -249,10 +250,10 @@ TEST(PicturePaths, FolderAndFileNamesMatchWithoutRegardToCase) {
     std::filesystem::create_directories(dir.File("pic/edgeA"));
     WriteBytes(dir.File("pic/lightC/3.ssl"), {1});
     WriteBytes(dir.File("pic/edgeA/10.SSL"), {2});
-    const std::string app = dir.Path() + "/";
+    const FolderPictures pictures(dir.File("pic"));
     for (const char* spelling : {"lightc", "lightC", "LightC", "LIGHTC"})
-        EXPECT_EQ(PicturePath(app, spelling, "3"), dir.File("pic/lightC/3.ssl")) << spelling;
+        EXPECT_EQ(pictures.PathOf({spelling, 3}), dir.File("pic/lightC/3.ssl")) << spelling;
     for (const char* spelling : {"EdgeA", "edgeA", "Edgea"})
-        EXPECT_EQ(PicturePath(app, spelling, "10"), dir.File("pic/edgeA/10.SSL")) << spelling;
-    EXPECT_EQ(PicturePath(app, "Star", "1"), dir.File("pic/Star/1.ssl"));  // missing: as spelled
+        EXPECT_EQ(pictures.PathOf({spelling, 10}), dir.File("pic/edgeA/10.SSL")) << spelling;
+    EXPECT_EQ(pictures.PathOf({"Star", 1}), dir.File("pic/Star/1.ssl"));  // missing: as spelled
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "routines/random.h"
+#include "ground/random.h"
 
 using corvessa::RandomGenerator;
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "routine_fixtures.h"
-#include "routines/error.h"
-#include "routines/line_art.h"
+#include "ground/error.h"
+#include "looks/line_art.h"
 
 namespace corvessa {
 namespace {
@@ -67,7 +67,7 @@ protected:
         for (int n = 1; n <= 10; ++n) pics.Write("line", std::to_string(n), checker);
         pics.Write("line", "11", SolidBitmap(16, 16, kWhite));
         pics.Write("line", "12", SolidBitmap(16, 16, kBlack));
-        ctx.appDir = pics.AppDir();
+        ctx.pictures = &pics.Pictures();
         ctx.colorChooser = &chooser;
     }
 

@@ -4,9 +4,9 @@
 
 #include "io/ssl_picture.h"
 #include "routine_fixtures.h"
-#include "routines/blend.h"
-#include "routines/error.h"
-#include "routines/overlay.h"
+#include "ground/blend_rows.h"
+#include "ground/error.h"
+#include "looks/overlay.h"
 
 namespace corvessa {
 namespace {
@@ -29,7 +29,7 @@ protected:
         halves.SetFillColor(kBlack);
         halves.Fill(16, 0, 32, 16);
         pics.Write("EdgeB", "1", halves);
-        ctx.appDir = pics.AppDir();
+        ctx.pictures = &pics.Pictures();
         ctx.colorChooser = &chooser;
     }
 
@@ -52,16 +52,16 @@ protected:
 // --- MaskOverlay ---
 
 TEST_F(OverlayTest, MaskOverlayWhitePictureGivesThePhoto) {
-    MaskOverlay(photo, dest, "EdgeA", "1", kYellow, ctx);
+    MaskOverlay(photo, dest, {"EdgeA", 1}, kYellow, ctx);
     EXPECT_TRUE(SamePixels(dest, photo));
 }
 
 TEST_F(OverlayTest, MaskOverlayBlackPictureGivesTheDefaultFill) {
-    MaskOverlay(photo, dest, "EdgeA", "2", kYellow, ctx);
+    MaskOverlay(photo, dest, {"EdgeA", 2}, kYellow, ctx);
     EXPECT_EQ(dest.Width(), 37);
     EXPECT_EQ(dest.Height(), 23);
     EXPECT_TRUE(AllPixels(dest, kYellow));
-    MaskOverlay(photo, dest, "EdgeA", "2", kWhite, ctx);
+    MaskOverlay(photo, dest, {"EdgeA", 2}, kWhite, ctx);
     EXPECT_TRUE(AllPixels(dest, kWhite));
     EXPECT_EQ(chooser.asked, 0);
 }
@@ -69,37 +69,37 @@ TEST_F(OverlayTest, MaskOverlayBlackPictureGivesTheDefaultFill) {
 TEST_F(OverlayTest, MaskOverlayStretchesThePictureToAnyAspect) {
     // A 32 x 16 picture on a tall photo: no letterboxing, no cropping.
     TBitmap tall = RandomBitmap(10, 50, 3);
-    MaskOverlay(tall, dest, "EdgeB", "1", kYellow, ctx);
+    MaskOverlay(tall, dest, {"EdgeB", 1}, kYellow, ctx);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(PixelAt(dest, x, y), x < 5 ? PixelAt(tall, x, y) : kYellow) << x << "," << y;
 }
 
 TEST_F(OverlayTest, MaskOverlayFindsFoldersWithoutRegardToCase) {
-    MaskOverlay(photo, dest, "edgea", "1", kYellow, ctx);
+    MaskOverlay(photo, dest, {"edgea", 1}, kYellow, ctx);
     EXPECT_TRUE(SamePixels(dest, photo));
-    MaskOverlay(photo, dest, "EDGEA", "2", kYellow, ctx);
+    MaskOverlay(photo, dest, {"EDGEA", 2}, kYellow, ctx);
     EXPECT_TRUE(AllPixels(dest, kYellow));
 }
 
 TEST_F(OverlayTest, MaskOverlayInChangeColorModeFillsWithTheChosenColour) {
     ctx.changeColorMode = true;
     chooser = ScriptedChooser({kRed});
-    MaskOverlay(photo, dest, "EdgeA", "2", kYellow, ctx);
+    MaskOverlay(photo, dest, {"EdgeA", 2}, kYellow, ctx);
     EXPECT_TRUE(AllPixels(dest, kRed));
     EXPECT_EQ(chooser.asked, 1);
 }
 
 TEST_F(OverlayTest, MaskOverlayCancelKeepsTheColourLastUsedOnDest) {
-    MaskOverlay(photo, dest, "EdgeA", "2", kYellow, ctx);
+    MaskOverlay(photo, dest, {"EdgeA", 2}, kYellow, ctx);
     ctx.changeColorMode = true;
     chooser = ScriptedChooser({std::nullopt});
-    MaskOverlay(photo, dest, "EdgeA", "2", kWhite, ctx);
+    MaskOverlay(photo, dest, {"EdgeA", 2}, kWhite, ctx);
     EXPECT_TRUE(AllPixels(dest, kYellow));  // not the default white
 
     TBitmap fresh;
     chooser = ScriptedChooser({std::nullopt});
-    MaskOverlay(photo, fresh, "EdgeA", "2", kYellow, ctx);
+    MaskOverlay(photo, fresh, {"EdgeA", 2}, kYellow, ctx);
     EXPECT_TRUE(AllPixels(fresh, kWhite));  // never set: white
 }
 
@@ -109,7 +109,7 @@ TEST_F(OverlayTest, MissingOrBrokenPictureLeavesDestUntouched) {
     dest.SetFillColor(kRed);
     ctx.changeColorMode = true;  // the chooser must not even be asked
     try {
-        MaskOverlay(photo, dest, "EdgeA", "99", kYellow, ctx);
+        MaskOverlay(photo, dest, {"EdgeA", 99}, kYellow, ctx);
         FAIL() << "no error";
     } catch (const CorvessaError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + pics.AppDir() + "pic/EdgeA/99.ssl" + ": No such file or directory");
@@ -117,20 +117,20 @@ TEST_F(OverlayTest, MissingOrBrokenPictureLeavesDestUntouched) {
     std::vector<uint8_t> garbage(400, 0x42);
     pics.WriteRaw("weather", "3", garbage);
     try {
-        OverlayPicture(photo, dest, "weather", "3", ctx);
+        OverlayPicture(photo, dest, {"weather", 3}, OverlayBlend::kScreen, ctx);
         FAIL() << "no error";
     } catch (const CorvessaError& e) {
         EXPECT_EQ(std::string(e.what()).rfind("JPEG error #", 0), 0u) << e.what();
     }
-    EXPECT_THROW(OverlayPicture(photo, dest, "nowhere", "1", ctx), CorvessaError);
+    EXPECT_THROW(OverlayPicture(photo, dest, {"nowhere", 1}, OverlayBlend::kScreen, ctx), CorvessaError);
     EXPECT_TRUE(SamePixels(dest, before));
     EXPECT_EQ(dest.FillColor(), kRed);
     EXPECT_EQ(chooser.asked, 0);
 }
 
 TEST_F(OverlayTest, SourceAndDestinationMustDiffer) {
-    EXPECT_THROW(MaskOverlay(photo, photo, "EdgeA", "1", kWhite, ctx), std::invalid_argument);
-    EXPECT_THROW(OverlayPicture(photo, photo, "weather", "1", ctx), std::invalid_argument);
+    EXPECT_THROW(MaskOverlay(photo, photo, {"EdgeA", 1}, kWhite, ctx), std::invalid_argument);
+    EXPECT_THROW(OverlayPicture(photo, photo, {"weather", 1}, OverlayBlend::kScreen, ctx), std::invalid_argument);
 }
 
 // --- OverlayPicture ---
@@ -139,21 +139,21 @@ TEST_F(OverlayTest, ScreenWithBlackRaisesEveryChannelBelow255ByOne) {
     photo.Data()[0] = 255;
     photo.Data()[1] = 254;
     photo.Data()[2] = 0;
-    OverlayPicture(photo, dest, "weather", "1", ctx);
+    OverlayPicture(photo, dest, {"weather", 1}, OverlayBlend::kScreen, ctx);
     EXPECT_TRUE(SamePixels(dest, MapBytes(photo, [](int a) { return a < 255 ? a + 1 : 255; })));
 }
 
 TEST_F(OverlayTest, ScreenWithWhiteGivesWhite) {
-    OverlayPicture(photo, dest, "weather", "2", ctx);
+    OverlayPicture(photo, dest, {"weather", 2}, OverlayBlend::kScreen, ctx);
     EXPECT_TRUE(AllPixels(dest, kWhite));
 }
 
-TEST_F(OverlayTest, GradientAndTextureOverlayInAnyLetterCase) {
+TEST_F(OverlayTest, TheOverlayBlendComparesThePhotoWith128) {
     // Overlay with black: values below 128 go to 0, the photo is the one
-    // compared with 128.
+    // compared with 128. Folders are found in any letter case.
     const TBitmap expected = MapBytes(photo, [](int a) { return BlendOverlay(a, 0); });
     for (const char* category : {"Gradient", "gradient", "GRADIENT", "Texture"}) {
-        OverlayPicture(photo, dest, category, "1", ctx);
+        OverlayPicture(photo, dest, {category, 1}, OverlayBlend::kOverlay, ctx);
         EXPECT_TRUE(SamePixels(dest, expected)) << category;
     }
     EXPECT_EQ(BlendOverlay(127, 0), 0);
@@ -161,12 +161,12 @@ TEST_F(OverlayTest, GradientAndTextureOverlayInAnyLetterCase) {
 }
 
 TEST_F(OverlayTest, ChangeColorModeCancelGivesTheUsualResult) {
-    OverlayPicture(photo, dest, "dreamA", "1", ctx);
+    OverlayPicture(photo, dest, {"dreamA", 1}, OverlayBlend::kScreen, ctx);
     TBitmap plain;
     plain.CopyFrom(dest);
     ctx.changeColorMode = true;
     chooser = ScriptedChooser({std::nullopt});
-    OverlayPicture(photo, dest, "dreamA", "1", ctx);
+    OverlayPicture(photo, dest, {"dreamA", 1}, OverlayBlend::kScreen, ctx);
     EXPECT_TRUE(SamePixels(dest, plain));
     EXPECT_EQ(chooser.asked, 1);
 }
@@ -174,7 +174,7 @@ TEST_F(OverlayTest, ChangeColorModeCancelGivesTheUsualResult) {
 TEST_F(OverlayTest, ChangeColorModeRecoloursThePictureBeforeScreening) {
     ctx.changeColorMode = true;
     chooser = ScriptedChooser({kRed});
-    OverlayPicture(photo, dest, "dreamA", "1", ctx);
+    OverlayPicture(photo, dest, {"dreamA", 1}, OverlayBlend::kScreen, ctx);
 
     // The picture greyed, overlaid with red (grey first), then screened.
     TBitmap picture = Stretched("dreamA", "1", photo);

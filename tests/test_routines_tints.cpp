@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "routine_fixtures.h"
-#include "routines/blend.h"
-#include "routines/error.h"
-#include "routines/tints.h"
+#include "ground/blend_rows.h"
+#include "ground/error.h"
+#include "looks/tints.h"
 
 namespace corvessa {
 namespace {
@@ -29,7 +29,7 @@ TBitmap Grey(const TBitmap& b) {
 class TintTest : public ::testing::Test {
 protected:
     TintTest() {
-        ctx.appDir = pics.AppDir();
+        ctx.pictures = &pics.Pictures();
         ctx.colorChooser = &chooser;
     }
     PicFolder pics;

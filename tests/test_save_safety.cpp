@@ -13,7 +13,7 @@
 
 #include "io/files.h"
 #include "io/photo_files.h"
-#include "routines/error.h"
+#include "ground/error.h"
 #include "test_support.h"
 
 using namespace corvessa;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::test {
 

@@ -1,15 +1,18 @@
 #include "catalogue/catalogue.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <new>
+#include <stdexcept>
 #include <string>
 
-#include "routines/blend.h"
-#include "routines/error.h"
-#include "routines/line_art.h"
-#include "routines/overlay.h"
-#include "routines/painterly.h"
-#include "routines/tints.h"
+#include "ground/blend_rows.h"
+#include "ground/error.h"
+#include "looks/line_art.h"
+#include "looks/overlay.h"
+#include "looks/painterly.h"
+#include "looks/tints.h"
 
 namespace corvessa {
 
@@ -22,12 +25,18 @@ constexpr Step Call(Routine routine, int number = 0, Rgb colour = {}) {
 }
 constexpr Step CopySource() { return Call(Routine::kCopySource); }
 constexpr Step Gray() { return Call(Routine::kGrayscale); }
-constexpr Step Overlay(std::string_view strip, std::string_view fullSize, int number) {
-    return Step{Routine::kOverlayPicture, strip, fullSize, number, {}};
+constexpr Step Overlay(std::string_view strip, std::string_view fullSize, int number, OverlayBlend blend) {
+    return Step{Routine::kOverlayPicture, strip, fullSize, number, {}, blend};
 }
-constexpr Step Overlay(std::string_view folder, int number) { return Overlay(folder, folder, number); }
+// A picture screened onto the photo, and one overlaid on it.
+constexpr Step Screen(std::string_view folder, int number) {
+    return Overlay(folder, folder, number, OverlayBlend::kScreen);
+}
+constexpr Step Overlaid(std::string_view folder, int number) {
+    return Overlay(folder, folder, number, OverlayBlend::kOverlay);
+}
 constexpr Step Mask(std::string_view strip, std::string_view fullSize, int number, Rgb fill) {
-    return {Routine::kMaskOverlay, strip, fullSize, number, fill};
+    return {Routine::kMaskOverlay, strip, fullSize, number, fill, {}};
 }
 constexpr Step Mask(std::string_view folder, int number, Rgb fill) { return Mask(folder, folder, number, fill); }
 constexpr Step Burn(Rgb colour) { return Call(Routine::kColorBurnTint, 0, colour); }
@@ -95,60 +104,100 @@ constexpr std::array<ArtEffect, kEffectCount> kArtEffects{{
     {Steps(Pencil()), kShow},
 }};
 
-// Preset (16): chains of other categories' steps; folders exactly as spelled
-// here ("Gradient" blends in overlay mode like "gradient").
+// Preset (16): chains of other categories' steps, with their folders
+// exactly as spelled here; gradients and textures are overlaid, the other
+// pictures screened, as in their own categories.
 constexpr std::array<Recipe, kEffectCount> kPresetEffects{{
-    Steps(Overlay("LightA", 2), Overlay("Amazing", 1), Mask("EdgeA", "Edgea", 9, kWhite)),
-    Steps(Overlay("weather", 8), Overlay("Gradient", 10)),
-    Steps(Overlay("gradient", 1), Overlay("weather", 1)),
-    Steps(CopySource(), Gray(), Burn(kGreen), Overlay("texture", 8)),
-    Steps(Sketch(3), Overlay("amazing", 10)),
-    Steps(MaskTint(kRed), Overlay("texture", 6)),
-    Steps(CopySource(), Gray(), Burn(kGreyishYellow), Overlay("lightB", 5)),
-    Steps(Overlay("dreamA", 1), PictureTint(1, kMagenta)),
-    Steps(Overlay("dreamb", 1), Mask("EdgeA", 1, kYellow)),
-    Steps(Overlay("LightA", 10), Overlay("star", 5)),
+    Steps(Screen("LightA", 2), Screen("Amazing", 1), Mask("EdgeA", "Edgea", 9, kWhite)),
+    Steps(Screen("weather", 8), Overlaid("Gradient", 10)),
+    Steps(Overlaid("gradient", 1), Screen("weather", 1)),
+    Steps(CopySource(), Gray(), Burn(kGreen), Overlaid("texture", 8)),
+    Steps(Sketch(3), Screen("amazing", 10)),
+    Steps(MaskTint(kRed), Overlaid("texture", 6)),
+    Steps(CopySource(), Gray(), Burn(kGreyishYellow), Screen("lightB", 5)),
+    Steps(Screen("dreamA", 1), PictureTint(1, kMagenta)),
+    Steps(Screen("dreamb", 1), Mask("EdgeA", 1, kYellow)),
+    Steps(Screen("LightA", 10), Screen("star", 5)),
 }};
 
-bool ReadsSource(Routine routine) {
-    switch (routine) {
-    case Routine::kCopySource:
-    case Routine::kOverlayPicture:
-    case Routine::kMaskOverlay:
-    case Routine::kColorMaskTint:
-    case Routine::kSketchBlend:
-    case Routine::kContrastCurve:
-    case Routine::kMosaicPainting:
-    case Routine::kPencilSketch:
-    case Routine::kLinePattern:
-        return true;
-    default:
-        return false;
-    }
+// --- The routines recipes are made of ---------------------------------------
+
+std::string_view FolderAt(const Step& step, Stage stage) {
+    return stage == Stage::kStrip ? step.stripFolder : step.fullSizeFolder;
 }
 
-enum class Stage { kStrip, kFullSize };
+using StepPictureFn = std::optional<PictureName> (*)(const Step&, Stage);
+using RunFn = void (*)(const Step&, Stage, const TBitmap& src, TBitmap& r, const RenderContext&);
 
-void RunStep(const Step& step, Stage stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
-    const std::string folder(stage == Stage::kStrip ? step.stripFolder : step.fullSizeFolder);
-    const std::string number = std::to_string(step.number);
-    switch (step.routine) {
-    case Routine::kNone: return;
-    case Routine::kCopySource: return r.CopyFrom(src);
-    case Routine::kGrayscale: return Grayscale(r);
-    case Routine::kOverlayPicture: return OverlayPicture(src, r, folder, number, ctx);
-    case Routine::kMaskOverlay: return MaskOverlay(src, r, folder, number, step.colour, ctx);
-    case Routine::kColorBurnTint: return ColorBurnTint(r, step.colour, ctx);
-    case Routine::kQuadColorTint: return QuadColorTint(r);
-    case Routine::kColorMaskTint: return ColorMaskTint(src, r, step.colour, ctx);
-    case Routine::kPictureColorTint: return PictureColorTint(r, step.number, step.colour, ctx);
-    case Routine::kSketchBlend: return SketchBlend(src, r, step.number, ctx);
-    case Routine::kContrastCurve: return ContrastCurve(src, r);
-    case Routine::kMosaicPainting: return MosaicPainting(src, r, ctx);
-    case Routine::kPencilSketch: return PencilSketch(src, r, ctx);
-    case Routine::kLinePattern: return LinePattern(src, r, step.number, ctx);
-    }
+constexpr StepPictureFn kNoPicture = [](const Step&, Stage) { return std::optional<PictureName>(); };
+constexpr StepPictureFn kStepFolder = [](const Step& step, Stage stage) {
+    return std::optional<PictureName>(PictureName{FolderAt(step, stage), step.number});
+};
+
+struct RoutineEntry {
+    Routine routine;
+    bool readsSource;    // reads S (or T), and writes all of R
+    bool asksForColour;  // in Change Color mode
+    StepPictureFn picture;
+    RunFn run;
+};
+
+// One row per routine, in the order of the enumeration.
+constexpr RoutineEntry kRoutines[] = {
+    {Routine::kNone, false, false, kNoPicture, [](const Step&, Stage, const TBitmap&, TBitmap&, const RenderContext&) {}},
+    {Routine::kCopySource, true, false, kNoPicture,
+     [](const Step&, Stage, const TBitmap& src, TBitmap& r, const RenderContext&) { r.CopyFrom(src); }},
+    {Routine::kGrayscale, false, false, kNoPicture,
+     [](const Step&, Stage, const TBitmap&, TBitmap& r, const RenderContext&) { Grayscale(r); }},
+    {Routine::kOverlayPicture, true, true, kStepFolder,
+     [](const Step& step, Stage stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
+         OverlayPicture(src, r, {FolderAt(step, stage), step.number}, step.blend, ctx);
+     }},
+    {Routine::kMaskOverlay, true, true, kStepFolder,
+     [](const Step& step, Stage stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
+         MaskOverlay(src, r, {FolderAt(step, stage), step.number}, step.colour, ctx);
+     }},
+    {Routine::kColorBurnTint, false, true, kNoPicture,
+     [](const Step& step, Stage, const TBitmap&, TBitmap& r, const RenderContext& ctx) {
+         ColorBurnTint(r, step.colour, ctx);
+     }},
+    {Routine::kQuadColorTint, false, false, kNoPicture,
+     [](const Step&, Stage, const TBitmap&, TBitmap& r, const RenderContext&) { QuadColorTint(r); }},
+    {Routine::kColorMaskTint, true, true,
+     [](const Step&, Stage) { return std::optional<PictureName>(kColorMaskTintMask); },
+     [](const Step& step, Stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
+         ColorMaskTint(src, r, step.colour, ctx);
+     }},
+    {Routine::kPictureColorTint, false, true,
+     [](const Step&, Stage) { return std::optional<PictureName>(kPictureColorTintMask); },
+     [](const Step& step, Stage, const TBitmap&, TBitmap& r, const RenderContext& ctx) {
+         PictureColorTint(r, step.number, step.colour, ctx);
+     }},
+    {Routine::kSketchBlend, true, false, kNoPicture,
+     [](const Step& step, Stage, const TBitmap& src, TBitmap& r, const RenderContext&) {
+         SketchBlend(src, r, step.number);
+     }},
+    {Routine::kContrastCurve, true, false, kNoPicture,
+     [](const Step&, Stage, const TBitmap& src, TBitmap& r, const RenderContext&) { ContrastCurve(src, r); }},
+    {Routine::kMosaicPainting, true, false, kNoPicture,
+     [](const Step&, Stage, const TBitmap& src, TBitmap& r, const RenderContext&) { MosaicPainting(src, r); }},
+    {Routine::kPencilSketch, true, true, kNoPicture,
+     [](const Step&, Stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) { PencilSketch(src, r, ctx); }},
+    {Routine::kLinePattern, true, true,
+     [](const Step& step, Stage) { return std::optional<PictureName>(LinePatternPicture(step.number)); },
+     [](const Step& step, Stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
+         LinePattern(src, r, step.number, ctx);
+     }},
+};
+
+constexpr bool RoutinesInOrder() {
+    for (size_t i = 0; i < std::size(kRoutines); ++i)
+        if (size_t(kRoutines[i].routine) != i) return false;
+    return std::size(kRoutines) == size_t(Routine::kLinePattern) + 1;
 }
+static_assert(RoutinesInOrder(), "kRoutines has one row per Routine, in order");
+
+const RoutineEntry& EntryOf(Routine routine) { return kRoutines[size_t(routine)]; }
 
 bool IsEffect(int n) { return n >= 1 && n <= kEffectCount; }
 
@@ -162,21 +211,22 @@ void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap
         // Pixel buffers report a lack of memory themselves; the routines'
         // smaller scratch arrays fail with bad_alloc, which the user would
         // meet as a meaningless message.
+        const RoutineEntry& routine = EntryOf(step.routine);
         try {
-            if (ReadsSource(step.routine) && resultWritten) {
+            if (routine.readsSource && resultWritten) {
                 // T must hold what R holds. Every step that reads a source
                 // writes all of R, so T takes R's pixels instead of a copy of
                 // them; a step that fails (they load their pictures before
                 // touching R) hands them back.
                 scratch.SwapPixels(result);
                 try {
-                    RunStep(step, stage, scratch, result, ctx);
+                    routine.run(step, stage, scratch, result, ctx);
                 } catch (...) {
                     result.SwapPixels(scratch);
                     throw;
                 }
             } else {
-                RunStep(step, stage, source, result, ctx);
+                routine.run(step, stage, source, result, ctx);
             }
         } catch (const std::bad_alloc&) {
             throw NotEnoughMemory();
@@ -210,7 +260,7 @@ Recipe EffectRecipe(int category, int n) {
     if (!c || !IsEffect(n)) return {};
     const size_t i = size_t(n - 1);
     switch (c->fill) {
-    case StripFill::kOverlay: return Steps(Overlay(c->stripFolder, c->fullSizeFolder, n));
+    case StripFill::kOverlay: return Steps(Overlay(c->stripFolder, c->fullSizeFolder, n, c->blend));
     case StripFill::kEdge: return Steps(Mask(c->stripFolder, c->fullSizeFolder, n, kWhite));
     case StripFill::kColour: return kColourEffects[i].recipe;
     case StripFill::kArt: return kArtEffects[i].recipe;
@@ -220,20 +270,50 @@ Recipe EffectRecipe(int category, int n) {
     return {};
 }
 
-std::vector<PictureName> FullSizePictures(int category, int n) {
+std::optional<PictureName> StepPicture(const Step& step, Stage stage) { return EntryOf(step.routine).picture(step, stage); }
+
+std::vector<PictureName> RecipePictures(int category, int n, Stage stage) {
     std::vector<PictureName> pictures;
-    for (const Step& step : EffectRecipe(category, n).steps) {
-        const std::string number = std::to_string(step.number);
+    for (const Step& step : EffectRecipe(category, n).steps)
+        if (const std::optional<PictureName> picture = StepPicture(step, stage)) pictures.push_back(*picture);
+    return pictures;
+}
+
+bool RecipeAsksForColour(int category, int n) {
+    for (const Step& step : EffectRecipe(category, n).steps)
+        if (EntryOf(step.routine).asksForColour) return true;
+    return false;
+}
+
+std::vector<FolderUse> CatalogueFolders() {
+    std::vector<FolderUse> folders;
+    const auto useOf = [](const Step& step) {
         switch (step.routine) {
         case Routine::kOverlayPicture:
-        case Routine::kMaskOverlay: pictures.push_back({std::string(step.fullSizeFolder), number}); break;
-        case Routine::kColorMaskTint: pictures.push_back({"color", "2"}); break;
-        case Routine::kPictureColorTint: pictures.push_back({"color", "1"}); break;
-        case Routine::kLinePattern: pictures.push_back({"line", number}); break;
-        default: break;
+            return step.blend == OverlayBlend::kOverlay ? PictureUse::kOverlay : PictureUse::kScreen;
+        case Routine::kMaskOverlay: return PictureUse::kEdgeMask;
+        case Routine::kLinePattern: return PictureUse::kLineTile;
+        default: return PictureUse::kTintMask;
         }
-    }
-    return pictures;
+    };
+    for (int category = 1; category <= kCategoryCount; ++category)
+        for (int n = 1; n <= kEffectCount; ++n)
+            for (const Step& step : EffectRecipe(category, n).steps)
+                for (Stage stage : {Stage::kStrip, Stage::kFullSize}) {
+                    const std::optional<PictureName> picture = StepPicture(step, stage);
+                    if (!picture) continue;
+                    std::string folder;
+                    for (unsigned char ch : picture->folder) folder += char(std::tolower(ch));
+                    auto it = std::find_if(folders.begin(), folders.end(),
+                                           [&](const FolderUse& f) { return f.folder == folder; });
+                    if (it == folders.end()) {
+                        folders.push_back({folder, picture->number, useOf(step)});
+                    } else {
+                        if (it->use != useOf(step)) throw std::logic_error("folder " + folder + " is used two ways");
+                        it->count = std::max(it->count, picture->number);
+                    }
+                }
+    return folders;
 }
 
 ButtonChange FullSizeButton(int category, int n) {

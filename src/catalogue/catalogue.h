@@ -7,12 +7,14 @@
 // catalogue keeps nothing between calls.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "routines/bitmap.h"
-#include "routines/render_context.h"
+#include "ground/bitmap.h"
+#include "looks/overlay.h"
+#include "looks/render_context.h"
 
 namespace corvessa {
 
@@ -42,9 +44,7 @@ enum class StripButton {
 
 struct Category {
     int number;
-    std::string_view caption;   // the main window's button caption
-    std::string_view button;    // the button's object name
-    std::string_view handler;   // its click handler
+    std::string_view caption;  // the main window's button caption
     StripFill fill;
     // Overlay folders as the strip and the full-size render spell them
     // (empty for categories that name their pictures per effect). The
@@ -52,6 +52,8 @@ struct Category {
     // regard to case, so both reach the same folder.
     std::string_view stripFolder;
     std::string_view fullSizeFolder;
+    // How an overlay category's pictures go onto the photo.
+    OverlayBlend blend;
     StripButton stripButton;
 };
 
@@ -59,24 +61,26 @@ struct Category {
 inline constexpr std::array<Category, kCategoryCount> kCategories = [] {
     using Fill = StripFill;
     using Button = StripButton;
+    constexpr auto kScreen = OverlayBlend::kScreen;
+    constexpr auto kOverlay = OverlayBlend::kOverlay;
     return std::array<Category, kCategoryCount>{{
-        // No caption     button         handler             strip filled by strip folder full size   Change Color
-        {1,   "Light A",  "BtnLightA",   "BtnLightAClick",   Fill::kOverlay, "lightA",    "lightA",   Button::kShownAfter},
-        {2,   "Light B",  "BtnLightB",   "BtnLightBClick",   Fill::kOverlay, "lightB",    "lightB",   Button::kShownAfter},
-        {3,   "Light C",  "btnLightC",   "btnLightCClick",   Fill::kOverlay, "lightc",    "lightC",   Button::kShownAfter},
-        {4,   "Star",     "BtnStar",     "ImgBtnStarClick",  Fill::kOverlay, "Star",      "star",     Button::kShownAfter},
-        {5,   "Amazing",  "btnAmazing",  "btnAmazingClick",  Fill::kOverlay, "amazing",   "Amazing",  Button::kShownAfter},
-        {6,   "Weather",  "BtnWeather",  "BtnWeatherClick",  Fill::kOverlay, "weather",   "weather",  Button::kShownAfter},
-        {7,   "Gradient", "BtnGradient", "BtnGradientClick", Fill::kOverlay, "gradient",  "gradient", Button::kHiddenAfter},
-        {8,   "Color",    "BtnColor",    "ImgBtnColorClick", Fill::kColour,  "",          "",         Button::kUnchanged},
-        {9,   "Texture",  "BtnTexture",  "BtnTextureClick",  Fill::kOverlay, "texture",   "texture",  Button::kHiddenAfter},
-        {10,  "Edge A",   "BtnEadge",    "BtnEadgeClick",    Fill::kEdge,    "edgeA",     "EdgeA",    Button::kShownAfter},
-        {11,  "Edge B",   "BtnEdge2",    "ImgBtnEdge2Click", Fill::kEdge,    "edgeB",     "EdgeB",    Button::kShownAfter},
-        {12,  "Dream A",  "BtnDreamA",   "BtnDreamAClick",   Fill::kOverlay, "dreamA",    "dreamA",   Button::kHiddenAfter},
-        {13,  "Dream B",  "btnDreamB",   "btnDreamBClick",   Fill::kOverlay, "dreamB",    "dreamB",   Button::kHiddenAfter},
-        {14,  "Line",     "BtnLine",     "BtnLineClick",     Fill::kLine,    "",          "",         Button::kShownBefore},
-        {15,  "Art",      "BtnArt",      "ImgBtnArtClick",   Fill::kArt,     "",          "",         Button::kUnchanged},
-        {16,  "Preset",   "BtnPreset",   "BtnPresetClick",   Fill::kPreset,  "",          "",         Button::kHiddenBefore},
+        // No caption     strip filled by strip folder full size   blend     Change Color
+        {1,   "Light A",  Fill::kOverlay, "lightA",    "lightA",   kScreen,  Button::kShownAfter},
+        {2,   "Light B",  Fill::kOverlay, "lightB",    "lightB",   kScreen,  Button::kShownAfter},
+        {3,   "Light C",  Fill::kOverlay, "lightc",    "lightC",   kScreen,  Button::kShownAfter},
+        {4,   "Star",     Fill::kOverlay, "Star",      "star",     kScreen,  Button::kShownAfter},
+        {5,   "Amazing",  Fill::kOverlay, "amazing",   "Amazing",  kScreen,  Button::kShownAfter},
+        {6,   "Weather",  Fill::kOverlay, "weather",   "weather",  kScreen,  Button::kShownAfter},
+        {7,   "Gradient", Fill::kOverlay, "gradient",  "gradient", kOverlay, Button::kHiddenAfter},
+        {8,   "Color",    Fill::kColour,  "",          "",         kScreen,  Button::kUnchanged},
+        {9,   "Texture",  Fill::kOverlay, "texture",   "texture",  kOverlay, Button::kHiddenAfter},
+        {10,  "Edge A",   Fill::kEdge,    "edgeA",     "EdgeA",    kScreen,  Button::kShownAfter},
+        {11,  "Edge B",   Fill::kEdge,    "edgeB",     "EdgeB",    kScreen,  Button::kShownAfter},
+        {12,  "Dream A",  Fill::kOverlay, "dreamA",    "dreamA",   kScreen,  Button::kHiddenAfter},
+        {13,  "Dream B",  Fill::kOverlay, "dreamB",    "dreamB",   kScreen,  Button::kHiddenAfter},
+        {14,  "Line",     Fill::kLine,    "",          "",         kScreen,  Button::kShownBefore},
+        {15,  "Art",      Fill::kArt,     "",          "",         kScreen,  Button::kUnchanged},
+        {16,  "Preset",   Fill::kPreset,  "",          "",         kScreen,  Button::kHiddenBefore},
     }};
 }();
 
@@ -94,8 +98,8 @@ enum class Routine {
     kNone,
     kCopySource,        // R := exact copy of S
     kGrayscale,         // Grayscale(R)
-    kOverlayPicture,    // OverlayPicture(src, R, folder, number)
-    kMaskOverlay,       // MaskOverlay(src, R, folder, number, colour)
+    kOverlayPicture,    // OverlayPicture(src, R, folder/number, blend)
+    kMaskOverlay,       // MaskOverlay(src, R, folder/number, colour)
     kColorBurnTint,     // ColorBurnTint(R, colour)
     kQuadColorTint,     // QuadColorTint(R)
     kColorMaskTint,     // ColorMaskTint(src, R, colour)
@@ -119,6 +123,7 @@ struct Step {
     std::string_view fullSizeFolder;
     int number = 0;  // picture number, mode or pattern number
     Rgb colour{};
+    OverlayBlend blend = OverlayBlend::kScreen;  // OverlayPicture only
 };
 
 inline constexpr int kMaxSteps = 4;
@@ -126,19 +131,39 @@ struct Recipe {
     std::array<Step, kMaxSteps> steps{};  // unused steps are kNone
 };
 
+// Where a recipe runs: on the 105 x 105 thumbnail photo or at full size.
+// The two name some overlay folders in different letter case.
+enum class Stage { kStrip, kFullSize };
+
 // What a render does with the preview's "Change Color" button.
 enum class ButtonChange { kKeep, kShow, kHide };
 
 // The recipe of effect n (1..10) of category `category` (1..16).
 Recipe EffectRecipe(int category, int n);
-// An overlay picture pic/<folder>/<number>.ssl.
-struct PictureName {
-    std::string folder;
-    std::string number;
+
+// The picture `step` reads at `stage`, if it reads one.
+std::optional<PictureName> StepPicture(const Step& step, Stage stage);
+// The overlay pictures the recipe of effect n reads at `stage`, in order.
+std::vector<PictureName> RecipePictures(int category, int n, Stage stage);
+// Whether the recipe of effect n asks for a colour in Change Color mode.
+bool RecipeAsksForColour(int category, int n);
+
+// How each picture the catalogue names is used, which decides how it is to
+// be drawn: for every folder any recipe reads (spelled in lower case), the
+// pictures it reads and how.
+enum class PictureUse {
+    kScreen,     // OverlayPicture with the screen blend
+    kOverlay,    // OverlayPicture with the overlay blend
+    kEdgeMask,   // MaskOverlay: white shows the photo, black the fill
+    kTintMask,   // the masks of ColorMaskTint and PictureColorTint
+    kLineTile,   // LinePattern's tile
 };
-// The overlay pictures the full-size recipe of effect n reads, in order, so
-// that a caller can have them decoded while it is still reading the photo.
-std::vector<PictureName> FullSizePictures(int category, int n);
+struct FolderUse {
+    std::string folder;  // lower case
+    int count;           // pictures 1 .. count
+    PictureUse use;
+};
+std::vector<FolderUse> CatalogueFolders();
 
 // How the full-size render of effect n leaves the Change Color button:
 // Colour and Art set it per effect, all others keep it.

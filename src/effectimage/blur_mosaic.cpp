@@ -1,13 +1,15 @@
-// Blur and mosaic: the two effects the photo routines use as filters.
+// Blur and mosaic as filters on a bitmap: the looks call them, and the
+// effect component wraps them as two of its effects.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <vector>
 
-#include "effectimage/effect_image.h"
-#include "routines/cpu_features.h"
-#include "routines/parallel.h"
+#include "effectimage/blur_mosaic.h"
+#include "ground/cpu_features.h"
+#include "ground/parallel.h"
 
 namespace corvessa {
 
@@ -229,31 +231,29 @@ void MosaicBlocks(const TBitmap& source, TBitmap& target, int s) {
 
 }  // namespace
 
-// The blur is a working-copy effect, but a pass allocates nothing and
-// cannot fail part-way, so rewriting the picture itself gives the same
-// picture without copying it first.
-void TProEffectImage::Effect_SplitBlur(int distance) {
-    if (distance == 0) return NotifyRepaint();
-    RewriteInPlace([&](TBitmap& picture) { SplitBlurPass(picture, distance).Run(); });
+void SplitBlur(TBitmap& bitmap, int distance) {
+    if (distance == 0 || bitmap.Empty()) return;
+    SplitBlurPass(bitmap, distance).Run();
 }
 
-void TProEffectImage::Effect_GaussianBlur(int extraPasses) {
-    if (extraPasses < 0) return NotifyRepaint();
-    RewriteInPlace([&](TBitmap& picture) {
-        if (!BlurSweep::Fits(picture)) {
-            for (int64_t pass = 0; pass <= extraPasses; ++pass) SplitBlurPass(picture, 3).Run();
-            return;
-        }
-        // In sweeps of at most four passes: the rows a sweep keeps in use
-        // grow with its passes and must stay in cache.
-        for (int64_t left = int64_t(extraPasses) + 1; left > 0; left -= 4)
-            BlurSweep(picture, int(std::min<int64_t>(left, 4))).Run();
-    });
+void GaussianBlur(TBitmap& bitmap, int extraPasses) {
+    if (extraPasses < 0 || bitmap.Empty()) return;
+    if (!BlurSweep::Fits(bitmap)) {
+        for (int64_t pass = 0; pass <= extraPasses; ++pass) SplitBlurPass(bitmap, 3).Run();
+        return;
+    }
+    // In sweeps of at most four passes: the rows a sweep keeps in use grow
+    // with its passes and must stay in cache.
+    for (int64_t left = int64_t(extraPasses) + 1; left > 0; left -= 4)
+        BlurSweep(bitmap, int(std::min<int64_t>(left, 4))).Run();
 }
 
-void TProEffectImage::Effect_Mosaic(int blockSize) {
-    if (blockSize <= 1) return NotifyRepaint();
-    Derive([&](const TBitmap& source, TBitmap& target) { MosaicBlocks(source, target, blockSize); });
+void Mosaic(const TBitmap& source, TBitmap& target, int blockSize) {
+    if (&source == &target) throw std::invalid_argument("Mosaic: source and target are the same bitmap");
+    if (blockSize <= 1 || source.Empty()) return target.CopyFrom(source);
+    if (target.Width() != source.Width() || target.Height() != source.Height())
+        target.SetSize(source.Width(), source.Height());
+    MosaicBlocks(source, target, blockSize);
 }
 
 }  // namespace corvessa

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa {
 

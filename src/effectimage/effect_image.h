@@ -9,8 +9,8 @@
 #include <span>
 #include <string_view>
 
-#include "routines/bitmap.h"
-#include "routines/random.h"
+#include "ground/bitmap.h"
+#include "ground/random.h"
 
 namespace corvessa {
 

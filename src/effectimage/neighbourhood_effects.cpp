@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "effectimage/effect_image.h"
-#include "routines/parallel.h"
+#include "ground/parallel.h"
 
 namespace corvessa {
 

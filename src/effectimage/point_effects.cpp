@@ -8,8 +8,8 @@
 
 #include "effectimage/channel_table.h"
 #include "effectimage/effect_image.h"
-#include "routines/error.h"
-#include "routines/parallel.h"
+#include "ground/error.h"
+#include "ground/parallel.h"
 
 namespace corvessa {
 

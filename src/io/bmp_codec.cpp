@@ -4,7 +4,7 @@
 #include <new>
 
 #include "io/jpeg_codec.h"
-#include "routines/error.h"
+#include "ground/error.h"
 
 namespace corvessa {
 

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <new>
 
-#include "routines/error.h"
+#include "ground/error.h"
 
 namespace corvessa {
 
@@ -261,10 +261,6 @@ std::string FindPathNoCase(const std::string& folder, const std::string& relativ
         current = exact;
     }
     return current.string();
-}
-
-std::string PicturePath(const std::string& appDir, const std::string& category, const std::string& number) {
-    return FindPathNoCase(appDir, "pic/" + category + "/" + number + ".ssl");
 }
 
 }  // namespace corvessa

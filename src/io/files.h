@@ -29,8 +29,4 @@ void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes)
 // missing file.
 std::string FindPathNoCase(const std::string& folder, const std::string& relative);
 
-// The overlay picture pic/<category>/<number>.ssl under the program folder
-// `appDir` (which ends with a separator).
-std::string PicturePath(const std::string& appDir, const std::string& category, const std::string& number);
-
 }  // namespace corvessa

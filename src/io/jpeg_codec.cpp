@@ -13,7 +13,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "routines/error.h"
+#include "ground/error.h"
 
 namespace corvessa {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "routines/bitmap.h"
-#include "routines/error.h"
+#include "ground/bitmap.h"
+#include "ground/error.h"
 
 namespace corvessa {
 

@@ -1,6 +1,6 @@
 #include "io/orientation.h"
 
-#include "routines/parallel.h"
+#include "ground/parallel.h"
 
 namespace corvessa {
 

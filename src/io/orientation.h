@@ -1,5 +1,5 @@
 #pragma once
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa {
 

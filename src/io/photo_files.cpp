@@ -13,7 +13,7 @@
 #include "io/bmp_codec.h"
 #include "io/files.h"
 #include "io/jpeg_codec.h"
-#include "routines/error.h"
+#include "ground/error.h"
 
 namespace corvessa {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa {
 

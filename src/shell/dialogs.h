@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "routines/render_context.h"
+#include "looks/render_context.h"
 
 class QColorDialog;
 class QFileDialog;

@@ -15,10 +15,9 @@
 #include <QUrl>
 
 #include "catalogue/catalogue.h"
-#include "effectimage/effect_image.h"
+#include "catalogue/render_job.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
-#include "routines/picture_cache.h"
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
@@ -82,8 +81,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
                            Qt::WindowCloseButtonHint),
       appDir_(std::move(appDir)),
       dialogs_(std::move(dialogs)),
-      effect_(std::make_unique<TProEffectImage>(random_)),
-      pictures_(std::make_unique<PictureCache>()) {
+      pictures_(appDir_ + "pic", &pictureCache_) {
     if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this);
     CreateControls();
     FormCreate(screen);
@@ -109,11 +107,13 @@ void TFormMain::CreateControls() {
     flatPanel4_ = MakePanel(this, "FlatPanel4", QRect(-2, 2, 126, 487), kDarkOlive);
     for (size_t i = 0; i < kCategoryButtons.size(); ++i) {
         const CategoryButton& c = kCategoryButtons[i];
-        QPushButton* button = MakeButton(flatPanel4_, c.name, c.caption, QRect(24, c.top, 75, 25));
+        const std::string caption(FindCategory(c.category)->caption);
+        QPushButton* button = MakeButton(flatPanel4_, c.name, caption.c_str(), QRect(24, c.top, 75, 25));
+        button->setProperty("handler", QString::fromLatin1(c.handler));
         connect(button, &QPushButton::clicked, this, [this, category = c.category] { emit CategoryButtonClicked(category); });
+        if (c.hidden) button->hide();
         categoryButtons_[i] = button;
     }
-    categoryButtons_.back()->hide();  // "Line": nothing shows it
 
     flatPanel1_ = MakePanel(this, "FlatPanel1", QRect(125, 2, 575, 209), kDarkOlive);
     btnUndo_ = new TImgBtn(flatPanel1_);
@@ -181,14 +181,14 @@ void TFormMain::FormCreate(QSize screen) {
     bool loaded = false;
     Guarded([&] {
         TBitmap sample = ReadPicture(appDir_ + "pic/sample.jpg");
-        workPhoto_.TakePixels(std::move(sample));
-        resultPhoto_.CopyFrom(workPhoto_);
-        FitPhotoView(workPhoto_);
+        WorkPhoto().TakePixels(std::move(sample));
+        resultPhoto_.CopyFrom(WorkPhoto());
+        FitPhotoView(WorkPhoto());
         imgEffect_->Picture().SetSize(imgEffect_->width(), imgEffect_->height());
-        imgEffect_->Picture().StretchDraw(workPhoto_);
+        imgEffect_->Picture().StretchDraw(WorkPhoto());
         imgEffect_->Changed();
         thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
-        thumbPhoto_.StretchDraw(workPhoto_);
+        thumbPhoto_.StretchDraw(WorkPhoto());
         loaded = true;
     });
     // Also after a failed read: an enabled Undo or a visible thumbnail
@@ -216,10 +216,6 @@ void TFormMain::FitPhotoView(const TBitmap& photo) {
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
     for (QPushButton* button : categoryButtons_) button->setEnabled(enabled);
-}
-
-RenderContext TFormMain::Context(bool changeColorMode) {
-    return RenderContext{changeColorMode, dialogs_.get(), appDir_, effect_.get(), pictures_.get()};
 }
 
 void TFormMain::Guarded(const std::function<void()>& action) {
@@ -250,19 +246,19 @@ void TFormMain::OpenPhoto(const std::string& path) {
         // thumbnails, renders, blank check and view all see it as shot.
         PhotoMetadata metadata;
         TBitmap photo = ReadPhotoUpright(path, metadata);
-        workPhoto_.TakePixels(std::move(photo));
+        WorkPhoto().TakePixels(std::move(photo));
         metadata_ = std::move(metadata);
-        undoPhoto_.CopyFrom(workPhoto_);
-        resultPhoto_.CopyFrom(workPhoto_);
-        FitPhotoView(workPhoto_);
-        imgEffect_->Picture().CopyFrom(workPhoto_);
+        undoPhoto_.CopyFrom(WorkPhoto());
+        resultPhoto_.CopyFrom(WorkPhoto());
+        FitPhotoView(WorkPhoto());
+        imgEffect_->Picture().CopyFrom(WorkPhoto());
         imgEffect_->Changed();
         thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
-        thumbPhoto_.StretchDraw(workPhoto_);
+        thumbPhoto_.StretchDraw(WorkPhoto());
         Invisible();
         btnUndo_->setEnabled(false);
         SetPhotoControlsEnabled(true);
-        BlankPhotoCheck(workPhoto_, random_);
+        BlankPhotoCheck(WorkPhoto(), random_);
     });
 }
 
@@ -287,8 +283,8 @@ void TFormMain::BtnSaveClick() {
 void TFormMain::BtnUndoClick() {
     Guarded([&] {
         resultPhoto_.CopyFrom(undoPhoto_);
-        workPhoto_.CopyFrom(resultPhoto_);
-        imgEffect_->Picture().StretchDraw(workPhoto_);
+        WorkPhoto().CopyFrom(resultPhoto_);
+        imgEffect_->Picture().StretchDraw(WorkPhoto());
         imgEffect_->Changed();
         btnUndo_->setEnabled(false);
         update();
@@ -302,9 +298,19 @@ void TFormMain::CategoryClick(int category) {
         if (!HasPhoto()) return;
         BusyCursor busy;
         WindowStrip strip(*this);
-        // Thumbnails never ask for a colour, even when a strip is filled
-        // from inside a "Change Color" re-render.
-        RenderStrip(category, workPhoto_, thumbPhoto_, resultPhoto_, Context(false), strip);
+        StripJob job(workPhoto_, category, pictures_);
+        // ThumbPhoto and ResultPhoto end as the strip leaves them, also when
+        // a thumbnail fails.
+        struct Finish {
+            TFormMain& form;
+            StripJob& job;
+            ~Finish() {
+                form.thumbPhoto_.CopyFrom(job.ThumbPhoto());
+                TBitmap result = job.TakeResult();
+                if (!result.Empty()) form.resultPhoto_ = std::move(result);
+            }
+        } finish{*this, job};
+        job.Run(strip);
     });
 }
 
@@ -317,16 +323,27 @@ void TFormMain::ImgViewClick(int effect, int category) {
     Guarded([&] {
         if (!HasPhoto()) return;
         formPreview_->ShowProcessing();
-        formPreview_->PreparePreview(workPhoto_);
+        formPreview_->PreparePreview(WorkPhoto());
         BusyCursor busy;
         // The one yield of a render: the dialog and its labels paint before
         // the work starts, and a click already queued runs here.
         QCoreApplication::processEvents();
         // The window may have been closed by such a click.
         if (!HasPhoto()) return;
-        const ButtonChange button =
-            corvessa::ImgViewClick(effect, category, workPhoto_, resultPhoto_, Context(changeColorMode_));
-        if (button != ButtonChange::kKeep) formPreview_->BtnColor()->setVisible(button == ButtonChange::kShow);
+        RenderJob job(workPhoto_, Look{category, effect}, pictures_);
+        job.SetResultFill(resultPhoto_.FillColor());
+        if (changeColorMode_ && job.AsksForColour()) {
+            // A missing picture fails before the colour dialog opens.
+            job.LoadPictures();
+            const std::optional<Rgb> chosen = dialogs_->ChooseColor();
+            job.DecideColour(chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled());
+        }
+        RenderResult result = job.Run();
+        // Categories outside the catalogue render nothing and leave
+        // ResultPhoto as it was.
+        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) resultPhoto_ = std::move(result.picture);
+        if (result.button != ButtonChange::kKeep)
+            formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
         formPreview_->ShowResult(resultPhoto_);
     });
 }
@@ -342,7 +359,7 @@ void TFormMain::FormClose() {
     closed_ = true;
     formPreview_->hide();
     SkinRemove();
-    workPhoto_ = TBitmap();
+    WorkPhoto() = TBitmap();
     undoPhoto_ = TBitmap();
     thumbPhoto_ = TBitmap();
     resultPhoto_ = TBitmap();

@@ -12,10 +12,11 @@
 #include <memory>
 #include <string>
 
+#include "catalogue/catalogue.h"
+#include "ground/bitmap.h"
+#include "ground/random.h"
 #include "io/photo_metadata.h"
-#include "routines/bitmap.h"
-#include "routines/random.h"
-#include "routines/render_context.h"
+#include "io/picture_source.h"
 
 class QLabel;
 class QPushButton;
@@ -28,32 +29,47 @@ class TFormPreview;
 class TImageView;
 class TImgBtn;
 
-// One button of the category column.
+// One button of the category column: what the window adds to the
+// category table (its caption and number come from kCategories).
 struct CategoryButton {
-    const char* caption;
-    const char* name;
+    int category;      // the value CurrentCategory takes
+    const char* name;  // the button's object name
+    const char* handler;  // the handler it runs, for whoever reads the object tree
     int top;
-    int category;  // the value CurrentCategory takes
+    bool hidden;
 };
 
+// From the top of the column down.
 inline constexpr std::array<CategoryButton, 16> kCategoryButtons{{
-    {"Preset", "BtnPreset", 28, 16},
-    {"Light A", "BtnLightA", 56, 1},
-    {"Light B", "BtnLightB", 84, 2},
-    {"Light C", "btnLightC", 112, 3},
-    {"Star", "BtnStar", 140, 4},
-    {"Amazing", "btnAmazing", 168, 5},
-    {"Dream A", "BtnDreamA", 196, 12},
-    {"Dream B", "btnDreamB", 224, 13},
-    {"Weather", "BtnWeather", 252, 6},
-    {"Gradient", "BtnGradient", 280, 7},
-    {"Color", "BtnColor", 308, 8},
-    {"Art", "BtnArt", 336, 15},
-    {"Texture", "BtnTexture", 364, 9},
-    {"Edge A", "BtnEadge", 392, 10},
-    {"Edge B", "BtnEdge2", 420, 11},
-    {"Line", "BtnLine", 464, 14},  // hidden: nothing shows it
+    {16, "BtnPreset", "BtnPresetClick", 28, false},
+    {1, "BtnLightA", "BtnLightAClick", 56, false},
+    {2, "BtnLightB", "BtnLightBClick", 84, false},
+    {3, "btnLightC", "btnLightCClick", 112, false},
+    {4, "BtnStar", "ImgBtnStarClick", 140, false},
+    {5, "btnAmazing", "btnAmazingClick", 168, false},
+    {12, "BtnDreamA", "BtnDreamAClick", 196, false},
+    {13, "btnDreamB", "btnDreamBClick", 224, false},
+    {6, "BtnWeather", "BtnWeatherClick", 252, false},
+    {7, "BtnGradient", "BtnGradientClick", 280, false},
+    {8, "BtnColor", "ImgBtnColorClick", 308, false},
+    {15, "BtnArt", "ImgBtnArtClick", 336, false},
+    {9, "BtnTexture", "BtnTextureClick", 364, false},
+    {10, "BtnEadge", "BtnEadgeClick", 392, false},
+    {11, "BtnEdge2", "ImgBtnEdge2Click", 420, false},
+    {14, "BtnLine", "BtnLineClick", 464, true},  // nothing shows it
 }};
+
+// Every category has exactly one button.
+constexpr bool EveryCategoryHasOneButton() {
+    if (kCategoryButtons.size() != kCategories.size()) return false;
+    for (const Category& category : kCategories) {
+        int buttons = 0;
+        for (const CategoryButton& button : kCategoryButtons) buttons += button.category == category.number;
+        if (buttons != 1) return false;
+    }
+    return true;
+}
+static_assert(EveryCategoryHasOneButton(), "kCategoryButtons needs one button for each category of kCategories");
 
 inline constexpr int kThumbnailCount = 10;
 inline constexpr int kThumbnailSize = 105;
@@ -69,7 +85,7 @@ public:
 
     const std::string& AppDir() const { return appDir_; }
 
-    TBitmap& WorkPhoto() { return workPhoto_; }
+    TBitmap& WorkPhoto() { return *workPhoto_; }
     TBitmap& UndoPhoto() { return undoPhoto_; }
     TBitmap& ThumbPhoto() { return thumbPhoto_; }
     TBitmap& ResultPhoto() { return resultPhoto_; }
@@ -97,15 +113,15 @@ public:
     void SetChangeColorMode(bool on) { changeColorMode_ = on; }
 
     ShellDialogs& Dialogs() { return *dialogs_; }
+    // The generator of the blank-photo check.
     RandomGenerator& Random() { return random_; }
-    // What a render may read of the window; the browser sets the mode.
-    RenderContext Context(bool changeColorMode = false);
-    // The hidden effect component the catalogue filters through.
-    TProEffectImage* Effect() const { return effect_.get(); }
+    // The overlay pictures of the program's pic folder, shared by every
+    // render of the window.
+    const PictureSource& Pictures() const { return pictures_; }
 
     // False once the start-up photo failed to load, until a photo is
     // opened: there is nothing to render, fit or save then.
-    bool HasPhoto() const { return !workPhoto_.Empty(); }
+    bool HasPhoto() const { return !workPhoto_->Empty(); }
 
     void BtnOpenClick();
     void BtnSaveClick();
@@ -154,11 +170,13 @@ private:
     std::string appDir_;
     std::unique_ptr<ShellDialogs> dialogs_;
     RandomGenerator random_;
-    std::unique_ptr<TProEffectImage> effect_;  // draws from random_
     // Overlay pictures decoded by one strip serve the next render.
-    std::unique_ptr<PictureCache> pictures_;
+    PictureCache pictureCache_;
+    FolderPictures pictures_;
 
-    TBitmap workPhoto_, undoPhoto_, thumbPhoto_, resultPhoto_;
+    // Shared with the render jobs, which run to completion inside a handler.
+    std::shared_ptr<TBitmap> workPhoto_ = std::make_shared<TBitmap>();
+    TBitmap undoPhoto_, thumbPhoto_, resultPhoto_;
     PhotoMetadata metadata_;
 
     int currentCategory_ = 0;

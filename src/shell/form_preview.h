@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 class QLabel;
 class QPushButton;

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "routines/bitmap.h"
-#include "routines/random.h"
+#include "ground/bitmap.h"
+#include "ground/random.h"
 
 namespace corvessa {
 

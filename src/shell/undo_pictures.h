@@ -3,7 +3,7 @@
 // back over horizontal two-tone stripes, green at rest, red on hover and
 // sea-green while pressed.
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa {
 

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "effect_fixture.h"
-#include "routines/error.h"
+#include "ground/error.h"
 
 using namespace corvessa;
 using namespace corvessa::test;

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::lookpack {
 

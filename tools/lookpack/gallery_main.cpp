@@ -18,7 +18,7 @@
 #include "io/ssl_picture.h"
 #include "lookpack/pack_contents.h"
 #include "lookpack/shrink.h"
-#include "routines/blend.h"
+#include "ground/blend_rows.h"
 
 using namespace corvessa;
 using namespace corvessa::lookpack;
@@ -49,14 +49,14 @@ TBitmap Apply(const PackFolder& f, int n, const TBitmap& picture, const TBitmap&
     const int w = photo.Width(), h = photo.Height();
     TBitmap p = Stretched(picture, w, h);
     switch (f.use) {
-    case PictureUse::Screen: BlendPass<BlendScreen>(p, photo, p); return p;
-    case PictureUse::Overlay: BlendPass<BlendOverlay>(p, photo, p); return p;
-    case PictureUse::EdgeMask: {
+    case PictureUse::kScreen: BlendPass<BlendScreen>(p, photo, p); return p;
+    case PictureUse::kOverlay: BlendPass<BlendOverlay>(p, photo, p); return p;
+    case PictureUse::kEdgeMask: {
         TBitmap out = Filled(w, h, kWhite);
         MaskBlend(out, photo, p);
         return out;
     }
-    case PictureUse::LineTile: {
+    case PictureUse::kLineTile: {
         const int side = std::max(1, std::min(w, h) / (n < 8 ? 16 : 8));
         TBitmap big(w, h);
         Tile(big, Stretched(picture, side, side));
@@ -64,7 +64,7 @@ TBitmap Apply(const PackFolder& f, int n, const TBitmap& picture, const TBitmap&
         MaskBlend(out, photo, big);
         return out;
     }
-    case PictureUse::ColorMask: {
+    case PictureUse::kTintMask: {
         if (n == 2) {  // the red mask tint
             TBitmap t = Filled(w, h, Rgb{255, 0, 0});
             MaskBlend(t, photo, p);
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
         sheet.DrawAt(Shrink(sample, cw * 2 + gap, ch * 2 + gap), gap, gap);
         int row = 2;
         for (const PackFolder& f : PackFolders()) {
-            const bool tile = f.use == PictureUse::LineTile;
+            const bool tile = f.use == PictureUse::kLineTile;
             TBitmap previewSheet = Filled(1600, 170 + 5 * 300, Rgb{40, 40, 40});
             for (int n = 1; n <= f.count; ++n) {
                 const PackFile file{&f, n, std::string(f.name) + "/" + std::to_string(n) + ".ssl"};

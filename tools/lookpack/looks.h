@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "lookpack/pack_contents.h"
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::lookpack {
 

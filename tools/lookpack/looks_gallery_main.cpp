@@ -11,10 +11,11 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "effectimage/effect_image.h"
+#include "catalogue/render_job.h"
+#include "io/picture_source.h"
 #include "io/photo_files.h"
 #include "lookpack/shrink.h"
 
@@ -49,13 +50,9 @@ int main(int argc, char** argv) {
         const TBitmap sample = ReadPicture((picDir / "sample.jpg").string());
         // Rendered at twice the tile size: close to what a photo shows on
         // screen, and quick enough for 150 looks.
-        const TBitmap work = Shrink(sample, 2 * kTileW, 2 * kTileH);
-
-        RandomGenerator random(1);
-        TProEffectImage effect(random);
-        RenderContext ctx;
-        ctx.appDir = picDir.parent_path().string() + "/";
-        ctx.effect = &effect;
+        const auto work = std::make_shared<const TBitmap>(Shrink(sample, 2 * kTileW, 2 * kTileH));
+        PictureCache cache;
+        const FolderPictures pictures(picDir.string(), &cache);
 
         int rows = 0;
         for (const Category& c : kCategories) rows += c.fill != StripFill::kLine;
@@ -74,8 +71,7 @@ int main(int argc, char** argv) {
             painter.drawText(QRect(6, top, kCaptionW - 8, kTileH), Qt::AlignVCenter | Qt::AlignLeft,
                              QString::fromUtf8(c.caption.data(), int(c.caption.size())));
             for (int n = 1; n <= kEffectCount; ++n) {
-                TBitmap result;
-                ImgViewClick(n, c.number, work, result, ctx);
+                const TBitmap result = RenderJob(work, Look{c.number, n}, pictures).Run().picture;
                 painter.drawImage(kCaptionW + (n - 1) * (kTileW + kGap), top, ToImage(Shrink(result, kTileW, kTileH)));
             }
             ++row;

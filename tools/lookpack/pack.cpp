@@ -9,11 +9,11 @@ namespace corvessa::lookpack {
 TBitmap RenderPackPicture(const PackFolder* folder, int number) {
     if (!folder) return RenderSamplePhoto();
     switch (folder->use) {
-    case PictureUse::Screen: return RenderScreenLook(*folder, number);
-    case PictureUse::Overlay: return RenderOverlayLook(*folder, number);
-    case PictureUse::EdgeMask: return RenderEdgeMask(*folder, number);
-    case PictureUse::LineTile: return RenderLineTile(*folder, number);
-    case PictureUse::ColorMask: return RenderColorMask(*folder, number);
+    case PictureUse::kScreen: return RenderScreenLook(*folder, number);
+    case PictureUse::kOverlay: return RenderOverlayLook(*folder, number);
+    case PictureUse::kEdgeMask: return RenderEdgeMask(*folder, number);
+    case PictureUse::kLineTile: return RenderLineTile(*folder, number);
+    case PictureUse::kTintMask: return RenderColorMask(*folder, number);
     }
     throw std::logic_error("unknown picture use");
 }

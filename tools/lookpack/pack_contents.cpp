@@ -2,36 +2,47 @@
 
 #include <strings.h>
 
+#include <stdexcept>
+
 namespace corvessa::lookpack {
 
 namespace {
 
+struct DrawnSize {
+    const char* folder;
+    int width, height;
+};
+
 // Soft light and frames are drawn at 1600 x 1200; pictures with pin-sharp
 // detail (stars, rain, snow, torn edges) at 2048 x 1536 so that the
 // nearest-neighbour stretch onto a large photo stays fine.
-constexpr PackFolder kFolders[] = {
-    {"lightA", 10, PictureUse::Screen, 1600, 1200},
-    {"lightB", 10, PictureUse::Screen, 1600, 1200},
-    {"lightC", 10, PictureUse::Screen, 1600, 1200},
-    {"star", 10, PictureUse::Screen, 2048, 1536},
-    {"amazing", 10, PictureUse::Screen, 1600, 1200},
-    {"weather", 10, PictureUse::Screen, 2048, 1536},
-    {"dreamA", 10, PictureUse::Screen, 1600, 1200},
-    {"dreamB", 10, PictureUse::Screen, 1600, 1200},
-    {"gradient", 10, PictureUse::Overlay, 1024, 768},
-    {"texture", 10, PictureUse::Overlay, 1600, 1200},
-    {"edgeA", 10, PictureUse::EdgeMask, 2048, 1536},
-    {"edgeB", 10, PictureUse::EdgeMask, 2048, 1536},
-    {"line", 10, PictureUse::LineTile, 128, 128},
-    {"color", 2, PictureUse::ColorMask, 1024, 768},
+constexpr DrawnSize kSizes[] = {
+    {"lightA", 1600, 1200},  {"lightB", 1600, 1200}, {"lightC", 1600, 1200},  {"star", 2048, 1536},
+    {"amazing", 1600, 1200}, {"weather", 2048, 1536}, {"dreamA", 1600, 1200}, {"dreamB", 1600, 1200},
+    {"gradient", 1024, 768}, {"texture", 1600, 1200}, {"edgeA", 2048, 1536},  {"edgeB", 2048, 1536},
+    {"line", 128, 128},      {"color", 1024, 768},
 };
+
+std::vector<PackFolder> MakeFolders() {
+    const std::vector<FolderUse> used = CatalogueFolders();
+    std::vector<PackFolder> folders;
+    for (const DrawnSize& size : kSizes)
+        for (const FolderUse& use : used)
+            if (strcasecmp(use.folder.c_str(), size.folder) == 0)
+                folders.push_back({size.folder, use.count, use.use, size.width, size.height});
+    if (folders.size() != used.size()) throw std::logic_error("the pack has no size for a folder the catalogue reads");
+    return folders;
+}
 
 }  // namespace
 
-std::span<const PackFolder> PackFolders() { return kFolders; }
+std::span<const PackFolder> PackFolders() {
+    static const std::vector<PackFolder> folders = MakeFolders();
+    return folders;
+}
 
 const PackFolder* FindPackFolder(const std::string& name) {
-    for (const PackFolder& f : kFolders)
+    for (const PackFolder& f : PackFolders())
         if (strcasecmp(f.name, name.c_str()) == 0) return &f;
     return nullptr;
 }
@@ -39,9 +50,8 @@ const PackFolder* FindPackFolder(const std::string& name) {
 std::vector<PackFile> PackFiles() {
     std::vector<PackFile> files;
     files.push_back({nullptr, 0, kSampleName});
-    for (const PackFolder& f : kFolders)
-        for (int n = 1; n <= f.count; ++n)
-            files.push_back({&f, n, std::string(f.name) + "/" + std::to_string(n) + ".ssl"});
+    for (const PackFolder& f : PackFolders())
+        for (int n = 1; n <= f.count; ++n) files.push_back({&f, n, std::string(f.name) + "/" + std::to_string(n) + ".ssl"});
     return files;
 }
 

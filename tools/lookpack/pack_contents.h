@@ -1,26 +1,28 @@
 #pragma once
 // What the look pack holds: every folder under pic/ that the effect
 // catalogue reads, how many numbered pictures each has, how each picture is
-// used (which decides how it is drawn and checked) and its size. This table
-// is the one list of the pack's files; the generator, the gallery and the
-// tests all walk it.
+// used (which decides how it is drawn and checked) and its size. The
+// folders, their counts and uses come from the catalogue's recipes; the
+// pack adds how large it draws each folder's pictures. The generator, the
+// gallery and the tests all walk this list.
 
 #include <span>
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
+
 namespace corvessa::lookpack {
 
-enum class PictureUse {
-    Screen,     // screen-blended onto the photo: black leaves it unchanged
-    Overlay,    // overlay-blended: mid grey (128) leaves it unchanged
-    EdgeMask,   // MaskBlend: white shows the photo, black the frame's fill
-    LineTile,   // a square pattern tile, repeated across the photo
-    ColorMask,  // the masks of the two mask tints
-};
+// kScreen: screen-blended onto the photo, black leaves it unchanged;
+// kOverlay: overlay-blended, mid grey (128) leaves it unchanged; kEdgeMask:
+// MaskBlend, white shows the photo and black the frame's fill; kLineTile: a
+// square pattern tile repeated across the photo; kTintMask: the masks of
+// the two mask tints.
+using corvessa::PictureUse;
 
 struct PackFolder {
-    const char* name;  // as the catalogue spells it; lookups ignore case
+    const char* name;  // as stored; lookups ignore case
     int count;         // pictures 1.ssl .. count.ssl
     PictureUse use;
     int width, height;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 namespace corvessa::lookpack {
 

@@ -1,32 +1,16 @@
-#include "routines/painterly.h"
+#include "looks/painterly.h"
 
 #include <cstring>
 #include <stdexcept>
 #include <vector>
 
-#include "effectimage/effect_image.h"
-#include "routines/blend.h"
-#include "routines/routine_support.h"
+#include "effectimage/blur_mosaic.h"
+#include "ground/blend_rows.h"
+#include "looks/routine_support.h"
 
 namespace corvessa {
 
 namespace {
-
-TProEffectImage& EffectOf(const RenderContext& ctx) {
-    if (ctx.effect == nullptr) throw std::logic_error("no effect component in the render context");
-    return *ctx.effect;
-}
-
-// The effect component is the blur and mosaic filter: copy in, run, take
-// the result out. Nothing reads the component's picture before its next
-// use, so the result's pixels are exchanged with `out`'s instead of copied.
-void TakeResult(TProEffectImage& effect, TBitmap& out) { out.SwapPixels(effect.Picture()); }
-
-void GaussianBlur(TProEffectImage& effect, const TBitmap& in, int passes, TBitmap& out) {
-    effect.Picture().CopyFrom(in);
-    effect.Effect_GaussianBlur(passes);
-    TakeResult(effect, out);
-}
 
 inline int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
 
@@ -132,12 +116,14 @@ void InvertColors(TBitmap& b) {
     });
 }
 
-void SketchBlend(const TBitmap& source, TBitmap& dest, int mode, const RenderContext& ctx) {
+void SketchBlend(const TBitmap& source, TBitmap& dest, int mode) {
     RequireDifferent(source, dest, "SketchBlend");
-    TProEffectImage& effect = EffectOf(ctx);
     // Exactly one blur in every mode: mode 7 blurs the grey negative instead
     // of the photo.
-    if (mode != 7) GaussianBlur(effect, source, 3, dest);
+    if (mode != 7) {
+        dest.CopyFrom(source);
+        GaussianBlur(dest, 3);
+    }
 
     // The unblurred copy is the first argument, the blurred photo the
     // second. Modes 1, 2 and 6 use the photo as it is and modes 3 to 5 grey
@@ -151,11 +137,8 @@ void SketchBlend(const TBitmap& source, TBitmap& dest, int mode, const RenderCon
         case 5: BlendWithGreySource<BlendOverlay>(source, dest, false); break;
         case 6: BlendPass<BlendScreen>(dest, source, dest); break;
         case 7:
-            // The grey negative is made straight in the component's picture
-            // rather than in a copy that would then be copied there.
-            GreyCopy(source, effect.Picture(), true);
-            effect.Effect_GaussianBlur(3);
-            TakeResult(effect, copy);
+            GreyCopy(source, copy, true);
+            GaussianBlur(copy, 3);
             // Dest would be a copy of the photo blended in place: the photo
             // in its own colours first, the blurred grey negative second.
             dest.SetSize(source.Width(), source.Height());
@@ -172,14 +155,10 @@ void DiagonalSharpen(TBitmap& b) {
     SharpenPasses(b, 1, nullptr);
 }
 
-void MosaicPainting(const TBitmap& source, TBitmap& dest, const RenderContext& ctx) {
+void MosaicPainting(const TBitmap& source, TBitmap& dest) {
     RequireDifferent(source, dest, "MosaicPainting");
-    TProEffectImage& effect = EffectOf(ctx);
     const int w = source.Width(), h = source.Height();
-    const int block = (w >= h ? w : h) / 15;
-    effect.Picture().CopyFrom(source);
-    effect.Effect_Mosaic(block);
-    TakeResult(effect, dest);
+    Mosaic(source, dest, (w >= h ? w : h) / 15);
     // Three DiagonalSharpen passes, then the overlay with the photo (the
     // sharpened mosaic is the one compared with 128), in one sweep.
     SharpenPasses(dest, 3, &source);
@@ -187,14 +166,12 @@ void MosaicPainting(const TBitmap& source, TBitmap& dest, const RenderContext& c
 
 void PencilSketch(const TBitmap& source, TBitmap& dest, const RenderContext& ctx) {
     RequireDifferent(source, dest, "PencilSketch");
-    TProEffectImage& effect = EffectOf(ctx);
-    // The grey photo is made straight in the component's picture for the
-    // blur, and made again row by row for the blend below: cheaper than
-    // writing a grey copy, copying it in and reading it back.
-    GreyCopy(source, effect.Picture());
-    effect.Effect_GaussianBlur(1);
+    // The grey photo is made once to be blurred, and made again row by row
+    // for the blend below: cheaper than keeping a grey copy and reading it
+    // back.
     TBitmap blurred;
-    TakeResult(effect, blurred);
+    GreyCopy(source, blurred);
+    GaussianBlur(blurred, 1);
     dest.SetSize(source.Width(), source.Height());
     // The grey photo first, the blurred grey negative second: flat areas
     // come out white, edges dark. The negative is taken byte by byte on

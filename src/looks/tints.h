@@ -2,10 +2,14 @@
 // Colour tints: routines that change the colours of a photo without
 // moving any pixel.
 
-#include "routines/bitmap.h"
-#include "routines/render_context.h"
+#include "ground/bitmap.h"
+#include "looks/render_context.h"
 
 namespace corvessa {
+
+// The mask pictures of the two mask tints.
+inline constexpr PictureName kPictureColorTintMask{"color", 1};
+inline constexpr PictureName kColorMaskTintMask{"color", 2};
 
 // Dest becomes Source after two hard-light passes of every channel with
 // itself (an S curve). Source and Dest are different bitmaps.
@@ -20,7 +24,7 @@ void ColorBurnTint(TBitmap& b, Rgb colour, const RenderContext& ctx);
 // quadrants in place.
 void QuadColorTint(TBitmap& b);
 
-// Tints `b` in place through the mask picture pic/color/1.ssl: mode 1 mixes
+// Tints `b` in place through the mask picture kPictureColorTintMask: mode 1 mixes
 // the photo with its colour-burned grey, any other mode the grey photo
 // with its colour-burned copy. Asks for the colour as ColorBurnTint does.
 // A missing or broken mask throws before `b` is touched.

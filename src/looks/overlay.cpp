@@ -1,31 +1,18 @@
-#include "routines/overlay.h"
+#include "looks/overlay.h"
 
-#include <algorithm>
-#include <cctype>
 #include <vector>
 
-#include "routines/blend.h"
-#include "routines/picture_cache.h"
-#include "routines/routine_support.h"
+#include "ground/blend_rows.h"
+#include "looks/routine_support.h"
 
 namespace corvessa {
 
-namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return text;
-}
-
-}  // namespace
-
-void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& category,
-                 const std::string& number, Rgb defaultFill, const RenderContext& ctx) {
+void MaskOverlay(const TBitmap& photo, TBitmap& dest, PictureName name, Rgb defaultFill,
+                 const RenderContext& ctx) {
     RequireDifferent(photo, dest, "MaskOverlay");
     // Loading comes first, so a missing or broken picture stops the routine
     // before dest changes.
-    const SharedPicture picture = LoadOverlay(ctx, category, number);
+    const SharedPicture picture = LoadPicture(ctx, name);
 
     if (!ctx.changeColorMode) {
         dest.SetFillColor(defaultFill);
@@ -51,12 +38,11 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, const std::string& categor
     });
 }
 
-void OverlayPicture(const TBitmap& photo, TBitmap& dest, const std::string& category,
-                    const std::string& number, const RenderContext& ctx) {
+void OverlayPicture(const TBitmap& photo, TBitmap& dest, PictureName name, OverlayBlend blend,
+                    const RenderContext& ctx) {
     RequireDifferent(photo, dest, "OverlayPicture");
-    const SharedPicture picture = LoadOverlay(ctx, category, number);
-    const std::string lower = Lower(category);
-    const bool overlay = lower == "gradient" || lower == "texture";
+    const SharedPicture picture = LoadPicture(ctx, name);
+    const bool overlay = blend == OverlayBlend::kOverlay;
     dest.SetSize(photo.Width(), photo.Height());
     if (ctx.changeColorMode || dest.Empty() || picture->Empty()) {
         dest.StretchDraw(*picture);

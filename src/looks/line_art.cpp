@@ -1,4 +1,4 @@
-#include "routines/line_art.h"
+#include "looks/line_art.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,9 +6,8 @@
 #include <vector>
 #include <string>
 
-#include "routines/blend.h"
-#include "routines/picture_cache.h"
-#include "routines/routine_support.h"
+#include "ground/blend_rows.h"
+#include "looks/routine_support.h"
 
 namespace corvessa {
 
@@ -31,7 +30,7 @@ void LinePattern(const TBitmap& photo, TBitmap& dest, int n, const RenderContext
     const int divisor = n < 8 ? 16 : 8;  // patterns 8 to 10 get tiles about twice as large
     const int side = (width >= height ? height : width) / divisor;
 
-    const SharedPicture pattern = LoadOverlay(ctx, "line", std::to_string(n));
+    const SharedPicture pattern = LoadPicture(ctx, LinePatternPicture(n));
     if (side < 1) {
         // Too small for a tile of even one pixel: the pattern cannot be laid.
         dest.CopyFrom(photo);

@@ -1,4 +1,4 @@
-#include "routines/picture_cache.h"
+#include "io/picture_source.h"
 
 #include <sys/stat.h>
 
@@ -102,10 +102,13 @@ void PictureCache::Clear() {
     }
 }
 
-SharedPicture LoadOverlay(const RenderContext& ctx, const std::string& category, const std::string& number) {
-    const std::string path = PicturePath(ctx.appDir, category, number);
-    if (ctx.pictures != nullptr) return ctx.pictures->Load(path);
-    return Decode(path);
+std::string FolderPictures::PathOf(PictureName name) const {
+    return FindPathNoCase(folder_, std::string(name.folder) + "/" + std::to_string(name.number) + ".ssl");
+}
+
+SharedPicture FolderPictures::Load(PictureName name) const {
+    const std::string path = PathOf(name);
+    return cache_ ? cache_->Load(path) : Decode(path);
 }
 
 }  // namespace corvessa

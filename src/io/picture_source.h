@@ -1,12 +1,9 @@
 #pragma once
-// Decoded overlay pictures kept between renders. A category's strip decodes
-// its ten pictures, and the full-size render of one of them right after
-// would decode the same file again; decoding a 1600 x 1200 picture costs
-// more than compositing it onto a 24-megapixel photo.
-//
-// The cache is an object the program owns and hands to the routines in the
-// RenderContext; without one every picture is decoded afresh. Pictures are
-// shared read-only, so no caller can change what another one gets.
+// The overlay pictures of a picture folder, decoded for the looks, and the
+// cache that keeps them between renders. A category's strip decodes its ten
+// pictures, and the full-size render of one of them right after would
+// decode the same file again; decoding a 1600 x 1200 picture costs more
+// than compositing it onto a 24-megapixel photo.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,12 +13,10 @@
 #include <mutex>
 #include <string>
 
-#include "routines/bitmap.h"
-#include "routines/render_context.h"
+#include "ground/bitmap.h"
+#include "looks/render_context.h"
 
 namespace corvessa {
-
-using SharedPicture = std::shared_ptr<const TBitmap>;
 
 class PictureCache {
 public:
@@ -60,8 +55,22 @@ private:
     uint64_t lastId_ = 0;
 };
 
-// The overlay picture pic/<category>/<number>.ssl under ctx.appDir, through
-// ctx.pictures when the context has a cache.
-SharedPicture LoadOverlay(const RenderContext& ctx, const std::string& category, const std::string& number);
+// The pictures <folder>/<number>.ssl of one picture folder (the `pic`
+// folder that ships beside the program, or one the user names), through a
+// cache when one is given, else decoded afresh each time. Thread-safe.
+class FolderPictures : public PictureSource {
+public:
+    explicit FolderPictures(std::string folder, PictureCache* cache = nullptr)
+        : folder_(std::move(folder)), cache_(cache) {}
+
+    SharedPicture Load(PictureName name) const override;
+    // The file that Load(name) reads.
+    std::string PathOf(PictureName name) const;
+    const std::string& Folder() const { return folder_; }
+
+private:
+    std::string folder_;
+    PictureCache* cache_;
+};
 
 }  // namespace corvessa

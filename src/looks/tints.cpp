@@ -1,11 +1,10 @@
-#include "routines/tints.h"
+#include "looks/tints.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "routines/blend.h"
-#include "routines/picture_cache.h"
-#include "routines/routine_support.h"
+#include "ground/blend_rows.h"
+#include "looks/routine_support.h"
 
 namespace corvessa {
 
@@ -63,7 +62,7 @@ void QuadColorTint(TBitmap& b) {
 }
 
 void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx) {
-    const SharedPicture picture = LoadOverlay(ctx, "color", "1");
+    const SharedPicture picture = LoadPicture(ctx, kPictureColorTintMask);
     // The one colour question of the inner ColorBurnTint, asked after the
     // picture has loaded.
     const GreyRowTables burn(ChannelTables::AgainstColor<BlendColorBurn>(ColorOrChosen(colour, ctx)));
@@ -93,7 +92,7 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
 
 void ColorMaskTint(const TBitmap& photo, TBitmap& dest, Rgb colour, const RenderContext& ctx) {
     RequireDifferent(photo, dest, "ColorMaskTint");
-    const SharedPicture picture = LoadOverlay(ctx, "color", "2");
+    const SharedPicture picture = LoadPicture(ctx, kColorMaskTintMask);
     const Rgb chosen = ColorOrChosen(colour, ctx);
     dest.SetSize(photo.Width(), photo.Height());
     if (dest.Empty()) return;

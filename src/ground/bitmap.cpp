@@ -1,4 +1,4 @@
-#include "routines/bitmap.h"
+#include "ground/bitmap.h"
 
 #include <sys/mman.h>
 
@@ -9,8 +9,8 @@
 #include <new>
 #include <vector>
 
-#include "routines/error.h"
-#include "routines/parallel.h"
+#include "ground/error.h"
+#include "ground/parallel.h"
 
 namespace corvessa {
 

@@ -2,8 +2,8 @@
 // Line patterns: a small pattern picture scaled to a square tile, repeated
 // over the photo, and a solid colour let through where it is dark.
 
-#include "routines/bitmap.h"
-#include "routines/render_context.h"
+#include "ground/bitmap.h"
+#include "looks/render_context.h"
 
 namespace corvessa {
 
@@ -13,7 +13,10 @@ namespace corvessa {
 // (big's width by th). `tile` is at least 1 by 1 and a different bitmap.
 void TilePicture(TBitmap& big, TBitmap& tile);
 
-// Dest (given Photo's size) becomes Photo with the pattern pic/line/<n>.ssl
+// The pattern picture of line look n.
+constexpr PictureName LinePatternPicture(int n) { return {"line", n}; }
+
+// Dest (given Photo's size) becomes Photo with the pattern LinePatternPicture(n)
 // tiled over it in green, or in Change Color mode the user's colour (on
 // cancel the colour last set on Dest). Tiles are the shorter side div 16
 // (n < 8) or div 8 (n >= 8); a photo too small for a 1-pixel tile gives an

@@ -1,7 +1,7 @@
 #pragma once
-// Pieces the photo effect routines share and nobody else needs: asking for
-// a colour, the source/destination check, and blend passes against one
-// solid colour through per-channel tables.
+// Pieces the photo looks share and nobody else needs: asking for a colour,
+// loading a picture, the source/destination check, and blend passes
+// against one solid colour through per-channel tables.
 
 #include <cstdint>
 #include <cstring>
@@ -10,10 +10,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "routines/bitmap.h"
-#include "routines/blend.h"
-#include "routines/parallel.h"
-#include "routines/render_context.h"
+#include "ground/bitmap.h"
+#include "ground/blend_rows.h"
+#include "ground/parallel.h"
+#include "looks/render_context.h"
 
 namespace corvessa {
 
@@ -24,8 +24,12 @@ inline std::optional<Rgb> AskForColor(const RenderContext& ctx) {
     return ctx.colorChooser->ChooseColor();
 }
 
-// The routines read the source while they write the destination, so one
-// bitmap in both places would be read half rewritten.
+// The decoded picture `name` from the context's picture source.
+inline SharedPicture LoadPicture(const RenderContext& ctx, PictureName name) {
+    if (ctx.pictures == nullptr) throw std::logic_error("no picture source in the render context");
+    return ctx.pictures->Load(name);
+}
+
 // One row's bytes (blue, green, red per pixel) of a solid colour, to mix
 // or blend against where a filled scratch bitmap would cost a full pass.
 inline std::vector<uint8_t> SolidRow(Rgb colour, size_t rowBytes) {
@@ -38,6 +42,8 @@ inline std::vector<uint8_t> SolidRow(Rgb colour, size_t rowBytes) {
     return row;
 }
 
+// The routines read the source while they write the destination, so one
+// bitmap in both places would be read half rewritten.
 inline void RequireDifferent(const TBitmap& source, const TBitmap& dest, const char* routine) {
     if (&source == &dest) throw std::invalid_argument(std::string(routine) + ": source and destination are the same bitmap");
 }

@@ -1,11 +1,12 @@
-#include "routines/blend.h"
+#include "ground/blend.h"
 
 #include <array>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
-#include "routines/cpu_features.h"
+#include "ground/blend_rows.h"
+#include "ground/cpu_features.h"
 
 namespace corvessa {
 

@@ -1,4 +1,4 @@
-#include "routines/random.h"
+#include "ground/random.h"
 
 #include <chrono>
 

@@ -1,0 +1,119 @@
+#pragma once
+// A render as one self-contained value: what it renders from, what it
+// renders, the colour decided for it, and its own generator and effect
+// component. The window, the command-line renderer and a batch all render
+// through these, so the same look gives the same bytes everywhere, and a
+// job never borrows the window's objects: it can run on any thread, beside
+// other jobs, as long as its picture source is shared safely.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <variant>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "effectimage/effect_image.h"
+#include "ground/bitmap.h"
+#include "ground/random.h"
+#include "looks/render_context.h"
+
+namespace corvessa {
+
+// Effect `effect` (1..10) of category `category` (1..16).
+struct Look {
+    int category = 0;
+    int effect = 0;
+};
+
+// One effect of the component with its arguments.
+struct FilterCall {
+    const EffectEntry* effect = nullptr;
+    std::vector<int> arguments;  // one per parameter
+};
+
+// What the user answered when asked for a colour for a "Change Color"
+// re-render, or that nobody asked (a plain render).
+struct ColourDecision {
+    enum class Kind { kNotAsked, kChosen, kCancelled };
+    Kind kind = Kind::kNotAsked;
+    Rgb colour{};
+
+    static ColourDecision NotAsked() { return {}; }
+    static ColourDecision Chosen(Rgb colour) { return {Kind::kChosen, colour}; }
+    static ColourDecision Cancelled() { return {Kind::kCancelled, {}}; }
+};
+
+struct RenderResult {
+    // Its fill colour is the one the render left set on it.
+    TBitmap picture;
+    ButtonChange button = ButtonChange::kKeep;
+};
+
+class RenderJob {
+public:
+    // A look of the catalogue, rendered at full size from `source` with the
+    // pictures of `pictures` (which must outlive the job).
+    RenderJob(std::shared_ptr<const TBitmap> source, Look look, const PictureSource& pictures);
+    // One of the component's effects on `source`; its noise comes from a
+    // generator seeded with `seed`.
+    RenderJob(TBitmap source, FilterCall filter, uint32_t seed);
+    RenderJob(const RenderJob&) = delete;
+    RenderJob& operator=(const RenderJob&) = delete;
+
+    // Whether the look asks for a colour in a "Change Color" re-render;
+    // only then is a decision other than NotAsked used.
+    bool AsksForColour() const;
+    void DecideColour(ColourDecision decision) { colour_ = decision; }
+    // The fill colour last set on the buffer the result replaces: a mask or
+    // line look whose colour dialog was cancelled fills with it.
+    void SetResultFill(Rgb fill) { resultFill_ = fill; }
+
+    // Decodes the pictures the look reads, so that a missing one fails
+    // before the user is asked for a colour. Run does it when nobody has.
+    // Throws what loading throws.
+    void LoadPictures();
+    // The rendered picture and what it does with the "Change Color"
+    // button. A job runs once.
+    RenderResult Run();
+
+private:
+    class LoadedPictures;
+
+    RenderResult RunLook(const Look& look);
+    RenderResult RunFilter(const FilterCall& filter);
+
+    std::shared_ptr<const TBitmap> source_;
+    std::variant<Look, FilterCall> what_;
+    const PictureSource* pictures_ = nullptr;
+    std::vector<std::pair<PictureName, SharedPicture>> loaded_;
+    bool picturesLoaded_ = false;
+    ColourDecision colour_;
+    Rgb resultFill_ = kWhite;
+    RandomGenerator random_;
+    TProEffectImage effect_{random_};
+};
+
+// A category's strip as one value, like a RenderJob: the ten thumbnails of
+// `category` from a 105 x 105 copy of the working photo.
+class StripJob {
+public:
+    StripJob(std::shared_ptr<const TBitmap> work, int category, const PictureSource& pictures);
+
+    // Renders the thumbnails one by one, handing each to `view`, and sets
+    // the Change Color button as the category's rule says. A failing
+    // thumbnail throws; the ones before it have been delivered.
+    void Run(StripView& view);
+    // The thumbnail photo the strip was rendered from.
+    const TBitmap& ThumbPhoto() const { return thumb_; }
+    // The last render's buffer, holding the tenth thumbnail once Run ends.
+    TBitmap TakeResult() { return std::move(result_); }
+
+private:
+    std::shared_ptr<const TBitmap> work_;
+    int category_;
+    const PictureSource& pictures_;
+    TBitmap thumb_, result_;
+};
+
+}  // namespace corvessa

@@ -1,0 +1,146 @@
+// corvessa-render: renders the program's looks and the effect component's
+// filters without the window, for scripts and batches.
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <string>
+#include <thread>
+
+#include "catalogue/render_job.h"
+#include "cli/batch.h"
+#include "cli/options.h"
+#include "ground/error.h"
+#include "ground/random.h"
+#include "io/photo_files.h"
+#include "io/photo_metadata.h"
+#include "io/picture_source.h"
+
+namespace corvessa::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The pic folder beside the executable, or the folder --pic names.
+std::string PictureFolder(const Options& options) {
+    if (options.picDir) {
+        std::error_code ec;
+        if (!fs::is_directory(*options.picDir, ec))
+            throw CannotOpenFile(*options.picDir, fs::exists(*options.picDir, ec) ? "it is not a folder"
+                                                                                   : "No such file or directory");
+        return *options.picDir;
+    }
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    return ((ec ? fs::current_path() : self.parent_path()) / "pic").string();
+}
+
+// Writes each thumbnail as soon as it is done, as the window shows it.
+class StripWriter : public StripView {
+public:
+    StripWriter(std::string input, std::string outDir) : input_(std::move(input)), outDir_(std::move(outDir)) {}
+    void ThumbnailDone(int n, const TBitmap& picture, bool) override {
+        const std::string path = (fs::path(outDir_) / (std::to_string(n) + ".bmp")).string();
+        CheckNotAnInput(input_, path);
+        WriteBmpFile(picture, path);
+    }
+    void SetChangeColorButton(bool) override {}
+
+private:
+    std::string input_;
+    std::string outDir_;
+};
+
+int ListCategories() {
+    std::printf("Categories (--look CATEGORY:N, --strip CATEGORY):\n");
+    for (const Category& category : kCategories)
+        std::printf("  %2d  %.*s\n", category.number, int(category.caption.size()), category.caption.data());
+    std::printf("Filters (--filter NAME[:ARG,...]):\n");
+    for (const EffectEntry& effect : kEffects) std::printf("  %s\n", FilterSynopsis(effect).c_str());
+    return 0;
+}
+
+int RenderLook(const Options& options, const PictureSource& pictures) {
+    const std::string& input = options.positional[0];
+    const std::string& output = options.positional[1];
+    CheckNotAnInput(input, output);
+    // The photo and the look's pictures are decoded side by side; a picture
+    // that fails here fails again, and is reported, in the render.
+    PhotoMetadata metadata;
+    std::shared_ptr<const TBitmap> photo;
+    {
+        std::jthread prefetch([&] {
+            try {
+                for (PictureName name : RecipePictures(options.look.category, options.look.effect, Stage::kFullSize))
+                    pictures.Load(name);
+            } catch (const std::exception&) {
+            }
+        });
+        photo = std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata));
+    }
+    RenderJob job(photo, options.look, pictures);
+    job.DecideColour(options.Colour());
+    WritePictureFileWithMetadata(job.Run().picture, output, metadata);
+    return 0;
+}
+
+int RenderFilter(const Options& options) {
+    const std::string& input = options.positional[0];
+    const std::string& output = options.positional[1];
+    CheckNotAnInput(input, output);
+    PhotoMetadata metadata;
+    RandomGenerator clock;
+    clock.Randomize();
+    RenderJob job(ReadPhotoUpright(input, metadata), options.filter, options.seed.value_or(clock.Seed()));
+    WritePictureFileWithMetadata(job.Run().picture, output, metadata);
+    return 0;
+}
+
+int RenderStrip(const Options& options, const PictureSource& pictures) {
+    const std::string& input = options.positional[0];
+    const std::string& outDir = options.positional[1];
+    PhotoMetadata metadata;  // thumbnails are BMPs: only the orientation matters
+    auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata));
+    MakeFolder(outDir);
+    StripWriter writer(input, outDir);
+    StripJob(photo, options.stripCategory, pictures).Run(writer);
+    return 0;
+}
+
+int Run(const Options& options) {
+    if (options.mode == Mode::kList) return ListCategories();
+    if (options.mode == Mode::kFilter) return RenderFilter(options);
+    PictureCache cache;
+    const FolderPictures pictures(PictureFolder(options), &cache);
+    if (options.mode == Mode::kStrip) return RenderStrip(options, pictures);
+    if (options.outDir) return RenderBatch(options, pictures);
+    return RenderLook(options, pictures);
+}
+
+}  // namespace
+}  // namespace corvessa::cli
+
+int main(int argc, char** argv) {
+    using namespace corvessa;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(cli::kUsage, stdout);
+            return 0;
+        }
+    }
+    try {
+        return cli::Run(cli::ParseOptions(argc, argv));
+    } catch (const cli::UsageError& error) {
+        std::fprintf(stderr, "corvessa-render: %s\n%s", error.text.c_str(), cli::kUsage);
+        return 2;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "corvessa-render: %s\n", NotEnoughMemory().what());
+        return 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "corvessa-render: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,165 @@
+#include "cli/options.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string_view>
+
+namespace corvessa::cli {
+
+const char* const kUsage =
+    "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--seed S] INPUT OUTPUT\n"
+    "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] INPUT OUTPUT\n"
+    "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
+    "       corvessa-render --look CATEGORY:N -o OUTDIR INPUT...\n"
+    "       corvessa-render --list\n";
+
+namespace {
+
+bool ParseInt(std::string_view text, long long low, long long high, long long& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty() && value >= low && value <= high;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    for (;;) {
+        const size_t at = text.find(separator, start);
+        parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+        if (at == std::string_view::npos) return parts;
+        start = at + 1;
+    }
+}
+
+const Category& ParseCategory(std::string_view text) {
+    long long number = 0;
+    const Category* category =
+        ParseInt(text, 1, kCategoryCount, number) ? FindCategory(int(number)) : FindCategoryByCaption(text);
+    if (!category) throw UsageError{"unknown category \"" + std::string(text) + "\" (see --list)"};
+    return *category;
+}
+
+Look ParseLook(std::string_view text) {
+    const size_t colon = text.rfind(':');
+    long long effect = 0;
+    if (colon == std::string_view::npos || !ParseInt(text.substr(colon + 1), 1, kEffectCount, effect))
+        throw UsageError{"--look wants CATEGORY:N with N from 1 to 10"};
+    return {ParseCategory(text.substr(0, colon)).number, int(effect)};
+}
+
+std::optional<Rgb> ParseColor(std::string_view text) {
+    if (text == "cancel") return std::nullopt;
+    const auto parts = Split(text, ',');
+    long long c[3];
+    if (parts.size() != 3 || !ParseInt(parts[0], 0, 255, c[0]) || !ParseInt(parts[1], 0, 255, c[1]) ||
+        !ParseInt(parts[2], 0, 255, c[2]))
+        throw UsageError{"--color wants R,G,B (0 to 255 each) or cancel"};
+    return Rgb{uint8_t(c[0]), uint8_t(c[1]), uint8_t(c[2])};
+}
+
+FilterCall ParseFilter(std::string_view text) {
+    const size_t colon = text.find(':');
+    const std::string_view name = text.substr(0, colon);
+    FilterCall call;
+    call.effect = FindEffect(name);
+    if (!call.effect) throw UsageError{"unknown filter \"" + std::string(name) + "\" (see --list)"};
+    if (colon != std::string_view::npos) {
+        for (std::string_view part : Split(text.substr(colon + 1), ',')) {
+            long long value = 0;
+            if (!ParseInt(part, INT32_MIN, INT32_MAX, value))
+                throw UsageError{"filter argument \"" + std::string(part) + "\" is not a whole number"};
+            call.arguments.push_back(int(value));
+        }
+    }
+    if (call.arguments.size() != call.effect->parameterCount)
+        throw UsageError{"the filter wants " + FilterSynopsis(*call.effect)};
+    return call;
+}
+
+void SetMode(Options& options, Mode mode) {
+    if (options.mode != Mode::kNone) throw UsageError{"give one of --look, --filter, --strip and --list"};
+    options.mode = mode;
+}
+
+void CheckPositional(const Options& options) {
+    const size_t count = options.positional.size();
+    switch (options.mode) {
+    case Mode::kNone: throw UsageError{"give one of --look, --filter, --strip and --list"};
+    case Mode::kList:
+        if (count != 0) throw UsageError{"--list takes no files"};
+        break;
+    case Mode::kLook:
+        if (options.outDir ? count < 1 : count != 2)
+            throw UsageError{options.outDir ? "-o OUTDIR wants at least one INPUT" : "--look wants INPUT and OUTPUT"};
+        break;
+    case Mode::kFilter:
+        if (count != 2) throw UsageError{"--filter wants INPUT and OUTPUT"};
+        break;
+    case Mode::kStrip:
+        if (count != 2) throw UsageError{"--strip wants INPUT and OUTDIR"};
+        break;
+    }
+    if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look"};
+    if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
+}
+
+}  // namespace
+
+std::string FilterSynopsis(const EffectEntry& effect) {
+    std::string text(effect.name);
+    for (size_t i = 0; i < effect.parameterCount; ++i) {
+        text += i == 0 ? ':' : ',';
+        text += effect.parameters[i].name;
+    }
+    return text;
+}
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    bool endOfOptions = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (endOfOptions || arg.empty() || arg[0] != '-' || arg == "-") {
+            options.positional.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            endOfOptions = true;
+            continue;
+        }
+        if (arg == "--list") {
+            SetMode(options, Mode::kList);
+            continue;
+        }
+        if (i + 1 >= argc) throw UsageError{std::string(arg) + " wants a value"};
+        const std::string_view value = argv[++i];
+        if (arg == "--pic") {
+            options.picDir = std::string(value);
+        } else if (arg == "--look") {
+            SetMode(options, Mode::kLook);
+            options.look = ParseLook(value);
+        } else if (arg == "--color") {
+            options.changeColor = true;
+            options.color = ParseColor(value);
+        } else if (arg == "--seed") {
+            long long seed = 0;
+            if (!ParseInt(value, 0, UINT32_MAX, seed)) throw UsageError{"--seed wants a number from 0 to 4294967295"};
+            options.seed = uint32_t(seed);
+        } else if (arg == "--filter") {
+            SetMode(options, Mode::kFilter);
+            options.filter = ParseFilter(value);
+        } else if (arg == "--strip") {
+            SetMode(options, Mode::kStrip);
+            options.stripCategory = ParseCategory(value).number;
+        } else if (arg == "-o") {
+            options.outDir = std::string(value);
+        } else {
+            throw UsageError{"unknown option " + std::string(arg)};
+        }
+    }
+    CheckPositional(options);
+    return options;
+}
+
+}  // namespace corvessa::cli

@@ -1,0 +1,48 @@
+#pragma once
+// The command line of corvessa-render: what to render, from and to where.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/render_job.h"
+#include "ground/bitmap.h"
+
+namespace corvessa::cli {
+
+extern const char* const kUsage;
+
+// A command line that makes no sense: reported with the usage text.
+struct UsageError {
+    std::string text;
+};
+
+enum class Mode { kNone, kLook, kFilter, kStrip, kList };
+
+struct Options {
+    Mode mode = Mode::kNone;
+    std::optional<std::string> picDir;
+    Look look;
+    // --color: the answer to every question for a colour; nothing when the
+    // dialog is to be taken as cancelled.
+    bool changeColor = false;
+    std::optional<Rgb> color;
+    std::optional<uint32_t> seed;
+    FilterCall filter;
+    int stripCategory = 0;
+    std::optional<std::string> outDir;
+    std::vector<std::string> positional;
+
+    ColourDecision Colour() const {
+        if (!changeColor) return ColourDecision::NotAsked();
+        return color ? ColourDecision::Chosen(*color) : ColourDecision::Cancelled();
+    }
+};
+
+// Throws UsageError.
+Options ParseOptions(int argc, char** argv);
+
+// "NAME:ARG,ARG" as --list shows a filter.
+std::string FilterSynopsis(const EffectEntry& effect);
+
+}  // namespace corvessa::cli
