@@ -185,7 +185,7 @@ TEST_F(CategoryTable, OnlyLooksThatAskForAColourAskInChangeColorMode) {
 TEST_F(CategoryTable, StripSqueezesAnyPhotoIntoTheWholeThumbnail) {
     work_ = RandomBitmap(300, 20, 3);
     RecordingView view;
-    TBitmap thumb;  // the strip gives an empty ThumbPhoto the designed size
+    TBitmap thumb;  // the strip gives an empty ThumbPhoto the thumbnail size
     RenderStrip(1, work_, thumb, result_, Context(), view);
     EXPECT_TRUE(SamePixels(thumb, Thumb()));
     for (const TBitmap& t : view.thumbnails) {

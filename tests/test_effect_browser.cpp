@@ -520,7 +520,7 @@ TEST_F(BrowserTest, ThePreviewDialogCarriesItsDesign) {
         EXPECT_EQ(l.label->parentWidget(), panel);
         EXPECT_EQ(l.label->pos(), l.bounds.topLeft());
         EXPECT_EQ(l.label->font().pixelSize(), l.fontHeight);
-        // The whole caption shows, whatever font stands in for the design's.
+        // The whole caption shows, whatever font stands in for the window font.
         EXPECT_GE(l.label->width(), l.label->fontMetrics().horizontalAdvance(l.label->text()));
         EXPECT_EQ(l.label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }

@@ -20,7 +20,7 @@ namespace corvessa {
 
 inline constexpr int kCategoryCount = 16;
 inline constexpr int kEffectCount = 10;
-// ThumbPhoto's size in the window design.
+// ThumbPhoto's size: that of a thumbnail view.
 inline constexpr int kThumbSide = 105;
 
 // Who fills a category's strip.

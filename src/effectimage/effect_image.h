@@ -29,7 +29,7 @@ public:
     // would repaint it); the component itself draws nothing.
     void SetRepaintCallback(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
-    // Unused by every effect; kept because the component has always had them.
+    // Two spare bitmaps of the component; no effect reads or writes them.
     TBitmap BMP;
     TBitmap Mask;
 

@@ -9,20 +9,20 @@
 
 namespace corvessa {
 
-TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect design, const QColor& colour) {
+TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QColor& colour) {
     auto* panel = new TFlatPanel(parent);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(design);
+    panel->setGeometry(bounds);
     panel->SetColor(colour);
     panel->SetColorHighLight(kOrange);
     panel->SetColorShadow(kOrange);
     return panel;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect design) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(design);
+    button->setGeometry(bounds);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -36,7 +36,7 @@ void SetBounds(QWidget* widget, const Bounds& bounds) {
     widget->setGeometry(left, bounds.top, width, std::max(bounds.height, 0));
 }
 
-QFont DesignFont(int pixelSize) {
+QFont WindowFont(int pixelSize) {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
     font.setPixelSize(pixelSize);

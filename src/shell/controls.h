@@ -1,6 +1,6 @@
 #pragma once
 // Controls both windows make the same way: the flat panels with their
-// orange frames, push buttons, and the design's font.
+// orange frames, push buttons, and the window font.
 
 #include <QColor>
 #include <QFont>
@@ -20,13 +20,13 @@ inline const QColor kOlive(128, 128, 0);
 inline const QColor kOrange(255, 128, 0);
 
 // A flat panel with the orange highlight and shadow of every panel.
-TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect design, const QColor& colour);
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect design);
+TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QColor& colour);
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds);
 // Places `widget` at `bounds`. A view wider than Qt allows (a photo tens of
 // thousands of times wider than high) keeps its centre.
 void SetBounds(QWidget* widget, const Bounds& bounds);
 // "MS Sans Serif" where installed, else the platform's sans serif, at
 // `pixelSize` pixels.
-QFont DesignFont(int pixelSize);
+QFont WindowFont(int pixelSize);
 
 }  // namespace corvessa

@@ -97,7 +97,7 @@ TFormMain::~TFormMain() = default;
 void TFormMain::CreateControls() {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Corvessa"));
-    setFont(DesignFont(11));
+    setFont(WindowFont(11));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
@@ -154,8 +154,8 @@ void TFormMain::CreateControls() {
         labels_[size_t(i)] = label;
     }
 
-    // Pictures are read by the photo readers; the control stays as the
-    // hidden, self-sizing image it always was.
+    // The hidden, self-sizing image control of the window; pictures are
+    // read by the photo readers, not through it.
     imgFuzhu_ = new TImageView(this);
     imgFuzhu_->setObjectName(QStringLiteral("ImgFuzhu"));
     imgFuzhu_->setGeometry(160, 0, 49, 49);

@@ -18,16 +18,16 @@ namespace {
 const QColor kFace(81, 81, 0);
 const QColor kRed(255, 0, 0);
 
-QLabel* MakeRedLabel(QWidget* parent, const char* name, const char* caption, QRect design, int fontHeight) {
+QLabel* MakeRedLabel(QWidget* parent, const char* name, const char* caption, QRect bounds, int fontHeight) {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(design);
-    label->setFont(DesignFont(fontHeight));
+    label->setGeometry(bounds);
+    label->setFont(WindowFont(fontHeight));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kRed);
     label->setPalette(palette);
-    // Sized to its text, as labels are: the design's size fits the narrow
-    // design font, and a wider font would cut the caption short.
+    // Sized to its text, as labels are: the given size fits a narrow font,
+    // and a wider one would cut the caption short.
     label->adjustSize();
     return label;
 }
@@ -40,7 +40,7 @@ TFormPreview::TFormPreview(TFormMain& formMain)
       formMain_(formMain) {
     setObjectName(QStringLiteral("FormPreview"));
     setWindowTitle(QStringLiteral("Preview"));
-    setFont(DesignFont(11));
+    setFont(WindowFont(11));
     QPalette face = palette();
     face.setColor(QPalette::Window, kFace);
     setPalette(face);

@@ -19,7 +19,7 @@ class TFlatPanel;
 class TFormMain;
 class TImageView;
 
-// The dialog's client size in the window design.
+// The dialog's client size when it opens.
 inline constexpr int kPreviewClientWidth = 395;
 inline constexpr int kPreviewClientHeight = 290;
 

@@ -9,43 +9,23 @@ using namespace corvessa::test;
 
 namespace {
 
-using EffectCall = void (*)(TProEffectImage&);
-
-// Every effect with a typical argument, in the order of the method table.
-const std::pair<const char*, EffectCall> kEveryEffect[] = {
-    {"Invert", [](TProEffectImage& e) { e.Effect_Invert(); }},
-    {"AddColorNoise", [](TProEffectImage& e) { e.Effect_AddColorNoise(20); }},
-    {"AddMonoNoise", [](TProEffectImage& e) { e.Effect_AddMonoNoise(20); }},
-    {"AntiAlias", [](TProEffectImage& e) { e.Effect_AntiAlias(); }},
-    {"Contrast", [](TProEffectImage& e) { e.Effect_Contrast(100); }},
-    {"FishEye", [](TProEffectImage& e) { e.Effect_FishEye(1); }},
-    {"GrayScale", [](TProEffectImage& e) { e.Effect_GrayScale(); }},
-    {"Lightness", [](TProEffectImage& e) { e.Effect_Lightness(100); }},
-    {"Darkness", [](TProEffectImage& e) { e.Effect_Darkness(100); }},
-    {"Saturation", [](TProEffectImage& e) { e.Effect_Saturation(400); }},
-    {"SplitBlur", [](TProEffectImage& e) { e.Effect_SplitBlur(2); }},
-    {"GaussianBlur", [](TProEffectImage& e) { e.Effect_GaussianBlur(1); }},
-    {"Mosaic", [](TProEffectImage& e) { e.Effect_Mosaic(3); }},
-    {"Twist", [](TProEffectImage& e) { e.Effect_Twist(20); }},
-    {"Splitlight", [](TProEffectImage& e) { e.Effect_Splitlight(1); }},
-    {"Tile", [](TProEffectImage& e) { e.Effect_Tile(2); }},
-    {"SpotLight", [](TProEffectImage& e) { TRect r{1, 1, 9, 7}; e.Effect_SpotLight(50, r); }},
-    {"Trace", [](TProEffectImage& e) { e.Effect_Trace(2); }},
-    {"Emboss", [](TProEffectImage& e) { e.Effect_Emboss(); }},
-    {"Solorize", [](TProEffectImage& e) { e.Effect_Solorize(100); }},
-    {"Posterize", [](TProEffectImage& e) { e.Effect_Posterize(32); }},
-};
+// Runs `effect` with its ordinary arguments for an 11 x 8 picture.
+void Apply(const EffectEntry& effect, TProEffectImage& image) {
+    const auto arguments = OrdinaryArguments(effect, 11, 8);
+    effect.apply(image, std::span<const int>(arguments.data(), effect.parameterCount));
+}
 
 }  // namespace
 
 using Component = EffectTest;
 
 TEST_F(Component, EmptyPicturePassesThroughEveryEffectWithARepaint) {
-    for (const auto& [name, call] : kEveryEffect) {
+    for (const EffectEntry& entry : kEffects) {
+        const std::string_view name = entry.name;
         for (auto [w, h] : {std::pair{0, 0}, {0, 5}, {5, 0}}) {
             effect.Picture().SetSize(w, h);
             const int before = repaints;
-            call(effect);
+            Apply(entry, effect);
             EXPECT_EQ(Result().Width(), w) << name;
             EXPECT_EQ(Result().Height(), h) << name;
             EXPECT_EQ(repaints, before + 1) << name;
@@ -54,16 +34,30 @@ TEST_F(Component, EmptyPicturePassesThroughEveryEffectWithARepaint) {
 }
 
 TEST_F(Component, EveryEffectKeepsTheSizeAndFillColourAndRepaintsOnce) {
-    for (const auto& [name, call] : kEveryEffect) {
+    for (const EffectEntry& entry : kEffects) {
+        const std::string_view name = entry.name;
         Load(RandomBitmap(11, 8, 3));
         effect.Picture().SetFillColor({1, 2, 3});
         const int before = repaints;
-        call(effect);
+        Apply(entry, effect);
         EXPECT_EQ(Result().Width(), 11) << name;
         EXPECT_EQ(Result().Height(), 8) << name;
         EXPECT_EQ(Result().FillColor(), (Rgb{1, 2, 3})) << name;
         EXPECT_EQ(repaints, before + 1) << name;
     }
+}
+
+TEST(EffectTable, NamesAreUniqueAndFoundWithoutCase) {
+    for (const EffectEntry& entry : kEffects) {
+        std::string upper(entry.name);
+        for (char& c : upper) c = char(std::toupper((unsigned char)c));
+        EXPECT_EQ(FindEffect(upper), &entry) << entry.name;
+        for (const EffectParameter& p : entry.Parameters()) {
+            EXPECT_LE(p.low, p.ordinary) << entry.name;
+            EXPECT_LE(p.ordinary, p.high) << entry.name;
+        }
+    }
+    EXPECT_EQ(FindEffect("Effect_Invert"), nullptr);
 }
 
 TEST_F(Component, WorksWithoutARepaintCallback) {
