@@ -15,7 +15,10 @@ std::vector<uint8_t> IccProfile() {
     return icc;
 }
 
-std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation) {
+namespace {
+
+// The camera JPEG, with XMP and IPTC data too when `rich`.
+std::vector<uint8_t> MakeCameraJpeg(const TBitmap& picture, int orientation, bool rich) {
     std::vector<uint8_t> jpeg = EncodeJpeg(picture);
     auto image = Exiv2::ImageFactory::open(jpeg.data(), long(jpeg.size()));
     Exiv2::ExifData exif;
@@ -32,6 +35,17 @@ std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation) {
     const std::vector<uint8_t> icc = IccProfile();
     Exiv2::DataBuf buf(icc.data(), long(icc.size()));
     image->setIccProfile(buf, false);
+    if (rich) {
+        Exiv2::XmpData xmp;
+        xmp["Xmp.dc.title"] = "lang=x-default A heron";
+        xmp["Xmp.tiff.Orientation"] = std::to_string(orientation);
+        xmp["Xmp.exif.PixelXDimension"] = std::to_string(picture.Width());
+        image->setXmpData(xmp);
+        Exiv2::IptcData iptc;
+        iptc["Iptc.Application2.Caption"] = "A heron on the river bank";
+        iptc["Iptc.Application2.Keywords"] = "bird";
+        image->setIptcData(iptc);
+    }
     image->writeMetadata();
     Exiv2::BasicIo& io = image->io();
     io.open();
@@ -39,6 +53,16 @@ std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation) {
     io.read(out.data(), long(out.size()));
     io.close();
     return out;
+}
+
+}  // namespace
+
+std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation) {
+    return MakeCameraJpeg(picture, orientation, false);
+}
+
+std::vector<uint8_t> RichCameraJpeg(const TBitmap& picture, int orientation) {
+    return MakeCameraJpeg(picture, orientation, true);
 }
 
 }  // namespace corvessa::test

@@ -20,5 +20,8 @@ std::vector<uint8_t> IccProfile();
 // above, the orientation tag `orientation`, the stored picture's pixel
 // dimensions, a thumbnail and IccProfile().
 std::vector<uint8_t> CameraJpeg(const TBitmap& picture, int orientation);
+// CameraJpeg with XMP (a title, the orientation, the width) and IPTC (a
+// caption, a keyword) data as well.
+std::vector<uint8_t> RichCameraJpeg(const TBitmap& picture, int orientation);
 
 }  // namespace corvessa::test
