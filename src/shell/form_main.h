@@ -30,7 +30,9 @@ class TImageView;
 class TImgBtn;
 
 // One button of the category column: what the window adds to the
-// category table (its caption and number come from kCategories).
+// category table (its caption and number come from kCategories). A
+// category without an entry here gets a button of its own below the last
+// one shown.
 struct CategoryButton {
     int category;      // the value CurrentCategory takes
     const char* name;  // the button's object name
@@ -59,17 +61,17 @@ inline constexpr std::array<CategoryButton, 16> kCategoryButtons{{
     {14, "BtnLine", "BtnLineClick", 464, true},  // nothing shows it
 }};
 
-// Every category has exactly one button.
-constexpr bool EveryCategoryHasOneButton() {
-    if (kCategoryButtons.size() != kCategories.size()) return false;
-    for (const Category& category : kCategories) {
-        int buttons = 0;
-        for (const CategoryButton& button : kCategoryButtons) buttons += button.category == category.number;
-        if (buttons != 1) return false;
+// Every entry names a category of kCategories, and no category twice.
+constexpr bool ButtonsNameCategoriesOnce() {
+    for (const CategoryButton& button : kCategoryButtons) {
+        int categories = 0, buttons = 0;
+        for (const Category& category : kCategories) categories += category.number == button.category;
+        for (const CategoryButton& other : kCategoryButtons) buttons += other.category == button.category;
+        if (categories != 1 || buttons != 1) return false;
     }
     return true;
 }
-static_assert(EveryCategoryHasOneButton(), "kCategoryButtons needs one button for each category of kCategories");
+static_assert(ButtonsNameCategoriesOnce(), "kCategoryButtons names each category of kCategories at most once");
 
 inline constexpr int kThumbnailCount = 10;
 inline constexpr int kThumbnailSize = 105;
@@ -193,7 +195,7 @@ private:
     QPushButton* btnHelp_ = nullptr;
     TImageView* imgEffect_ = nullptr;
     TImageView* imgFuzhu_ = nullptr;
-    std::array<QPushButton*, kCategoryButtons.size()> categoryButtons_{};
+    std::array<QPushButton*, kCategoryCount> categoryButtons_{};
     std::array<TImageView*, kThumbnailCount> imgViews_{};
     std::array<QLabel*, kThumbnailCount> labels_{};
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
