@@ -64,6 +64,14 @@ inline void Invert(TBitmap& b) {
     for (size_t i = 0; i < b.ByteCount(); ++i) b.Data()[i] = uint8_t(255 - b.Data()[i]);
 }
 
+// The look at strength s over the photo, byte by byte with a division.
+inline TBitmap MixByStrength(const TBitmap& look, const TBitmap& photo, int s) {
+    TBitmap out = Copy(look);
+    for (size_t i = 0; i < out.ByteCount(); ++i)
+        out.Data()[i] = uint8_t((s * look.Data()[i] + (100 - s) * photo.Data()[i] + 50) / 100);
+    return out;
+}
+
 inline TBitmap Solid(int w, int h, Rgb colour) {
     TBitmap b(w, h);
     b.SetFillColor(colour);

@@ -17,6 +17,7 @@
 
 #include "catalogue/render_job.h"
 #include "effectimage/effect_image.h"
+#include "ground/strength.h"
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
@@ -155,6 +156,16 @@ INSTANTIATE_TEST_SUITE_P(AllCategories, CliCategory, ::testing::Range(1, 17));
 // --- Looks: names, formats, folders ------------------------------------------------
 
 using CliLook = CliTest;
+
+TEST_F(CliLook, StrengthMixesTheLookWithThePhoto) {
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "4:2", "--strength", "40", Photo(), Out("s.bmp")}).status, 0);
+    const TBitmap photo = ReadPhotoFile(Photo());
+    TBitmap expected;
+    MixByStrength(Reference(4, 2), photo, 40, expected);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("s.bmp")), expected));
+    EXPECT_EQ(RunRenderer({"--filter", "Invert", "--strength", "40", Photo(), Out("f.bmp")}).status, 2);
+    EXPECT_EQ(RunRenderer({"--look", "4:2", "--strength", "101", Photo(), Out("f.bmp")}).status, 2);
+}
 
 TEST_F(CliLook, CaptionsMatchWithoutCaseAndSpaces) {
     ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "light  c:4", Photo(), Out("a.bmp")}).status, 0);

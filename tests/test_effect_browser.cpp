@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
@@ -24,6 +25,7 @@
 #include "io/picture_source.h"
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
+#include "reference_routines.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 #include "shell/main_layout.h"
@@ -221,6 +223,24 @@ TEST_F(BrowserTest, AThumbnailRendersTheWorkingPhotoAtFullSizeIntoThePreview) {
     EXPECT_FALSE(form_->BtnUndo()->isEnabled());
 }
 
+TEST_F(BrowserTest, AGrownPreviewGrowsItsImageAndFitsThePhotoWhole) {
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    preview_->resize(900, 700);
+    EXPECT_EQ(preview_->Panel1()->size(), QSize(900 + kFrameWidth - 23, 230 + 410));
+    const QRect image = preview_->ImgPreview()->geometry();
+    EXPECT_TRUE(preview_->Panel1()->rect().contains(image)) << image.x() << "," << image.width();
+    EXPECT_GT(image.height(), 227);
+    EXPECT_EQ(preview_->BtnApply()->y(), 248 + 410);
+    // It keeps its size for the next look.
+    ClickThumbnail(4);
+    EXPECT_EQ(preview_->size(), QSize(900, 700));
+    // Back at its opening size, the opening layout.
+    preview_->resize(395, 290);
+    EXPECT_EQ(preview_->ImgPreview()->geometry(), QRect(38, 1, 302, 227));
+    EXPECT_EQ(preview_->BtnApply()->pos(), QPoint(184, 248));
+}
+
 TEST_F(BrowserTest, TheMainWindowStaysUsableWhileThePreviewIsOpen) {
     form_->show();
     Press("BtnWeather");
@@ -325,15 +345,57 @@ TEST_F(BrowserTest, ApplyApplyUndoRestoresThePhotoBeforeTheSecondApply) {
     EXPECT_FALSE(form_->BtnUndo()->isEnabled());
 }
 
-TEST_F(BrowserTest, ApplyCommitsWhatResultPhotoHoldsAtTheClick) {
+TEST_F(BrowserTest, ApplyCommitsWhatThePreviewShowsAtItsStrength) {
     Press("BtnLightA");
     ClickThumbnail(3);
-    // A strip filled while the preview is open renders into ResultPhoto.
+    const TBitmap look = CatalogueFullSize(3, 1);
+    // A strip filled while the preview is open renders into ResultPhoto, not
+    // into the preview's result.
     Press("BtnGradient");
-    const TBitmap tenth = Copy(form_->ResultPhoto());
-    EXPECT_EQ(tenth.Width(), 105);
+    EXPECT_EQ(form_->ResultPhoto().Width(), 105);
+    preview_->SliderStrength()->setValue(37);
+    EXPECT_EQ(preview_->ImgPreview()->Picture().Width(), look.Width());
     preview_->BtnApply()->click();
-    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), tenth));
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), reference::MixByStrength(look, original_, 37)));
+    EXPECT_TRUE(SamePixels(form_->UndoPhoto(), original_));
+    form_->BtnUndoClick();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+}
+
+TEST_F(BrowserTest, StrengthStartsFullForANewLookAndChangeColorKeepsIt) {
+    Press("BtnEadge");
+    ClickThumbnail(2);
+    preview_->SliderStrength()->setValue(60);
+    dialogs_->colourAnswers.push_back(Rgb{10, 200, 30});
+    preview_->BtnColor()->click();
+    EXPECT_EQ(preview_->Strength(), 60);
+    const TBitmap coloured = CatalogueFullSize(2, 10, std::optional<Rgb>(Rgb{10, 200, 30}));
+    EXPECT_TRUE(SamePixels(*preview_->Result(), reference::MixByStrength(coloured, original_, 60)));
+    ClickThumbnail(3);
+    EXPECT_EQ(preview_->Strength(), 100);
+    EXPECT_TRUE(SamePixels(*preview_->Result(), CatalogueFullSize(3, 10)));
+    // Compare shows the photo as it was, then the look again.
+    preview_->SetComparing(true);
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), original_));
+    preview_->SetComparing(false);
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), CatalogueFullSize(3, 10)));
+}
+
+TEST_F(BrowserTest, ReplacingTheWorkingPhotoClosesThePreviewAndAFailedRenderCannotBeApplied) {
+    Press("BtnLightA");
+    ClickThumbnail(1);
+    ASSERT_TRUE(preview_->isVisible());
+    form_->OpenPhoto(dir_.File("pic/sample.jpg"));
+    EXPECT_FALSE(preview_->isVisible());
+
+    Press("BtnLightA");
+    fs::remove(PicturePathOf("lightA", 4));
+    ClickThumbnail(4);
+    ASSERT_EQ(dialogs_->errors.size(), 1u);
+    EXPECT_FALSE(preview_->BtnApply()->isEnabled());
+    const TBitmap before = Copy(form_->WorkPhoto());
+    preview_->BtnApplyClick();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), before));
 }
 
 TEST_F(BrowserTest, CancelDropsTheResultAndTheSameThumbnailRendersAgainFromTheWorkingPhoto) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "ground/strength.h"
 #include "effectimage/effect_image.h"
 #include "reference_routines.h"
 #include "routine_fixtures.h"
@@ -360,6 +361,27 @@ TEST_F(FastPaths, GaussianBlurSplitIntoColumnsMatchesOnAnyThreadCount) {
         EXPECT_TRUE(SamePixels(effect_.Picture(), slow));
     }
     omp_set_num_threads(threads);
+}
+
+// --- Strength -----------------------------------------------------------------
+
+TEST(Strength, EveryStrengthMatchesTheFormulaAlsoInPlace) {
+    for (Size size : kSizes) {
+        SCOPED_TRACE(Name(size));
+        const TBitmap look = RandomBitmap(size.w, size.h, 31), photo = RandomBitmap(size.w, size.h, 32);
+        TBitmap out;
+        for (int s = 0; s <= 100; ++s) {
+            MixByStrength(look, photo, s, out);
+            ASSERT_TRUE(SamePixels(out, reference::MixByStrength(look, photo, s))) << s;
+        }
+        MixByStrength(look, photo, 100, out);
+        EXPECT_TRUE(SamePixels(out, look));
+        MixByStrength(look, photo, 0, out);
+        EXPECT_TRUE(SamePixels(out, photo));
+        TBitmap inPlace = Copy(look);
+        MixByStrength(inPlace, photo, 63, inPlace);
+        EXPECT_TRUE(SamePixels(inPlace, reference::MixByStrength(look, photo, 63)));
+    }
 }
 
 // --- The picture cache -----------------------------------------------------------

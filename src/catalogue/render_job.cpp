@@ -73,6 +73,9 @@ RenderResult RenderJob::RunLook(const Look& look) {
     RenderResult result;
     result.picture.SetFillColor(resultFill_);
     result.button = ImgViewClick(look.effect, look.category, *source_, result.picture, ctx);
+    if (strength_ < kFullStrength && result.picture.Width() == source_->Width() &&
+        result.picture.Height() == source_->Height())
+        MixByStrength(result.picture, *source_, strength_, result.picture);
     return result;
 }
 

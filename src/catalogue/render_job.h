@@ -16,6 +16,7 @@
 #include "effectimage/effect_image.h"
 #include "ground/bitmap.h"
 #include "ground/random.h"
+#include "ground/strength.h"
 #include "looks/render_context.h"
 
 namespace corvessa {
@@ -68,6 +69,9 @@ public:
     // The fill colour last set on the buffer the result replaces: a mask or
     // line look whose colour dialog was cancelled fills with it.
     void SetResultFill(Rgb fill) { resultFill_ = fill; }
+    // A look at less than full strength (0..100) is mixed with its source
+    // (MixByStrength); 100, the look itself, unless said otherwise.
+    void SetStrength(int strength) { strength_ = strength; }
 
     // Decodes the pictures the look reads, so that a missing one fails
     // before the user is asked for a colour. Run does it when nobody has.
@@ -90,6 +94,7 @@ private:
     bool picturesLoaded_ = false;
     ColourDecision colour_;
     Rgb resultFill_ = kWhite;
+    int strength_ = kFullStrength;
     RandomGenerator random_;
     TProEffectImage effect_{random_};
 };

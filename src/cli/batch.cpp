@@ -92,6 +92,7 @@ int RenderBatch(const Options& options, const PictureSource& pictures) {
                 auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(inputs[i], metadata));
                 RenderJob job(photo, options.look, pictures);
                 job.DecideColour(options.Colour());
+                job.SetStrength(options.strength);
                 WritePictureFileWithMetadata(job.Run().picture, outputs[i], metadata);
                 report("");
             } catch (const std::bad_alloc&) {

@@ -81,6 +81,7 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
     }
     RenderJob job(photo, options.look, pictures);
     job.DecideColour(options.Colour());
+    job.SetStrength(options.strength);
     WritePictureFileWithMetadata(job.Run().picture, output, metadata);
     return 0;
 }

@@ -7,10 +7,10 @@
 namespace corvessa::cli {
 
 const char* const kUsage =
-    "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--seed S] INPUT OUTPUT\n"
+    "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S] INPUT OUTPUT\n"
     "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] INPUT OUTPUT\n"
     "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
-    "       corvessa-render --look CATEGORY:N -o OUTDIR INPUT...\n"
+    "       corvessa-render --look CATEGORY:N [--strength S] -o OUTDIR INPUT...\n"
     "       corvessa-render --list\n";
 
 namespace {
@@ -102,6 +102,7 @@ void CheckPositional(const Options& options) {
     }
     if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look"};
     if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
+    if (options.strengthGiven && options.mode != Mode::kLook) throw UsageError{"--strength belongs with --look"};
 }
 
 }  // namespace
@@ -146,6 +147,11 @@ Options ParseOptions(int argc, char** argv) {
             long long seed = 0;
             if (!ParseInt(value, 0, UINT32_MAX, seed)) throw UsageError{"--seed wants a number from 0 to 4294967295"};
             options.seed = uint32_t(seed);
+        } else if (arg == "--strength") {
+            long long strength = 0;
+            if (!ParseInt(value, 0, kFullStrength, strength)) throw UsageError{"--strength wants a number from 0 to 100"};
+            options.strength = int(strength);
+            options.strengthGiven = true;
         } else if (arg == "--filter") {
             SetMode(options, Mode::kFilter);
             options.filter = ParseFilter(value);

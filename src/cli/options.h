@@ -28,6 +28,8 @@ struct Options {
     bool changeColor = false;
     std::optional<Rgb> color;
     std::optional<uint32_t> seed;
+    int strength = kFullStrength;  // --strength, looks only
+    bool strengthGiven = false;
     FilterCall filter;
     int stripCategory = 0;
     std::optional<std::string> outDir;

@@ -27,14 +27,16 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-void SetBounds(QWidget* widget, const Bounds& bounds) {
+QRect ClampedRect(const Bounds& bounds) {
     int left = bounds.left, width = std::max(bounds.width, 0);
     if (width > QWIDGETSIZE_MAX) {
         left += (width - QWIDGETSIZE_MAX) / 2;
         width = QWIDGETSIZE_MAX;
     }
-    widget->setGeometry(left, bounds.top, width, std::max(bounds.height, 0));
+    return QRect(left, bounds.top, width, std::max(bounds.height, 0));
 }
+
+void SetBounds(QWidget* widget, const Bounds& bounds) { widget->setGeometry(ClampedRect(bounds)); }
 
 QFont WindowFont(int pixelSize) {
     QFont font;

@@ -22,8 +22,10 @@ inline const QColor kOrange(255, 128, 0);
 // A flat panel with the orange highlight and shadow of every panel.
 TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QColor& colour);
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds);
-// Places `widget` at `bounds`. A view wider than Qt allows (a photo tens of
-// thousands of times wider than high) keeps its centre.
+// `bounds` as a widget's geometry. A view wider than Qt allows (a photo
+// tens of thousands of times wider than high) keeps its centre.
+QRect ClampedRect(const Bounds& bounds);
+// Places `widget` at ClampedRect(bounds).
 void SetBounds(QWidget* widget, const Bounds& bounds);
 // "MS Sans Serif" where installed, else the platform's sans serif, at
 // `pixelSize` pixels.

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QUrl>
+#include <utility>
 #include <algorithm>
 #include <vector>
 
@@ -80,7 +81,7 @@ private:
 
 TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, QSize screen)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint),
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       appDir_(std::move(appDir)),
       dialogs_(std::move(dialogs)),
       pictures_(appDir_ + "pic", &pictureCache_) {
@@ -154,6 +155,7 @@ void TFormMain::CreateControls() {
     imgEffect_ = new TImageView(flatPanel3_);
     imgEffect_->setObjectName(QStringLiteral("ImgEffect"));
     imgEffect_->setGeometry(120, 24, 105, 105);
+    imgEffect_->SetZoomable(true);
 
     // Created after FlatPanel1 so it lies over that panel's foot.
     flatPanel2_ = MakePanel(this, "FlatPanel2", QRect(125, 208, 575, 279), kOlive);
@@ -184,6 +186,11 @@ void TFormMain::CreateControls() {
     connect(open, &QShortcut::activated, this, [this] { BtnOpenClick(); });
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(save, &QShortcut::activated, this, [this] { BtnSaveClick(); });
+    // The photo view: 1 for 100 %, 0 to fit.
+    auto* actualSize = new QShortcut(QKeySequence(Qt::Key_1), this);
+    connect(actualSize, &QShortcut::activated, this, [this] { imgEffect_->ZoomToActualSize(); });
+    auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
+    connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     connect(undo, &QShortcut::activated, this, [this] {
         if (btnUndo_->isEnabled()) BtnUndoClick();
@@ -200,7 +207,7 @@ void TFormMain::FormCreate(QSize screen) {
     Guarded([&] {
         TBitmap sample = ReadPicture(appDir_ + "pic/sample.jpg");
         WorkPhoto().TakePixels(std::move(sample));
-        resultPhoto_.CopyFrom(WorkPhoto());
+        NewResultPhoto().CopyFrom(WorkPhoto());
         FitPhotoView(WorkPhoto());
         imgEffect_->Picture().SetSize(imgEffect_->width(), imgEffect_->height());
         imgEffect_->Picture().StretchDraw(WorkPhoto());
@@ -219,17 +226,45 @@ void TFormMain::FormCreate(QSize screen) {
 
 void TFormMain::LayOut(QSize screen) {
     const Bounds window = MainWindowBounds(screen.width(), screen.height());
-    setFixedSize(std::max(window.width - kFrameWidth, 0), std::max(window.height - kFrameHeight, 0));
+    // Opens at this size and may grow from it (maximised, say), never shrink.
+    const QSize client(std::max(window.width - kFrameWidth, 0), std::max(window.height - kFrameHeight, 0));
+    setMinimumSize(client);
+    resize(client);
     move(window.left, window.top);
-    const MainPanels panels = LayOutPanels(window.width, window.height);
+    LayOutPanels();
+}
+
+void TFormMain::LayOutPanels() {
+    const MainPanels panels = corvessa::LayOutPanels(width() + kFrameWidth, height() + kFrameHeight);
     SetBounds(flatPanel4_, panels.flatPanel4);
     SetBounds(flatPanel1_, panels.flatPanel1);
     SetBounds(flatPanel2_, panels.flatPanel2);
     SetBounds(flatPanel3_, panels.flatPanel3);
+    if (fittedPhoto_.isValid()) FitPhotoView(fittedPhoto_);
 }
 
-void TFormMain::FitPhotoView(const TBitmap& photo) {
-    SetBounds(imgEffect_, corvessa::FitPhotoView(flatPanel3_->width(), flatPanel3_->height(), photo.Width(), photo.Height()));
+void TFormMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOutPanels();
+}
+
+void TFormMain::FitPhotoView(const TBitmap& photo) { FitPhotoView(QSize(photo.Width(), photo.Height())); }
+
+void TFormMain::FitPhotoView(QSize photo) {
+    fittedPhoto_ = photo;
+    const Bounds fit = corvessa::FitPhotoView(flatPanel3_->width(), flatPanel3_->height(), photo.width(), photo.height());
+    imgEffect_->SetFitGeometry(ClampedRect(fit), flatPanel3_->rect().adjusted(1, 1, -1, -1));
+}
+
+TBitmap& TFormMain::NewResultPhoto() {
+    if (resultPhoto_.use_count() > 1) resultPhoto_ = std::make_shared<TBitmap>();
+    return *resultPhoto_;
+}
+
+void TFormMain::ReplacingWorkPhoto() {
+    // The preview's result belongs to the photo it was rendered from.
+    formPreview_->WorkPhotoReplaced();
+    if (workPhoto_.use_count() > 1) workPhoto_ = std::make_shared<TBitmap>();
 }
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
@@ -264,10 +299,11 @@ void TFormMain::OpenPhoto(const std::string& path) {
         // thumbnails, renders, blank check and view all see it as shot.
         PhotoMetadata metadata;
         TBitmap photo = ReadPhotoUpright(path, metadata);
+        ReplacingWorkPhoto();
         WorkPhoto().TakePixels(std::move(photo));
         metadata_ = std::move(metadata);
         undoPhoto_.CopyFrom(WorkPhoto());
-        resultPhoto_.CopyFrom(WorkPhoto());
+        NewResultPhoto().CopyFrom(WorkPhoto());
         FitPhotoView(WorkPhoto());
         imgEffect_->Picture().CopyFrom(WorkPhoto());
         imgEffect_->Changed();
@@ -284,7 +320,7 @@ void TFormMain::BtnSaveClick() {
     Guarded([&] {
         // Without a start-up photo and before any Open there is nothing to save.
         if (imgEffect_->Picture().Empty()) return;
-        resultPhoto_.CopyFrom(imgEffect_->Picture());
+        NewResultPhoto().CopyFrom(std::as_const(*imgEffect_).Picture());
         const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile();
         if (!choice) return;
         const SaveTarget target = SaveTargetFor(choice->path, choice->filterIndex);
@@ -292,16 +328,28 @@ void TFormMain::BtnSaveClick() {
         // failure never destroys an existing file. The camera metadata goes
         // into a JPEG only; a BMP has no place for it.
         if (target.format == SaveFormat::kBmp)
-            WriteBmpFile(resultPhoto_, target.path);
+            WriteBmpFile(ResultPhoto(), target.path);
         else
-            WriteJpegFileWithMetadata(resultPhoto_, target.path, metadata_);
+            WriteJpegFileWithMetadata(ResultPhoto(), target.path, metadata_);
     });
+}
+
+void TFormMain::ApplyResult(const TBitmap& result) {
+    undoPhoto_.CopyFrom(WorkPhoto());
+    ReplacingWorkPhoto();
+    WorkPhoto().CopyFrom(result);
+    imgEffect_->Picture().CopyFrom(result);
+    imgEffect_->Changed();
+    update();
+    btnUndo_->setEnabled(true);
+    Invisible();  // the thumbnails show the photo before Apply
 }
 
 void TFormMain::BtnUndoClick() {
     Guarded([&] {
-        resultPhoto_.CopyFrom(undoPhoto_);
-        WorkPhoto().CopyFrom(resultPhoto_);
+        NewResultPhoto().CopyFrom(undoPhoto_);
+        ReplacingWorkPhoto();
+        WorkPhoto().CopyFrom(ResultPhoto());
         imgEffect_->Picture().StretchDraw(WorkPhoto());
         imgEffect_->Changed();
         btnUndo_->setEnabled(false);
@@ -325,7 +373,7 @@ void TFormMain::CategoryClick(int category) {
             ~Finish() {
                 form.thumbPhoto_.CopyFrom(job.ThumbPhoto());
                 TBitmap result = job.TakeResult();
-                if (!result.Empty()) form.resultPhoto_ = std::move(result);
+                if (!result.Empty()) form.resultPhoto_ = std::make_shared<TBitmap>(std::move(result));
             }
         } finish{*this, job};
         job.Run(strip);
@@ -349,7 +397,7 @@ void TFormMain::ImgViewClick(int effect, int category) {
         // The window may have been closed by such a click.
         if (!HasPhoto()) return;
         RenderJob job(workPhoto_, Look{category, effect}, pictures_);
-        job.SetResultFill(resultPhoto_.FillColor());
+        job.SetResultFill(ResultPhoto().FillColor());
         if (changeColorMode_ && job.AsksForColour()) {
             // A missing picture fails before the colour dialog opens.
             job.LoadPictures();
@@ -359,10 +407,11 @@ void TFormMain::ImgViewClick(int effect, int category) {
         RenderResult result = job.Run();
         // Categories outside the catalogue render nothing and leave
         // ResultPhoto as it was.
-        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) resultPhoto_ = std::move(result.picture);
+        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount)
+            resultPhoto_ = std::make_shared<TBitmap>(std::move(result.picture));
         if (result.button != ButtonChange::kKeep)
             formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
-        formPreview_->ShowResult(resultPhoto_);
+        formPreview_->ShowResult(resultPhoto_, workPhoto_, !changeColorMode_);
     });
 }
 
@@ -380,7 +429,7 @@ void TFormMain::FormClose() {
     WorkPhoto() = TBitmap();
     undoPhoto_ = TBitmap();
     thumbPhoto_ = TBitmap();
-    resultPhoto_ = TBitmap();
+    resultPhoto_ = std::make_shared<TBitmap>();
     metadata_ = PhotoMetadata();
     emit FormClosed();
 }

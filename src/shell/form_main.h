@@ -90,7 +90,7 @@ public:
     TBitmap& WorkPhoto() { return *workPhoto_; }
     TBitmap& UndoPhoto() { return undoPhoto_; }
     TBitmap& ThumbPhoto() { return thumbPhoto_; }
-    TBitmap& ResultPhoto() { return resultPhoto_; }
+    TBitmap& ResultPhoto() { return *resultPhoto_; }
 
     TImageView* ImgEffect() const { return imgEffect_; }
     TImgBtn* BtnUndo() const { return btnUndo_; }
@@ -133,6 +133,9 @@ public:
     void OpenPhoto(const std::string& path);
     // Hides the ten thumbnails and their labels.
     void Invisible();
+    // Apply: `result` becomes the working photo, the photo before it the
+    // undo step.
+    void ApplyResult(const TBitmap& result);
 
     // The handler of every category button (BtnPresetClick, BtnLightAClick,
     // ...): sets CurrentCategory and fills the strip from the working photo.
@@ -158,6 +161,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -165,7 +169,14 @@ private:
     void CreateControls();
     void FormCreate(QSize screen);
     void LayOut(QSize screen);
+    // Lays the panels out for the window's size and fits the view again.
+    void LayOutPanels();
     void FitPhotoView(const TBitmap& photo);
+    void FitPhotoView(QSize photo);
+    // ResultPhoto, made a buffer of its own before it is written.
+    TBitmap& NewResultPhoto();
+    // The working photo is being replaced (Open, Apply, Undo).
+    void ReplacingWorkPhoto();
     void SetPhotoControlsEnabled(bool enabled);
     void FormClose();
 
@@ -178,7 +189,12 @@ private:
 
     // Shared with the render jobs, which run to completion inside a handler.
     std::shared_ptr<TBitmap> workPhoto_ = std::make_shared<TBitmap>();
-    TBitmap undoPhoto_, thumbPhoto_, resultPhoto_;
+    // Shared with the preview, which shows the last full-size render: a
+    // write to ResultPhoto gives it a buffer of its own first.
+    std::shared_ptr<TBitmap> resultPhoto_ = std::make_shared<TBitmap>();
+    TBitmap undoPhoto_, thumbPhoto_;
+    // The size of the photo the view was last fitted to.
+    QSize fittedPhoto_;
     PhotoMetadata metadata_;
 
     int currentCategory_ = 0;

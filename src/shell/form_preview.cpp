@@ -1,9 +1,14 @@
 #include "shell/form_preview.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
+#include <algorithm>
+#include <utility>
 
+#include "ground/strength.h"
 #include "shell/controls.h"
 #include "shell/form_main.h"
 #include "shell/main_layout.h"
@@ -17,6 +22,11 @@ namespace {
 
 const QColor kFace(81, 81, 0);
 const QColor kRed(255, 0, 0);
+
+// The panel and the controls below it when the dialog opens.
+constexpr int kPanelHeight = 230;
+constexpr int kButtonTop = 248;
+constexpr int kSliderTop = 231;
 
 QLabel* MakeRedLabel(QWidget* parent, const char* name, const char* caption, QRect bounds, int fontHeight) {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
@@ -36,7 +46,7 @@ QLabel* MakeRedLabel(QWidget* parent, const char* name, const char* caption, QRe
 
 TFormPreview::TFormPreview(TFormMain& formMain)
     : QWidget(&formMain, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                             Qt::WindowCloseButtonHint),
+                             Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       formMain_(formMain) {
     setObjectName(QStringLiteral("FormPreview"));
     setWindowTitle(QStringLiteral("Preview"));
@@ -45,67 +55,166 @@ TFormPreview::TFormPreview(TFormMain& formMain)
     face.setColor(QPalette::Window, kFace);
     setPalette(face);
     setAutoFillBackground(true);
-    setFixedSize(kPreviewClientWidth, kPreviewClientHeight);
+    // Opens at its own size, and is never made smaller than that.
+    setMinimumSize(kPreviewClientWidth, kPreviewClientHeight);
+    resize(kPreviewClientWidth, kPreviewClientHeight);
     move(277, 54);
 
-    panel1_ = MakePanel(this, "Panel1", QRect(0, 0, 393, 230), kOlive);
+    panel1_ = MakePanel(this, "Panel1", QRect(0, 0, 393, kPanelHeight), kOlive);
     imgPreview_ = new TImageView(panel1_);
     imgPreview_->setObjectName(QStringLiteral("ImgPreview"));
     imgPreview_->setGeometry(80, 1, 209, 224);
+    imgPreview_->SetZoomable(true);
     label2_ = MakeRedLabel(panel1_, "Label2", "Wait seconds", QRect(64, 64, 144, 29), 24);
     label1_ = MakeRedLabel(panel1_, "Label1", "PROCESSING---", QRect(64, 96, 241, 37), 32);
 
-    btnColor_ = MakeButton(this, "BtnColor", "Change Color", QRect(80, 248, 83, 25));
+    btnColor_ = MakeButton(this, "BtnColor", "Change Color", QRect(80, kButtonTop, 83, 25));
     btnColor_->hide();
-    btnApply_ = MakeButton(this, "BtnApply", "Apply", QRect(184, 248, 75, 25));
-    btnCancel_ = MakeButton(this, "BtnCancel", "Cancel", QRect(272, 248, 75, 25));
+    btnApply_ = MakeButton(this, "BtnApply", "Apply", QRect(184, kButtonTop, 75, 25));
+    btnCancel_ = MakeButton(this, "BtnCancel", "Cancel", QRect(272, kButtonTop, 75, 25));
     connect(btnColor_, &QPushButton::clicked, this, [this] { BtnColorClick(); });
     connect(btnApply_, &QPushButton::clicked, this, [this] { BtnApplyClick(); });
     connect(btnCancel_, &QPushButton::clicked, this, [this] { Button2Click(); });
+
+    // Held down, the photo as it was shows in place of the look.
+    btnCompare_ = MakeButton(this, "BtnCompare", "Compare", QRect(4, kButtonTop, 72, 25));
+    btnCompare_->setToolTip(QStringLiteral("Hold to see the photo without the look (or hold \\)"));
+    connect(btnCompare_, &QPushButton::pressed, this, [this] { SetComparing(true); });
+    connect(btnCompare_, &QPushButton::released, this, [this] { SetComparing(false); });
+
+    sliderStrength_ = new QSlider(Qt::Horizontal, this);
+    sliderStrength_->setObjectName(QStringLiteral("SliderStrength"));
+    sliderStrength_->setRange(0, kFullStrength);
+    sliderStrength_->setValue(kFullStrength);
+    sliderStrength_->setPageStep(10);
+    sliderStrength_->setToolTip(QStringLiteral("Strength of the look"));
+    labelStrength_ = new QLabel(this);
+    labelStrength_->setObjectName(QStringLiteral("LabelStrength"));
+    QPalette light = labelStrength_->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    labelStrength_->setPalette(light);
+    connect(sliderStrength_, &QSlider::valueChanged, this, [this](int value) { SetStrength(value); });
+    SetStrength(kFullStrength);
+    LayOut();
+}
+
+void TFormPreview::LayOut() {
+    const int dw = width() - kPreviewClientWidth, dh = height() - kPreviewClientHeight;
+    // The panel follows the dialog's width once a photo has been fitted.
+    const int panelWidth = photoHeight_ > 0 ? width() + kFrameWidth - 23 : 393 + dw;
+    panel1_->resize(panelWidth, kPanelHeight + dh);
+    const int shift = dw / 2;
+    btnCompare_->move(4 + shift, kButtonTop + dh);
+    btnColor_->move(80 + shift, kButtonTop + dh);
+    btnApply_->move(184 + shift, kButtonTop + dh);
+    btnCancel_->move(272 + shift, kButtonTop + dh);
+    sliderStrength_->setGeometry(80 + shift, kSliderTop + dh, 267, 16);
+    labelStrength_->setGeometry(350 + shift, kSliderTop + dh, 44, 16);
+    FitImage();
+}
+
+void TFormPreview::FitImage() {
+    if (photoHeight_ <= 0) return;
+    const int w = panel1_->width(), h = panel1_->height();
+    Bounds fit = FitPhotoView(w, h, photoWidth_, photoHeight_);
+    if (width() != kPreviewClientWidth || height() != kPreviewClientHeight) {
+        // Grown: the whole photo inside the panel.
+        const int room = std::max(w - 2, 1);
+        if (fit.width > room) {
+            const int fittedHeight = int(int64_t(photoHeight_) * room / std::max(photoWidth_, 1));
+            fit = {(w - room) / 2, 1 + (h - 3 - fittedHeight) / 2, room, fittedHeight};
+        }
+    }
+    // The rule of the main view: full height but three pixels, the photo's
+    // aspect, centred, no upper bound on the width. The view scales only
+    // the part the panel shows, so a very wide photo costs no more memory.
+    imgPreview_->SetFitGeometry(ClampedRect(fit), QRect(1, 1, w - 2, h - 2));
+}
+
+void TFormPreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
 }
 
 void TFormPreview::ShowProcessing() {
     imgPreview_->hide();
     label2_->show();
     label1_->show();
+    btnApply_->setEnabled(false);
 }
 
 void TFormPreview::PreparePreview(const TBitmap& photo) {
-    panel1_->resize(width() + kFrameWidth - 23, panel1_->height());
-    // The rule of the main view: full height but three pixels, the photo's
-    // aspect, centred, no upper bound on the width. The view scales only
-    // the part the panel shows, so a very wide photo costs no more memory.
-    SetBounds(imgPreview_, FitPhotoView(panel1_->width(), panel1_->height(), photo.Width(), photo.Height()));
+    photoWidth_ = photo.Width();
+    photoHeight_ = photo.Height();
+    LayOut();
     show();
     raise();
     activateWindow();
 }
 
-void TFormPreview::ShowResult(const TBitmap& result) {
-    imgPreview_->Picture().CopyFrom(result);
-    imgPreview_->Changed();
+void TFormPreview::ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, bool newLook) {
+    look_ = std::move(look);
+    source_ = std::move(source);
+    mixed_.reset();
+    if (newLook) {
+        imgPreview_->ZoomToFit();
+        sliderStrength_->setValue(kFullStrength);
+    }
+    SetStrength(strength_);
     label1_->hide();
     label2_->hide();
     imgPreview_->show();
+    btnApply_->setEnabled(look_ != nullptr);
+}
+
+void TFormPreview::WorkPhotoReplaced() {
+    SetComparing(false);
+    hide();
+}
+
+void TFormPreview::SetStrength(int strength) {
+    strength_ = std::clamp(strength, 0, kFullStrength);
+    if (sliderStrength_->value() != strength_) sliderStrength_->setValue(strength_);
+    labelStrength_->setText(QStringLiteral("%1 %").arg(strength_));
+    if (look_ && source_ && strength_ > 0 && strength_ < kFullStrength) {
+        if (!mixed_) mixed_ = std::make_shared<TBitmap>();
+        MixByStrength(*look_, *source_, strength_, *mixed_);
+    }
+    ShowCurrent();
+}
+
+std::shared_ptr<const TBitmap> TFormPreview::Result() const {
+    if (strength_ >= kFullStrength || !source_) return look_;
+    if (strength_ <= 0) return source_;
+    return mixed_;
+}
+
+void TFormPreview::SetComparing(bool comparing) {
+    if (comparing_ == comparing) return;
+    comparing_ = comparing;
+    ShowCurrent();
+}
+
+void TFormPreview::ShowCurrent() {
+    const std::shared_ptr<const TBitmap> shown = comparing_ && source_ ? source_ : Result();
+    if (!shown) return;
+    if (&std::as_const(*imgPreview_).Picture() != shown.get())
+        imgPreview_->ShowShared(shown);
+    else
+        imgPreview_->Changed();  // the mix was made again in place
 }
 
 void TFormPreview::BtnApplyClick() {
-    formMain_.Guarded([&] {
-        // Whatever ResultPhoto holds now: a strip filled or a photo saved
-        // while the dialog was open has written it since the render.
-        formMain_.UndoPhoto().CopyFrom(formMain_.WorkPhoto());
-        formMain_.WorkPhoto().CopyFrom(formMain_.ResultPhoto());
-        TImageView* view = formMain_.ImgEffect();
-        view->Picture().CopyFrom(formMain_.ResultPhoto());
-        view->Changed();
-        formMain_.update();
-        formMain_.BtnUndo()->setEnabled(true);
-        formMain_.Invisible();  // the thumbnails show the photo before Apply
-        hide();
-    });
+    if (!btnApply_->isEnabled()) return;
+    const std::shared_ptr<const TBitmap> result = Result();
+    if (!result) return;
+    formMain_.Guarded([&] { formMain_.ApplyResult(*result); });
 }
 
-void TFormPreview::Button2Click() { hide(); }
+void TFormPreview::Button2Click() {
+    SetComparing(false);
+    hide();
+}
 
 void TFormPreview::BtnColorClick() {
     // The mode must not outlive the re-render, also when it fails.
@@ -115,6 +224,30 @@ void TFormPreview::BtnColorClick() {
         ~ModeScope() { form.SetChangeColorMode(false); }
     } mode(formMain_);
     formMain_.ImgViewClick(formMain_.CurrentEffect(), formMain_.CurrentCategory());
+}
+
+void TFormPreview::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backslash) {
+        if (!event->isAutoRepeat()) SetComparing(true);
+        return event->accept();
+    }
+    if (event->key() == Qt::Key_1) {
+        imgPreview_->ZoomToActualSize();
+        return event->accept();
+    }
+    if (event->key() == Qt::Key_0) {
+        imgPreview_->ZoomToFit();
+        return event->accept();
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFormPreview::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backslash && !event->isAutoRepeat()) {
+        SetComparing(false);
+        return event->accept();
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 void TFormPreview::closeEvent(QCloseEvent* event) {

@@ -1,17 +1,20 @@
 #pragma once
 // TFormPreview: the preview dialog of the effect browser. It shows the
 // full-size render of the thumbnail clicked last and offers "Apply",
-// "Cancel" and "Change Color". It never blocks the main window: while it is
-// open the user may press categories, other thumbnails, Open, Save or Undo.
-// Created hidden right after the main window and only hidden, never
-// destroyed, until the program ends.
+// "Cancel" and "Change Color", a strength slider that mixes the look with
+// the photo, "Compare" (held down: the photo as it was) and zoom. It never
+// blocks the main window: while it is open the user may press categories,
+// other thumbnails, Open, Save or Undo. Created hidden right after the main
+// window and only hidden, never destroyed, until the program ends.
 
 #include <QWidget>
+#include <memory>
 
 #include "ground/bitmap.h"
 
 class QLabel;
 class QPushButton;
+class QSlider;
 
 namespace corvessa {
 
@@ -19,7 +22,7 @@ class TFlatPanel;
 class TFormMain;
 class TImageView;
 
-// The dialog's client size when it opens.
+// The dialog's client size when it opens; it may be resized from there.
 inline constexpr int kPreviewClientWidth = 395;
 inline constexpr int kPreviewClientHeight = 290;
 
@@ -37,14 +40,31 @@ public:
     QPushButton* BtnColor() const { return btnColor_; }
     QPushButton* BtnApply() const { return btnApply_; }
     QPushButton* BtnCancel() const { return btnCancel_; }
+    QPushButton* BtnCompare() const { return btnCompare_; }
+    QSlider* SliderStrength() const { return sliderStrength_; }
 
-    // Hides the last result and shows the two red labels.
+    // Hides the last result and shows the two red labels; Apply waits for
+    // the render.
     void ShowProcessing();
     // Fits ImgPreview to `photo` (its aspect at the panel's height, centred,
-    // clipped by the panel when wider) and shows the dialog in front.
+    // clipped by the panel when wider; a grown dialog fits the photo whole)
+    // and shows the dialog in front.
     void PreparePreview(const TBitmap& photo);
-    // Shows a copy of `result` in place of the labels.
-    void ShowResult(const TBitmap& result);
+    // Shows `look`, rendered from `source`, in place of the labels. A new
+    // look starts at full strength; a re-render of the same one (Change
+    // Color) keeps the strength.
+    void ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, bool newLook);
+    // The result belongs to the photo it was rendered from: when the
+    // working photo is replaced the preview closes.
+    void WorkPhotoReplaced();
+
+    // The strength of the look, 0..100.
+    int Strength() const { return strength_; }
+    void SetStrength(int strength);
+    // What Apply commits: the look mixed with its photo at the strength.
+    std::shared_ptr<const TBitmap> Result() const;
+    // Whether the photo as it was shows in place of the look.
+    void SetComparing(bool comparing);
 
     void BtnApplyClick();
     // Cancel: hides the dialog and nothing else.
@@ -53,8 +73,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    void LayOut();
+    // The image panel's fit of the photo shown.
+    void FitImage();
+    void ShowCurrent();
+
     TFormMain& formMain_;
     TFlatPanel* panel1_ = nullptr;
     TImageView* imgPreview_ = nullptr;
@@ -63,6 +91,16 @@ private:
     QPushButton* btnColor_ = nullptr;
     QPushButton* btnApply_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
+    QPushButton* btnCompare_ = nullptr;
+    QSlider* sliderStrength_ = nullptr;
+    QLabel* labelStrength_ = nullptr;
+
+    int photoWidth_ = 0, photoHeight_ = 0;  // of the photo the image is fitted to
+    std::shared_ptr<const TBitmap> look_, source_;
+    // The look at the strength, made when the strength is below 100.
+    std::shared_ptr<TBitmap> mixed_;
+    int strength_ = 100;
+    bool comparing_ = false;
 };
 
 }  // namespace corvessa

@@ -4,16 +4,41 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <cstring>
-#include <vector>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 namespace corvessa {
 
+namespace {
+
+constexpr double kMaxZoom = 32;
+constexpr double kWheelStep = 1.25;  // per notch
+
+}  // namespace
+
 TImageView::TImageView(QWidget* parent) : QWidget(parent) {}
+
+TBitmap& TImageView::Picture() {
+    if (shared_) {
+        picture_.CopyFrom(*shared_);
+        shared_.reset();
+    }
+    return picture_;
+}
+
+void TImageView::ShowShared(std::shared_ptr<const TBitmap> picture) {
+    shared_ = std::move(picture);
+    picture_ = TBitmap();
+    Changed();
+}
 
 void TImageView::Changed() {
     shownValid_ = false;
-    if (autoSize_ && !picture_.Empty()) resize(picture_.Width(), picture_.Height());
+    scaler_.Reset();
+    const TBitmap& picture = Picture();
+    if (autoSize_ && !picture.Empty()) resize(picture.Width(), picture.Height());
+    if (zoom_ > 0) KeepPictureInView();
     update();
 }
 
@@ -34,53 +59,179 @@ void TImageView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
-void TImageView::StretchArea(const QRect& area) {
-    shown_.SetSize(area.width(), area.height());
-    // The same pixels TBitmap::StretchDraw gives for the whole control:
-    // control column x takes picture column x * pw / w, row likewise.
-    const int64_t pw = picture_.Width(), ph = picture_.Height(), w = width(), h = height();
-    std::vector<uint32_t> column(size_t(area.width()));
-    for (int x = 0; x < area.width(); ++x) column[size_t(x)] = uint32_t((area.left() + x) * pw / w) * 3;
-    for (int y = 0; y < area.height(); ++y) {
-        const uint8_t* in = picture_.Row(int((area.top() + y) * ph / h));
-        uint8_t* out = shown_.Row(y);
-        for (int x = 0; x < area.width(); ++x) std::memcpy(out + 3 * x, in + column[size_t(x)], 3);
+// --- Zoom and pan ------------------------------------------------------------
+
+void TImageView::SetFitGeometry(const QRect& fit, const QRect& viewport) {
+    fitGeometry_ = fit;
+    viewport_ = viewport;
+    if (zoom_ == 0) {
+        setGeometry(fit);
+        return;
     }
-    shownArea_ = area;
-    shownValid_ = true;
+    setGeometry(viewport);
+    KeepPictureInView();
+    update();
 }
 
+double TImageView::FitZoom() const {
+    const TBitmap& picture = Picture();
+    if (picture.Empty() || fitGeometry_.height() <= 0) return 1;
+    return fitGeometry_.height() * devicePixelRatioF() / picture.Height();
+}
+
+QRectF TImageView::ZoomedRect() const {
+    const TBitmap& picture = Picture();
+    const double scale = zoom_ / devicePixelRatioF();
+    return QRectF(origin_, QSizeF(picture.Width() * scale, picture.Height() * scale));
+}
+
+void TImageView::KeepPictureInView() {
+    const QRectF r = ZoomedRect();
+    const auto place = [](double at, double size, double room) {
+        if (size <= room) return (room - size) / 2;
+        return std::clamp(at, room - size, 0.0);
+    };
+    origin_ = QPointF(place(r.left(), r.width(), width()), place(r.top(), r.height(), height()));
+}
+
+void TImageView::SetZoom(double zoom, QPointF anchorInParent) {
+    const TBitmap& picture = Picture();
+    if (!zoomable_ || picture.Empty() || viewport_.isEmpty()) return;
+    // The picture point under the anchor, in picture pixels.
+    QPointF point;
+    if (zoom_ == 0) {
+        point = (anchorInParent - QPointF(fitGeometry_.topLeft())) * (picture.Height() / double(fitGeometry_.height()));
+    } else {
+        point = (anchorInParent - QPointF(viewport_.topLeft()) - origin_) * (devicePixelRatioF() / zoom_);
+    }
+    if (zoom <= FitZoom() * 1.0001 && zoom != 1) {
+        ZoomToFit();
+        return;
+    }
+    zoom_ = std::min(zoom, kMaxZoom);
+    setGeometry(viewport_);
+    origin_ = anchorInParent - QPointF(viewport_.topLeft()) - point * (zoom_ / devicePixelRatioF());
+    KeepPictureInView();
+    shownValid_ = false;
+    update();
+    emit zoomChanged();
+}
+
+void TImageView::ZoomToFit() {
+    if (zoom_ == 0) return;
+    zoom_ = 0;
+    setGeometry(fitGeometry_);
+    shownValid_ = false;
+    update();
+    emit zoomChanged();
+}
+
+void TImageView::ZoomToActualSize() { ZoomToActualSize(QPointF(width() / 2.0, height() / 2.0)); }
+
+void TImageView::ZoomToActualSize(QPointF anchor) { SetZoom(1, mapToParent(anchor)); }
+
+void TImageView::ZoomBy(double factor, QPointF anchor) {
+    SetZoom((zoom_ == 0 ? FitZoom() : zoom_) * factor, mapToParent(anchor));
+}
+
+QString TImageView::ZoomText() const {
+    if (zoom_ == 0) return QStringLiteral("Fit");
+    return QStringLiteral("%1 %").arg(int(std::lround(zoom_ * 100)));
+}
+
+// --- Painting ------------------------------------------------------------------
+
 void TImageView::paintEvent(QPaintEvent* event) {
-    if (picture_.Empty() || width() <= 0 || height() <= 0) return;
-    const TBitmap* drawn = &picture_;
-    QPoint at(0, 0);
-    if (stretch_ && (picture_.Width() != width() || picture_.Height() != height())) {
-        // Qt asks only for the part inside the panels above the view.
-        const QRect visible = event->rect() & rect();
-        if (visible.isEmpty()) return;
-        if (!shownValid_ || !shownArea_.contains(visible)) StretchArea(visible);
+    const TBitmap& picture = Picture();
+    if (picture.Empty() || width() <= 0 || height() <= 0) return;
+    const double dpr = devicePixelRatioF();
+    // Where the picture lies (view coordinates) and its size in device pixels.
+    QRectF placed = rect();
+    if (zoom_ > 0)
+        placed = ZoomedRect();
+    else if (!stretch_)
+        placed = QRectF(0, 0, picture.Width(), picture.Height());
+    const QSize target(int(std::lround(placed.width() * dpr)), int(std::lround(placed.height() * dpr)));
+    // Qt asks only for the part inside the panels above the view.
+    const QRectF visible = QRectF(event->rect()) & placed;
+    if (visible.isEmpty() || target.isEmpty()) return;
+
+    const TBitmap* drawn = &picture;
+    QRect area(0, 0, picture.Width(), picture.Height());
+    if (target != QSize(picture.Width(), picture.Height())) {
+        const QRectF device((visible.topLeft() - placed.topLeft()) * dpr, visible.size() * dpr);
+        area = device.toAlignedRect() & QRect(QPoint(0, 0), target);
+        if (!shownValid_ || shownTarget_ != target || !shownArea_.contains(area)) {
+            scaler_.Scale(picture, target.width(), target.height(), {area.left(), area.top(), area.width(), area.height()},
+                          shown_);
+            shownArea_ = area;
+            shownTarget_ = target;
+            shownValid_ = true;
+        }
         drawn = &shown_;
-        at = shownArea_.topLeft();
+        area = shownArea_;
     }
     // TBitmap rows are blue, green, red: exactly QImage's BGR888 layout.
-    const QImage image(drawn->Data(), drawn->Width(), drawn->Height(), qsizetype(drawn->RowBytes()),
-                       QImage::Format_BGR888);
+    QImage image(drawn->Data(), drawn->Width(), drawn->Height(), qsizetype(drawn->RowBytes()), QImage::Format_BGR888);
+    image.setDevicePixelRatio(dpr);
     QPainter painter(this);
-    painter.drawImage(at, image);
+    painter.drawImage(placed.topLeft() + QPointF(area.topLeft()) / dpr, image);
+    if (zoom_ > 0) {
+        // The zoom level, in the top-left corner.
+        const QString text = ZoomText();
+        const QRect box = painter.fontMetrics().boundingRect(text).adjusted(-4, -2, 4, 2);
+        const QRect at(4, 4, box.width(), box.height());
+        painter.fillRect(at, QColor(0, 0, 0, 160));
+        painter.setPen(Qt::white);
+        painter.drawText(at, Qt::AlignCenter, text);
+    }
 }
+
+// --- The mouse -----------------------------------------------------------------
 
 void TImageView::mousePressEvent(QMouseEvent* event) {
     // Accepted, so the press does not travel on to the panel below and the
     // release comes back here (the pointer capture of a press).
     event->accept();
-    if (event->button() == Qt::LeftButton) pressed_ = true;
+    if (event->button() != Qt::LeftButton) return;
+    pressed_ = true;
+    dragged_ = false;
+    dragFrom_ = event->position();
+}
+
+void TImageView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (!pressed_ || zoom_ == 0) return;
+    const QPointF step = event->position() - dragFrom_;
+    if (!dragged_ && step.manhattanLength() < 3) return;
+    dragged_ = true;
+    dragFrom_ = event->position();
+    origin_ += step;
+    KeepPictureInView();
+    update();
 }
 
 void TImageView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton || !pressed_) return;
     pressed_ = false;
-    if (rect().contains(event->position().toPoint())) emit clicked();
+    if (!dragged_ && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void TImageView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!zoomable_) return QWidget::mouseDoubleClickEvent(event);
+    event->accept();
+    if (zoom_ == 1)
+        ZoomToFit();
+    else
+        ZoomToActualSize(event->position());
+}
+
+void TImageView::wheelEvent(QWheelEvent* event) {
+    if (!zoomable_ || Picture().Empty()) return QWidget::wheelEvent(event);
+    event->accept();
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches != 0) ZoomBy(std::pow(kWheelStep, notches), event->position());
 }
 
 }  // namespace corvessa

@@ -1,13 +1,22 @@
 #pragma once
-// TImageView: the image control of both windows. It owns one 24-bit picture
-// and draws it stretched into its bounds (or unscaled at its top-left), by
-// nearest neighbour, as every scaled draw of the program is. Where it has no
-// picture it draws nothing, so the panel behind it shows through.
+// TImageView: the image control of both windows. It shows one 24-bit
+// picture, its own or a shared one, stretched into its bounds (or unscaled
+// at its top-left). Where it has no picture it draws nothing, so the panel
+// behind it shows through.
+//
+// On screen the picture is drawn at the screen's device pixels: shrunk by
+// area averaging (sharp on high-density screens, no speckle from dropped
+// pixels) and grown by nearest neighbour. A zoomable view also zooms and
+// pans: fit (the bounds the window gives it), 100 % (one picture pixel a
+// device pixel) and any step between, filling the area the window allows.
 
+#include <QPointF>
 #include <QRect>
 #include <QWidget>
+#include <memory>
 
 #include "ground/bitmap.h"
+#include "widgets/display_scale.h"
 
 namespace corvessa {
 
@@ -16,10 +25,15 @@ class TImageView : public QWidget {
 public:
     explicit TImageView(QWidget* parent = nullptr);
 
-    // The picture may be written freely; call Changed() afterwards so the
-    // view is redrawn (and resized, with AutoSize).
-    TBitmap& Picture() { return picture_; }
-    const TBitmap& Picture() const { return picture_; }
+    // The view's own picture, to be written freely; call Changed()
+    // afterwards so the view is redrawn (and resized, with AutoSize). A
+    // shared picture shown until then is copied into it first.
+    TBitmap& Picture();
+    // What the view shows.
+    const TBitmap& Picture() const { return shared_ ? *shared_ : picture_; }
+    // Shows `picture` without a copy of its own; it must not change while
+    // shown.
+    void ShowShared(std::shared_ptr<const TBitmap> picture);
     void Changed();
 
     bool Stretch() const { return stretch_; }
@@ -28,31 +42,67 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
 
+    // --- Zoom and pan --------------------------------------------------
+    void SetZoomable(bool zoomable) { zoomable_ = zoomable; }
+    // Where the view lies when it fits its picture, and the area it fills
+    // when zoomed, both in the parent's coordinates. A zoomed view stays
+    // zoomed, in the new area.
+    void SetFitGeometry(const QRect& fit, const QRect& viewport);
+    // Device pixels per picture pixel; 0 while the picture fits.
+    double Zoom() const { return zoom_; }
+    void ZoomToFit();
+    // 100 %, keeping the picture point under `anchor` (view coordinates)
+    // where it is; the view's centre without one.
+    void ZoomToActualSize();
+    void ZoomToActualSize(QPointF anchor);
+    // Multiplies the zoom by `factor` around `anchor`; back to fit when it
+    // would be smaller than the fit.
+    void ZoomBy(double factor, QPointF anchor);
+    // "Fit" or the zoom in percent, "100 %".
+    QString ZoomText() const;
+
 signals:
-    // A left press and release both over the control.
+    // A left press and release both over the control, without a drag.
     void clicked();
+    void zoomChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
-    // Scales the part `area` (in the control's coordinates) of the picture
-    // stretched over the whole control into shown_.
-    void StretchArea(const QRect& area);
+    // The picture's device pixels per picture pixel when it fits.
+    double FitZoom() const;
+    // The picture's place in view coordinates when zoomed.
+    QRectF ZoomedRect() const;
+    void SetZoom(double zoom, QPointF anchorInParent);
+    void KeepPictureInView();
 
+    std::shared_ptr<const TBitmap> shared_;
     TBitmap picture_;
     // The visible part of the picture as drawn, scaled once per change so a
     // 50-megapixel photo is not rescaled on every repaint. Only the visible
     // part: a very wide photo makes a view far wider than its panel.
+    DisplayScaler scaler_;
     TBitmap shown_;
-    QRect shownArea_;
+    QRect shownArea_;  // in device pixels of the drawn picture
+    QSize shownTarget_;
     bool shownValid_ = false;
     bool stretch_ = true;
     bool autoSize_ = false;
     bool pressed_ = false;
+
+    bool zoomable_ = false;
+    QRect fitGeometry_, viewport_;
+    double zoom_ = 0;
+    QPointF origin_;  // the picture's top-left in view coordinates, zoomed
+    QPointF dragFrom_;
+    bool dragged_ = false;
 };
 
 }  // namespace corvessa
