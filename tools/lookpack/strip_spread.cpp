@@ -31,23 +31,16 @@ double MeanAbsDifference(const TBitmap& a, const TBitmap& b) {
 }
 
 StripSpread SpreadOf(std::span<const TBitmap> thumbnails) {
+    if (thumbnails.size() < 2) throw std::invalid_argument("a spread needs two thumbnails");
     StripSpread spread;
-    std::vector<double> pairs;
-    spread.closest = 1e9;
     for (size_t i = 0; i < thumbnails.size(); ++i)
-        for (size_t j = i + 1; j < thumbnails.size(); ++j) {
-            const double d = MeanAbsDifference(thumbnails[i], thumbnails[j]);
-            pairs.push_back(d);
-            if (d < spread.closest) {
-                spread.closest = d;
-                spread.closestA = int(i) + 1;
-                spread.closestB = int(j) + 1;
-            }
-        }
-    if (pairs.empty()) return StripSpread{};
-    std::sort(pairs.begin(), pairs.end());
-    const size_t mid = pairs.size() / 2;
-    spread.median = pairs.size() % 2 ? pairs[mid] : (pairs[mid - 1] + pairs[mid]) / 2;
+        for (size_t j = i + 1; j < thumbnails.size(); ++j)
+            spread.pairs.push_back({int(i) + 1, int(j) + 1, MeanAbsDifference(thumbnails[i], thumbnails[j])});
+    std::stable_sort(spread.pairs.begin(), spread.pairs.end(),
+                     [](const PairDifference& p, const PairDifference& q) { return p.difference < q.difference; });
+    const size_t count = spread.pairs.size(), mid = count / 2;
+    spread.median = count % 2 ? spread.pairs[mid].difference
+                              : (spread.pairs[mid - 1].difference + spread.pairs[mid].difference) / 2;
     return spread;
 }
 

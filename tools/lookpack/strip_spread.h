@@ -16,11 +16,16 @@ namespace corvessa::lookpack {
 // Mean of |a - b| over every byte; the two must have one size.
 double MeanAbsDifference(const TBitmap& a, const TBitmap& b);
 
-struct StripSpread {
-    double median = 0;   // of the pair differences
-    double closest = 0;  // the smallest pair difference ...
-    int closestA = 0, closestB = 0;  // ... and its effect numbers (1-based)
+struct PairDifference {
+    int a = 0, b = 0;  // effect numbers, 1-based
+    double difference = 0;
 };
+struct StripSpread {
+    std::vector<PairDifference> pairs;  // every pair, closest first
+    double median = 0;                  // of the pair differences
+    const PairDifference& Closest() const { return pairs.front(); }
+};
+// At least two thumbnails.
 StripSpread SpreadOf(std::span<const TBitmap> thumbnails);
 
 // Runs `render` (corvessa-render) with --strip `category` on `photo`, with

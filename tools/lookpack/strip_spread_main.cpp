@@ -4,7 +4,7 @@
 // overlay or mask picture each: the screen, overlay and edge folders of the
 // look pack) renders the strip of PHOTO with corvessa-render and prints the
 // median and the smallest mean absolute byte difference between two of its
-// ten thumbnails, and which pair is closest. PATH defaults to the
+// ten thumbnails, and the three closest pairs. PATH defaults to the
 // corvessa-render beside this program; DIR to the renderer's own pic/.
 
 #include <cstdio>
@@ -42,12 +42,14 @@ int main(int argc, char** argv) {
             // spaces, so "dreamA" names "Dream A".
             if (f.use == PictureUse::Screen || f.use == PictureUse::Overlay || f.use == PictureUse::EdgeMask)
                 categories.push_back(f.name);
-    std::printf("%-10s %8s %8s  %s\n", "category", "median", "closest", "pair");
+    std::printf("%-10s %7s %8s  %s\n", "category", "median", "closest", "closest pairs");
     try {
         for (const std::string& c : categories) {
-            const std::vector<TBitmap> strip = RenderedStrip(render, picDir, c, photo);
-            const StripSpread s = SpreadOf(strip);
-            std::printf("%-10s %8.1f %8.1f  %d-%d\n", c.c_str(), s.median, s.closest, s.closestA, s.closestB);
+            const StripSpread s = SpreadOf(RenderedStrip(render, picDir, c, photo));
+            std::printf("%-10s %7.1f %8.1f ", c.c_str(), s.median, s.Closest().difference);
+            for (size_t i = 0; i < 3; ++i)
+                std::printf(" %d-%d %.1f", s.pairs[i].a, s.pairs[i].b, s.pairs[i].difference);
+            std::printf("\n");
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "strip spread: %s\n", e.what());

@@ -104,8 +104,12 @@ struct Scene {
         const float head = std::hypot(lx - hx, ly - hy) / hr;
         const float beakT = (hx - hr * 0.8f - lx) / 0.4f;  // 0 at its base, 1 at the tip
         const float beak = beakT > 0 && beakT < 1 ? std::fabs(ly - hy + 0.02f) / (0.09f * (1 - beakT)) : 9.0f;
-        const float tailT = (lx - 0.7f) / 0.6f;
-        const float tail = tailT > 0 && tailT < 1 ? std::fabs(ly + 0.05f * tailT) / (0.22f - 0.08f * tailT) : 9.0f;
+        // The tail: a short fan of feathers, tapering and rounded at its end.
+        const float tailT = (lx - 0.7f) / 0.55f;
+        const float tailEnd = std::hypot(std::max(0.0f, tailT - 0.8f) / 0.2f, ly / 0.14f);
+        const float tail = tailT > 0 && tailT < 1
+                               ? std::max(std::fabs(ly + 0.04f * tailT) / (0.2f - 0.09f * tailT), tailEnd * 0.98f)
+                               : 9.0f;
         const float soft = pixel / s * 1.2f;
         const float inBody = SmoothStep(1 + soft, 1 - soft, std::min(body, head));
         const float inBeak = SmoothStep(1 + soft * 6, 1 - soft * 6, beak);
@@ -128,7 +132,10 @@ struct Scene {
             c = Mix(c, Rgb8(250, 250, 250), SmoothStep(1.2f, 0.6f, glint));
         }
         if (inBeak > inBody) c = Mix(Rgb8(70, 72, 80), Rgb8(30, 30, 34), Clamp01(beakT));
-        if (inTail > inBody) c = Mix(Rgb8(84, 98, 120), Rgb8(52, 58, 70), Clamp01(tailT));
+        if (inTail > inBody) {
+            const float vanes = 0.5f + 0.5f * std::sin(ly * 90 + 3 * Fbm(lx * 4, ly * 4, 2, kSeed + 16));
+            c = Mix(Rgb8(96, 112, 134), Rgb8(58, 64, 78), Clamp01(tailT)) * (0.85f + 0.2f * vanes);
+        }
         // Feathers: fine barbs along the body and a scaled pattern on the back.
         const float barbs = Fbm(lx * 30, ly * 160, Octaves(160, ppu * s * 0.5f), kSeed + 13) - 0.5f;
         const float scales = 0.5f + 0.5f * std::sin(lx * 40 + 6 * Fbm(lx * 3, ly * 3, 2, kSeed + 14)) *
@@ -137,7 +144,7 @@ struct Scene {
         // Round body lit from the upper left.
         const float nzb = std::sqrt(std::max(0.0f, 1 - std::min(1.0f, std::min(body, head))));
         const float light = 0.55f + 0.45f * Clamp01(0.6f * nzb - 0.5f * ly * 0.5f + 0.3f);
-        return c * light;
+        return c * (inTail > inBody ? 1.0f : light);
     }
 
     Colour At(float x, float y) const {
