@@ -711,7 +711,7 @@ TBitmap Amazing(Look& L) {
         for (int i = 0; i < 250; ++i)
             Glow(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 0.8f), px * L.rnd.Range(0.8f, 2.2f), kWhite,
                  0.3f + 1.2f * std::pow(L.rnd.Unit(), 3.0f));
-        Comet(L, A * 0.16f, 0.5f, -0.48f, 1.3f, 1.6f);
+        Comet(L, A * 0.16f, 0.5f, -0.48f, 1.3f, 2.0f);
         break;
     case 8:  // a sun halo with sundogs: a ring round the sun, red inside
         {
