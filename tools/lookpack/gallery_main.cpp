@@ -13,85 +13,14 @@
 #include <filesystem>
 #include <string>
 
-#include "io/files.h"
 #include "io/photo_files.h"
-#include "io/ssl_picture.h"
-#include "lookpack/pack_contents.h"
+#include "lookpack/blend_preview.h"
 #include "lookpack/shrink.h"
-#include "ground/blend_rows.h"
 
 using namespace corvessa;
 using namespace corvessa::lookpack;
 
 namespace {
-
-TBitmap Stretched(const TBitmap& src, int w, int h) {
-    TBitmap out(w, h);
-    out.StretchDraw(src);
-    return out;
-}
-
-TBitmap Filled(int w, int h, Rgb colour) {
-    TBitmap out(w, h);
-    out.SetFillColor(colour);
-    out.FillAll();
-    return out;
-}
-
-void Tile(TBitmap& big, const TBitmap& tile) {
-    for (int y = 0; y < big.Height(); ++y)
-        for (int x = 0; x < big.Width(); ++x)
-            std::copy_n(tile.Pixel(x % tile.Width(), y % tile.Height()), 3, big.Pixel(x, y));
-}
-
-// The look applied to `photo` as its routine would.
-TBitmap Apply(const PackFolder& f, int n, const TBitmap& picture, const TBitmap& photo) {
-    const int w = photo.Width(), h = photo.Height();
-    TBitmap p = Stretched(picture, w, h);
-    switch (f.use) {
-    case PictureUse::kScreen: BlendPass<BlendScreen>(p, photo, p); return p;
-    case PictureUse::kOverlay: BlendPass<BlendOverlay>(p, photo, p); return p;
-    case PictureUse::kEdgeMask: {
-        TBitmap out = Filled(w, h, kWhite);
-        MaskBlend(out, photo, p);
-        return out;
-    }
-    case PictureUse::kLineTile: {
-        const int side = std::max(1, std::min(w, h) / (n < 8 ? 16 : 8));
-        TBitmap big(w, h);
-        Tile(big, Stretched(picture, side, side));
-        TBitmap out = Filled(w, h, Rgb{0, 255, 0});
-        MaskBlend(out, photo, big);
-        return out;
-    }
-    case PictureUse::kTintMask: {
-        if (n == 2) {  // the red mask tint
-            TBitmap t = Filled(w, h, Rgb{255, 0, 0});
-            MaskBlend(t, photo, p);
-            BlendPass<BlendOverlay>(p, t, p);
-            return p;
-        }
-        TBitmap out;  // mode 1 in green: own colours where the mask is light
-        out.CopyFrom(photo);
-        TBitmap grey;
-        grey.CopyFrom(photo);
-        Grayscale(grey);
-        TBitmap green = Filled(w, h, Rgb{0, 255, 0});
-        BlendPass<BlendColorBurn>(grey, grey, green);
-        MaskBlend(grey, out, p);
-        return grey;
-    }
-    }
-    return p;
-}
-
-TBitmap Load(const std::string& picDir, const PackFile& file) {
-    const std::string path = picDir + "/" + file.relativePath;
-    if (!file.folder) return ReadPicture(path);
-    TBitmap b;
-    LoadSslPicture(path, b);
-    return b;
-}
 
 // A line tile shown repeated, as the pattern appears.
 TBitmap TiledView(const TBitmap& tile, int w, int h, int side) {
@@ -111,7 +40,7 @@ int main(int argc, char** argv) {
     try {
         std::filesystem::create_directories(outDir);
         const std::vector<PackFile> files = PackFiles();
-        const TBitmap sample = Load(picDir, files.front());
+        const TBitmap sample = LoadPackFile(picDir, files.front());
         const TBitmap photo = Shrink(sample, 800, 600);
         const TBitmap thumb = Stretched(sample, 105, 105);
 
@@ -127,16 +56,16 @@ int main(int argc, char** argv) {
             TBitmap previewSheet = Filled(1600, 170 + 5 * 300, Rgb{40, 40, 40});
             for (int n = 1; n <= f.count; ++n) {
                 const PackFile file{&f, n, std::string(f.name) + "/" + std::to_string(n) + ".ssl"};
-                const TBitmap pic = Load(picDir, file);
+                const TBitmap pic = LoadPackFile(picDir, file);
                 const TBitmap cell = tile ? TiledView(pic, cw, ch, n < 8 ? 24 : 48) : Shrink(pic, cw, ch);
                 sheet.DrawAt(cell, gap + (n - 1) * (cw + gap), gap + row * (ch + gap));
                 // Preview: the strip thumbnail, then picture and blend.
-                const TBitmap strip = Apply(f, n, pic, thumb);
+                const TBitmap strip = ApplyPackPicture(f, n, pic, thumb);
                 previewSheet.DrawAt(Stretched(strip, 150, 150), 8 + (n - 1) * 159, 8);
                 const TBitmap shown = tile ? TiledView(pic, 390, 292, 36) : Shrink(pic, 390, 292);
                 const int px = ((n - 1) % 2) * 800 + 8, py = 170 + ((n - 1) / 2) * 300;
                 previewSheet.DrawAt(shown, px, py);
-                previewSheet.DrawAt(Shrink(Apply(f, n, pic, photo), 390, 292), px + 396, py);
+                previewSheet.DrawAt(Shrink(ApplyPackPicture(f, n, pic, photo), 390, 292), px + 396, py);
             }
             WritePictureFile(previewSheet, outDir + "/preview-" + f.name + ".png");
             ++row;

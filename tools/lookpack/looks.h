@@ -16,6 +16,8 @@ TBitmap RenderEdgeMask(const PackFolder& folder, int number);      // looks_mask
 TBitmap RenderLineTile(const PackFolder& folder, int number, int originX = 0, int originY = 0);
 TBitmap RenderColorMask(const PackFolder& folder, int number);
 TBitmap RenderSamplePhoto();                                       // sample_scene.cpp
+// Not in the pack: a second, muted photo of any size to judge looks on.
+TBitmap RenderTrunkPhoto(int width, int height);                   // trunk_scene.cpp
 
 // Any picture of the pack by its table entry (folder null: the sample).
 TBitmap RenderPackPicture(const PackFolder* folder, int number);

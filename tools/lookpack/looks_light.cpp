@@ -480,131 +480,194 @@ TBitmap LightC(Look& L) {
 }
 
 // --- Star: star fields, sparkles and glints ------------------------------
+//
+// Each look pairs its stars with light of its own colour and place (a night
+// veil, halos, a band, a frame), because a thumbnail samples the picture
+// only every 15 to 20 pixels: the stars alone would vanish there, the
+// light around them stays.
+
+// A glint of `spikes` rays with a soft halo of its colour around it.
+void HaloStar(Look& L, float x, float y, float size, Colour colour, float gain, int spikes, float angle,
+              float halo) {
+    const float px = 2.2f / L.sharp.Scale();
+    Sparkle(L.sharp, x, y, px * (2 + 5 * size), 0.03f + 0.14f * size, Mix(colour, kWhite, 0.45f), gain * (1 + size),
+            spikes, angle);
+    Glow(L.sharp, x, y, px * (1.5f + 2 * size), kWhite, gain);
+    Glow(L.soft, x, y, 0.02f + 0.06f * size, colour, halo * (0.5f + size));
+}
 
 TBitmap Star(Look& L) {
     const float A = L.aspect;
-    // Stars are drawn bold: they must still read on a daylight photo and
-    // in a 105-pixel thumbnail.
+    const uint32_t s = L.seed;
+    // Stars are drawn bold: they must still read on a daylight photo.
     const float px = 2.2f / L.sharp.Scale();
     switch (L.number) {
-    case 1:  // a starry night over the upper part
-        StarField(L, 2200, 0, A, 0, 0.75f, 0.9f, [](float, float y) { return 1 - SmoothStep(0.35f, 0.75f, y); });
-        break;
-    case 2:  // golden glints
-        for (int i = 0; i < 45; ++i) {
-            const float size = std::pow(L.rnd.Unit(), 2.0f);
-            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
-            Sparkle(L.sharp, x, y, px * (2 + 5 * size), 0.03f + 0.1f * size, kGold, 1.0f + 1.2f * size, 4,
-                    L.rnd.Range(-0.1f, 0.1f));
-            Glow(L.soft, x, y, 0.02f + 0.03f * size, kAmber, 0.3f);
-        }
-        break;
-    case 3:  // the Milky Way across the sky
+    case 1:  // a starry night: deep blue veil over the upper half, dense stars
         PaintAdd(L.soft, [&](float x, float y) {
-            const float d = (y - 0.55f + x * 0.45f) / 0.13f;
-            const float cloud = Fbm(x * 3, y * 3, 5, L.seed);
-            const float v = std::exp(-d * d) * (0.3f + cloud * cloud * 1.4f);
-            return Mix(Rgb8(120, 110, 200), Rgb8(255, 210, 180), cloud) * (0.95f * v);
+            const float v = 1 - SmoothStep(0.05f, 0.62f, y + 0.08f * (Fbm(x * 2, y * 2, 3, s) - 0.5f));
+            return Rgb8(30, 60, 190) * (0.75f * v);
         });
-        StarField(L, 5000, 0, A, 0, 1, 0.7f, [&](float x, float y) {
-            const float d = (y - 0.55f + x * 0.45f) / 0.16f;
-            return 0.15f + 0.85f * std::exp(-d * d);
-        });
+        StarField(L, 2600, 0, A, 0, 0.7f, 0.9f, [](float, float y) { return 1 - SmoothStep(0.3f, 0.7f, y); });
         break;
-    case 4:  // a few big twinkling stars
-        for (int i = 0; i < 16; ++i) {
-            const float size = L.rnd.Unit();
-            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
-            Sparkle(L.sharp, x, y, px * (3 + 4 * size), 0.04f + 0.08f * size, kIce, 1.0f + size, 4, kPi / 4 * (i % 2));
-            Sparkle(L.sharp, x, y, px * 2, 0.02f + 0.03f * size, kWhite, 0.5f, 4, kPi / 4 * (1 - i % 2));
-            Glow(L.soft, x, y, 0.03f + 0.03f * size, kBlue, 0.3f);
+    case 2:  // golden glints scattered everywhere, each in a warm halo
+        for (int i = 0; i < 30; ++i) {
+            const float size = std::pow(L.rnd.Unit(), 1.5f);
+            HaloStar(L, L.rnd.Range(0.03f, A - 0.03f), L.rnd.Range(0.03f, 0.97f), size, kGold, 1.0f, 4,
+                     L.rnd.Range(-0.1f, 0.1f), 0.55f);
         }
         break;
-    case 5:  // a trail of glitter sweeping from the top left
-        for (int i = 0; i < 700; ++i) {
-            const float t = std::pow(L.rnd.Unit(), 0.7f);
-            const float x = A * (0.05f + 0.9f * t), y = 0.12f + 0.5f * t * t + L.rnd.Range(-0.07f, 0.07f) * (0.3f + t);
-            const float b = std::pow(L.rnd.Unit(), 3.0f);
-            const Colour c = Mix(kGold, kWhite, L.rnd.Unit());
-            Glow(L.sharp, x, y, px * (1 + 2 * b), c, 0.8f + 2 * b);
-            if (b > 0.5f) Sparkle(L.sharp, x, y, px * 2, 0.01f + 0.03f * b, c, 0.7f, 4, 0.1f);
-        }
-        Stroke(L.soft, {A * 0.05f, 0.12f, A * 0.3f, 0.16f, A * 0.55f, 0.26f, A * 0.8f, 0.42f, A * 0.95f, 0.6f}, 0.05f,
-               kGold, 0.1f, 0.45f);
-        Sparkle(L.sharp, A * 0.95f, 0.6f, px * 6, 0.12f, kWhite, 1.5f, 4, 0.2f);
+    case 3:  // the Milky Way rising from the lower left
+        PaintAdd(L.soft, [&](float x, float y) {
+            const float d = (y - 0.95f + x * 0.62f) / 0.15f;
+            const float cloud = Fbm(x * 3, y * 3, 5, s);
+            // A dark lane of dust along the middle.
+            const float lane = 1 - 0.6f * std::exp(-d * d * 5) * (0.5f + 0.5f * Fbm(x * 4 + 4, y * 4, 3, s + 1));
+            const float v = std::exp(-d * d) * (0.35f + cloud * cloud * 1.6f) * lane;
+            return Mix(Rgb8(150, 90, 230), Rgb8(255, 190, 170), cloud) * (1.2f * v);
+        });
+        StarField(L, 5500, 0, A, 0, 1, 0.75f, [&](float x, float y) {
+            const float d = (y - 0.95f + x * 0.62f) / 0.2f;
+            return 0.08f + 0.92f * std::exp(-d * d);
+        });
         break;
-    case 6:  // magic dust rising from the bottom
-        for (int i = 0; i < 900; ++i) {
-            const float y = 1 - 0.7f * std::pow(L.rnd.Unit(), 1.6f);
+    case 4:  // a few blue giants with long rays
+        for (int i = 0; i < 9; ++i) {
+            const float size = 0.4f + 0.6f * L.rnd.Unit();
+            const float x = L.rnd.Range(0.1f, A - 0.1f), y = L.rnd.Range(0.08f, 0.92f);
+            Sparkle(L.sharp, x, y, px * (4 + 5 * size), 0.1f + 0.18f * size, kIce, 1.2f + size, 4, kPi / 4 * (i % 2));
+            Sparkle(L.sharp, x, y, px * 2, 0.04f + 0.05f * size, kWhite, 0.6f, 4, kPi / 4 * (1 - i % 2));
+            Glow(L.soft, x, y, 0.05f + 0.05f * size, kBlue, 0.9f);
+            Glow(L.soft, x, y, 0.015f + 0.01f * size, kCyan, 1.2f);
+        }
+        break;
+    case 5:  // a rose-gold trail of glitter sweeping down from the top left
+        {
+            const float path[] = {0.0f, 0.1f, A * 0.25f, 0.12f, A * 0.5f, 0.24f, A * 0.72f, 0.45f, A * 0.88f, 0.72f,
+                                  A * 0.95f, 0.95f};
+            Stroke(L.soft, std::vector<float>(std::begin(path), std::end(path)), 0.07f, kPink, 0.15f, 0.7f);
+            Stroke(L.soft, std::vector<float>(std::begin(path), std::end(path)), 0.02f, kPeach, 0.1f, 0.6f);
+            for (int i = 0; i < 900; ++i) {
+                const float t = std::pow(L.rnd.Unit(), 0.7f);
+                const size_t seg = std::min<size_t>(4, size_t(t * 5));
+                const float f = t * 5 - float(seg);
+                const float x = path[2 * seg] + (path[2 * seg + 2] - path[2 * seg]) * f;
+                const float y = path[2 * seg + 1] + (path[2 * seg + 3] - path[2 * seg + 1]) * f;
+                const float spread = 0.05f + 0.06f * t;
+                const float b = std::pow(L.rnd.Unit(), 3.0f);
+                const Colour c = Mix(kPeach, kWhite, L.rnd.Unit());
+                const float gx = x + L.rnd.Range(-spread, spread), gy = y + L.rnd.Range(-spread, spread);
+                Glow(L.sharp, gx, gy, px * (1 + 2 * b), c, 0.8f + 2 * b);
+                if (b > 0.5f) Sparkle(L.sharp, gx, gy, px * 2, 0.01f + 0.04f * b, c, 0.7f, 4, 0.1f);
+            }
+            Sparkle(L.sharp, A * 0.95f, 0.95f, px * 7, 0.16f, kWhite, 1.6f, 4, 0.2f);
+        }
+        break;
+    case 6:  // magic dust rising out of a violet glow at the bottom
+        PaintAdd(L.soft, [&](float x, float y) {
+            const float v = SmoothStep(0.45f, 1.05f, y + 0.1f * (Fbm(x * 2.5f, y * 2, 3, s) - 0.5f));
+            return Mix(kViolet, kMagenta, Fbm(x * 1.5f, 0.5f, 2, s + 1)) * (0.9f * v);
+        });
+        for (int i = 0; i < 1100; ++i) {
+            const float y = 1 - 0.75f * std::pow(L.rnd.Unit(), 1.4f);
             const float x = L.rnd.Range(0, A);
             const float b = std::pow(L.rnd.Unit(), 3.0f);
             const Colour c = Mix(kLavender, kCyan, L.rnd.Unit());
-            Glow(L.sharp, x, y, px * (1 + 2.5f * b), c, 0.6f + 2 * b);
-            if (b > 0.6f) Sparkle(L.sharp, x, y, px * 2, 0.02f + 0.02f * b, c, 0.6f);
-        }
-        Glow(L.soft, A / 2, 1.1f, 0.35f, kViolet, 0.6f, 2.5f);
-        break;
-    case 7:  // pastel six-pointed stars
-        for (int i = 0; i < 30; ++i) {
-            const float size = std::pow(L.rnd.Unit(), 2.0f);
-            const Colour c = Hue(L.rnd.Unit()) * 0.5f + kWhite * 0.5f;
-            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
-            Sparkle(L.sharp, x, y, px * (2 + 4 * size), 0.035f + 0.08f * size, c, 1.2f + size, 6, L.rnd.Range(0, 1));
-            Glow(L.soft, x, y, 0.02f + 0.02f * size, c, 0.3f);
+            Glow(L.sharp, x, y, px * (1 + 2.5f * b), c, 0.7f + 2 * b);
+            if (b > 0.55f) Sparkle(L.sharp, x, y, px * 2, 0.02f + 0.03f * b, c, 0.7f);
         }
         break;
-    case 8:  // shooting stars
-        StarField(L, 700, 0, A, 0, 0.7f, 0.7f);
-        for (int i = 0; i < 4; ++i) {
-            const float x = A * L.rnd.Range(0.2f, 0.9f), y = L.rnd.Range(0.05f, 0.45f), len = L.rnd.Range(0.15f, 0.35f);
-            Line(L.sharp, x, y, x - len, y - len * 0.5f, px * 1.2f, kIce, 1.6f, 0.0f);
-            Line(L.soft, x, y, x - len * 0.6f, y - len * 0.3f, 0.008f, kBlue, 0.3f, 0.0f);
-            Glow(L.sharp, x, y, px * 4, kWhite, 1.6f);
+    case 7:  // rainbow stars: six-pointed, each its own saturated colour
+        for (int i = 0; i < 24; ++i) {
+            const float size = std::pow(L.rnd.Unit(), 1.3f);
+            HaloStar(L, L.rnd.Range(0.03f, A - 0.03f), L.rnd.Range(0.03f, 0.97f), size, Mix(Hue(float(i) / 24 + 0.02f), kWhite, 0.2f),
+                     1.1f, 6, L.rnd.Range(0, 1), 0.75f);
         }
         break;
-    case 9:  // glints around the edges, none in the middle
-        for (int i = 0; i < 400; ++i) {
+    case 8:  // a meteor shower out of the upper right
+        StarField(L, 500, 0, A, 0, 0.6f, 0.6f);
+        Glow(L.soft, A * 0.92f, 0.05f, 0.3f, kTeal, 0.7f, 1.5f, 0.6f);
+        for (int i = 0; i < 14; ++i) {
+            const float a = kPi * L.rnd.Range(0.58f, 0.9f);  // down and to the left
+            const float start = L.rnd.Range(0.08f, 0.5f), len = L.rnd.Range(0.2f, 0.45f);
+            const float x0 = A * 0.92f + std::cos(a) * start, y0 = 0.05f + std::sin(a) * start;
+            const float x1 = x0 + std::cos(a) * len, y1 = y0 + std::sin(a) * len;
+            Line(L.sharp, x0, y0, x1, y1, px * 1.3f, kIce, 0.0f, 1.8f);
+            Line(L.soft, x0, y0, x1, y1, 0.012f, kCyan, 0.0f, 0.8f);
+            Glow(L.sharp, x1, y1, px * 4, kWhite, 1.8f);
+            Glow(L.soft, x1, y1, 0.025f, kCyan, 0.6f);
+        }
+        break;
+    case 9:  // a frame of silver glints, nothing over the middle
+        EdgeHaze(L.soft, A, Rgb8(200, 215, 255), 1.4f, 0.55f, s, 0.4f);
+        for (int i = 0; i < 700; ++i) {
             const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
             const float dx = (x - A / 2) / (A / 2), dy = (y - 0.5f) / 0.5f;
-            if (L.rnd.Unit() > SmoothStep(0.55f, 1.0f, std::max(std::fabs(dx), std::fabs(dy)))) continue;
+            if (L.rnd.Unit() > SmoothStep(0.6f, 1.0f, std::max(std::fabs(dx), std::fabs(dy)))) continue;
             const float b = std::pow(L.rnd.Unit(), 3.0f);
-            Glow(L.sharp, x, y, px * (1 + 2 * b), kWhite, 0.7f + 2 * b);
-            if (b > 0.35f) Sparkle(L.sharp, x, y, px * 2.5f, 0.025f + 0.05f * b, Mix(kIce, kGold, L.rnd.Unit()), 1.3f);
+            Glow(L.sharp, x, y, px * (1 + 2 * b), kWhite, 0.8f + 2 * b);
+            if (b > 0.3f) Sparkle(L.sharp, x, y, px * 2.5f, 0.025f + 0.06f * b, Mix(kIce, kWhite, L.rnd.Unit()), 1.4f);
         }
         break;
-    default:  // 10: a starburst cluster in the upper right
-        Sparkle(L.sharp, A * 0.75f, 0.25f, px * 10, 0.35f, kWhite, 1.8f, 8, 0.1f);
-        Glow(L.soft, A * 0.75f, 0.25f, 0.08f, kIce, 1.2f);
-        for (int i = 0; i < 40; ++i) {
-            const float a = L.rnd.Range(0, 2 * kPi), r = 0.35f * std::sqrt(L.rnd.Unit());
-            const float size = std::pow(L.rnd.Unit(), 2.0f);
-            Sparkle(L.sharp, A * 0.75f + std::cos(a) * r, 0.25f + std::sin(a) * r, px * (2 + 3 * size),
-                    0.01f + 0.05f * size, kIce, 0.6f + size, 4, 0.1f);
+    default:  // 10: one great starburst in the upper left, a cluster round it
+        {
+            const float cx = A * 0.24f, cy = 0.27f;
+            Sparkle(L.sharp, cx, cy, px * 12, 0.7f, kWhite, 2.0f, 8, 0.1f);
+            Sparkle(L.soft, cx, cy, 0.012f, 0.55f, kLavender, 0.6f, 8, 0.1f);
+            Glow(L.soft, cx, cy, 0.2f, kLavender, 0.9f);
+            Glow(L.soft, cx, cy, 0.06f, Rgb8(255, 240, 230), 1.8f);
+            for (int i = 0; i < 45; ++i) {
+                const float a = L.rnd.Range(0, 2 * kPi), r = 0.45f * std::sqrt(L.rnd.Unit());
+                const float size = std::pow(L.rnd.Unit(), 2.0f);
+                Sparkle(L.sharp, cx + std::cos(a) * r * 1.3f, cy + std::sin(a) * r, px * (2 + 3 * size),
+                        0.01f + 0.06f * size, kWhite, 0.6f + size, 4, 0.1f);
+            }
         }
         break;
     }
     return L.Finish();
 }
 
-// --- Amazing: fireworks, light trails, aurora and rainbows ---------------
+// --- Amazing: one motif each: fireworks, aurora, rainbow, light trails,
+// lasers, a comet, a sun halo, light painting and a nebula ----------------
+
+// A comet: a bright head in its coma, a broad curved dust tail and a
+// narrow straight blue ion tail, both streaming along `angle`.
+void Comet(Look& L, float hx, float hy, float angle, float length, float gain) {
+    const float px = 1.0f / L.sharp.Scale();
+    const float dx = std::cos(angle), dy = std::sin(angle);
+    PaintAdd(L.soft, [&](float x, float y) {
+        const float rx = x - hx, ry = y - hy;
+        const float t = rx * dx + ry * dy;
+        if (t <= 0) return Colour{};
+        const float d = -rx * dy + ry * dx;
+        const float bend = 0.35f * t * t / length;  // the dust tail curves away
+        const float wd = 0.02f + 0.22f * t / length, wi = 0.006f + 0.025f * t / length;
+        const float dust = std::exp(-((d - bend) / wd) * ((d - bend) / wd)) * std::exp(-t / (0.45f * length));
+        const float ion = std::exp(-(d / wi) * (d / wi)) * std::exp(-t / (0.8f * length)) *
+                          (0.6f + 0.4f * ValueNoise(t * 30, 0.5f, L.seed));
+        return Rgb8(255, 235, 200) * (gain * dust) + Rgb8(90, 150, 255) * (0.8f * gain * ion);
+    });
+    Glow(L.soft, hx, hy, 0.05f, Rgb8(200, 255, 235), gain * 1.1f);
+    Glow(L.sharp, hx, hy, px * 6, kWhite, gain * 2.5f);
+}
 
 TBitmap Amazing(Look& L) {
     const float A = L.aspect;
     const uint32_t s = L.seed;
     const float px = 1.0f / L.sharp.Scale();
     switch (L.number) {
-    case 1:  // three fireworks
-        Firework(L, A * 0.25f, 0.25f, 0.2f, kMagenta, kPink, 70, 1.0f);
-        Firework(L, A * 0.68f, 0.18f, 0.16f, kGold, kHot, 60, 1.0f);
-        Firework(L, A * 0.85f, 0.45f, 0.12f, kCyan, kWhite, 50, 0.9f);
+    case 1:  // three fireworks over the top
+        Firework(L, A * 0.22f, 0.24f, 0.2f, kMagenta, kPink, 80, 1.2f);
+        Firework(L, A * 0.62f, 0.16f, 0.17f, kGold, kHot, 70, 1.2f);
+        Firework(L, A * 0.86f, 0.4f, 0.13f, kCyan, kWhite, 60, 1.1f);
         break;
     case 2:  // green aurora
-        Aurora(L, 0.45f, 0.18f, Rgb8(40, 255, 120), Rgb8(90, 60, 255), 1.3f, s);
+        Aurora(L, 0.5f, 0.22f, Rgb8(40, 255, 120), Rgb8(90, 60, 255), 1.9f, s);
         break;
     case 3:  // rainbow
-        Rainbow(L.soft, A * 0.45f, 1.25f, 0.95f, 0.12f, 0.55f, 1.05f);
+        Rainbow(L.soft, A * 0.45f, 1.25f, 0.95f, 0.13f, 0.7f, 1.05f);
         break;
-    case 4:  // long-exposure traffic: red tail lights and white headlights
+    case 4:  // long-exposure traffic along the bottom: red tail lights, white headlights
         for (int i = 0; i < 7; ++i) {
             std::vector<float> a, b;
             const float lane = i * 0.018f;
@@ -616,11 +679,60 @@ TBitmap Amazing(Look& L) {
             }
             Stroke(L.sharp, a, px * 2.2f, kEmber, 0.9f, 1.1f);
             Stroke(L.sharp, b, px * 2.5f, Rgb8(255, 235, 190), 1.1f, 0.9f);
-            Stroke(L.soft, a, 0.012f, kCrimson, 0.25f, 0.3f);
-            Stroke(L.soft, b, 0.012f, kHot, 0.3f, 0.25f);
+            Stroke(L.soft, a, 0.014f, kCrimson, 0.35f, 0.4f);
+            Stroke(L.soft, b, 0.014f, kHot, 0.4f, 0.35f);
+        }
+        Glow(L.soft, A * 0.5f, 1.0f, 0.28f, kAmber, 0.5f, 3.0f);
+        break;
+    case 5:  // a laser show: beams fanning up from the bottom through haze
+        {
+            const float sx = A * 0.5f, sy = 1.02f;
+            const Colour beams[] = {Rgb8(40, 255, 90), kCyan, kMagenta, Rgb8(40, 255, 90), kViolet, kCyan,
+                                    kMagenta, Rgb8(40, 255, 90), kCyan};
+            for (int i = 0; i < 9; ++i) {
+                const float a = -kPi / 2 + (float(i) - 4) * 0.17f;
+                const float ex = sx + std::cos(a) * 1.4f, ey = sy + std::sin(a) * 1.4f;
+                Line(L.sharp, sx, sy, ex, ey, px * 1.6f, Mix(beams[i], kWhite, 0.5f), 1.4f, 0.3f);
+                Line(L.soft, sx, sy, ex, ey, 0.012f, beams[i], 0.8f, 0.15f);
+            }
+            PaintAdd(L.soft, [&](float x, float y) {  // haze the beams light up
+                const float n = Fbm(x * 2, y * 3, 4, s);
+                return Rgb8(80, 60, 200) * (0.5f * SmoothStep(0.3f, 1.0f, y) * n * n);
+            });
+            Glow(L.soft, sx, sy, 0.12f, kWhite, 1.2f);
         }
         break;
-    case 5:  // a ribbon of light painted in loops
+    case 6:  // one great golden chrysanthemum in the middle
+        Firework(L, A * 0.5f, 0.4f, 0.34f, kAmber, kHot, 140, 1.1f);
+        Firework(L, A * 0.5f, 0.4f, 0.16f, kGold, kWhite, 60, 0.8f);
+        Glow(L.soft, A * 0.5f, 0.45f, 0.3f, kAmber, 0.35f);
+        break;
+    case 7:  // a comet streaming across the sky
+        for (int i = 0; i < 250; ++i)
+            Glow(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 0.8f), px * L.rnd.Range(0.8f, 2.2f), kWhite,
+                 0.3f + 1.2f * std::pow(L.rnd.Unit(), 3.0f));
+        Comet(L, A * 0.16f, 0.5f, -0.48f, 1.3f, 2.0f);
+        break;
+    case 8:  // a sun halo with sundogs: a ring round the sun, red inside
+        {
+            const float cx = A * 0.5f, cy = 0.2f, r = 0.34f;
+            PaintAdd(L.soft, [&](float x, float y) {
+                const float d = std::hypot(x - cx, y - cy);
+                const float t = (d - r) / 0.05f;
+                const float ring = std::exp(-t * t);
+                const Colour c = Mix(Rgb8(255, 120, 60), Rgb8(200, 220, 255), Clamp01(t * 0.6f + 0.5f));
+                const float arc = std::exp(-((y - cy) / 0.012f) * ((y - cy) / 0.012f)) * 0.25f;  // parhelic circle
+                return c * (0.75f * ring) + Rgb8(255, 250, 240) * arc + Rgb8(200, 220, 255) * (0.18f * std::exp(-d / r));
+            });
+            for (float side : {-1.0f, 1.0f}) {
+                Glow(L.soft, cx + side * (r + 0.02f), cy, 0.03f, Rgb8(255, 200, 140), 1.6f, 2.2f, 0.0f);
+                Glow(L.soft, cx + side * (r + 0.07f), cy, 0.025f, Rgb8(220, 230, 255), 0.7f, 3.0f, 0.0f);
+            }
+            Glow(L.soft, cx, cy, 0.12f, Rgb8(255, 245, 220), 1.6f);
+            Glow(L.sharp, cx, cy, 0.02f, kWhite, 2.5f);
+        }
+        break;
+    case 9:  // light painting: a ribbon of light drawn in loops
         {
             std::vector<float> p;
             for (int k = 0; k <= 600; ++k) {
@@ -629,39 +741,23 @@ TBitmap Amazing(Look& L) {
                 p.insert(p.end(), {A * (0.15f + 0.7f * t) + 0.12f * std::cos(a), 0.55f + 0.2f * std::sin(a) * (1 - 0.3f * t)});
             }
             Stroke(L.sharp, p, px * 2.5f, Rgb8(255, 240, 230), 0.6f, 1.3f);
-            Stroke(L.soft, p, 0.015f, kMagenta, 0.3f, 0.5f);
-            Stroke(L.soft, p, 0.04f, kViolet, 0.1f, 0.15f);
+            Stroke(L.soft, p, 0.016f, kMagenta, 0.45f, 0.7f);
+            Stroke(L.soft, p, 0.05f, kViolet, 0.15f, 0.22f);
         }
         break;
-    case 6:  // one big golden chrysanthemum
-        Firework(L, A * 0.5f, 0.32f, 0.3f, kAmber, kHot, 120, 1.0f);
-        Firework(L, A * 0.5f, 0.32f, 0.14f, kGold, kWhite, 50, 0.7f);
-        break;
-    case 7:  // double rainbow
-        Rainbow(L.soft, A * 0.6f, 1.35f, 0.85f, 0.1f, 0.5f, 1.1f);
-        Rainbow(L.soft, A * 0.6f, 1.35f, 1.07f, 0.12f, 0.2f, 1.1f);
-        break;
-    case 8:  // violet and pink aurora
-        Aurora(L, 0.42f, 0.22f, Rgb8(255, 60, 170), Rgb8(110, 80, 255), 1.2f, s);
-        break;
-    case 9:  // neon ribbons
-        for (int i = 0; i < 3; ++i) {
-            std::vector<float> p;
-            const Colour c[] = {kMagenta, kCyan, kViolet};
-            for (int k = 0; k <= 200; ++k) {
-                const float t = float(k) / 200;
-                p.insert(p.end(), {-0.1f + (A + 0.2f) * t,
-                                   0.5f + 0.25f * std::sin(t * (5 + i) + i * 1.7f) + 0.08f * std::sin(t * 13 + i)});
-            }
-            Stroke(L.sharp, p, px * 2.5f, Mix(c[i], kWhite, 0.6f), 1.0f, 1.0f);
-            Stroke(L.soft, p, 0.02f, c[i], 0.45f, 0.45f);
-        }
-        break;
-    default:  // 10: a sky of small bursts
-        for (int i = 0; i < 7; ++i) {
-            const Colour c[] = {kMagenta, kGold, kCyan, Rgb8(120, 255, 120), kViolet, kEmber, kPink};
-            Firework(L, L.rnd.Range(0.1f, A - 0.1f), L.rnd.Range(0.1f, 0.55f), L.rnd.Range(0.06f, 0.11f), c[i],
-                     Mix(c[i], kWhite, 0.5f), 36, 0.9f);
+    default:  // 10: a nebula: coloured gas clouds with stars in them
+        PaintAdd(L.soft, [&](float x, float y) {
+            const float warp = Fbm(x * 1.5f, y * 1.5f, 3, s + 2);
+            const float a = SmoothStep(0.45f, 0.8f, Fbm(x * 2 + warp, y * 2, 5, s));
+            const float b = SmoothStep(0.42f, 0.75f, Fbm(x * 2.5f + 3, y * 2.5f - warp, 5, s + 1));
+            const float fade = 1 - SmoothStep(0.55f, 1.0f, y);
+            return (Rgb8(255, 60, 140) * (0.6f * a) + Rgb8(255, 150, 50) * (0.6f * a * b) +
+                    Rgb8(40, 200, 220) * (1.0f * b * (1 - a))) * fade;
+        });
+        for (int i = 0; i < 1200; ++i) {
+            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 0.9f), b = std::pow(L.rnd.Unit(), 4.0f);
+            Glow(L.sharp, x, y, px * (0.9f + 2 * b), kWhite, 0.5f + 2.5f * b);
+            if (b > 0.5f) Sparkle(L.sharp, x, y, px * 2, px * (14 + 40 * b), kWhite, 0.6f + b);
         }
         break;
     }

@@ -55,9 +55,9 @@ TBitmap Edge(const PackFolder& f, int n) {
     const bool b = f.name[4] == 'B';
     const int look = n + (b ? 10 : 0);
     switch (look) {
-    case 1:  // rounded rectangle
+    case 1:  // rounded rectangle on a wide margin
         return GreyMask(f, n, [&](float x, float y) {
-            return Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.05f, 0.45f, 0.08f), 2.5f * px);
+            return Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.09f, 0.41f, 0.12f), 2.5f * px);
         });
     case 2:  // oval vignette, very soft
         return GreyMask(f, n, [&](float x, float y) {
@@ -73,18 +73,19 @@ TBitmap Edge(const PackFolder& f, int n) {
             const float fuzz = 0.004f * (ValueNoise(along * 400, depth * 300, s + 1) - 0.5f);
             return SmoothStep(tear - 1.5f * px, tear + 1.5f * px, depth + fuzz);
         });
-    case 4:  // deckled: small rough scallops
+    case 4:  // deckled print on a wide white margin: small rough scallops
         return GreyMask(f, n, [&](float x, float y) {
             float depth, along;
             int side;
             EdgeCoordinates(x, y, A, depth, along, side);
-            const float scallop = std::fabs(std::sin(along * kPi * 30));
-            const float edge = 0.045f + 0.012f * std::sqrt(scallop) + 0.008f * Fbm(along * 40, 0.5f, 3, s);
+            const float scallop = std::fabs(std::sin(along * kPi * 55));
+            const float edge = 0.11f + 0.008f * std::sqrt(scallop) + 0.01f * Fbm(along * 40, 0.5f, 3, s) +
+                               0.004f * ValueNoise(along * 300, depth * 200, s + 1);
             return SmoothStep(edge - 1.5f * px, edge + 1.5f * px, depth);
         });
     case 5:  // stamp: perforated edge
         return GreyMask(f, n, [&](float x, float y) {
-            const float inset = 0.05f, hole = 0.016f, pitch = 0.05f;
+            const float inset = 0.07f, hole = 0.019f, pitch = 0.055f;
             float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - inset, 0.5f - inset, 0.0f);
             // Holes centred on the border line, evenly spread on each side.
             const float w = A - 2 * inset, h = 1 - 2 * inset;

@@ -111,13 +111,35 @@ void Voronoi(float x, float y, float cell, uint32_t seed, float& f1, float& f2) 
 // Hashed grain in [-1, 1] for one pixel.
 float Grain(int x, int y, uint32_t seed) { return float(Hash3(x, y, seed) >> 8) / 8388608.0f - 1.0f; }
 
+// Hashed grain shaped like film grain: the mean of three uniform draws,
+// so values near 0 are common and extremes rare.
+float SoftGrain(int x, int y, uint32_t seed) {
+    return (Grain(x, y, seed) + Grain(x, y, seed + 1) + Grain(x, y, seed + 2)) * (1.0f / 3.0f);
+}
+
+// SoftGrain smoothed over 3 x 3 pixels (weights 1 2 1 each way): grains a
+// few pixels across that keep their round look when a large photo
+// enlarges the picture pixel by pixel. Spread about 0.125.
+float RoundGrain(int x, int y, uint32_t seed) {
+    static constexpr float w[3] = {1, 2, 1};
+    float sum = 0;
+    for (int j = -1; j <= 1; ++j)
+        for (int i = -1; i <= 1; ++i) sum += w[i + 1] * w[j + 1] * SoftGrain(x + i, y + j, seed);
+    return sum * (1.0f / 16.0f);
+}
+
+// Each texture is a kind of its own (paper, canvas, grain, grunge,
+// concrete, wood, crackle, old print, denim, parchment) and also differs
+// from the others in its colour, its brightness and its large shapes: a
+// thumbnail samples the picture only every 11 to 15 pixels, so the fine
+// surface alone would look the same in every strip thumbnail.
 TBitmap Texture(const PackFolder& f, int n) {
     Canvas c(f.width, f.height);
     const float A = c.Aspect();
     const uint32_t s = uint32_t(SeedOf(f.name, n));
     PackRandom rnd(SeedOf(f.name, n + 100));
     const float px = 1.0f / c.Scale();
-    const Colour grey = Rgb8(128, 128, 128);
+    const Colour grey = Rgb8(128, 128, 128), one{1, 1, 1};
     auto perPixel = [&](auto&& value) {
         for (int y = 0; y < c.Height(); ++y) {
             float* row = c.Row(y);
@@ -140,123 +162,131 @@ TBitmap Texture(const PackFolder& f, int n) {
                 p.insert(p.end(), {x + std::cos(a) * len * t + 0.004f * std::sin(t * 5 + i),
                                    y + std::sin(a) * len * t + 0.004f * std::cos(t * 4 + i)});
             }
-            Stroke(c, p, width * px, Colour{1, 1, 1}, g, g * 0.3f);
+            Stroke(c, p, width * px, one, g, g * 0.3f);
         }
     };
+    // Distance from the middle, 1 at the middle of each side.
+    auto rim = [&](float u, float v) { return std::hypot((u - A / 2) / (A / 2), (v - 0.5f) / 0.5f); };
     switch (n) {
-    case 1:  // paper: mottled, with fibres and fine tooth
+    case 1:  // bright paper: white, lifting the photo, soft clouds of fibre
         perPixel([&](int x, int y, float u, float v) {
-            const float m = Fbm(u * 6, v * 6, 5, s) - 0.5f;
-            return grey + Colour{1, 1, 1} * (0.2f * m + 0.03f * Grain(x, y, s)) + Rgb8(6, 3, -2);
+            const float cloud = Fbm(u * 5, v * 5, 4, s) - 0.5f;
+            const float tooth = Fbm(u * 160, v * 160, 2, s + 1) - 0.5f;
+            return grey + one * (0.025f + 0.16f * cloud + 0.09f * tooth + 0.025f * Grain(x, y, s)) + Rgb8(2, 2, 0);
         });
-        strokes(1800, 0.01f, 0.04f, 1.0f, 0.12f, 0, kPi);
+        strokes(2200, 0.01f, 0.05f, 1.1f, 0.14f, 0, kPi);
         break;
-    case 2:  // canvas: a plain weave of slightly uneven threads
+    case 2:  // canvas: a plain weave under a primer laid on in broad strokes
         perPixel([&](int x, int y, float u, float v) {
-            const float p = 7.0f;  // pixels per thread
+            const float p = 8.0f;  // pixels per thread
             const float wx = std::sin(2 * kPi * x / p), wy = std::sin(2 * kPi * y / p);
             const float over = std::sin(kPi * x / p) * std::sin(kPi * y / p) > 0 ? 1.0f : -1.0f;
             const float thread = 0.5f * (over > 0 ? wx * wx : wy * wy) - 0.25f;
-            const float uneven = 0.5f * (Fbm(u * 40, v * 2, 3, s) - 0.5f + Fbm(u * 2, v * 40, 3, s + 1) - 0.5f) + (Fbm(u * 5, v * 5, 3, s + 2) - 0.5f);
-            return grey + Colour{1, 1, 1} * (0.16f * thread + 0.08f * uneven + 0.012f * Grain(x, y, s)) +
-                   Rgb8(4, 2, -3);
+            const float uneven = 0.5f * (Fbm(u * 40, v * 2, 3, s) - 0.5f + Fbm(u * 2, v * 40, 3, s + 1) - 0.5f);
+            const float primer = Fbm((u + v) * 2.5f, (u - v) * 12, 4, s + 2) - 0.5f;  // diagonal brush marks
+            return grey + one * (0.13f * thread + 0.08f * uneven + 0.2f * primer + 0.015f * Grain(x, y, s)) +
+                   Rgb8(4, 3, -4);
         });
         break;
-    case 3:  // film grain, clumped a little
+    case 3:  // film grain: strong, round, faintly coloured
         perPixel([&](int x, int y, float, float) {
-            const float g = 0.6f * Grain(x, y, s) + 0.4f * (Grain(x / 2, y / 2, s + 1));
-            const float g2 = Grain(x, y, s + 2) * 0.5f;
-            return grey + Colour{1, 1, 1} * (0.16f * (g + g2) * 0.7f);
+            const float chroma = 0.1f * RoundGrain(x, y, s + 6);
+            return grey + one * (0.72f * RoundGrain(x, y, s)) + Colour{chroma, -chroma * 0.5f, -chroma};
         });
         break;
-    case 4:  // grunge: stains, scratches, specks
+    case 4:  // grunge: dark stains and blots, scratches and specks
         perPixel([&](int x, int y, float u, float v) {
             const float stain = Fbm(u * 3, v * 3, 6, s);
-            const float blot = SmoothStep(0.55f, 0.75f, Fbm(u * 5 + 3, v * 5, 4, s + 1));
-            return grey + Colour{1, 1, 1} * (0.18f * (stain - 0.5f) - 0.12f * blot + 0.03f * Grain(x, y, s)) +
-                   Rgb8(4, 2, -4);
+            const float blot = SmoothStep(0.52f, 0.7f, Fbm(u * 4 + 3, v * 4, 5, s + 1));
+            const float edge = SmoothStep(0.7f, 1.5f, rim(u, v));
+            return grey + one * (0.24f * (stain - 0.5f) - 0.17f * blot - 0.12f * edge + 0.06f +
+                                 0.035f * Grain(x, y, s)) +
+                   Rgb8(4, 1, -5);
         });
-        strokes(120, 0.05f, 0.3f, 1.0f, 0.16f, 0.3f, 0.6f);
-        for (int i = 0; i < 900; ++i)
-            Glow(c, rnd.Range(0, A), rnd.Range(0, 1), px * rnd.Range(0.8f, 3.0f), Colour{1, 1, 1}, rnd.Range(-0.25f, 0.2f));
+        strokes(160, 0.05f, 0.3f, 1.2f, 0.22f, 0.3f, 0.6f);
+        for (int i = 0; i < 1200; ++i)
+            Glow(c, rnd.Range(0, A), rnd.Range(0, 1), px * rnd.Range(1.0f, 4.0f), one, rnd.Range(-0.35f, 0.25f));
         break;
-    case 5:  // concrete: cloudy tone, sand, small pits
+    case 5:  // concrete: cool grey clouds, sand, pits and a few hairline cracks
         perPixel([&](int x, int y, float u, float v) {
             const float tone = Fbm(u * 2.5f, v * 2.5f, 6, s) - 0.5f;
             const float sand = Fbm(u * 90, v * 90, 2, s + 1) - 0.5f;
-            return grey + Colour{1, 1, 1} * (0.16f * tone + 0.1f * sand + 0.03f * Grain(x, y, s));
+            return grey + one * (0.24f * tone + 0.14f * sand + 0.04f * Grain(x, y, s)) + Rgb8(-6, -1, 8);
         });
-        for (int i = 0; i < 1600; ++i) {
-            const float x = rnd.Range(0, A), y = rnd.Range(0, 1), r = px * rnd.Range(1.5f, 5.0f);
-            Disc(c, x, y, r, r * 0.4f, Colour{1, 1, 1}, -0.22f);
-            Glow(c, x + r * 0.5f, y + r * 0.5f, r * 0.6f, Colour{1, 1, 1}, 0.08f);
+        for (int i = 0; i < 3000; ++i) {
+            const float x = rnd.Range(0, A), y = rnd.Range(0, 1), r = px * rnd.Range(0.8f, 2.8f);
+            Disc(c, x, y, r, r * 0.5f, one, -0.22f);
+            Glow(c, x + r * 0.6f, y + r * 0.6f, r * 0.6f, one, 0.1f);
+        }
+        for (int i = 0; i < 6; ++i) {
+            std::vector<float> crack = {rnd.Range(0, A), rnd.Range(0, 1)};
+            float a = rnd.Range(0, 2 * kPi);
+            for (int k = 0; k < 40; ++k) {
+                a += rnd.Range(-0.5f, 0.5f);
+                crack.push_back(crack[crack.size() - 2] + std::cos(a) * 0.01f);
+                crack.push_back(crack[crack.size() - 2] + std::sin(a) * 0.01f);
+            }
+            Stroke(c, crack, px * 1.4f, one, -0.3f, -0.15f);
         }
         break;
-    case 6:  // wood: rings drawn out into long grain
+    case 6:  // wood: warm rings drawn out into long grain
         perPixel([&](int x, int y, float u, float v) {
             const float warp = Fbm(u * 0.8f, v * 3, 4, s) * 1.2f;
-            const float ring = std::sin((v * 5 + warp) * 2 * kPi * 3);
+            const float ring = std::sin((v * 5 + warp) * 2 * kPi * 2.4f);
             const float fine = Fbm(u * 4, v * 160, 2, s + 1) - 0.5f;
-            const float late = SmoothStep(0.3f, 1.0f, ring);
-            return grey + Colour{1, 1, 1} * (0.04f - 0.12f * late + 0.05f * ring + 0.1f * fine + 0.01f * Grain(x, y, s)) +
-                   Rgb8(8, 3, -7);
+            const float late = SmoothStep(0.2f, 1.0f, ring);
+            return grey + one * (0.06f - 0.2f * late + 0.06f * ring + 0.12f * fine + 0.01f * Grain(x, y, s)) +
+                   Rgb8(14, 4, -12);
         });
         break;
-    case 7:  // crackle: a glaze crazed into cells
+    case 7:  // celadon crackle: a green-grey glaze crazed into cells
         perPixel([&](int x, int y, float u, float v) {
             float f1, f2, g1, g2;
-            const float wob = 0.012f * (Fbm(u * 8, v * 8, 3, s + 2) - 0.5f);
-            Voronoi(u + wob, v + wob, 0.07f, s, f1, f2);
-            Voronoi(u * 1.0f + 0.31f, v + 0.17f, 0.025f, s + 1, g1, g2);
-            const float edge = 1 - SmoothStep(0.0f, 2.2f * px, f2 - f1);
-            const float fine = 1 - SmoothStep(0.0f, 1.2f * px, g2 - g1);
-            const float cellTone = (float(Hash3(int(std::floor(u / 0.07f)), int(std::floor(v / 0.07f)), s) & 255) / 255.0f - 0.5f);
-            return grey + Colour{1, 1, 1} * (-0.3f * edge - 0.08f * fine + 0.02f * cellTone +
-                                             0.05f * (Fbm(u * 4, v * 4, 3, s + 3) - 0.5f) + 0.012f * Grain(x, y, s)) +
-                   Rgb8(5, 3, -3);
+            const float wob = 0.015f * (Fbm(u * 8, v * 8, 3, s + 2) - 0.5f);
+            Voronoi(u + wob, v + wob, 0.085f, s, f1, f2);
+            Voronoi(u + 0.31f, v + 0.17f, 0.03f, s + 1, g1, g2);
+            const float gap = f2 - f1;
+            const float crack = 1 - SmoothStep(0.0f, 3.0f * px, gap);
+            const float stain = std::exp(-gap / (12 * px));  // dirt soaked in along the crack
+            const float fine = 1 - SmoothStep(0.0f, 1.3f * px, g2 - g1);
+            return grey + one * (-0.42f * crack - 0.12f * stain - 0.1f * fine + 0.06f +
+                                 0.05f * (Fbm(u * 4, v * 4, 3, s + 3) - 0.5f) + 0.01f * Grain(x, y, s)) +
+                   Rgb8(-8, 8, -2);
         });
         break;
-    case 8:  // old print: dust, hairline scratches, worn corners
+    case 8:  // old print: sepia, worn dark toward the edges, dust and scratches
         perPixel([&](int x, int y, float u, float v) {
-            const float dx = (u - A / 2) / (A / 2), dy = (v - 0.5f) / 0.5f;
-            const float wear = SmoothStep(0.6f, 1.5f, std::sqrt(dx * dx + dy * dy));
-            return grey + Colour{1, 1, 1} * (-0.1f * wear + 0.06f * (Fbm(u * 4, v * 4, 4, s) - 0.5f) +
-                                             0.025f * Grain(x, y, s)) +
-                   Rgb8(10, 4, -8);
+            const float wear = SmoothStep(0.55f, 1.45f, rim(u, v)) * (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
+            return grey + one * (0.04f - 0.24f * wear + 0.06f * (Fbm(u * 4, v * 4, 4, s) - 0.5f) +
+                                 0.025f * Grain(x, y, s)) +
+                   Rgb8(10, 3, -9);
         });
-        for (int i = 0; i < 25; ++i) {
+        for (int i = 0; i < 40; ++i) {
             const float x = rnd.Range(0, A);
-            Line(c, x, rnd.Range(-0.2f, 0.5f), x + rnd.Range(-0.02f, 0.02f), rnd.Range(0.5f, 1.2f), px * 0.8f,
-                 Colour{1, 1, 1}, rnd.Range(0.1f, 0.25f), rnd.Range(0.05f, 0.2f));
+            Line(c, x, rnd.Range(-0.2f, 0.5f), x + rnd.Range(-0.02f, 0.02f), rnd.Range(0.5f, 1.2f), px * 1.0f, one,
+                 rnd.Range(0.15f, 0.35f), rnd.Range(0.05f, 0.25f));
         }
-        for (int i = 0; i < 700; ++i)
-            Glow(c, rnd.Range(0, A), rnd.Range(0, 1), px * rnd.Range(0.8f, 3.5f), Colour{1, 1, 1},
-                 rnd.Chance(0.5f) ? 0.3f : -0.3f);
-        strokes(60, 0.01f, 0.04f, 0.8f, 0.3f, 0, kPi);
+        for (int i = 0; i < 900; ++i)
+            Glow(c, rnd.Range(0, A), rnd.Range(0, 1), px * rnd.Range(1.0f, 4.0f), one, rnd.Chance(0.5f) ? 0.35f : -0.35f);
+        strokes(80, 0.01f, 0.04f, 0.9f, 0.35f, 0, kPi);
         break;
-    case 9:  // burlap: coarse, irregular weave
+    case 9:  // denim: a blue twill with white weft, faded in patches
         perPixel([&](int x, int y, float u, float v) {
-            const float p = 14.0f;
-            const float jx = 3 * (Fbm(u * 2, v * 30, 2, s) - 0.5f), jy = 3 * (Fbm(u * 30, v * 2, 2, s + 1) - 0.5f);
-            const float wx = std::sin(2 * kPi * (x + jx) / p), wy = std::sin(2 * kPi * (y + jy) / p);
-            const float over = std::sin(kPi * (x + jx) / p) * std::sin(kPi * (y + jy) / p) > 0 ? 1.0f : -1.0f;
-            const float thread = (over > 0 ? wx * wx : wy * wy);
-            const float gap = std::min(std::fabs(wx), std::fabs(wy)) < 0.15f ? -0.15f : 0.0f;
-            const float fibre = Fbm(u * (over > 0 ? 200 : 10), v * (over > 0 ? 10 : 200), 2, s + 2) - 0.5f;
-            return grey + Colour{1, 1, 1} * (0.14f * thread - 0.07f + gap * 0.0f + 0.1f * fibre +
-                                             0.03f * Grain(x, y, s)) +
-                   Rgb8(10, 5, -8);
+            const float p = 5.0f;
+            const float twill = std::sin(2 * kPi * (x + y * 0.5f) / p);
+            const float slub = Fbm(u * 3, v * 90, 2, s) - 0.5f;   // uneven yarn along the warp
+            const float fade = Fbm(u * 2.2f, v * 2.2f, 4, s + 1) - 0.5f;
+            const float t = 0.05f * twill + 0.12f * slub + 0.3f * fade + 0.025f * Grain(x, y, s);
+            return grey + one * t + Rgb8(-14, -3, 16) * (1 - 0.8f * Clamp01(t * 3 + 0.3f));
         });
         break;
-    default:  // 10: parchment: blotchy, darker toward the edges
+    default:  // 10: parchment: blotchy and yellow, darker and burnt toward the edges
         perPixel([&](int x, int y, float u, float v) {
-            const float dx = (u - A / 2) / (A / 2), dy = (v - 0.5f) / 0.5f;
-            const float edge = SmoothStep(0.5f, 1.45f, std::sqrt(dx * dx + dy * dy)) *
-                               (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
+            const float edge = SmoothStep(0.5f, 1.4f, rim(u, v)) * (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
             const float blotch = Fbm(u * 3.5f, v * 3.5f, 6, s) - 0.5f;
             const float fine = Fbm(u * 30, v * 30, 3, s + 2) - 0.5f;
-            return grey + Colour{1, 1, 1} * (0.06f + 0.28f * blotch + 0.08f * fine - 0.22f * edge + 0.02f * Grain(x, y, s)) +
-                   Rgb8(8, 3, -7);
+            return grey + one * (0.07f + 0.34f * blotch + 0.08f * fine - 0.3f * edge + 0.02f * Grain(x, y, s)) +
+                   Rgb8(12, 7, -10);
         });
         break;
     }

@@ -90,7 +90,6 @@ Colour Landscape(float x, float y) {
         const float t = (y - (by + br * 1.05f)) / (br * 0.17f);
         if (t > 0 && t < 1 && std::fabs(x - (bx + side * br * (0.45f - 0.3f * t))) < 0.0009f) c = Rgb8(60, 45, 35);
     }
-    const float haze = Clamp01((y - 0.25f) / (kHorizon - 0.25f));
     if (y > FarRidge(x)) {
         // Rock lit by the slope of a 2-D relief: faces toward the sun light up.
         auto relief = [](float u, float v) { return Fbm(u * 9, v * 16, 5, kSeed + 5) + 0.5f * Ridged(u * 7 + v * 3, kSeed + 6); };
