@@ -107,6 +107,12 @@ TEST_F(CategoryTable, NumbersInOrderAndCaptionsFoundWithoutCaseAndSpaces) {
     }
     EXPECT_EQ(FindCategory(0), nullptr);
     EXPECT_EQ(FindCategory(kCategoryCount + 1), nullptr);
+    // Every look has a name of its own within its category.
+    for (const Category& category : kCategories) {
+        std::set<std::string_view> names(category.lookNames.begin(), category.lookNames.end());
+        EXPECT_EQ(names.size(), size_t(kEffectCount)) << category.caption;
+        EXPECT_EQ(names.count(""), 0u) << category.caption;
+    }
     EXPECT_EQ(FindCategoryByCaption("Colour"), nullptr);
     EXPECT_EQ(FindCategoryByCaption(""), nullptr);
 }

@@ -410,6 +410,7 @@ TEST_F(CliErrors, ListShowsCategoriesAndFilters) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find(" 1  Light A\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("16  Preset\n"), std::string::npos);
+    EXPECT_NE(run.out.find("         4  Blue Giants\n"), std::string::npos);
     EXPECT_NE(run.out.find("SpotLight:STRENGTH,LEFT,TOP,RIGHT,BOTTOM"), std::string::npos);
 }
 

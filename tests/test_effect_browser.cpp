@@ -221,6 +221,9 @@ TEST_F(BrowserTest, AThumbnailRendersTheWorkingPhotoAtFullSizeIntoThePreview) {
     EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
     EXPECT_TRUE(ThumbnailShown(3));
     EXPECT_FALSE(form_->BtnUndo()->isEnabled());
+    // The hint and the preview name the look.
+    EXPECT_TRUE(form_->ImgView(3)->toolTip().endsWith(QStringLiteral("\nFilm Burn Stripe")));
+    EXPECT_EQ(preview_->windowTitle(), QStringLiteral("Preview - Light A 3: Film Burn Stripe"));
 }
 
 TEST_F(BrowserTest, AGrownPreviewGrowsItsImageAndFitsThePhotoWhole) {

@@ -55,6 +55,8 @@ struct Category {
     // How an overlay category's pictures go onto the photo.
     OverlayBlend blend;
     StripButton stripButton;
+    // What the user knows each of the ten looks by.
+    std::array<std::string_view, kEffectCount> lookNames;
 };
 
 // In the order of the category numbers 1..16.
@@ -65,22 +67,54 @@ inline constexpr std::array<Category, kCategoryCount> kCategories = [] {
     constexpr auto kOverlay = OverlayBlend::kOverlay;
     return std::array<Category, kCategoryCount>{{
         // No caption     strip filled by strip folder full size   blend     Change Color
-        {1,   "Light A",  Fill::kOverlay, "lightA",    "lightA",   kScreen,  Button::kShownAfter},
-        {2,   "Light B",  Fill::kOverlay, "lightB",    "lightB",   kScreen,  Button::kShownAfter},
-        {3,   "Light C",  Fill::kOverlay, "lightc",    "lightC",   kScreen,  Button::kShownAfter},
-        {4,   "Star",     Fill::kOverlay, "Star",      "star",     kScreen,  Button::kShownAfter},
-        {5,   "Amazing",  Fill::kOverlay, "amazing",   "Amazing",  kScreen,  Button::kShownAfter},
-        {6,   "Weather",  Fill::kOverlay, "weather",   "weather",  kScreen,  Button::kShownAfter},
-        {7,   "Gradient", Fill::kOverlay, "gradient",  "gradient", kOverlay, Button::kHiddenAfter},
-        {8,   "Color",    Fill::kColour,  "",          "",         kScreen,  Button::kUnchanged},
-        {9,   "Texture",  Fill::kOverlay, "texture",   "texture",  kOverlay, Button::kHiddenAfter},
-        {10,  "Edge A",   Fill::kEdge,    "edgeA",     "EdgeA",    kScreen,  Button::kShownAfter},
-        {11,  "Edge B",   Fill::kEdge,    "edgeB",     "EdgeB",    kScreen,  Button::kShownAfter},
-        {12,  "Dream A",  Fill::kOverlay, "dreamA",    "dreamA",   kScreen,  Button::kHiddenAfter},
-        {13,  "Dream B",  Fill::kOverlay, "dreamB",    "dreamB",   kScreen,  Button::kHiddenAfter},
-        {14,  "Line",     Fill::kLine,    "",          "",         kScreen,  Button::kShownBefore},
-        {15,  "Art",      Fill::kArt,     "",          "",         kScreen,  Button::kUnchanged},
-        {16,  "Preset",   Fill::kPreset,  "",          "",         kScreen,  Button::kHiddenBefore},
+        {1,   "Light A",  Fill::kOverlay, "lightA",    "lightA",   kScreen,  Button::kShownAfter,
+         {"Amber Leak", "Corner Burn", "Film Burn Stripe", "Twin Corner Leaks", "Warm Sweep",
+          "Golden Rise", "Burnt Hole", "Film Gate Streaks", "Peach Wash", "Ember Edges"}},
+        {2,   "Light B",  Fill::kOverlay, "lightB",    "lightB",   kScreen,  Button::kShownAfter,
+         {"Blue Leak", "Rainbow Leak", "Cyan Flare", "Teal Violet Corners", "Anamorphic Streak",
+          "Prism Fan", "Halo Flare", "Violet Pour", "Spectral Streaks", "Moonlit Haze"}},
+        {3,   "Light C",  Fill::kOverlay, "lightc",    "lightC",   kScreen,  Button::kShownAfter,
+         {"Corner Sunbeams", "God Rays", "Golden Bokeh", "Party Bokeh", "Sunburst Corner",
+          "Low Sun", "Hexagon Bokeh", "Setting Sun", "Forest Shafts", "Low Bokeh"}},
+        {4,   "Star",     Fill::kOverlay, "Star",      "star",     kScreen,  Button::kShownAfter,
+         {"Starry Night", "Golden Glints", "Milky Way", "Blue Giants", "Rose Gold Trail",
+          "Magic Dust", "Rainbow Stars", "Meteor Shower", "Glitter Frame", "Great Starburst"}},
+        {5,   "Amazing",  Fill::kOverlay, "amazing",   "Amazing",  kScreen,  Button::kShownAfter,
+         {"Fireworks Trio", "Northern Lights", "Summer Rainbow", "Traffic Trails", "Laser Show",
+          "Golden Chrysanthemum", "Passing Comet", "Sun Halo", "Light Painting", "Cosmic Nebula"}},
+        {6,   "Weather",  Fill::kOverlay, "weather",   "weather",  kScreen,  Button::kShownAfter,
+         {"Light Rain", "Soft Snowfall", "Low Fog", "Heavy Downpour", "Lightning Strike",
+          "Hail Shower", "Driving Blizzard", "Morning Mist", "Grey Drizzle", "Snow Crystals"}},
+        {7,   "Gradient", Fill::kOverlay, "gradient",  "gradient", kOverlay, Button::kHiddenAfter,
+         {"Warm To Cool", "Sunset Bands", "Teal Orange", "Warm Centre", "Rose To Blue",
+          "Pastel Rainbow", "Cross Process", "Blue Night", "Golden Corner", "Green Purple"}},
+        {8,   "Color",    Fill::kColour,  "",          "",         kScreen,  Button::kUnchanged,
+         {"Mint Tint", "Lemon Tint", "Cyan Tint", "Orange Tint", "Violet Tint",
+          "Pop Quadrants", "Olive Mono", "Crimson Veil", "Green Surround", "Green Centre"}},
+        {9,   "Texture",  Fill::kOverlay, "texture",   "texture",  kOverlay, Button::kHiddenAfter,
+         {"Bright Paper", "Primed Canvas", "Film Grain", "Grunge Stains", "Raw Concrete",
+          "Wood Grain", "Celadon Crackle", "Old Print", "Faded Denim", "Burnt Parchment"}},
+        {10,  "Edge A",   Fill::kEdge,    "edgeA",     "EdgeA",    kScreen,  Button::kShownAfter,
+         {"Rounded Margin", "Soft Oval", "Torn Paper", "Deckled Print", "Postage Stamp",
+          "Film Strip", "Brush Strokes", "Heart Shape", "Soft Circle", "Instant Photo"}},
+        {11,  "Edge B",   Fill::kEdge,    "edgeB",     "EdgeB",    kScreen,  Button::kShownAfter,
+         {"Cloud Frame", "Feathered Edge", "Lined Mat", "Grunge Spray", "Rounded Corners",
+          "Lace Oval", "Arched Window", "Torn Notepaper", "Slide Mount", "Spray Splatter"}},
+        {12,  "Dream A",  Fill::kOverlay, "dreamA",    "dreamA",   kScreen,  Button::kHiddenAfter,
+         {"Pink Haze", "Floating Hearts", "Soap Bubbles", "Lavender Glitter", "Heart Bokeh",
+          "Peach Bubbles", "Pastel Orbs", "White Dream", "Pastel Drift", "Falling Petals"}},
+        {13,  "Dream B",  Fill::kOverlay, "dreamB",    "dreamB",   kScreen,  Button::kHiddenAfter,
+         {"Cotton Candy", "Corner Hearts", "Big Bubbles", "Golden Magic", "Pastel Clouds",
+          "Violet Sparkle", "Fairy Light Heart", "Moonlit Night", "Sky Lanterns", "Rose Gold Dust"}},
+        {14,  "Line",     Fill::kLine,    "",          "",         kScreen,  Button::kShownBefore,
+         {"Line Pattern 1", "Line Pattern 2", "Line Pattern 3", "Line Pattern 4", "Line Pattern 5",
+          "Line Pattern 6", "Line Pattern 7", "Line Pattern 8", "Line Pattern 9", "Line Pattern 10"}},
+        {15,  "Art",      Fill::kArt,     "",          "",         kScreen,  Button::kUnchanged,
+         {"Soft Bloom", "Dark Bloom", "Misty Grey", "Muted Wash", "Deep Tones",
+          "Bright Glow", "Coloured Pencil", "Strong Contrast", "Mosaic Tiles", "Pencil Sketch"}},
+        {16,  "Preset",   Fill::kPreset,  "",          "",         kScreen,  Button::kHiddenBefore,
+         {"Fireworks Circle", "Lilac Mist", "Rainy Day", "Night Vision", "Nebula Dream",
+          "Crimson Wood", "Old Film Flare", "Magenta Dream", "Yellow Frame", "Ember Stardust"}},
     }};
 }();
 

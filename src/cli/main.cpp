@@ -54,8 +54,13 @@ private:
 
 int ListCategories() {
     std::printf("Categories (--look CATEGORY:N, --strip CATEGORY):\n");
-    for (const Category& category : kCategories)
+    for (const Category& category : kCategories) {
         std::printf("  %2d  %.*s\n", category.number, int(category.caption.size()), category.caption.data());
+        for (int n = 1; n <= kEffectCount; ++n) {
+            const std::string_view name = category.lookNames[size_t(n - 1)];
+            std::printf("        %2d  %.*s\n", n, int(name.size()), name.data());
+        }
+    }
     std::printf("Filters (--filter NAME[:ARG,...]):\n");
     for (const EffectEntry& effect : kEffects) std::printf("  %s\n", FilterSynopsis(effect).c_str());
     return 0;

@@ -67,6 +67,10 @@ public:
         TImageView* view = form_.ImgView(n);
         view->Picture().CopyFrom(picture);
         view->Changed();
+        if (const Category* category = FindCategory(form_.CurrentCategory()))
+            view->setToolTip(QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") +
+                             QString::fromUtf8(category->lookNames[size_t(n - 1)].data(),
+                                               qsizetype(category->lookNames[size_t(n - 1)].size())));
         view->show();
         form_.Label(n)->show();
         if (repaint) form_.FlatPanel2()->repaint();
@@ -412,6 +416,12 @@ void TFormMain::ImgViewClick(int effect, int category) {
         if (result.button != ButtonChange::kKeep)
             formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
         formPreview_->ShowResult(resultPhoto_, workPhoto_, !changeColorMode_);
+        if (const Category* c = FindCategory(category); c && effect >= 1 && effect <= kEffectCount)
+            formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
+                                             .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
+                                             .arg(effect)
+                                             .arg(QString::fromUtf8(c->lookNames[size_t(effect - 1)].data(),
+                                                                    qsizetype(c->lookNames[size_t(effect - 1)].size()))));
     });
 }
 

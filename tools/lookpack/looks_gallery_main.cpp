@@ -24,7 +24,7 @@ using corvessa::lookpack::Shrink;
 
 namespace {
 
-constexpr int kTileW = 200, kTileH = 150, kGap = 4, kCaptionW = 110;
+constexpr int kTileW = 200, kTileH = 150, kGap = 4, kCaptionW = 110, kNameH = 20;
 
 QImage ToImage(const TBitmap& b) {
     QImage image(b.Width(), b.Height(), QImage::Format_RGB888);
@@ -56,23 +56,33 @@ int main(int argc, char** argv) {
 
         int rows = 0;
         for (const Category& c : kCategories) rows += c.fill != StripFill::kLine;
-        QImage sheet(kCaptionW + kEffectCount * (kTileW + kGap), rows * (kTileH + kGap), QImage::Format_RGB888);
+        QImage sheet(kCaptionW + kEffectCount * (kTileW + kGap), rows * (kTileH + kNameH + kGap), QImage::Format_RGB888);
         sheet.fill(QColor(40, 40, 24));
         QPainter painter(&sheet);
         QFont font = painter.font();
         font.setPixelSize(18);
         font.setBold(true);
         painter.setFont(font);
+        QFont nameFont = font;
+        nameFont.setPixelSize(13);
+        nameFont.setBold(false);
         painter.setPen(QColor(255, 160, 60));
         int row = 0;
         for (const Category& c : kCategories) {
             if (c.fill == StripFill::kLine) continue;  // the window never shows it
-            const int top = row * (kTileH + kGap);
+            const int top = row * (kTileH + kNameH + kGap);
             painter.drawText(QRect(6, top, kCaptionW - 8, kTileH), Qt::AlignVCenter | Qt::AlignLeft,
                              QString::fromUtf8(c.caption.data(), int(c.caption.size())));
             for (int n = 1; n <= kEffectCount; ++n) {
                 const TBitmap result = RenderJob(work, Look{c.number, n}, pictures).Run().picture;
-                painter.drawImage(kCaptionW + (n - 1) * (kTileW + kGap), top, ToImage(Shrink(result, kTileW, kTileH)));
+                const int left = kCaptionW + (n - 1) * (kTileW + kGap);
+                painter.drawImage(left, top, ToImage(Shrink(result, kTileW, kTileH)));
+                const std::string_view name = c.lookNames[size_t(n - 1)];
+                painter.setFont(nameFont);
+                painter.drawText(QRect(left, top + kTileH, kTileW, kNameH), Qt::AlignCenter,
+                                 QString::number(n) + QStringLiteral("  ") +
+                                     QString::fromUtf8(name.data(), qsizetype(name.size())));
+                painter.setFont(font);
             }
             ++row;
         }
