@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "ground/bitmap.h"
+#include "ground/shared_bitmap.h"
 #include "ground/error.h"
 #include "test_support.h"
 
@@ -119,4 +123,44 @@ TEST(Bitmap, AllocationThatFailsIsReportedInWordsAndKeepsThePicture) {
         EXPECT_STREQ(e.what(), "Not enough memory for the picture");
     }
     EXPECT_TRUE(corvessa::test::SamePixels(b, RandomBitmap(5, 4, 3)));
+}
+
+// --- Shared pixels ---------------------------------------------------------------
+
+TEST(SharedBitmap, HoldersShareUntilOneWritesWhateverTheWrite) {
+    using test::Copy;
+    using test::RandomBitmap;
+    using test::SamePixels;
+    using Write = std::function<void(TBitmap&)>;
+    const TBitmap source = RandomBitmap(9, 7, 3);
+    const std::vector<std::pair<const char*, Write>> writes = {
+        {"fill", [](TBitmap& b) { b.SetFillColor({1, 2, 3}), b.Fill(1, 1, 4, 4); }},
+        {"stretch", [](TBitmap& b) { b.StretchDraw(RandomBitmap(3, 2, 8)); }},
+        {"draw", [](TBitmap& b) { b.DrawAt(RandomBitmap(3, 2, 8), 2, 1); }},
+        {"copy rectangle", [](TBitmap& b) { b.CopyRect(RandomBitmap(9, 7, 8), 4, 3); }},
+        {"set size", [](TBitmap& b) { b.SetSize(4, 4); }},
+        {"row", [](TBitmap& b) { b.Row(6)[5] ^= 0xFF; }},
+    };
+    for (const auto& [name, write] : writes) {
+        SharedBitmap a(Copy(source)), b;
+        b.ShareWith(a);
+        EXPECT_TRUE(b.SamePixelsAs(a)) << name;
+        EXPECT_EQ(&b.Read(), &a.Read()) << name;  // no copy of its own yet
+        write(b.Write());
+        EXPECT_FALSE(b.SamePixelsAs(a)) << name;
+        EXPECT_TRUE(SamePixels(a.Read(), source)) << name;
+        EXPECT_FALSE(SamePixels(b.Read(), source)) << name;
+    }
+    // A holder alone writes in place; each keeps its own fill colour.
+    SharedBitmap alone(Copy(source));
+    const TBitmap* before = &alone.Read();
+    alone.Write().Row(0)[0] ^= 1;
+    EXPECT_EQ(&alone.Read(), before);
+    SharedBitmap yellow, red;
+    yellow.SetFillColor({255, 255, 0});
+    yellow.ShareWith(alone);
+    red.SetFillColor({255, 0, 0});
+    red.ShareWith(yellow);
+    EXPECT_EQ(yellow.FillColor(), (Rgb{255, 255, 0}));
+    EXPECT_EQ(red.Write().FillColor(), (Rgb{255, 0, 0}));
 }

@@ -315,6 +315,9 @@ TEST_F(BrowserTest, ApplyMakesTheResultTheWorkingPhotoAndUndoRestoresIt) {
     ClickThumbnail(3);
     const TBitmap result = Copy(form_->ResultPhoto());
     preview_->BtnApply()->click();
+    // The render, the working photo and the view hold one buffer.
+    EXPECT_TRUE(form_->WorkPhotoBuffer().SamePixelsAs(form_->ResultPhotoBuffer()));
+    EXPECT_EQ(form_->ImgEffect()->SharedPicture().get(), &form_->WorkPhoto());
     EXPECT_TRUE(SamePixels(form_->WorkPhoto(), result));
     EXPECT_TRUE(SamePixels(form_->UndoPhoto(), original_));
     EXPECT_TRUE(SamePixels(form_->ImgEffect()->Picture(), result));  // full size
@@ -328,6 +331,7 @@ TEST_F(BrowserTest, ApplyMakesTheResultTheWorkingPhotoAndUndoRestoresIt) {
     EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
     EXPECT_TRUE(SamePixels(form_->ImgEffect()->Picture(), original_));
     EXPECT_FALSE(form_->BtnUndo()->isEnabled());
+    EXPECT_TRUE(form_->WorkPhotoBuffer().SamePixelsAs(form_->UndoPhotoBuffer()));
 }
 
 TEST_F(BrowserTest, ApplyApplyUndoRestoresThePhotoBeforeTheSecondApply) {

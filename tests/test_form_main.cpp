@@ -75,13 +75,8 @@ protected:
 
     // Moves the buffers as Apply does, with `result` as the rendered effect.
     void ApplyLike(const TBitmap& result) {
-        form_->ResultPhoto().CopyFrom(result);
-        form_->UndoPhoto().CopyFrom(form_->WorkPhoto());
-        form_->WorkPhoto().CopyFrom(form_->ResultPhoto());
-        form_->ImgEffect()->Picture().CopyFrom(form_->ResultPhoto());
-        form_->ImgEffect()->Changed();
-        form_->BtnUndo()->setEnabled(true);
-        form_->Invisible();
+        form_->ResultPhotoBuffer().Rewrite().CopyFrom(result);
+        form_->ApplyResult(form_->ResultPhotoBuffer().Snapshot());
     }
 
     TempDir dir_;
@@ -341,7 +336,7 @@ TEST_F(FormMainTest, AFailedSaveKeepsTheExistingFile) {
 
 TEST_F(FormMainTest, CancellingSaveKeepsTheViewCopyInResultPhoto) {
     TFormMain& form = Form();
-    form.ResultPhoto().CopyFrom(RandomBitmap(5, 5, 1));
+    form.ResultPhotoBuffer().Rewrite().CopyFrom(RandomBitmap(5, 5, 1));
     form.BtnSaveClick();
     EXPECT_EQ(dialogs_->saveDialogsRun, 1);
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
@@ -368,7 +363,7 @@ TEST_F(FormMainTest, UndoRestoresThePhotoBeforeTheLastApply) {
 
 TEST_F(FormMainTest, UndoDrawsIntoTheViewAtItsCurrentSize) {
     TFormMain& form = Form();
-    form.UndoPhoto().CopyFrom(RandomBitmap(400, 300, 4));
+    form.UndoPhotoBuffer().Rewrite().CopyFrom(RandomBitmap(400, 300, 4));
     form.BtnUndo()->setEnabled(true);
     form.BtnUndoClick();
     EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), Stretched(form.UndoPhoto(), 528, 396)));
@@ -379,7 +374,7 @@ TEST_F(FormMainTest, ControlUndoWorksOnlyWhileUndoIsEnabled) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     const TBitmap work = Copy(form.WorkPhoto());
-    form.UndoPhoto().CopyFrom(RandomBitmap(400, 300, 4));
+    form.UndoPhotoBuffer().Rewrite().CopyFrom(RandomBitmap(400, 300, 4));
 
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));

@@ -7,10 +7,14 @@
 
 #include <jerror.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -330,6 +334,27 @@ TEST_F(HostileFile, AFifoIsRefusedAtOnce) {
 }
 
 // --- Memory -------------------------------------------------------------------------
+
+TEST_F(HostileFile, APhotoTheMachineCannotHoldIsRefusedInTheUsersWords) {
+    // A flat 120-megapixel JPEG, opened by a process allowed 200 MB more
+    // than it has.
+    WriteBytes(dir_.File("huge.jpg"), EncodeJpeg(SolidBitmap(12000, 10000, {90, 120, 150})));
+    const pid_t child = fork();
+    if (child == 0) {
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        std::ifstream statm("/proc/self/statm");
+        long pages = 0;
+        statm >> pages;
+        limit.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(200) << 20);
+        setrlimit(RLIMIT_AS, &limit);
+        const std::string error = ErrorOf([&] { ReadPhotoFile(dir_.File("huge.jpg")); });
+        std::_Exit(error == "Not enough memory for the picture" ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
 
 namespace {
 

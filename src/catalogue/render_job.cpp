@@ -61,6 +61,10 @@ void RenderJob::LoadPictures() {
 }
 
 RenderResult RenderJob::Run() {
+    // Whatever the render's scratch bitmaps took goes back when it ends.
+    struct Trim {
+        ~Trim() { TrimPixelPool(); }
+    } trim;
     if (const Look* look = std::get_if<Look>(&what_)) return RunLook(*look);
     return RunFilter(std::get<FilterCall>(what_));
 }
@@ -97,6 +101,7 @@ void StripJob::Run(StripView& view) {
     const RenderContext ctx{false, nullptr, &pictures_};
     thumb_.SetSize(kThumbSide, kThumbSide);
     RenderStrip(category_, *work_, thumb_, result_, ctx, view);
+    TrimPixelPool();
 }
 
 }  // namespace corvessa

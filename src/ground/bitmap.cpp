@@ -73,6 +73,22 @@ public:
         std::free(pixels);
     }
 
+    void Trim() {
+        std::vector<Block> freed;
+        {
+            std::lock_guard lock(mutex_);
+            if (blocks_.size() <= 1) return;
+            const auto largest = std::max_element(blocks_.begin(), blocks_.end(),
+                                                  [](const Block& a, const Block& b) { return a.capacity < b.capacity; });
+            const Block keep = *largest;
+            blocks_.erase(largest);
+            freed.swap(blocks_);
+            blocks_.push_back(keep);
+            pooledBytes_ = keep.capacity;
+        }
+        for (const Block& block : freed) std::free(block.pixels);
+    }
+
 private:
     struct Block {
         uint8_t* pixels;
@@ -96,6 +112,8 @@ PixelBuffer AllocatePixels(int width, int height) {
 }
 
 }  // namespace
+
+void TrimPixelPool() { PixelPool::Instance().Trim(); }
 
 void PixelRelease::operator()(uint8_t* pixels) const {
     if (capacity == 0)

@@ -28,6 +28,11 @@ struct PixelRelease {
 };
 using PixelBuffer = std::unique_ptr<uint8_t[], PixelRelease>;
 
+// Gives the memory the pool keeps back to the system but for one spare
+// block (the largest): called when a render ends, so that what its scratch
+// bitmaps took does not stay with the program.
+void TrimPixelPool();
+
 class TBitmap {
 public:
     TBitmap() = default;

@@ -20,8 +20,9 @@ namespace corvessa {
 
 class PictureCache {
 public:
-    // About 30 pictures of the shipped size.
-    static constexpr size_t kDefaultBudget = size_t(160) << 20;
+    // About ten pictures of the shipped size: a strip's worth. Least recently
+    // used pictures go first.
+    static constexpr size_t kDefaultBudget = size_t(64) << 20;
 
     explicit PictureCache(size_t budgetBytes = kDefaultBudget) : budget_(budgetBytes) {}
     PictureCache(const PictureCache&) = delete;

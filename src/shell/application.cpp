@@ -4,13 +4,15 @@
 #include <exception>
 #include <new>
 
+#include "ground/error.h"
+
 namespace corvessa {
 
 std::string CurrentErrorText() {
     try {
         throw;
     } catch (const std::bad_alloc&) {
-        return "Out of memory";
+        return NotEnoughMemory().what();
     } catch (const std::exception& e) {
         return e.what();
     } catch (...) {

@@ -209,9 +209,8 @@ void TFormMain::FormCreate(QSize screen) {
 
     bool loaded = false;
     Guarded([&] {
-        TBitmap sample = ReadPicture(appDir_ + "pic/sample.jpg");
-        WorkPhoto().TakePixels(std::move(sample));
-        NewResultPhoto().CopyFrom(WorkPhoto());
+        workPhoto_.Adopt(ReadPicture(appDir_ + "pic/sample.jpg"));
+        resultPhoto_.ShareWith(workPhoto_);
         FitPhotoView(WorkPhoto());
         imgEffect_->Picture().SetSize(imgEffect_->width(), imgEffect_->height());
         imgEffect_->Picture().StretchDraw(WorkPhoto());
@@ -260,15 +259,13 @@ void TFormMain::FitPhotoView(QSize photo) {
     imgEffect_->SetFitGeometry(ClampedRect(fit), flatPanel3_->rect().adjusted(1, 1, -1, -1));
 }
 
-TBitmap& TFormMain::NewResultPhoto() {
-    if (resultPhoto_.use_count() > 1) resultPhoto_ = std::make_shared<TBitmap>();
-    return *resultPhoto_;
-}
-
 void TFormMain::ReplacingWorkPhoto() {
     // The preview's result belongs to the photo it was rendered from.
     formPreview_->WorkPhotoReplaced();
-    if (workPhoto_.use_count() > 1) workPhoto_ = std::make_shared<TBitmap>();
+}
+
+void TFormMain::ShowWorkPhoto() {
+    imgEffect_->ShowShared(workPhoto_.Snapshot());
 }
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
@@ -304,19 +301,20 @@ void TFormMain::OpenPhoto(const std::string& path) {
         PhotoMetadata metadata;
         TBitmap photo = ReadPhotoUpright(path, metadata);
         ReplacingWorkPhoto();
-        WorkPhoto().TakePixels(std::move(photo));
+        workPhoto_.Adopt(std::move(photo));
         metadata_ = std::move(metadata);
-        undoPhoto_.CopyFrom(WorkPhoto());
-        NewResultPhoto().CopyFrom(WorkPhoto());
+        // The undo step, the last render and the view hold the photo as read.
+        undoPhoto_.ShareWith(workPhoto_);
+        resultPhoto_.ShareWith(workPhoto_);
         FitPhotoView(WorkPhoto());
-        imgEffect_->Picture().CopyFrom(WorkPhoto());
-        imgEffect_->Changed();
+        ShowWorkPhoto();
         thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
         thumbPhoto_.StretchDraw(WorkPhoto());
         Invisible();
         btnUndo_->setEnabled(false);
         SetPhotoControlsEnabled(true);
-        BlankPhotoCheck(WorkPhoto(), random_);
+        // Only the working photo is whitened: the others keep the photo as read.
+        if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
     });
 }
 
@@ -324,7 +322,10 @@ void TFormMain::BtnSaveClick() {
     Guarded([&] {
         // Without a start-up photo and before any Open there is nothing to save.
         if (imgEffect_->Picture().Empty()) return;
-        NewResultPhoto().CopyFrom(std::as_const(*imgEffect_).Picture());
+        if (const auto shown = imgEffect_->SharedPicture())
+            resultPhoto_.ShareWith(shown);
+        else
+            resultPhoto_.Rewrite().CopyFrom(std::as_const(*imgEffect_).Picture());
         const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile();
         if (!choice) return;
         const SaveTarget target = SaveTargetFor(choice->path, choice->filterIndex);
@@ -338,12 +339,11 @@ void TFormMain::BtnSaveClick() {
     });
 }
 
-void TFormMain::ApplyResult(const TBitmap& result) {
-    undoPhoto_.CopyFrom(WorkPhoto());
+void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
+    undoPhoto_.ShareWith(workPhoto_);
     ReplacingWorkPhoto();
-    WorkPhoto().CopyFrom(result);
-    imgEffect_->Picture().CopyFrom(result);
-    imgEffect_->Changed();
+    workPhoto_.ShareWith(std::move(result));
+    ShowWorkPhoto();
     update();
     btnUndo_->setEnabled(true);
     Invisible();  // the thumbnails show the photo before Apply
@@ -351,11 +351,18 @@ void TFormMain::ApplyResult(const TBitmap& result) {
 
 void TFormMain::BtnUndoClick() {
     Guarded([&] {
-        NewResultPhoto().CopyFrom(undoPhoto_);
+        resultPhoto_.ShareWith(undoPhoto_);
         ReplacingWorkPhoto();
-        WorkPhoto().CopyFrom(ResultPhoto());
-        imgEffect_->Picture().StretchDraw(WorkPhoto());
-        imgEffect_->Changed();
+        workPhoto_.ShareWith(resultPhoto_);
+        // Drawn into the view's picture at its size: the very pixels when
+        // the sizes agree.
+        const TBitmap& shown = std::as_const(*imgEffect_).Picture();
+        if (shown.Width() == WorkPhoto().Width() && shown.Height() == WorkPhoto().Height()) {
+            ShowWorkPhoto();
+        } else {
+            imgEffect_->Picture().StretchDraw(WorkPhoto());
+            imgEffect_->Changed();
+        }
         btnUndo_->setEnabled(false);
         update();
         Invisible();
@@ -368,7 +375,7 @@ void TFormMain::CategoryClick(int category) {
         if (!HasPhoto()) return;
         BusyCursor busy;
         WindowStrip strip(*this);
-        StripJob job(workPhoto_, category, pictures_);
+        StripJob job(workPhoto_.Snapshot(), category, pictures_);
         // ThumbPhoto and ResultPhoto end as the strip leaves them, also when
         // a thumbnail fails.
         struct Finish {
@@ -377,7 +384,7 @@ void TFormMain::CategoryClick(int category) {
             ~Finish() {
                 form.thumbPhoto_.CopyFrom(job.ThumbPhoto());
                 TBitmap result = job.TakeResult();
-                if (!result.Empty()) form.resultPhoto_ = std::make_shared<TBitmap>(std::move(result));
+                if (!result.Empty()) form.resultPhoto_.Adopt(std::move(result));
             }
         } finish{*this, job};
         job.Run(strip);
@@ -400,8 +407,12 @@ void TFormMain::ImgViewClick(int effect, int category) {
         QCoreApplication::processEvents();
         // The window may have been closed by such a click.
         if (!HasPhoto()) return;
-        RenderJob job(workPhoto_, Look{category, effect}, pictures_);
-        job.SetResultFill(ResultPhoto().FillColor());
+        RenderJob job(workPhoto_.Snapshot(), Look{category, effect}, pictures_);
+        job.SetResultFill(resultPhoto_.FillColor());
+        // The last render's pixels are not needed by anything any more (the
+        // preview shows the new one; Apply commits it): let them go before
+        // the new render takes its memory.
+        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) resultPhoto_.Clear();
         if (changeColorMode_ && job.AsksForColour()) {
             // A missing picture fails before the colour dialog opens.
             job.LoadPictures();
@@ -412,10 +423,10 @@ void TFormMain::ImgViewClick(int effect, int category) {
         // Categories outside the catalogue render nothing and leave
         // ResultPhoto as it was.
         if (FindCategory(category) && effect >= 1 && effect <= kEffectCount)
-            resultPhoto_ = std::make_shared<TBitmap>(std::move(result.picture));
+            resultPhoto_.Adopt(std::move(result.picture));
         if (result.button != ButtonChange::kKeep)
             formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
-        formPreview_->ShowResult(resultPhoto_, workPhoto_, !changeColorMode_);
+        formPreview_->ShowResult(resultPhoto_.Snapshot(), workPhoto_.Snapshot(), !changeColorMode_);
         if (const Category* c = FindCategory(category); c && effect >= 1 && effect <= kEffectCount)
             formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
                                              .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
@@ -436,10 +447,10 @@ void TFormMain::FormClose() {
     closed_ = true;
     formPreview_->hide();
     SkinRemove();
-    WorkPhoto() = TBitmap();
-    undoPhoto_ = TBitmap();
+    workPhoto_.Clear();
+    undoPhoto_.Clear();
     thumbPhoto_ = TBitmap();
-    resultPhoto_ = std::make_shared<TBitmap>();
+    resultPhoto_.Clear();
     metadata_ = PhotoMetadata();
     emit FormClosed();
 }

@@ -15,6 +15,7 @@
 #include "catalogue/catalogue.h"
 #include "ground/bitmap.h"
 #include "ground/random.h"
+#include "ground/shared_bitmap.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 
@@ -87,10 +88,16 @@ public:
 
     const std::string& AppDir() const { return appDir_; }
 
-    TBitmap& WorkPhoto() { return *workPhoto_; }
-    TBitmap& UndoPhoto() { return undoPhoto_; }
+    // The four buffers. Holders of the same pixels share them (Open makes
+    // the undo step, the last render and the view share the opened photo);
+    // a write gives a holder pixels of its own first.
+    const TBitmap& WorkPhoto() const { return workPhoto_.Read(); }
+    const TBitmap& UndoPhoto() const { return undoPhoto_.Read(); }
+    SharedBitmap& WorkPhotoBuffer() { return workPhoto_; }
+    SharedBitmap& UndoPhotoBuffer() { return undoPhoto_; }
+    SharedBitmap& ResultPhotoBuffer() { return resultPhoto_; }
     TBitmap& ThumbPhoto() { return thumbPhoto_; }
-    TBitmap& ResultPhoto() { return *resultPhoto_; }
+    const TBitmap& ResultPhoto() const { return resultPhoto_.Read(); }
 
     TImageView* ImgEffect() const { return imgEffect_; }
     TImgBtn* BtnUndo() const { return btnUndo_; }
@@ -123,7 +130,7 @@ public:
 
     // False once the start-up photo failed to load, until a photo is
     // opened: there is nothing to render, fit or save then.
-    bool HasPhoto() const { return !workPhoto_->Empty(); }
+    bool HasPhoto() const { return !WorkPhoto().Empty(); }
 
     void BtnOpenClick();
     void BtnSaveClick();
@@ -135,7 +142,7 @@ public:
     void Invisible();
     // Apply: `result` becomes the working photo, the photo before it the
     // undo step.
-    void ApplyResult(const TBitmap& result);
+    void ApplyResult(std::shared_ptr<const TBitmap> result);
 
     // The handler of every category button (BtnPresetClick, BtnLightAClick,
     // ...): sets CurrentCategory and fills the strip from the working photo.
@@ -173,10 +180,10 @@ private:
     void LayOutPanels();
     void FitPhotoView(const TBitmap& photo);
     void FitPhotoView(QSize photo);
-    // ResultPhoto, made a buffer of its own before it is written.
-    TBitmap& NewResultPhoto();
     // The working photo is being replaced (Open, Apply, Undo).
     void ReplacingWorkPhoto();
+    // The main view shows the working photo's pixels, without a copy.
+    void ShowWorkPhoto();
     void SetPhotoControlsEnabled(bool enabled);
     void FormClose();
 
@@ -187,12 +194,10 @@ private:
     PictureCache pictureCache_;
     FolderPictures pictures_;
 
-    // Shared with the render jobs, which run to completion inside a handler.
-    std::shared_ptr<TBitmap> workPhoto_ = std::make_shared<TBitmap>();
-    // Shared with the preview, which shows the last full-size render: a
-    // write to ResultPhoto gives it a buffer of its own first.
-    std::shared_ptr<TBitmap> resultPhoto_ = std::make_shared<TBitmap>();
-    TBitmap undoPhoto_, thumbPhoto_;
+    // Also shared with the render jobs and the preview, which keep what they
+    // render from and show while the window moves on.
+    SharedBitmap workPhoto_, undoPhoto_, resultPhoto_;
+    TBitmap thumbPhoto_;
     // The size of the photo the view was last fitted to.
     QSize fittedPhoto_;
     PhotoMetadata metadata_;

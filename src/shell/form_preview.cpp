@@ -137,6 +137,8 @@ void TFormPreview::resizeEvent(QResizeEvent* event) {
 }
 
 void TFormPreview::ShowProcessing() {
+    // The last result is not shown again; its memory serves the new render.
+    ForgetResult();
     imgPreview_->hide();
     label2_->show();
     label1_->show();
@@ -170,6 +172,14 @@ void TFormPreview::ShowResult(std::shared_ptr<const TBitmap> look, std::shared_p
 void TFormPreview::WorkPhotoReplaced() {
     SetComparing(false);
     hide();
+    ForgetResult();
+}
+
+void TFormPreview::ForgetResult() {
+    look_.reset();
+    source_.reset();
+    mixed_.reset();
+    imgPreview_->ShowShared(nullptr);
 }
 
 void TFormPreview::SetStrength(int strength) {
@@ -206,9 +216,12 @@ void TFormPreview::ShowCurrent() {
 
 void TFormPreview::BtnApplyClick() {
     if (!btnApply_->isEnabled()) return;
-    const std::shared_ptr<const TBitmap> result = Result();
+    std::shared_ptr<const TBitmap> result = Result();
     if (!result) return;
-    formMain_.Guarded([&] { formMain_.ApplyResult(*result); });
+    // The committed pixels are the working photo's from now on; the mix is
+    // made afresh for the next look.
+    mixed_.reset();
+    formMain_.Guarded([&] { formMain_.ApplyResult(std::move(result)); });
 }
 
 void TFormPreview::Button2Click() {

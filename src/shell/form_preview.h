@@ -79,6 +79,8 @@ protected:
 
 private:
     void LayOut();
+    // Lets go of the last result and the photo it was rendered from.
+    void ForgetResult();
     // The image panel's fit of the photo shown.
     void FitImage();
     void ShowCurrent();

@@ -48,6 +48,17 @@ SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex) {
 }
 
 bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random) {
+    if (!LooksBlank(photo, random)) return false;
+    PaintWhite(photo);
+    return true;
+}
+
+void PaintWhite(TBitmap& photo) {
+    photo.SetFillColor(kWhite);
+    photo.FillAll();
+}
+
+bool LooksBlank(const TBitmap& photo, RandomGenerator& random) {
     const int w = photo.Width(), h = photo.Height();
     // Without the reference pixel no sample can match it.
     const bool hasReference = w > 4 && h > 8;
@@ -61,8 +72,6 @@ bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random) {
         const int y = int(random.Random(uint32_t(h > 0 ? h - 1 : 0)));
         if (!hasReference || std::memcmp(photo.Pixel(x, y), reference, 3) != 0) return false;
     }
-    photo.SetFillColor(kWhite);
-    photo.FillAll();
     return true;
 }
 

@@ -62,5 +62,8 @@ SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex);
 // small to have that pixel are never whitened. Seeds `random` from the
 // clock. Returns whether the photo was whitened.
 bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random);
+// The test of BlankPhotoCheck alone, and its whitening.
+bool LooksBlank(const TBitmap& photo, RandomGenerator& random);
+void PaintWhite(TBitmap& photo);
 
 }  // namespace corvessa

@@ -36,7 +36,7 @@ void TImageView::ShowShared(std::shared_ptr<const TBitmap> picture) {
 void TImageView::Changed() {
     shownValid_ = false;
     scaler_.Reset();
-    const TBitmap& picture = Picture();
+    const TBitmap& picture = Shown();
     if (autoSize_ && !picture.Empty()) resize(picture.Width(), picture.Height());
     if (zoom_ > 0) KeepPictureInView();
     update();
@@ -74,13 +74,13 @@ void TImageView::SetFitGeometry(const QRect& fit, const QRect& viewport) {
 }
 
 double TImageView::FitZoom() const {
-    const TBitmap& picture = Picture();
+    const TBitmap& picture = Shown();
     if (picture.Empty() || fitGeometry_.height() <= 0) return 1;
     return fitGeometry_.height() * devicePixelRatioF() / picture.Height();
 }
 
 QRectF TImageView::ZoomedRect() const {
-    const TBitmap& picture = Picture();
+    const TBitmap& picture = Shown();
     const double scale = zoom_ / devicePixelRatioF();
     return QRectF(origin_, QSizeF(picture.Width() * scale, picture.Height() * scale));
 }
@@ -95,7 +95,7 @@ void TImageView::KeepPictureInView() {
 }
 
 void TImageView::SetZoom(double zoom, QPointF anchorInParent) {
-    const TBitmap& picture = Picture();
+    const TBitmap& picture = Shown();
     if (!zoomable_ || picture.Empty() || viewport_.isEmpty()) return;
     // The picture point under the anchor, in picture pixels.
     QPointF point;
@@ -142,7 +142,7 @@ QString TImageView::ZoomText() const {
 // --- Painting ------------------------------------------------------------------
 
 void TImageView::paintEvent(QPaintEvent* event) {
-    const TBitmap& picture = Picture();
+    const TBitmap& picture = Shown();
     if (picture.Empty() || width() <= 0 || height() <= 0) return;
     const double dpr = devicePixelRatioF();
     // Where the picture lies (view coordinates) and its size in device pixels.
@@ -228,7 +228,7 @@ void TImageView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TImageView::wheelEvent(QWheelEvent* event) {
-    if (!zoomable_ || Picture().Empty()) return QWidget::wheelEvent(event);
+    if (!zoomable_ || Shown().Empty()) return QWidget::wheelEvent(event);
     event->accept();
     const double notches = event->angleDelta().y() / 120.0;
     if (notches != 0) ZoomBy(std::pow(kWheelStep, notches), event->position());

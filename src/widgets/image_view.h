@@ -30,10 +30,12 @@ public:
     // shared picture shown until then is copied into it first.
     TBitmap& Picture();
     // What the view shows.
-    const TBitmap& Picture() const { return shared_ ? *shared_ : picture_; }
+    const TBitmap& Picture() const { return Shown(); }
     // Shows `picture` without a copy of its own; it must not change while
     // shown.
     void ShowShared(std::shared_ptr<const TBitmap> picture);
+    // The shared picture shown, if the view shows one.
+    std::shared_ptr<const TBitmap> SharedPicture() const { return shared_; }
     void Changed();
 
     bool Stretch() const { return stretch_; }
@@ -76,6 +78,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    const TBitmap& Shown() const { return shared_ ? *shared_ : picture_; }
     // The picture's device pixels per picture pixel when it fits.
     double FitZoom() const;
     // The picture's place in view coordinates when zoomed.
