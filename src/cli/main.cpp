@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "catalogue/render_job.h"
@@ -70,18 +71,23 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
     const std::string& input = options.positional[0];
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
-    // The photo and the look's pictures are decoded side by side; a picture
-    // that fails here fails again, and is reported, in the render.
+    // The photo and the look's pictures are decoded side by side (when a
+    // thread can be had); a picture that fails here fails again, and is
+    // reported, in the render.
     PhotoMetadata metadata;
     std::shared_ptr<const TBitmap> photo;
     {
-        std::jthread prefetch([&] {
-            try {
-                for (PictureName name : RecipePictures(options.look.category, options.look.effect, Stage::kFullSize))
-                    pictures.Load(name);
-            } catch (const std::exception&) {
-            }
-        });
+        std::jthread prefetch;
+        try {
+            prefetch = std::jthread([&] {
+                try {
+                    for (PictureName name : RecipePictures(options.look.category, options.look.effect, Stage::kFullSize))
+                        pictures.Load(name);
+                } catch (const std::exception&) {
+                }
+            });
+        } catch (const std::system_error&) {
+        }
         photo = std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata));
     }
     RenderJob job(photo, options.look, pictures);
