@@ -383,7 +383,7 @@ TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
 
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.xyz")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "corvessa-render: Unknown picture file extension (.xyz)\n");
+    EXPECT_EQ(run.err, "corvessa-render: Unknown picture file extension (.xyz) \u2014 " + Out("a.xyz") + "\n");
 
     run = RunRenderer({"--filter", "Invert", Photo(), Out("missing/dir/a.bmp")});
     EXPECT_EQ(run.status, 1);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <jerror.h>
 
 #include <QLabel>
 #include <QMimeData>
@@ -240,9 +241,11 @@ TEST_F(FormMainTest, AFailedOpenChangesNothing) {
     }
     ASSERT_EQ(dialogs_->errors.size(), 4u);
     EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + missing + ": No such file or directory");
-    EXPECT_EQ(dialogs_->errors[1].rfind("JPEG error #", 0), 0u) << dialogs_->errors[1];
-    EXPECT_EQ(dialogs_->errors[2], "Bitmap image is not valid");
-    EXPECT_EQ(dialogs_->errors[3], "Unknown picture file extension (.txt)");
+    EXPECT_EQ(dialogs_->errors[1], "JPEG error #" + std::to_string(JERR_NO_SOI) +
+                                       ": Not a JPEG file: starts with 0x47 0x49 \u2014 " + dir_.File("broken.jpg"));
+    EXPECT_EQ(dialogs_->errors[2].rfind("Bitmap image is not valid: ", 0), 0u) << dialogs_->errors[2];
+    EXPECT_TRUE(dialogs_->errors[2].ends_with(" \u2014 " + dir_.File("broken.bmp"))) << dialogs_->errors[2];
+    EXPECT_EQ(dialogs_->errors[3], "Unknown picture file extension (.txt) \u2014 " + dir_.File("notes.txt"));
 
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), result));
@@ -496,8 +499,14 @@ TEST(CorvessaApplication, AnExceptionReachingTheEventLoopIsReportedAndTheProgram
 }
 
 TEST(Dialogs, FiltersListTheOpenAndSaveFormats) {
-    EXPECT_TRUE(OpenDialogFilter().startsWith(QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)")));
-    EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp)"));
+    const QStringList open = OpenDialogFilter().split(QStringLiteral(";;"));
+    ASSERT_EQ(open.size(), 2);
+    EXPECT_EQ(open[0], QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)"));
+    ASSERT_TRUE(open[1].startsWith(QStringLiteral("All pictures (")) && open[1].endsWith(QLatin1Char(')')));
+    const QStringList all = open[1].mid(14).chopped(1).split(QLatin1Char(' '));
+    for (const char* pattern : {"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.gif", "*.heic", "*.heif", "*.avif", "*.webp", "*.tif", "*.tiff"})
+        EXPECT_TRUE(all.contains(QLatin1String(pattern))) << pattern << " in " << open[1].toStdString();
+    EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp);;*.png (*.png)"));
 }
 
 TEST(HelpPage, CoversEveryCategoryAndButton) {

@@ -249,7 +249,8 @@ void TFormMain::OpenPhoto(const std::string& path) {
         // comes turned upright by the camera's orientation tag, so the
         // thumbnails, renders, blank check and view all see it as shot.
         PhotoMetadata metadata;
-        TBitmap photo = ReadPhotoUpright(path, metadata);
+        std::string warning;
+        TBitmap photo = ReadPhotoUpright(path, metadata, &warning);
         workPhoto_.TakePixels(std::move(photo));
         metadata_ = std::move(metadata);
         undoPhoto_.CopyFrom(workPhoto_);
@@ -263,6 +264,7 @@ void TFormMain::OpenPhoto(const std::string& path) {
         btnUndo_->setEnabled(false);
         SetPhotoControlsEnabled(true);
         BlankPhotoCheck(workPhoto_, random_);
+        if (!warning.empty()) dialogs_->ShowWarning(warning);  // the photo shows behind it
     });
 }
 
@@ -274,11 +276,13 @@ void TFormMain::BtnSaveClick() {
         const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile();
         if (!choice) return;
         const SaveTarget target = SaveTargetFor(choice->path, choice->filterIndex);
-        // Both writers write beside the target and rename into place, so a
+        // The writers write beside the target and rename into place, so a
         // failure never destroys an existing file. The camera metadata goes
-        // into a JPEG only; a BMP has no place for it.
+        // into a JPEG or PNG; a BMP has no place for it.
         if (target.format == SaveFormat::kBmp)
             WriteBmpFile(resultPhoto_, target.path);
+        else if (target.format == SaveFormat::kPng)
+            WritePngFileWithMetadata(resultPhoto_, target.path, metadata_);
         else
             WriteJpegFileWithMetadata(resultPhoto_, target.path, metadata_);
     });

@@ -1,0 +1,34 @@
+#pragma once
+// HEIF (HEIC) and AVIF files through libheif. No Qt.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "routines/bitmap.h"
+
+namespace corvessa {
+
+// Whether the bytes start like a HEIF or AVIF file.
+bool IsHeif(const uint8_t* data, size_t size);
+
+// The primary image, with the cropping, rotation and mirroring the file
+// records applied as libheif applies them (the Exif orientation tag plays
+// no part). Samples deeper than 8 bits and alpha become 24-bit colour by
+// EightBitSample and OnWhite. The size the file claims is checked before
+// anything is decoded. Throws "Picture is too large", "Bitmap image is not
+// valid: REASON" (libheif's own words, or that the file claims more than it
+// holds) and "Not enough memory for the picture".
+TBitmap DecodeHeif(const uint8_t* data, size_t size);
+
+// The camera data of the primary image, each part empty where the file has
+// none or it cannot be read.
+struct HeifMetadata {
+    std::vector<uint8_t> exif;  // from the TIFF header on
+    std::string xmp;
+    std::vector<uint8_t> iccProfile;
+};
+HeifMetadata ReadHeifMetadata(const uint8_t* data, size_t size);
+
+}  // namespace corvessa
