@@ -3,6 +3,7 @@
 #include <exiv2/exiv2.hpp>
 #include <libheif/heif.h>
 #include <png.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <tiffio.h>
@@ -266,6 +267,42 @@ std::vector<uint8_t> MakePaletteTiff(int width, int height) {
     });
 }
 
+std::vector<uint8_t> TiffClaiming(int width, int height) {
+    return WrittenTiff([&](TIFF* t) {
+        TIFFSetField(t, TIFFTAG_IMAGEWIDTH, uint32_t(width));
+        TIFFSetField(t, TIFFTAG_IMAGELENGTH, uint32_t(height));
+        TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, uint16_t(1));
+        TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, uint16_t(8));
+        TIFFSetField(t, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+        TIFFSetField(t, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
+        TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, uint32_t(height));
+        const std::vector<uint8_t> row(static_cast<size_t>(width), 7);
+        TIFFWriteScanline(t, const_cast<uint8_t*>(row.data()), 0, 0);
+    });
+}
+
+Samples ReadTiffSamples(const std::vector<uint8_t>& bytes) {
+    TempDir dir;
+    WriteBytes(dir.File("in.tif"), bytes);
+    TIFF* t = TIFFOpen(dir.File("in.tif").c_str(), "r");
+    if (!t) Fail("TIFFOpen for reading");
+    uint32_t w = 0, h = 0;
+    uint16_t channels = 0, bits = 0;
+    TIFFGetField(t, TIFFTAG_IMAGEWIDTH, &w);
+    TIFFGetField(t, TIFFTAG_IMAGELENGTH, &h);
+    TIFFGetField(t, TIFFTAG_SAMPLESPERPIXEL, &channels);
+    TIFFGetField(t, TIFFTAG_BITSPERSAMPLE, &bits);
+    Samples s{int(w), int(h), channels, bits, {}};
+    std::vector<uint8_t> row(size_t(TIFFScanlineSize(t)));
+    for (uint32_t y = 0; y < h; ++y) {
+        if (TIFFReadScanline(t, row.data(), y, 0) < 0) Fail("TIFFReadScanline");
+        for (size_t i = 0; i < size_t(w) * channels; ++i)
+            s.values.push_back(bits == 16 ? uint16_t(row[2 * i] | row[2 * i + 1] << 8) : row[i]);
+    }
+    TIFFClose(t);
+    return s;
+}
+
 Samples ReadTiffRgba(const std::vector<uint8_t>& bytes) {
     TempDir dir;
     WriteBytes(dir.File("in.tif"), bytes);
@@ -397,8 +434,14 @@ int Run(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    // Their chatter on standard output is not wanted; errors still show.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return -1;
     int status = 0;
     if (waitpid(pid, &status, 0) != pid) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

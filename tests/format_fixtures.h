@@ -45,9 +45,14 @@ Samples ReadPngSamples(const std::vector<uint8_t>& png);
 std::vector<uint8_t> MakeTiff(const Samples& samples, bool cmyk = false, int orientation = 1);
 // An 8-bit palette TIFF whose pixel x, y is entry (x * 7 + y * 3) % 256.
 std::vector<uint8_t> MakePaletteTiff(int width, int height);
+// A deflated 8-bit grey TIFF whose header claims `width` x `height` and
+// that holds its first row only.
+std::vector<uint8_t> TiffClaiming(int width, int height);
 // libtiff's RGBA decoding (TIFFReadRGBAImage: alpha premultiplied, CMYK
 // and palettes converted), top row first.
 Samples ReadTiffRgba(const std::vector<uint8_t>& tiff);
+// libtiff's samples of a contiguous RGB or grey TIFF as they are stored.
+Samples ReadTiffSamples(const std::vector<uint8_t>& tiff);
 
 struct HeifOptions {
     bool avif = false;

@@ -5,7 +5,11 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
+#include <tiffio.h>
+
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -155,12 +159,37 @@ QImage::Format BandFormat(const QImage& image, bool ownConversion) {
     return premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32;
 }
 
+// Qt's TIFF plugin lets libtiff print its messages on standard error and
+// reports a failure without them. The last error of this thread is kept
+// instead, to give the user the reason; warnings are dropped.
+thread_local std::string lastTiffError;
+
+void KeepTiffError(const char*, const char* format, va_list arguments) {
+    char text[256];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    lastTiffError = text;
+}
+
+void DropTiffWarning(const char*, const char*, va_list) {}
+
+void CatchTiffMessages() {
+    static const bool installed = [] {
+        TIFFSetErrorHandler(KeepTiffError);
+        TIFFSetWarningHandler(DropTiffWarning);
+        return true;
+    }();
+    (void)installed;
+    lastTiffError.clear();
+}
+
 // Decodes with Qt from memory, so a file is read once and a missing file
 // is told apart from a broken one. Qt's containers fail with bad_alloc.
 TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format) try {
     const bool bmp = std::strcmp(format, "bmp") == 0;
     if (bmp) CheckBmpClaim(bytes);
     if (std::strcmp(format, "gif") == 0) CheckGifClaim(bytes);
+    const bool tiff = std::strcmp(format, "tif") == 0 || std::strcmp(format, "tiff") == 0;
+    if (tiff) CatchTiffMessages();
     QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -188,7 +217,8 @@ TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format) try 
         if (image.isNull()) throw NotEnoughMemory();
         image.fill(0);
     }
-    if (!reader.read(&image) || image.isNull()) throw BrokenPicture(reader.errorString().toStdString());
+    if (!reader.read(&image) || image.isNull())
+        throw BrokenPicture(tiff && !lastTiffError.empty() ? lastTiffError : reader.errorString().toStdString());
     CheckPictureSize(image.width(), image.height());
     TBitmap picture(image.width(), image.height());
     const bool ownConversion = NeedsOwnConversion(image, !bmp);
