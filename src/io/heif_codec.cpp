@@ -61,15 +61,20 @@ Handle PrimaryImage(heif_context* context) {
 }
 
 // Rows of 8-bit R, G, B (and A) or of 16-bit little-endian samples of
-// `bits` bits, into our blue, green, red.
-void StoreRow(const uint8_t* in, uint8_t* out, int width, bool alpha, int bits) {
+// `bits` bits, into our blue, green, red. A file may store its colour
+// premultiplied by alpha.
+uint8_t Flattened(uint8_t c, uint8_t a, bool premultiplied) {
+    return premultiplied ? PremultipliedOnWhite(c, a) : OnWhite(c, a);
+}
+
+void StoreRow(const uint8_t* in, uint8_t* out, int width, bool alpha, bool premultiplied, int bits) {
     if (bits <= 8) {
         const int step = alpha ? 4 : 3;
         for (int x = 0; x < width; ++x, in += step, out += 3) {
             if (alpha) {
-                out[0] = OnWhite(in[2], in[3]);
-                out[1] = OnWhite(in[1], in[3]);
-                out[2] = OnWhite(in[0], in[3]);
+                out[0] = Flattened(in[2], in[3], premultiplied);
+                out[1] = Flattened(in[1], in[3], premultiplied);
+                out[2] = Flattened(in[0], in[3], premultiplied);
             } else {
                 out[0] = in[2];
                 out[1] = in[1];
@@ -84,15 +89,47 @@ void StoreRow(const uint8_t* in, uint8_t* out, int width, bool alpha, int bits) 
         const uint8_t r = sample(0), g = sample(1), b = sample(2);
         if (alpha) {
             const uint8_t a = sample(3);
-            out[0] = OnWhite(b, a);
-            out[1] = OnWhite(g, a);
-            out[2] = OnWhite(r, a);
+            out[0] = Flattened(b, a, premultiplied);
+            out[1] = Flattened(g, a, premultiplied);
+            out[2] = Flattened(r, a, premultiplied);
         } else {
             out[0] = b;
             out[1] = g;
             out[2] = r;
         }
     }
+}
+
+// Whether the item properties of the file's meta box hold a rotation or a
+// mirroring, found by walking the boxes meta > iprp > ipco.
+bool HasTransformation(const uint8_t* data, size_t size) {
+    const auto big32 = [](const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; };
+    // The child of type `type` within [begin, end), as its content range.
+    const auto find = [&](size_t begin, size_t end, const char* type, size_t& childBegin, size_t& childEnd) {
+        for (size_t at = begin; at + 8 <= end;) {
+            uint64_t boxSize = big32(data + at);
+            size_t header = 8;
+            if (boxSize == 1 && at + 16 <= end) {
+                boxSize = uint64_t(big32(data + at + 8)) << 32 | big32(data + at + 12);
+                header = 16;
+            } else if (boxSize == 0) {
+                boxSize = end - at;
+            }
+            if (boxSize < header || boxSize > end - at) return false;
+            if (std::memcmp(data + at + 4, type, 4) == 0) {
+                childBegin = at + header;
+                childEnd = at + size_t(boxSize);
+                return true;
+            }
+            at += size_t(boxSize);
+        }
+        return false;
+    };
+    size_t metaBegin, metaEnd, iprpBegin, iprpEnd, ipcoBegin, ipcoEnd, b, e;
+    if (!find(0, size, "meta", metaBegin, metaEnd) || !find(metaBegin + 4, metaEnd, "iprp", iprpBegin, iprpEnd) ||
+        !find(iprpBegin, iprpEnd, "ipco", ipcoBegin, ipcoEnd))
+        return false;
+    return find(ipcoBegin, ipcoEnd, "irot", b, e) || find(ipcoBegin, ipcoEnd, "imir", b, e);
 }
 
 }  // namespace
@@ -115,6 +152,7 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
     CheckPictureClaim(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()), size);
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle.get());
+    const bool premultiplied = alpha && heif_image_handle_is_premultiplied_alpha(handle.get());
     const bool deep = heif_image_handle_get_luma_bits_per_pixel(handle.get()) > 8;
     const heif_chroma chroma = deep ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
                                     : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
@@ -134,7 +172,7 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
 
     TBitmap picture(width, height);
     ForEachRow(height, picture.RowBytes(), [&](int y) {
-        StoreRow(plane + size_t(y) * size_t(stride), picture.Row(y), width, alpha, bits);
+        StoreRow(plane + size_t(y) * size_t(stride), picture.Row(y), width, alpha, premultiplied, bits);
     });
     return picture;
 } catch (const std::bad_alloc&) {
@@ -143,6 +181,7 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
 
 HeifMetadata ReadHeifMetadata(const uint8_t* data, size_t size) {
     HeifMetadata metadata;
+    metadata.transformed = HasTransformation(data, size);
     try {
         const Context context = OpenContext(data, size);
         const Handle handle = PrimaryImage(context.get());

@@ -15,7 +15,7 @@ bool IsHeif(const uint8_t* data, size_t size);
 
 // The primary image, with the cropping, rotation and mirroring the file
 // records applied as libheif applies them (the Exif orientation tag plays
-// no part). Samples deeper than 8 bits and alpha become 24-bit colour by
+// no part here; see HeifMetadata::transformed). Samples deeper than 8 bits and alpha become 24-bit colour by
 // EightBitSample and OnWhite. The size the file claims is checked before
 // anything is decoded. Throws "Picture is too large", "Bitmap image is not
 // valid: REASON" (libheif's own words, or that the file claims more than it
@@ -28,6 +28,12 @@ struct HeifMetadata {
     std::vector<uint8_t> exif;  // from the TIFF header on
     std::string xmp;
     std::vector<uint8_t> iccProfile;
+    // The file records a rotation or mirroring (irot, imir), which
+    // DecodeHeif applies; its Exif orientation then only repeats it (as in
+    // phones' files). A file without them (libheif's heif-enc before 1.17
+    // keeps a JPEG's orientation in the Exif data alone) is turned by its
+    // Exif tag, as a JPEG is.
+    bool transformed = false;
 };
 HeifMetadata ReadHeifMetadata(const uint8_t* data, size_t size);
 

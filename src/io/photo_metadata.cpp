@@ -136,10 +136,10 @@ bool IsExiv2Format(const std::vector<uint8_t>& file) {
            StartsWith(d, n, "II*\0", 4) || StartsWith(d, n, "MM\0*", 4);
 }
 
-// A HEIF file's blocks, each decoded on its own. Its Exif orientation tag
-// only repeats the rotation and mirroring that libheif applies, so the
-// photo's orientation stays 1.
-void ReadHeifBlocks(const std::vector<uint8_t>& file, PhotoMetadata::Data& data) {
+// A HEIF file's blocks, each decoded on its own. Whether its Exif
+// orientation counts: not when the file records the rotation and
+// mirroring that libheif applies.
+bool ReadHeifBlocks(const std::vector<uint8_t>& file, PhotoMetadata::Data& data) {
     const HeifMetadata blocks = ReadHeifMetadata(file.data(), file.size());
     try {
         if (!blocks.exif.empty()) Exiv2::ExifParser::decode(data.exif, blocks.exif.data(), uint32_t(blocks.exif.size()));
@@ -152,6 +152,7 @@ void ReadHeifBlocks(const std::vector<uint8_t>& file, PhotoMetadata::Data& data)
         data.xmp.clear();
     }
     data.iccProfile = blocks.iccProfile;
+    return !blocks.transformed;
 }
 
 }  // namespace
@@ -162,8 +163,9 @@ PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
     if (!IsJpeg(file) && !IsExiv2Format(file) && !heif) return result;
     SilenceExiv2();
     auto data = std::make_shared<PhotoMetadata::Data>();
+    bool exifTurns = true;
     if (heif) {
-        ReadHeifBlocks(file, *data);
+        exifTurns = ReadHeifBlocks(file, *data);
     } else try {
         auto image = Exiv2::ImageFactory::open(file.data(), long(file.size()));
         image->readMetadata();
@@ -179,7 +181,7 @@ PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
         if (IsJpeg(file)) ReadBlockByBlock(file, *data);
     }
     try {
-        if (!heif) ReadOrientation(*data);
+        if (exifTurns) ReadOrientation(*data);
     } catch (const std::exception&) {
         data->orientation = 1;
     }

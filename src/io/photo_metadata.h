@@ -32,8 +32,8 @@ private:
 // The metadata of a photo file's bytes: a JPEG, PNG, WebP, TIFF, HEIF or
 // AVIF file, told by its content. Anything else gives empty metadata.
 // Broken metadata never stops a photo from opening: of a JPEG with a
-// broken block, the blocks that read cleanly are kept. Of HEIF and AVIF,
-// whose decoder applies the file's own rotation and mirroring, the
+// broken block, the blocks that read cleanly are kept. Of HEIF and AVIF
+// that record a rotation or mirroring, which their decoder applies, the
 // orientation is 1: their Exif tag only repeats those.
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
 
