@@ -48,8 +48,7 @@ Context OpenContext(const uint8_t* data, size_t size) {
     (void)initialised;
     Context context(heif_context_alloc());
     if (!context) throw NotEnoughMemory();
-    // libheif's own side limit is below ours; ours is checked below.
-    heif_context_set_maximum_image_size_limit(context.get(), kMaxPictureSide + 1);
+    heif_context_set_maximum_image_size_limit(context.get(), kMaxHeifSide + 1);
     Check(heif_context_read_from_memory_without_copy(context.get(), data, size, nullptr));
     return context;
 }
@@ -100,36 +99,175 @@ void StoreRow(const uint8_t* in, uint8_t* out, int width, bool alpha, bool premu
     }
 }
 
-// Whether the item properties of the file's meta box hold a rotation or a
-// mirroring, found by walking the boxes meta > iprp > ipco.
-bool HasTransformation(const uint8_t* data, size_t size) {
-    const auto big32 = [](const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; };
-    // The child of type `type` within [begin, end), as its content range.
-    const auto find = [&](size_t begin, size_t end, const char* type, size_t& childBegin, size_t& childEnd) {
-        for (size_t at = begin; at + 8 <= end;) {
-            uint64_t boxSize = big32(data + at);
-            size_t header = 8;
-            if (boxSize == 1 && at + 16 <= end) {
-                boxSize = uint64_t(big32(data + at + 8)) << 32 | big32(data + at + 12);
-                header = 16;
-            } else if (boxSize == 0) {
-                boxSize = end - at;
-            }
-            if (boxSize < header || boxSize > end - at) return false;
-            if (std::memcmp(data + at + 4, type, 4) == 0) {
-                childBegin = at + header;
-                childEnd = at + size_t(boxSize);
-                return true;
-            }
-            at += size_t(boxSize);
+uint32_t Big32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+
+struct Span {
+    size_t begin = 0, end = 0;
+};
+
+// Calls `visit(type, content)` for each box within `within`; stops at a
+// box that does not fit.
+template <class Visit>
+void ForEachBox(const uint8_t* data, Span within, Visit&& visit) {
+    for (size_t at = within.begin; at + 8 <= within.end;) {
+        uint64_t boxSize = Big32(data + at);
+        size_t header = 8;
+        if (boxSize == 1 && at + 16 <= within.end) {
+            boxSize = uint64_t(Big32(data + at + 8)) << 32 | Big32(data + at + 12);
+            header = 16;
+        } else if (boxSize == 0) {
+            boxSize = within.end - at;
         }
-        return false;
+        if (boxSize < header || boxSize > within.end - at) return;
+        visit(std::string(reinterpret_cast<const char*>(data + at + 4), 4), Span{at + header, at + size_t(boxSize)});
+        at += size_t(boxSize);
+    }
+}
+
+// The item properties of the file: the boxes in meta > iprp > ipco.
+Span ItemProperties(const uint8_t* data, size_t size) {
+    Span meta, iprp, ipco;
+    ForEachBox(data, Span{0, size}, [&](const std::string& type, Span content) {
+        if (type == "meta" && meta.end == 0 && content.end - content.begin >= 4) meta = {content.begin + 4, content.end};
+    });
+    ForEachBox(data, meta, [&](const std::string& type, Span content) {
+        if (type == "iprp" && iprp.end == 0) iprp = content;
+    });
+    ForEachBox(data, iprp, [&](const std::string& type, Span content) {
+        if (type == "ipco" && ipco.end == 0) ipco = content;
+    });
+    return ipco;
+}
+
+bool HasTransformation(const uint8_t* data, size_t size) {
+    bool found = false;
+    ForEachBox(data, ItemProperties(data, size), [&](const std::string& type, Span) {
+        found = found || type == "irot" || type == "imir";
+    });
+    return found;
+}
+
+// Bits of a parameter set, most significant first; reading past the end
+// gives zeros and marks the reader.
+class BitReader {
+public:
+    explicit BitReader(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+    uint32_t Bits(int count) {
+        uint32_t value = 0;
+        for (int i = 0; i < count; ++i) {
+            const size_t byte = at_ / 8;
+            if (byte >= bytes_.size()) {
+                overrun_ = true;
+                return value;
+            }
+            value = value << 1 | ((bytes_[byte] >> (7 - at_ % 8)) & 1);
+            ++at_;
+        }
+        return value;
+    }
+    uint32_t ExpGolomb() {
+        int zeros = 0;
+        while (!overrun_ && Bits(1) == 0 && zeros < 32) ++zeros;
+        return zeros >= 32 ? UINT32_MAX : (uint32_t(1) << zeros) - 1 + Bits(zeros);
+    }
+    bool Overrun() const { return overrun_; }
+
+private:
+    std::vector<uint8_t> bytes_;
+    size_t at_ = 0;
+    bool overrun_ = false;
+};
+
+// The picture size an HEVC sequence parameter set (a NAL unit, header
+// included) gives the decoder, which makes room for it before it reads
+// any picture data.
+bool HevcSpsSize(const uint8_t* nal, size_t size, int64_t& width, int64_t& height) {
+    std::vector<uint8_t> rbsp;  // without the header and emulation prevention bytes
+    for (size_t i = 2; i < size; ++i) {
+        if (i >= 4 && nal[i] == 3 && nal[i - 1] == 0 && nal[i - 2] == 0) continue;
+        rbsp.push_back(nal[i]);
+    }
+    BitReader bits(std::move(rbsp));
+    bits.Bits(4);  // video parameter set
+    const uint32_t subLayers = bits.Bits(3);
+    bits.Bits(1);
+    bits.Bits(96);  // the general profile, tier and level
+    bool profile[8] = {}, level[8] = {};
+    for (uint32_t i = 0; i < subLayers; ++i) profile[i] = bits.Bits(1), level[i] = bits.Bits(1);
+    if (subLayers > 0)
+        for (uint32_t i = subLayers; i < 8; ++i) bits.Bits(2);
+    for (uint32_t i = 0; i < subLayers; ++i) bits.Bits((profile[i] ? 88 : 0) + (level[i] ? 8 : 0));
+    bits.ExpGolomb();  // sequence parameter set id
+    if (bits.ExpGolomb() == 3) bits.Bits(1);  // 4:4:4 and its separate colour planes
+    width = bits.ExpGolomb();
+    height = bits.ExpGolomb();
+    return !bits.Overrun();
+}
+
+// The largest picture an AV1 sequence header OBU allows; false when it
+// cannot be read here (timing information is not followed).
+bool Av1SequenceSize(const uint8_t* obu, size_t size, int64_t& width, int64_t& height) {
+    if (size < 2 || ((obu[0] >> 3) & 15) != 1) return false;  // not a sequence header
+    size_t at = 1 + ((obu[0] >> 2) & 1);
+    if (obu[0] & 2) {  // its size, which follows
+        while (at < size && (obu[at] & 0x80)) ++at;
+        ++at;
+    }
+    if (at >= size) return false;
+    BitReader bits(std::vector<uint8_t>(obu + at, obu + size));
+    bits.Bits(4);  // profile, still picture
+    if (bits.Bits(1)) {  // the reduced header of a still picture
+        bits.Bits(5);
+    } else {
+        if (bits.Bits(1)) return false;  // timing information
+        const bool displayDelay = bits.Bits(1);
+        const uint32_t points = bits.Bits(5) + 1;
+        for (uint32_t i = 0; i < points; ++i) {
+            bits.Bits(12);
+            if (bits.Bits(5) > 7) bits.Bits(1);
+            if (displayDelay && bits.Bits(1)) bits.Bits(4);
+        }
+    }
+    const int widthBits = int(bits.Bits(4)) + 1, heightBits = int(bits.Bits(4)) + 1;
+    width = int64_t(bits.Bits(widthBits)) + 1;
+    height = int64_t(bits.Bits(heightBits)) + 1;
+    return !bits.Overrun();
+}
+
+// Every size the file's item properties claim, checked before libheif
+// reads anything else: the image size of every item (the primary image,
+// its alpha, its tiles), and the pictures that the decoders make room for
+// whatever those say, those of every HEVC sequence parameter set and AV1
+// sequence header.
+void CheckClaimedSizes(const uint8_t* data, size_t size) {
+    const auto check = [&](int64_t width, int64_t height) {
+        if (width > kMaxHeifSide || height > kMaxHeifSide) throw PictureTooLarge(width, height);
+        CheckPictureClaim(width, height, size);
     };
-    size_t metaBegin, metaEnd, iprpBegin, iprpEnd, ipcoBegin, ipcoEnd, b, e;
-    if (!find(0, size, "meta", metaBegin, metaEnd) || !find(metaBegin + 4, metaEnd, "iprp", iprpBegin, iprpEnd) ||
-        !find(iprpBegin, iprpEnd, "ipco", ipcoBegin, ipcoEnd))
-        return false;
-    return find(ipcoBegin, ipcoEnd, "irot", b, e) || find(ipcoBegin, ipcoEnd, "imir", b, e);
+    ForEachBox(data, ItemProperties(data, size), [&](const std::string& type, Span content) {
+        const uint8_t* p = data + content.begin;
+        const size_t n = content.end - content.begin;
+        int64_t width = 0, height = 0;
+        if (type == "ispe" && n >= 12) {
+            check(Big32(p + 4), Big32(p + 8));
+        } else if (type == "hvcC" && n >= 23) {
+            size_t at = 23;
+            for (int array = 0; array < p[22] && at + 3 <= n; ++array) {
+                const int nalType = p[at] & 0x3F;
+                const int count = int(p[at + 1]) << 8 | p[at + 2];
+                at += 3;
+                for (int i = 0; i < count && at + 2 <= n; ++i) {
+                    const size_t length = size_t(p[at]) << 8 | p[at + 1];
+                    at += 2;
+                    if (length > n - at) return;
+                    if (nalType == 33 && HevcSpsSize(p + at, length, width, height)) check(width, height);
+                    at += length;
+                }
+            }
+        } else if (type == "av1C" && n > 4) {
+            if (Av1SequenceSize(p + 4, n - 4, width, height)) check(width, height);
+        }
+    });
 }
 
 }  // namespace
@@ -141,6 +279,7 @@ bool IsHeif(const uint8_t* data, size_t size) {
 }
 
 TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
+    CheckClaimedSizes(data, size);
     const Context context = OpenContext(data, size);
     const Handle handle = PrimaryImage(context.get());
     // The coded picture and the picture after the transformations (a

@@ -10,6 +10,13 @@
 
 namespace corvessa {
 
+// libheif lays out a tiled picture, or one whose data describe another
+// size, before its size can be checked; holding it to this side (that of
+// the widest phone panoramas) keeps the cost of such a file near that of
+// the largest picture the program takes. Wider HEIF and AVIF pictures are
+// refused as too large.
+inline constexpr int kMaxHeifSide = 16384;
+
 // Whether the bytes start like a HEIF or AVIF file.
 bool IsHeif(const uint8_t* data, size_t size);
 
