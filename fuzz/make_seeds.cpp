@@ -4,8 +4,10 @@
 #include <string>
 
 #include "camera_jpeg.h"
+#include "format_fixtures.h"
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
+#include "io/png_codec.h"
 #include "jpeg_fixtures.h"
 #include "test_support.h"
 
@@ -30,7 +32,8 @@ std::vector<uint8_t> EmptyScans(int scans) {
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const std::filesystem::path root(argv[1]);
-    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata"}) std::filesystem::create_directories(root / target);
+    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata", "heif", "qtformats", "png"})
+        std::filesystem::create_directories(root / target);
     auto put = [&](const char* target, const std::string& name, std::vector<uint8_t> bytes, int nameByte = -1) {
         if (nameByte >= 0) bytes.insert(bytes.begin(), uint8_t(nameByte));
         WriteBytes((root / target / name).string(), bytes);
@@ -60,5 +63,44 @@ int main(int argc, char** argv) {
     put("metadata", "camera-upright.jpg", CameraJpeg(picture, 1));
     put("metadata", "camera-turned.jpg", CameraJpeg(picture, 8));
     put("metadata", "rich.jpg", RichCameraJpeg(picture, 6));
+
+    // HEIF and AVIF (name byte 0 and 1), with and without alpha, turned,
+    // with camera data.
+    HeifOptions camera;
+    camera.orientation = 6;
+    camera.exif = CameraExif(6, 24, 17);
+    camera.xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'/>";
+    camera.iccProfile = RgbIccProfile();
+    put("heif", "colour.heic", MakeHeif(MakeSamples(24, 17, 3, 8)), 0);
+    put("heif", "alpha.heic", MakeHeif(MakeSamples(9, 5, 4, 8)), 0);
+    put("heif", "camera.heic", MakeHeif(MakeSamples(24, 17, 3, 8), camera), 0);
+    camera.avif = true;
+    put("heif", "camera.avif", MakeHeif(MakeSamples(24, 17, 3, 8), camera), 1);
+    HeifOptions avif;
+    avif.avif = true;
+    put("heif", "alpha.avif", MakeHeif(MakeSamples(9, 5, 4, 8), avif), 1);
+
+    // WebP (name byte 0) and TIFF (1) through Qt's plugins.
+    for (bool lossless : {false, true}) {
+        const std::string kind = lossless ? "lossless" : "lossy";
+        put("qtformats", kind + ".webp", MakeWebp(MakeSamples(24, 17, 3, 8), lossless), 0);
+        put("qtformats", kind + "-alpha.webp", MakeWebp(MakeSamples(9, 5, 4, 8), lossless), 0);
+    }
+    for (int channels : {1, 2, 3, 4})
+        for (int bits : {8, 16})
+            put("qtformats", "tiff-" + std::to_string(channels) + "x" + std::to_string(bits) + ".tif",
+                MakeTiff(MakeSamples(9, 5, channels, bits)), 1);
+    put("qtformats", "cmyk.tif", MakeTiff(MakeSamples(9, 5, 4, 8), true, 6), 1);
+    put("qtformats", "palette.tif", MakePaletteTiff(9, 5), 1);
+
+    // PNG of every kind, and one with camera data.
+    for (int channels : {1, 2, 3, 4})
+        for (int bits : {8, 16}) {
+            const std::string name = "png-" + std::to_string(channels) + "x" + std::to_string(bits);
+            put("png", name + ".png", MakePng(MakeSamples(9, 5, channels, bits)));
+            put("png", name + "-interlaced.png", MakePng(MakeSamples(9, 5, channels, bits), true));
+        }
+    put("png", "palette.png", MakePng(MakeSamples(5, 3, 4, 8), false, true));
+    put("png", "camera.png", EncodePng(picture, RgbIccProfile(), CameraExif(6, 24, 17)));
     return 0;
 }

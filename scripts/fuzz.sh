@@ -11,6 +11,8 @@ shift $(( $# < 2 ? $# : 2 ))
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cmake --build "$build" -j "$(nproc)" --target fuzz_all
 mkdir -p "$build/fuzz-logs"
+# Leaks inside the codec libraries are not findings of ours.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for bin in "$build"/bin/fuzz_*; do
   t="${bin##*/fuzz_}"
   [ "$t" = "make_seeds" ] && continue

@@ -7,6 +7,8 @@ PACKAGES=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg-dev libjpeg-turbo-progs libexiv2-dev
+  libpng-dev zlib1g-dev libheif-dev qt6-image-formats-plugins
+  libheif-examples webp libtiff-tools libtiff-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

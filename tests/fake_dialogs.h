@@ -18,6 +18,7 @@ public:
     std::deque<std::optional<SaveChoice>> saveAnswers;
     std::deque<std::optional<Rgb>> colourAnswers;
     std::vector<std::string> errors;
+    std::vector<std::string> warnings;
     int saveDialogsRun = 0;
     int colourDialogsRun = 0;
     // Runs whenever the colour dialog is asked for, before it answers.
@@ -34,6 +35,7 @@ public:
         return Next(colourAnswers);
     }
     void ShowError(const std::string& text) override { errors.push_back(text); }
+    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
 
 private:
     template <class T>

@@ -24,6 +24,7 @@
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 #include "camera_jpeg.h"
+#include "format_fixtures.h"
 #include "picture_folder.h"
 #include "test_support.h"
 
@@ -210,6 +211,39 @@ TEST_F(CliLook, PhonePhotoIsTurnedUprightAndKeepsItsMetadata) {
     EXPECT_EQ(Slurp(Out("look.bmp")).find(kTestCameraModel), std::string::npos);
 }
 
+TEST_F(CliLook, HeicAndAvifOpenUprightAndKeepTheirCameraDataInJpegAndPng) {
+    HeifOptions phone;
+    phone.orientation = 6;  // stored 64 wide and 48 high, a quarter turn clockwise
+    phone.exif = CameraExif(6, 64, 48);
+    phone.iccProfile = RgbIccProfile();
+    const Samples stored = MakeSamples(64, 48, 3, 8);
+    WriteBytes(Out("phone.heic"), MakeHeif(stored, phone));
+    phone.avif = true;
+    WriteBytes(Out("phone.avif"), MakeHeif(stored, phone));
+    for (const char* in : {"phone.heic", "phone.avif"})
+        for (const char* out : {"out.jpg", "out.png"}) {
+            ASSERT_EQ(RunRenderer({"--filter", "Invert", Out(in), Out(out)}).status, 0) << in << " " << out;
+            PhotoMetadata metadata;
+            const TBitmap upright = ReadPhotoUpright(Out(out), metadata);
+            EXPECT_EQ(upright.Width(), 48) << in << " " << out;
+            auto image = Exiv2::ImageFactory::open(Out(out));
+            image->readMetadata();
+            EXPECT_EQ(image->exifData()["Exif.Image.Model"].toString(), kTestCameraModel) << in << " " << out;
+            EXPECT_EQ(image->exifData()["Exif.Image.Orientation"].toLong(), 1) << in << " " << out;
+            EXPECT_TRUE(image->iccProfileDefined()) << in << " " << out;
+        }
+}
+
+TEST_F(CliLook, AJpegThatEndsEarlyRendersAndIsReportedOnStandardError) {
+    std::vector<uint8_t> jpeg = EncodeJpeg(RandomBitmap(96, 64, 2));
+    jpeg.resize(jpeg.size() / 2);
+    WriteBytes(Out("cut.jpg"), jpeg);
+    const Outcome run = RunRenderer({"--filter", "Invert", Out("cut.jpg"), Out("out.bmp")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "corvessa-render: The file is incomplete: its lower part is missing \u2014 " + Out("cut.jpg") + "\n");
+    EXPECT_EQ(ReadPhotoFile(Out("out.bmp")).Height(), 64);
+}
+
 TEST_F(CliLook, PictureFolderUnderAnyNameAndBesideTheProgram) {
     // A picture folder not called "pic".
     fs::create_directory_symlink(Pic(), out_.File("pictures"));
@@ -355,7 +389,7 @@ TEST_F(CliErrors, FailedRendersSayWhyAndLeaveNoFile) {
 
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.xyz")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "corvessa-render: Unknown picture file extension (.xyz)\n");
+    EXPECT_EQ(run.err, "corvessa-render: Unknown picture file extension (.xyz) \u2014 " + Out("a.xyz") + "\n");
 
     run = RunRenderer({"--filter", "Invert", Photo(), Out("missing/dir/a.bmp")});
     EXPECT_EQ(run.status, 1);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <jerror.h>
 
 #include <QLabel>
 #include <QMimeData>
@@ -12,6 +13,7 @@
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
+#include "io/png_codec.h"
 #include "fake_dialogs.h"
 #include "jpeg_fixtures.h"
 #include "shell/application.h"
@@ -228,16 +230,23 @@ TEST_F(FormMainTest, AFailedOpenChangesNothing) {
 
     WriteBytes(dir_.File("broken.jpg"), {'G', 'I', 'F', '8', '9', 'a', 0, 0});
     WriteBytes(dir_.File("broken.bmp"), {'B', 'M', 1, 2, 3});
+    WriteBytes(dir_.File("broken.heic"), {0, 0, 0, 24, 'f', 't', 'y', 'p', 'h', 'e', 'i', 'c', 0, 0, 0, 0});
     const std::string missing = dir_.File("missing.jpg");
-    for (const std::string& path : {missing, dir_.File("broken.jpg"), dir_.File("broken.bmp"), dir_.File("notes.txt")}) {
+    for (const std::string& path :
+         {missing, dir_.File("broken.jpg"), dir_.File("broken.bmp"), dir_.File("notes.txt"), dir_.File("broken.heic")}) {
         dialogs_->openAnswers.push_back(path);
         form.BtnOpenClick();
     }
-    ASSERT_EQ(dialogs_->errors.size(), 4u);
+    ASSERT_EQ(dialogs_->errors.size(), 5u);
     EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + missing + ": No such file or directory");
-    EXPECT_EQ(dialogs_->errors[1].rfind("JPEG error #", 0), 0u) << dialogs_->errors[1];
-    EXPECT_EQ(dialogs_->errors[2], "Bitmap image is not valid");
-    EXPECT_EQ(dialogs_->errors[3], "Unknown picture file extension (.txt)");
+    EXPECT_EQ(dialogs_->errors[1], "JPEG error #" + std::to_string(JERR_NO_SOI) +
+                                       ": Not a JPEG file: starts with 0x47 0x49 \u2014 " + dir_.File("broken.jpg"));
+    EXPECT_EQ(dialogs_->errors[2].rfind("Bitmap image is not valid: ", 0), 0u) << dialogs_->errors[2];
+    EXPECT_TRUE(dialogs_->errors[2].ends_with(" \u2014 " + dir_.File("broken.bmp"))) << dialogs_->errors[2];
+    EXPECT_EQ(dialogs_->errors[3], "Unknown picture file extension (.txt) \u2014 " + dir_.File("notes.txt"));
+    EXPECT_EQ(dialogs_->errors[4].rfind("Bitmap image is not valid: ", 0), 0u) << dialogs_->errors[4];
+    EXPECT_TRUE(dialogs_->errors[4].ends_with(" \u2014 " + dir_.File("broken.heic"))) << dialogs_->errors[4];
+    EXPECT_TRUE(dialogs_->warnings.empty());
 
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), result));
@@ -302,6 +311,8 @@ TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFilter) {
         {{dir_.File("card.jpg"), kSaveFilterBmp}, "card.jpg.bmp"},
         {{dir_.File("card.JPG"), kSaveFilterJpeg}, "card.JPG.jpg"},
         {{dir_.File("x.jpg.old"), kSaveFilterJpeg}, "x.jpg.old"},
+        {{dir_.File("card.jpg"), kSaveFilterPng}, "card.jpg.png"},
+        {{dir_.File("x.png.old"), kSaveFilterPng}, "x.png.old"},
     };
     for (const auto& [choice, written] : cases) {
         dialogs_->saveAnswers.push_back(choice);
@@ -317,6 +328,25 @@ TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFilter) {
         EXPECT_EQ(bytes[1], 0xD8);
         EXPECT_LE(MaxDifference(DecodeJpeg(bytes.data(), bytes.size()), photo), 8) << jpegName;
     }
+    for (const char* pngName : {"card.jpg.png", "x.png.old"}) {
+        const std::vector<uint8_t> bytes = FileBytes(dir_.File(pngName));
+        ASSERT_GE(bytes.size(), 8u) << pngName;
+        EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG") << pngName;
+        EXPECT_TRUE(SamePixels(DecodePng(bytes.data(), bytes.size()), photo)) << pngName;  // lossless
+    }
+}
+
+TEST_F(FormMainTest, AJpegThatEndsEarlyOpensAndSaysItIsIncomplete) {
+    TFormMain& form = Form();
+    std::vector<uint8_t> jpeg = EncodeJpeg(RandomBitmap(96, 64, 2));
+    jpeg.resize(jpeg.size() / 2);
+    WriteBytes(dir_.File("cut.jpg"), jpeg);
+    dialogs_->openAnswers.push_back(dir_.File("cut.jpg"));
+    form.BtnOpenClick();
+    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_EQ(dialogs_->warnings,
+              std::vector<std::string>{"The file is incomplete: its lower part is missing \u2014 " + dir_.File("cut.jpg")});
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), DecodeJpeg(jpeg.data(), jpeg.size())));
 }
 
 TEST_F(FormMainTest, AFailedSaveKeepsTheExistingFile) {
@@ -487,8 +517,14 @@ TEST(CorvessaApplication, AnExceptionReachingTheEventLoopIsReportedAndTheProgram
 }
 
 TEST(Dialogs, FiltersListTheOpenAndSaveFormats) {
-    EXPECT_TRUE(OpenDialogFilter().startsWith(QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)")));
-    EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp)"));
+    const QStringList open = OpenDialogFilter().split(QStringLiteral(";;"));
+    ASSERT_EQ(open.size(), 2);
+    EXPECT_EQ(open[0], QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)"));
+    ASSERT_TRUE(open[1].startsWith(QStringLiteral("All pictures (")) && open[1].endsWith(QLatin1Char(')')));
+    const QStringList all = open[1].mid(14).chopped(1).split(QLatin1Char(' '));
+    for (const char* pattern : {"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.gif", "*.heic", "*.heif", "*.avif", "*.webp", "*.tif", "*.tiff"})
+        EXPECT_TRUE(all.contains(QLatin1String(pattern))) << pattern << " in " << open[1].toStdString();
+    EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp);;*.png (*.png)"));
 }
 
 TEST(HelpPage, CoversEveryCategoryAndButton) {

@@ -66,6 +66,9 @@ TEST(SaveTargetFor, FormatFollowsTheFilterAlone) {
     EXPECT_EQ(SaveTargetFor("/p/card.bmp", kSaveFilterJpeg), (SaveTarget{"/p/card.bmp.jpg", SaveFormat::kJpeg}));
     EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterJpeg), (SaveTarget{"/p/card.jpg", SaveFormat::kJpeg}));
     EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterBmp), (SaveTarget{"/p/card.bmp", SaveFormat::kBmp}));
+    EXPECT_EQ(SaveTargetFor("/p/card.jpg", kSaveFilterPng), (SaveTarget{"/p/card.jpg.png", SaveFormat::kPng}));
+    EXPECT_EQ(SaveTargetFor("/p/x.png.old", kSaveFilterPng), (SaveTarget{"/p/x.png.old", SaveFormat::kPng}));
+    EXPECT_EQ(SaveTargetFor("/p/card.PNG", kSaveFilterPng).path, "/p/card.PNG.png");
 }
 
 TEST(SaveTargetFor, TheExtensionTestIsACaseSensitiveSubstringOfTheWholePath) {

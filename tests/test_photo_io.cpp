@@ -115,7 +115,8 @@ TEST(Jpeg, TruncatedStreamDecodesWhatIsThere) {
 
 TEST(Jpeg, GarbageFailsWithTheLibjpegMessageNumber) {
     std::vector<uint8_t> bytes = {'n', 'o', 't', ' ', 'a', ' ', 'j', 'p', 'e', 'g'};
-    ExpectError([&] { DecodeJpeg(bytes.data(), bytes.size()); }, "JPEG error #" + std::to_string(JERR_NO_SOI));
+    ExpectError([&] { DecodeJpeg(bytes.data(), bytes.size()); },
+                "JPEG error #" + std::to_string(JERR_NO_SOI) + ": Not a JPEG file: starts with 0x6e 0x6f");
 }
 
 TEST(Jpeg, HugeHeaderIsRefusedBeforeAllocation) {
@@ -163,7 +164,8 @@ TEST(Bmp, BrokenFileIsNotAValidBitmap) {
     std::vector<uint8_t> bytes = MakeBmp(8, 8, 24);
     bytes.resize(20);
     WriteBytes(dir.File("broken.bmp"), bytes);
-    ExpectError([&] { ReadBmpFile(dir.File("broken.bmp")); }, "Bitmap image is not valid");
+    ExpectError([&] { ReadBmpFile(dir.File("broken.bmp")); },
+                "Bitmap image is not valid: Unable to read image data \u2014 " + dir.File("broken.bmp"));
 }
 
 TEST(PhotoFiles, GeneralReaderChoosesByExtensionIgnoringCase) {
@@ -189,10 +191,11 @@ TEST(PhotoFiles, ErrorTexts) {
     const std::string missing = dir.File("missing.jpg");
     ExpectError([&] { ReadPhotoFile(missing); }, "Cannot open file " + missing + ": No such file or directory");
     WriteBytes(dir.File("notes.xyz"), {1, 2, 3});
-    ExpectError([&] { ReadPhotoFile(dir.File("notes.xyz")); }, "Unknown picture file extension (.xyz)");
-    ExpectError([&] { ReadPhotoFile(dir.File("noextension")); }, "Unknown picture file extension (.)");
+    ExpectError([&] { ReadPhotoFile(dir.File("notes.xyz")); }, "Unknown picture file extension (.xyz) \u2014 " + dir.File("notes.xyz"));
+    ExpectError([&] { ReadPhotoFile(dir.File("noextension")); }, "Unknown picture file extension (.) \u2014 " + dir.File("noextension"));
     WriteBytes(dir.File("bad.jpg"), {0x00, 0x01, 0x02, 0x03});
-    ExpectError([&] { ReadPhotoFile(dir.File("bad.jpg")); }, "JPEG error #" + std::to_string(JERR_NO_SOI));
+    ExpectError([&] { ReadPhotoFile(dir.File("bad.jpg")); }, "JPEG error #" + std::to_string(JERR_NO_SOI) +
+                                                                ": Not a JPEG file: starts with 0x00 0x01 \u2014 " + dir.File("bad.jpg"));
     const std::string nowhere = dir.File("no/such/folder/out.jpg");
     ExpectError([&] { WriteJpegFile(RandomBitmap(2, 2, 1), nowhere); }, "Cannot create file " + nowhere + ": No such file or directory");
 }

@@ -26,6 +26,17 @@ void CheckPictureSize(int64_t width, int64_t height) {
         throw PictureTooLarge(width, height);
 }
 
+CorvessaError BrokenPicture(const std::string& reason) {
+    return CorvessaError("Bitmap image is not valid" + (reason.empty() ? "" : ": " + reason));
+}
+
+void CheckPictureClaim(int64_t width, int64_t height, size_t fileBytes) {
+    CheckPictureSize(width, height);
+    if (width * height > kMaxPixelsPerFileByte * int64_t(fileBytes))
+        throw BrokenPicture("it claims " + std::to_string(width) + " x " + std::to_string(height) +
+                            " pixels, more than its " + std::to_string(fileBytes) + " bytes can hold");
+}
+
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return.
@@ -36,6 +47,7 @@ namespace {
 struct JpegErrorManager {
     jpeg_error_mgr pub;
     jmp_buf jump;
+    bool endedEarly = false;  // libjpeg warned that the data ran out
 };
 
 void JpegErrorExit(j_common_ptr info) {
@@ -78,12 +90,25 @@ void CheckScanCount(j_common_ptr info) {
 
 void JpegSilentMessage(j_common_ptr) {}  // warnings are not reported
 
+// Counts warnings as libjpeg's own handler does and notes the one that says
+// the stream ended early (libjpeg then decodes the rest as grey).
+void JpegNoteWarning(j_common_ptr info, int level) {
+    auto* err = reinterpret_cast<JpegErrorManager*>(info->err);
+    if (level < 0) {
+        ++err->pub.num_warnings;
+        if (err->pub.msg_code == JWRN_JPEG_EOF) err->endedEarly = true;
+    }
+}
+
 enum DecodeFailure : int { kDecodeOk = 0, kOutOfMemory = -1, kTooLarge = -2, kTooManyScans = -3 };
 
 struct DecodeResult {
     TBitmap* target;
     int status;  // kDecodeOk, a negative failure, or libjpeg's message code
     int64_t width, height;
+    char message[JMSG_LENGTH_MAX];  // libjpeg's text for the message code
+    bool endedEarly;
+    bool progressive;
 };
 
 // Allocation is C++ and may throw: keep it behind a boundary that does not.
@@ -123,6 +148,7 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     info.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = JpegErrorExit;
     err.pub.output_message = JpegSilentMessage;
+    err.pub.emit_message = JpegNoteWarning;
     scans.pub.progress_monitor = CheckScanCount;
     scans.jump = &err.jump;
     scans.blockBudget = kMaxScanBlocksPerFileByte * int64_t(size);
@@ -136,6 +162,7 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
             result->height = info.image_height;
         } else {
             result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
+            (*err.pub.format_message)(reinterpret_cast<j_common_ptr>(&info), result->message);
         }
         jpeg_destroy_decompress(&info);
         return;
@@ -171,6 +198,8 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
                                 : int64_t(size) < fewestBlocks / 8;
     if (cannotHold) {
         result->status = JERR_INPUT_EOF;
+        err.pub.msg_code = JERR_INPUT_EOF;
+        (*err.pub.format_message)(reinterpret_cast<j_common_ptr>(&info), result->message);
         jpeg_destroy_decompress(&info);
         return;
     }
@@ -210,6 +239,10 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
                 StoreCmykRow(scratch[0], out, info.output_width, inverted);
         }
     }
+    // Noted before the end marker is looked for: a file that lacks only
+    // that has all its picture.
+    result->endedEarly = err.endedEarly;
+    result->progressive = jpeg_has_multiple_scans(&info);
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     result->status = kDecodeOk;
@@ -301,23 +334,32 @@ void EncodeWithLibjpeg(const TBitmap* picture, int quality, JpegOutputGrowth gro
 
 // libjpeg's own allocations (a progressive photo's coefficients, the
 // encoder's output) fail with a message number; say what it means.
-CorvessaError JpegError(int code) {
+CorvessaError JpegError(int code, const char* message = "") {
     if (code == JERR_OUT_OF_MEMORY) return NotEnoughMemory();
-    return CorvessaError("JPEG error #" + std::to_string(code));
+    return CorvessaError("JPEG error #" + std::to_string(code) + (*message ? std::string(": ") + message : ""));
 }
 
 }  // namespace
 
-TBitmap DecodeJpeg(const uint8_t* data, size_t size) {
+TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning) {
     TBitmap picture;
-    DecodeResult result{&picture, 0, 0, 0};
+    DecodeResult result{&picture, 0, 0, 0, "", false, false};
     DecodeWithLibjpeg(data, size, &result);
     if (result.status == kTooLarge) throw PictureTooLarge(result.width, result.height);
     if (result.status == kOutOfMemory) throw NotEnoughMemory();
     if (result.status == kTooManyScans)
         throw CorvessaError("JPEG stream has more scans than its file could hold (more than " +
                             std::to_string(kMaxJpegScans) + ", or far too many for its size)");
-    if (result.status != kDecodeOk) throw JpegError(result.status);
+    if (result.status != kDecodeOk) throw JpegError(result.status, result.message);
+    if (warning) {
+        warning->clear();
+        // A progressive stream shows the whole picture from its first
+        // scans; what its missing scans held is detail or, when the first
+        // scans are cut too, the lower part.
+        if (result.endedEarly)
+            *warning = result.progressive ? "The file is incomplete: the picture lacks detail, or its lower part is missing"
+                                          : "The file is incomplete: its lower part is missing";
+    }
     return picture;
 }
 

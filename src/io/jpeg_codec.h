@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ground/bitmap.h"
@@ -30,14 +31,22 @@ inline constexpr int64_t kMaxScanBlocksPerFileByte = 128;
 CorvessaError PictureTooLarge(int64_t width, int64_t height);
 // Throws PictureTooLarge when a header claims too much.
 void CheckPictureSize(int64_t width, int64_t height);
+// "Bitmap image is not valid: REASON", the general reader's word for a
+// picture file it cannot decode.
+CorvessaError BrokenPicture(const std::string& reason);
+// CheckPictureSize, and BrokenPicture when a file of `fileBytes` bytes
+// claims more pixels than kMaxPixelsPerFileByte allows.
+void CheckPictureClaim(int64_t width, int64_t height, size_t fileBytes);
 
 // Full scale, floating-point inverse DCT, block smoothing on, colour
 // output. Grey pictures come out with R = G = B; CMYK and YCCK are
 // converted to RGB. Corrupt data that libjpeg only warns about (a truncated
-// file, say) decodes as far as it goes. Throws "JPEG error #N", also for a
-// file far too small for the picture it claims, "Picture is too large" and
-// "Not enough memory for the picture".
-TBitmap DecodeJpeg(const uint8_t* data, size_t size);
+// file, say) decodes as far as it goes; `warning`, when given, then
+// receives "The file is incomplete: ..." for a stream that ends early, ""
+// otherwise. Throws "JPEG error #N: LIBJPEG'S MESSAGE", also for a file
+// far too small for the picture it claims, "Picture is too large" and "Not
+// enough memory for the picture".
+TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning = nullptr);
 
 // Quality 90, baseline, floating-point DCT, libjpeg's defaults otherwise.
 // A picture with a side over kMaxJpegSide is refused with a message that

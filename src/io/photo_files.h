@@ -1,18 +1,28 @@
 #pragma once
-// Photo files as the user opens and saves them. Reading other formats than
-// JPEG goes through Qt's image readers, so this part links Qt Gui.
+// Photo files as the user opens and saves them. JPEG, PNG and HEIF/AVIF
+// have readers of their own; BMP, WebP, TIFF, GIF and the further formats
+// go through Qt's image readers, so this part links Qt Gui.
+//
+// A file that cannot be decoded is reported with its name after the
+// reader's text and reason: "JPEG error #N: LIBJPEG'S MESSAGE — PATH",
+// "Bitmap image is not valid: REASON — PATH", "Unknown picture file
+// extension (.EXT) — PATH", "Picture is too large (W x H) — PATH". One
+// that cannot be read says so with its reason: "Cannot open file PATH:
+// REASON".
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ground/bitmap.h"
 
 namespace corvessa {
 
 // The general reader: the decoder is chosen by the file's extension, case
-// ignored: libjpeg for "jpg" and "jpeg", BMP for "bmp", and any further
-// format Qt reads (png, gif, ...). Throws "Unknown picture file extension
-// (.EXT)", "Cannot open file PATH", "Bitmap image is not valid" or
-// "JPEG error #N".
+// ignored: libjpeg for "jpg" and "jpeg", BMP for "bmp", libpng for "png",
+// libheif for "heic", "heif", "hif" and "avif", and any further format Qt
+// reads (webp, tif, tiff, gif, ...). Every picture becomes 24-bit colour
+// (see io/picture_samples.h for deeper samples and alpha).
 TBitmap ReadPicture(const std::string& path);
 
 // Reads the file as a BMP whatever its name (any depth and compression,
@@ -24,16 +34,27 @@ TBitmap ReadBmpFile(const std::string& path);
 TBitmap ReadPhotoFile(const std::string& path);
 // Whether ReadPhotoFile decodes `path` with libjpeg.
 bool ReadsAsJpeg(const std::string& path);
+// Throws "Unknown picture file extension (.EXT) — PATH" unless
+// ReadPhotoFile has a reader for `path`.
+void CheckPhotoFileName(const std::string& path);
+// ReadPhotoFile's decoding of `bytes`, the contents of `path`. `warning`,
+// when given, receives what the user should know about a picture that
+// opened all the same, "" for none: "The file is incomplete: its lower
+// part is missing — PATH" for a JPEG that ends early.
+TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning = nullptr);
 
 void WriteJpegFile(const TBitmap& picture, const std::string& path);
 void WriteBmpFile(const TBitmap& picture, const std::string& path);
-// Chooses the writer by extension: JPEG, BMP, or any format Qt writes.
+// 8-bit RGB PNG, lossless.
+void WritePngFile(const TBitmap& picture, const std::string& path);
+// Chooses the writer by extension: JPEG, BMP, PNG, or any format Qt writes.
 void WritePictureFile(const TBitmap& picture, const std::string& path);
-// Whether WritePictureFile writes `path` as a JPEG.
+// Whether WritePictureFile writes `path` as a JPEG, as a PNG.
 bool WritesAsJpeg(const std::string& path);
+bool WritesAsPng(const std::string& path);
 
-// The patterns of the further formats the general reader accepts
-// ("*.png *.gif ..."), for an open dialog's second filter entry.
-std::string FurtherReadablePatterns();
+// The patterns of every extension the general reader accepts ("*.bmp
+// *.jpg *.jpeg *.png *.heic ..."), for an open dialog's filter.
+std::string ReadablePatterns();
 
 }  // namespace corvessa

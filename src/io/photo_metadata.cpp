@@ -1,15 +1,18 @@
 #include "io/photo_metadata.h"
 
 #include <exiv2/exiv2.hpp>
+#include <err.h>
 
 #include <cstring>
 #include <map>
 #include <stdexcept>
 
 #include "io/files.h"
+#include "io/heif_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/orientation.h"
 #include "io/photo_files.h"
+#include "io/png_codec.h"
 
 namespace corvessa {
 
@@ -26,6 +29,7 @@ namespace {
 bool IsJpeg(const std::vector<uint8_t>& file) {
     return file.size() >= 3 && file[0] == 0xFF && file[1] == 0xD8 && file[2] == 0xFF;
 }
+
 
 // Exiv2 reports problems through its log handler; a photo program has no
 // console to show them on.
@@ -124,14 +128,45 @@ void ReadOrientation(PhotoMetadata::Data& data) {
     }
 }
 
+// The other formats whose camera data Exiv2 reads: PNG, WebP and TIFF.
+bool IsExiv2Format(const std::vector<uint8_t>& file) {
+    const uint8_t* d = file.data();
+    const size_t n = file.size();
+    return StartsWith(d, n, "\x89PNG\r\n\x1a\n", 8) || (StartsWith(d, n, "RIFF", 4) && n >= 12 && StartsWith(d + 8, 4, "WEBP", 4)) ||
+           StartsWith(d, n, "II*\0", 4) || StartsWith(d, n, "MM\0*", 4);
+}
+
+// A HEIF file's blocks, each decoded on its own. Whether its Exif
+// orientation counts: not when the file records the rotation and
+// mirroring that libheif applies.
+bool ReadHeifBlocks(const std::vector<uint8_t>& file, PhotoMetadata::Data& data) {
+    const HeifMetadata blocks = ReadHeifMetadata(file.data(), file.size());
+    try {
+        if (!blocks.exif.empty()) Exiv2::ExifParser::decode(data.exif, blocks.exif.data(), uint32_t(blocks.exif.size()));
+    } catch (const std::exception&) {
+        data.exif.clear();
+    }
+    try {
+        if (!blocks.xmp.empty() && Exiv2::XmpParser::decode(data.xmp, blocks.xmp) != 0) data.xmp.clear();
+    } catch (const std::exception&) {
+        data.xmp.clear();
+    }
+    data.iccProfile = blocks.iccProfile;
+    return !blocks.transformed;
+}
+
 }  // namespace
 
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
     PhotoMetadata result;
-    if (!IsJpeg(file)) return result;
+    const bool heif = IsHeif(file.data(), file.size());
+    if (!IsJpeg(file) && !IsExiv2Format(file) && !heif) return result;
     SilenceExiv2();
     auto data = std::make_shared<PhotoMetadata::Data>();
-    try {
+    bool exifTurns = true;
+    if (heif) {
+        exifTurns = ReadHeifBlocks(file, *data);
+    } else try {
         auto image = Exiv2::ImageFactory::open(file.data(), long(file.size()));
         image->readMetadata();
         data->exif = image->exifData();
@@ -143,10 +178,10 @@ PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
         }
     } catch (const std::exception&) {
         *data = PhotoMetadata::Data();
-        ReadBlockByBlock(file, *data);
+        if (IsJpeg(file)) ReadBlockByBlock(file, *data);
     }
     try {
-        ReadOrientation(*data);
+        if (exifTurns) ReadOrientation(*data);
     } catch (const std::exception&) {
         data->orientation = 1;
     }
@@ -179,17 +214,22 @@ void SetDimensions(Exiv2::ExifData& exif, Exiv2::XmpData& xmp, int width, int he
 // Which of the blocks EmbedMetadata writes.
 enum Block : unsigned { kExifBlock = 1, kXmpBlock = 2, kIptcBlock = 4, kIccBlock = 8 };
 
+// The camera's Exif data as a saved photo carries it: without the
+// thumbnail of the photo before editing, orientation 1 (the pixels are
+// stored upright).
+Exiv2::ExifData SavedExif(const PhotoMetadata::Data& data) {
+    Exiv2::ExifData exif = data.exif;
+    Exiv2::ExifThumb(exif).erase();
+    if (exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation")) != exif.end()) exif["Exif.Image.Orientation"] = uint16_t(1);
+    return exif;
+}
+
 std::vector<uint8_t> EmbedBlocks(const std::vector<uint8_t>& jpeg, const PhotoMetadata::Data& data, unsigned blocks,
                                  int width, int height) {
     auto image = Exiv2::ImageFactory::open(jpeg.data(), long(jpeg.size()));
     Exiv2::ExifData exif;
     Exiv2::XmpData xmp;
-    if (blocks & kExifBlock) {
-        exif = data.exif;
-        Exiv2::ExifThumb(exif).erase();
-        if (exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation")) != exif.end())
-            exif["Exif.Image.Orientation"] = uint16_t(1);
-    }
+    if (blocks & kExifBlock) exif = SavedExif(data);
     if (blocks & kXmpBlock) {
         xmp = data.xmp;
         if (xmp.findKey(Exiv2::XmpKey("Xmp.tiff.Orientation")) != xmp.end()) xmp["Xmp.tiff.Orientation"] = "1";
@@ -229,18 +269,40 @@ std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const Photo
     return jpeg;
 }
 
-TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata) {
-    if (!ReadsAsJpeg(path)) {
-        TBitmap photo = ReadPhotoFile(path);
-        metadata = PhotoMetadata();
-        return photo;
+namespace {
+
+// The TIFF-structured Exif block of a saved PNG, empty when there is none
+// or it cannot be written.
+std::vector<uint8_t> ExifForPng(const PhotoMetadata::Data* data, int width, int height) {
+    if (!data || data->exif.empty()) return {};
+    SilenceExiv2();
+    try {
+        Exiv2::ExifData exif = SavedExif(*data);
+        Exiv2::XmpData unused;
+        SetDimensions(exif, unused, width, height);
+        Exiv2::Blob blob;
+        Exiv2::ExifParser::encode(blob, nullptr, 0, Exiv2::bigEndian, exif);
+        return blob;
+    } catch (const std::exception&) {
+        return {};  // the photo is saved without it
     }
+}
+
+}  // namespace
+
+TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::string* warning) {
+    CheckPhotoFileName(path);
     // Read the file once for both the pixels and the metadata.
     const std::vector<uint8_t> file = ReadWholeFile(path);
-    TBitmap photo = DecodeJpeg(file.data(), file.size());
+    std::string said;
+    TBitmap photo = DecodePhotoFile(path, file, &said);
     PhotoMetadata read = ReadPhotoMetadata(file);
     ApplyOrientation(photo, read.Orientation());
     metadata = std::move(read);
+    if (warning)
+        *warning = said;
+    else if (!said.empty())
+        warnx("%s", said.c_str());
     return photo;
 }
 
@@ -248,9 +310,17 @@ void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, co
     WriteFileSafely(path, EmbedMetadata(EncodeJpeg(photo), metadata, photo.Width(), photo.Height()));
 }
 
+void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {
+    const PhotoMetadata::Data* data = metadata.data_.get();
+    const std::vector<uint8_t> none;
+    WriteFileSafely(path, EncodePng(photo, data ? data->iccProfile : none, ExifForPng(data, photo.Width(), photo.Height())));
+}
+
 void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {
     if (WritesAsJpeg(path))
         WriteJpegFileWithMetadata(photo, path, metadata);
+    else if (WritesAsPng(path))
+        WritePngFileWithMetadata(photo, path, metadata);
     else
         WritePictureFile(photo, path);
 }

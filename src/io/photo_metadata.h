@@ -25,12 +25,16 @@ private:
     friend PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
     friend std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata,
                                               int width, int height);
+    friend void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
     std::shared_ptr<const Data> data_;
 };
 
-// The metadata of a JPEG file's bytes. Anything but a JPEG gives empty
-// metadata. Broken metadata never stops a photo from opening: of a file
-// with a broken block, the blocks that read cleanly are kept.
+// The metadata of a photo file's bytes: a JPEG, PNG, WebP, TIFF, HEIF or
+// AVIF file, told by its content. Anything else gives empty metadata.
+// Broken metadata never stops a photo from opening: of a JPEG with a
+// broken block, the blocks that read cleanly are kept. Of HEIF and AVIF
+// that record a rotation or mirroring, which their decoder applies, the
+// orientation is 1: their Exif tag only repeats those.
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
 
 // The JPEG `jpeg`, a picture of `width` x `height`, with `metadata` written
@@ -44,12 +48,20 @@ std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const Photo
 
 // A photo as the user opens it: read like ReadPhotoFile, then turned
 // upright by its orientation tag; `metadata` receives what the file
-// carries.
-TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata);
+// carries. `warning` receives what the user should be told about a photo
+// that opened all the same (see DecodePhotoFile), "" for none; without
+// `warning` it is printed on standard error as "PROGRAM: TEXT", as a
+// command-line tool reports it.
+TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::string* warning = nullptr);
 
 // Saves a JPEG as WriteJpegFile does, carrying `metadata`.
 void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
-// WritePictureFile, carrying `metadata` when the extension makes a JPEG.
+// Saves a PNG as WritePngFile does, with the colour profile (iCCP) and the
+// Exif data (eXIf, orientation reset to 1, dimensions made the picture's,
+// no thumbnail) of `metadata`.
+void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
+// WritePictureFile, carrying `metadata` when the extension makes a JPEG or
+// a PNG.
 void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
 
 }  // namespace corvessa

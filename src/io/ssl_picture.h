@@ -12,8 +12,8 @@ inline constexpr uint8_t kSslHeader[16] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 0
                                            0x49, 0x46, 0x00, 0x01, 0x11, 0x00, 0x00, 0x01};
 
 // Loads the picture at `path` into `target`, which takes its size (and keeps
-// its fill colour). Throws "Cannot open file PATH" or "JPEG error #N";
-// `target` is unchanged then.
+// its fill colour). Throws "Cannot open file PATH: REASON" or "JPEG error
+// #N: LIBJPEG'S MESSAGE — PATH"; `target` is unchanged then.
 void LoadSslPicture(const std::string& path, TBitmap& target);
 
 }  // namespace corvessa

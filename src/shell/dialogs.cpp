@@ -14,17 +14,17 @@ namespace {
 
 const QString kJpegFilter = QStringLiteral("*.jpg (*.jpg)");
 const QString kBmpFilter = QStringLiteral("*.bmp (*.bmp)");
+const QString kPngFilter = QStringLiteral("*.png (*.png)");
 
 }  // namespace
 
 QString OpenDialogFilter() {
     QString filter = QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)");
-    const QString further = QString::fromStdString(FurtherReadablePatterns());
-    if (!further.isEmpty()) filter += QStringLiteral(";;Other pictures (%1)").arg(further);
+    filter += QStringLiteral(";;All pictures (%1)").arg(QString::fromStdString(ReadablePatterns()));
     return filter;
 }
 
-QString SaveDialogFilter() { return kJpegFilter + QStringLiteral(";;") + kBmpFilter; }
+QString SaveDialogFilter() { return kJpegFilter + QStringLiteral(";;") + kBmpFilter + QStringLiteral(";;") + kPngFilter; }
 
 QtShellDialogs::QtShellDialogs(QWidget* window)
     : window_(window),
@@ -54,7 +54,8 @@ std::optional<std::string> QtShellDialogs::ChooseOpenFile() {
 
 std::optional<SaveChoice> QtShellDialogs::ChooseSaveFile() {
     if (saveDialog_->exec() != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty()) return std::nullopt;
-    const int index = saveDialog_->selectedNameFilter() == kBmpFilter ? kSaveFilterBmp : kSaveFilterJpeg;
+    const QString chosen = saveDialog_->selectedNameFilter();
+    const int index = chosen == kBmpFilter ? kSaveFilterBmp : chosen == kPngFilter ? kSaveFilterPng : kSaveFilterJpeg;
     return SaveChoice{saveDialog_->selectedFiles().first().toStdString(), index};
 }
 
@@ -66,6 +67,10 @@ std::optional<Rgb> QtShellDialogs::ChooseColor() {
 
 void QtShellDialogs::ShowError(const std::string& text) {
     QMessageBox::critical(window_, QStringLiteral("Corvessa"), QString::fromStdString(text));
+}
+
+void QtShellDialogs::ShowWarning(const std::string& text) {
+    QMessageBox::warning(window_, QStringLiteral("Corvessa"), QString::fromStdString(text));
 }
 
 }  // namespace corvessa

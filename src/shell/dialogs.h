@@ -18,7 +18,7 @@ namespace corvessa {
 
 struct SaveChoice {
     std::string path;
-    int filterIndex;  // kSaveFilterJpeg or kSaveFilterBmp
+    int filterIndex;  // kSaveFilterJpeg, kSaveFilterBmp or kSaveFilterPng
 };
 
 class ShellDialogs : public ColorChooser {
@@ -27,6 +27,8 @@ public:
     virtual std::optional<std::string> ChooseOpenFile() = 0;
     virtual std::optional<SaveChoice> ChooseSaveFile() = 0;
     virtual void ShowError(const std::string& text) = 0;
+    // Something the user should know about an operation that went through.
+    virtual void ShowWarning(const std::string& text) = 0;
 };
 
 // The dialogs of the Open and Save filters, as Qt dialog filter strings.
@@ -44,6 +46,7 @@ public:
     std::optional<SaveChoice> ChooseSaveFile() override;
     std::optional<Rgb> ChooseColor() override;
     void ShowError(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
 
 private:
     QWidget* window_;

@@ -299,7 +299,8 @@ void TFormMain::OpenPhoto(const std::string& path) {
         // comes turned upright by the camera's orientation tag, so the
         // thumbnails, renders, blank check and view all see it as shot.
         PhotoMetadata metadata;
-        TBitmap photo = ReadPhotoUpright(path, metadata);
+        std::string warning;
+        TBitmap photo = ReadPhotoUpright(path, metadata, &warning);
         ReplacingWorkPhoto();
         workPhoto_.Adopt(std::move(photo));
         metadata_ = std::move(metadata);
@@ -315,6 +316,7 @@ void TFormMain::OpenPhoto(const std::string& path) {
         SetPhotoControlsEnabled(true);
         // Only the working photo is whitened: the others keep the photo as read.
         if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
+        if (!warning.empty()) dialogs_->ShowWarning(warning);  // the photo shows behind it
     });
 }
 
@@ -329,11 +331,13 @@ void TFormMain::BtnSaveClick() {
         const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile();
         if (!choice) return;
         const SaveTarget target = SaveTargetFor(choice->path, choice->filterIndex);
-        // Both writers write beside the target and rename into place, so a
+        // The writers write beside the target and rename into place, so a
         // failure never destroys an existing file. The camera metadata goes
-        // into a JPEG only; a BMP has no place for it.
+        // into a JPEG or PNG; a BMP has no place for it.
         if (target.format == SaveFormat::kBmp)
             WriteBmpFile(ResultPhoto(), target.path);
+        else if (target.format == SaveFormat::kPng)
+            WritePngFileWithMetadata(ResultPhoto(), target.path, metadata_);
         else
             WriteJpegFileWithMetadata(ResultPhoto(), target.path, metadata_);
     });

@@ -40,11 +40,13 @@ Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHe
 }
 
 SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex) {
-    const bool bmp = filterIndex == kSaveFilterBmp;
-    const char* extension = bmp ? ".bmp" : ".jpg";
+    const SaveFormat format = filterIndex == kSaveFilterBmp   ? SaveFormat::kBmp
+                              : filterIndex == kSaveFilterPng ? SaveFormat::kPng
+                                                              : SaveFormat::kJpeg;
+    const char* extension = format == SaveFormat::kBmp ? ".bmp" : format == SaveFormat::kPng ? ".png" : ".jpg";
     std::string path = chosenName;
     if (path.find(extension) == std::string::npos) path += extension;
-    return {path, bmp ? SaveFormat::kBmp : SaveFormat::kJpeg};
+    return {path, format};
 }
 
 bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random) {

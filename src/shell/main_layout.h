@@ -42,9 +42,10 @@ MainPanels LayOutPanels(int outerWidth, int outerHeight);
 // empty view.
 Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHeight);
 
-enum class SaveFormat { kJpeg, kBmp };
+enum class SaveFormat { kJpeg, kBmp, kPng };
 inline constexpr int kSaveFilterJpeg = 1;
 inline constexpr int kSaveFilterBmp = 2;
+inline constexpr int kSaveFilterPng = 3;
 
 struct SaveTarget {
     std::string path;
@@ -53,7 +54,7 @@ struct SaveTarget {
 };
 
 // Where and how a save goes: the format follows the chosen filter alone;
-// the name gets ".bmp" or ".jpg" appended unless it already contains that
+// the name gets ".bmp", ".png" or ".jpg" appended unless it already contains that
 // text somewhere (case-sensitive, folders included).
 SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex);
 

@@ -1,0 +1,266 @@
+#include "io/png_codec.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "io/jpeg_codec.h"
+#include "io/picture_samples.h"
+#include "ground/error.h"
+
+namespace corvessa {
+
+namespace {
+
+// libpng reports fatal errors through its error function, which must not
+// return. As with libjpeg we leave with longjmp from functions that own no
+// C++ objects with destructors; the outcome travels back in a plain struct
+// and becomes an exception once libpng's frames are gone.
+struct PngFailure {
+    jmp_buf jump;
+    char message[160] = "";
+};
+
+void PngError(png_structp png, png_const_charp message) {
+    auto* failure = static_cast<PngFailure*>(png_get_error_ptr(png));
+    std::snprintf(failure->message, sizeof failure->message, "%s", message);
+    longjmp(failure->jump, 1);
+}
+
+void PngWarning(png_structp, png_const_charp) {}  // warnings are not reported
+
+struct MemorySource {
+    const uint8_t* data;
+    size_t size;
+    size_t at;
+};
+
+void ReadFromMemory(png_structp png, png_bytep out, size_t count) {
+    auto* source = static_cast<MemorySource*>(png_get_io_ptr(png));
+    if (source->size - source->at < count) png_error(png, "the file ends before its picture does");
+    std::memcpy(out, source->data + source->at, count);
+    source->at += count;
+}
+
+enum PngStatus : int { kPngOk, kPngBroken, kPngTooLarge, kPngOutOfMemory };
+
+struct PngDecodeResult {
+    TBitmap* target;
+    PngStatus status;
+    uint32_t width, height;
+    PngFailure failure;
+    uint8_t* scratch;  // malloc'ed; the caller frees it
+};
+
+bool SizeTarget(TBitmap* target, int width, int height) noexcept {
+    try {
+        target->SetSize(width, height);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void FlattenRow(const uint8_t* bgra, uint8_t* out, uint32_t width) {
+    for (uint32_t x = 0; x < width; ++x, bgra += 4, out += 3) {
+        out[0] = OnWhite(bgra[0], bgra[3]);
+        out[1] = OnWhite(bgra[1], bgra[3]);
+        out[2] = OnWhite(bgra[2], bgra[3]);
+    }
+}
+
+void DecodeWithLibpng(const uint8_t* data, size_t size, PngDecodeResult* result) {
+    MemorySource source{data, size, 0};
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &result->failure, PngError, PngWarning);
+    if (!png) {
+        result->status = kPngOutOfMemory;
+        return;
+    }
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        result->status = kPngOutOfMemory;
+        return;
+    }
+    if (setjmp(result->failure.jump)) {
+        if (result->status == kPngOk) result->status = kPngBroken;
+        png_destroy_read_struct(&png, &info, nullptr);
+        return;
+    }
+    png_set_read_fn(png, &source, ReadFromMemory);
+    png_read_info(png, info);
+    png_uint_32 width = 0, height = 0;
+    int depth = 0, colour = 0, interlace = 0;
+    png_get_IHDR(png, info, &width, &height, &depth, &colour, &interlace, nullptr, nullptr);
+    result->width = width;
+    result->height = height;
+    if (int64_t(width) > kMaxPictureSide || int64_t(height) > kMaxPictureSide ||
+        int64_t(width) * height > kMaxPicturePixels) {
+        result->status = kPngTooLarge;
+        png_destroy_read_struct(&png, &info, nullptr);
+        return;
+    }
+
+    // Everything arrives as 8-bit blue, green, red and, where the file has
+    // alpha or a transparent colour, alpha. libpng's scaling of 16 bits is
+    // exactly EightBitSample.
+    if (colour == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+    if (colour == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(png);
+    if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
+    if (depth == 16) png_set_scale_16(png);
+    if (!(colour & PNG_COLOR_MASK_COLOR)) png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    const int passes = png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    const bool alpha = png_get_channels(png, info) == 4;
+
+    if (!SizeTarget(result->target, int(width), int(height))) {
+        result->status = kPngOutOfMemory;
+        png_destroy_read_struct(&png, &info, nullptr);
+        return;
+    }
+    if (!alpha) {
+        // Straight into the picture's rows; every pass of an interlaced
+        // file fills in more of them.
+        for (int pass = 0; pass < passes; ++pass)
+            for (uint32_t y = 0; y < height; ++y) png_read_row(png, result->target->Row(int(y)), nullptr);
+    } else {
+        // One row of four bytes a pixel at a time, or the whole picture
+        // when the passes of an interlaced file revisit every row.
+        const size_t rowBytes = size_t(width) * 4;
+        const size_t rows = passes > 1 ? height : 1;
+        result->scratch = static_cast<uint8_t*>(std::malloc(rowBytes * rows));
+        if (!result->scratch) {
+            result->status = kPngOutOfMemory;
+            png_destroy_read_struct(&png, &info, nullptr);
+            return;
+        }
+        if (passes > 1) {
+            std::memset(result->scratch, 0, rowBytes * rows);
+            for (int pass = 0; pass < passes; ++pass)
+                for (uint32_t y = 0; y < height; ++y) png_read_row(png, result->scratch + rowBytes * y, nullptr);
+            for (uint32_t y = 0; y < height; ++y)
+                FlattenRow(result->scratch + rowBytes * y, result->target->Row(int(y)), width);
+        } else {
+            for (uint32_t y = 0; y < height; ++y) {
+                png_read_row(png, result->scratch, nullptr);
+                FlattenRow(result->scratch, result->target->Row(int(y)), width);
+            }
+        }
+    }
+    // Whatever follows the picture data (text, time, the end chunk) is not
+    // needed: a file cut after its pixels still opens.
+    png_destroy_read_struct(&png, &info, nullptr);
+    result->status = kPngOk;
+}
+
+uint32_t Big32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+
+// The encoder's output in a block that only we free (see the JPEG encoder).
+struct GrowingOutput {
+    uint8_t* bytes = nullptr;
+    size_t capacity = 0;
+    size_t size = 0;
+};
+
+void WriteToMemory(png_structp png, png_bytep data, size_t count) {
+    auto* out = static_cast<GrowingOutput*>(png_get_io_ptr(png));
+    if (out->capacity - out->size < count) {
+        const size_t grown = std::max(out->capacity * 2, out->size + count + 65536);
+        auto* bytes = static_cast<uint8_t*>(std::realloc(out->bytes, grown));
+        if (!bytes) png_error(png, "out of memory");
+        out->bytes = bytes;
+        out->capacity = grown;
+    }
+    std::memcpy(out->bytes + out->size, data, count);
+    out->size += count;
+}
+
+void FlushNothing(png_structp) {}
+
+struct PngEncodeResult {
+    GrowingOutput output;
+    bool ok;
+    PngFailure failure;
+};
+
+void EncodeWithLibpng(const TBitmap* picture, const std::vector<uint8_t>* icc, const std::vector<uint8_t>* exif,
+                      PngEncodeResult* result) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &result->failure, PngError, PngWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    result->ok = false;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return;
+    }
+    if (setjmp(result->failure.jump)) {
+        png_destroy_write_struct(&png, &info);
+        return;
+    }
+    png_set_write_fn(png, &result->output, WriteToMemory, FlushNothing);
+    // A colour profile libpng finds unfit (not RGB, say) is left out with
+    // a warning instead of failing the save.
+    png_set_benign_errors(png, 1);
+    png_set_IHDR(png, info, png_uint_32(picture->Width()), png_uint_32(picture->Height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (!icc->empty())
+        png_set_iCCP(png, info, "ICC profile", PNG_COMPRESSION_TYPE_BASE, icc->data(), png_uint_32(icc->size()));
+    if (!exif->empty()) png_set_eXIf_1(png, info, png_uint_32(exif->size()), const_cast<uint8_t*>(exif->data()));
+    png_write_info(png, info);
+    png_set_bgr(png);
+    for (int y = 0; y < picture->Height(); ++y) png_write_row(png, picture->Row(y));
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    result->ok = true;
+}
+
+}  // namespace
+
+TBitmap DecodePng(const uint8_t* data, size_t size) {
+    // libpng refuses sides beyond its own limits before it tells us the
+    // claim; read the claim from the header first so that it is reported
+    // as what it is.
+    static const uint8_t kStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    if (size >= 24 && std::equal(std::begin(kStart), std::end(kStart), data))
+        CheckPictureClaim(Big32(data + 16), Big32(data + 20), size);
+    TBitmap picture;
+    auto result = std::make_unique<PngDecodeResult>();
+    result->target = &picture;
+    result->status = kPngOk;
+    result->scratch = nullptr;
+    DecodeWithLibpng(data, size, result.get());
+    std::free(result->scratch);
+    switch (result->status) {
+        case kPngOk: return picture;
+        case kPngTooLarge: throw PictureTooLarge(result->width, result->height);
+        case kPngOutOfMemory: throw NotEnoughMemory();
+        case kPngBroken: break;
+    }
+    throw BrokenPicture(result->failure.message);
+}
+
+std::vector<uint8_t> EncodePng(const TBitmap& picture, const std::vector<uint8_t>& iccProfile,
+                               const std::vector<uint8_t>& exif) {
+    if (picture.Empty()) throw CorvessaError("Stream write error: the picture is empty");
+    auto result = std::make_unique<PngEncodeResult>();
+    EncodeWithLibpng(&picture, &iccProfile, &exif, result.get());
+    std::unique_ptr<uint8_t, void (*)(void*)> encoded(result->output.bytes, &std::free);
+    if (!result->ok) {
+        if (std::strcmp(result->failure.message, "out of memory") == 0) throw NotEnoughMemory();
+        throw CorvessaError(std::string("PNG error: ") + result->failure.message);
+    }
+    try {
+        return std::vector<uint8_t>(encoded.get(), encoded.get() + result->output.size);
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory();
+    }
+}
+
+}  // namespace corvessa

@@ -1,0 +1,28 @@
+#pragma once
+// PNG files through libpng. No Qt.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "ground/bitmap.h"
+
+namespace corvessa {
+
+// Any PNG: 1 to 16 bits, grey, palette, colour, with or without alpha or a
+// transparent colour, interlaced or not. 16-bit samples and alpha become
+// 24-bit colour by EightBitSample and OnWhite (alpha is made 8-bit first).
+// Gamma and colour chunks are not applied: the samples are taken as they
+// are stored, as for every other format. Throws "Picture is too large",
+// "Bitmap image is not valid: REASON" (libpng's own words, or that the
+// file ends early or claims more than it holds) and "Not enough memory for
+// the picture".
+TBitmap DecodePng(const uint8_t* data, size_t size);
+
+// 8-bit RGB, lossless. `iccProfile` goes into an iCCP chunk when libpng
+// finds it fit for an RGB picture (a profile of another colour space is
+// left out), `exif` (a TIFF-structured Exif block) into an eXIf chunk.
+std::vector<uint8_t> EncodePng(const TBitmap& picture, const std::vector<uint8_t>& iccProfile = {},
+                               const std::vector<uint8_t>& exif = {});
+
+}  // namespace corvessa

@@ -1,0 +1,363 @@
+// The formats the program opens besides JPEG and BMP, made with Debian's
+// encoders: decoded as the reference decoders decode them, camera data
+// carried into saved photos, limits, broken files.
+
+#include <gtest/gtest.h>
+
+#include <exiv2/exiv2.hpp>
+
+#include <functional>
+#include <string>
+
+#include "camera_jpeg.h"
+#include "format_fixtures.h"
+#include "io/files.h"
+#include "io/heif_codec.h"
+#include "io/jpeg_codec.h"
+#include "io/photo_files.h"
+#include "io/photo_metadata.h"
+#include "io/picture_samples.h"
+#include "io/png_codec.h"
+#include "ground/error.h"
+#include "test_support.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+
+namespace {
+
+std::string TooLarge(int64_t w, int64_t h) {
+    return "Picture is too large (" + std::to_string(w) + " x " + std::to_string(h) + ")";
+}
+
+class Formats : public ::testing::Test {
+protected:
+    // Writes `bytes` as `name` and opens it as the user's Open does.
+    TBitmap Open(const std::string& name, const std::vector<uint8_t>& bytes) {
+        WriteBytes(dir_.File(name), bytes);
+        PhotoMetadata metadata;
+        return ReadPhotoUpright(dir_.File(name), metadata);
+    }
+    // The error opening `bytes` as `name`, without the " — PATH" that must
+    // end it.
+    std::string Failure(const std::string& name, const std::vector<uint8_t>& bytes) {
+        WriteBytes(dir_.File(name), bytes);
+        try {
+            ReadPhotoFile(dir_.File(name));
+        } catch (const CorvessaError& e) {
+            const std::string text = e.what(), ending = " \u2014 " + dir_.File(name);
+            EXPECT_TRUE(text.ends_with(ending)) << text;
+            return text.ends_with(ending) ? text.substr(0, text.size() - ending.size()) : text;
+        }
+        return "(no error)";
+    }
+    static bool IsBroken(const std::string& text) { return text.rfind("Bitmap image is not valid: ", 0) == 0; }
+
+    // What Exiv2 finds in a saved file.
+    static Exiv2::Image::AutoPtr Saved(const std::string& path) {
+        auto image = Exiv2::ImageFactory::open(path);
+        image->readMetadata();
+        return image;
+    }
+    static std::string ExifValue(Exiv2::Image& image, const char* key) {
+        auto tag = image.exifData().findKey(Exiv2::ExifKey(key));
+        return tag == image.exifData().end() ? "(none)" : tag->toString();
+    }
+    static std::vector<uint8_t> Profile(Exiv2::Image& image) {
+        if (!image.iccProfileDefined()) return {};
+        return std::vector<uint8_t>(image.iccProfile()->pData_, image.iccProfile()->pData_ + image.iccProfile()->size_);
+    }
+
+    TempDir dir_;
+};
+
+// The sizes every decoding check runs at: one pixel, odd sides, a few
+// blocks of the codecs.
+const std::pair<int, int> kSizes[] = {{1, 1}, {7, 5}, {67, 33}};
+
+}  // namespace
+
+TEST(SampleRules, WorkedExamples) {
+    EXPECT_EQ(EightBitSample(0), 0);
+    EXPECT_EQ(EightBitSample(128), 0);  // 128 * 255 / 65535 = 0.498
+    EXPECT_EQ(EightBitSample(129), 1);  // 0.502
+    EXPECT_EQ(EightBitSample(32895), 128);
+    EXPECT_EQ(EightBitSample(65406), 254);  // 254.498
+    EXPECT_EQ(EightBitSample(65407), 255);
+    EXPECT_EQ(EightBitSample(1023, 10), 255);
+    EXPECT_EQ(EightBitSample(2, 10), 0);  // 0.499
+    EXPECT_EQ(EightBitSample(3, 10), 1);
+    EXPECT_EQ(OnWhite(10, 255), 10);
+    EXPECT_EQ(OnWhite(10, 0), 255);
+    EXPECT_EQ(OnWhite(0, 128), 127);  // 255 * 127 / 255
+    EXPECT_EQ(OnWhite(0, 1), 254);
+    EXPECT_EQ(OnWhite(100, 200), 133);  // (20000 + 14025) / 255 = 133.4
+    EXPECT_EQ(PremultipliedOnWhite(78, 200), 133);  // 100 * 200 / 255 = 78.4
+    EXPECT_EQ(PremultipliedOnWhite(201, 200), 255);
+}
+
+// --- Decoded as the reference decoders decode -------------------------------
+
+TEST_F(Formats, PngOfEveryKindDecodesAsLibpngDoes) {
+    for (auto [w, h] : kSizes)
+        for (int channels : {1, 2, 3, 4})
+            for (int bits : {8, 16})
+                for (bool interlaced : {false, true}) {
+                    const std::vector<uint8_t> png = MakePng(MakeSamples(w, h, channels, bits, uint32_t(w)), interlaced);
+                    EXPECT_TRUE(SamePixels(Open("p.png", png), Expected(ReadPngSamples(png))))
+                        << w << "x" << h << " " << channels << " channels " << bits << " bits interlaced " << interlaced;
+                }
+    for (int channels : {3, 4}) {
+        const std::vector<uint8_t> png = MakePng(MakeSamples(7, 5, channels, 8), false, true);
+        EXPECT_TRUE(SamePixels(Open("palette.png", png), Expected(ReadPngSamples(png)))) << channels;
+    }
+}
+
+TEST_F(Formats, HeicAndAvifDecodeAsHeifConvertDoes) {
+    for (bool avif : {false, true})
+        for (auto [w, h] : kSizes)
+            for (int channels : {3, 4}) {
+                HeifOptions options;
+                options.avif = avif;
+                const std::string name = avif ? "photo.avif" : "photo.heic";
+                const std::vector<uint8_t> file = MakeHeif(MakeSamples(w, h, channels, 8), options);
+                EXPECT_TRUE(SamePixels(Open(name, file), Expected(HeifConverted(file, avif ? "avif" : "heic"))))
+                    << name << " " << w << "x" << h << " " << channels << " channels";
+            }
+}
+
+TEST_F(Formats, WebpDecodesAsDwebpDoes) {
+    for (bool lossless : {false, true})
+        for (auto [w, h] : kSizes)
+            for (int channels : {3, 4}) {
+                const std::vector<uint8_t> webp = MakeWebp(MakeSamples(w, h, channels, 8), lossless);
+                EXPECT_TRUE(SamePixels(Open("photo.webp", webp), Expected(DwebpDecoded(webp))))
+                    << (lossless ? "lossless " : "lossy ") << w << "x" << h << " " << channels << " channels";
+            }
+}
+
+TEST_F(Formats, TiffOfEveryKindDecodesAsLibtiffDoes) {
+    // Stored samples by the rules; CMYK and palettes as libtiff's own RGBA
+    // conversion makes them. (Qt's plugin reads grey with alpha through
+    // libtiff's RGBA conversion or as opaque grey, so that kind is left
+    // out.)
+    for (auto [w, h] : kSizes) {
+        for (int channels : {1, 3, 4})
+            for (int bits : {8, 16}) {
+                const std::vector<uint8_t> tiff = MakeTiff(MakeSamples(w, h, channels, bits, uint32_t(h)));
+                EXPECT_TRUE(SamePixels(Open("scan.tif", tiff), Expected(ReadTiffSamples(tiff))))
+                    << w << "x" << h << " " << channels << " channels " << bits << " bits";
+            }
+        const std::vector<uint8_t> cmyk = MakeTiff(MakeSamples(w, h, 4, 8), true);
+        EXPECT_TRUE(SamePixels(Open("cmyk.TIFF", cmyk), Expected(ReadTiffRgba(cmyk)))) << w << "x" << h;
+        const std::vector<uint8_t> palette = MakePaletteTiff(w, h);
+        EXPECT_TRUE(SamePixels(Open("palette.tif", palette), Expected(ReadTiffRgba(palette)))) << w << "x" << h;
+    }
+}
+
+// --- Turned upright -----------------------------------------------------------
+
+TEST_F(Formats, HeifRotationIsAppliedOnceAndTheExifTagOnlyWithoutOne) {
+    const Samples stored = MakeSamples(16, 9, 3, 8);
+    HeifOptions turned;
+    turned.orientation = 6;  // a quarter turn clockwise, as irot
+    turned.exif = CameraExif(6, 16, 9);
+    const std::vector<uint8_t> heic = MakeHeif(stored, turned);
+    const TBitmap photo = Open("turned.heic", heic);
+    EXPECT_EQ(photo.Width(), 9);
+    EXPECT_TRUE(SamePixels(photo, Expected(HeifConverted(heic, "heic"))));
+    PhotoMetadata metadata;
+    WriteBytes(dir_.File("turned.heic"), heic);
+    ReadPhotoUpright(dir_.File("turned.heic"), metadata);
+    EXPECT_EQ(metadata.Orientation(), 1);
+    // Without a HEIF rotation (heif-enc of a phone's JPEG) the Exif tag
+    // turns the photo, as it turns a JPEG.
+    HeifOptions tagOnly;
+    tagOnly.exif = CameraExif(6, 16, 9);
+    const std::vector<uint8_t> tagged = MakeHeif(stored, tagOnly);
+    WriteBytes(dir_.File("tag.heic"), tagged);
+    const TBitmap upright = ReadPhotoUpright(dir_.File("tag.heic"), metadata);
+    EXPECT_EQ(metadata.Orientation(), 6);
+    EXPECT_TRUE(SamePixels(upright, photo));
+}
+
+TEST_F(Formats, PngAndTiffAreTurnedByTheirOrientationTag) {
+    const Samples samples = MakeSamples(5, 3, 3, 8);
+    const TBitmap stored = Expected(samples);
+    TBitmap png = Open("turned.png", EncodePng(stored, {}, CameraExif(6, 5, 3)));
+    TBitmap tiff = Open("turned.tif", MakeTiff(samples, false, 6));
+    for (const TBitmap* photo : {&png, &tiff}) {
+        ASSERT_EQ(photo->Width(), 3);
+        EXPECT_EQ(PixelAt(*photo, 2, 0), PixelAt(stored, 0, 0));  // top-left went top-right
+        EXPECT_EQ(PixelAt(*photo, 0, 4), PixelAt(stored, 4, 2));
+    }
+}
+
+// --- Camera data into saved photos ------------------------------------------
+
+TEST_F(Formats, CameraDataOfHeicAvifAndPngReachesASavedJpeg) {
+    const Samples samples = MakeSamples(24, 16, 3, 8);
+    HeifOptions camera;
+    camera.orientation = 8;
+    camera.exif = CameraExif(8, 24, 16);
+    camera.xmp =
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
+        "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'><dc:title><rdf:Alt>"
+        "<rdf:li xml:lang='x-default'>A heron</rdf:li></rdf:Alt></dc:title></rdf:Description></rdf:RDF></x:xmpmeta>";
+    camera.iccProfile = RgbIccProfile();
+    const std::vector<uint8_t> heic = MakeHeif(samples, camera);
+    camera.avif = true;
+    const std::vector<uint8_t> avif = MakeHeif(samples, camera);
+    const std::vector<uint8_t> png = EncodePng(Expected(samples), RgbIccProfile(), CameraExif(8, 24, 16));
+    for (const auto& [name, bytes] : {std::pair{"in.heic", heic}, {"in.avif", avif}, {"in.png", png}}) {
+        WriteBytes(dir_.File(name), bytes);
+        PhotoMetadata metadata;
+        const TBitmap photo = ReadPhotoUpright(dir_.File(name), metadata);
+        ASSERT_EQ(photo.Width(), 16) << name;  // turned once
+        WriteJpegFileWithMetadata(photo, dir_.File("out.jpg"), metadata);
+        auto saved = Saved(dir_.File("out.jpg"));
+        EXPECT_EQ(ExifValue(*saved, "Exif.Image.Model"), kTestCameraModel) << name;
+        EXPECT_EQ(ExifValue(*saved, "Exif.Photo.DateTimeOriginal"), kTestCaptureDate) << name;
+        EXPECT_EQ(ExifValue(*saved, "Exif.Image.Orientation"), "1") << name;
+        EXPECT_EQ(ExifValue(*saved, "Exif.Photo.PixelXDimension"), "16") << name;
+        EXPECT_EQ(Profile(*saved), RgbIccProfile()) << name;
+        if (std::string(name) != "in.png") {
+            auto title = saved->xmpData().findKey(Exiv2::XmpKey("Xmp.dc.title"));
+            ASSERT_NE(title, saved->xmpData().end()) << name;
+            EXPECT_EQ(title->toString(), "lang=\"x-default\" A heron") << name;
+        }
+    }
+}
+
+TEST_F(Formats, SavedPngReadsBackToTheSameBytesWithProfileAndExif) {
+    const TBitmap picture = RandomBitmap(37, 19, 5);
+    WritePngFile(picture, dir_.File("plain.png"));
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(dir_.File("plain.png")), picture));
+    // The camera data of an opened PNG goes into the PNG saved from it,
+    // orientation reset, dimensions the saved picture's.
+    WriteBytes(dir_.File("camera.png"), EncodePng(picture, RgbIccProfile(), CameraExif(6, 37, 19)));
+    PhotoMetadata metadata;
+    const TBitmap upright = ReadPhotoUpright(dir_.File("camera.png"), metadata);
+    WritePictureFileWithMetadata(upright, dir_.File("saved.png"), metadata);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(dir_.File("saved.png")), upright));
+    auto saved = Saved(dir_.File("saved.png"));
+    EXPECT_EQ(ExifValue(*saved, "Exif.Image.Model"), kTestCameraModel);
+    EXPECT_EQ(ExifValue(*saved, "Exif.Image.Orientation"), "1");
+    EXPECT_EQ(ExifValue(*saved, "Exif.Photo.PixelXDimension"), "19");
+    EXPECT_EQ(Profile(*saved), RgbIccProfile());
+    EXPECT_EQ(ReadPhotoMetadata(ReadWholeFile(dir_.File("saved.png"))).Orientation(), 1);
+    // A profile libpng finds unfit for an RGB picture is left out; the
+    // photo is saved all the same.
+    WriteBytes(dir_.File("camera.jpg"), CameraJpeg(picture, 1));
+    ReadPhotoUpright(dir_.File("camera.jpg"), metadata);
+    WritePngFileWithMetadata(picture, dir_.File("unfit.png"), metadata);
+    auto unfit = Saved(dir_.File("unfit.png"));
+    EXPECT_TRUE(Profile(*unfit).empty());
+    EXPECT_EQ(ExifValue(*unfit, "Exif.Image.Model"), kTestCameraModel);
+}
+
+// --- Limits -------------------------------------------------------------------
+
+namespace {
+
+void PutBig32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + size_t(i)] = uint8_t(v >> (24 - 8 * i));
+}
+
+// `heif` with its image size properties (libheif writes one for the coded
+// and one for the shown picture) claiming `width` x `height`.
+std::vector<uint8_t> HeifClaiming(std::vector<uint8_t> heif, uint32_t width, uint32_t height) {
+    const std::string box = "ispe";
+    for (auto at = heif.begin(); (at = std::search(at, heif.end(), box.begin(), box.end())) != heif.end(); ++at) {
+        PutBig32(heif, size_t(at - heif.begin()) + 8, width);
+        PutBig32(heif, size_t(at - heif.begin()) + 12, height);
+    }
+    return heif;
+}
+
+// A lossless WebP of the simple kind with its header claiming `width` x
+// `height` (at most 16384 each).
+std::vector<uint8_t> WebpClaiming(std::vector<uint8_t> webp, uint32_t width, uint32_t height) {
+    const uint32_t bits = (width - 1) | (height - 1) << 14;
+    for (int i = 0; i < 4; ++i) webp[21 + size_t(i)] = uint8_t((i < 3 ? bits >> (8 * i) : (bits >> 24) | (webp[24] & 0xF0)));
+    return webp;
+}
+
+}  // namespace
+
+TEST_F(Formats, EveryNewReaderHoldsTheSizeLimitsBeforeDecoding) {
+    // 200 megapixels pass the size limit and then fail because the file
+    // cannot hold them; one row or column more is too large.
+    const std::string heic = "photo.heic", avif = "photo.avif";
+    const std::vector<uint8_t> small = MakeHeif(MakeSamples(8, 8, 3, 8));
+    // HEIF's sides stop at kMaxHeifSide.
+    EXPECT_TRUE(IsBroken(Failure(heic, HeifClaiming(small, 16384, 12207))));  // 199 999 488 pixels
+    EXPECT_EQ(Failure(heic, HeifClaiming(small, 16384, 12208)), TooLarge(16384, 12208));
+    EXPECT_EQ(Failure(heic, HeifClaiming(small, kMaxHeifSide + 1, 1)), TooLarge(kMaxHeifSide + 1, 1));
+    HeifOptions av1;
+    av1.avif = true;
+    EXPECT_EQ(Failure(avif, HeifClaiming(MakeHeif(MakeSamples(8, 8, 3, 8), av1), 1, 16385)), TooLarge(1, 16385));
+    EXPECT_EQ(Open("wide.avif", MakeHeif(MakeSamples(kMaxHeifSide, 8, 3, 8), av1)).Width(), kMaxHeifSide);
+
+    const std::vector<uint8_t> webp = MakeWebp(MakeSamples(8, 8, 3, 8), true);
+    ASSERT_EQ(std::string(webp.begin() + 12, webp.begin() + 16), "VP8L");
+    EXPECT_TRUE(IsBroken(Failure("photo.webp", WebpClaiming(webp, 16384, 12207))));  // 199 999 488 pixels
+    EXPECT_EQ(Failure("photo.webp", WebpClaiming(webp, 16384, 12208)), TooLarge(16384, 12208));
+
+    EXPECT_TRUE(IsBroken(Failure("scan.tif", TiffClaiming(20000, 10000))));
+    EXPECT_EQ(Failure("scan.tif", TiffClaiming(20000, 10001)), TooLarge(20000, 10001));
+    EXPECT_EQ(Failure("scan.tif", TiffClaiming(65536, 1)), TooLarge(65536, 1));
+    // At the side limit a real picture opens.
+    Samples wide = MakeSamples(65535, 1, 1, 8);
+    EXPECT_EQ(Open("wide.tif", MakeTiff(wide)).Width(), 65535);
+    EXPECT_EQ(Failure("wide.png", MakePng(MakeSamples(65536, 1, 1, 8))), TooLarge(65536, 1));
+    EXPECT_EQ(Open("wide.png", MakePng(wide)).Width(), 65535);
+    EXPECT_TRUE(IsBroken(Failure("claim.png", [] {
+        std::vector<uint8_t> png = MakePng(MakeSamples(4, 4, 3, 8));
+        PutBig32(png, 16, 20000);
+        PutBig32(png, 20, 10000);
+        return png;
+    }())));
+}
+
+// --- Broken files -------------------------------------------------------------
+
+TEST_F(Formats, TruncatedAndCorruptFilesOfEveryFormatSayWhatIsWrong) {
+    const Samples samples = MakeSamples(67, 33, 3, 8);
+    HeifOptions av1;
+    av1.avif = true;
+    const std::pair<std::string, std::vector<uint8_t>> files[] = {
+        {"photo.heic", MakeHeif(samples)},           {"photo.avif", MakeHeif(samples, av1)},
+        {"photo.png", MakePng(samples)},             {"photo.webp", MakeWebp(samples, false)},
+        {"lossless.webp", MakeWebp(samples, true)},  {"scan.tif", MakeTiff(samples)},
+    };
+    for (const auto& [name, good] : files) {
+        std::vector<uint8_t> cut(good.begin(), good.begin() + ptrdiff_t(good.size() / 2));
+        const std::string text = Failure(name, cut);
+        EXPECT_TRUE(IsBroken(text)) << name << ": " << text;
+        EXPECT_GT(text.size(), std::string("Bitmap image is not valid: ").size() + 8) << name << ": " << text;
+        // Noise over the whole picture data: a clear message or a picture,
+        // never anything else.
+        std::vector<uint8_t> noisy = good;
+        for (size_t i = noisy.size() / 3; i < noisy.size(); i += 5) noisy[i] ^= 0x5A;
+        const std::string noise = Failure(name, noisy);
+        EXPECT_TRUE(noise == "(no error)" || IsBroken(noise) || noise.rfind("Picture is too large (", 0) == 0)
+            << name << ": " << noise;
+    }
+}
+
+TEST_F(Formats, JpegThatEndsEarlyOpensWithAWarning) {
+    std::vector<uint8_t> jpeg = EncodeJpeg(RandomBitmap(96, 64, 3));
+    WriteBytes(dir_.File("whole.jpg"), jpeg);
+    jpeg.resize(jpeg.size() / 2);
+    WriteBytes(dir_.File("cut.jpg"), jpeg);
+    PhotoMetadata metadata;
+    std::string warning = "stale";
+    EXPECT_EQ(ReadPhotoUpright(dir_.File("whole.jpg"), metadata, &warning).Height(), 64);
+    EXPECT_EQ(warning, "");
+    const TBitmap cut = ReadPhotoUpright(dir_.File("cut.jpg"), metadata, &warning);
+    EXPECT_EQ(cut.Height(), 64);
+    EXPECT_EQ(warning, "The file is incomplete: its lower part is missing \u2014 " + dir_.File("cut.jpg"));
+    // As libjpeg decodes it: the same picture as without the warning.
+    EXPECT_TRUE(SamePixels(cut, DecodeJpeg(jpeg.data(), jpeg.size())));
+}
