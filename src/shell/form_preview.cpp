@@ -7,6 +7,7 @@
 #include "shell/controls.h"
 #include "shell/form_main.h"
 #include "shell/main_layout.h"
+#include "shell/preview_place.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -76,6 +77,10 @@ void TFormPreview::PreparePreview(const TBitmap& photo) {
     // aspect, centred, no upper bound on the width. The view scales only
     // the part the panel shows, so a very wide photo costs no more memory.
     SetBounds(imgPreview_, FitPhotoView(panel1_->width(), panel1_->height(), photo.Width(), photo.Height()));
+    // It opens over the main window's photo area; later it stays where the
+    // user leaves it.
+    if (!placed_) move(PreviewPlaceFor(formMain_, *this));
+    placed_ = true;
     show();
     raise();
     activateWindow();
@@ -100,6 +105,7 @@ void TFormPreview::BtnApplyClick() {
         view->Changed();
         formMain_.update();
         formMain_.BtnUndo()->setEnabled(true);
+        formMain_.NoteApply();
         formMain_.Invisible();  // the thumbnails show the photo before Apply
         hide();
     });
@@ -115,6 +121,12 @@ void TFormPreview::BtnColorClick() {
         ~ModeScope() { form.SetChangeColorMode(false); }
     } mode(formMain_);
     formMain_.ImgViewClick(formMain_.CurrentEffect(), formMain_.CurrentCategory());
+    // The colour dialog, owned by the main window, hands the focus back to
+    // its owner when it closes.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
 }
 
 void TFormPreview::closeEvent(QCloseEvent* event) {

@@ -63,6 +63,7 @@ private:
     QPushButton* btnColor_ = nullptr;
     QPushButton* btnApply_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
+    bool placed_ = false;  // moved over the main window's photo area yet
 };
 
 }  // namespace corvessa
