@@ -128,7 +128,8 @@ void QtShellDialogs::OpenWithDesktop(const std::string& path, std::function<void
     // ended with the program; `failed` is tied to the window and so never
     // runs after it is gone.
     auto* opener = new QProcess;
-    opener->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The viewer inherits the channels: a pipe nobody reads would stall it.
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
     auto fail = [opener, failed = std::move(failed)] {
         opener->deleteLater();
         failed();
