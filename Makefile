@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 STAMP := $(BUILD_DIR)/.deps-installed
 
-.PHONY: all deps configure build run test test-asan fuzz bench gallery clean
+.PHONY: all deps configure build run test test-asan fuzz bench gallery install deb clean
 
 all: build
 
@@ -48,6 +48,20 @@ fuzz:
 # Contact sheet of the look pack and the sample photo through every look.
 gallery: build
 	cmake --build $(BUILD_DIR) --target gallery
+
+# Installs into $(DESTDIR)$(PREFIX): bin/corvessa and bin/corvessa-render,
+# their files in share/corvessa/, the desktop entry, the icon, the AppStream
+# metadata and the manual pages.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# The Debian package $(BUILD_DIR)/corvessa_<version>_amd64.deb, its files
+# under /usr, checked by lintian.
+deb: build
+	./scripts/install-deps.sh deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	lintian --fail-on error $(BUILD_DIR)/corvessa_*_amd64.deb
 
 bench: build
 	$(BUILD_DIR)/bin/corvessa-bench

@@ -11,11 +11,17 @@ PACKAGES=(
   libheif-examples webp libtiff-tools libtiff-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  librsvg2-bin desktop-file-utils appstream
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.
 if [ "${1:-}" = "fuzz" ]; then
   PACKAGES+=(clang-14 libclang-rt-14-dev libomp-14-dev)
+fi
+# `install-deps.sh deb` adds what `make deb` needs beyond the build: file
+# (CPack asks it which files are binaries) and lintian.
+if [ "${1:-}" = "deb" ]; then
+  PACKAGES+=(file lintian)
 fi
 # `install-deps.sh bench` adds the programs bench/peers.sh compares with.
 if [ "${1:-}" = "bench" ]; then

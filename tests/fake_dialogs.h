@@ -1,6 +1,8 @@
 #pragma once
 // The main window's dialogs answered by the test: queues of answers filled
-// beforehand, every error the window would have shown recorded.
+// beforehand, every error the window would have shown recorded. An empty
+// queue answers as a cancelled dialog would; a question about replacing a
+// file is answered "No", one about closing with unsaved changes "Discard".
 
 #include <deque>
 #include <functional>
@@ -17,17 +19,45 @@ public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<SaveChoice>> saveAnswers;
     std::deque<std::optional<Rgb>> colourAnswers;
+    std::deque<bool> replaceAnswers;
+    std::deque<UnsavedChoice> closeAnswers;
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
     int saveDialogsRun = 0;
     int colourDialogsRun = 0;
+    int closeQuestions = 0;
+    // What the window passed: the folder each open dialog started in, the
+    // photo each save dialog was given, every file it asked to replace.
+    std::vector<std::string> openFolders;
+    std::vector<std::string> savePhotos;
+    std::vector<std::string> replaceQuestions;
+    // Whether the desktop can show documents; every one it was asked to.
+    bool desktopOpens = true;
+    std::vector<std::string> desktopDocuments;
     // Runs whenever the colour dialog is asked for, before it answers.
     std::function<void()> onChooseColor;
 
-    std::optional<std::string> ChooseOpenFile() override { return Next(openAnswers); }
-    std::optional<SaveChoice> ChooseSaveFile() override {
+    std::optional<std::string> ChooseOpenFile(const std::string& folder) override {
+        openFolders.push_back(folder);
+        return Next(openAnswers);
+    }
+    std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override {
         ++saveDialogsRun;
+        savePhotos.push_back(photo);
         return Next(saveAnswers);
+    }
+    bool ConfirmReplace(const std::string& path) override {
+        replaceQuestions.push_back(path);
+        return Next(replaceAnswers);
+    }
+    UnsavedChoice AskSaveBeforeClosing() override {
+        ++closeQuestions;
+        if (closeAnswers.empty()) return UnsavedChoice::kDiscard;
+        return Next(closeAnswers);
+    }
+    void OpenWithDesktop(const std::string& path, std::function<void()> failed) override {
+        desktopDocuments.push_back(path);
+        if (!desktopOpens) failed();
     }
     std::optional<Rgb> ChooseColor() override {
         ++colourDialogsRun;

@@ -4,11 +4,13 @@
 // the working photo.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
@@ -29,6 +31,7 @@
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 #include "shell/main_layout.h"
+#include "shell/preview_place.h"
 #include "shell/skin.h"
 #include "test_support.h"
 #include "widgets/flat_panel.h"
@@ -92,6 +95,15 @@ protected:
     void ClickThumbnail(int n) {
         ASSERT_TRUE(form_->ImgView(n)->isVisibleTo(form_.get())) << n;
         QTest::mouseClick(form_->ImgView(n), Qt::LeftButton);
+    }
+    void ApplyLightA(int n) {
+        Press("BtnLightA");
+        ClickThumbnail(n);
+        preview_->BtnApply()->click();
+    }
+    void SaveAsBmp(const std::string& name) {
+        dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), kSaveFilterBmp});
+        form_->BtnSaveClick();
     }
 
     // The catalogue's own ten thumbnails of `category` from the working photo.
@@ -458,6 +470,127 @@ TEST_F(BrowserTest, ChangeColorCancelledKeepsTheRoutinesFallback) {
     EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(7, 3, std::optional<Rgb>())));
     EXPECT_FALSE(form_->ChangeColorMode());
     EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+TEST_F(BrowserTest, ThePreviewComesBackToTheFrontAfterChangeColor) {
+    // The main window counts as active while its own preview is, so the
+    // active window is compared itself.
+    const auto becomesActive = [](QWidget* window) {
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 2000);
+    };
+    form_->show();
+    ASSERT_TRUE(becomesActive(form_.get()));
+    Press("BtnEadge");
+    ClickThumbnail(4);
+    ASSERT_TRUE(becomesActive(preview_));
+    // As the colour dialog does when it closes: the focus back to its owner.
+    dialogs_->onChooseColor = [&] {
+        form_->activateWindow();
+        ASSERT_TRUE(becomesActive(form_.get()));
+    };
+    dialogs_->colourAnswers.push_back(Rgb{10, 120, 250});
+    preview_->BtnColor()->click();
+    EXPECT_EQ(dialogs_->colourDialogsRun, 1);
+    EXPECT_TRUE(becomesActive(preview_));
+}
+
+TEST_F(BrowserTest, ThePreviewOpensOverThePhotoAreaAndLaterStaysWhereTheUserLeftIt) {
+    form_->move(60, 20);
+    form_->show();
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    const QRect dialog = preview_->frameGeometry();
+    const QWidget* area = form_->FlatPanel3();
+    const QRect photoArea(area->mapToGlobal(QPoint(0, 0)), area->size());
+    EXPECT_TRUE(photoArea.contains(dialog)) << dialog.x() << "," << dialog.y();
+    for (const char* tool : {"BtnUndo", "BtnOpen", "BtnSave", "BtnHelp"}) {
+        const QWidget* button = form_->findChild<QWidget*>(QString::fromLatin1(tool));
+        EXPECT_FALSE(dialog.intersects(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()))) << tool;
+    }
+
+    preview_->move(30, 40);
+    preview_->BtnCancel()->click();
+    ClickThumbnail(5);
+    EXPECT_EQ(preview_->pos(), QPoint(30, 40));
+}
+
+TEST(PreviewPlace, CentredOnThePhotoAreaNeverLeftOfItAndOnTheScreen) {
+    const QRect screen(0, 0, 1280, 1024);
+    const QSize dialog(401, 322);
+    EXPECT_EQ(PreviewPlace(QRect(300, 100, 761, 399), dialog, screen), QPoint(480, 138));
+    // Wider than the photo area: aligned with its left edge, off the tools;
+    // higher: centred, but not above the screen.
+    EXPECT_EQ(PreviewPlace(QRect(300, 100, 200, 100), dialog, screen), QPoint(300, 0));
+    EXPECT_EQ(PreviewPlace(QRect(300, 400, 200, 100), dialog, screen), QPoint(300, 289));
+    // A window near the screen's right or bottom edge: pushed back on.
+    EXPECT_EQ(PreviewPlace(QRect(1100, 900, 600, 400), dialog, screen), QPoint(1280 - 401, 1024 - 322));
+    EXPECT_EQ(PreviewPlace(QRect(-500, -300, 300, 200), dialog, screen), QPoint(0, 0));
+}
+
+TEST_F(BrowserTest, ClosingAfterAnUnsavedApplyAsksAndCancelKeepsTheWindowOpen) {
+    form_->show();
+    ApplyLightA(3);
+    const TBitmap applied = Copy(form_->WorkPhoto());
+    QSignalSpy closed(form_.get(), &TFormMain::FormClosed);
+
+    dialogs_->closeAnswers = {UnsavedChoice::kCancel};
+    EXPECT_FALSE(form_->close());
+    EXPECT_EQ(dialogs_->closeQuestions, 1);
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_EQ(closed.size(), 0);
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), applied));
+
+    // "Save", then the save dialog cancelled: nothing saved, still open.
+    dialogs_->closeAnswers = {UnsavedChoice::kSave};
+    EXPECT_FALSE(form_->close());
+    EXPECT_EQ(dialogs_->saveDialogsRun, 1);
+    EXPECT_TRUE(form_->isVisible());
+
+    // "Save" with a name: written, then closed.
+    dialogs_->closeAnswers = {UnsavedChoice::kSave};
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("kept"), kSaveFilterBmp});
+    EXPECT_TRUE(form_->close());
+    EXPECT_EQ(closed.size(), 1);
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("kept.bmp")), applied));
+    EXPECT_EQ(dialogs_->closeQuestions, 3);
+}
+
+TEST_F(BrowserTest, OnlyAnApplyNotSavedSinceIsSomethingToLose) {
+    EXPECT_FALSE(form_->HasUnsavedApply());
+    ApplyLightA(3);
+    EXPECT_TRUE(form_->HasUnsavedApply());
+    SaveAsBmp("one");
+    EXPECT_FALSE(form_->HasUnsavedApply());
+    // Undone to the sample, which is no edit.
+    form_->BtnUndoClick();
+    EXPECT_FALSE(form_->HasUnsavedApply());
+
+    // Apply, Apply, Save, Undo: back to the first Apply, never saved.
+    ApplyLightA(3);
+    ApplyLightA(4);
+    SaveAsBmp("two");
+    form_->BtnUndoClick();
+    EXPECT_TRUE(form_->HasUnsavedApply());
+
+    // "Discard" closes and writes nothing.
+    form_->show();
+    QSignalSpy closed(form_.get(), &TFormMain::FormClosed);
+    dialogs_->closeAnswers = {UnsavedChoice::kDiscard};
+    EXPECT_TRUE(form_->close());
+    EXPECT_EQ(closed.size(), 1);
+    EXPECT_EQ(dialogs_->closeQuestions, 1);
+    EXPECT_EQ(dialogs_->saveDialogsRun, 2);
+}
+
+TEST_F(BrowserTest, AnOpenedPhotoIsNothingToLose) {
+    ApplyLightA(3);
+    WriteBmpFile(RandomBitmap(30, 20, 2), dir_.File("photo.bmp"));
+    dialogs_->openAnswers.push_back(dir_.File("photo.bmp"));
+    form_->BtnOpenClick();
+    EXPECT_FALSE(form_->HasUnsavedApply());
+    form_->show();
+    EXPECT_TRUE(form_->close());
+    EXPECT_EQ(dialogs_->closeQuestions, 0);
 }
 
 TEST_F(BrowserTest, AFailingReRenderClearsChangeColorModeAndLeavesTheLabels) {

@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 #include <jerror.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
@@ -17,9 +25,11 @@
 #include "fake_dialogs.h"
 #include "jpeg_fixtures.h"
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "shell/dialogs.h"
 #include "ground/error.h"
 #include "shell/form_main.h"
+#include "shell/help_window.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "test_support.h"
@@ -356,12 +366,70 @@ TEST_F(FormMainTest, AFailedSaveKeepsTheExistingFile) {
     const std::vector<uint8_t> before = {'o', 'l', 'd'};
     WriteBytes(dir_.File(name), before);
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), kSaveFilterJpeg});
+    dialogs_->replaceAnswers.push_back(true);
     form.BtnSaveClick();
     ASSERT_EQ(dialogs_->errors.size(), 1u);
     EXPECT_EQ(dialogs_->errors[0], "Cannot create file " + dir_.File(name) + ": File name too long");
     EXPECT_EQ(FileBytes(dir_.File(name)), before);
     // ResultPhoto holds the view's picture all the same.
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
+}
+
+TEST_F(FormMainTest, SaveOntoAnExistingFileAsksFirstAndNoLeavesItAsItWas) {
+    TFormMain& form = Form();
+    const std::vector<uint8_t> before = {'m', 'i', 'n', 'e'};
+    WriteBytes(dir_.File("card.jpg"), before);
+    // Asked of the name written: "card" becomes card.jpg. "No" brings the
+    // dialog back; cancelled there, nothing is written.
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("card"), kSaveFilterJpeg});
+    dialogs_->replaceAnswers.push_back(false);
+    form.BtnSaveClick();
+    EXPECT_EQ(dialogs_->replaceQuestions, std::vector<std::string>{dir_.File("card.jpg")});
+    EXPECT_EQ(dialogs_->saveDialogsRun, 2);
+    EXPECT_EQ(FileBytes(dir_.File("card.jpg")), before);
+
+    // "No", then a new name: written without a question; "Yes" replaces.
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("card.jpg"), kSaveFilterJpeg});
+    dialogs_->replaceAnswers.push_back(false);
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("other.jpg"), kSaveFilterJpeg});
+    form.BtnSaveClick();
+    EXPECT_EQ(dialogs_->replaceQuestions.size(), 2u);
+    EXPECT_EQ(FileBytes(dir_.File("card.jpg")), before);
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("other.jpg")));
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("card.jpg"), kSaveFilterJpeg});
+    dialogs_->replaceAnswers.push_back(true);
+    form.BtnSaveClick();
+    EXPECT_EQ(FileBytes(dir_.File("card.jpg")), FileBytes(dir_.File("other.jpg")));
+    // A link to nowhere is a name taken all the same.
+    std::filesystem::create_symlink(dir_.File("nowhere"), dir_.File("link.bmp"));
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("link.bmp"), kSaveFilterBmp});
+    form.BtnSaveClick();
+    EXPECT_EQ(dialogs_->replaceQuestions.back(), dir_.File("link.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("nowhere")));
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+TEST_F(FormMainTest, FileDialogsStartAtThePhotoLastOpenedOrSaved) {
+    TFormMain& form = Form();
+    std::filesystem::create_directories(dir_.File("trip"));
+    std::filesystem::create_directories(dir_.File("done"));
+    WriteBytes(dir_.File("trip/beach.bmp"), EncodeBmp(RandomBitmap(20, 10, 1)));
+
+    // Before any photo: the dialogs' own start (the pictures folder).
+    dialogs_->openAnswers.push_back(dir_.File("trip/beach.bmp"));
+    form.BtnOpenClick();
+    form.BtnSaveClick();
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done/beach"), kSaveFilterBmp});
+    form.BtnSaveClick();
+    form.BtnOpenClick();
+    // A photo that fails to open changes nothing.
+    dialogs_->openAnswers.push_back(dir_.File("trip/missing.jpg"));
+    form.BtnOpenClick();
+    form.BtnOpenClick();
+    EXPECT_EQ(dialogs_->openFolders,
+              (std::vector<std::string>{"", dir_.File("done"), dir_.File("done"), dir_.File("done")}));
+    EXPECT_EQ(dialogs_->savePhotos, (std::vector<std::string>{dir_.File("trip/beach.bmp"), dir_.File("trip/beach.bmp")}));
+    EXPECT_EQ(form.PhotoPath(), dir_.File("done/beach.bmp"));
 }
 
 TEST_F(FormMainTest, CancellingSaveKeepsTheViewCopyInResultPhoto) {
@@ -487,10 +555,27 @@ TEST_F(FormMainTest, AMissingSkinLeavesTheDefaultLook) {
     EXPECT_TRUE(dialogs_->errors.empty());
 }
 
-TEST_F(FormMainTest, HelpWithoutItsFileIsSilent) {
+TEST_F(FormMainTest, HelpAlwaysAnswers) {
     TFormMain& form = Form();
+    const std::string help = dir_.File("help.html");
     form.BtnHelpClick();
-    EXPECT_TRUE(dialogs_->errors.empty());
+    EXPECT_EQ(dialogs_->errors, std::vector<std::string>{"Cannot open file " + help + ": No such file or directory"});
+
+    const std::string page = "<html><body><h1>How to</h1></body></html>";
+    WriteBytes(help, std::vector<uint8_t>(page.begin(), page.end()));
+    form.BtnHelpClick();
+    EXPECT_EQ(dialogs_->desktopDocuments, std::vector<std::string>{help});
+    EXPECT_EQ(form.findChild<THelpWindow*>(), nullptr);
+
+    // A desktop that cannot show it: the window of our own.
+    dialogs_->desktopOpens = false;
+    form.BtnHelpClick();
+    auto* window = form.findChild<THelpWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->Browser()->document()->toPlainText().trimmed(), "How to");
+    EXPECT_EQ(dialogs_->errors.size(), 1u);
 }
 
 TEST_F(FormMainTest, RendersReadThePicturesBesideTheProgram) {
@@ -525,6 +610,91 @@ TEST(Dialogs, FiltersListTheOpenAndSaveFormats) {
     for (const char* pattern : {"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.gif", "*.heic", "*.heif", "*.avif", "*.webp", "*.tif", "*.tiff"})
         EXPECT_TRUE(all.contains(QLatin1String(pattern))) << pattern << " in " << open[1].toStdString();
     EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp);;*.png (*.png)"));
+}
+
+TEST(CommandLine, OnePhotoAtMostMadeAbsoluteAndTheUsualOptions) {
+    struct Case {
+        QStringList arguments;
+        QString photo;
+        std::optional<int> exitCode;
+        QString messageStart;
+    };
+    const QString here = QDir::currentPath();
+    for (const Case& c : {
+             Case{{"corvessa"}, "", std::nullopt, ""},
+             Case{{"corvessa", "photo.jpg"}, here + "/photo.jpg", std::nullopt, ""},
+             Case{{"corvessa", "/a/b/../c.bmp"}, "/a/c.bmp", std::nullopt, ""},
+             Case{{"corvessa", "--", "-odd name.jpg"}, here + "/-odd name.jpg", std::nullopt, ""},
+             Case{{"corvessa", "a.jpg", "b.jpg"}, "", 2, "corvessa: one photo at a time, not 2"},
+             Case{{"corvessa", "--frobnicate"}, "", 2, "corvessa: Unknown option 'frobnicate'."},
+             Case{{"corvessa", "--version"}, "", 0, "corvessa " CORVESSA_VERSION "\n"},
+             Case{{"corvessa", "--frobnicate", "-h"}, "", 0, "Usage: "},
+         }) {
+        const CommandLine line = ReadCommandLine(c.arguments);
+        EXPECT_EQ(line.photo, c.photo) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(line.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        if (c.messageStart.isEmpty())
+            EXPECT_TRUE(line.message.isEmpty()) << line.message.toStdString();
+        else
+            EXPECT_TRUE(line.message.startsWith(c.messageStart)) << line.message.toStdString();
+    }
+}
+
+// The real file dialogs, answered by typing into them once they are up.
+class QtDialogsTest : public testing::Test {
+protected:
+    QFileDialog* Dialog(const char* name) { return window_.findChild<QFileDialog*>(QString::fromLatin1(name)); }
+    // Runs `act` on `name` once it is shown, from inside its event loop.
+    void WhenShown(const char* name, std::function<void(QFileDialog*)> act) {
+        QTimer::singleShot(0, &window_, [this, name, act] {
+            QFileDialog* dialog = Dialog(name);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            act(dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+    }
+
+    TempDir dir_;
+    QWidget window_;
+    QtShellDialogs dialogs_{&window_};
+};
+
+TEST_F(QtDialogsTest, SaveProposesThePhotosNameInItsFolderWithTheFiltersExtension) {
+    QString folder, name;
+    WhenShown("SaveDialog1", [&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+    });
+    dialogs_.ChooseSaveFile(dir_.File("beach.trip.bmp"));
+    EXPECT_EQ(folder.toStdString(), dir_.Path());
+    EXPECT_EQ(name, "beach.trip.jpg");
+
+    WhenShown("OpenDialog1", [&](QFileDialog* dialog) { folder = dialog->directory().absolutePath(); });
+    dialogs_.ChooseOpenFile(dir_.Path());
+    EXPECT_EQ(folder.toStdString(), dir_.Path());
+    // A folder that is gone: the user's pictures folder, or home.
+    WhenShown("OpenDialog1", [&](QFileDialog* dialog) { folder = dialog->directory().absolutePath(); });
+    dialogs_.ChooseOpenFile(dir_.File("gone"));
+    EXPECT_NE(folder.toStdString(), dir_.File("gone"));
+}
+
+TEST_F(QtDialogsTest, EnterInTheNameCompletionsLeavesNoPopupToSwallowTheNextClick) {
+    WriteBytes(dir_.File("photo.jpg"), {1});
+    bool popupShown = false;
+    WhenShown("OpenDialog1", [&](QFileDialog* dialog) {
+        QLineEdit* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QTest::keyClicks(name, QString::fromStdString(dir_.File("pho")));
+        QCompleter* completer = name->completer();
+        ASSERT_NE(completer, nullptr);
+        // The folder is read in the background; the list opens once it is.
+        popupShown = QTest::qWaitFor([&] { return completer->popup()->isVisible(); }, 5000);
+        QTest::keyClicks(completer->popup(), QStringLiteral("to.jpg"));
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+    });
+    const std::optional<std::string> chosen = dialogs_.ChooseOpenFile(dir_.Path());
+    ASSERT_TRUE(popupShown);
+    EXPECT_EQ(chosen, dir_.File("photo.jpg"));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST(HelpPage, CoversEveryCategoryAndButton) {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringList>
 #include <memory>
 
 #include "shell/single_instance.h"
@@ -16,9 +17,11 @@ QString UniqueName(const char* test) {
     return QStringLiteral("CorvessaTest_%1_%2").arg(QString::fromLatin1(test)).arg(QCoreApplication::applicationPid());
 }
 
-std::unique_ptr<QProcess> Start(const QString& name) {
+std::unique_ptr<QProcess> Start(const QString& name, const QString& photo = QString()) {
     auto process = std::make_unique<QProcess>();
-    process->start(QStringLiteral(CORVESSA_PROBE), {name});
+    QStringList arguments{name};
+    if (!photo.isEmpty()) arguments << photo;
+    process->start(QStringLiteral(CORVESSA_PROBE), arguments);
     EXPECT_TRUE(process->waitForStarted(5000));
     return process;
 }
@@ -44,6 +47,28 @@ TEST(SingleInstance, ASecondStartRaisesTheFirstAndEnds) {
     EXPECT_EQ(NextLine(*first), "raised");
     ASSERT_TRUE(first->waitForFinished(10000));
     EXPECT_EQ(first->exitCode(), 0);
+}
+
+TEST(SingleInstance, ASecondStartWithAPhotoHandsItOverAndOneWithoutOnlyRaises) {
+    const QString name = UniqueName("open");
+    auto first = Start(name);
+    ASSERT_EQ(NextLine(*first), "first");
+
+    // Names with a space, a line break, a percent sign, letters beyond ASCII.
+    const QString photos[] = {QStringLiteral("/photos/holiday 1.jpg"), QStringLiteral("/photos/two\nlines %41.jpg"),
+                              QString::fromUtf8("/photos/caf\xc3\xa9.jpg")};
+    for (const QString& photo : photos) {
+        auto second = Start(name, photo);
+        ASSERT_TRUE(second->waitForFinished(10000));
+        EXPECT_EQ(NextLine(*second), "second");
+        EXPECT_EQ(QFile::decodeName(QByteArray::fromPercentEncoding(NextLine(*first).toLatin1())),
+                  QStringLiteral("open ") + photo);
+    }
+    auto third = Start(name);
+    ASSERT_TRUE(third->waitForFinished(10000));
+    EXPECT_EQ(NextLine(*first), "raised");
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_EQ(first->readAll(), QByteArray());
 }
 
 TEST(SingleInstance, ACrashedCopyDoesNotStopTheNextStart) {

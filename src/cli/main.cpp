@@ -17,13 +17,14 @@
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
+#include "io/program_files.h"
 
 namespace corvessa::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The pic folder beside the executable, or the folder --pic names.
+// The pic folder among the program's files, or the folder --pic names.
 std::string PictureFolder(const Options& options) {
     if (options.picDir) {
         std::error_code ec;
@@ -32,9 +33,7 @@ std::string PictureFolder(const Options& options) {
                                                                                    : "No such file or directory");
         return *options.picDir;
     }
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    return ((ec ? fs::current_path() : self.parent_path()) / "pic").string();
+    return ProgramFilesFolder() + "pic";
 }
 
 // Writes each thumbnail as soon as it is done, as the window shows it.

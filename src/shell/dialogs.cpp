@@ -1,8 +1,14 @@
 #include "shell/dialogs.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
+#include <QCompleter>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "io/photo_files.h"
@@ -15,6 +21,27 @@ namespace {
 const QString kJpegFilter = QStringLiteral("*.jpg (*.jpg)");
 const QString kBmpFilter = QStringLiteral("*.bmp (*.bmp)");
 const QString kPngFilter = QStringLiteral("*.png (*.png)");
+
+// `folder` when it still exists, else the user's pictures folder (the home
+// folder where there is none).
+QString StartFolder(const std::string& folder) {
+    const QString given = QString::fromStdString(folder);
+    if (!given.isEmpty() && QFileInfo(given).isDir()) return given;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+// Enter in the file name field while its completion list is open accepts
+// the dialog through the list, and the list hides itself only once the
+// field has lost the focus, which a closing dialog does not take from it:
+// the list would stay on screen as the active popup and swallow the next
+// click anywhere. So it is hidden with the dialog.
+void HideCompletionsOnClose(QFileDialog* dialog) {
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+            if (completer->popup()) completer->popup()->hide();
+    });
+}
 
 }  // namespace
 
@@ -45,14 +72,23 @@ QtShellDialogs::QtShellDialogs(QWidget* window)
     saveDialog_->selectNameFilter(kJpegFilter);
 
     colorDialog_->setObjectName(QStringLiteral("ColorDialog1"));
+    HideCompletionsOnClose(openDialog_);
+    HideCompletionsOnClose(saveDialog_);
 }
 
-std::optional<std::string> QtShellDialogs::ChooseOpenFile() {
+std::optional<std::string> QtShellDialogs::ChooseOpenFile(const std::string& folder) {
+    openDialog_->setDirectory(StartFolder(folder));
     if (openDialog_->exec() != QDialog::Accepted || openDialog_->selectedFiles().isEmpty()) return std::nullopt;
     return openDialog_->selectedFiles().first().toStdString();
 }
 
-std::optional<SaveChoice> QtShellDialogs::ChooseSaveFile() {
+std::optional<SaveChoice> QtShellDialogs::ChooseSaveFile(const std::string& photo) {
+    // The dialog asks before replacing the chosen name, but the filter may
+    // add an extension to it, so the window asks of the name it writes.
+    const QFileInfo info(QString::fromStdString(photo));
+    saveDialog_->setDirectory(StartFolder(photo.empty() ? std::string() : info.absolutePath().toStdString()));
+    const QString extension = saveDialog_->selectedNameFilter() == kBmpFilter ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+    saveDialog_->selectFile(photo.empty() ? QString() : info.completeBaseName() + extension);
     if (saveDialog_->exec() != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = saveDialog_->selectedNameFilter();
     const int index = chosen == kBmpFilter ? kSaveFilterBmp : chosen == kPngFilter ? kSaveFilterPng : kSaveFilterJpeg;
@@ -65,12 +101,54 @@ std::optional<Rgb> QtShellDialogs::ChooseColor() {
     return Rgb{uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue())};
 }
 
+bool QtShellDialogs::ConfirmReplace(const std::string& path) {
+    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QString::fromStdString(path));
+    return QMessageBox::question(window_, QStringLiteral("Corvessa"), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+UnsavedChoice QtShellDialogs::AskSaveBeforeClosing() {
+    const auto answer = QMessageBox::warning(window_, QStringLiteral("Corvessa"),
+                                             QStringLiteral("The photo has changes that were not saved.\n"
+                                                            "Do you want to save them before closing?"),
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                             QMessageBox::Save);
+    if (answer == QMessageBox::Save) return UnsavedChoice::kSave;
+    if (answer == QMessageBox::Discard) return UnsavedChoice::kDiscard;
+    return UnsavedChoice::kCancel;
+}
+
 void QtShellDialogs::ShowError(const std::string& text) {
     QMessageBox::critical(window_, QStringLiteral("Corvessa"), QString::fromStdString(text));
 }
 
 void QtShellDialogs::ShowWarning(const std::string& text) {
     QMessageBox::warning(window_, QStringLiteral("Corvessa"), QString::fromStdString(text));
+}
+
+void QtShellDialogs::OpenWithDesktop(const std::string& path, std::function<void()> failed) {
+    // xdg-open says by its exit status whether the desktop could show the
+    // page; it may run as long as the viewer it started. The process has
+    // no parent and is never destroyed while it runs, so the viewer is not
+    // ended with the program; `failed` is tied to the window and so never
+    // runs after it is gone.
+    auto* opener = new QProcess;
+    // The viewer inherits the channels: a pipe nobody reads would stall it.
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    auto fail = [opener, failed = std::move(failed)] {
+        opener->deleteLater();
+        failed();
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, window_, [fail](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) fail();
+    });
+    QObject::connect(opener, &QProcess::finished, window_, [opener, fail](int code, QProcess::ExitStatus status) {
+        if (status == QProcess::NormalExit && code == 0)
+            opener->deleteLater();
+        else
+            fail();
+    });
+    opener->start(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
 }
 
 }  // namespace corvessa

@@ -1,10 +1,12 @@
 #pragma once
 // Everything the main window asks the user through a modal dialog: the
-// file to open, the name and format to save under, a colour for "Change
-// Color", and the message box that reports an error. Behind one interface
-// so tests can answer in place of the user.
+// file to open, the name and format to save under, whether to replace a
+// file, whether to save before closing, a colour for "Change Color", and
+// the message box that reports an error; and the desktop's viewer for the
+// help page. Behind one interface so tests can answer in place of the user.
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,14 +23,27 @@ struct SaveChoice {
     int filterIndex;  // kSaveFilterJpeg, kSaveFilterBmp or kSaveFilterPng
 };
 
+enum class UnsavedChoice { kSave, kDiscard, kCancel };
+
 class ShellDialogs : public ColorChooser {
 public:
-    // The chosen file, or nothing when the user cancelled.
-    virtual std::optional<std::string> ChooseOpenFile() = 0;
-    virtual std::optional<SaveChoice> ChooseSaveFile() = 0;
+    // The chosen file, or nothing when the user cancelled. The dialog
+    // starts in `folder` (the user's pictures folder when it is empty).
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& folder) = 0;
+    // The dialog starts in the folder of `photo` and proposes its name with
+    // the extension of the chosen filter; with no photo, in the user's
+    // pictures folder with no name.
+    virtual std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) = 0;
+    // Whether the existing file `path` may be replaced.
+    virtual bool ConfirmReplace(const std::string& path) = 0;
+    // Closing the window would lose an edit that was never saved.
+    virtual UnsavedChoice AskSaveBeforeClosing() = 0;
     virtual void ShowError(const std::string& text) = 0;
     // Something the user should know about an operation that went through.
     virtual void ShowWarning(const std::string& text) = 0;
+    // Asks the desktop to show the document `path` with its own program;
+    // `failed` runs, now or once the desktop has given up, if it cannot.
+    virtual void OpenWithDesktop(const std::string& path, std::function<void()> failed) = 0;
 };
 
 // The dialogs of the Open and Save filters, as Qt dialog filter strings.
@@ -42,11 +57,14 @@ class QtShellDialogs : public ShellDialogs {
 public:
     explicit QtShellDialogs(QWidget* window);
 
-    std::optional<std::string> ChooseOpenFile() override;
-    std::optional<SaveChoice> ChooseSaveFile() override;
+    std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
+    std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override;
+    bool ConfirmReplace(const std::string& path) override;
+    UnsavedChoice AskSaveBeforeClosing() override;
     std::optional<Rgb> ChooseColor() override;
     void ShowError(const std::string& text) override;
     void ShowWarning(const std::string& text) override;
+    void OpenWithDesktop(const std::string& path, std::function<void()> failed) override;
 
 private:
     QWidget* window_;

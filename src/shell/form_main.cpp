@@ -2,10 +2,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
@@ -15,16 +13,19 @@
 #include <QUrl>
 #include <utility>
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/render_job.h"
+#include "ground/error.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/form_preview.h"
+#include "shell/help_window.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "shell/undo_pictures.h"
@@ -287,7 +288,8 @@ void TFormMain::Invisible() {
 
 void TFormMain::BtnOpenClick() {
     Guarded([&] {
-        const std::optional<std::string> name = dialogs_->ChooseOpenFile();
+        const std::string folder = std::filesystem::path(photoPath_).parent_path().string();
+        const std::optional<std::string> name = dialogs_->ChooseOpenFile(folder);
         if (name) OpenPhoto(*name);
     });
 }
@@ -316,11 +318,16 @@ void TFormMain::OpenPhoto(const std::string& path) {
         SetPhotoControlsEnabled(true);
         // Only the working photo is whitened: the others keep the photo as read.
         if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
+        photoPath_ = path;
+        workUnsaved_ = undoUnsaved_ = false;
         if (!warning.empty()) dialogs_->ShowWarning(warning);  // the photo shows behind it
     });
 }
 
-void TFormMain::BtnSaveClick() {
+void TFormMain::BtnSaveClick() { SavePhoto(); }
+
+bool TFormMain::SavePhoto() {
+    bool saved = false;
     Guarded([&] {
         // Without a start-up photo and before any Open there is nothing to save.
         if (imgEffect_->Picture().Empty()) return;
@@ -328,19 +335,36 @@ void TFormMain::BtnSaveClick() {
             resultPhoto_.ShareWith(shown);
         else
             resultPhoto_.Rewrite().CopyFrom(std::as_const(*imgEffect_).Picture());
-        const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile();
-        if (!choice) return;
-        const SaveTarget target = SaveTargetFor(choice->path, choice->filterIndex);
+        // Asked of the name written, which the filter may have lengthened;
+        // the save dialog comes back until a name is new or may be replaced.
+        std::optional<SaveTarget> target;
+        while (!target) {
+            const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile(photoPath_);
+            if (!choice) return;
+            target = SaveTargetFor(choice->path, choice->filterIndex);
+            std::error_code ec;
+            const bool taken = std::filesystem::symlink_status(target->path, ec).type() != std::filesystem::file_type::not_found;
+            if (taken && !dialogs_->ConfirmReplace(target->path)) target.reset();
+        }
         // The writers write beside the target and rename into place, so a
         // failure never destroys an existing file. The camera metadata goes
         // into a JPEG or PNG; a BMP has no place for it.
-        if (target.format == SaveFormat::kBmp)
-            WriteBmpFile(ResultPhoto(), target.path);
-        else if (target.format == SaveFormat::kPng)
-            WritePngFileWithMetadata(ResultPhoto(), target.path, metadata_);
+        if (target->format == SaveFormat::kBmp)
+            WriteBmpFile(ResultPhoto(), target->path);
+        else if (target->format == SaveFormat::kPng)
+            WritePngFileWithMetadata(ResultPhoto(), target->path, metadata_);
         else
-            WriteJpegFileWithMetadata(ResultPhoto(), target.path, metadata_);
+            WriteJpegFileWithMetadata(ResultPhoto(), target->path, metadata_);
+        photoPath_ = target->path;
+        workUnsaved_ = false;
+        saved = true;
     });
+    return saved;
+}
+
+void TFormMain::NoteApply() {
+    undoUnsaved_ = workUnsaved_;
+    workUnsaved_ = true;
 }
 
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
@@ -370,6 +394,7 @@ void TFormMain::BtnUndoClick() {
         btnUndo_->setEnabled(false);
         update();
         Invisible();
+        workUnsaved_ = undoUnsaved_;
     });
 }
 
@@ -441,9 +466,18 @@ void TFormMain::ImgViewClick(int effect, int category) {
 }
 
 void TFormMain::BtnHelpClick() {
-    // A missing help file or viewer is not reported.
-    const QString help = QString::fromStdString(appDir_ + "help.html");
-    if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    Guarded([&] {
+        const std::string help = appDir_ + "help.html";
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(help, ec)) throw CannotOpenFile(help, "No such file or directory");
+        // Where the desktop has no program for the page, the window shows it.
+        dialogs_->OpenWithDesktop(help, [this, help] { ShowHelpWindow(help); });
+    });
+}
+
+void TFormMain::ShowHelpWindow(const std::string& path) {
+    if (!helpWindow_) helpWindow_ = new THelpWindow(this);
+    helpWindow_->ShowPage(path);
 }
 
 void TFormMain::FormClose() {
@@ -460,6 +494,14 @@ void TFormMain::FormClose() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    // An Apply never saved would be lost with the window.
+    if (!closed_ && HasUnsavedApply()) {
+        const UnsavedChoice choice = dialogs_->AskSaveBeforeClosing();
+        if (choice == UnsavedChoice::kCancel || (choice == UnsavedChoice::kSave && !SavePhoto())) {
+            event->ignore();
+            return;
+        }
+    }
     FormClose();
     event->accept();
 }

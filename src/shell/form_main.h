@@ -27,6 +27,7 @@ namespace corvessa {
 class ShellDialogs;
 class TFlatPanel;
 class TFormPreview;
+class THelpWindow;
 class TImageView;
 class TImgBtn;
 
@@ -102,6 +103,7 @@ public:
     TImageView* ImgEffect() const { return imgEffect_; }
     TImgBtn* BtnUndo() const { return btnUndo_; }
     TFlatPanel* FlatPanel2() const { return flatPanel2_; }
+    TFlatPanel* FlatPanel3() const { return flatPanel3_; }  // the photo area
     // n = 1 .. 10
     TImageView* ImgView(int n) const { return imgViews_[size_t(n - 1)]; }
     QLabel* Label(int n) const { return labels_[size_t(n - 1)]; }
@@ -110,6 +112,14 @@ public:
     // through Apply and Undo and written into a saved JPEG; empty for the
     // start-up sample and for photos without any.
     const PhotoMetadata& Metadata() const { return metadata_; }
+
+    // The photo opened or saved last, where the file dialogs start; empty
+    // before any.
+    const std::string& PhotoPath() const { return photoPath_; }
+    // Whether the working photo holds an Apply that was never saved.
+    bool HasUnsavedApply() const { return workUnsaved_; }
+    // Apply of the preview dialog made ResultPhoto the working photo.
+    void NoteApply();
 
     TFormPreview* FormPreview() const { return formPreview_; }
 
@@ -185,6 +195,10 @@ private:
     // The main view shows the working photo's pixels, without a copy.
     void ShowWorkPhoto();
     void SetPhotoControlsEnabled(bool enabled);
+    // Save's work; false when nothing was written (cancelled, refused,
+    // failed).
+    bool SavePhoto();
+    void ShowHelpWindow(const std::string& path);
     void FormClose();
 
     std::string appDir_;
@@ -201,6 +215,10 @@ private:
     // The size of the photo the view was last fitted to.
     QSize fittedPhoto_;
     PhotoMetadata metadata_;
+    std::string photoPath_;
+    // Whether WorkPhoto and UndoPhoto hold an Apply not saved since.
+    bool workUnsaved_ = false;
+    bool undoUnsaved_ = false;
 
     int currentCategory_ = 0;
     int currentEffect_ = 0;
@@ -220,6 +238,7 @@ private:
     std::array<TImageView*, kThumbnailCount> imgViews_{};
     std::array<QLabel*, kThumbnailCount> labels_{};
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
+    THelpWindow* helpWindow_ = nullptr;    // made when first needed
     bool closed_ = false;
 };
 

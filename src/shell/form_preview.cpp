@@ -12,6 +12,7 @@
 #include "shell/controls.h"
 #include "shell/form_main.h"
 #include "shell/main_layout.h"
+#include "shell/preview_place.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -134,6 +135,10 @@ void TFormPreview::FitImage() {
 void TFormPreview::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayOut();
+    // It opens over the main window's photo area; later it stays where the
+    // user leaves it.
+    if (!placed_) move(PreviewPlaceFor(formMain_, *this));
+    placed_ = true;
 }
 
 void TFormPreview::ShowProcessing() {
@@ -149,6 +154,10 @@ void TFormPreview::PreparePreview(const TBitmap& photo) {
     photoWidth_ = photo.Width();
     photoHeight_ = photo.Height();
     LayOut();
+    // It opens over the main window's photo area; later it stays where the
+    // user leaves it.
+    if (!placed_) move(PreviewPlaceFor(formMain_, *this));
+    placed_ = true;
     show();
     raise();
     activateWindow();
@@ -221,7 +230,10 @@ void TFormPreview::BtnApplyClick() {
     // The committed pixels are the working photo's from now on; the mix is
     // made afresh for the next look.
     mixed_.reset();
-    formMain_.Guarded([&] { formMain_.ApplyResult(std::move(result)); });
+    formMain_.Guarded([&] {
+        formMain_.ApplyResult(std::move(result));
+        formMain_.NoteApply();
+    });
 }
 
 void TFormPreview::Button2Click() {
@@ -237,6 +249,12 @@ void TFormPreview::BtnColorClick() {
         ~ModeScope() { form.SetChangeColorMode(false); }
     } mode(formMain_);
     formMain_.ImgViewClick(formMain_.CurrentEffect(), formMain_.CurrentCategory());
+    // The colour dialog, owned by the main window, hands the focus back to
+    // its owner when it closes.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
 }
 
 void TFormPreview::keyPressEvent(QKeyEvent* event) {

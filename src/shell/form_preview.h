@@ -103,6 +103,7 @@ private:
     std::shared_ptr<TBitmap> mixed_;
     int strength_ = 100;
     bool comparing_ = false;
+    bool placed_ = false;  // moved over the main window's photo area yet
 };
 
 }  // namespace corvessa

@@ -17,7 +17,14 @@ namespace corvessa {
 
 namespace {
 
+// One request a line: "raise", or "open " and the photo's path, its bytes
+// percent-encoded so that no name (not even one holding a line break or
+// bytes that are not UTF-8) can break the line.
 constexpr char kRaiseRequest[] = "raise\n";
+constexpr char kOpenRequest[] = "open ";
+// Far more than any path; a client that sends more without a line break is
+// not one of ours.
+constexpr qint64 kLongestRequest = 64 * 1024;
 // A first copy that is still starting may not listen yet: a later start
 // keeps trying this long before it gives up silently.
 constexpr int kConnectPatienceMs = 3000;
@@ -33,7 +40,7 @@ QString SingleInstanceLockFile(const QString& name) {
     return QDir(folder).filePath(PerUserName(name) + QStringLiteral(".lock"));
 }
 
-SingleInstanceGuard::SingleInstanceGuard(const QString& name) : socketName_(PerUserName(name)) {
+SingleInstanceGuard::SingleInstanceGuard(const QString& name, const QString& photo) : socketName_(PerUserName(name)) {
     // Not inherited by the programs we start (a help viewer, say), which
     // would otherwise hold the lock after we end. Never followed through a
     // link: the temporary folder is shared with other users.
@@ -43,9 +50,11 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& name) : socketName_(PerU
     // keep the program from starting: run unguarded then.
     first_ = lockFd_ < 0 || flock(lockFd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
     if (first_)
-        ServeRaiseRequests();
+        ServeRequests();
+    else if (photo.isEmpty())
+        HandOver(kRaiseRequest);
     else
-        AskFirstInstanceToRaise();
+        HandOver(kOpenRequest + QFile::encodeName(photo).toPercentEncoding() + "\n");
 }
 
 SingleInstanceGuard::~SingleInstanceGuard() {
@@ -53,7 +62,7 @@ SingleInstanceGuard::~SingleInstanceGuard() {
     if (lockFd_ >= 0) ::close(lockFd_);  // releases the lock
 }
 
-void SingleInstanceGuard::ServeRaiseRequests() {
+void SingleInstanceGuard::ServeRequests() {
     // We hold the lock, so any socket of that name is left by a crash.
     QLocalServer::removeServer(socketName_);
     server_ = new QLocalServer(this);
@@ -62,16 +71,29 @@ void SingleInstanceGuard::ServeRaiseRequests() {
         while (QLocalSocket* client = server_->nextPendingConnection()) {
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
             connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (!client->canReadLine()) return;
-                const QByteArray request = client->readLine();
-                if (request == kRaiseRequest && raise_) raise_();
+                while (client->canReadLine()) Serve(client->readLine());
+                if (client->bytesAvailable() > kLongestRequest) client->abort();
             });
         }
     });
     server_->listen(socketName_);
 }
 
-void SingleInstanceGuard::AskFirstInstanceToRaise() {
+void SingleInstanceGuard::Serve(const QByteArray& request) {
+    // The handlers run from the event loop, not inside the socket's signal:
+    // opening a photo may show a message box, whose own event loop could
+    // delete the socket under us.
+    if (request == kRaiseRequest) {
+        QMetaObject::invokeMethod(this, [this] { if (raise_) raise_(); }, Qt::QueuedConnection);
+    } else if (request.startsWith(kOpenRequest) && request.endsWith('\n')) {
+        const QByteArray encoded = request.mid(int(sizeof kOpenRequest) - 1).chopped(1);
+        const QString photo = QFile::decodeName(QByteArray::fromPercentEncoding(encoded));
+        if (photo.isEmpty()) return;
+        QMetaObject::invokeMethod(this, [this, photo] { if (open_) open_(photo); }, Qt::QueuedConnection);
+    }
+}
+
+void SingleInstanceGuard::HandOver(const QByteArray& request) {
     QElapsedTimer waited;
     waited.start();
     QLocalSocket socket;
@@ -81,7 +103,7 @@ void SingleInstanceGuard::AskFirstInstanceToRaise() {
         if (waited.elapsed() > kConnectPatienceMs) return;
         QThread::msleep(50);
     }
-    socket.write(kRaiseRequest);
+    socket.write(request);
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
 }

@@ -2,7 +2,7 @@
 // Only one copy of the program runs per user. The first copy holds a lock
 // on a lock file and listens on a local socket; a later start finds the
 // lock taken, asks the first copy through the socket to bring its window
-// forward, and ends. The system releases the lock when its holder ends in
+// forward (and to open the photo the later start was given), and ends. The system releases the lock when its holder ends in
 // any way, so whatever a crash leaves in the file (or a dead socket) never
 // stops the next start.
 
@@ -22,26 +22,34 @@ class SingleInstanceGuard : public QObject {
 public:
     // `name` is made per user by appending the user's id. The lock file is
     // `name`-UID.lock in the user's runtime folder (the temporary folder
-    // where there is none).
-    explicit SingleInstanceGuard(const QString& name = QString::fromLatin1(kSingleInstanceName));
+    // where there is none). A second copy hands `photo` (an absolute path)
+    // to the first one when it is not empty.
+    explicit SingleInstanceGuard(const QString& name = QString::fromLatin1(kSingleInstanceName),
+                                 const QString& photo = QString());
     ~SingleInstanceGuard() override;
 
     // False for a second copy, which has already asked the first one to
-    // raise its window (if it could reach it) and should end at once.
+    // raise its window or open its photo (if it could reach it) and should
+    // end at once.
     bool IsFirstInstance() const { return first_; }
 
-    // Run in the first copy whenever a later start asks for its window.
+    // Run in the first copy whenever a later start without a photo asks
+    // for its window.
     void SetRaiseHandler(std::function<void()> raise) { raise_ = std::move(raise); }
+    // Run in the first copy with the photo a later start was given.
+    void SetOpenHandler(std::function<void(const QString& photo)> open) { open_ = std::move(open); }
 
 private:
-    void AskFirstInstanceToRaise();
-    void ServeRaiseRequests();
+    void HandOver(const QByteArray& request);
+    void ServeRequests();
+    void Serve(const QByteArray& request);
 
     QString socketName_;
     int lockFd_ = -1;
     QLocalServer* server_ = nullptr;
     bool first_ = false;
     std::function<void()> raise_;
+    std::function<void(const QString&)> open_;
 };
 
 // The lock file of the guard named `name`.

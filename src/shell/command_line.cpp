@@ -1,0 +1,40 @@
+#include "shell/command_line.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace corvessa {
+
+CommandLine ReadCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Puts ready-made looks on a photo."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The photo to open in place of the sample photo."),
+                                 QStringLiteral("[FILE]"));
+
+    CommandLine result;
+    const QString tryHelp = QStringLiteral("Try 'corvessa --help'.\n");
+    // The parser goes on past an unknown option, so --help and --version
+    // answer whatever else the line holds.
+    const bool parsed = parser.parse(arguments);
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        result.exitCode = 0;
+        result.message = parser.helpText();
+    } else if (parser.isSet(version)) {
+        result.exitCode = 0;
+        result.message = QStringLiteral("corvessa %1\n").arg(QStringLiteral(CORVESSA_VERSION));
+    } else if (!parsed) {
+        result.exitCode = 2;
+        result.message = QStringLiteral("corvessa: %1\n").arg(parser.errorText()) + tryHelp;
+    } else if (parser.positionalArguments().size() > 1) {
+        result.exitCode = 2;
+        result.message = QStringLiteral("corvessa: one photo at a time, not %1\n").arg(parser.positionalArguments().size()) + tryHelp;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        // Absolute, so that a first copy running in another folder finds it.
+        result.photo = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    }
+    return result;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,30 @@
+#include "shell/help_window.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "shell/single_instance.h"
+
+namespace corvessa {
+
+THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Corvessa Help"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    // Links out of the page go to the desktop, if it can take them.
+    browser_->setOpenExternalLinks(true);
+    resize(640, 600);
+}
+
+void THelpWindow::ShowPage(const std::string& path) {
+    browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+    // First shown over the middle of its owner; then where the user leaves it.
+    if (!placed_ && parentWidget()) move(parentWidget()->frameGeometry().center() - rect().center());
+    placed_ = true;
+    RaiseWindow(this);
+}
+
+}  // namespace corvessa

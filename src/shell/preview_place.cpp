@@ -1,0 +1,31 @@
+#include "shell/preview_place.h"
+
+#include <QScreen>
+#include <algorithm>
+
+#include "shell/form_main.h"
+#include "shell/form_preview.h"
+#include "shell/main_layout.h"
+#include "widgets/flat_panel.h"
+
+namespace corvessa {
+
+QPoint PreviewPlace(const QRect& photoArea, QSize dialog, const QRect& screen) {
+    int left = photoArea.left() + std::max((photoArea.width() - dialog.width()) / 2, 0);
+    int top = photoArea.top() + (photoArea.height() - dialog.height()) / 2;
+    left = std::max(std::min(left, screen.left() + screen.width() - dialog.width()), screen.left());
+    top = std::max(std::min(top, screen.top() + screen.height() - dialog.height()), screen.top());
+    return {left, top};
+}
+
+QPoint PreviewPlaceFor(const TFormMain& form, const TFormPreview& preview) {
+    const QWidget* area = form.FlatPanel3();
+    // The frame is known once the window manager has framed the window.
+    const QSize outer = preview.isVisible() ? preview.frameGeometry().size()
+                                            : preview.size() + QSize(kFrameWidth, kFrameHeight);
+    const QScreen* screen = form.screen();
+    return PreviewPlace(QRect(area->mapToGlobal(QPoint(0, 0)), area->size()), outer,
+                        screen ? screen->availableGeometry() : QRect(QPoint(0, 0), outer));
+}
+
+}  // namespace corvessa

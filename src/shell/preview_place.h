@@ -1,0 +1,23 @@
+#pragma once
+// Where the preview dialog opens: over the main window's photo area, so
+// that the category column and the tool column (Undo, Open, Save, Help)
+// stay in sight, and on the screen.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace corvessa {
+
+class TFormMain;
+class TFormPreview;
+
+// The top-left corner of a dialog of outer size `dialog`: centred on
+// `photoArea`, but never left of it, then moved as little as needed to lie
+// within `screen`. All in screen coordinates.
+QPoint PreviewPlace(const QRect& photoArea, QSize dialog, const QRect& screen);
+
+// The place for `preview` in front of `form` as it stands now.
+QPoint PreviewPlaceFor(const TFormMain& form, const TFormPreview& preview);
+
+}  // namespace corvessa
