@@ -9,6 +9,7 @@ PACKAGES=(
   libjpeg-dev libjpeg-turbo-progs libexiv2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  parallel
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.

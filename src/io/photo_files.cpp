@@ -245,4 +245,9 @@ std::string FurtherReadablePatterns() {
     return patterns;
 }
 
+void LoadImagePlugins() {
+    QImageReader::supportedImageFormats();
+    QImageWriter::supportedImageFormats();
+}
+
 }  // namespace corvessa

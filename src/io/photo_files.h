@@ -36,4 +36,11 @@ bool WritesAsJpeg(const std::string& path);
 // ("*.png *.gif ..."), for an open dialog's second filter entry.
 std::string FurtherReadablePatterns();
 
+// Finds Qt's image plugins on the calling thread. Qt keeps what it finds in
+// objects that belong to the thread that first reads or writes a picture
+// through it; if that thread ends before the program does, the program's
+// memory is corrupted when it ends. A program whose worker threads read or
+// write pictures calls this on its main thread first.
+void LoadImagePlugins();
+
 }  // namespace corvessa
