@@ -24,6 +24,7 @@
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
+#include "shell/form_batch.h"
 #include "shell/form_preview.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
@@ -154,6 +155,9 @@ void TFormMain::CreateControls() {
     connect(btnOpen_, &QPushButton::clicked, this, [this] { BtnOpenClick(); });
     connect(btnSave_, &QPushButton::clicked, this, [this] { BtnSaveClick(); });
     connect(btnHelp_, &QPushButton::clicked, this, [this] { BtnHelpClick(); });
+    btnBatch_ = MakeButton(flatPanel1_, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
+    btnBatch_->setToolTip(QStringLiteral("One look on many photos (Ctrl+B)"));
+    connect(btnBatch_, &QPushButton::clicked, this, [this] { BtnBatchClick(); });
 
     flatPanel3_ = MakePanel(flatPanel1_, "FlatPanel3", QRect(112, 0, 463, 209), kOlive);
     imgEffect_ = new TImageView(flatPanel3_);
@@ -195,6 +199,8 @@ void TFormMain::CreateControls() {
     connect(actualSize, &QShortcut::activated, this, [this] { imgEffect_->ZoomToActualSize(); });
     auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
     connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
+    auto* batch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(batch, &QShortcut::activated, this, [this] { BtnBatchClick(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     connect(undo, &QShortcut::activated, this, [this] {
         if (btnUndo_->isEnabled()) BtnUndoClick();
@@ -401,18 +407,23 @@ void TFormMain::ImgViewClick(int effect, int category) {
         // The window may have been closed by such a click.
         if (!HasPhoto()) return;
         RenderJob job(workPhoto_, Look{category, effect}, pictures_);
-        job.SetResultFill(ResultPhoto().FillColor());
+        const Rgb fill = ResultPhoto().FillColor();
+        job.SetResultFill(fill);
+        ColourDecision colour;
         if (changeColorMode_ && job.AsksForColour()) {
             // A missing picture fails before the colour dialog opens.
             job.LoadPictures();
             const std::optional<Rgb> chosen = dialogs_->ChooseColor();
-            job.DecideColour(chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled());
+            colour = chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled();
+            job.DecideColour(colour);
         }
         RenderResult result = job.Run();
         // Categories outside the catalogue render nothing and leave
         // ResultPhoto as it was.
-        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount)
+        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) {
             resultPhoto_ = std::make_shared<TBitmap>(std::move(result.picture));
+            previewLook_ = {Look{category, effect}, colour, fill, kFullStrength};
+        }
         if (result.button != ButtonChange::kKeep)
             formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
         formPreview_->ShowResult(resultPhoto_, workPhoto_, !changeColorMode_);
@@ -429,6 +440,16 @@ void TFormMain::BtnHelpClick() {
     // A missing help file or viewer is not reported.
     const QString help = QString::fromStdString(appDir_ + "help.html");
     if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void TFormMain::BtnBatchClick() {
+    if (!formBatch_) formBatch_ = new TFormBatch(this, SharedFolderPictures(appDir_ + "pic"));
+    batch::BatchLook look = previewLook_;
+    look.strength = formPreview_->Strength();
+    formBatch_->OfferPreviewLook(look);
+    formBatch_->show();
+    formBatch_->raise();
+    formBatch_->activateWindow();
 }
 
 void TFormMain::FormClose() {
