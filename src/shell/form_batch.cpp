@@ -403,8 +403,11 @@ void TFormBatch::CreateProgressPage() {
     layout->addLayout(current);
     layout->addWidget(labelTime_);
     layout->addWidget(labelFailedSoFar_);
+    // Every photo as it ends, the latest at the foot.
+    listDone_ = new QListWidget;
+    listDone_->setObjectName(QStringLiteral("ListDone"));
+    layout->addWidget(listDone_, 1);
     layout->addWidget(new QLabel(QStringLiteral("The main window stays usable; closing this dialog lets the batch go on.")));
-    layout->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     btnCancel_ = NamedButton("BtnCancel", QStringLiteral("Cancel"));
@@ -680,6 +683,7 @@ void TFormBatch::Start() {
     labelProgress_->setText(QStringLiteral("0 of %1 photos").arg(total_));
     labelCurrent_->setText(QString());
     labelFailedSoFar_->setText(QString());
+    listDone_->clear();
     btnCancel_->setEnabled(true);
     btnCancel_->setText(QStringLiteral("Cancel"));
     clock_->start();
@@ -718,6 +722,23 @@ void TFormBatch::PhotoFinished(const batch::PhotoOutcome& outcome) {
     case batch::Status::kCancelled: ++counts_.cancelled; break;
     }
     if (outcome.status == batch::Status::kRendered || outcome.status == batch::Status::kFailed) ++processed_;
+    if (outcome.status != batch::Status::kCancelled) {
+        const QString name = QFileInfo(Text(outcome.input)).fileName();
+        QString line;
+        switch (outcome.status) {
+        case batch::Status::kRendered:
+            line = QStringLiteral("%1: rendered into %2 in %3 s")
+                       .arg(name, QFileInfo(Text(outcome.output)).fileName())
+                       .arg(double(outcome.milliseconds) / 1000, 0, 'f', 1);
+            break;
+        case batch::Status::kSkipped: line = QStringLiteral("%1: done already").arg(name); break;
+        default: line = QStringLiteral("%1: %2").arg(name, Text(outcome.message)); break;
+        }
+        auto* item = new QListWidgetItem(line, listDone_);
+        item->setToolTip(Text(outcome.input));
+        if (outcome.status == batch::Status::kFailed) item->setForeground(QColor(192, 0, 0));
+        listDone_->scrollToBottom();
+    }
     progressBar_->setValue(int(counts_.Done()));
     labelProgress_->setText(QStringLiteral("%1 of %2 photos").arg(counts_.Done()).arg(total_));
     if (counts_.failed > 0) labelFailedSoFar_->setText(QStringLiteral("%1 failed so far").arg(counts_.failed));

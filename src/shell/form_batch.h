@@ -153,6 +153,7 @@ private:
     QLabel* labelCurrentIcon_ = nullptr;
     QLabel* labelTime_ = nullptr;
     QLabel* labelFailedSoFar_ = nullptr;
+    QListWidget* listDone_ = nullptr;
     QPushButton* btnCancel_ = nullptr;
     // Summary.
     QLabel* labelSummary_ = nullptr;
