@@ -11,7 +11,7 @@ PACKAGES=(
   libheif-examples webp libtiff-tools libtiff-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  librsvg2-bin desktop-file-utils appstream
+  librsvg2-bin desktop-file-utils appstream parallel
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.

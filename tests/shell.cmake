@@ -20,3 +20,12 @@ target_compile_definitions(test_shell PRIVATE
 corvessa_test(test_effect_browser
   SOURCES test_effect_browser.cpp qt_test_app.cpp
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
+
+# The batch dialog: its look from the preview or from a strip of the first
+# photo, its outputs beside those of corvessa-render, Cancel, and the main
+# window while a batch runs.
+corvessa_test(test_batch_dialog
+  SOURCES test_batch_dialog.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
+target_compile_definitions(test_batch_dialog PRIVATE CORVESSA_RENDER_PATH="$<TARGET_FILE:corvessa-render>")
+add_dependencies(test_batch_dialog corvessa-render)

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <regex>
+#include <signal.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,31 +50,46 @@ std::string Slurp(const std::string& path) {
     return text.str();
 }
 
-// Runs the renderer (or `program`) with `args`, capturing both outputs.
-Outcome RunRenderer(const std::vector<std::string>& args, const std::string& program = CORVESSA_RENDER_PATH) {
+std::string ScratchBase() {
     static int serial = 0;
-    const std::string base = fs::temp_directory_path() / ("corvessa-cli-" + std::to_string(getpid()) + "-" +
-                                                          std::to_string(serial++));
+    return fs::temp_directory_path() / ("corvessa-cli-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
+}
+
+// Starts `program` with `args`, its outputs going to base.out and base.err
+// and its input coming from `input` (nothing when empty).
+pid_t Spawn(const std::vector<std::string>& args, const std::string& program, const std::string& base,
+            const std::string& input = "") {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, input.empty() ? "/dev/null" : input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, (base + ".out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, (base + ".err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    Outcome outcome;
     pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+Outcome Collect(pid_t pid, const std::string& base) {
+    Outcome outcome;
+    int status = 0;
+    if (pid > 0 && waitpid(pid, &status, 0) == pid) outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     outcome.out = Slurp(base + ".out");
     outcome.err = Slurp(base + ".err");
     fs::remove(base + ".out");
     fs::remove(base + ".err");
     return outcome;
+}
+
+// Runs the renderer (or `program`) with `args`, capturing both outputs;
+// standard input reads the file `input` when one is given.
+Outcome RunRenderer(const std::vector<std::string>& args, const std::string& program = CORVESSA_RENDER_PATH,
+                    const std::string& input = "") {
+    const std::string base = ScratchBase();
+    return Collect(Spawn(args, program, base, input), base);
 }
 
 class CliTest : public ::testing::Test {
@@ -327,9 +344,12 @@ TEST_F(CliBatch, NeverOverwritesAnInput) {
     Outcome run = RunRenderer({"--pic", Pic(), "--look", "1:1", "-o", out_.Path(), out_.File("a.bmp")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(Slurp(out_.File("a.bmp")), before);
+    // Two inputs of one name from different folders: the second output
+    // takes a number, so neither overwrites the other.
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", "-o", Out("done"), out_.File("a.bmp"), out_.File("other/a.bmp")});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/a.bmp")), Reference(1, 1)));
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/a-2.bmp")), Reference(1, 1)));
     // The single form, and a strip into the input's folder.
     run = RunRenderer({"--pic", Pic(), "--look", "1:1", out_.File("a.bmp"), out_.File("a.bmp")});
     EXPECT_EQ(run.status, 1);
@@ -361,6 +381,257 @@ TEST_F(CliBatch, NeverOverwritesAnInputThroughALinkInTheOutputFolder) {
     EXPECT_NE(run.err.find("done/a.bmp is an input"), std::string::npos) << run.err;
     EXPECT_EQ(Slurp(out_.File("in/b.bmp")), before);
     EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/b.bmp")), Reference(1, 1)));
+}
+
+// --- Batches at scale ----------------------------------------------------------------
+
+// One line of a batch report, as a script would read it.
+struct ReportEntry {
+    std::string input, output, status, message;
+    long long milliseconds = -1;
+};
+
+std::string JsonField(const std::string& line, const std::string& name) {
+    const std::regex field("\"" + name + "\":\"((?:[^\"\\\\]|\\\\.)*)\"");
+    std::smatch match;
+    return std::regex_search(line, match, field) ? match[1].str() : "<missing>";
+}
+
+std::vector<ReportEntry> ReadReport(const std::string& text) {
+    std::vector<ReportEntry> entries;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        ReportEntry& entry = entries.emplace_back();
+        EXPECT_TRUE(line.front() == '{' && line.back() == '}') << line;
+        entry.input = JsonField(line, "input");
+        entry.output = JsonField(line, "output");
+        entry.status = JsonField(line, "status");
+        entry.message = JsonField(line, "message");
+        std::smatch match;
+        if (std::regex_search(line, match, std::regex("\"milliseconds\":([0-9]+)\\}$")))
+            entry.milliseconds = std::stoll(match[1].str());
+    }
+    return entries;
+}
+
+size_t CountStatus(const std::vector<ReportEntry>& entries, const std::string& status) {
+    return size_t(std::count_if(entries.begin(), entries.end(), [&](const ReportEntry& e) { return e.status == status; }));
+}
+
+// The names in `dir`, hidden ones included.
+std::vector<std::string> Listing(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+using CliScale = CliTest;
+
+TEST_F(CliScale, FortyPhotosOfWhichSixAreBroken) {
+    std::vector<std::string> good;
+    for (int i = 0; i < 34; ++i) {
+        const std::string path = out_.File("in/p" + std::to_string(i) + (i % 2 ? ".jpg" : ".bmp"));
+        fs::create_directories(out_.File("in"));
+        if (i % 2)
+            WriteJpegFile(RandomBitmap(40, 30, uint32_t(i)), path);
+        else
+            WriteBmpFile(RandomBitmap(40, 30, uint32_t(i)), path);
+        good.push_back(path);
+    }
+    const std::vector<uint8_t> jpeg = EncodeJpeg(RandomBitmap(40, 30, 99));
+    const std::vector<uint8_t> bmp = EncodeBmp(RandomBitmap(40, 30, 98));
+    std::vector<uint8_t> noise(3000);
+    for (size_t i = 0; i < noise.size(); ++i) noise[i] = uint8_t(i * 7919 % 251);
+    WriteBytes(out_.File("in/cut.jpg"), std::vector<uint8_t>(jpeg.begin(), jpeg.begin() + 200));
+    WriteBytes(out_.File("in/cut.bmp"), std::vector<uint8_t>(bmp.begin(), bmp.begin() + long(bmp.size() / 2)));
+    WriteBytes(out_.File("in/noise.jpg"), noise);
+    WriteBytes(out_.File("in/noise.png"), noise);
+    fs::create_directory(out_.File("in/folder.jpg"));
+    // Each broken photo with the words its failure is to be reported in.
+    const std::vector<std::pair<std::string, std::string>> broken = {
+        {out_.File("in/cut.jpg"), "JPEG error #"},
+        {out_.File("in/cut.bmp"), "Bitmap image is not valid"},
+        {out_.File("in/noise.jpg"), "JPEG error #"},
+        {out_.File("in/noise.png"), "Bitmap image is not valid"},
+        {out_.File("in/missing.jpg"), "Cannot open file " + out_.File("in/missing.jpg") + ": No such file or directory"},
+        {out_.File("in/folder.jpg"), "Cannot open file " + out_.File("in/folder.jpg") + ": it is a folder"},
+    };
+    // Half on the command line, half in a list, broken ones among both.
+    std::vector<std::string> args = {"--pic", Pic(), "--look", "Light A:2", "-o", Out("done"), "--report", Out("report.jsonl"),
+                                     "--files-from", Out("list.txt")};
+    std::ofstream list(Out("list.txt"));
+    for (size_t i = 0; i < good.size(); ++i) {
+        if (i % 2)
+            list << good[i] << "\n";
+        else
+            args.push_back(good[i]);
+        if (i % 6 == 3) {
+            const std::string& bad = broken[i / 6].first;
+            if (i % 12 == 3)
+                list << bad << "\n";
+            else
+                args.push_back(bad);
+        }
+    }
+    list.close();
+
+    const Outcome run = RunRenderer(args);
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(Listing(Out("done")).size(), 34u);
+    for (const auto& [input, reason] : broken)
+        EXPECT_NE(run.err.find("corvessa-render: " + input + ": " + reason), std::string::npos) << input << "\n" << run.err;
+
+    const std::vector<ReportEntry> report = ReadReport(Slurp(Out("report.jsonl")));
+    ASSERT_EQ(report.size(), 40u);
+    EXPECT_EQ(CountStatus(report, "rendered"), 34u);
+    EXPECT_EQ(CountStatus(report, "failed"), 6u);
+    for (const ReportEntry& entry : report) {
+        EXPECT_GE(entry.milliseconds, 0) << entry.input;
+        const auto bad = std::find_if(broken.begin(), broken.end(), [&](const auto& b) { return b.first == entry.input; });
+        if (bad == broken.end()) {
+            EXPECT_EQ(entry.status, "rendered") << entry.input;
+            EXPECT_EQ(entry.message, "");
+            EXPECT_TRUE(fs::exists(entry.output)) << entry.output;
+            EXPECT_EQ(ReadPhotoFile(entry.output).Width(), 40);
+        } else {
+            EXPECT_EQ(entry.status, "failed") << entry.input;
+            EXPECT_NE(entry.message.find(bad->second), std::string::npos) << entry.message;
+            EXPECT_FALSE(fs::exists(entry.output)) << entry.output;
+        }
+    }
+}
+
+TEST_F(CliScale, KilledHalfWayThenResumedWithSkipExisting) {
+    // Photos large enough that the kill comes while the batch runs.
+    fs::create_directory(out_.File("in"));
+    WriteJpegFile(GradientBitmap(1600, 1200), out_.File("in/p00.jpg"));
+    std::vector<std::string> photos;
+    for (int i = 0; i < 24; ++i) {
+        photos.push_back(out_.File("in/p" + std::to_string(10 + i) + ".jpg"));
+        fs::copy_file(out_.File("in/p00.jpg"), photos.back());
+    }
+    const auto args = [&](const std::string& report, bool skip) {
+        std::vector<std::string> list = {"--pic", Pic(), "--look", "Art:1", "-j", "2", "-o", Out("done"), "--report", report};
+        if (skip) list.push_back("--skip-existing");
+        list.insert(list.end(), photos.begin(), photos.end());
+        return list;
+    };
+    const auto lines = [&](const std::string& path) {
+        const std::string text = Slurp(path);
+        return std::count(text.begin(), text.end(), '\n');
+    };
+    const std::string base = ScratchBase();
+    const pid_t pid = Spawn(args(Out("first.jsonl"), false), CORVESSA_RENDER_PATH, base);
+    ASSERT_GT(pid, 0);
+    for (int wait = 0; wait < 30000 && lines(Out("first.jsonl")) < 6; ++wait) usleep(1000);
+    kill(pid, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    fs::remove(base + ".out");
+    fs::remove(base + ".err");
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the batch ended before it was killed";
+
+    // Whole lines, and every output present is a whole photo.
+    const std::string first = Slurp(Out("first.jsonl"));
+    EXPECT_TRUE(first.empty() || first.back() == '\n');
+    size_t present = 0;
+    for (const std::string& name : Listing(Out("done"))) {
+        if (name[0] == '.') continue;  // a save cut short, hidden and locked; the next save removes it
+        ++present;
+        const TBitmap photo = ReadPhotoFile(Out("done/" + name));
+        EXPECT_EQ(photo.Width(), 1600) << name;
+        EXPECT_EQ(photo.Height(), 1200) << name;
+    }
+    EXPECT_GE(present, 6u);
+    EXPECT_LT(present, 24u);
+
+    const Outcome resumed = RunRenderer(args(Out("second.jsonl"), true));
+    EXPECT_EQ(resumed.status, 0) << resumed.err;
+    const std::vector<ReportEntry> report = ReadReport(Slurp(Out("second.jsonl")));
+    EXPECT_EQ(report.size(), 24u);
+    EXPECT_EQ(CountStatus(report, "skipped"), present);
+    EXPECT_EQ(CountStatus(report, "rendered"), 24u - present);
+    // Every output, and nothing else: no leftover of the killed run.
+    EXPECT_EQ(Listing(Out("done")).size(), 24u);
+    for (const std::string& name : Listing(Out("done"))) EXPECT_EQ(ReadPhotoFile(Out("done/" + name)).Height(), 1200) << name;
+}
+
+TEST_F(CliScale, SameBytesAsSingleRendersInEveryFormat) {
+    WriteBytes(out_.File("phone.jpg"), CameraJpeg(GradientBitmap(64, 48), 6));
+    fs::copy_file(Photo(), out_.File("plain.bmp"));
+    WritePictureFile(RandomBitmap(30, 20, 3), out_.File("flat.png"));
+    const std::vector<std::string> photos = {out_.File("phone.jpg"), out_.File("plain.bmp"), out_.File("flat.png")};
+    std::ofstream(Out("list.txt")) << photos[0] << "\n" << photos[1] << "\r\n\n" << photos[2] << "\n";
+    for (const std::string format : {"jpg", "bmp", "png"}) {
+        for (const std::string jobs : {"1", "2"}) {
+            const std::string dir = Out(format + jobs);
+            // The list on standard input.
+            const Outcome run = RunRenderer({"--pic", Pic(), "--look", "Edge A:4", "--color", "10,120,200", "--strength", "70",
+                                             "-j", jobs, "--format", format, "--name", "{name}-{category}-{effect}",
+                                             "-o", dir, "--files-from", "-"},
+                                            CORVESSA_RENDER_PATH, Out("list.txt"));
+            ASSERT_EQ(run.status, 0) << run.err;
+            for (const std::string& photo : photos) {
+                const std::string single = Out("single." + format);
+                ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "Edge A:4", "--color", "10,120,200", "--strength", "70",
+                                       photo, single}).status, 0);
+                const std::string name = fs::path(photo).stem().string() + "-EdgeA-4." + format;
+                EXPECT_EQ(Slurp(dir + "/" + name), Slurp(single)) << name << " -j " << jobs;
+            }
+        }
+    }
+}
+
+TEST_F(CliScale, GnuParallelSpreadsTheBatchOverLogins) {
+    // The README's recipe with one login, ":", this machine without ssh.
+    std::ofstream list(Out("list.txt"));
+    std::vector<std::string> photos;
+    for (const char* name : {"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp", "p4.bmp", "p5.bmp"}) {
+        const uint32_t seed = uint32_t(40 + photos.size());
+        photos.push_back(out_.File(name));
+        WriteBmpFile(RandomBitmap(48, 32, seed), photos.back());
+        list << photos.back() << "\n";
+    }
+    list.close();
+    const std::string command = "cd " + out_.Path() + " && parallel --sshlogin : -j 2 -N 2 " CORVESSA_RENDER_PATH
+                                " --pic " + Pic() + " --look LightA:3 --skip-existing --report - -o out/ {}"
+                                " :::: list.txt > report.jsonl";
+    const Outcome run = RunRenderer({"-c", command}, "/bin/sh");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<ReportEntry> report = ReadReport(Slurp(Out("report.jsonl")));
+    EXPECT_EQ(report.size(), 6u);
+    EXPECT_EQ(CountStatus(report, "rendered"), 6u);
+    for (const std::string& photo : photos) {
+        ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "LightA:3", photo, Out("single.bmp")}).status, 0);
+        EXPECT_EQ(Slurp(Out("out/" + fs::path(photo).filename().string())), Slurp(Out("single.bmp"))) << photo;
+    }
+}
+
+TEST_F(CliScale, NamePatternsAndFormats) {
+    fs::create_directories(out_.File("shoot/day1"));
+    fs::copy_file(Photo(), out_.File("shoot/day1/IMG.1.bmp"));
+    // Fields, a pattern with an extension of its own, and a format that is
+    // added unless the name ends in it.
+    Outcome run = RunRenderer({"--pic", Pic(), "--look", "Light C:4", "-o", Out("a"), "--name", "{folder}_{name}_{look}.png",
+                               out_.File("shoot/day1/IMG.1.bmp")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(SamePixels(ReadPicture(Out("a/day1_IMG.1_PartyBokeh.png")), Reference(3, 4)));
+    run = RunRenderer({"--pic", Pic(), "--look", "3:4", "-o", Out("b"), "--name", "{name}.JPG", "--format", "jpg",
+                       out_.File("shoot/day1/IMG.1.bmp")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Listing(Out("b")), std::vector<std::string>{"IMG.1.JPG"});
+    // A pattern with no field but text names every photo alike: each after
+    // the first takes a number.
+    run = RunRenderer({"--pic", Pic(), "--look", "3:4", "-o", Out("c"), "--name", "same", "--format", "bmp", Photo(),
+                       out_.File("shoot/day1/IMG.1.bmp"), Photo()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Listing(Out("c")), (std::vector<std::string>{"same-2.bmp", "same-3.bmp", "same.bmp"}));
+    // An unknown field is a wrong command line, and says which fields there are.
+    run = RunRenderer({"--look", "3:4", "-o", Out("d"), "--name", "{name}-{date}", Photo()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("unknown field {date}; the fields are {name}, {folder}, {category}, {effect} and {look}"),
+              std::string::npos) << run.err;
 }
 
 // --- Errors -----------------------------------------------------------------------
@@ -427,6 +698,13 @@ TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
         {"--strip", "Art", "a.bmp"},
         {"--look", "1:1", "--filter", "Invert", "a.bmp", "b.bmp"},
         {"--list", "a.bmp"},
+        {"--look", "1:1", "--skip-existing", "a.bmp", "b.bmp"},
+        {"--look", "1:1", "--files-from", "list.txt", "a.bmp", "b.bmp"},
+        {"--look", "1:1", "-o", "out", "-j", "0", "a.bmp"},
+        {"--look", "1:1", "-o", "out", "--format", "gif", "a.bmp"},
+        {"--look", "1:1", "-o", "out", "--name", "a/{name}", "a.bmp"},
+        {"--look", "1:1", "-o", "out", "--name", "{name", "a.bmp"},
+        {"--look", "1:1", "-o", "out"},
         {"--bogus"},
         {"--look"},
     };

@@ -1,113 +1,164 @@
 #include "cli/batch.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <mutex>
-#include <new>
-#include <set>
+#include <fstream>
+#include <iostream>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include <omp.h>
-
-#include "catalogue/render_job.h"
+#include "batch/batch.h"
 #include "ground/error.h"
-#include "io/photo_metadata.h"
+#include "io/photo_files.h"
 
 namespace corvessa::cli {
 
 namespace fs = std::filesystem;
 
+void CheckNotAnInput(const std::string& input, const std::string& output) {
+    std::error_code ec;
+    if (fs::equivalent(input, output, ec)) throw CorvessaError(output + " is the input; it is not overwritten");
+}
+
 namespace {
 
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec);
+// The paths of a list, one a line; empty lines are passed over.
+std::vector<std::string> ReadList(const std::string& path) {
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path);
+        if (!file) throw CannotOpenFile(path, std::strerror(errno));
+    }
+    std::istream& in = path == "-" ? std::cin : file;
+    std::vector<std::string> paths;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) paths.push_back(std::move(line));
+    }
+    if (in.bad()) throw CannotOpenFile(path, "it could not be read to its end");
+    return paths;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+std::string Clock(int64_t seconds) {
+    char text[32];
+    if (seconds >= 3600)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", (long long)(seconds / 3600),
+                      (long long)(seconds / 60 % 60), (long long)(seconds % 60));
+    else
+        std::snprintf(text, sizeof text, "%lld:%02lld", (long long)(seconds / 60), (long long)(seconds % 60));
+    return text;
+}
+
+// Failures on standard error, the report line by line, and the progress
+// line on a terminal.
+class CommandLineObserver : public batch::BatchObserver {
+public:
+    CommandLineObserver(size_t total, int reportFd) : total_(total), reportFd_(reportFd), tty_(isatty(STDERR_FILENO)) {}
+
+    void PhotoFinished(const batch::PhotoOutcome& outcome) override {
+        ++done_;
+        if (outcome.status == batch::Status::kRendered) ++rendered_;
+        if (outcome.status == batch::Status::kFailed)
+            std::fprintf(stderr, "%scorvessa-render: %s: %s\n", tty_ ? "\r\033[K" : "", outcome.input.c_str(),
+                         outcome.message.c_str());
+        // One write a line, so a report cut short by a kill still holds
+        // whole lines only.
+        if (reportFd_ >= 0 && !WriteAll(reportFd_, batch::ReportLine(outcome) + "\n") && !reportFailed_) {
+            reportFailed_ = true;
+            std::fprintf(stderr, "corvessa-render: Stream write error: the report: %s\n", std::strerror(errno));
+        }
+        if (tty_) ShowProgress();
+    }
+    bool ReportFailed() const { return reportFailed_; }
+    void EndProgress() const {
+        if (tty_) std::fprintf(stderr, "\n");
+    }
+
+private:
+    void ShowProgress() {
+        const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+        std::string left;
+        if (rendered_ > 0 && done_ < total_)
+            left = ", about " + Clock(int64_t(spent / double(done_) * double(total_ - done_) + 0.5)) + " left";
+        std::fprintf(stderr, "\r\033[K%zu of %zu done, %s spent%s", done_, total_, Clock(int64_t(spent)).c_str(),
+                     left.c_str());
+    }
+
+    const size_t total_;
+    const int reportFd_;
+    const bool tty_;
+    const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    size_t done_ = 0, rendered_ = 0;
+    bool reportFailed_ = false;
+};
+
+batch::Batch* g_running = nullptr;
+
+// The first interrupt stops the batch after the photos in flight; a
+// second one ends the program at once.
+void StopBatch(int signal) {
+    if (g_running) g_running->Cancel();
+    std::signal(signal, SIG_DFL);
 }
 
 }  // namespace
 
-void CheckNotAnInput(const std::string& input, const std::string& output) {
-    if (SameFile(input, output)) throw CorvessaError(output + " is the input; it is not overwritten");
-}
-
-void MakeFolder(const std::string& dir) {
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (!fs::is_directory(dir, ec)) throw CannotCreateFile(dir, ec ? ec.message() : "it is not a folder");
-}
-
 int RenderBatch(const Options& options, const PictureSource& pictures) {
-    MakeFolder(*options.outDir);
-    const std::vector<std::string>& inputs = options.positional;
-
-    // Decide every output name first: an output that would land on an input,
-    // or on another input's output, is refused before anything is written.
-    std::vector<std::string> outputs(inputs.size());
-    std::vector<std::string> refusals(inputs.size());
-    std::set<std::string> taken;
-    for (size_t i = 0; i < inputs.size(); ++i) {
-        outputs[i] = (fs::path(*options.outDir) / fs::path(inputs[i]).filename()).string();
-        std::error_code ec;
-        const std::string key = fs::weakly_canonical(outputs[i], ec).string();
-        for (const std::string& input : inputs)
-            if (SameFile(input, outputs[i])) refusals[i] = outputs[i] + " is an input; it is not overwritten";
-        if (refusals[i].empty() && !taken.insert(key).second)
-            refusals[i] = outputs[i] + " is the output of an earlier input; it is not overwritten";
+    std::vector<std::string> inputs = options.positional;
+    if (options.filesFrom) {
+        std::vector<std::string> listed = ReadList(*options.filesFrom);
+        inputs.insert(inputs.end(), std::make_move_iterator(listed.begin()), std::make_move_iterator(listed.end()));
     }
+    batch::BatchSettings settings;
+    settings.look = {options.look, options.Colour(), kWhite, options.strength};
+    settings.outputFolder = *options.outDir;
+    // Without a pattern an output keeps its photo's file name.
+    settings.names = options.names.value_or(batch::NamePattern("{name}"));
+    settings.format = options.format.value_or(batch::OutputFormat::kFromName);
+    settings.skipExisting = options.skipExisting;
+    settings.workers = options.jobs;
 
-    const bool progress = isatty(STDERR_FILENO);
-    const unsigned workers = unsigned(std::min<size_t>({2, inputs.size(), std::max(1u, std::thread::hardware_concurrency())}));
-    std::atomic<size_t> next{0};
-    std::atomic<bool> allGood{true};
-    std::mutex errMutex;
-    size_t done = 0;
-
-    const auto report = [&](const std::string& line) {
-        std::lock_guard lock(errMutex);
-        if (!line.empty()) {
-            allGood = false;
-            std::fprintf(stderr, "%scorvessa-render: %s\n", progress ? "\r\033[K" : "", line.c_str());
-        }
-        ++done;
-        if (progress) std::fprintf(stderr, "\r\033[K%zu of %zu done", done, inputs.size());
-    };
-
-    const auto work = [&] {
-        // With two inputs at a time each already has a core: keep the row
-        // loops of this thread on it.
-        if (workers > 1) omp_set_num_threads(1);
-        for (size_t i; (i = next++) < inputs.size();) {
-            if (!refusals[i].empty()) {
-                report(refusals[i]);
-                continue;
-            }
-            try {
-                PhotoMetadata metadata;
-                auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(inputs[i], metadata));
-                RenderJob job(photo, options.look, pictures);
-                job.DecideColour(options.Colour());
-                job.SetStrength(options.strength);
-                WritePictureFileWithMetadata(job.Run().picture, outputs[i], metadata);
-                report("");
-            } catch (const std::bad_alloc&) {
-                report(inputs[i] + ": " + NotEnoughMemory().what());
-            } catch (const std::exception& error) {
-                report(inputs[i] + ": " + error.what());
-            }
-        }
-    };
-    std::vector<std::thread> threads;
-    for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
-    work();
-    for (std::thread& thread : threads) thread.join();
-    if (progress) std::fprintf(stderr, "\n");
-    return allGood ? 0 : 1;
+    int reportFd = -1;
+    if (options.report) {
+        reportFd = *options.report == "-"
+                       ? STDOUT_FILENO
+                       : ::open(options.report->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (reportFd < 0) throw CannotCreateFile(*options.report, std::strerror(errno));
+    }
+    batch::Batch run(std::move(inputs), std::move(settings), pictures);
+    LoadImagePlugins();  // here, not on a worker that ends first
+    CommandLineObserver observer(run.Photos().size(), reportFd);
+    g_running = &run;
+    std::signal(SIGINT, StopBatch);
+    std::signal(SIGTERM, StopBatch);
+    const batch::BatchCounts counts = run.Run(observer);
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    g_running = nullptr;
+    observer.EndProgress();
+    if (reportFd > STDERR_FILENO && ::close(reportFd) != 0 && !observer.ReportFailed()) {
+        std::fprintf(stderr, "corvessa-render: Stream write error: %s: %s\n", options.report->c_str(),
+                     std::strerror(errno));
+        return 1;
+    }
+    return counts.failed == 0 && counts.cancelled == 0 && !observer.ReportFailed() ? 0 : 1;
 }
 
 }  // namespace corvessa::cli

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "batch/batch.h"
 #include "catalogue/render_job.h"
 #include "cli/batch.h"
 #include "cli/options.h"
@@ -113,7 +114,7 @@ int RenderStrip(const Options& options, const PictureSource& pictures) {
     const std::string& outDir = options.positional[1];
     PhotoMetadata metadata;  // thumbnails are BMPs: only the orientation matters
     auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata));
-    MakeFolder(outDir);
+    batch::MakeFolder(outDir);
     StripWriter writer(input, outDir);
     StripJob(photo, options.stripCategory, pictures).Run(writer);
     return 0;

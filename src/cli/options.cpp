@@ -10,7 +10,8 @@ const char* const kUsage =
     "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S] INPUT OUTPUT\n"
     "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] INPUT OUTPUT\n"
     "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
-    "       corvessa-render --look CATEGORY:N [--strength S] -o OUTDIR INPUT...\n"
+    "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|-] [-j N]\n"
+    "                       [--name PATTERN] [--format jpg|bmp|png] [--skip-existing] [--report FILE|-] [INPUT...]\n"
     "       corvessa-render --list\n";
 
 namespace {
@@ -90,8 +91,9 @@ void CheckPositional(const Options& options) {
         if (count != 0) throw UsageError{"--list takes no files"};
         break;
     case Mode::kLook:
-        if (options.outDir ? count < 1 : count != 2)
-            throw UsageError{options.outDir ? "-o OUTDIR wants at least one INPUT" : "--look wants INPUT and OUTPUT"};
+        if (options.outDir ? count < 1 && !options.filesFrom : count != 2)
+            throw UsageError{options.outDir ? "-o OUTDIR wants at least one INPUT or --files-from"
+                                            : "--look wants INPUT and OUTPUT"};
         break;
     case Mode::kFilter:
         if (count != 2) throw UsageError{"--filter wants INPUT and OUTPUT"};
@@ -101,6 +103,10 @@ void CheckPositional(const Options& options) {
         break;
     }
     if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look"};
+    const bool batchOnly = options.filesFrom || options.jobs || options.names || options.format ||
+                           options.skipExisting || options.report;
+    if (batchOnly && !options.outDir)
+        throw UsageError{"--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR"};
     if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
     if (options.strengthGiven && options.mode != Mode::kLook) throw UsageError{"--strength belongs with --look"};
 }
@@ -133,6 +139,10 @@ Options ParseOptions(int argc, char** argv) {
             SetMode(options, Mode::kList);
             continue;
         }
+        if (arg == "--skip-existing") {
+            options.skipExisting = true;
+            continue;
+        }
         if (i + 1 >= argc) throw UsageError{std::string(arg) + " wants a value"};
         const std::string_view value = argv[++i];
         if (arg == "--pic") {
@@ -160,6 +170,24 @@ Options ParseOptions(int argc, char** argv) {
             options.stripCategory = ParseCategory(value).number;
         } else if (arg == "-o") {
             options.outDir = std::string(value);
+        } else if (arg == "--files-from") {
+            options.filesFrom = std::string(value);
+        } else if (arg == "-j") {
+            long long jobs = 0;
+            if (!ParseInt(value, 1, 1024, jobs)) throw UsageError{"-j wants a number from 1 to 1024"};
+            options.jobs = unsigned(jobs);
+        } else if (arg == "--name") {
+            try {
+                options.names.emplace(value);
+            } catch (const std::exception& error) {
+                throw UsageError{error.what()};
+            }
+        } else if (arg == "--format") {
+            options.format = batch::ParseFormat(value);
+            if (!options.format)
+                throw UsageError{"--format wants jpg, bmp or png"};
+        } else if (arg == "--report") {
+            options.report = std::string(value);
         } else {
             throw UsageError{"unknown option " + std::string(arg)};
         }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/batch.h"
 #include "catalogue/render_job.h"
 #include "ground/bitmap.h"
 
@@ -33,6 +34,16 @@ struct Options {
     FilterCall filter;
     int stripCategory = 0;
     std::optional<std::string> outDir;
+    // Batch (-o) only: more inputs, one a line ("-": standard input); the
+    // photos rendered at once (one per core unless given); output names,
+    // format and what is done already; where the report goes ("-":
+    // standard output).
+    std::optional<std::string> filesFrom;
+    unsigned jobs = 0;
+    std::optional<batch::NamePattern> names;
+    std::optional<batch::OutputFormat> format;
+    bool skipExisting = false;
+    std::optional<std::string> report;
     std::vector<std::string> positional;
 
     ColourDecision Colour() const {

@@ -244,6 +244,11 @@ std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format) tr
     QImage image(picture.Width(), picture.Height(), QImage::Format_BGR888);
     if (image.isNull()) throw picture.Empty() ? CorvessaError("Stream write error") : NotEnoughMemory();
     for (int y = 0; y < picture.Height(); ++y) std::memcpy(image.scanLine(y), picture.Row(y), picture.RowBytes());
+    // A new picture takes the screen's resolution, and a program without a
+    // screen another: fixed at 72 dpi, the same picture gives the same file
+    // from the window and from corvessa-render.
+    image.setDotsPerMeterX(2835);
+    image.setDotsPerMeterY(2835);
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
@@ -366,6 +371,11 @@ std::string ReadablePatterns() {
         patterns += " *." + f;
     }
     return patterns;
+}
+
+void LoadImagePlugins() {
+    QImageReader::supportedImageFormats();
+    QImageWriter::supportedImageFormats();
 }
 
 }  // namespace corvessa

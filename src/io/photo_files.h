@@ -57,4 +57,11 @@ bool WritesAsPng(const std::string& path);
 // *.jpg *.jpeg *.png *.heic ..."), for an open dialog's filter.
 std::string ReadablePatterns();
 
+// Finds Qt's image plugins on the calling thread. Qt keeps what it finds in
+// objects that belong to the thread that first reads or writes a picture
+// through it; if that thread ends before the program does, the program's
+// memory is corrupted when it ends. A program whose worker threads read or
+// write pictures calls this on its main thread first.
+void LoadImagePlugins();
+
 }  // namespace corvessa

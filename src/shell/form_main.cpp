@@ -24,6 +24,7 @@
 #include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
+#include "shell/form_batch.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
 #include "shell/main_layout.h"
@@ -155,6 +156,9 @@ void TFormMain::CreateControls() {
     connect(btnOpen_, &QPushButton::clicked, this, [this] { BtnOpenClick(); });
     connect(btnSave_, &QPushButton::clicked, this, [this] { BtnSaveClick(); });
     connect(btnHelp_, &QPushButton::clicked, this, [this] { BtnHelpClick(); });
+    btnBatch_ = MakeButton(flatPanel1_, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
+    btnBatch_->setToolTip(QStringLiteral("One look on many photos (Ctrl+B)"));
+    connect(btnBatch_, &QPushButton::clicked, this, [this] { BtnBatchClick(); });
 
     flatPanel3_ = MakePanel(flatPanel1_, "FlatPanel3", QRect(112, 0, 463, 209), kOlive);
     imgEffect_ = new TImageView(flatPanel3_);
@@ -196,6 +200,8 @@ void TFormMain::CreateControls() {
     connect(actualSize, &QShortcut::activated, this, [this] { imgEffect_->ZoomToActualSize(); });
     auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
     connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
+    auto* batch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(batch, &QShortcut::activated, this, [this] { BtnBatchClick(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
     connect(undo, &QShortcut::activated, this, [this] {
         if (btnUndo_->isEnabled()) BtnUndoClick();
@@ -437,7 +443,9 @@ void TFormMain::ImgViewClick(int effect, int category) {
         // The window may have been closed by such a click.
         if (!HasPhoto()) return;
         RenderJob job(workPhoto_.Snapshot(), Look{category, effect}, pictures_);
-        job.SetResultFill(resultPhoto_.FillColor());
+        const Rgb fill = resultPhoto_.FillColor();
+        job.SetResultFill(fill);
+        ColourDecision colour;
         // The last render's pixels are not needed by anything any more (the
         // preview shows the new one; Apply commits it): let them go before
         // the new render takes its memory.
@@ -446,13 +454,16 @@ void TFormMain::ImgViewClick(int effect, int category) {
             // A missing picture fails before the colour dialog opens.
             job.LoadPictures();
             const std::optional<Rgb> chosen = dialogs_->ChooseColor();
-            job.DecideColour(chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled());
+            colour = chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled();
+            job.DecideColour(colour);
         }
         RenderResult result = job.Run();
         // Categories outside the catalogue render nothing and leave
         // ResultPhoto as it was.
-        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount)
+        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) {
             resultPhoto_.Adopt(std::move(result.picture));
+            previewLook_ = {Look{category, effect}, colour, fill, kFullStrength};
+        }
         if (result.button != ButtonChange::kKeep)
             formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
         formPreview_->ShowResult(resultPhoto_.Snapshot(), workPhoto_.Snapshot(), !changeColorMode_);
@@ -478,6 +489,16 @@ void TFormMain::BtnHelpClick() {
 void TFormMain::ShowHelpWindow(const std::string& path) {
     if (!helpWindow_) helpWindow_ = new THelpWindow(this);
     helpWindow_->ShowPage(path);
+}
+
+void TFormMain::BtnBatchClick() {
+    if (!formBatch_) formBatch_ = new TFormBatch(this, SharedFolderPictures(appDir_ + "pic"));
+    batch::BatchLook look = previewLook_;
+    look.strength = formPreview_->Strength();
+    formBatch_->OfferPreviewLook(look);
+    formBatch_->show();
+    formBatch_->raise();
+    formBatch_->activateWindow();
 }
 
 void TFormMain::FormClose() {

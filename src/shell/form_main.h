@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "batch/batch.h"
 #include "catalogue/catalogue.h"
 #include "ground/bitmap.h"
 #include "ground/random.h"
@@ -26,6 +27,7 @@ namespace corvessa {
 
 class ShellDialogs;
 class TFlatPanel;
+class TFormBatch;
 class TFormPreview;
 class THelpWindow;
 class TImageView;
@@ -122,6 +124,8 @@ public:
     void NoteApply();
 
     TFormPreview* FormPreview() const { return formPreview_; }
+    // The batch dialog, made when Batch is first pressed.
+    TFormBatch* FormBatch() const { return formBatch_; }
 
     // Browser state: the category pressed last (0 before any), the
     // thumbnail clicked last (0 before any), and whether a "Change Color"
@@ -146,6 +150,9 @@ public:
     void BtnSaveClick();
     void BtnUndoClick();
     void BtnHelpClick();
+    // Batch (and Ctrl+B): the batch dialog, offered the look last shown in
+    // the preview.
+    void BtnBatchClick();
     // Opens `path` as Open does after its dialog (also used for a dropped file).
     void OpenPhoto(const std::string& path);
     // Hides the ten thumbnails and their labels.
@@ -223,6 +230,8 @@ private:
     int currentCategory_ = 0;
     int currentEffect_ = 0;
     bool changeColorMode_ = false;
+    // The look the preview showed last, with its colour, for a batch.
+    batch::BatchLook previewLook_;
 
     TFlatPanel* flatPanel1_ = nullptr;
     TFlatPanel* flatPanel2_ = nullptr;
@@ -232,6 +241,7 @@ private:
     QPushButton* btnOpen_ = nullptr;
     QPushButton* btnSave_ = nullptr;
     QPushButton* btnHelp_ = nullptr;
+    QPushButton* btnBatch_ = nullptr;
     TImageView* imgEffect_ = nullptr;
     TImageView* imgFuzhu_ = nullptr;
     std::array<QPushButton*, kCategoryCount> categoryButtons_{};
@@ -239,6 +249,7 @@ private:
     std::array<QLabel*, kThumbnailCount> labels_{};
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
     THelpWindow* helpWindow_ = nullptr;    // made when first needed
+    TFormBatch* formBatch_ = nullptr;      // likewise
     bool closed_ = false;
 };
 

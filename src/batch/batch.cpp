@@ -1,0 +1,303 @@
+#include "batch/batch.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <new>
+#include <set>
+#include <thread>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <omp.h>
+
+#include "ground/error.h"
+#include "io/photo_metadata.h"
+
+namespace corvessa::batch {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+bool EndsWithNoCase(const std::string& text, const std::string& ending) {
+    if (text.size() < ending.size()) return false;
+    return std::equal(ending.begin(), ending.end(), text.end() - std::ptrdiff_t(ending.size()),
+                      [](char a, char b) { return Lower(a) == Lower(b); });
+}
+
+// A file as the system knows it, whatever name reaches it.
+struct FileId {
+    dev_t device;
+    ino_t inode;
+    friend bool operator<(const FileId& a, const FileId& b) {
+        return a.device != b.device ? a.device < b.device : a.inode < b.inode;
+    }
+};
+
+std::optional<FileId> IdOf(const std::string& path) {
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return FileId{info.st_dev, info.st_ino};
+}
+
+std::string Key(const std::string& path) { return fs::absolute(fs::path(path)).lexically_normal().string(); }
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Appends the JSON form of `text` in quotes.
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+            ++i;
+        } else if (c < 0x20) {
+            static const char kHex[] = "0123456789abcdef";
+            switch (c) {
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                out += "\\u00";
+                out += kHex[c >> 4];
+                out += kHex[c & 15];
+            }
+            ++i;
+        } else if (c < 0x80) {
+            out += char(c);
+            ++i;
+        } else {
+            // One well-formed UTF-8 sequence passes as it is.
+            const int length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+            bool valid = length > 0 && i + size_t(length) <= text.size();
+            uint32_t code = length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
+            for (int k = 1; valid && k < length; ++k) {
+                const unsigned char next = static_cast<unsigned char>(text[i + size_t(k)]);
+                valid = (next & 0xC0) == 0x80;
+                code = (code << 6) | (next & 0x3F);
+            }
+            // No overlong forms, surrogates or code points past U+10FFFF.
+            valid = valid && !(length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) &&
+                    !(length == 4 && (code < 0x10000 || code > 0x10FFFF));
+            if (valid) {
+                out.append(text.substr(i, size_t(length)));
+                i += size_t(length);
+            } else {
+                out += "\xEF\xBF\xBD";
+                ++i;
+            }
+        }
+    }
+    out += '"';
+}
+
+}  // namespace
+
+std::optional<OutputFormat> ParseFormat(std::string_view text) {
+    std::string lower;
+    for (char c : text) lower += Lower(c);
+    if (lower == "jpg" || lower == "jpeg") return OutputFormat::kJpeg;
+    if (lower == "bmp") return OutputFormat::kBmp;
+    if (lower == "png") return OutputFormat::kPng;
+    return std::nullopt;
+}
+
+std::string_view FormatExtension(OutputFormat format) {
+    switch (format) {
+    case OutputFormat::kJpeg: return "jpg";
+    case OutputFormat::kBmp: return "bmp";
+    case OutputFormat::kPng: return "png";
+    case OutputFormat::kFromName: break;
+    }
+    return "";
+}
+
+std::string OutputFileName(const std::string& input, const BatchSettings& settings) {
+    std::string name = settings.names.Expand(input, settings.look.look);
+    if (settings.format != OutputFormat::kFromName) {
+        std::string extension(1, '.');
+        extension += FormatExtension(settings.format);
+        if (!EndsWithNoCase(name, extension)) name += extension;
+    } else if (!settings.names.HasExtension()) {
+        name += fs::path(input).extension().string();
+    }
+    return name;
+}
+
+std::vector<PlannedPhoto> PlanOutputs(const std::vector<std::string>& inputs, const BatchSettings& settings) {
+    // Inputs by their spelled-out path and, where they exist, by the file
+    // itself, so that a link or a second name of an input is recognised.
+    std::unordered_set<std::string> inputKeys;
+    std::set<FileId> inputIds;
+    for (const std::string& input : inputs) {
+        inputKeys.insert(Key(input));
+        if (const auto id = IdOf(input)) inputIds.insert(*id);
+    }
+    const fs::path folder(settings.outputFolder);
+    std::unordered_set<std::string> taken;
+    std::vector<PlannedPhoto> photos;
+    photos.reserve(inputs.size());
+    for (const std::string& input : inputs) {
+        PlannedPhoto& photo = photos.emplace_back();
+        photo.input = input;
+        std::string name;
+        try {
+            name = OutputFileName(input, settings);
+        } catch (const std::exception& error) {
+            photo.refusal = error.what();
+            continue;
+        }
+        const fs::path named(name);
+        const std::string stem = named.stem().string(), extension = named.extension().string();
+        std::string output = (folder / name).string();
+        for (int n = 2; taken.count(Key(output)); ++n) output = (folder / (stem + "-" + std::to_string(n) + extension)).string();
+        taken.insert(Key(output));
+        photo.output = output;
+        const auto id = IdOf(output);
+        if (inputKeys.count(Key(output)) || (id && inputIds.count(*id)))
+            photo.refusal = output + " is an input; it is not overwritten";
+    }
+    return photos;
+}
+
+std::string_view StatusWord(Status status) {
+    switch (status) {
+    case Status::kRendered: return "rendered";
+    case Status::kSkipped: return "skipped";
+    case Status::kFailed: return "failed";
+    case Status::kCancelled: return "cancelled";
+    }
+    return "";
+}
+
+std::string ReportLine(const PhotoOutcome& outcome) {
+    std::string line = "{\"input\":";
+    AppendJsonString(line, outcome.input);
+    line += ",\"output\":";
+    AppendJsonString(line, outcome.output);
+    line += ",\"status\":";
+    AppendJsonString(line, StatusWord(outcome.status));
+    line += ",\"message\":";
+    AppendJsonString(line, outcome.message);
+    line += ",\"milliseconds\":" + std::to_string(outcome.milliseconds) + "}";
+    return line;
+}
+
+void MakeFolder(const std::string& dir) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (!fs::is_directory(dir, ec)) throw CannotCreateFile(dir, ec ? ec.message() : "it is not a folder");
+}
+
+void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
+                 const PictureSource& pictures) {
+    PhotoMetadata metadata;
+    TBitmap result;
+    {
+        // The photo goes as soon as the look is made, before the encoder
+        // needs its memory.
+        RenderJob job(std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata)), look.look, pictures);
+        job.DecideColour(look.colour);
+        job.SetResultFill(look.fallbackFill);
+        job.SetStrength(look.strength);
+        result = std::move(job.Run().picture);
+    }
+    WritePictureFileWithMetadata(result, output, metadata);
+}
+
+Batch::Batch(std::vector<std::string> inputs, BatchSettings settings, const PictureSource& pictures)
+    : settings_(std::move(settings)), pictures_(pictures), photos_(PlanOutputs(inputs, settings_)) {}
+
+PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex& calls) {
+    const PlannedPhoto& photo = photos_[index];
+    PhotoOutcome outcome{index, photo.input, photo.output, Status::kFailed, photo.refusal, 0};
+    if (!photo.refusal.empty()) return outcome;
+    const auto start = std::chrono::steady_clock::now();
+    if (settings_.skipExisting && IsRegularFile(photo.output)) {
+        outcome.status = Status::kSkipped;
+        outcome.message = "done already";
+    } else {
+        {
+            std::lock_guard lock(calls);
+            observer.PhotoStarted(index, photo.input);
+        }
+        try {
+            RenderPhoto(photo.input, photo.output, settings_.look, pictures_);
+            outcome.status = Status::kRendered;
+        } catch (const std::bad_alloc&) {
+            outcome.message = NotEnoughMemory().what();
+        } catch (const std::exception& error) {
+            outcome.message = error.what();
+        }
+    }
+    outcome.milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    return outcome;
+}
+
+BatchCounts Batch::Run(BatchObserver& observer) {
+    std::string folderError;
+    try {
+        MakeFolder(settings_.outputFolder);
+    } catch (const std::exception& error) {
+        folderError = error.what();
+    }
+    const size_t count = photos_.size();
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned workers =
+        unsigned(std::clamp<size_t>(settings_.workers ? settings_.workers : cores, 1, std::max<size_t>(count, 1)));
+
+    std::mutex calls;  // one observer call at a time, and the counts
+    BatchCounts counts;
+    const auto finish = [&](const PhotoOutcome& outcome) {
+        std::lock_guard lock(calls);
+        switch (outcome.status) {
+        case Status::kRendered: ++counts.rendered; break;
+        case Status::kSkipped: ++counts.skipped; break;
+        case Status::kFailed: ++counts.failed; break;
+        case Status::kCancelled: ++counts.cancelled; break;
+        }
+        observer.PhotoFinished(outcome);
+    };
+
+    std::atomic<size_t> next{0};
+    const auto work = [&] {
+        // With a photo per core each already has its core: the row loops
+        // of this thread stay on it.
+        if (workers > 1) omp_set_num_threads(1);
+        while (!cancelled_.load()) {
+            const size_t index = next++;
+            if (index >= count) break;
+            if (!folderError.empty()) {
+                const PlannedPhoto& photo = photos_[index];
+                finish({index, photo.input, photo.output, Status::kFailed,
+                        photo.refusal.empty() ? folderError : photo.refusal, 0});
+                continue;
+            }
+            finish(RenderOne(index, observer, calls));
+        }
+    };
+    {
+        std::vector<std::jthread> threads;
+        for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
+        work();
+    }
+    // Every index below `next` was taken by a worker; the rest never start.
+    for (size_t index = std::min(next.load(), count); index < count; ++index) {
+        const PlannedPhoto& photo = photos_[index];
+        finish({index, photo.input, photo.output, Status::kCancelled, "", 0});
+    }
+    return counts;
+}
+
+}  // namespace corvessa::batch

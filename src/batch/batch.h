@@ -1,0 +1,152 @@
+#pragma once
+// One look on many photos: the batch engine of the window's batch dialog
+// and of corvessa-render -o. Every photo goes through a RenderJob as a
+// single render does, so a batch gives the same bytes as rendering its
+// photos one by one. Photos are rendered one per worker, each worker on a
+// core of its own, so memory is bounded by the photos in flight. Every
+// output is written beside its target and renamed into place: a batch
+// cancelled or killed leaves whole files only.
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/name_pattern.h"
+#include "catalogue/render_job.h"
+#include "ground/strength.h"
+#include "looks/render_context.h"
+
+namespace corvessa::batch {
+
+// What every photo of a batch is given.
+struct BatchLook {
+    Look look;
+    ColourDecision colour;
+    // The fill a mask or line look falls back on when its colour dialog
+    // was cancelled: what the preview's render fell back on.
+    Rgb fallbackFill = kWhite;
+    int strength = kFullStrength;
+};
+
+enum class OutputFormat { kFromName, kJpeg, kBmp, kPng };
+
+// "jpg", "jpeg", "bmp" or "png", case ignored; nothing for anything else.
+std::optional<OutputFormat> ParseFormat(std::string_view text);
+// "jpg", "bmp" or "png"; empty for kFromName.
+std::string_view FormatExtension(OutputFormat format);
+
+struct BatchSettings {
+    BatchLook look;
+    std::string outputFolder;
+    NamePattern names;
+    // kFromName: the extension the pattern ends in, else the photo's own.
+    OutputFormat format = OutputFormat::kJpeg;
+    // A photo whose output exists already is not rendered again.
+    bool skipExisting = false;
+    // Photos rendered at once; 0 for one per core.
+    unsigned workers = 0;
+};
+
+// The file name (no folder) `settings` give `input`: the pattern's name
+// with the format's extension, unless it ends in that already. Throws
+// what NamePattern::Expand throws.
+std::string OutputFileName(const std::string& input, const BatchSettings& settings);
+
+struct PlannedPhoto {
+    std::string input;
+    std::string output;  // empty when no name could be made
+    // Why the photo is not rendered at all ("... is an input; it is not
+    // overwritten"); empty for a photo to render.
+    std::string refusal;
+};
+
+// Every photo's output, decided before anything is written: in the output
+// folder under OutputFileName; a name that an earlier photo of the list
+// has taken gets "-2", "-3", ... before its extension, so two photos of
+// one name from different folders never overwrite each other's output
+// (and the same list gives the same names again). An output that is one
+// of the inputs, under any name, is refused.
+std::vector<PlannedPhoto> PlanOutputs(const std::vector<std::string>& inputs, const BatchSettings& settings);
+
+enum class Status { kRendered, kSkipped, kFailed, kCancelled };
+// "rendered", "skipped", "failed", "cancelled".
+std::string_view StatusWord(Status status);
+
+struct PhotoOutcome {
+    size_t index = 0;  // in the list of inputs
+    std::string input, output;
+    Status status = Status::kFailed;
+    std::string message;  // why it failed or was skipped; empty otherwise
+    int64_t milliseconds = 0;
+};
+
+// The outcome as one line of JSON, without the line's end:
+// {"input":...,"output":...,"status":...,"message":...,"milliseconds":...}.
+// Bytes that are not UTF-8 are written as U+FFFD.
+std::string ReportLine(const PhotoOutcome& outcome);
+
+struct BatchCounts {
+    size_t rendered = 0, skipped = 0, failed = 0, cancelled = 0;
+    size_t Done() const { return rendered + skipped + failed + cancelled; }
+};
+
+// Hears of the photos as the batch goes. Calls come from the workers'
+// threads, one call at a time.
+class BatchObserver {
+public:
+    virtual ~BatchObserver() = default;
+    // Photo `index` is about to be read and rendered.
+    virtual void PhotoStarted(size_t index, const std::string& input) {
+        (void)index;
+        (void)input;
+    }
+    // Every photo ends here once, also one that is refused, skipped, or
+    // never started because the batch was cancelled.
+    virtual void PhotoFinished(const PhotoOutcome& outcome) = 0;
+};
+
+class Batch {
+public:
+    // `pictures` must outlive the batch and be safe to share between
+    // threads. Plans the outputs at once.
+    Batch(std::vector<std::string> inputs, BatchSettings settings, const PictureSource& pictures);
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+    const std::vector<PlannedPhoto>& Photos() const { return photos_; }
+    const BatchSettings& Settings() const { return settings_; }
+    // Makes the output folder, then renders every photo on the workers
+    // (the calling thread is one of them); returns when all are done, or
+    // when the photos in flight at a Cancel are done.
+    BatchCounts Run(BatchObserver& observer);
+    // No photo starts after this; those in flight finish and are written.
+    // Safe from any thread and from a signal handler.
+    void Cancel() { cancelled_.store(true); }
+
+private:
+    PhotoOutcome RenderOne(size_t index, BatchObserver& observer, std::mutex& calls);
+
+    BatchSettings settings_;
+    const PictureSource& pictures_;
+    std::vector<PlannedPhoto> photos_;
+    std::atomic<bool> cancelled_{false};
+    static_assert(std::atomic<bool>::is_always_lock_free);
+};
+
+// Makes the folder `dir` (and its parents) or throws "Cannot create file
+// DIR: REASON".
+void MakeFolder(const std::string& dir);
+
+// Renders `look` on the photo `input` into `output` as a single render
+// does: read and turned upright as Open reads it, the camera metadata
+// written into a JPEG as Save writes it. Throws what reading, rendering and
+// writing throw.
+void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
+                 const PictureSource& pictures);
+
+}  // namespace corvessa::batch

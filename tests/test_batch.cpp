@@ -1,0 +1,172 @@
+// The batch engine in process: output names from patterns, the plan that
+// keeps outputs off inputs and off each other, the report's JSON, and a
+// batch cancelled while photos are in flight.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "batch/batch.h"
+#include "ground/error.h"
+#include "io/bmp_codec.h"
+#include "io/photo_files.h"
+#include "io/picture_source.h"
+#include "picture_folder.h"
+#include "test_support.h"
+
+using namespace corvessa;
+using namespace corvessa::batch;
+using namespace corvessa::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+BatchSettings Settings(const std::string& pattern, OutputFormat format, const std::string& folder = "/out") {
+    BatchSettings settings;
+    settings.look.look = Look{3, 4};  // Light C 4, "Party Bokeh"
+    settings.names = NamePattern(pattern);
+    settings.format = format;
+    settings.outputFolder = folder;
+    return settings;
+}
+
+std::string ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CorvessaError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(NamePattern, FieldsAndExtensions) {
+    const Look look{3, 4};
+    EXPECT_EQ(NamePattern().Expand("/shoot/day 1/IMG.0001.JPG", look), "IMG.0001-LightC-4");
+    EXPECT_EQ(NamePattern("{folder}_{name} {look}!").Expand("/shoot/day 1/a.jpg", look), "day 1_a PartyBokeh!");
+    EXPECT_EQ(NamePattern("{name}").Expand("relative.bmp", look), "relative");
+    EXPECT_EQ(NamePattern("{folder}").Expand("shoot/../x/a.jpg", look), "x");
+
+    EXPECT_FALSE(NamePattern().HasExtension());
+    EXPECT_TRUE(NamePattern("{name}.png").HasExtension());
+    EXPECT_FALSE(NamePattern("{name}-v1.0-{effect}").HasExtension());  // the dot is not at the end
+    EXPECT_FALSE(NamePattern("{name}.").HasExtension());
+
+    // Jpeg for a name that ends in .JPG already; the photo's own extension
+    // when no format is given and the pattern has none.
+    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}", OutputFormat::kPng)), "b.png");
+    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}.JPG", OutputFormat::kJpeg)), "b.JPG");
+    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}.old", OutputFormat::kJpeg)), "b.old.jpg");
+    EXPECT_EQ(OutputFileName("/a/b.x.jpeg", Settings("{name}", OutputFormat::kFromName)), "b.x.jpeg");
+    EXPECT_EQ(OutputFileName("/a/b.jpeg", Settings("{name}.png", OutputFormat::kFromName)), "b.png");
+}
+
+TEST(NamePattern, MistakesAreNamed) {
+    EXPECT_EQ(ErrorOf([] { NamePattern(""); }), "The name pattern is empty");
+    EXPECT_EQ(ErrorOf([] { NamePattern("out/{name}"); }), "The name pattern \"out/{name}\" may not hold a /");
+    EXPECT_EQ(ErrorOf([] { NamePattern("{name"); }), "The name pattern \"{name\" has a { without a }");
+    EXPECT_EQ(ErrorOf([] { NamePattern("name}"); }), "The name pattern \"name}\" has a } without a {");
+    EXPECT_EQ(ErrorOf([] { NamePattern("{Name}"); }),
+              "The name pattern \"{Name}\" has an unknown field {Name}; the fields are {name}, {folder}, {category}, "
+              "{effect} and {look}");
+    // A photo in the root folder has no folder name to give.
+    EXPECT_EQ(ErrorOf([] { NamePattern("{folder}").Expand("/a.jpg", Look{1, 1}); }),
+              "The name pattern \"{folder}\" gives /a.jpg no file name");
+}
+
+TEST(PlanOutputs, SameNamesTakeNumbersAndInputsAreNeverTargets) {
+    TempDir dir;
+    fs::create_directories(dir.File("one"));
+    fs::create_directories(dir.File("two"));
+    fs::create_directories(dir.File("out"));
+    for (const char* name : {"one/a.bmp", "two/a.bmp", "one/b.bmp"}) WriteBmpFile(RandomBitmap(4, 4, 1), dir.File(name));
+    // out/b.bmp is another name of the input one/b.bmp.
+    fs::create_hard_link(dir.File("one/b.bmp"), dir.File("out/b.bmp"));
+    const BatchSettings settings = Settings("{name}", OutputFormat::kFromName, dir.File("out"));
+    const std::vector<std::string> inputs = {dir.File("one/a.bmp"), dir.File("two/a.bmp"), dir.File("one/a.bmp"),
+                                             dir.File("one/b.bmp"), dir.File("out/a-2.bmp")};
+    const std::vector<PlannedPhoto> plan = PlanOutputs(inputs, settings);
+    ASSERT_EQ(plan.size(), 5u);
+    EXPECT_EQ(plan[0].output, dir.File("out/a.bmp"));
+    EXPECT_EQ(plan[1].output, dir.File("out/a-2.bmp"));
+    EXPECT_EQ(plan[2].output, dir.File("out/a-3.bmp"));
+    EXPECT_EQ(plan[3].refusal, dir.File("out/b.bmp") + " is an input; it is not overwritten");
+    // The name a-2.bmp an earlier photo took; and it is an input itself.
+    EXPECT_EQ(plan[4].output, dir.File("out/a-2-2.bmp"));
+    EXPECT_EQ(plan[1].refusal, dir.File("out/a-2.bmp") + " is an input; it is not overwritten");
+    for (size_t i : {0, 2, 4}) EXPECT_EQ(plan[i].refusal, "") << i;
+    // The same list plans the same names again.
+    const std::vector<PlannedPhoto> again = PlanOutputs(inputs, settings);
+    for (size_t i = 0; i < plan.size(); ++i) EXPECT_EQ(again[i].output, plan[i].output);
+}
+
+TEST(ReportLine, IsOneLineOfJson) {
+    PhotoOutcome outcome{7, "/in/\"quoted\" \\ back\tslash.jpg", "/out/caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg", Status::kFailed,
+                         "line one\nline two \x01 bad \xC3\x28 \xED\xA0\x80 end", 42};
+    EXPECT_EQ(ReportLine(outcome),
+              "{\"input\":\"/in/\\\"quoted\\\" \\\\ back\\tslash.jpg\","
+              "\"output\":\"/out/caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg\",\"status\":\"failed\","
+              "\"message\":\"line one\\nline two \\u0001 bad \xEF\xBF\xBD( \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD end\","
+              "\"milliseconds\":42}");
+}
+
+// Cancels the batch as soon as the first photo starts.
+class CancelAtFirstStart : public BatchObserver {
+public:
+    explicit CancelAtFirstStart(Batch& batch) : batch_(batch) {}
+    void PhotoStarted(size_t, const std::string&) override { batch_.Cancel(); }
+    void PhotoFinished(const PhotoOutcome& outcome) override { outcomes.push_back(outcome); }
+    std::vector<PhotoOutcome> outcomes;
+
+private:
+    Batch& batch_;
+};
+
+TEST(Batch, CancelFinishesThePhotosInFlightAndStartsNoOther) {
+    TempDir dir;
+    MakePictureFolder(dir.Path() + "/");
+    const FolderPictures pictures(dir.File("pic"));
+    std::vector<std::string> inputs;
+    for (uint32_t i = 0; i < 12; ++i) {
+        inputs.push_back(dir.File(std::to_string(i)) + ".bmp");
+        WriteBmpFile(RandomBitmap(300, 200, i), inputs.back());
+    }
+    BatchSettings settings = Settings("{name}", OutputFormat::kJpeg, dir.File("out"));
+    settings.workers = 2;
+    Batch batch(inputs, settings, pictures);
+    CancelAtFirstStart observer(batch);
+    const BatchCounts counts = batch.Run(observer);
+
+    // Each photo is told of once; at most one per worker was in flight.
+    ASSERT_EQ(observer.outcomes.size(), inputs.size());
+    std::set<size_t> indices;
+    for (const PhotoOutcome& outcome : observer.outcomes) indices.insert(outcome.index);
+    EXPECT_EQ(indices.size(), inputs.size());
+    EXPECT_GE(counts.rendered, 1u);
+    EXPECT_LE(counts.rendered, 2u);
+    EXPECT_EQ(counts.rendered + counts.cancelled, inputs.size());
+    // Only the photos rendered have files, and whole ones.
+    size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(dir.File("out"))) {
+        ++files;
+        EXPECT_EQ(ReadPicture(entry.path().string()).Width(), 300) << entry.path();
+    }
+    EXPECT_EQ(files, counts.rendered);
+}
+
+TEST(Batch, AnOutputFolderThatCannotBeMadeFailsEveryPhoto) {
+    TempDir dir;
+    WriteBytes(dir.File("file"), {1, 2, 3});
+    const FolderPictures pictures(dir.File("pic"));
+    struct Collect : BatchObserver {
+        std::vector<PhotoOutcome> outcomes;
+        void PhotoFinished(const PhotoOutcome& outcome) override { outcomes.push_back(outcome); }
+    } observer;
+    Batch batch({dir.File("a.bmp"), dir.File("b.bmp")}, Settings("{name}", OutputFormat::kBmp, dir.File("file/out")),
+                pictures);
+    EXPECT_EQ(batch.Run(observer).failed, 2u);
+    ASSERT_EQ(observer.outcomes.size(), 2u);
+    for (const PhotoOutcome& outcome : observer.outcomes)
+        EXPECT_EQ(outcome.message.rfind("Cannot create file " + dir.File("file/out"), 0), 0u) << outcome.message;
+}
+
+}  // namespace

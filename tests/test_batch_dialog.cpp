@@ -1,0 +1,338 @@
+// The batch dialog in the window: the Batch button and Ctrl+B offer the
+// look last shown in the preview; a category's strip of the first photo
+// picks another; the window's batch writes what corvessa-render writes;
+// Cancel leaves whole files only while the main window goes on working.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QTest>
+#include <condition_variable>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include "camera_jpeg.h"
+#include "catalogue/render_job.h"
+#include "fake_dialogs.h"
+#include "io/bmp_codec.h"
+#include "io/jpeg_codec.h"
+#include "io/photo_files.h"
+#include "io/photo_metadata.h"
+#include "io/picture_source.h"
+#include "jpeg_fixtures.h"
+#include "picture_folder.h"
+#include "shell/form_batch.h"
+#include "shell/form_main.h"
+#include "shell/form_preview.h"
+#include "shell/skin.h"
+#include "test_support.h"
+#include "widgets/image_view.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::string> Listing(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class NoQuestions : public BatchQuestions {
+public:
+    std::vector<std::string> ChoosePhotos() override { return {}; }
+    std::optional<std::string> ChoosePhotoFolder() override { return std::nullopt; }
+    std::optional<std::string> ChooseOutputFolder(const std::string&) override { return std::nullopt; }
+    std::optional<Rgb> ChooseColour(Rgb) override { return std::nullopt; }
+};
+
+// Pictures that worker threads wait for while the gate is shut, so a test
+// can hold photos in flight.
+class GatedPictures : public PictureSource {
+public:
+    explicit GatedPictures(std::string folder) : pictures_(std::move(folder)) {}
+    SharedPicture Load(PictureName name) const override {
+        std::unique_lock lock(mutex_);
+        if (shut_) {
+            ++waiting_;
+            changed_.notify_all();
+            changed_.wait(lock, [&] { return !shut_; });
+        }
+        lock.unlock();
+        return pictures_.Load(name);
+    }
+    void Shut() {
+        std::lock_guard lock(mutex_);
+        shut_ = true;
+    }
+    void Open() {
+        std::lock_guard lock(mutex_);
+        shut_ = false;
+        changed_.notify_all();
+    }
+    int Waiting() const {
+        std::lock_guard lock(mutex_);
+        return waiting_;
+    }
+
+private:
+    FolderPictures pictures_;
+    mutable std::mutex mutex_;
+    mutable std::condition_variable changed_;
+    bool shut_ = false;
+    mutable int waiting_ = 0;
+};
+
+class BatchDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        MakePictureFolder(dir_.Path() + "/", 12);
+        WriteBytes(dir_.File("pic/sample.jpg"), MakeJpeg(RandomBitmap(48, 36, 7), JpegKind::kColour));
+    }
+    void TearDown() override {
+        batch_.reset();
+        form_.reset();
+        SkinRemove();
+    }
+
+    TFormMain& Form() {
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), QSize(1024, 768));
+        return *form_;
+    }
+    TFormBatch& Dialog(std::shared_ptr<const PictureSource> pictures = nullptr) {
+        if (!pictures) pictures = SharedFolderPictures(dir_.File("pic"));
+        batch_ = std::make_unique<TFormBatch>(nullptr, std::move(pictures), std::make_unique<NoQuestions>());
+        return *batch_;
+    }
+    template <class T>
+    T* Child(QWidget* parent, const char* name) const {
+        T* child = parent->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    void Press(const char* name) {
+        form_->findChild<QWidget*>(QStringLiteral("FlatPanel4"))->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    }
+    void Finish(TFormBatch& batch) {
+        QSignalSpy finished(&batch, &TFormBatch::BatchFinished);
+        Child<QPushButton>(&batch, "BtnStart")->click();
+        ASSERT_TRUE(finished.wait(60000));
+    }
+
+    TempDir dir_;
+    std::unique_ptr<TFormMain> form_;
+    std::unique_ptr<TFormBatch> batch_;
+    FakeDialogs* dialogs_ = nullptr;
+};
+
+TEST_F(BatchDialogTest, BatchButtonAndCtrlBOfferTheLookLastShownInThePreview) {
+    TFormMain& form = Form();
+    auto* button = Child<QPushButton>(&form, "BtnBatch");
+    EXPECT_EQ(button->text(), "Batch");
+    EXPECT_EQ(button->parentWidget()->objectName(), "FlatPanel1");
+    EXPECT_EQ(button->geometry(), QRect(16, 140, 75, 25));  // under Help
+
+    // Edge A 4, re-rendered with a colour, at 60 %.
+    Press("BtnEadge");
+    QTest::mouseClick(form.ImgView(4), Qt::LeftButton);
+    dialogs_->colourAnswers.push_back(Rgb{10, 120, 200});
+    form.FormPreview()->BtnColorClick();
+    form.FormPreview()->SetStrength(60);
+    button->click();
+    ASSERT_NE(form.FormBatch(), nullptr);
+    EXPECT_TRUE(form.FormBatch()->isVisible());
+    batch::BatchSettings settings = form.FormBatch()->Settings();
+    EXPECT_EQ(settings.look.look.category, 10);
+    EXPECT_EQ(settings.look.look.effect, 4);
+    EXPECT_EQ(settings.look.colour.kind, ColourDecision::Kind::kChosen);
+    EXPECT_EQ(settings.look.colour.colour, (Rgb{10, 120, 200}));
+    EXPECT_EQ(settings.look.strength, 60);
+    EXPECT_EQ(settings.names.Text(), "{name}-{category}-{effect}");
+    EXPECT_EQ(settings.format, batch::OutputFormat::kJpeg);
+
+    // Another look, without a colour; the dialog comes back with Ctrl+B.
+    form.FormBatch()->hide();
+    Press("BtnLightA");
+    QTest::mouseClick(form.ImgView(3), Qt::LeftButton);
+    const QList<QShortcut*> shortcuts = form.findChildren<QShortcut*>();
+    const auto ctrlB = std::find_if(shortcuts.begin(), shortcuts.end(),
+                                    [](QShortcut* s) { return s->key() == QKeySequence(Qt::CTRL | Qt::Key_B); });
+    ASSERT_NE(ctrlB, shortcuts.end());
+    emit (*ctrlB)->activated();
+    EXPECT_TRUE(form.FormBatch()->isVisible());
+    settings = form.FormBatch()->Settings();
+    EXPECT_EQ(settings.look.look.category, 1);
+    EXPECT_EQ(settings.look.look.effect, 3);
+    EXPECT_EQ(settings.look.colour.kind, ColourDecision::Kind::kNotAsked);
+    EXPECT_EQ(settings.look.strength, 100);
+}
+
+TEST_F(BatchDialogTest, TheStripOfTheFirstPhotoPicksALook) {
+    // A phone photo, stored on its side: the strip shows it upright.
+    fs::create_directories(dir_.File("shoot"));
+    WriteBytes(dir_.File("shoot/phone.jpg"), CameraJpeg(GradientBitmap(64, 48), 6));
+    WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("shoot/second.bmp"));
+    TFormBatch& batch = Dialog();
+    QSignalSpy shown(&batch, &TFormBatch::LooksShown);
+    batch.AddFolder(dir_.File("shoot"));
+    batch.AddPhotos({dir_.File("shoot/phone.jpg")});  // once is enough
+    ASSERT_EQ(batch.Photos(), (std::vector<std::string>{dir_.File("shoot/phone.jpg"), dir_.File("shoot/second.bmp")}));
+    EXPECT_EQ(Child<QLineEdit>(&batch, "EditFolder")->text().toStdString(), dir_.File("shoot/Corvessa"));
+
+    // Art, picked from the category list: its ten thumbnails of the phone photo.
+    auto* category = Child<QComboBox>(&batch, "ComboCategory");
+    category->setCurrentIndex(category->findData(15));
+    ASSERT_TRUE(shown.wait(10000));
+    struct Keep : StripView {
+        std::vector<TBitmap> thumbs;
+        void ThumbnailDone(int, const TBitmap& p, bool) override { thumbs.emplace_back().CopyFrom(p); }
+        void SetChangeColorButton(bool) override {}
+    } expected;
+    const FolderPictures pictures(dir_.File("pic"));
+    PhotoMetadata metadata;
+    StripJob(std::make_shared<const TBitmap>(ReadPhotoUpright(dir_.File("shoot/phone.jpg"), metadata)), 15, pictures)
+        .Run(expected);
+    auto* looks = Child<QListWidget>(&batch, "ListLooks");
+    ASSERT_EQ(looks->count(), 10);
+    for (int n = 1; n <= 10; ++n) {
+        QListWidgetItem* item = looks->item(n - 1);
+        EXPECT_EQ(item->text().toStdString(), std::to_string(n) + " " + std::string(FindCategory(15)->lookNames[size_t(n - 1)]));
+        const QImage icon = item->icon().pixmap(105, 105).toImage().convertToFormat(QImage::Format_BGR888);
+        TBitmap shownPicture(icon.width(), icon.height());
+        for (int y = 0; y < icon.height(); ++y) std::memcpy(shownPicture.Row(y), icon.constScanLine(y), shownPicture.RowBytes());
+        EXPECT_TRUE(SamePixels(shownPicture, expected.thumbs[size_t(n - 1)])) << n;
+    }
+
+    // A look offered by the preview is chosen; a thumbnail pressed then
+    // picks its own.
+    batch.OfferPreviewLook({Look{4, 2}, ColourDecision::NotAsked(), kWhite, 100});
+    EXPECT_TRUE(Child<QRadioButton>(&batch, "RadioPreviewLook")->isChecked());
+    EXPECT_EQ(category->currentData().toInt(), 4);
+    EXPECT_EQ(looks->currentRow(), 1);
+    EXPECT_EQ(batch.Settings().look.look.category, 4);
+    ASSERT_TRUE(shown.wait(10000));
+    QTest::mouseClick(looks->viewport(), Qt::LeftButton, {}, looks->visualItemRect(looks->item(6)).center());
+    EXPECT_TRUE(Child<QRadioButton>(&batch, "RadioChooseLook")->isChecked());
+    EXPECT_EQ(batch.Settings().look.look.category, 4);
+    EXPECT_EQ(batch.Settings().look.look.effect, 7);
+    EXPECT_EQ(Child<QLabel>(&batch, "LabelExample")->text(), "The first photo's: phone-Star-7.jpg");
+    // A pattern that makes no sense says why, and the batch cannot start.
+    Child<QLineEdit>(&batch, "EditName")->setText("{name}/{look}");
+    EXPECT_EQ(Child<QLabel>(&batch, "LabelExample")->text(), "The name pattern \"{name}/{look}\" may not hold a /");
+    EXPECT_FALSE(Child<QPushButton>(&batch, "BtnStart")->isEnabled());
+}
+
+TEST_F(BatchDialogTest, TheWindowsBatchWritesWhatCorvessaRenderWrites) {
+    fs::create_directories(dir_.File("a"));
+    fs::create_directories(dir_.File("b"));
+    WriteBytes(dir_.File("a/x.jpg"), CameraJpeg(GradientBitmap(64, 48), 6));
+    WriteBmpFile(RandomBitmap(50, 40, 2), dir_.File("b/x.bmp"));  // the same name from another folder
+    WriteBmpFile(RandomBitmap(40, 50, 3), dir_.File("a/y.bmp"));
+    const std::vector<std::string> photos = {dir_.File("a/x.jpg"), dir_.File("b/x.bmp"), dir_.File("a/y.bmp"),
+                                             dir_.File("a/missing.jpg")};
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos(photos);
+    batch.OfferPreviewLook({Look{10, 4}, ColourDecision::Chosen(Rgb{10, 120, 200}), kWhite, 70});
+    auto* format = Child<QComboBox>(&batch, "ComboFormat");
+    for (const char* extension : {"png", "jpg"}) {
+        SCOPED_TRACE(extension);
+        format->setCurrentIndex(format->findText(extension == std::string("png") ? "PNG" : "JPEG"));
+        Child<QLineEdit>(&batch, "EditFolder")->setText(QString::fromStdString(dir_.File(std::string("window-") + extension)));
+        Finish(batch);
+        // The summary names the photo that failed, and why.
+        EXPECT_NE(Child<QLabel>(&batch, "LabelSummary")->text().indexOf("3 of 4 photos rendered"), -1);
+        auto* failures = Child<QListWidget>(&batch, "ListFailures");
+        ASSERT_EQ(failures->count(), 1);
+        EXPECT_EQ(failures->item(0)->text().toStdString(),
+                  "missing.jpg: Cannot open file " + dir_.File("a/missing.jpg") + ": No such file or directory");
+
+        std::vector<std::string> args = {"--pic", dir_.File("pic"), "--look", "Edge A:4", "--color", "10,120,200",
+                                         "--strength", "70", "--format", extension, "--name", "{name}-{category}-{effect}",
+                                         "-o", dir_.File(std::string("cli-") + extension)};
+        args.insert(args.end(), photos.begin(), photos.end());
+        std::string command = CORVESSA_RENDER_PATH;
+        for (const std::string& arg : args) command += " '" + arg + "'";
+        EXPECT_EQ(WEXITSTATUS(std::system((command + " 2>/dev/null").c_str())), 1);
+        const std::vector<std::string> names = Listing(dir_.File(std::string("window-") + extension));
+        EXPECT_EQ(names, Listing(dir_.File(std::string("cli-") + extension)));
+        EXPECT_EQ(names.size(), 3u);
+        for (const std::string& name : names)
+            EXPECT_EQ(Slurp(dir_.File(std::string("window-") + extension + "/" + name)),
+                      Slurp(dir_.File(std::string("cli-") + extension + "/" + name))) << name;
+        Child<QPushButton>(&batch, "BtnNewBatch")->click();
+    }
+    // The JPEG kept the camera's data and stands upright.
+    PhotoMetadata metadata;
+    EXPECT_EQ(ReadPhotoUpright(dir_.File("window-jpg/x-EdgeA-4.jpg"), metadata).Width(), 48);
+    EXPECT_FALSE(metadata.Empty());
+}
+
+TEST_F(BatchDialogTest, CancelLeavesWholeFilesOnlyAndTheWindowGoesOnWorking) {
+    TFormMain& form = Form();
+    auto gate = std::make_shared<GatedPictures>(dir_.File("pic"));
+    batch_ = std::make_unique<TFormBatch>(&form, gate, std::make_unique<NoQuestions>());
+    TFormBatch& batch = *batch_;
+    std::vector<std::string> photos;
+    for (uint32_t i = 0; i < 8; ++i) {
+        photos.push_back(dir_.File(std::to_string(i)) + ".bmp");
+        WriteBmpFile(RandomBitmap(200, 150, i), photos.back());
+    }
+    QSignalSpy shown(&batch, &TFormBatch::LooksShown);
+    batch.AddPhotos(photos);
+    ASSERT_TRUE(shown.wait(10000));
+    batch.show();
+    // Light A 1 reads a picture: each worker waits for it with its photo.
+    gate->Shut();
+    struct Reopen {
+        GatedPictures& gate;
+        ~Reopen() { gate.Open(); }
+    } reopen{*gate};
+    QSignalSpy finished(&batch, &TFormBatch::BatchFinished);
+    Child<QPushButton>(&batch, "BtnStart")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gate->Waiting() == 2; }, 10000));
+    EXPECT_TRUE(batch.Running());
+    EXPECT_EQ(Child<QLabel>(&batch, "LabelProgress")->text(), "0 of 8 photos");
+
+    // Meanwhile the main window fills a strip and renders a look.
+    Press("BtnLightB");
+    EXPECT_TRUE(form.ImgView(10)->isVisibleTo(&form));
+    QTest::mouseClick(form.ImgView(2), Qt::LeftButton);
+    EXPECT_FALSE(form.FormPreview()->ImgPreview()->isHidden());
+    EXPECT_TRUE(dialogs_->errors.empty());
+
+    Child<QPushButton>(&batch, "BtnCancel")->click();
+    gate->Open();
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_FALSE(batch.Running());
+    const QString summary = Child<QLabel>(&batch, "LabelSummary")->text();
+    EXPECT_NE(summary.indexOf("Cancelled: 2 of 8 photos rendered"), -1) << summary.toStdString();
+    EXPECT_NE(summary.indexOf("6 not rendered"), -1) << summary.toStdString();
+    // The two photos in flight, whole, and nothing else.
+    const std::vector<std::string> names = Listing(dir_.File("Corvessa"));
+    ASSERT_EQ(names.size(), 2u);
+    for (const std::string& name : names) EXPECT_EQ(ReadPicture(dir_.File("Corvessa/" + name)).Width(), 200) << name;
+}
+
+}  // namespace
