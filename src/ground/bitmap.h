@@ -57,6 +57,16 @@ public:
     // Changes the size. Pixels inside both the old and new size keep their
     // colour; newly exposed pixels are undefined until written.
     void SetSize(int width, int height);
+    // SetSize behind a boundary that does not throw, for decoders called
+    // from C callbacks: false when the pixels could not be had.
+    bool TrySetSize(int width, int height) noexcept {
+        try {
+            SetSize(width, height);
+            return true;
+        } catch (...) {
+            return false;
+        }
+    }
     void SetWidth(int width) { SetSize(width, height_); }
     void SetHeight(int height) { SetSize(width_, height); }
 

@@ -111,16 +111,6 @@ struct DecodeResult {
     bool progressive;
 };
 
-// Allocation is C++ and may throw: keep it behind a boundary that does not.
-bool SizeTarget(TBitmap* target, int width, int height) noexcept {
-    try {
-        target->SetSize(width, height);
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
 void StoreGreyRow(const JSAMPLE* in, uint8_t* out, JDIMENSION width) {
     for (JDIMENSION x = 0; x < width; ++x) out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = in[x];
 }
@@ -214,7 +204,7 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
     jpeg_start_decompress(&info);
 
-    if (!SizeTarget(result->target, int(info.output_width), int(info.output_height))) {
+    if (!result->target->TrySetSize(int(info.output_width), int(info.output_height))) {
         result->status = kOutOfMemory;
         jpeg_destroy_decompress(&info);
         return;

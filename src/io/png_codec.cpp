@@ -59,15 +59,6 @@ struct PngDecodeResult {
     uint8_t* scratch;  // malloc'ed; the caller frees it
 };
 
-bool SizeTarget(TBitmap* target, int width, int height) noexcept {
-    try {
-        target->SetSize(width, height);
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
 void FlattenRow(const uint8_t* bgra, uint8_t* out, uint32_t width) {
     for (uint32_t x = 0; x < width; ++x, bgra += 4, out += 3) {
         out[0] = OnWhite(bgra[0], bgra[3]);
@@ -121,7 +112,7 @@ void DecodeWithLibpng(const uint8_t* data, size_t size, PngDecodeResult* result)
     png_read_update_info(png, info);
     const bool alpha = png_get_channels(png, info) == 4;
 
-    if (!SizeTarget(result->target, int(width), int(height))) {
+    if (!result->target->TrySetSize(int(width), int(height))) {
         result->status = kPngOutOfMemory;
         png_destroy_read_struct(&png, &info, nullptr);
         return;
