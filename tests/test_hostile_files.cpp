@@ -194,7 +194,7 @@ TEST_F(HostileFile, JpegSidesAreHeldToLibjpegsLimit) {
     EXPECT_EQ(DecodeJpeg(widest.data(), widest.size()).Width(), kMaxJpegSide);
     // A picture JPEG cannot hold is refused with what to do instead.
     const std::string tooTall = ErrorOf([] { EncodeJpeg(SolidBitmap(1, 65535, {1, 2, 3})); });
-    EXPECT_EQ(tooTall, "Picture is too large for JPEG (1 x 65535; at most 65500 pixels a side): save it as BMP");
+    EXPECT_EQ(tooTall, "Picture is too large for JPEG (1 x 65535; at most 65500 pixels a side): save it as PNG or BMP");
 }
 
 TEST_F(HostileFile, ThePicturesAtTheSideLimitStillOpen) {

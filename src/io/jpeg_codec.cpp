@@ -361,7 +361,7 @@ std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality, 
     if (picture.Width() > kMaxJpegSide || picture.Height() > kMaxJpegSide)
         throw CorvessaError("Picture is too large for JPEG (" + std::to_string(picture.Width()) + " x " +
                             std::to_string(picture.Height()) + "; at most " + std::to_string(kMaxJpegSide) +
-                            " pixels a side): save it as BMP");
+                            " pixels a side): save it as PNG or BMP");
     EncodeResult result{nullptr, 0, 0};
     EncodeWithLibjpeg(&picture, std::clamp(quality, 1, 100), grow, &result);
     if (result.status != 0) throw JpegError(result.status);

@@ -50,7 +50,7 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning = null
 
 // Quality 90, baseline, floating-point DCT, libjpeg's defaults otherwise.
 // A picture with a side over kMaxJpegSide is refused with a message that
-// says to save it as BMP.
+// says to save it as PNG or BMP.
 std::vector<uint8_t> EncodeJpeg(const TBitmap& picture);
 
 // How the encoder's output buffer is made and grown, with realloc's
