@@ -253,7 +253,7 @@ std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format) tr
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    if (!writer.write(image)) throw CorvessaError("Stream write error");
+    if (!writer.write(image)) throw CorvessaError("Stream write error: " + writer.errorString().toStdString());
     return std::vector<uint8_t>(encoded.begin(), encoded.end());
 } catch (const std::bad_alloc&) {
     throw NotEnoughMemory();
