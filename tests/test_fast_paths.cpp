@@ -410,6 +410,28 @@ TEST_F(FastPaths, CacheKeepsNoFailure) {
     EXPECT_EQ(Load("star", 1)->Width(), 9);
 }
 
+TEST(PictureCache, KeepsThumbnailStretchesWhenTheFullPicturesNoLongerFit) {
+    PicFolder pics;
+    for (int n = 1; n <= 3; ++n) pics.Write("star", std::to_string(n), RandomBitmap(300, 200, uint32_t(n)));
+    PictureCache cache(300 * 200 * 3);  // one full picture at a time
+    const FolderPictures pictures(pics.AppDir() + "pic", &cache);
+    std::vector<SharedPicture> first;
+    for (int n = 1; n <= 3; ++n) first.push_back(pictures.LoadStretched({"star", n}, 105, 105));
+    for (int n = 1; n <= 3; ++n) {
+        TBitmap expected(105, 105);
+        expected.StretchDraw(reference::Load(pics.AppDir(), "star", n));
+        EXPECT_TRUE(SamePixels(*first[size_t(n - 1)], expected));
+        EXPECT_EQ(pictures.LoadStretched({"star", n}, 105, 105).get(), first[size_t(n - 1)].get());
+    }
+    // Beyond thumbnail size: the decoded picture itself.
+    EXPECT_EQ(pictures.LoadStretched({"star", 1}, 3000, 2000)->Width(), 300);
+    // A changed file is stretched again.
+    pics.Write("star", "2", RandomBitmap(64, 48, 99));
+    TBitmap expected(105, 105);
+    expected.StretchDraw(reference::Load(pics.AppDir(), "star", 2));
+    EXPECT_TRUE(SamePixels(*pictures.LoadStretched({"star", 2}, 105, 105), expected));
+}
+
 TEST(PictureCache, StaysWithinItsBudgetAndServesConcurrentCallers) {
     PicFolder pics;
     for (int n = 1; n <= 6; ++n) pics.Write("weather", std::to_string(n), RandomBitmap(100, 100, uint32_t(n)));

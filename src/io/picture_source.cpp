@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "io/files.h"
 #include "io/ssl_picture.h"
@@ -17,14 +19,22 @@ SharedPicture Decode(const std::string& path) {
     return picture;
 }
 
+// The size and modification time that tell a file apart from its earlier
+// contents; nothing when it cannot be looked at.
+std::optional<std::pair<int64_t, int64_t>> FileIdentity(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) return std::nullopt;
+    return std::pair<int64_t, int64_t>(info.st_size,
+                                       int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec);
+}
+
 }  // namespace
 
 SharedPicture PictureCache::Load(const std::string& path) {
-    struct stat info;
+    const auto identity = FileIdentity(path);
     // A file that cannot be looked at is not cached; loading it reports why.
-    if (stat(path.c_str(), &info) != 0) return Decode(path);
-    const int64_t fileSize = info.st_size;
-    const int64_t modified = int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    if (!identity) return Decode(path);
+    const auto [fileSize, modified] = *identity;
 
     std::promise<SharedPicture> promise;
     std::shared_future<SharedPicture> existing;
@@ -76,6 +86,37 @@ SharedPicture PictureCache::Load(const std::string& path) {
     }
 }
 
+SharedPicture PictureCache::LoadStretched(const std::string& path, int width, int height) {
+    if (width <= 0 || height <= 0 || int64_t(width) * height > kMaxStretchedPixels) return Load(path);
+    const auto identity = FileIdentity(path);
+    if (!identity) return Decode(path);
+    {
+        std::lock_guard lock(mutex_);
+        for (auto it = stretched_.begin(); it != stretched_.end(); ++it) {
+            if (it->path != path || it->width != width || it->height != height) continue;
+            if (std::pair(it->fileSize, it->modified) == *identity) {
+                stretched_.splice(stretched_.begin(), stretched_, it);
+                return it->picture;
+            }
+            stretchedBytes_ -= it->picture->ByteCount();
+            stretched_.erase(it);
+            break;
+        }
+    }
+    const SharedPicture full = Load(path);
+    if (full->Empty()) return full;
+    auto picture = std::make_shared<TBitmap>(width, height);
+    picture->StretchDraw(*full);
+    std::lock_guard lock(mutex_);
+    stretched_.push_front(Stretched{path, identity->first, identity->second, width, height, picture});
+    stretchedBytes_ += picture->ByteCount();
+    while (stretchedBytes_ > kStretchedBudget) {
+        stretchedBytes_ -= stretched_.back().picture->ByteCount();
+        stretched_.pop_back();
+    }
+    return picture;
+}
+
 void PictureCache::Trim() {
     for (auto it = entries_.end(); bytes_ > budget_ && it != entries_.begin();) {
         --it;
@@ -100,6 +141,8 @@ void PictureCache::Clear() {
         bytes_ -= it->bytes;
         it = entries_.erase(it);
     }
+    stretched_.clear();
+    stretchedBytes_ = 0;
 }
 
 std::string FolderPictures::PathOf(PictureName name) const {
@@ -109,6 +152,11 @@ std::string FolderPictures::PathOf(PictureName name) const {
 SharedPicture FolderPictures::Load(PictureName name) const {
     const std::string path = PathOf(name);
     return cache_ ? cache_->Load(path) : Decode(path);
+}
+
+SharedPicture FolderPictures::LoadStretched(PictureName name, int width, int height) const {
+    const std::string path = PathOf(name);
+    return cache_ ? cache_->LoadStretched(path, width, height) : Decode(path);
 }
 
 }  // namespace corvessa

@@ -21,10 +21,11 @@ namespace corvessa {
 class PictureCache {
 public:
     // Ten pictures of 1600 x 1200: the strip of most categories. Least
-    // recently used pictures go first, so a strip of larger pictures (Star,
-    // Weather and the edges, 90 MB; Preset, 103 MB) decodes them again each
-    // time it is shown; a larger budget would cost a 24-megapixel session
-    // about 75 MB more at its peak.
+    // recently used pictures go first. The strips of larger pictures (Star,
+    // Weather and the edges, 90 MB; Preset, 103 MB) do not fit, so a strip
+    // shown again takes its stretched copies (LoadStretched) instead; a
+    // budget holding them would cost a 24-megapixel session about 75 MB
+    // more at its peak.
     static constexpr size_t kDefaultBudget = size_t(64) << 20;
 
     explicit PictureCache(size_t budgetBytes = kDefaultBudget) : budget_(budgetBytes) {}
@@ -36,6 +37,12 @@ public:
     // same picture at the same time share one decoding. Throws what
     // LoadSslPicture throws; a failure is not kept.
     SharedPicture Load(const std::string& path);
+    // The picture at `path` stretched onto width x height by nearest
+    // neighbour, kept apart from the decoded pictures when it is no larger
+    // than a thumbnail: a strip shown again then needs none of its full
+    // pictures, even when they no longer fit the budget. Larger sizes get
+    // the decoded picture itself, which stretches there to the same pixels.
+    SharedPicture LoadStretched(const std::string& path, int width, int height);
 
     size_t BytesHeld() const;
     void Clear();
@@ -51,6 +58,20 @@ private:
     };
     // Drops the least recently used finished pictures beyond the budget.
     void Trim();
+
+    // Stretched copies of thumbnail size: a few kilobytes each, all the
+    // shipped looks' together about 5 MB.
+    static constexpr int64_t kMaxStretchedPixels = 256 * 256;
+    static constexpr size_t kStretchedBudget = size_t(8) << 20;
+    struct Stretched {
+        std::string path;
+        int64_t fileSize;
+        int64_t modified;
+        int width, height;
+        SharedPicture picture;
+    };
+    std::list<Stretched> stretched_;  // most recently used first
+    size_t stretchedBytes_ = 0;
 
     const size_t budget_;
     mutable std::mutex mutex_;
@@ -68,6 +89,7 @@ public:
         : folder_(std::move(folder)), cache_(cache) {}
 
     SharedPicture Load(PictureName name) const override;
+    SharedPicture LoadStretched(PictureName name, int width, int height) const override;
     // The file that Load(name) reads.
     std::string PathOf(PictureName name) const;
     const std::string& Folder() const { return folder_; }

@@ -12,7 +12,7 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, PictureName name, Rgb defa
     RequireDifferent(photo, dest, "MaskOverlay");
     // Loading comes first, so a missing or broken picture stops the routine
     // before dest changes.
-    const SharedPicture picture = LoadPicture(ctx, name);
+    const SharedPicture picture = LoadPictureStretchedOnto(ctx, name, photo);
 
     if (!ctx.changeColorMode) {
         dest.SetFillColor(defaultFill);
@@ -41,7 +41,7 @@ void MaskOverlay(const TBitmap& photo, TBitmap& dest, PictureName name, Rgb defa
 void OverlayPicture(const TBitmap& photo, TBitmap& dest, PictureName name, OverlayBlend blend,
                     const RenderContext& ctx) {
     RequireDifferent(photo, dest, "OverlayPicture");
-    const SharedPicture picture = LoadPicture(ctx, name);
+    const SharedPicture picture = LoadPictureStretchedOnto(ctx, name, photo);
     const bool overlay = blend == OverlayBlend::kOverlay;
     dest.SetSize(photo.Width(), photo.Height());
     if (ctx.changeColorMode || dest.Empty() || picture->Empty()) {

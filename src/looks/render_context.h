@@ -41,6 +41,15 @@ public:
     // Throws the file layer's errors ("Cannot open file PATH: REASON",
     // "JPEG error #N", ...) when the picture is missing or broken.
     virtual SharedPicture Load(PictureName name) const = 0;
+    // For a routine that only ever stretches the picture onto width x height
+    // by nearest neighbour: a picture that stretches there to the same
+    // pixels. Load's own picture always does; a source may hand a copy
+    // already stretched to that size, which stretches onto it unchanged.
+    virtual SharedPicture LoadStretched(PictureName name, int width, int height) const {
+        (void)width;
+        (void)height;
+        return Load(name);
+    }
 };
 
 struct RenderContext {

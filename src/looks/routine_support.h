@@ -30,6 +30,13 @@ inline SharedPicture LoadPicture(const RenderContext& ctx, PictureName name) {
     return ctx.pictures->Load(name);
 }
 
+// The picture `name` for a routine that uses it only stretched onto `photo`
+// by nearest neighbour (PictureSource::LoadStretched).
+inline SharedPicture LoadPictureStretchedOnto(const RenderContext& ctx, PictureName name, const TBitmap& photo) {
+    if (ctx.pictures == nullptr) throw std::logic_error("no picture source in the render context");
+    return ctx.pictures->LoadStretched(name, photo.Width(), photo.Height());
+}
+
 // One row's bytes (blue, green, red per pixel) of a solid colour, to mix
 // or blend against where a filled scratch bitmap would cost a full pass.
 inline std::vector<uint8_t> SolidRow(Rgb colour, size_t rowBytes) {

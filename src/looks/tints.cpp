@@ -62,7 +62,7 @@ void QuadColorTint(TBitmap& b) {
 }
 
 void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx) {
-    const SharedPicture picture = LoadPicture(ctx, kPictureColorTintMask);
+    const SharedPicture picture = LoadPictureStretchedOnto(ctx, kPictureColorTintMask, b);
     // The one colour question of the inner ColorBurnTint, asked after the
     // picture has loaded.
     const GreyRowTables burn(ChannelTables::AgainstColor<BlendColorBurn>(ColorOrChosen(colour, ctx)));
@@ -92,7 +92,7 @@ void PictureColorTint(TBitmap& b, int mode, Rgb colour, const RenderContext& ctx
 
 void ColorMaskTint(const TBitmap& photo, TBitmap& dest, Rgb colour, const RenderContext& ctx) {
     RequireDifferent(photo, dest, "ColorMaskTint");
-    const SharedPicture picture = LoadPicture(ctx, kColorMaskTintMask);
+    const SharedPicture picture = LoadPictureStretchedOnto(ctx, kColorMaskTintMask, photo);
     const Rgb chosen = ColorOrChosen(colour, ctx);
     dest.SetSize(photo.Width(), photo.Height());
     if (dest.Empty()) return;

@@ -113,6 +113,9 @@ class FolderPicturesWithCache : public PictureSource {
 public:
     explicit FolderPicturesWithCache(std::string folder) : pictures_(std::move(folder), &cache_) {}
     SharedPicture Load(PictureName name) const override { return pictures_.Load(name); }
+    SharedPicture LoadStretched(PictureName name, int width, int height) const override {
+        return pictures_.LoadStretched(name, width, height);
+    }
 
 private:
     PictureCache cache_;
