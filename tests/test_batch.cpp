@@ -30,15 +30,6 @@ BatchSettings Settings(const std::string& pattern, OutputFormat format, const st
     return settings;
 }
 
-std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const CorvessaError& error) {
-        return error.what();
-    }
-    return "";
-}
-
 TEST(NamePattern, FieldsAndExtensions) {
     const Look look{3, 4};
     EXPECT_EQ(NamePattern().Expand("/shoot/day 1/IMG.0001.JPG", look), "IMG.0001-LightC-4");

@@ -32,15 +32,6 @@ using namespace corvessa::test;
 
 namespace {
 
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CorvessaError& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
-
 std::string TooLarge(int64_t w, int64_t h) {
     return "Picture is too large (" + std::to_string(w) + " x " + std::to_string(h) + ")";
 }

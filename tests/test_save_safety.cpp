@@ -47,15 +47,6 @@ size_t FilesIn(const std::string& folder) {
     return n;
 }
 
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CorvessaError& e) {
-        return e.what();
-    }
-    return "";
-}
-
 }  // namespace
 
 TEST(SaveSafety, FullDiskReportsAWriteErrorAndKeepsTheOldFile) {

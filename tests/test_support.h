@@ -2,10 +2,12 @@
 // Helpers shared by the tests: pictures made on the spot and scratch folders.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "ground/bitmap.h"
+#include "ground/error.h"
 
 namespace corvessa::test {
 
@@ -43,5 +45,15 @@ public:
 private:
     std::string path_;
 };
+
+// The message of the CorvessaError that `action` throws, or "(no error)".
+inline std::string ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CorvessaError& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
 
 }  // namespace corvessa::test
