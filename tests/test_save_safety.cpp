@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "io/files.h"
@@ -155,4 +156,63 @@ TEST(SaveSafety, AKilledSaveLeavesNothingTheNextSaveDoesNotRemove) {
     close(writer);
     std::filesystem::remove(alive);
     EXPECT_EQ(HiddenFilesIn(dir.Path()), 0u);
+}
+
+// Which links a save goes through: those the kernel would follow for us
+// (in a shared sticky folder only our own and the folder owner's), never a
+// loop, and none at all where the caller says so.
+TEST(SaveSafety, ASaveFollowsOnlyTheLinksTheKernelWould) {
+    constexpr uid_t kOtherUser = 54321;  // any id but ours
+    const bool root = geteuid() == 0;
+    struct Case {
+        const char* what;
+        uid_t folderOwner, linkOwner;  // lchown'ed there, so root only
+        LinkPolicy links;
+        bool followed;
+        const char* reason;
+    };
+    const uid_t me = geteuid();
+    const Case cases[] = {
+        {"our own link in a shared folder", me, me, LinkPolicy::kFollowLikeTheKernel, true, ""},
+        {"another user's link in our shared folder", me, kOtherUser, LinkPolicy::kFollowLikeTheKernel, false,
+         "it is a symbolic link of another user in a shared folder"},
+        {"the folder owner's link in their shared folder", kOtherUser, kOtherUser, LinkPolicy::kFollowLikeTheKernel,
+         true, ""},
+        {"our own link where links are never followed", me, me, LinkPolicy::kNever, false,
+         "it is a symbolic link"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if ((c.folderOwner != me || c.linkOwner != me) && !root) {
+            std::printf("skipped \"%s\": making another user's link needs root\n", c.what);
+            continue;
+        }
+        TempDir dir;
+        const std::string shared = dir.File("shared");
+        std::filesystem::create_directory(shared);
+        ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
+        ASSERT_EQ(chown(shared.c_str(), c.folderOwner, c.folderOwner), 0);
+        const std::string victim = dir.File("notes.txt");
+        WriteBytes(victim, {'n', 'o', 't', 'e', 's'});
+        const std::string link = shared + "/out.jpg";
+        std::filesystem::create_symlink(victim, link);
+        ASSERT_EQ(lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+
+        const std::string error = ErrorOf([&] { WriteFileSafely(link, {1, 2, 3}, c.links); });
+        EXPECT_EQ(error, c.followed ? "(no error)" : "Cannot create file " + link + ": " + c.reason);
+        const std::vector<uint8_t> expected = c.followed ? std::vector<uint8_t>{1, 2, 3} : std::vector<uint8_t>{'n', 'o', 't', 'e', 's'};
+        EXPECT_EQ(ReadWholeFile(victim), expected);
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+    }
+}
+
+TEST(SaveSafety, ALoopOfLinksIsAnErrorAndStaysALoop) {
+    TempDir dir;
+    std::filesystem::create_symlink("b.jpg", dir.File("a.jpg"));
+    std::filesystem::create_symlink("a.jpg", dir.File("b.jpg"));
+    EXPECT_EQ(ErrorOf([&] { WriteJpegFile(RandomBitmap(4, 4, 1), dir.File("a.jpg")); }),
+              "Cannot create file " + dir.File("a.jpg") + ": Too many levels of symbolic links");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("a.jpg")));
+    const auto entries = std::distance(std::filesystem::directory_iterator(dir.Path()), {});
+    EXPECT_EQ(entries, 2);  // the two links, and no temporary file
 }

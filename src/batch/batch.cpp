@@ -212,7 +212,9 @@ void RenderPhoto(const std::string& input, const std::string& output, const Batc
         job.SetStrength(look.strength);
         result = std::move(job.Run().picture);
     }
-    WritePictureFileWithMetadata(result, output, metadata);
+    // The output folder may be shared: a link found there is never written
+    // through, so nothing outside the folder changes.
+    WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kNever);
 }
 
 Batch::Batch(std::vector<std::string> inputs, BatchSettings settings, const PictureSource& pictures)

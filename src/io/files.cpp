@@ -90,19 +90,36 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
     return true;
 }
 
+// Whether the kernel would follow the link at `link` for us when opening
+// it (fs.protected_symlinks): in a sticky folder that everyone may write
+// to, only a link of our own or of the folder's owner is followed, so that
+// another user cannot plant a link there that sends our save elsewhere.
+bool MayFollow(const fs::path& link, const struct stat& linkInfo) {
+    const fs::path folder = link.has_parent_path() ? link.parent_path() : fs::path(".");
+    struct stat folderInfo;
+    if (::stat(folder.c_str(), &folderInfo) != 0) return false;
+    const bool shared = (folderInfo.st_mode & S_ISVTX) && (folderInfo.st_mode & S_IWOTH);
+    return !shared || linkInfo.st_uid == geteuid() || linkInfo.st_uid == folderInfo.st_uid;
+}
+
 // The file a save to `path` writes: `path` itself, or the file its chain
 // of symbolic links ends at (which need not exist yet), so that the links
-// stay links.
-std::string FinalTarget(const std::string& path) {
+// stay links. `path` itself must not be a link when `links` says so.
+std::string FinalTarget(const std::string& path, LinkPolicy links) {
     fs::path current(path);
+    // As many links as the kernel follows before it gives up.
     for (int hops = 0; hops < 40; ++hops) {
+        struct stat info;
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current.string();
+        if (links == LinkPolicy::kNever) throw CannotCreateFile(path, "it is a symbolic link");
+        if (!MayFollow(current, info))
+            throw CannotCreateFile(path, "it is a symbolic link of another user in a shared folder");
         std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(current, ec))) return current.string();
         const fs::path next = fs::read_symlink(current, ec);
-        if (ec) return current.string();
+        if (ec) throw CannotCreateFile(path, SystemReason(ec.value()));
         current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    return current.string();  // a loop of links: the rename below reports it
+    throw CannotCreateFile(path, SystemReason(ELOOP));
 }
 
 bool EndsWith(const std::string& text, const std::string& ending) {
@@ -182,8 +199,8 @@ void TakeOverAttributes(int fd, const std::string& target) {
 
 }  // namespace
 
-void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes) {
-    const std::string target = FinalTarget(path);
+void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes, LinkPolicy links) {
+    const std::string target = FinalTarget(path, links);
     const fs::path targetPath(target);
     const std::string folder = targetPath.has_parent_path() ? targetPath.parent_path().string() : ".";
     const std::string base = targetPath.filename().string();

@@ -17,11 +17,20 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path);
 // the old file or the new one, and a failure or a kill leaves nothing
 // behind (the temporary file has no name, or a hidden one that the next
 // save into the folder removes). The new file keeps the permission bits,
-// and where allowed the owner and group, of the file it replaces; a
-// symbolic link stays a link and the file it points to is written. Throws
-// "Cannot create file PATH: REASON" when the file cannot be made and
-// "Stream write error: PATH: REASON" when writing fails.
-void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes);
+// and where allowed the owner and group, of the file it replaces.
+//
+// With kFollowLikeTheKernel a symbolic link stays a link and the file it
+// points to is written, where the kernel would follow it: a link of
+// another user in a shared sticky folder (/tmp, say) is refused, as is a
+// loop of links. With kNever a link at `path` is refused, and one planted
+// there after that check is replaced rather than followed, so nothing
+// outside the folder changes.
+//
+// Throws "Cannot create file PATH: REASON" when the file cannot be made
+// and "Stream write error: PATH: REASON" when writing fails.
+enum class LinkPolicy { kFollowLikeTheKernel, kNever };
+void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes,
+                     LinkPolicy links = LinkPolicy::kFollowLikeTheKernel);
 
 // Resolves `relative` (components separated by '/') under `folder`,
 // matching every folder and file name without regard to ASCII letter case.

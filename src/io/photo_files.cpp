@@ -352,15 +352,15 @@ bool WritesAsJpeg(const std::string& path) { return IsJpegExtension(Lower(Extens
 
 bool WritesAsPng(const std::string& path) { return Lower(ExtensionOf(path)) == "png"; }
 
-void WritePictureFile(const TBitmap& picture, const std::string& path) {
+void WritePictureFile(const TBitmap& picture, const std::string& path, LinkPolicy links) {
     const std::string extension = Lower(ExtensionOf(path));
-    if (WritesAsJpeg(path)) return WriteJpegFile(picture, path);
-    if (extension == "bmp") return WriteBmpFile(picture, path);
-    if (WritesAsPng(path)) return WritePngFile(picture, path);
+    if (WritesAsJpeg(path)) return WriteFileSafely(path, EncodeJpeg(picture), links);
+    if (extension == "bmp") return WriteFileSafely(path, EncodeBmp(picture), links);
+    if (WritesAsPng(path)) return WriteFileSafely(path, EncodePng(picture), links);
     const auto formats = QImageWriter::supportedImageFormats();
     if (extension.empty() || !formats.contains(QByteArray::fromStdString(extension)))
         throw NamingTheFile("Unknown picture file extension (." + ExtensionOf(path) + ")", path);
-    WriteFileSafely(path, EncodeWithQt(picture, extension.c_str()));
+    WriteFileSafely(path, EncodeWithQt(picture, extension.c_str()), links);
 }
 
 std::string ReadablePatterns() {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ground/bitmap.h"
+#include "io/files.h"
 
 namespace corvessa {
 
@@ -48,7 +49,9 @@ void WriteBmpFile(const TBitmap& picture, const std::string& path);
 // 8-bit RGB PNG, lossless.
 void WritePngFile(const TBitmap& picture, const std::string& path);
 // Chooses the writer by extension: JPEG, BMP, PNG, or any format Qt writes.
-void WritePictureFile(const TBitmap& picture, const std::string& path);
+// `links` as for WriteFileSafely (io/files.h).
+void WritePictureFile(const TBitmap& picture, const std::string& path,
+                      LinkPolicy links = LinkPolicy::kFollowLikeTheKernel);
 // Whether WritePictureFile writes `path` as a JPEG, as a PNG.
 bool WritesAsJpeg(const std::string& path);
 bool WritesAsPng(const std::string& path);

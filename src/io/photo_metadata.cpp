@@ -306,23 +306,26 @@ TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::
     return photo;
 }
 
-void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {
-    WriteFileSafely(path, EmbedMetadata(EncodeJpeg(photo), metadata, photo.Width(), photo.Height()));
+void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                               LinkPolicy links) {
+    WriteFileSafely(path, EmbedMetadata(EncodeJpeg(photo), metadata, photo.Width(), photo.Height()), links);
 }
 
-void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {
+void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                              LinkPolicy links) {
     const PhotoMetadata::Data* data = metadata.data_.get();
     const std::vector<uint8_t> none;
-    WriteFileSafely(path, EncodePng(photo, data ? data->iccProfile : none, ExifForPng(data, photo.Width(), photo.Height())));
+    WriteFileSafely(path, EncodePng(photo, data ? data->iccProfile : none, ExifForPng(data, photo.Width(), photo.Height())), links);
 }
 
-void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata) {
+void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                                  LinkPolicy links) {
     if (WritesAsJpeg(path))
-        WriteJpegFileWithMetadata(photo, path, metadata);
+        WriteJpegFileWithMetadata(photo, path, metadata, links);
     else if (WritesAsPng(path))
-        WritePngFileWithMetadata(photo, path, metadata);
+        WritePngFileWithMetadata(photo, path, metadata, links);
     else
-        WritePictureFile(photo, path);
+        WritePictureFile(photo, path, links);
 }
 
 }  // namespace corvessa

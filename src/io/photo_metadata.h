@@ -9,8 +9,16 @@
 #include <vector>
 
 #include "ground/bitmap.h"
+#include "io/files.h"
 
 namespace corvessa {
+
+class PhotoMetadata;
+// Saves a PNG as WritePngFile does, with the colour profile (iCCP) and the
+// Exif data (eXIf, orientation reset to 1, dimensions made the picture's,
+// no thumbnail) of `metadata`.
+void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                              LinkPolicy links = LinkPolicy::kFollowLikeTheKernel);
 
 class PhotoMetadata {
 public:
@@ -25,7 +33,8 @@ private:
     friend PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
     friend std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata,
                                               int width, int height);
-    friend void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
+    friend void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                                         LinkPolicy links);
     std::shared_ptr<const Data> data_;
 };
 
@@ -55,13 +64,11 @@ std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const Photo
 TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::string* warning = nullptr);
 
 // Saves a JPEG as WriteJpegFile does, carrying `metadata`.
-void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
-// Saves a PNG as WritePngFile does, with the colour profile (iCCP) and the
-// Exif data (eXIf, orientation reset to 1, dimensions made the picture's,
-// no thumbnail) of `metadata`.
-void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
+void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                               LinkPolicy links = LinkPolicy::kFollowLikeTheKernel);
 // WritePictureFile, carrying `metadata` when the extension makes a JPEG or
-// a PNG.
-void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata);
+// a PNG. `links` as for WriteFileSafely (io/files.h).
+void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                                  LinkPolicy links = LinkPolicy::kFollowLikeTheKernel);
 
 }  // namespace corvessa
