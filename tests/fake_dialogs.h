@@ -2,7 +2,8 @@
 // The main window's dialogs answered by the test: queues of answers filled
 // beforehand, every error the window would have shown recorded. An empty
 // queue answers as a cancelled dialog would; a question about replacing a
-// file is answered "No", one about closing with unsaved changes "Discard".
+// file is answered "No", one about closing or opening over unsaved changes
+// "Discard".
 
 #include <deque>
 #include <functional>
@@ -21,11 +22,14 @@ public:
     std::deque<std::optional<Rgb>> colourAnswers;
     std::deque<bool> replaceAnswers;
     std::deque<UnsavedChoice> closeAnswers;
+    std::deque<UnsavedChoice> openingAnswers;
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
     int saveDialogsRun = 0;
     int colourDialogsRun = 0;
     int closeQuestions = 0;
+    // The photo of every question before opening one over unsaved changes.
+    std::vector<std::string> openingQuestions;
     // What the window passed: the folder each open dialog started in, the
     // photo each save dialog was given, every file it asked to replace.
     std::vector<std::string> openFolders;
@@ -54,6 +58,11 @@ public:
         ++closeQuestions;
         if (closeAnswers.empty()) return UnsavedChoice::kDiscard;
         return Next(closeAnswers);
+    }
+    UnsavedChoice AskSaveBeforeOpening(const std::string& photo) override {
+        openingQuestions.push_back(photo);
+        if (openingAnswers.empty()) return UnsavedChoice::kDiscard;
+        return Next(openingAnswers);
     }
     void OpenWithDesktop(const std::string& path, std::function<void()> failed) override {
         desktopDocuments.push_back(path);

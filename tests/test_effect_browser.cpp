@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -553,6 +555,53 @@ TEST_F(BrowserTest, ClosingAfterAnUnsavedApplyAsksAndCancelKeepsTheWindowOpen) {
     EXPECT_EQ(closed.size(), 1);
     EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("kept.bmp")), applied));
     EXPECT_EQ(dialogs_->closeQuestions, 3);
+}
+
+// Open, a dropped photo and a photo handed over by a later start (which
+// calls OpenPhoto) all ask before they replace an unsaved Apply.
+TEST_F(BrowserTest, OpeningOverAnUnsavedApplyAsksFirstAndCancelKeepsEverything) {
+    const std::string other = dir_.File("other.bmp");
+    const TBitmap otherPhoto = RandomBitmap(30, 20, 9);
+    WriteBytes(other, EncodeBmp(otherPhoto));
+    const std::function<void()> routes[] = {
+        [&] {
+            dialogs_->openAnswers.push_back(other);
+            form_->BtnOpenClick();
+        },
+        [&] {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+            QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(form_.get(), &enter);
+            QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(form_.get(), &drop);
+        },
+        [&] { form_->OpenPhoto(other); },
+    };
+    for (const auto& open : routes) {
+        SCOPED_TRACE(&open - routes);
+        form_->OpenPhoto(dir_.File("pic/sample.jpg"));
+        ApplyLightA(3);
+        const TBitmap applied = Copy(form_->WorkPhoto());
+        dialogs_->openingQuestions.clear();
+
+        // Cancel, and Save with its dialog cancelled: nothing changes.
+        dialogs_->openingAnswers = {UnsavedChoice::kCancel, UnsavedChoice::kSave};
+        open();
+        open();
+        EXPECT_EQ(dialogs_->openingQuestions, (std::vector<std::string>{other, other}));
+        EXPECT_TRUE(SamePixels(form_->WorkPhoto(), applied));
+        EXPECT_TRUE(form_->BtnUndo()->isEnabled());
+        EXPECT_TRUE(form_->HasUnsavedApply());
+
+        // Discard: the other photo opens, and there is nothing left to ask about.
+        dialogs_->openingAnswers = {UnsavedChoice::kDiscard};
+        open();
+        EXPECT_TRUE(SamePixels(form_->WorkPhoto(), otherPhoto));
+        EXPECT_FALSE(form_->HasUnsavedApply());
+        open();
+        EXPECT_EQ(dialogs_->openingQuestions.size(), 3u);
+    }
 }
 
 TEST_F(BrowserTest, OnlyAnApplyNotSavedSinceIsSomethingToLose) {

@@ -107,15 +107,27 @@ bool QtShellDialogs::ConfirmReplace(const std::string& path) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-UnsavedChoice QtShellDialogs::AskSaveBeforeClosing() {
-    const auto answer = QMessageBox::warning(window_, QStringLiteral("Corvessa"),
+namespace {
+
+UnsavedChoice AskSaveBefore(QWidget* window, const QString& what) {
+    const auto answer = QMessageBox::warning(window, QStringLiteral("Corvessa"),
                                              QStringLiteral("The photo has changes that were not saved.\n"
-                                                            "Do you want to save them before closing?"),
+                                                            "Do you want to save them before %1?")
+                                                 .arg(what),
                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                              QMessageBox::Save);
     if (answer == QMessageBox::Save) return UnsavedChoice::kSave;
     if (answer == QMessageBox::Discard) return UnsavedChoice::kDiscard;
     return UnsavedChoice::kCancel;
+}
+
+}  // namespace
+
+UnsavedChoice QtShellDialogs::AskSaveBeforeClosing() { return AskSaveBefore(window_, QStringLiteral("closing")); }
+
+UnsavedChoice QtShellDialogs::AskSaveBeforeOpening(const std::string& photo) {
+    const QString name = QFileInfo(QString::fromStdString(photo)).fileName();
+    return AskSaveBefore(window_, QStringLiteral("opening %1").arg(name));
 }
 
 void QtShellDialogs::ShowError(const std::string& text) {

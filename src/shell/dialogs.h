@@ -38,6 +38,8 @@ public:
     virtual bool ConfirmReplace(const std::string& path) = 0;
     // Closing the window would lose an edit that was never saved.
     virtual UnsavedChoice AskSaveBeforeClosing() = 0;
+    // So would opening `photo` in place of the working photo.
+    virtual UnsavedChoice AskSaveBeforeOpening(const std::string& photo) = 0;
     virtual void ShowError(const std::string& text) = 0;
     // Something the user should know about an operation that went through.
     virtual void ShowWarning(const std::string& text) = 0;
@@ -61,6 +63,7 @@ public:
     std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override;
     bool ConfirmReplace(const std::string& path) override;
     UnsavedChoice AskSaveBeforeClosing() override;
+    UnsavedChoice AskSaveBeforeOpening(const std::string& photo) override;
     std::optional<Rgb> ChooseColor() override;
     void ShowError(const std::string& text) override;
     void ShowWarning(const std::string& text) override;

@@ -301,6 +301,7 @@ void TFormMain::BtnOpenClick() {
 }
 
 void TFormMain::OpenPhoto(const std::string& path) {
+    if (!MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeOpening(path); })) return;
     Guarded([&] {
         // Read into a bitmap of its own first: a file that fails to read
         // leaves every buffer, the metadata and the view as they were. It
@@ -366,6 +367,13 @@ bool TFormMain::SavePhoto() {
         saved = true;
     });
     return saved;
+}
+
+bool TFormMain::MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask) {
+    // An Apply never saved would be lost with the working photo.
+    if (!HasUnsavedApply()) return true;
+    const UnsavedChoice choice = ask();
+    return choice == UnsavedChoice::kDiscard || (choice == UnsavedChoice::kSave && SavePhoto());
 }
 
 void TFormMain::NoteApply() {
@@ -515,13 +523,9 @@ void TFormMain::FormClose() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    // An Apply never saved would be lost with the window.
-    if (!closed_ && HasUnsavedApply()) {
-        const UnsavedChoice choice = dialogs_->AskSaveBeforeClosing();
-        if (choice == UnsavedChoice::kCancel || (choice == UnsavedChoice::kSave && !SavePhoto())) {
-            event->ignore();
-            return;
-        }
+    if (!closed_ && !MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeClosing(); })) {
+        event->ignore();
+        return;
     }
     FormClose();
     event->accept();

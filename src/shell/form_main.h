@@ -26,6 +26,7 @@ class QPushButton;
 namespace corvessa {
 
 class ShellDialogs;
+enum class UnsavedChoice;
 class TFlatPanel;
 class TFormBatch;
 class TFormPreview;
@@ -153,7 +154,9 @@ public:
     // Batch (and Ctrl+B): the batch dialog, offered the look last shown in
     // the preview.
     void BtnBatchClick();
-    // Opens `path` as Open does after its dialog (also used for a dropped file).
+    // Opens `path` as Open does after its dialog (also used for a dropped
+    // file and a photo handed over by a later start); over an unsaved
+    // Apply, only once the user has chosen to save or discard it.
     void OpenPhoto(const std::string& path);
     // Hides the ten thumbnails and their labels.
     void Invisible();
@@ -205,6 +208,10 @@ private:
     // Save's work; false when nothing was written (cancelled, refused,
     // failed).
     bool SavePhoto();
+    // Whether the working photo may be replaced or closed: true unless it
+    // holds an unsaved Apply and the user, asked through `ask`, cancels or
+    // chooses Save and the save does not happen.
+    bool MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask);
     void ShowHelpWindow(const std::string& path);
     void FormClose();
 
