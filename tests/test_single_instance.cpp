@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <memory>
 
 #include "shell/single_instance.h"
+#include "test_support.h"
 
 namespace {
 
@@ -17,8 +24,10 @@ QString UniqueName(const char* test) {
     return QStringLiteral("CorvessaTest_%1_%2").arg(QString::fromLatin1(test)).arg(QCoreApplication::applicationPid());
 }
 
-std::unique_ptr<QProcess> Start(const QString& name, const QString& photo = QString()) {
+std::unique_ptr<QProcess> Start(const QString& name, const QString& photo = QString(),
+                                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment);
     QStringList arguments{name};
     if (!photo.isEmpty()) arguments << photo;
     process->start(QStringLiteral(CORVESSA_PROBE), arguments);
@@ -125,6 +134,80 @@ TEST(SingleInstance, TheGuardInThisProcessIsFirstAndLetsGo) {
     }
     corvessa::SingleInstanceGuard again(name);
     EXPECT_TRUE(again.IsFirstInstance());
+}
+
+// Another user of the machine: an id that nobody uses, so root only. Each
+// case plants what that user could in the shared temporary folder (or in
+// a runtime folder of theirs) before our first start.
+TEST(SingleInstance, AnotherUserCanNeitherTakeTheChannelNorReceiveWhatIsHandedOver) {
+    if (geteuid() != 0) GTEST_SKIP() << "making files of another user needs root";
+    constexpr uid_t kOther = 54321;
+    struct Case {
+        const char* what;
+        bool runtimeOfTheOther;     // XDG_RUNTIME_DIR names a folder of theirs
+        bool folderOfTheOther;      // they made our folder in the temporary folder first
+        bool socketOfTheOther;      // a socket of theirs listens in our folder
+        const char* firstComplaint;  // what our first start says on stderr, if anything
+    };
+    const Case cases[] = {
+        {"runtime folder of another user", true, false, false, nullptr},
+        {"our temporary folder made by another user", false, true, false, "is not a folder of your own"},
+        {"another user's socket in our folder", false, false, true, "belongs to another user"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        corvessa::test::TempDir tmp, runtime;
+        ASSERT_EQ(chmod(tmp.Path().c_str(), 01777), 0);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), QString::fromStdString(tmp.Path()));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        if (c.runtimeOfTheOther) {
+            ASSERT_EQ(chown(runtime.Path().c_str(), kOther, kOther), 0);
+            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.Path()));
+        }
+        const QString name = UniqueName("other");
+        const std::string folder = tmp.File("corvessa-0");
+        int impostor = -1;
+        if (c.folderOfTheOther) {
+            ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);
+            ASSERT_EQ(chown(folder.c_str(), kOther, kOther), 0);
+        }
+        if (c.socketOfTheOther) {
+            ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const std::string path = folder + "/" + name.toStdString() + "-0.socket";
+            std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+            impostor = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            ASSERT_EQ(bind(impostor, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            ASSERT_EQ(listen(impostor, 4), 0);
+            ASSERT_EQ(lchown(path.c_str(), kOther, kOther), 0);
+        }
+
+        auto first = Start(name, QString(), environment);
+        ASSERT_EQ(NextLine(*first), "first");
+        auto second = Start(name, QStringLiteral("/photos/private.jpg"), environment);
+        const QString secondSaid = NextLine(*second);
+        if (c.firstComplaint) {
+            // The window still starts; the later start finds no channel of
+            // ours and runs on its own, or ends without handing over.
+            EXPECT_TRUE(QString::fromLocal8Bit(first->readAllStandardError()).contains(QLatin1String(c.firstComplaint)));
+            if (impostor >= 0) {
+                EXPECT_EQ(secondSaid, "second");
+                EXPECT_LT(accept(impostor, nullptr, nullptr), 0) << "the other user was handed the photo";
+                close(impostor);
+            } else {
+                EXPECT_EQ(secondSaid, "first");
+            }
+        } else {
+            EXPECT_EQ(secondSaid, "second");
+            EXPECT_TRUE(NextLine(*first).startsWith(QLatin1String("open ")));
+        }
+        for (auto* process : {first.get(), second.get()}) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include "shell/single_instance.h"
 
 #include <fcntl.h>
-#include <cerrno>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -31,24 +35,80 @@ constexpr int kConnectPatienceMs = 3000;
 
 QString PerUserName(const QString& name) { return name + QStringLiteral("-") + QString::number(getuid()); }
 
+void Complain(const QString& why) {
+    std::fprintf(stderr, "corvessa: later starts cannot reach this window: %s\n", why.toLocal8Bit().constData());
+}
+
+// Whether `info` describes a folder of this user's that nobody else may
+// write to.
+bool IsPrivateFolder(const struct stat& info) {
+    return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+}
+
+// The folder of the lock file and the socket: the user's runtime folder,
+// or else a folder of the user's own in the temporary folder, which is
+// shared. Either must be a real folder (not a link) of this user that only
+// they may write to, so that no other user can make the socket first and
+// receive the photos a later start hands over.
+QString ChannelFolder(QString* why) {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat info;
+    if (!runtime.isEmpty() && ::lstat(runtime.constData(), &info) == 0 && IsPrivateFolder(info))
+        return QFile::decodeName(runtime);
+    const QString folder = QDir(QDir::tempPath()).filePath(QStringLiteral("corvessa-%1").arg(geteuid()));
+    const QByteArray encoded = QFile::encodeName(folder);
+    ::mkdir(encoded.constData(), 0700);
+    if (::lstat(encoded.constData(), &info) != 0) {
+        *why = QStringLiteral("cannot make the folder %1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        return QString();
+    }
+    if (!IsPrivateFolder(info)) {
+        *why = QStringLiteral("%1 is not a folder of your own that only you may write to").arg(folder);
+        return QString();
+    }
+    return folder;
+}
+
+// Whether whatever is at `path` belongs to another user (nothing there
+// belongs to nobody).
+bool OwnedByAnother(const QString& path) {
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && info.st_uid != geteuid();
+}
+
 }  // namespace
 
 QString SingleInstanceLockFile(const QString& name) {
-    // The runtime folder is the user's own; the temporary folder is shared.
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::tempPath();
-    return QDir(folder).filePath(PerUserName(name) + QStringLiteral(".lock"));
+    QString why;
+    const QString folder = ChannelFolder(&why);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(PerUserName(name) + QStringLiteral(".lock"));
 }
 
-SingleInstanceGuard::SingleInstanceGuard(const QString& name, const QString& photo) : socketName_(PerUserName(name)) {
+SingleInstanceGuard::SingleInstanceGuard(const QString& name, const QString& photo) {
+    QString why;
+    const QString folder = ChannelFolder(&why);
+    // Without a channel the program runs unguarded: a window of its own
+    // beats none.
+    first_ = true;
+    if (folder.isEmpty()) {
+        Complain(why);
+        return;
+    }
+    socketPath_ = QDir(folder).filePath(PerUserName(name) + QStringLiteral(".socket"));
+    const QString lockPath = QDir(folder).filePath(PerUserName(name) + QStringLiteral(".lock"));
     // Not inherited by the programs we start (a help viewer, say), which
-    // would otherwise hold the lock after we end. Never followed through a
-    // link: the temporary folder is shared with other users.
-    lockFd_ = ::open(QFile::encodeName(SingleInstanceLockFile(name)).constData(),
-                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    // A lock that cannot be made at all (no folder, no rights) must not
-    // keep the program from starting: run unguarded then.
-    first_ = lockFd_ < 0 || flock(lockFd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+    // would otherwise hold the lock after we end.
+    lockFd_ = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    struct stat info;
+    if (lockFd_ < 0 || fstat(lockFd_, &info) != 0) {
+        Complain(QStringLiteral("cannot open %1: %2").arg(lockPath, QString::fromLocal8Bit(std::strerror(errno))));
+        return;
+    }
+    if (info.st_uid != geteuid()) {
+        Complain(QStringLiteral("%1 belongs to another user").arg(lockPath));
+        return;
+    }
+    first_ = flock(lockFd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
     if (first_)
         ServeRequests();
     else if (photo.isEmpty())
@@ -63,8 +123,9 @@ SingleInstanceGuard::~SingleInstanceGuard() {
 }
 
 void SingleInstanceGuard::ServeRequests() {
+    if (OwnedByAnother(socketPath_)) return Complain(QStringLiteral("%1 belongs to another user").arg(socketPath_));
     // We hold the lock, so any socket of that name is left by a crash.
-    QLocalServer::removeServer(socketName_);
+    QLocalServer::removeServer(socketPath_);
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, [this] {
@@ -76,7 +137,7 @@ void SingleInstanceGuard::ServeRequests() {
             });
         }
     });
-    server_->listen(socketName_);
+    if (!server_->listen(socketPath_)) Complain(QStringLiteral("%1: %2").arg(socketPath_, server_->errorString()));
 }
 
 void SingleInstanceGuard::Serve(const QByteArray& request) {
@@ -94,11 +155,18 @@ void SingleInstanceGuard::Serve(const QByteArray& request) {
 }
 
 void SingleInstanceGuard::HandOver(const QByteArray& request) {
+    // Never to a socket that another user made: it would learn which
+    // photos we open.
+    if (OwnedByAnother(socketPath_)) {
+        std::fprintf(stderr, "corvessa: not handing over to %s: it belongs to another user\n",
+                     QFile::encodeName(socketPath_).constData());
+        return;
+    }
     QElapsedTimer waited;
     waited.start();
     QLocalSocket socket;
     for (;;) {
-        socket.connectToServer(socketName_);
+        socket.connectToServer(socketPath_);
         if (socket.waitForConnected(500)) break;
         if (waited.elapsed() > kConnectPatienceMs) return;
         QThread::msleep(50);

@@ -2,9 +2,16 @@
 // Only one copy of the program runs per user. The first copy holds a lock
 // on a lock file and listens on a local socket; a later start finds the
 // lock taken, asks the first copy through the socket to bring its window
-// forward (and to open the photo the later start was given), and ends. The system releases the lock when its holder ends in
-// any way, so whatever a crash leaves in the file (or a dead socket) never
-// stops the next start.
+// forward (and to open the photo the later start was given), and ends.
+// The system releases the lock when its holder ends in any way, so
+// whatever a crash leaves in the file (or a dead socket) never stops the
+// next start.
+//
+// Both live in a folder only the user may write to (the runtime folder,
+// or corvessa-UID in the temporary folder), and a lock or socket of
+// another user is never used: no one else can receive the photos handed
+// over or keep the first copy from listening. Where the channel cannot be
+// set up, stderr says why and the program runs as a first copy.
 
 #include <QObject>
 #include <QString>
@@ -20,10 +27,9 @@ inline constexpr char kSingleInstanceName[] = "RunOnlyOnce_ZeDevizodAvozoz1";
 class SingleInstanceGuard : public QObject {
     Q_OBJECT
 public:
-    // `name` is made per user by appending the user's id. The lock file is
-    // `name`-UID.lock in the user's runtime folder (the temporary folder
-    // where there is none). A second copy hands `photo` (an absolute path)
-    // to the first one when it is not empty.
+    // `name` is made per user by appending the user's id: the lock file is
+    // `name`-UID.lock and the socket `name`-UID.socket. A second copy hands
+    // `photo` (an absolute path) to the first one when it is not empty.
     explicit SingleInstanceGuard(const QString& name = QString::fromLatin1(kSingleInstanceName),
                                  const QString& photo = QString());
     ~SingleInstanceGuard() override;
@@ -44,7 +50,7 @@ private:
     void ServeRequests();
     void Serve(const QByteArray& request);
 
-    QString socketName_;
+    QString socketPath_;
     int lockFd_ = -1;
     QLocalServer* server_ = nullptr;
     bool first_ = false;
@@ -52,7 +58,8 @@ private:
     std::function<void(const QString&)> open_;
 };
 
-// The lock file of the guard named `name`.
+// The lock file of the guard named `name`; empty when the folder for it
+// cannot be had.
 QString SingleInstanceLockFile(const QString& name);
 
 // Brings a top-level window to the front, restoring it when minimised.
