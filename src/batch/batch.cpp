@@ -113,6 +113,24 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+// `bytes` with every byte but A-Z a-z 0-9 - . _ ~ / written as %XX.
+std::string PercentEncoded(std::string_view bytes) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char byte : bytes) {
+        const unsigned char c = static_cast<unsigned char>(byte);
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+            c == '_' || c == '~' || c == '/') {
+            out += byte;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
 // "NAME":"TEXT", and ,"NAME_bytes":"PERCENT-ENCODED" when TEXT is not UTF-8.
 void AppendName(std::string& out, const char* name, const std::string& text) {
     out += '"';
@@ -210,23 +228,6 @@ std::string_view StatusWord(Status status) {
     case Status::kCancelled: return "cancelled";
     }
     return "";
-}
-
-std::string PercentEncoded(std::string_view bytes) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char byte : bytes) {
-        const unsigned char c = static_cast<unsigned char>(byte);
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-            c == '_' || c == '~' || c == '/') {
-            out += byte;
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        }
-    }
-    return out;
 }
 
 std::string ReportLine(const PhotoOutcome& outcome) {

@@ -98,8 +98,6 @@ struct PhotoOutcome {
 // (after "input" or "output"): percent-encoded, every byte but A-Z a-z 0-9
 // - . _ ~ / as %XX, so a script can map the line back to its file.
 std::string ReportLine(const PhotoOutcome& outcome);
-// `bytes` with every byte but A-Z a-z 0-9 - . _ ~ / written as %XX.
-std::string PercentEncoded(std::string_view bytes);
 
 struct BatchCounts {
     size_t rendered = 0, skipped = 0, failed = 0, cancelled = 0;
