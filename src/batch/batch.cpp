@@ -362,7 +362,8 @@ BatchCounts Batch::Run(BatchObserver& observer) {
         work();
     }
     omp_set_num_threads(rowThreads);
-    // Alone, with every core on its rows, the photo may fit.
+    // Alone, a photo has the memory the others in flight held; its rows
+    // get every core again.
     std::sort(retries.begin(), retries.end(), [](const auto& a, const auto& b) { return a.index < b.index; });
     for (const PhotoOutcome& first : retries) {
         if (cancelled_.load()) {
