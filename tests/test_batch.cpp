@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <mutex>
+#include <new>
 #include <set>
+#include <tuple>
 
 #include "batch/batch.h"
 #include "ground/error.h"
@@ -90,14 +94,19 @@ TEST(PlanOutputs, SameNamesTakeNumbersAndInputsAreNeverTargets) {
     for (size_t i = 0; i < plan.size(); ++i) EXPECT_EQ(again[i].output, plan[i].output);
 }
 
-TEST(ReportLine, IsOneLineOfJson) {
+TEST(ReportLine, IsOneLineOfJsonThatMapsBackToTheFile) {
     PhotoOutcome outcome{7, "/in/\"quoted\" \\ back\tslash.jpg", "/out/caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg", Status::kFailed,
                          "line one\nline two \x01 bad \xC3\x28 \xED\xA0\x80 end", 42};
     EXPECT_EQ(ReportLine(outcome),
               "{\"input\":\"/in/\\\"quoted\\\" \\\\ back\\tslash.jpg\","
               "\"output\":\"/out/caf\xC3\xA9 \xF0\x9F\x93\xB7.jpg\",\"status\":\"failed\","
               "\"message\":\"line one\\nline two \\u0001 bad \xEF\xBF\xBD( \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD end\","
-              "\"milliseconds\":42}");
+              "\"warning\":false,\"milliseconds\":42}");
+    // A name that is not UTF-8 has its bytes beside it, percent-encoded.
+    EXPECT_EQ(ReportLine({0, "/in/a\xFF b%.jpg", "/out/a\xFF b%.png", Status::kRendered, "", 5}),
+              "{\"input\":\"/in/a\xEF\xBF\xBD b%.jpg\",\"input_bytes\":\"/in/a%FF%20b%25.jpg\","
+              "\"output\":\"/out/a\xEF\xBF\xBD b%.png\",\"output_bytes\":\"/out/a%FF%20b%25.png\","
+              "\"status\":\"rendered\",\"message\":\"\",\"warning\":false,\"milliseconds\":5}");
 }
 
 // Cancels the batch as soon as the first photo starts.
@@ -158,6 +167,69 @@ TEST(Batch, AnOutputFolderThatCannotBeMadeFailsEveryPhoto) {
     ASSERT_EQ(observer.outcomes.size(), 2u);
     for (const PhotoOutcome& outcome : observer.outcomes)
         EXPECT_EQ(outcome.message.rfind("Cannot create file " + dir.File("file/out"), 0), 0u) << outcome.message;
+}
+
+// Renders nothing: each photo fails as its name says, and every call is
+// noted with the photos in flight and those told of by then.
+struct ScriptedPhotos : BatchObserver {
+    std::mutex mutex;
+    std::vector<std::tuple<std::string, int, size_t>> calls;  // name, in flight, told of
+    std::map<std::string, PhotoOutcome> outcomes;
+    int inFlight = 0;
+
+    std::string Render(const std::string& input) {
+        const std::string name = fs::path(input).stem().string();
+        bool first = true;
+        {
+            std::lock_guard lock(mutex);
+            for (const auto& call : calls) first = first && std::get<0>(call) != name;
+            calls.emplace_back(name, ++inFlight, outcomes.size());
+        }
+        struct Leave {
+            ScriptedPhotos* p;
+            ~Leave() {
+                std::lock_guard lock(p->mutex);
+                --p->inFlight;
+            }
+        } leave{this};
+        if (name == "fits-alone" && first) throw std::bad_alloc();
+        if (name == "never-fits") throw CorvessaError(std::string(NotEnoughMemory().what()) + " \u2014 " + input);
+        if (name == "broken") throw CorvessaError("Bitmap image is not valid: no header \u2014 " + input);
+        return "";
+    }
+    void PhotoFinished(const PhotoOutcome& outcome) override {
+        std::lock_guard lock(mutex);
+        outcomes[fs::path(outcome.input).stem().string()] = outcome;
+    }
+};
+
+TEST(Batch, PhotosShortOfMemoryBesideOthersAreTriedOnceMoreAlone) {
+    TempDir dir;
+    const FolderPictures pictures(dir.File("pic"));
+    std::vector<std::string> inputs;
+    for (const char* name : {"a", "fits-alone", "b", "never-fits", "broken", "c", "d"})
+        inputs.push_back(dir.File(name) + ".bmp");
+    for (const unsigned workers : {1u, 2u}) {
+        SCOPED_TRACE(workers);
+        BatchSettings settings = Settings("{name}", OutputFormat::kBmp, dir.File("out"));
+        settings.workers = workers;
+        Batch batch(inputs, settings, pictures);
+        ScriptedPhotos photos;
+        batch.RenderWith([&](const std::string& input, const std::string&) { return photos.Render(input); });
+        const BatchCounts counts = batch.Run(photos);
+        ASSERT_EQ(photos.outcomes.size(), inputs.size());
+        // Alone already, one worker tries nothing again; with two, each
+        // retry comes once every other photo is told of, none beside it.
+        const size_t retries = workers == 1 ? 0 : 2;
+        ASSERT_EQ(photos.calls.size(), inputs.size() + retries);
+        for (size_t i = inputs.size(); i < photos.calls.size(); ++i) {
+            EXPECT_EQ(std::get<1>(photos.calls[i]), 1);
+            EXPECT_EQ(std::get<2>(photos.calls[i]), i - retries);
+        }
+        EXPECT_EQ(photos.outcomes["fits-alone"].status, workers == 1 ? Status::kFailed : Status::kRendered);
+        EXPECT_EQ(photos.outcomes["never-fits"].message, "Not enough memory for the picture \u2014 " + inputs[3]);
+        EXPECT_EQ(counts.failed, workers == 1 ? 3u : 2u);
+    }
 }
 
 }  // namespace

@@ -289,6 +289,27 @@ TEST_F(BatchDialogTest, TheWindowsBatchWritesWhatCorvessaRenderWrites) {
     EXPECT_FALSE(metadata.Empty());
 }
 
+TEST_F(BatchDialogTest, TheSummaryListsAPhotoThatOpenedOnlyInPartAsRenderedWithAWarning) {
+    std::vector<uint8_t> jpeg = EncodeJpeg(RandomBitmap(96, 64, 2));
+    WriteBytes(dir_.File("whole.jpg"), jpeg);
+    jpeg.resize(jpeg.size() / 2);
+    WriteBytes(dir_.File("cut.jpg"), jpeg);
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos({dir_.File("cut.jpg"), dir_.File("whole.jpg")});
+    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+    Finish(batch);
+    EXPECT_NE(Child<QLabel>(&batch, "LabelSummary")->text().indexOf("2 of 2 photos rendered"), -1);
+    EXPECT_TRUE(Child<QListWidget>(&batch, "ListFailures")->isHidden());
+    auto* heading = Child<QLabel>(&batch, "LabelWarnings");
+    EXPECT_FALSE(heading->isHidden());
+    EXPECT_EQ(heading->text(), "Rendered with a warning:");
+    auto* warnings = Child<QListWidget>(&batch, "ListWarnings");
+    ASSERT_EQ(warnings->count(), 1);
+    EXPECT_EQ(warnings->item(0)->text().toStdString(),
+              "cut.jpg: The file is incomplete: its lower part is missing \u2014 " + dir_.File("cut.jpg"));
+    EXPECT_EQ(ReadPicture(dir_.File("Corvessa/cut-LightA-3.jpg")).Height(), 64);
+}
+
 TEST_F(BatchDialogTest, CancelLeavesWholeFilesOnlyAndTheWindowGoesOnWorking) {
     TFormMain& form = Form();
     auto gate = std::make_shared<GatedPictures>(dir_.File("pic"));

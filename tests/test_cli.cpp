@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <regex>
 #include <signal.h>
@@ -426,6 +427,55 @@ std::vector<std::string> Listing(const std::string& dir) {
     return names;
 }
 
+TEST_F(CliBatch, AJpegThatEndsEarlyIsRenderedWithItsWarningInTheReport) {
+    std::vector<uint8_t> jpeg = EncodeJpeg(RandomBitmap(96, 64, 2));
+    WriteBytes(Out("whole.jpg"), jpeg);
+    jpeg.resize(jpeg.size() / 2);
+    WriteBytes(Out("cut.jpg"), jpeg);
+    const Outcome run = RunRenderer({"--pic", Pic(), "--look", "Art:8", "--report", "-", "-o", Out("done"), Out("cut.jpg"),
+                                     Out("whole.jpg")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string warning = "The file is incomplete: its lower part is missing \u2014 " + Out("cut.jpg");
+    EXPECT_EQ(run.err, "corvessa-render: " + warning + "\n");
+    EXPECT_EQ(ReadPhotoFile(Out("done/cut.jpg")).Height(), 64);
+    std::map<std::string, std::string> byInput;  // status, message, warning
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);)
+        byInput[JsonField(line, "input")] = JsonField(line, "status") + " | " + JsonField(line, "message") + " | " +
+                                            (line.find(",\"warning\":true,") != std::string::npos ? "true" : "false");
+    EXPECT_EQ(byInput, (std::map<std::string, std::string>{{Out("cut.jpg"), "rendered | " + warning + " | true"},
+                                                           {Out("whole.jpg"), "rendered |  | false"}}));
+}
+
+TEST_F(CliBatch, NamesNotUtf8OrHoldingANewlineFromANulSeparatedList) {
+    fs::create_directory(out_.File("in"));
+    const std::vector<std::string> photos = {out_.File("in/caf\xFF.bmp"), out_.File("in/two\nlines.bmp")};
+    std::string list;
+    for (const std::string& photo : photos) {
+        fs::copy_file(Photo(), photo);
+        list += photo + '\0';
+    }
+    WriteBytes(Out("list0"), std::vector<uint8_t>(list.begin(), list.end()));
+    for (const std::string nul : {"-0", "--null"}) {
+        const std::string done = Out("done" + nul);
+        const Outcome run = RunRenderer({"--pic", Pic(), "--look", "2:2", "--files-from", Out("list0"), nul, "--report",
+                                         Out("report.jsonl"), "-o", done});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Listing(done), (std::vector<std::string>{"caf\xFF.bmp", "two\nlines.bmp"})) << nul;
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(done + "/two\nlines.bmp"), Reference(2, 2))) << nul;
+        // Each line leads back to its file: the stray byte through the
+        // encoded bytes, the newline as JSON escapes it.
+        std::map<std::string, std::string> bytesByInput;
+        std::istringstream lines(Slurp(Out("report.jsonl")));
+        for (std::string line; std::getline(lines, line);)
+            bytesByInput[JsonField(line, "input")] = JsonField(line, "input_bytes") + " " + JsonField(line, "output_bytes");
+        EXPECT_EQ(bytesByInput, (std::map<std::string, std::string>{
+                                    {out_.File("in/caf\xEF\xBF\xBD.bmp"),
+                                     out_.File("in/caf%FF.bmp") + " " + done + "/caf%FF.bmp"},
+                                    {out_.File("in/two\\nlines.bmp"), "<missing> <missing>"}})) << nul;
+    }
+}
+
 using CliScale = CliTest;
 
 TEST_F(CliScale, FortyPhotosOfWhichSixAreBroken) {
@@ -700,6 +750,7 @@ TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
         {"--list", "a.bmp"},
         {"--look", "1:1", "--skip-existing", "a.bmp", "b.bmp"},
         {"--look", "1:1", "--files-from", "list.txt", "a.bmp", "b.bmp"},
+        {"--look", "1:1", "-o", "out", "-0", "a.bmp"},
         {"--look", "1:1", "-o", "out", "-j", "0", "a.bmp"},
         {"--look", "1:1", "-o", "out", "--format", "gif", "a.bmp"},
         {"--look", "1:1", "-o", "out", "--name", "a/{name}", "a.bmp"},

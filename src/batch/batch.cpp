@@ -52,8 +52,38 @@ bool IsRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// Appends the JSON form of `text` in quotes.
+// The length of the well-formed UTF-8 sequence at text[i], 0 for a byte
+// that begins none: no overlong forms, surrogates or code points past
+// U+10FFFF.
+size_t Utf8Length(std::string_view text, size_t i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) return 1;
+    const size_t length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return 0;
+    uint32_t code = length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
+    for (size_t k = 1; k < length; ++k) {
+        const unsigned char next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) return 0;
+    if (length == 4 && (code < 0x10000 || code > 0x10FFFF)) return 0;
+    return length;
+}
+
+bool IsUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Utf8Length(text, i);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+// Appends the JSON form of `text` in quotes; a byte that is not UTF-8
+// becomes U+FFFD.
 void AppendJsonString(std::string& out, std::string_view text) {
+    static const char kHex[] = "0123456789abcdef";
     out += '"';
     for (size_t i = 0; i < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -62,7 +92,6 @@ void AppendJsonString(std::string& out, std::string_view text) {
             out += char(c);
             ++i;
         } else if (c < 0x20) {
-            static const char kHex[] = "0123456789abcdef";
             switch (c) {
             case '\n': out += "\\n"; break;
             case '\r': out += "\\r"; break;
@@ -73,32 +102,53 @@ void AppendJsonString(std::string& out, std::string_view text) {
                 out += kHex[c & 15];
             }
             ++i;
-        } else if (c < 0x80) {
-            out += char(c);
-            ++i;
+        } else if (const size_t length = Utf8Length(text, i)) {
+            out.append(text.substr(i, length));
+            i += length;
         } else {
-            // One well-formed UTF-8 sequence passes as it is.
-            const int length = c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
-            bool valid = length > 0 && i + size_t(length) <= text.size();
-            uint32_t code = length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
-            for (int k = 1; valid && k < length; ++k) {
-                const unsigned char next = static_cast<unsigned char>(text[i + size_t(k)]);
-                valid = (next & 0xC0) == 0x80;
-                code = (code << 6) | (next & 0x3F);
-            }
-            // No overlong forms, surrogates or code points past U+10FFFF.
-            valid = valid && !(length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) &&
-                    !(length == 4 && (code < 0x10000 || code > 0x10FFFF));
-            if (valid) {
-                out.append(text.substr(i, size_t(length)));
-                i += size_t(length);
-            } else {
-                out += "\xEF\xBF\xBD";
-                ++i;
-            }
+            out += "\xEF\xBF\xBD";
+            ++i;
         }
     }
     out += '"';
+}
+
+// `bytes` with every byte but A-Z a-z 0-9 - . _ ~ / written as %XX.
+std::string PercentEncoded(std::string_view bytes) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char byte : bytes) {
+        const unsigned char c = static_cast<unsigned char>(byte);
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+            c == '_' || c == '~' || c == '/') {
+            out += byte;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
+// "NAME":"TEXT", and ,"NAME_bytes":"PERCENT-ENCODED" when TEXT is not UTF-8.
+void AppendName(std::string& out, const char* name, const std::string& text) {
+    out += '"';
+    out += name;
+    out += "\":";
+    AppendJsonString(out, text);
+    if (IsUtf8(text)) return;
+    out += ",\"";
+    out += name;
+    out += "_bytes\":";
+    AppendJsonString(out, PercentEncoded(text));
+}
+
+// Whether `message` is the failure of a photo for want of memory, be it
+// of decoding it (the file named after it), rendering or writing it.
+bool ForWantOfMemory(const std::string& message) {
+    const std::string text = NotEnoughMemory().what();
+    return message == text || message.rfind(text + " \u2014 ", 0) == 0;
 }
 
 }  // namespace
@@ -181,14 +231,15 @@ std::string_view StatusWord(Status status) {
 }
 
 std::string ReportLine(const PhotoOutcome& outcome) {
-    std::string line = "{\"input\":";
-    AppendJsonString(line, outcome.input);
-    line += ",\"output\":";
-    AppendJsonString(line, outcome.output);
+    std::string line = "{";
+    AppendName(line, "input", outcome.input);
+    line += ',';
+    AppendName(line, "output", outcome.output);
     line += ",\"status\":";
     AppendJsonString(line, StatusWord(outcome.status));
     line += ",\"message\":";
     AppendJsonString(line, outcome.message);
+    line += outcome.warning ? ",\"warning\":true" : ",\"warning\":false";
     line += ",\"milliseconds\":" + std::to_string(outcome.milliseconds) + "}";
     return line;
 }
@@ -200,13 +251,13 @@ void MakeFolder(const std::string& dir) {
 }
 
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures) {
+                 const PictureSource& pictures, std::string* warning) {
     PhotoMetadata metadata;
     TBitmap result;
     {
         // The photo goes as soon as the look is made, before the encoder
         // needs its memory.
-        RenderJob job(std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata)), look.look, pictures);
+        RenderJob job(std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata, warning)), look.look, pictures);
         job.DecideColour(look.colour);
         job.SetResultFill(look.fallbackFill);
         job.SetStrength(look.strength);
@@ -234,8 +285,14 @@ PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex&
             observer.PhotoStarted(index, photo.input);
         }
         try {
-            RenderPhoto(photo.input, photo.output, settings_.look, pictures_);
+            std::string warning;
+            if (render_)
+                warning = render_(photo.input, photo.output);
+            else
+                RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning);
             outcome.status = Status::kRendered;
+            outcome.warning = !warning.empty();
+            outcome.message = std::move(warning);
         } catch (const std::bad_alloc&) {
             outcome.message = NotEnoughMemory().what();
         } catch (const std::exception& error) {
@@ -259,18 +316,23 @@ BatchCounts Batch::Run(BatchObserver& observer) {
     const unsigned workers =
         unsigned(std::clamp<size_t>(settings_.workers ? settings_.workers : cores, 1, std::max<size_t>(count, 1)));
 
-    std::mutex calls;  // one observer call at a time, and the counts
+    std::mutex calls;  // one observer call at a time, the counts and the retries
     BatchCounts counts;
     const auto finish = [&](const PhotoOutcome& outcome) {
         std::lock_guard lock(calls);
         switch (outcome.status) {
-        case Status::kRendered: ++counts.rendered; break;
+        case Status::kRendered:
+            ++counts.rendered;
+            if (outcome.warning) ++counts.warned;
+            break;
         case Status::kSkipped: ++counts.skipped; break;
         case Status::kFailed: ++counts.failed; break;
         case Status::kCancelled: ++counts.cancelled; break;
         }
         observer.PhotoFinished(outcome);
     };
+    // Photos that ran out of memory beside others, told of after their retry.
+    std::vector<PhotoOutcome> retries;
 
     std::atomic<size_t> next{0};
     const auto work = [&] {
@@ -286,13 +348,33 @@ BatchCounts Batch::Run(BatchObserver& observer) {
                         photo.refusal.empty() ? folderError : photo.refusal, 0});
                 continue;
             }
-            finish(RenderOne(index, observer, calls));
+            PhotoOutcome outcome = RenderOne(index, observer, calls);
+            if (workers > 1 && outcome.status == Status::kFailed && ForWantOfMemory(outcome.message)) {
+                std::lock_guard lock(calls);
+                retries.push_back(std::move(outcome));
+                continue;
+            }
+            finish(outcome);
         }
     };
+    const int rowThreads = omp_get_max_threads();
     {
         std::vector<std::jthread> threads;
         for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
         work();
+    }
+    omp_set_num_threads(rowThreads);
+    // Alone, a photo has the memory the others in flight held; its rows
+    // get every core again.
+    std::sort(retries.begin(), retries.end(), [](const auto& a, const auto& b) { return a.index < b.index; });
+    for (const PhotoOutcome& first : retries) {
+        if (cancelled_.load()) {
+            finish(first);
+            continue;
+        }
+        PhotoOutcome again = RenderOne(first.index, observer, calls);
+        again.milliseconds += first.milliseconds;
+        finish(again);
     }
     // Every index below `next` was taken by a worker; the rest never start.
     for (size_t index = std::min(next.load(), count); index < count; ++index) {

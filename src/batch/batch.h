@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -81,19 +82,32 @@ struct PhotoOutcome {
     size_t index = 0;  // in the list of inputs
     std::string input, output;
     Status status = Status::kFailed;
-    std::string message;  // why it failed or was skipped; empty otherwise
+    // Why it failed or was skipped; for a photo rendered with a warning,
+    // the warning; empty otherwise.
+    std::string message;
     int64_t milliseconds = 0;
+    // Rendered, but the photo opened only in part ("The file is
+    // incomplete: ..."): `message` says what the user should know.
+    bool warning = false;
 };
 
 // The outcome as one line of JSON, without the line's end:
-// {"input":...,"output":...,"status":...,"message":...,"milliseconds":...}.
-// Bytes that are not UTF-8 are written as U+FFFD.
+// {"input":...,"output":...,"status":...,"message":...,"warning":false,
+// "milliseconds":...}. A name that is not UTF-8 is written with U+FFFD for
+// each stray byte, and its bytes follow as "input_bytes" or "output_bytes"
+// (after "input" or "output"): percent-encoded, every byte but A-Z a-z 0-9
+// - . _ ~ / as %XX, so a script can map the line back to its file.
 std::string ReportLine(const PhotoOutcome& outcome);
 
 struct BatchCounts {
     size_t rendered = 0, skipped = 0, failed = 0, cancelled = 0;
+    size_t warned = 0;  // of the rendered, those with a warning
     size_t Done() const { return rendered + skipped + failed + cancelled; }
 };
+
+// Renders photo `input` into `output` and returns its warning ("" for
+// none), as RenderPhoto does.
+using PhotoRenderer = std::function<std::string(const std::string& input, const std::string& output)>;
 
 // Hears of the photos as the batch goes. Calls come from the workers'
 // threads, one call at a time.
@@ -122,8 +136,13 @@ public:
     const BatchSettings& Settings() const { return settings_; }
     // Makes the output folder, then renders every photo on the workers
     // (the calling thread is one of them); returns when all are done, or
-    // when the photos in flight at a Cancel are done.
+    // when the photos in flight at a Cancel are done. A photo that failed
+    // for want of memory while others were in flight is rendered once
+    // more when all the others are done, alone, and reported then.
     BatchCounts Run(BatchObserver& observer);
+    // Renders each photo with `render` in place of RenderPhoto (tests make
+    // their failures with it). Before Run.
+    void RenderWith(PhotoRenderer render) { render_ = std::move(render); }
     // No photo starts after this; those in flight finish and are written.
     // Safe from any thread and from a signal handler.
     void Cancel() { cancelled_.store(true); }
@@ -134,6 +153,7 @@ private:
     BatchSettings settings_;
     const PictureSource& pictures_;
     std::vector<PlannedPhoto> photos_;
+    PhotoRenderer render_;
     std::atomic<bool> cancelled_{false};
     static_assert(std::atomic<bool>::is_always_lock_free);
 };
@@ -144,9 +164,11 @@ void MakeFolder(const std::string& dir);
 
 // Renders `look` on the photo `input` into `output` as a single render
 // does: read and turned upright as Open reads it, the camera metadata
-// written into a JPEG as Save writes it. Throws what reading, rendering and
-// writing throw.
+// written into a JPEG as Save writes it. `warning` receives what the user
+// should be told of a photo that opened only in part, "" for none (without
+// it, standard error gets it; see ReadPhotoUpright). Throws what reading,
+// rendering and writing throw.
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures);
+                 const PictureSource& pictures, std::string* warning = nullptr);
 
 }  // namespace corvessa::batch

@@ -29,17 +29,18 @@ void CheckNotAnInput(const std::string& input, const std::string& output) {
 
 namespace {
 
-// The paths of a list, one a line; empty lines are passed over.
-std::vector<std::string> ReadList(const std::string& path) {
+// The paths of a list, one a line (a line's \r dropped), or each ended by
+// a NUL byte when `nul`; empty ones are passed over.
+std::vector<std::string> ReadList(const std::string& path, bool nul) {
     std::ifstream file;
     if (path != "-") {
-        file.open(path);
+        file.open(path, std::ios::binary);
         if (!file) throw CannotOpenFile(path, std::strerror(errno));
     }
     std::istream& in = path == "-" ? std::cin : file;
     std::vector<std::string> paths;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (std::string line; std::getline(in, line, nul ? '\0' : '\n');) {
+        if (!nul && !line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty()) paths.push_back(std::move(line));
     }
     if (in.bad()) throw CannotOpenFile(path, "it could not be read to its end");
@@ -78,6 +79,9 @@ public:
         if (outcome.status == batch::Status::kFailed)
             std::fprintf(stderr, "%scorvessa-render: %s: %s\n", tty_ ? "\r\033[K" : "", outcome.input.c_str(),
                          outcome.message.c_str());
+        // A warning names its file already, as the single render prints it.
+        if (outcome.warning)
+            std::fprintf(stderr, "%scorvessa-render: %s\n", tty_ ? "\r\033[K" : "", outcome.message.c_str());
         // One write a line, so a report cut short by a kill still holds
         // whole lines only.
         if (reportFd_ >= 0 && !WriteAll(reportFd_, batch::ReportLine(outcome) + "\n") && !reportFailed_) {
@@ -123,7 +127,7 @@ void StopBatch(int signal) {
 int RenderBatch(const Options& options, const PictureSource& pictures) {
     std::vector<std::string> inputs = options.positional;
     if (options.filesFrom) {
-        std::vector<std::string> listed = ReadList(*options.filesFrom);
+        std::vector<std::string> listed = ReadList(*options.filesFrom, options.nulSeparated);
         inputs.insert(inputs.end(), std::make_move_iterator(listed.begin()), std::make_move_iterator(listed.end()));
     }
     batch::BatchSettings settings;

@@ -10,9 +10,19 @@ const char* const kUsage =
     "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S] INPUT OUTPUT\n"
     "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] INPUT OUTPUT\n"
     "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
-    "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|-] [-j N]\n"
+    "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|- [-0]] [-j N]\n"
     "                       [--name PATTERN] [--format jpg|bmp|png] [--skip-existing] [--report FILE|-] [INPUT...]\n"
-    "       corvessa-render --list\n";
+    "       corvessa-render --list\n"
+    "\n"
+    "Batch options (with -o OUTDIR):\n"
+    "  --files-from FILE   more inputs, one a line (- for standard input)\n"
+    "  -0, --null          the names in --files-from end with a NUL byte instead of a line's end\n"
+    "                      (find -print0), for names that hold a newline\n"
+    "  -j N                photos rendered at once (default: one per core)\n"
+    "  --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})\n"
+    "  --format FORMAT     jpg, bmp or png (default: the output name's extension)\n"
+    "  --skip-existing     leave outputs that exist as they are\n"
+    "  --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)\n";
 
 namespace {
 
@@ -107,6 +117,7 @@ void CheckPositional(const Options& options) {
                            options.skipExisting || options.report;
     if (batchOnly && !options.outDir)
         throw UsageError{"--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR"};
+    if (options.nulSeparated && !options.filesFrom) throw UsageError{"-0 belongs with --files-from"};
     if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
     if (options.strengthGiven && options.mode != Mode::kLook) throw UsageError{"--strength belongs with --look"};
 }
@@ -141,6 +152,10 @@ Options ParseOptions(int argc, char** argv) {
         }
         if (arg == "--skip-existing") {
             options.skipExisting = true;
+            continue;
+        }
+        if (arg == "-0" || arg == "--null") {
+            options.nulSeparated = true;
             continue;
         }
         if (i + 1 >= argc) throw UsageError{std::string(arg) + " wants a value"};

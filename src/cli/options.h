@@ -34,11 +34,13 @@ struct Options {
     FilterCall filter;
     int stripCategory = 0;
     std::optional<std::string> outDir;
-    // Batch (-o) only: more inputs, one a line ("-": standard input); the
+    // Batch (-o) only: more inputs, one a line ("-": standard input), or
+    // each ended by a NUL byte with -0 (find -print0); the
     // photos rendered at once (one per core unless given); output names,
     // format and what is done already; where the report goes ("-":
     // standard output).
     std::optional<std::string> filesFrom;
+    bool nulSeparated = false;
     unsigned jobs = 0;
     std::optional<batch::NamePattern> names;
     std::optional<batch::OutputFormat> format;

@@ -431,6 +431,12 @@ void TFormBatch::CreateSummaryPage() {
     listFailures_->setObjectName(QStringLiteral("ListFailures"));
     listFailures_->setWordWrap(true);
     layout->addWidget(listFailures_, 1);
+    labelWarnings_ = NamedLabel("LabelWarnings", QStringLiteral("Rendered with a warning:"));
+    layout->addWidget(labelWarnings_);
+    listWarnings_ = new QListWidget;
+    listWarnings_->setObjectName(QStringLiteral("ListWarnings"));
+    listWarnings_->setWordWrap(true);
+    layout->addWidget(listWarnings_, 1);
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -573,7 +579,8 @@ void TFormBatch::MakeThumbnail(const std::string& path) {
         QString problem;
         try {
             PhotoMetadata metadata;
-            image = SmallImage(ReadPhotoUpright(path, metadata), kPhotoIconSide);
+            std::string warning;  // the batch's summary tells of it
+            image = SmallImage(ReadPhotoUpright(path, metadata, &warning), kPhotoIconSide);
         } catch (...) {
             problem = Text(CurrentErrorText());
         }
@@ -618,7 +625,8 @@ void TFormBatch::RenderLooks() {
             QString problem;
             try {
                 PhotoMetadata metadata;
-                auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(first, metadata));
+                std::string warning;  // the batch's summary tells of it
+                auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(first, metadata, &warning));
                 CollectedStrip strip;
                 StripJob(photo, category, *pictures).Run(strip);
                 thumbnails = std::move(strip.images);
@@ -681,6 +689,7 @@ void TFormBatch::Start() {
     counts_ = {};
     processed_ = 0;
     failures_.clear();
+    warnings_.clear();
     progressBar_->setRange(0, int(total_));
     progressBar_->setValue(0);
     labelProgress_->setText(QStringLiteral("0 of %1 photos").arg(total_));
@@ -716,7 +725,13 @@ void TFormBatch::PhotoStarted(qsizetype index) {
 
 void TFormBatch::PhotoFinished(const batch::PhotoOutcome& outcome) {
     switch (outcome.status) {
-    case batch::Status::kRendered: ++counts_.rendered; break;
+    case batch::Status::kRendered:
+        ++counts_.rendered;
+        if (outcome.warning) {
+            ++counts_.warned;
+            warnings_.push_back(outcome);
+        }
+        break;
     case batch::Status::kSkipped: ++counts_.skipped; break;
     case batch::Status::kFailed:
         ++counts_.failed;
@@ -733,6 +748,7 @@ void TFormBatch::PhotoFinished(const batch::PhotoOutcome& outcome) {
             line = QStringLiteral("%1: rendered into %2 in %3 s")
                        .arg(name, QFileInfo(Text(outcome.output)).fileName())
                        .arg(double(outcome.milliseconds) / 1000, 0, 'f', 1);
+            if (outcome.warning) line += QStringLiteral(", with a warning: %1").arg(Text(outcome.message));
             break;
         case batch::Status::kSkipped: line = QStringLiteral("%1: done already").arg(name); break;
         default: line = QStringLiteral("%1: %2").arg(name, Text(outcome.message)); break;
@@ -740,6 +756,7 @@ void TFormBatch::PhotoFinished(const batch::PhotoOutcome& outcome) {
         auto* item = new QListWidgetItem(line, listDone_);
         item->setToolTip(Text(outcome.input));
         if (outcome.status == batch::Status::kFailed) item->setForeground(QColor(192, 0, 0));
+        if (outcome.warning) item->setForeground(QColor(160, 96, 0));
         listDone_->scrollToBottom();
     }
     progressBar_->setValue(int(counts_.Done()));
@@ -780,6 +797,15 @@ void TFormBatch::Finished(const batch::BatchCounts& counts) {
         listFailures_->addItem(item);
     }
     listFailures_->setVisible(counts.failed > 0);
+    listWarnings_->clear();
+    for (const batch::PhotoOutcome& warned : warnings_) {
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1: %2").arg(QFileInfo(Text(warned.input)).fileName(), Text(warned.message)));
+        item->setToolTip(Text(warned.input));
+        listWarnings_->addItem(item);
+    }
+    labelWarnings_->setVisible(!warnings_.empty());
+    listWarnings_->setVisible(!warnings_.empty());
     pages_->setCurrentIndex(2);
     if (isHidden()) show();
     raise();

@@ -5,7 +5,8 @@
 // of the first photo, sets its colour and strength, and says where the
 // outputs go, in which format and under which names. The batch runs in
 // the background (TBatchRunner) while a progress panel counts it down; a
-// summary lists every failure at the end. The main window stays usable
+// summary lists every failure at the end, and every photo rendered with a
+// warning (one that opened only in part). The main window stays usable
 // throughout, and the dialog may be closed and reopened while it runs.
 
 #include <QWidget>
@@ -158,6 +159,8 @@ private:
     // Summary.
     QLabel* labelSummary_ = nullptr;
     QListWidget* listFailures_ = nullptr;
+    QLabel* labelWarnings_ = nullptr;
+    QListWidget* listWarnings_ = nullptr;
     QPushButton* btnOpenFolder_ = nullptr;
     QPushButton* btnNewBatch_ = nullptr;
 
@@ -170,6 +173,7 @@ private:
     batch::BatchCounts counts_;
     size_t processed_ = 0;  // rendered or failed: what the time left is reckoned from
     std::vector<batch::PhotoOutcome> failures_;
+    std::vector<batch::PhotoOutcome> warnings_;  // rendered, but opened only in part
 };
 
 }  // namespace corvessa
