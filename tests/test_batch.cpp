@@ -13,6 +13,7 @@
 #include "batch/batch.h"
 #include "ground/error.h"
 #include "io/bmp_codec.h"
+#include "io/files.h"
 #include "io/photo_files.h"
 #include "io/picture_source.h"
 #include "picture_folder.h"
@@ -167,6 +168,25 @@ TEST(Batch, AnOutputFolderThatCannotBeMadeFailsEveryPhoto) {
     ASSERT_EQ(observer.outcomes.size(), 2u);
     for (const PhotoOutcome& outcome : observer.outcomes)
         EXPECT_EQ(outcome.message.rfind("Cannot create file " + dir.File("file/out"), 0), 0u) << outcome.message;
+}
+
+TEST(Batch, AnOutputThatIsALinkFailsAndNothingOutsideTheFolderChanges) {
+    TempDir dir;
+    MakePictureFolder(dir.Path() + "/", 8);
+    const FolderPictures pictures(dir.File("pic"));
+    WriteBytes(dir.File("a.bmp"), EncodeBmp(RandomBitmap(8, 6, 1)));
+    fs::create_directory(dir.File("out"));
+    WriteBytes(dir.File("notes.txt"), {'n'});
+    fs::create_symlink(dir.File("notes.txt"), dir.File("out/a.bmp"));
+    struct Collect : BatchObserver {
+        std::vector<PhotoOutcome> outcomes;
+        void PhotoFinished(const PhotoOutcome& outcome) override { outcomes.push_back(outcome); }
+    } observer;
+    Batch batch({dir.File("a.bmp")}, Settings("{name}", OutputFormat::kBmp, dir.File("out")), pictures);
+    EXPECT_EQ(batch.Run(observer).failed, 1u);
+    ASSERT_EQ(observer.outcomes.size(), 1u);
+    EXPECT_EQ(observer.outcomes[0].message, "Cannot create file " + dir.File("out/a.bmp") + ": it is a symbolic link");
+    EXPECT_EQ(ReadWholeFile(dir.File("notes.txt")), std::vector<uint8_t>{'n'});
 }
 
 // Renders nothing: each photo fails as its name says, and every call is
