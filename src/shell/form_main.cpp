@@ -30,6 +30,7 @@
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "shell/undo_pictures.h"
+#include "session/photo_session.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -216,14 +217,11 @@ void TFormMain::FormCreate(QSize screen) {
 
     bool loaded = false;
     Guarded([&] {
-        workPhoto_.Adopt(ReadPicture(appDir_ + "pic/sample.jpg"));
-        resultPhoto_.ShareWith(workPhoto_);
+        session_.StartWith(ReadPicture(appDir_ + "pic/sample.jpg"));
         FitPhotoView(WorkPhoto());
         imgEffect_->Picture().SetSize(imgEffect_->width(), imgEffect_->height());
         imgEffect_->Picture().StretchDraw(WorkPhoto());
         imgEffect_->Changed();
-        thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
-        thumbPhoto_.StretchDraw(WorkPhoto());
         loaded = true;
     });
     // Also after a failed read: an enabled Undo or a visible thumbnail
@@ -266,13 +264,24 @@ void TFormMain::FitPhotoView(QSize photo) {
     imgEffect_->SetFitGeometry(ClampedRect(fit), flatPanel3_->rect().adjusted(1, 1, -1, -1));
 }
 
-void TFormMain::ReplacingWorkPhoto() {
-    // The preview's result belongs to the photo it was rendered from.
-    formPreview_->WorkPhotoReplaced();
-}
-
-void TFormMain::ShowWorkPhoto() {
-    imgEffect_->ShowShared(workPhoto_.Snapshot());
+void TFormMain::ShowChange(const SessionChange& change) {
+    if (change.workPhotoReplaced) formPreview_->WorkPhotoReplaced();
+    if (change.refitView) FitPhotoView(WorkPhoto());
+    if (change.view) imgEffect_->ShowShared(change.view);
+    if (change.redrawView) {
+        // Drawn into the view's picture at its size: the very pixels when
+        // the sizes agree.
+        const TBitmap& shown = std::as_const(*imgEffect_).Picture();
+        if (shown.Width() == WorkPhoto().Width() && shown.Height() == WorkPhoto().Height()) {
+            imgEffect_->ShowShared(session_.WorkSnapshot());
+        } else {
+            imgEffect_->Picture().StretchDraw(WorkPhoto());
+            imgEffect_->Changed();
+        }
+    }
+    btnUndo_->setEnabled(session_.CanUndo());
+    update();
+    if (change.hideStrip) Invisible();
 }
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
@@ -294,7 +303,7 @@ void TFormMain::Invisible() {
 
 void TFormMain::BtnOpenClick() {
     Guarded([&] {
-        const std::string folder = std::filesystem::path(photoPath_).parent_path().string();
+        const std::string folder = std::filesystem::path(PhotoPath()).parent_path().string();
         const std::optional<std::string> name = dialogs_->ChooseOpenFile(folder);
         if (name) OpenPhoto(*name);
     });
@@ -310,23 +319,8 @@ void TFormMain::OpenPhoto(const std::string& path) {
         PhotoMetadata metadata;
         std::string warning;
         TBitmap photo = ReadPhotoUpright(path, metadata, &warning);
-        ReplacingWorkPhoto();
-        workPhoto_.Adopt(std::move(photo));
-        metadata_ = std::move(metadata);
-        // The undo step, the last render and the view hold the photo as read.
-        undoPhoto_.ShareWith(workPhoto_);
-        resultPhoto_.ShareWith(workPhoto_);
-        FitPhotoView(WorkPhoto());
-        ShowWorkPhoto();
-        thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
-        thumbPhoto_.StretchDraw(WorkPhoto());
-        Invisible();
-        btnUndo_->setEnabled(false);
+        ShowChange(session_.Open(std::move(photo), std::move(metadata), path));
         SetPhotoControlsEnabled(true);
-        // Only the working photo is whitened: the others keep the photo as read.
-        if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
-        photoPath_ = path;
-        workUnsaved_ = undoUnsaved_ = false;
         if (!warning.empty()) dialogs_->ShowWarning(warning);  // the photo shows behind it
     });
 }
@@ -339,31 +333,25 @@ bool TFormMain::SavePhoto() {
         // Without a start-up photo and before any Open there is nothing to save.
         if (imgEffect_->Picture().Empty()) return;
         if (const auto shown = imgEffect_->SharedPicture())
-            resultPhoto_.ShareWith(shown);
+            session_.TakeShownForSave(shown);
         else
-            resultPhoto_.Rewrite().CopyFrom(std::as_const(*imgEffect_).Picture());
+        {
+            auto copy = std::make_shared<TBitmap>();
+            copy->CopyFrom(std::as_const(*imgEffect_).Picture());
+            session_.TakeShownForSave(std::move(copy));
+        }
         // Asked of the name written, which the filter may have lengthened;
         // the save dialog comes back until a name is new or may be replaced.
         std::optional<SaveTarget> target;
         while (!target) {
-            const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile(photoPath_);
+            const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile(PhotoPath());
             if (!choice) return;
             target = SaveTargetFor(choice->path, choice->filterIndex);
             std::error_code ec;
             const bool taken = std::filesystem::symlink_status(target->path, ec).type() != std::filesystem::file_type::not_found;
             if (taken && !dialogs_->ConfirmReplace(target->path)) target.reset();
         }
-        // The writers write beside the target and rename into place, so a
-        // failure never destroys an existing file. The camera metadata goes
-        // into a JPEG or PNG; a BMP has no place for it.
-        if (target->format == SaveFormat::kBmp)
-            WriteBmpFile(ResultPhoto(), target->path);
-        else if (target->format == SaveFormat::kPng)
-            WritePngFileWithMetadata(ResultPhoto(), target->path, metadata_);
-        else
-            WriteJpegFileWithMetadata(ResultPhoto(), target->path, metadata_);
-        photoPath_ = target->path;
-        workUnsaved_ = false;
+        session_.Save(target->path, target->format);
         saved = true;
     });
     return saved;
@@ -376,67 +364,25 @@ bool TFormMain::MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask) {
     return choice == UnsavedChoice::kDiscard || (choice == UnsavedChoice::kSave && SavePhoto());
 }
 
-void TFormMain::NoteApply() {
-    undoUnsaved_ = workUnsaved_;
-    workUnsaved_ = true;
-}
-
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
-    undoPhoto_.ShareWith(workPhoto_);
-    ReplacingWorkPhoto();
-    workPhoto_.ShareWith(std::move(result));
-    ShowWorkPhoto();
-    update();
-    btnUndo_->setEnabled(true);
-    Invisible();  // the thumbnails show the photo before Apply
+    Guarded([&] { ShowChange(session_.Apply(std::move(result))); });
 }
 
 void TFormMain::BtnUndoClick() {
-    Guarded([&] {
-        resultPhoto_.ShareWith(undoPhoto_);
-        ReplacingWorkPhoto();
-        workPhoto_.ShareWith(resultPhoto_);
-        // Drawn into the view's picture at its size: the very pixels when
-        // the sizes agree.
-        const TBitmap& shown = std::as_const(*imgEffect_).Picture();
-        if (shown.Width() == WorkPhoto().Width() && shown.Height() == WorkPhoto().Height()) {
-            ShowWorkPhoto();
-        } else {
-            imgEffect_->Picture().StretchDraw(WorkPhoto());
-            imgEffect_->Changed();
-        }
-        btnUndo_->setEnabled(false);
-        update();
-        Invisible();
-        workUnsaved_ = undoUnsaved_;
-    });
+    Guarded([&] { ShowChange(session_.Undo()); });
 }
 
 void TFormMain::CategoryClick(int category) {
-    currentCategory_ = category;
     Guarded([&] {
-        if (!HasPhoto()) return;
         BusyCursor busy;
         WindowStrip strip(*this);
-        StripJob job(workPhoto_.Snapshot(), category, pictures_);
-        // ThumbPhoto and ResultPhoto end as the strip leaves them, also when
-        // a thumbnail fails.
-        struct Finish {
-            TFormMain& form;
-            StripJob& job;
-            ~Finish() {
-                form.thumbPhoto_.CopyFrom(job.ThumbPhoto());
-                TBitmap result = job.TakeResult();
-                if (!result.Empty()) form.resultPhoto_.Adopt(std::move(result));
-            }
-        } finish{*this, job};
-        job.Run(strip);
+        session_.RenderStrip(category, strip);
     });
 }
 
 void TFormMain::ThumbnailClick(int n) {
-    currentEffect_ = n;
-    ImgViewClick(currentEffect_, currentCategory_);
+    session_.SetCurrentEffect(n);
+    ImgViewClick(n, CurrentCategory());
 }
 
 void TFormMain::ImgViewClick(int effect, int category) {
@@ -450,32 +396,20 @@ void TFormMain::ImgViewClick(int effect, int category) {
         QCoreApplication::processEvents();
         // The window may have been closed by such a click.
         if (!HasPhoto()) return;
-        RenderJob job(workPhoto_.Snapshot(), Look{category, effect}, pictures_);
-        const Rgb fill = resultPhoto_.FillColor();
-        job.SetResultFill(fill);
+        const Look look{category, effect};
+        const std::unique_ptr<RenderJob> job = session_.StartRender(look);
         ColourDecision colour;
-        // The last render's pixels are not needed by anything any more (the
-        // preview shows the new one; Apply commits it): let them go before
-        // the new render takes its memory.
-        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) resultPhoto_.Clear();
-        if (changeColorMode_ && job.AsksForColour()) {
+        if (ChangeColorMode() && job->AsksForColour()) {
             // A missing picture fails before the colour dialog opens.
-            job.LoadPictures();
+            job->LoadPictures();
             const std::optional<Rgb> chosen = dialogs_->ChooseColor();
             colour = chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled();
-            job.DecideColour(colour);
+            job->DecideColour(colour);
         }
-        RenderResult result = job.Run();
-        // Categories outside the catalogue render nothing and leave
-        // ResultPhoto as it was.
-        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) {
-            resultPhoto_.Adopt(std::move(result.picture));
-            previewLook_ = {Look{category, effect}, colour, fill, kFullStrength};
-        }
-        if (result.button != ButtonChange::kKeep)
-            formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
-        formPreview_->ShowResult(resultPhoto_.Snapshot(), workPhoto_.Snapshot(), !changeColorMode_);
-        if (const Category* c = FindCategory(category); c && effect >= 1 && effect <= kEffectCount)
+        const ButtonChange button = session_.FinishRender(look, colour, job->Run());
+        if (button != ButtonChange::kKeep) formPreview_->BtnColor()->setVisible(button == ButtonChange::kShow);
+        formPreview_->ShowResult(ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), !ChangeColorMode());
+        if (const Category* c = FindCategory(category); c && IsCatalogueLook(look))
             formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
                                              .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
                                              .arg(effect)
@@ -501,7 +435,7 @@ void TFormMain::ShowHelpWindow(const std::string& path) {
 
 void TFormMain::BtnBatchClick() {
     if (!formBatch_) formBatch_ = new TFormBatch(this, SharedFolderPictures(appDir_ + "pic"));
-    batch::BatchLook look = previewLook_;
+    batch::BatchLook look = session_.PreviewLook();
     look.strength = formPreview_->Strength();
     formBatch_->OfferPreviewLook(look);
     formBatch_->show();
@@ -514,11 +448,7 @@ void TFormMain::FormClose() {
     closed_ = true;
     formPreview_->hide();
     SkinRemove();
-    workPhoto_.Clear();
-    undoPhoto_.Clear();
-    thumbPhoto_ = TBitmap();
-    resultPhoto_.Clear();
-    metadata_ = PhotoMetadata();
+    session_.Close();
     emit FormClosed();
 }
 

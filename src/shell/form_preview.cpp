@@ -230,10 +230,7 @@ void TFormPreview::BtnApplyClick() {
     // The committed pixels are the working photo's from now on; the mix is
     // made afresh for the next look.
     mixed_.reset();
-    formMain_.Guarded([&] {
-        formMain_.ApplyResult(std::move(result));
-        formMain_.NoteApply();
-    });
+    formMain_.ApplyResult(std::move(result));
 }
 
 void TFormPreview::Button2Click() {
