@@ -56,7 +56,7 @@ TEST_F(PhotoSessionTest, OpenSharesThePhotoAsReadAndWhitensOnlyTheWorkingPhotoOf
         EXPECT_TRUE(SamePixels(session_.UndoPhoto(), asRead));
         EXPECT_TRUE(SamePixels(session_.ResultPhoto(), asRead));
         EXPECT_EQ(session_.WorkPhoto().Pixel(0, 0)[0] == 255, blank);
-        EXPECT_EQ(session_.ThumbPhoto().Width(), kThumbnailSize);
+        EXPECT_EQ(session_.ThumbPhoto().Width(), kThumbSide);
         EXPECT_FALSE(session_.CanUndo());
         EXPECT_EQ(session_.PhotoPath(), "/photos/a.jpg");
     }
@@ -107,7 +107,7 @@ TEST_F(PhotoSessionTest, OnlyLooksOfTheCatalogueReplaceTheLastRenderAndThePrevie
     NoStrip strip;
     session_.RenderStrip(1, strip);
     EXPECT_EQ(strip.last, kEffectCount);
-    EXPECT_EQ(session_.ResultPhoto().Width(), kThumbnailSize);
+    EXPECT_EQ(session_.ResultPhoto().Width(), kThumbSide);
     PhotoSession empty(pictures_);
     empty.RenderStrip(4, strip);
     EXPECT_EQ(empty.CurrentCategory(), 4);

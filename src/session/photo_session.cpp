@@ -14,7 +14,7 @@ bool IsCatalogueLook(Look look) {
 void PhotoSession::StartWith(TBitmap sample) {
     workPhoto_.Adopt(std::move(sample));
     resultPhoto_.ShareWith(workPhoto_);
-    thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
+    thumbPhoto_.SetSize(kThumbSide, kThumbSide);
     thumbPhoto_.StretchDraw(WorkPhoto());
 }
 
@@ -25,7 +25,7 @@ SessionChange PhotoSession::Open(TBitmap photo, PhotoMetadata metadata, const st
     undoPhoto_.ShareWith(workPhoto_);
     resultPhoto_.ShareWith(workPhoto_);
     SessionChange change{.workPhotoReplaced = true, .refitView = true, .view = workPhoto_.Snapshot(), .hideStrip = true};
-    thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
+    thumbPhoto_.SetSize(kThumbSide, kThumbSide);
     thumbPhoto_.StretchDraw(WorkPhoto());
     canUndo_ = false;
     // Only the working photo is whitened: the others keep the photo as read.

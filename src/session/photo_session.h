@@ -25,9 +25,6 @@
 
 namespace corvessa {
 
-// The size of the thumbnails and of their source photo.
-inline constexpr int kThumbnailSize = 105;
-
 // What an operation asks of the window that shows the session.
 struct SessionChange {
     // The preview's result belongs to the photo it was rendered from.

@@ -97,7 +97,9 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     FormCreate(screen);
     // Created hidden right after the window's start-up; lives as long as
     // the window.
-    formPreview_ = new TFormPreview(*this);
+    formPreview_ = new TFormPreview(*this, *flatPanel3_);
+    connect(formPreview_, &TFormPreview::ApplyRequested, this, &TFormMain::ApplyResult);
+    connect(formPreview_, &TFormPreview::ChangeColorRequested, this, &TFormMain::ChangeColorClick);
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
 }
@@ -172,7 +174,7 @@ void TFormMain::CreateControls() {
     for (int i = 0; i < kThumbnailCount; ++i) {
         auto* view = new TImageView(flatPanel2_);
         view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
-        view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbnailSize, kThumbnailSize);
+        view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
         view->setToolTip(QString::fromLatin1(kThumbnailHint));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
         imgViews_[size_t(i)] = view;
@@ -378,6 +380,16 @@ void TFormMain::CategoryClick(int category) {
         WindowStrip strip(*this);
         session_.RenderStrip(category, strip);
     });
+}
+
+void TFormMain::ChangeColorClick() {
+    // The mode must not outlive the re-render, also when it fails.
+    struct ModeScope {
+        PhotoSession& session;
+        explicit ModeScope(PhotoSession& s) : session(s) { session.SetChangeColorMode(true); }
+        ~ModeScope() { session.SetChangeColorMode(false); }
+    } mode(session_);
+    ImgViewClick(CurrentEffect(), CurrentCategory());
 }
 
 void TFormMain::ThumbnailClick(int n) {

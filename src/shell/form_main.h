@@ -152,6 +152,9 @@ public:
     // The handler of every category button (BtnPresetClick, BtnLightAClick,
     // ...): sets CurrentCategory and fills the strip from the working photo.
     void CategoryClick(int category);
+    // The preview's "Change Color": the look shown, rendered again in
+    // Change Color mode.
+    void ChangeColorClick();
     // ImgView1Click .. ImgView10Click: sets CurrentEffect, then renders.
     void ThumbnailClick(int n);
     // Renders effect `effect` of `category` on the full-size working photo
