@@ -36,6 +36,7 @@
 #include "shell/preview_place.h"
 #include "shell/skin.h"
 #include "test_support.h"
+#include "window_jobs.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -407,6 +408,7 @@ TEST_F(BrowserTest, ReplacingTheWorkingPhotoClosesThePreviewAndAFailedRenderCann
     ClickThumbnail(1);
     ASSERT_TRUE(preview_->isVisible());
     form_->OpenPhoto(dir_.File("pic/sample.jpg"));
+    Settle(*form_);
     EXPECT_FALSE(preview_->isVisible());
 
     Press("BtnLightA");
@@ -567,6 +569,7 @@ TEST_F(BrowserTest, OpeningOverAnUnsavedApplyAsksFirstAndCancelKeepsEverything) 
         [&] {
             dialogs_->openAnswers.push_back(other);
             form_->BtnOpenClick();
+            Settle(*form_);
         },
         [&] {
             QMimeData mime;
@@ -575,12 +578,16 @@ TEST_F(BrowserTest, OpeningOverAnUnsavedApplyAsksFirstAndCancelKeepsEverything) 
             QCoreApplication::sendEvent(form_.get(), &enter);
             QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(form_.get(), &drop);
+            Settle(*form_);
         },
-        [&] { form_->OpenPhoto(other); },
+        [&] { form_->OpenPhoto(other);
+            Settle(*form_);
+        },
     };
     for (const auto& open : routes) {
         SCOPED_TRACE(&open - routes);
         form_->OpenPhoto(dir_.File("pic/sample.jpg"));
+        Settle(*form_);
         ApplyLightA(3);
         const TBitmap applied = Copy(form_->WorkPhoto());
         dialogs_->openingQuestions.clear();
@@ -636,6 +643,7 @@ TEST_F(BrowserTest, AnOpenedPhotoIsNothingToLose) {
     WriteBmpFile(RandomBitmap(30, 20, 2), dir_.File("photo.bmp"));
     dialogs_->openAnswers.push_back(dir_.File("photo.bmp"));
     form_->BtnOpenClick();
+    Settle(*form_);
     EXPECT_FALSE(form_->HasUnsavedApply());
     form_->show();
     EXPECT_TRUE(form_->close());
@@ -718,6 +726,7 @@ TEST_F(BrowserTest, AVeryWidePhotoGivesACentredPreviewClippedByThePanel) {
     WriteBytes(dir_.File("wide.bmp"), EncodeBmp(wide));
     dialogs_->openAnswers.push_back(dir_.File("wide.bmp"));
     form_->BtnOpenClick();
+    Settle(*form_);
     Press("BtnTexture");
     ClickThumbnail(1);
     ASSERT_TRUE(dialogs_->errors.empty());
@@ -806,6 +815,7 @@ protected:
         decoded_ = DecodeJpeg(jpeg.data(), jpeg.size());
         dialogs_->openAnswers.push_back(dir_.File("phone.jpg"));
         form_->BtnOpenClick();
+        Settle(*form_);
         ASSERT_TRUE(dialogs_->errors.empty());
     }
     std::vector<uint8_t> SaveAs(const std::string& name, int filter) {
@@ -835,11 +845,13 @@ TEST_F(CameraPhotoTest, OpenTurnsThePhotoUprightForEverythingAfterIt) {
     // A failed Open keeps it; a photo without metadata replaces it.
     dialogs_->openAnswers.push_back(dir_.File("missing.jpg"));
     form_->BtnOpenClick();
+    Settle(*form_);
     EXPECT_EQ(dialogs_->errors.size(), 1u);
     EXPECT_EQ(form_->Metadata().Orientation(), 6);
     WriteBytes(dir_.File("plain.bmp"), EncodeBmp(RandomBitmap(20, 20, 4)));
     dialogs_->openAnswers.push_back(dir_.File("plain.bmp"));
     form_->BtnOpenClick();
+    Settle(*form_);
     EXPECT_TRUE(form_->Metadata().Empty());
 }
 

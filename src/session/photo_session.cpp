@@ -1,11 +1,27 @@
 #include "session/photo_session.h"
 
+#include <new>
 #include <utility>
+
+#include "ground/error.h"
 
 #include "io/bmp_codec.h"
 #include "io/photo_files.h"
 
 namespace corvessa {
+
+OpenedPhoto ReadOpenedPhoto(const std::string& path) {
+    OpenedPhoto opened;
+    opened.path = path;
+    try {
+        opened.photo = ReadPhotoUpright(path, opened.metadata, &opened.warning);
+    } catch (const std::bad_alloc&) {
+        opened.error = NotEnoughMemory().what();
+    } catch (const std::exception& error) {
+        opened.error = error.what();
+    }
+    return opened;
+}
 
 bool IsCatalogueLook(Look look) {
     return FindCategory(look.category) && look.effect >= 1 && look.effect <= kEffectCount;

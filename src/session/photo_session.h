@@ -40,6 +40,19 @@ struct SessionChange {
     bool hideStrip = false;
 };
 
+// A photo as Open reads it (turned upright, with its camera data), or why
+// it could not be read. Reading runs off the window's thread, so a failure
+// travels as its message.
+struct OpenedPhoto {
+    std::string path;
+    TBitmap photo;
+    PhotoMetadata metadata;
+    std::string warning;  // what the user should know about a photo that opened all the same
+    std::string error;    // empty when the photo was read
+};
+// Never throws.
+OpenedPhoto ReadOpenedPhoto(const std::string& path);
+
 class PhotoSession {
 public:
     explicit PhotoSession(const PictureSource& pictures) : pictures_(pictures) {}

@@ -4,12 +4,15 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QUrl>
 #include <utility>
 #include <algorithm>
@@ -162,6 +165,23 @@ void TFormMain::CreateControls() {
     btnBatch_ = MakeButton(flatPanel1_, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
     btnBatch_->setToolTip(QStringLiteral("One look on many photos (Ctrl+B)"));
     connect(btnBatch_, &QPushButton::clicked, this, [this] { BtnBatchClick(); });
+    // What runs, once it has run long enough to be noticed, and its Cancel
+    // (also Escape).
+    labelBusy_ = new QLabel(flatPanel1_);
+    labelBusy_->setObjectName(QStringLiteral("LabelBusy"));
+    labelBusy_->setGeometry(4, 176, 104, 32);
+    labelBusy_->setWordWrap(true);
+    QPalette light = labelBusy_->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    labelBusy_->setPalette(light);
+    labelBusy_->hide();
+    btnCancelJob_ = MakeButton(flatPanel1_, "BtnCancelJob", "Cancel", QRect(16, 212, 75, 25));
+    btnCancelJob_->hide();
+    connect(btnCancelJob_, &QPushButton::clicked, this, [this] { CancelOpen(); });
+    busyDelay_ = new QTimer(this);
+    busyDelay_->setSingleShot(true);
+    busyDelay_->setInterval(300);
+    connect(busyDelay_, &QTimer::timeout, this, [this] { ShowBusy(true); });
 
     flatPanel3_ = MakePanel(flatPanel1_, "FlatPanel3", QRect(112, 0, 463, 209), kOlive);
     imgEffect_ = new TImageView(flatPanel3_);
@@ -203,6 +223,8 @@ void TFormMain::CreateControls() {
     connect(actualSize, &QShortcut::activated, this, [this] { imgEffect_->ZoomToActualSize(); });
     auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
     connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, this, [this] { CancelOpen(); });
     auto* batch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     connect(batch, &QShortcut::activated, this, [this] { BtnBatchClick(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
@@ -312,19 +334,62 @@ void TFormMain::BtnOpenClick() {
 }
 
 void TFormMain::OpenPhoto(const std::string& path) {
-    if (!MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeOpening(path); })) return;
-    Guarded([&] {
-        // Read into a bitmap of its own first: a file that fails to read
-        // leaves every buffer, the metadata and the view as they were. It
-        // comes turned upright by the camera's orientation tag, so the
-        // thumbnails, renders, blank check and view all see it as shot.
-        PhotoMetadata metadata;
-        std::string warning;
-        TBitmap photo = ReadPhotoUpright(path, metadata, &warning);
-        ShowChange(session_.Open(std::move(photo), std::move(metadata), path));
-        SetPhotoControlsEnabled(true);
-        if (!warning.empty()) dialogs_->ShowWarning(warning);  // the photo shows behind it
+    if (!MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeOpening(path); })) {
+        emit OpenFinished();
+        return;
+    }
+    // Read into a bitmap of its own first, off the window's thread: a file
+    // that fails to read leaves every buffer, the metadata and the view as
+    // they were. It comes turned upright by the camera's orientation tag,
+    // so the thumbnails, renders, blank check and view all see it as shot.
+    DropOpen();  // superseded: its result is dropped
+    auto* watcher = new QFutureWatcher<OpenedPhoto>(this);
+    opening_ = watcher;
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        opening_ = nullptr;
+        ShowBusy(false);
+        FinishOpen(watcher->future().takeResult());
     });
+    watcher->setFuture(QtConcurrent::run([path] { return ReadOpenedPhoto(path); }));
+    labelBusy_->setText(QStringLiteral("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
+    busyDelay_->start();
+}
+
+void TFormMain::DropOpen() {
+    if (!opening_) return;
+    // The reading goes on to its end, unseen; its photo is let go then.
+    opening_->disconnect(this);
+    connect(opening_, &QFutureWatcherBase::finished, opening_, &QObject::deleteLater);
+    opening_ = nullptr;
+}
+
+void TFormMain::CancelOpen() {
+    if (!opening_) return;
+    DropOpen();
+    ShowBusy(false);
+    emit OpenFinished();
+}
+
+void TFormMain::FinishOpen(OpenedPhoto opened) {
+    if (!opened.error.empty()) {
+        dialogs_->ShowError(opened.error);
+    } else {
+        ShowChange(session_.Open(std::move(opened.photo), std::move(opened.metadata), opened.path));
+        SetPhotoControlsEnabled(true);
+        if (!opened.warning.empty()) dialogs_->ShowWarning(opened.warning);  // the photo shows behind it
+    }
+    emit OpenFinished();
+}
+
+void TFormMain::ShowBusy(bool busy) {
+    if (!busy) busyDelay_->stop();
+    labelBusy_->setVisible(busy);
+    btnCancelJob_->setVisible(busy);
+    if (busy)
+        flatPanel3_->setCursor(Qt::BusyCursor);
+    else
+        flatPanel3_->unsetCursor();
 }
 
 void TFormMain::BtnSaveClick() { SavePhoto(); }
@@ -458,6 +523,7 @@ void TFormMain::BtnBatchClick() {
 void TFormMain::FormClose() {
     if (closed_) return;
     closed_ = true;
+    DropOpen();
     formPreview_->hide();
     SkinRemove();
     session_.Close();

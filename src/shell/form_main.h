@@ -5,6 +5,7 @@
 // category column fills the thumbnail strip, a thumbnail renders its
 // effect at full size into the preview dialog, which it owns.
 
+#include <QFutureWatcher>
 #include <QSize>
 #include <QWidget>
 #include <array>
@@ -20,6 +21,7 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace corvessa {
 
@@ -141,8 +143,14 @@ public:
     void BtnBatchClick();
     // Opens `path` as Open does after its dialog (also used for a dropped
     // file and a photo handed over by a later start); over an unsaved
-    // Apply, only once the user has chosen to save or discard it.
+    // Apply, only once the user has chosen to save or discard it. The photo
+    // is read off the window's thread; OpenFinished says when it is shown
+    // (or reported). A later Open supersedes one still reading.
     void OpenPhoto(const std::string& path);
+    // Whether a photo is being read.
+    bool Opening() const { return opening_ != nullptr; }
+    // Drops the Open in progress: the photo that was open stays.
+    void CancelOpen();
     // Hides the ten thumbnails and their labels.
     void Invisible();
     // Apply of the preview: `result` becomes the working photo, the photo
@@ -173,6 +181,9 @@ signals:
     void ThumbnailClicked(int n);
     // The window was closed: the program ends.
     void FormClosed();
+    // An Open ended: its photo is shown, its failure was reported, or it
+    // was cancelled (also at the question before it).
+    void OpenFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -200,6 +211,12 @@ private:
     bool MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask);
     void ShowHelpWindow(const std::string& path);
     void FormClose();
+    void FinishOpen(OpenedPhoto opened);
+    // Forgets the Open in progress without a word.
+    void DropOpen();
+    // The busy sign of a job that has run for a moment: the busy cursor
+    // over the photo area and a line saying what runs, with Cancel.
+    void ShowBusy(bool busy);
 
     std::string appDir_;
     std::unique_ptr<ShellDialogs> dialogs_;
@@ -229,6 +246,12 @@ private:
     THelpWindow* helpWindow_ = nullptr;    // made when first needed
     TFormBatch* formBatch_ = nullptr;      // likewise
     bool closed_ = false;
+
+    // The Open in progress, dropped when superseded or cancelled.
+    QFutureWatcher<OpenedPhoto>* opening_ = nullptr;
+    QTimer* busyDelay_ = nullptr;
+    QLabel* labelBusy_ = nullptr;
+    QPushButton* btnCancelJob_ = nullptr;
 };
 
 }  // namespace corvessa
