@@ -191,6 +191,7 @@ TEST_F(FormMainTest, CategoryButtonsAndThumbnailsReportTheirNumbers) {
 
     ShowStrip();
     QTest::mouseClick(form.ImgView(4), Qt::LeftButton);
+    Settle(form);
     ASSERT_EQ(thumbnails.size(), 1);
     EXPECT_EQ(thumbnails[0][0].toInt(), 4);
 }
@@ -539,7 +540,7 @@ TEST_F(FormMainTest, ALaterOpenSupersedesOneStillReadingAndACancelledOneChangesN
     EXPECT_EQ(finished.size(), 1);
 
     form.OpenPhoto(dir_.File("wide.bmp"));
-    form.CancelOpen();
+    form.CancelJob();
     EXPECT_FALSE(form.Opening());
     // The reading it dropped ends unseen.
     QTest::qWait(100);

@@ -1,6 +1,6 @@
 #pragma once
-// The window reads photos off its thread; a test waits for the Open it
-// started before it looks at what the window shows.
+// The window reads photos and renders looks off its thread; a test waits
+// for the job it started before it looks at what the window shows.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -13,10 +13,10 @@ namespace corvessa::test {
 inline void Settle(TFormMain& form) {
     QElapsedTimer waited;
     waited.start();
-    while (form.Opening()) {
+    while (form.Opening() || form.Rendering()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (waited.elapsed() > 30000) {
-            ADD_FAILURE() << "the Open did not end";
+            ADD_FAILURE() << "the Open or render did not end";
             return;
         }
     }

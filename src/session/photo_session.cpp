@@ -10,17 +10,42 @@
 
 namespace corvessa {
 
+namespace {
+
+// The message of the exception being handled.
+std::string ErrorText() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return NotEnoughMemory().what();
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
+}  // namespace
+
 OpenedPhoto ReadOpenedPhoto(const std::string& path) {
     OpenedPhoto opened;
     opened.path = path;
     try {
         opened.photo = ReadPhotoUpright(path, opened.metadata, &opened.warning);
-    } catch (const std::bad_alloc&) {
-        opened.error = NotEnoughMemory().what();
-    } catch (const std::exception& error) {
-        opened.error = error.what();
+    } catch (...) {
+        opened.error = ErrorText();
     }
     return opened;
+}
+
+RenderOutcome RunRender(RenderJob& job) {
+    RenderOutcome outcome;
+    try {
+        outcome.result = job.Run();
+    } catch (...) {
+        outcome.error = ErrorText();
+    }
+    return outcome;
 }
 
 bool IsCatalogueLook(Look look) {

@@ -53,6 +53,15 @@ struct OpenedPhoto {
 // Never throws.
 OpenedPhoto ReadOpenedPhoto(const std::string& path);
 
+// A render's picture, or why it failed; like reading, rendering runs off
+// the window's thread.
+struct RenderOutcome {
+    RenderResult result;
+    std::string error;
+};
+// Runs `job`; never throws.
+RenderOutcome RunRender(RenderJob& job);
+
 class PhotoSession {
 public:
     explicit PhotoSession(const PictureSource& pictures) : pictures_(pictures) {}

@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QUrl>
 #include <utility>
 #include <algorithm>
@@ -33,6 +32,7 @@
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "shell/undo_pictures.h"
+#include "shell/window_job.h"
 #include "session/photo_session.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
@@ -177,11 +177,11 @@ void TFormMain::CreateControls() {
     labelBusy_->hide();
     btnCancelJob_ = MakeButton(flatPanel1_, "BtnCancelJob", "Cancel", QRect(16, 212, 75, 25));
     btnCancelJob_->hide();
-    connect(btnCancelJob_, &QPushButton::clicked, this, [this] { CancelOpen(); });
+    connect(btnCancelJob_, &QPushButton::clicked, this, [this] { CancelJob(); });
     busyDelay_ = new QTimer(this);
     busyDelay_->setSingleShot(true);
     busyDelay_->setInterval(300);
-    connect(busyDelay_, &QTimer::timeout, this, [this] { ShowBusy(true); });
+    connect(busyDelay_, &QTimer::timeout, this, [this] { UpdateBusy(); });
 
     flatPanel3_ = MakePanel(flatPanel1_, "FlatPanel3", QRect(112, 0, 463, 209), kOlive);
     imgEffect_ = new TImageView(flatPanel3_);
@@ -224,7 +224,7 @@ void TFormMain::CreateControls() {
     auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
     connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
     auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, this, [this] { CancelOpen(); });
+    connect(cancel, &QShortcut::activated, this, [this] { CancelJob(); });
     auto* batch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     connect(batch, &QShortcut::activated, this, [this] { BtnBatchClick(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
@@ -289,7 +289,12 @@ void TFormMain::FitPhotoView(QSize photo) {
 }
 
 void TFormMain::ShowChange(const SessionChange& change) {
-    if (change.workPhotoReplaced) formPreview_->WorkPhotoReplaced();
+    if (change.workPhotoReplaced) {
+        // A render in flight belongs to the photo it was started from.
+        rendering_.Drop();
+        UpdateBusy();
+        formPreview_->WorkPhotoReplaced();
+    }
     if (change.refitView) FitPhotoView(WorkPhoto());
     if (change.view) imgEffect_->ShowShared(change.view);
     if (change.redrawView) {
@@ -342,33 +347,20 @@ void TFormMain::OpenPhoto(const std::string& path) {
     // that fails to read leaves every buffer, the metadata and the view as
     // they were. It comes turned upright by the camera's orientation tag,
     // so the thumbnails, renders, blank check and view all see it as shot.
-    DropOpen();  // superseded: its result is dropped
-    auto* watcher = new QFutureWatcher<OpenedPhoto>(this);
-    opening_ = watcher;
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-        watcher->deleteLater();
-        opening_ = nullptr;
-        ShowBusy(false);
-        FinishOpen(watcher->future().takeResult());
+    opening_.Start([path] { return ReadOpenedPhoto(path); }, [this](OpenedPhoto opened) {
+        UpdateBusy();
+        FinishOpen(std::move(opened));
     });
-    watcher->setFuture(QtConcurrent::run([path] { return ReadOpenedPhoto(path); }));
-    labelBusy_->setText(QStringLiteral("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
-    busyDelay_->start();
+    StartBusy(QStringLiteral("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
 }
 
-void TFormMain::DropOpen() {
-    if (!opening_) return;
-    // The reading goes on to its end, unseen; its photo is let go then.
-    opening_->disconnect(this);
-    connect(opening_, &QFutureWatcherBase::finished, opening_, &QObject::deleteLater);
-    opening_ = nullptr;
-}
-
-void TFormMain::CancelOpen() {
-    if (!opening_) return;
-    DropOpen();
-    ShowBusy(false);
-    emit OpenFinished();
+void TFormMain::CancelJob() {
+    if (!opening_.Running() && !rendering_.Running()) return;
+    const bool opening = opening_.Running();
+    opening_.Drop();
+    rendering_.Drop();
+    UpdateBusy();
+    if (opening) emit OpenFinished();
 }
 
 void TFormMain::FinishOpen(OpenedPhoto opened) {
@@ -382,11 +374,18 @@ void TFormMain::FinishOpen(OpenedPhoto opened) {
     emit OpenFinished();
 }
 
-void TFormMain::ShowBusy(bool busy) {
+void TFormMain::StartBusy(const QString& what) {
+    labelBusy_->setText(what);
+    if (!busyDelay_->isActive() && !labelBusy_->isVisible()) busyDelay_->start();
+}
+
+void TFormMain::UpdateBusy() {
+    const bool busy = opening_.Running() || rendering_.Running();
     if (!busy) busyDelay_->stop();
-    labelBusy_->setVisible(busy);
-    btnCancelJob_->setVisible(busy);
-    if (busy)
+    const bool shown = busy && !busyDelay_->isActive();
+    labelBusy_->setVisible(shown);
+    btnCancelJob_->setVisible(shown);
+    if (shown)
         flatPanel3_->setCursor(Qt::BusyCursor);
     else
         flatPanel3_->unsetCursor();
@@ -465,16 +464,11 @@ void TFormMain::ThumbnailClick(int n) {
 void TFormMain::ImgViewClick(int effect, int category) {
     Guarded([&] {
         if (!HasPhoto()) return;
+        // The dialog and its two labels show while the render runs.
         formPreview_->ShowProcessing();
         formPreview_->PreparePreview(WorkPhoto());
-        BusyCursor busy;
-        // The one yield of a render: the dialog and its labels paint before
-        // the work starts, and a click already queued runs here.
-        QCoreApplication::processEvents();
-        // The window may have been closed by such a click.
-        if (!HasPhoto()) return;
         const Look look{category, effect};
-        const std::unique_ptr<RenderJob> job = session_.StartRender(look);
+        std::shared_ptr<RenderJob> job = session_.StartRender(look);
         ColourDecision colour;
         if (ChangeColorMode() && job->AsksForColour()) {
             // A missing picture fails before the colour dialog opens.
@@ -483,16 +477,33 @@ void TFormMain::ImgViewClick(int effect, int category) {
             colour = chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled();
             job->DecideColour(colour);
         }
-        const ButtonChange button = session_.FinishRender(look, colour, job->Run());
-        if (button != ButtonChange::kKeep) formPreview_->BtnColor()->setVisible(button == ButtonChange::kShow);
-        formPreview_->ShowResult(ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), !ChangeColorMode());
-        if (const Category* c = FindCategory(category); c && IsCatalogueLook(look))
-            formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
-                                             .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
-                                             .arg(effect)
-                                             .arg(QString::fromUtf8(c->lookNames[size_t(effect - 1)].data(),
-                                                                    qsizetype(c->lookNames[size_t(effect - 1)].size()))));
+        // A later click supersedes this render.
+        const bool newLook = !ChangeColorMode();
+        rendering_.Start([job] { return RunRender(*job); },
+                         [this, look, colour, newLook](RenderOutcome outcome) {
+                             UpdateBusy();
+                             FinishRender(look, colour, std::move(outcome), newLook);
+                         });
+        StartBusy(QStringLiteral("Rendering"));
     });
+}
+
+void TFormMain::FinishRender(Look look, ColourDecision colour, RenderOutcome outcome, bool newLook) {
+    if (!outcome.error.empty()) {
+        dialogs_->ShowError(outcome.error);
+        emit RenderFinished();
+        return;
+    }
+    const ButtonChange button = session_.FinishRender(look, colour, std::move(outcome.result));
+    if (button != ButtonChange::kKeep) formPreview_->BtnColor()->setVisible(button == ButtonChange::kShow);
+    formPreview_->ShowResult(ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), newLook);
+    if (const Category* c = FindCategory(look.category); c && IsCatalogueLook(look))
+        formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
+                                         .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
+                                         .arg(look.effect)
+                                         .arg(QString::fromUtf8(c->lookNames[size_t(look.effect - 1)].data(),
+                                                                qsizetype(c->lookNames[size_t(look.effect - 1)].size()))));
+    emit RenderFinished();
 }
 
 void TFormMain::BtnHelpClick() {
@@ -523,7 +534,8 @@ void TFormMain::BtnBatchClick() {
 void TFormMain::FormClose() {
     if (closed_) return;
     closed_ = true;
-    DropOpen();
+    opening_.Drop();
+    rendering_.Drop();
     formPreview_->hide();
     SkinRemove();
     session_.Close();

@@ -5,7 +5,6 @@
 // category column fills the thumbnail strip, a thumbnail renders its
 // effect at full size into the preview dialog, which it owns.
 
-#include <QFutureWatcher>
 #include <QSize>
 #include <QWidget>
 #include <array>
@@ -18,6 +17,7 @@
 #include "ground/random.h"
 #include "io/picture_source.h"
 #include "session/photo_session.h"
+#include "shell/window_job.h"
 
 class QLabel;
 class QPushButton;
@@ -147,10 +147,12 @@ public:
     // is read off the window's thread; OpenFinished says when it is shown
     // (or reported). A later Open supersedes one still reading.
     void OpenPhoto(const std::string& path);
-    // Whether a photo is being read.
-    bool Opening() const { return opening_ != nullptr; }
-    // Drops the Open in progress: the photo that was open stays.
-    void CancelOpen();
+    // Whether a photo is being read, a look rendered.
+    bool Opening() const { return opening_.Running(); }
+    bool Rendering() const { return rendering_.Running(); }
+    // Cancel (and Escape): drops the Open or render in progress. The photo
+    // that was open stays; the preview stays as it was.
+    void CancelJob();
     // Hides the ten thumbnails and their labels.
     void Invisible();
     // Apply of the preview: `result` becomes the working photo, the photo
@@ -184,6 +186,9 @@ signals:
     // An Open ended: its photo is shown, its failure was reported, or it
     // was cancelled (also at the question before it).
     void OpenFinished();
+    // A render ended: its look is shown in the preview, or its failure was
+    // reported.
+    void RenderFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -212,11 +217,12 @@ private:
     void ShowHelpWindow(const std::string& path);
     void FormClose();
     void FinishOpen(OpenedPhoto opened);
-    // Forgets the Open in progress without a word.
-    void DropOpen();
+    void FinishRender(Look look, ColourDecision colour, RenderOutcome outcome, bool newLook);
     // The busy sign of a job that has run for a moment: the busy cursor
-    // over the photo area and a line saying what runs, with Cancel.
-    void ShowBusy(bool busy);
+    // over the photo area and a line saying what runs (`what`), with Cancel.
+    void StartBusy(const QString& what);
+    // Shows or hides the busy sign as the jobs stand.
+    void UpdateBusy();
 
     std::string appDir_;
     std::unique_ptr<ShellDialogs> dialogs_;
@@ -247,8 +253,10 @@ private:
     TFormBatch* formBatch_ = nullptr;      // likewise
     bool closed_ = false;
 
-    // The Open in progress, dropped when superseded or cancelled.
-    QFutureWatcher<OpenedPhoto>* opening_ = nullptr;
+    // The Open and the render in progress, dropped when superseded or
+    // cancelled.
+    WindowJob<OpenedPhoto> opening_{this};
+    WindowJob<RenderOutcome> rendering_{this};
     QTimer* busyDelay_ = nullptr;
     QLabel* labelBusy_ = nullptr;
     QPushButton* btnCancelJob_ = nullptr;
