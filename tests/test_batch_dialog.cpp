@@ -36,6 +36,7 @@
 #include "shell/form_preview.h"
 #include "shell/skin.h"
 #include "test_support.h"
+#include "window_jobs.h"
 #include "widgets/image_view.h"
 
 using namespace corvessa;
@@ -157,8 +158,10 @@ TEST_F(BatchDialogTest, BatchButtonAndCtrlBOfferTheLookLastShownInThePreview) {
     // Edge A 4, re-rendered with a colour, at 60 %.
     Press("BtnEadge");
     QTest::mouseClick(form.ImgView(4), Qt::LeftButton);
+    Settle(form);
     dialogs_->colourAnswers.push_back(Rgb{10, 120, 200});
     form.FormPreview()->BtnColorClick();
+    Settle(form);
     form.FormPreview()->SetStrength(60);
     button->click();
     ASSERT_NE(form.FormBatch(), nullptr);
@@ -176,6 +179,7 @@ TEST_F(BatchDialogTest, BatchButtonAndCtrlBOfferTheLookLastShownInThePreview) {
     form.FormBatch()->hide();
     Press("BtnLightA");
     QTest::mouseClick(form.ImgView(3), Qt::LeftButton);
+    Settle(form);
     const QList<QShortcut*> shortcuts = form.findChildren<QShortcut*>();
     const auto ctrlB = std::find_if(shortcuts.begin(), shortcuts.end(),
                                     [](QShortcut* s) { return s->key() == QKeySequence(Qt::CTRL | Qt::Key_B); });
@@ -340,6 +344,7 @@ TEST_F(BatchDialogTest, CancelLeavesWholeFilesOnlyAndTheWindowGoesOnWorking) {
     Press("BtnLightB");
     EXPECT_TRUE(form.ImgView(10)->isVisibleTo(&form));
     QTest::mouseClick(form.ImgView(2), Qt::LeftButton);
+    Settle(form);
     EXPECT_FALSE(form.FormPreview()->ImgPreview()->isHidden());
     EXPECT_TRUE(dialogs_->errors.empty());
 

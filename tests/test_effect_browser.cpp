@@ -36,6 +36,7 @@
 #include "shell/preview_place.h"
 #include "shell/skin.h"
 #include "test_support.h"
+#include "window_jobs.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -97,6 +98,7 @@ protected:
     void ClickThumbnail(int n) {
         ASSERT_TRUE(form_->ImgView(n)->isVisibleTo(form_.get())) << n;
         QTest::mouseClick(form_->ImgView(n), Qt::LeftButton);
+        Settle(*form_);
     }
     void ApplyLightA(int n) {
         Press("BtnLightA");
@@ -276,7 +278,9 @@ TEST_F(BrowserTest, TheMainWindowStaysUsableWhileThePreviewIsOpen) {
     EXPECT_TRUE(preview_->isHidden());
 }
 
-TEST_F(BrowserTest, WhileARenderRunsTheLabelsShowAndTheCursorIsBusy) {
+// The render runs off the window's thread: the labels show while it runs,
+// and nothing takes the cursor from the rest of the window.
+TEST_F(BrowserTest, WhileARenderRunsTheLabelsShowAndTheWindowStaysUsable) {
     Press("BtnLightB");
     ClickThumbnail(1);
     std::optional<Qt::CursorShape> cursorDuring;
@@ -289,11 +293,33 @@ TEST_F(BrowserTest, WhileARenderRunsTheLabelsShowAndTheCursorIsBusy) {
     preview_->BtnCancel()->click();
     dialogs_->colourAnswers.push_back(Rgb{0, 0, 255});
     preview_->BtnColor()->click();
-    EXPECT_EQ(cursorDuring, Qt::WaitCursor);
+    EXPECT_TRUE(form_->Rendering());
+    EXPECT_TRUE(Processing());
+    Settle(*form_);
+    EXPECT_EQ(cursorDuring, std::nullopt);
     EXPECT_TRUE(labelsDuring);
     EXPECT_TRUE(dialogShownDuring);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(ShowingResult());
+}
+
+// Two quick clicks: the second supersedes the first, whose render is
+// dropped, and Change Color renders again the look that is shown.
+TEST_F(BrowserTest, AClickWhileARenderRunsSupersedesItAndChangeColorRendersTheLookShown) {
+    Press("BtnColor");
+    QTest::mouseClick(form_->ImgView(3), Qt::LeftButton);
+    QTest::mouseClick(form_->ImgView(1), Qt::LeftButton);
+    Settle(*form_);
+    EXPECT_EQ(form_->CurrentEffect(), 1);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(1, 8)));
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), CatalogueFullSize(1, 8)));
+    EXPECT_TRUE(preview_->windowTitle().endsWith(QStringLiteral("Color 1: ") +
+                                                 QString::fromUtf8(FindCategory(8)->lookNames[0].data())));
+
+    dialogs_->colourAnswers.push_back(Rgb{0, 0, 255});
+    preview_->BtnColor()->click();
+    Settle(*form_);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(1, 8, Rgb{0, 0, 255})));
 }
 
 // Counts the paints a widget receives.
@@ -389,6 +415,7 @@ TEST_F(BrowserTest, StrengthStartsFullForANewLookAndChangeColorKeepsIt) {
     preview_->SliderStrength()->setValue(60);
     dialogs_->colourAnswers.push_back(Rgb{10, 200, 30});
     preview_->BtnColor()->click();
+    Settle(*form_);
     EXPECT_EQ(preview_->Strength(), 60);
     const TBitmap coloured = CatalogueFullSize(2, 10, std::optional<Rgb>(Rgb{10, 200, 30}));
     EXPECT_TRUE(SamePixels(*preview_->Result(), reference::MixByStrength(coloured, original_, 60)));
@@ -407,6 +434,7 @@ TEST_F(BrowserTest, ReplacingTheWorkingPhotoClosesThePreviewAndAFailedRenderCann
     ClickThumbnail(1);
     ASSERT_TRUE(preview_->isVisible());
     form_->OpenPhoto(dir_.File("pic/sample.jpg"));
+    Settle(*form_);
     EXPECT_FALSE(preview_->isVisible());
 
     Press("BtnLightA");
@@ -426,6 +454,7 @@ TEST_F(BrowserTest, CancelDropsTheResultAndTheSameThumbnailRendersAgainFromTheWo
     // A coloured re-render, then Cancel: nothing of it is used again.
     dialogs_->colourAnswers.push_back(Rgb{200, 0, 40});
     preview_->BtnColor()->click();
+    Settle(*form_);
     ASSERT_FALSE(SamePixels(form_->ResultPhoto(), plain));
     preview_->BtnCancel()->click();
     EXPECT_TRUE(preview_->isHidden());
@@ -450,6 +479,7 @@ TEST_F(BrowserTest, ChangeColorRendersAgainWithTheChosenColour) {
     const TBitmap plain = Copy(form_->ResultPhoto());
     dialogs_->colourAnswers.push_back(Rgb{10, 120, 250});
     preview_->BtnColor()->click();
+    Settle(*form_);
     EXPECT_EQ(dialogs_->colourDialogsRun, 1);
     const TBitmap coloured = CatalogueFullSize(4, 10, Rgb{10, 120, 250});
     EXPECT_TRUE(SamePixels(form_->ResultPhoto(), coloured));
@@ -468,6 +498,7 @@ TEST_F(BrowserTest, ChangeColorCancelledKeepsTheRoutinesFallback) {
     ClickThumbnail(7);
     dialogs_->colourAnswers.push_back(std::nullopt);
     preview_->BtnColor()->click();
+    Settle(*form_);
     EXPECT_EQ(dialogs_->colourDialogsRun, 1);
     EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(7, 3, std::optional<Rgb>())));
     EXPECT_FALSE(form_->ChangeColorMode());
@@ -492,6 +523,7 @@ TEST_F(BrowserTest, ThePreviewComesBackToTheFrontAfterChangeColor) {
     };
     dialogs_->colourAnswers.push_back(Rgb{10, 120, 250});
     preview_->BtnColor()->click();
+    Settle(*form_);
     EXPECT_EQ(dialogs_->colourDialogsRun, 1);
     EXPECT_TRUE(becomesActive(preview_));
 }
@@ -567,6 +599,7 @@ TEST_F(BrowserTest, OpeningOverAnUnsavedApplyAsksFirstAndCancelKeepsEverything) 
         [&] {
             dialogs_->openAnswers.push_back(other);
             form_->BtnOpenClick();
+            Settle(*form_);
         },
         [&] {
             QMimeData mime;
@@ -575,12 +608,16 @@ TEST_F(BrowserTest, OpeningOverAnUnsavedApplyAsksFirstAndCancelKeepsEverything) 
             QCoreApplication::sendEvent(form_.get(), &enter);
             QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(form_.get(), &drop);
+            Settle(*form_);
         },
-        [&] { form_->OpenPhoto(other); },
+        [&] { form_->OpenPhoto(other);
+            Settle(*form_);
+        },
     };
     for (const auto& open : routes) {
         SCOPED_TRACE(&open - routes);
         form_->OpenPhoto(dir_.File("pic/sample.jpg"));
+        Settle(*form_);
         ApplyLightA(3);
         const TBitmap applied = Copy(form_->WorkPhoto());
         dialogs_->openingQuestions.clear();
@@ -636,6 +673,7 @@ TEST_F(BrowserTest, AnOpenedPhotoIsNothingToLose) {
     WriteBmpFile(RandomBitmap(30, 20, 2), dir_.File("photo.bmp"));
     dialogs_->openAnswers.push_back(dir_.File("photo.bmp"));
     form_->BtnOpenClick();
+    Settle(*form_);
     EXPECT_FALSE(form_->HasUnsavedApply());
     form_->show();
     EXPECT_TRUE(form_->close());
@@ -647,6 +685,7 @@ TEST_F(BrowserTest, AFailingReRenderClearsChangeColorModeAndLeavesTheLabels) {
     ClickThumbnail(3);
     fs::remove(PicturePathOf("lightA", 3));
     preview_->BtnColor()->click();
+    Settle(*form_);
     ASSERT_EQ(dialogs_->errors.size(), 1u);
     EXPECT_EQ(dialogs_->errors[0].rfind("Cannot open file ", 0), 0u) << dialogs_->errors[0];
     EXPECT_FALSE(form_->ChangeColorMode());
@@ -718,6 +757,7 @@ TEST_F(BrowserTest, AVeryWidePhotoGivesACentredPreviewClippedByThePanel) {
     WriteBytes(dir_.File("wide.bmp"), EncodeBmp(wide));
     dialogs_->openAnswers.push_back(dir_.File("wide.bmp"));
     form_->BtnOpenClick();
+    Settle(*form_);
     Press("BtnTexture");
     ClickThumbnail(1);
     ASSERT_TRUE(dialogs_->errors.empty());
@@ -806,6 +846,7 @@ protected:
         decoded_ = DecodeJpeg(jpeg.data(), jpeg.size());
         dialogs_->openAnswers.push_back(dir_.File("phone.jpg"));
         form_->BtnOpenClick();
+        Settle(*form_);
         ASSERT_TRUE(dialogs_->errors.empty());
     }
     std::vector<uint8_t> SaveAs(const std::string& name, int filter) {
@@ -835,11 +876,13 @@ TEST_F(CameraPhotoTest, OpenTurnsThePhotoUprightForEverythingAfterIt) {
     // A failed Open keeps it; a photo without metadata replaces it.
     dialogs_->openAnswers.push_back(dir_.File("missing.jpg"));
     form_->BtnOpenClick();
+    Settle(*form_);
     EXPECT_EQ(dialogs_->errors.size(), 1u);
     EXPECT_EQ(form_->Metadata().Orientation(), 6);
     WriteBytes(dir_.File("plain.bmp"), EncodeBmp(RandomBitmap(20, 20, 4)));
     dialogs_->openAnswers.push_back(dir_.File("plain.bmp"));
     form_->BtnOpenClick();
+    Settle(*form_);
     EXPECT_TRUE(form_->Metadata().Empty());
 }
 

@@ -33,6 +33,7 @@
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "test_support.h"
+#include "window_jobs.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -190,6 +191,7 @@ TEST_F(FormMainTest, CategoryButtonsAndThumbnailsReportTheirNumbers) {
 
     ShowStrip();
     QTest::mouseClick(form.ImgView(4), Qt::LeftButton);
+    Settle(form);
     ASSERT_EQ(thumbnails.size(), 1);
     EXPECT_EQ(thumbnails[0][0].toInt(), 4);
 }
@@ -203,6 +205,7 @@ TEST_F(FormMainTest, OpenReplacesEveryBufferAndResetsStripAndUndo) {
 
     dialogs_->openAnswers.push_back(dir_.File("wide.bmp"));
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(dialogs_->errors.empty());
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
     EXPECT_TRUE(SamePixels(form.UndoPhoto(), photo));
@@ -220,12 +223,14 @@ TEST_F(FormMainTest, OpenReadsJpegAndUpperCaseBmpThroughTheGeneralReader) {
     WriteBytes(dir_.File("photo.jpg"), jpeg);
     dialogs_->openAnswers.push_back(dir_.File("photo.jpg"));
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), DecodeJpeg(jpeg.data(), jpeg.size())));
 
     const TBitmap photo = RandomBitmap(33, 21, 5);
     WriteBytes(dir_.File("holiday.BMP"), EncodeBmp(photo));
     dialogs_->openAnswers.push_back(dir_.File("holiday.BMP"));
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(dialogs_->errors.empty());
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
 }
@@ -246,6 +251,7 @@ TEST_F(FormMainTest, AFailedOpenChangesNothing) {
          {missing, dir_.File("broken.jpg"), dir_.File("broken.bmp"), dir_.File("notes.txt"), dir_.File("broken.heic")}) {
         dialogs_->openAnswers.push_back(path);
         form.BtnOpenClick();
+        Settle(form);
     }
     ASSERT_EQ(dialogs_->errors.size(), 5u);
     EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + missing + ": No such file or directory");
@@ -274,6 +280,7 @@ TEST_F(FormMainTest, CancellingOpenChangesNothing) {
     ShowStrip();
     dialogs_->openAnswers.push_back(std::nullopt);
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(dialogs_->errors.empty());
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
     EXPECT_FALSE(StripHidden());
@@ -285,6 +292,7 @@ TEST_F(FormMainTest, AUniformPhotoIsWhitenedInTheWorkingPhotoOnly) {
     WriteBytes(dir_.File("grey.bmp"), EncodeBmp(grey));
     dialogs_->openAnswers.push_back(dir_.File("grey.bmp"));
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), SolidBitmap(60, 40, kWhite)));
     EXPECT_TRUE(SamePixels(form.UndoPhoto(), grey));
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), grey));
@@ -295,6 +303,7 @@ TEST_F(FormMainTest, AUniformPhotoIsWhitenedInTheWorkingPhotoOnly) {
     WriteBytes(dir_.File("tiny.bmp"), EncodeBmp(tiny));
     dialogs_->openAnswers.push_back(dir_.File("tiny.bmp"));
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), tiny));
 }
 
@@ -316,6 +325,7 @@ TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFilter) {
     WriteBytes(dir_.File("in.bmp"), EncodeBmp(photo));
     dialogs_->openAnswers.push_back(dir_.File("in.bmp"));
     form.BtnOpenClick();
+    Settle(form);
 
     const std::pair<SaveChoice, std::string> cases[] = {
         {{dir_.File("card.jpg"), kSaveFilterBmp}, "card.jpg.bmp"},
@@ -353,6 +363,7 @@ TEST_F(FormMainTest, AJpegThatEndsEarlyOpensAndSaysItIsIncomplete) {
     WriteBytes(dir_.File("cut.jpg"), jpeg);
     dialogs_->openAnswers.push_back(dir_.File("cut.jpg"));
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(dialogs_->errors.empty());
     EXPECT_EQ(dialogs_->warnings,
               std::vector<std::string>{"The file is incomplete: its lower part is missing \u2014 " + dir_.File("cut.jpg")});
@@ -418,14 +429,18 @@ TEST_F(FormMainTest, FileDialogsStartAtThePhotoLastOpenedOrSaved) {
     // Before any photo: the dialogs' own start (the pictures folder).
     dialogs_->openAnswers.push_back(dir_.File("trip/beach.bmp"));
     form.BtnOpenClick();
+    Settle(form);
     form.BtnSaveClick();
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done/beach"), kSaveFilterBmp});
     form.BtnSaveClick();
     form.BtnOpenClick();
+    Settle(form);
     // A photo that fails to open changes nothing.
     dialogs_->openAnswers.push_back(dir_.File("trip/missing.jpg"));
     form.BtnOpenClick();
+    Settle(form);
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_EQ(dialogs_->openFolders,
               (std::vector<std::string>{"", dir_.File("done"), dir_.File("done"), dir_.File("done")}));
     EXPECT_EQ(dialogs_->savePhotos, (std::vector<std::string>{dir_.File("trip/beach.bmp"), dir_.File("trip/beach.bmp")}));
@@ -501,9 +516,38 @@ TEST_F(FormMainTest, ADroppedPhotoOpensAsOpenDoes) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&form, &drop);
+    Settle(form);
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
     EXPECT_TRUE(SamePixels(form.UndoPhoto(), photo));
     EXPECT_EQ(form.ImgEffect()->geometry().width(), 594);  // 30 * 396 / 20
+}
+
+// Photos are read off the window's thread: the window goes on while one
+// is read, a later Open supersedes it, and a cancelled one changes nothing.
+TEST_F(FormMainTest, ALaterOpenSupersedesOneStillReadingAndACancelledOneChangesNothing) {
+    TFormMain& form = Form();
+    const TBitmap wide = RandomBitmap(30, 20, 1), tall = RandomBitmap(20, 30, 2);
+    WriteBytes(dir_.File("wide.bmp"), EncodeBmp(wide));
+    WriteBytes(dir_.File("tall.bmp"), EncodeBmp(tall));
+    QSignalSpy finished(&form, &TFormMain::OpenFinished);
+
+    form.OpenPhoto(dir_.File("wide.bmp"));
+    EXPECT_TRUE(form.Opening());
+    form.OpenPhoto(dir_.File("tall.bmp"));
+    Settle(form);
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), tall));
+    EXPECT_EQ(form.PhotoPath(), dir_.File("tall.bmp"));
+    EXPECT_EQ(finished.size(), 1);
+
+    form.OpenPhoto(dir_.File("wide.bmp"));
+    form.CancelJob();
+    EXPECT_FALSE(form.Opening());
+    // The reading it dropped ends unseen.
+    QTest::qWait(100);
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), tall));
+    EXPECT_EQ(form.PhotoPath(), dir_.File("tall.bmp"));
+    EXPECT_EQ(finished.size(), 2);
+    EXPECT_TRUE(dialogs_->errors.empty());
 }
 
 TEST_F(FormMainTest, AMissingSamplePhotoIsReportedAndLeavesASafeWindow) {
@@ -530,6 +574,7 @@ TEST_F(FormMainTest, AMissingSamplePhotoIsReportedAndLeavesASafeWindow) {
     WriteBytes(dir_.File("first.bmp"), EncodeBmp(photo));
     dialogs_->openAnswers.push_back(dir_.File("first.bmp"));
     form.BtnOpenClick();
+    Settle(form);
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
     EXPECT_TRUE(Child<QPushButton>("BtnLightA")->isEnabled());
 }

@@ -50,7 +50,7 @@ namespace corvessa {
 namespace {
 
 constexpr int kPhotoIconSide = 40;
-constexpr int kStripIconSide = kThumbnailSize;
+constexpr int kStripIconSide = kThumbSide;
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 QString Text(const std::string& text) { return QString::fromStdString(text); }

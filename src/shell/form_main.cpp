@@ -4,12 +4,14 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 #include <utility>
 #include <algorithm>
@@ -30,6 +32,8 @@
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "shell/undo_pictures.h"
+#include "shell/window_job.h"
+#include "session/photo_session.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -96,7 +100,9 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     FormCreate(screen);
     // Created hidden right after the window's start-up; lives as long as
     // the window.
-    formPreview_ = new TFormPreview(*this);
+    formPreview_ = new TFormPreview(*this, *flatPanel3_);
+    connect(formPreview_, &TFormPreview::ApplyRequested, this, &TFormMain::ApplyResult);
+    connect(formPreview_, &TFormPreview::ChangeColorRequested, this, &TFormMain::ChangeColorClick);
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
 }
@@ -159,6 +165,23 @@ void TFormMain::CreateControls() {
     btnBatch_ = MakeButton(flatPanel1_, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
     btnBatch_->setToolTip(QStringLiteral("One look on many photos (Ctrl+B)"));
     connect(btnBatch_, &QPushButton::clicked, this, [this] { BtnBatchClick(); });
+    // What runs, once it has run long enough to be noticed, and its Cancel
+    // (also Escape).
+    labelBusy_ = new QLabel(flatPanel1_);
+    labelBusy_->setObjectName(QStringLiteral("LabelBusy"));
+    labelBusy_->setGeometry(4, 176, 104, 32);
+    labelBusy_->setWordWrap(true);
+    QPalette light = labelBusy_->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    labelBusy_->setPalette(light);
+    labelBusy_->hide();
+    btnCancelJob_ = MakeButton(flatPanel1_, "BtnCancelJob", "Cancel", QRect(16, 212, 75, 25));
+    btnCancelJob_->hide();
+    connect(btnCancelJob_, &QPushButton::clicked, this, [this] { CancelJob(); });
+    busyDelay_ = new QTimer(this);
+    busyDelay_->setSingleShot(true);
+    busyDelay_->setInterval(300);
+    connect(busyDelay_, &QTimer::timeout, this, [this] { UpdateBusy(); });
 
     flatPanel3_ = MakePanel(flatPanel1_, "FlatPanel3", QRect(112, 0, 463, 209), kOlive);
     imgEffect_ = new TImageView(flatPanel3_);
@@ -171,7 +194,7 @@ void TFormMain::CreateControls() {
     for (int i = 0; i < kThumbnailCount; ++i) {
         auto* view = new TImageView(flatPanel2_);
         view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
-        view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbnailSize, kThumbnailSize);
+        view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
         view->setToolTip(QString::fromLatin1(kThumbnailHint));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
         imgViews_[size_t(i)] = view;
@@ -200,6 +223,8 @@ void TFormMain::CreateControls() {
     connect(actualSize, &QShortcut::activated, this, [this] { imgEffect_->ZoomToActualSize(); });
     auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
     connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, this, [this] { CancelJob(); });
     auto* batch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     connect(batch, &QShortcut::activated, this, [this] { BtnBatchClick(); });
     auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
@@ -216,14 +241,11 @@ void TFormMain::FormCreate(QSize screen) {
 
     bool loaded = false;
     Guarded([&] {
-        workPhoto_.Adopt(ReadPicture(appDir_ + "pic/sample.jpg"));
-        resultPhoto_.ShareWith(workPhoto_);
+        session_.StartWith(ReadPicture(appDir_ + "pic/sample.jpg"));
         FitPhotoView(WorkPhoto());
         imgEffect_->Picture().SetSize(imgEffect_->width(), imgEffect_->height());
         imgEffect_->Picture().StretchDraw(WorkPhoto());
         imgEffect_->Changed();
-        thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
-        thumbPhoto_.StretchDraw(WorkPhoto());
         loaded = true;
     });
     // Also after a failed read: an enabled Undo or a visible thumbnail
@@ -266,13 +288,29 @@ void TFormMain::FitPhotoView(QSize photo) {
     imgEffect_->SetFitGeometry(ClampedRect(fit), flatPanel3_->rect().adjusted(1, 1, -1, -1));
 }
 
-void TFormMain::ReplacingWorkPhoto() {
-    // The preview's result belongs to the photo it was rendered from.
-    formPreview_->WorkPhotoReplaced();
-}
-
-void TFormMain::ShowWorkPhoto() {
-    imgEffect_->ShowShared(workPhoto_.Snapshot());
+void TFormMain::ShowChange(const SessionChange& change) {
+    if (change.workPhotoReplaced) {
+        // A render in flight belongs to the photo it was started from.
+        rendering_.Drop();
+        UpdateBusy();
+        formPreview_->WorkPhotoReplaced();
+    }
+    if (change.refitView) FitPhotoView(WorkPhoto());
+    if (change.view) imgEffect_->ShowShared(change.view);
+    if (change.redrawView) {
+        // Drawn into the view's picture at its size: the very pixels when
+        // the sizes agree.
+        const TBitmap& shown = std::as_const(*imgEffect_).Picture();
+        if (shown.Width() == WorkPhoto().Width() && shown.Height() == WorkPhoto().Height()) {
+            imgEffect_->ShowShared(session_.WorkSnapshot());
+        } else {
+            imgEffect_->Picture().StretchDraw(WorkPhoto());
+            imgEffect_->Changed();
+        }
+    }
+    btnUndo_->setEnabled(session_.CanUndo());
+    update();
+    if (change.hideStrip) Invisible();
 }
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
@@ -294,41 +332,63 @@ void TFormMain::Invisible() {
 
 void TFormMain::BtnOpenClick() {
     Guarded([&] {
-        const std::string folder = std::filesystem::path(photoPath_).parent_path().string();
+        const std::string folder = std::filesystem::path(PhotoPath()).parent_path().string();
         const std::optional<std::string> name = dialogs_->ChooseOpenFile(folder);
         if (name) OpenPhoto(*name);
     });
 }
 
 void TFormMain::OpenPhoto(const std::string& path) {
-    if (!MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeOpening(path); })) return;
-    Guarded([&] {
-        // Read into a bitmap of its own first: a file that fails to read
-        // leaves every buffer, the metadata and the view as they were. It
-        // comes turned upright by the camera's orientation tag, so the
-        // thumbnails, renders, blank check and view all see it as shot.
-        PhotoMetadata metadata;
-        std::string warning;
-        TBitmap photo = ReadPhotoUpright(path, metadata, &warning);
-        ReplacingWorkPhoto();
-        workPhoto_.Adopt(std::move(photo));
-        metadata_ = std::move(metadata);
-        // The undo step, the last render and the view hold the photo as read.
-        undoPhoto_.ShareWith(workPhoto_);
-        resultPhoto_.ShareWith(workPhoto_);
-        FitPhotoView(WorkPhoto());
-        ShowWorkPhoto();
-        thumbPhoto_.SetSize(kThumbnailSize, kThumbnailSize);
-        thumbPhoto_.StretchDraw(WorkPhoto());
-        Invisible();
-        btnUndo_->setEnabled(false);
-        SetPhotoControlsEnabled(true);
-        // Only the working photo is whitened: the others keep the photo as read.
-        if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
-        photoPath_ = path;
-        workUnsaved_ = undoUnsaved_ = false;
-        if (!warning.empty()) dialogs_->ShowWarning(warning);  // the photo shows behind it
+    if (!MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeOpening(path); })) {
+        emit OpenFinished();
+        return;
+    }
+    // Read into a bitmap of its own first, off the window's thread: a file
+    // that fails to read leaves every buffer, the metadata and the view as
+    // they were. It comes turned upright by the camera's orientation tag,
+    // so the thumbnails, renders, blank check and view all see it as shot.
+    opening_.Start([path] { return ReadOpenedPhoto(path); }, [this](OpenedPhoto opened) {
+        UpdateBusy();
+        FinishOpen(std::move(opened));
     });
+    StartBusy(QStringLiteral("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
+}
+
+void TFormMain::CancelJob() {
+    if (!opening_.Running() && !rendering_.Running()) return;
+    const bool opening = opening_.Running();
+    opening_.Drop();
+    rendering_.Drop();
+    UpdateBusy();
+    if (opening) emit OpenFinished();
+}
+
+void TFormMain::FinishOpen(OpenedPhoto opened) {
+    if (!opened.error.empty()) {
+        dialogs_->ShowError(opened.error);
+    } else {
+        ShowChange(session_.Open(std::move(opened.photo), std::move(opened.metadata), opened.path));
+        SetPhotoControlsEnabled(true);
+        if (!opened.warning.empty()) dialogs_->ShowWarning(opened.warning);  // the photo shows behind it
+    }
+    emit OpenFinished();
+}
+
+void TFormMain::StartBusy(const QString& what) {
+    labelBusy_->setText(what);
+    if (!busyDelay_->isActive() && !labelBusy_->isVisible()) busyDelay_->start();
+}
+
+void TFormMain::UpdateBusy() {
+    const bool busy = opening_.Running() || rendering_.Running();
+    if (!busy) busyDelay_->stop();
+    const bool shown = busy && !busyDelay_->isActive();
+    labelBusy_->setVisible(shown);
+    btnCancelJob_->setVisible(shown);
+    if (shown)
+        flatPanel3_->setCursor(Qt::BusyCursor);
+    else
+        flatPanel3_->unsetCursor();
 }
 
 void TFormMain::BtnSaveClick() { SavePhoto(); }
@@ -339,31 +399,25 @@ bool TFormMain::SavePhoto() {
         // Without a start-up photo and before any Open there is nothing to save.
         if (imgEffect_->Picture().Empty()) return;
         if (const auto shown = imgEffect_->SharedPicture())
-            resultPhoto_.ShareWith(shown);
+            session_.TakeShownForSave(shown);
         else
-            resultPhoto_.Rewrite().CopyFrom(std::as_const(*imgEffect_).Picture());
+        {
+            auto copy = std::make_shared<TBitmap>();
+            copy->CopyFrom(std::as_const(*imgEffect_).Picture());
+            session_.TakeShownForSave(std::move(copy));
+        }
         // Asked of the name written, which the filter may have lengthened;
         // the save dialog comes back until a name is new or may be replaced.
         std::optional<SaveTarget> target;
         while (!target) {
-            const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile(photoPath_);
+            const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile(PhotoPath());
             if (!choice) return;
             target = SaveTargetFor(choice->path, choice->filterIndex);
             std::error_code ec;
             const bool taken = std::filesystem::symlink_status(target->path, ec).type() != std::filesystem::file_type::not_found;
             if (taken && !dialogs_->ConfirmReplace(target->path)) target.reset();
         }
-        // The writers write beside the target and rename into place, so a
-        // failure never destroys an existing file. The camera metadata goes
-        // into a JPEG or PNG; a BMP has no place for it.
-        if (target->format == SaveFormat::kBmp)
-            WriteBmpFile(ResultPhoto(), target->path);
-        else if (target->format == SaveFormat::kPng)
-            WritePngFileWithMetadata(ResultPhoto(), target->path, metadata_);
-        else
-            WriteJpegFileWithMetadata(ResultPhoto(), target->path, metadata_);
-        photoPath_ = target->path;
-        workUnsaved_ = false;
+        session_.Save(target->path, target->format);
         saved = true;
     });
     return saved;
@@ -376,112 +430,80 @@ bool TFormMain::MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask) {
     return choice == UnsavedChoice::kDiscard || (choice == UnsavedChoice::kSave && SavePhoto());
 }
 
-void TFormMain::NoteApply() {
-    undoUnsaved_ = workUnsaved_;
-    workUnsaved_ = true;
-}
-
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
-    undoPhoto_.ShareWith(workPhoto_);
-    ReplacingWorkPhoto();
-    workPhoto_.ShareWith(std::move(result));
-    ShowWorkPhoto();
-    update();
-    btnUndo_->setEnabled(true);
-    Invisible();  // the thumbnails show the photo before Apply
+    Guarded([&] { ShowChange(session_.Apply(std::move(result))); });
 }
 
 void TFormMain::BtnUndoClick() {
-    Guarded([&] {
-        resultPhoto_.ShareWith(undoPhoto_);
-        ReplacingWorkPhoto();
-        workPhoto_.ShareWith(resultPhoto_);
-        // Drawn into the view's picture at its size: the very pixels when
-        // the sizes agree.
-        const TBitmap& shown = std::as_const(*imgEffect_).Picture();
-        if (shown.Width() == WorkPhoto().Width() && shown.Height() == WorkPhoto().Height()) {
-            ShowWorkPhoto();
-        } else {
-            imgEffect_->Picture().StretchDraw(WorkPhoto());
-            imgEffect_->Changed();
-        }
-        btnUndo_->setEnabled(false);
-        update();
-        Invisible();
-        workUnsaved_ = undoUnsaved_;
-    });
+    Guarded([&] { ShowChange(session_.Undo()); });
 }
 
 void TFormMain::CategoryClick(int category) {
-    currentCategory_ = category;
     Guarded([&] {
-        if (!HasPhoto()) return;
         BusyCursor busy;
         WindowStrip strip(*this);
-        StripJob job(workPhoto_.Snapshot(), category, pictures_);
-        // ThumbPhoto and ResultPhoto end as the strip leaves them, also when
-        // a thumbnail fails.
-        struct Finish {
-            TFormMain& form;
-            StripJob& job;
-            ~Finish() {
-                form.thumbPhoto_.CopyFrom(job.ThumbPhoto());
-                TBitmap result = job.TakeResult();
-                if (!result.Empty()) form.resultPhoto_.Adopt(std::move(result));
-            }
-        } finish{*this, job};
-        job.Run(strip);
+        session_.RenderStrip(category, strip);
     });
 }
 
+void TFormMain::ChangeColorClick() {
+    // The mode must not outlive the re-render, also when it fails.
+    struct ModeScope {
+        PhotoSession& session;
+        explicit ModeScope(PhotoSession& s) : session(s) { session.SetChangeColorMode(true); }
+        ~ModeScope() { session.SetChangeColorMode(false); }
+    } mode(session_);
+    ImgViewClick(CurrentEffect(), CurrentCategory());
+}
+
 void TFormMain::ThumbnailClick(int n) {
-    currentEffect_ = n;
-    ImgViewClick(currentEffect_, currentCategory_);
+    session_.SetCurrentEffect(n);
+    ImgViewClick(n, CurrentCategory());
 }
 
 void TFormMain::ImgViewClick(int effect, int category) {
     Guarded([&] {
         if (!HasPhoto()) return;
+        // The dialog and its two labels show while the render runs.
         formPreview_->ShowProcessing();
         formPreview_->PreparePreview(WorkPhoto());
-        BusyCursor busy;
-        // The one yield of a render: the dialog and its labels paint before
-        // the work starts, and a click already queued runs here.
-        QCoreApplication::processEvents();
-        // The window may have been closed by such a click.
-        if (!HasPhoto()) return;
-        RenderJob job(workPhoto_.Snapshot(), Look{category, effect}, pictures_);
-        const Rgb fill = resultPhoto_.FillColor();
-        job.SetResultFill(fill);
+        const Look look{category, effect};
+        std::shared_ptr<RenderJob> job = session_.StartRender(look);
         ColourDecision colour;
-        // The last render's pixels are not needed by anything any more (the
-        // preview shows the new one; Apply commits it): let them go before
-        // the new render takes its memory.
-        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) resultPhoto_.Clear();
-        if (changeColorMode_ && job.AsksForColour()) {
+        if (ChangeColorMode() && job->AsksForColour()) {
             // A missing picture fails before the colour dialog opens.
-            job.LoadPictures();
+            job->LoadPictures();
             const std::optional<Rgb> chosen = dialogs_->ChooseColor();
             colour = chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled();
-            job.DecideColour(colour);
+            job->DecideColour(colour);
         }
-        RenderResult result = job.Run();
-        // Categories outside the catalogue render nothing and leave
-        // ResultPhoto as it was.
-        if (FindCategory(category) && effect >= 1 && effect <= kEffectCount) {
-            resultPhoto_.Adopt(std::move(result.picture));
-            previewLook_ = {Look{category, effect}, colour, fill, kFullStrength};
-        }
-        if (result.button != ButtonChange::kKeep)
-            formPreview_->BtnColor()->setVisible(result.button == ButtonChange::kShow);
-        formPreview_->ShowResult(resultPhoto_.Snapshot(), workPhoto_.Snapshot(), !changeColorMode_);
-        if (const Category* c = FindCategory(category); c && effect >= 1 && effect <= kEffectCount)
-            formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
-                                             .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
-                                             .arg(effect)
-                                             .arg(QString::fromUtf8(c->lookNames[size_t(effect - 1)].data(),
-                                                                    qsizetype(c->lookNames[size_t(effect - 1)].size()))));
+        // A later click supersedes this render.
+        const bool newLook = !ChangeColorMode();
+        rendering_.Start([job] { return RunRender(*job); },
+                         [this, look, colour, newLook](RenderOutcome outcome) {
+                             UpdateBusy();
+                             FinishRender(look, colour, std::move(outcome), newLook);
+                         });
+        StartBusy(QStringLiteral("Rendering"));
     });
+}
+
+void TFormMain::FinishRender(Look look, ColourDecision colour, RenderOutcome outcome, bool newLook) {
+    if (!outcome.error.empty()) {
+        dialogs_->ShowError(outcome.error);
+        emit RenderFinished();
+        return;
+    }
+    const ButtonChange button = session_.FinishRender(look, colour, std::move(outcome.result));
+    if (button != ButtonChange::kKeep) formPreview_->BtnColor()->setVisible(button == ButtonChange::kShow);
+    formPreview_->ShowResult(ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), newLook);
+    if (const Category* c = FindCategory(look.category); c && IsCatalogueLook(look))
+        formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
+                                         .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
+                                         .arg(look.effect)
+                                         .arg(QString::fromUtf8(c->lookNames[size_t(look.effect - 1)].data(),
+                                                                qsizetype(c->lookNames[size_t(look.effect - 1)].size()))));
+    emit RenderFinished();
 }
 
 void TFormMain::BtnHelpClick() {
@@ -501,7 +523,7 @@ void TFormMain::ShowHelpWindow(const std::string& path) {
 
 void TFormMain::BtnBatchClick() {
     if (!formBatch_) formBatch_ = new TFormBatch(this, SharedFolderPictures(appDir_ + "pic"));
-    batch::BatchLook look = previewLook_;
+    batch::BatchLook look = session_.PreviewLook();
     look.strength = formPreview_->Strength();
     formBatch_->OfferPreviewLook(look);
     formBatch_->show();
@@ -512,13 +534,11 @@ void TFormMain::BtnBatchClick() {
 void TFormMain::FormClose() {
     if (closed_) return;
     closed_ = true;
+    opening_.Drop();
+    rendering_.Drop();
     formPreview_->hide();
     SkinRemove();
-    workPhoto_.Clear();
-    undoPhoto_.Clear();
-    thumbPhoto_ = TBitmap();
-    resultPhoto_.Clear();
-    metadata_ = PhotoMetadata();
+    session_.Close();
     emit FormClosed();
 }
 

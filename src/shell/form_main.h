@@ -1,9 +1,9 @@
 #pragma once
-// TFormMain: the main window. It owns the four photo buffers for the whole
-// run and wires the controls to them: start-up, Open, Save, Undo, Help and
-// close. It also holds the effect browser: the category column fills the
-// thumbnail strip, a thumbnail renders its effect at full size into the
-// preview dialog, which it owns.
+// TFormMain: the main window. It shows the photo session (the photo being
+// edited and its buffers) and forwards what the user does to it: start-up,
+// Open, Save, Undo, Help and close. It also holds the effect browser: the
+// category column fills the thumbnail strip, a thumbnail renders its
+// effect at full size into the preview dialog, which it owns.
 
 #include <QSize>
 #include <QWidget>
@@ -12,16 +12,16 @@
 #include <memory>
 #include <string>
 
-#include "batch/batch.h"
 #include "catalogue/catalogue.h"
 #include "ground/bitmap.h"
 #include "ground/random.h"
-#include "ground/shared_bitmap.h"
-#include "io/photo_metadata.h"
 #include "io/picture_source.h"
+#include "session/photo_session.h"
+#include "shell/window_job.h"
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace corvessa {
 
@@ -79,7 +79,6 @@ constexpr bool ButtonsNameCategoriesOnce() {
 static_assert(ButtonsNameCategoriesOnce(), "kCategoryButtons names each category of kCategories at most once");
 
 inline constexpr int kThumbnailCount = 10;
-inline constexpr int kThumbnailSize = 105;
 
 class TFormMain : public QWidget {
     Q_OBJECT
@@ -92,16 +91,16 @@ public:
 
     const std::string& AppDir() const { return appDir_; }
 
-    // The four buffers. Holders of the same pixels share them (Open makes
-    // the undo step, the last render and the view share the opened photo);
-    // a write gives a holder pixels of its own first.
-    const TBitmap& WorkPhoto() const { return workPhoto_.Read(); }
-    const TBitmap& UndoPhoto() const { return undoPhoto_.Read(); }
-    SharedBitmap& WorkPhotoBuffer() { return workPhoto_; }
-    SharedBitmap& UndoPhotoBuffer() { return undoPhoto_; }
-    SharedBitmap& ResultPhotoBuffer() { return resultPhoto_; }
-    TBitmap& ThumbPhoto() { return thumbPhoto_; }
-    const TBitmap& ResultPhoto() const { return resultPhoto_.Read(); }
+    // The photo being edited, its four buffers and the browser's state.
+    PhotoSession& Session() { return session_; }
+    const PhotoSession& Session() const { return session_; }
+    const TBitmap& WorkPhoto() const { return session_.WorkPhoto(); }
+    const TBitmap& UndoPhoto() const { return session_.UndoPhoto(); }
+    const TBitmap& ResultPhoto() const { return session_.ResultPhoto(); }
+    SharedBitmap& WorkPhotoBuffer() { return session_.WorkPhotoBuffer(); }
+    SharedBitmap& UndoPhotoBuffer() { return session_.UndoPhotoBuffer(); }
+    SharedBitmap& ResultPhotoBuffer() { return session_.ResultPhotoBuffer(); }
+    TBitmap& ThumbPhoto() { return session_.ThumbPhotoBuffer(); }
 
     TImageView* ImgEffect() const { return imgEffect_; }
     TImgBtn* BtnUndo() const { return btnUndo_; }
@@ -111,18 +110,10 @@ public:
     TImageView* ImgView(int n) const { return imgViews_[size_t(n - 1)]; }
     QLabel* Label(int n) const { return labels_[size_t(n - 1)]; }
 
-    // The camera metadata of the opened photo, kept with the working photo
-    // through Apply and Undo and written into a saved JPEG; empty for the
-    // start-up sample and for photos without any.
-    const PhotoMetadata& Metadata() const { return metadata_; }
-
-    // The photo opened or saved last, where the file dialogs start; empty
-    // before any.
-    const std::string& PhotoPath() const { return photoPath_; }
-    // Whether the working photo holds an Apply that was never saved.
-    bool HasUnsavedApply() const { return workUnsaved_; }
-    // Apply of the preview dialog made ResultPhoto the working photo.
-    void NoteApply();
+    const PhotoMetadata& Metadata() const { return session_.Metadata(); }
+    // The photo opened or saved last, where the file dialogs start.
+    const std::string& PhotoPath() const { return session_.PhotoPath(); }
+    bool HasUnsavedApply() const { return session_.HasUnsavedApply(); }
 
     TFormPreview* FormPreview() const { return formPreview_; }
     // The batch dialog, made when Batch is first pressed.
@@ -131,21 +122,17 @@ public:
     // Browser state: the category pressed last (0 before any), the
     // thumbnail clicked last (0 before any), and whether a "Change Color"
     // re-render is running.
-    int CurrentCategory() const { return currentCategory_; }
-    int CurrentEffect() const { return currentEffect_; }
-    bool ChangeColorMode() const { return changeColorMode_; }
-    void SetChangeColorMode(bool on) { changeColorMode_ = on; }
+    int CurrentCategory() const { return session_.CurrentCategory(); }
+    int CurrentEffect() const { return session_.CurrentEffect(); }
+    bool ChangeColorMode() const { return session_.ChangeColorMode(); }
+    void SetChangeColorMode(bool on) { session_.SetChangeColorMode(on); }
 
     ShellDialogs& Dialogs() { return *dialogs_; }
-    // The generator of the blank-photo check.
-    RandomGenerator& Random() { return random_; }
     // The overlay pictures of the program's pic folder, shared by every
     // render of the window.
     const PictureSource& Pictures() const { return pictures_; }
 
-    // False once the start-up photo failed to load, until a photo is
-    // opened: there is nothing to render, fit or save then.
-    bool HasPhoto() const { return !WorkPhoto().Empty(); }
+    bool HasPhoto() const { return session_.HasPhoto(); }
 
     void BtnOpenClick();
     void BtnSaveClick();
@@ -156,17 +143,28 @@ public:
     void BtnBatchClick();
     // Opens `path` as Open does after its dialog (also used for a dropped
     // file and a photo handed over by a later start); over an unsaved
-    // Apply, only once the user has chosen to save or discard it.
+    // Apply, only once the user has chosen to save or discard it. The photo
+    // is read off the window's thread; OpenFinished says when it is shown
+    // (or reported). A later Open supersedes one still reading.
     void OpenPhoto(const std::string& path);
+    // Whether a photo is being read, a look rendered.
+    bool Opening() const { return opening_.Running(); }
+    bool Rendering() const { return rendering_.Running(); }
+    // Cancel (and Escape): drops the Open or render in progress. The photo
+    // that was open stays; the preview stays as it was.
+    void CancelJob();
     // Hides the ten thumbnails and their labels.
     void Invisible();
-    // Apply: `result` becomes the working photo, the photo before it the
-    // undo step.
+    // Apply of the preview: `result` becomes the working photo, the photo
+    // before it the undo step.
     void ApplyResult(std::shared_ptr<const TBitmap> result);
 
     // The handler of every category button (BtnPresetClick, BtnLightAClick,
     // ...): sets CurrentCategory and fills the strip from the working photo.
     void CategoryClick(int category);
+    // The preview's "Change Color": the look shown, rendered again in
+    // Change Color mode.
+    void ChangeColorClick();
     // ImgView1Click .. ImgView10Click: sets CurrentEffect, then renders.
     void ThumbnailClick(int n);
     // Renders effect `effect` of `category` on the full-size working photo
@@ -185,6 +183,12 @@ signals:
     void ThumbnailClicked(int n);
     // The window was closed: the program ends.
     void FormClosed();
+    // An Open ended: its photo is shown, its failure was reported, or it
+    // was cancelled (also at the question before it).
+    void OpenFinished();
+    // A render ended: its look is shown in the preview, or its failure was
+    // reported.
+    void RenderFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -200,10 +204,8 @@ private:
     void LayOutPanels();
     void FitPhotoView(const TBitmap& photo);
     void FitPhotoView(QSize photo);
-    // The working photo is being replaced (Open, Apply, Undo).
-    void ReplacingWorkPhoto();
-    // The main view shows the working photo's pixels, without a copy.
-    void ShowWorkPhoto();
+    // Shows what a session operation changed.
+    void ShowChange(const SessionChange& change);
     void SetPhotoControlsEnabled(bool enabled);
     // Save's work; false when nothing was written (cancelled, refused,
     // failed).
@@ -214,31 +216,23 @@ private:
     bool MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask);
     void ShowHelpWindow(const std::string& path);
     void FormClose();
+    void FinishOpen(OpenedPhoto opened);
+    void FinishRender(Look look, ColourDecision colour, RenderOutcome outcome, bool newLook);
+    // The busy sign of a job that has run for a moment: the busy cursor
+    // over the photo area and a line saying what runs (`what`), with Cancel.
+    void StartBusy(const QString& what);
+    // Shows or hides the busy sign as the jobs stand.
+    void UpdateBusy();
 
     std::string appDir_;
     std::unique_ptr<ShellDialogs> dialogs_;
-    RandomGenerator random_;
     // Overlay pictures decoded by one strip serve the next render.
     PictureCache pictureCache_;
     FolderPictures pictures_;
 
-    // Also shared with the render jobs and the preview, which keep what they
-    // render from and show while the window moves on.
-    SharedBitmap workPhoto_, undoPhoto_, resultPhoto_;
-    TBitmap thumbPhoto_;
+    PhotoSession session_{pictures_};
     // The size of the photo the view was last fitted to.
     QSize fittedPhoto_;
-    PhotoMetadata metadata_;
-    std::string photoPath_;
-    // Whether WorkPhoto and UndoPhoto hold an Apply not saved since.
-    bool workUnsaved_ = false;
-    bool undoUnsaved_ = false;
-
-    int currentCategory_ = 0;
-    int currentEffect_ = 0;
-    bool changeColorMode_ = false;
-    // The look the preview showed last, with its colour, for a batch.
-    batch::BatchLook previewLook_;
 
     TFlatPanel* flatPanel1_ = nullptr;
     TFlatPanel* flatPanel2_ = nullptr;
@@ -258,6 +252,14 @@ private:
     THelpWindow* helpWindow_ = nullptr;    // made when first needed
     TFormBatch* formBatch_ = nullptr;      // likewise
     bool closed_ = false;
+
+    // The Open and the render in progress, dropped when superseded or
+    // cancelled.
+    WindowJob<OpenedPhoto> opening_{this};
+    WindowJob<RenderOutcome> rendering_{this};
+    QTimer* busyDelay_ = nullptr;
+    QLabel* labelBusy_ = nullptr;
+    QPushButton* btnCancelJob_ = nullptr;
 };
 
 }  // namespace corvessa

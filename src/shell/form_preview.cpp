@@ -10,7 +10,6 @@
 
 #include "ground/strength.h"
 #include "shell/controls.h"
-#include "shell/form_main.h"
 #include "shell/main_layout.h"
 #include "shell/preview_place.h"
 #include "widgets/flat_panel.h"
@@ -45,10 +44,10 @@ QLabel* MakeRedLabel(QWidget* parent, const char* name, const char* caption, QRe
 
 }  // namespace
 
-TFormPreview::TFormPreview(TFormMain& formMain)
-    : QWidget(&formMain, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
+    : QWidget(&owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      formMain_(formMain) {
+      photoArea_(photoArea) {
     setObjectName(QStringLiteral("FormPreview"));
     setWindowTitle(QStringLiteral("Preview"));
     setFont(WindowFont(11));
@@ -137,7 +136,7 @@ void TFormPreview::resizeEvent(QResizeEvent* event) {
     LayOut();
     // It opens over the main window's photo area; later it stays where the
     // user leaves it.
-    if (!placed_) move(PreviewPlaceFor(formMain_, *this));
+    if (!placed_) move(PreviewPlaceFor(photoArea_, *this));
     placed_ = true;
 }
 
@@ -156,7 +155,7 @@ void TFormPreview::PreparePreview(const TBitmap& photo) {
     LayOut();
     // It opens over the main window's photo area; later it stays where the
     // user leaves it.
-    if (!placed_) move(PreviewPlaceFor(formMain_, *this));
+    if (!placed_) move(PreviewPlaceFor(photoArea_, *this));
     placed_ = true;
     show();
     raise();
@@ -230,10 +229,7 @@ void TFormPreview::BtnApplyClick() {
     // The committed pixels are the working photo's from now on; the mix is
     // made afresh for the next look.
     mixed_.reset();
-    formMain_.Guarded([&] {
-        formMain_.ApplyResult(std::move(result));
-        formMain_.NoteApply();
-    });
+    emit ApplyRequested(std::move(result));
 }
 
 void TFormPreview::Button2Click() {
@@ -242,13 +238,7 @@ void TFormPreview::Button2Click() {
 }
 
 void TFormPreview::BtnColorClick() {
-    // The mode must not outlive the re-render, also when it fails.
-    struct ModeScope {
-        TFormMain& form;
-        explicit ModeScope(TFormMain& f) : form(f) { form.SetChangeColorMode(true); }
-        ~ModeScope() { form.SetChangeColorMode(false); }
-    } mode(formMain_);
-    formMain_.ImgViewClick(formMain_.CurrentEffect(), formMain_.CurrentCategory());
+    emit ChangeColorRequested();
     // The colour dialog, owned by the main window, hands the focus back to
     // its owner when it closes.
     if (isVisible()) {

@@ -19,7 +19,6 @@ class QSlider;
 namespace corvessa {
 
 class TFlatPanel;
-class TFormMain;
 class TImageView;
 
 // The dialog's client size when it opens; it may be resized from there.
@@ -29,9 +28,9 @@ inline constexpr int kPreviewClientHeight = 290;
 class TFormPreview : public QWidget {
     Q_OBJECT
 public:
-    // A top-level window owned by `formMain`, whose buffers Apply and Change
-    // Color work on.
-    explicit TFormPreview(TFormMain& formMain);
+    // A top-level window owned by the main window `owner`; it opens over
+    // the owner's photo area `photoArea`.
+    TFormPreview(QWidget& owner, const QWidget& photoArea);
 
     TFlatPanel* Panel1() const { return panel1_; }
     TImageView* ImgPreview() const { return imgPreview_; }
@@ -71,6 +70,13 @@ public:
     void Button2Click();
     void BtnColorClick();
 
+signals:
+    // Apply: `result` is to become the working photo.
+    void ApplyRequested(std::shared_ptr<const TBitmap> result);
+    // Change Color: the look shown is to be rendered again with a colour
+    // the user picks.
+    void ChangeColorRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -85,7 +91,7 @@ private:
     void FitImage();
     void ShowCurrent();
 
-    TFormMain& formMain_;
+    const QWidget& photoArea_;
     TFlatPanel* panel1_ = nullptr;
     TImageView* imgPreview_ = nullptr;
     QLabel* label1_ = nullptr;

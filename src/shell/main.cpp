@@ -60,18 +60,28 @@ int main(int argc, char** argv) {
         corvessa::RaiseWindow(&formMain);
         ReportState(formMain, "raised");
     });
-    guard.SetOpenHandler([&formMain](const QString& photo) {
-        // In front first, so that a photo that fails to read is reported
-        // over the window.
+    // Photos are read off the window's thread: the state is reported once
+    // the photo shows.
+    const auto reportWhenOpened = [&formMain](const char* event) {
+        QObject::connect(&formMain, &corvessa::TFormMain::OpenFinished, &formMain,
+                         [&formMain, event] { ReportState(formMain, event); }, Qt::SingleShotConnection);
+    };
+    guard.SetOpenHandler([&formMain, reportWhenOpened](const QString& photo) {
+        // In front first, so that the question before replacing an edit,
+        // or a photo that fails to read, shows over the window.
         corvessa::RaiseWindow(&formMain);
+        reportWhenOpened("opened");
         formMain.OpenPhoto(photo.toStdString());
-        ReportState(formMain, "opened");
     });
     QObject::connect(&formMain, &corvessa::TFormMain::FormClosed, &app, &QCoreApplication::quit);
     formMain.show();
     // In place of the sample photo, as Open opens it: a photo that fails to
     // read is reported over the window, and the sample stays.
-    if (!command.photo.isEmpty()) formMain.OpenPhoto(command.photo.toStdString());
-    ReportState(formMain, "started");
+    if (command.photo.isEmpty()) {
+        ReportState(formMain, "started");
+    } else {
+        reportWhenOpened("started");
+        formMain.OpenPhoto(command.photo.toStdString());
+    }
     return app.exec();
 }

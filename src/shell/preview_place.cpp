@@ -3,10 +3,9 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "shell/form_main.h"
-#include "shell/form_preview.h"
+#include <QWidget>
+
 #include "shell/main_layout.h"
-#include "widgets/flat_panel.h"
 
 namespace corvessa {
 
@@ -18,12 +17,12 @@ QPoint PreviewPlace(const QRect& photoArea, QSize dialog, const QRect& screen) {
     return {left, top};
 }
 
-QPoint PreviewPlaceFor(const TFormMain& form, const TFormPreview& preview) {
-    const QWidget* area = form.FlatPanel3();
+QPoint PreviewPlaceFor(const QWidget& photoArea, const QWidget& preview) {
+    const QWidget* area = &photoArea;
     // The frame is known once the window manager has framed the window.
     const QSize outer = preview.isVisible() ? preview.frameGeometry().size()
                                             : preview.size() + QSize(kFrameWidth, kFrameHeight);
-    const QScreen* screen = form.screen();
+    const QScreen* screen = photoArea.screen();
     return PreviewPlace(QRect(area->mapToGlobal(QPoint(0, 0)), area->size()), outer,
                         screen ? screen->availableGeometry() : QRect(QPoint(0, 0), outer));
 }

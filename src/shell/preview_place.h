@@ -7,17 +7,17 @@
 #include <QRect>
 #include <QSize>
 
-namespace corvessa {
+class QWidget;
 
-class TFormMain;
-class TFormPreview;
+namespace corvessa {
 
 // The top-left corner of a dialog of outer size `dialog`: centred on
 // `photoArea`, but never left of it, then moved as little as needed to lie
 // within `screen`. All in screen coordinates.
 QPoint PreviewPlace(const QRect& photoArea, QSize dialog, const QRect& screen);
 
-// The place for `preview` in front of `form` as it stands now.
-QPoint PreviewPlaceFor(const TFormMain& form, const TFormPreview& preview);
+// The place for the dialog `preview` over the main window's photo area
+// `photoArea` as they stand now.
+QPoint PreviewPlaceFor(const QWidget& photoArea, const QWidget& preview);
 
 }  // namespace corvessa

@@ -1,0 +1,156 @@
+#include "session/photo_session.h"
+
+#include <new>
+#include <utility>
+
+#include "ground/error.h"
+
+#include "io/bmp_codec.h"
+#include "io/photo_files.h"
+
+namespace corvessa {
+
+namespace {
+
+// The message of the exception being handled.
+std::string ErrorText() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return NotEnoughMemory().what();
+    } catch (const std::exception& error) {
+        return error.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
+}  // namespace
+
+OpenedPhoto ReadOpenedPhoto(const std::string& path) {
+    OpenedPhoto opened;
+    opened.path = path;
+    try {
+        opened.photo = ReadPhotoUpright(path, opened.metadata, &opened.warning);
+    } catch (...) {
+        opened.error = ErrorText();
+    }
+    return opened;
+}
+
+RenderOutcome RunRender(RenderJob& job) {
+    RenderOutcome outcome;
+    try {
+        outcome.result = job.Run();
+    } catch (...) {
+        outcome.error = ErrorText();
+    }
+    return outcome;
+}
+
+bool IsCatalogueLook(Look look) {
+    return FindCategory(look.category) && look.effect >= 1 && look.effect <= kEffectCount;
+}
+
+void PhotoSession::StartWith(TBitmap sample) {
+    workPhoto_.Adopt(std::move(sample));
+    resultPhoto_.ShareWith(workPhoto_);
+    thumbPhoto_.SetSize(kThumbSide, kThumbSide);
+    thumbPhoto_.StretchDraw(WorkPhoto());
+}
+
+SessionChange PhotoSession::Open(TBitmap photo, PhotoMetadata metadata, const std::string& path) {
+    workPhoto_.Adopt(std::move(photo));
+    metadata_ = std::move(metadata);
+    // The undo step, the last render and the view hold the photo as read.
+    undoPhoto_.ShareWith(workPhoto_);
+    resultPhoto_.ShareWith(workPhoto_);
+    SessionChange change{.workPhotoReplaced = true, .refitView = true, .view = workPhoto_.Snapshot(), .hideStrip = true};
+    thumbPhoto_.SetSize(kThumbSide, kThumbSide);
+    thumbPhoto_.StretchDraw(WorkPhoto());
+    canUndo_ = false;
+    // Only the working photo is whitened: the others keep the photo as read.
+    if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
+    photoPath_ = path;
+    workUnsaved_ = undoUnsaved_ = false;
+    return change;
+}
+
+SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
+    undoPhoto_.ShareWith(workPhoto_);
+    workPhoto_.ShareWith(std::move(result));
+    canUndo_ = true;
+    undoUnsaved_ = workUnsaved_;
+    workUnsaved_ = true;
+    return {.workPhotoReplaced = true, .view = workPhoto_.Snapshot(), .hideStrip = true};
+}
+
+SessionChange PhotoSession::Undo() {
+    resultPhoto_.ShareWith(undoPhoto_);
+    workPhoto_.ShareWith(resultPhoto_);
+    canUndo_ = false;
+    workUnsaved_ = undoUnsaved_;
+    return {.workPhotoReplaced = true, .redrawView = true, .hideStrip = true};
+}
+
+void PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) { resultPhoto_.ShareWith(std::move(shown)); }
+
+void PhotoSession::Save(const std::string& path, SaveFormat format) {
+    // The writers write beside the target and rename into place, so a
+    // failure never destroys an existing file. The camera metadata goes
+    // into a JPEG or PNG; a BMP has no place for it.
+    if (format == SaveFormat::kBmp)
+        WriteBmpFile(ResultPhoto(), path);
+    else if (format == SaveFormat::kPng)
+        WritePngFileWithMetadata(ResultPhoto(), path, metadata_);
+    else
+        WriteJpegFileWithMetadata(ResultPhoto(), path, metadata_);
+    photoPath_ = path;
+    workUnsaved_ = false;
+}
+
+void PhotoSession::Close() {
+    workPhoto_.Clear();
+    undoPhoto_.Clear();
+    resultPhoto_.Clear();
+    thumbPhoto_ = TBitmap();
+    metadata_ = PhotoMetadata();
+}
+
+void PhotoSession::RenderStrip(int category, StripView& view) {
+    currentCategory_ = category;
+    if (!HasPhoto()) return;
+    StripJob job(workPhoto_.Snapshot(), category, pictures_);
+    struct Finish {
+        PhotoSession& session;
+        StripJob& job;
+        ~Finish() {
+            session.thumbPhoto_.CopyFrom(job.ThumbPhoto());
+            TBitmap result = job.TakeResult();
+            if (!result.Empty()) session.resultPhoto_.Adopt(std::move(result));
+        }
+    } finish{*this, job};
+    job.Run(view);
+}
+
+std::unique_ptr<RenderJob> PhotoSession::StartRender(Look look) {
+    auto job = std::make_unique<RenderJob>(workPhoto_.Snapshot(), look, pictures_);
+    renderFill_ = resultPhoto_.FillColor();
+    job->SetResultFill(renderFill_);
+    // The last render's pixels are not needed by anything any more (the
+    // preview shows the new one; Apply commits it).
+    if (IsCatalogueLook(look)) resultPhoto_.Clear();
+    return job;
+}
+
+ButtonChange PhotoSession::FinishRender(Look look, ColourDecision colour, RenderResult result) {
+    // Looks outside the catalogue render nothing and leave ResultPhoto as
+    // it was.
+    if (IsCatalogueLook(look)) {
+        resultPhoto_.Adopt(std::move(result.picture));
+        previewLook_ = {look, colour, renderFill_, kFullStrength};
+    }
+    return result.button;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,157 @@
+#pragma once
+// The photo being edited, without any window: the working photo, the undo
+// step, the last render and the thumbnail source; the camera data and the
+// file they came from; whether an Apply is unsaved; and the browser's
+// state (the category and thumbnail chosen last, the look the preview
+// shows). The window shows it and forwards what the user does; which
+// buffers each operation replaces is decided here.
+//
+// Holders of the same pixels share them (Open makes the undo step, the
+// last render and the view share the opened photo); a write gives a holder
+// pixels of its own first.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "batch/batch.h"
+#include "catalogue/render_job.h"
+#include "ground/bitmap.h"
+#include "ground/random.h"
+#include "ground/shared_bitmap.h"
+#include "io/photo_metadata.h"
+#include "io/picture_source.h"
+#include "shell/main_layout.h"
+
+namespace corvessa {
+
+// What an operation asks of the window that shows the session.
+struct SessionChange {
+    // The preview's result belongs to the photo it was rendered from.
+    bool workPhotoReplaced = false;
+    // The main view is fitted to the working photo again.
+    bool refitView = false;
+    // What the main view shows from now on; null to keep its picture.
+    std::shared_ptr<const TBitmap> view;
+    // The view's picture is redrawn from the working photo at its own size
+    // (Undo), the very pixels where the sizes agree.
+    bool redrawView = false;
+    // The thumbnails show an older working photo and are hidden.
+    bool hideStrip = false;
+};
+
+// A photo as Open reads it (turned upright, with its camera data), or why
+// it could not be read. Reading runs off the window's thread, so a failure
+// travels as its message.
+struct OpenedPhoto {
+    std::string path;
+    TBitmap photo;
+    PhotoMetadata metadata;
+    std::string warning;  // what the user should know about a photo that opened all the same
+    std::string error;    // empty when the photo was read
+};
+// Never throws.
+OpenedPhoto ReadOpenedPhoto(const std::string& path);
+
+// A render's picture, or why it failed; like reading, rendering runs off
+// the window's thread.
+struct RenderOutcome {
+    RenderResult result;
+    std::string error;
+};
+// Runs `job`; never throws.
+RenderOutcome RunRender(RenderJob& job);
+
+class PhotoSession {
+public:
+    explicit PhotoSession(const PictureSource& pictures) : pictures_(pictures) {}
+
+    const TBitmap& WorkPhoto() const { return workPhoto_.Read(); }
+    const TBitmap& UndoPhoto() const { return undoPhoto_.Read(); }
+    const TBitmap& ResultPhoto() const { return resultPhoto_.Read(); }
+    const TBitmap& ThumbPhoto() const { return thumbPhoto_; }
+    SharedBitmap& WorkPhotoBuffer() { return workPhoto_; }
+    SharedBitmap& UndoPhotoBuffer() { return undoPhoto_; }
+    SharedBitmap& ResultPhotoBuffer() { return resultPhoto_; }
+    TBitmap& ThumbPhotoBuffer() { return thumbPhoto_; }
+    std::shared_ptr<const TBitmap> WorkSnapshot() const { return workPhoto_.Snapshot(); }
+
+    // False before a start-up photo or an Open succeeded: there is nothing
+    // to render, fit or save then.
+    bool HasPhoto() const { return !WorkPhoto().Empty(); }
+    bool CanUndo() const { return canUndo_; }
+    // Whether the working photo holds an Apply that was never saved.
+    bool HasUnsavedApply() const { return workUnsaved_; }
+    // The camera metadata of the opened photo, kept with the working photo
+    // through Apply and Undo and written into a saved JPEG or PNG.
+    const PhotoMetadata& Metadata() const { return metadata_; }
+    // The photo opened or saved last; empty before any.
+    const std::string& PhotoPath() const { return photoPath_; }
+
+    int CurrentCategory() const { return currentCategory_; }
+    int CurrentEffect() const { return currentEffect_; }
+    bool ChangeColorMode() const { return changeColorMode_; }
+    void SetChangeColorMode(bool on) { changeColorMode_ = on; }
+    void SetCurrentEffect(int effect) { currentEffect_ = effect; }
+    // The look the preview showed last, with its colour, for a batch.
+    const batch::BatchLook& PreviewLook() const { return previewLook_; }
+
+    // The start-up photo; the undo step stays empty. The view shows it
+    // drawn at the view's size, which the window does.
+    void StartWith(TBitmap sample);
+    // Open, once the photo has been read (upright, with its metadata): it
+    // becomes the working photo, the undo step and the last render. Only
+    // the working photo is whitened when the photo is blank; the view
+    // shows it as read.
+    SessionChange Open(TBitmap photo, PhotoMetadata metadata, const std::string& path);
+    // Apply: `result` becomes the working photo, the photo before it the
+    // undo step.
+    SessionChange Apply(std::shared_ptr<const TBitmap> result);
+    // Undo: the undo step becomes the last render and the working photo.
+    SessionChange Undo();
+    // Save's first step: the picture the main view shows is what is saved.
+    void TakeShownForSave(std::shared_ptr<const TBitmap> shown);
+    // Writes the last render to `path` as `format`, with the camera data
+    // where the format has room for it; the working photo counts as saved.
+    void Save(const std::string& path, SaveFormat format);
+
+    // The window closes: every buffer is let go.
+    void Close();
+
+    // A category button: its strip, from the working photo, handed to
+    // `view` thumbnail by thumbnail. ThumbPhoto and ResultPhoto end as the
+    // strip leaves them, also when a thumbnail fails.
+    void RenderStrip(int category, StripView& view);
+
+    // A full-size render of `look` from the working photo, set up as the
+    // window's renders are (the last render's fill colour). Its old pixels
+    // are let go first when the look renders anything, so the new render
+    // can have their memory.
+    std::unique_ptr<RenderJob> StartRender(Look look);
+    // The render's outcome: for a look of the catalogue, the last render
+    // and the preview's look from now on.
+    ButtonChange FinishRender(Look look, ColourDecision colour, RenderResult result);
+
+private:
+    const PictureSource& pictures_;
+    RandomGenerator random_;
+    SharedBitmap workPhoto_, undoPhoto_, resultPhoto_;
+    TBitmap thumbPhoto_;
+    PhotoMetadata metadata_;
+    std::string photoPath_;
+    bool canUndo_ = false;
+    // Whether WorkPhoto and UndoPhoto hold an Apply not saved since.
+    bool workUnsaved_ = false;
+    bool undoUnsaved_ = false;
+    int currentCategory_ = 0;
+    int currentEffect_ = 0;
+    bool changeColorMode_ = false;
+    batch::BatchLook previewLook_;
+    Rgb renderFill_ = kWhite;  // the fill of the render in progress
+};
+
+// Whether `look` names a look of the catalogue (a category of the table
+// and an effect of 1..10); other looks render nothing.
+bool IsCatalogueLook(Look look);
+
+}  // namespace corvessa

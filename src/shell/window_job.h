@@ -1,0 +1,50 @@
+#pragma once
+// One kind of work the window runs off its thread (reading a photo,
+// rendering a look): the window waits for at most one of each kind, and
+// starting another drops the one before, which runs to its end unseen and
+// lets its result go.
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QtConcurrent/QtConcurrentRun>
+#include <utility>
+
+namespace corvessa {
+
+template <class Result>
+class WindowJob {
+public:
+    // `owner` receives the results on its thread and outlives every job.
+    explicit WindowJob(QObject* owner) : owner_(owner) {}
+    WindowJob(const WindowJob&) = delete;
+    WindowJob& operator=(const WindowJob&) = delete;
+
+    // Runs `work()` on a worker thread, then `done(result)` on the owner's
+    // thread, unless the job is dropped first.
+    template <class Work, class Done>
+    void Start(Work work, Done done) {
+        Drop();
+        auto* watcher = new QFutureWatcher<Result>(owner_);
+        watcher_ = watcher;
+        QObject::connect(watcher, &QFutureWatcherBase::finished, owner_, [this, watcher, done = std::move(done)]() mutable {
+            watcher->deleteLater();
+            watcher_ = nullptr;
+            done(watcher->future().takeResult());
+        });
+        watcher->setFuture(QtConcurrent::run(std::move(work)));
+    }
+    // Forgets the job that runs, if any: its result is never delivered.
+    void Drop() {
+        if (!watcher_) return;
+        watcher_->disconnect(owner_);
+        QObject::connect(watcher_, &QFutureWatcherBase::finished, watcher_, &QObject::deleteLater);
+        watcher_ = nullptr;
+    }
+    bool Running() const { return watcher_ != nullptr; }
+
+private:
+    QObject* owner_;
+    QFutureWatcher<Result>* watcher_ = nullptr;
+};
+
+}  // namespace corvessa
