@@ -65,7 +65,9 @@ SessionChange PhotoSession::Open(TBitmap photo, PhotoMetadata metadata, const st
     // The undo step, the last render and the view hold the photo as read.
     undoPhoto_.ShareWith(workPhoto_);
     resultPhoto_.ShareWith(workPhoto_);
-    SessionChange change{.workPhotoReplaced = true, .refitView = true, .view = workPhoto_.Snapshot(), .hideStrip = true};
+    SessionChange change;
+    change.workPhotoReplaced = change.refitView = change.hideStrip = true;
+    change.view = workPhoto_.Snapshot();
     thumbPhoto_.SetSize(kThumbSide, kThumbSide);
     thumbPhoto_.StretchDraw(WorkPhoto());
     canUndo_ = false;
@@ -82,7 +84,10 @@ SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
     canUndo_ = true;
     undoUnsaved_ = workUnsaved_;
     workUnsaved_ = true;
-    return {.workPhotoReplaced = true, .view = workPhoto_.Snapshot(), .hideStrip = true};
+    SessionChange change;
+    change.workPhotoReplaced = change.hideStrip = true;
+    change.view = workPhoto_.Snapshot();
+    return change;
 }
 
 SessionChange PhotoSession::Undo() {
@@ -90,7 +95,9 @@ SessionChange PhotoSession::Undo() {
     workPhoto_.ShareWith(resultPhoto_);
     canUndo_ = false;
     workUnsaved_ = undoUnsaved_;
-    return {.workPhotoReplaced = true, .redrawView = true, .hideStrip = true};
+    SessionChange change;
+    change.workPhotoReplaced = change.redrawView = change.hideStrip = true;
+    return change;
 }
 
 void PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) { resultPhoto_.ShareWith(std::move(shown)); }
