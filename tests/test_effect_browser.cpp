@@ -108,6 +108,7 @@ protected:
     void SaveAsBmp(const std::string& name) {
         dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), kSaveFilterBmp});
         form_->BtnSaveClick();
+        Settle(*form_);
     }
 
     // The catalogue's own ten thumbnails of `category` from the working photo.
@@ -580,11 +581,13 @@ TEST_F(BrowserTest, ClosingAfterAnUnsavedApplyAsksAndCancelKeepsTheWindowOpen) {
     EXPECT_EQ(dialogs_->saveDialogsRun, 1);
     EXPECT_TRUE(form_->isVisible());
 
-    // "Save" with a name: written, then closed.
+    // "Save" with a name: written, then closed once the file is.
     dialogs_->closeAnswers = {UnsavedChoice::kSave};
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("kept"), kSaveFilterBmp});
-    EXPECT_TRUE(form_->close());
+    form_->close();
+    Settle(*form_);
     EXPECT_EQ(closed.size(), 1);
+    EXPECT_FALSE(form_->isVisible());
     EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("kept.bmp")), applied));
     EXPECT_EQ(dialogs_->closeQuestions, 3);
 }
@@ -852,6 +855,7 @@ protected:
     std::vector<uint8_t> SaveAs(const std::string& name, int filter) {
         dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), filter});
         form_->BtnSaveClick();
+        Settle(*form_);
         return ReadWholeFile(dir_.File(name));
     }
 

@@ -311,6 +311,7 @@ TEST_F(FormMainTest, SaveBeforeAnyOpenWritesTheViewSizedSample) {
     TFormMain& form = Form();
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("out"), kSaveFilterBmp});
     form.BtnSaveClick();
+    Settle(form);
     EXPECT_TRUE(dialogs_->errors.empty());
     const TBitmap saved = ReadBmpFile(dir_.File("out.bmp"));
     EXPECT_EQ(saved.Width(), 528);
@@ -337,6 +338,7 @@ TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFilter) {
     for (const auto& [choice, written] : cases) {
         dialogs_->saveAnswers.push_back(choice);
         form.BtnSaveClick();
+        Settle(form);
     }
     EXPECT_TRUE(dialogs_->errors.empty());
     EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("card.jpg.bmp")), photo));
@@ -379,6 +381,7 @@ TEST_F(FormMainTest, AFailedSaveKeepsTheExistingFile) {
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File(name), kSaveFilterJpeg});
     dialogs_->replaceAnswers.push_back(true);
     form.BtnSaveClick();
+    Settle(form);
     ASSERT_EQ(dialogs_->errors.size(), 1u);
     EXPECT_EQ(dialogs_->errors[0], "Cannot create file " + dir_.File(name) + ": File name too long");
     EXPECT_EQ(FileBytes(dir_.File(name)), before);
@@ -395,6 +398,7 @@ TEST_F(FormMainTest, SaveOntoAnExistingFileAsksFirstAndNoLeavesItAsItWas) {
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("card"), kSaveFilterJpeg});
     dialogs_->replaceAnswers.push_back(false);
     form.BtnSaveClick();
+    Settle(form);
     EXPECT_EQ(dialogs_->replaceQuestions, std::vector<std::string>{dir_.File("card.jpg")});
     EXPECT_EQ(dialogs_->saveDialogsRun, 2);
     EXPECT_EQ(FileBytes(dir_.File("card.jpg")), before);
@@ -404,17 +408,20 @@ TEST_F(FormMainTest, SaveOntoAnExistingFileAsksFirstAndNoLeavesItAsItWas) {
     dialogs_->replaceAnswers.push_back(false);
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("other.jpg"), kSaveFilterJpeg});
     form.BtnSaveClick();
+    Settle(form);
     EXPECT_EQ(dialogs_->replaceQuestions.size(), 2u);
     EXPECT_EQ(FileBytes(dir_.File("card.jpg")), before);
     EXPECT_TRUE(std::filesystem::exists(dir_.File("other.jpg")));
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("card.jpg"), kSaveFilterJpeg});
     dialogs_->replaceAnswers.push_back(true);
     form.BtnSaveClick();
+    Settle(form);
     EXPECT_EQ(FileBytes(dir_.File("card.jpg")), FileBytes(dir_.File("other.jpg")));
     // A link to nowhere is a name taken all the same.
     std::filesystem::create_symlink(dir_.File("nowhere"), dir_.File("link.bmp"));
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("link.bmp"), kSaveFilterBmp});
     form.BtnSaveClick();
+    Settle(form);
     EXPECT_EQ(dialogs_->replaceQuestions.back(), dir_.File("link.bmp"));
     EXPECT_FALSE(std::filesystem::exists(dir_.File("nowhere")));
     EXPECT_TRUE(dialogs_->errors.empty());
@@ -431,8 +438,10 @@ TEST_F(FormMainTest, FileDialogsStartAtThePhotoLastOpenedOrSaved) {
     form.BtnOpenClick();
     Settle(form);
     form.BtnSaveClick();
+    Settle(form);
     dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done/beach"), kSaveFilterBmp});
     form.BtnSaveClick();
+    Settle(form);
     form.BtnOpenClick();
     Settle(form);
     // A photo that fails to open changes nothing.
@@ -451,6 +460,7 @@ TEST_F(FormMainTest, CancellingSaveKeepsTheViewCopyInResultPhoto) {
     TFormMain& form = Form();
     form.ResultPhotoBuffer().Rewrite().CopyFrom(RandomBitmap(5, 5, 1));
     form.BtnSaveClick();
+    Settle(form);
     EXPECT_EQ(dialogs_->saveDialogsRun, 1);
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
 }
@@ -565,6 +575,7 @@ TEST_F(FormMainTest, AMissingSamplePhotoIsReportedAndLeavesASafeWindow) {
 
     // Whatever the user presses: nothing to save, nothing to undo.
     form.BtnSaveClick();
+    Settle(form);
     EXPECT_EQ(dialogs_->saveDialogsRun, 0);
     form.BtnUndoClick();
     form.grab();

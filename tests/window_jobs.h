@@ -1,5 +1,5 @@
 #pragma once
-// The window reads photos and renders looks off its thread; a test waits
+// The window reads, renders and saves photos off its thread; a test waits
 // for the job it started before it looks at what the window shows.
 #include <gtest/gtest.h>
 
@@ -13,10 +13,10 @@ namespace corvessa::test {
 inline void Settle(TFormMain& form) {
     QElapsedTimer waited;
     waited.start();
-    while (form.Opening() || form.Rendering()) {
+    while (form.Opening() || form.Rendering() || form.Saving()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (waited.elapsed() > 30000) {
-            ADD_FAILURE() << "the Open or render did not end";
+            ADD_FAILURE() << "the window's job did not end";
             return;
         }
     }

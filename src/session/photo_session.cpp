@@ -102,16 +102,28 @@ SessionChange PhotoSession::Undo() {
 
 void PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) { resultPhoto_.ShareWith(std::move(shown)); }
 
+std::string WritePhotoFile(const TBitmap& picture, const std::string& path, SaveFormat format,
+                           const PhotoMetadata& metadata) {
+    try {
+        if (format == SaveFormat::kBmp)
+            WriteBmpFile(picture, path);
+        else if (format == SaveFormat::kPng)
+            WritePngFileWithMetadata(picture, path, metadata);
+        else
+            WriteJpegFileWithMetadata(picture, path, metadata);
+        return "";
+    } catch (...) {
+        return ErrorText();
+    }
+}
+
 void PhotoSession::Save(const std::string& path, SaveFormat format) {
-    // The writers write beside the target and rename into place, so a
-    // failure never destroys an existing file. The camera metadata goes
-    // into a JPEG or PNG; a BMP has no place for it.
-    if (format == SaveFormat::kBmp)
-        WriteBmpFile(ResultPhoto(), path);
-    else if (format == SaveFormat::kPng)
-        WritePngFileWithMetadata(ResultPhoto(), path, metadata_);
-    else
-        WriteJpegFileWithMetadata(ResultPhoto(), path, metadata_);
+    const std::string error = WritePhotoFile(ResultPhoto(), path, format, metadata_);
+    if (!error.empty()) throw CorvessaError(error);
+    NoteSaved(path);
+}
+
+void PhotoSession::NoteSaved(const std::string& path) {
     photoPath_ = path;
     workUnsaved_ = false;
 }

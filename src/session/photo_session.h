@@ -62,6 +62,14 @@ struct RenderOutcome {
 // Runs `job`; never throws.
 RenderOutcome RunRender(RenderJob& job);
 
+// Writes `picture` to `path` as `format`, with `metadata` where the format
+// has room for it (a BMP has none). The writers write beside the target
+// and rename into place, so a failure never destroys an existing file.
+// Returns the failure's message, empty when the file was written; never
+// throws, so it can run off the window's thread.
+std::string WritePhotoFile(const TBitmap& picture, const std::string& path, SaveFormat format,
+                           const PhotoMetadata& metadata);
+
 class PhotoSession {
 public:
     explicit PhotoSession(const PictureSource& pictures) : pictures_(pictures) {}
@@ -111,9 +119,11 @@ public:
     SessionChange Undo();
     // Save's first step: the picture the main view shows is what is saved.
     void TakeShownForSave(std::shared_ptr<const TBitmap> shown);
-    // Writes the last render to `path` as `format`, with the camera data
-    // where the format has room for it; the working photo counts as saved.
+    // Writes the last render to `path` as `format` (WritePhotoFile), and
+    // notes it saved.
     void Save(const std::string& path, SaveFormat format);
+    // The working photo counts as saved to `path` from now on.
+    void NoteSaved(const std::string& path);
 
     // The window closes: every buffer is let go.
     void Close();

@@ -339,10 +339,11 @@ void TFormMain::BtnOpenClick() {
 }
 
 void TFormMain::OpenPhoto(const std::string& path) {
-    if (!MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeOpening(path); })) {
-        emit OpenFinished();
-        return;
-    }
+    AfterUnsavedApply([&] { return dialogs_->AskSaveBeforeOpening(path); }, [this, path] { StartOpen(path); },
+                      [this] { emit OpenFinished(); });
+}
+
+void TFormMain::StartOpen(const std::string& path) {
     // Read into a bitmap of its own first, off the window's thread: a file
     // that fails to read leaves every buffer, the metadata and the view as
     // they were. It comes turned upright by the camera's orientation tag,
@@ -380,28 +381,31 @@ void TFormMain::StartBusy(const QString& what) {
 }
 
 void TFormMain::UpdateBusy() {
-    const bool busy = opening_.Running() || rendering_.Running();
+    const bool cancellable = opening_.Running() || rendering_.Running();
+    const bool busy = cancellable || saving_.Running();
     if (!busy) busyDelay_->stop();
     const bool shown = busy && !busyDelay_->isActive();
     labelBusy_->setVisible(shown);
-    btnCancelJob_->setVisible(shown);
+    // A save is not cancelled: its file is written whole or not at all.
+    btnCancelJob_->setVisible(shown && cancellable);
     if (shown)
         flatPanel3_->setCursor(Qt::BusyCursor);
     else
         flatPanel3_->unsetCursor();
 }
 
-void TFormMain::BtnSaveClick() { SavePhoto(); }
+void TFormMain::BtnSaveClick() { SavePhoto([] {}); }
 
-bool TFormMain::SavePhoto() {
-    bool saved = false;
+bool TFormMain::SavePhoto(std::function<void()> saved) {
+    // One save at a time: the file being written is the user's latest choice.
+    if (saving_.Running()) return false;
+    bool started = false;
     Guarded([&] {
         // Without a start-up photo and before any Open there is nothing to save.
         if (imgEffect_->Picture().Empty()) return;
-        if (const auto shown = imgEffect_->SharedPicture())
+        if (const auto shown = imgEffect_->SharedPicture()) {
             session_.TakeShownForSave(shown);
-        else
-        {
+        } else {
             auto copy = std::make_shared<TBitmap>();
             copy->CopyFrom(std::as_const(*imgEffect_).Picture());
             session_.TakeShownForSave(std::move(copy));
@@ -417,17 +421,32 @@ bool TFormMain::SavePhoto() {
             const bool taken = std::filesystem::symlink_status(target->path, ec).type() != std::filesystem::file_type::not_found;
             if (taken && !dialogs_->ConfirmReplace(target->path)) target.reset();
         }
-        session_.Save(target->path, target->format);
-        saved = true;
+        // Written off the window's thread from what the view showed.
+        saving_.Start(
+            [picture = ResultPhotoBuffer().Snapshot(), target = *target, metadata = Metadata()] {
+                return WritePhotoFile(*picture, target.path, target.format, metadata);
+            },
+            [this, path = target->path, saved = std::move(saved)](const std::string& error) {
+                UpdateBusy();
+                if (error.empty()) session_.NoteSaved(path);
+                else dialogs_->ShowError(error);
+                emit SaveFinished();
+                if (error.empty()) saved();
+            });
+        StartBusy(QStringLiteral("Saving %1").arg(QFileInfo(QString::fromStdString(target->path)).fileName()));
+        started = true;
     });
-    return saved;
+    return started;
 }
 
-bool TFormMain::MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask) {
+void TFormMain::AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std::function<void()> proceed,
+                                  const std::function<void()>& cancelled) {
     // An Apply never saved would be lost with the working photo.
-    if (!HasUnsavedApply()) return true;
+    if (!HasUnsavedApply()) return proceed();
     const UnsavedChoice choice = ask();
-    return choice == UnsavedChoice::kDiscard || (choice == UnsavedChoice::kSave && SavePhoto());
+    if (choice == UnsavedChoice::kDiscard) return proceed();
+    if (choice == UnsavedChoice::kSave && SavePhoto(std::move(proceed))) return;
+    cancelled();
 }
 
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
@@ -536,6 +555,7 @@ void TFormMain::FormClose() {
     closed_ = true;
     opening_.Drop();
     rendering_.Drop();
+    // A save in progress is let finish: its file is written whole.
     formPreview_->hide();
     SkinRemove();
     session_.Close();
@@ -543,9 +563,24 @@ void TFormMain::FormClose() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (!closed_ && !MayLoseWorkPhoto([&] { return dialogs_->AskSaveBeforeClosing(); })) {
-        event->ignore();
-        return;
+    if (!closed_) {
+        // Closes at once, or once the edit has been saved: close() then
+        // comes again with nothing left to lose.
+        const auto asking = std::make_shared<bool>(true);
+        bool closeNow = false;
+        AfterUnsavedApply([&] { return dialogs_->AskSaveBeforeClosing(); },
+                          [this, asking, &closeNow] {
+                              if (*asking)
+                                  closeNow = true;
+                              else
+                                  close();
+                          },
+                          [] {});
+        *asking = false;
+        if (!closeNow) {
+            event->ignore();
+            return;
+        }
     }
     FormClose();
     event->accept();

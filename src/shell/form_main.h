@@ -150,6 +150,7 @@ public:
     // Whether a photo is being read, a look rendered.
     bool Opening() const { return opening_.Running(); }
     bool Rendering() const { return rendering_.Running(); }
+    bool Saving() const { return saving_.Running(); }
     // Cancel (and Escape): drops the Open or render in progress. The photo
     // that was open stays; the preview stays as it was.
     void CancelJob();
@@ -189,6 +190,8 @@ signals:
     // A render ended: its look is shown in the preview, or its failure was
     // reported.
     void RenderFinished();
+    // A save ended: its file is written, or its failure was reported.
+    void SaveFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -207,13 +210,17 @@ private:
     // Shows what a session operation changed.
     void ShowChange(const SessionChange& change);
     void SetPhotoControlsEnabled(bool enabled);
-    // Save's work; false when nothing was written (cancelled, refused,
-    // failed).
-    bool SavePhoto();
-    // Whether the working photo may be replaced or closed: true unless it
-    // holds an unsaved Apply and the user, asked through `ask`, cancels or
-    // chooses Save and the save does not happen.
-    bool MayLoseWorkPhoto(const std::function<UnsavedChoice()>& ask);
+    // Save's work: asks where, then writes off the window's thread and
+    // runs `saved` once the file is written. False when nothing is to be
+    // written (cancelled, refused, a save still running).
+    bool SavePhoto(std::function<void()> saved);
+    // Runs `proceed` now when the working photo holds no unsaved Apply;
+    // else asks through `ask`: Discard proceeds now, Save once the photo
+    // is saved, and Cancel (or a save not made) runs `cancelled`.
+    void AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std::function<void()> proceed,
+                           const std::function<void()>& cancelled);
+    // Open's reading, once nothing unsaved stands in its way.
+    void StartOpen(const std::string& path);
     void ShowHelpWindow(const std::string& path);
     void FormClose();
     void FinishOpen(OpenedPhoto opened);
@@ -257,6 +264,7 @@ private:
     // cancelled.
     WindowJob<OpenedPhoto> opening_{this};
     WindowJob<RenderOutcome> rendering_{this};
+    WindowJob<std::string> saving_{this};  // the failure's message, empty for none
     QTimer* busyDelay_ = nullptr;
     QLabel* labelBusy_ = nullptr;
     QPushButton* btnCancelJob_ = nullptr;
