@@ -135,6 +135,7 @@ protected:
     }
     void Press(const char* name) {
         form_->findChild<QWidget*>(QStringLiteral("FlatPanel4"))->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+        Settle(*form_);
     }
     void Finish(TFormBatch& batch) {
         QSignalSpy finished(&batch, &TFormBatch::BatchFinished);

@@ -184,7 +184,9 @@ TEST_F(FormMainTest, CategoryButtonsAndThumbnailsReportTheirNumbers) {
     QSignalSpy categories(&form, &TFormMain::CategoryButtonClicked);
     QSignalSpy thumbnails(&form, &TFormMain::ThumbnailClicked);
     Child<QPushButton>("BtnPreset")->click();
+    Settle(form);
     Child<QPushButton>("BtnDreamA")->click();
+    Settle(form);
     ASSERT_EQ(categories.size(), 2);
     EXPECT_EQ(categories[0][0].toInt(), 16);
     EXPECT_EQ(categories[1][0].toInt(), 12);

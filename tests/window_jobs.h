@@ -1,5 +1,5 @@
 #pragma once
-// The window reads, renders and saves photos off its thread; a test waits
+// The window reads, renders, draws strips and saves off its thread; a test waits
 // for the job it started before it looks at what the window shows.
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace corvessa::test {
 inline void Settle(TFormMain& form) {
     QElapsedTimer waited;
     waited.start();
-    while (form.Opening() || form.Rendering() || form.Saving()) {
+    while (form.Opening() || form.Rendering() || form.Saving() || form.DrawingStrip()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (waited.elapsed() > 30000) {
             ADD_FAILURE() << "the window's job did not end";

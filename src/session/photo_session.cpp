@@ -48,6 +48,16 @@ RenderOutcome RunRender(RenderJob& job) {
     return outcome;
 }
 
+StripOutcome RunStrip(std::shared_ptr<StripJob> job, StripView& view) {
+    StripOutcome outcome{std::move(job), ""};
+    try {
+        outcome.job->Run(view);
+    } catch (...) {
+        outcome.error = ErrorText();
+    }
+    return outcome;
+}
+
 bool IsCatalogueLook(Look look) {
     return FindCategory(look.category) && look.effect >= 1 && look.effect <= kEffectCount;
 }
@@ -137,23 +147,32 @@ void PhotoSession::Close() {
 }
 
 void PhotoSession::RenderStrip(int category, StripView& view) {
-    currentCategory_ = category;
-    if (!HasPhoto()) return;
-    StripJob job(workPhoto_.Snapshot(), category, pictures_);
+    const std::unique_ptr<StripJob> job = StartStrip(category);
+    if (!job) return;
     struct Finish {
         PhotoSession& session;
         StripJob& job;
-        ~Finish() {
-            session.thumbPhoto_.CopyFrom(job.ThumbPhoto());
-            TBitmap result = job.TakeResult();
-            if (!result.Empty()) session.resultPhoto_.Adopt(std::move(result));
-        }
-    } finish{*this, job};
-    job.Run(view);
+        ~Finish() { session.FinishStrip(job); }
+    } finish{*this, *job};
+    job->Run(view);
+}
+
+std::unique_ptr<StripJob> PhotoSession::StartStrip(int category) {
+    currentCategory_ = category;
+    if (!HasPhoto()) return nullptr;
+    rendersAtStrip_ = rendersStarted_;
+    return std::make_unique<StripJob>(workPhoto_.Snapshot(), category, pictures_);
+}
+
+void PhotoSession::FinishStrip(StripJob& job) {
+    thumbPhoto_.CopyFrom(job.ThumbPhoto());
+    TBitmap result = job.TakeResult();
+    if (!result.Empty() && rendersStarted_ == rendersAtStrip_) resultPhoto_.Adopt(std::move(result));
 }
 
 std::unique_ptr<RenderJob> PhotoSession::StartRender(Look look) {
     auto job = std::make_unique<RenderJob>(workPhoto_.Snapshot(), look, pictures_);
+    ++rendersStarted_;
     renderFill_ = resultPhoto_.FillColor();
     job->SetResultFill(renderFill_);
     // The last render's pixels are not needed by anything any more (the

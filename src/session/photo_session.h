@@ -10,6 +10,7 @@
 // last render and the view share the opened photo); a write gives a holder
 // pixels of its own first.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -69,6 +70,15 @@ RenderOutcome RunRender(RenderJob& job);
 // throws, so it can run off the window's thread.
 std::string WritePhotoFile(const TBitmap& picture, const std::string& path, SaveFormat format,
                            const PhotoMetadata& metadata);
+
+// A strip's job and how it ended (the thumbnails before a failed one have
+// been handed over).
+struct StripOutcome {
+    std::shared_ptr<StripJob> job;
+    std::string error;
+};
+// Runs `job` into `view`; never throws.
+StripOutcome RunStrip(std::shared_ptr<StripJob> job, StripView& view);
 
 class PhotoSession {
 public:
@@ -132,6 +142,11 @@ public:
     // `view` thumbnail by thumbnail. ThumbPhoto and ResultPhoto end as the
     // strip leaves them, also when a thumbnail fails.
     void RenderStrip(int category, StripView& view);
+    // The same in two steps, for a strip run elsewhere: the job (none
+    // without a photo), then its outcome, also after a failed thumbnail.
+    // A render started after the strip keeps ResultPhoto as its own.
+    std::unique_ptr<StripJob> StartStrip(int category);
+    void FinishStrip(StripJob& job);
 
     // A full-size render of `look` from the working photo, set up as the
     // window's renders are (the last render's fill colour). Its old pixels
@@ -158,6 +173,10 @@ private:
     bool changeColorMode_ = false;
     batch::BatchLook previewLook_;
     Rgb renderFill_ = kWhite;  // the fill of the render in progress
+    // Counts the renders started, so that a strip that ends after one does
+    // not take ResultPhoto from it.
+    uint64_t rendersStarted_ = 0;
+    uint64_t rendersAtStrip_ = 0;
 };
 
 // Whether `look` names a look of the catalogue (a category of the table

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QPromise>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
@@ -62,29 +63,38 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// The strip as the catalogue fills it: each thumbnail goes into its view,
-// shows with its label and, unless the category shows all ten together,
-// appears at once while the rest are computed.
-class WindowStrip : public StripView {
+// The strip as the catalogue fills it, off the window's thread: each
+// thumbnail is handed to the window as soon as it is done; those of a
+// category that shows all ten together are handed over together.
+class QueuedStrip : public StripView {
 public:
-    explicit WindowStrip(TFormMain& form) : form_(form) {}
+    explicit QueuedStrip(QPromise<StripEvent>& promise) : promise_(promise) {}
 
     void ThumbnailDone(int n, const TBitmap& picture, bool repaint) override {
-        TImageView* view = form_.ImgView(n);
-        view->Picture().CopyFrom(picture);
-        view->Changed();
-        if (const Category* category = FindCategory(form_.CurrentCategory()))
-            view->setToolTip(QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") +
-                             QString::fromUtf8(category->lookNames[size_t(n - 1)].data(),
-                                               qsizetype(category->lookNames[size_t(n - 1)].size())));
-        view->show();
-        form_.Label(n)->show();
-        if (repaint) form_.FlatPanel2()->repaint();
+        auto copy = std::make_shared<TBitmap>();
+        copy->CopyFrom(picture);
+        held_.thumbnails.emplace_back(n, std::move(copy));
+        if (repaint) {
+            held_.repaint = true;
+            Flush();
+        }
     }
-    void SetChangeColorButton(bool visible) override { form_.FormPreview()->BtnColor()->setVisible(visible); }
+    void SetChangeColorButton(bool visible) override {
+        Flush();
+        StripEvent button;
+        button.changeColorButton = visible;
+        promise_.addResult(std::move(button));
+    }
+    // Hands over the thumbnails held back.
+    void Flush() {
+        if (held_.thumbnails.empty()) return;
+        promise_.addResult(std::move(held_));
+        held_ = StripEvent();
+    }
 
 private:
-    TFormMain& form_;
+    QPromise<StripEvent>& promise_;
+    StripEvent held_;
 };
 
 }  // namespace
@@ -290,8 +300,9 @@ void TFormMain::FitPhotoView(QSize photo) {
 
 void TFormMain::ShowChange(const SessionChange& change) {
     if (change.workPhotoReplaced) {
-        // A render in flight belongs to the photo it was started from.
+        // A render or strip in flight belongs to the photo it was started from.
         rendering_.Drop();
+        strips_.Drop();
         UpdateBusy();
         formPreview_->WorkPhotoReplaced();
     }
@@ -356,10 +367,11 @@ void TFormMain::StartOpen(const std::string& path) {
 }
 
 void TFormMain::CancelJob() {
-    if (!opening_.Running() && !rendering_.Running()) return;
+    if (!opening_.Running() && !rendering_.Running() && !strips_.Running()) return;
     const bool opening = opening_.Running();
     opening_.Drop();
     rendering_.Drop();
+    strips_.Drop();
     UpdateBusy();
     if (opening) emit OpenFinished();
 }
@@ -381,7 +393,7 @@ void TFormMain::StartBusy(const QString& what) {
 }
 
 void TFormMain::UpdateBusy() {
-    const bool cancellable = opening_.Running() || rendering_.Running();
+    const bool cancellable = opening_.Running() || rendering_.Running() || strips_.Running();
     const bool busy = cancellable || saving_.Running();
     if (!busy) busyDelay_->stop();
     const bool shown = busy && !busyDelay_->isActive();
@@ -459,10 +471,42 @@ void TFormMain::BtnUndoClick() {
 
 void TFormMain::CategoryClick(int category) {
     Guarded([&] {
-        BusyCursor busy;
-        WindowStrip strip(*this);
-        session_.RenderStrip(category, strip);
+        std::shared_ptr<StripJob> job = session_.StartStrip(category);
+        if (!job) return;
+        // A later category supersedes this strip: what it has not shown yet
+        // is never shown.
+        auto error = std::make_shared<std::string>();
+        strips_.StartStream(
+            [job, error](QPromise<StripEvent>& promise) {
+                QueuedStrip view(promise);
+                *error = RunStrip(job, view).error;
+                view.Flush();
+            },
+            [this](const StripEvent& event) {
+                for (const auto& [n, picture] : event.thumbnails) ShowThumbnail(n, *picture);
+                if (event.repaint) flatPanel2_->repaint();
+                if (event.changeColorButton) formPreview_->BtnColor()->setVisible(*event.changeColorButton);
+            },
+            [this, job, error] {
+                UpdateBusy();
+                session_.FinishStrip(*job);
+                if (!error->empty()) dialogs_->ShowError(*error);
+                emit StripFinished();
+            });
+        StartBusy(QStringLiteral("Drawing the thumbnails"));
     });
+}
+
+void TFormMain::ShowThumbnail(int n, const TBitmap& picture) {
+    TImageView* view = ImgView(n);
+    view->Picture().CopyFrom(picture);
+    view->Changed();
+    if (const Category* category = FindCategory(CurrentCategory()))
+        view->setToolTip(QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") +
+                         QString::fromUtf8(category->lookNames[size_t(n - 1)].data(),
+                                           qsizetype(category->lookNames[size_t(n - 1)].size())));
+    view->show();
+    Label(n)->show();
 }
 
 void TFormMain::ChangeColorClick() {
@@ -555,6 +599,7 @@ void TFormMain::FormClose() {
     closed_ = true;
     opening_.Drop();
     rendering_.Drop();
+    strips_.Drop();
     // A save in progress is let finish: its file is written whole.
     formPreview_->hide();
     SkinRemove();

@@ -10,7 +10,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "ground/bitmap.h"
@@ -33,6 +36,15 @@ class TFormPreview;
 class THelpWindow;
 class TImageView;
 class TImgBtn;
+
+// What a strip running off the window's thread hands over as it goes:
+// thumbnails (n, picture) to show, then whether to repaint the strip at
+// once, or how to leave the Change Color button.
+struct StripEvent {
+    std::vector<std::pair<int, std::shared_ptr<const TBitmap>>> thumbnails;
+    bool repaint = false;
+    std::optional<bool> changeColorButton;
+};
 
 // One button of the category column: what the window adds to the
 // category table (its caption and number come from kCategories). A
@@ -151,6 +163,7 @@ public:
     bool Opening() const { return opening_.Running(); }
     bool Rendering() const { return rendering_.Running(); }
     bool Saving() const { return saving_.Running(); }
+    bool DrawingStrip() const { return strips_.Running(); }
     // Cancel (and Escape): drops the Open or render in progress. The photo
     // that was open stays; the preview stays as it was.
     void CancelJob();
@@ -161,7 +174,8 @@ public:
     void ApplyResult(std::shared_ptr<const TBitmap> result);
 
     // The handler of every category button (BtnPresetClick, BtnLightAClick,
-    // ...): sets CurrentCategory and fills the strip from the working photo.
+    // ...): sets CurrentCategory and fills the strip from the working photo,
+    // off the window's thread; a later category supersedes it.
     void CategoryClick(int category);
     // The preview's "Change Color": the look shown, rendered again in
     // Change Color mode.
@@ -192,6 +206,8 @@ signals:
     void RenderFinished();
     // A save ended: its file is written, or its failure was reported.
     void SaveFinished();
+    // A strip ended: its thumbnails show, or its failure was reported.
+    void StripFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -224,6 +240,8 @@ private:
     void ShowHelpWindow(const std::string& path);
     void FormClose();
     void FinishOpen(OpenedPhoto opened);
+    // Thumbnail n (1..10) of the strip shows `picture` with its label.
+    void ShowThumbnail(int n, const TBitmap& picture);
     void FinishRender(Look look, ColourDecision colour, RenderOutcome outcome, bool newLook);
     // The busy sign of a job that has run for a moment: the busy cursor
     // over the photo area and a line saying what runs (`what`), with Cancel.
@@ -265,6 +283,7 @@ private:
     WindowJob<OpenedPhoto> opening_{this};
     WindowJob<RenderOutcome> rendering_{this};
     WindowJob<std::string> saving_{this};  // the failure's message, empty for none
+    WindowJob<StripEvent> strips_{this};
     QTimer* busyDelay_ = nullptr;
     QLabel* labelBusy_ = nullptr;
     QPushButton* btnCancelJob_ = nullptr;

@@ -33,6 +33,24 @@ public:
         });
         watcher->setFuture(QtConcurrent::run(std::move(work)));
     }
+    // Runs `work(promise)` on a worker thread, which hands over results one
+    // by one (promise.addResult); `each(result)` runs for each of them on
+    // the owner's thread, in order, then `done()`, unless the job is
+    // dropped first.
+    template <class Work, class Each, class Done>
+    void StartStream(Work work, Each each, Done done) {
+        Drop();
+        auto* watcher = new QFutureWatcher<Result>(owner_);
+        watcher_ = watcher;
+        QObject::connect(watcher, &QFutureWatcherBase::resultReadyAt, owner_,
+                         [watcher, each = std::move(each)](int index) mutable { each(watcher->resultAt(index)); });
+        QObject::connect(watcher, &QFutureWatcherBase::finished, owner_, [this, watcher, done = std::move(done)]() mutable {
+            watcher->deleteLater();
+            watcher_ = nullptr;
+            done();
+        });
+        watcher->setFuture(QtConcurrent::run(std::move(work)));
+    }
     // Forgets the job that runs, if any: its result is never delivered.
     void Drop() {
         if (!watcher_) return;
