@@ -53,16 +53,6 @@ constexpr std::array<Place, kThumbnailCount> kThumbnailPlaces{
 constexpr std::array<Place, kThumbnailCount> kLabelPlaces{
     {{48, 120}, {152, 120}, {280, 120}, {384, 120}, {512, 120}, {40, 256}, {152, 256}, {272, 256}, {392, 256}, {504, 256}}};
 
-// The busy cursor for as long as a render runs; restored before an error
-// it throws is shown.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 // The strip as the catalogue fills it, off the window's thread: each
 // thumbnail is handed to the window as soon as it is done; those of a
 // category that shows all ten together are handed over together.

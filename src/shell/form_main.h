@@ -6,6 +6,7 @@
 // effect at full size into the preview dialog, which it owns.
 
 #include <QSize>
+#include <QThreadPool>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -278,12 +279,14 @@ private:
     TFormBatch* formBatch_ = nullptr;      // likewise
     bool closed_ = false;
 
-    // The Open and the render in progress, dropped when superseded or
-    // cancelled.
+    // Renders and strips read the overlay pictures: the window waits for
+    // those that still run, superseded ones too, before the pictures go.
+    QThreadPool lookJobs_;
+    // The jobs in progress, dropped when superseded or cancelled.
     WindowJob<OpenedPhoto> opening_{this};
-    WindowJob<RenderOutcome> rendering_{this};
+    WindowJob<RenderOutcome> rendering_{this, &lookJobs_};
+    WindowJob<StripEvent> strips_{this, &lookJobs_};
     WindowJob<std::string> saving_{this};  // the failure's message, empty for none
-    WindowJob<StripEvent> strips_{this};
     QTimer* busyDelay_ = nullptr;
     QLabel* labelBusy_ = nullptr;
     QPushButton* btnCancelJob_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
 
@@ -14,8 +15,9 @@ namespace corvessa {
 template <class Result>
 class WindowJob {
 public:
-    // `owner` receives the results on its thread and outlives every job.
-    explicit WindowJob(QObject* owner) : owner_(owner) {}
+    // `owner` receives the results on its thread. The jobs run in `pool`
+    // (Qt's own when null), which whatever the jobs read must outlive.
+    explicit WindowJob(QObject* owner, QThreadPool* pool = nullptr) : owner_(owner), pool_(pool) {}
     WindowJob(const WindowJob&) = delete;
     WindowJob& operator=(const WindowJob&) = delete;
 
@@ -31,7 +33,7 @@ public:
             watcher_ = nullptr;
             done(watcher->future().takeResult());
         });
-        watcher->setFuture(QtConcurrent::run(std::move(work)));
+        watcher->setFuture(Run(std::move(work)));
     }
     // Runs `work(promise)` on a worker thread, which hands over results one
     // by one (promise.addResult); `each(result)` runs for each of them on
@@ -49,7 +51,7 @@ public:
             watcher_ = nullptr;
             done();
         });
-        watcher->setFuture(QtConcurrent::run(std::move(work)));
+        watcher->setFuture(Run(std::move(work)));
     }
     // Forgets the job that runs, if any: its result is never delivered.
     void Drop() {
@@ -61,7 +63,13 @@ public:
     bool Running() const { return watcher_ != nullptr; }
 
 private:
+    template <class Work>
+    auto Run(Work work) {
+        return pool_ ? QtConcurrent::run(pool_, std::move(work)) : QtConcurrent::run(std::move(work));
+    }
+
     QObject* owner_;
+    QThreadPool* pool_;
     QFutureWatcher<Result>* watcher_ = nullptr;
 };
 
