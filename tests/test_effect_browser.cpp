@@ -425,6 +425,23 @@ TEST_F(BrowserTest, ApplyCommitsWhatThePreviewShowsAtItsStrength) {
     EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
 }
 
+// Slider steps that come while a mix is made are skipped; the view ends
+// with the newest, and Apply commits the strength shown on the slider
+// even before its mix is done.
+TEST_F(BrowserTest, TheStrengthMixIsMadeOffTheWindowsThreadAndEndsAtTheNewestValue) {
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    const TBitmap look = CatalogueFullSize(3, 1);
+    for (int strength : {90, 80, 70, 20}) preview_->SliderStrength()->setValue(strength);
+    EXPECT_TRUE(preview_->Mixing());
+    Settle(*form_);
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), reference::MixByStrength(look, original_, 20)));
+
+    preview_->SliderStrength()->setValue(55);
+    preview_->BtnApply()->click();
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), reference::MixByStrength(look, original_, 55)));
+}
+
 TEST_F(BrowserTest, StrengthStartsFullForANewLookAndChangeColorKeepsIt) {
     Press("BtnEadge");
     ClickThumbnail(2);

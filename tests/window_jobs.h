@@ -7,13 +7,14 @@
 #include <QElapsedTimer>
 
 #include "shell/form_main.h"
+#include "shell/form_preview.h"
 
 namespace corvessa::test {
 
 inline void Settle(TFormMain& form) {
     QElapsedTimer waited;
     waited.start();
-    while (form.Opening() || form.Rendering() || form.Saving() || form.DrawingStrip()) {
+    while (form.Opening() || form.Rendering() || form.Saving() || form.DrawingStrip() || form.FormPreview()->Mixing()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (waited.elapsed() > 30000) {
             ADD_FAILURE() << "the window's job did not end";

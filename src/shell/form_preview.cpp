@@ -165,7 +165,7 @@ void TFormPreview::PreparePreview(const TBitmap& photo) {
 void TFormPreview::ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, bool newLook) {
     look_ = std::move(look);
     source_ = std::move(source);
-    mixed_.reset();
+    ForgetMix();
     if (newLook) {
         imgPreview_->ZoomToFit();
         sliderStrength_->setValue(kFullStrength);
@@ -183,10 +183,17 @@ void TFormPreview::WorkPhotoReplaced() {
     ForgetResult();
 }
 
+void TFormPreview::ForgetMix() {
+    mixing_.Drop();
+    mixed_.reset();
+    spare_.reset();
+    mixedStrength_ = -1;
+}
+
 void TFormPreview::ForgetResult() {
     look_.reset();
     source_.reset();
-    mixed_.reset();
+    ForgetMix();
     imgPreview_->ShowShared(nullptr);
 }
 
@@ -194,16 +201,39 @@ void TFormPreview::SetStrength(int strength) {
     strength_ = std::clamp(strength, 0, kFullStrength);
     if (sliderStrength_->value() != strength_) sliderStrength_->setValue(strength_);
     labelStrength_->setText(QStringLiteral("%1 %").arg(strength_));
-    if (look_ && source_ && strength_ > 0 && strength_ < kFullStrength) {
-        if (!mixed_) mixed_ = std::make_shared<TBitmap>();
-        MixByStrength(*look_, *source_, strength_, *mixed_);
-    }
-    ShowCurrent();
+    if (look_ && source_ && strength_ > 0 && strength_ < kFullStrength && strength_ != mixedStrength_)
+        MixInBackground();
+    else
+        ShowCurrent();
 }
 
-std::shared_ptr<const TBitmap> TFormPreview::Result() const {
+void TFormPreview::MixInBackground() {
+    if (mixing_.Running()) return;
+    std::shared_ptr<TBitmap> target = spare_ ? std::move(spare_) : std::make_shared<TBitmap>();
+    mixing_.Start(
+        [look = look_, source = source_, strength = strength_, target] {
+            MixByStrength(*look, *source, strength, *target);
+            return std::pair{target, strength};
+        },
+        [this](std::pair<std::shared_ptr<TBitmap>, int> done) {
+            // The mix shown until now is no longer shown once this one is.
+            spare_ = std::move(mixed_);
+            mixed_ = std::move(done.first);
+            mixedStrength_ = done.second;
+            ShowCurrent();
+            if (strength_ > 0 && strength_ < kFullStrength && strength_ != mixedStrength_) MixInBackground();
+        });
+}
+
+std::shared_ptr<const TBitmap> TFormPreview::Result() {
     if (strength_ >= kFullStrength || !source_) return look_;
     if (strength_ <= 0) return source_;
+    if (mixedStrength_ != strength_ || !mixed_) {
+        mixing_.Drop();
+        mixed_ = std::make_shared<TBitmap>();
+        MixByStrength(*look_, *source_, strength_, *mixed_);
+        mixedStrength_ = strength_;
+    }
     return mixed_;
 }
 
@@ -214,12 +244,14 @@ void TFormPreview::SetComparing(bool comparing) {
 }
 
 void TFormPreview::ShowCurrent() {
-    const std::shared_ptr<const TBitmap> shown = comparing_ && source_ ? source_ : Result();
-    if (!shown) return;
-    if (&std::as_const(*imgPreview_).Picture() != shown.get())
-        imgPreview_->ShowShared(shown);
-    else
-        imgPreview_->Changed();  // the mix was made again in place
+    // The look, the photo as it was, or the newest mix made (the look until
+    // the first is).
+    std::shared_ptr<const TBitmap> shown = look_;
+    if (source_ && (comparing_ || strength_ <= 0))
+        shown = source_;
+    else if (source_ && strength_ < kFullStrength && mixed_)
+        shown = mixed_;
+    if (shown && &std::as_const(*imgPreview_).Picture() != shown.get()) imgPreview_->ShowShared(shown);
 }
 
 void TFormPreview::BtnApplyClick() {
@@ -228,7 +260,7 @@ void TFormPreview::BtnApplyClick() {
     if (!result) return;
     // The committed pixels are the working photo's from now on; the mix is
     // made afresh for the next look.
-    mixed_.reset();
+    ForgetMix();
     emit ApplyRequested(std::move(result));
 }
 

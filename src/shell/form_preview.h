@@ -9,8 +9,10 @@
 
 #include <QWidget>
 #include <memory>
+#include <utility>
 
 #include "ground/bitmap.h"
+#include "shell/window_job.h"
 
 class QLabel;
 class QPushButton;
@@ -57,11 +59,16 @@ public:
     // working photo is replaced the preview closes.
     void WorkPhotoReplaced();
 
-    // The strength of the look, 0..100.
+    // The strength of the look, 0..100. The mix is made off the window's
+    // thread; the view shows the newest one done, and values passed while
+    // one is made are skipped.
     int Strength() const { return strength_; }
     void SetStrength(int strength);
-    // What Apply commits: the look mixed with its photo at the strength.
-    std::shared_ptr<const TBitmap> Result() const;
+    // Whether a mix is being made.
+    bool Mixing() const { return mixing_.Running(); }
+    // What Apply commits: the look mixed with its photo at the strength
+    // (mixed now if the newest mix is not that one).
+    std::shared_ptr<const TBitmap> Result();
     // Whether the photo as it was shows in place of the look.
     void SetComparing(bool comparing);
 
@@ -87,6 +94,8 @@ private:
     void LayOut();
     // Lets go of the last result and the photo it was rendered from.
     void ForgetResult();
+    // Lets go of the mixes of the look.
+    void ForgetMix();
     // The image panel's fit of the photo shown.
     void FitImage();
     void ShowCurrent();
@@ -105,8 +114,14 @@ private:
 
     int photoWidth_ = 0, photoHeight_ = 0;  // of the photo the image is fitted to
     std::shared_ptr<const TBitmap> look_, source_;
-    // The look at the strength, made when the strength is below 100.
-    std::shared_ptr<TBitmap> mixed_;
+    // Starts a mix at the strength unless one is being made; that one's end
+    // starts the next.
+    void MixInBackground();
+    // The look at `mixedStrength_`, made when the strength is below 100,
+    // and the buffer the next mix is made in (never one that is shown).
+    std::shared_ptr<TBitmap> mixed_, spare_;
+    int mixedStrength_ = -1;
+    WindowJob<std::pair<std::shared_ptr<TBitmap>, int>> mixing_{this};
     int strength_ = 100;
     bool comparing_ = false;
     bool placed_ = false;  // moved over the main window's photo area yet
