@@ -759,7 +759,7 @@ TEST(HelpPage, CoversEveryCategoryAndButton) {
     std::ifstream in(CORVESSA_SHIPPED_HELP);
     const std::string page((std::istreambuf_iterator<char>(in)), {});
     for (const CategoryButton& c : kCategoryButtons) {
-        if (c.hidden) continue;
+        if (ColumnPlace(c.category) < 0) continue;
         const std::string caption(FindCategory(c.category)->caption);
         EXPECT_NE(page.find("<dt>" + caption + "</dt>"), std::string::npos) << caption;
     }

@@ -120,6 +120,17 @@ inline constexpr std::array<Category, kCategoryCount> kCategories = [] {
 
 // The category with this number, or nothing outside 1..16.
 const Category* FindCategory(int number);
+
+// The categories the window's column shows, from the top down (the batch
+// dialog lists them in the same order). Line has no button of its own.
+inline constexpr std::array<int, kCategoryCount - 1> kCategoryColumn{16, 1, 2, 3, 4, 5, 12, 13, 6, 7, 8, 15, 9, 10, 11};
+// The place of `category` in kCategoryColumn from 0 at the top; -1 for a
+// category the column does not show.
+constexpr int ColumnPlace(int category) {
+    for (size_t i = 0; i < kCategoryColumn.size(); ++i)
+        if (kCategoryColumn[i] == category) return int(i);
+    return -1;
+}
 // The category whose caption matches `caption` without regard to letter
 // case and spaces ("light a", "LIGHTA"), or nothing.
 const Category* FindCategoryByCaption(std::string_view caption);

@@ -43,7 +43,6 @@
 #include "shell/application.h"
 #include "shell/batch_runner.h"
 #include "shell/dialogs.h"
-#include "shell/form_main.h"
 
 namespace corvessa {
 
@@ -270,8 +269,7 @@ void TFormBatch::CreateSettingsPage() {
     chooseRow->addWidget(radioChoose_);
     comboCategory_ = new QComboBox;
     comboCategory_->setObjectName(QStringLiteral("ComboCategory"));
-    for (const CategoryButton& button : kCategoryButtons)
-        if (!button.hidden) comboCategory_->addItem(Text(FindCategory(button.category)->caption), button.category);
+    for (const int category : kCategoryColumn) comboCategory_->addItem(Text(FindCategory(category)->caption), category);
     comboCategory_->setCurrentIndex(comboCategory_->findData(1));
     chooseRow->addWidget(comboCategory_);
     chooseRow->addStretch();

@@ -120,29 +120,14 @@ void TFormMain::CreateControls() {
     setAcceptDrops(true);
 
     flatPanel4_ = MakePanel(this, "FlatPanel4", QRect(-2, 2, 126, 487), kDarkOlive);
-    // The column from the top down, then any category it does not place.
-    std::vector<CategoryButton> column(kCategoryButtons.begin(), kCategoryButtons.end());
-    int nextTop = 0;  // below the last button shown
-    for (const CategoryButton& c : column)
-        if (!c.hidden) nextTop = std::max(nextTop, c.top + 28);
-    std::vector<std::string> extraNames;
-    extraNames.reserve(kCategories.size());
-    for (const Category& category : kCategories) {
-        if (std::any_of(column.begin(), column.end(), [&](const CategoryButton& b) { return b.category == category.number; }))
-            continue;
-        std::string& name = extraNames.emplace_back("Btn");
-        for (char ch : category.caption)
-            if (ch != ' ') name += ch;
-        column.push_back({category.number, name.c_str(), "", nextTop, false});
-        nextTop += 28;
-    }
-    for (size_t i = 0; i < column.size(); ++i) {
-        const CategoryButton& c = column[i];
+    for (size_t i = 0; i < kCategoryButtons.size(); ++i) {
+        const CategoryButton& c = kCategoryButtons[i];
         const std::string caption(FindCategory(c.category)->caption);
-        QPushButton* button = MakeButton(flatPanel4_, c.name, caption.c_str(), QRect(24, c.top, 75, 25));
-        if (*c.handler) button->setProperty("handler", QString::fromLatin1(c.handler));
+        QPushButton* button =
+            MakeButton(flatPanel4_, c.name, caption.c_str(), QRect(24, CategoryButtonTop(c.category), 75, 25));
+        button->setProperty("handler", QString::fromLatin1(c.handler));
         connect(button, &QPushButton::clicked, this, [this, category = c.category] { emit CategoryButtonClicked(category); });
-        if (c.hidden) button->hide();
+        if (ColumnPlace(c.category) < 0) button->hide();
         categoryButtons_[i] = button;
     }
 

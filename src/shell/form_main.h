@@ -47,51 +47,53 @@ struct StripEvent {
     std::optional<bool> changeColorButton;
 };
 
-// One button of the category column: what the window adds to the
-// category table (its caption and number come from kCategories). A
-// category without an entry here gets a button of its own below the last
-// one shown.
+// The names the window gives each category's button and its handler;
+// the caption, the order of the column and which categories it shows are
+// the catalogue's (kCategories, kCategoryColumn).
 struct CategoryButton {
-    int category;      // the value CurrentCategory takes
-    const char* name;  // the button's object name
+    int category;         // the value CurrentCategory takes
+    const char* name;     // the button's object name
     const char* handler;  // the handler it runs, for whoever reads the object tree
-    int top;
-    bool hidden;
 };
 
-// From the top of the column down.
-inline constexpr std::array<CategoryButton, 16> kCategoryButtons{{
-    {16, "BtnPreset", "BtnPresetClick", 28, false},
-    {1, "BtnLightA", "BtnLightAClick", 56, false},
-    {2, "BtnLightB", "BtnLightBClick", 84, false},
-    {3, "btnLightC", "btnLightCClick", 112, false},
-    {4, "BtnStar", "ImgBtnStarClick", 140, false},
-    {5, "btnAmazing", "btnAmazingClick", 168, false},
-    {12, "BtnDreamA", "BtnDreamAClick", 196, false},
-    {13, "btnDreamB", "btnDreamBClick", 224, false},
-    {6, "BtnWeather", "BtnWeatherClick", 252, false},
-    {7, "BtnGradient", "BtnGradientClick", 280, false},
-    {8, "BtnColor", "ImgBtnColorClick", 308, false},
-    {15, "BtnArt", "ImgBtnArtClick", 336, false},
-    {9, "BtnTexture", "BtnTextureClick", 364, false},
-    {10, "BtnEadge", "BtnEadgeClick", 392, false},
-    {11, "BtnEdge2", "ImgBtnEdge2Click", 420, false},
-    {14, "BtnLine", "BtnLineClick", 464, true},  // nothing shows it
+inline constexpr std::array<CategoryButton, kCategoryCount> kCategoryButtons{{
+    {16, "BtnPreset", "BtnPresetClick"},
+    {1, "BtnLightA", "BtnLightAClick"},
+    {2, "BtnLightB", "BtnLightBClick"},
+    {3, "btnLightC", "btnLightCClick"},
+    {4, "BtnStar", "ImgBtnStarClick"},
+    {5, "btnAmazing", "btnAmazingClick"},
+    {12, "BtnDreamA", "BtnDreamAClick"},
+    {13, "btnDreamB", "btnDreamBClick"},
+    {6, "BtnWeather", "BtnWeatherClick"},
+    {7, "BtnGradient", "BtnGradientClick"},
+    {8, "BtnColor", "ImgBtnColorClick"},
+    {15, "BtnArt", "ImgBtnArtClick"},
+    {9, "BtnTexture", "BtnTextureClick"},
+    {10, "BtnEadge", "BtnEadgeClick"},
+    {11, "BtnEdge2", "ImgBtnEdge2Click"},
+    {14, "BtnLine", "BtnLineClick"},  // a button nothing shows
 }};
 
-// Every entry names a category of kCategories, and no category twice.
-constexpr bool ButtonsNameCategoriesOnce() {
-    for (const CategoryButton& button : kCategoryButtons) {
-        int categories = 0, buttons = 0;
-        for (const Category& category : kCategories) categories += category.number == button.category;
-        for (const CategoryButton& other : kCategoryButtons) buttons += other.category == button.category;
-        if (categories != 1 || buttons != 1) return false;
+// Every category of kCategories is named once.
+constexpr bool ButtonsNameEveryCategoryOnce() {
+    for (const Category& category : kCategories) {
+        int buttons = 0;
+        for (const CategoryButton& button : kCategoryButtons) buttons += button.category == category.number;
+        if (buttons != 1) return false;
     }
     return true;
 }
-static_assert(ButtonsNameCategoriesOnce(), "kCategoryButtons names each category of kCategories at most once");
+static_assert(ButtonsNameEveryCategoryOnce(), "kCategoryButtons names each category of kCategories once");
 
-inline constexpr int kThumbnailCount = 10;
+// Where a category's button lies in the column: 28 pixels apart from the
+// top; a button the column does not show lies at the column's foot.
+constexpr int CategoryButtonTop(int category) {
+    const int place = ColumnPlace(category);
+    return place < 0 ? 464 : 28 + 28 * place;
+}
+
+inline constexpr int kThumbnailCount = kEffectCount;
 
 class TFormMain : public QWidget {
     Q_OBJECT
