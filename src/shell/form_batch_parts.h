@@ -1,0 +1,41 @@
+#pragma once
+// What the batch dialog's page building and its running share.
+
+#include <QColor>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "catalogue/catalogue.h"
+#include "ground/bitmap.h"
+
+namespace corvessa::batch_dialog {
+
+inline constexpr int kPhotoIconSide = 40;
+inline constexpr int kStripIconSide = kThumbSide;
+
+inline QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+inline QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+inline QPixmap Swatch(Rgb colour) {
+    QPixmap swatch(16, 16);
+    swatch.fill(QColor(colour.r, colour.g, colour.b));
+    return swatch;
+}
+
+inline QPushButton* NamedButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+inline QLabel* NamedLabel(const char* name, const QString& text = QString()) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+}  // namespace corvessa::batch_dialog
