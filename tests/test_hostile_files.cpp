@@ -123,6 +123,19 @@ std::vector<uint8_t> GifClaiming(int width, int height, int frameWidth, int fram
 }
 std::vector<uint8_t> GifClaiming(int width, int height) { return GifClaiming(width, height, width, height); }
 
+// `gif` (as GifClaiming makes it) with a comment of `bytes` bytes before
+// its other extension.
+std::vector<uint8_t> WithGifComment(std::vector<uint8_t> gif, size_t bytes) {
+    std::vector<uint8_t> comment = {0x21, 0xFE};
+    for (size_t left = bytes; left > 0; left -= std::min<size_t>(left, 255)) {
+        comment.push_back(uint8_t(std::min<size_t>(left, 255)));
+        comment.insert(comment.end(), std::min<size_t>(left, 255), 'c');
+    }
+    comment.push_back(0);
+    gif.insert(gif.begin() + 19, comment.begin(), comment.end());
+    return gif;
+}
+
 // What kind of failure `text` reports: the text without the file it names
 // (" — PATH") and without the decoder's reason (": REASON").
 std::string Kind(const std::string& text) {
@@ -239,6 +252,9 @@ TEST_F(HostileFile, CompressedPicturesClaimingFarMoreThanTheyHoldAreBroken) {
     EXPECT_EQ(Open("frame.gif", GifClaiming(0, 13000, 15000, 50)), "Bitmap image is not valid");
     EXPECT_EQ(Open("small.gif", GifClaiming(1, 1, 15000, 13000)), "Bitmap image is not valid");
     EXPECT_EQ(OpenPicture("fine.gif", GifClaiming(3, 2)).Width(), 3);
+    // A comment pads the file, not the frame's coded data.
+    EXPECT_EQ(Open("padded.gif", WithGifComment(GifClaiming(15000, 13000), 12000)), "Bitmap image is not valid");
+    EXPECT_EQ(OpenPicture("padded-fine.gif", WithGifComment(GifClaiming(3, 2), 12000)).Width(), 3);
     // The extension chooses the decoder, so the checks above see every file.
     EXPECT_EQ(Open("gif.bmp", GifClaiming(15000, 13000)), "Bitmap image is not valid");
     EXPECT_EQ(Open("gif.BMP", GifClaiming(3, 2)), "Bitmap image is not valid");

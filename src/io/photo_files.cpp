@@ -100,7 +100,9 @@ void CheckBmpClaim(const uint8_t* bytes, size_t size, uint64_t fileSize) {
 // Qt paints a GIF's first frame onto a canvas of the logical screen's size,
 // grown to hold the frame, and does not always report that size. Its GIF
 // reader does not look at the signature, so neither does this. A head
-// that ends among the extensions says too little.
+// that ends among the extensions says too little. The whole file's claim
+// is held to the frame's coded data, which comment or application
+// extensions cannot pad.
 void CheckGifClaim(const uint8_t* bytes, size_t size, uint64_t fileSize) {
     if (size < 13) return;
     int64_t width = Little(bytes, 6, 2), height = Little(bytes, 8, 2);
@@ -111,13 +113,24 @@ void CheckGifClaim(const uint8_t* bytes, size_t size, uint64_t fileSize) {
         while (at < size && bytes[at] != 0) at += size_t(bytes[at]) + 1;
         ++at;
     }
-    if (at + 9 < size && bytes[at] == 0x2C) {
+    const bool frame = at + 9 < size && bytes[at] == 0x2C;
+    if (frame) {
         width = std::max<int64_t>(width, int64_t(Little(bytes, at + 1, 2)) + Little(bytes, at + 5, 2));
         height = std::max<int64_t>(height, int64_t(Little(bytes, at + 3, 2)) + Little(bytes, at + 7, 2));
     } else if (size < fileSize) {
         return;
     }
     CheckPictureClaim(width, height, size_t(fileSize));
+    if (!frame || size < fileSize) return;
+    // After the frame's palette and its code size: sub-blocks up to a zero.
+    const uint8_t frameFlags = bytes[at + 9];
+    at += 10 + (frameFlags & 0x80 ? size_t(3) << ((frameFlags & 7) + 1) : 0) + 1;
+    uint64_t data = 0;
+    while (at < size && bytes[at] != 0) {
+        data += std::min<uint64_t>(bytes[at], size - at - 1);
+        at += size_t(bytes[at]) + 1;
+    }
+    CheckPictureDataClaim(width, height, data);
 }
 
 bool Tagged(const uint8_t* at, const char* tag) { return std::memcmp(at, tag, 4) == 0; }
