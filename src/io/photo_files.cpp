@@ -232,12 +232,13 @@ std::optional<uint64_t> TiffPictureDataBytes(const uint8_t* bytes, size_t size) 
     }
     // Old-style JPEG data may be found without its strips.
     if (offsets.empty() || compression == 6) return std::nullopt;
-    // Without byte counts libtiff takes each strip to run on to the end.
+    // Without a byte count (or with 0, which some writers put for one they
+    // did not know) libtiff takes a strip to run on towards the end.
     std::vector<std::pair<uint64_t, uint64_t>> ranges;
     ranges.reserve(offsets.size());
     for (size_t i = 0; i < offsets.size(); ++i) {
         if (offsets[i] >= size) continue;
-        const uint64_t length = i < counts.size() ? counts[i] : size;
+        const uint64_t length = i < counts.size() && counts[i] != 0 ? counts[i] : size;
         ranges.emplace_back(offsets[i], offsets[i] + std::min<uint64_t>(length, size - offsets[i]));
     }
     std::sort(ranges.begin(), ranges.end());
