@@ -99,6 +99,10 @@ int main(int argc, char** argv) {
     put("qtformats", "shared-strips.tif", TiffSharingStrips(12, 9, 2), 1);
     put("qtformats", "shared-strips-motorola.tif", TiffSharingStrips(12, 9, 3, true), 1);
     put("qtformats", "shared-strips-big.tif", TiffSharingStrips(12, 9, 1, false, true), 1);
+    // Longer than the start the readers look at before reading the rest.
+    put("qtformats", "padded-long.webp", WithRiffChunk(MakeWebp(MakeSamples(9, 5, 3, 8), false), "JUNK", 70000), 0);
+    put("qtformats", "long.tif", TiffSharingStrips(700, 100, 100), 1);
+    put("reader", "padded-long.png", WithPngChunk(MakePng(MakeSamples(9, 5, 3, 8)), "paDd", 70000), 4);
 
     // PNG of every kind, and one with camera data.
     for (int channels : {1, 2, 3, 4})
