@@ -92,6 +92,17 @@ int main(int argc, char** argv) {
                 MakeTiff(MakeSamples(9, 5, channels, bits)), 1);
     put("qtformats", "cmyk.tif", MakeTiff(MakeSamples(9, 5, 4, 8), true, 6), 1);
     put("qtformats", "palette.tif", MakePaletteTiff(9, 5), 1);
+    // Padding and shared strips, which the readers must not count as
+    // picture data.
+    put("qtformats", "padded.webp", WithRiffChunk(MakeWebp(MakeSamples(9, 5, 4, 8), true), "JUNK", 64), 0);
+    put("qtformats", "nothing-padded.webp", WithRiffChunk(WebpOfNothing(300, 200), "JUNK", 40), 0);
+    put("qtformats", "shared-strips.tif", TiffSharingStrips(12, 9, 2), 1);
+    put("qtformats", "shared-strips-motorola.tif", TiffSharingStrips(12, 9, 3, true), 1);
+    put("qtformats", "shared-strips-big.tif", TiffSharingStrips(12, 9, 1, false, true), 1);
+    // Longer than the start the readers look at before reading the rest.
+    put("qtformats", "padded-long.webp", WithRiffChunk(MakeWebp(MakeSamples(9, 5, 3, 8), false), "JUNK", 70000), 0);
+    put("qtformats", "long.tif", TiffSharingStrips(700, 100, 100), 1);
+    put("reader", "padded-long.png", WithPngChunk(MakePng(MakeSamples(9, 5, 3, 8)), "paDd", 70000), 4);
 
     // PNG of every kind, and one with camera data.
     for (int channels : {1, 2, 3, 4})
@@ -101,6 +112,9 @@ int main(int argc, char** argv) {
             put("png", name + "-interlaced.png", MakePng(MakeSamples(9, 5, channels, bits), true));
         }
     put("png", "palette.png", MakePng(MakeSamples(5, 3, 4, 8), false, true));
+    put("png", "padded.png", WithPngChunk(MakePng(MakeSamples(9, 5, 3, 8)), "paDd", 48));
+    put("png", "padded-after.png", WithPngChunk(MakePng(MakeSamples(9, 5, 4, 8), true), "paDd", 48, true));
+    put("png", "blank-grey-transparent.png", BlankPng(40, 30, 1, 0, true, true));
     put("png", "camera.png", EncodePng(picture, RgbIccProfile(), CameraExif(6, 24, 17)));
     return 0;
 }

@@ -281,6 +281,61 @@ std::vector<uint8_t> TiffClaiming(int width, int height) {
     });
 }
 
+std::vector<uint8_t> TiffSharingStrips(int width, int height, int distinctRows, bool motorola, bool bigTiff) {
+    std::vector<uint8_t> b;
+    const auto put = [&](uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) b.push_back(uint8_t(value >> (8 * (motorola ? bytes - 1 - i : i))));
+    };
+    const auto putAt = [&](size_t at, uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) b[at + size_t(i)] = uint8_t(value >> (8 * (motorola ? bytes - 1 - i : i)));
+    };
+    const int offsetBytes = bigTiff ? 8 : 4, countBytes = bigTiff ? 8 : 2;
+    b.push_back(motorola ? 'M' : 'I'), b.push_back(motorola ? 'M' : 'I');
+    put(bigTiff ? 43 : 42, 2);
+    if (bigTiff) put(8, 2), put(0, 2);
+    const size_t directoryField = b.size();
+    put(0, offsetBytes);
+    // The rows, then the two arrays of the strips, then the directory.
+    const size_t rowsAt = b.size();
+    for (int r = 0; r < distinctRows; ++r)
+        for (int x = 0; x < width; ++x) b.push_back(uint8_t((10 * r + x) % 256));
+    const uint16_t arrayType = bigTiff ? 16 : 4;  // LONG8, LONG
+    const size_t offsetsAt = b.size();
+    for (int y = 0; y < height; ++y) put(rowsAt + size_t(y % distinctRows) * size_t(width), offsetBytes);
+    const size_t countsAt = b.size();
+    for (int y = 0; y < height; ++y) put(uint64_t(width), offsetBytes);
+    const bool inline_ = height * offsetBytes <= offsetBytes;
+    struct Entry {
+        uint16_t tag, type;
+        uint64_t count, value;
+    };
+    const Entry entries[] = {
+        {256, 4, 1, uint64_t(width)}, {257, 4, 1, uint64_t(height)}, {258, 3, 1, 8}, {259, 3, 1, 1}, {262, 3, 1, 1},
+        {273, arrayType, uint64_t(height), inline_ ? rowsAt : offsetsAt}, {277, 3, 1, 1}, {278, 4, 1, 1},
+        {279, arrayType, uint64_t(height), inline_ ? uint64_t(width) : countsAt},
+    };
+    putAt(directoryField, b.size(), offsetBytes);
+    put(std::size(entries), countBytes);
+    for (const Entry& e : entries) {
+        put(e.tag, 2), put(e.type, 2), put(e.count, offsetBytes);
+        const int valueBytes = e.type == 3 ? 2 : e.type == 4 ? 4 : 8;
+        put(e.value, valueBytes);
+        put(0, offsetBytes - valueBytes);
+    }
+    put(0, offsetBytes);  // no further directory
+    return b;
+}
+
+TBitmap SharedStripsPicture(int width, int height, int distinctRows) {
+    TBitmap picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            uint8_t* p = picture.Pixel(x, y);
+            p[0] = p[1] = p[2] = uint8_t((10 * (y % distinctRows) + x) % 256);
+        }
+    return picture;
+}
+
 Samples ReadTiffSamples(const std::vector<uint8_t>& bytes) {
     TempDir dir;
     WriteBytes(dir.File("in.tif"), bytes);
@@ -386,6 +441,94 @@ std::vector<uint8_t> MakeWebp(const Samples& s, bool lossless) {
     argv.insert(argv.end(), {dir.File("in.png"), "-o", dir.File("out.webp")});
     if (Run(argv) != 0) Fail("cwebp");
     return ReadFile(dir.File("out.webp"));
+}
+
+namespace {
+
+uint32_t Crc32(const uint8_t* data, size_t size) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+uint32_t Big32At(const std::vector<uint8_t>& b, size_t at) {
+    return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+}
+
+}  // namespace
+
+std::vector<uint8_t> BlankPng(int width, int height, int depth, int colourType, bool interlaced, bool transparentGrey) {
+    std::vector<uint8_t> out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFail, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(png, &out, AppendToVector, nullptr);
+    png_set_compression_level(png, 9);
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), depth, colourType,
+                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_color black{0, 0, 0};
+    if (colourType == PNG_COLOR_TYPE_PALETTE) png_set_PLTE(png, info, &black, 1);
+    png_color_16 grey{};
+    grey.gray = 1;
+    if (transparentGrey) png_set_tRNS(png, info, nullptr, 0, &grey);
+    png_write_info(png, info);
+    const int passes = interlaced ? png_set_interlace_handling(png) : 1;
+    const std::vector<uint8_t> row(png_get_rowbytes(png, info), 0);
+    for (int pass = 0; pass < passes; ++pass)
+        for (int y = 0; y < height; ++y) png_write_row(png, row.data());
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+std::vector<uint8_t> WithPngChunk(std::vector<uint8_t> png, const char* type, size_t bytes, bool afterData) {
+    size_t at = 8;
+    while (at + 8 <= png.size() && std::memcmp(&png[at + 4], afterData ? "IEND" : "IDAT", 4) != 0)
+        at += 12 + Big32At(png, at);
+    std::vector<uint8_t> chunk(12 + bytes, 0);
+    for (int i = 0; i < 4; ++i) chunk[size_t(i)] = uint8_t(bytes >> (24 - 8 * i));
+    std::memcpy(&chunk[4], type, 4);
+    for (size_t i = 0; i < bytes; ++i) chunk[8 + i] = uint8_t(i * 31);
+    const uint32_t crc = Crc32(&chunk[4], 4 + bytes);
+    for (int i = 0; i < 4; ++i) chunk[8 + bytes + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
+    png.insert(png.begin() + ptrdiff_t(at), chunk.begin(), chunk.end());
+    return png;
+}
+
+std::vector<uint8_t> WebpOfNothing(int width, int height) {
+    uint64_t bits = 0;
+    int used = 0;
+    const auto put = [&](uint64_t value, int count) {
+        bits |= value << used;
+        used += count;
+    };
+    put(0x2F, 8), put(uint64_t(width - 1), 14), put(uint64_t(height - 1), 14), put(0, 4);  // no alpha, version 0
+    put(0, 3);  // no transform, no colour cache, no meta prefix codes
+    for (int code = 0; code < 5; ++code) {  // green, red, blue, alpha, distance
+        put(1, 1), put(0, 1);  // a simple code of one symbol
+        if (code == 3)
+            put(1, 1), put(255, 8);  // opaque
+        else
+            put(0, 1), put(0, 1);
+    }
+    std::vector<uint8_t> vp8l;
+    for (int i = 0; i < (used + 7) / 8; ++i) vp8l.push_back(uint8_t(bits >> (8 * i)));
+    std::vector<uint8_t> webp = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'E', 'B', 'P', 'V', 'P', '8', 'L'};
+    for (int i = 0; i < 4; ++i) webp.push_back(uint8_t(vp8l.size() >> (8 * i)));
+    webp.insert(webp.end(), vp8l.begin(), vp8l.end());
+    if (vp8l.size() % 2) webp.push_back(0);
+    for (int i = 0; i < 4; ++i) webp[4 + size_t(i)] = uint8_t((webp.size() - 8) >> (8 * i));
+    return webp;
+}
+
+std::vector<uint8_t> WithRiffChunk(std::vector<uint8_t> webp, const char* type, size_t bytes) {
+    webp.insert(webp.end(), type, type + 4);
+    for (int i = 0; i < 4; ++i) webp.push_back(uint8_t(bytes >> (8 * i)));
+    webp.resize(webp.size() + bytes + bytes % 2, 0x77);
+    for (int i = 0; i < 4; ++i) webp[4 + size_t(i)] = uint8_t((webp.size() - 8) >> (8 * i));
+    return webp;
 }
 
 Samples HeifConverted(const std::vector<uint8_t>& file, const std::string& extension) {

@@ -54,6 +54,31 @@ Samples ReadTiffRgba(const std::vector<uint8_t>& tiff);
 // libtiff's samples of a contiguous RGB or grey TIFF as they are stored.
 Samples ReadTiffSamples(const std::vector<uint8_t>& tiff);
 
+// An 8-bit grey, uncompressed TIFF of `width` x `height` written by hand,
+// one row to a strip, strip y holding row y % `distinctRows` (pixel x of
+// row r is (10 * r + x) % 256): with fewer distinct rows than rows, strips
+// share their data. Big-endian when `motorola`, BigTIFF when `bigTiff`.
+std::vector<uint8_t> TiffSharingStrips(int width, int height, int distinctRows, bool motorola = false,
+                                       bool bigTiff = false);
+// What TiffSharingStrips holds, as the program must open it.
+TBitmap SharedStripsPicture(int width, int height, int distinctRows);
+
+// A PNG of `width` x `height` whose every sample is 0, at `depth` bits of
+// `colourType` (libpng's PNG_COLOR_TYPE_...), deflated at the best ratio;
+// `transparentGrey` adds a tRNS chunk naming grey 1.
+std::vector<uint8_t> BlankPng(int width, int height, int depth, int colourType, bool interlaced = false,
+                              bool transparentGrey = false);
+// `png` with a chunk of `type` holding `bytes` bytes put before its first
+// IDAT chunk, or before IEND when `afterData`.
+std::vector<uint8_t> WithPngChunk(std::vector<uint8_t> png, const char* type, size_t bytes, bool afterData = false);
+
+// A lossless WebP of `width` x `height` in a few bytes: every prefix code
+// has a single symbol, so no pixel costs a bit.
+std::vector<uint8_t> WebpOfNothing(int width, int height);
+// `webp` with an unknown chunk of `bytes` bytes after its chunks, the RIFF
+// size grown to take it in.
+std::vector<uint8_t> WithRiffChunk(std::vector<uint8_t> webp, const char* type, size_t bytes);
+
 struct HeifOptions {
     bool avif = false;
     int orientation = 1;  // written as HEIF rotation and mirroring

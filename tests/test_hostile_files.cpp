@@ -19,6 +19,7 @@
 #include <functional>
 #include <string>
 
+#include "io/bmp_codec.h"
 #include "io/files.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
@@ -121,6 +122,19 @@ std::vector<uint8_t> GifClaiming(int width, int height, int frameWidth, int fram
             2, 2, 0x4C, 0x01, 0, ';'};                                                        // LZW data
 }
 std::vector<uint8_t> GifClaiming(int width, int height) { return GifClaiming(width, height, width, height); }
+
+// `gif` (as GifClaiming makes it) with a comment of `bytes` bytes before
+// its other extension.
+std::vector<uint8_t> WithGifComment(std::vector<uint8_t> gif, size_t bytes) {
+    std::vector<uint8_t> comment = {0x21, 0xFE};
+    for (size_t left = bytes; left > 0; left -= std::min<size_t>(left, 255)) {
+        comment.push_back(uint8_t(std::min<size_t>(left, 255)));
+        comment.insert(comment.end(), std::min<size_t>(left, 255), 'c');
+    }
+    comment.push_back(0);
+    gif.insert(gif.begin() + 19, comment.begin(), comment.end());
+    return gif;
+}
 
 // What kind of failure `text` reports: the text without the file it names
 // (" — PATH") and without the decoder's reason (": REASON").
@@ -238,6 +252,9 @@ TEST_F(HostileFile, CompressedPicturesClaimingFarMoreThanTheyHoldAreBroken) {
     EXPECT_EQ(Open("frame.gif", GifClaiming(0, 13000, 15000, 50)), "Bitmap image is not valid");
     EXPECT_EQ(Open("small.gif", GifClaiming(1, 1, 15000, 13000)), "Bitmap image is not valid");
     EXPECT_EQ(OpenPicture("fine.gif", GifClaiming(3, 2)).Width(), 3);
+    // A comment pads the file, not the frame's coded data.
+    EXPECT_EQ(Open("padded.gif", WithGifComment(GifClaiming(15000, 13000), 12000)), "Bitmap image is not valid");
+    EXPECT_EQ(OpenPicture("padded-fine.gif", WithGifComment(GifClaiming(3, 2), 12000)).Width(), 3);
     // The extension chooses the decoder, so the checks above see every file.
     EXPECT_EQ(Open("gif.bmp", GifClaiming(15000, 13000)), "Bitmap image is not valid");
     EXPECT_EQ(Open("gif.BMP", GifClaiming(3, 2)), "Bitmap image is not valid");
@@ -327,6 +344,145 @@ TEST_F(HostileFile, StreamsOfTooManyScansAreRefused) {
     // Up to the limit the scans are decoded (a picture of nothing, here).
     const std::vector<uint8_t> many = ScanBomb(64, 32, kMaxJpegScans, false);
     EXPECT_EQ(DecodeJpeg(many.data(), many.size()).Width(), 64);
+}
+
+namespace {
+
+// The error of `action` run in a child process allowed `extraMegabytes` of
+// address space beyond what it has, "(no error)" without one: what needs
+// the memory of a picture it should never make fails as out of memory.
+std::string ErrorWithLittleMemory(const std::function<void()>& action, rlim_t extraMegabytes = 100) {
+    int pipe_[2];
+    if (pipe(pipe_) != 0) return "(pipe failed)";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipe_[0]);
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        std::ifstream statm("/proc/self/statm");
+        long pages = 0;
+        statm >> pages;
+        limit.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (extraMegabytes << 20);
+        setrlimit(RLIMIT_AS, &limit);
+        const std::string error = ErrorOf(action);
+        const ssize_t written = write(pipe_[1], error.data(), error.size());
+        std::_Exit(written == ssize_t(error.size()) ? 0 : 1);
+    }
+    close(pipe_[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipe_[0], buffer, sizeof buffer)) > 0;) text.append(buffer, size_t(n));
+    close(pipe_[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "(child failed)";
+}
+
+// A sparse file of 2 GB that starts with `head` (nothing but zeros after).
+void WriteHugeFile(const std::string& path, const std::vector<uint8_t>& head) {
+    WriteBytes(path, head);
+    ASSERT_EQ(truncate(path.c_str(), off_t(2) << 30), 0);
+}
+
+// The start of a WebP whose extended header claims a canvas of `width` x
+// `height`.
+std::vector<uint8_t> WebpCanvas(uint32_t width, uint32_t height) {
+    std::vector<uint8_t> b = {'R', 'I', 'F', 'F', 0xF0, 0xFF, 0xFF, 0x7F, 'W', 'E', 'B', 'P', 'V', 'P', '8', 'X', 10, 0, 0, 0, 0, 0, 0, 0};
+    for (uint32_t side : {width - 1, height - 1})
+        for (int i = 0; i < 3; ++i) b.push_back(uint8_t(side >> (8 * i)));
+    return b;
+}
+
+}  // namespace
+
+TEST_F(HostileFile, AHugeFileIsJudgedByItsFirstBytesBeforeItIsRead) {
+    const struct {
+        std::string name;
+        std::vector<uint8_t> head;
+        std::string refusal;  // "": the reader's words for a small file of zeros
+    } cases[] = {
+        // A start that is not the named kind's.
+        {"zeros.jpg", {}, ""},
+        {"zeros.png", {}, ""},
+        {"zeros.bmp", {}, ""},
+        {"zeros.webp", {}, ""},
+        {"zeros.tif", {}, ""},
+        {"card.bmp.jpg", {}, ""},  // a name containing ".bmp" is a BMP's
+        // A header that claims too much.
+        {"claim.jpg", JpegClaiming(65535, 65535), TooLarge(65535, 65535)},
+        {"claim.png", PngClaiming(Png(RandomBitmap(4, 4, 1)), 70000, 1), TooLarge(70000, 1)},
+        {"claim.bmp", BmpClaiming(20000, 10001, 24, 0), TooLarge(20000, 10001)},
+        {"claim.gif", GifClaiming(20000, 10001), TooLarge(20000, 10001)},
+        {"claim.webp", WebpCanvas(70000, 1), TooLarge(70000, 1)},
+    };
+    LoadImagePlugins();
+    for (const auto& c : cases) {
+        const std::string path = dir_.File(c.name);
+        WriteHugeFile(path, c.head);
+        std::string refusal = c.refusal;
+        if (refusal.empty()) {
+            const std::string small = dir_.File("small-" + c.name);
+            WriteBytes(small, std::vector<uint8_t>(1000, 0));
+            const std::string text = ErrorOf([&] { ReadPhotoFile(small); });
+            refusal = text.substr(0, text.find(" \u2014 "));
+        }
+        // Refused without the memory to hold the file, by every reading.
+        const std::string expected = refusal + " \u2014 " + path;
+        EXPECT_EQ(ErrorWithLittleMemory([&] { ReadPhotoFile(path); }, 400), expected) << c.name;
+        EXPECT_EQ(ErrorWithLittleMemory([&] { ReadPhotoBytes(path); }, 400), expected) << c.name;
+    }
+    EXPECT_EQ(ErrorOf([&] { ReadPhotoBytes(dir_.File("card.bmp.jpg")); }).rfind("Bitmap image is not valid", 0), 0u);
+}
+
+TEST_F(HostileFile, FilesLongerThanTheStartLookedAtReadAsBefore) {
+    const TBitmap noise = RandomBitmap(400, 300, 5);
+    const std::vector<uint8_t> jpeg = EncodeJpeg(noise), bmp = EncodeBmp(noise);
+    // Header segments that run past the start looked at: the frame header
+    // lies beyond it.
+    std::vector<uint8_t> lateFrame = jpeg;
+    for (int i = 0; i < 2; ++i) {
+        std::vector<uint8_t> comment = {0xFF, 0xFE, 0xEA, 0x62};  // 60002 bytes
+        comment.resize(60002 + 2, 'c');
+        lateFrame.insert(lateFrame.begin() + 2, comment.begin(), comment.end());
+    }
+    const TBitmap decoded = DecodeJpeg(jpeg.data(), jpeg.size());
+    const struct {
+        std::string name;
+        std::vector<uint8_t> bytes;
+        const TBitmap* picture;
+    } cases[] = {
+        {"photo.jpg", jpeg, &decoded},  {"late-frame.JPG", lateFrame, &decoded}, {"photo.png", Png(noise), &noise},
+        {"photo.bmp", bmp, &noise},     {"photo.bmp.jpg", bmp, &noise},
+    };
+    for (const auto& c : cases) {
+        ASSERT_GT(c.bytes.size(), 65536u) << c.name;
+        const std::string path = dir_.File(c.name);
+        WriteBytes(path, c.bytes);
+        EXPECT_EQ(ReadPhotoBytes(path), c.bytes) << c.name;
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(path), *c.picture)) << c.name;
+        if (c.name != "photo.bmp.jpg") {
+            EXPECT_TRUE(SamePixels(ReadPicture(path), *c.picture)) << c.name;
+        }
+    }
+    // The general reader has no ".bmp" rule: to it this is a JPEG that is not one.
+    EXPECT_EQ(ErrorOf([&] { ReadPicture(dir_.File("photo.bmp.jpg")); }).rfind("JPEG error #", 0), 0u);
+}
+
+TEST_F(HostileFile, TooManyScansAreRefusedBeforeTheCoefficientsOfThePictureAreMade) {
+    // The frame's coefficients take 400 MB.
+    for (bool arithmetic : {false, true}) {
+        const std::vector<uint8_t> bomb = ScanBomb(20000, 10000, 40000, arithmetic);
+        EXPECT_EQ(Kind(ErrorWithLittleMemory([&] { DecodeJpeg(bomb.data(), bomb.size()); })),
+                  "JPEG stream has more scans than its file could hold (more than " + std::to_string(kMaxJpegScans) +
+                      ", or far too many for its size)")
+            << arithmetic;
+    }
+    // Scan headers after the end marker are none of the stream's, and the
+    // stuffed 0xFF bytes of a noisy photo's coded data are no markers.
+    std::vector<uint8_t> photo = MakeJpeg(RandomBitmap(64, 48, 7), JpegKind::kProgressive);
+    const TBitmap expected = DecodeJpeg(photo.data(), photo.size());
+    for (int i = 0; i < 2 * kMaxJpegScans; ++i) photo.insert(photo.end(), {0xFF, 0xDA, 0, 8, 1, 1, 0, 0, 0, 0});
+    EXPECT_TRUE(SamePixels(DecodeJpeg(photo.data(), photo.size()), expected));
 }
 
 TEST_F(HostileFile, AFifoIsRefusedAtOnce) {

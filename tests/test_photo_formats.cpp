@@ -7,6 +7,7 @@
 #include <exiv2/exiv2.hpp>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "camera_jpeg.h"
@@ -318,6 +319,119 @@ TEST_F(Formats, EveryNewReaderHoldsTheSizeLimitsBeforeDecoding) {
         PutBig32(png, 20, 10000);
         return png;
     }())));
+}
+
+// --- Picture data ---------------------------------------------------------------
+
+TEST(PictureDataClaim, HoldsTheClaimToTheBytesOfPictureData) {
+    const struct {
+        int64_t width, height;
+        uint64_t bytes;
+        bool holds;
+    } cases[] = {
+        {7000, 7000, 2991, true},  // 49 megapixels: 16384 pixels a byte at most
+        {7000, 7000, 2990, false},
+        {10000, 5000, 3052, true},  // 50 megapixels, the last size free of the second rule
+        {10000, 5001, 3053, true},  // just above, the first rule still asks more
+        {14000, 14000, 2'281'250, true},  // a byte for each 64 pixels beyond 50 megapixels
+        {14000, 14000, 2'281'249, false},
+        {20000, 10000, 2'343'750, true},
+        {20000, 10000, 2'343'749, false},
+        {1, 1, 0, false},
+    };
+    for (const auto& c : cases) {
+        const std::string text = ErrorOf([&] { CheckPictureDataClaim(c.width, c.height, c.bytes); });
+        const std::string refusal = "Bitmap image is not valid: it claims " + std::to_string(c.width) + " x " +
+                                    std::to_string(c.height) + " pixels, more than its " + std::to_string(c.bytes) +
+                                    " bytes of picture data can hold";
+        EXPECT_EQ(text, c.holds ? "(no error)" : refusal) << c.width << " x " << c.height << ", " << c.bytes;
+    }
+    EXPECT_EQ(ErrorOf([] { CheckPictureDataClaim(20000, 10001, uint64_t(1) << 40); }), TooLarge(20000, 10001));
+}
+
+TEST(PictureDataBytes, OnlyTheBytesTheDecoderReadsPixelsFromCount) {
+    // PNG: the IDAT payloads of a file of signature, IHDR, IDAT and IEND.
+    const std::vector<uint8_t> png = MakePng(MakeSamples(67, 33, 3, 8));
+    const uint64_t idat = png.size() - 8 - 25 - 12 - 12;
+    EXPECT_EQ(PngPictureDataBytes(png.data(), png.size()), idat);
+    const std::vector<uint8_t> padded = WithPngChunk(WithPngChunk(png, "paDd", 5000), "paDd", 7000, true);
+    EXPECT_EQ(PngPictureDataBytes(padded.data(), padded.size()), idat);
+    // libpng reads no IDAT after the first run of them.
+    const std::vector<uint8_t> late = WithPngChunk(WithPngChunk(png, "paDd", 10, true), "IDAT", 9000, true);
+    EXPECT_EQ(PngPictureDataBytes(late.data(), late.size()), idat);
+    EXPECT_EQ(PngPictureDataBytes(png.data(), png.size() - 12 - 4 - 100), idat - 100);  // cut in its data
+
+    // WebP: the one chunk of a simple file, within the RIFF size.
+    for (bool lossless : {false, true}) {
+        const std::vector<uint8_t> webp = MakeWebp(MakeSamples(67, 33, 3, 8), lossless);
+        const uint64_t payload = webp[16] | webp[17] << 8 | webp[18] << 16 | uint64_t(webp[19]) << 24;
+        EXPECT_EQ(WebpPictureDataBytes(webp.data(), webp.size()), payload) << lossless;
+        const std::vector<uint8_t> junk = WithRiffChunk(WithRiffChunk(webp, "JUNK", 12000), "VP8L", 9000);
+        EXPECT_EQ(WebpPictureDataBytes(junk.data(), junk.size()), payload) << lossless;
+    }
+    std::vector<uint8_t> cut = WebpOfNothing(9, 9);
+    ASSERT_EQ(cut.size(), 30u);  // RIFF, VP8L and 9 bytes of payload, padded
+    cut[4] = 4 + 8 + 5;  // a RIFF size that leaves 5 of them in
+    EXPECT_EQ(WebpPictureDataBytes(cut.data(), cut.size()), 5u);
+    EXPECT_EQ(WebpPictureDataBytes(png.data(), png.size()), std::nullopt);
+
+    // TIFF: each byte of the strips once, in every byte order and kind.
+    for (bool motorola : {false, true})
+        for (bool big : {false, true}) {
+            const std::vector<uint8_t> shared = TiffSharingStrips(12, 9, 2, motorola, big);
+            EXPECT_EQ(TiffPictureDataBytes(shared.data(), shared.size()), 24u) << motorola << big;
+            const std::vector<uint8_t> distinct = TiffSharingStrips(12, 9, 9, motorola, big);
+            EXPECT_EQ(TiffPictureDataBytes(distinct.data(), distinct.size()), 108u) << motorola << big;
+            const std::vector<uint8_t> single = TiffSharingStrips(12, 1, 1, motorola, big);  // values in the entries
+            EXPECT_EQ(TiffPictureDataBytes(single.data(), single.size()), 12u) << motorola << big;
+        }
+    const std::vector<uint8_t> tiff = MakeTiff(MakeSamples(67, 33, 3, 8));
+    const std::optional<uint64_t> strips = TiffPictureDataBytes(tiff.data(), tiff.size());
+    ASSERT_TRUE(strips.has_value());
+    EXPECT_GT(*strips, 1000u);
+    EXPECT_LT(*strips, tiff.size());
+    EXPECT_EQ(TiffPictureDataBytes(png.data(), png.size()), std::nullopt);
+}
+
+TEST_F(Formats, BombsArePaddedInVainAndHonestFilesWithPaddingStillOpen) {
+    const std::string noData = "Bitmap image is not valid: it claims 14000 x 14000 pixels, more than its ";
+    // 196 megapixels of nothing, made to pass a check of the file's size:
+    // a PNG at deflate's best, a WebP of no bits a pixel padded with a
+    // junk chunk, a TIFF whose strips all hold the same row.
+    const std::pair<std::string, std::vector<uint8_t>> bombs[] = {
+        {"blank.png", BlankPng(14000, 14000, 1, 0)},
+        {"sparkle.png", BlankPng(14000, 14000, 1, 0, true, true)},
+        {"nothing.webp", WithRiffChunk(WebpOfNothing(14000, 14000), "JUNK", 12288)},
+        {"shared.tif", TiffSharingStrips(14000, 14000, 1)},
+        {"shared-motorola.tif", TiffSharingStrips(14000, 14000, 1, true)},
+        {"shared-big.tif", TiffSharingStrips(14000, 14000, 1, false, true)},
+    };
+    for (const auto& [name, bytes] : bombs) {
+        EXPECT_GT(bytes.size() * uint64_t(kMaxPixelsPerFileByte), 14000u * 14000u) << name;  // the old check let it pass
+        const std::string text = Failure(name, bytes);
+        EXPECT_EQ(text.rfind(noData, 0), 0u) << name << ": " << text;
+    }
+    // The same kinds of file, honest: the same pixels with padding as without.
+    for (bool interlaced : {false, true}) {
+        const std::vector<uint8_t> png = MakePng(MakeSamples(67, 33, 4, 8), interlaced);
+        EXPECT_TRUE(SamePixels(Open("padded.png", WithPngChunk(WithPngChunk(png, "paDd", 20000), "paDd", 9, true)),
+                               Expected(ReadPngSamples(png))))
+            << interlaced;
+    }
+    for (bool lossless : {false, true}) {
+        const std::vector<uint8_t> webp = MakeWebp(MakeSamples(67, 33, 4, 8), lossless);
+        EXPECT_TRUE(SamePixels(Open("padded.webp", WithRiffChunk(webp, "JUNK", 20000)), Expected(DwebpDecoded(webp))))
+            << lossless;
+    }
+    EXPECT_TRUE(SamePixels(Open("nothing.webp", WithRiffChunk(WebpOfNothing(300, 200), "JUNK", 40)),
+                           SolidBitmap(300, 200, {0, 0, 0})));
+    for (bool motorola : {false, true})
+        for (bool big : {false, true})
+            EXPECT_TRUE(SamePixels(Open("shared.tif", TiffSharingStrips(64, 48, 5, motorola, big)),
+                                   SharedStripsPicture(64, 48, 5)))
+                << motorola << big;
+    // A blank picture of a few megapixels opens however little it holds.
+    EXPECT_TRUE(SamePixels(Open("blank.png", BlankPng(3000, 2000, 1, 0, true, true)), SolidBitmap(3000, 2000, {0, 0, 0})));
 }
 
 // --- Broken files -------------------------------------------------------------

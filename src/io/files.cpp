@@ -40,7 +40,25 @@ private:
 
 }  // namespace
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+namespace {
+
+// Reads `size` bytes into `out` from where the file is.
+void ReadFully(int fd, uint8_t* out, size_t size, const std::string& path) {
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, out + got, size - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw CannotOpenFile(path, SystemReason(errno));
+        if (n == 0) throw CannotOpenFile(path, "the file became shorter while it was read");
+        got += size_t(n);
+    }
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) { return ReadWholeFile(path, 0, nullptr); }
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path, size_t headBytes, const FileHeadCheck& checkHead) {
     // Opened without waiting: opening a FIFO for reading would otherwise
     // block until something writes to it. Only regular files are read.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -49,20 +67,23 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     if (fstat(file.Get(), &info) != 0) throw CannotOpenFile(path, SystemReason(errno));
     if (S_ISDIR(info.st_mode)) throw CannotOpenFile(path, "it is a folder");
     if (!S_ISREG(info.st_mode)) throw CannotOpenFile(path, "it is not a regular file");
+    const uint64_t size = uint64_t(info.st_size);
     std::vector<uint8_t> bytes;
+    size_t got = 0;
+    if (checkHead && size > headBytes) {
+        bytes.resize(headBytes);
+        ReadFully(file.Get(), bytes.data(), headBytes, path);
+        checkHead(bytes.data(), headBytes, size);
+        got = headBytes;
+    }
     try {
-        bytes.resize(size_t(info.st_size));
+        bytes.resize(size_t(size));
     } catch (const std::bad_alloc&) {
         throw NotEnoughMemory();
+    } catch (const std::length_error&) {
+        throw NotEnoughMemory();
     }
-    size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(file.Get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw CannotOpenFile(path, SystemReason(errno));
-        if (n == 0) throw CannotOpenFile(path, "the file became shorter while it was read");
-        got += size_t(n);
-    }
+    ReadFully(file.Get(), bytes.data() + got, bytes.size() - got, path);
     return bytes;
 }
 

@@ -2,7 +2,9 @@
 // Whole-file reading and safe writing, and finding the pictures that ship
 // beside the program.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,13 @@ namespace corvessa {
 // Throws "Cannot open file PATH: REASON" when the file cannot be read or is
 // not a regular file (a FIFO is refused at once, never waited on).
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
+// Sees the first bytes of a file and its size, and throws to refuse it.
+using FileHeadCheck = std::function<void(const uint8_t* head, size_t headSize, uint64_t fileSize)>;
+// ReadWholeFile, with a file longer than `headBytes` shown to `checkHead`
+// (its first `headBytes` bytes) before memory is taken for the rest or the
+// rest is read: a huge file whose start already says it cannot be read
+// costs no more than its first bytes.
+std::vector<uint8_t> ReadWholeFile(const std::string& path, size_t headBytes, const FileHeadCheck& checkHead);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path` only once everything is on disk, so the target is always either

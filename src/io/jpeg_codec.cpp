@@ -37,6 +37,17 @@ void CheckPictureClaim(int64_t width, int64_t height, size_t fileBytes) {
                             " pixels, more than its " + std::to_string(fileBytes) + " bytes can hold");
 }
 
+void CheckPictureDataClaim(int64_t width, int64_t height, uint64_t pictureDataBytes) {
+    CheckPictureSize(width, height);
+    const int64_t pixels = width * height;
+    const uint64_t beyond = uint64_t(std::max<int64_t>(pixels - kPixelsFreeOfDataRule, 0));
+    const uint64_t needed = (beyond + kMaxPixelsPerDataByteAboveFree - 1) / kMaxPixelsPerDataByteAboveFree;
+    if (uint64_t(pixels) > uint64_t(kMaxPixelsPerFileByte) * pictureDataBytes || pictureDataBytes < needed)
+        throw BrokenPicture("it claims " + std::to_string(width) + " x " + std::to_string(height) +
+                            " pixels, more than its " + std::to_string(pictureDataBytes) +
+                            " bytes of picture data can hold");
+}
+
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return.
@@ -86,6 +97,57 @@ void CheckScanCount(j_common_ptr info) {
         limit->exceeded = true;
         longjmp(*limit->jump, 1);
     }
+}
+
+// The blocks the scan whose header (after its length) is `header` visits,
+// by the frame libjpeg has read; 0 for a header libjpeg will refuse.
+int64_t BlocksOfScanHeader(const uint8_t* header, size_t size, j_decompress_ptr info) {
+    if (size < 1 || size < 1 + 2 * size_t(header[0])) return 0;
+    const int count = header[0];
+    int64_t blocksInMcu = 0, single = 0;
+    for (int i = 0; i < count; ++i) {
+        const jpeg_component_info* component = nullptr;
+        for (int c = 0; c < info->num_components; ++c)
+            if (info->comp_info[c].component_id == header[1 + 2 * i]) component = &info->comp_info[c];
+        if (!component) return 0;
+        blocksInMcu += int64_t(component->h_samp_factor) * component->v_samp_factor;
+        single = int64_t(component->width_in_blocks) * component->height_in_blocks;
+    }
+    if (count == 1) return single;
+    const int64_t mcuWidth = int64_t(info->max_h_samp_factor) * DCTSIZE, mcuHeight = int64_t(info->max_v_samp_factor) * DCTSIZE;
+    return (int64_t(info->image_width) + mcuWidth - 1) / mcuWidth * ((int64_t(info->image_height) + mcuHeight - 1) / mcuHeight) *
+           blocksInMcu;
+}
+
+// ScanLimit's rule applied to the scan headers of the whole stream before
+// libjpeg makes room for a multi-scan picture's coefficients (400 MB for
+// a 200-megapixel grey frame), which it does before it reads the second
+// scan. Markers are found as libjpeg finds them: 0xFF, any further 0xFF
+// bytes, then a code that is neither 0 (a stuffed 0xFF of the coded data)
+// nor a restart; the end marker ends the stream.
+bool ScansExceedLimit(const uint8_t* data, size_t size, j_decompress_ptr info, int64_t blockBudget) {
+    int scans = 0;
+    int64_t blocks = 0;
+    size_t at = 2;  // after the start marker
+    while (at < size) {
+        const void* next = std::memchr(data + at, 0xFF, size - at);
+        if (!next) break;
+        at = size_t(static_cast<const uint8_t*>(next) - data);
+        while (at < size && data[at] == 0xFF) ++at;
+        if (at >= size) break;
+        const uint8_t marker = data[at++];
+        if (marker == 0x00 || marker == 0x01 || marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7)) continue;
+        if (marker == 0xD9) break;
+        if (size - at < 2) break;
+        const size_t length = size_t(data[at]) << 8 | data[at + 1];
+        if (marker == 0xDA) {
+            ++scans;
+            blocks += BlocksOfScanHeader(data + at + 2, std::min(length, size - at) - std::min<size_t>(length, 2), info);
+            if (scans > kMaxJpegScans || blocks > blockBudget) return true;
+        }
+        at += std::max<size_t>(length, 2);  // a scan's coded data follows its header
+    }
+    return false;
 }
 
 void JpegSilentMessage(j_common_ptr) {}  // warnings are not reported
@@ -202,6 +264,11 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
     const bool grey = info.num_components == 1;
     info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
+    if (jpeg_has_multiple_scans(&info) && ScansExceedLimit(data, size, &info, scans.blockBudget)) {
+        result->status = kTooManyScans;
+        jpeg_destroy_decompress(&info);
+        return;
+    }
     jpeg_start_decompress(&info);
 
     if (!result->target->TrySetSize(int(info.output_width), int(info.output_height))) {
@@ -351,6 +418,42 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning) {
                                           : "The file is incomplete: its lower part is missing";
     }
     return picture;
+}
+
+void CheckJpegStart(const uint8_t* head, size_t headBytes, uint64_t) {
+    if (headBytes < 2) return;
+    // libjpeg refuses any other start on its first two bytes, which say
+    // all it would say.
+    if (head[0] != 0xFF || head[1] != 0xD8) DecodeJpeg(head, headBytes);
+    // The frame header, found among the header segments as libjpeg finds
+    // it; the head may end before it.
+    for (size_t at = 2; at < headBytes;) {
+        const void* next = std::memchr(head + at, 0xFF, headBytes - at);
+        if (!next) return;
+        at = size_t(static_cast<const uint8_t*>(next) - head);
+        while (at < headBytes && head[at] == 0xFF) ++at;
+        if (headBytes - at < 3) return;
+        const uint8_t marker = head[at];
+        // Past the scan, a second start or a frame libjpeg does not decode,
+        // its own words say more.
+        const bool frame = marker == 0xC0 || marker == 0xC1 || marker == 0xC2 || marker == 0xC9 || marker == 0xCA;
+        if (marker == 0xDA || marker == 0xD9 || marker == 0xD8 || (!frame && marker >= 0xC0 && marker <= 0xCF &&
+                                                                   marker != 0xC4 && marker != 0xCC))
+            return;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            ++at;
+            continue;
+        }
+        if (frame) {
+            if (headBytes - at < 8) return;
+            const int64_t height = int64_t(head[at + 4]) << 8 | head[at + 5];
+            const int64_t width = int64_t(head[at + 6]) << 8 | head[at + 7];
+            if (width > kMaxJpegSide || height > kMaxJpegSide || width * height > kMaxPicturePixels)
+                throw PictureTooLarge(width, height);
+            return;
+        }
+        at += 1 + std::max<size_t>(size_t(head[at + 1]) << 8 | head[at + 2], 2);
+    }
 }
 
 void* GrowWithRealloc(void* block, size_t bytes) { return std::realloc(block, bytes); }

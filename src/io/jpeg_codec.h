@@ -38,6 +38,24 @@ CorvessaError BrokenPicture(const std::string& reason);
 // claims more pixels than kMaxPixelsPerFileByte allows.
 void CheckPictureClaim(int64_t width, int64_t height, size_t fileBytes);
 
+// Padding (an unknown chunk, strips that share their data) lets a file of
+// any size pass CheckPictureClaim, so readers that can tell which bytes
+// hold the picture hold the claim to those. A real photo holds far more
+// than a byte for every 64 pixels (a 200-megapixel phone JPEG some tens of
+// megabytes, its PNG hundreds); only flat pictures get below that, and up
+// to 50 megapixels they may, since they cost a second or two at most.
+// Beyond that a file must bring a byte of picture data for every 64
+// pixels above 50 megapixels (2.3 MB for 196 megapixels), so that a few
+// kilobytes cannot cost many seconds and gigabytes.
+inline constexpr int64_t kPixelsFreeOfDataRule = 50'000'000;
+inline constexpr int64_t kMaxPixelsPerDataByteAboveFree = 64;
+// CheckPictureSize, and BrokenPicture when `pictureDataBytes` bytes of
+// picture data (the payloads of the chunks, strips or tiles the decoder
+// reads pixels from, each byte counted once) claim more pixels than
+// kMaxPixelsPerFileByte allows or, above kPixelsFreeOfDataRule, fewer than
+// one byte for each kMaxPixelsPerDataByteAboveFree pixels beyond it.
+void CheckPictureDataClaim(int64_t width, int64_t height, uint64_t pictureDataBytes);
+
 // Full scale, floating-point inverse DCT, block smoothing on, colour
 // output. Grey pictures come out with R = G = B; CMYK and YCCK are
 // converted to RGB. Corrupt data that libjpeg only warns about (a truncated
@@ -47,6 +65,11 @@ void CheckPictureClaim(int64_t width, int64_t height, size_t fileBytes);
 // far too small for the picture it claims, "Picture is too large" and "Not
 // enough memory for the picture".
 TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning = nullptr);
+
+// What DecodeJpeg would refuse of a file of `fileBytes` bytes from its
+// first `headBytes` bytes alone, thrown in DecodeJpeg's words: a start
+// that is not a JPEG's, a frame header within them that claims too much.
+void CheckJpegStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes);
 
 // Quality 90, baseline, floating-point DCT, libjpeg's defaults otherwise.
 // A picture with a side over kMaxJpegSide is refused with a message that

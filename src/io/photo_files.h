@@ -10,7 +10,9 @@
 // that cannot be read says so with its reason: "Cannot open file PATH:
 // REASON".
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,24 @@ void CheckPhotoFileName(const std::string& path);
 // opened all the same, "" for none: "The file is incomplete: its lower
 // part is missing — PATH" for a JPEG that ends early.
 TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning = nullptr);
+// The contents of `path` for DecodePhotoFile, read as ReadPhotoFile reads
+// them: the first 64 KB of a longer file are checked against the reader
+// its name chooses (the signature, the size its header claims) before the
+// rest is read, so that a huge file that cannot be a picture of that kind
+// is refused at once, in that reader's words and naming the file. Throws
+// "Unknown picture file extension" as CheckPhotoFileName does, and
+// ReadWholeFile's errors.
+std::vector<uint8_t> ReadPhotoBytes(const std::string& path);
+
+// The bytes of picture data by which the WebP and TIFF readers hold a
+// claim to CheckPictureDataClaim; nothing when the file's structure does
+// not tell (then the file's size counts). WebP: the payloads of the VP8 or
+// VP8L chunk, the ALPH chunk and the first animation frame the decoder
+// reads, within the RIFF size. TIFF (classic or BigTIFF, either byte
+// order): the bytes that the first directory's strips or tiles cover, each
+// byte once however many strips point at it.
+std::optional<uint64_t> WebpPictureDataBytes(const uint8_t* bytes, size_t size);
+std::optional<uint64_t> TiffPictureDataBytes(const uint8_t* bytes, size_t size);
 
 void WriteJpegFile(const TBitmap& picture, const std::string& path);
 void WriteBmpFile(const TBitmap& picture, const std::string& path);

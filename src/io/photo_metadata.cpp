@@ -293,7 +293,7 @@ std::vector<uint8_t> ExifForPng(const PhotoMetadata::Data* data, int width, int 
 TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::string* warning) {
     CheckPhotoFileName(path);
     // Read the file once for both the pixels and the metadata.
-    const std::vector<uint8_t> file = ReadWholeFile(path);
+    const std::vector<uint8_t> file = ReadPhotoBytes(path);
     std::string said;
     TBitmap photo = DecodePhotoFile(path, file, &said);
     PhotoMetadata read = ReadPhotoMetadata(file);

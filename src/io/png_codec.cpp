@@ -59,11 +59,14 @@ struct PngDecodeResult {
     uint8_t* scratch;  // malloc'ed; the caller frees it
 };
 
-void FlattenRow(const uint8_t* bgra, uint8_t* out, uint32_t width) {
-    for (uint32_t x = 0; x < width; ++x, bgra += 4, out += 3) {
-        out[0] = OnWhite(bgra[0], bgra[3]);
-        out[1] = OnWhite(bgra[1], bgra[3]);
-        out[2] = OnWhite(bgra[2], bgra[3]);
+// The pixels first, first + step, ... of a row of `width`.
+void FlattenPixels(const uint8_t* bgra, uint8_t* out, uint32_t width, uint32_t first = 0, uint32_t step = 1) {
+    for (uint32_t x = first; x < width; x += step) {
+        const uint8_t* in = bgra + 4 * size_t(x);
+        uint8_t* to = out + 3 * size_t(x);
+        to[0] = OnWhite(in[0], in[3]);
+        to[1] = OnWhite(in[1], in[3]);
+        to[2] = OnWhite(in[2], in[3]);
     }
 }
 
@@ -123,26 +126,25 @@ void DecodeWithLibpng(const uint8_t* data, size_t size, PngDecodeResult* result)
         for (int pass = 0; pass < passes; ++pass)
             for (uint32_t y = 0; y < height; ++y) png_read_row(png, result->target->Row(int(y)), nullptr);
     } else {
-        // One row of four bytes a pixel at a time, or the whole picture
-        // when the passes of an interlaced file revisit every row.
-        const size_t rowBytes = size_t(width) * 4;
-        const size_t rows = passes > 1 ? height : 1;
-        result->scratch = static_cast<uint8_t*>(std::malloc(rowBytes * rows));
+        // One row of four bytes a pixel, flattened into the picture's row.
+        // libpng writes into it only the pixels of the pass it reads, and
+        // every pixel belongs to exactly one of the seven passes of an
+        // interlaced file, so each is flattened once, as it arrives: no
+        // whole picture of four bytes a pixel is needed.
+        result->scratch = static_cast<uint8_t*>(std::malloc(size_t(width) * 4));
         if (!result->scratch) {
             result->status = kPngOutOfMemory;
             png_destroy_read_struct(&png, &info, nullptr);
             return;
         }
-        if (passes > 1) {
-            std::memset(result->scratch, 0, rowBytes * rows);
-            for (int pass = 0; pass < passes; ++pass)
-                for (uint32_t y = 0; y < height; ++y) png_read_row(png, result->scratch + rowBytes * y, nullptr);
-            for (uint32_t y = 0; y < height; ++y)
-                FlattenRow(result->scratch + rowBytes * y, result->target->Row(int(y)), width);
-        } else {
+        for (int pass = 0; pass < passes; ++pass) {
+            const bool interlaced = passes > 1;
+            const uint32_t first = interlaced ? PNG_PASS_START_COL(pass) : 0;
+            const uint32_t step = interlaced ? 1u << PNG_PASS_COL_SHIFT(pass) : 1;
             for (uint32_t y = 0; y < height; ++y) {
                 png_read_row(png, result->scratch, nullptr);
-                FlattenRow(result->scratch, result->target->Row(int(y)), width);
+                if (!interlaced || PNG_ROW_IN_INTERLACE_PASS(y, pass))
+                    FlattenPixels(result->scratch, result->target->Row(int(y)), width, first, step);
             }
         }
     }
@@ -214,13 +216,46 @@ void EncodeWithLibpng(const TBitmap* picture, const std::vector<uint8_t>* icc, c
 
 }  // namespace
 
+uint64_t PngPictureDataBytes(const uint8_t* data, size_t size) {
+    uint64_t total = 0;
+    bool inData = false;
+    for (uint64_t at = 8; at + 8 <= size;) {
+        const uint64_t length = Big32(data + at);
+        const bool idat = std::memcmp(data + at + 4, "IDAT", 4) == 0;
+        if (idat) {
+            total += std::min<uint64_t>(length, size - at - 8);
+            inData = true;
+        } else if (inData || std::memcmp(data + at + 4, "IEND", 4) == 0) {
+            break;  // libpng reads no picture data past the first run of IDAT chunks
+        }
+        at += 12 + length;
+    }
+    return total;
+}
+
+namespace {
+
+// The signature and the start of the header chunk.
+const uint8_t kStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+
+}  // namespace
+
+void CheckPngStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes) {
+    // libpng refuses a wrong signature on its first eight bytes, which say
+    // all it would say.
+    if (headBytes >= 8 && !std::equal(kStart, kStart + 8, head)) DecodePng(head, headBytes);
+    if (headBytes >= 24 && std::equal(std::begin(kStart), std::end(kStart), head))
+        CheckPictureClaim(Big32(head + 16), Big32(head + 20), size_t(fileBytes));
+}
+
 TBitmap DecodePng(const uint8_t* data, size_t size) {
     // libpng refuses sides beyond its own limits before it tells us the
     // claim; read the claim from the header first so that it is reported
     // as what it is.
-    static const uint8_t kStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-    if (size >= 24 && std::equal(std::begin(kStart), std::end(kStart), data))
+    if (size >= 24 && std::equal(std::begin(kStart), std::end(kStart), data)) {
         CheckPictureClaim(Big32(data + 16), Big32(data + 20), size);
+        CheckPictureDataClaim(Big32(data + 16), Big32(data + 20), PngPictureDataBytes(data, size));
+    }
     TBitmap picture;
     auto result = std::make_unique<PngDecodeResult>();
     result->target = &picture;

@@ -19,6 +19,16 @@ namespace corvessa {
 // the picture".
 TBitmap DecodePng(const uint8_t* data, size_t size);
 
+// The bytes of picture data a PNG holds, by which DecodePng holds its
+// claim to CheckPictureDataClaim: the payloads of its first run of IDAT
+// chunks (libpng reads no further), as far as the file holds them.
+uint64_t PngPictureDataBytes(const uint8_t* data, size_t size);
+
+// What DecodePng would refuse of a file of `fileBytes` bytes from its first
+// `headBytes` bytes alone, thrown in DecodePng's words: a signature that
+// is not a PNG's, a header claiming too much.
+void CheckPngStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes);
+
 // 8-bit RGB, lossless. `iccProfile` goes into an iCCP chunk when libpng
 // finds it fit for an RGB picture (a profile of another colour space is
 // left out), `exif` (a TIFF-structured Exif block) into an eXIf chunk.
