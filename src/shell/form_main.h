@@ -94,6 +94,8 @@ constexpr int CategoryButtonTop(int category) {
 }
 
 inline constexpr int kThumbnailCount = kEffectCount;
+// The hint of every thumbnail, before the name of its look.
+inline constexpr char kThumbnailHint[] = "Click the small photo  to preveiw and apply this effect.";
 
 class TFormMain : public QWidget {
     Q_OBJECT

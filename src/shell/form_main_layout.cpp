@@ -1,0 +1,223 @@
+// The main window's controls and layout: what it is made of, where each
+// control lies for the screen and the window's size, and the photo view's
+// fit. What the controls do is in form_main.cpp.
+#include "shell/form_main.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QPromise>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
+#include <utility>
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/render_job.h"
+#include "ground/error.h"
+#include "io/photo_files.h"
+#include "io/photo_metadata.h"
+#include "shell/application.h"
+#include "shell/controls.h"
+#include "shell/dialogs.h"
+#include "shell/form_batch.h"
+#include "shell/form_preview.h"
+#include "shell/help_window.h"
+#include "shell/main_layout.h"
+#include "shell/skin.h"
+#include "shell/undo_pictures.h"
+#include "shell/window_job.h"
+#include "session/photo_session.h"
+#include "widgets/flat_panel.h"
+#include "widgets/image_view.h"
+#include "widgets/img_btn.h"
+
+namespace corvessa {
+
+namespace {
+
+struct Place {
+    int left, top;
+};
+constexpr std::array<Place, kThumbnailCount> kThumbnailPlaces{
+    {{8, 8}, {120, 8}, {240, 8}, {352, 8}, {469, 8}, {8, 144}, {120, 144}, {240, 144}, {352, 144}, {469, 144}}};
+constexpr std::array<Place, kThumbnailCount> kLabelPlaces{
+    {{48, 120}, {152, 120}, {280, 120}, {384, 120}, {512, 120}, {40, 256}, {152, 256}, {272, 256}, {392, 256}, {504, 256}}};
+
+}  // namespace
+
+void TFormMain::CreateControls() {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Corvessa"));
+    setFont(WindowFont(11));
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    resize(790, 530);
+    setAcceptDrops(true);
+
+    flatPanel4_ = MakePanel(this, "FlatPanel4", QRect(-2, 2, 126, 487), kDarkOlive);
+    for (size_t i = 0; i < kCategoryButtons.size(); ++i) {
+        const CategoryButton& c = kCategoryButtons[i];
+        const std::string caption(FindCategory(c.category)->caption);
+        QPushButton* button =
+            MakeButton(flatPanel4_, c.name, caption.c_str(), QRect(24, CategoryButtonTop(c.category), 75, 25));
+        button->setProperty("handler", QString::fromLatin1(c.handler));
+        connect(button, &QPushButton::clicked, this, [this, category = c.category] { emit CategoryButtonClicked(category); });
+        if (ColumnPlace(c.category) < 0) button->hide();
+        categoryButtons_[i] = button;
+    }
+
+    flatPanel1_ = MakePanel(this, "FlatPanel1", QRect(125, 2, 575, 209), kDarkOlive);
+    btnUndo_ = new TImgBtn(flatPanel1_);
+    btnUndo_->setObjectName(QStringLiteral("BtnUndo"));
+    btnUndo_->move(32, 16);
+    btnUndo_->SetAutoSize(true);
+    btnUndo_->SetPic(DrawUndoPicture(kUndoAtRest));
+    btnUndo_->SetPicUp(DrawUndoPicture(kUndoHover));
+    btnUndo_->SetPicDown(DrawUndoPicture(kUndoPressed));
+    btnUndo_->setToolTip(QStringLiteral("Undo"));
+    connect(btnUndo_, &TImgBtn::clicked, this, [this] { BtnUndoClick(); });
+    btnOpen_ = MakeButton(flatPanel1_, "BtnOpen", "Open", QRect(16, 56, 75, 25));
+    btnSave_ = MakeButton(flatPanel1_, "BtnSave", "Save", QRect(16, 84, 75, 25));
+    btnHelp_ = MakeButton(flatPanel1_, "BtnHelp", "Help", QRect(16, 112, 75, 25));
+    connect(btnOpen_, &QPushButton::clicked, this, [this] { BtnOpenClick(); });
+    connect(btnSave_, &QPushButton::clicked, this, [this] { BtnSaveClick(); });
+    connect(btnHelp_, &QPushButton::clicked, this, [this] { BtnHelpClick(); });
+    btnBatch_ = MakeButton(flatPanel1_, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
+    btnBatch_->setToolTip(QStringLiteral("One look on many photos (Ctrl+B)"));
+    connect(btnBatch_, &QPushButton::clicked, this, [this] { BtnBatchClick(); });
+    // What runs, once it has run long enough to be noticed, and its Cancel
+    // (also Escape).
+    labelBusy_ = new QLabel(flatPanel1_);
+    labelBusy_->setObjectName(QStringLiteral("LabelBusy"));
+    labelBusy_->setGeometry(4, 176, 104, 32);
+    labelBusy_->setWordWrap(true);
+    QPalette light = labelBusy_->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    labelBusy_->setPalette(light);
+    labelBusy_->hide();
+    btnCancelJob_ = MakeButton(flatPanel1_, "BtnCancelJob", "Cancel", QRect(16, 212, 75, 25));
+    btnCancelJob_->hide();
+    connect(btnCancelJob_, &QPushButton::clicked, this, [this] { CancelJob(); });
+    busyDelay_ = new QTimer(this);
+    busyDelay_->setSingleShot(true);
+    busyDelay_->setInterval(300);
+    connect(busyDelay_, &QTimer::timeout, this, [this] { UpdateBusy(); });
+
+    flatPanel3_ = MakePanel(flatPanel1_, "FlatPanel3", QRect(112, 0, 463, 209), kOlive);
+    imgEffect_ = new TImageView(flatPanel3_);
+    imgEffect_->setObjectName(QStringLiteral("ImgEffect"));
+    imgEffect_->setGeometry(120, 24, 105, 105);
+    imgEffect_->SetZoomable(true);
+
+    // Created after FlatPanel1 so it lies over that panel's foot.
+    flatPanel2_ = MakePanel(this, "FlatPanel2", QRect(125, 208, 575, 279), kOlive);
+    for (int i = 0; i < kThumbnailCount; ++i) {
+        auto* view = new TImageView(flatPanel2_);
+        view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
+        view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
+        view->setToolTip(QString::fromLatin1(kThumbnailHint));
+        connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
+        imgViews_[size_t(i)] = view;
+
+        auto* label = new QLabel(QString::number(i + 1), flatPanel2_);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->move(kLabelPlaces[size_t(i)].left, kLabelPlaces[size_t(i)].top);
+        label->adjustSize();
+        labels_[size_t(i)] = label;
+    }
+
+    // The hidden, self-sizing image control of the window; pictures are
+    // read by the photo readers, not through it.
+    imgFuzhu_ = new TImageView(this);
+    imgFuzhu_->setObjectName(QStringLiteral("ImgFuzhu"));
+    imgFuzhu_->setGeometry(160, 0, 49, 49);
+    imgFuzhu_->SetAutoSize(true);
+    imgFuzhu_->hide();
+
+    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
+    connect(open, &QShortcut::activated, this, [this] { BtnOpenClick(); });
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, [this] { BtnSaveClick(); });
+    // The photo view: 1 for 100 %, 0 to fit.
+    auto* actualSize = new QShortcut(QKeySequence(Qt::Key_1), this);
+    connect(actualSize, &QShortcut::activated, this, [this] { imgEffect_->ZoomToActualSize(); });
+    auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
+    connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, this, [this] { CancelJob(); });
+    auto* batch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(batch, &QShortcut::activated, this, [this] { BtnBatchClick(); });
+    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    connect(undo, &QShortcut::activated, this, [this] {
+        if (btnUndo_->isEnabled()) BtnUndoClick();
+    });
+}
+
+void TFormMain::FormCreate(QSize screen) {
+    SkinStart(appDir_ + "beryl.urf");
+    LayOut(screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
+    // Qt paints every widget off screen and copies the result, so the
+    // window and its panels are double-buffered already.
+
+    bool loaded = false;
+    Guarded([&] {
+        session_.StartWith(ReadPicture(appDir_ + "pic/sample.jpg"));
+        FitPhotoView(WorkPhoto());
+        imgEffect_->Picture().SetSize(imgEffect_->width(), imgEffect_->height());
+        imgEffect_->Picture().StretchDraw(WorkPhoto());
+        imgEffect_->Changed();
+        loaded = true;
+    });
+    // Also after a failed read: an enabled Undo or a visible thumbnail
+    // would work on empty buffers. Without a photo there is nothing to
+    // render, so the category column waits for Open.
+    Invisible();
+    btnUndo_->setEnabled(false);
+    SetPhotoControlsEnabled(loaded);
+}
+
+void TFormMain::LayOut(QSize screen) {
+    const Bounds window = MainWindowBounds(screen.width(), screen.height());
+    // Opens at this size and may grow from it (maximised, say), never shrink.
+    const QSize client(std::max(window.width - kFrameWidth, 0), std::max(window.height - kFrameHeight, 0));
+    setMinimumSize(client);
+    resize(client);
+    move(window.left, window.top);
+    LayOutPanels();
+}
+
+void TFormMain::LayOutPanels() {
+    const MainPanels panels = corvessa::LayOutPanels(width() + kFrameWidth, height() + kFrameHeight);
+    SetBounds(flatPanel4_, panels.flatPanel4);
+    SetBounds(flatPanel1_, panels.flatPanel1);
+    SetBounds(flatPanel2_, panels.flatPanel2);
+    SetBounds(flatPanel3_, panels.flatPanel3);
+    if (fittedPhoto_.isValid()) FitPhotoView(fittedPhoto_);
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOutPanels();
+}
+
+void TFormMain::FitPhotoView(const TBitmap& photo) { FitPhotoView(QSize(photo.Width(), photo.Height())); }
+
+void TFormMain::FitPhotoView(QSize photo) {
+    fittedPhoto_ = photo;
+    const Bounds fit = corvessa::FitPhotoView(flatPanel3_->width(), flatPanel3_->height(), photo.width(), photo.height());
+    imgEffect_->SetFitGeometry(ClampedRect(fit), flatPanel3_->rect().adjusted(1, 1, -1, -1));
+}
+
+}  // namespace corvessa
