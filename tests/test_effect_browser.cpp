@@ -325,6 +325,30 @@ TEST_F(BrowserTest, AClickWhileARenderRunsSupersedesItAndChangeColorRendersTheLo
     EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(1, 8, Rgb{0, 0, 255})));
 }
 
+// Cancel in the main window, Cancel or Escape in the preview: the render
+// is dropped and the preview that waited for it hides.
+TEST_F(BrowserTest, ACancelledRenderHidesThePreviewAndItsResultNeverArrives) {
+    Press("BtnLightA");
+    const std::function<void()> cancels[] = {
+        [&] { form_->CancelJob(); },
+        [&] { preview_->BtnCancel()->click(); },
+        [&] { QTest::keyClick(preview_, Qt::Key_Escape); },
+    };
+    for (const auto& cancel : cancels) {
+        QTest::mouseClick(form_->ImgView(5), Qt::LeftButton);
+        ASSERT_TRUE(form_->Rendering());
+        cancel();
+        EXPECT_FALSE(form_->Rendering());
+        EXPECT_TRUE(preview_->isHidden());
+        QTest::qWait(100);  // the dropped render ends unseen
+        EXPECT_TRUE(preview_->isHidden());
+        EXPECT_TRUE(Processing());
+    }
+    // The next click renders as ever.
+    ClickThumbnail(5);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(5, 1)));
+}
+
 // Counts the paints a widget receives.
 class PaintCounter : public QObject {
 public:

@@ -93,6 +93,10 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     formPreview_ = new TFormPreview(*this, *flatPanel3_);
     connect(formPreview_, &TFormPreview::ApplyRequested, this, &TFormMain::ApplyResult);
     connect(formPreview_, &TFormPreview::ChangeColorRequested, this, &TFormMain::ChangeColorClick);
+    connect(formPreview_, &TFormPreview::CancelRequested, this, [this] {
+        rendering_.Drop();
+        UpdateBusy();
+    });
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
 }
@@ -170,6 +174,8 @@ void TFormMain::StartOpen(const std::string& path) {
 void TFormMain::CancelJob() {
     if (!opening_.Running() && !rendering_.Running() && !strips_.Running()) return;
     const bool opening = opening_.Running();
+    // The preview waiting for a render dropped here has nothing to show.
+    if (rendering_.Running()) formPreview_->hide();
     opening_.Drop();
     rendering_.Drop();
     strips_.Drop();

@@ -267,6 +267,7 @@ void TFormPreview::BtnApplyClick() {
 void TFormPreview::Button2Click() {
     SetComparing(false);
     hide();
+    emit CancelRequested();
 }
 
 void TFormPreview::BtnColorClick() {
@@ -282,6 +283,10 @@ void TFormPreview::BtnColorClick() {
 void TFormPreview::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Backslash) {
         if (!event->isAutoRepeat()) SetComparing(true);
+        return event->accept();
+    }
+    if (event->key() == Qt::Key_Escape) {
+        Button2Click();
         return event->accept();
     }
     if (event->key() == Qt::Key_1) {

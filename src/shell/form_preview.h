@@ -73,7 +73,7 @@ public:
     void SetComparing(bool comparing);
 
     void BtnApplyClick();
-    // Cancel: hides the dialog and nothing else.
+    // Cancel: hides the dialog and drops the render it waits for.
     void Button2Click();
     void BtnColorClick();
 
@@ -83,6 +83,9 @@ signals:
     // Change Color: the look shown is to be rendered again with a colour
     // the user picks.
     void ChangeColorRequested();
+    // Cancel (or Escape): the dialog hides, and the render it waits for, if
+    // any, is not wanted any more.
+    void CancelRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
