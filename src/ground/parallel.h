@@ -16,6 +16,10 @@ namespace corvessa {
 
 inline constexpr size_t kParallelMinBytes = size_t(1) << 18;
 
+// The row loops the calling thread starts from now on use at most
+// `threads` threads; 0 for one per core.
+inline void LimitRowThreads(int threads) { omp_set_num_threads(threads > 0 ? threads : omp_get_num_procs()); }
+
 template <class BandFn>
 void ForEachRowBand(int rows, size_t bytesPerRow, BandFn&& band) {
     if (rows <= 0) return;

@@ -22,6 +22,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/render_job.h"
 #include "ground/error.h"
+#include "ground/parallel.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
 #include "shell/application.h"
@@ -164,11 +165,22 @@ void TFormMain::StartOpen(const std::string& path) {
     // that fails to read leaves every buffer, the metadata and the view as
     // they were. It comes turned upright by the camera's orientation tag,
     // so the thumbnails, renders, blank check and view all see it as shot.
-    opening_.Start([path] { return ReadOpenedPhoto(path); }, [this](OpenedPhoto opened) {
+    opening_.Start(
+        [path, threads = RowThreads()] {
+            LimitRowThreads(threads);
+            return ReadOpenedPhoto(path);
+        },
+        [this](OpenedPhoto opened) {
         UpdateBusy();
         FinishOpen(std::move(opened));
     });
     StartBusy(QStringLiteral("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
+}
+
+int TFormMain::RowThreads() const {
+    // A batch runs a photo on every core: the window's jobs take one more
+    // thread beside it, not a full team.
+    return formBatch_ && formBatch_->Running() ? 1 : 0;
 }
 
 void TFormMain::CancelJob() {
@@ -242,7 +254,8 @@ bool TFormMain::SavePhoto(std::function<void()> saved) {
         }
         // Written off the window's thread from what the view showed.
         saving_.Start(
-            [picture = ResultPhotoBuffer().Snapshot(), target = *target, metadata = Metadata()] {
+            [picture = ResultPhotoBuffer().Snapshot(), target = *target, metadata = Metadata(), threads = RowThreads()] {
+                LimitRowThreads(threads);
                 return WritePhotoFile(*picture, target.path, target.format, metadata);
             },
             [this, path = target->path, saved = std::move(saved)](const std::string& error) {
@@ -284,7 +297,8 @@ void TFormMain::CategoryClick(int category) {
         // is never shown.
         auto error = std::make_shared<std::string>();
         strips_.StartStream(
-            [job, error](QPromise<StripEvent>& promise) {
+            [job, error, threads = RowThreads()](QPromise<StripEvent>& promise) {
+                LimitRowThreads(threads);
                 QueuedStrip view(promise);
                 *error = RunStrip(job, view).error;
                 view.Flush();
@@ -349,7 +363,11 @@ void TFormMain::ImgViewClick(int effect, int category) {
         }
         // A later click supersedes this render.
         const bool newLook = !ChangeColorMode();
-        rendering_.Start([job] { return RunRender(*job); },
+        rendering_.Start(
+            [job, threads = RowThreads()] {
+                LimitRowThreads(threads);
+                return RunRender(*job);
+            },
                          [this, look, colour, newLook](RenderOutcome outcome) {
                              UpdateBusy();
                              FinishRender(look, colour, std::move(outcome), newLook);

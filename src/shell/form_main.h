@@ -253,6 +253,8 @@ private:
     void StartBusy(const QString& what);
     // Shows or hides the busy sign as the jobs stand.
     void UpdateBusy();
+    // The threads the row loops of a job started now may use (LimitRowThreads).
+    int RowThreads() const;
 
     std::string appDir_;
     std::unique_ptr<ShellDialogs> dialogs_;
