@@ -6,7 +6,14 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <omp.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -405,6 +412,61 @@ TEST_F(Formats, OnlyPictureDataCountsTowardsWhatAHeifFileCanHold) {
     huge.width = huge.height = 7000;  // 49 megapixels
     huge.columns = huge.rows = 14;
     EXPECT_EQ(Failure("big.heic", MakeHeifGrid(huge)), "(no error)");
+}
+
+namespace {
+
+// How DecodeHeif ends in a child process allowed `extra` bytes of address
+// space beyond what it has: 0 for `expected`, 1 for "Not enough memory for
+// the picture", 2 for anything else (a hang ends by the alarm).
+int DecodeWithin(const std::vector<uint8_t>& file, const TBitmap& expected, size_t extra) {
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(120);
+        omp_set_num_threads(1);  // the parent's OpenMP threads are not in the child
+        std::ifstream statm("/proc/self/statm");
+        long pages = 0;
+        statm >> pages;
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + rlim_t(extra);
+        setrlimit(RLIMIT_AS, &limit);
+        const std::string error = ErrorOf([&] {
+            if (!SamePixels(DecodeHeif(file.data(), file.size()), expected)) std::_Exit(3);
+        });
+        if (error == "(no error)") std::_Exit(0);
+        if (error == "Not enough memory for the picture") std::_Exit(1);
+        std::fprintf(stderr, "%s\n", error.c_str());
+        std::_Exit(2);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace
+
+TEST_F(Formats, HeicTheMachineCannotHoldSaysSoAtEveryLimit) {
+    // libheif said "Unsupported color conversion" or "Decoder plugin
+    // generated an error" when an allocation failed, and a tiled picture
+    // could hang; now each limit gives the picture or the user's words.
+    std::vector<HeifTile> tiles;
+    for (uint32_t seed = 1; seed <= 2; ++seed) tiles.push_back(Tile(256, 256, seed));
+    const std::vector<uint8_t> files[] = {
+        MakeHeif(MakeSamples(1200, 900, 3, 8)),
+        MakeHeifGrid({.width = 1200, .height = 900, .columns = 5, .rows = 4, .tiles = tiles}),
+    };
+    for (const std::vector<uint8_t>& file : files) {
+        const TBitmap expected = DecodeHeif(file.data(), file.size());
+        int refused = 0;
+        for (size_t megabytes = 0; megabytes <= 200; megabytes += 10) {
+            const int result = DecodeWithin(file, expected, megabytes << 20);
+            EXPECT_TRUE(result == 0 || result == 1) << megabytes << " MB: " << result;
+            refused += result == 1;
+        }
+        EXPECT_GT(refused, 0);
+        EXPECT_EQ(DecodeWithin(file, expected, size_t(600) << 20), 0);
+    }
 }
 
 // --- Broken files -------------------------------------------------------------

@@ -1,12 +1,15 @@
 #include "io/heif_codec.h"
 
 #include <libheif/heif.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <new>
+#include <system_error>
 
 #include "io/jpeg_codec.h"
 #include "io/picture_samples.h"
@@ -551,6 +554,45 @@ size_t CheckClaimedSizes(const uint8_t* data, size_t size) {
     return pictureBytes;
 }
 
+// What decoding a picture of `pixels` may take besides our bitmap: the
+// decoder's picture and libheif's copy of it, the planes of the colour
+// conversion and its interleaved result (measured at 9 bytes a pixel for
+// 24 megapixels of 8-bit colour, 4:2:0 or a grid), and a decoding thread
+// (libde265 starts a worker for every picture or tile: its stack and the
+// 64 MB of address space its malloc arena reserves). libde265 waits for
+// ever for a worker it could not start, so the room must be there before.
+size_t DecodingBytes(int64_t pixels, bool alpha, bool deep) {
+    const int64_t perPixel = (alpha ? 12 : 9) * (deep ? 2 : 1);
+    return size_t(pixels * perPixel) + (size_t(80) << 20);
+}
+
+// Under a limit on address space (prlimit, ulimit -v) every thread's malloc
+// arena takes 64 MB of it; libheif's four tile threads and their decoders'
+// workers took more than a 24-megapixel grid, and a worker that could not
+// start then hung the decoder. Tiles are then decoded one at a time on the
+// caller's thread, which gives the same picture.
+bool AddressSpaceLimited() {
+    rlimit limit{};
+    return getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+}
+
+// Whether `bytes` of memory can be had now; called through a pointer the
+// compiler cannot see through, so that the probe is not optimised away.
+void* (*volatile probeAllocate)(size_t) = std::malloc;
+bool CanAllocate(size_t bytes) {
+    void* const block = probeAllocate(bytes);
+    std::free(block);
+    return block != nullptr;
+}
+
+// The errors libheif gives when memory runs out inside a decoder (which
+// then yields no picture) or the colour conversion (which then has no
+// result), as well as for broken data.
+bool MayBeOutOfMemory(const heif_error& error) {
+    return error.code == heif_error_Decoder_plugin_error ||
+           (error.code == heif_error_Unsupported_feature && error.subcode == heif_suberror_Unsupported_color_conversion);
+}
+
 }  // namespace
 
 bool IsHeif(const uint8_t* data, size_t size) {
@@ -578,8 +620,21 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
                                     : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
     std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
     if (!options) throw NotEnoughMemory();
+    if (AddressSpaceLimited()) heif_context_set_max_decoding_threads(context.get(), 0);
+    // Our picture first, then a probe for what libheif will need: a
+    // picture the machine cannot hold is said to be so before the decoders
+    // fail in their own words (or, starting no thread, wait for ever).
+    TBitmap picture;
+    if (!picture.TrySetSize(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get())))
+        throw NotEnoughMemory();
+    const int64_t pixels = std::max(codedWidth * codedHeight, int64_t(picture.Width()) * picture.Height());
+    const size_t working = DecodingBytes(pixels, alpha, deep);
+    if (!CanAllocate(working)) throw NotEnoughMemory();
     heif_image* decoded = nullptr;
-    Check(heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, chroma, options.get()));
+    const heif_error error = heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, chroma, options.get());
+    // Memory taken by others meanwhile, or more needed than reckoned.
+    if (MayBeOutOfMemory(error) && !CanAllocate(2 * working)) throw NotEnoughMemory();
+    Check(error);
     const Image image(decoded);
     int stride = 0;
     const uint8_t* plane = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
@@ -590,13 +645,17 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
     const int bits = deep ? heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved) : 8;
     if (bits < 8 || bits > 16) throw BrokenPicture("samples of " + std::to_string(bits) + " bits");
 
-    TBitmap picture(width, height);
+    picture.SetSize(width, height);  // the same size, but for a broken file
     ForEachRow(height, picture.RowBytes(), [&](int y) {
         StoreRow(plane + size_t(y) * size_t(stride), picture.Row(y), width, alpha, premultiplied, bits);
     });
     return picture;
 } catch (const std::bad_alloc&) {
     throw NotEnoughMemory();
+} catch (const std::system_error& e) {
+    // libheif could not start a thread for a tile.
+    if (e.code() == std::errc::resource_unavailable_try_again) throw NotEnoughMemory();
+    throw BrokenPicture(e.what());
 }
 
 HeifMetadata ReadHeifMetadata(const uint8_t* data, size_t size) {
