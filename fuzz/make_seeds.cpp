@@ -80,6 +80,15 @@ int main(int argc, char** argv) {
     avif.avif = true;
     put("heif", "alpha.avif", MakeHeif(MakeSamples(9, 5, 4, 8), avif), 1);
 
+    // HEIC grids made box by box: cut at the edges, a tile larger than the
+    // picture, padding around the picture data.
+    std::vector<HeifTile> tiles;
+    for (uint32_t seed = 1; seed <= 4; ++seed) tiles.push_back(TileOf(MakeHeif(MakeSamples(64, 64, 3, 8, seed))));
+    put("heif", "grid.heic", MakeHeifGrid({.width = 100, .height = 70, .columns = 2, .rows = 2, .tiles = tiles}), 0);
+    put("heif", "grid-one-tile.heic", MakeHeifGrid({.width = 60, .height = 50, .columns = 1, .rows = 1, .tiles = {tiles[0]}}), 0);
+    put("heif", "grid-padded.heic",
+        MakeHeifGrid({.width = 150, .height = 64, .columns = 3, .rows = 1, .tiles = tiles, .padding = 300}), 0);
+
     // WebP (name byte 0) and TIFF (1) through Qt's plugins.
     for (bool lossless : {false, true}) {
         const std::string kind = lossless ? "lossless" : "lossy";

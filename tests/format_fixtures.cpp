@@ -430,6 +430,138 @@ std::vector<uint8_t> MakeHeif(const Samples& s, const HeifOptions& options) {
     return out;
 }
 
+namespace {
+
+void Big(std::vector<uint8_t>& b, uint64_t v, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) b.push_back(uint8_t(v >> (8 * i)));
+}
+void Text(std::vector<uint8_t>& b, const char* text) { b.insert(b.end(), text, text + std::strlen(text)); }
+// A box of `type` around `content`, with a version and flags when given.
+std::vector<uint8_t> Box(const char* type, const std::vector<uint8_t>& content, int64_t versionFlags = -1) {
+    std::vector<uint8_t> b;
+    Big(b, 8 + content.size() + (versionFlags >= 0 ? 4 : 0), 4);
+    Text(b, type);
+    if (versionFlags >= 0) Big(b, uint64_t(versionFlags), 4);
+    b.insert(b.end(), content.begin(), content.end());
+    return b;
+}
+void Append(std::vector<uint8_t>& b, const std::vector<uint8_t>& more) { b.insert(b.end(), more.begin(), more.end()); }
+
+// The content of the first box of `type` in `bytes`, looked for by name.
+std::vector<uint8_t> FindBox(const std::vector<uint8_t>& bytes, const char* type) {
+    for (size_t i = 4; i + 4 <= bytes.size(); ++i)
+        if (std::memcmp(&bytes[i], type, 4) == 0) {
+            const size_t size = size_t(bytes[i - 4]) << 24 | size_t(bytes[i - 3]) << 16 | size_t(bytes[i - 2]) << 8 | bytes[i - 1];
+            if (size >= 8 && i - 4 + size <= bytes.size()) return {bytes.begin() + ptrdiff_t(i + 4), bytes.begin() + ptrdiff_t(i - 4 + size)};
+        }
+    Fail(std::string("no ") + type + " box");
+}
+
+}  // namespace
+
+HeifTile TileOf(const std::vector<uint8_t>& heic) {
+    HeifTile tile;
+    tile.hvcC = FindBox(heic, "hvcC");
+    const std::vector<uint8_t> ispe = FindBox(heic, "ispe");
+    tile.width = uint32_t(ispe[4]) << 24 | uint32_t(ispe[5]) << 16 | uint32_t(ispe[6]) << 8 | ispe[7];
+    tile.height = uint32_t(ispe[8]) << 24 | uint32_t(ispe[9]) << 16 | uint32_t(ispe[10]) << 8 | ispe[11];
+    tile.data = FindBox(heic, "mdat");  // a file of one picture and nothing else
+    return tile;
+}
+
+std::vector<uint8_t> MakeHeifGrid(const HeifGrid& grid) {
+    const int cells = grid.columns * grid.rows;
+    const int tiles = grid.references ? grid.references : cells;
+    const int items = 1 + tiles + grid.otherItems;
+    auto tileOf = [&](int i) { return size_t(i) % grid.tiles.size(); };
+    // Where each coded tile starts within the picture data.
+    std::vector<size_t> at;
+    size_t data = 0;
+    for (const HeifTile& t : grid.tiles) at.push_back(data), data += t.data.size();
+
+    std::vector<uint8_t> ftyp;
+    Text(ftyp, "heic");
+    Big(ftyp, 0, 4);
+    Text(ftyp, "mif1heic");
+    const std::vector<uint8_t> head = Box("ftyp", ftyp);
+    auto meta = [&](size_t mdat) {
+        std::vector<uint8_t> hdlr(4, 0), pitm, iinf, dimg, ipco, ipma, iloc, idat;
+        Text(hdlr, "pict");
+        hdlr.resize(hdlr.size() + 13, 0);
+        Big(pitm, 1, 2);
+        Big(iinf, uint64_t(items), 4);
+        for (int id = 1; id <= items; ++id) {
+            std::vector<uint8_t> infe;
+            Big(infe, uint64_t(id), 4);
+            Big(infe, 0, 2);
+            Text(infe, id == 1 ? "grid" : "hvc1");
+            infe.push_back(0);
+            Append(iinf, Box("infe", infe, id == 1 ? 0x03000000 : 0x03000001));
+        }
+        Big(dimg, 1, 4);
+        Big(dimg, uint64_t(tiles), 2);
+        for (int i = 0; i < tiles; ++i) Big(dimg, uint64_t(2 + i), 4);
+        std::vector<uint8_t> ispe;
+        Big(ispe, grid.width, 4);
+        Big(ispe, grid.height, 4);
+        Append(ipco, Box("ispe", ispe, 0));
+        for (const HeifTile& t : grid.tiles) {
+            Append(ipco, Box("hvcC", t.hvcC));
+            std::vector<uint8_t> size;
+            Big(size, t.width, 4);
+            Big(size, t.height, 4);
+            Append(ipco, Box("ispe", size, 0));
+        }
+        Big(ipma, uint64_t(items), 4);
+        Big(ipma, 1, 4);
+        ipma.push_back(1);
+        Big(ipma, 1, 2);
+        for (int i = 0; i < items - 1; ++i) {
+            Big(ipma, uint64_t(2 + i), 4);
+            ipma.push_back(2);
+            Big(ipma, 0x8000 | (2 + 2 * tileOf(i)), 2);
+            Big(ipma, 3 + 2 * tileOf(i), 2);
+        }
+        const bool wide = grid.width > 0xFFFF || grid.height > 0xFFFF;
+        idat = {0, uint8_t(wide), uint8_t(grid.rows - 1), uint8_t(grid.columns - 1)};
+        Big(idat, grid.width, wide ? 4 : 2);
+        Big(idat, grid.height, wide ? 4 : 2);
+        iloc = {0x44, 0x00};
+        Big(iloc, uint64_t(items), 4);
+        auto location = [&](int id, int construction, uint64_t offset, uint64_t length) {
+            Big(iloc, uint64_t(id), 4);
+            Big(iloc, uint64_t(construction), 2);
+            Big(iloc, 0, 2);
+            Big(iloc, 1, 2);
+            Big(iloc, offset, 4);
+            Big(iloc, length, 4);
+        };
+        location(1, 1, 0, idat.size());
+        for (int i = 0; i < items - 1; ++i) location(2 + i, 0, mdat + at[tileOf(i)], grid.tiles[tileOf(i)].data.size());
+        std::vector<uint8_t> m = Box("hdlr", hdlr, 0);
+        Append(m, Box("pitm", pitm, 0));
+        Append(m, Box("iinf", iinf, 0x01000000));
+        Append(m, Box("iref", Box("dimg", dimg), 0x01000000));
+        Append(m, Box("iprp", [&] {
+                      std::vector<uint8_t> p = Box("ipco", ipco);
+                      Append(p, Box("ipma", ipma, 0x01000001));
+                      return p;
+                  }()));
+        Append(m, Box("iloc", iloc, 0x02000000));
+        Append(m, Box("idat", idat));
+        return Box("meta", m, 0);
+    };
+    const size_t free = grid.padding ? grid.padding + 8 : 0;
+    const size_t mdat = head.size() + meta(0).size() + free + 8;
+    std::vector<uint8_t> file = head;
+    Append(file, meta(mdat));
+    if (grid.padding) Append(file, Box("free", std::vector<uint8_t>(grid.padding, 0)));
+    std::vector<uint8_t> payload;
+    for (const HeifTile& t : grid.tiles) Append(payload, t.data);
+    Append(file, Box("mdat", payload));
+    return file;
+}
+
 std::vector<uint8_t> MakeWebp(const Samples& s, bool lossless) {
     TempDir dir;
     WriteBytes(dir.File("in.png"), MakePng(s));

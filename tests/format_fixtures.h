@@ -90,6 +90,27 @@ struct HeifOptions {
 // An 8-bit HEIC or AVIF of the samples (3 or 4 channels) through libheif.
 std::vector<uint8_t> MakeHeif(const Samples& samples, const HeifOptions& options = {});
 
+// A hand-made HEIC grid: `columns` x `rows` cells over `width` x `height`
+// pixels, cell i naming tile i % tiles.size() (each the coded picture of a
+// one-image HEIC, from TileOf).
+// Hostile files name more tiles than the cells (`references`), claim other
+// tile sizes, pad the file or add items that are not pictures.
+struct HeifTile {
+    std::vector<uint8_t> hvcC;  // the box's content
+    std::vector<uint8_t> data;  // its item's data
+    uint32_t width = 0, height = 0;  // its ispe
+};
+HeifTile TileOf(const std::vector<uint8_t>& heic);
+struct HeifGrid {
+    uint32_t width = 0, height = 0;
+    int columns = 1, rows = 1;
+    std::vector<HeifTile> tiles;
+    int references = 0;  // dimg references (and tile items); 0: one a cell
+    size_t padding = 0;  // bytes of a free box before the picture data
+    int otherItems = 0;  // Exif items without data
+};
+std::vector<uint8_t> MakeHeifGrid(const HeifGrid& grid);
+
 // A WebP of 8-bit samples (3 or 4 channels) by cwebp.
 std::vector<uint8_t> MakeWebp(const Samples& samples, bool lossless);
 

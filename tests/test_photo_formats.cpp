@@ -6,6 +6,14 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <omp.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
@@ -432,6 +440,147 @@ TEST_F(Formats, BombsArePaddedInVainAndHonestFilesWithPaddingStillOpen) {
                 << motorola << big;
     // A blank picture of a few megapixels opens however little it holds.
     EXPECT_TRUE(SamePixels(Open("blank.png", BlankPng(3000, 2000, 1, 0, true, true)), SolidBitmap(3000, 2000, {0, 0, 0})));
+}
+
+namespace {
+
+HeifTile Tile(int width, int height, uint32_t seed = 1) { return TileOf(MakeHeif(MakeSamples(width, height, 3, 8, seed))); }
+
+// `file` with a free box of `bytes` at its end.
+std::vector<uint8_t> Padded(std::vector<uint8_t> file, size_t bytes) {
+    const size_t at = file.size();
+    file.resize(at + 8 + bytes, 0);
+    PutBig32(file, at, uint32_t(8 + bytes));
+    std::memcpy(&file[at + 4], "free", 4);
+    return file;
+}
+
+}  // namespace
+
+TEST_F(Formats, HeicGridsDecodeAsHeifConvertDoes) {
+    // Odd edges cut from the last row and column; a phone's 8 x 6 tiles of
+    // 512 (a few coded tiles used over and over keep the test quick).
+    std::vector<HeifTile> small, phone;
+    for (uint32_t seed = 1; seed <= 6; ++seed) small.push_back(Tile(64, 64, seed));
+    for (uint32_t seed = 1; seed <= 3; ++seed) phone.push_back(Tile(512, 512, seed));
+    const HeifGrid grids[] = {{.width = 180, .height = 100, .columns = 3, .rows = 2, .tiles = small},
+                              {.width = 4032, .height = 3024, .columns = 8, .rows = 6, .tiles = phone}};
+    for (const HeifGrid& grid : grids) {
+        const std::vector<uint8_t> file = MakeHeifGrid(grid);
+        const TBitmap picture = Open("grid.heic", file);
+        EXPECT_EQ(picture.Width(), int(grid.width));
+        EXPECT_TRUE(SamePixels(picture, Expected(HeifConverted(file, "heic")))) << grid.width;
+    }
+}
+
+TEST_F(Formats, HeicGridsCostingMoreThanTheirPictureAreRefused) {
+    const HeifTile cell = Tile(64, 64), large = Tile(256, 256);
+    HeifTile claimingSmall = large;  // its parameter sets still say 256
+    claimingSmall.width = claimingSmall.height = 64;
+    const std::string tiles = "its tiles of 256 x 256 are larger than the cells of its grid of ";
+    struct Case {
+        HeifGrid grid;
+        std::string error;  // "" for a grid that opens
+    } cases[] = {
+        {{.width = 256, .height = 256, .columns = 4, .rows = 4, .tiles = {cell}}, ""},
+        {{.width = 256, .height = 256, .columns = 4, .rows = 4, .tiles = {large}}, tiles + "4 x 4 for 256 x 256 pixels"},
+        {{.width = 256, .height = 256, .columns = 4, .rows = 4, .tiles = {claimingSmall}}, tiles + "4 x 4 for 256 x 256 pixels"},
+        {{.width = 193, .height = 64, .columns = 4, .rows = 1, .tiles = {cell}}, ""},
+        {{.width = 192, .height = 64, .columns = 4, .rows = 1, .tiles = {cell}}, "its tiles of 64 x 64 are larger than the cells of its grid of 4 x 1 for 192 x 64 pixels"},
+        {{.width = 60, .height = 50, .columns = 1, .rows = 1, .tiles = {cell}}, ""},
+        {{.width = 64, .height = 64, .columns = 1, .rows = 1, .tiles = {large}}, tiles + "1 x 1 for 64 x 64 pixels"},
+        {{.width = 64, .height = 64, .columns = 1, .rows = 1, .tiles = {cell}, .references = 2}, "its 2 tiles hold more than its 64 x 64 pixels"},
+        {{.width = 64, .height = 64, .columns = 1, .rows = 1, .tiles = {cell}, .references = 4097}, "it has more than 4096 items"},
+        {{.width = 64, .height = 64, .columns = 1, .rows = 1, .tiles = {cell}, .otherItems = 4095}, "it has more than 4096 items"},
+        {{.width = 64, .height = 64, .columns = 1, .rows = 1, .tiles = {cell}, .otherItems = 4094}, ""},
+    };
+    for (const auto& [grid, error] : cases) {
+        const std::string text = Failure("grid.heic", MakeHeifGrid(grid));
+        if (error.empty())
+            EXPECT_EQ(text, "(no error)");
+        else
+            EXPECT_EQ(text, "Bitmap image is not valid: " + error);
+    }
+    // Tiles a little larger than the picture are cut.
+    EXPECT_EQ(Open("cut.heic", MakeHeifGrid(cases[3].grid)).Width(), 193);
+    EXPECT_EQ(Open("cut.heic", MakeHeifGrid(cases[5].grid)).Height(), 50);
+}
+
+TEST_F(Formats, OnlyPictureDataCountsTowardsWhatAHeifFileCanHold) {
+    // An 8 x 8 picture claiming 2000 x 2000 needs 245 bytes of picture
+    // data; padding does not count.
+    const std::vector<uint8_t> small = MakeHeif(MakeSamples(8, 8, 3, 8));
+    const std::string text = Failure("photo.heic", Padded(HeifClaiming(small, 2000, 2000), 20000));
+    EXPECT_TRUE(text.find("it claims 2000 x 2000 pixels, more than its") != std::string::npos) << text;
+    EXPECT_EQ(Open("padded.heic", Padded(small, 20000)).Width(), 8);
+    // Beyond 50 megapixels a byte of picture data for every 64 pixels: 100
+    // kB of tiles do not make 196 megapixels however much the file is
+    // padded, 3 MB would.
+    const HeifTile tile = Tile(512, 512);
+    ASSERT_GT(tile.data.size() * 16384, size_t(16384) * 12000);
+    ASSERT_LT(tile.data.size() * 64, size_t(16384) * 12000);
+    HeifGrid huge{.width = 16384, .height = 12000, .columns = 32, .rows = 24, .tiles = {tile}, .padding = 4 << 20};
+    EXPECT_EQ(Failure("huge.heic", MakeHeifGrid(huge)),
+              "Bitmap image is not valid: it claims 16384 x 12000 pixels, more than its " + std::to_string(tile.data.size()) +
+                  " bytes of picture data can hold");
+    huge.width = huge.height = 7000;  // 49 megapixels
+    huge.columns = huge.rows = 14;
+    EXPECT_EQ(Failure("big.heic", MakeHeifGrid(huge)), "(no error)");
+}
+
+namespace {
+
+// How DecodeHeif ends in a child process allowed `extra` bytes of address
+// space beyond what it has: 0 for `expected`, 1 for "Not enough memory for
+// the picture", 2 for anything else (a hang ends by the alarm).
+int DecodeWithin(const std::vector<uint8_t>& file, const TBitmap& expected, size_t extra) {
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(120);
+        omp_set_num_threads(1);  // the parent's OpenMP threads are not in the child
+        std::ifstream statm("/proc/self/statm");
+        long pages = 0;
+        statm >> pages;
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + rlim_t(extra);
+        setrlimit(RLIMIT_AS, &limit);
+        const std::string error = ErrorOf([&] {
+            if (!SamePixels(DecodeHeif(file.data(), file.size()), expected)) std::_Exit(3);
+        });
+        if (error == "(no error)") std::_Exit(0);
+        if (error == "Not enough memory for the picture") std::_Exit(1);
+        std::fprintf(stderr, "%s\n", error.c_str());
+        std::_Exit(2);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace
+
+TEST_F(Formats, HeicTheMachineCannotHoldSaysSoAtEveryLimit) {
+    // libheif said "Unsupported color conversion" or "Decoder plugin
+    // generated an error" when an allocation failed, and a tiled picture
+    // could hang; now each limit gives the picture or the user's words.
+    std::vector<HeifTile> tiles;
+    for (uint32_t seed = 1; seed <= 2; ++seed) tiles.push_back(Tile(256, 256, seed));
+    const std::vector<uint8_t> files[] = {
+        MakeHeif(MakeSamples(1200, 900, 3, 8)),
+        MakeHeifGrid({.width = 1200, .height = 900, .columns = 5, .rows = 4, .tiles = tiles}),
+    };
+    for (const std::vector<uint8_t>& file : files) {
+        const TBitmap expected = DecodeHeif(file.data(), file.size());
+        int refused = 0;
+        for (size_t megabytes = 0; megabytes <= 200; megabytes += 10) {
+            const int result = DecodeWithin(file, expected, megabytes << 20);
+            EXPECT_TRUE(result == 0 || result == 1) << megabytes << " MB: " << result;
+            refused += result == 1;
+        }
+        EXPECT_GT(refused, 0);
+        EXPECT_EQ(DecodeWithin(file, expected, size_t(600) << 20), 0);
+    }
 }
 
 // --- Broken files -------------------------------------------------------------

@@ -23,10 +23,12 @@ bool IsHeif(const uint8_t* data, size_t size);
 // The primary image, with the cropping, rotation and mirroring the file
 // records applied as libheif applies them (the Exif orientation tag plays
 // no part here; see HeifMetadata::transformed). Samples deeper than 8 bits and alpha become 24-bit colour by
-// EightBitSample and OnWhite. The size the file claims is checked before
-// anything is decoded. Throws "Picture is too large", "Bitmap image is not
-// valid: REASON" (libheif's own words, or that the file claims more than it
-// holds) and "Not enough memory for the picture".
+// EightBitSample and OnWhite. The sizes the file claims, its number of
+// items and the tiles of its grids are checked against the bytes of its
+// coded pictures before libheif parses it, and the memory decoding needs
+// before anything is decoded. Throws "Picture is too large", "Bitmap image
+// is not valid: REASON" (libheif's own words, or that the file claims more
+// than it holds) and "Not enough memory for the picture".
 TBitmap DecodeHeif(const uint8_t* data, size_t size);
 
 // The camera data of the primary image, each part empty where the file has
