@@ -407,6 +407,7 @@ TEST_F(HostileFile, AHugeFileIsJudgedByItsFirstBytesBeforeItIsRead) {
         {"zeros.bmp", {}, ""},
         {"zeros.webp", {}, ""},
         {"zeros.tif", {}, ""},
+        {"zeros.heic", {}, ""},
         {"card.bmp.jpg", {}, ""},  // a name containing ".bmp" is a BMP's
         // A header that claims too much.
         {"claim.jpg", JpegClaiming(65535, 65535), TooLarge(65535, 65535)},

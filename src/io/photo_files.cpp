@@ -468,7 +468,10 @@ void CheckHead(Reader reader, const std::string& path, const uint8_t* head, size
     switch (reader) {
         case Reader::kJpeg: return CheckJpegStart(head, size, fileSize);
         case Reader::kPng: return CheckPngStart(head, size, fileSize);
-        case Reader::kHeif: return;
+        case Reader::kHeif:
+            // A start that is not a HEIF file's is refused in libheif's words.
+            if (!IsHeif(head, size)) DecodeHeif(head, size);
+            return;
         case Reader::kBmp:
             if (size >= 2 && (head[0] != 'B' || head[1] != 'M')) decoderRefuses("bmp");
             return CheckBmpClaim(head, size, fileSize);
