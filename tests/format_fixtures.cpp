@@ -577,15 +577,6 @@ std::vector<uint8_t> MakeWebp(const Samples& s, bool lossless) {
 
 namespace {
 
-uint32_t Crc32(const uint8_t* data, size_t size) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 uint32_t Big32At(const std::vector<uint8_t>& b, size_t at) {
     return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
 }
@@ -630,11 +621,14 @@ std::vector<uint8_t> WithPngChunk(std::vector<uint8_t> png, const char* type, si
 }
 
 std::vector<uint8_t> WebpOfNothing(int width, int height) {
-    uint64_t bits = 0;
+    // The bit stream, least significant bit first.
+    std::vector<uint8_t> vp8l;
     int used = 0;
     const auto put = [&](uint64_t value, int count) {
-        bits |= value << used;
-        used += count;
+        for (int i = 0; i < count; ++i, ++used) {
+            if (used % 8 == 0) vp8l.push_back(0);
+            vp8l.back() = uint8_t(vp8l.back() | (((value >> i) & 1) << (used % 8)));
+        }
     };
     put(0x2F, 8), put(uint64_t(width - 1), 14), put(uint64_t(height - 1), 14), put(0, 4);  // no alpha, version 0
     put(0, 3);  // no transform, no colour cache, no meta prefix codes
@@ -645,8 +639,6 @@ std::vector<uint8_t> WebpOfNothing(int width, int height) {
         else
             put(0, 1), put(0, 1);
     }
-    std::vector<uint8_t> vp8l;
-    for (int i = 0; i < (used + 7) / 8; ++i) vp8l.push_back(uint8_t(bits >> (8 * i)));
     std::vector<uint8_t> webp = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'E', 'B', 'P', 'V', 'P', '8', 'L'};
     for (int i = 0; i < 4; ++i) webp.push_back(uint8_t(vp8l.size() >> (8 * i)));
     webp.insert(webp.end(), vp8l.begin(), vp8l.end());

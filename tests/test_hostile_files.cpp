@@ -91,15 +91,6 @@ std::vector<uint8_t> BmpClaiming(int width, int height, int bits, size_t pixelBy
     return bytes;
 }
 
-uint32_t Crc32(const uint8_t* data, size_t size) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 // `png` (as the program writes it) with its IHDR claiming `width` x
 // `height`, the checksum made right so that only the claim is wrong.
 std::vector<uint8_t> PngClaiming(std::vector<uint8_t> png, uint32_t width, uint32_t height) {

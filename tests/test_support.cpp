@@ -7,6 +7,15 @@
 
 namespace corvessa::test {
 
+uint32_t Crc32(const uint8_t* data, size_t size) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
 TBitmap RandomBitmap(int width, int height, uint32_t seed) {
     TBitmap b(width, height);
     uint32_t s = seed * 2654435761u + 12345u;

@@ -32,6 +32,9 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the object goes.
+// The CRC-32 of PNG chunks and zlib.
+uint32_t Crc32(const uint8_t* data, size_t size);
+
 class TempDir {
 public:
     TempDir();

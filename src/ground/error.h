@@ -2,6 +2,7 @@
 // The one exception type of the program. Its text is what the user reads
 // in the message box, so it is always one of the system's own messages.
 
+#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -24,6 +25,19 @@ inline CorvessaError CannotCreateFile(const std::string& path, const std::string
 // the user understands, so every pixel buffer reports this instead.
 inline CorvessaError NotEnoughMemory() {
     return CorvessaError("Not enough memory for the picture");
+}
+
+// The user's words for the exception being handled; call inside a catch.
+inline std::string CurrentErrorText() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return NotEnoughMemory().what();
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
 }
 
 }  // namespace corvessa

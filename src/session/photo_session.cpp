@@ -10,30 +10,13 @@
 
 namespace corvessa {
 
-namespace {
-
-// The message of the exception being handled.
-std::string ErrorText() {
-    try {
-        throw;
-    } catch (const std::bad_alloc&) {
-        return NotEnoughMemory().what();
-    } catch (const std::exception& error) {
-        return error.what();
-    } catch (...) {
-        return "Unknown error";
-    }
-}
-
-}  // namespace
-
 OpenedPhoto ReadOpenedPhoto(const std::string& path) {
     OpenedPhoto opened;
     opened.path = path;
     try {
         opened.photo = ReadPhotoUpright(path, opened.metadata, &opened.warning);
     } catch (...) {
-        opened.error = ErrorText();
+        opened.error = CurrentErrorText();
     }
     return opened;
 }
@@ -43,7 +26,7 @@ RenderOutcome RunRender(RenderJob& job) {
     try {
         outcome.result = job.Run();
     } catch (...) {
-        outcome.error = ErrorText();
+        outcome.error = CurrentErrorText();
     }
     return outcome;
 }
@@ -53,7 +36,7 @@ StripOutcome RunStrip(std::shared_ptr<StripJob> job, StripView& view) {
     try {
         outcome.job->Run(view);
     } catch (...) {
-        outcome.error = ErrorText();
+        outcome.error = CurrentErrorText();
     }
     return outcome;
 }
@@ -123,7 +106,7 @@ std::string WritePhotoFile(const TBitmap& picture, const std::string& path, Save
             WriteJpegFileWithMetadata(picture, path, metadata);
         return "";
     } catch (...) {
-        return ErrorText();
+        return CurrentErrorText();
     }
 }
 

@@ -8,18 +8,6 @@
 
 namespace corvessa {
 
-std::string CurrentErrorText() {
-    try {
-        throw;
-    } catch (const std::bad_alloc&) {
-        return NotEnoughMemory().what();
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "Unknown error";
-    }
-}
-
 bool CorvessaApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);

@@ -7,10 +7,9 @@
 #include <functional>
 #include <string>
 
-namespace corvessa {
+#include "ground/error.h"
 
-// The user's words for the exception being handled; call inside a catch.
-std::string CurrentErrorText();
+namespace corvessa {
 
 class CorvessaApplication : public QApplication {
 public:
