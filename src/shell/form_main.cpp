@@ -1,17 +1,13 @@
 #include "shell/form_main.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QScreen>
 #include <QPromise>
-#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <utility>

@@ -3,20 +3,12 @@
 // fit. What the controls do is in form_main.cpp.
 #include "shell/form_main.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QPromise>
 #include <QShortcut>
 #include <QTimer>
-#include <QUrl>
 #include <utility>
 #include <algorithm>
 #include <filesystem>
