@@ -69,7 +69,8 @@ TEST_F(PhotoSessionTest, OneStepOfUndoAndOnlyAnApplyNotSavedSinceIsUnsaved) {
     session_.Apply(first);
     EXPECT_TRUE(session_.CanUndo() && session_.HasUnsavedApply());
     session_.TakeShownForSave(session_.WorkSnapshot());
-    session_.Save(dir_.File("one.bmp"), SaveFormat::kBmp);
+    ASSERT_EQ(WritePhotoFile(session_.ResultPhoto(), dir_.File("one.bmp"), SaveFormat::kBmp, session_.Metadata()), "");
+    session_.NoteSaved(dir_.File("one.bmp"));
     EXPECT_FALSE(session_.HasUnsavedApply());
     EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("one.bmp")), *first));
 
@@ -105,11 +106,13 @@ TEST_F(PhotoSessionTest, OnlyLooksOfTheCatalogueReplaceTheLastRenderAndThePrevie
     // A strip leaves the tenth thumbnail in the last render and remembers
     // its category, also before there is a photo.
     NoStrip strip;
-    session_.RenderStrip(1, strip);
+    std::shared_ptr<StripJob> job = session_.StartStrip(1);
+    ASSERT_EQ(RunStrip(job, strip).error, "");
+    session_.FinishStrip(*job);
     EXPECT_EQ(strip.last, kEffectCount);
     EXPECT_EQ(session_.ResultPhoto().Width(), kThumbSide);
     PhotoSession empty(pictures_);
-    empty.RenderStrip(4, strip);
+    EXPECT_EQ(empty.StartStrip(4), nullptr);
     EXPECT_EQ(empty.CurrentCategory(), 4);
 }
 

@@ -110,12 +110,6 @@ std::string WritePhotoFile(const TBitmap& picture, const std::string& path, Save
     }
 }
 
-void PhotoSession::Save(const std::string& path, SaveFormat format) {
-    const std::string error = WritePhotoFile(ResultPhoto(), path, format, metadata_);
-    if (!error.empty()) throw CorvessaError(error);
-    NoteSaved(path);
-}
-
 void PhotoSession::NoteSaved(const std::string& path) {
     photoPath_ = path;
     workUnsaved_ = false;
@@ -127,17 +121,6 @@ void PhotoSession::Close() {
     resultPhoto_.Clear();
     thumbPhoto_ = TBitmap();
     metadata_ = PhotoMetadata();
-}
-
-void PhotoSession::RenderStrip(int category, StripView& view) {
-    const std::unique_ptr<StripJob> job = StartStrip(category);
-    if (!job) return;
-    struct Finish {
-        PhotoSession& session;
-        StripJob& job;
-        ~Finish() { session.FinishStrip(job); }
-    } finish{*this, *job};
-    job->Run(view);
 }
 
 std::unique_ptr<StripJob> PhotoSession::StartStrip(int category) {

@@ -129,22 +129,18 @@ public:
     SessionChange Undo();
     // Save's first step: the picture the main view shows is what is saved.
     void TakeShownForSave(std::shared_ptr<const TBitmap> shown);
-    // Writes the last render to `path` as `format` (WritePhotoFile), and
-    // notes it saved.
-    void Save(const std::string& path, SaveFormat format);
-    // The working photo counts as saved to `path` from now on.
+    // The working photo counts as saved to `path` from now on (once
+    // WritePhotoFile has written the last render there).
     void NoteSaved(const std::string& path);
 
     // The window closes: every buffer is let go.
     void Close();
 
-    // A category button: its strip, from the working photo, handed to
-    // `view` thumbnail by thumbnail. ThumbPhoto and ResultPhoto end as the
-    // strip leaves them, also when a thumbnail fails.
-    void RenderStrip(int category, StripView& view);
-    // The same in two steps, for a strip run elsewhere: the job (none
-    // without a photo), then its outcome, also after a failed thumbnail.
-    // A render started after the strip keeps ResultPhoto as its own.
+    // A category button: the job of its strip from the working photo (none
+    // without a photo), run anywhere (RunStrip), then its outcome:
+    // ThumbPhoto and ResultPhoto end as the strip leaves them, also after
+    // a failed thumbnail, unless a render started after the strip has made
+    // ResultPhoto its own.
     std::unique_ptr<StripJob> StartStrip(int category);
     void FinishStrip(StripJob& job);
 
