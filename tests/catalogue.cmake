@@ -19,3 +19,7 @@ target_compile_definitions(test_golden PRIVATE CORVESSA_GOLDEN_HASHES="${CMAKE_C
 # The photo being edited: Open, Apply, Undo, Save and the renders.
 corvessa_test(test_photo_session SOURCES test_photo_session.cpp
   LIBS corvessa_session corvessa_testpictures corvessa_testsupport)
+
+# Work given up on: row loops, decoders and renders stop; a flag never set changes nothing.
+corvessa_test(test_stop SOURCES test_stop.cpp
+  LIBS corvessa_catalogue corvessa_photoio corvessa_testpictures corvessa_testsupport)

@@ -9,6 +9,7 @@
 
 #include "ground/blend_rows.h"
 #include "ground/error.h"
+#include "ground/stop.h"
 #include "looks/line_art.h"
 #include "looks/overlay.h"
 #include "looks/painterly.h"
@@ -208,6 +209,7 @@ void RunRecipe(const Recipe& recipe, Stage stage, const TBitmap& source, TBitmap
     bool resultWritten = false;
     for (const Step& step : recipe.steps) {
         if (step.routine == Routine::kNone) break;
+        ThrowIfStopped();
         // Pixel buffers report a lack of memory themselves; the routines'
         // smaller scratch arrays fail with bad_alloc, which the user would
         // meet as a meaningless message.

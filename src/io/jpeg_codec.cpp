@@ -14,6 +14,7 @@
 #include <jerror.h>
 
 #include "ground/error.h"
+#include "ground/stop.h"
 
 namespace corvessa {
 
@@ -162,7 +163,7 @@ void JpegNoteWarning(j_common_ptr info, int level) {
     }
 }
 
-enum DecodeFailure : int { kDecodeOk = 0, kOutOfMemory = -1, kTooLarge = -2, kTooManyScans = -3 };
+enum DecodeFailure : int { kDecodeOk = 0, kOutOfMemory = -1, kTooLarge = -2, kTooManyScans = -3, kStopped = -4 };
 
 struct DecodeResult {
     TBitmap* target;
@@ -284,6 +285,11 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
                                             info.output_width * info.output_components, 1);
     const bool inverted = info.saw_Adobe_marker;
     while (info.output_scanline < info.output_height) {
+        if (info.output_scanline % kStopCheckRows == 0 && StopRequested()) {
+            result->status = kStopped;
+            jpeg_destroy_decompress(&info);
+            return;
+        }
         uint8_t* out = result->target->Row(int(info.output_scanline));
         if (!scratch) {
             JSAMPROW row = out;
@@ -404,6 +410,7 @@ TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning) {
     DecodeWithLibjpeg(data, size, &result);
     if (result.status == kTooLarge) throw PictureTooLarge(result.width, result.height);
     if (result.status == kOutOfMemory) throw NotEnoughMemory();
+    if (result.status == kStopped) throw WorkStopped();
     if (result.status == kTooManyScans)
         throw CorvessaError("JPEG stream has more scans than its file could hold (more than " +
                             std::to_string(kMaxJpegScans) + ", or far too many for its size)");

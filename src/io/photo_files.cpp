@@ -20,6 +20,7 @@
 #include "io/heif_codec.h"
 #include "io/jpeg_codec.h"
 #include "ground/error.h"
+#include "ground/stop.h"
 #include "io/picture_samples.h"
 #include "io/png_codec.h"
 
@@ -375,6 +376,7 @@ TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format) try 
     // Qt's picture and ours would cost another photo's worth of memory.
     constexpr int kBandRows = 64;
     for (int top = 0; top < picture.Height(); top += kBandRows) {
+        ThrowIfStopped();
         const int rows = std::min(kBandRows, picture.Height() - top);
         const QImage band = image.copy(0, top, picture.Width(), rows).convertToFormat(bandFormat);
         if (band.isNull()) throw NotEnoughMemory();

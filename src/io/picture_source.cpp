@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "ground/stop.h"
 #include "io/files.h"
 #include "io/ssl_picture.h"
 
@@ -13,7 +14,10 @@ namespace corvessa {
 
 namespace {
 
+// Other renders may wait for the same picture, so its decoding runs to
+// its end even for a render that is given up on.
 SharedPicture Decode(const std::string& path) {
+    const StopScope unstoppable(nullptr);
     auto picture = std::make_shared<TBitmap>();
     LoadSslPicture(path, *picture);
     return picture;

@@ -14,6 +14,7 @@
 #include "io/jpeg_codec.h"
 #include "io/picture_samples.h"
 #include "ground/error.h"
+#include "ground/stop.h"
 
 namespace corvessa {
 
@@ -49,7 +50,7 @@ void ReadFromMemory(png_structp png, png_bytep out, size_t count) {
     source->at += count;
 }
 
-enum PngStatus : int { kPngOk, kPngBroken, kPngTooLarge, kPngOutOfMemory };
+enum PngStatus : int { kPngOk, kPngBroken, kPngTooLarge, kPngOutOfMemory, kPngStopped };
 
 struct PngDecodeResult {
     TBitmap* target;
@@ -68,6 +69,14 @@ void FlattenPixels(const uint8_t* bgra, uint8_t* out, uint32_t width, uint32_t f
         to[1] = OnWhite(in[1], in[3]);
         to[2] = OnWhite(in[2], in[3]);
     }
+}
+
+// Ends the decoding when the work was given up on.
+bool Stopped(uint32_t y, png_structp& png, png_infop& info, PngDecodeResult* result) {
+    if (y % kStopCheckRows != 0 || !StopRequested()) return false;
+    result->status = kPngStopped;
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
 }
 
 void DecodeWithLibpng(const uint8_t* data, size_t size, PngDecodeResult* result) {
@@ -124,7 +133,10 @@ void DecodeWithLibpng(const uint8_t* data, size_t size, PngDecodeResult* result)
         // Straight into the picture's rows; every pass of an interlaced
         // file fills in more of them.
         for (int pass = 0; pass < passes; ++pass)
-            for (uint32_t y = 0; y < height; ++y) png_read_row(png, result->target->Row(int(y)), nullptr);
+            for (uint32_t y = 0; y < height; ++y) {
+                if (Stopped(y, png, info, result)) return;
+                png_read_row(png, result->target->Row(int(y)), nullptr);
+            }
     } else {
         // One row of four bytes a pixel, flattened into the picture's row.
         // libpng writes into it only the pixels of the pass it reads, and
@@ -142,6 +154,7 @@ void DecodeWithLibpng(const uint8_t* data, size_t size, PngDecodeResult* result)
             const uint32_t first = interlaced ? PNG_PASS_START_COL(pass) : 0;
             const uint32_t step = interlaced ? 1u << PNG_PASS_COL_SHIFT(pass) : 1;
             for (uint32_t y = 0; y < height; ++y) {
+                if (Stopped(y, png, info, result)) return;
                 png_read_row(png, result->scratch, nullptr);
                 if (!interlaced || PNG_ROW_IN_INTERLACE_PASS(y, pass))
                     FlattenPixels(result->scratch, result->target->Row(int(y)), width, first, step);
@@ -267,6 +280,7 @@ TBitmap DecodePng(const uint8_t* data, size_t size) {
         case kPngOk: return picture;
         case kPngTooLarge: throw PictureTooLarge(result->width, result->height);
         case kPngOutOfMemory: throw NotEnoughMemory();
+        case kPngStopped: throw WorkStopped();
         case kPngBroken: break;
     }
     throw BrokenPicture(result->failure.message);

@@ -1,14 +1,19 @@
 #pragma once
 // One kind of work the window runs off its thread (reading a photo,
 // rendering a look): the window waits for at most one of each kind, and
-// starting another drops the one before, which runs to its end unseen and
-// lets its result go.
+// starting another drops the one before. A dropped job is told to stop
+// (ground/stop.h: its row loops and decoders end it at their next check)
+// and its result, if it gets that far, is let go unseen.
 
 #include <QFutureWatcher>
+#include <QPromise>
 #include <QObject>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
+#include <memory>
 #include <utility>
+
+#include "ground/stop.h"
 
 namespace corvessa {
 
@@ -33,7 +38,10 @@ public:
             watcher_ = nullptr;
             done(watcher->future().takeResult());
         });
-        watcher->setFuture(Run(std::move(work)));
+        watcher->setFuture(Run([stop = NewStop(), work = std::move(work)]() mutable {
+            const StopScope scope(stop.get());
+            return work();
+        }));
     }
     // Runs `work(promise)` on a worker thread, which hands over results one
     // by one (promise.addResult); `each(result)` runs for each of them on
@@ -51,10 +59,16 @@ public:
             watcher_ = nullptr;
             done();
         });
-        watcher->setFuture(Run(std::move(work)));
+        watcher->setFuture(Run([stop = NewStop(), work = std::move(work)](QPromise<Result>& promise) mutable {
+            const StopScope scope(stop.get());
+            work(promise);
+        }));
     }
-    // Forgets the job that runs, if any: its result is never delivered.
+    // Forgets the job that runs, if any, and tells it to stop: its result
+    // is never delivered.
     void Drop() {
+        if (stop_) stop_->Stop();
+        stop_.reset();
         if (!watcher_) return;
         watcher_->disconnect(owner_);
         QObject::connect(watcher_, &QFutureWatcherBase::finished, watcher_, &QObject::deleteLater);
@@ -63,6 +77,12 @@ public:
     bool Running() const { return watcher_ != nullptr; }
 
 private:
+    // The flag of the job about to start, shared with it.
+    std::shared_ptr<StopFlag> NewStop() {
+        stop_ = std::make_shared<StopFlag>();
+        return stop_;
+    }
+
     template <class Work>
     auto Run(Work work) {
         return pool_ ? QtConcurrent::run(pool_, std::move(work)) : QtConcurrent::run(std::move(work));
@@ -71,6 +91,7 @@ private:
     QObject* owner_;
     QThreadPool* pool_;
     QFutureWatcher<Result>* watcher_ = nullptr;
+    std::shared_ptr<StopFlag> stop_;
 };
 
 }  // namespace corvessa
