@@ -10,14 +10,19 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "../tests/picture_folder.h"
 #include "bench_support.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/render_job.h"
 #include "effectimage/effect_image.h"
+#include "ground/stop.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
 #include "io/picture_source.h"
@@ -126,6 +131,33 @@ void BM_Open(benchmark::State& state) {
     TimeAgainstMemcpy(state, [&] { benchmark::DoNotOptimize(ReadPhotoFile(path).Data()); });
 }
 
+// Giving up on work: `work` runs on a thread of its own and is told to
+// stop 20 ms in; timed is the wait from the stop to the thread's end, what
+// a superseding click or a Cancel waits before the cores are free again.
+// The whole of the same work is reported beside it.
+void BM_Stop(benchmark::State& state, std::function<void()> work) {
+    Stopwatch whole;
+    whole.Time(work);
+    whole.Time(work);
+    for (auto _ : state) {
+        StopFlag flag;
+        std::thread worker([&] {
+            const StopScope scope(&flag);
+            try {
+                work();
+            } catch (const WorkStopped&) {
+            }
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        Stopwatch wait;
+        state.SetIterationTime(wait.Time([&] {
+                                   flag.Stop();
+                                   worker.join();
+                               }) / 1000.0);
+    }
+    state.counters["whole_ms"] = whole.Median();
+}
+
 // "Light A" -> "LightA", so names need no quoting in --benchmark_filter.
 std::string Squeezed(std::string_view caption) {
     std::string out;
@@ -137,6 +169,18 @@ std::string Squeezed(std::string_view caption) {
 const bool kRegistered = [] {
     benchmark::RegisterBenchmark("Open/24MP_JPEG", BM_Open)
         ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+    static Program stopProgram;
+    static TBitmap stopResult;
+    for (const Look look : {Look{1, 1}, Look{15, 9}, Look{15, 1}}) {
+        const std::string name = "Stop/Look_" + std::to_string(look.category) + "_" + std::to_string(look.effect);
+        benchmark::RegisterBenchmark(name.c_str(), BM_Stop, [look] {
+            ImgViewClick(look.effect, look.category, Photo24(), stopResult, stopProgram.ctx);
+        })->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+    }
+    benchmark::RegisterBenchmark("Stop/Open_24MP_JPEG", BM_Stop, [] {
+        static const std::vector<uint8_t> bytes = EncodeJpeg(Photo24());
+        benchmark::DoNotOptimize(DecodeJpeg(bytes.data(), bytes.size()).Data());
+    })->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
     for (const Category& c : kCategories) {
         const std::string name = "Strip/" + std::to_string(c.number) + "_" + Squeezed(c.caption);
         benchmark::RegisterBenchmark(name.c_str(), BM_Strip, c.number)

@@ -10,6 +10,7 @@
 
 #include "effectimage/effect_image.h"
 #include "ground/parallel.h"
+#include "ground/stop.h"
 
 namespace corvessa {
 
@@ -24,6 +25,7 @@ void AntiAlias(TBitmap& b) {
     // still their old. Every pixel depends on the one before it, so this
     // stays one loop on one thread.
     for (int y = 1; y + 1 < b.Height(); ++y) {
+        if (y % kStopCheckRows == 0) ThrowIfStopped();
         const uint8_t* up = b.Row(y - 1);
         const uint8_t* down = b.Row(y + 1);
         uint8_t* row = b.Row(y);
@@ -109,24 +111,28 @@ public:
     // columns. The reference class depends on the order, so one thread.
     void ForwardSweep() {
         const int lastX = std::max(w_ - 3, 0);
-        for (int y = 0; y + 1 < h_; ++y)
+        for (int y = 0; y + 1 < h_; ++y) {
+            if (y % kStopCheckRows == 0) ThrowIfStopped();
             for (int x = 0; x <= lastX; ++x) {
                 const size_t p = size_t(y) * size_t(w_) + size_t(x);
                 Test(p, p + 1);
                 Test(p, p + size_t(w_));
             }
+        }
     }
 
     // Rows bottom to top, pixels right to left: the left neighbour, then the
     // one above. Never row 0, nor (when W > 2) columns 0 and 1.
     void BackwardSweep() {
         const int firstX = std::min(2, w_ - 1);
-        for (int y = h_ - 1; y >= 1; --y)
+        for (int y = h_ - 1; y >= 1; --y) {
+            if (y % kStopCheckRows == 0) ThrowIfStopped();
             for (int x = w_ - 1; x >= firstX; --x) {
                 const size_t p = size_t(y) * size_t(w_) + size_t(x);
                 Test(p, p - 1);
                 Test(p, p - size_t(w_));
             }
+        }
     }
 
 private:

@@ -7,6 +7,7 @@
 #include "effectimage/blur_mosaic.h"
 #include "ground/blend_rows.h"
 #include "looks/routine_support.h"
+#include "ground/stop.h"
 
 namespace corvessa {
 
@@ -91,6 +92,7 @@ void SharpenPasses(TBitmap& b, int passes, const TBitmap* overlayWith) {
     std::vector<std::vector<uint8_t>> above(static_cast<size_t>(passes), std::vector<uint8_t>(n));
     std::vector<uint8_t> row(n);
     for (int y = 0; y < height; ++y) {
+        if (y % kStopCheckRows == 0) ThrowIfStopped();
         std::memcpy(row.data(), b.Row(y), n);
         for (int k = 0; k < passes; ++k) {
             std::vector<uint8_t>& mine = above[size_t(k)];
