@@ -62,7 +62,7 @@ TEST_F(PhotoSessionTest, OpenSharesThePhotoAsReadAndWhitensOnlyTheWorkingPhotoOf
     }
 }
 
-TEST_F(PhotoSessionTest, OneStepOfUndoAndOnlyAnApplyNotSavedSinceIsUnsaved) {
+TEST_F(PhotoSessionTest, UndoGoesBackOneApplyAndOnlyAnApplyNotSavedSinceIsUnsaved) {
     session_.Open(RandomBitmap(40, 30, 2), PhotoMetadata(), "/photos/a.jpg");
     const TBitmap opened = Copy(session_.WorkPhoto());
     const auto first = Render(1, 3);
@@ -80,15 +80,69 @@ TEST_F(PhotoSessionTest, OneStepOfUndoAndOnlyAnApplyNotSavedSinceIsUnsaved) {
     EXPECT_TRUE(undo.redrawView && !undo.view && undo.hideStrip);
     EXPECT_TRUE(SamePixels(session_.WorkPhoto(), *first));
     EXPECT_TRUE(SamePixels(session_.ResultPhoto(), *first));
-    EXPECT_FALSE(session_.CanUndo());
+    EXPECT_EQ(session_.UndoSteps(), 1);  // the opened photo, one Undo further
     EXPECT_FALSE(session_.HasUnsavedApply());
-    // The undo step stays: a second Undo would restore it again.
     EXPECT_TRUE(SamePixels(session_.UndoPhoto(), *first));
 
     // Open starts again with nothing to undo or lose.
     session_.Apply(Render(1, 5));
     session_.Open(Copy(opened), PhotoMetadata(), "/photos/b.jpg");
     EXPECT_FALSE(session_.CanUndo() || session_.HasUnsavedApply());
+}
+
+TEST_F(PhotoSessionTest, UndoAndRedoWalkEveryApplyBackAndForthWithWhatWasSaved) {
+    session_.Open(RandomBitmap(40, 30, 4), PhotoMetadata(), "/photos/a.jpg");
+    std::vector<std::shared_ptr<const TBitmap>> states{session_.WorkSnapshot()};
+    for (int effect = 1; effect <= 5; ++effect) {
+        session_.Apply(Render(1, effect));
+        states.push_back(session_.WorkSnapshot());
+        if (effect == 2) session_.NoteSaved("/photos/a2.jpg");
+    }
+    const auto expectAt = [&](size_t i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(SamePixels(session_.WorkPhoto(), *states[i]));
+        EXPECT_TRUE(SamePixels(session_.ResultPhoto(), *states[i]));
+        // The opened photo and the saved second Apply lose nothing.
+        EXPECT_EQ(session_.HasUnsavedApply(), i != 0 && i != 2);
+        EXPECT_EQ(session_.UndoSteps(), int(i));
+        EXPECT_EQ(session_.RedoSteps(), int(states.size() - 1 - i));
+    };
+    for (size_t i = states.size() - 1; i-- > 0;) {
+        EXPECT_TRUE(session_.Undo().redrawView);
+        expectAt(i);
+    }
+    EXPECT_FALSE(session_.Undo().workPhotoReplaced);  // nothing older
+    for (size_t i = 1; i < states.size(); ++i) {
+        const SessionChange redo = session_.Redo();
+        ASSERT_TRUE(redo.view);
+        EXPECT_TRUE(SamePixels(*redo.view, *states[i]));
+        expectAt(i);
+    }
+    EXPECT_FALSE(session_.Redo().workPhotoReplaced);
+
+    // An Apply after an Undo lets what Redo could bring back go.
+    session_.Undo();
+    session_.Apply(Render(2, 1));
+    EXPECT_FALSE(session_.CanRedo());
+    EXPECT_EQ(session_.UndoSteps(), 5);
+}
+
+TEST_F(PhotoSessionTest, TheHistoryKeepsItsLimitsButAlwaysTheLatestStep) {
+    const size_t photoBytes = RandomBitmap(40, 30, 0).ByteCount();
+    struct Case {
+        HistoryLimits limits;
+        int kept;
+    };
+    for (const Case& c : {Case{{3, size_t(1) << 30}, 3}, Case{{20, photoBytes * 2}, 2}, Case{{20, 1}, 1}}) {
+        PhotoSession session(pictures_, c.limits);
+        session.Open(RandomBitmap(40, 30, 5), PhotoMetadata(), "/photos/a.jpg");
+        for (int i = 0; i < 6; ++i) session.Apply(std::make_shared<const TBitmap>(RandomBitmap(40, 30, uint32_t(10 + i))));
+        EXPECT_EQ(session.UndoSteps(), c.kept);
+        // What is kept is the latest: one Undo goes back one Apply.
+        session.Undo();
+        EXPECT_TRUE(SamePixels(session.WorkPhoto(), RandomBitmap(40, 30, 14)));
+    }
+    EXPECT_GT(HistoryLimits::ForThisMachine().bytes, size_t(0));
 }
 
 TEST_F(PhotoSessionTest, OnlyLooksOfTheCatalogueReplaceTheLastRenderAndThePreviewsLook) {

@@ -1,5 +1,8 @@
 #include "session/photo_session.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -63,19 +66,28 @@ SessionChange PhotoSession::Open(TBitmap photo, PhotoMetadata metadata, const st
     change.view = workPhoto_.Snapshot();
     thumbPhoto_.SetSize(kThumbSide, kThumbSide);
     thumbPhoto_.StretchDraw(WorkPhoto());
-    canUndo_ = false;
+    undoSteps_.clear();
+    redoSteps_.clear();
     // Only the working photo is whitened: the others keep the photo as read.
     if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
     photoPath_ = path;
-    workUnsaved_ = undoUnsaved_ = false;
+    workUnsaved_ = false;
     return change;
+}
+
+HistoryLimits HistoryLimits::ForThisMachine() {
+    HistoryLimits limits;
+    const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGE_SIZE);
+    if (pages > 0 && pageSize > 0) limits.bytes = std::min(limits.bytes, size_t(pages) * size_t(pageSize) / 8);
+    return limits;
 }
 
 SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
     undoPhoto_.ShareWith(workPhoto_);
+    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_});
+    redoSteps_.clear();
+    TrimHistory();
     workPhoto_.ShareWith(std::move(result));
-    canUndo_ = true;
-    undoUnsaved_ = workUnsaved_;
     workUnsaved_ = true;
     SessionChange change;
     change.workPhotoReplaced = change.hideStrip = true;
@@ -84,13 +96,42 @@ SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
 }
 
 SessionChange PhotoSession::Undo() {
+    if (undoSteps_.empty()) return {};
+    redoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_});
+    const HistoryStep step = std::move(undoSteps_.back());
+    undoSteps_.pop_back();
+    undoPhoto_.ShareWith(step.photo);
     resultPhoto_.ShareWith(undoPhoto_);
     workPhoto_.ShareWith(resultPhoto_);
-    canUndo_ = false;
-    workUnsaved_ = undoUnsaved_;
+    workUnsaved_ = step.unsaved;
     SessionChange change;
     change.workPhotoReplaced = change.redrawView = change.hideStrip = true;
     return change;
+}
+
+SessionChange PhotoSession::Redo() {
+    if (redoSteps_.empty()) return {};
+    const HistoryStep step = std::move(redoSteps_.back());
+    redoSteps_.pop_back();
+    undoPhoto_.ShareWith(workPhoto_);
+    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_});
+    resultPhoto_.ShareWith(step.photo);
+    workPhoto_.ShareWith(resultPhoto_);
+    workUnsaved_ = step.unsaved;
+    SessionChange change;
+    change.workPhotoReplaced = change.hideStrip = true;
+    change.view = workPhoto_.Snapshot();
+    return change;
+}
+
+void PhotoSession::TrimHistory() {
+    size_t bytes = 0;
+    for (const HistoryStep& step : undoSteps_) bytes += step.photo->ByteCount();
+    size_t oldest = 0;
+    while (undoSteps_.size() - oldest > 1 &&
+           (int(undoSteps_.size() - oldest) > historyLimits_.steps || bytes > historyLimits_.bytes))
+        bytes -= undoSteps_[oldest++].photo->ByteCount();
+    undoSteps_.erase(undoSteps_.begin(), undoSteps_.begin() + ptrdiff_t(oldest));
 }
 
 void PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) { resultPhoto_.ShareWith(std::move(shown)); }
@@ -121,6 +162,8 @@ void PhotoSession::Close() {
     resultPhoto_.Clear();
     thumbPhoto_ = TBitmap();
     metadata_ = PhotoMetadata();
+    undoSteps_.clear();
+    redoSteps_.clear();
 }
 
 std::unique_ptr<StripJob> PhotoSession::StartStrip(int category) {

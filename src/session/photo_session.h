@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "batch/batch.h"
 #include "catalogue/render_job.h"
@@ -80,9 +81,21 @@ struct StripOutcome {
 // Runs `job` into `view`; never throws.
 StripOutcome RunStrip(std::shared_ptr<StripJob> job, StripView& view);
 
+// How far back Undo can go: at most `steps` Applies and `bytes` of photos
+// held for them, the oldest let go first. The step an Undo right after an
+// Apply goes back to is always kept.
+struct HistoryLimits {
+    int steps = 20;
+    size_t bytes = size_t(1) << 30;
+    // 20 steps within 1 GB, or within an eighth of the machine's memory
+    // where that is less.
+    static HistoryLimits ForThisMachine();
+};
+
 class PhotoSession {
 public:
-    explicit PhotoSession(const PictureSource& pictures) : pictures_(pictures) {}
+    explicit PhotoSession(const PictureSource& pictures, HistoryLimits history = HistoryLimits::ForThisMachine())
+        : pictures_(pictures), historyLimits_(history) {}
 
     const TBitmap& WorkPhoto() const { return workPhoto_.Read(); }
     const TBitmap& UndoPhoto() const { return undoPhoto_.Read(); }
@@ -97,7 +110,11 @@ public:
     // False before a start-up photo or an Open succeeded: there is nothing
     // to render, fit or save then.
     bool HasPhoto() const { return !WorkPhoto().Empty(); }
-    bool CanUndo() const { return canUndo_; }
+    bool CanUndo() const { return !undoSteps_.empty(); }
+    bool CanRedo() const { return !redoSteps_.empty(); }
+    // How many Undos and Redos the history holds.
+    int UndoSteps() const { return int(undoSteps_.size()); }
+    int RedoSteps() const { return int(redoSteps_.size()); }
     // Whether the working photo holds an Apply that was never saved.
     bool HasUnsavedApply() const { return workUnsaved_; }
     // The camera metadata of the opened photo, kept with the working photo
@@ -118,15 +135,22 @@ public:
     // drawn at the view's size, which the window does.
     void StartWith(TBitmap sample);
     // Open, once the photo has been read (upright, with its metadata): it
-    // becomes the working photo, the undo step and the last render. Only
+    // becomes the working photo, the undo step and the last render, and
+    // the history starts afresh. Only
     // the working photo is whitened when the photo is blank; the view
     // shows it as read.
     SessionChange Open(TBitmap photo, PhotoMetadata metadata, const std::string& path);
     // Apply: `result` becomes the working photo, the photo before it the
-    // undo step.
+    // undo step and the latest step of the history; what Redo could bring
+    // back is let go.
     SessionChange Apply(std::shared_ptr<const TBitmap> result);
-    // Undo: the undo step becomes the last render and the working photo.
+    // Undo: the latest step of the history becomes the undo step, the last
+    // render and the working photo; the photo it replaces is what Redo
+    // brings back. Nothing happens when there is nothing to undo.
     SessionChange Undo();
+    // Redo: the photo the latest Undo replaced comes back as if applied
+    // again. Nothing happens when there is nothing to redo.
+    SessionChange Redo();
     // Save's first step: the picture the main view shows is what is saved.
     void TakeShownForSave(std::shared_ptr<const TBitmap> shown);
     // The working photo counts as saved to `path` from now on (once
@@ -160,10 +184,18 @@ private:
     TBitmap thumbPhoto_;
     PhotoMetadata metadata_;
     std::string photoPath_;
-    bool canUndo_ = false;
-    // Whether WorkPhoto and UndoPhoto hold an Apply not saved since.
+    // Whether WorkPhoto holds an Apply not saved since.
     bool workUnsaved_ = false;
-    bool undoUnsaved_ = false;
+    // The photos Undo and Redo go back and forth through, the nearest last,
+    // each with whether it held an Apply not saved since.
+    struct HistoryStep {
+        std::shared_ptr<const TBitmap> photo;
+        bool unsaved = false;
+    };
+    std::vector<HistoryStep> undoSteps_, redoSteps_;
+    HistoryLimits historyLimits_;
+    // Lets the oldest steps go until the history fits its limits.
+    void TrimHistory();
     int currentCategory_ = 0;
     int currentEffect_ = 0;
     bool changeColorMode_ = false;
