@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -138,12 +139,14 @@ void QtShellDialogs::ShowWarning(const std::string& text) {
     QMessageBox::warning(window_, QStringLiteral("Corvessa"), QString::fromStdString(text));
 }
 
-void QtShellDialogs::OpenWithDesktop(const std::string& path, std::function<void()> failed) {
-    // xdg-open says by its exit status whether the desktop could show the
-    // page; it may run as long as the viewer it started. The process has
-    // no parent and is never destroyed while it runs, so the viewer is not
-    // ended with the program; `failed` is tied to the window and so never
-    // runs after it is gone.
+namespace {
+
+// Runs xdg-open on `path`. It says by its exit status whether the desktop
+// could show the document; it may run as long as the viewer it started.
+// The process has no parent and is never destroyed while it runs, so the
+// viewer is not ended with the program; `failed` is tied to `window` and
+// so never runs after it is gone.
+void StartOpener(QWidget* window, const QString& path, std::function<void()> failed) {
     auto* opener = new QProcess;
     // The viewer inherits the channels: a pipe nobody reads would stall it.
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -151,16 +154,48 @@ void QtShellDialogs::OpenWithDesktop(const std::string& path, std::function<void
         opener->deleteLater();
         failed();
     };
-    QObject::connect(opener, &QProcess::errorOccurred, window_, [fail](QProcess::ProcessError error) {
+    QObject::connect(opener, &QProcess::errorOccurred, window, [fail](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) fail();
     });
-    QObject::connect(opener, &QProcess::finished, window_, [opener, fail](int code, QProcess::ExitStatus status) {
+    QObject::connect(opener, &QProcess::finished, window, [opener, fail](int code, QProcess::ExitStatus status) {
         if (status == QProcess::NormalExit && code == 0)
             opener->deleteLater();
         else
             fail();
     });
-    opener->start(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
+    opener->start(QStringLiteral("xdg-open"), {path});
+}
+
+}  // namespace
+
+void QtShellDialogs::OpenWithDesktop(const std::string& path, std::function<void()> failed) {
+    // Where no program is set for the document's type, xdg-open tries one
+    // browser after another before it gives up, a second or more; which
+    // program is set is known in milliseconds. A browser named in $BROWSER
+    // is what xdg-open uses then, so that counts as one.
+    const QString document = QString::fromStdString(path);
+    const QString type = QFileInfo(document).isDir() ? QStringLiteral("inode/directory")
+                                                      : QMimeDatabase().mimeTypeForFile(document).name();
+    const bool browser = qEnvironmentVariableIsSet("BROWSER") && type == QStringLiteral("text/html");
+    auto* query = new QProcess(window_);
+    query->setProcessChannelMode(QProcess::SeparateChannels);
+    query->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(query, &QProcess::errorOccurred, window_,
+                     [this, query, document, failed](QProcess::ProcessError error) {
+                         // Without xdg-mime, xdg-open decides by itself.
+                         if (error != QProcess::FailedToStart) return;
+                         query->deleteLater();
+                         StartOpener(window_, document, failed);
+                     });
+    QObject::connect(query, &QProcess::finished, window_, [this, query, document, failed, browser](int code) {
+        query->deleteLater();
+        const bool programSet = code == 0 && !query->readAllStandardOutput().trimmed().isEmpty();
+        if (programSet || browser)
+            StartOpener(window_, document, failed);
+        else
+            failed();
+    });
+    query->start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
 }
 
 }  // namespace corvessa
