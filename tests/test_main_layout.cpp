@@ -20,6 +20,21 @@ TEST(MainWindowBounds, WiderScreensGetTheFixedSizeCentredAndNudged) {
     EXPECT_EQ(MainWindowBounds(801, 600), (Bounds{-111, -79, 1004, 718}));
 }
 
+TEST(MainWindowBounds, TheWindowIsMovedAndShrunkOnlyWhereItWouldLeaveTheUsableArea) {
+    struct Case {
+        Bounds window, area, fitted;
+    };
+    for (const Case& c : {
+             // Fits: the design's place. Panels on top and at the left.
+             Case{MainWindowBounds(1920, 1080), {0, 27, 1920, 1053}, {448, 161, 1004, 718}},
+             // Scale 2 on 2560 x 1440, a 30 px panel: the caption was above the screen.
+             Case{MainWindowBounds(1280, 720), {0, 0, 1280, 690}, {128, 0, 1004, 690}},
+             Case{MainWindowBounds(801, 600), {64, 0, 737, 600}, {64, 0, 737, 600}},
+             Case{{-50, 900, 400, 300}, {0, 0, 1280, 1000}, {0, 700, 400, 300}},
+         })
+        EXPECT_EQ(FitIntoArea(c.window, c.area), c.fitted);
+}
+
 TEST(LayOutPanels, The1024By768Example) {
     const MainPanels p = LayOutPanels(1004, 718);
     EXPECT_EQ(p.flatPanel4, (Bounds{0, 0, 126, 678}));

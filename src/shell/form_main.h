@@ -223,7 +223,8 @@ protected:
 private:
     void CreateControls();
     void FormCreate(QSize screen);
-    void LayOut(QSize screen);
+    // The design's bounds on a screen of `screen`, within its usable area.
+    void LayOut(QSize screen, QRect available);
     // Lays the panels out for the window's size and fits the view again.
     void LayOutPanels();
     void FitPhotoView(const TBitmap& photo);

@@ -159,7 +159,12 @@ void TFormMain::CreateControls() {
 
 void TFormMain::FormCreate(QSize screen) {
     SkinStart(appDir_ + "beryl.urf");
-    LayOut(screen.isValid() ? screen : QGuiApplication::primaryScreen()->size());
+    if (screen.isValid()) {
+        LayOut(screen, QRect(QPoint(0, 0), screen));
+    } else {
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        LayOut(primary->size(), primary->availableGeometry());
+    }
     // Qt paints every widget off screen and copies the result, so the
     // window and its panels are double-buffered already.
 
@@ -180,11 +185,11 @@ void TFormMain::FormCreate(QSize screen) {
     SetPhotoControlsEnabled(loaded);
 }
 
-void TFormMain::LayOut(QSize screen) {
-    const Bounds window = MainWindowBounds(screen.width(), screen.height());
-    // Opens at this size and may grow from it (maximised, say), never shrink.
+void TFormMain::LayOut(QSize screen, QRect available) {
+    const Bounds window = FitIntoArea(MainWindowBounds(screen.width(), screen.height()),
+                                      {available.left(), available.top(), available.width(), available.height()});
     const QSize client(std::max(window.width - kFrameWidth, 0), std::max(window.height - kFrameHeight, 0));
-    setMinimumSize(client);
+    setMinimumSize(client.boundedTo(QSize(kMainMinimumWidth - kFrameWidth, kMainMinimumHeight - kFrameHeight)));
     resize(client);
     move(window.left, window.top);
     LayOutPanels();

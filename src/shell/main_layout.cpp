@@ -1,5 +1,7 @@
 #include "shell/main_layout.h"
 
+#include <algorithm>
+
 #include <cstdint>
 #include <cstring>
 
@@ -20,6 +22,14 @@ Bounds MainWindowBounds(int screenWidth, int screenHeight) {
     if (screenWidth > 800)
         return {(screenWidth - kLargeWidth) / 2 - 10, (screenHeight - kLargeHeight) / 2 - 20, kLargeWidth, kLargeHeight};
     return {0, 0, screenWidth - 20, screenHeight - 40};
+}
+
+Bounds FitIntoArea(Bounds window, const Bounds& area) {
+    window.width = std::min(window.width, area.width);
+    window.height = std::min(window.height, area.height);
+    window.left = std::clamp(window.left, area.left, area.left + area.width - window.width);
+    window.top = std::clamp(window.top, area.top, area.top + area.height - window.height);
+    return window;
 }
 
 MainPanels LayOutPanels(int outerWidth, int outerHeight) {

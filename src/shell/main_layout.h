@@ -24,6 +24,14 @@ inline constexpr int kFrameHeight = 32;
 // The window's outer bounds (frame and caption included) on a screen of
 // screenWidth x screenHeight pixels.
 Bounds MainWindowBounds(int screenWidth, int screenHeight);
+// The smallest outer size the window can be made: the photo area and the
+// strip shrink with it, every category and tool button stays in view.
+inline constexpr int kMainMinimumWidth = 620;
+inline constexpr int kMainMinimumHeight = 490;
+// `window` on a screen whose usable area (less its panels and docks) is
+// `area`: left as it is where it fits, else moved into the area and, where
+// it is larger, shrunk to it, so that its caption is always on screen.
+Bounds FitIntoArea(Bounds window, const Bounds& area);
 
 struct MainPanels {
     Bounds flatPanel4;  // category column, in the window
