@@ -6,14 +6,17 @@
 // of its own, so the peaks do not carry over.
 //
 // The session: open a JPEG, the Light A and the Art strips, Light A 3 and
-// Preset 1 at full size, Apply, Star 4 and Apply, Undo, Save as JPEG; with
-// --every-category then every category's strip and two of its looks.
+// Preset 1 at full size, Apply, Star 4 and Apply, Undo, Save as JPEG, then a
+// batch of four copies of the photo in the window's batch runner (what the
+// window holds once it has finished); with --every-category then every
+// category's strip and two of its looks.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +27,8 @@
 
 #include "fake_dialogs.h"
 #include "io/photo_files.h"
+#include "io/picture_source.h"
+#include "shell/batch_runner.h"
 #include "catalogue/catalogue.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
@@ -98,8 +103,15 @@ int RunSession(double megapixels, const std::string& appDir, bool everyCategory,
     app.processEvents();
     std::printf("%dx%d (%.0f MP, one buffer %.0f MB)\n", width, height, megapixels, photoMb);
     std::printf("  %-22s %9s %9s %9s\n", "step", "peak MB", "now MB", "peak/buf");
-    const auto report = [&](const char* step) {
+    // Every step waits for the window's jobs it started.
+    const auto settle = [&] {
+        while (form.Opening() || form.Rendering() || form.Saving() || form.DrawingStrip() ||
+               form.FormPreview()->Mixing())
+            app.processEvents(QEventLoop::AllEvents, 20);
         app.processEvents();
+    };
+    const auto report = [&](const char* step) {
+        settle();
         const double peak = PeakMegabytes();
         std::printf("  %-22s %9.0f %9.0f %9.1f\n", step, peak, CurrentMegabytes(), peak / photoMb);
         std::fflush(stdout);
@@ -112,15 +124,19 @@ int RunSession(double megapixels, const std::string& appDir, bool everyCategory,
     form.CategoryClick(15);
     report("strip Art");
     form.CategoryClick(1);
+    settle();
     form.ThumbnailClick(3);
     report("render Light A 3");
     form.CategoryClick(16);
+    settle();
     form.ThumbnailClick(1);
     report("render Preset 1");
     form.FormPreview()->BtnApplyClick();
     report("apply");
     form.CategoryClick(4);
+    settle();
     form.ThumbnailClick(4);
+    settle();
     form.FormPreview()->BtnApplyClick();
     report("render Star 4, apply");
     form.BtnUndoClick();
@@ -128,11 +144,32 @@ int RunSession(double megapixels, const std::string& appDir, bool everyCategory,
     answers.saveAnswers.push_back(SaveChoice{folder + "/saved.jpg", kSaveFilterJpeg});
     form.BtnSaveClick();
     report("save");
+    {
+        std::vector<std::string> inputs;
+        for (int i = 0; i < 4; ++i) {
+            inputs.push_back(folder + "/batch" + std::to_string(i) + ".jpg");
+            fs::copy_file(photo, inputs.back());
+        }
+        fs::create_directories(folder + "/out");
+        batch::BatchSettings settings;
+        settings.look.look = Look{1, 3};
+        settings.outputFolder = folder + "/out";
+        TBatchRunner runner(inputs, settings, std::make_shared<FolderPictures>(appDir + "pic"));
+        QEventLoop loop;
+        QObject::connect(&runner, &TBatchRunner::Finished, &loop, &QEventLoop::quit);
+        runner.Start();
+        loop.exec();
+    }
+    report("batch of 4, finished");
     if (everyCategory) {
         // Every category's strip and its first and last looks at full size.
         for (const Category& category : kCategories) {
             form.CategoryClick(category.number);
-            for (int n : {1, kEffectCount}) form.ThumbnailClick(n);
+            settle();
+            for (int n : {1, kEffectCount}) {
+                form.ThumbnailClick(n);
+                settle();
+            }
         }
         report("every category");
     }

@@ -1,5 +1,7 @@
 #include "shell/batch_runner.h"
 
+#include <malloc.h>
+
 #include <QMetaObject>
 
 namespace corvessa {
@@ -39,6 +41,10 @@ void TBatchRunner::Start() {
     running_ = true;
     thread_ = std::thread([this] {
         const batch::BatchCounts counts = batch_->Run(*relay_);
+        // The workers' pixels and their threads' malloc arenas go back to
+        // the system: a window left open after a batch would hold them.
+        TrimPixelPool();
+        malloc_trim(0);
         QMetaObject::invokeMethod(
             this,
             [this, counts] {
