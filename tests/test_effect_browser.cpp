@@ -470,6 +470,7 @@ TEST_F(BrowserTest, StrengthStartsFullForANewLookAndChangeColorKeepsIt) {
     Press("BtnEadge");
     ClickThumbnail(2);
     preview_->SliderStrength()->setValue(60);
+    EXPECT_EQ(form_->Session().PreviewStrength(), 60);
     dialogs_->colourAnswers.push_back(Rgb{10, 200, 30});
     preview_->BtnColor()->click();
     Settle(*form_);

@@ -116,4 +116,29 @@ TEST_F(PhotoSessionTest, OnlyLooksOfTheCatalogueReplaceTheLastRenderAndThePrevie
     EXPECT_EQ(empty.CurrentCategory(), 4);
 }
 
+TEST_F(PhotoSessionTest, ANewLookStartsAtFullStrengthAndOnlyAChangeColorReRenderOfItKeepsItsStrength) {
+    session_.Open(RandomBitmap(40, 30, 4), PhotoMetadata(), "/photos/a.jpg");
+    struct Case {
+        bool changeColor;
+        Look look;
+        int strength;
+    };
+    for (const Case& c : {Case{false, {1, 3}, 100}, Case{true, {1, 3}, 37}, Case{true, {1, 4}, 100},
+                          Case{true, {2, 3}, 100}, Case{false, {0, 1}, 37}}) {
+        Render(1, 3);
+        EXPECT_EQ(session_.PreviewStrength(), kFullStrength);
+        session_.SetPreviewStrength(37);
+        session_.SetChangeColorMode(c.changeColor);
+        Render(c.look.category, c.look.effect);
+        session_.SetChangeColorMode(false);
+        EXPECT_EQ(session_.PreviewStrength(), c.strength) << c.look.category << "/" << c.look.effect;
+        // A batch takes the look at the strength the preview shows.
+        EXPECT_EQ(session_.PreviewLook().strength, c.strength);
+    }
+    session_.SetPreviewStrength(-5);
+    EXPECT_EQ(session_.PreviewStrength(), 0);
+    session_.SetPreviewStrength(140);
+    EXPECT_EQ(session_.PreviewStrength(), kFullStrength);
+}
+
 }  // namespace

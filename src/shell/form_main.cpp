@@ -55,6 +55,8 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     formPreview_ = new TFormPreview(*this, *flatPanel3_);
     connect(formPreview_, &TFormPreview::ApplyRequested, this, &TFormMain::ApplyResult);
     connect(formPreview_, &TFormPreview::ChangeColorRequested, this, &TFormMain::ChangeColorClick);
+    connect(formPreview_, &TFormPreview::StrengthChanged, this,
+            [this](int strength) { session_.SetPreviewStrength(strength); });
     connect(formPreview_, &TFormPreview::CancelRequested, this, [this] {
         rendering_.Drop();
         UpdateBusy();
@@ -173,9 +175,7 @@ void TFormMain::ShowHelpWindow(const std::string& path) {
 
 void TFormMain::BtnBatchClick() {
     if (!formBatch_) formBatch_ = new TFormBatch(this, SharedFolderPictures(appDir_ + "pic"));
-    batch::BatchLook look = session_.PreviewLook();
-    look.strength = formPreview_->Strength();
-    formBatch_->OfferPreviewLook(look);
+    formBatch_->OfferPreviewLook(session_.PreviewLook());
     formBatch_->show();
     formBatch_->raise();
     formBatch_->activateWindow();

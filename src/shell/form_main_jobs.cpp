@@ -251,7 +251,8 @@ void TFormMain::FinishRender(Look look, ColourDecision colour, RenderOutcome out
     }
     const ButtonChange button = session_.FinishRender(look, colour, std::move(outcome.result));
     if (button != ButtonChange::kKeep) formPreview_->BtnColor()->setVisible(button == ButtonChange::kShow);
-    formPreview_->ShowResult(ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), newLook);
+    formPreview_->ShowResult(ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), session_.PreviewStrength(),
+                             newLook);
     if (const Category* c = FindCategory(look.category); c && IsCatalogueLook(look))
         formPreview_->setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
                                          .arg(QString::fromUtf8(c->caption.data(), qsizetype(c->caption.size())))
