@@ -194,6 +194,22 @@ TEST_F(BatchDialogTest, BatchButtonAndCtrlBOfferTheLookLastShownInThePreview) {
     EXPECT_EQ(settings.look.strength, 100);
 }
 
+TEST_F(BatchDialogTest, EveryCategorySaysWhatItDoesOnItsButtonAndInTheBatchList) {
+    TFormMain& form = Form();
+    auto* categories = Child<QComboBox>(&Dialog(), "ComboCategory");
+    ASSERT_EQ(categories->count(), int(kCategoryColumn.size()));
+    for (int row = 0; row < categories->count(); ++row) {
+        const Category& category = *FindCategory(kCategoryColumn[size_t(row)]);
+        const QString help = QString::fromUtf8(category.help.data(), qsizetype(category.help.size()));
+        auto* button = Child<QPushButton>(form.findChild<QWidget*>(QStringLiteral("FlatPanel4")),
+                                          ButtonOf(category.number).name);
+        EXPECT_EQ(button->toolTip(), help);
+        EXPECT_EQ(button->statusTip(), help);
+        EXPECT_EQ(categories->itemData(row).toInt(), category.number);
+        EXPECT_EQ(categories->itemData(row, Qt::ToolTipRole).toString(), help);
+    }
+}
+
 TEST_F(BatchDialogTest, TheStripOfTheFirstPhotoPicksALook) {
     // A phone photo, stored on its side: the strip shows it upright.
     fs::create_directories(dir_.File("shoot"));

@@ -148,17 +148,18 @@ protected:
 };
 
 TEST_F(BrowserTest, EveryCategoryButtonSetsItsNumberAndFillsTenThumbnailsFromThumbPhoto) {
-    for (const CategoryButton& c : kCategoryButtons) {
+    for (const Category& category : kCategories) {
+        const CategoryButton& c = ButtonOf(category.number);
         SCOPED_TRACE(c.name);
         // "Line" has no visible button; its handler fills the strip all the same.
         if (std::string(c.name) == "BtnLine") {
-            form_->CategoryClick(c.category);
+            form_->CategoryClick(category.number);
             Settle(*form_);
         } else
             Press(c.name);
-        EXPECT_EQ(form_->CurrentCategory(), c.category);
+        EXPECT_EQ(form_->CurrentCategory(), category.number);
         EXPECT_TRUE(SamePixels(form_->ThumbPhoto(), Stretched(form_->WorkPhoto(), 105, 105)));
-        const std::vector<TBitmap> expected = CatalogueStrip(c.category);
+        const std::vector<TBitmap> expected = CatalogueStrip(category.number);
         ASSERT_EQ(expected.size(), 10u);
         for (int n = 1; n <= 10; ++n) {
             EXPECT_TRUE(ThumbnailShown(n)) << n;

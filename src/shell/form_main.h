@@ -47,44 +47,35 @@ struct StripEvent {
     std::optional<bool> changeColorButton;
 };
 
-// The names the window gives each category's button and its handler;
-// the caption, the order of the column and which categories it shows are
+// The names the window gives each category's button and its handler, in
+// the order of the category numbers (as kCategories); the caption, the
+// help line, the order of the column and which categories it shows are
 // the catalogue's (kCategories, kCategoryColumn).
 struct CategoryButton {
-    int category;         // the value CurrentCategory takes
     const char* name;     // the button's object name
     const char* handler;  // the handler it runs, for whoever reads the object tree
 };
 
 inline constexpr std::array<CategoryButton, kCategoryCount> kCategoryButtons{{
-    {16, "BtnPreset", "BtnPresetClick"},
-    {1, "BtnLightA", "BtnLightAClick"},
-    {2, "BtnLightB", "BtnLightBClick"},
-    {3, "btnLightC", "btnLightCClick"},
-    {4, "BtnStar", "ImgBtnStarClick"},
-    {5, "btnAmazing", "btnAmazingClick"},
-    {12, "BtnDreamA", "BtnDreamAClick"},
-    {13, "btnDreamB", "btnDreamBClick"},
-    {6, "BtnWeather", "BtnWeatherClick"},
-    {7, "BtnGradient", "BtnGradientClick"},
-    {8, "BtnColor", "ImgBtnColorClick"},
-    {15, "BtnArt", "ImgBtnArtClick"},
-    {9, "BtnTexture", "BtnTextureClick"},
-    {10, "BtnEadge", "BtnEadgeClick"},
-    {11, "BtnEdge2", "ImgBtnEdge2Click"},
-    {14, "BtnLine", "BtnLineClick"},  // a button nothing shows
+    {"BtnLightA", "BtnLightAClick"},
+    {"BtnLightB", "BtnLightBClick"},
+    {"btnLightC", "btnLightCClick"},
+    {"BtnStar", "ImgBtnStarClick"},
+    {"btnAmazing", "btnAmazingClick"},
+    {"BtnWeather", "BtnWeatherClick"},
+    {"BtnGradient", "BtnGradientClick"},
+    {"BtnColor", "ImgBtnColorClick"},
+    {"BtnTexture", "BtnTextureClick"},
+    {"BtnEadge", "BtnEadgeClick"},
+    {"BtnEdge2", "ImgBtnEdge2Click"},
+    {"BtnDreamA", "BtnDreamAClick"},
+    {"btnDreamB", "btnDreamBClick"},
+    {"BtnLine", "BtnLineClick"},  // a button nothing shows
+    {"BtnArt", "ImgBtnArtClick"},
+    {"BtnPreset", "BtnPresetClick"},
 }};
-
-// Every category of kCategories is named once.
-constexpr bool ButtonsNameEveryCategoryOnce() {
-    for (const Category& category : kCategories) {
-        int buttons = 0;
-        for (const CategoryButton& button : kCategoryButtons) buttons += button.category == category.number;
-        if (buttons != 1) return false;
-    }
-    return true;
-}
-static_assert(ButtonsNameEveryCategoryOnce(), "kCategoryButtons names each category of kCategories once");
+// The button of category `number` (1..16).
+constexpr const CategoryButton& ButtonOf(int number) { return kCategoryButtons[size_t(number - 1)]; }
 
 // Where a category's button lies in the column: 28 pixels apart from the
 // top; a button the column does not show lies at the column's foot.

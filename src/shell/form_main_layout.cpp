@@ -59,14 +59,22 @@ void TFormMain::CreateControls() {
     setAcceptDrops(true);
 
     flatPanel4_ = MakePanel(this, "FlatPanel4", QRect(-2, 2, 126, 487), kDarkOlive);
-    for (size_t i = 0; i < kCategoryButtons.size(); ++i) {
-        const CategoryButton& c = kCategoryButtons[i];
-        const std::string caption(FindCategory(c.category)->caption);
+    // Made from the top of the column down, then the buttons it does not show.
+    std::vector<int> order(kCategoryColumn.begin(), kCategoryColumn.end());
+    for (const Category& category : kCategories)
+        if (ColumnPlace(category.number) < 0) order.push_back(category.number);
+    for (size_t i = 0; i < order.size(); ++i) {
+        const int number = order[i];
+        const Category& category = *FindCategory(number);
+        const std::string caption(category.caption);
         QPushButton* button =
-            MakeButton(flatPanel4_, c.name, caption.c_str(), QRect(24, CategoryButtonTop(c.category), 75, 25));
-        button->setProperty("handler", QString::fromLatin1(c.handler));
-        connect(button, &QPushButton::clicked, this, [this, category = c.category] { emit CategoryButtonClicked(category); });
-        if (ColumnPlace(c.category) < 0) button->hide();
+            MakeButton(flatPanel4_, ButtonOf(number).name, caption.c_str(), QRect(24, CategoryButtonTop(number), 75, 25));
+        button->setProperty("handler", QString::fromLatin1(ButtonOf(number).handler));
+        const QString help = QString::fromUtf8(category.help.data(), qsizetype(category.help.size()));
+        button->setToolTip(help);
+        button->setStatusTip(help);
+        connect(button, &QPushButton::clicked, this, [this, number] { emit CategoryButtonClicked(number); });
+        if (ColumnPlace(number) < 0) button->hide();
         categoryButtons_[i] = button;
     }
 
