@@ -30,6 +30,7 @@
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
 #include "reference_routines.h"
+#include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 #include "shell/main_layout.h"
@@ -587,6 +588,48 @@ TEST_F(BrowserTest, ThePreviewComesBackToTheFrontAfterChangeColor) {
     EXPECT_TRUE(becomesActive(preview_));
 }
 
+// The main window's keys fire once from the preview too; Escape stays the
+// preview's own.
+TEST_F(BrowserTest, TheWindowsKeysWorkOnceWhileThePreviewIsActive) {
+    WriteBytes(dir_.File("help.html"), std::vector<uint8_t>{'<', 'p', '>'});
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    ApplyLightA(3);
+    Press("BtnLightA");
+    const auto batchShown = [&] { return form_->FormBatch() && form_->FormBatch()->isVisible() ? 1 : 0; };
+    struct Key {
+        const char* name;
+        QKeySequence key;
+        std::function<int()> count;
+    };
+    const Key keys[] = {
+        {"open", QKeySequence(Qt::CTRL | Qt::Key_O), [&] { return int(dialogs_->openFolders.size()); }},
+        {"save", QKeySequence(Qt::CTRL | Qt::Key_S), [&] { return dialogs_->saveDialogsRun; }},
+        {"help", QKeySequence(Qt::Key_F1), [&] { return int(dialogs_->desktopDocuments.size()); }},
+        {"batch", QKeySequence(Qt::CTRL | Qt::Key_B), batchShown},
+        {"cancel", QKeySequence(Qt::Key_Escape), [&] { return preview_->isHidden() ? 1 : 0; }},
+        {"undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [&] { return form_->BtnUndo()->isEnabled() ? 0 : 1; }},
+    };
+    for (const Key& key : keys) {
+        SCOPED_TRACE(key.name);
+        if (form_->FormBatch()) form_->FormBatch()->hide();
+        if (preview_->isHidden()) {
+            form_->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+            ClickThumbnail(4);
+        }
+        preview_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == preview_; }, 2000));
+        const int before = key.count();
+        QTest::keySequence(preview_, key.key);
+        Settle(*form_);
+        EXPECT_EQ(key.count(), before + 1);
+    }
+    // Undo replaced the working photo: the preview of the old one closed.
+    EXPECT_TRUE(preview_->isHidden());
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), original_));
+}
+
 TEST_F(BrowserTest, ThePreviewOpensOverThePhotoAreaAndLaterStaysWhereTheUserLeftIt) {
     form_->move(60, 20);
     form_->show();
@@ -622,6 +665,7 @@ TEST(PreviewPlace, CentredOnThePhotoAreaNeverLeftOfItAndOnTheScreen) {
 
 TEST_F(BrowserTest, ClosingAfterAnUnsavedApplyAsksAndCancelKeepsTheWindowOpen) {
     form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
     ApplyLightA(3);
     const TBitmap applied = Copy(form_->WorkPhoto());
     QSignalSpy closed(form_.get(), &TFormMain::FormClosed);

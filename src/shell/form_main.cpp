@@ -53,6 +53,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     // Created hidden right after the window's start-up; lives as long as
     // the window.
     formPreview_ = new TFormPreview(*this, *flatPanel3_);
+    AddWindowKeys(*formPreview_, true);
     connect(formPreview_, &TFormPreview::ApplyRequested, this, &TFormMain::ApplyResult);
     connect(formPreview_, &TFormPreview::ChangeColorRequested, this, &TFormMain::ChangeColorClick);
     connect(formPreview_, &TFormPreview::StrengthChanged, this,

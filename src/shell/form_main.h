@@ -213,6 +213,9 @@ protected:
 
 private:
     void CreateControls();
+    // The window's keys on `window`: all of them on the main window, those
+    // that are not the preview's own on the preview.
+    void AddWindowKeys(QWidget& window, bool preview);
     void FormCreate(QSize screen);
     void LayOut(QSize screen);
     // Lays the panels out for the window's size and fits the view again.
