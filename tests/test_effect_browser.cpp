@@ -352,6 +352,35 @@ TEST_F(BrowserTest, ACancelledRenderHidesThePreviewAndItsResultNeverArrives) {
 }
 
 // Counts the paints a widget receives.
+// Cancel while a strip draws (here between its second thumbnail and its
+// third, as a click on Cancel comes between two of them): the strip shows
+// none of its thumbnails rather than part of the category.
+TEST_F(BrowserTest, ACancelledStripHidesTheThumbnailsItShowed) {
+    struct CancelOnShow : QObject {
+        TFormMain& form;
+        bool cancelled = false;
+        explicit CancelOnShow(TFormMain& f) : form(f) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::ShowToParent && !cancelled && form.DrawingStrip()) {
+                cancelled = true;
+                form.CancelJob();
+            }
+            return false;
+        }
+    } cancel(*form_);
+    form_->Label(2)->installEventFilter(&cancel);
+    Press("BtnLightA");
+    ASSERT_TRUE(cancel.cancelled);
+    EXPECT_FALSE(form_->DrawingStrip());
+    for (int n = 1; n <= kEffectCount; ++n) EXPECT_FALSE(ThumbnailShown(n)) << n;
+    EXPECT_TRUE(dialogs_->errors.empty());
+
+    // The category pressed again draws all ten.
+    form_->Label(2)->removeEventFilter(&cancel);
+    Press("BtnLightA");
+    for (int n = 1; n <= kEffectCount; ++n) EXPECT_TRUE(ThumbnailShown(n)) << n;
+}
+
 class PaintCounter : public QObject {
 public:
     int paints = 0;

@@ -160,8 +160,9 @@ public:
     bool Rendering() const { return rendering_.Running(); }
     bool Saving() const { return saving_.Running(); }
     bool DrawingStrip() const { return strips_.Running(); }
-    // Cancel (and Escape): drops the Open or render in progress. The photo
-    // that was open stays; the preview stays as it was.
+    // Cancel (and Escape): drops the Open, render or strip in progress. The
+    // photo that was open stays; the preview waiting for a render hides,
+    // and a strip cut short hides its thumbnails.
     void CancelJob();
     // Hides the ten thumbnails and their labels.
     void Invisible();

@@ -88,8 +88,10 @@ int TFormMain::RowThreads() const {
 void TFormMain::CancelJob() {
     if (!opening_.Running() && !rendering_.Running() && !strips_.Running()) return;
     const bool opening = opening_.Running();
-    // The preview waiting for a render dropped here has nothing to show.
+    // The preview waiting for a render dropped here has nothing to show,
+    // and a strip cut short shows nothing rather than part of a category.
     if (rendering_.Running()) formPreview_->hide();
+    if (strips_.Running()) Invisible();
     opening_.Drop();
     rendering_.Drop();
     strips_.Drop();
