@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -107,11 +108,18 @@ TEST_F(CategoryTable, NumbersInOrderAndCaptionsFoundWithoutCaseAndSpaces) {
     }
     EXPECT_EQ(FindCategory(0), nullptr);
     EXPECT_EQ(FindCategory(kCategoryCount + 1), nullptr);
-    // Every look has a name of its own within its category.
+    // Every look has a name of its own within its category, and every
+    // category a short line of its own saying what its looks do.
+    std::set<std::string_view> helps;
     for (const Category& category : kCategories) {
         std::set<std::string_view> names(category.lookNames.begin(), category.lookNames.end());
         EXPECT_EQ(names.size(), size_t(kEffectCount)) << category.caption;
         EXPECT_EQ(names.count(""), 0u) << category.caption;
+        EXPECT_TRUE(helps.insert(category.help).second) << category.caption;
+        EXPECT_GE(category.help.size(), 20u) << category.caption;
+        EXPECT_LE(category.help.size(), 70u) << category.caption;
+        EXPECT_TRUE(!category.help.empty() && std::isupper((unsigned char)category.help[0])) << category.caption;
+        EXPECT_EQ(category.help.find('.'), std::string_view::npos) << category.help;
     }
     EXPECT_EQ(FindCategoryByCaption("Colour"), nullptr);
     EXPECT_EQ(FindCategoryByCaption(""), nullptr);

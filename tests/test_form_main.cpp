@@ -29,6 +29,7 @@
 #include "shell/dialogs.h"
 #include "ground/error.h"
 #include "shell/form_main.h"
+#include "shell/form_preview.h"
 #include "shell/help_window.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
@@ -115,59 +116,97 @@ TEST_F(FormMainTest, StartUpHoldsTheSampleInEveryBufferButUndo) {
     EXPECT_TRUE(Child<QPushButton>("BtnLightA")->isEnabled());
 }
 
-TEST_F(FormMainTest, ControlsCarryTheirNamesCaptionsAndPlaces) {
+// Every control of the window and the preview where it was designed, with
+// its caption: a control whose size is empty sizes itself to its text, and
+// only its place is checked.
+TEST_F(FormMainTest, TheWindowAndThePreviewCarryTheirDesign) {
     TFormMain& form = Form();
+    TFormPreview& preview = *form.FormPreview();
     EXPECT_EQ(form.objectName(), "FormMain");
     EXPECT_EQ(form.windowTitle(), "Corvessa");
+    EXPECT_EQ(preview.objectName(), "FormPreview");
+    EXPECT_EQ(preview.windowTitle(), "Preview");
+    EXPECT_TRUE(preview.isWindow());
+    EXPECT_EQ(QRect(preview.pos(), preview.size()), QRect(277, 54, 395, 290));
 
-    struct Expected {
-        const char* name;
+    struct Placed {
         const char* parent;
+        const char* name;
         QRect bounds;
+        const char* caption;  // none for a control without one
     };
-    for (const Expected& e : {
-             Expected{"FlatPanel4", "FormMain", QRect(0, 0, 126, 678)},
-             Expected{"FlatPanel1", "FormMain", QRect(125, 0, 872, 678)},
-             Expected{"FlatPanel2", "FormMain", QRect(125, 399, 872, 279)},
-             Expected{"FlatPanel3", "FlatPanel1", QRect(112, 0, 760, 399)},
-             Expected{"BtnUndo", "FlatPanel1", QRect(32, 16, 38, 30)},
-             Expected{"BtnOpen", "FlatPanel1", QRect(16, 56, 75, 25)},
-             Expected{"BtnSave", "FlatPanel1", QRect(16, 84, 75, 25)},
-             Expected{"BtnHelp", "FlatPanel1", QRect(16, 112, 75, 25)},
-             Expected{"ImgEffect", "FlatPanel3", QRect(116, 1, 528, 396)},
-             Expected{"ImgView1", "FlatPanel2", QRect(8, 8, 105, 105)},
-             Expected{"ImgView5", "FlatPanel2", QRect(469, 8, 105, 105)},
-             Expected{"ImgView10", "FlatPanel2", QRect(469, 144, 105, 105)},
-             Expected{"BtnPreset", "FlatPanel4", QRect(24, 28, 75, 25)},
-             Expected{"btnLightC", "FlatPanel4", QRect(24, 112, 75, 25)},
-             Expected{"BtnEdge2", "FlatPanel4", QRect(24, 420, 75, 25)},
-             Expected{"BtnLine", "FlatPanel4", QRect(24, 464, 75, 25)},
-             Expected{"ImgFuzhu", "FormMain", QRect(160, 0, 49, 49)},
-         }) {
-        QWidget* w = Child<QWidget>(e.name);
-        ASSERT_NE(w, nullptr) << e.name;
-        EXPECT_EQ(w->parentWidget()->objectName(), e.parent) << e.name;
-        EXPECT_EQ(w->geometry(), e.bounds) << e.name;
+    const Placed design[] = {
+        {"FormMain", "FlatPanel4", QRect(0, 0, 126, 678), nullptr},
+        {"FormMain", "FlatPanel1", QRect(125, 0, 872, 678), nullptr},
+        {"FormMain", "FlatPanel2", QRect(125, 399, 872, 279), nullptr},
+        {"FormMain", "ImgFuzhu", QRect(160, 0, 49, 49), nullptr},
+        {"FlatPanel1", "FlatPanel3", QRect(112, 0, 760, 399), nullptr},
+        {"FlatPanel1", "BtnUndo", QRect(32, 16, 38, 30), nullptr},
+        {"FlatPanel1", "BtnOpen", QRect(16, 56, 75, 25), "Open"},
+        {"FlatPanel1", "BtnSave", QRect(16, 84, 75, 25), "Save"},
+        {"FlatPanel1", "BtnHelp", QRect(16, 112, 75, 25), "Help"},
+        {"FlatPanel1", "BtnBatch", QRect(16, 140, 75, 25), "Batch"},
+        {"FlatPanel3", "ImgEffect", QRect(116, 1, 528, 396), nullptr},
+        {"FlatPanel2", "ImgView1", QRect(8, 8, 105, 105), nullptr},
+        {"FlatPanel2", "ImgView5", QRect(469, 8, 105, 105), nullptr},
+        {"FlatPanel2", "ImgView10", QRect(469, 144, 105, 105), nullptr},
+        {"FlatPanel2", "Label7", QRect(152, 256, 0, 0), "7"},
+        {"FlatPanel4", "BtnPreset", QRect(24, 28, 75, 25), "Preset"},
+        {"FlatPanel4", "btnLightC", QRect(24, 112, 75, 25), "Light C"},
+        {"FlatPanel4", "btnAmazing", QRect(24, 168, 75, 25), "Amazing"},
+        {"FlatPanel4", "BtnEadge", QRect(24, 392, 75, 25), "Edge A"},
+        {"FlatPanel4", "BtnEdge2", QRect(24, 420, 75, 25), "Edge B"},
+        {"FlatPanel4", "BtnLine", QRect(24, 464, 75, 25), "Line"},
+        {"FormPreview", "Panel1", QRect(0, 0, 393, 230), nullptr},
+        {"FormPreview", "BtnColor", QRect(80, 248, 83, 25), "Change Color"},
+        {"FormPreview", "BtnApply", QRect(184, 248, 75, 25), "Apply"},
+        {"FormPreview", "BtnCancel", QRect(272, 248, 75, 25), "Cancel"},
+        {"Panel1", "ImgPreview", QRect(80, 1, 209, 224), nullptr},
+        {"Panel1", "Label2", QRect(64, 64, 0, 0), "Wait seconds"},
+        {"Panel1", "Label1", QRect(64, 96, 0, 0), "PROCESSING---"},
+    };
+    for (const Placed& p : design) {
+        SCOPED_TRACE(p.name);
+        const QString parentName = QString::fromLatin1(p.parent);
+        QWidget* parent = form.objectName() == parentName      ? &form
+                          : preview.objectName() == parentName ? &preview
+                                                               : form.findChild<QWidget*>(parentName);
+        ASSERT_NE(parent, nullptr);
+        // Direct children only: the preview has a BtnColor as the column does.
+        auto* w = parent->findChild<QWidget*>(QString::fromLatin1(p.name), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(w, nullptr);
+        if (p.bounds.size().isEmpty())
+            EXPECT_EQ(w->pos(), p.bounds.topLeft());
+        else
+            EXPECT_EQ(w->geometry(), p.bounds);
+        if (p.caption) EXPECT_EQ(w->property("text").toString(), QString::fromUtf8(p.caption));
     }
-    EXPECT_EQ(Child<QPushButton>("BtnOpen")->text(), "Open");
-    EXPECT_EQ(Child<QPushButton>("BtnSave")->text(), "Save");
-    EXPECT_EQ(Child<QPushButton>("BtnHelp")->text(), "Help");
-    EXPECT_EQ(Child<QPushButton>("btnAmazing")->text(), "Amazing");
-    EXPECT_EQ(Child<QPushButton>("BtnEadge")->text(), "Edge A");
+
     EXPECT_TRUE(Child<QPushButton>("BtnLine")->isHidden());
     EXPECT_FALSE(Child<QPushButton>("BtnStar")->isHidden());
     EXPECT_TRUE(Child<QWidget>("ImgFuzhu")->isHidden());
     EXPECT_EQ(form.BtnUndo()->toolTip(), "Undo");
     EXPECT_EQ(form.ImgView(3)->toolTip(), "Click the small photo  to preveiw and apply this effect.");
-    EXPECT_EQ(form.Label(7)->text(), "7");
-    EXPECT_EQ(form.Label(7)->pos(), QPoint(152, 256));
-
     auto* panel4 = Child<TFlatPanel>("FlatPanel4");
     auto* panel3 = Child<TFlatPanel>("FlatPanel3");
     EXPECT_EQ(panel4->Color(), QColor(72, 72, 0));
-    EXPECT_EQ(panel3->Color(), QColor(128, 128, 0));
-    EXPECT_EQ(panel3->ColorHighLight(), QColor(255, 128, 0));
-    EXPECT_EQ(panel3->ColorShadow(), QColor(255, 128, 0));
+    for (TFlatPanel* panel : {panel3, preview.Panel1()}) {
+        EXPECT_EQ(panel->Color(), QColor(128, 128, 0));
+        EXPECT_EQ(panel->ColorHighLight(), QColor(255, 128, 0));
+        EXPECT_EQ(panel->ColorShadow(), QColor(255, 128, 0));
+    }
+
+    // The preview's face, its red labels and which of its buttons show.
+    EXPECT_EQ(preview.palette().color(QPalette::Window), QColor(81, 81, 0));
+    EXPECT_TRUE(preview.isHidden());
+    for (const auto& [label, fontHeight] : {std::pair{preview.Label2(), 24}, std::pair{preview.Label1(), 32}}) {
+        EXPECT_EQ(label->font().pixelSize(), fontHeight);
+        // The whole caption shows, whatever font stands in for the window font.
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+    EXPECT_TRUE(preview.BtnColor()->isHidden());
+    EXPECT_FALSE(preview.BtnApply()->isHidden());
 }
 
 TEST_F(FormMainTest, SmallScreensShrinkTheWindowAndItsPanels) {
@@ -286,27 +325,6 @@ TEST_F(FormMainTest, CancellingOpenChangesNothing) {
     EXPECT_TRUE(dialogs_->errors.empty());
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
     EXPECT_FALSE(StripHidden());
-}
-
-TEST_F(FormMainTest, AUniformPhotoIsWhitenedInTheWorkingPhotoOnly) {
-    TFormMain& form = Form();
-    const TBitmap grey = SolidBitmap(60, 40, Rgb{90, 90, 90});
-    WriteBytes(dir_.File("grey.bmp"), EncodeBmp(grey));
-    dialogs_->openAnswers.push_back(dir_.File("grey.bmp"));
-    form.BtnOpenClick();
-    Settle(form);
-    EXPECT_TRUE(SamePixels(form.WorkPhoto(), SolidBitmap(60, 40, kWhite)));
-    EXPECT_TRUE(SamePixels(form.UndoPhoto(), grey));
-    EXPECT_TRUE(SamePixels(form.ResultPhoto(), grey));
-    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), grey));
-    EXPECT_TRUE(SamePixels(form.ThumbPhoto(), SolidBitmap(105, 105, Rgb{90, 90, 90})));
-
-    const TBitmap tiny = SolidBitmap(4, 4, Rgb{90, 90, 90});
-    WriteBytes(dir_.File("tiny.bmp"), EncodeBmp(tiny));
-    dialogs_->openAnswers.push_back(dir_.File("tiny.bmp"));
-    form.BtnOpenClick();
-    Settle(form);
-    EXPECT_TRUE(SamePixels(form.WorkPhoto(), tiny));
 }
 
 TEST_F(FormMainTest, SaveBeforeAnyOpenWritesTheViewSizedSample) {
@@ -467,7 +485,7 @@ TEST_F(FormMainTest, CancellingSaveKeepsTheViewCopyInResultPhoto) {
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
 }
 
-TEST_F(FormMainTest, UndoRestoresThePhotoBeforeTheLastApply) {
+TEST_F(FormMainTest, UndoShowsThePhotoBeforeTheLastApply) {
     TFormMain& form = Form();
     const TBitmap original = Copy(form.WorkPhoto());
     const TBitmap first = RandomBitmap(400, 300, 11), second = RandomBitmap(400, 300, 12);
@@ -475,11 +493,10 @@ TEST_F(FormMainTest, UndoRestoresThePhotoBeforeTheLastApply) {
     ApplyLike(second);
     ShowStrip();
 
+    // Which buffers Undo replaces is the session's; the window shows the
+    // photo before the last Apply, drawn into the view's picture at the
+    // picture's size (full size here), and hides the strip.
     form.BtnUndoClick();
-    EXPECT_TRUE(SamePixels(form.WorkPhoto(), first));
-    EXPECT_TRUE(SamePixels(form.ResultPhoto(), first));
-    EXPECT_TRUE(SamePixels(form.UndoPhoto(), first));
-    // Drawn into the view's picture at the picture's size (full size here).
     EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), first));
     EXPECT_TRUE(StripHidden());
     // The start-up photo is one Undo further back, and the last.
@@ -763,9 +780,8 @@ TEST_F(QtDialogsTest, EnterInTheNameCompletionsLeavesNoPopupToSwallowTheNextClic
 TEST(HelpPage, CoversEveryCategoryAndButton) {
     std::ifstream in(CORVESSA_SHIPPED_HELP);
     const std::string page((std::istreambuf_iterator<char>(in)), {});
-    for (const CategoryButton& c : kCategoryButtons) {
-        if (ColumnPlace(c.category) < 0) continue;
-        const std::string caption(FindCategory(c.category)->caption);
+    for (const int number : kCategoryColumn) {
+        const std::string caption(FindCategory(number)->caption);
         EXPECT_NE(page.find("<dt>" + caption + "</dt>"), std::string::npos) << caption;
     }
     for (const char* word : {"Apply", "Undo", "Change Color", "Save", "*.jpg", "*.bmp"})

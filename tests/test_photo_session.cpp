@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/render_job.h"
 #include "io/bmp_codec.h"
 #include "io/photo_files.h"
 #include "io/picture_source.h"
@@ -42,21 +43,24 @@ protected:
 };
 
 TEST_F(PhotoSessionTest, OpenSharesThePhotoAsReadAndWhitensOnlyTheWorkingPhotoOfABlankOne) {
-    for (const bool blank : {false, true}) {
-        TBitmap photo = RandomBitmap(40, 30, 1);
-        if (blank) {
-            photo.SetFillColor(Rgb{10, 20, 30});
-            photo.FillAll();
-        }
+    struct Case {
+        int width, height;
+        bool blank, whitened;
+    };
+    // A photo too small to hold the reference pixel is never taken for blank.
+    for (const Case c : {Case{40, 30, false, false}, Case{40, 30, true, true}, Case{60, 40, true, true},
+                         Case{4, 4, true, false}}) {
+        SCOPED_TRACE(c.width);
+        const TBitmap photo = c.blank ? SolidBitmap(c.width, c.height, Rgb{90, 90, 90}) : RandomBitmap(c.width, c.height, 1);
         const TBitmap asRead = Copy(photo);
-        const SessionChange change = session_.Open(std::move(photo), PhotoMetadata(), "/photos/a.jpg");
+        const SessionChange change = session_.Open(Copy(photo), PhotoMetadata(), "/photos/a.jpg");
         EXPECT_TRUE(change.workPhotoReplaced && change.refitView && change.hideStrip);
         ASSERT_TRUE(change.view);
         EXPECT_TRUE(SamePixels(*change.view, asRead));
         EXPECT_TRUE(SamePixels(session_.UndoPhoto(), asRead));
         EXPECT_TRUE(SamePixels(session_.ResultPhoto(), asRead));
-        EXPECT_EQ(session_.WorkPhoto().Pixel(0, 0)[0] == 255, blank);
-        EXPECT_EQ(session_.ThumbPhoto().Width(), kThumbSide);
+        EXPECT_TRUE(SamePixels(session_.WorkPhoto(), c.whitened ? SolidBitmap(c.width, c.height, kWhite) : Copy(asRead)));
+        EXPECT_TRUE(SamePixels(session_.ThumbPhoto(), Stretched(asRead, kThumbSide, kThumbSide)));
         EXPECT_FALSE(session_.CanUndo());
         EXPECT_EQ(session_.PhotoPath(), "/photos/a.jpg");
     }
@@ -88,6 +92,64 @@ TEST_F(PhotoSessionTest, UndoGoesBackOneApplyAndOnlyAnApplyNotSavedSinceIsUnsave
     session_.Apply(Render(1, 5));
     session_.Open(Copy(opened), PhotoMetadata(), "/photos/b.jpg");
     EXPECT_FALSE(session_.CanUndo() || session_.HasUnsavedApply());
+    // An Apply undone to the photo as opened leaves nothing to lose.
+    session_.Apply(Render(1, 6));
+    session_.Undo();
+    EXPECT_TRUE(SamePixels(session_.WorkPhoto(), opened));
+    EXPECT_FALSE(session_.HasUnsavedApply());
+    // Apply, Apply, Save, Undo: back to the first Apply, never saved.
+    const auto never = Render(1, 7);
+    session_.Apply(never);
+    session_.Apply(Render(1, 8));
+    session_.NoteSaved(dir_.File("two.bmp"));
+    session_.Undo();
+    EXPECT_TRUE(SamePixels(session_.WorkPhoto(), *never));
+    EXPECT_TRUE(session_.HasUnsavedApply());
+}
+
+TEST_F(PhotoSessionTest, ApplyApplyUndoRestoresThePhotoBeforeTheSecondApplyAndStripsFollowTheWorkingPhoto) {
+    session_.Open(RandomBitmap(40, 30, 5), PhotoMetadata(), "/photos/a.jpg");
+    session_.Apply(Render(1, 3));
+    const TBitmap first = Copy(session_.WorkPhoto());
+    // A strip after Apply is drawn from the new working photo, and so is a render.
+    NoStrip strip;
+    std::shared_ptr<StripJob> job = session_.StartStrip(8);
+    ASSERT_EQ(RunStrip(job, strip).error, "");
+    session_.FinishStrip(*job);
+    EXPECT_TRUE(SamePixels(session_.ThumbPhoto(), Stretched(first, kThumbSide, kThumbSide)));
+    const auto second = Render(8, 2);
+    EXPECT_TRUE(SamePixels(*second, RenderJob(std::make_shared<const TBitmap>(Copy(first)), Look{8, 2}, pictures_)
+                                         .Run()
+                                         .picture));
+    session_.Apply(second);
+    EXPECT_FALSE(SamePixels(session_.WorkPhoto(), first));
+
+    const SessionChange undo = session_.Undo();
+    EXPECT_TRUE(undo.workPhotoReplaced && undo.redrawView && undo.hideStrip);
+    for (const TBitmap* buffer : {&session_.WorkPhoto(), &session_.ResultPhoto(), &session_.UndoPhoto()})
+        EXPECT_TRUE(SamePixels(*buffer, first));
+    EXPECT_FALSE(session_.CanUndo());
+}
+
+// Colour and Art decide the preview's Change Color button per effect, with
+// the render; the other categories leave it as their strip set it.
+TEST_F(PhotoSessionTest, ColourAndArtRendersSetTheChangeColorButtonPerEffect) {
+    session_.Open(RandomBitmap(40, 30, 6), PhotoMetadata(), "/photos/a.jpg");
+    struct Case {
+        Look look;
+        ButtonChange button;
+    };
+    for (const Case c : {Case{{8, 6}, ButtonChange::kHide}, Case{{8, 1}, ButtonChange::kShow}, Case{{8, 5}, ButtonChange::kShow},
+                         Case{{8, 7}, ButtonChange::kShow}, Case{{8, 10}, ButtonChange::kShow},
+                         Case{{15, 10}, ButtonChange::kShow}, Case{{15, 1}, ButtonChange::kHide},
+                         Case{{15, 4}, ButtonChange::kHide}, Case{{15, 8}, ButtonChange::kHide},
+                         Case{{15, 9}, ButtonChange::kHide}, Case{{1, 3}, ButtonChange::kKeep}}) {
+        SCOPED_TRACE(testing::Message() << c.look.category << "/" << c.look.effect);
+        auto job = session_.StartRender(c.look);
+        EXPECT_EQ(session_.FinishRender(c.look, ColourDecision::NotAsked(), job->Run()), c.button);
+        EXPECT_TRUE(SamePixels(session_.ResultPhoto(),
+                               RenderJob(session_.WorkSnapshot(), c.look, pictures_).Run().picture));
+    }
 }
 
 TEST_F(PhotoSessionTest, UndoAndRedoWalkEveryApplyBackAndForthWithWhatWasSaved) {
@@ -168,6 +230,31 @@ TEST_F(PhotoSessionTest, OnlyLooksOfTheCatalogueReplaceTheLastRenderAndThePrevie
     PhotoSession empty(pictures_);
     EXPECT_EQ(empty.StartStrip(4), nullptr);
     EXPECT_EQ(empty.CurrentCategory(), 4);
+}
+
+TEST_F(PhotoSessionTest, ANewLookStartsAtFullStrengthAndOnlyAChangeColorReRenderOfItKeepsItsStrength) {
+    session_.Open(RandomBitmap(40, 30, 4), PhotoMetadata(), "/photos/a.jpg");
+    struct Case {
+        bool changeColor;
+        Look look;
+        int strength;
+    };
+    for (const Case& c : {Case{false, {1, 3}, 100}, Case{true, {1, 3}, 37}, Case{true, {1, 4}, 100},
+                          Case{true, {2, 3}, 100}, Case{false, {0, 1}, 37}}) {
+        Render(1, 3);
+        EXPECT_EQ(session_.PreviewStrength(), kFullStrength);
+        session_.SetPreviewStrength(37);
+        session_.SetChangeColorMode(c.changeColor);
+        Render(c.look.category, c.look.effect);
+        session_.SetChangeColorMode(false);
+        EXPECT_EQ(session_.PreviewStrength(), c.strength) << c.look.category << "/" << c.look.effect;
+        // A batch takes the look at the strength the preview shows.
+        EXPECT_EQ(session_.PreviewLook().strength, c.strength);
+    }
+    session_.SetPreviewStrength(-5);
+    EXPECT_EQ(session_.PreviewStrength(), 0);
+    session_.SetPreviewStrength(140);
+    EXPECT_EQ(session_.PreviewStrength(), kFullStrength);
 }
 
 }  // namespace

@@ -179,10 +179,14 @@ void PhotoSession::FinishStrip(StripJob& job) {
     if (!result.Empty() && rendersStarted_ == rendersAtStrip_) resultPhoto_.Adopt(std::move(result));
 }
 
+void PhotoSession::SetPreviewStrength(int strength) { previewLook_.strength = std::clamp(strength, 0, kFullStrength); }
+
 std::unique_ptr<RenderJob> PhotoSession::StartRender(Look look) {
     auto job = std::make_unique<RenderJob>(workPhoto_.Snapshot(), look, pictures_);
     ++rendersStarted_;
     renderFill_ = resultPhoto_.FillColor();
+    renderKeepsStrength_ = changeColorMode_ && look.category == previewLook_.look.category &&
+                           look.effect == previewLook_.look.effect;
     job->SetResultFill(renderFill_);
     // The last render's pixels are not needed by anything any more (the
     // preview shows the new one; Apply commits it).
@@ -195,7 +199,7 @@ ButtonChange PhotoSession::FinishRender(Look look, ColourDecision colour, Render
     // it was.
     if (IsCatalogueLook(look)) {
         resultPhoto_.Adopt(std::move(result.picture));
-        previewLook_ = {look, colour, renderFill_, kFullStrength};
+        previewLook_ = {look, colour, renderFill_, renderKeepsStrength_ ? previewLook_.strength : kFullStrength};
     }
     return result.button;
 }

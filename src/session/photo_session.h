@@ -128,8 +128,14 @@ public:
     bool ChangeColorMode() const { return changeColorMode_; }
     void SetChangeColorMode(bool on) { changeColorMode_ = on; }
     void SetCurrentEffect(int effect) { currentEffect_ = effect; }
-    // The look the preview showed last, with its colour, for a batch.
+    // The look the preview showed last, with its colour and strength, for
+    // a batch.
     const batch::BatchLook& PreviewLook() const { return previewLook_; }
+    // The strength the preview mixes its look with the photo at, 0..100:
+    // full for a new look; a Change Color re-render of the look shown
+    // keeps it. Apply commits the look mixed at it.
+    int PreviewStrength() const { return previewLook_.strength; }
+    void SetPreviewStrength(int strength);
 
     // The start-up photo; the undo step stays empty. The view shows it
     // drawn at the view's size, which the window does.
@@ -174,7 +180,8 @@ public:
     // can have their memory.
     std::unique_ptr<RenderJob> StartRender(Look look);
     // The render's outcome: for a look of the catalogue, the last render
-    // and the preview's look from now on.
+    // and the preview's look from now on, at full strength unless it was
+    // started in Change Color mode on the look the preview showed.
     ButtonChange FinishRender(Look look, ColourDecision colour, RenderResult result);
 
 private:
@@ -201,6 +208,7 @@ private:
     bool changeColorMode_ = false;
     batch::BatchLook previewLook_;
     Rgb renderFill_ = kWhite;  // the fill of the render in progress
+    bool renderKeepsStrength_ = false;  // a re-render of the look shown
     // Counts the renders started, so that a strip that ends after one does
     // not take ResultPhoto from it.
     uint64_t rendersStarted_ = 0;

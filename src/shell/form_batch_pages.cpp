@@ -99,7 +99,10 @@ void TFormBatch::CreateSettingsPage() {
     chooseRow->addWidget(radioChoose_);
     comboCategory_ = new QComboBox;
     comboCategory_->setObjectName(QStringLiteral("ComboCategory"));
-    for (const int category : kCategoryColumn) comboCategory_->addItem(Text(FindCategory(category)->caption), category);
+    for (const int category : kCategoryColumn) {
+        comboCategory_->addItem(Text(FindCategory(category)->caption), category);
+        comboCategory_->setItemData(comboCategory_->count() - 1, Text(FindCategory(category)->help), Qt::ToolTipRole);
+    }
     comboCategory_->setCurrentIndex(comboCategory_->findData(1));
     chooseRow->addWidget(comboCategory_);
     chooseRow->addStretch();

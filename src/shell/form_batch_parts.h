@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/render_job.h"
 #include "ground/bitmap.h"
 
 namespace corvessa::batch_dialog {
@@ -19,6 +20,11 @@ inline constexpr int kStripIconSide = kThumbSide;
 
 inline QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 inline QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// A look the batch can render: one with a full-size recipe.
+inline bool Renderable(Look look) {
+    return FindCategory(look.category) && look.category != 14 && look.effect >= 1 && look.effect <= kEffectCount;
+}
 
 inline QPixmap Swatch(Rgb colour) {
     QPixmap swatch(16, 16);

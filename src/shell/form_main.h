@@ -47,44 +47,35 @@ struct StripEvent {
     std::optional<bool> changeColorButton;
 };
 
-// The names the window gives each category's button and its handler;
-// the caption, the order of the column and which categories it shows are
+// The names the window gives each category's button and its handler, in
+// the order of the category numbers (as kCategories); the caption, the
+// help line, the order of the column and which categories it shows are
 // the catalogue's (kCategories, kCategoryColumn).
 struct CategoryButton {
-    int category;         // the value CurrentCategory takes
     const char* name;     // the button's object name
     const char* handler;  // the handler it runs, for whoever reads the object tree
 };
 
 inline constexpr std::array<CategoryButton, kCategoryCount> kCategoryButtons{{
-    {16, "BtnPreset", "BtnPresetClick"},
-    {1, "BtnLightA", "BtnLightAClick"},
-    {2, "BtnLightB", "BtnLightBClick"},
-    {3, "btnLightC", "btnLightCClick"},
-    {4, "BtnStar", "ImgBtnStarClick"},
-    {5, "btnAmazing", "btnAmazingClick"},
-    {12, "BtnDreamA", "BtnDreamAClick"},
-    {13, "btnDreamB", "btnDreamBClick"},
-    {6, "BtnWeather", "BtnWeatherClick"},
-    {7, "BtnGradient", "BtnGradientClick"},
-    {8, "BtnColor", "ImgBtnColorClick"},
-    {15, "BtnArt", "ImgBtnArtClick"},
-    {9, "BtnTexture", "BtnTextureClick"},
-    {10, "BtnEadge", "BtnEadgeClick"},
-    {11, "BtnEdge2", "ImgBtnEdge2Click"},
-    {14, "BtnLine", "BtnLineClick"},  // a button nothing shows
+    {"BtnLightA", "BtnLightAClick"},
+    {"BtnLightB", "BtnLightBClick"},
+    {"btnLightC", "btnLightCClick"},
+    {"BtnStar", "ImgBtnStarClick"},
+    {"btnAmazing", "btnAmazingClick"},
+    {"BtnWeather", "BtnWeatherClick"},
+    {"BtnGradient", "BtnGradientClick"},
+    {"BtnColor", "ImgBtnColorClick"},
+    {"BtnTexture", "BtnTextureClick"},
+    {"BtnEadge", "BtnEadgeClick"},
+    {"BtnEdge2", "ImgBtnEdge2Click"},
+    {"BtnDreamA", "BtnDreamAClick"},
+    {"btnDreamB", "btnDreamBClick"},
+    {"BtnLine", "BtnLineClick"},  // a button nothing shows
+    {"BtnArt", "ImgBtnArtClick"},
+    {"BtnPreset", "BtnPresetClick"},
 }};
-
-// Every category of kCategories is named once.
-constexpr bool ButtonsNameEveryCategoryOnce() {
-    for (const Category& category : kCategories) {
-        int buttons = 0;
-        for (const CategoryButton& button : kCategoryButtons) buttons += button.category == category.number;
-        if (buttons != 1) return false;
-    }
-    return true;
-}
-static_assert(ButtonsNameEveryCategoryOnce(), "kCategoryButtons names each category of kCategories once");
+// The button of category `number` (1..16).
+constexpr const CategoryButton& ButtonOf(int number) { return kCategoryButtons[size_t(number - 1)]; }
 
 // Where a category's button lies in the column: 28 pixels apart from the
 // top; a button the column does not show lies at the column's foot.
@@ -169,8 +160,9 @@ public:
     bool Rendering() const { return rendering_.Running(); }
     bool Saving() const { return saving_.Running(); }
     bool DrawingStrip() const { return strips_.Running(); }
-    // Cancel (and Escape): drops the Open or render in progress. The photo
-    // that was open stays; the preview stays as it was.
+    // Cancel (and Escape): drops the Open, render or strip in progress. The
+    // photo that was open stays; the preview waiting for a render hides,
+    // and a strip cut short hides its thumbnails.
     void CancelJob();
     // Hides the ten thumbnails and their labels.
     void Invisible();
@@ -222,6 +214,9 @@ protected:
 
 private:
     void CreateControls();
+    // The window's keys on `window`: all of them on the main window, those
+    // that are not the preview's own on the preview.
+    void AddWindowKeys(QWidget& window, bool preview);
     void FormCreate(QSize screen);
     // The design's bounds on a screen of `screen`, within its usable area.
     void LayOut(QSize screen, QRect available);

@@ -59,14 +59,22 @@ void TFormMain::CreateControls() {
     setAcceptDrops(true);
 
     flatPanel4_ = MakePanel(this, "FlatPanel4", QRect(-2, 2, 126, 487), kDarkOlive);
-    for (size_t i = 0; i < kCategoryButtons.size(); ++i) {
-        const CategoryButton& c = kCategoryButtons[i];
-        const std::string caption(FindCategory(c.category)->caption);
+    // Made from the top of the column down, then the buttons it does not show.
+    std::vector<int> order(kCategoryColumn.begin(), kCategoryColumn.end());
+    for (const Category& category : kCategories)
+        if (ColumnPlace(category.number) < 0) order.push_back(category.number);
+    for (size_t i = 0; i < order.size(); ++i) {
+        const int number = order[i];
+        const Category& category = *FindCategory(number);
+        const std::string caption(category.caption);
         QPushButton* button =
-            MakeButton(flatPanel4_, c.name, caption.c_str(), QRect(24, CategoryButtonTop(c.category), 75, 25));
-        button->setProperty("handler", QString::fromLatin1(c.handler));
-        connect(button, &QPushButton::clicked, this, [this, category = c.category] { emit CategoryButtonClicked(category); });
-        if (ColumnPlace(c.category) < 0) button->hide();
+            MakeButton(flatPanel4_, ButtonOf(number).name, caption.c_str(), QRect(24, CategoryButtonTop(number), 75, 25));
+        button->setProperty("handler", QString::fromLatin1(ButtonOf(number).handler));
+        const QString help = QString::fromUtf8(category.help.data(), qsizetype(category.help.size()));
+        button->setToolTip(help);
+        button->setStatusTip(help);
+        connect(button, &QPushButton::clicked, this, [this, number] { emit CategoryButtonClicked(number); });
+        if (ColumnPlace(number) < 0) button->hide();
         categoryButtons_[i] = button;
     }
 
@@ -138,23 +146,36 @@ void TFormMain::CreateControls() {
     imgFuzhu_->SetAutoSize(true);
     imgFuzhu_->hide();
 
-    auto* open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
-    connect(open, &QShortcut::activated, this, [this] { BtnOpenClick(); });
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    connect(save, &QShortcut::activated, this, [this] { BtnSaveClick(); });
-    // The photo view: 1 for 100 %, 0 to fit.
-    auto* actualSize = new QShortcut(QKeySequence(Qt::Key_1), this);
-    connect(actualSize, &QShortcut::activated, this, [this] { imgEffect_->ZoomToActualSize(); });
-    auto* fit = new QShortcut(QKeySequence(Qt::Key_0), this);
-    connect(fit, &QShortcut::activated, this, [this] { imgEffect_->ZoomToFit(); });
-    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, this, [this] { CancelJob(); });
-    auto* batch = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
-    connect(batch, &QShortcut::activated, this, [this] { BtnBatchClick(); });
-    auto* undo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-    connect(undo, &QShortcut::activated, this, [this] {
-        if (btnUndo_->isEnabled()) BtnUndoClick();
-    });
+    AddWindowKeys(*this, false);
+}
+
+void TFormMain::AddWindowKeys(QWidget& window, bool preview) {
+    struct Key {
+        QKeyCombination key;
+        bool fromPreview;  // the preview's own keys (zoom, Escape) stay its own
+        void (*run)(TFormMain&);
+    };
+    static const Key kKeys[] = {
+        {Qt::CTRL | Qt::Key_O, true, [](TFormMain& form) { form.BtnOpenClick(); }},
+        {Qt::CTRL | Qt::Key_S, true, [](TFormMain& form) { form.BtnSaveClick(); }},
+        {Qt::CTRL | Qt::Key_B, true, [](TFormMain& form) { form.BtnBatchClick(); }},
+        {QKeyCombination(Qt::Key_F1), true, [](TFormMain& form) { form.BtnHelpClick(); }},
+        {Qt::CTRL | Qt::Key_Z, true,
+         [](TFormMain& form) {
+             if (form.btnUndo_->isEnabled()) form.BtnUndoClick();
+         }},
+        // The photo view: 1 for 100 %, 0 to fit.
+        {QKeyCombination(Qt::Key_1), false, [](TFormMain& form) { form.imgEffect_->ZoomToActualSize(); }},
+        {QKeyCombination(Qt::Key_0), false, [](TFormMain& form) { form.imgEffect_->ZoomToFit(); }},
+        {QKeyCombination(Qt::Key_Escape), false, [](TFormMain& form) { form.CancelJob(); }},
+    };
+    // Each window's keys work while that window is active, so a key fires
+    // once from whichever of the two has the focus.
+    for (const Key& key : kKeys) {
+        if (preview && !key.fromPreview) continue;
+        auto* shortcut = new QShortcut(QKeySequence(key.key), &window);
+        connect(shortcut, &QShortcut::activated, this, [this, run = key.run] { run(*this); });
+    }
 }
 
 void TFormMain::FormCreate(QSize screen) {

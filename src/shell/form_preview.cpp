@@ -162,15 +162,13 @@ void TFormPreview::PreparePreview(const TBitmap& photo) {
     activateWindow();
 }
 
-void TFormPreview::ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, bool newLook) {
+void TFormPreview::ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, int strength,
+                              bool newLook) {
     look_ = std::move(look);
     source_ = std::move(source);
     ForgetMix();
-    if (newLook) {
-        imgPreview_->ZoomToFit();
-        sliderStrength_->setValue(kFullStrength);
-    }
-    SetStrength(strength_);
+    if (newLook) imgPreview_->ZoomToFit();
+    SetStrength(strength);
     label1_->hide();
     label2_->hide();
     imgPreview_->show();
@@ -198,7 +196,9 @@ void TFormPreview::ForgetResult() {
 }
 
 void TFormPreview::SetStrength(int strength) {
+    const int before = strength_;
     strength_ = std::clamp(strength, 0, kFullStrength);
+    if (strength_ != before) emit StrengthChanged(strength_);
     if (sliderStrength_->value() != strength_) sliderStrength_->setValue(strength_);
     labelStrength_->setText(QStringLiteral("%1 %").arg(strength_));
     if (look_ && source_ && strength_ > 0 && strength_ < kFullStrength && strength_ != mixedStrength_)

@@ -51,17 +51,18 @@ public:
     // clipped by the panel when wider; a grown dialog fits the photo whole)
     // and shows the dialog in front.
     void PreparePreview(const TBitmap& photo);
-    // Shows `look`, rendered from `source`, in place of the labels. A new
-    // look starts at full strength; a re-render of the same one (Change
-    // Color) keeps the strength.
-    void ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, bool newLook);
+    // Shows `look`, rendered from `source`, in place of the labels, mixed
+    // at `strength` (the session's); a new look is fitted again.
+    void ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, int strength,
+                    bool newLook);
     // The result belongs to the photo it was rendered from: when the
     // working photo is replaced the preview closes.
     void WorkPhotoReplaced();
 
-    // The strength of the look, 0..100. The mix is made off the window's
-    // thread; the view shows the newest one done, and values passed while
-    // one is made are skipped.
+    // The strength of the look, 0..100, as the slider shows it; a change
+    // is told by StrengthChanged. The mix is made off the window's thread;
+    // the view shows the newest one done, and values passed while one is
+    // made are skipped.
     int Strength() const { return strength_; }
     void SetStrength(int strength);
     // Whether a mix is being made.
@@ -83,6 +84,8 @@ signals:
     // Change Color: the look shown is to be rendered again with a colour
     // the user picks.
     void ChangeColorRequested();
+    // The user moved the strength to `strength`.
+    void StrengthChanged(int strength);
     // Cancel (or Escape): the dialog hides, and the render it waits for, if
     // any, is not wanted any more.
     void CancelRequested();
