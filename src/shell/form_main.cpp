@@ -6,12 +6,9 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
-#include <QPromise>
-#include <QTimer>
 #include <QUrl>
 #include <utility>
 #include <algorithm>
@@ -19,9 +16,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/render_job.h"
 #include "ground/error.h"
-#include "ground/parallel.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
 #include "shell/application.h"
