@@ -174,7 +174,7 @@ TEST_F(BatchDialogTest, BatchButtonAndCtrlBOfferTheLookLastShownInThePreview) {
     EXPECT_EQ(settings.look.colour.colour, (Rgb{10, 120, 200}));
     EXPECT_EQ(settings.look.strength, 60);
     EXPECT_EQ(settings.names.Text(), "{name}-{category}-{effect}");
-    EXPECT_EQ(settings.format, batch::OutputFormat::kJpeg);
+    EXPECT_EQ(settings.format, PhotoFormatId::kJpeg);
 
     // Another look, without a colour; the dialog comes back with Ctrl+B.
     form.FormBatch()->hide();

@@ -80,11 +80,7 @@ QString Clock(qint64 milliseconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
 }
 
-bool IsPhotoFile(const QFileInfo& file) {
-    const QByteArray suffix = file.suffix().toLower().toLatin1();
-    return suffix == "jpg" || suffix == "jpeg" || suffix == "bmp" ||
-           (!suffix.isEmpty() && QImageReader::supportedImageFormats().contains(suffix));
-}
+bool IsPhotoFile(const QFileInfo& file) { return HasPhotoExtension(file.fileName().toStdString()); }
 
 QString LookTitle(Look look) {
     const Category* category = FindCategory(look.category);
@@ -251,7 +247,7 @@ batch::BatchSettings TFormBatch::Settings() const {
     settings.look.strength = sliderStrength_->value();
     settings.outputFolder = editFolder_->text().toStdString();
     settings.names = batch::NamePattern(editName_->text().toStdString());
-    settings.format = batch::OutputFormat(comboFormat_->currentData().toInt());
+    settings.format = PhotoFormatId(comboFormat_->currentData().toInt());
     settings.skipExisting = checkSkip_->isChecked();
     return settings;
 }
