@@ -194,6 +194,18 @@ TEST_F(BatchDialogTest, BatchButtonAndCtrlBOfferTheLookLastShownInThePreview) {
     EXPECT_EQ(settings.look.strength, 100);
 }
 
+TEST_F(BatchDialogTest, AddFolderTakesEveryFormatOpenReads) {
+    fs::create_directories(dir_.File("mixed"));
+    const std::vector<uint8_t> bmp = EncodeBmp(RandomBitmap(8, 6, 3));
+    for (const char* name : {"a.heic", "b.PNG", "c.webp", "d.tif", "e.avif", "f.jpeg", "notes.txt", "g.jpg.txt", "h"})
+        WriteBytes(dir_.File("mixed/") + name, bmp);
+    TFormBatch& batch = Dialog();
+    batch.AddFolder(dir_.File("mixed"));
+    std::vector<std::string> expected;
+    for (const char* name : {"a.heic", "b.PNG", "c.webp", "d.tif", "e.avif", "f.jpeg"}) expected.push_back(dir_.File("mixed/") + name);
+    EXPECT_EQ(batch.Photos(), expected);
+}
+
 TEST_F(BatchDialogTest, TheStripOfTheFirstPhotoPicksALook) {
     // A phone photo, stored on its side: the strip shows it upright.
     fs::create_directories(dir_.File("shoot"));
