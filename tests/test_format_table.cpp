@@ -50,9 +50,10 @@ std::vector<uint8_t> SampleOf(const PhotoFormat& format, const TBitmap& picture)
 }  // namespace
 
 TEST(FormatTable, EveryRowIsReadWrittenListedAndOfferedAsItSays) {
-    const std::string patterns = " " + ReadablePatterns() + " ";
+    // Spaces and line ends about them, so that every entry has one either side.
+    const std::string patterns = std::string(" ").append(ReadablePatterns()).append(" ");
     const std::string mimeTypes = DesktopMimeTypes();
-    const std::string listing = "\n" + FormatListing();
+    const std::string listing = std::string("\n").append(FormatListing());
     const TBitmap picture = RandomBitmap(16, 16, 7);
     TempDir dir;
     std::set<std::string_view> extensions;
@@ -65,13 +66,13 @@ TEST(FormatTable, EveryRowIsReadWrittenListedAndOfferedAsItSays) {
         for (std::string_view extension : format.extensions) {
             EXPECT_TRUE(extensions.insert(extension).second) << extension << " belongs to two rows";
             const std::string loud = Upper(extension);
-            EXPECT_EQ(patterns.find(" *." + std::string(extension) + " ") != std::string::npos, Reads(format));
+            EXPECT_EQ(patterns.find(std::string(" *.").append(extension).append(" ")) != std::string::npos, Reads(format));
             EXPECT_EQ(HasPhotoExtension("/shoot/IMG." + loud), Reads(format)) << extension;
             EXPECT_EQ(ReadableFormatByExtension(loud), Reads(format) ? &format : nullptr);
             EXPECT_EQ(WritableFormatNamed(loud), Writes(format) ? std::optional(format.id) : std::nullopt);
         }
         for (std::string_view type : format.mimeTypes) EXPECT_NE(mimeTypes.find(std::string(type) + ";"), std::string::npos);
-        const size_t line = listing.find("\n" + std::string(format.name) + " ");
+        const size_t line = listing.find(std::string("\n").append(format.name).append(" "));
         if (Reads(format)) {
             ASSERT_NE(line, std::string::npos);
             const std::string text = listing.substr(line + 1, listing.find('\n', line + 1) - line - 1);
