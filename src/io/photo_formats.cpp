@@ -89,7 +89,9 @@ PhotoFormat QtFormat(PhotoFormatId id, std::string_view name, std::vector<std::s
 std::vector<PhotoFormat> MakeTable() {
     using Id = PhotoFormatId;
     std::vector<PhotoFormat> rows;
-    // The save dialog's first three, in this order.
+    // The save dialog's first three, in this order. FormatBySignature takes
+    // the first row whose signature matches: a format whose files also
+    // match a later row's (a camera raw is a TIFF) goes before that row.
     rows.push_back({.id = Id::kJpeg, .name = "JPEG", .extensions = {"jpg", "jpeg"}, .mimeTypes = {"image/jpeg"},
                     .signature = IsJpeg, .read = ReadJpeg, .checkHead = CheckJpegStart, .write = EncodeJpegWithMetadata,
                     .keepsCameraData = true, .lossy = true, .saveLabel = "*.jpg"});
