@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-BatchSettings Settings(const std::string& pattern, OutputFormat format, const std::string& folder = "/out") {
+BatchSettings Settings(const std::string& pattern, std::optional<PhotoFormatId> format, const std::string& folder = "/out") {
     BatchSettings settings;
     settings.look.look = Look{3, 4};  // Light C 4, "Party Bokeh"
     settings.names = NamePattern(pattern);
@@ -49,11 +49,11 @@ TEST(NamePattern, FieldsAndExtensions) {
 
     // Jpeg for a name that ends in .JPG already; the photo's own extension
     // when no format is given and the pattern has none.
-    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}", OutputFormat::kPng)), "b.png");
-    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}.JPG", OutputFormat::kJpeg)), "b.JPG");
-    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}.old", OutputFormat::kJpeg)), "b.old.jpg");
-    EXPECT_EQ(OutputFileName("/a/b.x.jpeg", Settings("{name}", OutputFormat::kFromName)), "b.x.jpeg");
-    EXPECT_EQ(OutputFileName("/a/b.jpeg", Settings("{name}.png", OutputFormat::kFromName)), "b.png");
+    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}", PhotoFormatId::kPng)), "b.png");
+    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}.JPG", PhotoFormatId::kJpeg)), "b.JPG");
+    EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}.old", PhotoFormatId::kJpeg)), "b.old.jpg");
+    EXPECT_EQ(OutputFileName("/a/b.x.jpeg", Settings("{name}", std::nullopt)), "b.x.jpeg");
+    EXPECT_EQ(OutputFileName("/a/b.jpeg", Settings("{name}.png", std::nullopt)), "b.png");
 }
 
 TEST(NamePattern, MistakesAreNamed) {
@@ -77,7 +77,7 @@ TEST(PlanOutputs, SameNamesTakeNumbersAndInputsAreNeverTargets) {
     for (const char* name : {"one/a.bmp", "two/a.bmp", "one/b.bmp"}) WriteBmpFile(RandomBitmap(4, 4, 1), dir.File(name));
     // out/b.bmp is another name of the input one/b.bmp.
     fs::create_hard_link(dir.File("one/b.bmp"), dir.File("out/b.bmp"));
-    const BatchSettings settings = Settings("{name}", OutputFormat::kFromName, dir.File("out"));
+    const BatchSettings settings = Settings("{name}", std::nullopt, dir.File("out"));
     const std::vector<std::string> inputs = {dir.File("one/a.bmp"), dir.File("two/a.bmp"), dir.File("one/a.bmp"),
                                              dir.File("one/b.bmp"), dir.File("out/a-2.bmp")};
     const std::vector<PlannedPhoto> plan = PlanOutputs(inputs, settings);
@@ -131,7 +131,7 @@ TEST(Batch, CancelFinishesThePhotosInFlightAndStartsNoOther) {
         inputs.push_back(dir.File(std::to_string(i)) + ".bmp");
         WriteBmpFile(RandomBitmap(300, 200, i), inputs.back());
     }
-    BatchSettings settings = Settings("{name}", OutputFormat::kJpeg, dir.File("out"));
+    BatchSettings settings = Settings("{name}", PhotoFormatId::kJpeg, dir.File("out"));
     settings.workers = 2;
     Batch batch(inputs, settings, pictures);
     CancelAtFirstStart observer(batch);
@@ -162,7 +162,7 @@ TEST(Batch, AnOutputFolderThatCannotBeMadeFailsEveryPhoto) {
         std::vector<PhotoOutcome> outcomes;
         void PhotoFinished(const PhotoOutcome& outcome) override { outcomes.push_back(outcome); }
     } observer;
-    Batch batch({dir.File("a.bmp"), dir.File("b.bmp")}, Settings("{name}", OutputFormat::kBmp, dir.File("file/out")),
+    Batch batch({dir.File("a.bmp"), dir.File("b.bmp")}, Settings("{name}", PhotoFormatId::kBmp, dir.File("file/out")),
                 pictures);
     EXPECT_EQ(batch.Run(observer).failed, 2u);
     ASSERT_EQ(observer.outcomes.size(), 2u);
@@ -182,7 +182,7 @@ TEST(Batch, AnOutputThatIsALinkFailsAndNothingOutsideTheFolderChanges) {
         std::vector<PhotoOutcome> outcomes;
         void PhotoFinished(const PhotoOutcome& outcome) override { outcomes.push_back(outcome); }
     } observer;
-    Batch batch({dir.File("a.bmp")}, Settings("{name}", OutputFormat::kBmp, dir.File("out")), pictures);
+    Batch batch({dir.File("a.bmp")}, Settings("{name}", PhotoFormatId::kBmp, dir.File("out")), pictures);
     EXPECT_EQ(batch.Run(observer).failed, 1u);
     ASSERT_EQ(observer.outcomes.size(), 1u);
     EXPECT_EQ(observer.outcomes[0].message, "Cannot create file " + dir.File("out/a.bmp") + ": it is a symbolic link");
@@ -231,7 +231,7 @@ TEST(Batch, PhotosShortOfMemoryBesideOthersAreTriedOnceMoreAlone) {
         inputs.push_back(dir.File(name) + ".bmp");
     for (const unsigned workers : {1u, 2u}) {
         SCOPED_TRACE(workers);
-        BatchSettings settings = Settings("{name}", OutputFormat::kBmp, dir.File("out"));
+        BatchSettings settings = Settings("{name}", PhotoFormatId::kBmp, dir.File("out"));
         settings.workers = workers;
         Batch batch(inputs, settings, pictures);
         ScriptedPhotos photos;

@@ -171,7 +171,7 @@ TEST_F(BatchDialogTest, BatchButtonAndCtrlBOfferTheLookLastShownInThePreview) {
     EXPECT_EQ(settings.look.colour.colour, (Rgb{10, 120, 200}));
     EXPECT_EQ(settings.look.strength, 60);
     EXPECT_EQ(settings.names.Text(), "{name}-{category}-{effect}");
-    EXPECT_EQ(settings.format, batch::OutputFormat::kJpeg);
+    EXPECT_EQ(settings.format, PhotoFormatId::kJpeg);
 
     // Another look, without a colour; the dialog comes back with Ctrl+B.
     form.FormBatch()->hide();
@@ -205,6 +205,18 @@ TEST_F(BatchDialogTest, EveryCategorySaysWhatItDoesOnItsButtonAndInTheBatchList)
         EXPECT_EQ(categories->itemData(row).toInt(), category.number);
         EXPECT_EQ(categories->itemData(row, Qt::ToolTipRole).toString(), help);
     }
+}
+
+TEST_F(BatchDialogTest, AddFolderTakesEveryFormatOpenReads) {
+    fs::create_directories(dir_.File("mixed"));
+    const std::vector<uint8_t> bmp = EncodeBmp(RandomBitmap(8, 6, 3));
+    for (const char* name : {"a.heic", "b.PNG", "c.webp", "d.tif", "e.avif", "f.jpeg", "notes.txt", "g.jpg.txt", "h"})
+        WriteBytes(dir_.File("mixed/") + name, bmp);
+    TFormBatch& batch = Dialog();
+    batch.AddFolder(dir_.File("mixed"));
+    std::vector<std::string> expected;
+    for (const char* name : {"a.heic", "b.PNG", "c.webp", "d.tif", "e.avif", "f.jpeg"}) expected.push_back(dir_.File("mixed/") + name);
+    EXPECT_EQ(batch.Photos(), expected);
 }
 
 TEST_F(BatchDialogTest, TheStripOfTheFirstPhotoPicksALook) {

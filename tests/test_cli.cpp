@@ -24,6 +24,7 @@
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
+#include "io/photo_formats.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 #include "camera_jpeg.h"
@@ -201,6 +202,32 @@ TEST_F(CliLook, OutputExtensionChoosesTheWriter) {
 
     ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", Photo(), Out("a.png")}).status, 0);
     EXPECT_TRUE(SamePixels(ReadPicture(Out("a.png")), Reference(1, 1)));
+
+    // --quality: the JPEG encoder's at that quality, for a single render and
+    // a batch alike; a lossless output is written as without it.
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", "--quality", "40", Photo(), Out("q.jpg")}).status, 0);
+    const std::vector<uint8_t> at40 = EncodeJpegWithQuality(Reference(1, 1), 40);
+    EXPECT_EQ(Slurp(Out("q.jpg")), std::string(at40.begin(), at40.end()));
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", "--quality", "40", "-o", Out("q"), "--format", "JPEG",
+                           Photo()})
+                  .status,
+              0);
+    EXPECT_EQ(Slurp(Out("q/photo.jpg")), std::string(at40.begin(), at40.end()));
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "1:1", "--quality", "40", Photo(), Out("q.png")}).status, 0);
+    EXPECT_EQ(Slurp(Out("q.png")), Slurp(Out("a.png")));
+    for (const char* wrong : {"0", "101", "x"})
+        EXPECT_EQ(RunRenderer({"--look", "1:1", "--quality", wrong, Photo(), Out("w.jpg")}).status, 2) << wrong;
+    EXPECT_EQ(RunRenderer({"--strip", "Art", "--quality", "50", Photo(), Out("strip")}).status, 2);
+}
+
+TEST_F(CliLook, ListFormatsGivesEveryFormatTheProgramReads) {
+    const Outcome run = RunRenderer({"--list-formats"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, FormatListing());
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("(^|\n)JPEG +jpg jpeg +read, write\n"))) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nHEIC +heic heif hif +read\n"))) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nGIF +gif +read\n"))) << run.out;
+    EXPECT_EQ(RunRenderer({"--list-formats", "a.bmp"}).status, 2);
 }
 
 TEST_F(CliLook, PhonePhotoIsTurnedUprightAndKeepsItsMetadata) {

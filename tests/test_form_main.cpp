@@ -21,6 +21,7 @@
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
+#include "io/photo_formats.h"
 #include "io/png_codec.h"
 #include "fake_dialogs.h"
 #include "jpeg_fixtures.h"
@@ -296,8 +297,14 @@ TEST_F(FormMainTest, AFailedOpenChangesNothing) {
     }
     ASSERT_EQ(dialogs_->errors.size(), 5u);
     EXPECT_EQ(dialogs_->errors[0], "Cannot open file " + missing + ": No such file or directory");
-    EXPECT_EQ(dialogs_->errors[1], "JPEG error #" + std::to_string(JERR_NO_SOI) +
-                                       ": Not a JPEG file: starts with 0x47 0x49 \u2014 " + dir_.File("broken.jpg"));
+    // A GIF's start under a JPEG's name: both readers say why they refuse it.
+    EXPECT_EQ(dialogs_->errors[1].rfind("JPEG error #" + std::to_string(JERR_NO_SOI) +
+                                            ": Not a JPEG file: starts with 0x47 0x49; read as GIF by its first bytes: "
+                                            "Bitmap image is not valid: ",
+                                        0),
+              0u)
+        << dialogs_->errors[1];
+    EXPECT_TRUE(dialogs_->errors[1].ends_with(" \u2014 " + dir_.File("broken.jpg"))) << dialogs_->errors[1];
     EXPECT_EQ(dialogs_->errors[2].rfind("Bitmap image is not valid: ", 0), 0u) << dialogs_->errors[2];
     EXPECT_TRUE(dialogs_->errors[2].ends_with(" \u2014 " + dir_.File("broken.bmp"))) << dialogs_->errors[2];
     EXPECT_EQ(dialogs_->errors[3], "Unknown picture file extension (.txt) \u2014 " + dir_.File("notes.txt"));
@@ -682,13 +689,20 @@ TEST(CorvessaApplication, AnExceptionReachingTheEventLoopIsReportedAndTheProgram
 }
 
 TEST(Dialogs, FiltersListTheOpenAndSaveFormats) {
+    // The default entry lists every picture Open reads; the old pair follows.
     const QStringList open = OpenDialogFilter().split(QStringLiteral(";;"));
     ASSERT_EQ(open.size(), 2);
-    EXPECT_EQ(open[0], QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)"));
-    ASSERT_TRUE(open[1].startsWith(QStringLiteral("All pictures (")) && open[1].endsWith(QLatin1Char(')')));
-    const QStringList all = open[1].mid(14).chopped(1).split(QLatin1Char(' '));
+    ASSERT_TRUE(open[0].startsWith(QStringLiteral("All pictures (")) && open[0].endsWith(QLatin1Char(')')));
+    EXPECT_EQ(open[1], QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)"));
+    const QStringList all = open[0].mid(14).chopped(1).split(QLatin1Char(' '));
     for (const char* pattern : {"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.gif", "*.heic", "*.heif", "*.avif", "*.webp", "*.tif", "*.tiff"})
-        EXPECT_TRUE(all.contains(QLatin1String(pattern))) << pattern << " in " << open[1].toStdString();
+        EXPECT_TRUE(all.contains(QLatin1String(pattern))) << pattern << " in " << open[0].toStdString();
+    for (const PhotoFormat& format : PhotoFormats())
+        for (std::string_view extension : format.extensions)
+            EXPECT_EQ(all.contains(QStringLiteral("*.") + QString::fromStdString(std::string(extension))), Reads(format))
+                << extension;
+    QStringList unique = all;
+    EXPECT_EQ(unique.removeDuplicates(), 0);
     EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp);;*.png (*.png)"));
 }
 

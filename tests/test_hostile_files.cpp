@@ -246,10 +246,11 @@ TEST_F(HostileFile, CompressedPicturesClaimingFarMoreThanTheyHoldAreBroken) {
     // A comment pads the file, not the frame's coded data.
     EXPECT_EQ(Open("padded.gif", WithGifComment(GifClaiming(15000, 13000), 12000)), "Bitmap image is not valid");
     EXPECT_EQ(OpenPicture("padded-fine.gif", WithGifComment(GifClaiming(3, 2), 12000)).Width(), 3);
-    // The extension chooses the decoder, so the checks above see every file.
+    // The extension chooses the decoder, and the bytes only the one tried
+    // after it refuses them, so the checks above see every file.
     EXPECT_EQ(Open("gif.bmp", GifClaiming(15000, 13000)), "Bitmap image is not valid");
-    EXPECT_EQ(Open("gif.BMP", GifClaiming(3, 2)), "Bitmap image is not valid");
-    EXPECT_EQ(Open("bmp.png", MakeBmp(3, 2, 24)), "Bitmap image is not valid");
+    EXPECT_EQ(OpenPicture("gif.BMP", GifClaiming(3, 2)).Width(), 3);
+    EXPECT_EQ(OpenPicture("bmp.png", MakeBmp(3, 2, 24)).Width(), 3);
     // Qt's GIF reader takes any signature.
     std::vector<uint8_t> gif = GifClaiming(15000, 13000);
     std::memcpy(gif.data(), "G!\0\0\0a", 6);
@@ -424,6 +425,78 @@ TEST_F(HostileFile, AHugeFileIsJudgedByItsFirstBytesBeforeItIsRead) {
         EXPECT_EQ(ErrorWithLittleMemory([&] { ReadPhotoBytes(path); }, 400), expected) << c.name;
     }
     EXPECT_EQ(ErrorOf([&] { ReadPhotoBytes(dir_.File("card.bmp.jpg")); }).rfind("Bitmap image is not valid", 0), 0u);
+}
+
+TEST_F(HostileFile, ANameThatLiesIsReadByTheFileSFirstBytes) {
+    const TBitmap noise = RandomBitmap(40, 30, 6);
+    const std::vector<uint8_t> jpeg = EncodeJpeg(noise), png = Png(noise), bmp = EncodeBmp(noise);
+    const TBitmap decoded = DecodeJpeg(jpeg.data(), jpeg.size());
+    std::vector<uint8_t> jpegThenJunk = {0xFF, 0xD8, 0xFF, 0xE0};
+    jpegThenJunk.resize(300, 0x5A);
+    const std::vector<uint8_t> halfPng(png.begin(), png.begin() + ptrdiff_t(png.size() / 2));
+    const std::vector<uint8_t> cutJpeg(jpeg.begin(), jpeg.begin() + ptrdiff_t(jpeg.size() * 2 / 3));
+    const struct {
+        std::string name;
+        std::vector<uint8_t> bytes;
+        const TBitmap* picture;     // nullptr: refused
+        std::string byName, byContent;  // the start of the reasons the message gives ("": none)
+    } cases[] = {
+        {"png.jpg", png, &noise, "", ""},
+        {"jpeg.png", jpeg, &decoded, "", ""},
+        {"bmp.JPG", bmp, &noise, "", ""},
+        {"jpeg.heic", jpeg, &decoded, "", ""},
+        {"jpeg.bmp.tif", jpeg, &decoded, "", ""},  // the ".bmp" rule's reader first
+        {"photo.png", png, &noise, "", ""},
+        // Neither reader takes it: both say why.
+        {"garbage.png", jpegThenJunk, nullptr, "Bitmap image is not valid: ", "JPEG error #"},
+        {"cut-png.jpg", halfPng, nullptr, "JPEG error #", "Bitmap image is not valid: "},
+        // No other format's signature: the name's reader alone.
+        {"zeros.png", std::vector<uint8_t>(300, 0), nullptr, "Bitmap image is not valid: ", ""},
+        {"bmp-claiming.png", BmpClaiming(20000, 10001, 24, 0), nullptr, "Bitmap image is not valid: ", "Picture is too large"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir_.File(c.name);
+        WriteBytes(path, c.bytes);
+        if (c.picture) {
+            EXPECT_TRUE(SamePixels(ReadPhotoFile(path), *c.picture));
+            EXPECT_EQ(ReadPhotoBytes(path), c.bytes);
+            continue;
+        }
+        const std::string text = ErrorOf([&] { ReadPhotoFile(path); });
+        EXPECT_EQ(text.rfind(c.byName, 0), 0u) << text;
+        EXPECT_TRUE(text.ends_with(" \u2014 " + path)) << text;
+        const size_t second = text.find("; read as ");
+        EXPECT_EQ(second == std::string::npos, c.byContent.empty()) << text;
+        if (second != std::string::npos) {
+            EXPECT_NE(text.find(" by its first bytes: " + c.byContent, second), std::string::npos) << text;
+        }
+    }
+    // A JPEG that ends early keeps its warning, naming the file, whatever
+    // its name.
+    const std::string cut = dir_.File("cut.png");
+    WriteBytes(cut, cutJpeg);
+    std::string warning;
+    EXPECT_EQ(DecodePhotoFile(cut, cutJpeg, &warning).Width(), 40);
+    EXPECT_EQ(warning.rfind("The file is incomplete", 0), 0u) << warning;
+    EXPECT_TRUE(warning.ends_with(" \u2014 " + cut)) << warning;
+    // The general reader goes by the name alone.
+    EXPECT_EQ(ErrorOf([&] { ReadPicture(dir_.File("png.jpg")); }).rfind("JPEG error #", 0), 0u);
+
+    // A huge file is judged from its head by the reader of the format its
+    // bytes show once its name's reader refuses it, before it is read.
+    const std::string huge = dir_.File("huge-png.jpg");
+    WriteHugeFile(huge, PngClaiming(Png(RandomBitmap(4, 4, 1)), 70000, 1));
+    const std::string refused = ErrorWithLittleMemory([&] { ReadPhotoBytes(huge); }, 400);
+    EXPECT_EQ(refused.rfind("JPEG error #", 0), 0u) << refused;
+    EXPECT_TRUE(refused.ends_with("; read as PNG by its first bytes: " + TooLarge(70000, 1) + " \u2014 " + huge)) << refused;
+    // Its honest counterpart, longer than the head looked at, reads whole.
+    const TBitmap large = RandomBitmap(400, 300, 8);
+    const std::vector<uint8_t> largePng = Png(large);
+    ASSERT_GT(largePng.size(), 65536u);
+    WriteBytes(dir_.File("large-png.jpg"), largePng);
+    EXPECT_EQ(ReadPhotoBytes(dir_.File("large-png.jpg")), largePng);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(dir_.File("large-png.jpg")), large));
 }
 
 TEST_F(HostileFile, FilesLongerThanTheStartLookedAtReadAsBefore) {

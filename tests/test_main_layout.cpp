@@ -77,18 +77,18 @@ TEST(FitPhotoView, NoPhotoGivesAnEmptyView) {
 }
 
 TEST(SaveTargetFor, FormatFollowsTheFilterAlone) {
-    EXPECT_EQ(SaveTargetFor("/p/card.jpg", kSaveFilterBmp), (SaveTarget{"/p/card.jpg.bmp", SaveFormat::kBmp}));
-    EXPECT_EQ(SaveTargetFor("/p/card.bmp", kSaveFilterJpeg), (SaveTarget{"/p/card.bmp.jpg", SaveFormat::kJpeg}));
-    EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterJpeg), (SaveTarget{"/p/card.jpg", SaveFormat::kJpeg}));
-    EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterBmp), (SaveTarget{"/p/card.bmp", SaveFormat::kBmp}));
-    EXPECT_EQ(SaveTargetFor("/p/card.jpg", kSaveFilterPng), (SaveTarget{"/p/card.jpg.png", SaveFormat::kPng}));
-    EXPECT_EQ(SaveTargetFor("/p/x.png.old", kSaveFilterPng), (SaveTarget{"/p/x.png.old", SaveFormat::kPng}));
+    EXPECT_EQ(SaveTargetFor("/p/card.jpg", kSaveFilterBmp), (SaveTarget{"/p/card.jpg.bmp", PhotoFormatId::kBmp}));
+    EXPECT_EQ(SaveTargetFor("/p/card.bmp", kSaveFilterJpeg), (SaveTarget{"/p/card.bmp.jpg", PhotoFormatId::kJpeg}));
+    EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterJpeg), (SaveTarget{"/p/card.jpg", PhotoFormatId::kJpeg}));
+    EXPECT_EQ(SaveTargetFor("/p/card", kSaveFilterBmp), (SaveTarget{"/p/card.bmp", PhotoFormatId::kBmp}));
+    EXPECT_EQ(SaveTargetFor("/p/card.jpg", kSaveFilterPng), (SaveTarget{"/p/card.jpg.png", PhotoFormatId::kPng}));
+    EXPECT_EQ(SaveTargetFor("/p/x.png.old", kSaveFilterPng), (SaveTarget{"/p/x.png.old", PhotoFormatId::kPng}));
     EXPECT_EQ(SaveTargetFor("/p/card.PNG", kSaveFilterPng).path, "/p/card.PNG.png");
 }
 
 TEST(SaveTargetFor, TheExtensionTestIsACaseSensitiveSubstringOfTheWholePath) {
     EXPECT_EQ(SaveTargetFor("/p/card.JPG", kSaveFilterJpeg).path, "/p/card.JPG.jpg");
-    EXPECT_EQ(SaveTargetFor("/p/x.jpg.old", kSaveFilterJpeg), (SaveTarget{"/p/x.jpg.old", SaveFormat::kJpeg}));
+    EXPECT_EQ(SaveTargetFor("/p/x.jpg.old", kSaveFilterJpeg), (SaveTarget{"/p/x.jpg.old", PhotoFormatId::kJpeg}));
     EXPECT_EQ(SaveTargetFor("/p/old.bmp.d/card", kSaveFilterBmp).path, "/p/old.bmp.d/card");
     EXPECT_EQ(SaveTargetFor("/p/card.Bmp", kSaveFilterBmp).path, "/p/card.Bmp.bmp");
 }

@@ -73,7 +73,7 @@ TEST_F(PhotoSessionTest, UndoGoesBackOneApplyAndOnlyAnApplyNotSavedSinceIsUnsave
     session_.Apply(first);
     EXPECT_TRUE(session_.CanUndo() && session_.HasUnsavedApply());
     session_.TakeShownForSave(session_.WorkSnapshot());
-    ASSERT_EQ(WritePhotoFile(session_.ResultPhoto(), dir_.File("one.bmp"), SaveFormat::kBmp, session_.Metadata()), "");
+    ASSERT_EQ(WritePhotoFile(session_.ResultPhoto(), dir_.File("one.bmp"), PhotoFormatId::kBmp, session_.Metadata()), "");
     session_.NoteSaved(dir_.File("one.bmp"));
     EXPECT_FALSE(session_.HasUnsavedApply());
     EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("one.bmp")), *first));

@@ -153,30 +153,11 @@ bool ForWantOfMemory(const std::string& message) {
 
 }  // namespace
 
-std::optional<OutputFormat> ParseFormat(std::string_view text) {
-    std::string lower;
-    for (char c : text) lower += Lower(c);
-    if (lower == "jpg" || lower == "jpeg") return OutputFormat::kJpeg;
-    if (lower == "bmp") return OutputFormat::kBmp;
-    if (lower == "png") return OutputFormat::kPng;
-    return std::nullopt;
-}
-
-std::string_view FormatExtension(OutputFormat format) {
-    switch (format) {
-    case OutputFormat::kJpeg: return "jpg";
-    case OutputFormat::kBmp: return "bmp";
-    case OutputFormat::kPng: return "png";
-    case OutputFormat::kFromName: break;
-    }
-    return "";
-}
-
 std::string OutputFileName(const std::string& input, const BatchSettings& settings) {
     std::string name = settings.names.Expand(input, settings.look.look);
-    if (settings.format != OutputFormat::kFromName) {
+    if (settings.format) {
         std::string extension(1, '.');
-        extension += FormatExtension(settings.format);
+        extension += FormatOf(*settings.format).extensions.front();
         if (!EndsWithNoCase(name, extension)) name += extension;
     } else if (!settings.names.HasExtension()) {
         name += fs::path(input).extension().string();
@@ -251,7 +232,7 @@ void MakeFolder(const std::string& dir) {
 }
 
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning) {
+                 const PictureSource& pictures, std::string* warning, int quality) {
     PhotoMetadata metadata;
     TBitmap result;
     {
@@ -265,7 +246,7 @@ void RenderPhoto(const std::string& input, const std::string& output, const Batc
     }
     // The output folder may be shared: a link found there is never written
     // through, so nothing outside the folder changes.
-    WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kNever);
+    WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kNever, quality);
 }
 
 Batch::Batch(std::vector<std::string> inputs, BatchSettings settings, const PictureSource& pictures)
@@ -289,7 +270,7 @@ PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex&
             if (render_)
                 warning = render_(photo.input, photo.output);
             else
-                RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning);
+                RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality);
             outcome.status = Status::kRendered;
             outcome.warning = !warning.empty();
             outcome.message = std::move(warning);

@@ -20,6 +20,7 @@
 #include "batch/name_pattern.h"
 #include "catalogue/render_job.h"
 #include "ground/strength.h"
+#include "io/photo_formats.h"
 #include "looks/render_context.h"
 
 namespace corvessa::batch {
@@ -34,19 +35,15 @@ struct BatchLook {
     int strength = kFullStrength;
 };
 
-enum class OutputFormat { kFromName, kJpeg, kBmp, kPng };
-
-// "jpg", "jpeg", "bmp" or "png", case ignored; nothing for anything else.
-std::optional<OutputFormat> ParseFormat(std::string_view text);
-// "jpg", "bmp" or "png"; empty for kFromName.
-std::string_view FormatExtension(OutputFormat format);
-
 struct BatchSettings {
     BatchLook look;
     std::string outputFolder;
     NamePattern names;
-    // kFromName: the extension the pattern ends in, else the photo's own.
-    OutputFormat format = OutputFormat::kJpeg;
+    // The format table's writer; nothing: the one of the extension the
+    // pattern ends in, else of the photo's own.
+    std::optional<PhotoFormatId> format = PhotoFormatId::kJpeg;
+    // For a lossy writer, 1..100; kDefaultQuality for the format's own.
+    int quality = kDefaultQuality;
     // A photo whose output exists already is not rendered again.
     bool skipExisting = false;
     // Photos rendered at once; 0 for one per core.
@@ -164,11 +161,12 @@ void MakeFolder(const std::string& dir);
 
 // Renders `look` on the photo `input` into `output` as a single render
 // does: read and turned upright as Open reads it, the camera metadata
-// written into a JPEG as Save writes it. `warning` receives what the user
+// written into a JPEG or PNG as Save writes it, at `quality` where the
+// output's format is lossy. `warning` receives what the user
 // should be told of a photo that opened only in part, "" for none (without
 // it, standard error gets it; see ReadPhotoUpright). Throws what reading,
 // rendering and writing throw.
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning = nullptr);
+                 const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality);
 
 }  // namespace corvessa::batch

@@ -135,7 +135,8 @@ int RenderBatch(const Options& options, const PictureSource& pictures) {
     settings.outputFolder = *options.outDir;
     // Without a pattern an output keeps its photo's file name.
     settings.names = options.names.value_or(batch::NamePattern("{name}"));
-    settings.format = options.format.value_or(batch::OutputFormat::kFromName);
+    settings.format = options.format;  // nothing: the extension of each name
+    settings.quality = options.quality;
     settings.skipExisting = options.skipExisting;
     settings.workers = options.jobs;
 

@@ -16,6 +16,7 @@
 #include "ground/error.h"
 #include "ground/random.h"
 #include "io/photo_files.h"
+#include "io/photo_formats.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 #include "io/program_files.h"
@@ -93,7 +94,7 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
     RenderJob job(photo, options.look, pictures);
     job.DecideColour(options.Colour());
     job.SetStrength(options.strength);
-    WritePictureFileWithMetadata(job.Run().picture, output, metadata);
+    WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
 
@@ -105,7 +106,7 @@ int RenderFilter(const Options& options) {
     RandomGenerator clock;
     clock.Randomize();
     RenderJob job(ReadPhotoUpright(input, metadata), options.filter, options.seed.value_or(clock.Seed()));
-    WritePictureFileWithMetadata(job.Run().picture, output, metadata);
+    WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
 
@@ -120,8 +121,14 @@ int RenderStrip(const Options& options, const PictureSource& pictures) {
     return 0;
 }
 
+int ListFormats() {
+    std::fputs(FormatListing().c_str(), stdout);
+    return 0;
+}
+
 int Run(const Options& options) {
     if (options.mode == Mode::kList) return ListCategories();
+    if (options.mode == Mode::kListFormats) return ListFormats();
     if (options.mode == Mode::kFilter) return RenderFilter(options);
     PictureCache cache;
     const FolderPictures pictures(PictureFolder(options), &cache);
@@ -139,14 +146,14 @@ int main(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (arg == "--") break;
         if (arg == "--help" || arg == "-h") {
-            std::fputs(cli::kUsage, stdout);
+            std::fputs(cli::Usage().c_str(), stdout);
             return 0;
         }
     }
     try {
         return cli::Run(cli::ParseOptions(argc, argv));
     } catch (const cli::UsageError& error) {
-        std::fprintf(stderr, "corvessa-render: %s\n%s", error.text.c_str(), cli::kUsage);
+        std::fprintf(stderr, "corvessa-render: %s\n%s", error.text.c_str(), cli::Usage().c_str());
         return 2;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "corvessa-render: %s\n", NotEnoughMemory().what());

@@ -2,27 +2,45 @@
 
 #include <charconv>
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+#include "io/photo_formats.h"
 
 namespace corvessa::cli {
 
-const char* const kUsage =
-    "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S] INPUT OUTPUT\n"
-    "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] INPUT OUTPUT\n"
-    "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
-    "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|- [-0]] [-j N]\n"
-    "                       [--name PATTERN] [--format jpg|bmp|png] [--skip-existing] [--report FILE|-] [INPUT...]\n"
-    "       corvessa-render --list\n"
-    "\n"
-    "Batch options (with -o OUTDIR):\n"
-    "  --files-from FILE   more inputs, one a line (- for standard input)\n"
-    "  -0, --null          the names in --files-from end with a NUL byte instead of a line's end\n"
-    "                      (find -print0), for names that hold a newline\n"
-    "  -j N                photos rendered at once (default: one per core)\n"
-    "  --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})\n"
-    "  --format FORMAT     jpg, bmp or png (default: the output name's extension)\n"
-    "  --skip-existing     leave outputs that exist as they are\n"
-    "  --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)\n";
+namespace {
+
+std::string MakeUsage() {
+    return "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S]\n"
+           "                       [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
+           "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|- [-0]] [-j N]\n"
+           "                       [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]\n"
+           "                       [INPUT...]\n"
+           "       corvessa-render --list\n"
+           "       corvessa-render --list-formats\n"
+           "\n"
+           "  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)\n"
+           "\n"
+           "Batch options (with -o OUTDIR):\n"
+           "  --files-from FILE   more inputs, one a line (- for standard input)\n"
+           "  -0, --null          the names in --files-from end with a NUL byte instead of a line's end\n"
+           "                      (find -print0), for names that hold a newline\n"
+           "  -j N                photos rendered at once (default: one per core)\n"
+           "  --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})\n"
+           "  --format FORMAT     " + WritableFormatNames() + " (default: the output name's extension)\n"
+           "  --skip-existing     leave outputs that exist as they are\n"
+           "  --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)\n";
+}
+
+}  // namespace
+
+const std::string& Usage() {
+    static const std::string usage = MakeUsage();
+    return usage;
+}
 
 namespace {
 
@@ -89,16 +107,19 @@ FilterCall ParseFilter(std::string_view text) {
 }
 
 void SetMode(Options& options, Mode mode) {
-    if (options.mode != Mode::kNone) throw UsageError{"give one of --look, --filter, --strip and --list"};
+    if (options.mode != Mode::kNone) throw UsageError{"give one of --look, --filter, --strip, --list and --list-formats"};
     options.mode = mode;
 }
 
 void CheckPositional(const Options& options) {
     const size_t count = options.positional.size();
     switch (options.mode) {
-    case Mode::kNone: throw UsageError{"give one of --look, --filter, --strip and --list"};
+    case Mode::kNone: throw UsageError{"give one of --look, --filter, --strip, --list and --list-formats"};
     case Mode::kList:
         if (count != 0) throw UsageError{"--list takes no files"};
+        break;
+    case Mode::kListFormats:
+        if (count != 0) throw UsageError{"--list-formats takes no files"};
         break;
     case Mode::kLook:
         if (options.outDir ? count < 1 && !options.filesFrom : count != 2)
@@ -120,6 +141,8 @@ void CheckPositional(const Options& options) {
     if (options.nulSeparated && !options.filesFrom) throw UsageError{"-0 belongs with --files-from"};
     if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
     if (options.strengthGiven && options.mode != Mode::kLook) throw UsageError{"--strength belongs with --look"};
+    if (options.quality != kDefaultQuality && options.mode != Mode::kLook && options.mode != Mode::kFilter)
+        throw UsageError{"--quality belongs with --look or --filter"};
 }
 
 }  // namespace
@@ -148,6 +171,10 @@ Options ParseOptions(int argc, char** argv) {
         }
         if (arg == "--list") {
             SetMode(options, Mode::kList);
+            continue;
+        }
+        if (arg == "--list-formats") {
+            SetMode(options, Mode::kListFormats);
             continue;
         }
         if (arg == "--skip-existing") {
@@ -198,9 +225,12 @@ Options ParseOptions(int argc, char** argv) {
                 throw UsageError{error.what()};
             }
         } else if (arg == "--format") {
-            options.format = batch::ParseFormat(value);
-            if (!options.format)
-                throw UsageError{"--format wants jpg, bmp or png"};
+            options.format = WritableFormatNamed(value);
+            if (!options.format) throw UsageError{"--format wants " + WritableFormatNames()};
+        } else if (arg == "--quality") {
+            long long quality = 0;
+            if (!ParseInt(value, 1, 100, quality)) throw UsageError{"--quality wants a number from 1 to 100"};
+            options.quality = int(quality);
         } else if (arg == "--report") {
             options.report = std::string(value);
         } else {

@@ -11,14 +11,15 @@
 
 namespace corvessa::cli {
 
-extern const char* const kUsage;
+// The usage text, with the formats --format takes.
+const std::string& Usage();
 
 // A command line that makes no sense: reported with the usage text.
 struct UsageError {
     std::string text;
 };
 
-enum class Mode { kNone, kLook, kFilter, kStrip, kList };
+enum class Mode { kNone, kLook, kFilter, kStrip, kList, kListFormats };
 
 struct Options {
     Mode mode = Mode::kNone;
@@ -31,6 +32,7 @@ struct Options {
     std::optional<uint32_t> seed;
     int strength = kFullStrength;  // --strength, looks only
     bool strengthGiven = false;
+    int quality = kDefaultQuality;  // --quality, for a lossy output format
     FilterCall filter;
     int stripCategory = 0;
     std::optional<std::string> outDir;
@@ -43,7 +45,7 @@ struct Options {
     bool nulSeparated = false;
     unsigned jobs = 0;
     std::optional<batch::NamePattern> names;
-    std::optional<batch::OutputFormat> format;
+    std::optional<PhotoFormatId> format;
     bool skipExisting = false;
     std::optional<std::string> report;
     std::vector<std::string> positional;

@@ -1,28 +1,17 @@
 #include "io/photo_files.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <tiffio.h>
 
-#include <algorithm>
-#include <cstdarg>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <new>
-#include <optional>
+#include <string_view>
 
+#include "ground/error.h"
 #include "io/bmp_codec.h"
 #include "io/files.h"
-#include "io/heif_codec.h"
 #include "io/jpeg_codec.h"
-#include "ground/error.h"
-#include "ground/stop.h"
-#include "io/picture_samples.h"
 #include "io/png_codec.h"
+#include "io/photo_metadata.h"
+#include "io/qt_codecs.h"
 
 namespace corvessa {
 
@@ -41,396 +30,28 @@ std::string Lower(std::string s) {
     return s;
 }
 
-bool QtReads(const std::string& extension) {
-    const auto formats = QImageReader::supportedImageFormats();
-    return !extension.empty() && formats.contains(QByteArray::fromStdString(extension));
+// How a file is read: by a row of the format table, or by Qt's reader of a
+// further format its extension names.
+struct Reading {
+    const PhotoFormat* format = nullptr;
+    std::string qtFormat;  // without a row
+};
+
+CorvessaError UnknownExtension(const std::string& path) {
+    return CorvessaError("Unknown picture file extension (." + ExtensionOf(path) + ")");
 }
-
-uint32_t Little(const uint8_t* bytes, size_t at, int count) {
-    uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[at + size_t(i)];
-    return value;
-}
-
-// Qt's readers allocate and fill the whole picture a header claims before
-// they find its data missing, so a file of a few bytes could cost seconds
-// and gigabytes. Claims are checked against the size limits and against
-// what the file could hold (CheckPictureClaim) or, where the bytes that
-// hold the picture can be told, what those hold (CheckPictureDataClaim).
-// Each check sees the file's first `size` bytes (all of it, or its head
-// before the rest is read) and its size.
-
-// Qt's BMP reader also hands back a picture when the file ends a few
-// bytes into the pixels. An uncompressed BMP holds every row it claims (the
-// last row's padding may be missing); one that does not is broken.
-// Compressed (RLE) files may be much smaller than their pictures.
-void CheckBmpClaim(const uint8_t* bytes, size_t size, uint64_t fileSize) {
-    if (size < 26 || bytes[0] != 'B' || bytes[1] != 'M') return;  // the reader will refuse it
-    const uint32_t headerSize = Little(bytes, 14, 4);
-    int64_t width, height, headerEnd;
-    uint32_t bits, compression = 0;
-    if (headerSize == 40 || headerSize == 64 || headerSize == 108 || headerSize == 124) {
-        if (size < 34) return;
-        width = int32_t(Little(bytes, 18, 4));
-        height = int32_t(Little(bytes, 22, 4));
-        bits = Little(bytes, 28, 2);
-        compression = Little(bytes, 30, 4);
-        headerEnd = 14 + int64_t(headerSize);
-    } else {
-        // Qt reads every other header size as the old 12-byte one.
-        width = int16_t(Little(bytes, 18, 2));
-        height = int16_t(Little(bytes, 20, 2));
-        bits = Little(bytes, 24, 2);
-        headerEnd = 26;
-    }
-    height = std::abs(height);  // negative: rows stored top-down
-    if (width <= 0 || height <= 0) return;
-    CheckPictureClaim(width, height, size_t(fileSize));
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // RGB, (alpha) bit fields
-    if (!uncompressed || (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)) return;
-    const int64_t stride = (width * bits + 31) / 32 * 4;
-    const int64_t needed = stride * (height - 1) + (width * bits + 7) / 8;
-    // The reader moves on to the pixels' offset when it lies ahead within
-    // the file, and reads on where it is otherwise.
-    const int64_t offset = Little(bytes, 10, 4);
-    const int64_t whole = int64_t(fileSize);
-    const int64_t dataStart = offset > headerEnd && offset <= whole ? offset : headerEnd;
-    if (whole - dataStart < needed) throw BrokenPicture("the file ends before its last row");
-}
-
-// Qt paints a GIF's first frame onto a canvas of the logical screen's size,
-// grown to hold the frame, and does not always report that size. Its GIF
-// reader does not look at the signature, so neither does this. A head
-// that ends among the extensions says too little. The whole file's claim
-// is held to the frame's coded data, which comment or application
-// extensions cannot pad.
-void CheckGifClaim(const uint8_t* bytes, size_t size, uint64_t fileSize) {
-    if (size < 13) return;
-    int64_t width = Little(bytes, 6, 2), height = Little(bytes, 8, 2);
-    const uint8_t flags = bytes[10];
-    size_t at = 13 + (flags & 0x80 ? size_t(3) << ((flags & 7) + 1) : 0);  // after the global palette
-    while (at < size && bytes[at] == 0x21) {  // extensions: label, then sub-blocks up to a zero
-        at += 2;
-        while (at < size && bytes[at] != 0) at += size_t(bytes[at]) + 1;
-        ++at;
-    }
-    const bool frame = at + 9 < size && bytes[at] == 0x2C;
-    if (frame) {
-        width = std::max<int64_t>(width, int64_t(Little(bytes, at + 1, 2)) + Little(bytes, at + 5, 2));
-        height = std::max<int64_t>(height, int64_t(Little(bytes, at + 3, 2)) + Little(bytes, at + 7, 2));
-    } else if (size < fileSize) {
-        return;
-    }
-    CheckPictureClaim(width, height, size_t(fileSize));
-    if (!frame || size < fileSize) return;
-    // After the frame's palette and its code size: sub-blocks up to a zero.
-    const uint8_t frameFlags = bytes[at + 9];
-    at += 10 + (frameFlags & 0x80 ? size_t(3) << ((frameFlags & 7) + 1) : 0) + 1;
-    uint64_t data = 0;
-    while (at < size && bytes[at] != 0) {
-        data += std::min<uint64_t>(bytes[at], size - at - 1);
-        at += size_t(bytes[at]) + 1;
-    }
-    CheckPictureDataClaim(width, height, data);
-}
-
-bool Tagged(const uint8_t* at, const char* tag) { return std::memcmp(at, tag, 4) == 0; }
-
-bool IsWebp(const uint8_t* bytes, size_t size) {
-    return size >= 12 && Tagged(bytes, "RIFF") && Tagged(bytes + 8, "WEBP");
-}
-
-// The size a WebP's first chunk gives (VP8X: the canvas), as libwebp reads
-// it; false when the head does not hold it.
-bool WebpSize(const uint8_t* bytes, size_t size, int64_t& width, int64_t& height) {
-    if (!IsWebp(bytes, size) || size < 30) return false;
-    if (Tagged(bytes + 12, "VP8X")) {
-        width = 1 + int64_t(Little(bytes, 24, 3));
-        height = 1 + int64_t(Little(bytes, 27, 3));
-    } else if (Tagged(bytes + 12, "VP8L") && bytes[20] == 0x2F) {
-        const uint32_t bits = Little(bytes, 21, 4);
-        width = 1 + int64_t(bits & 0x3FFF);
-        height = 1 + int64_t((bits >> 14) & 0x3FFF);
-    } else if (Tagged(bytes + 12, "VP8 ") && bytes[23] == 0x9D && bytes[24] == 0x01 && bytes[25] == 0x2A) {
-        width = Little(bytes, 26, 2) & 0x3FFF;
-        height = Little(bytes, 28, 2) & 0x3FFF;
-    } else {
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-std::optional<uint64_t> WebpPictureDataBytes(const uint8_t* bytes, size_t size) {
-    if (!IsWebp(bytes, size)) return std::nullopt;
-    // The decoder reads no further than the RIFF size says.
-    const uint64_t end = std::min<uint64_t>(size, 8 + uint64_t(Little(bytes, 4, 4)));
-    uint64_t total = 0;
-    bool image = false, alpha = false, frame = false;
-    for (uint64_t at = 12; at + 8 <= end;) {
-        const uint64_t length = Little(bytes, at + 4, 4);
-        const uint8_t* tag = bytes + at;
-        const bool picture = Tagged(tag, "VP8 ") || Tagged(tag, "VP8L");
-        bool* first = picture ? &image : Tagged(tag, "ALPH") ? &alpha : Tagged(tag, "ANMF") ? &frame : nullptr;
-        if (first && !*first) {
-            total += std::min(length, end - at - 8);
-            *first = true;
-        }
-        if (at == 12 && picture) break;  // a simple file is its one chunk
-        at += 8 + length + (length & 1);
-    }
-    return total;
-}
-
-std::optional<uint64_t> TiffPictureDataBytes(const uint8_t* bytes, size_t size) {
-    if (size < 8 || !((bytes[0] == 'I' && bytes[1] == 'I') || (bytes[0] == 'M' && bytes[1] == 'M')))
-        return std::nullopt;
-    const bool motorola = bytes[0] == 'M';
-    // `count` bytes at `at` (which the caller has checked lie within the
-    // file) in the file's byte order.
-    const auto get = [&](uint64_t at, int count) {
-        uint64_t value = 0;
-        for (int i = 0; i < count; ++i)
-            value |= uint64_t(bytes[at + uint64_t(i)]) << (8 * (motorola ? count - 1 - i : i));
-        return value;
-    };
-    const uint64_t magic = get(2, 2);
-    const bool big = magic == 43;
-    if (magic != 42 && !(big && size >= 16 && get(4, 2) == 8)) return std::nullopt;
-    const int countBytes = big ? 8 : 2, entryBytes = big ? 20 : 12, valueBytes = big ? 8 : 4;
-    const uint64_t directory = big ? get(8, 8) : get(4, 4);
-    if (directory > size || size - directory < uint64_t(countBytes)) return std::nullopt;
-    const uint64_t entries = get(directory, countBytes);
-    if (entries > (size - directory - uint64_t(countBytes)) / uint64_t(entryBytes)) return std::nullopt;
-
-    // The values of the tag of `entry`, as many as the file holds, at most
-    // kMaxStrips (no picture within the size limits has more strips or
-    // tiles than that).
-    constexpr uint64_t kMaxStrips = uint64_t(1) << 22;
-    const auto values = [&](uint64_t entry) {
-        std::vector<uint64_t> out;
-        const uint64_t type = get(entry + 2, 2), count = get(entry + 4, valueBytes == 8 ? 8 : 4);
-        const int typeBytes = type == 3 ? 2 : type == 4 ? 4 : type == 16 ? 8 : 0;
-        if (typeBytes == 0) return out;
-        const uint64_t field = entry + 4 + uint64_t(valueBytes);
-        uint64_t at = field;
-        if (count > uint64_t(valueBytes / typeBytes)) at = get(field, valueBytes);
-        if (at > size) return out;
-        const uint64_t held = std::min({count, (size - at) / uint64_t(typeBytes), kMaxStrips});
-        out.reserve(held);
-        for (uint64_t i = 0; i < held; ++i) out.push_back(get(at + i * uint64_t(typeBytes), typeBytes));
-        return out;
-    };
-    std::vector<uint64_t> offsets, counts;
-    uint64_t compression = 1;
-    for (uint64_t i = 0; i < entries; ++i) {
-        const uint64_t entry = directory + uint64_t(countBytes) + i * uint64_t(entryBytes);
-        const uint64_t tag = get(entry, 2);
-        if (tag == 259) compression = get(entry + 4 + uint64_t(valueBytes), 2);  // a short, the only value
-        if ((tag == 273 || tag == 324) && offsets.empty()) offsets = values(entry);
-        if ((tag == 279 || tag == 325) && counts.empty()) counts = values(entry);
-    }
-    // Old-style JPEG data may be found without its strips.
-    if (offsets.empty() || compression == 6) return std::nullopt;
-    // Without a byte count (or with 0, which some writers put for one they
-    // did not know) libtiff takes a strip to run on towards the end.
-    std::vector<std::pair<uint64_t, uint64_t>> ranges;
-    ranges.reserve(offsets.size());
-    for (size_t i = 0; i < offsets.size(); ++i) {
-        if (offsets[i] >= size) continue;
-        const uint64_t length = i < counts.size() && counts[i] != 0 ? counts[i] : size;
-        ranges.emplace_back(offsets[i], offsets[i] + std::min<uint64_t>(length, size - offsets[i]));
-    }
-    std::sort(ranges.begin(), ranges.end());
-    uint64_t total = 0, reached = 0;
-    for (const auto& [start, end] : ranges) {
-        const uint64_t from = std::max(start, reached);
-        if (end > from) total += end - from;
-        reached = std::max(reached, end);
-    }
-    return total;
-}
-
-namespace {
-
-// Qt's pictures of more than 8 bits a sample or with alpha, brought to our
-// rows by EightBitSample and OnWhite. A BMP keeps the conversion it always
-// had (its fourth byte is dropped): BMP writers fill it with anything.
-bool NeedsOwnConversion(const QImage& image, bool flattenAlpha) {
-    return image.format() == QImage::Format_Grayscale16 || image.depth() == 64 ||
-           (flattenAlpha && image.hasAlphaChannel());
-}
-
-void StoreDeepOrAlphaRows(const QImage& band, int top, int rows, TBitmap& picture) {
-    const int width = picture.Width();
-    const bool premultiplied = band.pixelFormat().premultiplied() == QPixelFormat::Premultiplied;
-    for (int y = 0; y < rows; ++y) {
-        uint8_t* out = picture.Row(top + y);
-        if (band.format() == QImage::Format_Grayscale16) {
-            const auto* in = reinterpret_cast<const uint16_t*>(band.constScanLine(y));
-            for (int x = 0; x < width; ++x, out += 3) out[0] = out[1] = out[2] = EightBitSample(in[x]);
-        } else if (band.depth() == 64) {
-            const auto* in = reinterpret_cast<const QRgba64*>(band.constScanLine(y));
-            for (int x = 0; x < width; ++x, out += 3) {
-                const uint8_t a = EightBitSample(in[x].alpha());
-                const uint8_t c[3] = {EightBitSample(in[x].blue()), EightBitSample(in[x].green()), EightBitSample(in[x].red())};
-                for (int i = 0; i < 3; ++i) out[i] = premultiplied ? PremultipliedOnWhite(c[i], a) : OnWhite(c[i], a);
-            }
-        } else {
-            const auto* in = reinterpret_cast<const QRgb*>(band.constScanLine(y));
-            for (int x = 0; x < width; ++x, out += 3) {
-                const uint32_t a = uint32_t(qAlpha(in[x]));
-                const uint32_t c[3] = {uint32_t(qBlue(in[x])), uint32_t(qGreen(in[x])), uint32_t(qRed(in[x]))};
-                for (int i = 0; i < 3; ++i) out[i] = premultiplied ? PremultipliedOnWhite(c[i], a) : OnWhite(c[i], a);
-            }
-        }
-    }
-}
-
-// The 8-bit format a band of `image` is converted to before its rows are
-// stored: our own row bytes where no rule applies, else one whose samples
-// StoreDeepOrAlphaRows reads (alpha as the decoder gave it, straight or
-// premultiplied).
-QImage::Format BandFormat(const QImage& image, bool ownConversion) {
-    if (!ownConversion) return QImage::Format_BGR888;  // exactly our row bytes
-    if (image.format() == QImage::Format_Grayscale16) return QImage::Format_Grayscale16;
-    const bool premultiplied = image.pixelFormat().premultiplied() == QPixelFormat::Premultiplied;
-    if (image.depth() == 64) return premultiplied ? QImage::Format_RGBA64_Premultiplied : QImage::Format_RGBA64;
-    return premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32;
-}
-
-// Qt's TIFF plugin lets libtiff print its messages on standard error and
-// reports a failure without them. The last error of this thread is kept
-// instead, to give the user the reason; warnings are dropped.
-thread_local std::string lastTiffError;
-
-void KeepTiffError(const char*, const char* format, va_list arguments) {
-    char text[256];
-    std::vsnprintf(text, sizeof text, format, arguments);
-    lastTiffError = text;
-}
-
-void DropTiffWarning(const char*, const char*, va_list) {}
-
-void CatchTiffMessages() {
-    static const bool installed = [] {
-        TIFFSetErrorHandler(KeepTiffError);
-        TIFFSetWarningHandler(DropTiffWarning);
-        return true;
-    }();
-    (void)installed;
-    lastTiffError.clear();
-}
-
-bool IsTiffFormat(const char* format) { return std::strcmp(format, "tif") == 0 || std::strcmp(format, "tiff") == 0; }
-
-// Decodes with Qt from memory, so a file is read once and a missing file
-// is told apart from a broken one. Qt's containers fail with bad_alloc.
-TBitmap DecodeWithQt(const std::vector<uint8_t>& bytes, const char* format) try {
-    const bool bmp = std::strcmp(format, "bmp") == 0;
-    if (bmp) CheckBmpClaim(bytes.data(), bytes.size(), bytes.size());
-    if (std::strcmp(format, "gif") == 0) CheckGifClaim(bytes.data(), bytes.size(), bytes.size());
-    const bool tiff = IsTiffFormat(format), webp = std::strcmp(format, "webp") == 0;
-    if (tiff) CatchTiffMessages();
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    // The extension alone chooses the decoder: without this, Qt tries every
-    // other decoder on content the chosen one refuses (a GIF named .bmp),
-    // past the checks above.
-    reader.setAutoDetectImageFormat(false);
-    reader.setAutoTransform(false);
-    QImageReader::setAllocationLimit(0);  // our own limit below applies instead
-    // What the other formats (WebP, TIFF, ...) claim (a BMP stored top-down
-    // claims a negative height).
-    const QSize claimed = reader.size();
-    if (claimed != QSize()) {
-        const int64_t width = std::abs(int64_t(claimed.width())), height = std::abs(int64_t(claimed.height()));
-        CheckPictureClaim(width, height, bytes.size());
-        const std::optional<uint64_t> data = tiff   ? TiffPictureDataBytes(bytes.data(), bytes.size())
-                                             : webp ? WebpPictureDataBytes(bytes.data(), bytes.size())
-                                                    : std::nullopt;
-        if (data) CheckPictureDataClaim(width, height, *data);
-    }
-    // Qt's RLE BMP reader leaves the pixels its codes never reach as they
-    // were in memory, which would show whatever the memory held before.
-    // Readers decode into a picture handed to them when it has the size
-    // and format they would make, so they get one cleared to index or
-    // colour 0.
-    QImage image;
-    const QSize size = claimed == QSize() ? QSize() : QSize(std::abs(claimed.width()), std::abs(claimed.height()));
-    if (!size.isEmpty() && reader.imageFormat() != QImage::Format_Invalid) {
-        image = QImage(size, reader.imageFormat());
-        if (image.isNull()) throw NotEnoughMemory();
-        image.fill(0);
-    }
-    if (!reader.read(&image) || image.isNull())
-        throw BrokenPicture(tiff && !lastTiffError.empty() ? lastTiffError : reader.errorString().toStdString());
-    CheckPictureSize(image.width(), image.height());
-    TBitmap picture(image.width(), image.height());
-    const bool ownConversion = NeedsOwnConversion(image, !bmp);
-    const QImage::Format bandFormat = BandFormat(image, ownConversion);
-    // Converted a band of rows at a time: a whole converted copy beside
-    // Qt's picture and ours would cost another photo's worth of memory.
-    constexpr int kBandRows = 64;
-    for (int top = 0; top < picture.Height(); top += kBandRows) {
-        ThrowIfStopped();
-        const int rows = std::min(kBandRows, picture.Height() - top);
-        const QImage band = image.copy(0, top, picture.Width(), rows).convertToFormat(bandFormat);
-        if (band.isNull()) throw NotEnoughMemory();
-        if (ownConversion)
-            StoreDeepOrAlphaRows(band, top, rows, picture);
-        else
-            for (int y = 0; y < rows; ++y) std::memcpy(picture.Row(top + y), band.constScanLine(y), picture.RowBytes());
-    }
-    return picture;
-} catch (const std::bad_alloc&) {
-    throw NotEnoughMemory();
-}
-
-std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format) try {
-    QImage image(picture.Width(), picture.Height(), QImage::Format_BGR888);
-    if (image.isNull()) throw picture.Empty() ? CorvessaError("Stream write error") : NotEnoughMemory();
-    for (int y = 0; y < picture.Height(); ++y) std::memcpy(image.scanLine(y), picture.Row(y), picture.RowBytes());
-    // A new picture takes the screen's resolution, and a program without a
-    // screen another: fixed at 72 dpi, the same picture gives the same file
-    // from the window and from corvessa-render.
-    image.setDotsPerMeterX(2835);
-    image.setDotsPerMeterY(2835);
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (!writer.write(image)) throw CorvessaError("Stream write error: " + writer.errorString().toStdString());
-    return std::vector<uint8_t>(encoded.begin(), encoded.end());
-} catch (const std::bad_alloc&) {
-    throw NotEnoughMemory();
-}
-
-// The formats read by a library of their own rather than through Qt.
-bool IsJpegExtension(const std::string& extension) { return extension == "jpg" || extension == "jpeg"; }
-bool IsHeifExtension(const std::string& extension) {
-    return extension == "heic" || extension == "heif" || extension == "avif" || extension == "hif";
-}
-
-enum class Reader { kJpeg, kBmp, kPng, kHeif, kQt };
 
 // The general reader's choice by extension, case ignored.
-Reader ReaderByExtension(const std::string& path) {
+Reading ReadingByExtension(const std::string& path) {
     const std::string extension = Lower(ExtensionOf(path));
-    if (IsJpegExtension(extension)) return Reader::kJpeg;
-    if (extension == "bmp") return Reader::kBmp;
-    if (extension == "png") return Reader::kPng;
-    if (IsHeifExtension(extension)) return Reader::kHeif;
-    if (!QtReads(extension)) throw CorvessaError("Unknown picture file extension (." + ExtensionOf(path) + ")");
-    return Reader::kQt;
+    if (const PhotoFormat* format = ReadableFormatByExtension(extension)) return {format, ""};
+    if (!QtReads(extension)) throw UnknownExtension(path);
+    return {nullptr, extension};
 }
 
 // Open's choice: a name containing ".bmp" (case-sensitive) is a BMP.
-Reader PhotoReader(const std::string& path) {
-    return path.find(".bmp") != std::string::npos ? Reader::kBmp : ReaderByExtension(path);
+Reading PhotoReading(const std::string& path) {
+    return path.find(".bmp") != std::string::npos ? Reading{&FormatOf(PhotoFormatId::kBmp), ""} : ReadingByExtension(path);
 }
 
 // Every failure to decode a file names the file ("TEXT — PATH"); those of
@@ -439,19 +60,63 @@ CorvessaError NamingTheFile(const std::string& text, const std::string& path) {
     return CorvessaError(text + " \u2014 " + path);
 }
 
-TBitmap Decode(Reader reader, const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning) try {
-    switch (reader) {
-        case Reader::kJpeg: {
-            TBitmap picture = DecodeJpeg(bytes.data(), bytes.size(), warning);
-            if (warning && !warning->empty()) *warning = NamingTheFile(*warning, path).what();
-            return picture;
+bool ForWantOfMemory(const CorvessaError& error) { return std::string_view(error.what()) == NotEnoughMemory().what(); }
+
+// Whether Open, having been refused by the reader its name chose, tries
+// the reader the file's first bytes choose (a PNG named .jpg).
+enum class ByContent { kNever, kWhenRefused };
+
+// The row whose signature the head matches when its reader is not
+// `reading`'s; nullptr for none.
+const PhotoFormat* OtherFormatByContent(const Reading& reading, const uint8_t* head, size_t size) {
+    const PhotoFormat* byContent = FormatBySignature(head, size);
+    if (!byContent || (reading.format && byContent->read == reading.format->read)) return nullptr;
+    return byContent;
+}
+
+// A file that neither its name's reader nor its content's takes: both say why.
+CorvessaError BothRefused(const CorvessaError& byName, const PhotoFormat& byContent, const CorvessaError& second) {
+    return CorvessaError(std::string(byName.what()) + "; read as " + std::string(byContent.name) +
+                         " by its first bytes: " + second.what());
+}
+
+// Runs `byName`; when it refuses the file and `content` (the file's bytes,
+// or its head) is another format's, runs `asOther` with that format
+// instead. Failures for want of memory are passed on as they are.
+template <class ByName, class AsOther>
+auto WithContentFallback(const Reading& reading, ByContent byContent, const uint8_t* content, size_t size,
+                         ByName byName, AsOther asOther) {
+    try {
+        return byName();
+    } catch (const CorvessaError& error) {
+        const PhotoFormat* other =
+            byContent == ByContent::kWhenRefused ? OtherFormatByContent(reading, content, size) : nullptr;
+        if (!other || ForWantOfMemory(error)) throw;
+        try {
+            return asOther(*other);
+        } catch (const CorvessaError& second) {
+            if (ForWantOfMemory(second)) throw;
+            throw BothRefused(error, *other, second);
         }
-        case Reader::kBmp: return DecodeWithQt(bytes, "bmp");
-        case Reader::kPng: return DecodePng(bytes.data(), bytes.size());
-        case Reader::kHeif: return DecodeHeif(bytes.data(), bytes.size());
-        case Reader::kQt: break;
     }
-    return DecodeWithQt(bytes, Lower(ExtensionOf(path)).c_str());
+}
+
+TBitmap DecodeAs(const Reading& reading, const uint8_t* data, size_t size, std::string* warning) {
+    if (reading.format) return reading.format->read(data, size, warning);
+    return DecodeWithQt(data, size, reading.qtFormat.c_str());
+}
+
+TBitmap Decode(const Reading& reading, ByContent byContent, const std::string& path, const std::vector<uint8_t>& bytes,
+               std::string* warning) try {
+    std::string said;
+    TBitmap picture = WithContentFallback(
+        reading, byContent, bytes.data(), bytes.size(), [&] { return DecodeAs(reading, bytes.data(), bytes.size(), &said); },
+        [&](const PhotoFormat& other) {
+            said.clear();
+            return other.read(bytes.data(), bytes.size(), &said);
+        });
+    if (warning) *warning = said.empty() ? said : NamingTheFile(said, path).what();
+    return picture;
 } catch (const CorvessaError& error) {
     throw NamingTheFile(error.what(), path);
 }
@@ -459,54 +124,29 @@ TBitmap Decode(Reader reader, const std::string& path, const std::vector<uint8_t
 // A file longer than this is looked at this far before the rest is read.
 constexpr size_t kHeadBytes = 65536;
 
-// What `reader` would refuse of a file of `fileSize` bytes, said in its own
-// words, from the file's first `size` bytes: a start that is not its
-// format's (the decoder is shown the head, which it refuses on the first
-// few bytes as it would the whole file), a header that claims too much.
-// What the head cannot tell is left to the decoder.
-void CheckHead(Reader reader, const std::string& path, const uint8_t* head, size_t size, uint64_t fileSize) {
-    const auto decoderRefuses = [&](const char* format) { DecodeWithQt(std::vector<uint8_t>(head, head + size), format); };
-    const std::string extension = Lower(ExtensionOf(path));
-    switch (reader) {
-        case Reader::kJpeg: return CheckJpegStart(head, size, fileSize);
-        case Reader::kPng: return CheckPngStart(head, size, fileSize);
-        case Reader::kHeif:
-            // A start that is not a HEIF file's is refused in libheif's words.
-            if (!IsHeif(head, size)) DecodeHeif(head, size);
-            return;
-        case Reader::kBmp:
-            if (size >= 2 && (head[0] != 'B' || head[1] != 'M')) decoderRefuses("bmp");
-            return CheckBmpClaim(head, size, fileSize);
-        case Reader::kQt: break;
-    }
-    if (extension == "gif") CheckGifClaim(head, size, fileSize);
-    if (extension == "webp") {
-        if (!IsWebp(head, size)) decoderRefuses("webp");
-        int64_t width = 0, height = 0;
-        if (WebpSize(head, size, width, height)) CheckPictureClaim(width, height, size_t(fileSize));
-    }
-    if (IsTiffFormat(extension.c_str())) {
-        static const uint8_t kOrders[][4] = {{'I', 'I', 42, 0}, {'M', 'M', 0, 42}, {'I', 'I', 43, 0}, {'M', 'M', 0, 43}};
-        if (size >= 4 && std::none_of(std::begin(kOrders), std::end(kOrders),
-                                      [&](const uint8_t* start) { return std::memcmp(head, start, 4) == 0; }))
-            decoderRefuses(extension.c_str());
-    }
-}
-
-// The contents of `path`, its head checked for `reader` first.
-std::vector<uint8_t> ReadFor(Reader reader, const std::string& path) {
+// The contents of `path`, its head checked first by the reader of
+// `reading` (the signature, the size its header claims) or, when that
+// refuses it and the head is another format's, by that format's.
+std::vector<uint8_t> ReadFor(const Reading& reading, ByContent byContent, const std::string& path) {
     return ReadWholeFile(path, kHeadBytes, [&](const uint8_t* head, size_t size, uint64_t fileSize) {
         try {
-            CheckHead(reader, path, head, size, fileSize);
+            WithContentFallback(
+                reading, byContent, head, size,
+                [&] {
+                    if (reading.format && reading.format->checkHead) reading.format->checkHead(head, size, fileSize);
+                },
+                [&](const PhotoFormat& other) {
+                    if (other.checkHead) other.checkHead(head, size, fileSize);
+                });
         } catch (const CorvessaError& error) {
             throw NamingTheFile(error.what(), path);
         }
     });
 }
 
-// The reader for `path`, an unknown extension reported with the file's name.
+// The reading for `path`, an unknown extension reported with the file's name.
 template <class Choose>
-Reader ChosenReader(Choose choose, const std::string& path) {
+Reading ChosenReading(Choose choose, const std::string& path) {
     try {
         return choose(path);
     } catch (const CorvessaError& error) {
@@ -516,31 +156,38 @@ Reader ChosenReader(Choose choose, const std::string& path) {
 
 }  // namespace
 
-TBitmap ReadBmpFile(const std::string& path) { return Decode(Reader::kBmp, path, ReadFor(Reader::kBmp, path), nullptr); }
+TBitmap ReadBmpFile(const std::string& path) {
+    const Reading bmp{&FormatOf(PhotoFormatId::kBmp), ""};
+    return Decode(bmp, ByContent::kNever, path, ReadFor(bmp, ByContent::kNever, path), nullptr);
+}
 
 TBitmap ReadPicture(const std::string& path) {
-    const Reader reader = ChosenReader(ReaderByExtension, path);
-    return Decode(reader, path, ReadFor(reader, path), nullptr);
+    const Reading reading = ChosenReading(ReadingByExtension, path);
+    return Decode(reading, ByContent::kNever, path, ReadFor(reading, ByContent::kNever, path), nullptr);
 }
 
 bool ReadsAsJpeg(const std::string& path) {
-    const std::string extension = Lower(ExtensionOf(path));
-    return path.find(".bmp") == std::string::npos && IsJpegExtension(extension);
+    return path.find(".bmp") == std::string::npos &&
+           ReadableFormatByExtension(Lower(ExtensionOf(path))) == &FormatOf(PhotoFormatId::kJpeg);
 }
 
-void CheckPhotoFileName(const std::string& path) { ChosenReader(PhotoReader, path); }
+bool HasPhotoExtension(const std::string& path) {
+    const std::string extension = Lower(ExtensionOf(path));
+    return ReadableFormatByExtension(extension) || QtReads(extension);
+}
+
+void CheckPhotoFileName(const std::string& path) { ChosenReading(PhotoReading, path); }
 
 TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning) {
     if (warning) warning->clear();
-    return Decode(ChosenReader(PhotoReader, path), path, bytes, warning);
+    return Decode(ChosenReading(PhotoReading, path), ByContent::kWhenRefused, path, bytes, warning);
 }
 
-std::vector<uint8_t> ReadPhotoBytes(const std::string& path) { return ReadFor(ChosenReader(PhotoReader, path), path); }
-
-TBitmap ReadPhotoFile(const std::string& path) {
-    const Reader reader = ChosenReader(PhotoReader, path);
-    return Decode(reader, path, ReadFor(reader, path), nullptr);
+std::vector<uint8_t> ReadPhotoBytes(const std::string& path) {
+    return ReadFor(ChosenReading(PhotoReading, path), ByContent::kWhenRefused, path);
 }
+
+TBitmap ReadPhotoFile(const std::string& path) { return DecodePhotoFile(path, ReadPhotoBytes(path)); }
 
 void WriteJpegFile(const TBitmap& picture, const std::string& path) { WriteFileSafely(path, EncodeJpeg(picture)); }
 
@@ -548,27 +195,43 @@ void WriteBmpFile(const TBitmap& picture, const std::string& path) { WriteFileSa
 
 void WritePngFile(const TBitmap& picture, const std::string& path) { WriteFileSafely(path, EncodePng(picture)); }
 
-bool WritesAsJpeg(const std::string& path) { return IsJpegExtension(Lower(ExtensionOf(path))); }
+const PhotoFormat* WriterFor(const std::string& path) { return WritableFormatByExtension(ExtensionOf(path)); }
 
-bool WritesAsPng(const std::string& path) { return Lower(ExtensionOf(path)) == "png"; }
+bool WritesAsJpeg(const std::string& path) { return WriterFor(path) == &FormatOf(PhotoFormatId::kJpeg); }
+
+bool WritesAsPng(const std::string& path) { return WriterFor(path) == &FormatOf(PhotoFormatId::kPng); }
+
+void WritePhotoAs(const PhotoFormat& format, const TBitmap& picture, const std::string& path,
+                  const PhotoMetadata& metadata, int quality, LinkPolicy links) {
+    WriteFileSafely(path, format.write(picture, metadata, quality), links);
+}
+
+void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
+                                  LinkPolicy links, int quality) {
+    if (const PhotoFormat* format = WriterFor(path)) return WritePhotoAs(*format, photo, path, metadata, quality, links);
+    // A further format Qt writes, without camera data.
+    const std::string extension = Lower(ExtensionOf(path));
+    if (!QtWrites(extension)) throw NamingTheFile(UnknownExtension(path).what(), path);
+    WriteFileSafely(path, EncodeWithQt(photo, extension.c_str(), quality), links);
+}
 
 void WritePictureFile(const TBitmap& picture, const std::string& path, LinkPolicy links) {
-    const std::string extension = Lower(ExtensionOf(path));
-    if (WritesAsJpeg(path)) return WriteFileSafely(path, EncodeJpeg(picture), links);
-    if (extension == "bmp") return WriteFileSafely(path, EncodeBmp(picture), links);
-    if (WritesAsPng(path)) return WriteFileSafely(path, EncodePng(picture), links);
-    const auto formats = QImageWriter::supportedImageFormats();
-    if (extension.empty() || !formats.contains(QByteArray::fromStdString(extension)))
-        throw NamingTheFile("Unknown picture file extension (." + ExtensionOf(path) + ")", path);
-    WriteFileSafely(path, EncodeWithQt(picture, extension.c_str()), links);
+    WritePictureFileWithMetadata(picture, path, PhotoMetadata(), links);
 }
 
 std::string ReadablePatterns() {
-    std::string patterns = "*.bmp *.jpg *.jpeg *.png *.heic *.heif *.hif *.avif";
+    std::string patterns;
+    const auto add = [&](std::string_view extension) {
+        if (!patterns.empty()) patterns += ' ';
+        patterns += "*.";
+        patterns += extension;
+    };
+    for (const PhotoFormat& format : PhotoFormats())
+        if (Reads(format))
+            for (std::string_view extension : format.extensions) add(extension);
     for (const QByteArray& format : QImageReader::supportedImageFormats()) {
         const std::string f = format.toStdString();
-        if (f == "jpg" || f == "jpeg" || f == "bmp" || f == "png" || IsHeifExtension(f)) continue;
-        patterns += " *." + f;
+        if (!ReadableFormatByExtension(f)) add(f);
     }
     return patterns;
 }

@@ -306,26 +306,25 @@ TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::
     return photo;
 }
 
+std::vector<uint8_t> EncodeJpegWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int quality) {
+    const std::vector<uint8_t> jpeg = quality == kDefaultQuality ? EncodeJpeg(photo) : EncodeJpegWithQuality(photo, quality);
+    return EmbedMetadata(jpeg, metadata, photo.Width(), photo.Height());
+}
+
+std::vector<uint8_t> EncodePngWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int) {
+    const PhotoMetadata::Data* data = metadata.data_.get();
+    const std::vector<uint8_t> none;
+    return EncodePng(photo, data ? data->iccProfile : none, ExifForPng(data, photo.Width(), photo.Height()));
+}
+
 void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
                                LinkPolicy links) {
-    WriteFileSafely(path, EmbedMetadata(EncodeJpeg(photo), metadata, photo.Width(), photo.Height()), links);
+    WriteFileSafely(path, EncodeJpegWithMetadata(photo, metadata, kDefaultQuality), links);
 }
 
 void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
                               LinkPolicy links) {
-    const PhotoMetadata::Data* data = metadata.data_.get();
-    const std::vector<uint8_t> none;
-    WriteFileSafely(path, EncodePng(photo, data ? data->iccProfile : none, ExifForPng(data, photo.Width(), photo.Height())), links);
-}
-
-void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
-                                  LinkPolicy links) {
-    if (WritesAsJpeg(path))
-        WriteJpegFileWithMetadata(photo, path, metadata, links);
-    else if (WritesAsPng(path))
-        WritePngFileWithMetadata(photo, path, metadata, links);
-    else
-        WritePictureFile(photo, path, links);
+    WriteFileSafely(path, EncodePngWithMetadata(photo, metadata, kDefaultQuality), links);
 }
 
 }  // namespace corvessa

@@ -10,10 +10,14 @@
 
 #include "ground/bitmap.h"
 #include "io/files.h"
+#include "io/photo_formats.h"
 
 namespace corvessa {
 
 class PhotoMetadata;
+// The bytes of a PNG as WritePngFileWithMetadata saves it (`quality` plays
+// no part: PNG is lossless).
+std::vector<uint8_t> EncodePngWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int quality);
 // Saves a PNG as WritePngFile does, with the colour profile (iCCP) and the
 // Exif data (eXIf, orientation reset to 1, dimensions made the picture's,
 // no thumbnail) of `metadata`.
@@ -33,8 +37,7 @@ private:
     friend PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
     friend std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata,
                                               int width, int height);
-    friend void WritePngFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
-                                         LinkPolicy links);
+    friend std::vector<uint8_t> EncodePngWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int quality);
     std::shared_ptr<const Data> data_;
 };
 
@@ -63,12 +66,16 @@ std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const Photo
 // command-line tool reports it.
 TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::string* warning = nullptr);
 
+// The bytes of a JPEG as WriteJpegFileWithMetadata saves it, at `quality`
+// (1..100; kDefaultQuality for EncodeJpeg's 90).
+std::vector<uint8_t> EncodeJpegWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int quality);
 // Saves a JPEG as WriteJpegFile does, carrying `metadata`.
 void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
                                LinkPolicy links = LinkPolicy::kFollowLikeTheKernel);
-// WritePictureFile, carrying `metadata` when the extension makes a JPEG or
-// a PNG. `links` as for WriteFileSafely (io/files.h).
+// WritePictureFile, carrying `metadata` when the extension's format keeps
+// camera data (JPEG, PNG), at `quality` where it is lossy. `links` as for
+// WriteFileSafely (io/files.h).
 void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
-                                  LinkPolicy links = LinkPolicy::kFollowLikeTheKernel);
+                                  LinkPolicy links = LinkPolicy::kFollowLikeTheKernel, int quality = kDefaultQuality);
 
 }  // namespace corvessa

@@ -29,7 +29,7 @@ uint64_t PngPictureDataBytes(const uint8_t* data, size_t size);
 // is not a PNG's, a header claiming too much.
 void CheckPngStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes);
 
-// 8-bit RGB, lossless. `iccProfile` goes into an iCCP chunk when libpng
+// 8-bit RGB, lossless, at zlib's level 3. `iccProfile` goes into an iCCP chunk when libpng
 // finds it fit for an RGB picture (a profile of another colour space is
 // left out), `exif` (a TIFF-structured Exif block) into an eXIf chunk.
 std::vector<uint8_t> EncodePng(const TBitmap& picture, const std::vector<uint8_t>& iccProfile = {},

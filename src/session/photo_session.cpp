@@ -136,15 +136,10 @@ void PhotoSession::TrimHistory() {
 
 void PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) { resultPhoto_.ShareWith(std::move(shown)); }
 
-std::string WritePhotoFile(const TBitmap& picture, const std::string& path, SaveFormat format,
+std::string WritePhotoFile(const TBitmap& picture, const std::string& path, PhotoFormatId format,
                            const PhotoMetadata& metadata) {
     try {
-        if (format == SaveFormat::kBmp)
-            WriteBmpFile(picture, path);
-        else if (format == SaveFormat::kPng)
-            WritePngFileWithMetadata(picture, path, metadata);
-        else
-            WriteJpegFileWithMetadata(picture, path, metadata);
+        WritePhotoAs(FormatOf(format), picture, path, metadata);
         return "";
     } catch (...) {
         return CurrentErrorText();

@@ -64,12 +64,12 @@ struct RenderOutcome {
 // Runs `job`; never throws.
 RenderOutcome RunRender(RenderJob& job);
 
-// Writes `picture` to `path` as `format`, with `metadata` where the format
-// has room for it (a BMP has none). The writers write beside the target
+// Writes `picture` to `path` as `format` (its writer in the format table),
+// with `metadata` where the format keeps camera data (a BMP has no room). The writers write beside the target
 // and rename into place, so a failure never destroys an existing file.
 // Returns the failure's message, empty when the file was written; never
 // throws, so it can run off the window's thread.
-std::string WritePhotoFile(const TBitmap& picture, const std::string& path, SaveFormat format,
+std::string WritePhotoFile(const TBitmap& picture, const std::string& path, PhotoFormatId format,
                            const PhotoMetadata& metadata);
 
 // A strip's job and how it ended (the thumbnails before a failed one have

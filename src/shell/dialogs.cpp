@@ -13,15 +13,27 @@
 #include <QStringList>
 
 #include "io/photo_files.h"
+#include "io/photo_formats.h"
 #include "shell/main_layout.h"
 
 namespace corvessa {
 
 namespace {
 
-const QString kJpegFilter = QStringLiteral("*.jpg (*.jpg)");
-const QString kBmpFilter = QStringLiteral("*.bmp (*.bmp)");
-const QString kPngFilter = QStringLiteral("*.png (*.png)");
+// The save dialog's filter of `format`: "*.jpg (*.jpg)".
+QString SaveFilter(const PhotoFormat& format) {
+    return QStringLiteral("%1 (*.%2)").arg(QString::fromUtf8(format.saveLabel.data(), qsizetype(format.saveLabel.size())),
+                                           QString::fromUtf8(format.extensions.front().data(),
+                                                             qsizetype(format.extensions.front().size())));
+}
+
+// The save dialog's filter index (kSaveFilterJpeg, ...) of `filter`.
+int SaveFilterIndex(const QString& filter) {
+    const std::vector<const PhotoFormat*> formats = SaveFormats();
+    for (size_t i = 0; i < formats.size(); ++i)
+        if (SaveFilter(*formats[i]) == filter) return int(i) + 1;
+    return kSaveFilterJpeg;
+}
 
 // `folder` when it still exists, else the user's pictures folder (the home
 // folder where there is none).
@@ -47,12 +59,16 @@ void HideCompletionsOnClose(QFileDialog* dialog) {
 }  // namespace
 
 QString OpenDialogFilter() {
-    QString filter = QStringLiteral("*.bmp *.jpg (*.bmp *.jpg)");
-    filter += QStringLiteral(";;All pictures (%1)").arg(QString::fromStdString(ReadablePatterns()));
-    return filter;
+    // The default lists every picture the program opens; the old pair stays
+    // offered after it.
+    return QStringLiteral("All pictures (%1);;*.bmp *.jpg (*.bmp *.jpg)").arg(QString::fromStdString(ReadablePatterns()));
 }
 
-QString SaveDialogFilter() { return kJpegFilter + QStringLiteral(";;") + kBmpFilter + QStringLiteral(";;") + kPngFilter; }
+QString SaveDialogFilter() {
+    QStringList filters;
+    for (const PhotoFormat* format : SaveFormats()) filters << SaveFilter(*format);
+    return filters.join(QStringLiteral(";;"));
+}
 
 QtShellDialogs::QtShellDialogs(QWidget* window)
     : window_(window),
@@ -70,7 +86,7 @@ QtShellDialogs::QtShellDialogs(QWidget* window)
     saveDialog_->setFileMode(QFileDialog::AnyFile);
     saveDialog_->setOption(QFileDialog::DontConfirmOverwrite);
     saveDialog_->setNameFilter(SaveDialogFilter());
-    saveDialog_->selectNameFilter(kJpegFilter);
+    saveDialog_->selectNameFilter(SaveFilter(SaveFormatAt(kSaveFilterJpeg)));
 
     colorDialog_->setObjectName(QStringLiteral("ColorDialog1"));
     HideCompletionsOnClose(openDialog_);
@@ -88,12 +104,12 @@ std::optional<SaveChoice> QtShellDialogs::ChooseSaveFile(const std::string& phot
     // add an extension to it, so the window asks of the name it writes.
     const QFileInfo info(QString::fromStdString(photo));
     saveDialog_->setDirectory(StartFolder(photo.empty() ? std::string() : info.absolutePath().toStdString()));
-    const QString extension = saveDialog_->selectedNameFilter() == kBmpFilter ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+    const PhotoFormat& format = SaveFormatAt(SaveFilterIndex(saveDialog_->selectedNameFilter()));
+    const QString extension = QStringLiteral(".") + QString::fromUtf8(format.extensions.front().data(),
+                                                                      qsizetype(format.extensions.front().size()));
     saveDialog_->selectFile(photo.empty() ? QString() : info.completeBaseName() + extension);
     if (saveDialog_->exec() != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty()) return std::nullopt;
-    const QString chosen = saveDialog_->selectedNameFilter();
-    const int index = chosen == kBmpFilter ? kSaveFilterBmp : chosen == kPngFilter ? kSaveFilterPng : kSaveFilterJpeg;
-    return SaveChoice{saveDialog_->selectedFiles().first().toStdString(), index};
+    return SaveChoice{saveDialog_->selectedFiles().first().toStdString(), SaveFilterIndex(saveDialog_->selectedNameFilter())};
 }
 
 std::optional<Rgb> QtShellDialogs::ChooseColor() {

@@ -54,11 +54,7 @@ using namespace batch_dialog;
 
 namespace {
 
-bool IsPhotoFile(const QFileInfo& file) {
-    const QByteArray suffix = file.suffix().toLower().toLatin1();
-    return suffix == "jpg" || suffix == "jpeg" || suffix == "bmp" ||
-           (!suffix.isEmpty() && QImageReader::supportedImageFormats().contains(suffix));
-}
+bool IsPhotoFile(const QFileInfo& file) { return HasPhotoExtension(file.fileName().toStdString()); }
 
 QString LookTitle(Look look) {
     const Category* category = FindCategory(look.category);
@@ -212,7 +208,7 @@ batch::BatchSettings TFormBatch::Settings() const {
     settings.look.strength = sliderStrength_->value();
     settings.outputFolder = editFolder_->text().toStdString();
     settings.names = batch::NamePattern(editName_->text().toStdString());
-    settings.format = batch::OutputFormat(comboFormat_->currentData().toInt());
+    settings.format = PhotoFormatId(comboFormat_->currentData().toInt());
     settings.skipExisting = checkSkip_->isChecked();
     return settings;
 }

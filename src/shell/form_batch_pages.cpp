@@ -171,9 +171,8 @@ void TFormBatch::CreateSettingsPage() {
     form->addRow(QStringLiteral("Folder:"), folderRow);
     comboFormat_ = new QComboBox;
     comboFormat_->setObjectName(QStringLiteral("ComboFormat"));
-    comboFormat_->addItem(QStringLiteral("JPEG"), int(batch::OutputFormat::kJpeg));
-    comboFormat_->addItem(QStringLiteral("BMP"), int(batch::OutputFormat::kBmp));
-    comboFormat_->addItem(QStringLiteral("PNG"), int(batch::OutputFormat::kPng));
+    for (const PhotoFormat* format : SaveFormats())
+        comboFormat_->addItem(QString::fromUtf8(format->name.data(), qsizetype(format->name.size())), int(format->id));
     form->addRow(QStringLiteral("Format:"), comboFormat_);
     editName_ = new QLineEdit(Text(batch::NamePattern::kDefault));
     editName_->setObjectName(QStringLiteral("EditName"));

@@ -50,13 +50,11 @@ Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHe
 }
 
 SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex) {
-    const SaveFormat format = filterIndex == kSaveFilterBmp   ? SaveFormat::kBmp
-                              : filterIndex == kSaveFilterPng ? SaveFormat::kPng
-                                                              : SaveFormat::kJpeg;
-    const char* extension = format == SaveFormat::kBmp ? ".bmp" : format == SaveFormat::kPng ? ".png" : ".jpg";
+    const PhotoFormat& format = SaveFormatAt(filterIndex);
+    const std::string extension = "." + std::string(format.extensions.front());
     std::string path = chosenName;
     if (path.find(extension) == std::string::npos) path += extension;
-    return {path, format};
+    return {path, format.id};
 }
 
 bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random) {

@@ -7,6 +7,7 @@
 
 #include "ground/bitmap.h"
 #include "ground/random.h"
+#include "io/photo_formats.h"
 
 namespace corvessa {
 
@@ -50,20 +51,22 @@ MainPanels LayOutPanels(int outerWidth, int outerHeight);
 // empty view.
 Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHeight);
 
-enum class SaveFormat { kJpeg, kBmp, kPng };
+// The save dialog's filters are the format table's save formats in order
+// (SaveFormats); these three come first.
 inline constexpr int kSaveFilterJpeg = 1;
 inline constexpr int kSaveFilterBmp = 2;
 inline constexpr int kSaveFilterPng = 3;
 
 struct SaveTarget {
     std::string path;
-    SaveFormat format;
+    PhotoFormatId format;
     friend bool operator==(const SaveTarget&, const SaveTarget&) = default;
 };
 
-// Where and how a save goes: the format follows the chosen filter alone;
-// the name gets ".bmp", ".png" or ".jpg" appended unless it already contains that
-// text somewhere (case-sensitive, folders included).
+// Where and how a save goes: the format follows the chosen filter alone
+// (an index out of range is JPEG's); the name gets the format's first
+// extension (".jpg", ".bmp", ".png") appended unless it already contains
+// that text somewhere (case-sensitive, folders included).
 SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex);
 
 // A photo that came out of the reader as one uniform colour (eleven random
