@@ -492,6 +492,31 @@ TEST_F(FormMainTest, CancellingSaveKeepsTheViewCopyInResultPhoto) {
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), form.ImgEffect()->Picture()));
 }
 
+TEST_F(FormMainTest, TheTitleNamesThePhotoAndItsUnsavedApplyAndTheStatusLineWhatHappened) {
+    TFormMain& form = Form();
+    auto* status = form.findChild<QLabel*>(QStringLiteral("LabelStatus"));
+    EXPECT_EQ(form.windowTitle(), "Corvessa");
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    form.OpenPhoto(dir_.File("beach.bmp"));
+    Settle(form);
+    EXPECT_EQ(form.windowTitle(), "beach.bmp[*] - Corvessa");
+    EXPECT_FALSE(form.isWindowModified());
+    EXPECT_TRUE(status->text().startsWith("200 x 100\nFit")) << status->text().toStdString();
+
+    ApplyLike(RandomBitmap(200, 100, 4));
+    EXPECT_TRUE(form.isWindowModified());
+    EXPECT_TRUE(status->text().contains("Applied")) << status->text().toStdString();
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done.bmp"), kSaveFilterBmp});
+    form.BtnSaveClick();
+    Settle(form);
+    EXPECT_EQ(form.windowTitle(), "done.bmp[*] - Corvessa");
+    EXPECT_FALSE(form.isWindowModified());
+    EXPECT_TRUE(status->text().endsWith("Saved done.bmp, 60 KB")) << status->text().toStdString();
+    form.BtnUndoClick();
+    EXPECT_FALSE(form.isWindowModified());  // the opened photo holds no Apply
+    EXPECT_TRUE(status->text().endsWith("Undone"));
+}
+
 TEST_F(FormMainTest, UndoShowsThePhotoBeforeTheLastApply) {
     TFormMain& form = Form();
     const TBitmap original = Copy(form.WorkPhoto());
@@ -537,6 +562,15 @@ TEST_F(FormMainTest, ControlUndoWorksOnlyWhileUndoIsEnabled) {
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
     EXPECT_FALSE(form.BtnUndo()->isEnabled());
+    // Redo by either of its keys, and only what was undone.
+    for (const QKeyCombination redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+        QTest::keyClick(&form, redo.key(), redo.keyboardModifiers());
+        EXPECT_TRUE(SamePixels(form.WorkPhoto(), applied));
+        EXPECT_TRUE(form.BtnUndo()->isEnabled());
+        QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_TRUE(SamePixels(form.WorkPhoto(), applied));
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    }
 
     dialogs_->openAnswers.push_back(std::nullopt);
     QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);

@@ -57,6 +57,8 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
         rendering_.Drop();
         UpdateBusy();
     });
+    connect(imgEffect_, &TImageView::zoomChanged, this, &TFormMain::ShowWhereYouAre);
+    ShowWhereYouAre();
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
 }
@@ -85,6 +87,7 @@ void TFormMain::ShowChange(const SessionChange& change) {
         }
     }
     btnUndo_->setEnabled(session_.CanUndo());
+    ShowWhereYouAre();
     update();
     if (change.hideStrip) Invisible();
 }
@@ -132,11 +135,25 @@ void TFormMain::AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std
 }
 
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
-    Guarded([&] { ShowChange(session_.Apply(std::move(result))); });
+    Guarded([&] {
+        ShowChange(session_.Apply(std::move(result)));
+        Tell((QStringLiteral("Applied ") + LookTitle(session_.PreviewLook().look)).trimmed());
+    });
 }
 
 void TFormMain::BtnUndoClick() {
-    Guarded([&] { ShowChange(session_.Undo()); });
+    Guarded([&] {
+        ShowChange(session_.Undo());
+        Tell(QStringLiteral("Undone"));
+    });
+}
+
+void TFormMain::BtnRedoClick() {
+    if (!session_.CanRedo()) return;
+    Guarded([&] {
+        ShowChange(session_.Redo());
+        Tell(QStringLiteral("Redone"));
+    });
 }
 
 void TFormMain::ChangeColorClick() {

@@ -88,6 +88,11 @@ inline constexpr int kThumbnailCount = kEffectCount;
 // The hint of every thumbnail, before the name of its look.
 inline constexpr char kThumbnailHint[] = "Click the small photo  to preveiw and apply this effect.";
 
+// "Light A 3, Amber Leak"; empty for a look outside the catalogue.
+QString LookTitle(Look look);
+// "Saved photo.jpg, 3.1 MB" for the file just written to `path`.
+QString SavedNews(const std::string& path);
+
 class TFormMain : public QWidget {
     Q_OBJECT
 public:
@@ -145,6 +150,8 @@ public:
     void BtnOpenClick();
     void BtnSaveClick();
     void BtnUndoClick();
+    // Redo (Ctrl+Shift+Z, Ctrl+Y): the Apply the last Undo took back.
+    void BtnRedoClick();
     void BtnHelpClick();
     // Batch (and Ctrl+B): the batch dialog, offered the look last shown in
     // the preview.
@@ -251,6 +258,11 @@ private:
     void UpdateBusy();
     // The threads the row loops of a job started now may use (LimitRowThreads).
     int RowThreads() const;
+    // Where the user is: the title names the photo and marks an unsaved
+    // Apply; the status line gives the photo's size and the zoom, and
+    // `news` (what just happened) for a few seconds.
+    void ShowWhereYouAre();
+    void Tell(const QString& news);
 
     std::string appDir_;
     std::unique_ptr<ShellDialogs> dialogs_;
@@ -292,6 +304,9 @@ private:
     QTimer* busyDelay_ = nullptr;
     QLabel* labelBusy_ = nullptr;
     QPushButton* btnCancelJob_ = nullptr;
+    QLabel* labelStatus_ = nullptr;
+    QString news_;
+    QTimer* newsTimer_ = nullptr;
 };
 
 }  // namespace corvessa

@@ -162,8 +162,12 @@ bool TFormMain::SavePhoto(std::function<void()> saved) {
             },
             [this, path = target->path, saved = std::move(saved)](const std::string& error) {
                 UpdateBusy();
-                if (error.empty()) session_.NoteSaved(path);
-                else dialogs_->ShowError(error);
+                if (error.empty()) {
+                    session_.NoteSaved(path);
+                    Tell(SavedNews(path));
+                } else {
+                    dialogs_->ShowError(error);
+                }
                 emit SaveFinished();
                 if (error.empty()) saved();
             });

@@ -107,6 +107,20 @@ void TFormMain::CreateControls() {
     light.setColor(QPalette::WindowText, Qt::white);
     labelBusy_->setPalette(light);
     labelBusy_->hide();
+    // The status line, in the tool column below the busy sign.
+    labelStatus_ = new QLabel(flatPanel1_);
+    labelStatus_->setObjectName(QStringLiteral("LabelStatus"));
+    labelStatus_->setGeometry(4, 246, 104, 96);
+    labelStatus_->setWordWrap(true);
+    labelStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labelStatus_->setPalette(light);
+    newsTimer_ = new QTimer(this);
+    newsTimer_->setSingleShot(true);
+    newsTimer_->setInterval(5000);
+    connect(newsTimer_, &QTimer::timeout, this, [this] {
+        news_.clear();
+        ShowWhereYouAre();
+    });
     btnCancelJob_ = MakeButton(flatPanel1_, "BtnCancelJob", "Cancel", QRect(16, 212, 75, 25));
     btnCancelJob_->hide();
     connect(btnCancelJob_, &QPushButton::clicked, this, [this] { CancelJob(); });
@@ -164,6 +178,8 @@ void TFormMain::AddWindowKeys(QWidget& window, bool preview) {
          [](TFormMain& form) {
              if (form.btnUndo_->isEnabled()) form.BtnUndoClick();
          }},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, true, [](TFormMain& form) { form.BtnRedoClick(); }},
+        {Qt::CTRL | Qt::Key_Y, true, [](TFormMain& form) { form.BtnRedoClick(); }},
         // The photo view: 1 for 100 %, 0 to fit.
         {QKeyCombination(Qt::Key_1), false, [](TFormMain& form) { form.imgEffect_->ZoomToActualSize(); }},
         {QKeyCombination(Qt::Key_0), false, [](TFormMain& form) { form.imgEffect_->ZoomToFit(); }},

@@ -1,0 +1,58 @@
+// Where the user is: the window's title and its status line.
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+#include "catalogue/catalogue.h"
+#include "shell/form_main.h"
+#include "widgets/image_view.h"
+
+namespace corvessa {
+
+namespace {
+
+// "3.1 MB", "820 KB", "96 bytes".
+QString FileSizeText(qint64 bytes) {
+    if (bytes >= 1000 * 1000) return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
+    if (bytes >= 1000) return QStringLiteral("%1 KB").arg((bytes + 500) / 1000);
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+}  // namespace
+
+QString LookTitle(Look look) {
+    const Category* category = FindCategory(look.category);
+    if (!category || look.effect < 1 || look.effect > kEffectCount) return QString();
+    const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
+    return QStringLiteral("%1 %2, %3")
+        .arg(text(category->caption))
+        .arg(look.effect)
+        .arg(text(category->lookNames[size_t(look.effect - 1)]));
+}
+
+QString SavedNews(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    return QStringLiteral("Saved %1, %2").arg(file.fileName(), FileSizeText(file.size()));
+}
+
+void TFormMain::ShowWhereYouAre() {
+    // Qt puts the modified mark where [*] stands, only while the window is
+    // marked modified.
+    const std::string& path = PhotoPath();
+    setWindowTitle(path.empty() ? QStringLiteral("Corvessa")
+                                : QStringLiteral("%1[*] - Corvessa").arg(QFileInfo(QString::fromStdString(path)).fileName()));
+    setWindowModified(HasUnsavedApply());
+    QString status;
+    if (HasPhoto())
+        status = QStringLiteral("%1 x %2\n%3").arg(WorkPhoto().Width()).arg(WorkPhoto().Height()).arg(imgEffect_->ZoomText());
+    if (!news_.isEmpty()) status += QStringLiteral("\n\n") + news_;
+    labelStatus_->setText(status);
+}
+
+void TFormMain::Tell(const QString& news) {
+    news_ = news;
+    newsTimer_->start();
+    ShowWhereYouAre();
+}
+
+}  // namespace corvessa
