@@ -65,10 +65,11 @@ protected:
         SkinRemove();
     }
 
-    TFormMain& Form(QSize screen = QSize(1024, 768)) {
+    TFormMain& Form(QSize screen = QSize(1024, 768), std::unique_ptr<Remembered> remembered = nullptr) {
         auto dialogs = std::make_unique<FakeDialogs>();
         dialogs_ = dialogs.get();
-        form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), screen);
+        form_.reset();
+        form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), screen, std::move(remembered));
         return *form_;
     }
 
@@ -515,6 +516,37 @@ TEST_F(FormMainTest, TheTitleNamesThePhotoAndItsUnsavedApplyAndTheStatusLineWhat
     form.BtnUndoClick();
     EXPECT_FALSE(form.isWindowModified());  // the opened photo holds no Apply
     EXPECT_TRUE(status->text().endsWith("Undone"));
+}
+
+TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstLeftThem) {
+    const QString settings = QString::fromStdString(dir_.File("corvessa.conf"));
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    {
+        TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+        form.show();
+        form.setGeometry(40, 50, 700, 520);
+        form.OpenPhoto(dir_.File("beach.bmp"));
+        Settle(form);
+        form.CategoryClick(15);  // Art: no overlay pictures needed
+        Settle(form);
+        form.close();
+    }
+    TFormMain& again = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+    Settle(again);
+    EXPECT_EQ(again.size(), QSize(700, 520));
+    EXPECT_EQ(again.CurrentCategory(), 15);
+    EXPECT_FALSE(StripHidden());  // its strip, of the start-up photo
+    EXPECT_TRUE(dialogs_->errors.empty());
+    again.BtnOpenClick();
+    ASSERT_EQ(dialogs_->openFolders.size(), 1u);
+    EXPECT_EQ(dialogs_->openFolders[0], dir_.Path());
+
+    // Settings that make no sense: the design's start.
+    WriteBytes(dir_.File("corvessa.conf"), {'[', 0, 0xff, '\n', '='});
+    const QSize designed = Form().size();
+    TFormMain& fresh = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+    EXPECT_EQ(fresh.size(), designed);
+    EXPECT_EQ(fresh.CurrentCategory(), 0);
 }
 
 TEST_F(FormMainTest, UndoShowsThePhotoBeforeTheLastApply) {

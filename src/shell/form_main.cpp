@@ -25,6 +25,7 @@
 #include "shell/form_batch.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
+#include "shell/remembered.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "shell/undo_pictures.h"
@@ -36,10 +37,12 @@
 
 namespace corvessa {
 
-TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, QSize screen)
+TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, QSize screen,
+                     std::unique_ptr<Remembered> remembered)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       appDir_(std::move(appDir)),
+      remembered_(std::move(remembered)),
       dialogs_(std::move(dialogs)),
       pictures_(appDir_ + "pic", &pictureCache_) {
     if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this);
@@ -61,6 +64,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     ShowWhereYouAre();
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
+    RestoreRemembered();
 }
 
 TFormMain::~TFormMain() = default;
@@ -111,7 +115,9 @@ void TFormMain::Invisible() {
 
 void TFormMain::BtnOpenClick() {
     Guarded([&] {
-        const std::string folder = std::filesystem::path(PhotoPath()).parent_path().string();
+        // The folder of the photo open now, else the one opened from last time.
+        std::string folder = std::filesystem::path(PhotoPath()).parent_path().string();
+        if (folder.empty() && remembered_) folder = remembered_->Folder(QStringLiteral("open")).toStdString();
         const std::optional<std::string> name = dialogs_->ChooseOpenFile(folder);
         if (name) OpenPhoto(*name);
     });
@@ -201,6 +207,7 @@ void TFormMain::FormClose() {
     rendering_.Drop();
     strips_.Drop();
     // A save in progress is let finish: its file is written whole.
+    KeepRemembered();
     formPreview_->hide();
     SkinRemove();
     session_.Close();

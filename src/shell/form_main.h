@@ -21,6 +21,7 @@
 #include "ground/random.h"
 #include "io/picture_source.h"
 #include "session/photo_session.h"
+#include "shell/remembered.h"
 #include "shell/window_job.h"
 
 class QLabel;
@@ -99,7 +100,11 @@ public:
     // `appDir` is the program's folder with a trailing '/'; every file the
     // program ships with is found under it. `screen` is the screen size the
     // window lays itself out for (the primary screen's when empty).
-    TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, QSize screen = QSize());
+    // `remembered`, when given, is what the windows keep between runs
+    // (their places, the folders, the last category); without it every
+    // run starts as the first.
+    TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, QSize screen = QSize(),
+              std::unique_ptr<Remembered> remembered = nullptr);
     ~TFormMain() override;
 
     const std::string& AppDir() const { return appDir_; }
@@ -263,8 +268,13 @@ private:
     // `news` (what just happened) for a few seconds.
     void ShowWhereYouAre();
     void Tell(const QString& news);
+    // What the last run left: the windows' places and the last category's
+    // strip; and what this run leaves for the next.
+    void RestoreRemembered();
+    void KeepRemembered();
 
     std::string appDir_;
+    std::unique_ptr<Remembered> remembered_;  // null: nothing is kept
     std::unique_ptr<ShellDialogs> dialogs_;
     // Overlay pictures decoded by one strip serve the next render.
     PictureCache pictureCache_;
@@ -304,6 +314,9 @@ private:
     QTimer* busyDelay_ = nullptr;
     QLabel* labelBusy_ = nullptr;
     QPushButton* btnCancelJob_ = nullptr;
+    // The category the last run ended on, shown for the photo this run
+    // starts with (the start-up photo, then the first photo opened).
+    int startCategory_ = 0;
     QLabel* labelStatus_ = nullptr;
     QString news_;
     QTimer* newsTimer_ = nullptr;

@@ -105,6 +105,7 @@ void TFormMain::FinishOpen(OpenedPhoto opened) {
     } else {
         ShowChange(session_.Open(std::move(opened.photo), std::move(opened.metadata), opened.path));
         SetPhotoControlsEnabled(true);
+        if (std::exchange(startCategory_, 0) && CurrentCategory() > 0) CategoryClick(CurrentCategory());
         if (!opened.warning.empty()) dialogs_->ShowWarning(opened.warning);  // the photo shows behind it
     }
     emit OpenFinished();

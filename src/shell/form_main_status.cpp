@@ -1,9 +1,13 @@
-// Where the user is: the window's title and its status line.
+// Where the user is: the window's title and its status line; and what the
+// windows remember between runs.
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 
 #include "catalogue/catalogue.h"
+#include "shell/form_preview.h"
+#include "shell/remembered.h"
 #include "shell/form_main.h"
 #include "widgets/image_view.h"
 
@@ -53,6 +57,28 @@ void TFormMain::Tell(const QString& news) {
     news_ = news;
     newsTimer_->start();
     ShowWhereYouAre();
+}
+
+void TFormMain::RestoreRemembered() {
+    if (!remembered_) return;
+    // restoreGeometry keeps the window on a screen that is there now.
+    const QByteArray place = remembered_->Geometry(QStringLiteral("main"));
+    if (!place.isEmpty()) restoreGeometry(place);
+    formPreview_->RestorePlace(remembered_->Geometry(QStringLiteral("preview")), true);
+    const int category = remembered_->Number(QStringLiteral("category"), 1, kCategoryCount, 0);
+    if (ColumnPlace(category) < 0) return;
+    startCategory_ = category;
+    if (HasPhoto()) CategoryClick(category);
+}
+
+void TFormMain::KeepRemembered() {
+    if (!remembered_) return;
+    remembered_->SetGeometry(QStringLiteral("main"), saveGeometry());
+    if (formPreview_->Placed()) remembered_->SetGeometry(QStringLiteral("preview"), formPreview_->saveGeometry());
+    if (ColumnPlace(CurrentCategory()) >= 0) remembered_->SetNumber(QStringLiteral("category"), CurrentCategory());
+    if (!PhotoPath().empty())
+        remembered_->SetFolder(QStringLiteral("open"), QFileInfo(QString::fromStdString(PhotoPath())).absolutePath());
+    remembered_->Write();
 }
 
 }  // namespace corvessa

@@ -1,5 +1,7 @@
 #include "shell/form_preview.h"
 
+#include <QScreen>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -149,9 +151,21 @@ void TFormPreview::ShowProcessing() {
     btnApply_->setEnabled(false);
 }
 
+void TFormPreview::RestorePlace(const QByteArray& geometry, bool useful) {
+    placed_ = !geometry.isEmpty() && restoreGeometry(geometry);
+    usefulSize_ = useful && !placed_;
+}
+
 void TFormPreview::PreparePreview(const TBitmap& photo) {
     photoWidth_ = photo.Width();
     photoHeight_ = photo.Height();
+    if (usefulSize_ && !placed_) {
+        const QScreen* screen = photoArea_.screen();
+        if (screen)
+            resize(UsefulPreviewSize(screen->availableGeometry().size(), QSize(photoWidth_, photoHeight_),
+                                     kPreviewClientHeight - kPanelHeight, QSize(kPreviewClientWidth, kPreviewClientHeight)));
+        usefulSize_ = false;
+    }
     LayOut();
     // It opens over the main window's photo area; later it stays where the
     // user leaves it.

@@ -51,6 +51,13 @@ public:
     // clipped by the panel when wider; a grown dialog fits the photo whole)
     // and shows the dialog in front.
     void PreparePreview(const TBitmap& photo);
+    // Where and how large the dialog opens: as saveGeometry gave it (a
+    // geometry that cannot be restored is ignored), or, with `useful` and
+    // nothing restored, at a useful size for the photo (UsefulPreviewSize)
+    // rather than the dialog's own small one.
+    void RestorePlace(const QByteArray& geometry, bool useful);
+    // Whether the dialog has a place of its own yet (shown, or restored).
+    bool Placed() const { return placed_; }
     // Shows `look`, rendered from `source`, in place of the labels, mixed
     // at `strength` (the session's); a new look is fitted again.
     void ShowResult(std::shared_ptr<const TBitmap> look, std::shared_ptr<const TBitmap> source, int strength,
@@ -131,6 +138,7 @@ private:
     int strength_ = 100;
     bool comparing_ = false;
     bool placed_ = false;  // moved over the main window's photo area yet
+    bool usefulSize_ = false;  // opens at UsefulPreviewSize until placed
 };
 
 }  // namespace corvessa

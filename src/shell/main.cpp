@@ -9,6 +9,7 @@
 #include "shell/command_line.h"
 #include "shell/dialogs.h"
 #include "shell/form_main.h"
+#include "shell/remembered.h"
 #include "shell/single_instance.h"
 
 namespace {
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
     corvessa::SingleInstanceGuard guard(QString::fromLatin1(corvessa::kSingleInstanceName), command.photo);
     if (!guard.IsFirstInstance()) return 0;
 
-    corvessa::TFormMain formMain(corvessa::ProgramFilesFolder(), nullptr);
+    corvessa::TFormMain formMain(corvessa::ProgramFilesFolder(), nullptr, QSize(),
+                                 std::make_unique<corvessa::Remembered>());
     guard.SetRaiseHandler([&formMain] {
         corvessa::RaiseWindow(&formMain);
         ReportState(formMain, "raised");

@@ -17,6 +17,17 @@ QPoint PreviewPlace(const QRect& photoArea, QSize dialog, const QRect& screen) {
     return {left, top};
 }
 
+QSize UsefulPreviewSize(QSize available, QSize photo, int controlsHeight, QSize smallest) {
+    if (photo.isEmpty() || available.isEmpty()) return smallest;
+    const int roomWidth = available.width() * 2 / 3, roomHeight = available.height() * 2 / 3 - controlsHeight;
+    int width = roomWidth, height = int(int64_t(roomWidth) * photo.height() / photo.width());
+    if (height > roomHeight) {
+        height = roomHeight;
+        width = int(int64_t(roomHeight) * photo.width() / photo.height());
+    }
+    return QSize(width, height + controlsHeight).expandedTo(smallest);
+}
+
 QPoint PreviewPlaceFor(const QWidget& photoArea, const QWidget& preview) {
     const QWidget* area = &photoArea;
     // The frame is known once the window manager has framed the window.
