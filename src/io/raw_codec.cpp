@@ -85,6 +85,9 @@ TBitmap Develop(const uint8_t* data, size_t size, bool half, std::string* warnin
     if (!RawStart(data, size)) throw BrokenPicture("it is not a camera raw file");
     // LibRaw's object holds its tables inline: too large for a stack.
     const auto raw = std::make_unique<LibRaw>(LIBRAW_OPTIONS_NONE);
+    // LibRaw prints where a file's data ended or broke; the error it then
+    // returns says so to the user.
+    raw->set_dataerror_handler([](void*, const char*, int) {}, nullptr);
     libraw_output_params_t& params = raw->imgdata.params;
     params.use_camera_wb = 1;
     params.half_size = half ? 1 : 0;
