@@ -174,7 +174,7 @@ TEST(Writers, EveryFormatKeepsThePictureAndTheCameraDataUpright) {
         {"jxl", [](const TBitmap& p, const PhotoMetadata& m) { return EncodeJxl(p, m); }},
     };
     const TBitmap picture = GradientBitmap(64, 48);
-    const PhotoMetadata phone = MetadataOf(CameraJpeg(picture, 6));
+    const PhotoMetadata phone = MetadataOf(RichCameraJpeg(picture, 6));
     ASSERT_EQ(phone.Orientation(), 6);
     const std::vector<uint8_t> dng = MakeDng();
     const PhotoMetadata raw = ReadRawMetadata(dng.data(), dng.size());
@@ -189,6 +189,12 @@ TEST(Writers, EveryFormatKeepsThePictureAndTheCameraDataUpright) {
         EXPECT_EQ(ExifTag(exif, "Exif.Image.Model"), kTestCameraModel);
         EXPECT_EQ(ExifTag(exif, "Exif.Image.Orientation"), "1");
         EXPECT_EQ(ExifTag(exif, "Exif.Photo.PixelXDimension"), "64");
+        // XMP and the profile, as our readers find them (libjxl keeps only
+        // profiles it can parse, which the made-up one is not).
+        const SavedMetadataBlocks again = SavedBlocks(MetadataOf(file), 64, 48);
+        EXPECT_NE(again.xmp.find("A heron"), std::string::npos);
+        EXPECT_EQ(again.xmp.find("Orientation=\"6\""), std::string::npos);
+        if (format != "jxl") EXPECT_EQ(again.iccProfile, IccProfile());
         const std::vector<uint8_t> fromRaw = LibraryExif(encode(picture, raw), format);
         EXPECT_EQ(ExifTag(fromRaw, "Exif.Image.Make"), kTestRawMake);
         EXPECT_EQ(ExifTag(fromRaw, "Exif.Image.Model"), kTestRawModel);

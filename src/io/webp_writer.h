@@ -12,8 +12,8 @@ namespace corvessa {
 class PhotoMetadata;
 
 // The quality at which a WebP of a photo comes out about the size of our
-// JPEG save at quality 90 (a 720 x 477 photo of 137 KB as JPEG: 112 KB at
-// 90, 135 KB at 93).
+// JPEG save at quality 90: of a 720 x 477 photo (136 KB as JPEG) and a
+// smooth 525 x 390 scene (46 KB), 133 KB and 44 KB.
 inline constexpr int kWebpQuality = 93;
 
 // A lossy WebP of the picture at `quality` (1..100, libwebp's scale; 100
