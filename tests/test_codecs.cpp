@@ -180,6 +180,10 @@ TEST(Writers, EveryFormatKeepsThePictureAndTheCameraDataUpright) {
     const PhotoMetadata raw = ReadRawMetadata(dng.data(), dng.size());
     for (const auto& [format, encode] : writers) {
         SCOPED_TRACE(format);
+        // Sides that 4:2:0 chroma does not halve evenly.
+        const TBitmap odd = LibraryDecoded(encode(SolidBitmap(33, 17, {200, 120, 40}), PhotoMetadata()), format);
+        EXPECT_EQ(odd.Width(), 33);
+        EXPECT_EQ(odd.Height(), 17);
         const std::vector<uint8_t> file = encode(picture, phone);
         const TBitmap decoded = LibraryDecoded(file, format);
         ASSERT_EQ(decoded.Width(), 64);

@@ -114,7 +114,10 @@ TBitmap Develop(const uint8_t* data, size_t size, bool half, std::string* warnin
     Check(code);
     if (!image || image->type != LIBRAW_IMAGE_BITMAP || image->bits != 8 || (image->colors != 3 && image->colors != 1))
         throw BrokenPicture("LibRaw made no picture of it");
-    picture.SetSize(image->width, image->height);  // the same, unless LibRaw changed its mind
+    // The same, but for sensors LibRaw turns by 45 degrees (Fujifilm's
+    // SuperCCD), whose picture is larger.
+    CheckPictureSize(image->width, image->height);
+    picture.SetSize(image->width, image->height);
     const int colours = image->colors;
     const size_t stride = size_t(image->width) * size_t(colours);
     ForEachRow(picture.Height(), picture.RowBytes(), [&](int y) {
