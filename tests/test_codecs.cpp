@@ -6,6 +6,7 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -98,6 +99,15 @@ TEST(RawCodec, SizesAreRefusedBeforeLibRawAllocatesAndHonestRawsOpen) {
     const std::vector<uint8_t> png = MakePng(MakeSamples(30, 30, 3, 8));
     EXPECT_EQ(Refusal([&] { CheckRawStart(png.data(), png.size(), png.size()); }),
               "Bitmap image is not valid: it is not a camera raw file");
+    // A colour filter pattern said to lie past the end (LibRaw 0.20 would
+    // read it from memory it never filled).
+    std::vector<uint8_t> pastTheEnd = MakeDng();
+    const uint8_t cfaPattern[] = {0x8E, 0x82, 1, 0, 4, 0, 0, 0};
+    const auto entry = std::search(pastTheEnd.begin(), pastTheEnd.end(), std::begin(cfaPattern), std::end(cfaPattern));
+    ASSERT_NE(entry, pastTheEnd.end());
+    entry[4] = 36, entry[8] = 0, entry[9] = 1, entry[10] = 1, entry[11] = 2;
+    EXPECT_EQ(Refusal([&] { DecodeRaw(pastTheEnd.data(), pastTheEnd.size()); }),
+              "Bitmap image is not valid: its tag 33422 lies past the end of the file");
     std::vector<uint8_t> cut = MakeDng();
     cut.resize(cut.size() / 2);
     EXPECT_TRUE(Refusal([&] { DecodeRaw(cut.data(), cut.size()); }).starts_with("Bitmap image is not valid: "));

@@ -35,12 +35,20 @@ bool RawStart(const uint8_t* d, size_t n) {
            Starts(d, n, "FUJIFILM") || Starts(d, n, "ftypcrx ", 4);
 }
 
-// Every directory of a TIFF-structured start (the chain from the header
-// and the sub-directories they name) that lies within `size` bytes; calls
-// `claim(width, height)` for each that gives both. At most 64 are visited,
-// each once, so a loop of offsets ends.
+// The bytes of a TIFF field's value of `type`, 0 for a type we do not know.
+uint32_t TiffTypeBytes(uint32_t type) {
+    static const uint8_t kBytes[] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8, 4};
+    return type < sizeof kBytes ? kBytes[type] : 0;
+}
+
+// Every directory of a TIFF-structured file whose first `size` bytes are
+// at hand (the chain from the header and the sub-directories they name);
+// calls `claim(width, height)` for each that gives both. At most 64 are
+// visited, each once, so a loop of offsets ends. A value that lies past
+// the file's `fileBytes` is refused: LibRaw 0.20 reads such a colour
+// filter pattern from memory it never filled, and crashes.
 template <class Claim>
-void ForEachTiffClaim(const uint8_t* d, size_t size, Claim&& claim) {
+void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&& claim) {
     const bool big = d[0] == 'M';
     const auto u16 = [&](size_t at) { return big ? uint32_t(d[at]) << 8 | d[at + 1] : uint32_t(d[at + 1]) << 8 | d[at]; };
     const auto u32 = [&](size_t at) {
@@ -57,6 +65,9 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, Claim&& claim) {
         for (uint32_t i = 0; i < count && size_t(at) + 2 + 12 * (i + 1) <= size; ++i) {
             const size_t e = at + 2 + 12 * i;
             const uint32_t tag = u16(e), type = u16(e + 2), values = u32(e + 4);
+            const uint64_t bytes = uint64_t(values) * TiffTypeBytes(type);
+            if (bytes > 4 && u32(e + 8) + bytes > fileBytes)
+                throw BrokenPicture("its tag " + std::to_string(tag) + " lies past the end of the file");
             const uint32_t value = type == 3 ? u16(e + 8) : u32(e + 8);
             if (tag == 256) width = value;
             if (tag == 257) height = value;
@@ -83,6 +94,9 @@ void Check(int code) {
 TBitmap Develop(const uint8_t* data, size_t size, bool half, std::string* warning) try {
     if (warning) warning->clear();
     if (!RawStart(data, size)) throw BrokenPicture("it is not a camera raw file");
+    if (TiffStart(data, size)) ForEachTiffClaim(data, size, size, [&](int64_t width, int64_t height) {
+        CheckPictureClaim(width, height, size);
+    });
     // LibRaw's object holds its tables inline: too large for a stack.
     const auto raw = std::make_unique<LibRaw>(LIBRAW_OPTIONS_NONE);
     // LibRaw prints where a file's data ended or broke; the error it then
@@ -147,7 +161,7 @@ TBitmap DecodeRawHalfSize(const uint8_t* data, size_t size, std::string* warning
 void CheckRawStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes) {
     if (!RawStart(head, headBytes)) throw BrokenPicture("it is not a camera raw file");
     if (!TiffStart(head, headBytes)) return;
-    ForEachTiffClaim(head, headBytes, [&](int64_t width, int64_t height) {
+    ForEachTiffClaim(head, headBytes, fileBytes, [&](int64_t width, int64_t height) {
         CheckPictureClaim(width, height, size_t(std::min<uint64_t>(fileBytes, SIZE_MAX)));
     });
 }
