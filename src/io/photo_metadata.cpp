@@ -3,6 +3,7 @@
 #include <exiv2/exiv2.hpp>
 #include <err.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <stdexcept>
@@ -214,7 +215,16 @@ bool CameraImageTag(const std::string& name) {
 PhotoMetadata ReadRawMetadata(const uint8_t* data, size_t size) {
     SilenceExiv2();
     auto kept = std::make_shared<PhotoMetadata::Data>();
+    // Canon's CR3 is an ISO media file, which Exiv2 reads only when asked;
+    // HEIF and AVIF never reach Exiv2 (libheif reads theirs).
+    if (size >= 12 && std::memcmp(data + 4, "ftypcrx ", 8) == 0) Exiv2::enableBMFF(true);
     try {
+        // Only the raw formats' readers: Exiv2's video readers take a CR3's
+        // look-alike for a QuickTime film and parse it for seconds.
+        static const int kRawTypes[] = {Exiv2::ImageType::tiff, Exiv2::ImageType::cr2, Exiv2::ImageType::orf,
+                                        Exiv2::ImageType::rw2, Exiv2::ImageType::raf, Exiv2::ImageType::bmff};
+        const int type = Exiv2::ImageFactory::getType(data, long(size));
+        if (std::find(std::begin(kRawTypes), std::end(kRawTypes), type) == std::end(kRawTypes)) return PhotoMetadata();
         auto image = Exiv2::ImageFactory::open(data, long(size));
         image->readMetadata();
         for (const Exiv2::Exifdatum& tag : image->exifData()) {
