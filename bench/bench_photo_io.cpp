@@ -1,4 +1,5 @@
-// Opening a 24-megapixel HEIC and PNG photo as the window does (file read,
+// Opening a 24-megapixel HEIC (one picture, and a grid of 512 x 512 tiles
+// as phones write it) and PNG photo as the window does (file read,
 // decoding, camera data, orientation) beside the library's own decoding of
 // the same file bytes into interleaved RGB. Each iteration times both, one
 // after the other, so that the machine's drift hits both alike; reported
@@ -9,12 +10,14 @@
 #include <png.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "bench_support.h"
+#include "format_fixtures.h"
 #include "io/files.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
@@ -57,6 +60,31 @@ std::string PhotoFile(const char* extension) {
     const std::string path = "/tmp/corvessa-bench-" + std::to_string(getpid()) + "." + extension;
     if (access(path.c_str(), R_OK) != 0)
         WriteFileSafely(path, std::string(extension) == "heic" ? EncodeHeic(Photo24()) : EncodePng(Photo24()));
+    return path;
+}
+
+// The 24-megapixel photo as phones store it: a grid of 512 x 512 tiles (the
+// last row and column cut by the grid), each a HEIC picture of quality 80.
+std::string GridFile() {
+    const std::string path = "/tmp/corvessa-bench-" + std::to_string(getpid()) + "-grid.heic";
+    if (access(path.c_str(), R_OK) == 0) return path;
+    const TBitmap& photo = Photo24();
+    constexpr int kTile = 512;
+    const int columns = (photo.Width() + kTile - 1) / kTile, rows = (photo.Height() + kTile - 1) / kTile;
+    std::vector<test::HeifTile> tiles;
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            TBitmap tile(kTile, kTile);
+            for (int y = 0; y < kTile; ++y)
+                for (int x = 0; x < kTile; ++x)
+                    std::memcpy(tile.Pixel(x, y),
+                                photo.Pixel(std::min(photo.Width() - 1, column * kTile + x),
+                                            std::min(photo.Height() - 1, row * kTile + y)),
+                                3);
+            tiles.push_back(test::TileOf(EncodeHeic(tile)));
+        }
+    WriteFileSafely(path, test::MakeHeifGrid({.width = uint32_t(photo.Width()), .height = uint32_t(photo.Height()),
+                                              .columns = columns, .rows = rows, .tiles = tiles}));
     return path;
 }
 
@@ -122,6 +150,19 @@ void BM_OpenHeic24VsLibheif(benchmark::State& state) {
     unlink(path.c_str());
 }
 BENCHMARK(BM_OpenHeic24VsLibheif)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(7);
+
+void BM_OpenHeicGrid24VsLibheif(benchmark::State& state) {
+    const std::string path = GridFile();
+    SideBySide(
+        state, "libheif_ms",
+        [&] {
+            PhotoMetadata metadata;
+            benchmark::DoNotOptimize(ReadPhotoUpright(path, metadata).Data());
+        },
+        [&] { LibheifDecode(ReadWholeFile(path)); });
+    unlink(path.c_str());
+}
+BENCHMARK(BM_OpenHeicGrid24VsLibheif)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(7);
 
 void BM_OpenPng24VsLibpng(benchmark::State& state) {
     const std::string path = PhotoFile("png");

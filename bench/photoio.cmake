@@ -1,5 +1,6 @@
-# Opening 24-megapixel HEIC and PNG photos beside libheif's and libpng's
-# own decoding of the same files.
+# Opening 24-megapixel HEIC (one picture and a phone's grid of tiles) and
+# PNG photos beside libheif's and libpng's own decoding of the same files;
+# the grid is put together by the tests' HEIF fixtures.
 find_package(PNG REQUIRED)
 list(APPEND CORVESSA_BENCH_SOURCES bench_photo_io.cpp)
-list(APPEND CORVESSA_BENCH_LIBS corvessa_photoio PkgConfig::HEIF PNG::PNG)
+list(APPEND CORVESSA_BENCH_LIBS corvessa_photoio corvessa_testformats PkgConfig::HEIF PNG::PNG)

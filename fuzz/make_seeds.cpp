@@ -4,9 +4,12 @@
 #include <string>
 
 #include "camera_jpeg.h"
+#include "codec_fixtures.h"
 #include "format_fixtures.h"
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
+#include "io/jxl_codec.h"
+#include "io/photo_metadata.h"
 #include "io/png_codec.h"
 #include "jpeg_fixtures.h"
 #include "test_support.h"
@@ -32,7 +35,7 @@ std::vector<uint8_t> EmptyScans(int scans) {
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const std::filesystem::path root(argv[1]);
-    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata", "heif", "qtformats", "png"})
+    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata", "heif", "qtformats", "png", "raw", "jxl"})
         std::filesystem::create_directories(root / target);
     auto put = [&](const char* target, const std::string& name, std::vector<uint8_t> bytes, int nameByte = -1) {
         if (nameByte >= 0) bytes.insert(bytes.begin(), uint8_t(nameByte));
@@ -125,5 +128,24 @@ int main(int argc, char** argv) {
     put("png", "padded-after.png", WithPngChunk(MakePng(MakeSamples(9, 5, 4, 8), true), "paDd", 48, true));
     put("png", "blank-grey-transparent.png", BlankPng(40, 30, 1, 0, true, true));
     put("png", "camera.png", EncodePng(picture, RgbIccProfile(), CameraExif(6, 24, 17)));
+
+    // DNGs (name byte 0: full development, 1: half size), upright and
+    // turned, and one claiming more than it holds.
+    for (int orientation : {1, 6})
+        for (int half : {0, 1})
+            put("raw", "mosaic-" + std::to_string(orientation) + (half ? "-half" : "") + ".dng",
+                MakeDng({.orientation = orientation}), half);
+    put("raw", "claims-more.dng", MakeDng({.claimWidth = 3000, .claimHeight = 2000}), 1);
+
+    // JPEG XL: lossless of every kind, turned with camera data, lossy from
+    // our writer, a bare header.
+    for (int channels : {1, 2, 3, 4})
+        for (int bits : {8, 16})
+            put("jxl", "lossless-" + std::to_string(channels) + "x" + std::to_string(bits) + ".jxl",
+                MakeJxl(MakeSamples(9, 5, channels, bits)));
+    put("jxl", "camera.jxl", MakeJxl(MakeSamples(24, 17, 3, 8), {.orientation = 6, .exif = CameraExif(6, 24, 17),
+                                                                  .xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'/>"}));
+    put("jxl", "lossy.jxl", EncodeJxl(picture, ReadPhotoMetadata(CameraJpeg(picture, 3)), 90));
+    put("jxl", "header.jxl", JxlHeaderClaiming(64, 48));
     return 0;
 }

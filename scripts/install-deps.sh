@@ -9,6 +9,7 @@ PACKAGES=(
   libjpeg-dev libjpeg-turbo-progs libexiv2-dev
   libpng-dev zlib1g-dev libheif-dev qt6-image-formats-plugins
   libheif-examples webp libtiff-tools libtiff-dev
+  libraw-dev libraw-bin libjxl-dev libwebp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   librsvg2-bin desktop-file-utils appstream parallel

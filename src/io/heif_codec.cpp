@@ -10,8 +10,10 @@
 #include <memory>
 #include <new>
 #include <system_error>
+#include <thread>
 
 #include "io/jpeg_codec.h"
+#include "io/photo_metadata.h"
 #include "io/picture_samples.h"
 #include "ground/error.h"
 #include "ground/parallel.h"
@@ -45,12 +47,16 @@ void Check(const heif_error& error) {
 
 // The file's boxes, read without decoding anything; `data` must outlive
 // the context.
-Context OpenContext(const uint8_t* data, size_t size) {
+void InitHeif() {
     static const bool initialised = [] {
         heif_init(nullptr);
         return true;
     }();
     (void)initialised;
+}
+
+Context OpenContext(const uint8_t* data, size_t size) {
+    InitHeif();
     Context context(heif_context_alloc());
     if (!context) throw NotEnoughMemory();
     heif_context_set_maximum_image_size_limit(context.get(), kMaxHeifSide + 1);
@@ -576,6 +582,8 @@ bool AddressSpaceLimited() {
     return getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
 }
 
+int DecodingThreads() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 64u)); }
+
 // Whether `bytes` of memory can be had now; called through a pointer the
 // compiler cannot see through, so that the probe is not optimised away.
 void* (*volatile probeAllocate)(size_t) = std::malloc;
@@ -620,7 +628,10 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
                                     : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
     std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
     if (!options) throw NotEnoughMemory();
-    if (AddressSpaceLimited()) heif_context_set_max_decoding_threads(context.get(), 0);
+    // Phones store their photos as grids of 512 x 512 tiles, which libheif
+    // decodes side by side on as many threads as it is allowed (4 unless
+    // told): one a core.
+    heif_context_set_max_decoding_threads(context.get(), AddressSpaceLimited() ? 0 : DecodingThreads());
     // Our picture first, then a probe for what libheif will need: a
     // picture the machine cannot hold is said to be so before the decoders
     // fail in their own words (or, starting no thread, wait for ever).
@@ -694,6 +705,91 @@ HeifMetadata ReadHeifMetadata(const uint8_t* data, size_t size) {
         // Whatever was read stands; a broken file has no more to give.
     }
     return metadata;
+}
+
+namespace {
+
+struct EncoderRelease {
+    void operator()(heif_encoder* e) const { heif_encoder_release(e); }
+};
+
+heif_compression_format FormatOf(HeifCoding coding) {
+    return coding == HeifCoding::kHevc ? heif_compression_HEVC : heif_compression_AV1;
+}
+
+CorvessaError WriteError(const heif_error& error) {
+    if (error.code == heif_error_Memory_allocation_error) return NotEnoughMemory();
+    return CorvessaError(std::string("Stream write error: ") + (error.message ? error.message : "libheif cannot write the file"));
+}
+
+void CheckWrite(const heif_error& error) {
+    if (error.code != heif_error_Ok) throw WriteError(error);
+}
+
+heif_error AppendBytes(heif_context*, const void* data, size_t size, void* target) {
+    auto& out = *static_cast<std::vector<uint8_t>*>(target);
+    try {
+        out.insert(out.end(), static_cast<const uint8_t*>(data), static_cast<const uint8_t*>(data) + size);
+    } catch (const std::bad_alloc&) {
+        return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, "out of memory"};
+    }
+    return {heif_error_Ok, heif_suberror_Unspecified, "ok"};
+}
+
+}  // namespace
+
+bool CanEncodeHeif(HeifCoding coding) {
+    InitHeif();
+    return heif_have_encoder_for_format(FormatOf(coding));
+}
+
+std::vector<uint8_t> EncodeHeif(const TBitmap& picture, const PhotoMetadata& metadata, HeifCoding coding, int quality) try {
+    const int width = picture.Width(), height = picture.Height();
+    if (width <= 0 || height <= 0) throw CorvessaError("Stream write error: the picture is empty");
+    if (width > kMaxHeifSide || height > kMaxHeifSide)
+        throw CorvessaError("Picture is too large for HEIF (" + std::to_string(width) + " x " + std::to_string(height) +
+                            "): save it as PNG or JPEG");
+    if (!CanEncodeHeif(coding))
+        throw CorvessaError(std::string("Stream write error: libheif has no encoder for ") +
+                            (coding == HeifCoding::kHevc ? "HEIC (HEVC)" : "AVIF (AV1)"));
+    InitHeif();
+    const Context context(heif_context_alloc());
+    if (!context) throw NotEnoughMemory();
+    heif_encoder* made = nullptr;
+    CheckWrite(heif_context_get_encoder_for_format(context.get(), FormatOf(coding), &made));
+    const std::unique_ptr<heif_encoder, EncoderRelease> encoder(made);
+    CheckWrite(heif_encoder_set_lossy_quality(encoder.get(), std::clamp(quality, 0, 100)));
+    heif_encoder_set_parameter(encoder.get(), "chroma", "420");
+
+    heif_image* created = nullptr;
+    CheckWrite(heif_image_create(width, height, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &created));
+    const Image image(created);
+    CheckWrite(heif_image_add_plane(image.get(), heif_channel_interleaved, width, height, 8));
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
+    if (!plane) throw NotEnoughMemory();
+    ForEachRow(height, picture.RowBytes(), [&](int y) {
+        const uint8_t* in = picture.Row(y);
+        uint8_t* out = plane + size_t(y) * size_t(stride);
+        for (int x = 0; x < width; ++x, in += 3, out += 3) out[0] = in[2], out[1] = in[1], out[2] = in[0];
+    });
+    const SavedMetadataBlocks blocks = SavedBlocks(metadata, width, height);
+    if (!blocks.iccProfile.empty())
+        CheckWrite(heif_image_set_raw_color_profile(image.get(), "prof", blocks.iccProfile.data(), blocks.iccProfile.size()));
+
+    heif_image_handle* encoded = nullptr;
+    CheckWrite(heif_context_encode_image(context.get(), image.get(), encoder.get(), nullptr, &encoded));
+    const Handle handle(encoded);
+    if (!blocks.exif.empty())
+        CheckWrite(heif_context_add_exif_metadata(context.get(), handle.get(), blocks.exif.data(), int(blocks.exif.size())));
+    if (!blocks.xmp.empty())
+        CheckWrite(heif_context_add_XMP_metadata(context.get(), handle.get(), blocks.xmp.data(), int(blocks.xmp.size())));
+    std::vector<uint8_t> out;
+    heif_writer writer{1, AppendBytes};
+    CheckWrite(heif_context_write(context.get(), &writer, &out));
+    return out;
+} catch (const std::bad_alloc&) {
+    throw NotEnoughMemory();
 }
 
 }  // namespace corvessa

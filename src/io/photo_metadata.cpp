@@ -3,6 +3,7 @@
 #include <exiv2/exiv2.hpp>
 #include <err.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "io/files.h"
 #include "io/heif_codec.h"
 #include "io/jpeg_codec.h"
+#include "io/jxl_codec.h"
 #include "io/orientation.h"
 #include "io/photo_files.h"
 #include "io/png_codec.h"
@@ -158,6 +160,7 @@ bool ReadHeifBlocks(const std::vector<uint8_t>& file, PhotoMetadata::Data& data)
 }  // namespace
 
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
+    if (IsJxl(file.data(), file.size())) return ReadJxlMetadata(file.data(), file.size());
     PhotoMetadata result;
     const bool heif = IsHeif(file.data(), file.size());
     if (!IsJpeg(file) && !IsExiv2Format(file) && !heif) return result;
@@ -187,6 +190,75 @@ PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
     }
     if (data->exif.empty() && data->xmp.empty() && data->iptc.empty() && data->iccProfile.empty()) return result;
     result.data_ = std::move(data);
+    return result;
+}
+
+namespace {
+
+bool HoldsAny(const PhotoMetadata::Data& data) {
+    return !data.exif.empty() || !data.xmp.empty() || !data.iptc.empty() || !data.iccProfile.empty();
+}
+
+// The tags of a raw file's main directory that describe the camera and the
+// shot rather than the raw's structure.
+bool CameraImageTag(const std::string& name) {
+    static const char* const kKept[] = {"Make", "Model", "DateTime", "Artist", "Copyright", "Software",
+                                        "ImageDescription", "UniqueCameraModel", "CameraSerialNumber",
+                                        "LensInfo"};
+    for (const char* kept : kKept)
+        if (name == kept) return true;
+    return false;
+}
+
+}  // namespace
+
+PhotoMetadata ReadRawMetadata(const uint8_t* data, size_t size) {
+    SilenceExiv2();
+    auto kept = std::make_shared<PhotoMetadata::Data>();
+    // Canon's CR3 is an ISO media file, which Exiv2 reads only when asked;
+    // HEIF and AVIF never reach Exiv2 (libheif reads theirs).
+    if (size >= 12 && std::memcmp(data + 4, "ftypcrx ", 8) == 0) Exiv2::enableBMFF(true);
+    try {
+        // Only the raw formats' readers: Exiv2's video readers take a CR3's
+        // look-alike for a QuickTime film and parse it for seconds.
+        static const int kRawTypes[] = {Exiv2::ImageType::tiff, Exiv2::ImageType::cr2, Exiv2::ImageType::orf,
+                                        Exiv2::ImageType::rw2, Exiv2::ImageType::raf, Exiv2::ImageType::bmff};
+        const int type = Exiv2::ImageFactory::getType(data, long(size));
+        if (std::find(std::begin(kRawTypes), std::end(kRawTypes), type) == std::end(kRawTypes)) return PhotoMetadata();
+        auto image = Exiv2::ImageFactory::open(data, long(size));
+        image->readMetadata();
+        for (const Exiv2::Exifdatum& tag : image->exifData()) {
+            const std::string group = tag.groupName();
+            if ((group == "Image" && CameraImageTag(tag.tagName())) || group == "GPSInfo" ||
+                (group == "Photo" && tag.tagName() != "MakerNote"))
+                kept->exif.add(tag);
+        }
+        kept->xmp = image->xmpData();
+        kept->iptc = image->iptcData();
+    } catch (const std::exception&) {
+        *kept = PhotoMetadata::Data();
+    }
+    PhotoMetadata result;
+    if (HoldsAny(*kept)) result.data_ = std::move(kept);  // orientation 1
+    return result;
+}
+
+PhotoMetadata ReadJxlMetadata(const uint8_t* data, size_t size) {
+    SilenceExiv2();
+    const JxlBoxes boxes = ReadJxlBoxes(data, size);
+    auto kept = std::make_shared<PhotoMetadata::Data>();
+    try {
+        if (!boxes.exif.empty()) Exiv2::ExifParser::decode(kept->exif, boxes.exif.data(), uint32_t(boxes.exif.size()));
+    } catch (const std::exception&) {
+        kept->exif.clear();
+    }
+    try {
+        if (!boxes.xmp.empty() && Exiv2::XmpParser::decode(kept->xmp, boxes.xmp) != 0) kept->xmp.clear();
+    } catch (const std::exception&) {
+        kept->xmp.clear();
+    }
+    PhotoMetadata result;
+    if (HoldsAny(*kept)) result.data_ = std::move(kept);  // orientation 1
     return result;
 }
 
@@ -289,6 +361,27 @@ std::vector<uint8_t> ExifForPng(const PhotoMetadata::Data* data, int width, int 
 }
 
 }  // namespace
+
+SavedMetadataBlocks SavedBlocks(const PhotoMetadata& metadata, int width, int height) {
+    SavedMetadataBlocks blocks;
+    const PhotoMetadata::Data* data = metadata.data_.get();
+    if (!data) return blocks;
+    blocks.exif = ExifForPng(data, width, height);
+    blocks.iccProfile = data->iccProfile;
+    if (!data->xmp.empty()) {
+        SilenceExiv2();
+        try {
+            Exiv2::XmpData xmp = data->xmp;
+            Exiv2::ExifData unused;
+            if (xmp.findKey(Exiv2::XmpKey("Xmp.tiff.Orientation")) != xmp.end()) xmp["Xmp.tiff.Orientation"] = "1";
+            SetDimensions(unused, xmp, width, height);
+            if (Exiv2::XmpParser::encode(blocks.xmp, xmp) != 0) blocks.xmp.clear();
+        } catch (const std::exception&) {
+            blocks.xmp.clear();  // saved without it
+        }
+    }
+    return blocks;
+}
 
 TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::string* warning) {
     CheckPhotoFileName(path);

@@ -3,6 +3,7 @@
 // IPTC data and the ICC colour profile of the opened file, written back
 // into a saved JPEG. Cheap to copy; empty for photos without any.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 namespace corvessa {
 
 class PhotoMetadata;
+struct SavedMetadataBlocks;
 // The bytes of a PNG as WritePngFileWithMetadata saves it (`quality` plays
 // no part: PNG is lossless).
 std::vector<uint8_t> EncodePngWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int quality);
@@ -38,6 +40,9 @@ private:
     friend std::vector<uint8_t> EmbedMetadata(const std::vector<uint8_t>& jpeg, const PhotoMetadata& metadata,
                                               int width, int height);
     friend std::vector<uint8_t> EncodePngWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int quality);
+    friend PhotoMetadata ReadRawMetadata(const uint8_t* data, size_t size);
+    friend PhotoMetadata ReadJxlMetadata(const uint8_t* data, size_t size);
+    friend SavedMetadataBlocks SavedBlocks(const PhotoMetadata& metadata, int width, int height);
     std::shared_ptr<const Data> data_;
 };
 
@@ -48,6 +53,28 @@ private:
 // that record a rotation or mirroring, which their decoder applies, the
 // orientation is 1: their Exif tag only repeats those.
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
+
+// The camera data of a raw file (its Exif tags of the camera, the shot and
+// GPS, and its XMP), with orientation 1: DecodeRaw already turned the
+// pixels. The raw's own structure (strips, sensor tables, maker notes)
+// stays behind.
+PhotoMetadata ReadRawMetadata(const uint8_t* data, size_t size);
+// The camera data of a JPEG XL file's Exif and XMP boxes, with orientation
+// 1: DecodeJxl applies the codestream's. ReadPhotoMetadata gives the same
+// for a JPEG XL file.
+PhotoMetadata ReadJxlMetadata(const uint8_t* data, size_t size);
+
+// The blocks a saved WebP, HEIF, AVIF or JPEG XL file carries, each empty
+// where `metadata` has none or it cannot be written: the Exif data from
+// its TIFF header on (orientation 1, dimensions made the picture's, no
+// thumbnail, as a saved PNG has it), the XMP packet (orientation 1) and
+// the colour profile.
+struct SavedMetadataBlocks {
+    std::vector<uint8_t> exif;
+    std::string xmp;
+    std::vector<uint8_t> iccProfile;
+};
+SavedMetadataBlocks SavedBlocks(const PhotoMetadata& metadata, int width, int height);
 
 // The JPEG `jpeg`, a picture of `width` x `height`, with `metadata` written
 // into it: orientation reset to 1 (the pixels are stored upright), the

@@ -1,0 +1,254 @@
+#include "io/jxl_codec.h"
+
+#include <jxl/decode.h>
+#include <jxl/encode.h>
+#include <jxl/thread_parallel_runner.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "ground/error.h"
+#include "ground/parallel.h"
+#include "io/jpeg_codec.h"
+#include "io/photo_metadata.h"
+#include "io/picture_samples.h"
+
+namespace corvessa {
+
+namespace {
+
+struct DecoderFree {
+    void operator()(JxlDecoder* d) const { JxlDecoderDestroy(d); }
+};
+struct EncoderFree {
+    void operator()(JxlEncoder* e) const { JxlEncoderDestroy(e); }
+};
+struct RunnerFree {
+    void operator()(void* r) const { JxlThreadParallelRunnerDestroy(r); }
+};
+using Decoder = std::unique_ptr<JxlDecoder, DecoderFree>;
+using Runner = std::unique_ptr<void, RunnerFree>;
+
+Runner MakeRunner() {
+    return Runner(JxlThreadParallelRunnerCreate(nullptr, JxlThreadParallelRunnerDefaultNumWorkerThreads()));
+}
+
+// The picture the decoder makes of a codestream of `info`: its sides
+// swapped by the orientations that transpose.
+void OrientedSize(const JxlBasicInfo& info, int64_t& width, int64_t& height) {
+    const bool transposed = info.orientation >= JXL_ORIENT_TRANSPOSE;
+    width = transposed ? info.ysize : info.xsize;
+    height = transposed ? info.xsize : info.ysize;
+}
+
+void CheckClaim(const JxlBasicInfo& info, uint64_t fileBytes) {
+    int64_t width = 0, height = 0;
+    OrientedSize(info, width, height);
+    CheckPictureDataClaim(width, height, fileBytes);
+}
+
+uint32_t Big32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+
+}  // namespace
+
+bool IsJxl(const uint8_t* data, size_t size) {
+    const JxlSignature s = JxlSignatureCheck(data, size);
+    return s == JXL_SIG_CODESTREAM || s == JXL_SIG_CONTAINER;
+}
+
+TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning) try {
+    if (warning) warning->clear();
+    if (!IsJxl(data, size)) throw BrokenPicture("it is not a JPEG XL file");
+    const Decoder decoder(JxlDecoderCreate(nullptr));
+    if (!decoder) throw NotEnoughMemory();
+    const Runner runner = MakeRunner();
+    if (runner) JxlDecoderSetParallelRunner(decoder.get(), JxlThreadParallelRunner, runner.get());
+    if (JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS ||
+        JxlDecoderSetInput(decoder.get(), data, size) != JXL_DEC_SUCCESS)
+        throw NotEnoughMemory();
+    JxlDecoderCloseInput(decoder.get());
+
+    JxlBasicInfo info{};
+    JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    std::vector<uint8_t> pixels;
+    TBitmap picture;
+    for (;;) {
+        const JxlDecoderStatus status = JxlDecoderProcessInput(decoder.get());
+        if (status == JXL_DEC_ERROR) throw BrokenPicture("libjxl cannot decode it");
+        if (status == JXL_DEC_NEED_MORE_INPUT) throw BrokenPicture("the file ends before its picture does");
+        if (status == JXL_DEC_SUCCESS) throw BrokenPicture("the file holds no picture");
+        if (status == JXL_DEC_BASIC_INFO) {
+            if (JxlDecoderGetBasicInfo(decoder.get(), &info) != JXL_DEC_SUCCESS) throw BrokenPicture("its header cannot be read");
+            CheckClaim(info, size);
+            int64_t width = 0, height = 0;
+            OrientedSize(info, width, height);
+            if (!picture.TrySetSize(int(width), int(height))) throw NotEnoughMemory();
+            format.num_channels = info.alpha_bits > 0 ? 4 : 3;
+            format.data_type = info.bits_per_sample > 8 ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8;
+        } else if (status == JXL_DEC_NEED_IMAGE_OUT_BUFFER) {
+            size_t bytes = 0;
+            if (JxlDecoderImageOutBufferSize(decoder.get(), &format, &bytes) != JXL_DEC_SUCCESS)
+                throw BrokenPicture("libjxl cannot decode it");
+            pixels.resize(bytes);
+            if (JxlDecoderSetImageOutBuffer(decoder.get(), &format, pixels.data(), bytes) != JXL_DEC_SUCCESS)
+                throw BrokenPicture("libjxl cannot decode it");
+        } else if (status == JXL_DEC_FULL_IMAGE) {
+            break;  // the first frame, as still viewers show it
+        }
+    }
+    const bool alpha = format.num_channels == 4, deep = format.data_type == JXL_TYPE_UINT16;
+    const bool premultiplied = alpha && info.alpha_premultiplied;
+    const int width = picture.Width(), channels = int(format.num_channels);
+    const size_t stride = size_t(width) * size_t(channels) * (deep ? 2 : 1);
+    if (pixels.size() < stride * size_t(picture.Height())) throw BrokenPicture("libjxl cannot decode it");
+    ForEachRow(picture.Height(), picture.RowBytes(), [&](int y) {
+        const uint8_t* row = pixels.data() + size_t(y) * stride;
+        uint8_t* out = picture.Row(y);
+        for (int x = 0; x < width; ++x, out += 3) {
+            uint8_t s[4];
+            for (int c = 0; c < channels; ++c) {
+                const size_t i = size_t(x) * size_t(channels) + size_t(c);
+                if (deep) {
+                    uint16_t v;
+                    std::memcpy(&v, row + 2 * i, 2);
+                    s[c] = EightBitSample(v);
+                } else {
+                    s[c] = row[i];
+                }
+            }
+            for (int c = 0; c < 3; ++c) {
+                const uint8_t v = !alpha ? s[c] : premultiplied ? PremultipliedOnWhite(s[c], s[3]) : OnWhite(s[c], s[3]);
+                out[2 - c] = v;
+            }
+        }
+    });
+    return picture;
+} catch (const std::bad_alloc&) {
+    throw NotEnoughMemory();
+}
+
+void CheckJxlStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes) {
+    if (!IsJxl(head, headBytes)) throw BrokenPicture("it is not a JPEG XL file");
+    const Decoder decoder(JxlDecoderCreate(nullptr));
+    if (!decoder || JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO) != JXL_DEC_SUCCESS ||
+        JxlDecoderSetInput(decoder.get(), head, headBytes) != JXL_DEC_SUCCESS)
+        return;  // DecodeJxl says what is wrong
+    JxlBasicInfo info{};
+    if (JxlDecoderProcessInput(decoder.get()) == JXL_DEC_BASIC_INFO &&
+        JxlDecoderGetBasicInfo(decoder.get(), &info) == JXL_DEC_SUCCESS)
+        CheckClaim(info, fileBytes);
+}
+
+JxlBoxes ReadJxlBoxes(const uint8_t* data, size_t size) {
+    JxlBoxes boxes;
+    if (JxlSignatureCheck(data, size) != JXL_SIG_CONTAINER) return boxes;
+    for (size_t at = 0; at + 8 <= size;) {
+        uint64_t boxSize = Big32(data + at);
+        size_t header = 8;
+        if (boxSize == 1) {
+            if (at + 16 > size) break;
+            boxSize = uint64_t(Big32(data + at + 8)) << 32 | Big32(data + at + 12);
+            header = 16;
+        } else if (boxSize == 0) {
+            boxSize = size - at;
+        }
+        if (boxSize < header || boxSize > size - at) break;
+        const uint8_t* content = data + at + header;
+        const size_t length = size_t(boxSize) - header;
+        if (std::memcmp(data + at + 4, "Exif", 4) == 0 && boxes.exif.empty() && length > 4) {
+            // A 4-byte offset to the TIFF header, which usually follows at once.
+            const uint32_t offset = Big32(content);
+            if (offset < length - 4) boxes.exif.assign(content + 4 + offset, content + length);
+        } else if (std::memcmp(data + at + 4, "xml ", 4) == 0 && boxes.xmp.empty()) {
+            boxes.xmp.assign(reinterpret_cast<const char*>(content), length);
+        }
+        at += size_t(boxSize);
+    }
+    return boxes;
+}
+
+float JxlDistance(int quality) {
+    quality = std::clamp(quality, 1, 100);
+    if (quality >= 100) return 0.0f;
+    if (quality >= 30) return 0.1f + float(100 - quality) * 0.09f;
+    return std::min(25.0f, 6.4f + std::pow(2.5f, float(30 - quality) / 5.0f) / 6.25f);
+}
+
+std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& metadata, int quality) try {
+    const int width = picture.Width(), height = picture.Height();
+    if (width <= 0 || height <= 0) throw CorvessaError("Stream write error: the picture is empty");
+    const std::unique_ptr<JxlEncoder, EncoderFree> encoder(JxlEncoderCreate(nullptr));
+    if (!encoder) throw NotEnoughMemory();
+    const Runner runner = MakeRunner();
+    if (runner) JxlEncoderSetParallelRunner(encoder.get(), JxlThreadParallelRunner, runner.get());
+    const auto check = [](JxlEncoderStatus status) {
+        if (status != JXL_ENC_SUCCESS) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
+    };
+    const float distance = JxlDistance(quality);
+    JxlBasicInfo info;
+    JxlEncoderInitBasicInfo(&info);
+    info.xsize = uint32_t(width);
+    info.ysize = uint32_t(height);
+    info.bits_per_sample = 8;
+    info.num_color_channels = 3;
+    info.uses_original_profile = distance == 0.0f ? JXL_TRUE : JXL_FALSE;
+    check(JxlEncoderSetBasicInfo(encoder.get(), &info));
+    const SavedMetadataBlocks blocks = SavedBlocks(metadata, width, height);
+    // A profile libjxl cannot parse leaves the picture sRGB, as it is
+    // shown.
+    if (blocks.iccProfile.empty() ||
+        JxlEncoderSetICCProfile(encoder.get(), blocks.iccProfile.data(), blocks.iccProfile.size()) != JXL_ENC_SUCCESS) {
+        JxlColorEncoding srgb;
+        JxlColorEncodingSetToSRGB(&srgb, JXL_FALSE);
+        check(JxlEncoderSetColorEncoding(encoder.get(), &srgb));
+    }
+    if (!blocks.exif.empty() || !blocks.xmp.empty()) {
+        check(JxlEncoderUseBoxes(encoder.get()));
+        if (!blocks.exif.empty()) {
+            std::vector<uint8_t> exif = {0, 0, 0, 0};  // the TIFF header follows at once
+            exif.insert(exif.end(), blocks.exif.begin(), blocks.exif.end());
+            check(JxlEncoderAddBox(encoder.get(), "Exif", exif.data(), exif.size(), JXL_FALSE));
+        }
+        if (!blocks.xmp.empty())
+            check(JxlEncoderAddBox(encoder.get(), "xml ", reinterpret_cast<const uint8_t*>(blocks.xmp.data()),
+                                   blocks.xmp.size(), JXL_FALSE));
+        JxlEncoderCloseBoxes(encoder.get());
+    }
+    JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
+    if (!settings) throw NotEnoughMemory();
+    if (distance == 0.0f)
+        check(JxlEncoderSetFrameLossless(settings, JXL_TRUE));
+    else
+        check(JxlEncoderSetFrameDistance(settings, distance));
+
+    std::vector<uint8_t> rgb(size_t(width) * 3 * size_t(height));
+    ForEachRow(height, picture.RowBytes(), [&](int y) {
+        const uint8_t* in = picture.Row(y);
+        uint8_t* out = rgb.data() + size_t(y) * size_t(width) * 3;
+        for (int x = 0; x < width; ++x, in += 3, out += 3) out[0] = in[2], out[1] = in[1], out[2] = in[0];
+    });
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    check(JxlEncoderAddImageFrame(settings, &format, rgb.data(), rgb.size()));
+    JxlEncoderCloseInput(encoder.get());
+
+    std::vector<uint8_t> out(std::max<size_t>(4096, rgb.size() / 8));
+    size_t used = 0;
+    for (;;) {
+        uint8_t* next = out.data() + used;
+        size_t room = out.size() - used;
+        const JxlEncoderStatus status = JxlEncoderProcessOutput(encoder.get(), &next, &room);
+        used = size_t(next - out.data());
+        if (status == JXL_ENC_SUCCESS) break;
+        if (status != JXL_ENC_NEED_MORE_OUTPUT) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
+        out.resize(out.size() * 2);
+    }
+    out.resize(used);
+    return out;
+} catch (const std::bad_alloc&) {
+    throw NotEnoughMemory();
+}
+
+}  // namespace corvessa

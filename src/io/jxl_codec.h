@@ -1,0 +1,51 @@
+#pragma once
+// JPEG XL files through libjxl. No Qt.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ground/bitmap.h"
+
+namespace corvessa {
+
+class PhotoMetadata;
+
+// Whether the bytes start like a JPEG XL file: a bare codestream or the
+// container.
+bool IsJxl(const uint8_t* data, size_t size);
+
+// The picture, with the orientation its codestream records applied (its
+// Exif tag plays no part). Samples deeper than 8 bits and alpha become
+// 24-bit colour by EightBitSample and OnWhite (PremultipliedOnWhite for
+// premultiplied alpha). The size the file claims is checked against the
+// program's limits and the file's bytes before any pixel memory is taken.
+// `warning`, when given, receives "" (libjxl decodes a file whole or not
+// at all). Throws "Picture is too large", "Bitmap image is not valid:
+// REASON" and "Not enough memory for the picture".
+TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning = nullptr);
+
+// What DecodeJxl would refuse of a file of `fileBytes` bytes from its
+// first `headBytes` bytes alone: a start that is not a JPEG XL file's, a
+// size within them that claims too much.
+void CheckJxlStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes);
+
+// The Exif (from its TIFF header on) and XMP boxes of a JPEG XL container,
+// empty where it has none; Brotli-compressed boxes are left out.
+struct JxlBoxes {
+    std::vector<uint8_t> exif;
+    std::string xmp;
+};
+JxlBoxes ReadJxlBoxes(const uint8_t* data, size_t size);
+
+// The quality of the JPEG save (1..100) as libjxl's distance, as cjxl maps
+// it: 100 is lossless (0), 90 is 1.0, 30 is 6.4, at most libjxl's 25 below.
+float JxlDistance(int quality);
+
+// A JPEG XL file of the picture in sRGB at `quality` (JxlDistance), with
+// the colour profile, Exif (orientation 1) and XMP of `metadata` (see
+// SavedBlocks).
+std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& metadata, int quality = 90);
+
+}  // namespace corvessa

@@ -1,0 +1,230 @@
+// Camera raws, JPEG XL, and the WebP, HEIC, AVIF and JPEG XL writers:
+// decoded as the libraries' own tools decode them, camera data carried,
+// sizes refused before anything is allocated.
+
+#include <gtest/gtest.h>
+
+#include <exiv2/exiv2.hpp>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "camera_jpeg.h"
+#include "codec_fixtures.h"
+#include "format_fixtures.h"
+#include "ground/error.h"
+#include "io/heif_codec.h"
+#include "io/jxl_codec.h"
+#include "io/orientation.h"
+#include "io/photo_metadata.h"
+#include "io/raw_codec.h"
+#include "io/webp_writer.h"
+#include "test_support.h"
+
+using namespace corvessa;
+using namespace corvessa::test;
+
+namespace {
+
+std::string TooLarge(int64_t w, int64_t h) {
+    return "Picture is too large (" + std::to_string(w) + " x " + std::to_string(h) + ")";
+}
+
+std::string Refusal(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const CorvessaError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// The value of an Exif tag of a TIFF-structured block, "" when absent.
+std::string ExifTag(const std::vector<uint8_t>& block, const char* key) {
+    Exiv2::ExifData exif;
+    if (block.empty()) return "";
+    Exiv2::ExifParser::decode(exif, block.data(), uint32_t(block.size()));
+    const auto tag = exif.findKey(Exiv2::ExifKey(key));
+    return tag == exif.end() ? "" : tag->toString();
+}
+
+PhotoMetadata MetadataOf(const std::vector<uint8_t>& file) { return ReadPhotoMetadata(file); }
+
+}  // namespace
+
+// --- Camera raws ------------------------------------------------------------
+
+TEST(RawCodec, DngDevelopsAsDcrawEmuDoesUprightAndAtHalfSize) {
+    for (int orientation : {1, 3, 6, 8})
+        for (bool half : {false, true}) {
+            const std::vector<uint8_t> dng = MakeDng({.orientation = orientation});
+            const TBitmap ours = half ? DecodeRawHalfSize(dng.data(), dng.size()) : DecodeRaw(dng.data(), dng.size());
+            const TBitmap reference = DcrawDeveloped(dng, half);
+            SCOPED_TRACE("orientation " + std::to_string(orientation) + (half ? ", half" : ""));
+            const bool turned = orientation >= 5;
+            EXPECT_EQ(ours.Width(), (turned ? 32 : 48) / (half ? 2 : 1));
+            EXPECT_TRUE(SamePixels(ours, reference)) << MaxDifference(ours, reference);
+        }
+}
+
+TEST(RawCodec, CameraDataIsKeptWithoutTheRawsStructureAndUpright) {
+    const std::vector<uint8_t> dng = MakeDng({.orientation = 6});
+    const PhotoMetadata metadata = ReadRawMetadata(dng.data(), dng.size());
+    EXPECT_EQ(metadata.Orientation(), 1);  // DecodeRaw turned the pixels
+    const SavedMetadataBlocks blocks = SavedBlocks(metadata, 32, 48);
+    EXPECT_EQ(ExifTag(blocks.exif, "Exif.Image.Make"), kTestRawMake);
+    EXPECT_EQ(ExifTag(blocks.exif, "Exif.Image.Model"), kTestRawModel);
+    EXPECT_EQ(ExifTag(blocks.exif, "Exif.Image.StripOffsets"), "");
+    EXPECT_EQ(ExifTag(blocks.exif, "Exif.Image.CFAPattern"), "");
+}
+
+TEST(RawCodec, SizesAreRefusedBeforeLibRawAllocatesAndHonestRawsOpen) {
+    struct Case {
+        DngOptions dng;
+        std::string error;  // "" opens
+    } cases[] = {
+        {{}, ""},
+        {{.width = 64, .height = 48, .orientation = 8}, ""},
+        {{.claimWidth = 20000, .claimHeight = 15000}, TooLarge(20000, 15000)},
+        {{.claimWidth = 12000, .claimHeight = 12000}, "Bitmap image is not valid: it claims 12000 x 12000 pixels"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint8_t> dng = MakeDng(c.dng);
+        const std::string decoded = Refusal([&] { DecodeRaw(dng.data(), dng.size()); });
+        const std::string head = Refusal([&] { CheckRawStart(dng.data(), std::min<size_t>(dng.size(), 4096), dng.size()); });
+        EXPECT_TRUE(decoded.starts_with(c.error) && (c.error.empty() == decoded.empty())) << decoded;
+        EXPECT_TRUE(head.starts_with(c.error) && (c.error.empty() == head.empty())) << head;
+    }
+    const std::vector<uint8_t> png = MakePng(MakeSamples(30, 30, 3, 8));
+    EXPECT_EQ(Refusal([&] { CheckRawStart(png.data(), png.size(), png.size()); }),
+              "Bitmap image is not valid: it is not a camera raw file");
+    // A colour filter pattern said to lie past the end (LibRaw 0.20 would
+    // read it from memory it never filled).
+    std::vector<uint8_t> pastTheEnd = MakeDng();
+    const uint8_t cfaPattern[] = {0x8E, 0x82, 1, 0, 4, 0, 0, 0};
+    const auto entry = std::search(pastTheEnd.begin(), pastTheEnd.end(), std::begin(cfaPattern), std::end(cfaPattern));
+    ASSERT_NE(entry, pastTheEnd.end());
+    entry[4] = 36, entry[8] = 0, entry[9] = 1, entry[10] = 1, entry[11] = 2;
+    EXPECT_EQ(Refusal([&] { DecodeRaw(pastTheEnd.data(), pastTheEnd.size()); }),
+              "Bitmap image is not valid: its tag 33422 lies past the end of the file");
+    std::vector<uint8_t> cut = MakeDng();
+    cut.resize(cut.size() / 2);
+    EXPECT_TRUE(Refusal([&] { DecodeRaw(cut.data(), cut.size()); }).starts_with("Bitmap image is not valid: "));
+}
+
+// --- JPEG XL ----------------------------------------------------------------
+
+TEST(JxlCodec, EveryKindDecodesAsItsSamplesWithAlphaFlattened) {
+    for (int channels : {1, 2, 3, 4})
+        for (int bits : {8, 16}) {
+            const Samples samples = MakeSamples(21, 13, channels, bits);
+            const std::vector<uint8_t> jxl = MakeJxl(samples);
+            EXPECT_TRUE(SamePixels(DecodeJxl(jxl.data(), jxl.size()), Expected(samples))) << channels << " x " << bits;
+        }
+}
+
+TEST(JxlCodec, TheCodestreamsOrientationIsAppliedAndTheExifTagIsNot) {
+    const Samples samples = MakeSamples(9, 5, 3, 8);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        // The Exif tag says otherwise; the codestream's orientation counts.
+        const std::vector<uint8_t> jxl = MakeJxl(samples, {.orientation = orientation, .exif = CameraExif(3, 9, 5), .xmp = {}});
+        TBitmap expected = Expected(samples);
+        ApplyOrientation(expected, orientation);
+        EXPECT_TRUE(SamePixels(DecodeJxl(jxl.data(), jxl.size()), expected)) << orientation;
+        const PhotoMetadata metadata = MetadataOf(jxl);
+        EXPECT_EQ(metadata.Orientation(), 1);
+        EXPECT_EQ(ExifTag(SavedBlocks(metadata, 9, 5).exif, "Exif.Image.Model"), kTestCameraModel);
+    }
+    const std::string xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
+                            "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' dc:format='heron'/>"
+                            "</rdf:RDF></x:xmpmeta>";
+    const std::vector<uint8_t> withXmp = MakeJxl(samples, {.exif = {}, .xmp = xmp});
+    EXPECT_NE(SavedBlocks(ReadJxlMetadata(withXmp.data(), withXmp.size()), 9, 5).xmp.find("heron"), std::string::npos);
+}
+
+TEST(JxlCodec, SizesAreRefusedBeforeAllocationAndHonestFilesOpen) {
+    const std::vector<uint8_t> honest = MakeJxl(MakeSamples(30, 20, 3, 8));
+    EXPECT_EQ(Refusal([&] { CheckJxlStart(honest.data(), honest.size(), honest.size()); }), "");
+    EXPECT_EQ(DecodeJxl(honest.data(), honest.size()).Width(), 30);
+    const std::pair<std::vector<uint8_t>, std::string> cases[] = {
+        {JxlHeaderClaiming(70000, 70000), TooLarge(70000, 70000)},
+        {JxlHeaderClaiming(12000, 12000), "Bitmap image is not valid: it claims 12000 x 12000 pixels"},
+        {JxlHeaderClaiming(64, 48), "Bitmap image is not valid: libjxl cannot decode it"},
+        {std::vector<uint8_t>(honest.begin(), honest.begin() + ptrdiff_t(honest.size() / 2)), "Bitmap image is not valid: "},
+        {MakePng(MakeSamples(4, 4, 3, 8)), "Bitmap image is not valid: it is not a JPEG XL file"},
+    };
+    for (const auto& [bytes, error] : cases)
+        EXPECT_TRUE(Refusal([&] { DecodeJxl(bytes.data(), bytes.size()); }).starts_with(error)) << error;
+    // The head check refuses the claims that cannot fit the file's size.
+    const std::vector<uint8_t> huge = JxlHeaderClaiming(12000, 12000);
+    EXPECT_TRUE(Refusal([&] { CheckJxlStart(huge.data(), huge.size(), 1000); }).starts_with("Bitmap image is not valid: it claims"));
+    EXPECT_EQ(Refusal([&] { CheckJxlStart(huge.data(), huge.size(), 100'000'000); }), "");
+}
+
+TEST(JxlCodec, QualityMapsToDistanceAsCjxlDoes) {
+    EXPECT_EQ(JxlDistance(100), 0.0f);
+    EXPECT_FLOAT_EQ(JxlDistance(90), 1.0f);
+    EXPECT_FLOAT_EQ(JxlDistance(30), 6.4f);
+    EXPECT_FLOAT_EQ(JxlDistance(20), 7.4f);
+    EXPECT_FLOAT_EQ(JxlDistance(1), 25.0f);  // libjxl's largest
+    const TBitmap picture = RandomBitmap(19, 11, 4);
+    const std::vector<uint8_t> lossless = EncodeJxl(picture, PhotoMetadata(), 100);
+    EXPECT_TRUE(SamePixels(DecodeJxl(lossless.data(), lossless.size()), picture));
+}
+
+// --- Writers ----------------------------------------------------------------
+
+TEST(Writers, EveryFormatKeepsThePictureAndTheCameraDataUpright) {
+    using Encoder = std::function<std::vector<uint8_t>(const TBitmap&, const PhotoMetadata&)>;
+    const std::pair<std::string, Encoder> writers[] = {
+        {"webp", [](const TBitmap& p, const PhotoMetadata& m) { return EncodeWebp(p, m); }},
+        {"heic", [](const TBitmap& p, const PhotoMetadata& m) { return EncodeHeic(p, m); }},
+        {"avif", [](const TBitmap& p, const PhotoMetadata& m) { return EncodeAvif(p, m); }},
+        {"jxl", [](const TBitmap& p, const PhotoMetadata& m) { return EncodeJxl(p, m); }},
+    };
+    const TBitmap picture = GradientBitmap(64, 48);
+    const PhotoMetadata phone = MetadataOf(RichCameraJpeg(picture, 6));
+    ASSERT_EQ(phone.Orientation(), 6);
+    const std::vector<uint8_t> dng = MakeDng();
+    const PhotoMetadata raw = ReadRawMetadata(dng.data(), dng.size());
+    for (const auto& [format, encode] : writers) {
+        SCOPED_TRACE(format);
+        // Sides that 4:2:0 chroma does not halve evenly.
+        const TBitmap odd = LibraryDecoded(encode(SolidBitmap(33, 17, {200, 120, 40}), PhotoMetadata()), format);
+        EXPECT_EQ(odd.Width(), 33);
+        EXPECT_EQ(odd.Height(), 17);
+        const std::vector<uint8_t> file = encode(picture, phone);
+        const TBitmap decoded = LibraryDecoded(file, format);
+        ASSERT_EQ(decoded.Width(), 64);
+        ASSERT_EQ(decoded.Height(), 48);
+        EXPECT_LE(MaxDifference(decoded, picture), 12);
+        const std::vector<uint8_t> exif = LibraryExif(file, format);
+        EXPECT_EQ(ExifTag(exif, "Exif.Image.Model"), kTestCameraModel);
+        EXPECT_EQ(ExifTag(exif, "Exif.Image.Orientation"), "1");
+        EXPECT_EQ(ExifTag(exif, "Exif.Photo.PixelXDimension"), "64");
+        // XMP and the profile, as our readers find them (libjxl keeps only
+        // profiles it can parse, which the made-up one is not).
+        const SavedMetadataBlocks again = SavedBlocks(MetadataOf(file), 64, 48);
+        EXPECT_NE(again.xmp.find("A heron"), std::string::npos);
+        EXPECT_EQ(again.xmp.find("Orientation=\"6\""), std::string::npos);
+        if (format != "jxl") EXPECT_EQ(again.iccProfile, IccProfile());
+        const std::vector<uint8_t> fromRaw = LibraryExif(encode(picture, raw), format);
+        EXPECT_EQ(ExifTag(fromRaw, "Exif.Image.Make"), kTestRawMake);
+        EXPECT_EQ(ExifTag(fromRaw, "Exif.Image.Model"), kTestRawModel);
+        EXPECT_FALSE(encode(picture, PhotoMetadata()).empty());
+    }
+}
+
+TEST(Writers, SidesTheFormatCannotHoldAreRefusedAndTheLargestAreWritten) {
+    const TBitmap wideWebp = SolidBitmap(16384, 1, {1, 2, 3});
+    EXPECT_EQ(Refusal([&] { EncodeWebp(wideWebp, PhotoMetadata()); }),
+              "Picture is too large for WebP (16384 x 1): save it as PNG or JPEG");
+    EXPECT_EQ(LibraryDecoded(EncodeWebp(SolidBitmap(16383, 1, {1, 2, 3}), PhotoMetadata()), "webp").Width(), 16383);
+    const TBitmap wideHeif = SolidBitmap(1, kMaxHeifSide + 1, {1, 2, 3});
+    EXPECT_EQ(Refusal([&] { EncodeHeic(wideHeif, PhotoMetadata()); }),
+              "Picture is too large for HEIF (1 x 16385): save it as PNG or JPEG");
+    EXPECT_TRUE(CanEncodeHeif(HeifCoding::kHevc));
+    EXPECT_TRUE(CanEncodeHeif(HeifCoding::kAv1));
+    EXPECT_EQ(Refusal([&] { EncodeJxl(TBitmap(), PhotoMetadata()); }), "Stream write error: the picture is empty");
+}
