@@ -225,8 +225,9 @@ TEST_F(CliLook, ListFormatsGivesEveryFormatTheProgramReads) {
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(run.out, FormatListing());
     EXPECT_TRUE(std::regex_search(run.out, std::regex("(^|\n)JPEG +jpg jpeg +read, write\n"))) << run.out;
-    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nHEIC +heic heif hif +read\n"))) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nHEIC +heic heif hif +read, write\n"))) << run.out;
     EXPECT_TRUE(std::regex_search(run.out, std::regex("\nGIF +gif +read\n"))) << run.out;
+    EXPECT_TRUE(std::regex_search(run.out, std::regex("\nCamera raw +dng cr2 cr3 nef arw raf orf rw2 pef +read\n"))) << run.out;
     EXPECT_EQ(RunRenderer({"--list-formats", "a.bmp"}).status, 2);
 }
 

@@ -17,6 +17,7 @@
 #include "io/heif_codec.h"
 #include "io/jxl_codec.h"
 #include "io/orientation.h"
+#include "io/photo_files.h"
 #include "io/photo_metadata.h"
 #include "io/raw_codec.h"
 #include "io/webp_writer.h"
@@ -228,3 +229,33 @@ TEST(Writers, SidesTheFormatCannotHoldAreRefusedAndTheLargestAreWritten) {
     EXPECT_TRUE(CanEncodeHeif(HeifCoding::kAv1));
     EXPECT_EQ(Refusal([&] { EncodeJxl(TBitmap(), PhotoMetadata()); }), "Stream write error: the picture is empty");
 }
+
+namespace {
+
+// Open and Save as the window and corvessa-render use them, through the
+// format table: a raw named in capitals opens developed and upright once,
+// with its camera data, and every new save format is written by its
+// extension and opens again with the picture and the camera's name.
+TEST(NewFormats, OpenAndSaveGoThroughTheTableByExtension) {
+    TempDir dir;
+    const std::vector<uint8_t> dng = MakeDng({.orientation = 6});
+    WriteBytes(dir.File("shot.DNG"), dng);
+    PhotoMetadata metadata;
+    const TBitmap photo = ReadPhotoUpright(dir.File("shot.DNG"), metadata);
+    EXPECT_TRUE(SamePixels(photo, DcrawDeveloped(dng, false)));
+    EXPECT_EQ(metadata.Orientation(), 1);
+
+    const TBitmap picture = GradientBitmap(64, 48);
+    for (const char* extension : {"heic", "avif", "webp", "jxl"}) {
+        SCOPED_TRACE(extension);
+        const std::string path = dir.File(std::string("saved.") + extension);
+        WritePictureFileWithMetadata(picture, path, metadata);
+        PhotoMetadata again;
+        const TBitmap saved = ReadPhotoUpright(path, again);
+        ASSERT_EQ(saved.Width(), 64);
+        EXPECT_LE(MaxDifference(saved, picture), 12);
+        EXPECT_EQ(ExifTag(SavedBlocks(again, 64, 48).exif, "Exif.Image.Model"), kTestRawModel);
+    }
+}
+
+}  // namespace

@@ -769,7 +769,9 @@ TEST(Dialogs, FiltersListTheOpenAndSaveFormats) {
                 << extension;
     QStringList unique = all;
     EXPECT_EQ(unique.removeDuplicates(), 0);
-    EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp);;*.png (*.png)"));
+    // The first two and their order stay; the further formats follow.
+    EXPECT_EQ(SaveDialogFilter(), QStringLiteral("*.jpg (*.jpg);;*.bmp (*.bmp);;*.png (*.png);;*.heic (*.heic);;"
+                                                 "*.avif (*.avif);;*.webp (*.webp);;*.jxl (*.jxl)"));
 }
 
 TEST(CommandLine, OnePhotoAtMostMadeAbsoluteAndTheUsualOptions) {

@@ -107,14 +107,17 @@ TBitmap DecodeAs(const Reading& reading, const uint8_t* data, size_t size, std::
 }
 
 TBitmap Decode(const Reading& reading, ByContent byContent, const std::string& path, const std::vector<uint8_t>& bytes,
-               std::string* warning) try {
+               std::string* warning, const PhotoFormat** decodedAs = nullptr) try {
     std::string said;
+    const PhotoFormat* decoder = reading.format;
     TBitmap picture = WithContentFallback(
         reading, byContent, bytes.data(), bytes.size(), [&] { return DecodeAs(reading, bytes.data(), bytes.size(), &said); },
         [&](const PhotoFormat& other) {
             said.clear();
+            decoder = &other;
             return other.read(bytes.data(), bytes.size(), &said);
         });
+    if (decodedAs) *decodedAs = decoder;
     if (warning) *warning = said.empty() ? said : NamingTheFile(said, path).what();
     return picture;
 } catch (const CorvessaError& error) {
@@ -178,9 +181,10 @@ bool HasPhotoExtension(const std::string& path) {
 
 void CheckPhotoFileName(const std::string& path) { ChosenReading(PhotoReading, path); }
 
-TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning) {
+TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning,
+                        const PhotoFormat** decodedAs) {
     if (warning) warning->clear();
-    return Decode(ChosenReading(PhotoReading, path), ByContent::kWhenRefused, path, bytes, warning);
+    return Decode(ChosenReading(PhotoReading, path), ByContent::kWhenRefused, path, bytes, warning, decodedAs);
 }
 
 std::vector<uint8_t> ReadPhotoBytes(const std::string& path) {

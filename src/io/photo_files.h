@@ -24,6 +24,8 @@
 
 namespace corvessa {
 
+struct PhotoFormat;
+
 class PhotoMetadata;
 
 // The general reader: the decoder is chosen by the file's extension, case
@@ -57,7 +59,10 @@ void CheckPhotoFileName(const std::string& path);
 // when given, receives what the user should know about a picture that
 // opened all the same, "" for none: "The file is incomplete: its lower
 // part is missing — PATH" for a JPEG that ends early.
-TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning = nullptr);
+// `decodedAs`, when given, receives the table's row that decoded it (null
+// for a format Qt reads beyond the table).
+TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning = nullptr,
+                        const PhotoFormat** decodedAs = nullptr);
 // The contents of `path` for DecodePhotoFile, read as ReadPhotoFile reads
 // them: the first 64 KB of a longer file are checked against the reader
 // its name chooses (the signature, the size its header claims) before the

@@ -7,9 +7,12 @@
 #include "io/bmp_codec.h"
 #include "io/heif_codec.h"
 #include "io/jpeg_codec.h"
+#include "io/jxl_codec.h"
 #include "io/photo_metadata.h"
 #include "io/png_codec.h"
 #include "io/qt_codecs.h"
+#include "io/raw_codec.h"
+#include "io/webp_writer.h"
 
 namespace corvessa {
 
@@ -44,7 +47,36 @@ bool IsNetpbm(const uint8_t* head, size_t size) {
            (head[2] == ' ' || head[2] == '\t' || head[2] == '\n' || head[2] == '\r');
 }
 
+// The camera raws whose files tell themselves from a TIFF's by their first
+// bytes: Canon's CR2 and CR3, Fujifilm's RAF, Olympus's ORF, Panasonic's
+// RW2. DNG, NEF, ARW and PEF are TIFFs to the letter, told by their names.
+bool IsDistinctRaw(const uint8_t* head, size_t size) {
+    return (Starts(head, size, std::string_view("II*\0", 4)) && size >= 10 && head[8] == 'C' && head[9] == 'R') ||
+           (size >= 12 && std::memcmp(head + 4, "ftypcrx ", 8) == 0) || Starts(head, size, "FUJIFILMCCD-RAW") ||
+           Starts(head, size, "IIRO") || Starts(head, size, "IIRS") || Starts(head, size, "MMOR") ||
+           Starts(head, size, std::string_view("IIU\0", 4));
+}
+
+std::vector<std::string_view> RawExtensions() {
+    std::vector<std::string_view> extensions;
+    for (const RawFormat& raw : kRawFormats) extensions.push_back(raw.extension);
+    return extensions;
+}
+std::vector<std::string_view> RawMimeTypes() {
+    std::vector<std::string_view> types;
+    for (const RawFormat& raw : kRawFormats) types.push_back(raw.mimeType);
+    return types;
+}
+
+// The writers' own qualities stand for kDefaultQuality.
+template <auto kEncode, int kOwnQuality>
+std::vector<uint8_t> WriteAtQuality(const TBitmap& picture, const PhotoMetadata& metadata, int quality) {
+    return kEncode(picture, metadata, quality == kDefaultQuality ? kOwnQuality : quality);
+}
+
 TBitmap ReadJpeg(const uint8_t* data, size_t size, std::string* warning) { return DecodeJpeg(data, size, warning); }
+TBitmap ReadJxl(const uint8_t* data, size_t size, std::string* warning) { return DecodeJxl(data, size, warning); }
+TBitmap ReadRaw(const uint8_t* data, size_t size, std::string* warning) { return DecodeRaw(data, size, warning); }
 TBitmap ReadPng(const uint8_t* data, size_t size, std::string*) { return DecodePng(data, size); }
 TBitmap ReadHeif(const uint8_t* data, size_t size, std::string*) { return DecodeHeif(data, size); }
 
@@ -103,11 +135,27 @@ std::vector<PhotoFormat> MakeTable() {
                     .keepsCameraData = true, .saveLabel = "*.png"});
     rows.push_back({.id = Id::kHeic, .name = "HEIC", .extensions = {"heic", "heif", "hif"},
                     .mimeTypes = {"image/heic", "image/heif"}, .signature = IsHeic, .read = ReadHeif,
-                    .checkHead = CheckHeifHead});
+                    .checkHead = CheckHeifHead, .write = WriteAtQuality<EncodeHeic, kHeicQuality>,
+                    .keepsCameraData = true, .lossy = true, .saveLabel = "*.heic"});
     rows.push_back({.id = Id::kAvif, .name = "AVIF", .extensions = {"avif"}, .mimeTypes = {"image/avif"},
-                    .signature = IsAvif, .read = ReadHeif, .checkHead = CheckHeifHead});
+                    .signature = IsAvif, .read = ReadHeif, .checkHead = CheckHeifHead,
+                    .write = WriteAtQuality<EncodeAvif, kAvifQuality>, .keepsCameraData = true, .lossy = true,
+                    .saveLabel = "*.avif"});
     rows.push_back(QtFormat<kQtWebp>(Id::kWebp, "WebP", {"webp"}, {"image/webp"}, IsWebpFile, CheckWebpHead));
-    rows.back().lossy = true;
+    rows.back().write = WriteAtQuality<EncodeWebp, kWebpQuality>;
+    rows.back().qtWriter = "";
+    rows.back().keepsCameraData = rows.back().lossy = true;
+    rows.back().saveLabel = "*.webp";
+    rows.push_back({.id = Id::kJxl, .name = "JPEG XL", .extensions = {"jxl"}, .mimeTypes = {"image/jxl"},
+                    .signature = IsJxl, .read = ReadJxl, .checkHead = CheckJxlStart,
+                    .write = WriteAtQuality<EncodeJxl, 90>, .keepsCameraData = true, .lossy = true,
+                    .saveLabel = "*.jxl"});
+    // Before TIFF, whose signature most raws also carry; developed as
+    // LibRaw does by default, upright, with the camera data read apart
+    // (the raw's own orientation is applied already).
+    rows.push_back({.id = Id::kRaw, .name = "Camera raw", .extensions = RawExtensions(), .mimeTypes = RawMimeTypes(),
+                    .signature = IsDistinctRaw, .read = ReadRaw, .checkHead = CheckRawStart,
+                    .readMetadata = ReadRawMetadata});
     rows.push_back(QtFormat<kQtTiff>(Id::kTiff, "TIFF", {"tif", "tiff"}, {"image/tiff"}, IsTiff, CheckTiffHead));
     rows.push_back(QtFormat<kQtGif>(Id::kGif, "GIF", {"gif"}, {"image/gif"}, IsGif, CheckGifHead));
     rows.push_back(QtFormat<kQtTga>(Id::kTga, "TGA", {"tga"}, {"image/x-tga"}, nullptr));

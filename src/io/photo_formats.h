@@ -40,6 +40,8 @@ enum class PhotoFormatId : uint8_t {
     kPpm,
     kXbm,
     kXpm,
+    kJxl,
+    kRaw,
 };
 
 // Whether a file's first `size` bytes (at least a few dozen, when the file
@@ -56,6 +58,10 @@ using FormatHeadCheck = void (*)(const uint8_t* head, size_t size, uint64_t file
 // for it; `quality` 1..100 for a lossy writer, kDefaultQuality for its own.
 using FormatWriter = std::vector<uint8_t> (*)(const TBitmap& picture, const PhotoMetadata& metadata, int quality);
 
+// The camera data of a file the row's reader decoded, where the general
+// reader (ReadPhotoMetadata, told by content) would take it wrongly.
+using FormatMetadataReader = PhotoMetadata (*)(const uint8_t* data, size_t size);
+
 inline constexpr int kDefaultQuality = 0;
 
 struct PhotoFormat {
@@ -68,6 +74,7 @@ struct PhotoFormat {
     FormatReader read = nullptr;
     FormatHeadCheck checkHead = nullptr;  // none: the head tells nothing the reader would not
     FormatWriter write = nullptr;         // none: read only
+    FormatMetadataReader readMetadata = nullptr;  // none: ReadPhotoMetadata
     // The Qt plugin format the reader or the writer goes through, "" for
     // the program's own code: without that plugin installed the row does
     // not read or write.

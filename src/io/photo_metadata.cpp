@@ -14,6 +14,7 @@
 #include "io/jxl_codec.h"
 #include "io/orientation.h"
 #include "io/photo_files.h"
+#include "io/photo_formats.h"
 #include "io/png_codec.h"
 
 namespace corvessa {
@@ -388,8 +389,10 @@ TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::
     // Read the file once for both the pixels and the metadata.
     const std::vector<uint8_t> file = ReadPhotoBytes(path);
     std::string said;
-    TBitmap photo = DecodePhotoFile(path, file, &said);
-    PhotoMetadata read = ReadPhotoMetadata(file);
+    const PhotoFormat* format = nullptr;
+    TBitmap photo = DecodePhotoFile(path, file, &said, &format);
+    PhotoMetadata read = format && format->readMetadata ? format->readMetadata(file.data(), file.size())
+                                                        : ReadPhotoMetadata(file);
     ApplyOrientation(photo, read.Orientation());
     metadata = std::move(read);
     if (warning)
