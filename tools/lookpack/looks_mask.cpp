@@ -216,7 +216,8 @@ TBitmap Edge(const PackFolder& f, int n) {
             const float dx = (x - A / 2) / (A * 0.42f), dy = (y - 0.5f) / 0.42f;
             const float r = std::hypot(dx, dy);
             const float edge = 0.92f + 0.08f * (Fbm(std::atan2(dy, dx) * 2 + 7, 0.5f, 4, s) - 0.5f);
-            const float spray = ValueNoise(x * 500, y * 500, s + 1) - 0.5f;
+            const float u = 0.8f * x + 0.6f * y, w = -0.6f * x + 0.8f * y;  // turned off the pixel grid
+            const float spray = 1.5f * (Fbm(u * 220, w * 220, 3, s + 1) - 0.5f);
             const float v = SmoothStep(0.5f, 0.6f, (1 - SmoothStep(edge - 0.06f, edge + 0.06f, r)) + 0.5f * spray);
             return Colour{v, v, v};
         });

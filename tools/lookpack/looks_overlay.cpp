@@ -172,7 +172,7 @@ TBitmap Texture(const PackFolder& f, int n) {
         perPixel([&](int x, int y, float u, float v) {
             const float cloud = Fbm(u * 6, v * 6, 4, s) - 0.5f;
             const float tooth = Fbm(u * 220, v * 220, 2, s + 1) - 0.5f;
-            return grey + one * (0.045f + 0.06f * cloud + 0.08f * tooth + 0.012f * Grain(x, y, s)) + Rgb8(2, 2, 0);
+            return grey + one * (0.05f + 0.06f * cloud + 0.08f * tooth + 0.012f * Grain(x, y, s)) + Rgb8(2, 2, 0);
         });
         strokes(9000, 0.004f, 0.02f, 1.6f, 0.1f, 0, kPi);
         break;
@@ -187,14 +187,14 @@ TBitmap Texture(const PackFolder& f, int n) {
             const float thread = (warpOver ? warp * (0.6f + 0.4f * weft) : weft * (0.6f + 0.4f * warp)) - 0.55f;
             const float slub = warpOver ? Fbm(i * 0.9f, v * 30, 2, s) - 0.5f : Fbm(u * 30, j * 0.9f, 2, s + 1) - 0.5f;
             const float primer = Fbm((u + v) * 3, (u - v) * 10, 3, s + 2) - 0.5f;
-            return grey + one * (-0.03f + 0.1f * thread + 0.06f * slub + 0.05f * primer + 0.01f * Grain(x, y, s)) +
-                   Rgb8(6, 3, -6);
+            return grey + one * (-0.045f + 0.1f * thread + 0.06f * slub + 0.05f * primer + 0.01f * Grain(x, y, s)) +
+                   Rgb8(10, 4, -3);
         });
         break;
     case 3:  // film grain: strong, round, faintly coloured
         perPixel([&](int x, int y, float, float) {
             const float chroma = 0.1f * RoundGrain(x, y, s + 6);
-            return grey + one * (0.72f * RoundGrain(x, y, s)) + Colour{chroma, -chroma * 0.5f, -chroma};
+            return grey + one * (0.72f * RoundGrain(x, y, s) - 0.05f) + Colour{chroma, -chroma * 0.5f, -chroma};
         });
         break;
     case 4:  // grunge: dark stains and blots, scratches and specks
@@ -202,7 +202,7 @@ TBitmap Texture(const PackFolder& f, int n) {
             const float stain = Fbm(u * 3, v * 3, 6, s);
             const float blot = SmoothStep(0.52f, 0.7f, Fbm(u * 4 + 3, v * 4, 5, s + 1));
             const float edge = SmoothStep(0.7f, 1.5f, rim(u, v));
-            return grey + one * (0.24f * (stain - 0.5f) - 0.17f * blot - 0.12f * edge + 0.06f +
+            return grey + one * (0.3f * (stain - 0.5f) - 0.17f * blot - 0.12f * edge + 0.06f +
                                  0.035f * Grain(x, y, s)) +
                    Rgb8(4, 1, -5);
         });
@@ -214,7 +214,7 @@ TBitmap Texture(const PackFolder& f, int n) {
         perPixel([&](int x, int y, float u, float v) {
             const float tone = Fbm(u * 2.5f, v * 2.5f, 5, s) - 0.5f;
             const float sand = Fbm(u * 300, v * 300, 2, s + 1) - 0.5f;
-            return grey + one * (-0.01f + 0.08f * tone + 0.08f * sand + 0.03f * Grain(x, y, s)) + Rgb8(-7, -1, 9);
+            return grey + one * (-0.02f + 0.08f * tone + 0.08f * sand + 0.03f * Grain(x, y, s)) + Rgb8(-8, -1, 13);
         });
         for (int i = 0; i < 14000; ++i) {
             const float x = rnd.Range(0, A), y = rnd.Range(0, 1), r = px * (1.2f + 5.0f * std::pow(rnd.Unit(), 3.0f));
@@ -243,9 +243,9 @@ TBitmap Texture(const PackFolder& f, int n) {
             // Pores: short dark dashes drawn out along the grain.
             const float pore = SmoothStep(0.7f, 0.85f, ValueNoise(u * 90 + warp * 3, v * 1400, s + 3));
             const float fibre = Fbm(u * 6, v * 900, 2, s + 1) - 0.5f;
-            return grey + one * (0.02f + 0.025f * figure - 0.12f * line - 0.14f * pore + 0.05f * fibre +
+            return grey + one * (0.005f + 0.025f * figure - 0.12f * line - 0.14f * pore + 0.05f * fibre +
                                  0.008f * Grain(x, y, s)) +
-                   Rgb8(14, 4, -12);
+                   Rgb8(13, 4, -8);
         });
         break;
     case 7:  // celadon crackle: a green-grey glaze crazed by thin, wandering hairlines
@@ -259,17 +259,17 @@ TBitmap Texture(const PackFolder& f, int n) {
             // The finer net is broken: only parts of its lines show.
             const float broken = SmoothStep(0.45f, 0.6f, Fbm(u * 12, v * 12, 2, s + 4));
             const float fine = (1 - SmoothStep(0.0f, 1.0f * px, g2 - g1)) * broken;
-            return grey + one * (-0.2f * crack - 0.04f * stain - 0.09f * fine + 0.01f +
+            return grey + one * (-0.2f * crack - 0.04f * stain - 0.09f * fine + 0.02f +
                                  0.03f * (Fbm(u * 4, v * 4, 3, s + 3) - 0.5f) + 0.008f * Grain(x, y, s)) +
-                   Rgb8(-14, 10, -3);
+                   Rgb8(-14, 9, -2);
         });
         break;
     case 8:  // old print: sepia, worn dark toward the edges, dust and scratches
         perPixel([&](int x, int y, float u, float v) {
             const float wear = SmoothStep(0.55f, 1.45f, rim(u, v)) * (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
-            return grey + one * (0.04f - 0.24f * wear + 0.06f * (Fbm(u * 4, v * 4, 4, s) - 0.5f) +
+            return grey + one * (0.03f - 0.24f * wear + 0.06f * (Fbm(u * 4, v * 4, 4, s) - 0.5f) +
                                  0.025f * Grain(x, y, s)) +
-                   Rgb8(10, 3, -9);
+                   Rgb8(10, 3, -7);
         });
         for (int i = 0; i < 40; ++i) {
             const float x = rnd.Range(0, A);
@@ -295,7 +295,7 @@ TBitmap Texture(const PackFolder& f, int n) {
             const float edge = SmoothStep(0.5f, 1.4f, rim(u, v)) * (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
             const float blotch = Fbm(u * 3.5f, v * 3.5f, 6, s) - 0.5f;
             const float fine = Fbm(u * 30, v * 30, 3, s + 2) - 0.5f;
-            return grey + one * (0.07f + 0.34f * blotch + 0.08f * fine - 0.3f * edge + 0.02f * Grain(x, y, s)) +
+            return grey + one * (0.085f + 0.34f * blotch + 0.08f * fine - 0.3f * edge + 0.02f * Grain(x, y, s)) +
                    Rgb8(12, 7, -10);
         });
         break;
