@@ -101,8 +101,9 @@ TBitmap Edge(const PackFolder& f, int n) {
             d = std::max(d, hole - hd);
             return Inside(d, 1.5f * px);
         });
-    case 6:  // film strip: the bands above and below carry the photo's own dark tones,
-             // the sprocket holes punched through them in the fill
+    case 6:  // film strip: the photo runs on under the sprocket bands, the holes
+             // punched through them in the fill colour (a dark band needs a dark
+             // fill: the recipe's fill is white, and the mask only mixes with it)
         return GreyMask(f, n, [&](float x, float y) {
             const float band = 0.12f;
             const float edge = Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.012f, 0.488f, 0.0f), 1.5f * px);
