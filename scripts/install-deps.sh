@@ -28,6 +28,11 @@ fi
 if [ "${1:-}" = "bench" ]; then
   PACKAGES+=(imagemagick libvips-tools libjpeg-turbo-progs time valgrind)
 fi
+# `install-deps.sh gallery` adds real photographs (Debian's wallpapers) to
+# judge and measure the looks on: landscapes, flowers, animals, cities.
+if [ "${1:-}" = "gallery" ]; then
+  PACKAGES+=(lomiri-wallpapers ukui-wallpapers)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -5,12 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <strings.h>
 
+#include "catalogue/catalogue.h"
 #include "io/files.h"
 #include "io/picture_source.h"
 #include "io/jpeg_codec.h"
@@ -241,16 +247,126 @@ TEST(LookPackLines, PatternsSurviveEveryTileSize) {
         for (int side = f.number < 8 ? 6 : 13; side <= 40; ++side) {
             TBitmap small(side, side);
             small.StretchDraw(tile);
-            int dark = 0, light = 0;
+            int inked = 0, light = 0;
             for (int y = 0; y < side; ++y)
                 for (int x = 0; x < side; ++x) {
-                    dark += Luma(small.Pixel(x, y)) < 80;
+                    inked += Luma(small.Pixel(x, y)) < 200;
                     light += Luma(small.Pixel(x, y)) > 200;
                 }
-            EXPECT_GT(dark, 0) << f.relativePath << " at " << side;
+            EXPECT_GT(inked, 0) << f.relativePath << " at " << side;
             EXPECT_GT(light, side * side / 3) << f.relativePath << " at " << side;
         }
     }
+}
+
+// --- Restraint -------------------------------------------------------------
+
+TEST(LookPackRestraint, SparklesStayOffTheMiddleOfTheFrame) {
+    // Glitter, bokeh, hearts, bubbles and bursts gather at the edges and in
+    // the sky; the middle half of the frame, where the subject is, keeps
+    // (nearly) black, so the screen blend leaves it alone.
+    const std::pair<const char*, std::vector<int>> sparkles[] = {
+        {"lightC", {3, 4, 7}},
+        {"star", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+        {"amazing", {1, 2, 6}},
+        {"dreamA", {2, 3, 4, 5, 6, 7, 10}},
+        {"dreamB", {2, 3, 4, 6, 8, 9, 10}},
+    };
+    for (const auto& [folder, numbers] : sparkles)
+        for (int n : numbers) {
+            const PackFile f{FindPackFolder(folder), n, std::string(folder) + "/" + std::to_string(n) + ".ssl"};
+            const TBitmap b = LoadPackPicture(f);
+            const double middle = RegionLuma(b, 0.25, 0.25, 0.75, 0.75);
+            EXPECT_LT(middle, 6.0) << f.relativePath;
+            EXPECT_GT(Measure(b).meanLuma, 4 * middle + 2) << f.relativePath << ": the light must still be somewhere";
+        }
+}
+
+TEST(LookPackRestraint, ColourMasksLeaveTheMiddleNearlyUntouched) {
+    // White keeps the photo. The spotlight mask keeps the middle exactly
+    // and tints the corners by at most half; the veil mask (mixed and then
+    // overlaid) stays light everywhere: a soft gradient, never a flood.
+    const TBitmap spot = LoadPackPicture(FilesOf("color")[0]);
+    EXPECT_GT(RegionLuma(spot, 0.3, 0.3, 0.7, 0.7), 250);
+    EXPECT_GT(RegionLuma(spot, 0, 0, 0.1, 0.1), 0.5 * 255);
+    const TBitmap veil = LoadPackPicture(FilesOf("color")[1]);
+    EXPECT_GT(RegionLuma(veil, 0.4, 0.4, 0.6, 0.6), 0.8 * 255);
+    EXPECT_GT(RegionLuma(veil, 0.9, 0.9, 1, 1), 0.55 * 255);
+    EXPECT_GT(Measure(veil).meanLuma, 0.7 * 255);
+}
+
+TEST(LookPackRestraint, TexturesHaveFineDetailOfAFewPercent) {
+    // Local contrast: the spread of luminance inside 32 x 32 patches, so
+    // that broad tone changes (worn edges, stains) do not count. Real
+    // detail at 100 % (fibres, pores, hairlines a few percent deep, whose
+    // spread is a fraction of that), never a wash over the photo.
+    for (const PackFile& f : FilesOf("texture")) {
+        const TBitmap b = LoadPackPicture(f);
+        double spread = 0;
+        int patches = 0;
+        for (int py = 0; py + 32 <= b.Height(); py += 96)
+            for (int px = 0; px + 32 <= b.Width(); px += 96, ++patches) {
+                double sum = 0, square = 0;
+                for (int y = py; y < py + 32; ++y)
+                    for (int x = px; x < px + 32; ++x) {
+                        const double v = Luma(b.Pixel(x, y));
+                        sum += v;
+                        square += v * v;
+                    }
+                const double mean = sum / 1024;
+                spread += std::sqrt(std::max(0.0, square / 1024 - mean * mean));
+            }
+        spread /= patches;
+        EXPECT_GT(spread, 0.012 * 255) << f.relativePath;
+        EXPECT_LT(spread, 0.1 * 255) << f.relativePath;
+    }
+}
+
+TEST(LookPackRestraint, LineTilesAreSparseGreyRules) {
+    // The line colour covers the photo where the tile is dark: grey ink
+    // only tints, and the rules leave most of the tile clear.
+    for (const PackFile& f : FilesOf("line")) {
+        const TBitmap tile = LoadPackPicture(f);
+        int darkest = 255, inked = 0;
+        for (int y = 0; y < tile.Height(); ++y)
+            for (int x = 0; x < tile.Width(); ++x) {
+                darkest = std::min(darkest, Luma(tile.Pixel(x, y)));
+                inked += Luma(tile.Pixel(x, y)) < 230;
+            }
+        EXPECT_GE(darkest, 125) << f.relativePath;
+        EXPECT_LT(inked, tile.Width() * tile.Height() / 4) << f.relativePath;
+    }
+}
+
+TEST(LookPackNames, RenamingsNameRealLooksAndStayUnique) {
+    // Each line: caption, effect, the name the catalogue has now, the new
+    // one. The old name must match (a stale line would rename the wrong
+    // look), and after renaming no category may hold a name twice.
+    std::ifstream in(CORVESSA_LOOK_NAMES);
+    ASSERT_TRUE(in) << CORVESSA_LOOK_NAMES;
+    std::map<int, std::array<std::string, kEffectCount>> renamed;
+    int lines = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> f;
+        std::stringstream fields(line);
+        for (std::string part; std::getline(fields, part, '\t');) f.push_back(part);
+        ASSERT_EQ(f.size(), 4u) << line;
+        const Category* c = FindCategoryByCaption(f[0]);
+        ASSERT_NE(c, nullptr) << line;
+        const int n = std::atoi(f[1].c_str());
+        ASSERT_TRUE(n >= 1 && n <= kEffectCount) << line;
+        EXPECT_EQ(c->lookNames[size_t(n - 1)], f[2]) << line;
+        EXPECT_NE(f[2], f[3]) << line;
+        auto& names = renamed.try_emplace(c->number).first->second;
+        if (names[0].empty())
+            for (int k = 0; k < kEffectCount; ++k) names[size_t(k)] = std::string(c->lookNames[size_t(k)]);
+        names[size_t(n - 1)] = f[3];
+        ++lines;
+    }
+    EXPECT_GT(lines, 0);
+    for (const auto& [category, names] : renamed)
+        EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << "category " << category;
 }
 
 // --- Determinism -----------------------------------------------------------

@@ -22,8 +22,10 @@ using namespace corvessa::test;
 namespace {
 
 // Mean absolute byte difference below which two thumbnails of one
-// category count as the same look to the eye.
-constexpr double kClosestAllowed = 3.0;
+// category count as the same look to the eye, and the median a category's
+// ten looks must reach to read as ten different ideas.
+constexpr double kClosestAllowed = 5.0;
+constexpr double kMedianAllowed = 10.0;
 
 TBitmap Solid(uint8_t value) {
     TBitmap b(2, 1);
@@ -62,5 +64,6 @@ TEST(StripSpread, NoTwoLooksOfAPictureCategoryLookAlike) {
             const StripSpread s = SpreadOf(RenderedStrip(CORVESSA_RENDER_PATH, pic, f.name, photo));
             EXPECT_GE(s.Closest().difference, kClosestAllowed)
                 << f.name << " on " << photo << ": looks " << s.Closest().a << " and " << s.Closest().b;
+            EXPECT_GE(s.median, kMedianAllowed) << f.name << " on " << photo;
         }
 }

@@ -33,6 +33,29 @@ constexpr Colour kGold = Rgb8(255, 190, 70);
 constexpr Colour kPink = Rgb8(255, 110, 170);
 constexpr Colour kLavender = Rgb8(190, 150, 255);
 
+// How much of a sparkle look may show at (x, y): nothing over the central
+// half of the frame, all of it at the edges and in the top third (the sky),
+// with a soft falloff between.
+float AwayFromMiddle(float x, float y, float aspect) {
+    const float dx = std::fabs(x - aspect / 2) / (aspect / 2), dy = std::fabs(y - 0.5f) / 0.5f;
+    const float r = std::sqrt(std::sqrt(dx * dx * dx * dx + dy * dy * dy * dy));  // a rounded rectangle
+    const float edges = SmoothStep(0.55f, 0.78f, r);
+    const float sky = 0.9f * (1 - SmoothStep(0.1f, 0.3f, y));
+    return std::max(edges, sky);
+}
+
+void ClearMiddle(Canvas& c) {
+    const float inv = 1.0f / c.Scale(), aspect = c.Aspect();
+    for (int y = 0; y < c.Height(); ++y) {
+        float* row = c.Row(y);
+        const float fy = (y + 0.5f) * inv;
+        for (int x = 0; x < c.Width(); ++x) {
+            const float k = AwayFromMiddle((x + 0.5f) * inv, fy, aspect);
+            for (int ch = 0; ch < 3; ++ch) row[3 * x + ch] *= k;
+        }
+    }
+}
+
 // One picture in the making: soft light on a quarter-size canvas (drawn
 // cheaply, upscaled smoothly), crisp detail on the full-size one.
 struct Look {
@@ -46,9 +69,13 @@ struct Look {
     Canvas sharp, soft;
     float aspect;
     uint32_t seed;
+    // Sparkles, bokeh, hearts and bursts stay off the subject: the middle of
+    // the frame is left clear and they gather at the edges and in the sky.
+    bool clearMiddle = false;
 
     TBitmap Finish() {
         sharp.AddResampled(soft);
+        if (clearMiddle) ClearMiddle(sharp);
         return ToScreenBitmap(sharp, seed);
     }
 };
@@ -157,7 +184,7 @@ void Aurora(Look& L, float base, float height, Colour low, Colour upper, float g
         const float above = edge - y;
         float v = above >= 0 ? std::exp(-above / height) : std::exp(-(above / 0.012f) * (above / 0.012f));
         const float shift = x + 0.06f * std::sin(y * 9 + x * 2);
-        const float streak = 0.35f + 0.65f * std::pow(ValueNoise(shift * 60, y * 1.5f, seed + 3), 1.5f);
+        const float streak = 0.15f + 0.85f * std::pow(ValueNoise(shift * 90, y * 1.2f, seed + 3), 2.5f);
         v *= streak * (0.4f + 0.9f * Fbm(x * 2.2f, 1.7f, 2, seed + 5));
         const Colour col = Mix(low, upper, Clamp01(above / (height * 2.2f)));
         return col * (v * gain);
@@ -304,9 +331,9 @@ TBitmap LightA(Look& L) {
         Glow(L.soft, A - 0.05f, 0.02f, 0.14f, kHot, 2.0f);
         Band(L.soft, A, 0.0f, kPi * 0.75f, 0.12f, kAmber, kCrimson, 1.0f, s, 0.7f, 0.1f, 0.6f);
         break;
-    case 3:  // film burn stripe near the right edge
-        Band(L.soft, A * 0.82f, 0.5f, kPi / 2 + 0.04f, 0.05f, Rgb8(255, 250, 220), kAmber, 3.0f, s, 0.8f, 0, 0, 0.5f);
-        Band(L.soft, A * 0.84f, 0.5f, kPi / 2 + 0.04f, 0.2f, kAmber, kCrimson, 0.9f, s + 2, 0.6f);
+    case 3:  // film burn: a ragged red-orange flare eating in from the middle of the right edge
+        Band(L.soft, A + 0.02f, 0.5f, kPi / 2 + 0.06f, 0.07f, kGold, kEmber, 1.5f, s, 0.9f, 0.0f, 0.3f, 0.6f);
+        Band(L.soft, A + 0.04f, 0.5f, kPi / 2 + 0.06f, 0.18f, kEmber, kCrimson, 1.0f, s + 2, 0.7f, 0.0f, 0.4f, 0.6f);
         break;
     case 4:  // two leaks in opposite corners
         Glow(L.soft, -0.05f, -0.05f, 0.35f, kAmber, 1.6f, 1.6f, 0.5f);
@@ -331,13 +358,13 @@ TBitmap LightA(Look& L) {
             return kHot * (3.0f * core) + kEmber * (1.3f * halo) + kCrimson * (0.4f * std::exp(-t * t * 0.15f));
         });
         break;
-    case 8:  // film-gate streaks on the left third
+    case 8:  // film-gate streaks along the bottom edge
         for (int i = 0; i < 5; ++i) {
             const Colour c = i % 2 ? kEmber : (i % 3 ? kGold : kCrimson);
-            Band(L.soft, 0.04f + i * 0.08f + L.rnd.Range(-0.02f, 0.02f), 0.5f, kPi / 2 + L.rnd.Range(-0.04f, 0.04f),
-                 L.rnd.Range(0.02f, 0.05f), Mix(c, kHot, 0.4f), c, 1.1f - i * 0.16f, s + i, 0.6f, 0.5f, 0.7f);
+            Band(L.soft, A / 2, 0.99f - i * 0.045f + L.rnd.Range(-0.01f, 0.01f), L.rnd.Range(-0.03f, 0.03f),
+                 L.rnd.Range(0.008f, 0.02f), Mix(c, kHot, 0.4f), c, 1.5f - i * 0.22f, s + i, 0.6f, A * 0.5f, A * 0.45f, 0.7f);
         }
-        Glow(L.soft, 0.0f, 0.5f, 0.3f, kEmber, 0.8f, 2.2f, kPi / 2);
+        Glow(L.soft, A * 0.5f, 1.02f, 0.16f, kCrimson, 1.3f, 4.0f);
         break;
     case 9:  // peach wash drifting down from the top
         Band(L.soft, A / 2, -0.1f, 0.08f, 0.3f, kPeach, Rgb8(255, 90, 110), 1.4f, s, 0.6f);
@@ -360,13 +387,12 @@ TBitmap LightB(Look& L) {
     case 1:  // blue leak from the left, cyan at its core
         Band(L.soft, -0.08f, 0.5f, kPi / 2, 0.26f, kCyan, kBlue, 1.8f, s);
         break;
-    case 2:  // rainbow leak from the bottom-left corner
+    case 2:  // a thin prism leak down the left edge, red outermost
         PaintAdd(L.soft, [&](float x, float y) {
-            const float d = (x - (1 - y) * 0.4f);
-            const float t = d / 0.75f;
+            const float t = (x + 0.02f * std::sin(y * 5)) / 0.22f;
             if (t < 0 || t > 1) return Colour{};
-            const float reach = std::exp(-((1.1f - y + x * 0.3f) * 1.1f));
-            return Spectrum(1 - t) * (1.2f * reach * std::sin(t * kPi) * (0.6f + 0.8f * Fbm(x * 3, y * 3, 3, s)));
+            const float along = 0.45f + 0.55f * std::exp(-((y - 0.35f) / 0.45f) * ((y - 0.35f) / 0.45f));
+            return Spectrum(1 - t) * (0.9f * along * std::pow(std::sin(t * kPi), 1.5f) * (1 - t * 0.5f));
         });
         break;
     case 3:  // lens flare from the upper left
@@ -397,8 +423,8 @@ TBitmap LightB(Look& L) {
         });
         Glow(L.soft, A, 0.0f, 0.12f, kWhite, 0.8f);
         break;
-    case 7:  // flare with a big rainbow halo
-        LensFlare(L, A * 0.78f, 0.22f, kIce, 1.1f, true);
+    case 7:  // flare with a big rainbow halo, from the lower left
+        LensFlare(L, A * 0.22f, 0.84f, kGold, 1.0f, true);
         break;
     case 8:  // violet and magenta pouring down from the top
         Band(L.soft, A / 2, -0.08f, 0.05f, 0.26f, kMagenta, kViolet, 1.6f, s, 0.6f);
@@ -439,11 +465,16 @@ TBitmap LightC(Look& L) {
         Glow(L.soft, A * 0.55f, -0.1f, 0.25f, kHot, 0.9f, 2.5f);
         break;
     case 3:  // golden bokeh in the upper part
-        Bokeh(L, 70, 0.02f, 0.075f, warm, 0.45f, 0, -0.05f, 0.6f);
-        Glow(L.soft, A * 0.7f, 0.1f, 0.3f, kAmber, 0.35f);
+        L.clearMiddle = true;
+        Bokeh(L, 70, 0.02f, 0.075f, warm, 0.45f, 0, -0.05f, 0.3f);
+        Glow(L.soft, A * 0.6f, 0.0f, 0.3f, kAmber, 0.6f, 3.0f);
         break;
     case 4:  // colourful bokeh everywhere, densest at the edges
-        Bokeh(L, 90, 0.015f, 0.07f, {kMagenta, kCyan, kGold, kTeal, kViolet, kAmber}, 0.4f, 0, -0.05f, 1.05f);
+        L.clearMiddle = true;
+        // down both sides, magenta on the left and cyan on the right
+        Bokeh(L, 130, 0.015f, 0.06f, {kMagenta, kCyan, kGold, kTeal, kViolet, kAmber}, 0.35f, 0, -0.05f, 1.05f);
+        Glow(L.soft, -0.05f, 0.5f, 0.3f, kMagenta, 0.6f, 3.0f, kPi / 2);
+        Glow(L.soft, A + 0.05f, 0.5f, 0.3f, kCyan, 0.6f, 3.0f, kPi / 2);
         break;
     case 5:  // sunburst in the upper right
         Rays(L.soft, A * 0.8f, 0.18f, 0.6f, 40, kHot, 1.2f, s, 3.5f);
@@ -456,7 +487,9 @@ TBitmap LightC(Look& L) {
         Glow(L.soft, A + 0.05f, 0.35f, 0.25f, kAmber, 1.3f, 1.5f, kPi / 2);
         break;
     case 7:  // hexagonal bokeh, cool
-        Bokeh(L, 60, 0.025f, 0.08f, {kCyan, kTeal, kBlue, kIce}, 0.4f, 6, -0.05f, 1.05f, 0.05f);
+        L.clearMiddle = true;
+        Bokeh(L, 90, 0.025f, 0.08f, {kCyan, kTeal, kBlue, kIce}, 0.4f, 6, -0.05f, 1.05f, 0.05f);
+        Glow(L.soft, A + 0.05f, 1.05f, 0.45f, kBlue, 0.9f, 1.5f, -0.6f);  // gathered in the lower right
         break;
     case 8:  // setting sun at the lower left, rays spreading upward
         Rays(L.soft, A * 0.15f, 0.95f, 0.8f, 30, kAmber, 1.4f, s, 2.0f, -kPi / 3, 0.9f);
@@ -501,24 +534,26 @@ TBitmap Star(Look& L) {
     const uint32_t s = L.seed;
     // Stars are drawn bold: they must still read on a daylight photo.
     const float px = 2.2f / L.sharp.Scale();
+    L.clearMiddle = true;
     switch (L.number) {
     case 1:  // a starry night: deep blue veil over the upper half, dense stars
         PaintAdd(L.soft, [&](float x, float y) {
             const float v = 1 - SmoothStep(0.05f, 0.62f, y + 0.08f * (Fbm(x * 2, y * 2, 3, s) - 0.5f));
-            return Rgb8(30, 60, 190) * (0.75f * v);
+            return Rgb8(30, 60, 190) * (1.0f * v);
         });
         StarField(L, 2600, 0, A, 0, 0.7f, 0.9f, [](float, float y) { return 1 - SmoothStep(0.3f, 0.7f, y); });
         break;
     case 2:  // golden glints scattered everywhere, each in a warm halo
         for (int i = 0; i < 30; ++i) {
             const float size = std::pow(L.rnd.Unit(), 1.5f);
-            HaloStar(L, L.rnd.Range(0.03f, A - 0.03f), L.rnd.Range(0.03f, 0.97f), size, kGold, 1.0f, 4,
+            HaloStar(L, L.rnd.Range(A * 0.55f, A - 0.03f), L.rnd.Range(0.45f, 0.97f), size, kGold, 1.0f, 4,
                      L.rnd.Range(-0.1f, 0.1f), 0.55f);
         }
+        Glow(L.soft, A, 1.0f, 0.45f, kGold, 0.8f);  // gathered in the lower right
         break;
-    case 3:  // the Milky Way rising from the lower left
+    case 3:  // a haze of stars arching across the sky
         PaintAdd(L.soft, [&](float x, float y) {
-            const float d = (y - 0.95f + x * 0.62f) / 0.15f;
+            const float d = (y - 0.16f - 0.35f * ((x - A / 2) / A) * ((x - A / 2) / A) * 4) / 0.1f;
             const float cloud = Fbm(x * 3, y * 3, 5, s);
             // A dark lane of dust along the middle.
             const float lane = 1 - 0.6f * std::exp(-d * d * 5) * (0.5f + 0.5f * Fbm(x * 4 + 4, y * 4, 3, s + 1));
@@ -526,25 +561,25 @@ TBitmap Star(Look& L) {
             return Mix(Rgb8(150, 90, 230), Rgb8(255, 190, 170), cloud) * (1.2f * v);
         });
         StarField(L, 5500, 0, A, 0, 1, 0.75f, [&](float x, float y) {
-            const float d = (y - 0.95f + x * 0.62f) / 0.2f;
+            const float d = (y - 0.16f - 0.35f * ((x - A / 2) / A) * ((x - A / 2) / A) * 4) / 0.14f;
             return 0.08f + 0.92f * std::exp(-d * d);
         });
         break;
-    case 4:  // a few blue giants with long rays
+    case 4:  // a few blue giants with long rays low on the left
         for (int i = 0; i < 9; ++i) {
             const float size = 0.4f + 0.6f * L.rnd.Unit();
-            const float x = L.rnd.Range(0.1f, A - 0.1f), y = L.rnd.Range(0.08f, 0.92f);
+            const float x = L.rnd.Range(0.04f, A * 0.2f), y = L.rnd.Range(0.35f, 0.92f);
             Sparkle(L.sharp, x, y, px * (4 + 5 * size), 0.1f + 0.18f * size, kIce, 1.2f + size, 4, kPi / 4 * (i % 2));
             Sparkle(L.sharp, x, y, px * 2, 0.04f + 0.05f * size, kWhite, 0.6f, 4, kPi / 4 * (1 - i % 2));
             Glow(L.soft, x, y, 0.05f + 0.05f * size, kBlue, 0.9f);
             Glow(L.soft, x, y, 0.015f + 0.01f * size, kCyan, 1.2f);
         }
         break;
-    case 5:  // a rose-gold trail of glitter sweeping down from the top left
+    case 5:  // a rose-gold trail of glitter down the left edge and along the bottom
         {
-            const float path[] = {0.0f, 0.1f, A * 0.25f, 0.12f, A * 0.5f, 0.24f, A * 0.72f, 0.45f, A * 0.88f, 0.72f,
+            const float path[] = {0.04f, 0.0f, 0.07f, 0.3f, 0.1f, 0.6f, 0.22f, 0.88f, A * 0.5f, 0.97f,
                                   A * 0.95f, 0.95f};
-            Stroke(L.soft, std::vector<float>(std::begin(path), std::end(path)), 0.07f, kPink, 0.15f, 0.7f);
+            Stroke(L.soft, std::vector<float>(std::begin(path), std::end(path)), 0.09f, kPink, 0.5f, 0.8f);
             Stroke(L.soft, std::vector<float>(std::begin(path), std::end(path)), 0.02f, kPeach, 0.1f, 0.6f);
             for (int i = 0; i < 900; ++i) {
                 const float t = std::pow(L.rnd.Unit(), 0.7f);
@@ -576,16 +611,17 @@ TBitmap Star(Look& L) {
             if (b > 0.55f) Sparkle(L.sharp, x, y, px * 2, 0.02f + 0.03f * b, c, 0.7f);
         }
         break;
-    case 7:  // rainbow stars: six-pointed, each its own saturated colour
+    case 7:  // rainbow stars in the lower corners: six-pointed, each its own saturated colour
         for (int i = 0; i < 24; ++i) {
             const float size = std::pow(L.rnd.Unit(), 1.3f);
-            HaloStar(L, L.rnd.Range(0.03f, A - 0.03f), L.rnd.Range(0.03f, 0.97f), size, Mix(Hue(float(i) / 24 + 0.02f), kWhite, 0.2f),
-                     1.1f, 6, L.rnd.Range(0, 1), 0.75f);
+            const float x = i % 2 ? L.rnd.Range(0.02f, A * 0.3f) : L.rnd.Range(A * 0.7f, A - 0.02f);
+            HaloStar(L, x, L.rnd.Range(0.55f, 0.97f), size, Mix(Hue(float(i) / 24 + 0.02f), kWhite, 0.2f), 1.1f, 6,
+                     L.rnd.Range(0, 1), 0.75f);
         }
         break;
     case 8:  // a meteor shower out of the upper right
         StarField(L, 500, 0, A, 0, 0.6f, 0.6f);
-        Glow(L.soft, A * 0.92f, 0.05f, 0.3f, kTeal, 0.7f, 1.5f, 0.6f);
+        Glow(L.soft, A * 0.92f, 0.05f, 0.35f, kTeal, 1.0f, 1.5f, 0.6f);
         for (int i = 0; i < 14; ++i) {
             const float a = kPi * L.rnd.Range(0.58f, 0.9f);  // down and to the left
             const float start = L.rnd.Range(0.08f, 0.5f), len = L.rnd.Range(0.2f, 0.45f);
@@ -657,32 +693,36 @@ TBitmap Amazing(Look& L) {
     const float px = 1.0f / L.sharp.Scale();
     switch (L.number) {
     case 1:  // three fireworks over the top
-        Firework(L, A * 0.22f, 0.24f, 0.2f, kMagenta, kPink, 80, 1.2f);
-        Firework(L, A * 0.62f, 0.16f, 0.17f, kGold, kHot, 70, 1.2f);
-        Firework(L, A * 0.86f, 0.4f, 0.13f, kCyan, kWhite, 60, 1.1f);
+        L.clearMiddle = true;
+        Firework(L, A * 0.14f, 0.2f, 0.18f, kMagenta, kPink, 80, 1.2f);
+        Firework(L, A * 0.42f, 0.1f, 0.15f, kGold, kHot, 70, 1.2f);
+        Firework(L, A * 0.1f, 0.62f, 0.12f, kCyan, kWhite, 60, 1.1f);
+        Glow(L.soft, 0.0f, 0.3f, 0.4f, kMagenta, 0.5f, 1.5f, kPi / 2);
         break;
-    case 2:  // green aurora
-        Aurora(L, 0.5f, 0.22f, Rgb8(40, 255, 120), Rgb8(90, 60, 255), 1.9f, s);
+    case 2:  // aurora curtains in the sky: sharp rays over a bright lower rim
+        L.clearMiddle = true;
+        Aurora(L, 0.3f, 0.1f, Rgb8(40, 255, 120), Rgb8(200, 60, 255), 2.4f, s);
+        Glow(L.soft, A * 0.4f, 0.12f, 0.3f, Rgb8(40, 255, 120), 0.35f, 3.5f);
         break;
     case 3:  // rainbow
         Rainbow(L.soft, A * 0.45f, 1.25f, 0.95f, 0.13f, 0.7f, 1.05f);
         break;
-    case 4:  // long-exposure traffic along the bottom: red tail lights, white headlights
+    case 4:  // long-exposure traffic along the very bottom: red tail lights, white headlights
         for (int i = 0; i < 7; ++i) {
             std::vector<float> a, b;
             const float lane = i * 0.018f;
             for (int k = 0; k <= 40; ++k) {
                 const float t = float(k) / 40;
                 const float x = -0.1f + (A + 0.2f) * t;
-                a.insert(a.end(), {x, 0.72f + lane + 0.12f * std::sin(t * 3.0f + 0.5f) - 0.1f * t});
-                b.insert(b.end(), {x, 0.82f + lane * 1.2f + 0.1f * std::sin(t * 3.0f + 0.9f) - 0.08f * t});
+                a.insert(a.end(), {x, 0.9f + lane * 0.5f + 0.03f * std::sin(t * 3.0f + 0.5f) - 0.02f * t});
+                b.insert(b.end(), {x, 0.95f + lane * 0.6f + 0.025f * std::sin(t * 3.0f + 0.9f) - 0.02f * t});
             }
-            Stroke(L.sharp, a, px * 2.2f, kEmber, 0.9f, 1.1f);
-            Stroke(L.sharp, b, px * 2.5f, Rgb8(255, 235, 190), 1.1f, 0.9f);
-            Stroke(L.soft, a, 0.014f, kCrimson, 0.35f, 0.4f);
-            Stroke(L.soft, b, 0.014f, kHot, 0.4f, 0.35f);
+            Stroke(L.sharp, a, px * 1.6f, kEmber, 0.7f, 0.9f);
+            Stroke(L.sharp, b, px * 1.8f, Rgb8(255, 235, 190), 0.9f, 0.7f);
+            Stroke(L.soft, a, 0.008f, kCrimson, 0.2f, 0.25f);
+            Stroke(L.soft, b, 0.008f, kHot, 0.25f, 0.2f);
         }
-        Glow(L.soft, A * 0.5f, 1.0f, 0.28f, kAmber, 0.5f, 3.0f);
+        Glow(L.soft, A * 0.5f, 1.02f, 0.14f, kAmber, 0.35f, 4.0f);
         break;
     case 5:  // a laser show: beams fanning up from the bottom through haze
         {
@@ -702,10 +742,11 @@ TBitmap Amazing(Look& L) {
             Glow(L.soft, sx, sy, 0.12f, kWhite, 1.2f);
         }
         break;
-    case 6:  // one great golden chrysanthemum in the middle
-        Firework(L, A * 0.5f, 0.4f, 0.34f, kAmber, kHot, 140, 1.1f);
-        Firework(L, A * 0.5f, 0.4f, 0.16f, kGold, kWhite, 60, 0.8f);
-        Glow(L.soft, A * 0.5f, 0.45f, 0.3f, kAmber, 0.35f);
+    case 6:  // one great golden chrysanthemum high in the upper right
+        L.clearMiddle = true;
+        Firework(L, A * 0.8f, 0.2f, 0.3f, kAmber, kHot, 140, 1.1f);
+        Firework(L, A * 0.8f, 0.2f, 0.14f, kGold, kWhite, 60, 0.8f);
+        Glow(L.soft, A * 0.8f, 0.24f, 0.26f, kAmber, 0.35f);
         break;
     case 7:  // a comet streaming across the sky
         for (int i = 0; i < 250; ++i)
@@ -835,11 +876,17 @@ TBitmap Weather(Look& L) {
             return Rgb8(190, 195, 210) * ((1 - SmoothStep(0.0f, 0.55f, y)) * (0.2f + 0.9f * n));
         });
         break;
-    default:  // 10: large crystals drifting down
-        for (int i = 0; i < 40; ++i)
-            Snowflake(L, L.rnd.Range(0, A), L.rnd.Range(0, 1), 0.015f + 0.045f * std::pow(L.rnd.Unit(), 2.0f),
+    default:  // 10: large crystals in frost creeping in from both sides
+        for (int i = 0; i < 40; ++i) {
+            const float side = A * 0.3f * std::pow(L.rnd.Unit(), 1.5f);
+            Snowflake(L, i % 2 ? side : A - side, L.rnd.Range(0, 1), 0.015f + 0.045f * std::pow(L.rnd.Unit(), 2.0f),
                       L.rnd.Range(0.7f, 1.1f), L.rnd.Range(0, 1));
+        }
         Snow(L, 500, 0.0012f, 0.006f, 0.6f, 0.3f);
+        PaintAdd(L.soft, [&](float x, float y) {
+            const float frost = 1 - SmoothStep(0.0f, 0.35f, std::min(x, A - x));
+            return Rgb8(170, 205, 255) * (0.6f * frost * (0.6f + 0.8f * Fbm(x * 3, y * 3, 3, s)));
+        });
         break;
     }
     return L.Finish();
@@ -856,19 +903,23 @@ TBitmap DreamA(Look& L) {
         EdgeHaze(L.soft, A, Rgb8(255, 220, 235), 0.5f, 0.6f, s + 1, 0.3f);
         break;
     case 2:  // floating hearts
+        L.clearMiddle = true;
         for (int i = 0; i < 18; ++i) {
             const float size = 0.03f + 0.09f * std::pow(L.rnd.Unit(), 2.0f);
-            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
+            const float x = L.rnd.Range(0, A * 0.3f), y = L.rnd.Range(0, 1);  // rising up the left side
             Heart(L.sharp, x, y, size, size * (0.04f + 0.25f * L.rnd.Unit()), Mix(kCrimson, kPink, L.rnd.Unit()),
                   0.35f, L.rnd.Range(-0.4f, 0.4f), 0.8f);
             Glow(L.soft, x, y, size, kPink, 0.15f);
         }
         break;
     case 3:  // soap bubbles
-        for (int i = 0; i < 22; ++i)
-            Bubble(L, L.rnd.Range(0, A), L.rnd.Range(0, 1), 0.02f + 0.1f * std::pow(L.rnd.Unit(), 2.0f), 0.9f);
+        L.clearMiddle = true;
+        for (int i = 0; i < 22; ++i)  // drifting down the right side
+            Bubble(L, L.rnd.Range(A * 0.7f, A), L.rnd.Range(0, 1), 0.02f + 0.1f * std::pow(L.rnd.Unit(), 2.0f), 0.9f);
+        Glow(L.soft, A + 0.05f, 0.5f, 0.3f, Rgb8(150, 190, 255), 0.45f, 3.0f, kPi / 2);
         break;
     case 4:  // lavender glow from above, with glitter
+        L.clearMiddle = true;
         Band(L.soft, A / 2, -0.15f, 0, 0.38f, kLavender, kViolet, 1.3f, s, 0.4f, 0, 0, 0.2f);
         for (int i = 0; i < 250; ++i) {
             const float y = 0.5f * std::pow(L.rnd.Unit(), 1.5f), x = L.rnd.Range(0, A);
@@ -876,21 +927,25 @@ TBitmap DreamA(Look& L) {
         }
         break;
     case 5:  // heart-shaped bokeh
+        L.clearMiddle = true;
         for (int i = 0; i < 40; ++i) {
             const float size = 0.03f + 0.06f * L.rnd.Unit();
-            Heart(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 1), size, size * 0.06f,
+            Heart(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0.72f, 1.02f), size, size * 0.06f,
                   Mix(kPink, kWhite, L.rnd.Unit() * 0.5f), 0.4f, L.rnd.Range(-0.3f, 0.3f), 1.0f);
         }
+        Glow(L.soft, A / 2, 1.05f, 0.3f, kPink, 0.5f, 4.0f);  // along the bottom
         break;
     case 6:  // peach corners and a few bubbles
+        L.clearMiddle = true;
         EdgeHaze(L.soft, A, kPeach, 1.2f, 0.7f, s, 0.4f);
         for (int i = 0; i < 8; ++i)
             Bubble(L, L.rnd.Range(0, A), L.rnd.Range(0, 1), 0.02f + 0.06f * L.rnd.Unit(), 0.8f);
         break;
     case 7:  // pastel orbs
+        L.clearMiddle = true;
         for (int i = 0; i < 35; ++i) {
             const float r = 0.01f + 0.035f * L.rnd.Unit();
-            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
+            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 0.4f);  // up in the sky
             const Colour c = Mix(Hue(L.rnd.Unit()), kWhite, 0.45f);
             Disc(L.sharp, x, y, r, r * 0.5f, c, 0.45f, 0.3f);
             Glow(L.soft, x, y, r * 2.5f, c, 0.3f);
@@ -908,6 +963,7 @@ TBitmap DreamA(Look& L) {
         });
         break;
     default:  // 10: falling petals
+        L.clearMiddle = true;
         for (int i = 0; i < 45; ++i) {
             const float r = 0.008f + 0.018f * L.rnd.Unit();
             const float x = L.rnd.Range(0, A), y = L.rnd.Range(0, 1);
@@ -929,6 +985,7 @@ TBitmap DreamB(Look& L) {
         Glow(L.soft, A + 0.05f, 0.9f, 0.45f, Rgb8(110, 170, 255), 1.2f, 1.3f, 0.8f);
         break;
     case 2:  // hearts in the corners
+        L.clearMiddle = true;
         for (int i = 0; i < 4; ++i) {
             const float cx = i % 2 ? A - 0.12f : 0.12f, cy = i < 2 ? 0.14f : 0.86f;
             Heart(L.sharp, cx, cy, 0.16f, 0.03f, kCrimson, 0.5f, (i % 2 ? 0.3f : -0.3f), 0.8f);
@@ -936,16 +993,18 @@ TBitmap DreamB(Look& L) {
         }
         break;
     case 3:  // a few big teal bubbles
+        L.clearMiddle = true;
         for (int i = 0; i < 7; ++i)
             Bubble(L, L.rnd.Range(0, A), L.rnd.Range(0, 1), 0.07f + 0.1f * L.rnd.Unit(), 1.0f);
         Glow(L.soft, A / 2, 1.05f, 0.3f, kTeal, 0.4f, 2.5f);
         break;
     case 4:  // golden magic: a glow with glitter around it
-        Glow(L.soft, A * 0.3f, 0.3f, 0.25f, kGold, 0.9f);
+        L.clearMiddle = true;
+        Glow(L.soft, A * 0.1f, 0.12f, 0.3f, kGold, 1.1f);
         for (int i = 0; i < 300; ++i) {
             const float a = L.rnd.Range(0, 2 * kPi), r = 0.45f * std::sqrt(L.rnd.Unit());
             const float b = std::pow(L.rnd.Unit(), 3.0f);
-            const float x = A * 0.3f + std::cos(a) * r * 1.3f, y = 0.3f + std::sin(a) * r;
+            const float x = A * 0.1f + std::cos(a) * r * 1.3f, y = 0.12f + std::sin(a) * r;
             Glow(L.sharp, x, y, px * (1 + 2 * b), kHot, 0.6f + 2 * b);
             if (b > 0.5f) Sparkle(L.sharp, x, y, px * 2, 0.03f * b, kGold, 0.6f);
         }
@@ -960,38 +1019,52 @@ TBitmap DreamB(Look& L) {
         Glow(L.soft, A * 0.5f, 0.0f, 0.3f, Rgb8(255, 240, 250), 0.4f, 2.5f);
         break;
     case 6:  // violet sparkle haze
+        L.clearMiddle = true;
         EdgeHaze(L.soft, A, kViolet, 1.0f, 0.5f, s, 0.5f);
         StarField(L, 800, 0, A, 0, 1, 0.5f, [&](float x, float y) {
             return SmoothStep(0.3f, 0.9f, std::hypot((x - A / 2) / A * 2, (y - 0.5f) * 2));
         });
         break;
-    case 7:  // a heart of fairy lights
+    case 7:  // a heart of fairy lights framing the subject
         for (int i = 0; i < 90; ++i) {
             const float t = 2 * kPi * i / 90;
             // The classic heart curve, scaled to the picture.
             const float hx = 16 * std::pow(std::sin(t), 3.0f);
             const float hy = 13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t);
-            const float x = A / 2 + hx * 0.02f, y = 0.47f - hy * 0.02f;
+            const float x = A / 2 + hx * 0.03f, y = 0.45f - hy * 0.03f;
             const Colour c = Mix(kGold, kPink, 0.5f + 0.5f * std::sin(t * 5));
             Disc(L.sharp, x, y, 0.006f, 0.003f, c, 0.9f);
             Glow(L.sharp, x, y, 0.015f, c, 0.35f);
+            Glow(L.soft, x, y, 0.05f, c, 0.12f);
         }
         break;
-    case 8:  // moon glow and a few stars
-        Glow(L.soft, A * 0.8f, 0.18f, 0.2f, Rgb8(130, 160, 255), 0.9f);
-        Disc(L.sharp, A * 0.8f, 0.18f, 0.05f, 0.004f, Rgb8(230, 235, 255), 1.3f);
+    case 8:  // a crescent moon in its glow and a few stars
+        L.clearMiddle = true;
+        Glow(L.soft, A * 0.84f, 0.15f, 0.3f, Rgb8(90, 120, 255), 1.1f);
+        {
+            // A crescent: the disc less a disc moved toward the lower left.
+            Canvas moon(L.sharp.Width() / 4, L.sharp.Height() / 4);
+            Disc(moon, A * 0.84f, 0.15f, 0.045f, 0.003f, Rgb8(230, 235, 255), 1.1f);
+            Canvas bite(moon.Width(), moon.Height());
+            Disc(bite, A * 0.84f - 0.02f, 0.15f + 0.012f, 0.04f, 0.003f, Colour{1, 1, 1}, 1.0f);
+            for (int y = 0; y < moon.Height(); ++y)
+                for (int x = 0; x < 3 * moon.Width(); ++x) moon.Row(y)[x] *= 1 - Clamp01(bite.Row(y)[x]);
+            L.sharp.AddResampled(moon);
+        }
         StarField(L, 500, 0, A, 0, 0.6f, 0.5f);
         break;
-    case 9:  // rising lanterns
+    case 9:  // lanterns rising in the lower left
+        L.clearMiddle = true;
         for (int i = 0; i < 16; ++i) {
             const float depth = L.rnd.Unit();
-            const float x = L.rnd.Range(0, A), y = L.rnd.Range(0.05f, 0.8f), r = 0.008f + 0.025f * depth * depth;
+            const float x = L.rnd.Range(0, A * 0.35f), y = L.rnd.Range(0.45f, 0.97f), r = 0.008f + 0.025f * depth * depth;
             Disc(L.sharp, x, y, r, r * 0.4f, kAmber, 0.9f, 0.5f, 0, 0);
             Glow(L.sharp, x, y + r * 0.3f, r * 0.7f, kHot, 1.2f);
             Glow(L.soft, x, y, r * 4, kEmber, 0.35f);
         }
         break;
     default:  // 10: rose-gold haze with dust
+        L.clearMiddle = true;
         Band(L.soft, -0.1f, 0.0f, kPi / 4, 0.35f, Rgb8(255, 200, 170), Rgb8(230, 120, 130), 1.2f, s, 0.5f);
         for (int i = 0; i < 500; ++i)
             Glow(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 1), px * L.rnd.Range(0.8f, 2.5f), Rgb8(255, 220, 200),

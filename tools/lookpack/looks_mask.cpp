@@ -55,9 +55,12 @@ TBitmap Edge(const PackFolder& f, int n) {
     const bool b = f.name[4] == 'B';
     const int look = n + (b ? 10 : 0);
     switch (look) {
-    case 1:  // rounded rectangle on a wide margin
+    case 1:  // a thin solid rule, then a narrow frosted margin the photo shows through faintly
         return GreyMask(f, n, [&](float x, float y) {
-            return Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.09f, 0.41f, 0.12f), 2.5f * px);
+            const float outer = Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.018f, 0.482f, 0.0f), 1.5f * px);
+            const float window = Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.055f, 0.445f, 0.02f), 1.5f * px);
+            const float fibre = 0.04f * (Fbm(x * 60, y * 8, 3, s) - 0.5f) + 0.03f * (Fbm(x * 8, y * 60, 3, s + 1) - 0.5f);
+            return outer * (0.62f + fibre) + window * (0.38f - fibre);
         });
     case 2:  // oval vignette, very soft
         return GreyMask(f, n, [&](float x, float y) {
@@ -98,16 +101,22 @@ TBitmap Edge(const PackFolder& f, int n) {
             d = std::max(d, hole - hd);
             return Inside(d, 1.5f * px);
         });
-    case 6:  // film strip: sprocket bands above and below
+    case 6:  // film strip: the photo runs on under the sprocket bands, the holes
+             // punched through them in the fill colour (a dark band needs a dark
+             // fill: the recipe's fill is white, and the mask only mixes with it)
         return GreyMask(f, n, [&](float x, float y) {
             const float band = 0.12f;
+            const float edge = Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.012f, 0.488f, 0.0f), 1.5f * px);
             const float frame = Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.03f, 0.5f - band - 0.02f, 0.02f), 1.5f * px);
+            // Between the frame and the band a thin unexposed line, as on a real film edge.
+            const float gap = Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.03f, 0.5f - band - 0.012f, 0.024f), 1.5f * px);
             const float pitch = A / 16;
             const float hx = pitch * (std::floor(x / pitch) + 0.5f);
             float hole = 0;
             for (float hy : {band / 2 + 0.005f, 1 - band / 2 - 0.005f})
-                hole = std::max(hole, Inside(RoundedBox(x, y, hx, hy, pitch * 0.28f, band * 0.27f, 0.008f), 1.5f * px));
-            return std::max(frame, hole);
+                hole = std::max(hole, Inside(RoundedBox(x, y, hx, hy, pitch * 0.22f, band * 0.24f, 0.008f), 1.5f * px));
+            const float bandShows = edge * (1 - hole) * (1 - (gap - frame));
+            return std::max(frame, bandShows);
         });
     case 7:  // brush strokes: painted sideways, bristle-streaked ends
         return GreyMask(f, n, [&](float x, float y) {
@@ -147,16 +156,19 @@ TBitmap Edge(const PackFolder& f, int n) {
         return GreyMask(f, n, [&](float x, float y) {
             return Inside(RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.12f, 0.38f, 0.05f), 0.07f);
         });
-    case 13:  // mat with a thin inner line
+    case 13:  // a wide mat with a thin inner line
         return GreyMask(f, n, [&](float x, float y) {
-            const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.04f, 0.46f, 0.0f);
+            const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.085f, 0.415f, 0.0f);
             const float line = SmoothStep(1.5f * px, 0.0f, std::fabs(d + 0.018f) - 0.0035f);
             return Inside(d, 1.2f * px) * (1 - line);
         });
     case 14:  // sprayed grunge border
         return GreyMask(f, n, [&](float x, float y) {
             const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.12f, 0.38f, 0.05f);
-            const float spray = Fbm(x * 25, y * 25, 4, s) - 0.5f + 0.5f * (ValueNoise(x * 300, y * 300, s + 1) - 0.5f);
+            // Noise on turned axes, so the spray never lines up with the
+            // pixel grid; its finest layer is still several pixels across.
+            const float u = 0.8f * x + 0.6f * y, v = -0.6f * x + 0.8f * y;
+            const float spray = Fbm(u * 25, v * 25, 4, s) - 0.5f + 0.45f * (Fbm(v * 150, u * 150, 3, s + 1) - 0.5f);
             // Spray only where the edge fades, never inside the picture.
             const float fade = Inside(d, 0.05f);
             return SmoothStep(0.5f, 0.6f, fade + 0.9f * spray * (1 - SmoothStep(0.85f, 1.0f, fade)));
@@ -167,13 +179,13 @@ TBitmap Edge(const PackFolder& f, int n) {
         });
     case 16:  // lace oval: scalloped edge with a ring of eyelets
         return GreyMask(f, n, [&](float x, float y) {
-            const float dx = (x - A / 2) / (A * 0.4f), dy = (y - 0.5f) / 0.41f;
+            const float dx = (x - A / 2) / (A * 0.33f), dy = (y - 0.5f) / 0.37f;
             const float r = std::hypot(dx, dy), a = std::atan2(dy, dx);
             const float bumps = 48;
             const float scallop = 0.035f * std::sqrt(std::fabs(std::sin(a * bumps / 2)));
             const float body = Inside(r - (1.0f + scallop), 0.004f);
             const float ca = (std::floor(a / (2 * kPi) * bumps) + 0.5f) * 2 * kPi / bumps;
-            const float ex = A / 2 + std::cos(ca) * 1.075f * A * 0.4f, ey = 0.5f + std::sin(ca) * 1.075f * 0.41f;
+            const float ex = A / 2 + std::cos(ca) * 1.075f * A * 0.33f, ey = 0.5f + std::sin(ca) * 1.075f * 0.37f;
             const float eyelet = Inside(std::hypot(x - ex, y - ey) - 0.008f, 1.2f * px);
             return std::max(body, eyelet);
         });
@@ -184,16 +196,17 @@ TBitmap Edge(const PackFolder& f, int n) {
             if (y < top) d = std::max(std::hypot(x - A / 2, y - top) - hw, y - bottom);
             return Inside(d, 1.5f * px);
         });
-    case 18:  // note paper: torn at top and bottom
+    case 18:  // a page torn off a pad: ragged top edge, punched binder holes down the left
         return GreyMask(f, n, [&](float x, float y) {
-            const float t = 0.06f + 0.025f * Fbm(x * 6, 0.5f, 5, s), b2 = 0.94f - 0.025f * Fbm(x * 6, 3.5f, 5, s);
-            const float side = 0.05f;
-            return SmoothStep(t - 1.5f * px, t + 1.5f * px, y) * (1 - SmoothStep(b2 - 1.5f * px, b2 + 1.5f * px, y)) *
-                   Inside(std::fabs(x - A / 2) - (A / 2 - side), 1.2f * px);
+            const float t = 0.13f + 0.04f * Fbm(x * 5, 0.5f, 5, s) + 0.006f * ValueNoise(x * 80, 2.5f, s + 1);
+            float v = SmoothStep(t - 1.5f * px, t + 1.5f * px, y);
+            v *= Inside(RoundedBox(x, y, A / 2 + 0.05f, 0.5f, A / 2 - 0.065f, 0.49f, 0.0f), 1.5f * px);
+            for (float hy : {0.3f, 0.55f, 0.8f}) v *= 1 - Inside(std::hypot(x - 0.055f, y - hy) - 0.022f, 1.5f * px);
+            return v;
         });
-    case 19:  // slide mount: thick frame, bevelled window
+    case 19:  // slide mount: a thick frame round a small bevelled window
         return GreyMask(f, n, [&](float x, float y) {
-            const float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - 0.15f, 0.37f, 0.035f);
+            const float d = RoundedBox(x, y, A / 2, 0.5f, 0.42f, 0.3f, 0.035f);
             const float bevel = SmoothStep(0.012f, 0.0f, d) * SmoothStep(-1.5f * px, 1.5f * px, d);
             return Inside(d, 1.2f * px) + 0.35f * bevel * (1 - Inside(d, 1.2f * px));
         });
@@ -204,7 +217,8 @@ TBitmap Edge(const PackFolder& f, int n) {
             const float dx = (x - A / 2) / (A * 0.42f), dy = (y - 0.5f) / 0.42f;
             const float r = std::hypot(dx, dy);
             const float edge = 0.92f + 0.08f * (Fbm(std::atan2(dy, dx) * 2 + 7, 0.5f, 4, s) - 0.5f);
-            const float spray = ValueNoise(x * 500, y * 500, s + 1) - 0.5f;
+            const float u = 0.8f * x + 0.6f * y, w = -0.6f * x + 0.8f * y;  // turned off the pixel grid
+            const float spray = 1.5f * (Fbm(u * 220, w * 220, 3, s + 1) - 0.5f);
             const float v = SmoothStep(0.5f, 0.6f, (1 - SmoothStep(edge - 0.06f, edge + 0.06f, r)) + 0.5f * spray);
             return Colour{v, v, v};
         });
@@ -222,37 +236,43 @@ TBitmap Edge(const PackFolder& f, int n) {
 }
 
 // Line tiles: periodic functions of the pixel position with period kTile,
-// so a tile repeats without a seam. Strokes are thick enough that the
-// nearest-neighbour shrink to a 6-pixel tile (13 for the coarse ones)
-// still hits every line.
+// so a tile repeats without a seam. Every pattern runs through the tile's
+// first pixel, the one the nearest-neighbour shrink always keeps, so thin
+// rules still show on a 6-pixel tile. Ink is how strongly the line colour
+// covers the photo: at most kInk, a tint rather than a stamp.
+constexpr float kInk = 0.45f;
+
 float TileInk(int n, float x, float y, float T) {
     auto wrap = [T](float v) { return v - T * std::floor(v / T); };
     auto band = [&](float dist, float half) { return SmoothStep(half + 1.0f, half - 1.0f, dist); };
-    auto centred = [&](float v) { return std::fabs(wrap(v) - T / 2); };  // distance to the tile's middle line
+    auto onGrid = [&](float v) { return std::fabs(wrap(v + T / 2) - T / 2); };  // distance to the nearest tile line
+    constexpr float kRule = 2.0f;  // half a rule's width
     switch (n) {
-    case 1: return band(centred(y), 12);                                   // horizontal lines
-    case 2: return band(centred(x), 12);                                   // vertical lines
-    case 3: return band(centred(x + y) / std::sqrt(2.0f), 11);             // diagonal lines
-    case 4: return std::max(band(centred(x), 11), band(centred(y), 11));   // grid
-    case 5: return band(std::hypot(centred(x), centred(y)), 30);           // dots
-    case 6: return std::max(band(centred(x + y) / std::sqrt(2.0f), 9), band(centred(x - y) / std::sqrt(2.0f), 9));
-    case 7: return band(centred(y - 20 * std::sin(2 * kPi * x / T)) * 0.8f, 11);  // waves
-    case 8: {  // bricks, every other row shifted by half a brick
+    case 1: return band(onGrid(y), kRule);                                       // fine rules
+    case 2: return band(onGrid(x), kRule);                                       // fine columns
+    case 3: return band(onGrid(x + y) / std::sqrt(2.0f), kRule);                 // diagonal hairlines
+    case 4: return std::max(band(onGrid(x), kRule), band(onGrid(y), kRule));     // fine grid
+    case 5: return band(std::hypot(onGrid(x), onGrid(y)), 7);                    // dot screen
+    case 6: return std::max(band(onGrid(x + y) / std::sqrt(2.0f), kRule), band(onGrid(x - y) / std::sqrt(2.0f), kRule));
+    case 7: return band(onGrid(y - 9 * std::sin(2 * kPi * x / T)) * 0.85f, kRule);  // wave lines
+    case 8: {  // brick lines, every other course shifted by half a brick
         const float course = T / 2;
         const float inCourse = wrap(y) - course * std::floor(wrap(y) / course);
         const float mortarY = std::min(inCourse, course - inCourse);
         const float shift = std::floor(wrap(y) / course) * course;
-        const float joint = wrap(x + shift);
-        const float mortarX = std::min(joint, T - joint);
-        return std::max(band(mortarY, 6), band(mortarX, 6));
+        const float mortarX = onGrid(x + shift);
+        return std::max(band(mortarY, kRule), band(mortarX, kRule));
     }
-    case 9: {  // rings
-        const float r = std::hypot(centred(x), centred(y));
-        return band(std::fabs(r - 40), 7);
+    case 9: {  // halftone corner: a 4 x 4 dot screen, the dots shrinking away from the tile's corner
+        const float pitch = T / 4;
+        const float gx = std::round(wrap(x) / pitch), gy = std::round(wrap(y) / pitch);
+        const float step = float(int(gx) % 4 + int(gy) % 4);
+        const float r = 11 - 1.5f * step;
+        return band(std::hypot(wrap(x) - gx * pitch, wrap(y) - gy * pitch), r);
     }
-    default: {  // 10: zigzag
+    default: {  // 10: zigzag rules
         const float tri = std::fabs(wrap(x) - T / 2) / (T / 2);  // 1 at the tile edges, 0 in the middle
-        return band(centred(y + 32 * tri - 16) * 0.7071f, 8);
+        return band(onGrid(y - 24 * (1 - tri)) * 0.7071f, kRule);
     }
     }
 }
@@ -264,7 +284,7 @@ TBitmap LineTile(const PackFolder& f, int n, int ox, int oy) {
         uint8_t* row = out.Row(y);
         for (int x = 0; x < f.width; ++x) {
             const float ink = TileInk(n, float(x + ox) + 0.5f, float(y + oy) + 0.5f, T);
-            const uint8_t v = uint8_t(std::lround(255.0f * (1 - Clamp01(ink))));
+            const uint8_t v = uint8_t(std::lround(255.0f * (1 - kInk * Clamp01(ink))));
             row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = v;
         }
     }
@@ -274,17 +294,16 @@ TBitmap LineTile(const PackFolder& f, int n, int ox, int oy) {
 TBitmap ColorMask(const PackFolder& f, int n) {
     const float A = float(f.width) / float(f.height);
     const uint32_t s = uint32_t(SeedOf(f.name, n));
-    if (n == 1)  // a soft spotlight: colour stays in the middle
+    if (n == 1)  // the photo untouched over the middle, a soft low tint creeping in at the edges
         return GreyMask(f, n, [&](float x, float y) {
-            const float r = std::hypot((x - A / 2) / (A / 2), (y - 0.47f) / 0.5f);
-            return 1 - SmoothStep(0.2f, 1.05f, r + 0.12f * (Fbm(x * 2, y * 2, 3, s) - 0.5f));
+            const float r = std::hypot((x - A / 2) / (A / 2), (y - 0.5f) / 0.5f);
+            return 1 - 0.45f * SmoothStep(0.55f, 1.25f, r + 0.08f * (Fbm(x * 2, y * 2, 3, s) - 0.5f));
         });
-    // 2: a graduated filter: the tint gathers in the sky and the corners.
+    // 2: the lightest veil the mixing tint allows over the middle, deepening
+    // softly toward the edges and corners.
     return GreyMask(f, n, [&](float x, float y) {
-        const float grad = SmoothStep(-0.1f, 0.95f, y);
-        const float r = std::hypot((x - A / 2) / (A / 2), (y - 0.55f) / 0.55f);
-        return 0.22f + 0.55f * grad * (1 - 0.35f * SmoothStep(0.6f, 1.3f, r)) +
-               0.05f * (Fbm(x * 2, y * 2, 3, s) - 0.5f);
+        const float r = std::hypot((x - A / 2) / (A / 2), (y - 0.5f) / 0.5f);
+        return 0.86f - 0.26f * SmoothStep(0.5f, 1.3f, r) + 0.03f * (Fbm(x * 2, y * 2, 3, s) - 0.5f);
     });
 }
 

@@ -72,14 +72,14 @@ TBitmap Gradient(const PackFolder& f, int n) {
             return Stops(Rgb8(84, 100, 168), Rgb8(100, 116, 160), Rgb8(118, 118, 146), y * 0.8f + 0.2f * x / A);
         });
         break;
-    case 9:  // golden light from the upper right over violet
+    case 9:  // golden light from the upper right, fading out to a neutral, faintly cool rest
         PaintSet(c, [&](float x, float y) {
-            return Stops(Rgb8(196, 156, 90), Rgb8(150, 124, 120), Rgb8(110, 98, 156), radial(x, y, A, 0.0f) * 0.8f);
+            return Stops(Rgb8(210, 160, 80), Rgb8(150, 134, 112), Rgb8(122, 126, 138), radial(x, y, A, 0.0f) * 0.62f);
         });
         break;
-    default:  // 10: green above, purple below
+    default:  // 10: green from the lower left, purple from the upper right
         PaintSet(c, [&](float x, float y) {
-            return Stops(Rgb8(104, 160, 112), Rgb8(128, 128, 128), Rgb8(150, 100, 158), y + 0.15f * (x / A - 0.5f));
+            return Stops(Rgb8(100, 162, 110), Rgb8(128, 128, 128), Rgb8(152, 100, 160), (x / A + 1 - y) / 2);
         });
         break;
     }
@@ -168,30 +168,33 @@ TBitmap Texture(const PackFolder& f, int n) {
     // Distance from the middle, 1 at the middle of each side.
     auto rim = [&](float u, float v) { return std::hypot((u - A / 2) / (A / 2), (v - 0.5f) / 0.5f); };
     switch (n) {
-    case 1:  // bright paper: white, lifting the photo, soft clouds of fibre
+    case 1:  // bright paper: lifted a little, faint cloudy formation, a mat of short fibres
         perPixel([&](int x, int y, float u, float v) {
-            const float cloud = Fbm(u * 5, v * 5, 4, s) - 0.5f;
-            const float tooth = Fbm(u * 160, v * 160, 2, s + 1) - 0.5f;
-            return grey + one * (0.025f + 0.16f * cloud + 0.09f * tooth + 0.025f * Grain(x, y, s)) + Rgb8(2, 2, 0);
+            const float cloud = Fbm(u * 6, v * 6, 4, s) - 0.5f;
+            const float tooth = Fbm(u * 220, v * 220, 2, s + 1) - 0.5f;
+            return grey + one * (0.05f + 0.06f * cloud + 0.08f * tooth + 0.012f * Grain(x, y, s)) + Rgb8(2, 2, 0);
         });
-        strokes(2200, 0.01f, 0.05f, 1.1f, 0.14f, 0, kPi);
+        strokes(9000, 0.004f, 0.02f, 1.6f, 0.1f, 0, kPi);
         break;
-    case 2:  // canvas: a plain weave under a primer laid on in broad strokes
+    case 2:  // primed canvas: a plain weave of slubby threads, a little darker and warmer
         perPixel([&](int x, int y, float u, float v) {
-            const float p = 8.0f;  // pixels per thread
-            const float wx = std::sin(2 * kPi * x / p), wy = std::sin(2 * kPi * y / p);
-            const float over = std::sin(kPi * x / p) * std::sin(kPi * y / p) > 0 ? 1.0f : -1.0f;
-            const float thread = 0.5f * (over > 0 ? wx * wx : wy * wy) - 0.25f;
-            const float uneven = 0.5f * (Fbm(u * 40, v * 2, 3, s) - 0.5f + Fbm(u * 2, v * 40, 3, s + 1) - 0.5f);
-            const float primer = Fbm((u + v) * 2.5f, (u - v) * 12, 4, s + 2) - 0.5f;  // diagonal brush marks
-            return grey + one * (0.13f * thread + 0.08f * uneven + 0.2f * primer + 0.015f * Grain(x, y, s)) +
-                   Rgb8(4, 3, -4);
+            const float p = 12.0f;  // pixels per thread
+            const int i = int(std::floor(x / p)), j = int(std::floor(y / p));
+            const float fx = x / p - i, fy = y / p - j;
+            const bool warpOver = ((i + j) & 1) == 0;
+            // Each thread is round: bright along its middle, dark at its sides.
+            const float warp = std::sin(kPi * fx), weft = std::sin(kPi * fy);
+            const float thread = (warpOver ? warp * (0.6f + 0.4f * weft) : weft * (0.6f + 0.4f * warp)) - 0.55f;
+            const float slub = warpOver ? Fbm(i * 0.9f, v * 30, 2, s) - 0.5f : Fbm(u * 30, j * 0.9f, 2, s + 1) - 0.5f;
+            const float primer = Fbm((u + v) * 3, (u - v) * 10, 3, s + 2) - 0.5f;
+            return grey + one * (-0.045f + 0.1f * thread + 0.06f * slub + 0.05f * primer + 0.01f * Grain(x, y, s)) +
+                   Rgb8(10, 4, -3);
         });
         break;
     case 3:  // film grain: strong, round, faintly coloured
         perPixel([&](int x, int y, float, float) {
             const float chroma = 0.1f * RoundGrain(x, y, s + 6);
-            return grey + one * (0.72f * RoundGrain(x, y, s)) + Colour{chroma, -chroma * 0.5f, -chroma};
+            return grey + one * (0.72f * RoundGrain(x, y, s) - 0.05f) + Colour{chroma, -chroma * 0.5f, -chroma};
         });
         break;
     case 4:  // grunge: dark stains and blots, scratches and specks
@@ -199,7 +202,7 @@ TBitmap Texture(const PackFolder& f, int n) {
             const float stain = Fbm(u * 3, v * 3, 6, s);
             const float blot = SmoothStep(0.52f, 0.7f, Fbm(u * 4 + 3, v * 4, 5, s + 1));
             const float edge = SmoothStep(0.7f, 1.5f, rim(u, v));
-            return grey + one * (0.24f * (stain - 0.5f) - 0.17f * blot - 0.12f * edge + 0.06f +
+            return grey + one * (0.3f * (stain - 0.5f) - 0.17f * blot - 0.12f * edge + 0.06f +
                                  0.035f * Grain(x, y, s)) +
                    Rgb8(4, 1, -5);
         });
@@ -207,59 +210,66 @@ TBitmap Texture(const PackFolder& f, int n) {
         for (int i = 0; i < 1200; ++i)
             Glow(c, rnd.Range(0, A), rnd.Range(0, 1), px * rnd.Range(1.0f, 4.0f), one, rnd.Range(-0.35f, 0.25f));
         break;
-    case 5:  // concrete: cool grey clouds, sand, pits and a few hairline cracks
+    case 5:  // concrete: cool grey, fine sand, many small air pits and a few hairline cracks
         perPixel([&](int x, int y, float u, float v) {
-            const float tone = Fbm(u * 2.5f, v * 2.5f, 6, s) - 0.5f;
-            const float sand = Fbm(u * 90, v * 90, 2, s + 1) - 0.5f;
-            return grey + one * (0.24f * tone + 0.14f * sand + 0.04f * Grain(x, y, s)) + Rgb8(-6, -1, 8);
+            const float tone = Fbm(u * 2.5f, v * 2.5f, 5, s) - 0.5f;
+            const float sand = Fbm(u * 300, v * 300, 2, s + 1) - 0.5f;
+            return grey + one * (-0.02f + 0.08f * tone + 0.08f * sand + 0.03f * Grain(x, y, s)) + Rgb8(-8, -1, 13);
         });
-        for (int i = 0; i < 3000; ++i) {
-            const float x = rnd.Range(0, A), y = rnd.Range(0, 1), r = px * rnd.Range(0.8f, 2.8f);
-            Disc(c, x, y, r, r * 0.5f, one, -0.22f);
-            Glow(c, x + r * 0.6f, y + r * 0.6f, r * 0.6f, one, 0.1f);
+        for (int i = 0; i < 14000; ++i) {
+            const float x = rnd.Range(0, A), y = rnd.Range(0, 1), r = px * (1.2f + 5.0f * std::pow(rnd.Unit(), 3.0f));
+            Disc(c, x, y, r, r * 0.35f, one, -0.28f);
+            Glow(c, x + r * 0.7f, y + r * 0.7f, r * 0.5f, one, 0.08f);  // the lit lower lip of the pit
         }
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 5; ++i) {
             std::vector<float> crack = {rnd.Range(0, A), rnd.Range(0, 1)};
             float a = rnd.Range(0, 2 * kPi);
-            for (int k = 0; k < 40; ++k) {
-                a += rnd.Range(-0.5f, 0.5f);
-                crack.push_back(crack[crack.size() - 2] + std::cos(a) * 0.01f);
-                crack.push_back(crack[crack.size() - 2] + std::sin(a) * 0.01f);
+            for (int k = 0; k < 60; ++k) {
+                a += rnd.Range(-0.6f, 0.6f);
+                crack.push_back(crack[crack.size() - 2] + std::cos(a) * 0.006f);
+                crack.push_back(crack[crack.size() - 2] + std::sin(a) * 0.006f);
             }
-            Stroke(c, crack, px * 1.4f, one, -0.3f, -0.15f);
+            Stroke(c, crack, px * 0.9f, one, -0.22f, -0.08f);
         }
         break;
-    case 6:  // wood: warm rings drawn out into long grain
+    case 6:  // wood: fine grain lines running along the board, open pores, faint figure
         perPixel([&](int x, int y, float u, float v) {
-            const float warp = Fbm(u * 0.8f, v * 3, 4, s) * 1.2f;
-            const float ring = std::sin((v * 5 + warp) * 2 * kPi * 2.4f);
-            const float fine = Fbm(u * 4, v * 160, 2, s + 1) - 0.5f;
-            const float late = SmoothStep(0.2f, 1.0f, ring);
-            return grey + one * (0.06f - 0.2f * late + 0.06f * ring + 0.12f * fine + 0.01f * Grain(x, y, s)) +
-                   Rgb8(14, 4, -12);
+            const float warp = Fbm(u * 0.7f, v * 2.5f, 4, s) * 0.9f;
+            const float figure = std::sin((v * 4 + warp) * 2 * kPi * 2.0f);  // broad, faint
+            // Thin late-wood lines: a sawtooth across the grain, dark at its steep end.
+            const float phase = (v + 0.03f * warp) * 70 + 6 * warp;
+            const float t = phase - std::floor(phase);
+            const float line = SmoothStep(0.82f, 0.97f, t) * (1 - SmoothStep(0.97f, 1.0f, t));
+            // Pores: short dark dashes drawn out along the grain.
+            const float pore = SmoothStep(0.7f, 0.85f, ValueNoise(u * 90 + warp * 3, v * 1400, s + 3));
+            const float fibre = Fbm(u * 6, v * 900, 2, s + 1) - 0.5f;
+            return grey + one * (0.005f + 0.025f * figure - 0.12f * line - 0.14f * pore + 0.05f * fibre +
+                                 0.008f * Grain(x, y, s)) +
+                   Rgb8(13, 4, -8);
         });
         break;
-    case 7:  // celadon crackle: a green-grey glaze crazed into cells
+    case 7:  // celadon crackle: a green-grey glaze crazed by thin, wandering hairlines
         perPixel([&](int x, int y, float u, float v) {
             float f1, f2, g1, g2;
-            const float wob = 0.015f * (Fbm(u * 8, v * 8, 3, s + 2) - 0.5f);
-            Voronoi(u + wob, v + wob, 0.085f, s, f1, f2);
-            Voronoi(u + 0.31f, v + 0.17f, 0.03f, s + 1, g1, g2);
-            const float gap = f2 - f1;
-            const float crack = 1 - SmoothStep(0.0f, 3.0f * px, gap);
-            const float stain = std::exp(-gap / (12 * px));  // dirt soaked in along the crack
-            const float fine = 1 - SmoothStep(0.0f, 1.3f * px, g2 - g1);
-            return grey + one * (-0.42f * crack - 0.12f * stain - 0.1f * fine + 0.06f +
-                                 0.05f * (Fbm(u * 4, v * 4, 3, s + 3) - 0.5f) + 0.01f * Grain(x, y, s)) +
-                   Rgb8(-8, 8, -2);
+            const float wob = 0.03f * (Fbm(u * 14, v * 14, 3, s + 2) - 0.5f);
+            Voronoi(u + wob, v - wob, 0.11f, s, f1, f2);
+            Voronoi(u + 0.31f + wob, v + 0.17f, 0.045f, s + 1, g1, g2);
+            const float crack = 1 - SmoothStep(0.0f, 1.4f * px, f2 - f1);
+            const float stain = std::exp(-(f2 - f1) / (5 * px));  // a trace of dirt along the line
+            // The finer net is broken: only parts of its lines show.
+            const float broken = SmoothStep(0.45f, 0.6f, Fbm(u * 12, v * 12, 2, s + 4));
+            const float fine = (1 - SmoothStep(0.0f, 1.0f * px, g2 - g1)) * broken;
+            return grey + one * (-0.2f * crack - 0.04f * stain - 0.09f * fine + 0.02f +
+                                 0.03f * (Fbm(u * 4, v * 4, 3, s + 3) - 0.5f) + 0.008f * Grain(x, y, s)) +
+                   Rgb8(-14, 9, -2);
         });
         break;
     case 8:  // old print: sepia, worn dark toward the edges, dust and scratches
         perPixel([&](int x, int y, float u, float v) {
             const float wear = SmoothStep(0.55f, 1.45f, rim(u, v)) * (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
-            return grey + one * (0.04f - 0.24f * wear + 0.06f * (Fbm(u * 4, v * 4, 4, s) - 0.5f) +
+            return grey + one * (0.03f - 0.24f * wear + 0.06f * (Fbm(u * 4, v * 4, 4, s) - 0.5f) +
                                  0.025f * Grain(x, y, s)) +
-                   Rgb8(10, 3, -9);
+                   Rgb8(10, 3, -7);
         });
         for (int i = 0; i < 40; ++i) {
             const float x = rnd.Range(0, A);
@@ -285,7 +295,7 @@ TBitmap Texture(const PackFolder& f, int n) {
             const float edge = SmoothStep(0.5f, 1.4f, rim(u, v)) * (0.7f + 0.6f * Fbm(u * 3, v * 3, 3, s + 1));
             const float blotch = Fbm(u * 3.5f, v * 3.5f, 6, s) - 0.5f;
             const float fine = Fbm(u * 30, v * 30, 3, s + 2) - 0.5f;
-            return grey + one * (0.07f + 0.34f * blotch + 0.08f * fine - 0.3f * edge + 0.02f * Grain(x, y, s)) +
+            return grey + one * (0.085f + 0.34f * blotch + 0.08f * fine - 0.3f * edge + 0.02f * Grain(x, y, s)) +
                    Rgb8(12, 7, -10);
         });
         break;

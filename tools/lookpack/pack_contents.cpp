@@ -13,13 +13,15 @@ struct DrawnSize {
     int width, height;
 };
 
-// Soft light and frames are drawn at 1600 x 1200; pictures with pin-sharp
-// detail (stars, rain, snow, torn edges) at 2048 x 1536 so that the
-// nearest-neighbour stretch onto a large photo stays fine.
+// Soft light is drawn at 1600 x 1200; pictures with pin-sharp detail
+// (stars, rain, snow) at 2048 x 1536, and the textures and frames, whose
+// fibres and edges are seen at 100 %, at 3072 x 2304, so that the
+// nearest-neighbour stretch onto a 24-megapixel photo doubles a pixel at
+// most.
 constexpr DrawnSize kSizes[] = {
     {"lightA", 1600, 1200},  {"lightB", 1600, 1200}, {"lightC", 1600, 1200},  {"star", 2048, 1536},
     {"amazing", 1600, 1200}, {"weather", 2048, 1536}, {"dreamA", 1600, 1200}, {"dreamB", 1600, 1200},
-    {"gradient", 1024, 768}, {"texture", 1600, 1200}, {"edgeA", 2048, 1536},  {"edgeB", 2048, 1536},
+    {"gradient", 1024, 768}, {"texture", 3072, 2304}, {"edgeA", 3072, 2304},  {"edgeB", 3072, 2304},
     {"line", 128, 128},      {"color", 1024, 768},
 };
 

@@ -1,0 +1,140 @@
+// corvessa-redrawn-sheet PICDIR OUTPREFIX PHOTO1 PHOTO2 [BEFORE_PICDIR]
+//
+// The looks whose pictures were redrawn for restraint, each on two real
+// photos, one row a look, as OUTPREFIX-1.jpg, OUTPREFIX-2.jpg, ... With
+// BEFORE_PICDIR (the pack of an earlier build) every photo shows the look
+// before and after, side by side. Rows carry the name the look goes by
+// after the renaming in look_names.txt, when it is renamed there.
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "catalogue/render_job.h"
+#include "io/photo_files.h"
+#include "io/picture_source.h"
+#include "lookpack/shrink.h"
+
+using namespace corvessa;
+using corvessa::lookpack::Shrink;
+
+namespace {
+
+constexpr int kTileW = 210, kTileH = 150, kGap = 4, kCaptionW = 190, kRowsPerSheet = 14;
+
+struct Redrawn {
+    int category;
+    std::vector<int> effects;
+};
+// Category numbers as in the catalogue: Light A 1 ... Preset 16.
+const Redrawn kRedrawn[] = {
+    {1, {3, 7, 8}},  {2, {2, 7}},  {3, {3, 4, 7, 8}}, {4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}, {5, {1, 2, 4, 6}},
+    {12, {2, 3, 4, 5, 6, 7, 10}},  {13, {2, 3, 4, 6, 7, 8, 9, 10}}, {7, {9, 10}}, {8, {8, 9, 10}},
+    {9, {1, 2, 5, 6, 7}}, {10, {1, 6}}, {11, {3, 4, 8}}, {16, {1, 6, 8, 9, 10}}, {14, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+};
+
+QImage ToImage(const TBitmap& b) {
+    QImage image(b.Width(), b.Height(), QImage::Format_RGB888);
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x) {
+            const uint8_t* p = b.Pixel(x, y);
+            image.setPixel(x, y, qRgb(p[2], p[1], p[0]));
+        }
+    return image;
+}
+
+// The photo shrunk to fit a tile, its shape kept.
+std::shared_ptr<const TBitmap> Fitted(const std::string& path) {
+    const TBitmap photo = ReadPicture(path);
+    const double k = std::min(double(2 * kTileW) / photo.Width(), double(2 * kTileH) / photo.Height());
+    return std::make_shared<const TBitmap>(Shrink(photo, int(photo.Width() * k), int(photo.Height() * k)));
+}
+
+// "Category<TAB>effect<TAB>old name<TAB>new name" per line, # comments.
+std::map<std::pair<std::string, int>, std::string> NewNames(const std::filesystem::path& file) {
+    std::map<std::pair<std::string, int>, std::string> names;
+    std::ifstream in(file);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> f;
+        std::stringstream fields(line);
+        for (std::string part; std::getline(fields, part, '\t');) f.push_back(part);
+        if (f.size() == 4) names[{f[0], std::atoi(f[1].c_str())}] = f[3];
+    }
+    return names;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr, "usage: corvessa-redrawn-sheet PICDIR OUTPREFIX PHOTO1 PHOTO2 [BEFORE_PICDIR]\n");
+        return 2;
+    }
+    try {
+        const std::string after = std::filesystem::absolute(argv[1]).string(), prefix = argv[2];
+        const std::string before = argc == 6 ? std::filesystem::absolute(argv[5]).string() : "";
+        const auto names = NewNames(std::filesystem::path(CORVESSA_LOOK_NAMES));
+        const std::shared_ptr<const TBitmap> photos[] = {Fitted(argv[3]), Fitted(argv[4])};
+        PictureCache afterCache, beforeCache;
+        const FolderPictures afterPictures(after, &afterCache);
+        const FolderPictures beforePictures(before.empty() ? after : before, &beforeCache);
+        std::vector<std::pair<int, int>> looks;
+        for (const Redrawn& r : kRedrawn)
+            for (int n : r.effects) looks.push_back({r.category, n});
+
+        const int columns = before.empty() ? 2 : 4;
+        for (size_t first = 0, sheetNo = 1; first < looks.size(); first += kRowsPerSheet, ++sheetNo) {
+            const size_t rows = std::min<size_t>(kRowsPerSheet, looks.size() - first);
+            QImage sheet(kCaptionW + columns * (kTileW + kGap), 24 + int(rows) * (kTileH + kGap), QImage::Format_RGB888);
+            sheet.fill(QColor(36, 36, 36));
+            QPainter painter(&sheet);
+            QFont font = painter.font();
+            font.setPixelSize(13);
+            painter.setFont(font);
+            painter.setPen(QColor(230, 230, 230));
+            for (int c = 0; c < columns; ++c)
+                painter.drawText(QRect(kCaptionW + c * (kTileW + kGap), 0, kTileW, 22), Qt::AlignCenter,
+                                 before.empty() ? QStringLiteral("after") : (c % 2 ? QStringLiteral("after") : QStringLiteral("before")));
+            for (size_t i = 0; i < rows; ++i) {
+                const auto [category, n] = looks[first + i];
+                const Category& c = *FindCategory(category);
+                const std::string caption(c.caption), old(c.lookNames[size_t(n - 1)]);
+                const auto renamed = names.find({caption, n});
+                std::string label = caption + " " + std::to_string(n) + "\n" + old;
+                if (renamed != names.end()) label += "\n-> " + renamed->second;
+                const int top = 24 + int(i) * (kTileH + kGap);
+                painter.drawText(QRect(6, top, kCaptionW - 10, kTileH), Qt::AlignVCenter | Qt::AlignLeft,
+                                 QString::fromStdString(label));
+                for (int col = 0; col < columns; ++col) {
+                    const bool isBefore = !before.empty() && col % 2 == 0;
+                    const auto& photo = photos[before.empty() ? col : col / 2];
+                    const TBitmap result =
+                        RenderJob(photo, Look{category, n}, isBefore ? beforePictures : afterPictures).Run().picture;
+                    const QImage tile = ToImage(Shrink(result, result.Width() / 2, result.Height() / 2));
+                    const int left = kCaptionW + col * (kTileW + kGap);
+                    painter.drawImage(left + (kTileW - tile.width()) / 2, top + (kTileH - tile.height()) / 2, tile);
+                }
+            }
+            painter.end();
+            const std::string out = prefix + "-" + std::to_string(sheetNo) + ".jpg";
+            if (!sheet.save(QString::fromStdString(out), "JPG", 82)) throw std::runtime_error("Cannot create file " + out);
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
