@@ -230,8 +230,8 @@ TEST_F(BrowserTest, AThumbnailRendersTheWorkingPhotoAtFullSizeIntoThePreview) {
     EXPECT_TRUE(ThumbnailShown(3));
     EXPECT_FALSE(form_->BtnUndo()->isEnabled());
     // The hint and the preview name the look.
-    EXPECT_TRUE(form_->ImgView(3)->toolTip().endsWith(QStringLiteral("\nFilm Burn Stripe")));
-    EXPECT_EQ(preview_->windowTitle(), QStringLiteral("Preview - Light A 3: Film Burn Stripe"));
+    EXPECT_TRUE(form_->ImgView(3)->toolTip().endsWith(QStringLiteral("\nEdge Film Burn")));
+    EXPECT_EQ(preview_->windowTitle(), QStringLiteral("Preview - Light A 3: Edge Film Burn"));
 }
 
 TEST_F(BrowserTest, AGrownPreviewGrowsItsImageAndFitsThePhotoWhole) {

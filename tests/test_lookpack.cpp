@@ -338,37 +338,6 @@ TEST(LookPackRestraint, LineTilesAreSparseGreyRules) {
     }
 }
 
-TEST(LookPackNames, RenamingsNameRealLooksAndStayUnique) {
-    // Each line: caption, effect, the name the catalogue has now, the new
-    // one. The old name must match (a stale line would rename the wrong
-    // look), and after renaming no category may hold a name twice.
-    std::ifstream in(CORVESSA_LOOK_NAMES);
-    ASSERT_TRUE(in) << CORVESSA_LOOK_NAMES;
-    std::map<int, std::array<std::string, kEffectCount>> renamed;
-    int lines = 0;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> f;
-        std::stringstream fields(line);
-        for (std::string part; std::getline(fields, part, '\t');) f.push_back(part);
-        ASSERT_EQ(f.size(), 4u) << line;
-        const Category* c = FindCategoryByCaption(f[0]);
-        ASSERT_NE(c, nullptr) << line;
-        const int n = std::atoi(f[1].c_str());
-        ASSERT_TRUE(n >= 1 && n <= kEffectCount) << line;
-        EXPECT_EQ(c->lookNames[size_t(n - 1)], f[2]) << line;
-        EXPECT_NE(f[2], f[3]) << line;
-        auto& names = renamed.try_emplace(c->number).first->second;
-        if (names[0].empty())
-            for (int k = 0; k < kEffectCount; ++k) names[size_t(k)] = std::string(c->lookNames[size_t(k)]);
-        names[size_t(n - 1)] = f[3];
-        ++lines;
-    }
-    EXPECT_GT(lines, 0);
-    for (const auto& [category, names] : renamed)
-        EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << "category " << category;
-}
-
 // --- Determinism -----------------------------------------------------------
 
 TEST(LookPackGenerator, SameBytesAsTheShippedFiles) {

@@ -3,8 +3,7 @@ corvessa_test(test_lookpack SOURCES test_lookpack.cpp LIBS corvessa_lookpack cor
 add_dependencies(test_lookpack lookpack corvessa-lookpack)
 target_compile_definitions(test_lookpack PRIVATE
   CORVESSA_PIC_DIR="${CORVESSA_OUTPUT_DIR}/pic"
-  CORVESSA_LOOKPACK_TOOL="$<TARGET_FILE:corvessa-lookpack>"
-  CORVESSA_LOOK_NAMES="${PROJECT_SOURCE_DIR}/tools/lookpack/look_names.txt")
+  CORVESSA_LOOKPACK_TOOL="$<TARGET_FILE:corvessa-lookpack>")
 # The strips of every picture category on generated photos, through
 # corvessa-render and the shipped pack.
 corvessa_test(test_strip_spread SOURCES test_strip_spread.cpp

@@ -3,8 +3,7 @@
 // The looks whose pictures were redrawn for restraint, each on two real
 // photos, one row a look, as OUTPREFIX-1.jpg, OUTPREFIX-2.jpg, ... With
 // BEFORE_PICDIR (the pack of an earlier build) every photo shows the look
-// before and after, side by side. Rows carry the name the look goes by
-// after the renaming in look_names.txt, when it is renamed there.
+// before and after, side by side. Rows carry the look's name.
 
 #include <QFont>
 #include <QGuiApplication>
@@ -13,10 +12,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,20 +56,6 @@ std::shared_ptr<const TBitmap> Fitted(const std::string& path) {
     return std::make_shared<const TBitmap>(Shrink(photo, int(photo.Width() * k), int(photo.Height() * k)));
 }
 
-// "Category<TAB>effect<TAB>old name<TAB>new name" per line, # comments.
-std::map<std::pair<std::string, int>, std::string> NewNames(const std::filesystem::path& file) {
-    std::map<std::pair<std::string, int>, std::string> names;
-    std::ifstream in(file);
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> f;
-        std::stringstream fields(line);
-        for (std::string part; std::getline(fields, part, '\t');) f.push_back(part);
-        if (f.size() == 4) names[{f[0], std::atoi(f[1].c_str())}] = f[3];
-    }
-    return names;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,7 +68,6 @@ int main(int argc, char** argv) {
     try {
         const std::string after = std::filesystem::absolute(argv[1]).string(), prefix = argv[2];
         const std::string before = argc == 6 ? std::filesystem::absolute(argv[5]).string() : "";
-        const auto names = NewNames(std::filesystem::path(CORVESSA_LOOK_NAMES));
         const std::shared_ptr<const TBitmap> photos[] = {Fitted(argv[3]), Fitted(argv[4])};
         PictureCache afterCache, beforeCache;
         const FolderPictures afterPictures(after, &afterCache);
@@ -111,10 +92,8 @@ int main(int argc, char** argv) {
             for (size_t i = 0; i < rows; ++i) {
                 const auto [category, n] = looks[first + i];
                 const Category& c = *FindCategory(category);
-                const std::string caption(c.caption), old(c.lookNames[size_t(n - 1)]);
-                const auto renamed = names.find({caption, n});
-                std::string label = caption + " " + std::to_string(n) + "\n" + old;
-                if (renamed != names.end()) label += "\n-> " + renamed->second;
+                const std::string label =
+                    std::string(c.caption) + " " + std::to_string(n) + "\n" + std::string(c.lookNames[size_t(n - 1)]);
                 const int top = 24 + int(i) * (kTileH + kGap);
                 painter.drawText(QRect(6, top, kCaptionW - 10, kTileH), Qt::AlignVCenter | Qt::AlignLeft,
                                  QString::fromStdString(label));
