@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSlider>
 #include <QSignalSpy>
 #include <QTest>
 #include <condition_variable>
@@ -20,6 +21,7 @@
 #include <mutex>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "camera_jpeg.h"
 #include "catalogue/render_job.h"
@@ -34,6 +36,7 @@
 #include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
+#include "shell/remembered.h"
 #include "shell/skin.h"
 #include "test_support.h"
 #include "window_jobs.h"
@@ -59,12 +62,16 @@ std::vector<std::string> Listing(const std::string& dir) {
     return names;
 }
 
+// Cancels every file dialog; the output folder and colour dialogs answer
+// what they are given, once.
 class NoQuestions : public BatchQuestions {
 public:
     std::vector<std::string> ChoosePhotos() override { return {}; }
     std::optional<std::string> ChoosePhotoFolder() override { return std::nullopt; }
-    std::optional<std::string> ChooseOutputFolder(const std::string&) override { return std::nullopt; }
-    std::optional<Rgb> ChooseColour(Rgb) override { return std::nullopt; }
+    std::optional<std::string> ChooseOutputFolder(const std::string&) override { return std::exchange(outputFolder, {}); }
+    std::optional<Rgb> ChooseColour(Rgb) override { return std::exchange(colour, {}); }
+    std::optional<std::string> outputFolder;
+    std::optional<Rgb> colour;
 };
 
 // Pictures that worker threads wait for while the gate is shut, so a test
@@ -107,6 +114,10 @@ private:
 class BatchDialogTest : public testing::Test {
 protected:
     void SetUp() override {
+        // A dialog the main window makes keeps its settings here, not in
+        // the user's own.
+        oldConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_.File("config")));
         MakePictureFolder(dir_.Path() + "/", 12);
         WriteBytes(dir_.File("pic/sample.jpg"), MakeJpeg(RandomBitmap(48, 36, 7), JpegKind::kColour));
     }
@@ -114,6 +125,10 @@ protected:
         batch_.reset();
         form_.reset();
         SkinRemove();
+        if (oldConfig_.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", oldConfig_);
     }
 
     TFormMain& Form() {
@@ -122,9 +137,16 @@ protected:
         form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), QSize(1024, 768));
         return *form_;
     }
-    TFormBatch& Dialog(std::shared_ptr<const PictureSource> pictures = nullptr) {
+    // The settings store of the test's dialogs, read afresh from its file.
+    std::shared_ptr<Remembered> Store() const {
+        return std::make_shared<Remembered>(QString::fromStdString(dir_.File("settings/corvessa.conf")));
+    }
+    TFormBatch& Dialog(std::shared_ptr<const PictureSource> pictures = nullptr, QWidget* owner = nullptr) {
         if (!pictures) pictures = SharedFolderPictures(dir_.File("pic"));
-        batch_ = std::make_unique<TFormBatch>(nullptr, std::move(pictures), std::make_unique<NoQuestions>());
+        batch_.reset();  // writes its choices before the next one reads them
+        auto questions = std::make_unique<NoQuestions>();
+        questions_ = questions.get();
+        batch_ = std::make_unique<TFormBatch>(owner, std::move(pictures), std::move(questions), Store());
         return *batch_;
     }
     template <class T>
@@ -144,8 +166,10 @@ protected:
     }
 
     TempDir dir_;
+    QByteArray oldConfig_;
     std::unique_ptr<TFormMain> form_;
     std::unique_ptr<TFormBatch> batch_;
+    NoQuestions* questions_ = nullptr;
     FakeDialogs* dialogs_ = nullptr;
 };
 
@@ -343,8 +367,7 @@ TEST_F(BatchDialogTest, TheSummaryListsAPhotoThatOpenedOnlyInPartAsRenderedWithA
 TEST_F(BatchDialogTest, CancelLeavesWholeFilesOnlyAndTheWindowGoesOnWorking) {
     TFormMain& form = Form();
     auto gate = std::make_shared<GatedPictures>(dir_.File("pic"));
-    batch_ = std::make_unique<TFormBatch>(&form, gate, std::make_unique<NoQuestions>());
-    TFormBatch& batch = *batch_;
+    TFormBatch& batch = Dialog(gate, &form);
     std::vector<std::string> photos;
     for (uint32_t i = 0; i < 8; ++i) {
         photos.push_back(dir_.File(std::to_string(i)) + ".bmp");
@@ -385,6 +408,77 @@ TEST_F(BatchDialogTest, CancelLeavesWholeFilesOnlyAndTheWindowGoesOnWorking) {
     const std::vector<std::string> names = Listing(dir_.File("Corvessa"));
     ASSERT_EQ(names.size(), 2u);
     for (const std::string& name : names) EXPECT_EQ(ReadPicture(dir_.File("Corvessa/" + name)).Width(), 200) << name;
+}
+
+// The choices a batch dialog shows, in one line.
+std::string Choices(TFormBatch& batch) {
+    const batch::BatchSettings settings = batch.Settings();
+    const Rgb colour = settings.look.colour.colour;
+    std::ostringstream line;
+    line << settings.outputFolder << " " << batch.findChild<QComboBox*>("ComboFormat")->currentText().toStdString() << " "
+         << settings.names.Text()
+         << (settings.skipExisting ? " skip " : " all ")
+         << (batch.findChild<QRadioButton*>("RadioPreviewLook")->isChecked() ? "preview " : "chosen ")
+         << settings.look.look.category << ":" << settings.look.look.effect << " "
+         << (settings.look.colour.kind == ColourDecision::Kind::kChosen
+                 ? std::to_string(colour.r) + "," + std::to_string(colour.g) + "," + std::to_string(colour.b)
+                 : "no colour")
+         << " " << settings.look.strength << "%";
+    return line.str();
+}
+
+TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
+    fs::create_directories(dir_.File("out"));
+    WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
+    const batch::BatchLook preview{Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100};
+    TFormBatch& first = Dialog();
+    first.AddPhotos({dir_.File("one.bmp")});
+    first.OfferPreviewLook(preview);
+    questions_->outputFolder = dir_.File("out");
+    first.BtnOutputFolderClick();
+    Child<QComboBox>(&first, "ComboFormat")->setCurrentIndex(Child<QComboBox>(&first, "ComboFormat")->findText("PNG"));
+    Child<QLineEdit>(&first, "EditName")->setText("{folder}_{name}");
+    Child<QCheckBox>(&first, "CheckSkip")->setChecked(true);
+    Child<QRadioButton>(&first, "RadioChooseLook")->click();
+    Child<QComboBox>(&first, "ComboCategory")->setCurrentIndex(Child<QComboBox>(&first, "ComboCategory")->findData(10));
+    Child<QListWidget>(&first, "ListLooks")->setCurrentRow(3);
+    questions_->colour = Rgb{10, 120, 200};
+    first.BtnColourClick();
+    Child<QSlider>(&first, "SliderStrength")->setValue(35);
+    first.show();
+    first.setGeometry(40, 50, 1150, 740);
+    first.close();
+    const std::string kept = dir_.File("out") + " PNG {folder}_{name} skip chosen 10:4 10,120,200 35%";
+    ASSERT_EQ(Choices(first), kept);
+
+    // A new dialog on the same file; the preview's look is offered again,
+    // but "this look" was the last choice.
+    TFormBatch& next = Dialog();
+    next.AddPhotos({dir_.File("one.bmp")});
+    next.OfferPreviewLook(preview);
+    EXPECT_EQ(Choices(next), kept);
+    EXPECT_EQ(next.geometry(), QRect(40, 50, 1150, 740));
+}
+
+TEST_F(BatchDialogTest, ChoicesThatMakeNoSenseGiveTheDefaults) {
+    fs::create_directories(dir_.File("gone"));
+    {
+        std::shared_ptr<Remembered> store = Store();
+        for (const auto& [key, value] : std::vector<std::pair<const char*, std::string>>{
+                 {"folder", dir_.File("gone")}, {"format", "TIFF"}, {"names", "{name}/{look}"}, {"skipDone", "maybe"},
+                 {"lookSource", "sideways"}, {"category", "99"}, {"effect", "11"}, {"changeColor", "yes"},
+                 {"color", "#12345"}, {"strength", "101"}, {"geometry", "not a geometry"}})
+            store->SetText(QStringLiteral("batch/") + key, QString::fromStdString(value));
+    }
+    fs::remove(dir_.File("gone"));
+    WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos({dir_.File("one.bmp")});
+    EXPECT_EQ(Choices(batch), dir_.File("Corvessa") + " JPEG {name}-{category}-{effect} all chosen 1:1 no colour 100%");
+    EXPECT_FALSE(Child<QCheckBox>(&batch, "CheckColour")->isChecked());
+    EXPECT_EQ(Child<QPushButton>(&batch, "BtnColour")->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::white));
+    batch.OfferPreviewLook({Look{10, 4}, ColourDecision::NotAsked(), kWhite, 100});
+    EXPECT_TRUE(Child<QRadioButton>(&batch, "RadioPreviewLook")->isChecked());
 }
 
 }  // namespace

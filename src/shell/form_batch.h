@@ -35,6 +35,7 @@ class QTimer;
 
 namespace corvessa {
 
+class Remembered;
 class TBatchRunner;
 
 // What the batch dialog asks the user through modal dialogs, behind one
@@ -58,9 +59,11 @@ class TFormBatch : public QWidget {
     Q_OBJECT
 public:
     // A window of its own owned by `owner`, rendering with `pictures`; Qt's
-    // file and colour dialogs unless `questions` answer instead.
+    // file and colour dialogs unless `questions` answer instead. Its choices of the last run come from `remembered`
+    // (the user's own settings when none is given) and go back there when
+    // a batch starts and when the dialog closes.
     TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pictures,
-               std::unique_ptr<BatchQuestions> questions = nullptr);
+               std::unique_ptr<BatchQuestions> questions = nullptr, std::shared_ptr<Remembered> remembered = nullptr);
     ~TFormBatch() override;
 
     // The look last shown in the preview, with its colour and strength (a
@@ -91,10 +94,14 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The choices of the last run, each checked; the controls' now.
+    void Recall();
+    void Remember();
     void CreateSettingsPage();
     void CreateProgressPage();
     void CreateSummaryPage();
@@ -117,6 +124,7 @@ private:
 
     std::shared_ptr<const PictureSource> pictures_;
     std::unique_ptr<BatchQuestions> questions_;
+    std::shared_ptr<Remembered> remembered_;
     QThreadPool* pool_ = nullptr;  // thumbnails and looks
     int looksGeneration_ = 0;       // drops thumbnails of an older choice
 
@@ -124,6 +132,10 @@ private:
     Rgb colour_ = kWhite;
     bool folderChosen_ = false;     // by the user, not from the first photo
     bool placed_ = false;           // over the main window, when first shown
+    // The look source the user last picked: an offered preview look is
+    // taken only while it is "the look in the preview".
+    bool preferPreview_ = true;
+    bool everShown_ = false;
 
     QStackedWidget* pages_ = nullptr;
     // Settings.

@@ -123,6 +123,7 @@ void TFormBatch::CreateSettingsPage() {
     labelLooks_ = NamedLabel("LabelLooks");
     lookLayout->addWidget(labelLooks_);
     connect(radioPreview_, &QRadioButton::toggled, this, [this](bool on) {
+        preferPreview_ = on;
         if (on) UsePreviewLook();
         Refresh();
     });

@@ -41,6 +41,7 @@ void TFormBatch::Start() {
         return Refresh();  // the example line says what is wrong
     }
     if (Photos().empty() || !Renderable(settings.look.look)) return;
+    Remember();
     outputFolder_ = settings.outputFolder;
     runner_ = std::make_unique<TBatchRunner>(Photos(), std::move(settings), pictures_);
     connect(runner_.get(), &TBatchRunner::PhotoStarted, this, &TFormBatch::PhotoStarted);
