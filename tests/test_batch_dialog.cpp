@@ -146,7 +146,7 @@ protected:
         batch_.reset();  // writes its choices before the next one reads them
         auto questions = std::make_unique<NoQuestions>();
         questions_ = questions.get();
-        batch_ = std::make_unique<TFormBatch>(owner, std::move(pictures), std::move(questions), Store());
+        batch_ = std::make_unique<TFormBatch>(owner, std::move(pictures), std::move(questions), &batchDialogs_, Store());
         return *batch_;
     }
     template <class T>
@@ -168,6 +168,7 @@ protected:
     TempDir dir_;
     QByteArray oldConfig_;
     std::unique_ptr<TFormMain> form_;
+    FakeDialogs batchDialogs_;  // the batch dialog's own
     std::unique_ptr<TFormBatch> batch_;
     NoQuestions* questions_ = nullptr;
     FakeDialogs* dialogs_ = nullptr;
@@ -479,6 +480,48 @@ TEST_F(BatchDialogTest, ChoicesThatMakeNoSenseGiveTheDefaults) {
     EXPECT_EQ(Child<QPushButton>(&batch, "BtnColour")->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::white));
     batch.OfferPreviewLook({Look{10, 4}, ColourDecision::NotAsked(), kWhite, 100});
     EXPECT_TRUE(Child<QRadioButton>(&batch, "RadioPreviewLook")->isChecked());
+}
+
+TEST_F(BatchDialogTest, StartAsksOnceBeforeReplacingOutputsThatExist) {
+    const std::string old = "an older output";
+    const struct Row {
+        const char* name;
+        std::optional<ExistingOutputsChoice> answer;  // nothing: no question
+        bool skipChecked, starts, replaced;
+    } rows[] = {
+        {"Replace", ExistingOutputsChoice::kReplace, false, true, true},
+        {"Skip those", ExistingOutputsChoice::kSkip, false, true, false},
+        {"Cancel", ExistingOutputsChoice::kCancel, false, false, false},
+        {"skip checked", std::nullopt, true, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string out = dir_.File(std::string("out-") + row.name);
+        fs::create_directories(out);
+        for (const char* name : {"a", "b", "c"}) WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File(name) + ".bmp");
+        for (const char* name : {"/a-LightA-3.jpg", "/c-LightA-3.jpg"}) WriteBytes(out + name, {old.begin(), old.end()});
+        batchDialogs_.existingOutputsQuestions.clear();
+        if (row.answer) batchDialogs_.existingOutputsAnswers.push_back(*row.answer);
+        TFormBatch& batch = Dialog();
+        batch.AddPhotos({dir_.File("a.bmp"), dir_.File("b.bmp"), dir_.File("c.bmp")});
+        batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+        questions_->outputFolder = out;
+        batch.BtnOutputFolderClick();
+        Child<QCheckBox>(&batch, "CheckSkip")->setChecked(row.skipChecked);
+        QSignalSpy finished(&batch, &TFormBatch::BatchFinished);
+        Child<QPushButton>(&batch, "BtnStart")->click();
+        EXPECT_EQ(batchDialogs_.existingOutputsQuestions,
+                  row.answer ? std::vector<std::string>{"2 of the outputs exist already in " + out + "."}
+                             : std::vector<std::string>{});
+        if (row.starts) ASSERT_TRUE(finished.wait(60000));
+        EXPECT_EQ(fs::exists(out + "/b-LightA-3.jpg"), row.starts);
+        for (const char* name : {"/a-LightA-3.jpg", "/c-LightA-3.jpg"})
+            EXPECT_EQ(Slurp(out + name) != old && ReadPicture(out + name).Width() == 30, row.replaced) << name;
+        // "Skip those" is for this run only.
+        EXPECT_EQ(batch.Settings().skipExisting, row.skipChecked);
+    }
+    // A batch that starts keeps its choices.
+    EXPECT_EQ(Store()->Text(QStringLiteral("batch/folder")).toStdString(), dir_.File("out-skip checked"));
 }
 
 }  // namespace

@@ -146,10 +146,12 @@ std::shared_ptr<const PictureSource> SharedFolderPictures(std::string folder) {
 }
 
 TFormBatch::TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pictures,
-                       std::unique_ptr<BatchQuestions> questions, std::shared_ptr<Remembered> remembered)
+                       std::unique_ptr<BatchQuestions> questions, ShellDialogs* dialogs,
+                       std::shared_ptr<Remembered> remembered)
     : QWidget(owner, Qt::Window),
       pictures_(std::move(pictures)),
       questions_(std::move(questions)),
+      dialogs_(dialogs),
       remembered_(std::move(remembered)),
       clock_(std::make_unique<QElapsedTimer>()) {
     if (!questions_) questions_ = std::make_unique<QtBatchQuestions>(this);
@@ -186,6 +188,12 @@ TFormBatch::~TFormBatch() {
     runner_.reset();
     pool_->clear();
     pool_->waitForDone();
+}
+
+ShellDialogs& TFormBatch::Dialogs() {
+    if (dialogs_) return *dialogs_;
+    if (!ownDialogs_) ownDialogs_ = std::make_unique<QtShellDialogs>(this);
+    return *ownDialogs_;
 }
 
 void TFormBatch::Recall() {

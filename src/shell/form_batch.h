@@ -36,6 +36,7 @@ class QTimer;
 namespace corvessa {
 
 class Remembered;
+class ShellDialogs;
 class TBatchRunner;
 
 // What the batch dialog asks the user through modal dialogs, behind one
@@ -59,11 +60,14 @@ class TFormBatch : public QWidget {
     Q_OBJECT
 public:
     // A window of its own owned by `owner`, rendering with `pictures`; Qt's
-    // file and colour dialogs unless `questions` answer instead. Its choices of the last run come from `remembered`
+    // file and colour dialogs unless `questions` answer instead, and Qt's
+    // message boxes and the desktop unless `dialogs` (which must outlive
+    // the dialog) do. Its choices of the last run come from `remembered`
     // (the user's own settings when none is given) and go back there when
     // a batch starts and when the dialog closes.
     TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pictures,
-               std::unique_ptr<BatchQuestions> questions = nullptr, std::shared_ptr<Remembered> remembered = nullptr);
+               std::unique_ptr<BatchQuestions> questions = nullptr, ShellDialogs* dialogs = nullptr,
+               std::shared_ptr<Remembered> remembered = nullptr);
     ~TFormBatch() override;
 
     // The look last shown in the preview, with its colour and strength (a
@@ -99,6 +103,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    ShellDialogs& Dialogs();
     // The choices of the last run, each checked; the controls' now.
     void Recall();
     void Remember();
@@ -124,6 +129,8 @@ private:
 
     std::shared_ptr<const PictureSource> pictures_;
     std::unique_ptr<BatchQuestions> questions_;
+    ShellDialogs* dialogs_ = nullptr;
+    std::unique_ptr<ShellDialogs> ownDialogs_;  // made when first needed, without `dialogs`
     std::shared_ptr<Remembered> remembered_;
     QThreadPool* pool_ = nullptr;  // thumbnails and looks
     int looksGeneration_ = 0;       // drops thumbnails of an older choice
