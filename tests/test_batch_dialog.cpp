@@ -524,4 +524,27 @@ TEST_F(BatchDialogTest, StartAsksOnceBeforeReplacingOutputsThatExist) {
     EXPECT_EQ(Store()->Text(QStringLiteral("batch/folder")).toStdString(), dir_.File("out-skip checked"));
 }
 
+TEST_F(BatchDialogTest, OpenFolderSaysWhereThePhotosAreWhenNothingCanShowIt) {
+    WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("a.bmp"));
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos({dir_.File("a.bmp")});
+    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+    Finish(batch);
+    auto* message = Child<QLabel>(&batch, "LabelOpenFailed");
+    auto* open = Child<QPushButton>(&batch, "BtnOpenFolder");
+    open->click();
+    EXPECT_TRUE(message->isHidden());
+    batchDialogs_.desktopOpens = false;
+    open->click();
+    EXPECT_EQ(batchDialogs_.desktopDocuments, std::vector<std::string>(2, dir_.File("Corvessa")));
+    EXPECT_FALSE(message->isHidden());
+    EXPECT_EQ(message->text().toStdString(),
+              "Nothing on this desktop shows folders; the photos are in " + dir_.File("Corvessa") + ".");
+    // The next batch's summary starts without it.
+    Child<QPushButton>(&batch, "BtnNewBatch")->click();
+    batchDialogs_.existingOutputsAnswers.push_back(ExistingOutputsChoice::kReplace);
+    Finish(batch);
+    EXPECT_TRUE(message->isHidden());
+}
+
 }  // namespace

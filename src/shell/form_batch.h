@@ -88,6 +88,9 @@ public:
     void BtnAddFolderClick();
     void BtnColourClick();
     void BtnOutputFolderClick();
+    // The summary's "Open Folder": the desktop shows the output folder, or
+    // the dialog says that nothing can.
+    void BtnOpenFolderClick();
 
 signals:
     // The chosen category's thumbnails are shown.
@@ -180,6 +183,7 @@ private:
     QListWidget* listFailures_ = nullptr;
     QLabel* labelWarnings_ = nullptr;
     QListWidget* listWarnings_ = nullptr;
+    QLabel* labelOpenFailed_ = nullptr;
     QPushButton* btnOpenFolder_ = nullptr;
     QPushButton* btnNewBatch_ = nullptr;
 

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -160,6 +161,18 @@ void TFormBatch::ShowTimes() {
     labelTime_->setText(text);
 }
 
+void TFormBatch::BtnOpenFolderClick() {
+    labelOpenFailed_->hide();
+    const QString folder = Text(outputFolder_);
+    // The desktop may give up after the dialog is gone.
+    Dialogs().OpenWithDesktop(outputFolder_, [dialog = QPointer<TFormBatch>(this), folder] {
+        if (!dialog) return;
+        dialog->labelOpenFailed_->setText(
+            QStringLiteral("Nothing on this desktop shows folders; the photos are in %1.").arg(folder));
+        dialog->labelOpenFailed_->show();
+    });
+}
+
 void TFormBatch::Finished(const batch::BatchCounts& counts) {
     ticker_->stop();
     counts_ = counts;
@@ -189,6 +202,7 @@ void TFormBatch::Finished(const batch::BatchCounts& counts) {
         listWarnings_->addItem(item);
     }
     labelWarnings_->setVisible(!warnings_.empty());
+    labelOpenFailed_->hide();
     listWarnings_->setVisible(!warnings_.empty());
     pages_->setCurrentIndex(2);
     if (isHidden()) show();
