@@ -114,10 +114,6 @@ private:
 class BatchDialogTest : public testing::Test {
 protected:
     void SetUp() override {
-        // A dialog the main window makes keeps its settings here, not in
-        // the user's own.
-        oldConfig_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_.File("config")));
         MakePictureFolder(dir_.Path() + "/", 12);
         WriteBytes(dir_.File("pic/sample.jpg"), MakeJpeg(RandomBitmap(48, 36, 7), JpegKind::kColour));
     }
@@ -125,10 +121,6 @@ protected:
         batch_.reset();
         form_.reset();
         SkinRemove();
-        if (oldConfig_.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", oldConfig_);
     }
 
     TFormMain& Form() {
@@ -166,7 +158,6 @@ protected:
     }
 
     TempDir dir_;
-    QByteArray oldConfig_;
     std::unique_ptr<TFormMain> form_;
     FakeDialogs batchDialogs_;  // the batch dialog's own
     std::unique_ptr<TFormBatch> batch_;
