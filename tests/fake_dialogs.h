@@ -2,7 +2,8 @@
 // The main window's dialogs answered by the test: queues of answers filled
 // beforehand, every error the window would have shown recorded. An empty
 // queue answers as a cancelled dialog would; a question about replacing a
-// file is answered "No", one about closing or opening over unsaved changes
+// file is answered "No", one about a batch's outputs that exist "Cancel",
+// one about closing or opening over unsaved changes
 // "Discard".
 
 #include <deque>
@@ -21,6 +22,7 @@ public:
     std::deque<std::optional<SaveChoice>> saveAnswers;
     std::deque<std::optional<Rgb>> colourAnswers;
     std::deque<bool> replaceAnswers;
+    std::deque<ExistingOutputsChoice> existingOutputsAnswers;
     std::deque<UnsavedChoice> closeAnswers;
     std::deque<UnsavedChoice> openingAnswers;
     std::vector<std::string> errors;
@@ -35,6 +37,7 @@ public:
     std::vector<std::string> openFolders;
     std::vector<std::string> savePhotos;
     std::vector<std::string> replaceQuestions;
+    std::vector<std::string> existingOutputsQuestions;
     // Whether the desktop can show documents; every one it was asked to.
     bool desktopOpens = true;
     std::vector<std::string> desktopDocuments;
@@ -53,6 +56,11 @@ public:
     bool ConfirmReplace(const std::string& path) override {
         replaceQuestions.push_back(path);
         return Next(replaceAnswers);
+    }
+    ExistingOutputsChoice AskExistingOutputs(const std::string& question) override {
+        existingOutputsQuestions.push_back(question);
+        if (existingOutputsAnswers.empty()) return ExistingOutputsChoice::kCancel;
+        return Next(existingOutputsAnswers);
     }
     UnsavedChoice AskSaveBeforeClosing() override {
         ++closeQuestions;

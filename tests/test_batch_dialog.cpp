@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSlider>
 #include <QSignalSpy>
 #include <QTest>
 #include <condition_variable>
@@ -20,6 +21,7 @@
 #include <mutex>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 #include "camera_jpeg.h"
 #include "catalogue/render_job.h"
@@ -34,6 +36,7 @@
 #include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
+#include "shell/remembered.h"
 #include "shell/skin.h"
 #include "test_support.h"
 #include "window_jobs.h"
@@ -59,12 +62,16 @@ std::vector<std::string> Listing(const std::string& dir) {
     return names;
 }
 
+// Cancels every file dialog; the output folder and colour dialogs answer
+// what they are given, once.
 class NoQuestions : public BatchQuestions {
 public:
     std::vector<std::string> ChoosePhotos() override { return {}; }
     std::optional<std::string> ChoosePhotoFolder() override { return std::nullopt; }
-    std::optional<std::string> ChooseOutputFolder(const std::string&) override { return std::nullopt; }
-    std::optional<Rgb> ChooseColour(Rgb) override { return std::nullopt; }
+    std::optional<std::string> ChooseOutputFolder(const std::string&) override { return std::exchange(outputFolder, {}); }
+    std::optional<Rgb> ChooseColour(Rgb) override { return std::exchange(colour, {}); }
+    std::optional<std::string> outputFolder;
+    std::optional<Rgb> colour;
 };
 
 // Pictures that worker threads wait for while the gate is shut, so a test
@@ -122,9 +129,16 @@ protected:
         form_ = std::make_unique<TFormMain>(dir_.Path() + "/", std::move(dialogs), QSize(1024, 768));
         return *form_;
     }
-    TFormBatch& Dialog(std::shared_ptr<const PictureSource> pictures = nullptr) {
+    // The settings store of the test's dialogs, read afresh from its file.
+    std::shared_ptr<Remembered> Store() const {
+        return std::make_shared<Remembered>(QString::fromStdString(dir_.File("settings/corvessa.conf")));
+    }
+    TFormBatch& Dialog(std::shared_ptr<const PictureSource> pictures = nullptr, QWidget* owner = nullptr) {
         if (!pictures) pictures = SharedFolderPictures(dir_.File("pic"));
-        batch_ = std::make_unique<TFormBatch>(nullptr, std::move(pictures), std::make_unique<NoQuestions>());
+        batch_.reset();  // writes its choices before the next one reads them
+        auto questions = std::make_unique<NoQuestions>();
+        questions_ = questions.get();
+        batch_ = std::make_unique<TFormBatch>(owner, std::move(pictures), std::move(questions), &batchDialogs_, Store());
         return *batch_;
     }
     template <class T>
@@ -145,7 +159,9 @@ protected:
 
     TempDir dir_;
     std::unique_ptr<TFormMain> form_;
+    FakeDialogs batchDialogs_;  // the batch dialog's own
     std::unique_ptr<TFormBatch> batch_;
+    NoQuestions* questions_ = nullptr;
     FakeDialogs* dialogs_ = nullptr;
 };
 
@@ -343,8 +359,7 @@ TEST_F(BatchDialogTest, TheSummaryListsAPhotoThatOpenedOnlyInPartAsRenderedWithA
 TEST_F(BatchDialogTest, CancelLeavesWholeFilesOnlyAndTheWindowGoesOnWorking) {
     TFormMain& form = Form();
     auto gate = std::make_shared<GatedPictures>(dir_.File("pic"));
-    batch_ = std::make_unique<TFormBatch>(&form, gate, std::make_unique<NoQuestions>());
-    TFormBatch& batch = *batch_;
+    TFormBatch& batch = Dialog(gate, &form);
     std::vector<std::string> photos;
     for (uint32_t i = 0; i < 8; ++i) {
         photos.push_back(dir_.File(std::to_string(i)) + ".bmp");
@@ -385,6 +400,142 @@ TEST_F(BatchDialogTest, CancelLeavesWholeFilesOnlyAndTheWindowGoesOnWorking) {
     const std::vector<std::string> names = Listing(dir_.File("Corvessa"));
     ASSERT_EQ(names.size(), 2u);
     for (const std::string& name : names) EXPECT_EQ(ReadPicture(dir_.File("Corvessa/" + name)).Width(), 200) << name;
+}
+
+// The choices a batch dialog shows, in one line.
+std::string Choices(TFormBatch& batch) {
+    const batch::BatchSettings settings = batch.Settings();
+    const Rgb colour = settings.look.colour.colour;
+    std::ostringstream line;
+    line << settings.outputFolder << " " << batch.findChild<QComboBox*>("ComboFormat")->currentText().toStdString() << " "
+         << settings.names.Text()
+         << (settings.skipExisting ? " skip " : " all ")
+         << (batch.findChild<QRadioButton*>("RadioPreviewLook")->isChecked() ? "preview " : "chosen ")
+         << settings.look.look.category << ":" << settings.look.look.effect << " "
+         << (settings.look.colour.kind == ColourDecision::Kind::kChosen
+                 ? std::to_string(colour.r) + "," + std::to_string(colour.g) + "," + std::to_string(colour.b)
+                 : "no colour")
+         << " " << settings.look.strength << "%";
+    return line.str();
+}
+
+TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
+    fs::create_directories(dir_.File("out"));
+    WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
+    const batch::BatchLook preview{Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100};
+    TFormBatch& first = Dialog();
+    first.AddPhotos({dir_.File("one.bmp")});
+    first.OfferPreviewLook(preview);
+    questions_->outputFolder = dir_.File("out");
+    first.BtnOutputFolderClick();
+    Child<QComboBox>(&first, "ComboFormat")->setCurrentIndex(Child<QComboBox>(&first, "ComboFormat")->findText("PNG"));
+    Child<QLineEdit>(&first, "EditName")->setText("{folder}_{name}");
+    Child<QCheckBox>(&first, "CheckSkip")->setChecked(true);
+    Child<QRadioButton>(&first, "RadioChooseLook")->click();
+    Child<QComboBox>(&first, "ComboCategory")->setCurrentIndex(Child<QComboBox>(&first, "ComboCategory")->findData(10));
+    Child<QListWidget>(&first, "ListLooks")->setCurrentRow(3);
+    questions_->colour = Rgb{10, 120, 200};
+    first.BtnColourClick();
+    Child<QSlider>(&first, "SliderStrength")->setValue(35);
+    first.show();
+    first.setGeometry(40, 50, 1150, 740);
+    first.close();
+    const std::string kept = dir_.File("out") + " PNG {folder}_{name} skip chosen 10:4 10,120,200 35%";
+    ASSERT_EQ(Choices(first), kept);
+
+    // A new dialog on the same file; the preview's look is offered again,
+    // but "this look" was the last choice.
+    TFormBatch& next = Dialog();
+    next.AddPhotos({dir_.File("one.bmp")});
+    next.OfferPreviewLook(preview);
+    EXPECT_EQ(Choices(next), kept);
+    EXPECT_EQ(next.geometry(), QRect(40, 50, 1150, 740));
+}
+
+TEST_F(BatchDialogTest, ChoicesThatMakeNoSenseGiveTheDefaults) {
+    fs::create_directories(dir_.File("gone"));
+    {
+        std::shared_ptr<Remembered> store = Store();
+        for (const auto& [key, value] : std::vector<std::pair<const char*, std::string>>{
+                 {"folder", dir_.File("gone")}, {"format", "TIFF"}, {"names", "{name}/{look}"}, {"skipDone", "maybe"},
+                 {"lookSource", "sideways"}, {"category", "99"}, {"effect", "11"}, {"changeColor", "yes"},
+                 {"color", "#12345"}, {"strength", "101"}, {"geometry", "not a geometry"}})
+            store->SetText(QStringLiteral("batch/") + key, QString::fromStdString(value));
+    }
+    fs::remove(dir_.File("gone"));
+    WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos({dir_.File("one.bmp")});
+    EXPECT_EQ(Choices(batch), dir_.File("Corvessa") + " JPEG {name}-{category}-{effect} all chosen 1:1 no colour 100%");
+    EXPECT_FALSE(Child<QCheckBox>(&batch, "CheckColour")->isChecked());
+    EXPECT_EQ(Child<QPushButton>(&batch, "BtnColour")->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::white));
+    batch.OfferPreviewLook({Look{10, 4}, ColourDecision::NotAsked(), kWhite, 100});
+    EXPECT_TRUE(Child<QRadioButton>(&batch, "RadioPreviewLook")->isChecked());
+}
+
+TEST_F(BatchDialogTest, StartAsksOnceBeforeReplacingOutputsThatExist) {
+    const std::string old = "an older output";
+    const struct Row {
+        const char* name;
+        std::optional<ExistingOutputsChoice> answer;  // nothing: no question
+        bool skipChecked, starts, replaced;
+    } rows[] = {
+        {"Replace", ExistingOutputsChoice::kReplace, false, true, true},
+        {"Skip those", ExistingOutputsChoice::kSkip, false, true, false},
+        {"Cancel", ExistingOutputsChoice::kCancel, false, false, false},
+        {"skip checked", std::nullopt, true, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string out = dir_.File(std::string("out-") + row.name);
+        fs::create_directories(out);
+        for (const char* name : {"a", "b", "c"}) WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File(name) + ".bmp");
+        for (const char* name : {"/a-LightA-3.jpg", "/c-LightA-3.jpg"}) WriteBytes(out + name, {old.begin(), old.end()});
+        batchDialogs_.existingOutputsQuestions.clear();
+        if (row.answer) batchDialogs_.existingOutputsAnswers.push_back(*row.answer);
+        TFormBatch& batch = Dialog();
+        batch.AddPhotos({dir_.File("a.bmp"), dir_.File("b.bmp"), dir_.File("c.bmp")});
+        batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+        questions_->outputFolder = out;
+        batch.BtnOutputFolderClick();
+        Child<QCheckBox>(&batch, "CheckSkip")->setChecked(row.skipChecked);
+        QSignalSpy finished(&batch, &TFormBatch::BatchFinished);
+        Child<QPushButton>(&batch, "BtnStart")->click();
+        EXPECT_EQ(batchDialogs_.existingOutputsQuestions,
+                  row.answer ? std::vector<std::string>{"2 of the outputs exist already in " + out + "."}
+                             : std::vector<std::string>{});
+        if (row.starts) ASSERT_TRUE(finished.wait(60000));
+        EXPECT_EQ(fs::exists(out + "/b-LightA-3.jpg"), row.starts);
+        for (const char* name : {"/a-LightA-3.jpg", "/c-LightA-3.jpg"})
+            EXPECT_EQ(Slurp(out + name) != old && ReadPicture(out + name).Width() == 30, row.replaced) << name;
+        // "Skip those" is for this run only.
+        EXPECT_EQ(batch.Settings().skipExisting, row.skipChecked);
+    }
+    // A batch that starts keeps its choices.
+    EXPECT_EQ(Store()->Text(QStringLiteral("batch/folder")).toStdString(), dir_.File("out-skip checked"));
+}
+
+TEST_F(BatchDialogTest, OpenFolderSaysWhereThePhotosAreWhenNothingCanShowIt) {
+    WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("a.bmp"));
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos({dir_.File("a.bmp")});
+    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+    Finish(batch);
+    auto* message = Child<QLabel>(&batch, "LabelOpenFailed");
+    auto* open = Child<QPushButton>(&batch, "BtnOpenFolder");
+    open->click();
+    EXPECT_TRUE(message->isHidden());
+    batchDialogs_.desktopOpens = false;
+    open->click();
+    EXPECT_EQ(batchDialogs_.desktopDocuments, std::vector<std::string>(2, dir_.File("Corvessa")));
+    EXPECT_FALSE(message->isHidden());
+    EXPECT_EQ(message->text().toStdString(),
+              "Nothing on this desktop shows folders; the photos are in " + dir_.File("Corvessa") + ".");
+    // The next batch's summary starts without it.
+    Child<QPushButton>(&batch, "BtnNewBatch")->click();
+    batchDialogs_.existingOutputsAnswers.push_back(ExistingOutputsChoice::kReplace);
+    Finish(batch);
+    EXPECT_TRUE(message->isHidden());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -122,6 +123,21 @@ bool QtShellDialogs::ConfirmReplace(const std::string& path) {
     const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QString::fromStdString(path));
     return QMessageBox::question(window_, QStringLiteral("Corvessa"), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+ExistingOutputsChoice QtShellDialogs::AskExistingOutputs(const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Corvessa"), QString::fromStdString(question),
+                    QMessageBox::NoButton, window_);
+    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+    QPushButton* skip = box.addButton(QStringLiteral("Skip those"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    // Enter keeps what exists; only a click replaces it.
+    box.setDefaultButton(skip);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == replace) return ExistingOutputsChoice::kReplace;
+    if (box.clickedButton() == skip) return ExistingOutputsChoice::kSkip;
+    return ExistingOutputsChoice::kCancel;
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Everything the main window asks the user through a modal dialog: the
 // file to open, the name and format to save under, whether to replace a
-// file, whether to save before closing, a colour for "Change Color", and
+// file (or a batch's outputs), whether to save before closing, a colour for "Change Color", and
 // the message box that reports an error; and the desktop's viewer for the
 // help page. Behind one interface so tests can answer in place of the user.
 
@@ -24,6 +24,8 @@ struct SaveChoice {
 };
 
 enum class UnsavedChoice { kSave, kDiscard, kCancel };
+// What to do with the outputs of a batch that exist already.
+enum class ExistingOutputsChoice { kReplace, kSkip, kCancel };
 
 class ShellDialogs : public ColorChooser {
 public:
@@ -36,6 +38,9 @@ public:
     virtual std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) = 0;
     // Whether the existing file `path` may be replaced.
     virtual bool ConfirmReplace(const std::string& path) = 0;
+    // Some outputs of a batch about to start exist already, as `question`
+    // says: "Replace", "Skip those" or "Cancel".
+    virtual ExistingOutputsChoice AskExistingOutputs(const std::string& question) = 0;
     // Closing the window would lose an edit that was never saved.
     virtual UnsavedChoice AskSaveBeforeClosing() = 0;
     // So would opening `photo` in place of the working photo.
@@ -62,6 +67,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
     std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override;
     bool ConfirmReplace(const std::string& path) override;
+    ExistingOutputsChoice AskExistingOutputs(const std::string& question) override;
     UnsavedChoice AskSaveBeforeClosing() override;
     UnsavedChoice AskSaveBeforeOpening(const std::string& photo) override;
     std::optional<Rgb> ChooseColor() override;

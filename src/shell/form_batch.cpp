@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -18,6 +17,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -47,12 +47,37 @@
 #include "shell/batch_runner.h"
 #include "shell/dialogs.h"
 #include "shell/form_batch_parts.h"
+#include "shell/remembered.h"
 
 namespace corvessa {
 
 using namespace batch_dialog;
 
 namespace {
+
+// The dialog's choices in the settings store.
+const QString kKeyFolder = QStringLiteral("batch/folder");
+const QString kKeyFormat = QStringLiteral("batch/format");
+const QString kKeyNames = QStringLiteral("batch/names");
+const QString kKeySkip = QStringLiteral("batch/skipDone");
+const QString kKeyLookSource = QStringLiteral("batch/lookSource");
+const QString kKeyCategory = QStringLiteral("batch/category");
+const QString kKeyEffect = QStringLiteral("batch/effect");
+const QString kKeyChangeColour = QStringLiteral("batch/changeColor");
+const QString kKeyColour = QStringLiteral("batch/color");
+const QString kKeyStrength = QStringLiteral("batch/strength");
+const QString kKeyGeometry = QStringLiteral("batch/geometry");
+const QString kFromPreview = QStringLiteral("preview");
+const QString kChosenHere = QStringLiteral("chosen");
+
+// "#rrggbb", as QColor::name writes it.
+std::optional<Rgb> ParseColour(const QString& text) {
+    if (text.size() != 7 || text[0] != QChar('#')) return std::nullopt;
+    bool ok = false;
+    const uint value = text.mid(1).toUInt(&ok, 16);
+    if (!ok) return std::nullopt;
+    return Rgb{uint8_t(value >> 16), uint8_t(value >> 8), uint8_t(value)};
+}
 
 bool IsPhotoFile(const QFileInfo& file) { return HasPhotoExtension(file.fileName().toStdString()); }
 
@@ -121,12 +146,16 @@ std::shared_ptr<const PictureSource> SharedFolderPictures(std::string folder) {
 }
 
 TFormBatch::TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pictures,
-                       std::unique_ptr<BatchQuestions> questions)
+                       std::unique_ptr<BatchQuestions> questions, ShellDialogs* dialogs,
+                       std::shared_ptr<Remembered> remembered)
     : QWidget(owner, Qt::Window),
       pictures_(std::move(pictures)),
       questions_(std::move(questions)),
+      dialogs_(dialogs),
+      remembered_(std::move(remembered)),
       clock_(std::make_unique<QElapsedTimer>()) {
     if (!questions_) questions_ = std::make_unique<QtBatchQuestions>(this);
+    if (!remembered_) remembered_ = std::make_shared<Remembered>();
     // The batch's workers read and write pictures; Qt's image plugins are
     // found here, on the thread that lasts.
     LoadImagePlugins();
@@ -146,16 +175,72 @@ TFormBatch::TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pict
     ticker_ = new QTimer(this);
     ticker_->setInterval(500);
     connect(ticker_, &QTimer::timeout, this, [this] { ShowTimes(); });
+    Recall();
     RenderLooks();
     Refresh();
 }
 
 TFormBatch::~TFormBatch() {
+    // Open as the program ends: closed with it.
+    if (isVisible()) Remember();
     // The runner's thread and the pool's tasks post back to this object:
     // they end before it does.
     runner_.reset();
     pool_->clear();
     pool_->waitForDone();
+}
+
+ShellDialogs& TFormBatch::Dialogs() {
+    if (dialogs_) return *dialogs_;
+    if (!ownDialogs_) ownDialogs_ = std::make_unique<QtShellDialogs>(this);
+    return *ownDialogs_;
+}
+
+void TFormBatch::Recall() {
+    const Remembered& kept = *remembered_;
+    const QString folder = kept.Text(kKeyFolder);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        editFolder_->setText(folder);
+        folderChosen_ = true;
+    }
+    const int format = comboFormat_->findText(kept.Text(kKeyFormat));
+    if (format >= 0) comboFormat_->setCurrentIndex(format);
+    const QString names = kept.Text(kKeyNames);
+    try {
+        batch::NamePattern(names.toStdString());
+        editName_->setText(names);
+    } catch (const std::exception&) {
+        // The default stays.
+    }
+    checkSkip_->setChecked(kept.Flag(kKeySkip, false));
+    preferPreview_ = kept.Text(kKeyLookSource) != kChosenHere;
+    const int category = comboCategory_->findData(kept.Number(kKeyCategory, 1, 1000, 1));
+    comboCategory_->setCurrentIndex(category >= 0 ? category : comboCategory_->findData(1));
+    listLooks_->setCurrentRow(kept.Number(kKeyEffect, 1, kEffectCount, 1) - 1);
+    checkColour_->setChecked(kept.Flag(kKeyChangeColour, false));
+    colour_ = ParseColour(kept.Text(kKeyColour)).value_or(kWhite);
+    ShowColour();
+    sliderStrength_->setValue(kept.Number(kKeyStrength, 0, kFullStrength, kFullStrength));
+    const QByteArray geometry = QByteArray::fromBase64(kept.Text(kKeyGeometry).toLatin1());
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) placed_ = true;
+}
+
+void TFormBatch::Remember() {
+    Remembered& kept = *remembered_;
+    // Only a folder the user chose: the default follows the first photo.
+    kept.SetText(kKeyFolder, folderChosen_ ? editFolder_->text() : QString());
+    kept.SetText(kKeyFormat, comboFormat_->currentText());
+    kept.SetText(kKeyNames, editName_->text());
+    kept.SetFlag(kKeySkip, checkSkip_->isChecked());
+    kept.SetText(kKeyLookSource, preferPreview_ ? kFromPreview : kChosenHere);
+    kept.SetNumber(kKeyCategory, comboCategory_->currentData().toInt());
+    kept.SetNumber(kKeyEffect, listLooks_->currentRow() + 1);
+    kept.SetFlag(kKeyChangeColour, checkColour_->isChecked());
+    kept.SetText(kKeyColour, QColor(colour_.r, colour_.g, colour_.b).name());
+    kept.SetNumber(kKeyStrength, sliderStrength_->value());
+    // A dialog never shown has no place of its own yet.
+    if (everShown_) kept.SetText(kKeyGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    kept.Write();
 }
 
 void TFormBatch::OfferPreviewLook(const batch::BatchLook& look) {
@@ -164,7 +249,7 @@ void TFormBatch::OfferPreviewLook(const batch::BatchLook& look) {
     if (Renderable(look.look)) {
         if (radioPreview_->isChecked())
             UsePreviewLook();
-        else
+        else if (preferPreview_)
             radioPreview_->setChecked(true);  // through toggled
     }
     Refresh();
@@ -298,6 +383,7 @@ void TFormBatch::BtnOutputFolderClick() {
 
 void TFormBatch::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    everShown_ = true;
     if (placed_ || !parentWidget()) return;
     // Over the middle of the main window the first time.
     placed_ = true;
@@ -308,8 +394,17 @@ void TFormBatch::showEvent(QShowEvent* event) {
 
 void TFormBatch::closeEvent(QCloseEvent* event) {
     // A running batch goes on; its summary opens the dialog again.
-    hide();
+    if (isVisible())
+        hide();  // remembers
+    else
+        Remember();
     event->accept();
+}
+
+void TFormBatch::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Minimised is not closed.
+    if (!event->spontaneous()) Remember();
 }
 
 void TFormBatch::dragEnterEvent(QDragEnterEvent* event) {

@@ -35,6 +35,8 @@ class QTimer;
 
 namespace corvessa {
 
+class Remembered;
+class ShellDialogs;
 class TBatchRunner;
 
 // What the batch dialog asks the user through modal dialogs, behind one
@@ -58,9 +60,14 @@ class TFormBatch : public QWidget {
     Q_OBJECT
 public:
     // A window of its own owned by `owner`, rendering with `pictures`; Qt's
-    // file and colour dialogs unless `questions` answer instead.
+    // file and colour dialogs unless `questions` answer instead, and Qt's
+    // message boxes and the desktop unless `dialogs` (which must outlive
+    // the dialog) do. Its choices of the last run come from `remembered`
+    // (the user's own settings when none is given) and go back there when
+    // a batch starts and when the dialog closes.
     TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pictures,
-               std::unique_ptr<BatchQuestions> questions = nullptr);
+               std::unique_ptr<BatchQuestions> questions = nullptr, ShellDialogs* dialogs = nullptr,
+               std::shared_ptr<Remembered> remembered = nullptr);
     ~TFormBatch() override;
 
     // The look last shown in the preview, with its colour and strength (a
@@ -81,6 +88,9 @@ public:
     void BtnAddFolderClick();
     void BtnColourClick();
     void BtnOutputFolderClick();
+    // The summary's "Open Folder": the desktop shows the output folder, or
+    // the dialog says that nothing can.
+    void BtnOpenFolderClick();
 
 signals:
     // The chosen category's thumbnails are shown.
@@ -91,10 +101,15 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    ShellDialogs& Dialogs();
+    // The choices of the last run, each checked; the controls' now.
+    void Recall();
+    void Remember();
     void CreateSettingsPage();
     void CreateProgressPage();
     void CreateSummaryPage();
@@ -117,6 +132,9 @@ private:
 
     std::shared_ptr<const PictureSource> pictures_;
     std::unique_ptr<BatchQuestions> questions_;
+    ShellDialogs* dialogs_ = nullptr;
+    std::unique_ptr<ShellDialogs> ownDialogs_;  // made when first needed, without `dialogs`
+    std::shared_ptr<Remembered> remembered_;
     QThreadPool* pool_ = nullptr;  // thumbnails and looks
     int looksGeneration_ = 0;       // drops thumbnails of an older choice
 
@@ -124,6 +142,10 @@ private:
     Rgb colour_ = kWhite;
     bool folderChosen_ = false;     // by the user, not from the first photo
     bool placed_ = false;           // over the main window, when first shown
+    // The look source the user last picked: an offered preview look is
+    // taken only while it is "the look in the preview".
+    bool preferPreview_ = true;
+    bool everShown_ = false;
 
     QStackedWidget* pages_ = nullptr;
     // Settings.
@@ -161,6 +183,7 @@ private:
     QListWidget* listFailures_ = nullptr;
     QLabel* labelWarnings_ = nullptr;
     QListWidget* listWarnings_ = nullptr;
+    QLabel* labelOpenFailed_ = nullptr;
     QPushButton* btnOpenFolder_ = nullptr;
     QPushButton* btnNewBatch_ = nullptr;
 

@@ -7,7 +7,6 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -123,6 +122,7 @@ void TFormBatch::CreateSettingsPage() {
     labelLooks_ = NamedLabel("LabelLooks");
     lookLayout->addWidget(labelLooks_);
     connect(radioPreview_, &QRadioButton::toggled, this, [this](bool on) {
+        preferPreview_ = on;
         if (on) UsePreviewLook();
         Refresh();
     });
@@ -267,6 +267,11 @@ void TFormBatch::CreateSummaryPage() {
     listWarnings_->setObjectName(QStringLiteral("ListWarnings"));
     listWarnings_->setWordWrap(true);
     layout->addWidget(listWarnings_, 1);
+    labelOpenFailed_ = NamedLabel("LabelOpenFailed");
+    labelOpenFailed_->setWordWrap(true);
+    labelOpenFailed_->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the folder may be copied
+    labelOpenFailed_->hide();
+    layout->addWidget(labelOpenFailed_);
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -277,8 +282,7 @@ void TFormBatch::CreateSummaryPage() {
     buttons->addWidget(btnNewBatch_);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    connect(btnOpenFolder_, &QPushButton::clicked, this,
-            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(Text(outputFolder_))); });
+    connect(btnOpenFolder_, &QPushButton::clicked, this, [this] { BtnOpenFolderClick(); });
     connect(btnNewBatch_, &QPushButton::clicked, this, [this] {
         pages_->setCurrentIndex(0);
         Refresh();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -13,6 +14,7 @@
 #include <algorithm>
 
 #include "shell/batch_runner.h"
+#include "shell/dialogs.h"
 #include "shell/form_batch_parts.h"
 
 namespace corvessa {
@@ -28,6 +30,14 @@ QString Clock(qint64 milliseconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
 }
 
+// How many of the photos' planned outputs are there already.
+size_t ExistingOutputs(const std::vector<std::string>& photos, const batch::BatchSettings& settings) {
+    size_t existing = 0;
+    for (const batch::PlannedPhoto& planned : batch::PlanOutputs(photos, settings))
+        if (planned.refusal.empty() && !planned.output.empty() && QFileInfo::exists(Text(planned.output))) ++existing;
+    return existing;
+}
+
 }  // namespace
 
 bool TFormBatch::Running() const { return runner_ && runner_->Running(); }
@@ -41,6 +51,20 @@ void TFormBatch::Start() {
         return Refresh();  // the example line says what is wrong
     }
     if (Photos().empty() || !Renderable(settings.look.look)) return;
+    if (!settings.skipExisting) {
+        if (const size_t existing = ExistingOutputs(Photos(), settings)) {
+            const std::string question = QStringLiteral("%1 of the outputs exist already in %2.")
+                                             .arg(existing)
+                                             .arg(Text(settings.outputFolder))
+                                             .toStdString();
+            switch (Dialogs().AskExistingOutputs(question)) {
+            case ExistingOutputsChoice::kReplace: break;
+            case ExistingOutputsChoice::kSkip: settings.skipExisting = true; break;  // this run only
+            case ExistingOutputsChoice::kCancel: return;
+            }
+        }
+    }
+    Remember();
     outputFolder_ = settings.outputFolder;
     runner_ = std::make_unique<TBatchRunner>(Photos(), std::move(settings), pictures_);
     connect(runner_.get(), &TBatchRunner::PhotoStarted, this, &TFormBatch::PhotoStarted);
@@ -137,6 +161,18 @@ void TFormBatch::ShowTimes() {
     labelTime_->setText(text);
 }
 
+void TFormBatch::BtnOpenFolderClick() {
+    labelOpenFailed_->hide();
+    const QString folder = Text(outputFolder_);
+    // The desktop may give up after the dialog is gone.
+    Dialogs().OpenWithDesktop(outputFolder_, [dialog = QPointer<TFormBatch>(this), folder] {
+        if (!dialog) return;
+        dialog->labelOpenFailed_->setText(
+            QStringLiteral("Nothing on this desktop shows folders; the photos are in %1.").arg(folder));
+        dialog->labelOpenFailed_->show();
+    });
+}
+
 void TFormBatch::Finished(const batch::BatchCounts& counts) {
     ticker_->stop();
     counts_ = counts;
@@ -166,6 +202,7 @@ void TFormBatch::Finished(const batch::BatchCounts& counts) {
         listWarnings_->addItem(item);
     }
     labelWarnings_->setVisible(!warnings_.empty());
+    labelOpenFailed_->hide();
     listWarnings_->setVisible(!warnings_.empty());
     pages_->setCurrentIndex(2);
     if (isHidden()) show();
