@@ -28,7 +28,7 @@ namespace {
 
 BatchSettings Settings(const std::string& pattern, std::optional<PhotoFormatId> format, const std::string& folder = "/out") {
     BatchSettings settings;
-    settings.look.look = Look{3, 4};  // Light C 4, "Party Bokeh"
+    settings.look.look = Look{3, 4};  // Light C 4, "Side Bokeh"
     settings.names = NamePattern(pattern);
     settings.format = format;
     settings.outputFolder = folder;
@@ -38,7 +38,7 @@ BatchSettings Settings(const std::string& pattern, std::optional<PhotoFormatId> 
 TEST(NamePattern, FieldsAndExtensions) {
     const Look look{3, 4};
     EXPECT_EQ(NamePattern().Expand("/shoot/day 1/IMG.0001.JPG", look), "IMG.0001-LightC-4");
-    EXPECT_EQ(NamePattern("{folder}_{name} {look}!").Expand("/shoot/day 1/a.jpg", look), "day 1_a PartyBokeh!");
+    EXPECT_EQ(NamePattern("{folder}_{name} {look}!").Expand("/shoot/day 1/a.jpg", look), "day 1_a SideBokeh!");
     EXPECT_EQ(NamePattern("{name}").Expand("relative.bmp", look), "relative");
     EXPECT_EQ(NamePattern("{folder}").Expand("shoot/../x/a.jpg", look), "x");
 

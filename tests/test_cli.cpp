@@ -694,7 +694,7 @@ TEST_F(CliScale, NamePatternsAndFormats) {
     Outcome run = RunRenderer({"--pic", Pic(), "--look", "Light C:4", "-o", Out("a"), "--name", "{folder}_{name}_{look}.png",
                                out_.File("shoot/day1/IMG.1.bmp")});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(SamePixels(ReadPicture(Out("a/day1_IMG.1_PartyBokeh.png")), Reference(3, 4)));
+    EXPECT_TRUE(SamePixels(ReadPicture(Out("a/day1_IMG.1_SideBokeh.png")), Reference(3, 4)));
     run = RunRenderer({"--pic", Pic(), "--look", "3:4", "-o", Out("b"), "--name", "{name}.JPG", "--format", "jpg",
                        out_.File("shoot/day1/IMG.1.bmp")});
     EXPECT_EQ(run.status, 0) << run.err;

@@ -193,7 +193,8 @@ void TFormMain::ShowHelpWindow(const std::string& path) {
 }
 
 void TFormMain::BtnBatchClick() {
-    if (!formBatch_) formBatch_ = new TFormBatch(this, SharedFolderPictures(appDir_ + "pic"));
+    if (!formBatch_)
+        formBatch_ = new TFormBatch(this, SharedFolderPictures(appDir_ + "pic"), nullptr, dialogs_.get(), remembered_);
     formBatch_->OfferPreviewLook(session_.PreviewLook());
     formBatch_->show();
     formBatch_->raise();

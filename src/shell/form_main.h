@@ -274,7 +274,7 @@ private:
     void KeepRemembered();
 
     std::string appDir_;
-    std::unique_ptr<Remembered> remembered_;  // null: nothing is kept
+    std::shared_ptr<Remembered> remembered_;  // null: nothing is kept; shared with the batch dialog
     std::unique_ptr<ShellDialogs> dialogs_;
     // Overlay pictures decoded by one strip serve the next render.
     PictureCache pictureCache_;
