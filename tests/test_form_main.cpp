@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -838,6 +839,43 @@ TEST_F(QtDialogsTest, SaveProposesThePhotosNameInItsFolderWithTheFiltersExtensio
     WhenShown("OpenDialog1", [&](QFileDialog* dialog) { folder = dialog->directory().absolutePath(); });
     dialogs_.ChooseOpenFile(dir_.File("gone"));
     EXPECT_NE(folder.toStdString(), dir_.File("gone"));
+}
+
+TEST_F(QtDialogsTest, SaveOffersAQualityForLossyFormatsAndKeepsItAndTheFiltersForTheNextRun) {
+    Remembered kept(QString::fromStdString(dir_.File("corvessa.conf")));
+    const QString webp = QStringLiteral("*.webp (*.webp)"), bmp = QStringLiteral("*.bmp (*.bmp)");
+    std::optional<SaveChoice> choice;
+    {
+        QtShellDialogs dialogs(&window_, &kept);
+        QTimer::singleShot(0, &window_, [&] {
+            auto* dialog = window_.findChildren<QFileDialog*>(QStringLiteral("SaveDialog1")).last();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            auto* quality = dialog->findChild<QSpinBox*>(QStringLiteral("SaveQuality"));
+            ASSERT_NE(quality, nullptr);
+            EXPECT_EQ(quality->value(), kDefaultQuality);  // the JPEG's own 90
+            for (const QString& filter : {bmp, webp}) {
+                dialog->selectNameFilter(filter);
+                emit dialog->filterSelected(filter);
+                EXPECT_EQ(quality->isEnabled(), filter == webp);
+            }
+            quality->setValue(40);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        choice = dialogs.ChooseSaveFile(dir_.File("beach.jpg"));
+    }
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->quality, 40);
+    EXPECT_EQ(SaveFormatAt(choice->filterIndex).id, PhotoFormatId::kWebp);
+
+    QtShellDialogs again(&window_, &kept);
+    QTimer::singleShot(0, &window_, [&] {
+        auto* dialog = window_.findChildren<QFileDialog*>(QStringLiteral("SaveDialog1")).last();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        EXPECT_EQ(dialog->selectedNameFilter(), webp);
+        EXPECT_EQ(dialog->findChild<QSpinBox*>(QStringLiteral("SaveQuality"))->value(), 40);
+        dialog->reject();
+    });
+    EXPECT_FALSE(again.ChooseSaveFile(dir_.File("beach.jpg")));
 }
 
 TEST_F(QtDialogsTest, EnterInTheNameCompletionsLeavesNoPopupToSwallowTheNextClick) {

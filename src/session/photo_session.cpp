@@ -137,9 +137,9 @@ void PhotoSession::TrimHistory() {
 void PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) { resultPhoto_.ShareWith(std::move(shown)); }
 
 std::string WritePhotoFile(const TBitmap& picture, const std::string& path, PhotoFormatId format,
-                           const PhotoMetadata& metadata) {
+                           const PhotoMetadata& metadata, int quality) {
     try {
-        WritePhotoAs(FormatOf(format), picture, path, metadata);
+        WritePhotoAs(FormatOf(format), picture, path, metadata, quality);
         return "";
     } catch (...) {
         return CurrentErrorText();

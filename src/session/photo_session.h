@@ -65,12 +65,13 @@ struct RenderOutcome {
 RenderOutcome RunRender(RenderJob& job);
 
 // Writes `picture` to `path` as `format` (its writer in the format table),
-// with `metadata` where the format keeps camera data (a BMP has no room). The writers write beside the target
-// and rename into place, so a failure never destroys an existing file.
-// Returns the failure's message, empty when the file was written; never
-// throws, so it can run off the window's thread.
+// with `metadata` where the format keeps camera data (a BMP has no room),
+// at `quality` where the format is lossy. The writers write beside the
+// target and rename into place, so a failure never destroys an existing
+// file. Returns the failure's message, empty when the file was written;
+// never throws, so it can run off the window's thread.
 std::string WritePhotoFile(const TBitmap& picture, const std::string& path, PhotoFormatId format,
-                           const PhotoMetadata& metadata);
+                           const PhotoMetadata& metadata, int quality = kDefaultQuality);
 
 // A strip's job and how it ended (the thumbnails before a failed one have
 // been handed over).

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -16,6 +19,7 @@
 #include "io/photo_files.h"
 #include "io/photo_formats.h"
 #include "shell/main_layout.h"
+#include "shell/remembered.h"
 
 namespace corvessa {
 
@@ -71,11 +75,12 @@ QString SaveDialogFilter() {
     return filters.join(QStringLiteral(";;"));
 }
 
-QtShellDialogs::QtShellDialogs(QWidget* window)
+QtShellDialogs::QtShellDialogs(QWidget* window, Remembered* remembered)
     : window_(window),
       openDialog_(new QFileDialog(window)),
       saveDialog_(new QFileDialog(window)),
-      colorDialog_(new QColorDialog(window)) {
+      colorDialog_(new QColorDialog(window)),
+      remembered_(remembered) {
     openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
     openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
     // A typed name need not exist: the reader then says it cannot open it.
@@ -89,6 +94,34 @@ QtShellDialogs::QtShellDialogs(QWidget* window)
     saveDialog_->setNameFilter(SaveDialogFilter());
     saveDialog_->selectNameFilter(SaveFilter(SaveFormatAt(kSaveFilterJpeg)));
 
+    // The quality of the lossy formats, below the file type, where Qt
+    // draws the dialog itself (a desktop's own dialog has no room for it).
+    if (auto* grid = qobject_cast<QGridLayout*>(saveDialog_->layout())) {
+        saveQuality_ = new QSpinBox(saveDialog_);
+        saveQuality_->setObjectName(QStringLiteral("SaveQuality"));
+        saveQuality_->setRange(kDefaultQuality, 100);
+        saveQuality_->setSpecialValueText(QStringLiteral("the format's own"));
+        saveQuality_->setToolTip(QStringLiteral("Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100"));
+        const int row = grid->rowCount();
+        grid->addWidget(new QLabel(QStringLiteral("Quality:"), saveDialog_), row, 0);
+        grid->addWidget(saveQuality_, row, 1);
+        const auto lossyOrNot = [this](const QString& filter) {
+            saveQuality_->setEnabled(SaveFormatAt(SaveFilterIndex(filter)).lossy);
+        };
+        QObject::connect(saveDialog_, &QFileDialog::filterSelected, saveQuality_, lossyOrNot);
+        lossyOrNot(saveDialog_->selectedNameFilter());
+    }
+    if (remembered_) {
+        const QString open = remembered_->Filter(QStringLiteral("open")), save = remembered_->Filter(QStringLiteral("save"));
+        if (OpenDialogFilter().split(QStringLiteral(";;")).contains(open)) openDialog_->selectNameFilter(open);
+        if (SaveDialogFilter().split(QStringLiteral(";;")).contains(save)) {
+            saveDialog_->selectNameFilter(save);
+            emit saveDialog_->filterSelected(save);
+        }
+        if (saveQuality_)
+            saveQuality_->setValue(remembered_->Number(QStringLiteral("saveQuality"), kDefaultQuality, 100, kDefaultQuality));
+    }
+
     colorDialog_->setObjectName(QStringLiteral("ColorDialog1"));
     HideCompletionsOnClose(openDialog_);
     HideCompletionsOnClose(saveDialog_);
@@ -97,6 +130,7 @@ QtShellDialogs::QtShellDialogs(QWidget* window)
 std::optional<std::string> QtShellDialogs::ChooseOpenFile(const std::string& folder) {
     openDialog_->setDirectory(StartFolder(folder));
     if (openDialog_->exec() != QDialog::Accepted || openDialog_->selectedFiles().isEmpty()) return std::nullopt;
+    if (remembered_) remembered_->SetFilter(QStringLiteral("open"), openDialog_->selectedNameFilter());
     return openDialog_->selectedFiles().first().toStdString();
 }
 
@@ -110,7 +144,13 @@ std::optional<SaveChoice> QtShellDialogs::ChooseSaveFile(const std::string& phot
                                                                       qsizetype(format.extensions.front().size()));
     saveDialog_->selectFile(photo.empty() ? QString() : info.completeBaseName() + extension);
     if (saveDialog_->exec() != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty()) return std::nullopt;
-    return SaveChoice{saveDialog_->selectedFiles().first().toStdString(), SaveFilterIndex(saveDialog_->selectedNameFilter())};
+    const int quality = saveQuality_ ? saveQuality_->value() : kDefaultQuality;
+    if (remembered_) {
+        remembered_->SetFilter(QStringLiteral("save"), saveDialog_->selectedNameFilter());
+        if (saveQuality_) remembered_->SetNumber(QStringLiteral("saveQuality"), quality);
+    }
+    return SaveChoice{saveDialog_->selectedFiles().first().toStdString(), SaveFilterIndex(saveDialog_->selectedNameFilter()),
+                      quality};
 }
 
 std::optional<Rgb> QtShellDialogs::ChooseColor() {

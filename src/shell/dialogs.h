@@ -10,17 +10,23 @@
 #include <optional>
 #include <string>
 
+#include "io/photo_formats.h"
 #include "looks/render_context.h"
 
 class QColorDialog;
 class QFileDialog;
+class QSpinBox;
 class QWidget;
 
 namespace corvessa {
 
+class Remembered;
+
 struct SaveChoice {
     std::string path;
-    int filterIndex;  // kSaveFilterJpeg, kSaveFilterBmp or kSaveFilterPng
+    int filterIndex;  // kSaveFilterJpeg, kSaveFilterBmp, kSaveFilterPng, ...
+    // 1..100 for a lossy format, or kDefaultQuality: the format's own.
+    int quality = kDefaultQuality;
 };
 
 enum class UnsavedChoice { kSave, kDiscard, kCancel };
@@ -62,7 +68,9 @@ QString SaveDialogFilter();
 // chosen filter between uses.
 class QtShellDialogs : public ShellDialogs {
 public:
-    explicit QtShellDialogs(QWidget* window);
+    // With `remembered`, the file dialogs' filters and the save quality
+    // are kept between runs there.
+    explicit QtShellDialogs(QWidget* window, Remembered* remembered = nullptr);
 
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
     std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override;
@@ -79,7 +87,9 @@ private:
     QWidget* window_;
     QFileDialog* openDialog_;
     QFileDialog* saveDialog_;
+    QSpinBox* saveQuality_ = nullptr;  // in the save dialog, where Qt draws it
     QColorDialog* colorDialog_;
+    Remembered* remembered_;
 };
 
 }  // namespace corvessa

@@ -45,7 +45,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
       remembered_(std::move(remembered)),
       dialogs_(std::move(dialogs)),
       pictures_(appDir_ + "pic", &pictureCache_) {
-    if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this);
+    if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this, remembered_.get());
     CreateControls();
     FormCreate(screen);
     // Created hidden right after the window's start-up; lives as long as

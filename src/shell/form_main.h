@@ -132,6 +132,8 @@ public:
     // The photo opened or saved last, where the file dialogs start.
     const std::string& PhotoPath() const { return session_.PhotoPath(); }
     bool HasUnsavedApply() const { return session_.HasUnsavedApply(); }
+    // How many Applies Undo can take back now.
+    int UndoSteps() const { return session_.UndoSteps(); }
 
     TFormPreview* FormPreview() const { return formPreview_; }
     // The batch dialog, made when Batch is first pressed.

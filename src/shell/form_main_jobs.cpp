@@ -147,19 +147,22 @@ bool TFormMain::SavePhoto(std::function<void()> saved) {
         // Asked of the name written, which the filter may have lengthened;
         // the save dialog comes back until a name is new or may be replaced.
         std::optional<SaveTarget> target;
+        int quality = kDefaultQuality;
         while (!target) {
             const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile(PhotoPath());
             if (!choice) return;
             target = SaveTargetFor(choice->path, choice->filterIndex);
+            quality = choice->quality;
             std::error_code ec;
             const bool taken = std::filesystem::symlink_status(target->path, ec).type() != std::filesystem::file_type::not_found;
             if (taken && !dialogs_->ConfirmReplace(target->path)) target.reset();
         }
         // Written off the window's thread from what the view showed.
         saving_.Start(
-            [picture = ResultPhotoBuffer().Snapshot(), target = *target, metadata = Metadata(), threads = RowThreads()] {
+            [picture = ResultPhotoBuffer().Snapshot(), target = *target, quality, metadata = Metadata(),
+             threads = RowThreads()] {
                 LimitRowThreads(threads);
-                return WritePhotoFile(*picture, target.path, target.format, metadata);
+                return WritePhotoFile(*picture, target.path, target.format, metadata, quality);
             },
             [this, path = target->path, saved = std::move(saved)](const std::string& error) {
                 UpdateBusy();

@@ -303,6 +303,12 @@ void TFormPreview::keyPressEvent(QKeyEvent* event) {
         Button2Click();
         return event->accept();
     }
+    // Enter applies the look once it is there; a focused button takes
+    // Space, not Enter, outside a dialog, so Enter always means Apply.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (btnApply_->isEnabled()) BtnApplyClick();
+        return event->accept();
+    }
     if (event->key() == Qt::Key_1) {
         imgPreview_->ZoomToActualSize();
         return event->accept();
