@@ -35,10 +35,12 @@ bool RawStart(const uint8_t* d, size_t n) {
            Starts(d, n, "FUJIFILM") || Starts(d, n, "ftypcrx ", 4);
 }
 
-// The bytes of a TIFF field's value of `type`, 0 for a type we do not know.
+// The bytes of a TIFF field's value of `type` as LibRaw reads it: a type
+// it does not know (0, or beyond 13) counts one byte a value, so such a
+// field may still point past the end of the file.
 uint32_t TiffTypeBytes(uint32_t type) {
-    static const uint8_t kBytes[] = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8, 4};
-    return type < sizeof kBytes ? kBytes[type] : 0;
+    static const uint8_t kBytes[] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8, 4};
+    return type < sizeof kBytes ? kBytes[type] : 1;
 }
 
 // Every directory of a TIFF-structured file whose first `size` bytes are
