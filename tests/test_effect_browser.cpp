@@ -234,6 +234,44 @@ TEST_F(BrowserTest, AThumbnailRendersTheWorkingPhotoAtFullSizeIntoThePreview) {
     EXPECT_EQ(preview_->windowTitle(), QStringLiteral("Preview - Light A 3: Edge Film Burn"));
 }
 
+TEST_F(BrowserTest, TheKeyboardWalksTheThumbnailsAndOpensTheFocusedOne) {
+    form_->show();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    Press("BtnLightA");
+    const auto focused = [] { return qobject_cast<TImageView*>(QApplication::focusWidget()); };
+    // The window's activation may arrive after the focus is asked for.
+    const auto focus = [&](int n) {
+        for (int i = 0; i < 100 && focused() != form_->ImgView(n); ++i) {
+            form_->ImgView(n)->setFocus(Qt::TabFocusReason);
+            QTest::qWait(10);
+        }
+    };
+    focus(1);
+    ASSERT_EQ(focused(), form_->ImgView(1));
+    // Left at the first stays put; right, right, down reaches the eighth.
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(focused(), key);
+    EXPECT_EQ(focused(), form_->ImgView(8));
+    QTest::keyClick(focused(), Qt::Key_Down);  // no row below
+    EXPECT_EQ(focused(), form_->ImgView(8));
+    QTest::keyClick(focused(), Qt::Key_Return);
+    Settle(*form_);
+    EXPECT_EQ(form_->CurrentEffect(), 8);
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), CatalogueFullSize(8, 1)));
+
+    preview_->hide();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    focus(8);
+    ASSERT_EQ(focused(), form_->ImgView(8));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), form_->ImgView(9));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    Settle(*form_);
+    EXPECT_EQ(form_->CurrentEffect(), 9);
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), CatalogueFullSize(9, 1)));
+}
+
 TEST_F(BrowserTest, AGrownPreviewGrowsItsImageAndFitsThePhotoWhole) {
     Press("BtnLightA");
     ClickThumbnail(3);

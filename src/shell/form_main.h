@@ -223,6 +223,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The arrow keys on a thumbnail move the focus to its neighbour.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();

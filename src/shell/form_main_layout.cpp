@@ -4,6 +4,7 @@
 #include "shell/form_main.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -143,6 +144,9 @@ void TFormMain::CreateControls() {
         view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
         view->setToolTip(QString::fromLatin1(kThumbnailHint));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
+        // Reached with Tab and the arrow keys, opened with Enter or Space.
+        view->setFocusPolicy(Qt::StrongFocus);
+        view->installEventFilter(this);
         imgViews_[size_t(i)] = view;
 
         auto* label = new QLabel(QString::number(i + 1), flatPanel2_);
@@ -239,6 +243,30 @@ void TFormMain::LayOutPanels() {
     SetBounds(flatPanel2_, panels.flatPanel2);
     SetBounds(flatPanel3_, panels.flatPanel3);
     if (fittedPhoto_.isValid()) FitPhotoView(fittedPhoto_);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto at = std::find(imgViews_.begin(), imgViews_.end(), watched);
+    if (at == imgViews_.end() || key->modifiers() & ~Qt::KeypadModifier) return QWidget::eventFilter(watched, event);
+    // Two rows of five: left and right step along a row, up and down
+    // between the rows; a hidden thumbnail is stepped over.
+    int step = 0;
+    switch (key->key()) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -kThumbnailCount / 2; break;
+    case Qt::Key_Down: step = kThumbnailCount / 2; break;
+    default: return QWidget::eventFilter(watched, event);
+    }
+    for (int i = int(at - imgViews_.begin()) + step; i >= 0 && i < kThumbnailCount; i += step) {
+        if (imgViews_[size_t(i)]->isVisible()) {
+            imgViews_[size_t(i)]->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 void TFormMain::resizeEvent(QResizeEvent* event) {
