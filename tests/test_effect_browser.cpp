@@ -272,6 +272,51 @@ TEST_F(BrowserTest, TheKeyboardWalksTheThumbnailsAndOpensTheFocusedOne) {
     EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), CatalogueFullSize(9, 1)));
 }
 
+TEST_F(BrowserTest, LargeThumbnailsAreEachLooksFullRenderOfTheScaledPhotoAndOffRestoresTheSmallStrip) {
+    // Area averaging: each 2 x 2 block of black and white becomes their mean.
+    TBitmap checker(4, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x) std::fill_n(checker.Pixel(x, y), 3, uint8_t((x + y) % 2 ? 255 : 0));
+    const TBitmap grey = ScaleToFit(checker, 2);
+    ASSERT_EQ(grey.Width(), 2);
+    ASSERT_EQ(grey.Height(), 1);
+    EXPECT_EQ(grey.Pixel(1, 0)[0], 128);
+
+    Press("BtnLightA");
+    form_->SetLargeThumbnails(true);  // the strip showing is drawn again, large
+    Settle(*form_);
+    EXPECT_TRUE(form_->LargeThumbnails());
+    const QWidget* strip = form_->FlatPanel2();
+    EXPECT_GT(strip->height(), 279);
+    const int side = LargeThumbnailBox(strip->width(), strip->height(), 1).width;
+    EXPECT_GE(side, 140);
+    const auto scaled = std::make_shared<const TBitmap>(ScaleToFit(form_->WorkPhoto(), side));
+    // The 48 x 36 sample keeps its 4:3 shape.
+    EXPECT_EQ(scaled->Width(), side);
+    EXPECT_EQ(scaled->Height(), (36 * side + 24) / 48);
+    for (int n = 1; n <= kThumbnailCount; ++n) {
+        ASSERT_TRUE(ThumbnailShown(n)) << n;
+        RenderJob job(scaled, Look{1, n}, form_->Pictures());
+        EXPECT_TRUE(SamePixels(form_->ImgView(n)->Picture(), job.Run().picture)) << n;
+        EXPECT_EQ(form_->ImgView(n)->width() * scaled->Height(), form_->ImgView(n)->height() * scaled->Width()) << n;
+    }
+    EXPECT_EQ(form_->Label(3)->text(), QStringLiteral("Edge Film Burn"));
+
+    // Ctrl+T turns it off: the small strip as before, in its places.
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QTest::keyClick(form_.get(), Qt::Key_T, Qt::ControlModifier);
+    Settle(*form_);
+    EXPECT_FALSE(form_->LargeThumbnails());
+    EXPECT_EQ(form_->FlatPanel2()->height(), 279);
+    const std::vector<TBitmap> small = CatalogueStrip(1);
+    for (int n = 1; n <= kThumbnailCount; ++n) {
+        EXPECT_TRUE(SamePixels(form_->ImgView(n)->Picture(), small[size_t(n - 1)])) << n;
+        EXPECT_EQ(form_->ImgView(n)->size(), QSize(kThumbSide, kThumbSide)) << n;
+    }
+    EXPECT_EQ(form_->Label(3)->text(), QStringLiteral("3"));
+}
+
 TEST_F(BrowserTest, AGrownPreviewGrowsItsImageAndFitsThePhotoWhole) {
     Press("BtnLightA");
     ClickThumbnail(3);
