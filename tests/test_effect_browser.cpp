@@ -302,9 +302,19 @@ TEST_F(BrowserTest, LargeThumbnailsAreEachLooksFullRenderOfTheScaledPhotoAndOffR
     }
     EXPECT_EQ(form_->Label(3)->text(), QStringLiteral("Edge Film Burn"));
 
-    // Ctrl+T turns it off: the small strip as before, in its places.
+    // A larger window gives larger boxes, drawn again once the resizing pauses.
     form_->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    form_->resize(form_->width() + 300, form_->height() + 200);
+    const int grown = LargeThumbnailBox(strip->width(), strip->height(), 1).width;
+    ASSERT_GT(grown, side);
+    for (int i = 0; i < 500 && form_->ImgView(10)->Picture().Width() != grown; ++i) {
+        QTest::qWait(10);
+        Settle(*form_);
+    }
+    EXPECT_EQ(form_->ImgView(10)->Picture().Width(), grown);
+
+    // Ctrl+T turns it off: the small strip as before, in its places.
     QTest::keyClick(form_.get(), Qt::Key_T, Qt::ControlModifier);
     Settle(*form_);
     EXPECT_FALSE(form_->LargeThumbnails());

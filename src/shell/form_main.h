@@ -311,6 +311,10 @@ private:
     std::array<QLabel*, kThumbnailCount> labels_{};
     QCheckBox* chkLargeThumbnails_ = nullptr;
     bool largeThumbnails_ = false;
+    // The box side the large strip showing was drawn for; a resize that
+    // changes it draws the strip again once the resizing pauses.
+    int largeDrawnSide_ = 0;
+    QTimer* largeRedraw_ = nullptr;
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
     THelpWindow* helpWindow_ = nullptr;    // made when first needed
     TFormBatch* formBatch_ = nullptr;      // likewise

@@ -185,10 +185,11 @@ void TFormMain::CategoryClick(int category) {
     Guarded([&] {
         std::shared_ptr<StripJob> job = session_.StartStrip(category);
         if (!job) return;
+        largeDrawnSide_ = 0;
         if (largeThumbnails_) {
             // Rendered at the screen's device pixels, so a large thumbnail is sharp.
-            const int box = LargeThumbnailBox(flatPanel2_->width(), flatPanel2_->height(), 1).width;
-            job->SetLargeSide(int(std::lround(box * flatPanel2_->devicePixelRatioF())));
+            largeDrawnSide_ = LargeThumbnailBox(flatPanel2_->width(), flatPanel2_->height(), 1).width;
+            job->SetLargeSide(int(std::lround(largeDrawnSide_ * flatPanel2_->devicePixelRatioF())));
         }
         // A later category supersedes this strip: what it has not shown yet
         // is never shown.

@@ -164,6 +164,13 @@ void TFormMain::CreateControls() {
     chkLargeThumbnails_->setPalette(light);
     chkLargeThumbnails_->setToolTip(QStringLiteral("Each look drawn large, with its name (Ctrl+T)"));
     connect(chkLargeThumbnails_, &QCheckBox::toggled, this, [this](bool on) { SetLargeThumbnails(on); });
+    largeRedraw_ = new QTimer(this);
+    largeRedraw_->setSingleShot(true);
+    largeRedraw_->setInterval(300);
+    connect(largeRedraw_, &QTimer::timeout, this, [this] {
+        if (largeThumbnails_ && HasPhoto() && CurrentCategory() > 0 && (DrawingStrip() || !ImgView(1)->isHidden()))
+            CategoryClick(CurrentCategory());
+    });
 
     // The hidden, self-sizing image control of the window; pictures are
     // read by the photo readers, not through it.
@@ -253,8 +260,11 @@ void TFormMain::LayOutPanels() {
     SetBounds(flatPanel1_, panels.flatPanel1);
     SetBounds(flatPanel2_, panels.flatPanel2);
     SetBounds(flatPanel3_, panels.flatPanel3);
-    if (largeThumbnails_)
+    if (largeThumbnails_) {
         for (int n = 1; n <= kThumbnailCount; ++n) PlaceThumbnail(n);
+        const int side = LargeThumbnailBox(flatPanel2_->width(), flatPanel2_->height(), 1).width;
+        if (largeDrawnSide_ && side != largeDrawnSide_) largeRedraw_->start();
+    }
     if (fittedPhoto_.isValid()) FitPhotoView(fittedPhoto_);
 }
 
