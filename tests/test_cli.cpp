@@ -171,6 +171,24 @@ TEST_P(CliCategory, StripWritesTheTenThumbnails) {
     }
 }
 
+TEST_F(CliTest, ThumbnailSizeWritesEachLooksFullRenderOfThePhotoScaledToFit) {
+    const TBitmap photo = ReadPhotoFile(Photo());
+    const bool wide = photo.Width() >= photo.Height();
+    for (const int size : {16, 40}) {
+        SCOPED_TRACE(size);
+        const Outcome run = RunRenderer({"--pic", Pic(), "--strip", "Weather", "--thumbnail-size", std::to_string(size),
+                                         Photo(), Out("large")});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const FolderPictures pictures(Pic());
+        const auto scaled = std::make_shared<const TBitmap>(ScaleToFit(photo, size));
+        EXPECT_EQ(wide ? scaled->Width() : scaled->Height(), size);
+        for (int n = 1; n <= 10; ++n) {
+            RenderJob job(scaled, Look{6, n}, pictures);
+            EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("large/" + std::to_string(n) + ".bmp")), job.Run().picture)) << n;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllCategories, CliCategory, ::testing::Range(1, 17));
 
 // --- Looks: names, formats, folders ------------------------------------------------
@@ -774,6 +792,9 @@ TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
         {"--filter", "SpotLight:1,2,3,4", "a.bmp", "b.bmp"},
         {"--filter", "Invert", "--color", "cancel", "a.bmp", "b.bmp"},
         {"--strip", "Art", "a.bmp"},
+        {"--strip", "Art", "--thumbnail-size", "15", "a.bmp", "out"},
+        {"--strip", "Art", "--thumbnail-size", "1025", "a.bmp", "out"},
+        {"--look", "1:1", "--thumbnail-size", "64", "a.bmp", "b.bmp"},
         {"--look", "1:1", "--filter", "Invert", "a.bmp", "b.bmp"},
         {"--list", "a.bmp"},
         {"--look", "1:1", "--skip-existing", "a.bmp", "b.bmp"},

@@ -234,6 +234,99 @@ TEST_F(BrowserTest, AThumbnailRendersTheWorkingPhotoAtFullSizeIntoThePreview) {
     EXPECT_EQ(preview_->windowTitle(), QStringLiteral("Preview - Light A 3: Edge Film Burn"));
 }
 
+TEST_F(BrowserTest, TheKeyboardWalksTheThumbnailsAndOpensTheFocusedOne) {
+    form_->show();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    Press("BtnLightA");
+    const auto focused = [] { return qobject_cast<TImageView*>(QApplication::focusWidget()); };
+    // The window's activation may arrive after the focus is asked for.
+    const auto focus = [&](int n) {
+        for (int i = 0; i < 100 && focused() != form_->ImgView(n); ++i) {
+            form_->ImgView(n)->setFocus(Qt::TabFocusReason);
+            QTest::qWait(10);
+        }
+    };
+    focus(1);
+    ASSERT_EQ(focused(), form_->ImgView(1));
+    // Left at the first stays put; right, right, down reaches the eighth.
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(focused(), key);
+    EXPECT_EQ(focused(), form_->ImgView(8));
+    QTest::keyClick(focused(), Qt::Key_Down);  // no row below
+    EXPECT_EQ(focused(), form_->ImgView(8));
+    QTest::keyClick(focused(), Qt::Key_Return);
+    Settle(*form_);
+    EXPECT_EQ(form_->CurrentEffect(), 8);
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), CatalogueFullSize(8, 1)));
+
+    preview_->hide();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    focus(8);
+    ASSERT_EQ(focused(), form_->ImgView(8));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), form_->ImgView(9));
+    QTest::keyClick(focused(), Qt::Key_Space);
+    Settle(*form_);
+    EXPECT_EQ(form_->CurrentEffect(), 9);
+    EXPECT_TRUE(SamePixels(preview_->ImgPreview()->Picture(), CatalogueFullSize(9, 1)));
+}
+
+TEST_F(BrowserTest, LargeThumbnailsAreEachLooksFullRenderOfTheScaledPhotoAndOffRestoresTheSmallStrip) {
+    // Area averaging: each 2 x 2 block of black and white becomes their mean.
+    TBitmap checker(4, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x) std::fill_n(checker.Pixel(x, y), 3, uint8_t((x + y) % 2 ? 255 : 0));
+    const TBitmap grey = ScaleToFit(checker, 2);
+    ASSERT_EQ(grey.Width(), 2);
+    ASSERT_EQ(grey.Height(), 1);
+    EXPECT_EQ(grey.Pixel(1, 0)[0], 128);
+
+    Press("BtnLightA");
+    form_->SetLargeThumbnails(true);  // the strip showing is drawn again, large
+    Settle(*form_);
+    EXPECT_TRUE(form_->LargeThumbnails());
+    const QWidget* strip = form_->FlatPanel2();
+    EXPECT_GT(strip->height(), 279);
+    const int side = LargeThumbnailBox(strip->width(), strip->height(), 1).width;
+    EXPECT_GE(side, 140);
+    const auto scaled = std::make_shared<const TBitmap>(ScaleToFit(form_->WorkPhoto(), side));
+    // The 48 x 36 sample keeps its 4:3 shape.
+    EXPECT_EQ(scaled->Width(), side);
+    EXPECT_EQ(scaled->Height(), (36 * side + 24) / 48);
+    for (int n = 1; n <= kThumbnailCount; ++n) {
+        ASSERT_TRUE(ThumbnailShown(n)) << n;
+        RenderJob job(scaled, Look{1, n}, form_->Pictures());
+        EXPECT_TRUE(SamePixels(form_->ImgView(n)->Picture(), job.Run().picture)) << n;
+        EXPECT_EQ(form_->ImgView(n)->width() * scaled->Height(), form_->ImgView(n)->height() * scaled->Width()) << n;
+    }
+    EXPECT_EQ(form_->Label(3)->text(), QStringLiteral("Edge Film Burn"));
+
+    // A larger window gives larger boxes, drawn again once the resizing pauses.
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    form_->resize(form_->width() + 300, form_->height() + 200);
+    const int grown = LargeThumbnailBox(strip->width(), strip->height(), 1).width;
+    ASSERT_GT(grown, side);
+    for (int i = 0; i < 500 && form_->ImgView(10)->Picture().Width() != grown; ++i) {
+        QTest::qWait(10);
+        Settle(*form_);
+    }
+    EXPECT_EQ(form_->ImgView(10)->Picture().Width(), grown);
+
+    // Ctrl+T turns it off: the small strip as before, in its places.
+    QTest::keyClick(form_.get(), Qt::Key_T, Qt::ControlModifier);
+    Settle(*form_);
+    EXPECT_FALSE(form_->LargeThumbnails());
+    EXPECT_EQ(form_->FlatPanel2()->height(), 279);
+    const std::vector<TBitmap> small = CatalogueStrip(1);
+    for (int n = 1; n <= kThumbnailCount; ++n) {
+        EXPECT_TRUE(SamePixels(form_->ImgView(n)->Picture(), small[size_t(n - 1)])) << n;
+        EXPECT_EQ(form_->ImgView(n)->size(), QSize(kThumbSide, kThumbSide)) << n;
+    }
+    EXPECT_EQ(form_->Label(3)->text(), QStringLiteral("3"));
+}
+
 TEST_F(BrowserTest, AGrownPreviewGrowsItsImageAndFitsThePhotoWhole) {
     Press("BtnLightA");
     ClickThumbnail(3);

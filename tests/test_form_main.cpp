@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
@@ -548,6 +549,27 @@ TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstL
     TFormMain& fresh = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
     EXPECT_EQ(fresh.size(), designed);
     EXPECT_EQ(fresh.CurrentCategory(), 0);
+}
+
+TEST_F(FormMainTest, LargeThumbnailsAreRememberedAndOffByDefault) {
+    const QString settings = QString::fromStdString(dir_.File("corvessa.conf"));
+    {
+        TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+        EXPECT_FALSE(form.LargeThumbnails());
+        Child<QCheckBox>("ChkLargeThumbnails")->click();
+        EXPECT_TRUE(form.LargeThumbnails());
+        form.close();
+    }
+    EXPECT_TRUE(Remembered(settings).Flag(QStringLiteral("largeThumbnails"), false));
+    TFormMain& again = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+    EXPECT_TRUE(again.LargeThumbnails());
+    EXPECT_TRUE(Child<QCheckBox>("ChkLargeThumbnails")->isChecked());
+    EXPECT_GT(again.FlatPanel2()->height(), 279);
+    // A window without a store starts small and keeps nothing.
+    TFormMain& bare = Form();
+    EXPECT_FALSE(bare.LargeThumbnails());
+    bare.SetLargeThumbnails(true);
+    EXPECT_TRUE(Remembered(settings).Flag(QStringLiteral("largeThumbnails"), false));
 }
 
 TEST_F(FormMainTest, UndoShowsThePhotoBeforeTheLastApply) {

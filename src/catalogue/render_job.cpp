@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <vector>
+
+#include "ground/stop.h"
 
 namespace corvessa {
 
@@ -95,7 +98,71 @@ RenderResult RenderJob::RunFilter(const FilterCall& filter) {
 StripJob::StripJob(std::shared_ptr<const TBitmap> work, int category, const PictureSource& pictures)
     : work_(std::move(work)), category_(category), pictures_(pictures) {}
 
+TBitmap ScaleToFit(const TBitmap& photo, int side) {
+    TBitmap out;
+    const int sw = photo.Width(), sh = photo.Height();
+    if (photo.Empty() || side <= 0) return out;
+    // 64-bit: a photo's side times a thumbnail's side may pass 2^31.
+    const int tw = sw >= sh ? side : std::max(1, int((int64_t(sw) * side + sh / 2) / sh));
+    const int th = sh > sw ? side : std::max(1, int((int64_t(sh) * side + sw / 2) / sw));
+    out.SetSize(tw, th);
+    // Target pixel x covers source columns [x * sw / tw, (x + 1) * sw / tw),
+    // at least one of them.
+    std::vector<int> firstColumn(size_t(tw) + 1);
+    for (int x = 0; x <= tw; ++x) firstColumn[size_t(x)] = int(int64_t(x) * sw / tw);
+    std::vector<uint64_t> sums(size_t(tw) * 3);
+    for (int y = 0; y < th; ++y) {
+        const int y0 = int(int64_t(y) * sh / th);
+        const int y1 = std::max(y0 + 1, int(int64_t(y + 1) * sh / th));
+        std::fill(sums.begin(), sums.end(), 0);
+        for (int sy = y0; sy < y1; ++sy) {
+            const uint8_t* row = photo.Row(sy);
+            for (int x = 0; x < tw; ++x) {
+                const int x0 = firstColumn[size_t(x)];
+                const int x1 = std::max(x0 + 1, firstColumn[size_t(x) + 1]);
+                uint64_t* sum = &sums[size_t(x) * 3];
+                for (int sx = x0; sx < x1; ++sx) {
+                    sum[0] += row[sx * 3];
+                    sum[1] += row[sx * 3 + 1];
+                    sum[2] += row[sx * 3 + 2];
+                }
+            }
+        }
+        uint8_t* out_row = out.Row(y);
+        for (int x = 0; x < tw; ++x) {
+            const int x0 = firstColumn[size_t(x)];
+            const uint64_t count = uint64_t(std::max(x0 + 1, firstColumn[size_t(x) + 1]) - x0) * uint64_t(y1 - y0);
+            for (int c = 0; c < 3; ++c) out_row[x * 3 + c] = uint8_t((sums[size_t(x) * 3 + c] + count / 2) / count);
+        }
+    }
+    return out;
+}
+
+void StripJob::RunLarge(StripView& view) {
+    const Category* c = FindCategory(category_);
+    if (!c) return;
+    if (c->stripButton == StripButton::kShownBefore) view.SetChangeColorButton(true);
+    // The 105 x 105 thumbnail photo is kept as the small strip keeps it.
+    thumb_.StretchDraw(*work_);
+    if (c->stripButton == StripButton::kHiddenBefore) view.SetChangeColorButton(false);
+    const auto scaled = std::make_shared<const TBitmap>(ScaleToFit(*work_, largeSide_));
+    for (int n = 1; n <= kEffectCount; ++n) {
+        // A strip superseded or cancelled stops between thumbnails.
+        if (StopRequested()) return;
+        RenderJob job(scaled, Look{category_, n}, pictures_);
+        view.ThumbnailDone(n, job.Run().picture, true);
+    }
+    if (c->stripButton == StripButton::kShownAfter) view.SetChangeColorButton(true);
+    if (c->stripButton == StripButton::kHiddenAfter) view.SetChangeColorButton(false);
+}
+
 void StripJob::Run(StripView& view) {
+    if (largeSide_ > 0) {
+        thumb_.SetSize(kThumbSide, kThumbSide);
+        RunLarge(view);
+        TrimPixelPool();
+        return;
+    }
     // Thumbnails never ask for a colour, even when a strip is filled from
     // inside a "Change Color" re-render.
     const RenderContext ctx{false, nullptr, &pictures_};

@@ -6,6 +6,7 @@
 // job never borrows the window's objects: it can run on any thread, beside
 // other jobs, as long as its picture source is shared safely.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -99,11 +100,25 @@ private:
     TProEffectImage effect_{random_};
 };
 
+// `photo` scaled to fit a box of side x side keeping its shape (the longer
+// side becomes `side`): shrunk by area averaging, each pixel the mean of the
+// photo's pixels it covers; grown by repeating the nearest pixel.
+TBitmap ScaleToFit(const TBitmap& photo, int side);
+
+// The sides large thumbnails may have.
+inline constexpr int kLargeThumbMin = 16;
+inline constexpr int kLargeThumbMax = 1024;
+
 // A category's strip as one value, like a RenderJob: the ten thumbnails of
-// `category` from a 105 x 105 copy of the working photo.
+// `category` from a 105 x 105 copy of the working photo, or, when large,
+// each look's full-size render of the photo scaled to fit the large side.
 class StripJob {
 public:
     StripJob(std::shared_ptr<const TBitmap> work, int category, const PictureSource& pictures);
+    // Large thumbnails of `side` (kLargeThumbMin..kLargeThumbMax, clamped);
+    // 0 for the 105 x 105 strip.
+    void SetLargeSide(int side) { largeSide_ = side > 0 ? std::clamp(side, kLargeThumbMin, kLargeThumbMax) : 0; }
+    int LargeSide() const { return largeSide_; }
 
     // Renders the thumbnails one by one, handing each to `view`, and sets
     // the Change Color button as the category's rule says. A failing
@@ -115,8 +130,11 @@ public:
     TBitmap TakeResult() { return std::move(result_); }
 
 private:
+    void RunLarge(StripView& view);
+
     std::shared_ptr<const TBitmap> work_;
     int category_;
+    int largeSide_ = 0;
     const PictureSource& pictures_;
     TBitmap thumb_, result_;
 };

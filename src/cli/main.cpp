@@ -117,7 +117,9 @@ int RenderStrip(const Options& options, const PictureSource& pictures) {
     auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata));
     batch::MakeFolder(outDir);
     StripWriter writer(input, outDir);
-    StripJob(photo, options.stripCategory, pictures).Run(writer);
+    StripJob job(photo, options.stripCategory, pictures);
+    job.SetLargeSide(options.thumbnailSize);
+    job.Run(writer);
     return 0;
 }
 

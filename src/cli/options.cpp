@@ -15,7 +15,7 @@ std::string MakeUsage() {
     return "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S]\n"
            "                       [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
-           "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
+           "       corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR\n"
            "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|- [-0]] [-j N]\n"
            "                       [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]\n"
            "                       [INPUT...]\n"
@@ -23,6 +23,8 @@ std::string MakeUsage() {
            "       corvessa-render --list-formats\n"
            "\n"
            "  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)\n"
+           "  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to\n"
+           "                      N pixels on its longer side (16 to 1024)\n"
            "\n"
            "Batch options (with -o OUTDIR):\n"
            "  --files-from FILE   more inputs, one a line (- for standard input)\n"
@@ -139,6 +141,7 @@ void CheckPositional(const Options& options) {
     if (batchOnly && !options.outDir)
         throw UsageError{"--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR"};
     if (options.nulSeparated && !options.filesFrom) throw UsageError{"-0 belongs with --files-from"};
+    if (options.thumbnailSize && options.mode != Mode::kStrip) throw UsageError{"--thumbnail-size belongs with --strip"};
     if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
     if (options.strengthGiven && options.mode != Mode::kLook) throw UsageError{"--strength belongs with --look"};
     if (options.quality != kDefaultQuality && options.mode != Mode::kLook && options.mode != Mode::kFilter)
@@ -210,6 +213,11 @@ Options ParseOptions(int argc, char** argv) {
         } else if (arg == "--strip") {
             SetMode(options, Mode::kStrip);
             options.stripCategory = ParseCategory(value).number;
+        } else if (arg == "--thumbnail-size") {
+            long long size = 0;
+            if (!ParseInt(value, kLargeThumbMin, kLargeThumbMax, size))
+                throw UsageError{"--thumbnail-size wants a number from 16 to 1024"};
+            options.thumbnailSize = int(size);
         } else if (arg == "-o") {
             options.outDir = std::string(value);
         } else if (arg == "--files-from") {

@@ -35,6 +35,7 @@ struct Options {
     int quality = kDefaultQuality;  // --quality, for a lossy output format
     FilterCall filter;
     int stripCategory = 0;
+    int thumbnailSize = 0;  // --thumbnail-size: large thumbnails of that side; 0 for the small strip
     std::optional<std::string> outDir;
     // Batch (-o) only: more inputs, one a line ("-": standard input), or
     // each ended by a NUL byte with -0 (find -print0); the

@@ -24,6 +24,7 @@
 #include "shell/remembered.h"
 #include "shell/window_job.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -191,6 +192,12 @@ public:
     // The preview's "Change Color": the look shown, rendered again in
     // Change Color mode.
     void ChangeColorClick();
+    // Large thumbnails (the check box under the tool buttons, Ctrl+T): each
+    // look's full-size render of the photo scaled to a box that grows with
+    // the strip, its name below; off, the 105 x 105 strip. Kept between runs;
+    // a strip showing is drawn again in the new kind.
+    bool LargeThumbnails() const { return largeThumbnails_; }
+    void SetLargeThumbnails(bool on);
     // ImgView1Click .. ImgView10Click: sets CurrentEffect, then renders.
     void ThumbnailClick(int n);
     // Renders effect `effect` of `category` on the full-size working photo
@@ -225,6 +232,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The arrow keys on a thumbnail move the focus to its neighbour.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -236,6 +245,8 @@ private:
     void LayOut(QSize screen, QRect available);
     // Lays the panels out for the window's size and fits the view again.
     void LayOutPanels();
+    // Thumbnail n (1..10) and its label where the strip's kind puts them.
+    void PlaceThumbnail(int n);
     void FitPhotoView(const TBitmap& photo);
     void FitPhotoView(QSize photo);
     // Shows what a session operation changed.
@@ -300,6 +311,12 @@ private:
     std::array<QPushButton*, kCategoryCount> categoryButtons_{};
     std::array<TImageView*, kThumbnailCount> imgViews_{};
     std::array<QLabel*, kThumbnailCount> labels_{};
+    QCheckBox* chkLargeThumbnails_ = nullptr;
+    bool largeThumbnails_ = false;
+    // The box side the large strip showing was drawn for; a resize that
+    // changes it draws the strip again once the resizing pauses.
+    int largeDrawnSide_ = 0;
+    QTimer* largeRedraw_ = nullptr;
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
     THelpWindow* helpWindow_ = nullptr;    // made when first needed
     TFormBatch* formBatch_ = nullptr;      // likewise

@@ -3,11 +3,14 @@
 // sign and Cancel, and what each shows when it ends.
 #include "shell/form_main.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPromise>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
+#include <cmath>
 #include <filesystem>
 #include <utility>
 
@@ -185,6 +188,12 @@ void TFormMain::CategoryClick(int category) {
     Guarded([&] {
         std::shared_ptr<StripJob> job = session_.StartStrip(category);
         if (!job) return;
+        largeDrawnSide_ = 0;
+        if (largeThumbnails_) {
+            // Rendered at the screen's device pixels, so a large thumbnail is sharp.
+            largeDrawnSide_ = LargeThumbnailBox(flatPanel2_->width(), flatPanel2_->height(), 1).width;
+            job->SetLargeSide(int(std::lround(largeDrawnSide_ * flatPanel2_->devicePixelRatioF())));
+        }
         // A later category supersedes this strip: what it has not shown yet
         // is never shown.
         auto error = std::make_shared<std::string>();
@@ -218,8 +227,25 @@ void TFormMain::ShowThumbnail(int n, const TBitmap& picture) {
         view->setToolTip(QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") +
                          QString::fromUtf8(category->lookNames[size_t(n - 1)].data(),
                                            qsizetype(category->lookNames[size_t(n - 1)].size())));
+    if (largeThumbnails_) PlaceThumbnail(n);
     view->show();
     Label(n)->show();
+}
+
+void TFormMain::SetLargeThumbnails(bool on) {
+    if (on == largeThumbnails_) return;
+    largeThumbnails_ = on;
+    {
+        const QSignalBlocker quiet(chkLargeThumbnails_);
+        chkLargeThumbnails_->setChecked(on);
+    }
+    if (remembered_) remembered_->SetFlag(QStringLiteral("largeThumbnails"), on);
+    // Thumbnails of the other kind are not shown in this one's places.
+    const bool stripShown = DrawingStrip() || !ImgView(1)->isHidden();
+    Invisible();
+    for (int n = 1; n <= kThumbnailCount; ++n) PlaceThumbnail(n);
+    LayOutPanels();
+    if (stripShown && CurrentCategory() > 0) CategoryClick(CurrentCategory());
 }
 
 void TFormMain::ImgViewClick(int effect, int category) {

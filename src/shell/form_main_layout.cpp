@@ -3,7 +3,9 @@
 // fit. What the controls do is in form_main.cpp.
 #include "shell/form_main.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -101,7 +103,7 @@ void TFormMain::CreateControls() {
     // (also Escape).
     labelBusy_ = new QLabel(flatPanel1_);
     labelBusy_->setObjectName(QStringLiteral("LabelBusy"));
-    labelBusy_->setGeometry(4, 176, 104, 32);
+    labelBusy_->setGeometry(4, 196, 104, 32);
     labelBusy_->setWordWrap(true);
     QPalette light = labelBusy_->palette();
     light.setColor(QPalette::WindowText, Qt::white);
@@ -110,7 +112,7 @@ void TFormMain::CreateControls() {
     // The status line, in the tool column below the busy sign.
     labelStatus_ = new QLabel(flatPanel1_);
     labelStatus_->setObjectName(QStringLiteral("LabelStatus"));
-    labelStatus_->setGeometry(4, 246, 104, 96);
+    labelStatus_->setGeometry(4, 266, 104, 96);
     labelStatus_->setWordWrap(true);
     labelStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     labelStatus_->setPalette(light);
@@ -121,7 +123,7 @@ void TFormMain::CreateControls() {
         news_.clear();
         ShowWhereYouAre();
     });
-    btnCancelJob_ = MakeButton(flatPanel1_, "BtnCancelJob", "Cancel", QRect(16, 212, 75, 25));
+    btnCancelJob_ = MakeButton(flatPanel1_, "BtnCancelJob", "Cancel", QRect(16, 232, 75, 25));
     btnCancelJob_->hide();
     connect(btnCancelJob_, &QPushButton::clicked, this, [this] { CancelJob(); });
     busyDelay_ = new QTimer(this);
@@ -143,6 +145,9 @@ void TFormMain::CreateControls() {
         view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
         view->setToolTip(QString::fromLatin1(kThumbnailHint));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
+        // Reached with Tab and the arrow keys, opened with Enter or Space.
+        view->setFocusPolicy(Qt::StrongFocus);
+        view->installEventFilter(this);
         imgViews_[size_t(i)] = view;
 
         auto* label = new QLabel(QString::number(i + 1), flatPanel2_);
@@ -151,6 +156,21 @@ void TFormMain::CreateControls() {
         label->adjustSize();
         labels_[size_t(i)] = label;
     }
+
+    // Made after the thumbnails, so Tab reaches it after them.
+    chkLargeThumbnails_ = new QCheckBox(QStringLiteral("Large thumbnails"), flatPanel1_);
+    chkLargeThumbnails_->setObjectName(QStringLiteral("ChkLargeThumbnails"));
+    chkLargeThumbnails_->setGeometry(6, 170, 106, 22);
+    chkLargeThumbnails_->setPalette(light);
+    chkLargeThumbnails_->setToolTip(QStringLiteral("Each look drawn large, with its name (Ctrl+T)"));
+    connect(chkLargeThumbnails_, &QCheckBox::toggled, this, [this](bool on) { SetLargeThumbnails(on); });
+    largeRedraw_ = new QTimer(this);
+    largeRedraw_->setSingleShot(true);
+    largeRedraw_->setInterval(300);
+    connect(largeRedraw_, &QTimer::timeout, this, [this] {
+        if (largeThumbnails_ && HasPhoto() && CurrentCategory() > 0 && (DrawingStrip() || !ImgView(1)->isHidden()))
+            CategoryClick(CurrentCategory());
+    });
 
     // The hidden, self-sizing image control of the window; pictures are
     // read by the photo readers, not through it.
@@ -173,6 +193,7 @@ void TFormMain::AddWindowKeys(QWidget& window, bool preview) {
         {Qt::CTRL | Qt::Key_O, true, [](TFormMain& form) { form.BtnOpenClick(); }},
         {Qt::CTRL | Qt::Key_S, true, [](TFormMain& form) { form.BtnSaveClick(); }},
         {Qt::CTRL | Qt::Key_B, true, [](TFormMain& form) { form.BtnBatchClick(); }},
+        {Qt::CTRL | Qt::Key_T, false, [](TFormMain& form) { form.SetLargeThumbnails(!form.LargeThumbnails()); }},
         {QKeyCombination(Qt::Key_F1), true, [](TFormMain& form) { form.BtnHelpClick(); }},
         {Qt::CTRL | Qt::Key_Z, true,
          [](TFormMain& form) {
@@ -233,12 +254,69 @@ void TFormMain::LayOut(QSize screen, QRect available) {
 }
 
 void TFormMain::LayOutPanels() {
-    const MainPanels panels = corvessa::LayOutPanels(width() + kFrameWidth, height() + kFrameHeight);
+    const MainPanels panels =
+        corvessa::LayOutPanels(width() + kFrameWidth, height() + kFrameHeight, largeThumbnails_);
     SetBounds(flatPanel4_, panels.flatPanel4);
     SetBounds(flatPanel1_, panels.flatPanel1);
     SetBounds(flatPanel2_, panels.flatPanel2);
     SetBounds(flatPanel3_, panels.flatPanel3);
+    if (largeThumbnails_) {
+        for (int n = 1; n <= kThumbnailCount; ++n) PlaceThumbnail(n);
+        const int side = LargeThumbnailBox(flatPanel2_->width(), flatPanel2_->height(), 1).width;
+        if (largeDrawnSide_ && side != largeDrawnSide_) largeRedraw_->start();
+    }
     if (fittedPhoto_.isValid()) FitPhotoView(fittedPhoto_);
+}
+
+void TFormMain::PlaceThumbnail(int n) {
+    TImageView* view = ImgView(n);
+    QLabel* label = Label(n);
+    const size_t i = size_t(n - 1);
+    if (!largeThumbnails_) {
+        view->setGeometry(kThumbnailPlaces[i].left, kThumbnailPlaces[i].top, kThumbSide, kThumbSide);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setText(QString::number(n));
+        label->move(kLabelPlaces[i].left, kLabelPlaces[i].top);
+        label->adjustSize();
+        return;
+    }
+    const Bounds box = LargeThumbnailBox(flatPanel2_->width(), flatPanel2_->height(), n);
+    // The picture keeps its shape, centred in its box.
+    QSize shown(box.width, box.height);
+    const TBitmap& picture = std::as_const(*view).Picture();
+    if (!picture.Empty()) shown = QSize(picture.Width(), picture.Height()).scaled(shown, Qt::KeepAspectRatio);
+    view->setGeometry(box.left + (box.width - shown.width()) / 2, box.top + (box.height - shown.height()) / 2,
+                      shown.width(), shown.height());
+    QString name = QString::number(n);
+    if (const Category* category = FindCategory(CurrentCategory()))
+        name = QString::fromUtf8(category->lookNames[i].data(), qsizetype(category->lookNames[i].size()));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(box.left - 4, box.top + box.height + 2, box.width + 8, kLargeNameHeight);
+    label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto at = std::find(imgViews_.begin(), imgViews_.end(), watched);
+    if (at == imgViews_.end() || key->modifiers() & ~Qt::KeypadModifier) return QWidget::eventFilter(watched, event);
+    // Two rows of five: left and right step along a row, up and down
+    // between the rows; a hidden thumbnail is stepped over.
+    int step = 0;
+    switch (key->key()) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -kThumbnailCount / 2; break;
+    case Qt::Key_Down: step = kThumbnailCount / 2; break;
+    default: return QWidget::eventFilter(watched, event);
+    }
+    for (int i = int(at - imgViews_.begin()) + step; i >= 0 && i < kThumbnailCount; i += step) {
+        if (imgViews_[size_t(i)]->isVisible()) {
+            imgViews_[size_t(i)]->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 void TFormMain::resizeEvent(QResizeEvent* event) {

@@ -65,6 +65,7 @@ void TFormMain::RestoreRemembered() {
     const QByteArray place = remembered_->Geometry(QStringLiteral("main"));
     if (!place.isEmpty()) restoreGeometry(place);
     formPreview_->RestorePlace(remembered_->Geometry(QStringLiteral("preview")), true);
+    SetLargeThumbnails(remembered_->Flag(QStringLiteral("largeThumbnails"), false));
     const int category = remembered_->Number(QStringLiteral("category"), 1, kCategoryCount, 0);
     if (ColumnPlace(category) < 0) return;
     startCategory_ = category;

@@ -32,13 +32,26 @@ Bounds FitIntoArea(Bounds window, const Bounds& area) {
     return window;
 }
 
-MainPanels LayOutPanels(int outerWidth, int outerHeight) {
+MainPanels LayOutPanels(int outerWidth, int outerHeight, bool largeThumbnails) {
     MainPanels p;
     p.flatPanel4 = {0, 0, kCategoryColumnWidth, outerHeight - 40};
     p.flatPanel1 = {kFlatPanel1Left, 0, outerWidth - kCategoryColumnWidth - 6, p.flatPanel4.height};
-    p.flatPanel2 = {kFlatPanel1Left, p.flatPanel1.height - kStripHeight, p.flatPanel1.width, kStripHeight};
-    p.flatPanel3 = {kToolColumnWidth, 0, p.flatPanel1.width - kToolColumnWidth, p.flatPanel1.height - kStripHeight};
+    // Large thumbnails take a little over half the height, never less than the small strip.
+    const int strip = largeThumbnails ? std::max(kStripHeight, p.flatPanel1.height * 55 / 100) : kStripHeight;
+    p.flatPanel2 = {kFlatPanel1Left, p.flatPanel1.height - strip, p.flatPanel1.width, strip};
+    p.flatPanel3 = {kToolColumnWidth, 0, p.flatPanel1.width - kToolColumnWidth, p.flatPanel1.height - strip};
     return p;
+}
+
+Bounds LargeThumbnailBox(int stripWidth, int stripHeight, int n) {
+    constexpr int kGap = 8, kColumns = 5;
+    const int side = std::clamp(std::min((stripWidth - kGap * (kColumns + 1)) / kColumns,
+                                         (stripHeight - kGap * 3 - 2 * kLargeNameHeight) / 2),
+                                kLargeBoxMin, kLargeBoxMax);
+    const int column = (n - 1) % kColumns, row = (n - 1) / kColumns;
+    // The boxes spread over the panel's width, the rows from the top.
+    const int cell = std::max(side + kGap, (stripWidth - kGap) / kColumns);
+    return {kGap + column * cell + (cell - kGap - side) / 2, kGap + row * (side + kLargeNameHeight + kGap), side, side};
 }
 
 Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHeight) {

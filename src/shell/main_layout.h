@@ -41,8 +41,17 @@ struct MainPanels {
     Bounds flatPanel3;  // photo area, in FlatPanel1
 };
 
-// Panel bounds from the window's outer size.
-MainPanels LayOutPanels(int outerWidth, int outerHeight);
+// Panel bounds from the window's outer size. Large thumbnails give the
+// strip more of the window's height.
+MainPanels LayOutPanels(int outerWidth, int outerHeight, bool largeThumbnails = false);
+
+// Where large thumbnail n (1..10) lies in a strip panel of stripWidth x
+// stripHeight: two rows of five square boxes, as large as the panel allows
+// within kLargeBoxMin..kLargeBoxMax, each with a line for its name below.
+inline constexpr int kLargeBoxMin = 32;
+inline constexpr int kLargeBoxMax = 320;
+inline constexpr int kLargeNameHeight = 18;
+Bounds LargeThumbnailBox(int stripWidth, int stripHeight, int n);
 
 // The photo view's bounds in a photo area of panelWidth x panelHeight for a
 // photo of photoWidth x photoHeight: full height but three pixels, the

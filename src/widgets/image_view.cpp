@@ -1,6 +1,7 @@
 #include "widgets/image_view.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -185,6 +186,33 @@ void TImageView::paintEvent(QPaintEvent* event) {
         painter.setPen(Qt::white);
         painter.drawText(at, Qt::AlignCenter, text);
     }
+    if (hasFocus()) {
+        // The keyboard's place among views that take the focus.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void TImageView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TImageView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void TImageView::keyPressEvent(QKeyEvent* event) {
+    // A view that takes the focus is pressed with Enter or Space as with the mouse.
+    if (!event->modifiers() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                                event->key() == Qt::Key_Space)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // --- The mouse -----------------------------------------------------------------

@@ -64,7 +64,8 @@ public:
     QString ZoomText() const;
 
 signals:
-    // A left press and release both over the control, without a drag.
+    // A left press and release both over the control, without a drag, or
+    // Enter or Space while it has the focus.
     void clicked();
     void zoomChanged();
 
@@ -76,6 +77,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const TBitmap& Shown() const { return shared_ ? *shared_ : picture_; }
