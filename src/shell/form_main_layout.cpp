@@ -158,11 +158,11 @@ void TFormMain::CreateControls() {
     }
 
     // Made after the thumbnails, so Tab reaches it after them.
-    chkLargeThumbnails_ = new QCheckBox(QStringLiteral("Large thumbnails"), flatPanel1_);
+    chkLargeThumbnails_ = new QCheckBox(QStringLiteral("Large looks"), flatPanel1_);
     chkLargeThumbnails_->setObjectName(QStringLiteral("ChkLargeThumbnails"));
     chkLargeThumbnails_->setGeometry(6, 170, 106, 22);
     chkLargeThumbnails_->setPalette(light);
-    chkLargeThumbnails_->setToolTip(QStringLiteral("Each look drawn large, with its name (Ctrl+T)"));
+    chkLargeThumbnails_->setToolTip(QStringLiteral("Large thumbnails: each look drawn large, with its name (Ctrl+T)"));
     connect(chkLargeThumbnails_, &QCheckBox::toggled, this, [this](bool on) { SetLargeThumbnails(on); });
     largeRedraw_ = new QTimer(this);
     largeRedraw_->setSingleShot(true);
