@@ -17,24 +17,17 @@
 #include "catalogue/render_job.h"
 #include "io/picture_source.h"
 #include "io/photo_files.h"
+#include "lookpack/sheet_image.h"
 #include "lookpack/shrink.h"
 
 using namespace corvessa;
 using corvessa::lookpack::Shrink;
+using corvessa::lookpack::ToImage;
 
 namespace {
 
 constexpr int kTileW = 200, kTileH = 150, kGap = 4, kCaptionW = 110, kNameH = 20;
 
-QImage ToImage(const TBitmap& b) {
-    QImage image(b.Width(), b.Height(), QImage::Format_RGB888);
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x) {
-            const uint8_t* p = b.Pixel(x, y);
-            image.setPixel(x, y, qRgb(p[2], p[1], p[0]));
-        }
-    return image;
-}
 
 }  // namespace
 

@@ -19,10 +19,12 @@
 #include "catalogue/render_job.h"
 #include "io/photo_files.h"
 #include "io/picture_source.h"
+#include "lookpack/sheet_image.h"
 #include "lookpack/shrink.h"
 
 using namespace corvessa;
 using corvessa::lookpack::Shrink;
+using corvessa::lookpack::ToImage;
 
 namespace {
 
@@ -39,15 +41,6 @@ const Redrawn kRedrawn[] = {
     {9, {1, 2, 5, 6, 7}}, {10, {1, 6}}, {11, {3, 4, 8}}, {16, {1, 6, 8, 9, 10}}, {14, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
 };
 
-QImage ToImage(const TBitmap& b) {
-    QImage image(b.Width(), b.Height(), QImage::Format_RGB888);
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x) {
-            const uint8_t* p = b.Pixel(x, y);
-            image.setPixel(x, y, qRgb(p[2], p[1], p[0]));
-        }
-    return image;
-}
 
 // The photo shrunk to fit a tile, its shape kept.
 std::shared_ptr<const TBitmap> Fitted(const std::string& path) {
