@@ -14,6 +14,7 @@ namespace {
 std::string MakeUsage() {
     return "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S]\n"
            "                       [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render --lut FILE.cube [--strength S] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [--pic DIR] --strip CATEGORY INPUT OUTDIR\n"
            "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|- [-0]] [-j N]\n"
@@ -22,6 +23,7 @@ std::string MakeUsage() {
            "       corvessa-render --list\n"
            "       corvessa-render --list-formats\n"
            "\n"
+           "  --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o\n"
            "  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)\n"
            "\n"
            "Batch options (with -o OUTDIR):\n"
@@ -107,14 +109,15 @@ FilterCall ParseFilter(std::string_view text) {
 }
 
 void SetMode(Options& options, Mode mode) {
-    if (options.mode != Mode::kNone) throw UsageError{"give one of --look, --filter, --strip, --list and --list-formats"};
+    if (options.mode != Mode::kNone)
+        throw UsageError{"give one of --look, --lut, --filter, --strip, --list and --list-formats"};
     options.mode = mode;
 }
 
 void CheckPositional(const Options& options) {
     const size_t count = options.positional.size();
     switch (options.mode) {
-    case Mode::kNone: throw UsageError{"give one of --look, --filter, --strip, --list and --list-formats"};
+    case Mode::kNone: throw UsageError{"give one of --look, --lut, --filter, --strip, --list and --list-formats"};
     case Mode::kList:
         if (count != 0) throw UsageError{"--list takes no files"};
         break;
@@ -124,7 +127,8 @@ void CheckPositional(const Options& options) {
     case Mode::kLook:
         if (options.outDir ? count < 1 && !options.filesFrom : count != 2)
             throw UsageError{options.outDir ? "-o OUTDIR wants at least one INPUT or --files-from"
-                                            : "--look wants INPUT and OUTPUT"};
+                                            : options.lut ? "--lut wants INPUT and OUTPUT"
+                                                          : "--look wants INPUT and OUTPUT"};
         break;
     case Mode::kFilter:
         if (count != 2) throw UsageError{"--filter wants INPUT and OUTPUT"};
@@ -133,16 +137,19 @@ void CheckPositional(const Options& options) {
         if (count != 2) throw UsageError{"--strip wants INPUT and OUTDIR"};
         break;
     }
-    if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look"};
+    if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look or --lut"};
     const bool batchOnly = options.filesFrom || options.jobs || options.names || options.format ||
                            options.skipExisting || options.report;
     if (batchOnly && !options.outDir)
         throw UsageError{"--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR"};
     if (options.nulSeparated && !options.filesFrom) throw UsageError{"-0 belongs with --files-from"};
-    if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
-    if (options.strengthGiven && options.mode != Mode::kLook) throw UsageError{"--strength belongs with --look"};
+    if (options.changeColor && (options.mode != Mode::kLook || options.lut))
+        throw UsageError{"--color belongs with --look"};
+    if (options.picDir && options.lut) throw UsageError{"--pic belongs with --look or --strip"};
+    if (options.strengthGiven && options.mode != Mode::kLook)
+        throw UsageError{"--strength belongs with --look or --lut"};
     if (options.quality != kDefaultQuality && options.mode != Mode::kLook && options.mode != Mode::kFilter)
-        throw UsageError{"--quality belongs with --look or --filter"};
+        throw UsageError{"--quality belongs with --look, --lut or --filter"};
 }
 
 }  // namespace
@@ -192,6 +199,9 @@ Options ParseOptions(int argc, char** argv) {
         } else if (arg == "--look") {
             SetMode(options, Mode::kLook);
             options.look = ParseLook(value);
+        } else if (arg == "--lut") {
+            SetMode(options, Mode::kLook);
+            options.lut = std::string(value);
         } else if (arg == "--color") {
             options.changeColor = true;
             options.color = ParseColor(value);

@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "ground/error.h"
 #include "ground/parallel.h"
@@ -208,7 +213,7 @@ PreparedLut::PreparedLut(const CubeLut& lut) : is3D_(lut.is3D) {
     constexpr double scale = 255.0 * (1 << kEntryShift);
     for (size_t e = 0; e < count; ++e)
         for (size_t c = 0; c < 3; ++c)
-            entries_[e][c] = uint16_t(std::lround(std::clamp(double(lut.values[e * 3 + c]), 0.0, 1.0) * scale));
+            entries_[e][2 - c] = uint16_t(std::lround(std::clamp(double(lut.values[e * 3 + c]), 0.0, 1.0) * scale));
 }
 
 void PreparedLut::ApplyRow(const uint8_t* in, uint8_t* out, int pixels) const {
@@ -223,43 +228,47 @@ void PreparedLut::ApplyRow(const uint8_t* in, uint8_t* out, int pixels) const {
     }
     constexpr uint32_t one = 1u << kFractionBits;
     constexpr int shift = kFractionBits + kEntryShift;
-    constexpr uint32_t half = 1u << (shift - 1);
     const auto* entries = entries_.data();
-    const uint32_t far = step_[0] + step_[1] + step_[2];
+    const uint32_t sr = step_[0], sg = step_[1], sb = step_[2], far = sr + sg + sb;
     for (size_t x = 0; x < size_t(std::max(pixels, 0)); ++x) {
         const uint8_t* p = in + 3 * x;
         const uint8_t b = p[0], g = p[1], r = p[2];
         const uint32_t fr = fraction_[0][r], fg = fraction_[1][g], fb = fraction_[2][b];
         const uint32_t base = offset_[0][r] + offset_[1][g] + offset_[2][b];
         // The cell splits into six tetrahedra along its diagonal; the one
-        // holding the colour steps along the axes in order of fraction.
-        uint32_t f1, f2, f3, s1, s2;
-        if (fr >= fg) {
-            if (fg >= fb) {
-                f1 = fr, f2 = fg, f3 = fb, s1 = step_[0], s2 = step_[1];
-            } else if (fr >= fb) {
-                f1 = fr, f2 = fb, f3 = fg, s1 = step_[0], s2 = step_[2];
-            } else {
-                f1 = fb, f2 = fr, f3 = fg, s1 = step_[2], s2 = step_[0];
-            }
-        } else {
-            if (fr >= fb) {
-                f1 = fg, f2 = fr, f3 = fb, s1 = step_[1], s2 = step_[0];
-            } else if (fg >= fb) {
-                f1 = fg, f2 = fb, f3 = fr, s1 = step_[1], s2 = step_[2];
-            } else {
-                f1 = fb, f2 = fg, f3 = fr, s1 = step_[2], s2 = step_[1];
-            }
-        }
-        const auto& c0 = entries[base];
-        const auto& c1 = entries[base + s1];
-        const auto& c2 = entries[base + s1 + s2];
-        const auto& c3 = entries[base + far];
-        const uint32_t w0 = one - f1, w1 = f1 - f2, w2 = f2 - f3, w3 = f3;
+        // holding the colour steps from the low corner along the axes in
+        // order of fraction: first along the largest, last along the
+        // smallest. Chosen without branches, which a photo's noise would
+        // mispredict. Ties may go either way: the corners they choose
+        // between get weight 0.
+        const bool rMax = fr >= fg && fr >= fb, gMax = fg >= fb;
+        const bool bMin = fb <= fr && fb <= fg, gMin = fg <= fr;
+        const uint32_t fMax = std::max(fr, std::max(fg, fb)), fMin = std::min(fr, std::min(fg, fb));
+        const uint32_t fMid = fr + fg + fb - fMax - fMin;
+        const uint32_t first = rMax ? sr : gMax ? sg : sb;
+        const uint32_t last = bMin ? sb : gMin ? sg : sr;
+        const uint16_t* c0 = entries[base].data();
+        const uint16_t* c1 = entries[base + first].data();
+        const uint16_t* c2 = entries[base + far - last].data();
+        const uint16_t* c3 = entries[base + far].data();
+        const uint32_t w0 = one - fMax, w1 = fMax - fMid, w2 = fMid - fMin, w3 = fMin;
         uint8_t* q = out + 3 * x;
-        // Entries are R, G, B; the row is B, G, R.
+#ifdef __SSE2__
+        // Lanes c0, c1 of each channel side by side, times w0, w1, summed
+        // in 32 bits by one multiply-add; the same for c2, c3.
+        const auto load = [](const uint16_t* c) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(c)); };
+        const __m128i low = _mm_madd_epi16(_mm_unpacklo_epi16(load(c0), load(c1)), _mm_set1_epi32(int(w0 | w1 << 16)));
+        const __m128i high = _mm_madd_epi16(_mm_unpacklo_epi16(load(c2), load(c3)), _mm_set1_epi32(int(w2 | w3 << 16)));
+        __m128i sum = _mm_srli_epi32(_mm_add_epi32(_mm_add_epi32(low, high), _mm_set1_epi32(1 << (shift - 1))), shift);
+        sum = _mm_packs_epi32(sum, sum);
+        const uint32_t bgr = uint32_t(_mm_cvtsi128_si32(_mm_packus_epi16(sum, sum)));
+        // Three bytes only: the fourth is the next pixel's, maybe unread.
+        std::memcpy(q, &bgr, 2);
+        q[2] = uint8_t(bgr >> 16);
+#else
         for (size_t c = 0; c < 3; ++c)
-            q[2 - c] = uint8_t((w0 * c0[c] + w1 * c1[c] + w2 * c2[c] + w3 * c3[c] + half) >> shift);
+            q[c] = uint8_t((w0 * c0[c] + w1 * c1[c] + w2 * c2[c] + w3 * c3[c] + (1u << (shift - 1))) >> shift);
+#endif
     }
 }
 
