@@ -21,6 +21,15 @@ CorvessaError NotValid(const std::string& reason, const std::string& path) {
     return CorvessaError("LUT file is not valid: " + reason + " — " + path);
 }
 
+// A word of the file in quotes, cut short: built by appending, since
+// GCC 12 warns falsely on "..." + std::string here.
+std::string Quoted(std::string_view word) {
+    std::string text(1, '"');
+    text.append(word.substr(0, 40));
+    text += '"';
+    return text;
+}
+
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
 
 // The words of one line, split at blanks.
@@ -77,7 +86,7 @@ private:
         const char* end = word.data() + word.size();
         const auto [ptr, ec] = std::from_chars(word.data(), end, value);
         if (ec == std::errc::result_out_of_range) FailOnLine("a value is out of range");
-        if (ec != std::errc() || ptr != end) FailOnLine("\"" + std::string(word.substr(0, 40)) + "\" is not a number");
+        if (ec != std::errc() || ptr != end) FailOnLine(Quoted(word) + " is not a number");
         if (!std::isfinite(value)) FailOnLine("a value is not a finite number");
         return value;
     }
@@ -103,7 +112,7 @@ private:
         if (!words.Next(word)) FailOnLine("the size is missing");
         const auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), n);
         if (ec != std::errc() || ptr != word.data() + word.size())
-            FailOnLine("\"" + std::string(word.substr(0, 40)) + "\" is not a size");
+            FailOnLine(Quoted(word) + " is not a size");
         if (n < 2 || n > limit)
             FailOnLine("size " + std::string(word.substr(0, 40)) + " is outside 2 to " + std::to_string(limit));
         if (words.Next(word)) FailOnLine("one size is wanted");
@@ -154,7 +163,7 @@ private:
             lut_.domainMin.fill(Number(a));
             lut_.domainMax.fill(Number(b));
         } else {
-            FailOnLine("unknown keyword \"" + std::string(key.substr(0, 40)) + "\"");
+            FailOnLine("unknown keyword " + Quoted(key));
         }
     }
 
