@@ -831,6 +831,7 @@ TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
         {"--lut", "a.cube", "--look", "1:1", "a.bmp", "b.bmp"},
         {"--lut", "a.cube", "--color", "cancel", "a.bmp", "b.bmp"},
         {"--lut", "a.cube", "--pic", "pic", "a.bmp", "b.bmp"},
+        {"--lut", "a.cube", "-o", "out", "--name", "{name}-{look}", "a.bmp"},
     };
     for (const auto& args : wrong) {
         const Outcome run = RunRenderer(args);

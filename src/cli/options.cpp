@@ -146,6 +146,11 @@ void CheckPositional(const Options& options) {
     if (options.changeColor && (options.mode != Mode::kLook || options.lut))
         throw UsageError{"--color belongs with --look"};
     if (options.picDir && options.lut) throw UsageError{"--pic belongs with --look or --strip"};
+    // A table is no look of the catalogue: it has no category, number or name.
+    if (options.lut && options.names)
+        for (std::string_view field : {"{category}", "{effect}", "{look}"})
+            if (options.names->Text().find(field) != std::string::npos)
+                throw UsageError{"with --lut, --name takes {name} and {folder}"};
     if (options.strengthGiven && options.mode != Mode::kLook)
         throw UsageError{"--strength belongs with --look or --lut"};
     if (options.quality != kDefaultQuality && options.mode != Mode::kLook && options.mode != Mode::kFilter)
