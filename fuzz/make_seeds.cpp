@@ -35,12 +35,17 @@ std::vector<uint8_t> EmptyScans(int scans) {
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const std::filesystem::path root(argv[1]);
-    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata", "heif", "qtformats", "png", "raw", "jxl"})
+    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata", "heif", "qtformats", "png", "raw", "jxl", "cube"})
         std::filesystem::create_directories(root / target);
     auto put = [&](const char* target, const std::string& name, std::vector<uint8_t> bytes, int nameByte = -1) {
         if (nameByte >= 0) bytes.insert(bytes.begin(), uint8_t(nameByte));
         WriteBytes((root / target / name).string(), bytes);
     };
+    const auto text = [](const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); };
+    put("cube", "identity3d.cube", text(CubeText(3, true, SameColour, "TITLE \"Same\"\n# a comment\n\n")));
+    put("cube", "invert3d.cube", text(CubeText(2, true, InvertedColour, "DOMAIN_MIN 0 0 0\nDOMAIN_MAX 1 1 1\n")));
+    put("cube", "curve1d.cube", text(CubeText(16, false, InvertedColour, "TITLE \"Curve\"\r\n")));
+    put("cube", "range.cube", text(CubeText(2, true, SameColour, "LUT_3D_INPUT_RANGE -0.1 1.2\n")));
     const TBitmap picture = GradientBitmap(24, 17);
     const std::pair<const char*, std::vector<uint8_t>> jpegs[] = {
         {"colour.jpg", EncodeJpeg(picture)},

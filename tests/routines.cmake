@@ -17,3 +17,6 @@ foreach(level baseline avx2)
   add_test(NAME fast_paths_${level}_kernels COMMAND test_fast_paths)
   set_tests_properties(fast_paths_${level}_kernels PROPERTIES ENVIRONMENT "CORVESSA_VECTORS=${level}")
 endforeach()
+
+# The user's .cube tables: the reader and the applier.
+corvessa_test(test_cube_lut SOURCES test_cube_lut.cpp LIBS corvessa_cubelut corvessa_testsupport)

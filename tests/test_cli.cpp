@@ -352,6 +352,47 @@ TEST_F(CliFilter, NoiseWithoutSeedStillRenders) {
     EXPECT_EQ(ReadPhotoFile(Out("n.bmp")).Width(), 64);
 }
 
+// --- The user's .cube tables ------------------------------------------------------------
+
+using CliLut = CliTest;
+
+TEST_F(CliLut, TablesAsTheLookAloneAndInABatch) {
+    const auto put = [&](const std::string& name, const std::string& text) {
+        WriteBytes(out_.File(name), std::vector<uint8_t>(text.begin(), text.end()));
+        return out_.File(name);
+    };
+    const std::string same = put("same.cube", CubeText(33, true, SameColour)),
+                      negative = put("negative.cube", CubeText(9, true, InvertedColour)),
+                      broken = put("broken.cube", "LUT_3D_SIZE 300\n");
+    const TBitmap photo = ReadPhotoFile(Photo());
+    TBitmap inverted = Copy(photo);
+    for (size_t i = 0; i < inverted.ByteCount(); ++i) inverted.Data()[i] = uint8_t(255 - inverted.Data()[i]);
+
+    ASSERT_EQ(RunRenderer({"--lut", same, Photo(), Out("same.bmp")}).status, 0);
+    EXPECT_EQ(Slurp(Out("same.bmp")), Slurp(Photo()));
+    ASSERT_EQ(RunRenderer({"--lut", negative, Photo(), Out("negative.bmp")}).status, 0);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("negative.bmp")), inverted));
+    ASSERT_EQ(RunRenderer({"--lut", negative, "--strength", "30", Photo(), Out("mixed.bmp")}).status, 0);
+    TBitmap mixed;
+    MixByStrength(inverted, photo, 30, mixed);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("mixed.bmp")), mixed));
+
+    Outcome run = RunRenderer({"--lut", broken, Photo(), Out("broken.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: LUT file is not valid: line 1: size 300 is outside 2 to 256 \u2014 " + broken + "\n");
+    EXPECT_FALSE(fs::exists(Out("broken.bmp")));
+
+    fs::copy_file(Photo(), out_.File("a.bmp"));
+    run = RunRenderer({"--lut", negative, "-o", Out("done"), out_.File("a.bmp"), Photo()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/a.bmp")), inverted));
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/photo.bmp")), inverted));
+    run = RunRenderer({"--lut", broken, "-o", Out("none"), out_.File("a.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(broken), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(Out("none")));
+}
+
 // --- Batches ------------------------------------------------------------------------
 
 using CliBatch = CliTest;
@@ -807,6 +848,11 @@ TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
         {"--look", "1:1", "-o", "out"},
         {"--bogus"},
         {"--look"},
+        {"--lut", "a.cube", "a.bmp"},
+        {"--lut", "a.cube", "--look", "1:1", "a.bmp", "b.bmp"},
+        {"--lut", "a.cube", "--color", "cancel", "a.bmp", "b.bmp"},
+        {"--lut", "a.cube", "--pic", "pic", "a.bmp", "b.bmp"},
+        {"--lut", "a.cube", "-o", "out", "--name", "{name}-{look}", "a.bmp"},
     };
     for (const auto& args : wrong) {
         const Outcome run = RunRenderer(args);

@@ -97,4 +97,22 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
+std::string CubeText(int size, bool is3D, const CubeColour& colour, const std::string& head) {
+    std::string text = head + (is3D ? "LUT_3D_SIZE " : "LUT_1D_SIZE ") + std::to_string(size) + "\n";
+    const int count = is3D ? size * size * size : size;
+    char line[96];
+    for (int i = 0; i < count; ++i) {
+        const double d = size - 1;
+        const double r = (i % size) / d, g = is3D ? (i / size % size) / d : r, b = is3D ? (i / size / size) / d : r;
+        double out[3];
+        colour(r, g, b, out);
+        std::snprintf(line, sizeof line, "%.9g %.9g %.9g\n", out[0], out[1], out[2]);
+        text += line;
+    }
+    return text;
+}
+
+void SameColour(double r, double g, double b, double out[3]) { out[0] = r, out[1] = g, out[2] = b; }
+void InvertedColour(double r, double g, double b, double out[3]) { out[0] = 1 - r, out[1] = 1 - g, out[2] = 1 - b; }
+
 }  // namespace corvessa::test

@@ -30,6 +30,15 @@ Rgb PixelAt(const TBitmap& b, int x, int y);
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
+// The text of a .cube colour table of `size` entries per axis (3D, red
+// fastest) or in all (1D), each entry `colour(r, g, b)` of its place on
+// the axes (0..1); `head` goes before the size line.
+using CubeColour = std::function<void(double r, double g, double b, double out[3])>;
+std::string CubeText(int size, bool is3D, const CubeColour& colour, const std::string& head = "");
+// Colours as they are, and turned to their negative.
+void SameColour(double r, double g, double b, double out[3]);
+void InvertedColour(double r, double g, double b, double out[3]);
+
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the object goes.
 // The CRC-32 of PNG chunks and zlib.

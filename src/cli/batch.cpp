@@ -16,7 +16,9 @@
 
 #include "batch/batch.h"
 #include "ground/error.h"
+#include "ground/strength.h"
 #include "io/photo_files.h"
+#include "io/photo_metadata.h"
 
 namespace corvessa::cli {
 
@@ -25,6 +27,23 @@ namespace fs = std::filesystem;
 void CheckNotAnInput(const std::string& input, const std::string& output) {
     std::error_code ec;
     if (fs::equivalent(input, output, ec)) throw CorvessaError(output + " is the input; it is not overwritten");
+}
+
+void RenderLutPhoto(const PreparedLut& lut, int strength, const std::string& input, const std::string& output,
+                    LinkPolicy links, int quality, std::string* warning) {
+    PhotoMetadata metadata;
+    TBitmap result;
+    {
+        TBitmap photo = ReadPhotoUpright(input, metadata, warning);
+        if (strength >= kFullStrength) {
+            lut.Apply(photo, photo);
+            result = std::move(photo);
+        } else {
+            lut.Apply(photo, result);
+            MixByStrength(result, photo, strength, result);
+        }
+    }
+    WritePictureFileWithMetadata(result, output, metadata, links, quality);
 }
 
 namespace {
@@ -124,7 +143,7 @@ void StopBatch(int signal) {
 
 }  // namespace
 
-int RenderBatch(const Options& options, const PictureSource& pictures) {
+int RenderBatch(const Options& options, const PictureSource& pictures, const PreparedLut* lut) {
     std::vector<std::string> inputs = options.positional;
     if (options.filesFrom) {
         std::vector<std::string> listed = ReadList(*options.filesFrom, options.nulSeparated);
@@ -148,6 +167,15 @@ int RenderBatch(const Options& options, const PictureSource& pictures) {
         if (reportFd < 0) throw CannotCreateFile(*options.report, std::strerror(errno));
     }
     batch::Batch run(std::move(inputs), std::move(settings), pictures);
+    if (lut) {
+        // As the batch's own renders: a link in the output folder is never
+        // written through.
+        run.RenderWith([lut, &options](const std::string& input, const std::string& output) {
+            std::string warning;
+            RenderLutPhoto(*lut, options.strength, input, output, LinkPolicy::kNever, options.quality, &warning);
+            return warning;
+        });
+    }
     LoadImagePlugins();  // here, not on a worker that ends first
     CommandLineObserver observer(run.Photos().size(), reportFd);
     g_running = &run;

@@ -1,7 +1,11 @@
 #pragma once
 // One look on many photos: corvessa-render --look ... -o OUTDIR INPUT...
 
+#include <string>
+
 #include "cli/options.h"
+#include "io/files.h"
+#include "looks/cube_lut.h"
 #include "looks/render_context.h"
 
 namespace corvessa::cli {
@@ -12,7 +16,13 @@ namespace corvessa::cli {
 // is a terminal, and one JSON line a photo to --report. An interrupt or a
 // termination signal stops it after the photos in flight. Returns the exit
 // status: 0 when every input rendered (or was done already), 1 otherwise.
-int RenderBatch(const Options& options, const PictureSource& pictures);
+// With `lut`, that table is the look of every photo (options.lut).
+int RenderBatch(const Options& options, const PictureSource& pictures, const PreparedLut* lut = nullptr);
+
+// `lut` at `strength` on the photo `input`, written to `output` with its
+// metadata as a look's render is; `warning` as batch::RenderPhoto's.
+void RenderLutPhoto(const PreparedLut& lut, int strength, const std::string& input, const std::string& output,
+                    LinkPolicy links, int quality, std::string* warning = nullptr);
 
 // Throws "PATH is the input; it is not overwritten" when `output` is the
 // file `input`.

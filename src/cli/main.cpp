@@ -98,6 +98,14 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
     return 0;
 }
 
+int RenderLut(const Options& options, const PreparedLut& lut) {
+    const std::string& input = options.positional[0];
+    const std::string& output = options.positional[1];
+    CheckNotAnInput(input, output);
+    RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality);
+    return 0;
+}
+
 int RenderFilter(const Options& options) {
     const std::string& input = options.positional[0];
     const std::string& output = options.positional[1];
@@ -132,6 +140,14 @@ int Run(const Options& options) {
     if (options.mode == Mode::kList) return ListCategories();
     if (options.mode == Mode::kListFormats) return ListFormats();
     if (options.mode == Mode::kFilter) return RenderFilter(options);
+    if (options.lut) {
+        // The table first: a broken one is told before any photo is read.
+        const PreparedLut lut(ReadCubeLutFile(*options.lut));
+        if (!options.outDir) return RenderLut(options, lut);
+        PictureCache cache;
+        const FolderPictures pictures(ProgramFilesFolder() + "pic", &cache);
+        return RenderBatch(options, pictures, &lut);
+    }
     PictureCache cache;
     const FolderPictures pictures(PictureFolder(options), &cache);
     if (options.mode == Mode::kStrip) return RenderStrip(options, pictures);

@@ -14,6 +14,7 @@ namespace {
 std::string MakeUsage() {
     return "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S]\n"
            "                       [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render --lut FILE.cube [--strength S] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR\n"
            "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|- [-0]] [-j N]\n"
@@ -22,6 +23,7 @@ std::string MakeUsage() {
            "       corvessa-render --list\n"
            "       corvessa-render --list-formats\n"
            "\n"
+           "  --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o\n"
            "  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)\n"
            "  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to\n"
            "                      N pixels on its longer side (16 to 1024)\n"
@@ -109,14 +111,15 @@ FilterCall ParseFilter(std::string_view text) {
 }
 
 void SetMode(Options& options, Mode mode) {
-    if (options.mode != Mode::kNone) throw UsageError{"give one of --look, --filter, --strip, --list and --list-formats"};
+    if (options.mode != Mode::kNone)
+        throw UsageError{"give one of --look, --lut, --filter, --strip, --list and --list-formats"};
     options.mode = mode;
 }
 
 void CheckPositional(const Options& options) {
     const size_t count = options.positional.size();
     switch (options.mode) {
-    case Mode::kNone: throw UsageError{"give one of --look, --filter, --strip, --list and --list-formats"};
+    case Mode::kNone: throw UsageError{"give one of --look, --lut, --filter, --strip, --list and --list-formats"};
     case Mode::kList:
         if (count != 0) throw UsageError{"--list takes no files"};
         break;
@@ -126,7 +129,8 @@ void CheckPositional(const Options& options) {
     case Mode::kLook:
         if (options.outDir ? count < 1 && !options.filesFrom : count != 2)
             throw UsageError{options.outDir ? "-o OUTDIR wants at least one INPUT or --files-from"
-                                            : "--look wants INPUT and OUTPUT"};
+                                            : options.lut ? "--lut wants INPUT and OUTPUT"
+                                                          : "--look wants INPUT and OUTPUT"};
         break;
     case Mode::kFilter:
         if (count != 2) throw UsageError{"--filter wants INPUT and OUTPUT"};
@@ -135,17 +139,25 @@ void CheckPositional(const Options& options) {
         if (count != 2) throw UsageError{"--strip wants INPUT and OUTDIR"};
         break;
     }
-    if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look"};
+    if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look or --lut"};
     const bool batchOnly = options.filesFrom || options.jobs || options.names || options.format ||
                            options.skipExisting || options.report;
     if (batchOnly && !options.outDir)
         throw UsageError{"--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR"};
     if (options.nulSeparated && !options.filesFrom) throw UsageError{"-0 belongs with --files-from"};
     if (options.thumbnailSize && options.mode != Mode::kStrip) throw UsageError{"--thumbnail-size belongs with --strip"};
-    if (options.changeColor && options.mode != Mode::kLook) throw UsageError{"--color belongs with --look"};
-    if (options.strengthGiven && options.mode != Mode::kLook) throw UsageError{"--strength belongs with --look"};
+    if (options.changeColor && (options.mode != Mode::kLook || options.lut))
+        throw UsageError{"--color belongs with --look"};
+    if (options.picDir && options.lut) throw UsageError{"--pic belongs with --look or --strip"};
+    // A table is no look of the catalogue: it has no category, number or name.
+    if (options.lut && options.names)
+        for (std::string_view field : {"{category}", "{effect}", "{look}"})
+            if (options.names->Text().find(field) != std::string::npos)
+                throw UsageError{"with --lut, --name takes {name} and {folder}"};
+    if (options.strengthGiven && options.mode != Mode::kLook)
+        throw UsageError{"--strength belongs with --look or --lut"};
     if (options.quality != kDefaultQuality && options.mode != Mode::kLook && options.mode != Mode::kFilter)
-        throw UsageError{"--quality belongs with --look or --filter"};
+        throw UsageError{"--quality belongs with --look, --lut or --filter"};
 }
 
 }  // namespace
@@ -195,6 +207,9 @@ Options ParseOptions(int argc, char** argv) {
         } else if (arg == "--look") {
             SetMode(options, Mode::kLook);
             options.look = ParseLook(value);
+        } else if (arg == "--lut") {
+            SetMode(options, Mode::kLook);
+            options.lut = std::string(value);
         } else if (arg == "--color") {
             options.changeColor = true;
             options.color = ParseColor(value);

@@ -30,6 +30,8 @@ struct Options {
     bool changeColor = false;
     std::optional<Rgb> color;
     std::optional<uint32_t> seed;
+    // --lut: the user's .cube table as the look (mode kLook, no look set).
+    std::optional<std::string> lut;
     int strength = kFullStrength;  // --strength, looks only
     bool strengthGiven = false;
     int quality = kDefaultQuality;  // --quality, for a lossy output format
