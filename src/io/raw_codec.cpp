@@ -48,7 +48,8 @@ uint32_t TiffTypeBytes(uint32_t type) {
 // calls `claim(width, height)` for each that gives both. At most 64 are
 // visited, each once, so a loop of offsets ends. A value that lies past
 // the file's `fileBytes` is refused: LibRaw 0.20 reads such a colour
-// filter pattern from memory it never filled, and crashes.
+// filter pattern from memory it never filled, and crashes; so is a colour
+// filter pattern whose length its repeat does not give.
 template <class Claim>
 void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&& claim) {
     const bool big = d[0] == 'M';
@@ -64,6 +65,7 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&&
         seen.push_back(at);
         const uint32_t count = u16(at);
         int64_t width = 0, height = 0;
+        uint32_t patternRows = 0, patternColumns = 0, patternBytes = 0;
         for (uint32_t i = 0; i < count && size_t(at) + 2 + 12 * (i + 1) <= size; ++i) {
             const size_t e = at + 2 + 12 * i;
             const uint32_t tag = u16(e), type = u16(e + 2), values = u32(e + 4);
@@ -73,10 +75,16 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&&
             const uint32_t value = type == 3 ? u16(e + 8) : u32(e + 8);
             if (tag == 256) width = value;
             if (tag == 257) height = value;
+            if (tag == 33421 && type == 3 && values == 2) patternRows = u16(e + 8), patternColumns = u16(e + 10);
+            if (tag == 33422) patternBytes = values;
             if (tag == 330 && type == 4 && values == 1) pending.push_back(value);
             if (tag == 330 && type == 4 && values > 1 && values < 64 && size_t(value) + 4 * values <= size)
                 for (uint32_t s = 0; s < values; ++s) pending.push_back(u32(value + 4 * s));
         }
+        // LibRaw 0.20 reads a colour filter pattern longer than its
+        // repeat says (or, without one, longer than 16) out of bounds.
+        if (patternBytes && (patternRows ? patternBytes != patternRows * patternColumns : patternBytes > 16))
+            throw BrokenPicture("its colour filter pattern does not match its size");
         if (width > 0 && height > 0) claim(width, height);
         if (size_t(at) + 2 + 12 * size_t(count) + 4 <= size) pending.push_back(u32(at + 2 + 12 * count));
     }
