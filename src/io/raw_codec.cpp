@@ -65,7 +65,8 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&&
         seen.push_back(at);
         const uint32_t count = u16(at);
         int64_t width = 0, height = 0;
-        uint32_t patternRows = 0, patternColumns = 0, patternBytes = 0;
+        uint32_t patternRows = 0, patternColumns = 0;
+        std::vector<uint32_t> patternBytes;
         for (uint32_t i = 0; i < count && size_t(at) + 2 + 12 * (i + 1) <= size; ++i) {
             const size_t e = at + 2 + 12 * i;
             const uint32_t tag = u16(e), type = u16(e + 2), values = u32(e + 4);
@@ -76,15 +77,17 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&&
             if (tag == 256) width = value;
             if (tag == 257) height = value;
             if (tag == 33421 && type == 3 && values == 2) patternRows = u16(e + 8), patternColumns = u16(e + 10);
-            if (tag == 33422) patternBytes = values;
+            if (tag == 33422) patternBytes.push_back(values);
             if (tag == 330 && type == 4 && values == 1) pending.push_back(value);
             if (tag == 330 && type == 4 && values > 1 && values < 64 && size_t(value) + 4 * values <= size)
                 for (uint32_t s = 0; s < values; ++s) pending.push_back(u32(value + 4 * s));
         }
         // LibRaw 0.20 reads a colour filter pattern longer than its
-        // repeat says (or, without one, longer than 16) out of bounds.
-        if (patternBytes && (patternRows ? patternBytes != patternRows * patternColumns : patternBytes > 16))
-            throw BrokenPicture("its colour filter pattern does not match its size");
+        // repeat says (or, without one, longer than 16) out of bounds;
+        // a directory may give more than one.
+        for (const uint32_t bytes : patternBytes)
+            if (patternRows ? bytes != patternRows * patternColumns : bytes > 16)
+                throw BrokenPicture("its colour filter pattern does not match its size");
         if (width > 0 && height > 0) claim(width, height);
         if (size_t(at) + 2 + 12 * size_t(count) + 4 <= size) pending.push_back(u32(at + 2 + 12 * count));
     }
