@@ -504,7 +504,9 @@ TEST_F(BatchDialogTest, StartAsksOnceBeforeReplacingOutputsThatExist) {
         EXPECT_EQ(batchDialogs_.existingOutputsQuestions,
                   row.answer ? std::vector<std::string>{"2 of the outputs exist already in " + out + "."}
                              : std::vector<std::string>{});
-        if (row.starts) ASSERT_TRUE(finished.wait(60000));
+        if (row.starts) {
+            ASSERT_TRUE(finished.wait(60000));
+        }
         EXPECT_EQ(fs::exists(out + "/b-LightA-3.jpg"), row.starts);
         for (const char* name : {"/a-LightA-3.jpg", "/c-LightA-3.jpg"})
             EXPECT_EQ(Slurp(out + name) != old && ReadPicture(out + name).Width() == 30, row.replaced) << name;

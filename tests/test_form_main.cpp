@@ -183,7 +183,9 @@ TEST_F(FormMainTest, TheWindowAndThePreviewCarryTheirDesign) {
             EXPECT_EQ(w->pos(), p.bounds.topLeft());
         else
             EXPECT_EQ(w->geometry(), p.bounds);
-        if (p.caption) EXPECT_EQ(w->property("text").toString(), QString::fromUtf8(p.caption));
+        if (p.caption) {
+            EXPECT_EQ(w->property("text").toString(), QString::fromUtf8(p.caption));
+        }
     }
 
     EXPECT_TRUE(Child<QPushButton>("BtnLine")->isHidden());

@@ -244,6 +244,12 @@ const Category* FindCategory(int number) {
     return &kCategories[size_t(number - 1)];
 }
 
+std::string LookTitle(int category, int effect) {
+    const Category* c = FindCategory(category);
+    if (!c || !IsEffect(effect)) return "";
+    return std::string(c->caption) + " " + std::to_string(effect) + ", " + std::string(c->lookNames[size_t(effect - 1)]);
+}
+
 const Category* FindCategoryByCaption(std::string_view caption) {
     const auto squeeze = [](std::string_view text) {
         std::string out;

@@ -151,6 +151,10 @@ constexpr int ColumnPlace(int category) {
         if (kCategoryColumn[i] == category) return int(i);
     return -1;
 }
+// How the user reads a look: "Light A 3, Amber Leak"; empty for a category
+// or effect outside the table.
+std::string LookTitle(int category, int effect);
+
 // The category whose caption matches `caption` without regard to letter
 // case and spaces ("light a", "LIGHTA"), or nothing.
 const Category* FindCategoryByCaption(std::string_view caption);

@@ -58,15 +58,6 @@ namespace {
 
 bool IsPhotoFile(const QFileInfo& file) { return HasPhotoExtension(file.fileName().toStdString()); }
 
-QString LookTitle(Look look) {
-    const Category* category = FindCategory(look.category);
-    if (!category || look.effect < 1 || look.effect > kEffectCount) return QString();
-    return QStringLiteral("%1 %2, %3")
-        .arg(Text(category->caption))
-        .arg(look.effect)
-        .arg(Text(category->lookNames[size_t(look.effect - 1)]));
-}
-
 class FolderPicturesWithCache : public PictureSource {
 public:
     explicit FolderPicturesWithCache(std::string folder) : pictures_(std::move(folder), &cache_) {}
@@ -233,7 +224,8 @@ void TFormBatch::Refresh() {
     btnRemove_->setEnabled(!listPhotos_->selectedItems().isEmpty());
     const bool offered = Renderable(previewLook_.look);
     radioPreview_->setEnabled(offered);
-    radioPreview_->setText(offered ? QStringLiteral("The look in the preview: %1").arg(LookTitle(previewLook_.look))
+    const QString shown = Text(LookTitle(previewLook_.look.category, previewLook_.look.effect));
+    radioPreview_->setText(offered ? QStringLiteral("The look in the preview: %1").arg(shown)
                                    : QStringLiteral("The look in the preview (none shown yet)"));
     const Look look = ChosenLook();
     const bool asks = Renderable(look) && RecipeAsksForColour(look.category, look.effect);

@@ -143,7 +143,8 @@ void TFormMain::AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
     Guarded([&] {
         ShowChange(session_.Apply(std::move(result)));
-        Tell((QStringLiteral("Applied ") + LookTitle(session_.PreviewLook().look)).trimmed());
+        const Look look = session_.PreviewLook().look;
+        Tell(QString::fromStdString("Applied " + LookTitle(look.category, look.effect)).trimmed());
     });
 }
 

@@ -90,8 +90,6 @@ inline constexpr int kThumbnailCount = kEffectCount;
 // The hint of every thumbnail, before the name of its look.
 inline constexpr char kThumbnailHint[] = "Click the small photo  to preveiw and apply this effect.";
 
-// "Light A 3, Amber Leak"; empty for a look outside the catalogue.
-QString LookTitle(Look look);
 // "Saved photo.jpg, 3.1 MB" for the file just written to `path`.
 QString SavedNews(const std::string& path);
 

@@ -24,16 +24,6 @@ QString FileSizeText(qint64 bytes) {
 
 }  // namespace
 
-QString LookTitle(Look look) {
-    const Category* category = FindCategory(look.category);
-    if (!category || look.effect < 1 || look.effect > kEffectCount) return QString();
-    const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
-    return QStringLiteral("%1 %2, %3")
-        .arg(text(category->caption))
-        .arg(look.effect)
-        .arg(text(category->lookNames[size_t(look.effect - 1)]));
-}
-
 QString SavedNews(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     return QStringLiteral("Saved %1, %2").arg(file.fileName(), FileSizeText(file.size()));
