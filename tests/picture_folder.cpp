@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "io/jpeg_codec.h"
@@ -44,6 +45,33 @@ TBitmap MakePicture(int width, int height, uint32_t seed) {
     return b;
 }
 
+// A small colour table of its own for every grading look: each channel a
+// different mix of the three, so that every table moves colours its own way.
+std::string MakeGradeTable(uint32_t seed) {
+    constexpr int kSize = 5;
+    std::string text = "TITLE \"test grade " + std::to_string(seed) + "\"\nLUT_3D_SIZE 5\n";
+    const double own = 0.6 + 0.03 * (seed % 7), other = (1 - own) / 2, lift = 0.01 * (seed % 5);
+    char line[80];
+    for (int b = 0; b < kSize; ++b)
+        for (int g = 0; g < kSize; ++g)
+            for (int r = 0; r < kSize; ++r) {
+                const double c[3] = {r / 4.0, g / 4.0, b / 4.0};
+                double out[3];
+                for (int i = 0; i < 3; ++i)
+                    out[i] = std::min(1.0, lift + own * c[i] + other * c[(i + 1 + seed) % 3] + other * c[(i + 2) % 3]);
+                std::snprintf(line, sizeof line, "%.5f %.5f %.5f\n", out[0], out[1], out[2]);
+                text += line;
+            }
+    return text;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (file) written = std::fclose(file) == 0 && written;
+    if (!written) throw std::runtime_error("cannot write " + path);
+}
+
 }  // namespace
 
 void MakePictureFolder(const std::string& appDir, int side) { MakePictureFolder(appDir, side, side); }
@@ -59,12 +87,13 @@ void MakePictureFolder(const std::string& appDir, int baseWidth, int baseHeight)
             const int height = baseHeight - int(seed % 3);
             std::vector<uint8_t> bytes = EncodeJpeg(MakePicture(width, height, seed));
             for (size_t i = 0; i < 16; ++i) bytes[i] = uint8_t(seed * 31 + i);  // replaced on loading
-            const std::string path = (folder / (std::to_string(n) + ".ssl")).string();
-            FILE* file = std::fopen(path.c_str(), "wb");
-            bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-            if (file) written = std::fclose(file) == 0 && written;
-            if (!written) throw std::runtime_error("cannot write " + path);
+            WriteText((folder / (std::to_string(n) + ".ssl")).string(), std::string(bytes.begin(), bytes.end()));
         }
+    }
+    for (const PictureName& grade : CatalogueGrades()) {
+        const fs::path folder = fs::path(appDir) / "pic" / std::string(grade.folder);
+        fs::create_directories(folder);
+        WriteText((folder / (std::to_string(grade.number) + ".cube")).string(), MakeGradeTable(seed++));
     }
 }
 

@@ -18,7 +18,8 @@ struct PictureFolderEntry {
 std::vector<PictureFolderEntry> CataloguePictureFolders();
 
 // Writes appDir/pic/<folder>/<n>.ssl for every entry of
-// CataloguePictureFolders(). Each picture differs from every other and
+// CataloguePictureFolders(), and a small colour table <folder>/<n>.cube for
+// every grading look. Each picture differs from every other and
 // mixes dark and light areas; its size varies around `side` pixels so that
 // stretching to the photo is exercised.
 void MakePictureFolder(const std::string& appDir, int side = 16);

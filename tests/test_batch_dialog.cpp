@@ -89,6 +89,7 @@ public:
         lock.unlock();
         return pictures_.Load(name);
     }
+    SharedGrade LoadGrade(PictureName name) const override { return pictures_.LoadGrade(name); }
     void Shut() {
         std::lock_guard lock(mutex_);
         shut_ = true;

@@ -272,7 +272,7 @@ using Dispatcher = CatalogueTest;
 
 TEST_F(Dispatcher, NoCategoryOrNoEffectRendersNothing) {
     const TBitmap before = RandomBitmap(7, 5, 99);
-    for (auto [effect, category] : {std::pair{1, 0}, {1, 17}, {1, -2}, {0, 1}, {11, 8}, {-1, 15}}) {
+    for (auto [effect, category] : {std::pair{1, 0}, {1, kCategoryCount + 1}, {1, -2}, {0, 1}, {11, 8}, {-1, 15}}) {
         TBitmap result;
         result.CopyFrom(before);
         EXPECT_EQ(ImgViewClick(effect, category, work_, result, Context()), ButtonChange::kKeep);

@@ -820,7 +820,7 @@ TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
         {"--look", "Nope:1", "a.bmp", "b.bmp"},
         {"--look", "1:11", "a.bmp", "b.bmp"},
         {"--look", "1:0", "a.bmp", "b.bmp"},
-        {"--look", "17:1", "a.bmp", "b.bmp"},
+        {"--look", "18:1", "a.bmp", "b.bmp"},
         {"--look", "1", "a.bmp", "b.bmp"},
         {"--look", "1:1", "a.bmp"},
         {"--look", "1:1", "--color", "1,2", "a.bmp", "b.bmp"},

@@ -160,6 +160,7 @@ TEST_F(FormMainTest, TheWindowAndThePreviewCarryTheirDesign) {
         {"FlatPanel4", "btnAmazing", QRect(24, 168, 75, 25), "Amazing"},
         {"FlatPanel4", "BtnEadge", QRect(24, 392, 75, 25), "Edge A"},
         {"FlatPanel4", "BtnEdge2", QRect(24, 420, 75, 25), "Edge B"},
+        {"FlatPanel4", "BtnFilm", QRect(24, 448, 75, 25), "Film"},
         {"FlatPanel4", "BtnLine", QRect(24, 464, 75, 25), "Line"},
         {"FormPreview", "Panel1", QRect(0, 0, 393, 230), nullptr},
         {"FormPreview", "BtnColor", QRect(80, 248, 83, 25), "Change Color"},

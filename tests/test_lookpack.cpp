@@ -21,6 +21,8 @@
 #include "io/picture_source.h"
 #include "io/jpeg_codec.h"
 #include "io/ssl_picture.h"
+#include "looks/cube_lut.h"
+#include "lookpack/film_grades.h"
 #include "lookpack/looks.h"
 #include "lookpack/pack_contents.h"
 #include "ground/blend_rows.h"
@@ -336,6 +338,48 @@ TEST(LookPackRestraint, LineTilesAreSparseGreyRules) {
         EXPECT_GE(darkest, 125) << f.relativePath;
         EXPECT_LT(inked, tile.Width() * tile.Height() / 4) << f.relativePath;
     }
+}
+
+// --- The Film grades ---------------------------------------------------------
+
+TEST(LookPackFilm, EveryTableIsTheGradeItNamesAndShipsAsTheGeneratorWritesIt) {
+    const std::vector<PackGradeFile> files = PackGradeFiles();
+    ASSERT_EQ(files.size(), size_t(kEffectCount));
+    const Category& film = *FindCategoryByCaption("Film");
+    for (const PackGradeFile& f : files) {
+        SCOPED_TRACE(f.relativePath);
+        const std::string path = FindPathNoCase(kPicDir, f.relativePath);
+        const std::vector<uint8_t> shipped = ReadWholeFile(path);
+        const std::string drawn = FilmGradeCube(f.number);
+        EXPECT_TRUE(std::equal(shipped.begin(), shipped.end(), drawn.begin(), drawn.end()));
+        const CubeLut lut = ReadCubeLutFile(path);
+        EXPECT_EQ(lut.title, film.lookNames[size_t(f.number - 1)]);
+        EXPECT_TRUE(lut.is3D);
+        EXPECT_EQ(lut.size, kGradeTableSize);
+    }
+}
+
+// Skin stays skin: through every grade that keeps colour, light, middle
+// and dark skin keep their hue within a few degrees and stay warm (red over
+// green over blue); the black and white grades keep it a neutral or warm
+// grey.
+TEST(LookPackFilm, SkinKeepsItsHue) {
+    const auto hue = [](const std::array<double, 3>& c) {
+        const double r = c[0], g = c[1], b = c[2];
+        return std::atan2(std::sqrt(3.0) * (g - b), 2 * r - g - b) * 180 / M_PI;
+    };
+    const std::array<double, 3> skins[] = {{0.96, 0.80, 0.69}, {0.87, 0.67, 0.53}, {0.55, 0.35, 0.22}, {0.33, 0.20, 0.13}};
+    for (int n = 1; n <= kEffectCount; ++n)
+        for (const auto& skin : skins) {
+            SCOPED_TRACE("grade " + std::to_string(n));
+            const std::array<double, 3> out = FilmGrade(n, skin);
+            EXPECT_GE(out[0], out[1] - 1e-9);
+            EXPECT_GE(out[1], out[2] - 1e-9);
+            // A grade that leaves a strong red next to no colour is black and white.
+            const std::array<double, 3> red = FilmGrade(n, {0.8, 0.2, 0.2});
+            const bool mono = red[0] - red[2] < 0.15;
+            if (!mono) EXPECT_LT(std::abs(hue(out) - hue(skin)), 12.0) << out[0] << " " << out[1] << " " << out[2];
+        }
 }
 
 // --- Determinism -----------------------------------------------------------

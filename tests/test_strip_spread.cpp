@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "catalogue/render_job.h"
 #include "io/photo_files.h"
+#include "io/picture_source.h"
 #include "lookpack/looks.h"
 #include "lookpack/pack_contents.h"
 #include "lookpack/strip_spread.h"
@@ -66,4 +69,29 @@ TEST(StripSpread, NoTwoLooksOfAPictureCategoryLookAlike) {
                 << f.name << " on " << photo << ": looks " << s.Closest().a << " and " << s.Closest().b;
             EXPECT_GE(s.median, kMedianAllowed) << f.name << " on " << photo;
         }
+}
+
+// The Film grades move a photo visibly yet leave it itself, and their ten
+// thumbnails tell themselves apart, on both generated photos.
+TEST(StripSpread, FilmGradesAreVisibleYetGentleAndApart) {
+    const std::string pic = CORVESSA_PIC_DIR;
+    const Category& film = *FindCategoryByCaption("Film");
+    const FolderPictures pictures(pic);
+    const auto sample = std::make_shared<const TBitmap>(ReadPicture(pic + "/" + kSampleName));
+    const auto trunk = std::make_shared<const TBitmap>(RenderTrunkPhoto(1224, 816));
+    for (const auto& photo : {sample, trunk}) {
+        struct Strip : StripView {
+            std::vector<TBitmap> thumbnails;
+            void ThumbnailDone(int, const TBitmap& picture, bool) override { thumbnails.emplace_back().CopyFrom(picture); }
+            void SetChangeColorButton(bool) override {}
+        } strip;
+        StripJob(photo, film.number, pictures).Run(strip);
+        const StripSpread s = SpreadOf(strip.thumbnails);
+        EXPECT_GE(s.Closest().difference, 4.0) << "looks " << s.Closest().a << " and " << s.Closest().b;
+        for (int n = 1; n <= kEffectCount; ++n) {
+            const double moved = MeanAbsDifference(RenderJob(photo, Look{film.number, n}, pictures).Run().picture, *photo);
+            EXPECT_GE(moved, 4.0) << film.lookNames[size_t(n - 1)];
+            EXPECT_LE(moved, 40.0) << film.lookNames[size_t(n - 1)];
+        }
+    }
 }

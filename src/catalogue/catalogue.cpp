@@ -10,6 +10,7 @@
 #include "ground/blend_rows.h"
 #include "ground/error.h"
 #include "ground/stop.h"
+#include "looks/cube_lut.h"
 #include "looks/line_art.h"
 #include "looks/overlay.h"
 #include "looks/painterly.h"
@@ -49,6 +50,7 @@ constexpr Step Contrast() { return Call(Routine::kContrastCurve); }
 constexpr Step MosaicPaint() { return Call(Routine::kMosaicPainting); }
 constexpr Step Pencil() { return Call(Routine::kPencilSketch); }
 constexpr Step Line(int n) { return Call(Routine::kLinePattern, n); }
+constexpr Step Grade(std::string_view folder, int n) { return Step{Routine::kColourGrade, folder, folder, n, {}, {}}; }
 
 constexpr Recipe Steps(Step a, Step b = {}, Step c = {}, Step d = {}) { return Recipe{{a, b, c, d}}; }
 
@@ -189,12 +191,17 @@ constexpr RoutineEntry kRoutines[] = {
      [](const Step& step, Stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
          LinePattern(src, r, step.number, ctx);
      }},
+    {Routine::kColourGrade, true, false, kNoPicture,
+     [](const Step& step, Stage stage, const TBitmap& src, TBitmap& r, const RenderContext& ctx) {
+         const SharedGrade grade = ctx.pictures->LoadGrade({FolderAt(step, stage), step.number});
+         grade->Apply(src, r);
+     }},
 };
 
 constexpr bool RoutinesInOrder() {
     for (size_t i = 0; i < std::size(kRoutines); ++i)
         if (size_t(kRoutines[i].routine) != i) return false;
-    return std::size(kRoutines) == size_t(Routine::kLinePattern) + 1;
+    return std::size(kRoutines) == size_t(Routine::kColourGrade) + 1;
 }
 static_assert(RoutinesInOrder(), "kRoutines has one row per Routine, in order");
 
@@ -274,6 +281,7 @@ Recipe EffectRecipe(int category, int n) {
     case StripFill::kArt: return kArtEffects[i].recipe;
     case StripFill::kPreset: return kPresetEffects[i];
     case StripFill::kLine: return Steps(Line(n));
+    case StripFill::kGrade: return Steps(Grade(c->fullSizeFolder, n));
     }
     return {};
 }
@@ -322,6 +330,18 @@ std::vector<FolderUse> CatalogueFolders() {
                     }
                 }
     return folders;
+}
+
+std::vector<PictureName> CatalogueGrades() {
+    std::vector<PictureName> grades;
+    for (int category = 1; category <= kCategoryCount; ++category)
+        for (int n = 1; n <= kEffectCount; ++n)
+            for (const Step& step : EffectRecipe(category, n).steps) {
+                const PictureName grade{step.fullSizeFolder, step.number};
+                if (step.routine == Routine::kColourGrade && std::find(grades.begin(), grades.end(), grade) == grades.end())
+                    grades.push_back(grade);
+            }
+    return grades;
 }
 
 ButtonChange FullSizeButton(int category, int n) {

@@ -1,5 +1,5 @@
 #pragma once
-// The effect catalogue: the sixteen categories, the recipe of each of their
+// The effect catalogue: the seventeen categories, the recipe of each of their
 // ten effects, the strip renderer that makes a category's ten thumbnails and
 // the full-size dispatcher that renders one effect on the working photo.
 //
@@ -18,7 +18,7 @@
 
 namespace corvessa {
 
-inline constexpr int kCategoryCount = 16;
+inline constexpr int kCategoryCount = 17;
 inline constexpr int kEffectCount = 10;
 // ThumbPhoto's size: that of a thumbnail view.
 inline constexpr int kThumbSide = 105;
@@ -31,6 +31,7 @@ enum class StripFill {
     kArt,
     kPreset,
     kLine,
+    kGrade,    // one colour table per thumbnail
 };
 
 // What a strip does with the preview's "Change Color" button, and when.
@@ -62,7 +63,7 @@ struct Category {
     std::string_view help;
 };
 
-// In the order of the category numbers 1..16.
+// In the order of the category numbers 1..17.
 inline constexpr std::array<Category, kCategoryCount> kCategories = [] {
     using Fill = StripFill;
     using Button = StripButton;
@@ -135,15 +136,19 @@ inline constexpr std::array<Category, kCategoryCount> kCategories = [] {
          {"Fireworks Circle", "Lilac Mist", "Rainy Day", "Night Vision", "Nebula Dream",
           "Rose Wood", "Old Film Flare", "Magenta Dream", "Cream Frame", "Ember Stardust"},
          "Ready-made looks that mix several effects in one"},
+        {17,  "Film",     Fill::kGrade,   "film",      "film",     kScreen,  Button::kHiddenBefore,
+         {"Warm Print", "Cool Matte", "Faded Vintage", "Teal And Orange", "Rich Slide",
+          "Soft Portrait", "Contrast Mono", "Warm Mono", "Cross Process", "Bleach Bypass"},
+         "Gentle colour grades of the whole photo, like film stocks and prints"},
     }};
 }();
 
-// The category with this number, or nothing outside 1..16.
+// The category with this number, or nothing outside 1..17.
 const Category* FindCategory(int number);
 
 // The categories the window's column shows, from the top down (the batch
 // dialog lists them in the same order). Line has no button of its own.
-inline constexpr std::array<int, kCategoryCount - 1> kCategoryColumn{16, 1, 2, 3, 4, 5, 12, 13, 6, 7, 8, 15, 9, 10, 11};
+inline constexpr std::array<int, kCategoryCount - 1> kCategoryColumn{16, 1, 2, 3, 4, 5, 12, 13, 6, 7, 8, 15, 9, 10, 11, 17};
 // The place of `category` in kCategoryColumn from 0 at the top; -1 for a
 // category the column does not show.
 constexpr int ColumnPlace(int category) {
@@ -178,6 +183,7 @@ enum class Routine {
     kMosaicPainting,    // MosaicPainting(src, R)
     kPencilSketch,      // PencilSketch(src, R)
     kLinePattern,       // LinePattern(src, R, number)
+    kColourGrade,       // R := S through the colour table folder/number.cube
 };
 
 // One routine call. Steps that read a source read S until a step of the
@@ -187,7 +193,7 @@ enum class Routine {
 struct Step {
     Routine routine = Routine::kNone;
     // Overlay folder in the strip and at full size (OverlayPicture,
-    // MaskOverlay only).
+    // MaskOverlay, and the colour table's folder of ColourGrade).
     std::string_view stripFolder;
     std::string_view fullSizeFolder;
     int number = 0;  // picture number, mode or pattern number
@@ -207,7 +213,7 @@ enum class Stage { kStrip, kFullSize };
 // What a render does with the preview's "Change Color" button.
 enum class ButtonChange { kKeep, kShow, kHide };
 
-// The recipe of effect n (1..10) of category `category` (1..16).
+// The recipe of effect n (1..10) of category `category` (1..17).
 Recipe EffectRecipe(int category, int n);
 
 // The picture `step` reads at `stage`, if it reads one.
@@ -233,6 +239,9 @@ struct FolderUse {
     PictureUse use;
 };
 std::vector<FolderUse> CatalogueFolders();
+// The colour tables <folder>/<number>.cube the grading looks read, each
+// once, in the order of the catalogue (folder as spelled there).
+std::vector<PictureName> CatalogueGrades();
 
 // How the full-size render of effect n leaves the Change Color button:
 // Colour and Art set it per effect, all others keep it.
@@ -256,14 +265,14 @@ public:
 // then renders the ten thumbnails from it into `resultPhoto`, handing each
 // to `view`, and sets the Change Color button as the category's rule says.
 // A failing thumbnail throws: the ones before it have been delivered and
-// the rule's "after" part is not applied. A number outside 1..16 does
+// the rule's "after" part is not applied. A number outside 1..17 does
 // nothing.
 void RenderStrip(int category, const TBitmap& workPhoto, TBitmap& thumbPhoto, TBitmap& resultPhoto,
                  const RenderContext& ctx, StripView& view);
 
 // The full-size dispatcher: renders effect `effect` of `category` from
 // `workPhoto` into `resultPhoto` and says how the Change Color button is to
-// be left. Category 0, a number outside 1..16 or an effect outside 1..10
+// be left. Category 0, a number outside 1..17 or an effect outside 1..10
 // renders nothing and leaves `resultPhoto` as it was.
 ButtonChange ImgViewClick(int effect, int category, const TBitmap& workPhoto, TBitmap& resultPhoto,
                           const RenderContext& ctx);

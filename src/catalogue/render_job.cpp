@@ -19,6 +19,7 @@ public:
             if (loadedName == name) return picture;
         return job_.pictures_->Load(name);
     }
+    SharedGrade LoadGrade(PictureName name) const override { return job_.pictures_->LoadGrade(name); }
 
 private:
     const RenderJob& job_;

@@ -9,6 +9,7 @@
 #include "ground/stop.h"
 #include "io/files.h"
 #include "io/ssl_picture.h"
+#include "looks/cube_lut.h"
 
 namespace corvessa {
 
@@ -30,6 +31,11 @@ std::optional<std::pair<int64_t, int64_t>> FileIdentity(const std::string& path)
     if (stat(path.c_str(), &info) != 0) return std::nullopt;
     return std::pair<int64_t, int64_t>(info.st_size,
                                        int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec);
+}
+
+SharedGrade ReadGrade(const std::string& path) {
+    const StopScope unstoppable(nullptr);
+    return std::make_shared<const PreparedLut>(ReadCubeLutFile(path));
 }
 
 }  // namespace
@@ -147,10 +153,40 @@ void PictureCache::Clear() {
     }
     stretched_.clear();
     stretchedBytes_ = 0;
+    grades_.clear();
 }
 
-std::string FolderPictures::PathOf(PictureName name) const {
-    return FindPathNoCase(folder_, std::string(name.folder) + "/" + std::to_string(name.number) + ".ssl");
+SharedGrade PictureCache::LoadGrade(const std::string& path) {
+    const auto identity = FileIdentity(path);
+    if (identity) {
+        std::lock_guard lock(mutex_);
+        for (auto it = grades_.begin(); it != grades_.end(); ++it) {
+            if (it->path != path) continue;
+            if (it->fileSize == identity->first && it->modified == identity->second) {
+                grades_.splice(grades_.begin(), grades_, it);
+                return it->grade;
+            }
+            grades_.erase(it);
+            break;
+        }
+    }
+    // Two renders asking at once may both read the table: it takes a few
+    // milliseconds, and both get the same colours.
+    SharedGrade grade = ReadGrade(path);
+    if (!identity) return grade;
+    std::lock_guard lock(mutex_);
+    grades_.push_front(Grade{path, identity->first, identity->second, grade});
+    if (grades_.size() > kMaxGrades) grades_.pop_back();
+    return grade;
+}
+
+std::string FolderPictures::PathOf(PictureName name, std::string_view extension) const {
+    return FindPathNoCase(folder_, std::string(name.folder) + "/" + std::to_string(name.number) + std::string(extension));
+}
+
+SharedGrade FolderPictures::LoadGrade(PictureName name) const {
+    const std::string path = PathOf(name, ".cube");
+    return cache_ ? cache_->LoadGrade(path) : ReadGrade(path);
 }
 
 SharedPicture FolderPictures::Load(PictureName name) const {

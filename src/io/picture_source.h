@@ -12,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include "ground/bitmap.h"
 #include "looks/render_context.h"
@@ -44,6 +45,12 @@ public:
     // the decoded picture itself, which stretches there to the same pixels.
     SharedPicture LoadStretched(const std::string& path, int width, int height);
 
+    // The colour table at `path`, read and prepared at most once while the
+    // file keeps its size and modification time (a strip and the full-size
+    // render after it read the same ten). Throws what ReadCubeLutFile
+    // throws; a failure is not kept.
+    SharedGrade LoadGrade(const std::string& path);
+
     size_t BytesHeld() const;
     void Clear();
 
@@ -73,6 +80,17 @@ private:
     std::list<Stretched> stretched_;  // most recently used first
     size_t stretchedBytes_ = 0;
 
+    // Prepared tables are about 300 KB each (a 33-point cube); a few
+    // strips' worth are kept.
+    static constexpr size_t kMaxGrades = 32;
+    struct Grade {
+        std::string path;
+        int64_t fileSize;
+        int64_t modified;
+        SharedGrade grade;
+    };
+    std::list<Grade> grades_;  // most recently used first
+
     const size_t budget_;
     mutable std::mutex mutex_;
     std::list<Entry> entries_;  // most recently used first
@@ -80,7 +98,8 @@ private:
     uint64_t lastId_ = 0;
 };
 
-// The pictures <folder>/<number>.ssl of one picture folder (the `pic`
+// The pictures <folder>/<number>.ssl and colour tables <folder>/<number>.cube
+// of one picture folder (the `pic`
 // folder that ships beside the program, or one the user names), through a
 // cache when one is given, else decoded afresh each time. Thread-safe.
 class FolderPictures : public PictureSource {
@@ -90,8 +109,10 @@ public:
 
     SharedPicture Load(PictureName name) const override;
     SharedPicture LoadStretched(PictureName name, int width, int height) const override;
-    // The file that Load(name) reads.
-    std::string PathOf(PictureName name) const;
+    SharedGrade LoadGrade(PictureName name) const override;
+    // The file that Load(name) reads; LoadGrade reads the one ending in
+    // ".cube" instead.
+    std::string PathOf(PictureName name, std::string_view extension = ".ssl") const;
     const std::string& Folder() const { return folder_; }
 
 private:

@@ -33,7 +33,13 @@ struct PictureName {
 // another one gets.
 using SharedPicture = std::shared_ptr<const TBitmap>;
 
-// Where the looks get their overlay pictures, decoded. Safe to use from
+// A colour table made ready for photos (looks/cube_lut.h), shared read-only
+// like the pictures.
+class PreparedLut;
+using SharedGrade = std::shared_ptr<const PreparedLut>;
+
+// Where the looks get their overlay pictures, decoded, and their colour
+// tables, read. Safe to use from
 // several renders at once.
 class PictureSource {
 public:
@@ -50,6 +56,10 @@ public:
         (void)height;
         return Load(name);
     }
+    // The colour table <folder>/<number>.cube of a grading look. Throws
+    // "Cannot open file PATH: REASON" or the reader's "LUT file is not
+    // valid: REASON — PATH".
+    virtual SharedGrade LoadGrade(PictureName name) const = 0;
 };
 
 struct RenderContext {

@@ -65,6 +65,7 @@ public:
     SharedPicture LoadStretched(PictureName name, int width, int height) const override {
         return pictures_.LoadStretched(name, width, height);
     }
+    SharedGrade LoadGrade(PictureName name) const override { return pictures_.LoadGrade(name); }
 
 private:
     PictureCache cache_;

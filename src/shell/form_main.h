@@ -75,8 +75,9 @@ inline constexpr std::array<CategoryButton, kCategoryCount> kCategoryButtons{{
     {"BtnLine", "BtnLineClick"},  // a button nothing shows
     {"BtnArt", "ImgBtnArtClick"},
     {"BtnPreset", "BtnPresetClick"},
+    {"BtnFilm", "BtnFilmClick"},
 }};
-// The button of category `number` (1..16).
+// The button of category `number` (1..17).
 constexpr const CategoryButton& ButtonOf(int number) { return kCategoryButtons[size_t(number - 1)]; }
 
 // Where a category's button lies in the column: 28 pixels apart from the

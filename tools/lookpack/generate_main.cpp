@@ -1,8 +1,8 @@
 // corvessa-lookpack PICDIR [FILTER...]
 //
-// Writes the look pack (every file of the pack table, or only those whose
-// relative path starts with one of the filters, such as "star" or
-// "lightA/3.ssl") into PICDIR, creating its folders. Pictures are
+// Writes the look pack (every picture of the pack table and every colour
+// table of the Film looks, or only those whose relative path starts with
+// one of the filters, such as "star", "lightA/3.ssl" or "film") into PICDIR, creating its folders. Pictures are
 // independent of each other, so they are shared out over the cores; each
 // one comes out the same whichever thread makes it.
 
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "io/files.h"
+#include "lookpack/film_grades.h"
 #include "lookpack/looks.h"
 
 using namespace corvessa;
@@ -28,15 +29,25 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path dir = argv[1];
     std::vector<std::string> filters(argv + 2, argv + argc);
-    std::vector<PackFile> files;
-    for (PackFile& f : PackFiles()) {
+    const auto wanted = [&](const std::string& relativePath) {
         bool wanted = filters.empty();
-        for (const std::string& prefix : filters) wanted = wanted || f.relativePath.rfind(prefix, 0) == 0;
-        if (wanted) files.push_back(std::move(f));
-    }
+        for (const std::string& prefix : filters) wanted = wanted || relativePath.rfind(prefix, 0) == 0;
+        return wanted;
+    };
+    std::vector<PackFile> files;
+    for (PackFile& f : PackFiles())
+        if (wanted(f.relativePath)) files.push_back(std::move(f));
     try {
         std::filesystem::create_directories(dir);
         for (const PackFolder& folder : PackFolders()) std::filesystem::create_directories(dir / folder.name);
+        // The colour tables are text, a few milliseconds each.
+        for (const PackGradeFile& grade : PackGradeFiles()) {
+            if (!wanted(grade.relativePath)) continue;
+            const std::filesystem::path path = dir / grade.relativePath;
+            std::filesystem::create_directories(path.parent_path());
+            const std::string text = FilmGradeCube(grade.number);
+            WriteFileSafely(path.string(), std::vector<uint8_t>(text.begin(), text.end()));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
