@@ -186,6 +186,9 @@ TEST_F(BrowserTest, StripsSetTheChangeColorButtonByTheirRule) {
     EXPECT_FALSE(ChangeColorShown());
     Press("BtnStar");
     EXPECT_TRUE(ChangeColorShown());
+    Press("BtnFilm");  // a grade has no colour to change
+    EXPECT_FALSE(ChangeColorShown());
+    Press("BtnStar");
     // Colour and Art leave it to their full-size renders.
     Press("BtnColor");
     EXPECT_TRUE(ChangeColorShown());
