@@ -1,6 +1,6 @@
 // corvessa-looks-gallery PICDIR OUTFILE
 //
-// The sample photo through all 150 looks of the fifteen visible
+// The sample photo through all 160 looks of the sixteen visible
 // categories, one row per category, as one PNG: what a user sees of the
 // look pack once the routines have blended it.
 
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         const std::filesystem::path picDir = std::filesystem::absolute(argv[1]);
         const TBitmap sample = ReadPicture((picDir / "sample.jpg").string());
         // Rendered at twice the tile size: close to what a photo shows on
-        // screen, and quick enough for 150 looks.
+        // screen, and quick enough for 160 looks.
         const auto work = std::make_shared<const TBitmap>(Shrink(sample, 2 * kTileW, 2 * kTileH));
         PictureCache cache;
         const FolderPictures pictures(picDir.string(), &cache);
