@@ -422,7 +422,7 @@ std::string Choices(TFormBatch& batch) {
 TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
     fs::create_directories(dir_.File("out"));
     WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
-    const batch::BatchLook preview{Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100};
+    const batch::BatchLook preview{Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100, {}};
     TFormBatch& first = Dialog();
     first.AddPhotos({dir_.File("one.bmp")});
     first.OfferPreviewLook(preview);
