@@ -191,6 +191,7 @@ void TFormMain::CategoryClick(int category) {
         listing_.Drop();
         if (std::exchange(myLooksShown_, false)) {
             // The labels show the category's numbers again.
+            labelNoLooks_->hide();
             for (int n = 1; n <= kThumbnailCount; ++n) PlaceThumbnail(n);
         }
         ShowMyLooksControls();
