@@ -20,6 +20,9 @@ class FakeDialogs : public ShellDialogs {
 public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<SaveChoice>> saveAnswers;
+    // The files each Add Look dialog chose, and the folder it started in.
+    std::deque<std::vector<std::string>> cubeAnswers;
+    std::vector<std::string> cubeFolders;
     std::deque<std::optional<Rgb>> colourAnswers;
     std::deque<bool> replaceAnswers;
     std::deque<ExistingOutputsChoice> existingOutputsAnswers;
@@ -47,6 +50,11 @@ public:
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override {
         openFolders.push_back(folder);
         return Next(openAnswers);
+    }
+    std::vector<std::string> ChooseCubeFiles(const std::string& folder) override {
+        cubeFolders.push_back(folder);
+        if (cubeAnswers.empty()) return {};
+        return Next(cubeAnswers);
     }
     std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override {
         ++saveDialogsRun;

@@ -17,6 +17,9 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         config_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        // The user's own looks too.
+        data_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", data_->path().toLocal8Bit());
         static int argc = 1;
         static char name[] = "corvessa-test";
         static char* argv[] = {name, nullptr};
@@ -25,11 +28,12 @@ public:
     void TearDown() override {
         delete app_;
         config_.reset();
+        data_.reset();
     }
 
 private:
     QApplication* app_ = nullptr;
-    std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<QTemporaryDir> config_, data_;
 };
 
 [[maybe_unused]] testing::Environment* const kRegistered = testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);

@@ -19,4 +19,4 @@ foreach(level baseline avx2)
 endforeach()
 
 # The user's .cube tables: the reader and the applier.
-corvessa_test(test_cube_lut SOURCES test_cube_lut.cpp LIBS corvessa_cubelut corvessa_testsupport)
+corvessa_test(test_cube_lut SOURCES test_cube_lut.cpp test_user_looks.cpp LIBS corvessa_cubelut corvessa_testsupport)

@@ -54,6 +54,17 @@ TEST(NamePattern, FieldsAndExtensions) {
     EXPECT_EQ(OutputFileName("/a/b.bmp", Settings("{name}.old", PhotoFormatId::kJpeg)), "b.old.jpg");
     EXPECT_EQ(OutputFileName("/a/b.x.jpeg", Settings("{name}", std::nullopt)), "b.x.jpeg");
     EXPECT_EQ(OutputFileName("/a/b.jpeg", Settings("{name}.png", std::nullopt)), "b.png");
+
+    // A user's table: its name, without what a file name cannot hold.
+    UserLook table;
+    table.name = "Teal / Night";
+    EXPECT_EQ(NamePattern().Expand("/a/b.jpg", table), "b-MyLooks-TealNight");
+    EXPECT_EQ(NamePattern("{look}").Expand("/a/b.jpg", table), "TealNight");
+    BatchSettings settings = Settings("{name}-{category}", PhotoFormatId::kPng);
+    settings.look.user = table;
+    EXPECT_EQ(OutputFileName("/a/b.bmp", settings), "b-MyLooks.png");
+    table.name = "..";
+    EXPECT_THROW(NamePattern("{look}").Expand("/a/b.jpg", table), CorvessaError);
 }
 
 TEST(NamePattern, MistakesAreNamed) {

@@ -18,6 +18,7 @@
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <sstream>
 #include <thread>
@@ -70,7 +71,9 @@ public:
     std::optional<std::string> ChoosePhotoFolder() override { return std::nullopt; }
     std::optional<std::string> ChooseOutputFolder(const std::string&) override { return std::exchange(outputFolder, {}); }
     std::optional<Rgb> ChooseColour(Rgb) override { return std::exchange(colour, {}); }
+    std::optional<std::string> ChooseCubeFile(const std::string&) override { return std::exchange(cubeFile, {}); }
     std::optional<std::string> outputFolder;
+    std::optional<std::string> cubeFile;
     std::optional<Rgb> colour;
 };
 
@@ -274,7 +277,7 @@ TEST_F(BatchDialogTest, TheStripOfTheFirstPhotoPicksALook) {
 
     // A look offered by the preview is chosen; a thumbnail pressed then
     // picks its own.
-    batch.OfferPreviewLook({Look{4, 2}, ColourDecision::NotAsked(), kWhite, 100});
+    batch.OfferPreviewLook({Look{4, 2}, ColourDecision::NotAsked(), kWhite, 100, {}});
     EXPECT_TRUE(Child<QRadioButton>(&batch, "RadioPreviewLook")->isChecked());
     EXPECT_EQ(category->currentData().toInt(), 4);
     EXPECT_EQ(looks->currentRow(), 1);
@@ -301,7 +304,7 @@ TEST_F(BatchDialogTest, TheWindowsBatchWritesWhatCorvessaRenderWrites) {
                                              dir_.File("a/missing.jpg")};
     TFormBatch& batch = Dialog();
     batch.AddPhotos(photos);
-    batch.OfferPreviewLook({Look{10, 4}, ColourDecision::Chosen(Rgb{10, 120, 200}), kWhite, 70});
+    batch.OfferPreviewLook({Look{10, 4}, ColourDecision::Chosen(Rgb{10, 120, 200}), kWhite, 70, {}});
     auto* format = Child<QComboBox>(&batch, "ComboFormat");
     for (const char* extension : {"png", "jpg"}) {
         SCOPED_TRACE(extension);
@@ -336,6 +339,75 @@ TEST_F(BatchDialogTest, TheWindowsBatchWritesWhatCorvessaRenderWrites) {
     EXPECT_FALSE(metadata.Empty());
 }
 
+// A user's table, from the preview or as a .cube file, writes what
+// corvessa-render --lut writes; a table that does not read stops the batch
+// before anything is written, and the .cube file is remembered.
+TEST_F(BatchDialogTest, AUsersTableWritesWhatCorvessaRenderLutWrites) {
+    fs::create_directories(dir_.File("a"));
+    WriteBytes(dir_.File("a/x.jpg"), CameraJpeg(GradientBitmap(64, 48), 6));
+    WriteBmpFile(RandomBitmap(40, 50, 3), dir_.File("a/y.bmp"));
+    const std::vector<std::string> photos = {dir_.File("a/x.jpg"), dir_.File("a/y.bmp")};
+    const std::string table = CubeText(5, true, InvertedColour, "TITLE \"Teal Night\"\n");
+    WriteBytes(dir_.File("teal.cube"), std::vector<uint8_t>(table.begin(), table.end()));
+    WriteBytes(dir_.File("broken.cube"), std::vector<uint8_t>{'L', 'U', 'T'});
+
+    std::string command = std::string(CORVESSA_RENDER_PATH) + " --lut '" + dir_.File("teal.cube") +
+                          "' --strength 60 --format png -o '" + dir_.File("cli") + "'";
+    for (const std::string& photo : photos) command += " '" + photo + "'";
+    ASSERT_EQ(WEXITSTATUS(std::system((command + " 2>/dev/null").c_str())), 0);
+    const std::vector<std::string> names = Listing(dir_.File("cli"));
+    ASSERT_EQ(names, (std::vector<std::string>{"x.png", "y.png"}));
+
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos(photos);
+    Child<QComboBox>(&batch, "ComboFormat")->setCurrentIndex(Child<QComboBox>(&batch, "ComboFormat")->findText("PNG"));
+    Child<QLineEdit>(&batch, "EditName")->setText("{name}");
+    batch::BatchLook preview{Look{}, ColourDecision::NotAsked(), kWhite, 60, ReadUserLook(dir_.File("teal.cube"))};
+    batch.OfferPreviewLook(preview);
+    EXPECT_NE(Child<QRadioButton>(&batch, "RadioPreviewLook")->text().indexOf("My Looks: Teal Night"), -1);
+    EXPECT_FALSE(Child<QCheckBox>(&batch, "CheckColour")->isEnabled());
+
+    struct Source {
+        const char* name;
+        std::function<void()> choose;
+    } sources[] = {
+        {"the preview's table", [&] { Child<QRadioButton>(&batch, "RadioPreviewLook")->click(); }},
+        {"a .cube file",
+         [&] {
+             questions_->cubeFile = dir_.File("teal.cube");
+             batch.BtnCubeFileClick();
+         }},
+    };
+    for (const Source& source : sources) {
+        SCOPED_TRACE(source.name);
+        source.choose();
+        const std::string out = dir_.File(std::string("window-") + (source.name[0] == 't' ? "preview" : "file"));
+        Child<QLineEdit>(&batch, "EditFolder")->setText(QString::fromStdString(out));
+        EXPECT_EQ(Child<QSlider>(&batch, "SliderStrength")->value(), 60);
+        Finish(batch);
+        ASSERT_EQ(Listing(out), names);
+        for (const std::string& name : names)
+            EXPECT_EQ(Slurp(out + "/" + name), Slurp(dir_.File("cli/" + name))) << name;
+        Child<QPushButton>(&batch, "BtnNewBatch")->click();
+    }
+
+    // A broken file is told of, naming it, and nothing is written.
+    Child<QLineEdit>(&batch, "EditCubeFile")->setText(QString::fromStdString(dir_.File("broken.cube")));
+    Child<QLineEdit>(&batch, "EditFolder")->setText(QString::fromStdString(dir_.File("none")));
+    Child<QPushButton>(&batch, "BtnStart")->click();
+    EXPECT_FALSE(batch.Running());
+    ASSERT_EQ(batchDialogs_.errors.size(), 1u);
+    EXPECT_NE(batchDialogs_.errors[0].find("LUT file is not valid"), std::string::npos) << batchDialogs_.errors[0];
+    EXPECT_NE(batchDialogs_.errors[0].find(dir_.File("broken.cube")), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir_.File("none")));
+
+    // The .cube file comes back in the next dialog.
+    batch.close();
+    TFormBatch& next = Dialog();
+    EXPECT_TRUE(Child<QRadioButton>(&next, "RadioCubeFile")->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(&next, "EditCubeFile")->text().toStdString(), dir_.File("broken.cube"));
+}
+
 TEST_F(BatchDialogTest, TheSummaryListsAPhotoThatOpenedOnlyInPartAsRenderedWithAWarning) {
     std::vector<uint8_t> jpeg = EncodeJpeg(RandomBitmap(96, 64, 2));
     WriteBytes(dir_.File("whole.jpg"), jpeg);
@@ -343,7 +415,7 @@ TEST_F(BatchDialogTest, TheSummaryListsAPhotoThatOpenedOnlyInPartAsRenderedWithA
     WriteBytes(dir_.File("cut.jpg"), jpeg);
     TFormBatch& batch = Dialog();
     batch.AddPhotos({dir_.File("cut.jpg"), dir_.File("whole.jpg")});
-    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100, {}});
     Finish(batch);
     EXPECT_NE(Child<QLabel>(&batch, "LabelSummary")->text().indexOf("2 of 2 photos rendered"), -1);
     EXPECT_TRUE(Child<QListWidget>(&batch, "ListFailures")->isHidden());
@@ -423,7 +495,7 @@ std::string Choices(TFormBatch& batch) {
 TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
     fs::create_directories(dir_.File("out"));
     WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
-    const batch::BatchLook preview{Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100};
+    const batch::BatchLook preview{Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100, {}};
     TFormBatch& first = Dialog();
     first.AddPhotos({dir_.File("one.bmp")});
     first.OfferPreviewLook(preview);
@@ -470,7 +542,7 @@ TEST_F(BatchDialogTest, ChoicesThatMakeNoSenseGiveTheDefaults) {
     EXPECT_EQ(Choices(batch), dir_.File("Corvessa") + " JPEG {name}-{category}-{effect} all chosen 1:1 no colour 100%");
     EXPECT_FALSE(Child<QCheckBox>(&batch, "CheckColour")->isChecked());
     EXPECT_EQ(Child<QPushButton>(&batch, "BtnColour")->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::white));
-    batch.OfferPreviewLook({Look{10, 4}, ColourDecision::NotAsked(), kWhite, 100});
+    batch.OfferPreviewLook({Look{10, 4}, ColourDecision::NotAsked(), kWhite, 100, {}});
     EXPECT_TRUE(Child<QRadioButton>(&batch, "RadioPreviewLook")->isChecked());
 }
 
@@ -496,7 +568,7 @@ TEST_F(BatchDialogTest, StartAsksOnceBeforeReplacingOutputsThatExist) {
         if (row.answer) batchDialogs_.existingOutputsAnswers.push_back(*row.answer);
         TFormBatch& batch = Dialog();
         batch.AddPhotos({dir_.File("a.bmp"), dir_.File("b.bmp"), dir_.File("c.bmp")});
-        batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+        batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100, {}});
         questions_->outputFolder = out;
         batch.BtnOutputFolderClick();
         Child<QCheckBox>(&batch, "CheckSkip")->setChecked(row.skipChecked);
@@ -522,7 +594,7 @@ TEST_F(BatchDialogTest, OpenFolderSaysWhereThePhotosAreWhenNothingCanShowIt) {
     WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("a.bmp"));
     TFormBatch& batch = Dialog();
     batch.AddPhotos({dir_.File("a.bmp")});
-    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100});
+    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100, {}});
     Finish(batch);
     auto* message = Child<QLabel>(&batch, "LabelOpenFailed");
     auto* open = Child<QPushButton>(&batch, "BtnOpenFolder");

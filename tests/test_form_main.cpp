@@ -225,6 +225,21 @@ TEST_F(FormMainTest, SmallScreensShrinkTheWindowAndItsPanels) {
     EXPECT_EQ(form.ImgEffect()->geometry(), QRect(109, 1, 317, 238));
 }
 
+TEST_F(FormMainTest, AtItsSmallestTheWindowKeepsEveryButtonOfTheColumnInView) {
+    TFormMain& form = Form();
+    form.show();
+    form.resize(form.minimumSize());
+    QCoreApplication::sendPostedEvents();
+    auto* column = Child<QWidget>("FlatPanel4");
+    int shown = 0;
+    for (QWidget* w : column->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isHidden() || !qobject_cast<QPushButton*>(w)) continue;
+        ++shown;
+        EXPECT_TRUE(column->rect().contains(w->geometry())) << w->objectName().toStdString();
+    }
+    EXPECT_GE(shown, int(kCategoryColumn.size()) + 2);  // the categories, My Looks and Add Look
+}
+
 TEST_F(FormMainTest, CategoryButtonsAndThumbnailsReportTheirNumbers) {
     TFormMain& form = Form();
     QSignalSpy categories(&form, &TFormMain::CategoryButtonClicked);
@@ -529,7 +544,7 @@ TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstL
     {
         TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
         form.show();
-        form.setGeometry(40, 50, 700, 520);
+        form.setGeometry(40, 50, 700, 620);
         form.OpenPhoto(dir_.File("beach.bmp"));
         Settle(form);
         form.CategoryClick(15);  // Art: no overlay pictures needed
@@ -538,7 +553,7 @@ TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstL
     }
     TFormMain& again = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
     Settle(again);
-    EXPECT_EQ(again.size(), QSize(700, 520));
+    EXPECT_EQ(again.size(), QSize(700, 620));
     EXPECT_EQ(again.CurrentCategory(), 15);
     EXPECT_FALSE(StripHidden());  // its strip, of the start-up photo
     EXPECT_TRUE(dialogs_->errors.empty());

@@ -14,7 +14,8 @@ namespace corvessa::test {
 inline void Settle(TFormMain& form) {
     QElapsedTimer waited;
     waited.start();
-    while (form.Opening() || form.Rendering() || form.Saving() || form.DrawingStrip() || form.FormPreview()->Mixing()) {
+    while (form.Opening() || form.Rendering() || form.Saving() || form.DrawingStrip() || form.ListingLooks() ||
+           form.FormPreview()->Mixing()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (waited.elapsed() > 30000) {
             ADD_FAILURE() << "the window's job did not end";

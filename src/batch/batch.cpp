@@ -154,7 +154,8 @@ bool ForWantOfMemory(const std::string& message) {
 }  // namespace
 
 std::string OutputFileName(const std::string& input, const BatchSettings& settings) {
-    std::string name = settings.names.Expand(input, settings.look.look);
+    std::string name = settings.look.user ? settings.names.Expand(input, *settings.look.user)
+                                          : settings.names.Expand(input, settings.look.look);
     if (settings.format) {
         std::string extension(1, '.');
         extension += FormatOf(*settings.format).extensions.front();
@@ -238,11 +239,18 @@ void RenderPhoto(const std::string& input, const std::string& output, const Batc
     {
         // The photo goes as soon as the look is made, before the encoder
         // needs its memory.
-        RenderJob job(std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata, warning)), look.look, pictures);
-        job.DecideColour(look.colour);
-        job.SetResultFill(look.fallbackFill);
-        job.SetStrength(look.strength);
-        result = std::move(job.Run().picture);
+        if (look.user) {
+            RenderJob job(ReadPhotoUpright(input, metadata, warning), *look.user);
+            job.SetStrength(look.strength);
+            result = std::move(job.Run().picture);
+        } else {
+            RenderJob job(std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata, warning)), look.look,
+                          pictures);
+            job.DecideColour(look.colour);
+            job.SetResultFill(look.fallbackFill);
+            job.SetStrength(look.strength);
+            result = std::move(job.Run().picture);
+        }
     }
     // The output folder may be shared: a link found there is never written
     // through, so nothing outside the folder changes.

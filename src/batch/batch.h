@@ -33,6 +33,11 @@ struct BatchLook {
     // was cancelled: what the preview's render fell back on.
     Rgb fallbackFill = kWhite;
     int strength = kFullStrength;
+    // One of the user's tables as the look, in place of `look`; nothing
+    // for a look of the catalogue.
+    std::optional<UserLook> user;
+
+    bool IsUserLook() const { return user.has_value(); }
 };
 
 struct BatchSettings {

@@ -65,22 +65,34 @@ NamePattern::NamePattern(std::string_view text) : text_(text) {
 }
 
 std::string NamePattern::Expand(const std::string& input, Look look) const {
-    const fs::path path = fs::absolute(fs::path(input)).lexically_normal();
     const Category* category = FindCategory(look.category);
+    std::string lookName = std::to_string(look.effect);
+    if (category && look.effect >= 1 && look.effect <= kEffectCount)
+        lookName = WithoutSpaces(category->lookNames[size_t(look.effect - 1)]);
+    return Expand(input, category ? WithoutSpaces(category->caption) : std::to_string(look.category),
+                  std::to_string(look.effect), lookName);
+}
+
+std::string NamePattern::Expand(const std::string& input, const UserLook& look) const {
+    // A title may hold anything: what a file name cannot hold goes.
+    std::string name;
+    for (char c : WithoutSpaces(look.name))
+        if (c != '/' && c != '\0') name += c;
+    return Expand(input, "MyLooks", name, name);
+}
+
+std::string NamePattern::Expand(const std::string& input, const std::string& categoryText,
+                                const std::string& effectText, const std::string& lookText) const {
+    const fs::path path = fs::absolute(fs::path(input)).lexically_normal();
     std::string name;
     for (const Piece& piece : pieces_) {
         switch (piece.field) {
         case Field::kText: name += piece.text; break;
         case Field::kName: name += path.stem().string(); break;
         case Field::kFolder: name += path.parent_path().filename().string(); break;
-        case Field::kCategory: name += category ? WithoutSpaces(category->caption) : std::to_string(look.category); break;
-        case Field::kEffect: name += std::to_string(look.effect); break;
-        case Field::kLook:
-            if (category && look.effect >= 1 && look.effect <= kEffectCount)
-                name += WithoutSpaces(category->lookNames[size_t(look.effect - 1)]);
-            else
-                name += std::to_string(look.effect);
-            break;
+        case Field::kCategory: name += categoryText; break;
+        case Field::kEffect: name += effectText; break;
+        case Field::kLook: name += lookText; break;
         }
     }
     if (name.empty() || name == "." || name == "..")

@@ -28,10 +28,16 @@ public:
     // before an extension is added. Throws CorvessaError when that name
     // is empty, "." or "..".
     std::string Expand(const std::string& input, Look look) const;
+    // The same under one of the user's tables: {category} is "MyLooks",
+    // {effect} and {look} the table's name without spaces.
+    std::string Expand(const std::string& input, const UserLook& look) const;
     // Whether the pattern ends in an extension of its own ("{name}.png").
     bool HasExtension() const { return hasExtension_; }
 
 private:
+    std::string Expand(const std::string& input, const std::string& categoryText, const std::string& effectText,
+                       const std::string& lookText) const;
+
     enum class Field { kText, kName, kFolder, kCategory, kEffect, kLook };
     struct Piece {
         Field field;

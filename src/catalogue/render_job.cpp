@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ground/error.h"
 #include "ground/stop.h"
 
 namespace corvessa {
@@ -51,6 +52,11 @@ RenderJob::RenderJob(TBitmap source, FilterCall filter, uint32_t seed) : what_(s
     effect_.Picture().TakePixels(std::move(source));
 }
 
+RenderJob::RenderJob(std::shared_ptr<const TBitmap> source, UserLook look)
+    : source_(std::move(source)), what_(std::move(look)) {}
+
+RenderJob::RenderJob(TBitmap source, UserLook look) : what_(std::move(look)), ownSource_(std::move(source)) {}
+
 bool RenderJob::AsksForColour() const {
     const Look* look = std::get_if<Look>(&what_);
     return look && RecipeAsksForColour(look->category, look->effect);
@@ -70,6 +76,7 @@ RenderResult RenderJob::Run() {
         ~Trim() { TrimPixelPool(); }
     } trim;
     if (const Look* look = std::get_if<Look>(&what_)) return RunLook(*look);
+    if (const UserLook* look = std::get_if<UserLook>(&what_)) return RunUserLook(*look);
     return RunFilter(std::get<FilterCall>(what_));
 }
 
@@ -93,6 +100,23 @@ RenderResult RenderJob::RunFilter(const FilterCall& filter) {
     filter.effect->apply(effect_, filter.arguments);
     RenderResult result;
     result.picture.TakePixels(std::move(effect_.Picture()));
+    return result;
+}
+
+RenderResult RenderJob::RunUserLook(const UserLook& look) {
+    if (!look.table) throw CorvessaError(look.reason);
+    RenderResult result;
+    const bool own = !source_;
+    const TBitmap& source = own ? ownSource_ : *source_;
+    if (own && strength_ >= kFullStrength) {
+        look.table->Apply(ownSource_, ownSource_);
+        result.picture.TakePixels(std::move(ownSource_));
+    } else {
+        look.table->Apply(source, result.picture);
+        if (strength_ < kFullStrength) MixByStrength(result.picture, source, strength_, result.picture);
+    }
+    // As a catalogue look leaves it: a later mask look falls back on it.
+    result.picture.SetFillColor(resultFill_);
     return result;
 }
 

@@ -19,6 +19,7 @@
 #include "ground/random.h"
 #include "ground/strength.h"
 #include "looks/render_context.h"
+#include "looks/user_looks.h"
 
 namespace corvessa {
 
@@ -60,6 +61,12 @@ public:
     // One of the component's effects on `source`; its noise comes from a
     // generator seeded with `seed`.
     RenderJob(TBitmap source, FilterCall filter, uint32_t seed);
+    // One of the user's tables on `source`: its colours through the table,
+    // nothing asked. A look without a table fails with its reason.
+    RenderJob(std::shared_ptr<const TBitmap> source, UserLook look);
+    // The same on a photo the job may take: at full strength the table is
+    // applied in its pixels, so no second picture's memory is needed.
+    RenderJob(TBitmap source, UserLook look);
     RenderJob(const RenderJob&) = delete;
     RenderJob& operator=(const RenderJob&) = delete;
 
@@ -87,9 +94,11 @@ private:
 
     RenderResult RunLook(const Look& look);
     RenderResult RunFilter(const FilterCall& filter);
+    RenderResult RunUserLook(const UserLook& look);
 
     std::shared_ptr<const TBitmap> source_;
-    std::variant<Look, FilterCall> what_;
+    std::variant<Look, FilterCall, UserLook> what_;
+    TBitmap ownSource_;  // the photo a user look may take
     const PictureSource* pictures_ = nullptr;
     std::vector<std::pair<PictureName, SharedPicture>> loaded_;
     bool picturesLoaded_ = false;

@@ -29,19 +29,14 @@ void CheckNotAnInput(const std::string& input, const std::string& output) {
     if (fs::equivalent(input, output, ec)) throw CorvessaError(output + " is the input; it is not overwritten");
 }
 
-void RenderLutPhoto(const PreparedLut& lut, int strength, const std::string& input, const std::string& output,
+void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
                     LinkPolicy links, int quality, std::string* warning) {
     PhotoMetadata metadata;
     TBitmap result;
     {
-        TBitmap photo = ReadPhotoUpright(input, metadata, warning);
-        if (strength >= kFullStrength) {
-            lut.Apply(photo, photo);
-            result = std::move(photo);
-        } else {
-            lut.Apply(photo, result);
-            MixByStrength(result, photo, strength, result);
-        }
+        RenderJob job(ReadPhotoUpright(input, metadata, warning), lut);
+        job.SetStrength(strength);
+        result = std::move(job.Run().picture);
     }
     WritePictureFileWithMetadata(result, output, metadata, links, quality);
 }
@@ -143,14 +138,15 @@ void StopBatch(int signal) {
 
 }  // namespace
 
-int RenderBatch(const Options& options, const PictureSource& pictures, const PreparedLut* lut) {
+int RenderBatch(const Options& options, const PictureSource& pictures, const UserLook* lut) {
     std::vector<std::string> inputs = options.positional;
     if (options.filesFrom) {
         std::vector<std::string> listed = ReadList(*options.filesFrom, options.nulSeparated);
         inputs.insert(inputs.end(), std::make_move_iterator(listed.begin()), std::make_move_iterator(listed.end()));
     }
     batch::BatchSettings settings;
-    settings.look = {options.look, options.Colour(), kWhite, options.strength};
+    settings.look = {options.look, options.Colour(), kWhite, options.strength, {}};
+    if (lut) settings.look.user = *lut;
     settings.outputFolder = *options.outDir;
     // Without a pattern an output keeps its photo's file name.
     settings.names = options.names.value_or(batch::NamePattern("{name}"));
@@ -167,15 +163,6 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Pre
         if (reportFd < 0) throw CannotCreateFile(*options.report, std::strerror(errno));
     }
     batch::Batch run(std::move(inputs), std::move(settings), pictures);
-    if (lut) {
-        // As the batch's own renders: a link in the output folder is never
-        // written through.
-        run.RenderWith([lut, &options](const std::string& input, const std::string& output) {
-            std::string warning;
-            RenderLutPhoto(*lut, options.strength, input, output, LinkPolicy::kNever, options.quality, &warning);
-            return warning;
-        });
-    }
     LoadImagePlugins();  // here, not on a worker that ends first
     CommandLineObserver observer(run.Photos().size(), reportFd);
     g_running = &run;

@@ -7,6 +7,7 @@
 #include "io/files.h"
 #include "looks/cube_lut.h"
 #include "looks/render_context.h"
+#include "looks/user_looks.h"
 
 namespace corvessa::cli {
 
@@ -17,11 +18,12 @@ namespace corvessa::cli {
 // termination signal stops it after the photos in flight. Returns the exit
 // status: 0 when every input rendered (or was done already), 1 otherwise.
 // With `lut`, that table is the look of every photo (options.lut).
-int RenderBatch(const Options& options, const PictureSource& pictures, const PreparedLut* lut = nullptr);
+int RenderBatch(const Options& options, const PictureSource& pictures, const UserLook* lut = nullptr);
 
 // `lut` at `strength` on the photo `input`, written to `output` with its
-// metadata as a look's render is; `warning` as batch::RenderPhoto's.
-void RenderLutPhoto(const PreparedLut& lut, int strength, const std::string& input, const std::string& output,
+// metadata as a look's render is, through the RenderJob the window and
+// the batch render a user's table with; `warning` as batch::RenderPhoto's.
+void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
                     LinkPolicy links, int quality, std::string* warning = nullptr);
 
 // Throws "PATH is the input; it is not overwritten" when `output` is the

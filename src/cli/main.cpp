@@ -98,7 +98,7 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
     return 0;
 }
 
-int RenderLut(const Options& options, const PreparedLut& lut) {
+int RenderLut(const Options& options, const UserLook& lut) {
     const std::string& input = options.positional[0];
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
@@ -142,7 +142,9 @@ int Run(const Options& options) {
     if (options.mode == Mode::kFilter) return RenderFilter(options);
     if (options.lut) {
         // The table first: a broken one is told before any photo is read.
-        const PreparedLut lut(ReadCubeLutFile(*options.lut));
+        UserLook lut;
+        lut.path = *options.lut;
+        lut.table = std::make_shared<const PreparedLut>(ReadCubeLutFile(*options.lut));
         if (!options.outDir) return RenderLut(options, lut);
         PictureCache cache;
         const FolderPictures pictures(ProgramFilesFolder() + "pic", &cache);

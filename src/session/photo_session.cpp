@@ -194,9 +194,24 @@ ButtonChange PhotoSession::FinishRender(Look look, ColourDecision colour, Render
     // it was.
     if (IsCatalogueLook(look)) {
         resultPhoto_.Adopt(std::move(result.picture));
-        previewLook_ = {look, colour, renderFill_, renderKeepsStrength_ ? previewLook_.strength : kFullStrength};
+        previewLook_ = {look, colour, renderFill_, renderKeepsStrength_ ? previewLook_.strength : kFullStrength, {}};
     }
     return result.button;
+}
+
+std::unique_ptr<RenderJob> PhotoSession::StartRender(const UserLook& look) {
+    auto job = std::make_unique<RenderJob>(workPhoto_.Snapshot(), look);
+    ++rendersStarted_;
+    renderFill_ = resultPhoto_.FillColor();
+    renderKeepsStrength_ = false;
+    job->SetResultFill(renderFill_);
+    if (look.Usable()) resultPhoto_.Clear();
+    return job;
+}
+
+void PhotoSession::FinishRender(const UserLook& look, RenderResult result) {
+    resultPhoto_.Adopt(std::move(result.picture));
+    previewLook_ = {Look{}, ColourDecision::NotAsked(), renderFill_, kFullStrength, look};
 }
 
 }  // namespace corvessa

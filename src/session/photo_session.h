@@ -184,6 +184,10 @@ public:
     // and the preview's look from now on, at full strength unless it was
     // started in Change Color mode on the look the preview showed.
     ButtonChange FinishRender(Look look, ColourDecision colour, RenderResult result);
+    // The same for one of the user's tables: it never asks for a colour,
+    // and its render becomes the preview's look at full strength.
+    std::unique_ptr<RenderJob> StartRender(const UserLook& look);
+    void FinishRender(const UserLook& look, RenderResult result);
 
 private:
     const PictureSource& pictures_;

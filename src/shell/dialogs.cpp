@@ -134,6 +134,18 @@ std::optional<std::string> QtShellDialogs::ChooseOpenFile(const std::string& fol
     return openDialog_->selectedFiles().first().toStdString();
 }
 
+QString CubeDialogFilter() {
+    return QStringLiteral("Colour tables (*.cube *.CUBE *.Cube);;All files (*)");
+}
+
+std::vector<std::string> QtShellDialogs::ChooseCubeFiles(const std::string& folder) {
+    const QStringList chosen = QFileDialog::getOpenFileNames(window_, QStringLiteral("Add Look"),
+                                                             QString::fromStdString(folder), CubeDialogFilter());
+    std::vector<std::string> files;
+    for (const QString& file : chosen) files.push_back(file.toStdString());
+    return files;
+}
+
 std::optional<SaveChoice> QtShellDialogs::ChooseSaveFile(const std::string& photo) {
     // The dialog asks before replacing the chosen name, but the filter may
     // add an extension to it, so the window asks of the name it writes.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "io/photo_formats.h"
 #include "looks/render_context.h"
@@ -42,6 +43,9 @@ public:
     // the extension of the chosen filter; with no photo, in the user's
     // pictures folder with no name.
     virtual std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) = 0;
+    // The .cube colour tables chosen (several at once) to add to the
+    // user's looks; none when the user cancelled. Starts in `folder`.
+    virtual std::vector<std::string> ChooseCubeFiles(const std::string& folder) = 0;
     // Whether the existing file `path` may be replaced.
     virtual bool ConfirmReplace(const std::string& path) = 0;
     // Some outputs of a batch about to start exist already, as `question`
@@ -59,6 +63,8 @@ public:
     virtual void OpenWithDesktop(const std::string& path, std::function<void()> failed) = 0;
 };
 
+// The filter of the dialogs that choose .cube colour tables.
+QString CubeDialogFilter();
 // The dialogs of the Open and Save filters, as Qt dialog filter strings.
 QString OpenDialogFilter();
 QString SaveDialogFilter();
@@ -74,6 +80,7 @@ public:
 
     std::optional<std::string> ChooseOpenFile(const std::string& folder) override;
     std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override;
+    std::vector<std::string> ChooseCubeFiles(const std::string& folder) override;
     bool ConfirmReplace(const std::string& path) override;
     ExistingOutputsChoice AskExistingOutputs(const std::string& question) override;
     UnsavedChoice AskSaveBeforeClosing() override;

@@ -38,6 +38,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cstring>
+#include <filesystem>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/render_job.h"
@@ -96,6 +97,12 @@ public:
         const QString folder = QFileDialog::getExistingDirectory(window_, QStringLiteral("Output folder"), Text(start));
         if (folder.isEmpty()) return std::nullopt;
         return folder.toStdString();
+    }
+    std::optional<std::string> ChooseCubeFile(const std::string& start) override {
+        const QString file = QFileDialog::getOpenFileName(window_, QStringLiteral("A .cube file"), Text(start),
+                                                          CubeDialogFilter());
+        if (file.isEmpty()) return std::nullopt;
+        return file.toStdString();
     }
     std::optional<Rgb> ChooseColour(Rgb start) override {
         const QColor colour = QColorDialog::getColor(QColor(start.r, start.g, start.b), window_, QStringLiteral("Colour"));
@@ -168,7 +175,7 @@ ShellDialogs& TFormBatch::Dialogs() {
 void TFormBatch::OfferPreviewLook(const batch::BatchLook& look) {
     if (Running()) return;
     previewLook_ = look;
-    if (Renderable(look.look)) {
+    if (Offered(look)) {
         if (radioPreview_->isChecked())
             UsePreviewLook();
         else if (preferPreview_)
@@ -178,6 +185,10 @@ void TFormBatch::OfferPreviewLook(const batch::BatchLook& look) {
 }
 
 void TFormBatch::UsePreviewLook() {
+    if (previewLook_.user && previewLook_.user->Usable()) {
+        sliderStrength_->setValue(previewLook_.strength);
+        return;
+    }
     if (!Renderable(previewLook_.look)) return;
     // The strip shows the preview's category with its look picked.
     comboCategory_->setCurrentIndex(comboCategory_->findData(previewLook_.look.category));
@@ -190,8 +201,34 @@ void TFormBatch::UsePreviewLook() {
 
 void TFormBatch::ShowColour() { btnColour_->setIcon(Swatch(colour_)); }
 
+UserLook TFormBatch::CubeLook() const {
+    const std::string path = editCube_->text().toStdString();
+    if (cubeLook_.path == path) return cubeLook_;
+    UserLook unread;
+    unread.path = path;
+    unread.name = std::filesystem::path(path).stem().string();
+    return unread;
+}
+
+void TFormBatch::ReadCubeLook() {
+    const std::string path = editCube_->text().toStdString();
+    if (path.empty() || path == cubeLook_.path) return;
+    cubeLook_ = ReadUserLook(path);
+}
+
+void TFormBatch::BtnCubeFileClick() {
+    if (const auto file = questions_->ChooseCubeFile(editCube_->text().toStdString())) {
+        editCube_->setText(Text(*file));
+        cubeLook_ = UserLook();
+        ReadCubeLook();
+        radioCube_->setChecked(true);
+        Refresh();
+    }
+}
+
 Look TFormBatch::ChosenLook() const {
-    if (radioPreview_->isChecked() && Renderable(previewLook_.look)) return previewLook_.look;
+    if (radioCube_->isChecked()) return Look{};
+    if (radioPreview_->isChecked() && Offered(previewLook_)) return previewLook_.user ? Look{} : previewLook_.look;
     return Look{comboCategory_->currentData().toInt(), listLooks_->currentRow() + 1};
 }
 
@@ -204,8 +241,12 @@ std::vector<std::string> TFormBatch::Photos() const {
 
 batch::BatchSettings TFormBatch::Settings() const {
     batch::BatchSettings settings;
-    const bool fromPreview = radioPreview_->isChecked() && Renderable(previewLook_.look);
+    const bool fromPreview = radioPreview_->isChecked() && Offered(previewLook_);
     settings.look.look = ChosenLook();
+    if (radioCube_->isChecked())
+        settings.look.user = CubeLook();
+    else if (fromPreview && previewLook_.user)
+        settings.look.user = previewLook_.user;
     if (checkColour_->isEnabled() && checkColour_->isChecked())
         settings.look.colour = ColourDecision::Chosen(colour_);
     else if (fromPreview && checkColour_->isEnabled())
@@ -223,9 +264,10 @@ batch::BatchSettings TFormBatch::Settings() const {
 void TFormBatch::Refresh() {
     const std::vector<std::string> photos = Photos();
     btnRemove_->setEnabled(!listPhotos_->selectedItems().isEmpty());
-    const bool offered = Renderable(previewLook_.look);
+    const bool offered = Offered(previewLook_);
     radioPreview_->setEnabled(offered);
-    const QString shown = Text(LookTitle(previewLook_.look.category, previewLook_.look.effect));
+    const QString shown = previewLook_.user ? QStringLiteral("My Looks: %1").arg(Text(previewLook_.user->name))
+                                            : Text(LookTitle(previewLook_.look.category, previewLook_.look.effect));
     radioPreview_->setText(offered ? QStringLiteral("The look in the preview: %1").arg(shown)
                                    : QStringLiteral("The look in the preview (none shown yet)"));
     const Look look = ChosenLook();
@@ -238,7 +280,17 @@ void TFormBatch::Refresh() {
         editFolder_->setText(photos.empty() ? QString()
                                             : QFileInfo(Text(photos[0])).absoluteDir().filePath(QStringLiteral("Corvessa")));
     }
-    bool ready = !photos.empty() && Renderable(look) && !editFolder_->text().isEmpty();
+    const bool userLook = radioCube_->isChecked() ? !editCube_->text().isEmpty()
+                                                  : radioPreview_->isChecked() && offered && previewLook_.user;
+    bool ready = !photos.empty() && (Renderable(look) || userLook) && !editFolder_->text().isEmpty();
+    if (radioCube_->isChecked() && cubeLook_.path == editCube_->text().toStdString() && !cubeLook_.Usable()) {
+        // Told now, and again should Start be pressed.
+        editCube_->setToolTip(Text(cubeLook_.reason));
+        editCube_->setStyleSheet(QStringLiteral("color: #c00000"));
+    } else {
+        editCube_->setToolTip(QString());
+        editCube_->setStyleSheet(QString());
+    }
     try {
         const batch::BatchSettings settings = Settings();
         labelExample_->setStyleSheet(QString());

@@ -50,6 +50,11 @@ public:
     virtual std::optional<std::string> ChoosePhotoFolder() = 0;
     virtual std::optional<std::string> ChooseOutputFolder(const std::string& start) = 0;
     virtual std::optional<Rgb> ChooseColour(Rgb start) = 0;
+    // A .cube colour table as the look; the dialog starts at `start`.
+    virtual std::optional<std::string> ChooseCubeFile(const std::string& start) {
+        (void)start;
+        return std::nullopt;
+    }
 };
 
 // The overlay pictures of `folder` with a cache of their own, to be shared
@@ -71,7 +76,8 @@ public:
     ~TFormBatch() override;
 
     // The look last shown in the preview, with its colour and strength (a
-    // category of 0 when none has been shown), is offered and chosen.
+    // category of 0 when none has been shown), is offered and chosen; so
+    // is one of the user's tables the preview showed.
     void OfferPreviewLook(const batch::BatchLook& look);
     void AddPhotos(const std::vector<std::string>& paths);
     // The photos directly in `folder`, by name.
@@ -91,6 +97,8 @@ public:
     // The summary's "Open Folder": the desktop shows the output folder, or
     // the dialog says that nothing can.
     void BtnOpenFolderClick();
+    // "A .cube file": Browse... chooses the table whose path the field holds.
+    void BtnCubeFileClick();
 
 signals:
     // The chosen category's thumbnails are shown.
@@ -120,6 +128,10 @@ private:
     // first output's name.
     void Refresh();
     void UsePreviewLook();
+    // The table "A .cube file" names, as far as it was read for the
+    // example line (its name; the table itself is read again at Start).
+    UserLook CubeLook() const;
+    void ReadCubeLook();
     void ShowColour();
     // The first photo's ten thumbnails of the chosen category, made in the
     // background.
@@ -145,6 +157,8 @@ private:
     // The look source the user last picked: an offered preview look is
     // taken only while it is "the look in the preview".
     bool preferPreview_ = true;
+    bool preferCube_ = false;  // or a .cube file
+    UserLook cubeLook_;        // read when the path was chosen or edited
     bool everShown_ = false;
 
     QStackedWidget* pages_ = nullptr;
@@ -156,6 +170,9 @@ private:
     QRadioButton* radioPreview_ = nullptr;
     QRadioButton* radioChoose_ = nullptr;
     QComboBox* comboCategory_ = nullptr;
+    QRadioButton* radioCube_ = nullptr;
+    QLineEdit* editCube_ = nullptr;
+    QPushButton* btnCube_ = nullptr;
     QListWidget* listLooks_ = nullptr;
     QLabel* labelLooks_ = nullptr;
     QCheckBox* checkColour_ = nullptr;

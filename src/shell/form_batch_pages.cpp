@@ -89,9 +89,13 @@ void TFormBatch::CreateSettingsPage() {
     radioPreview_->setObjectName(QStringLiteral("RadioPreviewLook"));
     radioChoose_ = new QRadioButton(QStringLiteral("This look, on the first photo:"));
     radioChoose_->setObjectName(QStringLiteral("RadioChooseLook"));
+    radioCube_ = new QRadioButton(QStringLiteral("A .cube file:"));
+    radioCube_->setObjectName(QStringLiteral("RadioCubeFile"));
+    radioCube_->setToolTip(QStringLiteral("A colour table of the .cube form as the look"));
     auto* group = new QButtonGroup(this);
     group->addButton(radioPreview_);
     group->addButton(radioChoose_);
+    group->addButton(radioCube_);
     radioChoose_->setChecked(true);
     lookLayout->addWidget(radioPreview_);
     auto* chooseRow = new QHBoxLayout;
@@ -121,6 +125,27 @@ void TFormBatch::CreateSettingsPage() {
     lookLayout->addWidget(listLooks_);
     labelLooks_ = NamedLabel("LabelLooks");
     lookLayout->addWidget(labelLooks_);
+    auto* cubeRow = new QHBoxLayout;
+    cubeRow->addWidget(radioCube_);
+    editCube_ = new QLineEdit;
+    editCube_->setObjectName(QStringLiteral("EditCubeFile"));
+    btnCube_ = NamedButton("BtnCubeFile", QStringLiteral("Browse..."));
+    cubeRow->addWidget(editCube_, 1);
+    cubeRow->addWidget(btnCube_);
+    lookLayout->addLayout(cubeRow);
+    connect(btnCube_, &QPushButton::clicked, this, [this] { BtnCubeFileClick(); });
+    connect(editCube_, &QLineEdit::textEdited, this, [this] {
+        radioCube_->setChecked(true);
+        Refresh();
+    });
+    connect(editCube_, &QLineEdit::editingFinished, this, [this] {
+        ReadCubeLook();
+        Refresh();
+    });
+    connect(radioCube_, &QRadioButton::toggled, this, [this](bool on) {
+        preferCube_ = on;
+        Refresh();
+    });
     connect(radioPreview_, &QRadioButton::toggled, this, [this](bool on) {
         preferPreview_ = on;
         if (on) UsePreviewLook();

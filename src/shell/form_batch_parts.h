@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "batch/batch.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/render_job.h"
 #include "ground/bitmap.h"
@@ -25,6 +26,10 @@ inline QString Text(const std::string& text) { return QString::fromStdString(tex
 inline bool Renderable(Look look) {
     return FindCategory(look.category) && look.category != 14 && look.effect >= 1 && look.effect <= kEffectCount;
 }
+
+// A look the preview may offer the batch: a catalogue look it can render
+// or one of the user's tables.
+inline bool Offered(const batch::BatchLook& look) { return look.user ? look.user->Usable() : Renderable(look.look); }
 
 inline QPixmap Swatch(Rgb colour) {
     QPixmap swatch(16, 16);

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSlider>
 #include <optional>
 
@@ -31,6 +32,8 @@ const QString kKeyChangeColour = QStringLiteral("batch/changeColor");
 const QString kKeyColour = QStringLiteral("batch/color");
 const QString kKeyStrength = QStringLiteral("batch/strength");
 const QString kKeyGeometry = QStringLiteral("batch/geometry");
+const QString kKeyCubeFile = QStringLiteral("batch/cubeFile");
+const QString kCubeFile = QStringLiteral("cube");
 const QString kFromPreview = QStringLiteral("preview");
 const QString kChosenHere = QStringLiteral("chosen");
 
@@ -62,7 +65,13 @@ void TFormBatch::Recall() {
         // The default stays.
     }
     checkSkip_->setChecked(kept.Flag(kKeySkip, false));
-    preferPreview_ = kept.Text(kKeyLookSource) != kChosenHere;
+    const QString source = kept.Text(kKeyLookSource);
+    preferPreview_ = source != kChosenHere && source != kCubeFile;
+    editCube_->setText(kept.Text(kKeyCubeFile));
+    if (source == kCubeFile) {
+        preferCube_ = true;
+        radioCube_->setChecked(true);
+    }
     const int category = comboCategory_->findData(kept.Number(kKeyCategory, 1, 1000, 1));
     comboCategory_->setCurrentIndex(category >= 0 ? category : comboCategory_->findData(1));
     listLooks_->setCurrentRow(kept.Number(kKeyEffect, 1, kEffectCount, 1) - 1);
@@ -81,7 +90,8 @@ void TFormBatch::Remember() {
     kept.SetText(kKeyFormat, comboFormat_->currentText());
     kept.SetText(kKeyNames, editName_->text());
     kept.SetFlag(kKeySkip, checkSkip_->isChecked());
-    kept.SetText(kKeyLookSource, preferPreview_ ? kFromPreview : kChosenHere);
+    kept.SetText(kKeyLookSource, preferPreview_ ? kFromPreview : preferCube_ ? kCubeFile : kChosenHere);
+    kept.SetText(kKeyCubeFile, editCube_->text());
     kept.SetNumber(kKeyCategory, comboCategory_->currentData().toInt());
     kept.SetNumber(kKeyEffect, listLooks_->currentRow() + 1);
     kept.SetFlag(kKeyChangeColour, checkColour_->isChecked());

@@ -5,10 +5,12 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTimer>
 #include <algorithm>
@@ -50,7 +52,16 @@ void TFormBatch::Start() {
     } catch (const std::exception&) {
         return Refresh();  // the example line says what is wrong
     }
-    if (Photos().empty() || !Renderable(settings.look.look)) return;
+    if (Photos().empty() || (!settings.look.user && !Renderable(settings.look.look))) return;
+    if (radioCube_->isChecked()) {
+        // The table is read now, as it is: a file that does not read stops
+        // the batch before anything is written.
+        if (editCube_->text().isEmpty()) return;
+        cubeLook_ = ReadUserLook(editCube_->text().toStdString());
+        Refresh();
+        if (!cubeLook_.Usable()) return Dialogs().ShowError(cubeLook_.reason);
+        settings.look.user = cubeLook_;
+    }
     if (!settings.skipExisting) {
         if (const size_t existing = ExistingOutputs(Photos(), settings)) {
             const std::string question = QStringLiteral("%1 of the outputs exist already in %2.")

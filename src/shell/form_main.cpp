@@ -74,6 +74,7 @@ void TFormMain::ShowChange(const SessionChange& change) {
         // A render or strip in flight belongs to the photo it was started from.
         rendering_.Drop();
         strips_.Drop();
+        listing_.Drop();
         UpdateBusy();
         formPreview_->WorkPhotoReplaced();
     }
@@ -98,6 +99,7 @@ void TFormMain::ShowChange(const SessionChange& change) {
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
     for (QPushButton* button : categoryButtons_) button->setEnabled(enabled);
+    btnMyLooks_->setEnabled(enabled);
 }
 
 void TFormMain::Guarded(const std::function<void()>& action) {
@@ -111,6 +113,7 @@ void TFormMain::Guarded(const std::function<void()>& action) {
 void TFormMain::Invisible() {
     for (TImageView* view : imgViews_) view->hide();
     for (QLabel* label : labels_) label->hide();
+    if (labelNoLooks_) labelNoLooks_->hide();
 }
 
 void TFormMain::BtnOpenClick() {
@@ -143,8 +146,11 @@ void TFormMain::AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
     Guarded([&] {
         ShowChange(session_.Apply(std::move(result)));
-        const Look look = session_.PreviewLook().look;
-        Tell(QString::fromStdString("Applied " + LookTitle(look.category, look.effect)).trimmed());
+        const batch::BatchLook& shown = session_.PreviewLook();
+        if (shown.user)
+            Tell(QString::fromStdString("Applied My Looks: " + shown.user->name));
+        else
+            Tell(QString::fromStdString("Applied " + LookTitle(shown.look.category, shown.look.effect)).trimmed());
     });
 }
 
@@ -170,10 +176,16 @@ void TFormMain::ChangeColorClick() {
         explicit ModeScope(PhotoSession& s) : session(s) { session.SetChangeColorMode(true); }
         ~ModeScope() { session.SetChangeColorMode(false); }
     } mode(session_);
+    // A table takes no colour.
+    if (session_.PreviewLook().user) return;
     ImgViewClick(CurrentEffect(), CurrentCategory());
 }
 
 void TFormMain::ThumbnailClick(int n) {
+    if (myLooksShown_) {
+        UserLookClick(size_t(myLooksPage_) * kThumbnailCount + size_t(n - 1));
+        return;
+    }
     session_.SetCurrentEffect(n);
     ImgViewClick(n, CurrentCategory());
 }
@@ -208,6 +220,7 @@ void TFormMain::FormClose() {
     opening_.Drop();
     rendering_.Drop();
     strips_.Drop();
+    listing_.Drop();
     // A save in progress is let finish: its file is written whole.
     KeepRemembered();
     formPreview_->hide();
@@ -240,13 +253,32 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+// The .cube files among dropped `urls`.
+std::vector<std::string> DroppedTables(const QList<QUrl>& urls) {
+    std::vector<std::string> tables;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile() && IsCubeFileName(url.toLocalFile().toStdString()))
+            tables.push_back(url.toLocalFile().toStdString());
+    return tables;
+}
+
+}  // namespace
+
 void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+    if (!DroppedTables(urls).empty() || (urls.size() == 1 && urls.first().isLocalFile())) event->acceptProposedAction();
 }
 
 void TFormMain::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
+    // Colour tables become looks of the user's own; the rest is passed over.
+    if (const std::vector<std::string> tables = DroppedTables(urls); !tables.empty()) {
+        event->acceptProposedAction();
+        AddLooks(tables);
+        return;
+    }
     if (urls.size() != 1 || !urls.first().isLocalFile()) return;
     event->acceptProposedAction();
     OpenPhoto(urls.first().toLocalFile().toStdString());

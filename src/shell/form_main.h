@@ -87,6 +87,9 @@ constexpr int CategoryButtonTop(int category) {
     return place < 0 ? 464 : 28 + 28 * place;
 }
 
+// My Looks lies below the column's last button, whatever the column holds.
+inline constexpr int kMyLooksButtonTop = 28 + 28 * int(kCategoryColumn.size());
+
 inline constexpr int kThumbnailCount = kEffectCount;
 // The hint of every thumbnail, before the name of its look.
 inline constexpr char kThumbnailHint[] = "Click the small photo  to preveiw and apply this effect.";
@@ -197,6 +200,33 @@ public:
     // a strip showing is drawn again in the new kind.
     bool LargeThumbnails() const { return largeThumbnails_; }
     void SetLargeThumbnails(bool on);
+    // My Looks (BtnMyLooks): the user's own .cube tables of
+    // UserLooksFolder(), listed off the window's thread and shown ten at a
+    // time in the strip, each table applied to the thumbnail photo. A
+    // table that cannot be used shows as a plain thumbnail with its name;
+    // clicking it tells why.
+    void MyLooksClick();
+    // Whether the strip belongs to My Looks (its page may be hidden).
+    bool ShowingMyLooks() const { return myLooksShown_; }
+    // The listing shown last, and the page of it shown (0 for looks 1-10).
+    const std::vector<UserLook>& MyLooks() const { return myLooks_; }
+    int MyLooksPage() const { return myLooksPage_; }
+    // "Looks 11-20 of 23" for the page shown.
+    QString MyLooksPageText() const;
+    // Shows page `page` (clamped) of the listing; Next and Previous looks
+    // (and Page Down, Page Up) step through them.
+    void ShowMyLooksPage(int page);
+    // Whether the folder is being listed (or files copied into it).
+    bool ListingLooks() const { return listing_.Running(); }
+    // Add Look... (and Ctrl+L): .cube files chosen in a file dialog are
+    // added, as AddLooks does.
+    void BtnAddLookClick();
+    // Copies `files` into the user's looks (off the window's thread), then
+    // shows My Looks at the page of the first one added; each file refused
+    // is reported in the reader's words.
+    void AddLooks(const std::vector<std::string>& files);
+    // Renders look `index` of the listing at full size into the preview.
+    void UserLookClick(size_t index);
     // ImgView1Click .. ImgView10Click: sets CurrentEffect, then renders.
     void ThumbnailClick(int n);
     // Renders effect `effect` of `category` on the full-size working photo
@@ -225,6 +255,9 @@ signals:
     void SaveFinished();
     // A strip ended: its thumbnails show, or its failure was reported.
     void StripFinished();
+    // A listing of My Looks ended (its page's thumbnails are drawn next;
+    // StripFinished follows them).
+    void MyLooksListed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -268,6 +301,15 @@ private:
     // Thumbnail n (1..10) of the strip shows `picture` with its label.
     void ShowThumbnail(int n, const TBitmap& picture);
     void FinishRender(Look look, ColourDecision colour, RenderOutcome outcome, bool newLook);
+    void FinishUserRender(const UserLook& look, RenderOutcome outcome);
+    // My Looks: its controls in the category column, showing them as the
+    // listing stands, a thumbnail's name and tooltip, the listing's start.
+    void CreateMyLooksControls();
+    void ShowMyLooksControls();
+    const UserLook* MyLookAt(int n) const;
+    void ListMyLooks(std::vector<std::string> added);
+    // The strip drawn again as it was (a category's or My Looks' page).
+    void RedrawStrip();
     // The busy sign of a job that has run for a moment: the busy cursor
     // over the photo area and a line saying what runs (`what`), with Cancel.
     void StartBusy(const QString& what);
@@ -311,6 +353,15 @@ private:
     std::array<TImageView*, kThumbnailCount> imgViews_{};
     std::array<QLabel*, kThumbnailCount> labels_{};
     QCheckBox* chkLargeThumbnails_ = nullptr;
+    QPushButton* btnMyLooks_ = nullptr;
+    QPushButton* btnAddLook_ = nullptr;
+    QPushButton* btnPreviousLooks_ = nullptr;
+    QPushButton* btnNextLooks_ = nullptr;
+    QLabel* labelLooksPage_ = nullptr;
+    QLabel* labelNoLooks_ = nullptr;  // the hint of an empty folder, in the strip
+    bool myLooksShown_ = false;
+    std::vector<UserLook> myLooks_;
+    int myLooksPage_ = 0;
     bool largeThumbnails_ = false;
     // The box side the large strip showing was drawn for; a resize that
     // changes it draws the strip again once the resizing pauses.
@@ -329,6 +380,14 @@ private:
     WindowJob<RenderOutcome> rendering_{this, &lookJobs_};
     WindowJob<StripEvent> strips_{this, &lookJobs_};
     WindowJob<std::string> saving_{this};  // the failure's message, empty for none
+    // My Looks listed (after files were added to it): the looks, where
+    // the first added one is, and the files refused.
+    struct LooksListing {
+        std::vector<UserLook> looks;
+        std::string firstAdded;
+        std::vector<std::string> refusals;
+    };
+    WindowJob<LooksListing> listing_{this};
     QTimer* busyDelay_ = nullptr;
     QLabel* labelBusy_ = nullptr;
     QPushButton* btnCancelJob_ = nullptr;

@@ -89,7 +89,7 @@ int TFormMain::RowThreads() const {
 }
 
 void TFormMain::CancelJob() {
-    if (!opening_.Running() && !rendering_.Running() && !strips_.Running()) return;
+    if (!opening_.Running() && !rendering_.Running() && !strips_.Running() && !listing_.Running()) return;
     const bool opening = opening_.Running();
     // The preview waiting for a render dropped here has nothing to show,
     // and a strip cut short shows nothing rather than part of a category.
@@ -98,6 +98,7 @@ void TFormMain::CancelJob() {
     opening_.Drop();
     rendering_.Drop();
     strips_.Drop();
+    listing_.Drop();
     UpdateBusy();
     if (opening) emit OpenFinished();
 }
@@ -120,7 +121,7 @@ void TFormMain::StartBusy(const QString& what) {
 }
 
 void TFormMain::UpdateBusy() {
-    const bool cancellable = opening_.Running() || rendering_.Running() || strips_.Running();
+    const bool cancellable = opening_.Running() || rendering_.Running() || strips_.Running() || listing_.Running();
     const bool busy = cancellable || saving_.Running();
     if (!busy) busyDelay_->stop();
     const bool shown = busy && !busyDelay_->isActive();
@@ -186,6 +187,14 @@ bool TFormMain::SavePhoto(std::function<void()> saved) {
 
 void TFormMain::CategoryClick(int category) {
     Guarded([&] {
+        // The strip is the category's from now on.
+        listing_.Drop();
+        if (std::exchange(myLooksShown_, false)) {
+            // The labels show the category's numbers again.
+            labelNoLooks_->hide();
+            for (int n = 1; n <= kThumbnailCount; ++n) PlaceThumbnail(n);
+        }
+        ShowMyLooksControls();
         std::shared_ptr<StripJob> job = session_.StartStrip(category);
         if (!job) return;
         largeDrawnSide_ = 0;
@@ -223,11 +232,15 @@ void TFormMain::ShowThumbnail(int n, const TBitmap& picture) {
     TImageView* view = ImgView(n);
     view->Picture().CopyFrom(picture);
     view->Changed();
-    if (const Category* category = FindCategory(CurrentCategory()))
+    if (const UserLook* mine = MyLookAt(n))
+        view->setToolTip(mine->Usable() ? QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") +
+                                              QString::fromStdString(mine->name)
+                                        : QString::fromStdString(mine->name + "\n" + mine->reason));
+    else if (const Category* category = FindCategory(CurrentCategory()))
         view->setToolTip(QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") +
                          QString::fromUtf8(category->lookNames[size_t(n - 1)].data(),
                                            qsizetype(category->lookNames[size_t(n - 1)].size())));
-    if (largeThumbnails_) PlaceThumbnail(n);
+    if (largeThumbnails_ || myLooksShown_) PlaceThumbnail(n);
     view->show();
     Label(n)->show();
 }
@@ -241,11 +254,11 @@ void TFormMain::SetLargeThumbnails(bool on) {
     }
     if (remembered_) remembered_->SetFlag(QStringLiteral("largeThumbnails"), on);
     // Thumbnails of the other kind are not shown in this one's places.
-    const bool stripShown = DrawingStrip() || !ImgView(1)->isHidden();
+    const bool stripShown = DrawingStrip() || ListingLooks() || !ImgView(1)->isHidden();
     Invisible();
     for (int n = 1; n <= kThumbnailCount; ++n) PlaceThumbnail(n);
     LayOutPanels();
-    if (stripShown && CurrentCategory() > 0) CategoryClick(CurrentCategory());
+    if (stripShown) RedrawStrip();
 }
 
 void TFormMain::ImgViewClick(int effect, int category) {

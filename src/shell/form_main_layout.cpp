@@ -157,6 +157,8 @@ void TFormMain::CreateControls() {
         labels_[size_t(i)] = label;
     }
 
+    CreateMyLooksControls();
+
     // Made after the thumbnails, so Tab reaches it after them.
     chkLargeThumbnails_ = new QCheckBox(QStringLiteral("Large looks"), flatPanel1_);
     chkLargeThumbnails_->setObjectName(QStringLiteral("ChkLargeThumbnails"));
@@ -168,8 +170,9 @@ void TFormMain::CreateControls() {
     largeRedraw_->setSingleShot(true);
     largeRedraw_->setInterval(300);
     connect(largeRedraw_, &QTimer::timeout, this, [this] {
-        if (largeThumbnails_ && HasPhoto() && CurrentCategory() > 0 && (DrawingStrip() || !ImgView(1)->isHidden()))
-            CategoryClick(CurrentCategory());
+        if (largeThumbnails_ && HasPhoto() && (CurrentCategory() > 0 || myLooksShown_) &&
+            (DrawingStrip() || !ImgView(1)->isHidden()))
+            RedrawStrip();
     });
 
     // The hidden, self-sizing image control of the window; pictures are
@@ -193,6 +196,15 @@ void TFormMain::AddWindowKeys(QWidget& window, bool preview) {
         {Qt::CTRL | Qt::Key_O, true, [](TFormMain& form) { form.BtnOpenClick(); }},
         {Qt::CTRL | Qt::Key_S, true, [](TFormMain& form) { form.BtnSaveClick(); }},
         {Qt::CTRL | Qt::Key_B, true, [](TFormMain& form) { form.BtnBatchClick(); }},
+        {Qt::CTRL | Qt::Key_L, true, [](TFormMain& form) { form.BtnAddLookClick(); }},
+        {QKeyCombination(Qt::Key_PageDown), false,
+         [](TFormMain& form) {
+             if (form.ShowingMyLooks()) form.ShowMyLooksPage(form.MyLooksPage() + 1);
+         }},
+        {QKeyCombination(Qt::Key_PageUp), false,
+         [](TFormMain& form) {
+             if (form.ShowingMyLooks()) form.ShowMyLooksPage(form.MyLooksPage() - 1);
+         }},
         {Qt::CTRL | Qt::Key_T, false, [](TFormMain& form) { form.SetLargeThumbnails(!form.LargeThumbnails()); }},
         {QKeyCombination(Qt::Key_F1), true, [](TFormMain& form) { form.BtnHelpClick(); }},
         {Qt::CTRL | Qt::Key_Z, true,
@@ -272,6 +284,17 @@ void TFormMain::PlaceThumbnail(int n) {
     TImageView* view = ImgView(n);
     QLabel* label = Label(n);
     const size_t i = size_t(n - 1);
+    const UserLook* mine = MyLookAt(n);
+    if (!largeThumbnails_ && mine) {
+        // A table's name under its thumbnail, as wide as it.
+        view->setGeometry(kThumbnailPlaces[i].left, kThumbnailPlaces[i].top, kThumbSide, kThumbSide);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(kThumbnailPlaces[i].left - 4, kThumbnailPlaces[i].top + kThumbSide + 4, kThumbSide + 8,
+                           kLargeNameHeight);
+        label->setText(label->fontMetrics().elidedText(QString::fromStdString(mine->name), Qt::ElideRight,
+                                                       label->width()));
+        return;
+    }
     if (!largeThumbnails_) {
         view->setGeometry(kThumbnailPlaces[i].left, kThumbnailPlaces[i].top, kThumbSide, kThumbSide);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -288,7 +311,9 @@ void TFormMain::PlaceThumbnail(int n) {
     view->setGeometry(box.left + (box.width - shown.width()) / 2, box.top + (box.height - shown.height()) / 2,
                       shown.width(), shown.height());
     QString name = QString::number(n);
-    if (const Category* category = FindCategory(CurrentCategory()))
+    if (mine)
+        name = QString::fromStdString(mine->name);
+    else if (const Category* category = FindCategory(CurrentCategory()))
         name = QString::fromUtf8(category->lookNames[i].data(), qsizetype(category->lookNames[i].size()));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setGeometry(box.left - 4, box.top + box.height + 2, box.width + 8, kLargeNameHeight);

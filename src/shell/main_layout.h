@@ -28,7 +28,7 @@ Bounds MainWindowBounds(int screenWidth, int screenHeight);
 // The smallest outer size the window can be made: the photo area and the
 // strip shrink with it, every category and tool button stays in view.
 inline constexpr int kMainMinimumWidth = 620;
-inline constexpr int kMainMinimumHeight = 550;
+inline constexpr int kMainMinimumHeight = 630;
 // `window` on a screen whose usable area (less its panels and docks) is
 // `area`: left as it is where it fits, else moved into the area and, where
 // it is larger, shrunk to it, so that its caption is always on screen.
