@@ -9,14 +9,12 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QUrl>
 #include <filesystem>
 #include <fstream>
 
@@ -657,14 +655,7 @@ TEST_F(FormMainTest, ADroppedPhotoOpensAsOpenDoes) {
     TFormMain& form = Form();
     const TBitmap photo = RandomBitmap(30, 20, 9);
     WriteBytes(dir_.File("dropped.bmp"), EncodeBmp(photo));
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir_.File("dropped.bmp")))});
-    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&form, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&form, &drop);
-    Settle(form);
+    EXPECT_TRUE(DropFiles(form, {dir_.File("dropped.bmp")}));
     EXPECT_TRUE(SamePixels(form.WorkPhoto(), photo));
     EXPECT_TRUE(SamePixels(form.UndoPhoto(), photo));
     EXPECT_EQ(form.ImgEffect()->geometry().width(), 594);  // 30 * 396 / 20

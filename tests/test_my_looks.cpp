@@ -3,12 +3,8 @@
 // a click rendering the table on the photo, Add Look and dropped tables.
 #include <gtest/gtest.h>
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 #include <cstdio>
 #include <filesystem>
 
@@ -202,15 +198,7 @@ TEST_F(MyLooksTest, AddLookAndDroppedTablesAreCopiedInAndShownAtTheirPage) {
 
     // Dropped tables go the same way; a dropped photo beside them is passed over.
     WriteText(dir_.File("dropped.cube"), Table(7, "Dropped"));
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir_.File("dropped.cube"))),
-                  QUrl::fromLocalFile(QString::fromStdString(dir_.File("pic/sample.jpg")))});
-    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&form, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&form, &drop);
-    Settle(form);
+    EXPECT_TRUE(DropFiles(form, {dir_.File("dropped.cube"), dir_.File("pic/sample.jpg")}));
     EXPECT_TRUE(fs::exists(folder_ + "dropped.cube"));
     EXPECT_EQ(form.MyLooks().size(), 14u);
     EXPECT_EQ(form.MyLooksPage(), 1);  // "a..." before "dropped" and "zebra"

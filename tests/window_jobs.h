@@ -4,7 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QMimeData>
+#include <QUrl>
+#include <string>
+#include <vector>
 
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
@@ -22,6 +28,22 @@ inline void Settle(TFormMain& form) {
             return;
         }
     }
+}
+
+// Drops `files` onto the window as a file manager would and waits for what
+// the drop started; whether the window took the drag.
+inline bool DropFiles(TFormMain& form, const std::vector<std::string>& files) {
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const std::string& file : files) urls.push_back(QUrl::fromLocalFile(QString::fromStdString(file)));
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &drop);
+    Settle(form);
+    return true;
 }
 
 }  // namespace corvessa::test

@@ -62,12 +62,8 @@ int main(int argc, char** argv) {
         const FolderPictures pictures(std::filesystem::absolute(argv[1]).string(), &cache);
         const int photos = argc - 3;
         QImage sheet(11 * (kTileW + kGap), photos * (kTileH + kCaptionH + kGap) + kGap, QImage::Format_RGB888);
-        sheet.fill(QColor(36, 36, 36));
-        QPainter painter(&sheet);
-        QFont font = painter.font();
-        font.setPixelSize(13);
-        painter.setFont(font);
-        painter.setPen(QColor(230, 230, 230));
+        QPainter painter;
+        StartSheet(sheet, painter);
         for (int p = 0; p < photos; ++p) {
             const std::string path = argv[3 + p];
             const auto photo = std::make_shared<const TBitmap>(ReadPicture(path));

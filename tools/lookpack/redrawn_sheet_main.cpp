@@ -24,6 +24,7 @@
 
 using namespace corvessa;
 using corvessa::lookpack::Shrink;
+using corvessa::lookpack::StartSheet;
 using corvessa::lookpack::ToImage;
 
 namespace {
@@ -73,12 +74,8 @@ int main(int argc, char** argv) {
         for (size_t first = 0, sheetNo = 1; first < looks.size(); first += kRowsPerSheet, ++sheetNo) {
             const size_t rows = std::min<size_t>(kRowsPerSheet, looks.size() - first);
             QImage sheet(kCaptionW + columns * (kTileW + kGap), 24 + int(rows) * (kTileH + kGap), QImage::Format_RGB888);
-            sheet.fill(QColor(36, 36, 36));
-            QPainter painter(&sheet);
-            QFont font = painter.font();
-            font.setPixelSize(13);
-            painter.setFont(font);
-            painter.setPen(QColor(230, 230, 230));
+            QPainter painter;
+            StartSheet(sheet, painter);
             for (int c = 0; c < columns; ++c)
                 painter.drawText(QRect(kCaptionW + c * (kTileW + kGap), 0, kTileW, 22), Qt::AlignCenter,
                                  before.empty() ? QStringLiteral("after") : (c % 2 ? QStringLiteral("after") : QStringLiteral("before")));
