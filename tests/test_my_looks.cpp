@@ -153,6 +153,9 @@ TEST_F(MyLooksTest, TheFolderShowsTenTablesAPageBrokenOnesWithTheirReasonAndACli
     Press("BtnNextLooks");
     EXPECT_EQ(form.MyLooksPageText(), "Looks 21-23 of 23");
     EXPECT_EQ(ThumbnailsShown(), 3);
+    // Only the page shown holds its tables: a folder of large ones is not
+    // kept whole in memory.
+    for (size_t i = 0; i < form.MyLooks().size(); ++i) EXPECT_EQ(form.MyLooks()[i].table != nullptr, i >= 20) << i;
     EXPECT_FALSE(next->isEnabled());
     Press("BtnNextLooks");  // past the last page: stays
     EXPECT_EQ(form.MyLooksPage(), 2);

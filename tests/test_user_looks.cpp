@@ -108,6 +108,23 @@ TEST(UserLooks, ListsCubeFilesByNameWithoutCaseTitledAndBrokenOnesWithTheirReaso
     EXPECT_TRUE(SamePixels(out, expectedOut));
 
     EXPECT_TRUE(ListUserLooks(dir.File("missing")).empty());
+
+    // A listing that keeps only some tables still knows the rest are
+    // usable, and reads them again when asked.
+    const std::vector<UserLook> some = ListUserLooks(dir.Path(), 3, 1);
+    for (size_t i = 0; i < some.size(); ++i) {
+        EXPECT_EQ(some[i].table != nullptr, i == 3) << i;
+        EXPECT_EQ(some[i].Usable(), expected[i].usable) << i;
+    }
+    TBitmap again;
+    PreparedTable(some[1])->Apply(photo, again);
+    EXPECT_TRUE(SamePixels(again, expectedOut));
+    try {
+        PreparedTable(some[2]);
+        ADD_FAILURE() << "a broken table was prepared";
+    } catch (const std::exception& e) {
+        EXPECT_EQ(e.what(), looks[2].reason);
+    }
 }
 
 TEST(UserLooks, AddingCopiesCheckedTablesUnderFreeNamesAndKeepsTheSameFileOnce) {

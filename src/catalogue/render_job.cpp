@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "ground/error.h"
 #include "ground/stop.h"
 
 namespace corvessa {
@@ -104,15 +103,15 @@ RenderResult RenderJob::RunFilter(const FilterCall& filter) {
 }
 
 RenderResult RenderJob::RunUserLook(const UserLook& look) {
-    if (!look.table) throw CorvessaError(look.reason);
+    const std::shared_ptr<const PreparedLut> table = PreparedTable(look);
     RenderResult result;
     const bool own = !source_;
     const TBitmap& source = own ? ownSource_ : *source_;
     if (own && strength_ >= kFullStrength) {
-        look.table->Apply(ownSource_, ownSource_);
+        table->Apply(ownSource_, ownSource_);
         result.picture.TakePixels(std::move(ownSource_));
     } else {
-        look.table->Apply(source, result.picture);
+        table->Apply(source, result.picture);
         if (strength_ < kFullStrength) MixByStrength(result.picture, source, strength_, result.picture);
     }
     // As a catalogue look leaves it: a later mask look falls back on it.

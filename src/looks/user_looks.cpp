@@ -103,7 +103,15 @@ UserLook ReadUserLook(const std::string& path) {
     }
 }
 
-std::vector<UserLook> ListUserLooks(const std::string& folder) {
+std::shared_ptr<const PreparedLut> PreparedTable(const UserLook& look) {
+    if (look.table) return look.table;
+    if (!look.Usable()) throw CorvessaError(look.reason);
+    const UserLook again = ReadUserLook(look.path);
+    if (!again.table) throw CorvessaError(again.reason);
+    return again.table;
+}
+
+std::vector<UserLook> ListUserLooks(const std::string& folder, size_t keepFirst, size_t keepCount) {
     std::vector<std::string> paths;
     try {
         std::error_code ec;
@@ -120,7 +128,11 @@ std::vector<UserLook> ListUserLooks(const std::string& folder) {
     });
     std::vector<UserLook> looks;
     looks.reserve(paths.size());
-    for (const std::string& path : paths) looks.push_back(ReadUserLook(path));
+    for (const std::string& path : paths) {
+        looks.push_back(ReadUserLook(path));
+        const size_t i = looks.size() - 1;
+        if (i < keepFirst || i - keepFirst >= keepCount) looks.back().table.reset();
+    }
     return looks;
 }
 

@@ -4,6 +4,8 @@
 // ~/.local/share/corvessa/looks/), listed for the window and the batch and
 // added to by copying a file in.
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,12 +20,19 @@ struct UserLook {
     // The file's TITLE, else its name without the extension.
     std::string name;
     // Null when the file cannot be used; `reason` then says why in the
-    // reader's words ("LUT file is not valid: ... — PATH").
+    // reader's words ("LUT file is not valid: ... — PATH"). A listing also
+    // lets the tables it does not keep go (`reason` stays empty): a folder
+    // of large tables would otherwise hold them all at once.
     std::shared_ptr<const PreparedLut> table;
     std::string reason;
 
-    bool Usable() const { return table != nullptr; }
+    // Whether the file is not known to be broken.
+    bool Usable() const { return table != nullptr || (reason.empty() && !path.empty()); }
 };
+
+// The table of `look`, read and prepared again when its listing let it go.
+// Throws the reason of a look that cannot be used.
+std::shared_ptr<const PreparedLut> PreparedTable(const UserLook& look);
 
 // The folder with a trailing '/'; not made here. XDG_DATA_HOME counts only
 // when it is an absolute path, as the XDG rules say.
@@ -34,9 +43,13 @@ std::string UserLooksFolder();
 UserLook ReadUserLook(const std::string& path);
 
 // Every *.cube file of `folder` (the extension in any case), sorted by file
-// name without regard to case, each read with ReadUserLook. A folder that
-// does not exist lists nothing. Never throws.
-std::vector<UserLook> ListUserLooks(const std::string& folder = UserLooksFolder());
+// name without regard to case, each read with ReadUserLook. Only the
+// entries keepFirst .. keepFirst + keepCount - 1 keep their tables; the
+// others are checked, named and let go, so a listing holds one table at a
+// time beyond those. A folder that does not exist lists nothing. Never
+// throws.
+std::vector<UserLook> ListUserLooks(const std::string& folder = UserLooksFolder(), size_t keepFirst = 0,
+                                    size_t keepCount = SIZE_MAX);
 
 // Copies the .cube file `file` into `folder` (made when missing) and
 // returns the path of the copy. The file is read as a table first: one that

@@ -308,6 +308,9 @@ private:
     void ShowMyLooksControls();
     const UserLook* MyLookAt(int n) const;
     void ListMyLooks(std::vector<std::string> added);
+    // The page just drawn keeps the tables its strip read; the other pages
+    // let theirs go.
+    void KeepPageTables(const std::vector<UserLook>& shown, const std::vector<std::shared_ptr<const PreparedLut>>& tables);
     // The strip drawn again as it was (a category's or My Looks' page).
     void RedrawStrip();
     // The busy sign of a job that has run for a moment: the busy cursor

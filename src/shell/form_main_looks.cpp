@@ -9,6 +9,7 @@
 
 #include "ground/error.h"
 #include "ground/parallel.h"
+#include "ground/stop.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/form_main.h"
@@ -111,7 +112,7 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
     // Reading tables of a few MB each takes a moment: off the window's
     // thread, the strip left as it is until the listing is there.
     listing_.Start(
-        [added = std::move(added), threads = RowThreads()] {
+        [added = std::move(added), page = myLooksShown_ ? myLooksPage_ : 0, threads = RowThreads()] {
             LimitRowThreads(threads);
             LooksListing listing;
             for (const std::string& file : added) {
@@ -123,7 +124,9 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
                 }
             }
             try {
-                listing.looks = ListUserLooks();
+                // The tables of the page shown are kept; a page shown
+                // later reads its own.
+                listing.looks = ListUserLooks(UserLooksFolder(), size_t(page) * kThumbnailCount, kThumbnailCount);
             } catch (...) {
                 listing.refusals.push_back(CurrentErrorText());
             }
@@ -173,9 +176,11 @@ void TFormMain::ShowMyLooksPage(int page) {
         std::vector<UserLook> shown;
         for (int n = 1; n <= kThumbnailCount; ++n)
             if (const UserLook* look = MyLookAt(n)) shown.push_back(*look);
+        // The page's tables as the job reads them, for the window to keep
+        // once it ends; set by the job's thread before it ends.
+        auto tables = std::make_shared<std::vector<std::shared_ptr<const PreparedLut>>>(shown.size());
         strips_.StartStream(
-            [work = session_.WorkSnapshot(), shown = std::move(shown), side,
-             threads = RowThreads()](QPromise<StripEvent>& promise) {
+            [work = session_.WorkSnapshot(), shown, tables, side, threads = RowThreads()](QPromise<StripEvent>& promise) {
                 LimitRowThreads(threads);
                 try {
                     // The thumbnail photo as a category's strip makes it.
@@ -188,10 +193,15 @@ void TFormMain::ShowMyLooksPage(int page) {
                     }
                     for (size_t i = 0; i < shown.size() && !StopRequested(); ++i) {
                         auto picture = std::make_shared<TBitmap>();
-                        if (shown[i].table)
-                            shown[i].table->Apply(thumb, *picture);
-                        else
+                        try {
+                            (*tables)[i] = PreparedTable(shown[i]);
+                            (*tables)[i]->Apply(thumb, *picture);
+                        } catch (const WorkStopped&) {
+                            throw;
+                        } catch (...) {
+                            // Broken, or broken since it was listed.
                             *picture = Placeholder(thumb.Width(), thumb.Height());
+                        }
                         StripEvent event;
                         event.thumbnails.emplace_back(int(i) + 1, std::move(picture));
                         promise.addResult(std::move(event));
@@ -203,12 +213,27 @@ void TFormMain::ShowMyLooksPage(int page) {
             [this](const StripEvent& event) {
                 for (const auto& [n, picture] : event.thumbnails) ShowThumbnail(n, *picture);
             },
-            [this] {
+            [this, shown, tables] {
+                KeepPageTables(shown, *tables);
                 UpdateBusy();
                 emit StripFinished();
             });
         StartBusy(QStringLiteral("Drawing your looks"));
     });
+}
+
+void TFormMain::KeepPageTables(const std::vector<UserLook>& shown,
+                               const std::vector<std::shared_ptr<const PreparedLut>>& tables) {
+    // Only the page shown holds its tables; a listing made since the strip
+    // began is left alone.
+    const size_t first = size_t(myLooksPage_) * kThumbnailCount;
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (first + i >= myLooks_.size() || myLooks_[first + i].path != shown[i].path) return;
+    for (size_t i = 0; i < myLooks_.size(); ++i) {
+        const bool onPage = i >= first && i - first < shown.size();
+        if (onPage && tables[i - first]) myLooks_[i].table = tables[i - first];
+        if (!onPage) myLooks_[i].table.reset();
+    }
 }
 
 void TFormMain::RedrawStrip() {
