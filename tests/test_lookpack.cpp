@@ -378,7 +378,9 @@ TEST(LookPackFilm, SkinKeepsItsHue) {
             // A grade that leaves a strong red next to no colour is black and white.
             const std::array<double, 3> red = FilmGrade(n, {0.8, 0.2, 0.2});
             const bool mono = red[0] - red[2] < 0.15;
-            if (!mono) EXPECT_LT(std::abs(hue(out) - hue(skin)), 12.0) << out[0] << " " << out[1] << " " << out[2];
+            if (!mono) {
+                EXPECT_LT(std::abs(hue(out) - hue(skin)), 12.0) << out[0] << " " << out[1] << " " << out[2];
+            }
         }
 }
 

@@ -187,11 +187,15 @@ void Locate(int v, float low, float high, int size, int& index, double& fraction
 
 CubeLut ParseCubeLut(std::string_view text, const std::string& path) { return Parser(text, path).Run(); }
 
-CubeLut ReadCubeLutFile(const std::string& path) {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path, 4096, [&](const uint8_t*, size_t, uint64_t fileSize) {
+std::vector<uint8_t> ReadCubeFileBytes(const std::string& path) {
+    return ReadWholeFile(path, 4096, [&](const uint8_t*, size_t, uint64_t fileSize) {
         if (fileSize > kMaxCubeFileBytes)
             throw NotValid("the file is longer than " + std::to_string(kMaxCubeFileBytes >> 20) + " MB", path);
     });
+}
+
+CubeLut ReadCubeLutFile(const std::string& path) {
+    const std::vector<uint8_t> bytes = ReadCubeFileBytes(path);
     return ParseCubeLut(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
 }
 

@@ -36,7 +36,10 @@ struct CubeLut {
 
 // Parses the text of a .cube file; `path` only names it in the message.
 CubeLut ParseCubeLut(std::string_view text, const std::string& path);
-// Reads and parses the file; also "Cannot open file PATH: REASON".
+// The file's bytes, refused unread past its head when it is longer than
+// any table may be; also "Cannot open file PATH: REASON".
+std::vector<uint8_t> ReadCubeFileBytes(const std::string& path);
+// Reads and parses the file.
 CubeLut ReadCubeLutFile(const std::string& path);
 
 // A table made ready for 8-bit photos: per-channel index and fraction

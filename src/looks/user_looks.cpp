@@ -31,21 +31,19 @@ std::string SystemReason(int error) {
     return std::strerror(error);
 }
 
-// The file's bytes, refused unread past its head when it is longer than
-// any table may be (as ReadCubeLutFile refuses it).
-std::vector<uint8_t> ReadCubeBytes(const std::string& path) {
-    return ReadWholeFile(path, 4096, [&](const uint8_t*, size_t, uint64_t fileSize) {
-        if (fileSize > kMaxCubeFileBytes)
-            throw CorvessaError("LUT file is not valid: the file is longer than " +
-                                std::to_string(kMaxCubeFileBytes >> 20) + " MB — " + path);
-    });
-}
-
-UserLook Prepared(const std::string& path, const CubeLut& lut) {
+// The look of the file at `path`, its table prepared only when asked: a
+// listing checks and names every file but keeps few tables.
+UserLook Read(const std::string& path, bool prepare) {
     UserLook look;
     look.path = path;
-    look.name = lut.title.empty() ? fs::path(path).stem().string() : lut.title;
-    look.table = std::make_shared<const PreparedLut>(lut);
+    look.name = fs::path(path).stem().string();
+    try {
+        const CubeLut lut = ReadCubeLutFile(path);
+        if (!lut.title.empty()) look.name = lut.title;
+        if (prepare) look.table = std::make_shared<const PreparedLut>(lut);
+    } catch (...) {
+        look.reason = CurrentErrorText();
+    }
     return look;
 }
 
@@ -91,17 +89,7 @@ std::string UserLooksFolder() {
     return base + "corvessa/looks/";
 }
 
-UserLook ReadUserLook(const std::string& path) {
-    try {
-        return Prepared(path, ReadCubeLutFile(path));
-    } catch (...) {
-        UserLook broken;
-        broken.path = path;
-        broken.name = fs::path(path).stem().string();
-        broken.reason = CurrentErrorText();
-        return broken;
-    }
-}
+UserLook ReadUserLook(const std::string& path) { return Read(path, true); }
 
 std::shared_ptr<const PreparedLut> PreparedTable(const UserLook& look) {
     if (look.table) return look.table;
@@ -129,15 +117,14 @@ std::vector<UserLook> ListUserLooks(const std::string& folder, size_t keepFirst,
     std::vector<UserLook> looks;
     looks.reserve(paths.size());
     for (const std::string& path : paths) {
-        looks.push_back(ReadUserLook(path));
-        const size_t i = looks.size() - 1;
-        if (i < keepFirst || i - keepFirst >= keepCount) looks.back().table.reset();
+        const size_t i = looks.size();
+        looks.push_back(Read(path, i >= keepFirst && i - keepFirst < keepCount));
     }
     return looks;
 }
 
 std::string AddUserLook(const std::string& file, const std::string& folder) {
-    const std::vector<uint8_t> bytes = ReadCubeBytes(file);
+    const std::vector<uint8_t> bytes = ReadCubeFileBytes(file);
     // Checked as a table before anything is written.
     (void)ParseCubeLut(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), file);
 
