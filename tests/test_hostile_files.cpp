@@ -476,10 +476,10 @@ TEST_F(HostileFile, ANameThatLiesIsReadByTheFileSFirstBytes) {
     // its name.
     const std::string cut = dir_.File("cut.png");
     WriteBytes(cut, cutJpeg);
-    std::string warning;
-    EXPECT_EQ(DecodePhotoFile(cut, cutJpeg, &warning).Width(), 40);
-    EXPECT_EQ(warning.rfind("The file is incomplete", 0), 0u) << warning;
-    EXPECT_TRUE(warning.ends_with(" \u2014 " + cut)) << warning;
+    DecodeNotes notes;
+    EXPECT_EQ(DecodePhotoFile(cut, cutJpeg, &notes).Width(), 40);
+    EXPECT_EQ(notes.warning.rfind("The file is incomplete", 0), 0u) << notes.warning;
+    EXPECT_TRUE(notes.warning.ends_with(" \u2014 " + cut)) << notes.warning;
     // The general reader goes by the name alone.
     EXPECT_EQ(ErrorOf([&] { ReadPicture(dir_.File("png.jpg")); }).rfind("JPEG error #", 0), 0u);
 

@@ -7,6 +7,7 @@
 
 #include "ground/error.h"
 #include "io/bmp_codec.h"
+#include "io/codec_helper.h"
 #include "io/files.h"
 #include "io/jpeg_codec.h"
 #include "io/png_codec.h"
@@ -27,6 +28,12 @@ std::string ExtensionOf(const std::string& path) {
 std::string Lower(std::string s) {
     for (char& c : s)
         if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return s;
+}
+
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
     return s;
 }
 
@@ -101,24 +108,35 @@ auto WithContentFallback(const Reading& reading, ByContent byContent, const uint
     }
 }
 
-TBitmap DecodeAs(const Reading& reading, const uint8_t* data, size_t size, std::string* warning) {
-    if (reading.format) return reading.format->read(data, size, warning);
-    return DecodeWithQt(data, size, reading.qtFormat.c_str());
+// Decodes with the reading's reader, in the codec helper where that is
+// other people's code; `notes` receives the warning and what the helper
+// read beside the picture.
+TBitmap DecodeAs(const Reading& reading, const uint8_t* data, size_t size, DecodeNotes& notes) {
+    if (reading.format && !reading.format->inHelper) return reading.format->read(data, size, &notes.warning);
+    const CodecRequest request{.operation = CodecOperation::kDecode,
+                               .format = reading.format ? reading.format->id : PhotoFormatId::kJpeg,
+                               .qtFormat = reading.format ? "" : reading.qtFormat,
+                               .data = data,
+                               .size = size};
+    const std::string name = reading.format ? std::string(reading.format->name) : Upper(reading.qtFormat);
+    CodecReply reply = RunInCodecHelper(request, CodecHelperLimits::ForDecoding(), name + " reader");
+    notes.warning = std::move(reply.warning);
+    notes.heifMetadata = std::move(reply.heifMetadata);
+    return std::move(reply.picture);
 }
 
 TBitmap Decode(const Reading& reading, ByContent byContent, const std::string& path, const std::vector<uint8_t>& bytes,
-               std::string* warning, const PhotoFormat** decodedAs = nullptr) try {
-    std::string said;
-    const PhotoFormat* decoder = reading.format;
+               DecodeNotes* notes) try {
+    DecodeNotes said;
+    said.format = reading.format;
     TBitmap picture = WithContentFallback(
-        reading, byContent, bytes.data(), bytes.size(), [&] { return DecodeAs(reading, bytes.data(), bytes.size(), &said); },
+        reading, byContent, bytes.data(), bytes.size(), [&] { return DecodeAs(reading, bytes.data(), bytes.size(), said); },
         [&](const PhotoFormat& other) {
-            said.clear();
-            decoder = &other;
-            return other.read(bytes.data(), bytes.size(), &said);
+            said = DecodeNotes{.format = &other};
+            return DecodeAs(Reading{&other, ""}, bytes.data(), bytes.size(), said);
         });
-    if (decodedAs) *decodedAs = decoder;
-    if (warning) *warning = said.empty() ? said : NamingTheFile(said, path).what();
+    if (!said.warning.empty()) said.warning = NamingTheFile(said.warning, path).what();
+    if (notes) *notes = std::move(said);
     return picture;
 } catch (const CorvessaError& error) {
     throw NamingTheFile(error.what(), path);
@@ -181,10 +199,9 @@ bool HasPhotoExtension(const std::string& path) {
 
 void CheckPhotoFileName(const std::string& path) { ChosenReading(PhotoReading, path); }
 
-TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning,
-                        const PhotoFormat** decodedAs) {
-    if (warning) warning->clear();
-    return Decode(ChosenReading(PhotoReading, path), ByContent::kWhenRefused, path, bytes, warning, decodedAs);
+TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, DecodeNotes* notes) {
+    if (notes) *notes = DecodeNotes();
+    return Decode(ChosenReading(PhotoReading, path), ByContent::kWhenRefused, path, bytes, notes);
 }
 
 std::vector<uint8_t> ReadPhotoBytes(const std::string& path) {
@@ -205,9 +222,32 @@ bool WritesAsJpeg(const std::string& path) { return WriterFor(path) == &FormatOf
 
 bool WritesAsPng(const std::string& path) { return WriterFor(path) == &FormatOf(PhotoFormatId::kPng); }
 
+namespace {
+
+// The file's bytes from `format`'s writer, or Qt's writer of `qtFormat`
+// beyond the table, run in the codec helper where that is other people's
+// code.
+std::vector<uint8_t> Encode(const PhotoFormat* format, const std::string& qtFormat, const TBitmap& picture,
+                            const PhotoMetadata& metadata, int quality) {
+    if (format && !format->inHelper) return format->write(picture, metadata, quality);
+    const CodecRequest request{.operation = CodecOperation::kEncode,
+                               .format = format ? format->id : PhotoFormatId::kJpeg,
+                               .qtFormat = format ? "" : qtFormat,
+                               .quality = quality,
+                               .picture = &picture,
+                               .metadata = format && format->keepsCameraData
+                                               ? SavedBlocks(metadata, picture.Width(), picture.Height())
+                                               : SavedMetadataBlocks()};
+    const double megapixels = double(picture.Width()) * picture.Height() / 1e6;
+    const std::string name = format ? std::string(format->name) : Upper(qtFormat);
+    return RunInCodecHelper(request, CodecHelperLimits::ForEncoding(megapixels), name + " writer").bytes;
+}
+
+}  // namespace
+
 void WritePhotoAs(const PhotoFormat& format, const TBitmap& picture, const std::string& path,
                   const PhotoMetadata& metadata, int quality, LinkPolicy links) {
-    WriteFileSafely(path, format.write(picture, metadata, quality), links);
+    WriteFileSafely(path, Encode(&format, "", picture, metadata, quality), links);
 }
 
 void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,
@@ -216,7 +256,7 @@ void WritePictureFileWithMetadata(const TBitmap& photo, const std::string& path,
     // A further format Qt writes, without camera data.
     const std::string extension = Lower(ExtensionOf(path));
     if (!QtWrites(extension)) throw NamingTheFile(UnknownExtension(path).what(), path);
-    WriteFileSafely(path, EncodeWithQt(photo, extension.c_str(), quality), links);
+    WriteFileSafely(path, Encode(nullptr, extension, photo, PhotoMetadata(), quality), links);
 }
 
 void WritePictureFile(const TBitmap& picture, const std::string& path, LinkPolicy links) {

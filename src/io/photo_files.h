@@ -19,6 +19,7 @@
 
 #include "ground/bitmap.h"
 #include "io/files.h"
+#include "io/heif_codec.h"
 #include "io/photo_formats.h"
 #include "io/qt_codecs.h"
 
@@ -55,14 +56,22 @@ bool HasPhotoExtension(const std::string& path);
 // Throws "Unknown picture file extension (.EXT) — PATH" unless
 // ReadPhotoFile has a reader for `path`.
 void CheckPhotoFileName(const std::string& path);
-// ReadPhotoFile's decoding of `bytes`, the contents of `path`. `warning`,
-// when given, receives what the user should know about a picture that
-// opened all the same, "" for none: "The file is incomplete: its lower
-// part is missing — PATH" for a JPEG that ends early.
-// `decodedAs`, when given, receives the table's row that decoded it (null
-// for a format Qt reads beyond the table).
-TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* warning = nullptr,
-                        const PhotoFormat** decodedAs = nullptr);
+// What decoding a file told besides its picture.
+struct DecodeNotes {
+    // What the user should know about a picture that opened all the same,
+    // "" for none: "The file is incomplete: its lower part is missing —
+    // PATH" for a JPEG that ends early.
+    std::string warning;
+    // The table's row that decoded it (null for a format Qt reads beyond
+    // the table).
+    const PhotoFormat* format = nullptr;
+    // A HEIF or AVIF file's camera data, read in the codec helper beside
+    // its picture.
+    std::optional<HeifMetadata> heifMetadata;
+};
+// ReadPhotoFile's decoding of `bytes`, the contents of `path`; `notes`,
+// when given, receives what else it told.
+TBitmap DecodePhotoFile(const std::string& path, const std::vector<uint8_t>& bytes, DecodeNotes* notes = nullptr);
 // The contents of `path` for DecodePhotoFile, read as ReadPhotoFile reads
 // them: the first 64 KB of a longer file are checked against the reader
 // its name chooses (the signature, the size its header claims) before the

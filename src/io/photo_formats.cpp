@@ -115,7 +115,8 @@ PhotoFormat QtFormat(PhotoFormatId id, std::string_view name, std::vector<std::s
             .checkHead = checkHead,
             .write = WriteWithQt<kFormat>,
             .qtReader = kFormat,
-            .qtWriter = kFormat};
+            .qtWriter = kFormat,
+            .inHelper = true};
 }
 
 std::vector<PhotoFormat> MakeTable() {
@@ -136,10 +137,10 @@ std::vector<PhotoFormat> MakeTable() {
     rows.push_back({.id = Id::kHeic, .name = "HEIC", .extensions = {"heic", "heif", "hif"},
                     .mimeTypes = {"image/heic", "image/heif"}, .signature = IsHeic, .read = ReadHeif,
                     .checkHead = CheckHeifHead, .write = WriteAtQuality<EncodeHeic, kHeicQuality>,
-                    .keepsCameraData = true, .lossy = true, .saveLabel = "*.heic"});
+                    .inHelper = true, .keepsCameraData = true, .lossy = true, .saveLabel = "*.heic"});
     rows.push_back({.id = Id::kAvif, .name = "AVIF", .extensions = {"avif"}, .mimeTypes = {"image/avif"},
                     .signature = IsAvif, .read = ReadHeif, .checkHead = CheckHeifHead,
-                    .write = WriteAtQuality<EncodeAvif, kAvifQuality>, .keepsCameraData = true, .lossy = true,
+                    .write = WriteAtQuality<EncodeAvif, kAvifQuality>, .inHelper = true, .keepsCameraData = true, .lossy = true,
                     .saveLabel = "*.avif"});
     rows.push_back(QtFormat<kQtWebp>(Id::kWebp, "WebP", {"webp"}, {"image/webp"}, IsWebpFile, CheckWebpHead));
     rows.back().write = WriteAtQuality<EncodeWebp, kWebpQuality>;
@@ -148,14 +149,14 @@ std::vector<PhotoFormat> MakeTable() {
     rows.back().saveLabel = "*.webp";
     rows.push_back({.id = Id::kJxl, .name = "JPEG XL", .extensions = {"jxl"}, .mimeTypes = {"image/jxl"},
                     .signature = IsJxl, .read = ReadJxl, .checkHead = CheckJxlStart,
-                    .write = WriteAtQuality<EncodeJxl, 90>, .keepsCameraData = true, .lossy = true,
+                    .write = WriteAtQuality<EncodeJxl, 90>, .inHelper = true, .keepsCameraData = true, .lossy = true,
                     .saveLabel = "*.jxl"});
     // Before TIFF, whose signature most raws also carry; developed as
     // LibRaw does by default, upright, with the camera data read apart
     // (the raw's own orientation is applied already).
     rows.push_back({.id = Id::kRaw, .name = "Camera raw", .extensions = RawExtensions(), .mimeTypes = RawMimeTypes(),
                     .signature = IsDistinctRaw, .read = ReadRaw, .checkHead = CheckRawStart,
-                    .readMetadata = ReadRawMetadata});
+                    .readMetadata = ReadRawMetadata, .inHelper = true});
     rows.push_back(QtFormat<kQtTiff>(Id::kTiff, "TIFF", {"tif", "tiff"}, {"image/tiff"}, IsTiff, CheckTiffHead));
     rows.push_back(QtFormat<kQtGif>(Id::kGif, "GIF", {"gif"}, {"image/gif"}, IsGif, CheckGifHead));
     rows.push_back(QtFormat<kQtTga>(Id::kTga, "TGA", {"tga"}, {"image/x-tga"}, nullptr));

@@ -79,6 +79,10 @@ struct PhotoFormat {
     // the program's own code: without that plugin installed the row does
     // not read or write.
     std::string_view qtReader = {}, qtWriter = {};
+    // The reader and the writer are other people's code that a hostile
+    // file may crash or make abort: they run in the codec helper
+    // (io/codec_helper.h), never in the window or a batch.
+    bool inHelper = false;
     bool keepsCameraData = false;  // a save writes the photo's Exif and colour profile
     bool lossy = false;            // the writer takes a quality
     // The entry the save dialog shows ("*.jpg") and so the batch and its

@@ -139,38 +139,57 @@ bool IsExiv2Format(const std::vector<uint8_t>& file) {
            StartsWith(d, n, "II*\0", 4) || StartsWith(d, n, "MM\0*", 4);
 }
 
-// A HEIF file's blocks, each decoded on its own. Whether its Exif
-// orientation counts: not when the file records the rotation and
-// mirroring that libheif applies.
-bool ReadHeifBlocks(const std::vector<uint8_t>& file, PhotoMetadata::Data& data) {
-    const HeifMetadata blocks = ReadHeifMetadata(file.data(), file.size());
+// Exif data (from its TIFF header on) and an XMP packet, each decoded on
+// its own: a broken one leaves the other standing.
+void DecodeBlocks(const std::vector<uint8_t>& exif, const std::string& xmp, PhotoMetadata::Data& data) {
+    SilenceExiv2();
     try {
-        if (!blocks.exif.empty()) Exiv2::ExifParser::decode(data.exif, blocks.exif.data(), uint32_t(blocks.exif.size()));
+        if (!exif.empty()) Exiv2::ExifParser::decode(data.exif, exif.data(), uint32_t(exif.size()));
     } catch (const std::exception&) {
         data.exif.clear();
     }
     try {
-        if (!blocks.xmp.empty() && Exiv2::XmpParser::decode(data.xmp, blocks.xmp) != 0) data.xmp.clear();
+        if (!xmp.empty() && Exiv2::XmpParser::decode(data.xmp, xmp) != 0) data.xmp.clear();
     } catch (const std::exception&) {
         data.xmp.clear();
     }
-    data.iccProfile = blocks.iccProfile;
-    return !blocks.transformed;
+}
+
+bool HoldsAny(const PhotoMetadata::Data& data) {
+    return !data.exif.empty() || !data.xmp.empty() || !data.iptc.empty() || !data.iccProfile.empty();
 }
 
 }  // namespace
 
+PhotoMetadata MetadataFromBlocks(const std::vector<uint8_t>& exif, const std::string& xmp,
+                                 const std::vector<uint8_t>& iccProfile, bool exifTurns) {
+    auto data = std::make_shared<PhotoMetadata::Data>();
+    DecodeBlocks(exif, xmp, *data);
+    data->iccProfile = iccProfile;
+    try {
+        if (exifTurns) ReadOrientation(*data);
+    } catch (const std::exception&) {
+        data->orientation = 1;
+    }
+    PhotoMetadata result;
+    if (HoldsAny(*data)) result.data_ = std::move(data);
+    return result;
+}
+
+PhotoMetadata MetadataOfHeif(const HeifMetadata& blocks) {
+    // Its Exif orientation does not count where the file records the
+    // rotation and mirroring that libheif applies.
+    return MetadataFromBlocks(blocks.exif, blocks.xmp, blocks.iccProfile, !blocks.transformed);
+}
+
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
     if (IsJxl(file.data(), file.size())) return ReadJxlMetadata(file.data(), file.size());
+    if (IsHeif(file.data(), file.size())) return MetadataOfHeif(ReadHeifMetadata(file.data(), file.size()));
     PhotoMetadata result;
-    const bool heif = IsHeif(file.data(), file.size());
-    if (!IsJpeg(file) && !IsExiv2Format(file) && !heif) return result;
+    if (!IsJpeg(file) && !IsExiv2Format(file)) return result;
     SilenceExiv2();
     auto data = std::make_shared<PhotoMetadata::Data>();
-    bool exifTurns = true;
-    if (heif) {
-        exifTurns = ReadHeifBlocks(file, *data);
-    } else try {
+    try {
         auto image = Exiv2::ImageFactory::open(file.data(), long(file.size()));
         image->readMetadata();
         data->exif = image->exifData();
@@ -185,20 +204,16 @@ PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
         if (IsJpeg(file)) ReadBlockByBlock(file, *data);
     }
     try {
-        if (exifTurns) ReadOrientation(*data);
+        ReadOrientation(*data);
     } catch (const std::exception&) {
         data->orientation = 1;
     }
-    if (data->exif.empty() && data->xmp.empty() && data->iptc.empty() && data->iccProfile.empty()) return result;
+    if (!HoldsAny(*data)) return result;
     result.data_ = std::move(data);
     return result;
 }
 
 namespace {
-
-bool HoldsAny(const PhotoMetadata::Data& data) {
-    return !data.exif.empty() || !data.xmp.empty() || !data.iptc.empty() || !data.iccProfile.empty();
-}
 
 // The tags of a raw file's main directory that describe the camera and the
 // shot rather than the raw's structure.
@@ -245,22 +260,8 @@ PhotoMetadata ReadRawMetadata(const uint8_t* data, size_t size) {
 }
 
 PhotoMetadata ReadJxlMetadata(const uint8_t* data, size_t size) {
-    SilenceExiv2();
     const JxlBoxes boxes = ReadJxlBoxes(data, size);
-    auto kept = std::make_shared<PhotoMetadata::Data>();
-    try {
-        if (!boxes.exif.empty()) Exiv2::ExifParser::decode(kept->exif, boxes.exif.data(), uint32_t(boxes.exif.size()));
-    } catch (const std::exception&) {
-        kept->exif.clear();
-    }
-    try {
-        if (!boxes.xmp.empty() && Exiv2::XmpParser::decode(kept->xmp, boxes.xmp) != 0) kept->xmp.clear();
-    } catch (const std::exception&) {
-        kept->xmp.clear();
-    }
-    PhotoMetadata result;
-    if (HoldsAny(*kept)) result.data_ = std::move(kept);  // orientation 1
-    return result;
+    return MetadataFromBlocks(boxes.exif, boxes.xmp, {}, false);  // orientation 1
 }
 
 namespace {
@@ -388,17 +389,20 @@ TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::
     CheckPhotoFileName(path);
     // Read the file once for both the pixels and the metadata.
     const std::vector<uint8_t> file = ReadPhotoBytes(path);
-    std::string said;
-    const PhotoFormat* format = nullptr;
-    TBitmap photo = DecodePhotoFile(path, file, &said, &format);
-    PhotoMetadata read = format && format->readMetadata ? format->readMetadata(file.data(), file.size())
-                                                        : ReadPhotoMetadata(file);
+    DecodeNotes notes;
+    TBitmap photo = DecodePhotoFile(path, file, &notes);
+    // A HEIF file's camera data came with its picture from the codec
+    // helper: libheif never parses the file here.
+    PhotoMetadata read = notes.heifMetadata ? MetadataOfHeif(*notes.heifMetadata)
+                         : notes.format && notes.format->readMetadata
+                             ? notes.format->readMetadata(file.data(), file.size())
+                             : ReadPhotoMetadata(file);
     ApplyOrientation(photo, read.Orientation());
     metadata = std::move(read);
     if (warning)
-        *warning = said;
-    else if (!said.empty())
-        warnx("%s", said.c_str());
+        *warning = notes.warning;
+    else if (!notes.warning.empty())
+        warnx("%s", notes.warning.c_str());
     return photo;
 }
 

@@ -41,7 +41,8 @@ private:
                                               int width, int height);
     friend std::vector<uint8_t> EncodePngWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int quality);
     friend PhotoMetadata ReadRawMetadata(const uint8_t* data, size_t size);
-    friend PhotoMetadata ReadJxlMetadata(const uint8_t* data, size_t size);
+    friend PhotoMetadata MetadataFromBlocks(const std::vector<uint8_t>& exif, const std::string& xmp,
+                                            const std::vector<uint8_t>& iccProfile, bool exifTurns);
     friend SavedMetadataBlocks SavedBlocks(const PhotoMetadata& metadata, int width, int height);
     std::shared_ptr<const Data> data_;
 };
@@ -53,6 +54,15 @@ private:
 // that record a rotation or mirroring, which their decoder applies, the
 // orientation is 1: their Exif tag only repeats those.
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file);
+
+// Metadata of Exif data (from its TIFF header on), an XMP packet and a
+// colour profile as a file holds them apart; its orientation is the Exif
+// tag's where `exifTurns`, else 1.
+PhotoMetadata MetadataFromBlocks(const std::vector<uint8_t>& exif, const std::string& xmp,
+                                 const std::vector<uint8_t>& iccProfile, bool exifTurns = true);
+struct HeifMetadata;
+// A HEIF or AVIF file's metadata from its blocks (ReadHeifMetadata).
+PhotoMetadata MetadataOfHeif(const HeifMetadata& blocks);
 
 // The camera data of a raw file (its Exif tags of the camera, the shot and
 // GPS, and its XMP), with orientation 1: DecodeRaw already turned the
