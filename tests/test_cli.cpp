@@ -28,6 +28,7 @@
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 #include "camera_jpeg.h"
+#include "faulty_codecs.h"
 #include "format_fixtures.h"
 #include "picture_folder.h"
 #include "test_support.h"
@@ -412,6 +413,24 @@ TEST_F(CliBatch, OneBadInputIsReportedAndTheRestRender) {
     EXPECT_FALSE(fs::exists(Out("done/broken.jpg")));
     EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/a.bmp")), Reference(15, 8)));
     EXPECT_EQ(ReadPhotoFile(Out("done/b.jpg")).Width(), 64);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Out("done")), fs::directory_iterator()), 2);
+}
+
+// A codec that crashes on a photo costs that photo alone: a render exits 1
+// naming it, a batch renders the others and reports it failed.
+TEST_F(CliBatch, ACodecThatCrashesFailsItsPhotoAlone) {
+    fs::copy_file(Photo(), out_.File("a.bmp"));
+    fs::copy_file(Photo(), out_.File("c.bmp"));
+    const std::string heic = out_.File("phone.heic");
+    WriteBytes(heic, MakeHeif(MakeSamples(20, 10, 3, 8)));
+    const FaultyCodecs faulty;
+    Outcome run = RunRenderer({"--filter", "Invert", heic, Out("one.jpg")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvessa-render: The HEIC reader failed \u2014 " + heic + "\n");
+    run = RunRenderer({"--pic", Pic(), "--look", "2:2", "-o", Out("done"), out_.File("a.bmp"), heic, out_.File("c.bmp")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The HEIC reader failed"), std::string::npos) << run.err;
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("done/c.bmp")), Reference(2, 2)));
     EXPECT_EQ(std::distance(fs::directory_iterator(Out("done")), fs::directory_iterator()), 2);
 }
 

@@ -22,8 +22,10 @@
 #include "io/jpeg_codec.h"
 #include "io/photo_files.h"
 #include "io/photo_formats.h"
+#include "io/photo_metadata.h"
 #include "io/png_codec.h"
 #include "fake_dialogs.h"
+#include "faulty_codecs.h"
 #include "jpeg_fixtures.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
@@ -339,6 +341,37 @@ TEST_F(FormMainTest, AFailedOpenChangesNothing) {
     EXPECT_EQ(form.ImgEffect()->geometry(), viewBounds);
     EXPECT_FALSE(StripHidden());
     EXPECT_TRUE(form.BtnUndo()->isEnabled());
+}
+
+// A codec that crashes on a photo, whatever its name, is a message: the
+// window and its photo stay as they were, and the photo opens once the
+// codec is whole again.
+TEST_F(FormMainTest, ACodecThatCrashesLeavesTheWindowAsItWas) {
+    TFormMain& form = Form();
+    const TBitmap work = Copy(form.WorkPhoto());
+    const std::string heic = dir_.File("phone.heic"), named = dir_.File("holiday.jpg");
+    WritePhotoAs(FormatOf(PhotoFormatId::kHeic), RandomBitmap(24, 16, 3), heic, PhotoMetadata());
+    std::filesystem::copy_file(heic, named);
+    {
+        const FaultyCodecs faulty;
+        for (const std::string& path : {heic, named}) {
+            dialogs_->openAnswers.push_back(path);
+            form.BtnOpenClick();
+            Settle(form);
+        }
+    }
+    ASSERT_EQ(dialogs_->errors.size(), 2u);
+    EXPECT_EQ(dialogs_->errors[0], "The HEIC reader failed \u2014 " + heic);
+    EXPECT_NE(dialogs_->errors[1].find("read as HEIC by its first bytes: The HEIC reader failed \u2014 " + named),
+              std::string::npos)
+        << dialogs_->errors[1];
+    EXPECT_TRUE(SamePixels(form.WorkPhoto(), work));
+
+    dialogs_->openAnswers.push_back(named);
+    form.BtnOpenClick();
+    Settle(form);
+    EXPECT_EQ(form.WorkPhoto().Width(), 24);
+    EXPECT_EQ(dialogs_->errors.size(), 2u);
 }
 
 TEST_F(FormMainTest, CancellingOpenChangesNothing) {
