@@ -17,8 +17,11 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "codec_fixtures.h"
 #include "format_fixtures.h"
 #include "io/files.h"
+#include "io/orientation.h"
+#include "io/photo_formats.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
 #include "io/png_codec.h"
@@ -169,6 +172,45 @@ void BM_OpenPng24VsLibpng(benchmark::State& state) {
     unlink(path.c_str());
 }
 BENCHMARK(BM_OpenPng24VsLibpng)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(7);
+
+// Open as it was before the codecs ran in their helper process: the same
+// steps as ReadPhotoUpright, the table row's reader called here.
+void OpenInThisProcess(const std::string& path, PhotoFormatId id) {
+    const PhotoFormat& format = FormatOf(id);
+    const std::vector<uint8_t> file = ReadPhotoBytes(path);
+    TBitmap photo = format.read(file.data(), file.size(), nullptr);
+    const PhotoMetadata metadata = format.readMetadata ? format.readMetadata(file.data(), file.size())
+                                                       : ReadPhotoMetadata(file);
+    ApplyOrientation(photo, metadata.Orientation());
+    benchmark::DoNotOptimize(photo.Data());
+}
+
+// What the helper process costs an Open: the helper's start, the file's
+// bytes in and the pixels out.
+void OpenInHelperVsThisProcess(benchmark::State& state, const std::string& path, PhotoFormatId id) {
+    SideBySide(
+        state, "in_process_ms",
+        [&] {
+            PhotoMetadata metadata;
+            benchmark::DoNotOptimize(ReadPhotoUpright(path, metadata).Data());
+        },
+        [&] { OpenInThisProcess(path, id); });
+    state.counters["x_in_process"] = state.counters["x_library"];
+    state.counters.erase("x_library");
+    unlink(path.c_str());
+}
+
+void BM_OpenHeic24InHelperVsInProcess(benchmark::State& state) {
+    OpenInHelperVsThisProcess(state, PhotoFile("heic"), PhotoFormatId::kHeic);
+}
+BENCHMARK(BM_OpenHeic24InHelperVsInProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(7);
+
+void BM_OpenDng24InHelperVsInProcess(benchmark::State& state) {
+    const std::string path = "/tmp/corvessa-bench-" + std::to_string(getpid()) + ".dng";
+    WriteFileSafely(path, test::MakeDng({.width = 6000, .height = 4000}));
+    OpenInHelperVsThisProcess(state, path, PhotoFormatId::kRaw);
+}
+BENCHMARK(BM_OpenDng24InHelperVsInProcess)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 }  // namespace corvessa::bench

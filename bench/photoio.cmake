@@ -3,4 +3,4 @@
 # the grid is put together by the tests' HEIF fixtures.
 find_package(PNG REQUIRED)
 list(APPEND CORVESSA_BENCH_SOURCES bench_photo_io.cpp)
-list(APPEND CORVESSA_BENCH_LIBS corvessa_photoio corvessa_testformats PkgConfig::HEIF PNG::PNG)
+list(APPEND CORVESSA_BENCH_LIBS corvessa_photoio corvessa_testformats corvessa_testcodecs PkgConfig::HEIF PNG::PNG)

@@ -35,7 +35,7 @@ std::vector<uint8_t> EmptyScans(int scans) {
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
     const std::filesystem::path root(argv[1]);
-    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata", "heif", "qtformats", "png", "raw", "jxl", "cube"})
+    for (const char* target : {"jpeg", "bmp", "reader", "ssl", "render", "metadata", "heif", "qtformats", "png", "raw", "jxl", "cube", "helper"})
         std::filesystem::create_directories(root / target);
     auto put = [&](const char* target, const std::string& name, std::vector<uint8_t> bytes, int nameByte = -1) {
         if (nameByte >= 0) bytes.insert(bytes.begin(), uint8_t(nameByte));
@@ -152,5 +152,19 @@ int main(int argc, char** argv) {
                                                                   .xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'/>"}));
     put("jxl", "lossy.jxl", EncodeJxl(picture, ReadPhotoMetadata(CameraJpeg(picture, 3)), 90));
     put("jxl", "header.jxl", JxlHeaderClaiming(64, 48));
+    // The helper's readers, the first byte picking the name (see
+    // fuzz_helper.cpp): a DNG, the same mosaic under the Olympus and
+    // Panasonic starts LibRaw tells by their first bytes, a HEIC, an AVIF
+    // and a JPEG XL of many frames.
+    const std::vector<uint8_t> dng = MakeDng();
+    put("helper", "mosaic.dng", dng, 0);
+    for (const auto& [name, start, nameByte] : {std::tuple{"olympus.orf", "IIRO", 1}, std::tuple{"panasonic.rw2", "IIU\0", 2}}) {
+        std::vector<uint8_t> raw = dng;
+        std::copy(start, start + 4, raw.begin());
+        put("helper", name, raw, nameByte);
+    }
+    put("helper", "colour.heic", MakeHeif(MakeSamples(24, 17, 3, 8)), 3);
+    put("helper", "colour.avif", MakeHeif(MakeSamples(24, 17, 3, 8), avif), 4);
+    put("helper", "camera.jxl", MakeJxl(MakeSamples(24, 17, 3, 8), {.orientation = 6, .exif = CameraExif(6, 24, 17)}), 5);
     return 0;
 }

@@ -116,10 +116,20 @@ PixelBuffer AllocatePixels(int width, int height) {
 void TrimPixelPool() { PixelPool::Instance().Trim(); }
 
 void PixelRelease::operator()(uint8_t* pixels) const {
-    if (capacity == 0)
+    if (mapped)
+        munmap(pixels, capacity);
+    else if (capacity == 0)
         delete[] pixels;
     else
         PixelPool::Instance().Release(pixels, capacity);
+}
+
+TBitmap TBitmap::OverMapping(int width, int height, uint8_t* pixels, size_t capacity) {
+    TBitmap picture;
+    picture.pixels_ = PixelBuffer(pixels, PixelRelease{capacity, true});
+    picture.width_ = width;
+    picture.height_ = height;
+    return picture;
 }
 
 void TBitmap::SetSize(int width, int height) {

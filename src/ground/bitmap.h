@@ -24,6 +24,9 @@ inline constexpr Rgb kWhite{255, 255, 255};
 // instead of faulting in 72 MB afresh on every call.
 struct PixelRelease {
     size_t capacity = 0;
+    // The pixels are a memory mapping of `capacity` bytes of their own
+    // (TBitmap::OverMapping), unmapped when released.
+    bool mapped = false;
     void operator()(uint8_t* pixels) const;
 };
 using PixelBuffer = std::unique_ptr<uint8_t[], PixelRelease>;
@@ -42,6 +45,11 @@ public:
     // Full-size copies are expensive: they are always spelled CopyFrom.
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
+    // A picture of `width` x `height` whose pixels are the memory mapping
+    // at `pixels` of `capacity` bytes (from mmap, at least 3 * width *
+    // height), which it takes over: a picture handed over by another
+    // process is used where it lies instead of being copied.
+    static TBitmap OverMapping(int width, int height, uint8_t* pixels, size_t capacity);
 
     int Width() const { return width_; }
     int Height() const { return height_; }

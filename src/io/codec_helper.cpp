@@ -78,6 +78,17 @@ public:
         Bytes(text.data(), text.size());
     }
     void Magic(const char (&magic)[8]) { buffer_.insert(buffer_.end(), magic, magic + 8); }
+    // A string whose bytes begin at a multiple of `alignment` from the
+    // start of the file (the writer having started there): a picture
+    // there can be mapped as it lies.
+    void AlignedBytes(const void* data, size_t size, size_t alignment) {
+        Number(size);
+        Flush();
+        const size_t padding = (alignment - written_ % alignment) % alignment;
+        if (padding > 0 && lseek(fd_, off_t(padding), SEEK_CUR) < 0) ok_ = false;
+        written_ += padding;
+        WriteAll(static_cast<const uint8_t*>(data), size);
+    }
     // False when the descriptor took less than everything.
     bool Flush() {
         WriteAll(buffer_.data(), buffer_.size());
@@ -97,18 +108,22 @@ private:
             }
             data += written;
             size -= size_t(written);
+            written_ += size_t(written);
         }
     }
     int fd_;
     std::vector<uint8_t> buffer_;
+    size_t written_ = 0;
     bool ok_ = true;
 };
+
+size_t PageSize() { return size_t(sysconf(_SC_PAGE_SIZE)); }
 
 // A whole memory file mapped for reading, and a cursor that reads what
 // WireWriter wrote, refusing (ok() false) anything that runs past its end.
 class WireReader {
 public:
-    explicit WireReader(int fd) {
+    explicit WireReader(int fd) : fd_(fd) {
         struct stat file {};
         if (fstat(fd, &file) != 0 || file.st_size <= 0) return;
         size_ = size_t(file.st_size);
@@ -150,20 +165,26 @@ public:
         const std::span<const uint8_t> bytes = Bytes();
         return std::vector<uint8_t>(bytes.begin(), bytes.end());
     }
-    // A picture written by WritePicture; empty when there is none.
+    // A picture written by WritePicture, its pixels mapped where they lie
+    // in the file (no copy: they are this process's from now on); empty
+    // when there is none.
     TBitmap Picture() {
-        const uint64_t width = Number(), height = Number();
-        const std::span<const uint8_t> pixels = Bytes();
-        TBitmap picture;
-        if (!ok_ || width == 0 || height == 0) return picture;
-        if (width > uint64_t(INT32_MAX) || height > uint64_t(INT32_MAX) || pixels.size() / 3 / width != height ||
-            pixels.size() != width * height * 3) {
+        const uint64_t width = Number(), height = Number(), bytes = Number();
+        const size_t start = (at_ + PageSize() - 1) / PageSize() * PageSize();
+        if (!ok_ || bytes > size_ || start > size_ - bytes) {
             ok_ = false;
-            return picture;
+            return TBitmap();
         }
-        picture.SetSize(int(width), int(height));
-        std::memcpy(picture.Data(), pixels.data(), pixels.size());
-        return picture;
+        at_ = start + size_t(bytes);
+        if (width == 0 || height == 0) return TBitmap();
+        if (width > uint64_t(INT32_MAX) || height > uint64_t(INT32_MAX) || bytes / 3 / width != height ||
+            bytes != width * height * 3) {
+            ok_ = false;
+            return TBitmap();
+        }
+        void* pixels = mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED, fd_, off_t(start));
+        if (pixels == MAP_FAILED) throw NotEnoughMemory();
+        return TBitmap::OverMapping(int(width), int(height), static_cast<uint8_t*>(pixels), size_t(bytes));
     }
 
 private:
@@ -172,6 +193,7 @@ private:
         at_ += bytes;
         return true;
     }
+    int fd_;
     const uint8_t* data_ = nullptr;
     size_t size_ = 0;
     size_t at_ = 0;
@@ -181,7 +203,7 @@ private:
 void WritePicture(WireWriter& out, const TBitmap& picture) {
     out.Number(uint64_t(picture.Width()));
     out.Number(uint64_t(picture.Height()));
-    out.Bytes(picture.Data(), picture.ByteCount());
+    out.AlignedBytes(picture.Data(), picture.ByteCount(), PageSize());
 }
 
 void WriteRequest(WireWriter& out, const CodecRequest& request) {

@@ -2,8 +2,10 @@
 
 #include <libheif/heif.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -572,17 +574,31 @@ size_t DecodingBytes(int64_t pixels, bool alpha, bool deep) {
     return size_t(pixels * perPixel) + (size_t(80) << 20);
 }
 
+int DecodingThreads() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 64u)); }
+
+// The bytes of address space the process has mapped.
+uint64_t MappedBytes() {
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    unsigned long long pages = 0;
+    if (statm) {
+        if (std::fscanf(statm, "%llu", &pages) != 1) pages = 0;
+        std::fclose(statm);
+    }
+    return uint64_t(pages) * uint64_t(sysconf(_SC_PAGE_SIZE));
+}
+
 // Under a limit on address space (prlimit, ulimit -v) every thread's malloc
 // arena takes 64 MB of it; libheif's four tile threads and their decoders'
 // workers took more than a 24-megapixel grid, and a worker that could not
-// start then hung the decoder. Tiles are then decoded one at a time on the
-// caller's thread, which gives the same picture.
-bool AddressSpaceLimited() {
+// start then hung the decoder. Where the limit leaves less than a generous
+// reckoning of that beside `working`, tiles are decoded one at a time on
+// the caller's thread, which gives the same picture.
+bool AddressSpaceLimited(size_t working) {
     rlimit limit{};
-    return getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
+    const uint64_t threads = uint64_t(DecodingThreads()) * (uint64_t(256) << 20);
+    return uint64_t(limit.rlim_cur) < MappedBytes() + working + threads + (uint64_t(1) << 30);
 }
-
-int DecodingThreads() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 64u)); }
 
 // Whether `bytes` of memory can be had now; called through a pointer the
 // compiler cannot see through, so that the probe is not optimised away.
@@ -631,7 +647,6 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
     // Phones store their photos as grids of 512 x 512 tiles, which libheif
     // decodes side by side on as many threads as it is allowed (4 unless
     // told): one a core.
-    heif_context_set_max_decoding_threads(context.get(), AddressSpaceLimited() ? 0 : DecodingThreads());
     // Our picture first, then a probe for what libheif will need: a
     // picture the machine cannot hold is said to be so before the decoders
     // fail in their own words (or, starting no thread, wait for ever).
@@ -641,6 +656,7 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
     const int64_t pixels = std::max(codedWidth * codedHeight, int64_t(picture.Width()) * picture.Height());
     const size_t working = DecodingBytes(pixels, alpha, deep);
     if (!CanAllocate(working)) throw NotEnoughMemory();
+    heif_context_set_max_decoding_threads(context.get(), AddressSpaceLimited(working) ? 0 : DecodingThreads());
     heif_image* decoded = nullptr;
     const heif_error error = heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, chroma, options.get());
     // Memory taken by others meanwhile, or more needed than reckoned.
