@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCompleter>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "io/bmp_codec.h"
 #include "io/jpeg_codec.h"
@@ -372,6 +374,48 @@ TEST_F(FormMainTest, ACodecThatCrashesLeavesTheWindowAsItWas) {
     Settle(form);
     EXPECT_EQ(form.WorkPhoto().Width(), 24);
     EXPECT_EQ(dialogs_->errors.size(), 2u);
+}
+
+namespace {
+
+// The processes this one started that have not ended.
+int ChildProcesses() {
+    int children = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) continue;
+        std::istringstream rest(line.substr(line.rfind(')') + 2));
+        char state = 0;
+        long parent = 0;
+        rest >> state >> parent;
+        if (parent == getpid() && state != 'Z') ++children;
+    }
+    return children;
+}
+
+// Waits up to ten seconds, the window's events running, for `done`.
+bool Eventually(const std::function<bool()>& done) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+}  // namespace
+
+// A cancelled Open of a photo whose codec hangs ends the codec's process
+// at once, and with it the memory it held.
+TEST_F(FormMainTest, CancellingAnOpenEndsItsCodecHelper) {
+    TFormMain& form = Form();
+    const std::string heic = dir_.File("phone.heic");
+    WritePhotoAs(FormatOf(PhotoFormatId::kHeic), RandomBitmap(24, 16, 3), heic, PhotoMetadata());
+    const FaultyCodecs hanging("hang");
+    form.OpenPhoto(heic);
+    ASSERT_TRUE(Eventually([] { return ChildProcesses() == 1; }));
+    form.CancelJob();
+    EXPECT_TRUE(Eventually([] { return ChildProcesses() == 0; }));
+    EXPECT_TRUE(dialogs_->errors.empty());
 }
 
 TEST_F(FormMainTest, CancellingOpenChangesNothing) {
