@@ -5,13 +5,15 @@
 // never a crash. Inputs that made the helper itself die are copied into
 // the folder $CORVESSA_HELPER_FINDINGS names, when set, to be kept as
 // regression inputs (the libraries' own faults, which libFuzzer cannot see
-// in another process).
+// in another process). $CORVESSA_HELPER_FORMATS ("raw", "heif" or "jxl")
+// keeps to the names of one family, the JPEG's among them.
 
 #include <unistd.h>
 
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "ground/error.h"
@@ -35,13 +37,22 @@ void KeepFinding(const uint8_t* data, size_t size) {
     }
 }
 
+std::vector<std::string> Names() {
+    const char* family = std::getenv("CORVESSA_HELPER_FORMATS");
+    const std::string chosen = family ? family : "";
+    if (chosen == "raw") return {"shot.dng", "shot.orf", "shot.rw2", "holiday.jpg"};
+    if (chosen == "heif") return {"phone.heic", "phone.avif", "holiday.jpg"};
+    if (chosen == "jxl") return {"web.jxl", "holiday.jpg"};
+    return {"shot.dng", "shot.orf", "shot.rw2", "phone.heic", "phone.avif",
+            "web.jxl",  "web.webp", "scan.tif", "holiday.jpg"};
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const char* const kNames[] = {"shot.dng", "shot.orf", "shot.rw2", "phone.heic", "phone.avif",
-                                         "web.jxl",  "web.webp", "scan.tif", "holiday.jpg"};
+    static const std::vector<std::string> kNames = Names();
     if (size == 0) return 0;
-    const std::string path = corvessa::fuzz::ScratchFile(data + 1, size - 1, kNames[data[0] % std::size(kNames)]);
+    const std::string path = corvessa::fuzz::ScratchFile(data + 1, size - 1, kNames[data[0] % kNames.size()]);
     try {
         corvessa::PhotoMetadata metadata;
         std::string warning;

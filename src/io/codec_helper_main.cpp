@@ -15,6 +15,16 @@
 
 #include "io/codec_helper.h"
 
+// AddressSanitizer reserves terabytes of address space for its shadow at
+// start: a helper built with it cannot run under an address-space limit.
+#if defined(__SANITIZE_ADDRESS__)
+#define CORVESSA_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define CORVESSA_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 int main(int argc, char** argv) {
     unsigned long long addressSpace = 0;
     long long parent = 0;
@@ -26,10 +36,12 @@ int main(int argc, char** argv) {
     // Ends with the program that asked, even when that one is killed.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (parent <= 0 || getppid() != pid_t(parent)) return 125;
+#ifndef CORVESSA_ADDRESS_SANITIZER
     if (addressSpace > 0) {
         const rlimit limit{addressSpace, addressSpace};
         setrlimit(RLIMIT_AS, &limit);
     }
+#endif
     // Qt's readers say what they refuse on standard error; the reply says
     // it to the user instead.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
