@@ -32,7 +32,7 @@ std::string Slurp(const std::string& path) {
 }
 
 TEST(Installed, TheTreeHoldsBothProgramsAndEverythingTheyShipWith) {
-    for (const char* program : {"/bin/corvessa", "/bin/corvessa-render"}) {
+    for (const char* program : {"/bin/corvessa", "/bin/corvessa-render", "/libexec/corvessa/corvessa-codec"}) {
         const fs::path path = kUsr + program;
         ASSERT_TRUE(fs::is_regular_file(path)) << path;
         EXPECT_NE(fs::status(path).permissions() & fs::perms::others_exec, fs::perms::none) << path;
@@ -140,6 +140,18 @@ TEST_F(InstalledPrograms, TheRendererFindsTheInstalledLookPack) {
         ASSERT_TRUE(Ends(reference, 0)) << look;
         EXPECT_EQ(Slurp(installed), Slurp(built)) << look;
     }
+}
+
+// WebP is written and read by the installed codec helper.
+TEST_F(InstalledPrograms, TheRendererWritesAndReadsThroughTheInstalledCodecHelper) {
+    const QString photo = Photo("photo.bmp", 40, 30), webp = QString::fromStdString(photos_.File("photo.webp"));
+    auto write = Start(QStringLiteral("/bin/corvessa-render"), {QStringLiteral("--filter"), QStringLiteral("Invert"), photo, webp});
+    ASSERT_TRUE(Ends(*write, 0));
+    auto read = Start(QStringLiteral("/bin/corvessa-render"),
+                      {QStringLiteral("--filter"), QStringLiteral("Invert"), webp,
+                       QString::fromStdString(photos_.File("again.bmp"))});
+    ASSERT_TRUE(Ends(*read, 0));
+    EXPECT_EQ(ReadPhotoFile(photos_.File("again.bmp")).Width(), 40);
 }
 
 TEST_F(InstalledPrograms, TheWindowOpensThePhotoItIsGivenAndThoseOfLaterStarts) {
