@@ -366,42 +366,65 @@ TEST_F(FormMainTest, SaveBeforeAnyOpenWritesTheViewSizedSample) {
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), saved));
 }
 
-TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFilter) {
+// The file name's last extension, never a folder's, decides with the
+// filter; a name of another format is a question, whose Cancel brings the
+// save dialog back.
+TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFileNameAndTheFilter) {
     TFormMain& form = Form();
     const TBitmap photo = GradientBitmap(80, 60);
     WriteBytes(dir_.File("in.bmp"), EncodeBmp(photo));
     dialogs_->openAnswers.push_back(dir_.File("in.bmp"));
     form.BtnOpenClick();
     Settle(form);
+    std::filesystem::create_directories(dir_.File("photos.jpg.d"));
 
-    const std::pair<SaveChoice, std::string> cases[] = {
-        {{dir_.File("card.jpg"), kSaveFilterBmp}, "card.jpg.bmp"},
-        {{dir_.File("card.JPG"), kSaveFilterJpeg}, "card.JPG.jpg"},
-        {{dir_.File("x.jpg.old"), kSaveFilterJpeg}, "x.jpg.old"},
-        {{dir_.File("card.jpg"), kSaveFilterPng}, "card.jpg.png"},
-        {{dir_.File("x.png.old"), kSaveFilterPng}, "x.png.old"},
+    struct Case {
+        SaveChoice choice;
+        std::optional<SaveFormatChoice> answer;  // none: nothing is asked
+        const char* written;                     // none: nothing is written
+        PhotoFormatId format;
     };
-    for (const auto& [choice, written] : cases) {
-        dialogs_->saveAnswers.push_back(choice);
+    const Case cases[] = {
+        {{dir_.File("card.JPG"), kSaveFilterJpeg}, std::nullopt, "card.JPG", PhotoFormatId::kJpeg},
+        {{dir_.File("x.jpg.old"), kSaveFilterJpeg}, std::nullopt, "x.jpg.old.jpg", PhotoFormatId::kJpeg},
+        {{dir_.File("x.png.old"), kSaveFilterPng}, std::nullopt, "x.png.old.png", PhotoFormatId::kPng},
+        {{dir_.File("photos.jpg.d/beach.png"), kSaveFilterJpeg}, SaveFormatChoice::kAsName, "photos.jpg.d/beach.png",
+         PhotoFormatId::kPng},
+        {{dir_.File("card.jpg"), kSaveFilterBmp}, SaveFormatChoice::kAsFilter, "card.jpg.bmp", PhotoFormatId::kBmp},
+        {{dir_.File("card.bmp"), kSaveFilterPng}, SaveFormatChoice::kCancel, nullptr, PhotoFormatId::kPng},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice.path);
+        const int dialogsBefore = dialogs_->saveDialogsRun;
+        const size_t questionsBefore = dialogs_->formatQuestions.size();
+        dialogs_->saveAnswers.push_back(c.choice);
+        if (c.answer) dialogs_->formatAnswers.push_back(*c.answer);
         form.BtnSaveClick();
         Settle(form);
+        EXPECT_EQ(dialogs_->formatQuestions.size(), questionsBefore + (c.answer ? 1 : 0));
+        // Cancelled, the question brings the dialog back (cancelled there too).
+        EXPECT_EQ(dialogs_->saveDialogsRun, dialogsBefore + (c.answer == SaveFormatChoice::kCancel ? 2 : 1));
+        if (!c.written) {
+            EXPECT_FALSE(std::filesystem::exists(c.choice.path));
+            continue;
+        }
+        const std::vector<uint8_t> bytes = FileBytes(dir_.File(c.written));
+        ASSERT_GE(bytes.size(), 8u);
+        const PhotoFormat* told = FormatBySignature(bytes.data(), bytes.size());
+        ASSERT_NE(told, nullptr);
+        EXPECT_EQ(told->id, c.format);
+        EXPECT_EQ(form.PhotoPath(), dir_.File(c.written));
     }
     EXPECT_TRUE(dialogs_->errors.empty());
-    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("card.jpg.bmp")), photo));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("photos.jpg.d/beach.png.jpg")));
     EXPECT_FALSE(std::filesystem::exists(dir_.File("card.jpg")));
-    for (const char* jpegName : {"card.JPG.jpg", "x.jpg.old"}) {
-        const std::vector<uint8_t> bytes = FileBytes(dir_.File(jpegName));
-        ASSERT_GE(bytes.size(), 2u) << jpegName;
-        EXPECT_EQ(bytes[0], 0xFF);
-        EXPECT_EQ(bytes[1], 0xD8);
-        EXPECT_LE(MaxDifference(DecodeJpeg(bytes.data(), bytes.size()), photo), 8) << jpegName;
-    }
-    for (const char* pngName : {"card.jpg.png", "x.png.old"}) {
-        const std::vector<uint8_t> bytes = FileBytes(dir_.File(pngName));
-        ASSERT_GE(bytes.size(), 8u) << pngName;
-        EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG") << pngName;
-        EXPECT_TRUE(SamePixels(DecodePng(bytes.data(), bytes.size()), photo)) << pngName;  // lossless
-    }
+    // The question names both choices: the name's format, the filter's.
+    ASSERT_EQ(dialogs_->formatQuestions.size(), 3u);
+    EXPECT_EQ(dialogs_->formatQuestions[1].first, (SaveTarget{dir_.File("card.jpg"), PhotoFormatId::kJpeg}));
+    EXPECT_EQ(dialogs_->formatQuestions[1].second, (SaveTarget{dir_.File("card.jpg.bmp"), PhotoFormatId::kBmp}));
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("card.jpg.bmp")), photo));
+    const std::vector<uint8_t> png = FileBytes(dir_.File("photos.jpg.d/beach.png"));
+    EXPECT_TRUE(SamePixels(DecodePng(png.data(), png.size()), photo));  // lossless
 }
 
 TEST_F(FormMainTest, AJpegThatEndsEarlyOpensAndSaysItIsIncomplete) {
@@ -534,6 +557,115 @@ TEST_F(FormMainTest, TheTitleNamesThePhotoAndItsUnsavedApplyAndTheStatusLineWhat
     form.BtnUndoClick();
     EXPECT_FALSE(form.isWindowModified());  // the opened photo holds no Apply
     EXPECT_TRUE(status->text().endsWith("Undone"));
+}
+
+// What the file holds is the photo shown when Save was pressed: an Apply
+// made while it is written stays unsaved (the title keeps its mark and
+// closing asks), and an Undo or Redo lands on a photo that is saved only
+// if it is the one written.
+TEST_F(FormMainTest, OnlyThePhotoASaveWroteIsMarkedSaved) {
+    struct Case {
+        const char* what;
+        std::function<void(TFormMain&)> during;  // while the file is written
+        bool modified;
+        std::function<void(TFormMain&)> back;  // to the photo written, where the history has it
+    };
+    const TBitmap second = RandomBitmap(200, 100, 5);
+    const auto undo = [](TFormMain& form) { form.BtnUndoClick(); };
+    const auto redo = [](TFormMain& form) { form.BtnRedoClick(); };
+    const Case cases[] = {
+        {"nothing", [](TFormMain&) {}, false, [](TFormMain&) {}},
+        {"an Apply", [&](TFormMain&) { ApplyLike(second); }, true, undo},
+        {"an Undo", undo, false, redo},
+        {"an Undo and an Apply",
+         [&](TFormMain& form) {
+             form.BtnUndoClick();
+             ApplyLike(second);
+         },
+         true, nullptr},
+    };
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TFormMain& form = Form();
+        form.OpenPhoto(dir_.File("beach.bmp"));
+        Settle(form);
+        const TBitmap first = RandomBitmap(200, 100, 4);
+        ApplyLike(first);
+        dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done.bmp"), kSaveFilterBmp});
+        dialogs_->replaceAnswers.push_back(true);
+        {
+            const HeldPool held;
+            form.BtnSaveClick();
+            ASSERT_TRUE(form.Saving());
+            c.during(form);
+        }
+        Settle(form);
+        EXPECT_TRUE(dialogs_->errors.empty());
+        EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("done.bmp")), first));
+        EXPECT_EQ(form.windowTitle(), "done.bmp[*] - Corvessa");
+        EXPECT_EQ(form.isWindowModified(), c.modified);
+        EXPECT_EQ(form.HasUnsavedApply(), c.modified);
+        // The Apply written comes back saved.
+        if (!c.back) continue;
+        c.back(form);
+        EXPECT_TRUE(SamePixels(form.WorkPhoto(), first));
+        EXPECT_FALSE(form.isWindowModified());
+    }
+}
+
+TEST_F(FormMainTest, SavingBeforeClosingAsksAgainAfterAnApplyMadeWhileTheFileWasWritten) {
+    TFormMain& form = Form();
+    form.show();
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    form.OpenPhoto(dir_.File("beach.bmp"));
+    Settle(form);
+    ApplyLike(RandomBitmap(200, 100, 4));
+    QSignalSpy closed(&form, &TFormMain::FormClosed);
+    dialogs_->closeAnswers = {UnsavedChoice::kSave, UnsavedChoice::kCancel};
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done.bmp"), kSaveFilterBmp});
+    {
+        const HeldPool held;
+        EXPECT_FALSE(form.close());
+        ApplyLike(RandomBitmap(200, 100, 5));
+    }
+    Settle(form);
+    EXPECT_EQ(dialogs_->closeQuestions, 2);
+    EXPECT_EQ(closed.size(), 0);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.isWindowModified());
+    // Asked again and discarded: closed without a third question.
+    dialogs_->closeAnswers = {UnsavedChoice::kSave, UnsavedChoice::kDiscard};
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("again.bmp"), kSaveFilterBmp});
+    {
+        const HeldPool held;
+        form.close();
+        ApplyLike(RandomBitmap(200, 100, 6));
+    }
+    Settle(form);
+    EXPECT_EQ(dialogs_->closeQuestions, 4);
+    EXPECT_EQ(closed.size(), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("again.bmp")));
+}
+
+// Jobs still running when the window goes deliver nothing to it (ASan
+// would see a watcher reaching the dead window); its save is written whole.
+TEST_F(FormMainTest, AWindowDestroyedWithJobsRunningLeavesThemNothingToReachAndItsSaveWhole) {
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    {
+        const HeldPool held;
+        TFormMain& form = Form();
+        ApplyLike(RandomBitmap(528, 396, 4));
+        dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done.bmp"), kSaveFilterBmp});
+        form.BtnSaveClick();
+        form.OpenPhoto(dir_.File("beach.bmp"));
+        form.CategoryClick(15);
+        ASSERT_TRUE(form.Saving() && form.Opening());
+        form_.reset();
+    }
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("done.bmp")), RandomBitmap(528, 396, 4)));
 }
 
 TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstLeftThem) {

@@ -290,8 +290,9 @@ private:
     bool SavePhoto(std::function<void()> saved);
     // Runs `proceed` now when the working photo holds no unsaved Apply;
     // else asks through `ask`: Discard proceeds now, Save once the photo
-    // is saved, and Cancel (or a save not made) runs `cancelled`.
-    void AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std::function<void()> proceed,
+    // is saved (asking again if an Apply was made meanwhile), and Cancel
+    // (or a save not made) runs `cancelled`.
+    void AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, const std::function<void()>& proceed,
                            const std::function<void()>& cancelled);
     // Open's reading, once nothing unsaved stands in its way.
     void StartOpen(const std::string& path);
@@ -374,6 +375,9 @@ private:
     THelpWindow* helpWindow_ = nullptr;    // made when first needed
     TFormBatch* formBatch_ = nullptr;      // likewise
     bool closed_ = false;
+    // The user has answered what to do with an unsaved Apply: the close
+    // that follows asks nothing.
+    bool closeDecided_ = false;
 
     // Renders and strips read the overlay pictures: the window waits for
     // those that still run, superseded ones too, before the pictures go.

@@ -147,6 +147,10 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
                 for (const std::string& refusal : listing.refusals) text += (text.empty() ? "" : "\n") + refusal;
                 dialogs_->ShowError(text);
             }
+        },
+        [this](const std::string& error) {
+            UpdateBusy();
+            dialogs_->ShowError(error);
         });
     StartBusy(QStringLiteral("Reading your looks"));
 }
@@ -217,6 +221,11 @@ void TFormMain::ShowMyLooksPage(int page) {
                 KeepPageTables(shown, *tables);
                 UpdateBusy();
                 emit StripFinished();
+            },
+            [this](const std::string& error) {
+                UpdateBusy();
+                dialogs_->ShowError(error);
+                emit StripFinished();
             });
         StartBusy(QStringLiteral("Drawing your looks"));
     });
@@ -264,6 +273,12 @@ void TFormMain::UserLookClick(size_t index) {
             [this, look](RenderOutcome outcome) {
                 UpdateBusy();
                 FinishUserRender(look, std::move(outcome));
+            },
+            [this, look](const std::string& error) {
+                UpdateBusy();
+                RenderOutcome failed;
+                failed.error = error;
+                FinishUserRender(look, std::move(failed));
             });
         StartBusy(QStringLiteral("Rendering"));
     });

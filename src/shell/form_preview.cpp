@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ground/error.h"
 #include "ground/strength.h"
 #include "shell/controls.h"
 #include "shell/main_layout.h"
@@ -236,6 +237,12 @@ void TFormPreview::MixInBackground() {
             mixedStrength_ = done.second;
             ShowCurrent();
             if (strength_ > 0 && strength_ < kFullStrength && strength_ != mixedStrength_) MixInBackground();
+        },
+        [this](const std::string& error) {
+            // The newest mix made, or the look, stays shown; the next
+            // strength tries again.
+            ShowCurrent();
+            emit Failed(error);
         });
 }
 
@@ -244,8 +251,9 @@ std::shared_ptr<const TBitmap> TFormPreview::Result() {
     if (strength_ <= 0) return source_;
     if (mixedStrength_ != strength_ || !mixed_) {
         mixing_.Drop();
-        mixed_ = std::make_shared<TBitmap>();
-        MixByStrength(*look_, *source_, strength_, *mixed_);
+        auto mixed = std::make_shared<TBitmap>();
+        MixByStrength(*look_, *source_, strength_, *mixed);
+        mixed_ = std::move(mixed);
         mixedStrength_ = strength_;
     }
     return mixed_;
@@ -270,7 +278,14 @@ void TFormPreview::ShowCurrent() {
 
 void TFormPreview::BtnApplyClick() {
     if (!btnApply_->isEnabled()) return;
-    std::shared_ptr<const TBitmap> result = Result();
+    std::shared_ptr<const TBitmap> result;
+    try {
+        result = Result();
+    } catch (...) {
+        // Nothing is applied; the preview stays as it was.
+        emit Failed(CurrentErrorText());
+        return;
+    }
     if (!result) return;
     // The committed pixels are the working photo's from now on; the mix is
     // made afresh for the next look.
