@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QDataStream>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -29,11 +32,13 @@
 #include "shell/command_line.h"
 #include "shell/dialogs.h"
 #include "ground/error.h"
+#include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
+#include "shell/window_place.h"
 #include "test_support.h"
 #include "window_jobs.h"
 #include "widgets/flat_panel.h"
@@ -44,6 +49,17 @@ using namespace corvessa;
 using namespace corvessa::test;
 
 namespace {
+
+// A window's place as QWidget::saveGeometry writes it (form 3.0), written
+// out by hand as a damaged or edited settings file may hold it.
+QByteArray SavedGeometry(const QRect& client, bool maximized = false, const QRect& normal = QRect()) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_0);
+    out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << client << (normal.isValid() ? normal : client)
+        << qint32(0) << quint8(maximized ? 1 : 0) << quint8(0) << qint32(800) << client;
+    return bytes;
+}
 
 std::vector<uint8_t> FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -666,6 +682,71 @@ TEST_F(FormMainTest, AWindowDestroyedWithJobsRunningLeavesThemNothingToReachAndI
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::processEvents();
     EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("done.bmp")), RandomBitmap(528, 396, 4)));
+}
+
+// A kept place comes back within the screen area, as a new window is
+// laid out: one that fits stays, one larger than the area is shrunk to it,
+// one off it is moved onto it, and a maximised one returns to a size that
+// fits. Bytes that are no place leave the window as it was.
+TEST(RestoreWindowPlace, AKeptPlaceComesBackWithinTheScreen) {
+    const QRect area(0, 0, 1024, 768);
+    // The frame the layouts assume around a window not yet framed.
+    const QMargins frame(kFrameWidth / 2, kFrameHeight - kFrameWidth / 2, kFrameWidth / 2, kFrameWidth / 2);
+    QWidget left;
+    left.setGeometry(40, 50, 700, 500);
+    struct Case {
+        const char* what;
+        QByteArray geometry;
+        bool restored;
+        QRect expected;  // the window's client area, or its normal one when maximised
+        bool maximized = false;
+    };
+    const Case cases[] = {
+        {"as it was left", left.saveGeometry(), true, QRect(40, 50, 700, 500)},
+        {"larger than any screen", SavedGeometry(QRect(0, 0, 99999, 99999)), true, area.marginsRemoved(frame)},
+        {"larger and low down", SavedGeometry(QRect(300, 200, 5000, 600)), true, QRect(3, 165, 1018, 600)},
+        {"maximised, returning to a huge size", SavedGeometry(QRect(0, 0, 800, 800), true, QRect(-50, 0, 99999, 99999)),
+         true, area.marginsRemoved(frame), true},
+        {"nothing kept", QByteArray(), false, QRect(7, 8, 300, 200)},
+        {"not a place", QByteArray("\x01\xd9\xd0\xcb damaged"), false, QRect(7, 8, 300, 200)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget window;
+        window.setGeometry(7, 8, 300, 200);
+        EXPECT_EQ(RestoreWindowPlace(window, c.geometry, area), c.restored);
+        EXPECT_EQ(window.isMaximized(), c.maximized);
+        EXPECT_EQ(c.maximized ? window.normalGeometry() : window.geometry(), c.expected);
+    }
+    // Off every screen, kept where the screen is.
+    QWidget far;
+    ASSERT_TRUE(RestoreWindowPlace(far, SavedGeometry(QRect(5000, 4000, 400, 300)), area));
+    EXPECT_EQ(far.size(), QSize(400, 300));
+    EXPECT_TRUE(area.contains(far.geometry().marginsAdded(frame)));
+}
+
+// A settings file holding places of 99999 x 99999 (damaged or edited by
+// hand): the main window, the preview and the batch dialog open within
+// the screen, not as large as the file says.
+TEST_F(FormMainTest, HugeKeptPlacesOpenWithinTheScreen) {
+    const QString settings = QString::fromStdString(dir_.File("corvessa.conf"));
+    {
+        Remembered kept(settings);
+        const QByteArray huge = SavedGeometry(QRect(0, 0, 99999, 99999));
+        kept.SetGeometry(QStringLiteral("main"), huge);
+        kept.SetGeometry(QStringLiteral("preview"), huge);
+        kept.SetText(QStringLiteral("batch/geometry"), QString::fromLatin1(huge.toBase64()));
+    }
+    TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+    EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(form.geometry()));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(form.FormPreview()->geometry()));
+    form.BtnBatchClick();
+    ASSERT_NE(form.FormBatch(), nullptr);
+    // Its layout may make it no narrower than its controls need.
+    EXPECT_LE(form.FormBatch()->height(), screen.height());
+    EXPECT_LT(form.FormBatch()->width(), 2000);
+    EXPECT_TRUE(dialogs_->errors.empty());
 }
 
 TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstLeftThem) {

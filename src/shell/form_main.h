@@ -5,6 +5,7 @@
 // category column fills the thumbnail strip, a thumbnail renders its
 // effect at full size into the preview dialog, which it owns.
 
+#include <QRect>
 #include <QSize>
 #include <QThreadPool>
 #include <QWidget>
@@ -341,6 +342,9 @@ private:
     PhotoSession session_{pictures_};
     // The size of the photo the view was last fitted to.
     QSize fittedPhoto_;
+    // The screen area the window was laid out for when it was given one;
+    // else empty, and the screen the window is kept on counts.
+    QRect layoutArea_;
 
     TFlatPanel* flatPanel1_ = nullptr;
     TFlatPanel* flatPanel2_ = nullptr;

@@ -9,6 +9,7 @@
 #include "shell/form_preview.h"
 #include "shell/remembered.h"
 #include "shell/form_main.h"
+#include "shell/window_place.h"
 #include "widgets/image_view.h"
 
 namespace corvessa {
@@ -51,9 +52,8 @@ void TFormMain::Tell(const QString& news) {
 
 void TFormMain::RestoreRemembered() {
     if (!remembered_) return;
-    // restoreGeometry keeps the window on a screen that is there now.
-    const QByteArray place = remembered_->Geometry(QStringLiteral("main"));
-    if (!place.isEmpty()) restoreGeometry(place);
+    // On a screen that is there now, and no larger than it.
+    RestoreWindowPlace(*this, remembered_->Geometry(QStringLiteral("main")), layoutArea_);
     formPreview_->RestorePlace(remembered_->Geometry(QStringLiteral("preview")), true);
     SetLargeThumbnails(remembered_->Flag(QStringLiteral("largeThumbnails"), false));
     const int category = remembered_->Number(QStringLiteral("category"), 1, kCategoryCount, 0);

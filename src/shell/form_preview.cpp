@@ -15,6 +15,7 @@
 #include "shell/controls.h"
 #include "shell/main_layout.h"
 #include "shell/preview_place.h"
+#include "shell/window_place.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -153,7 +154,7 @@ void TFormPreview::ShowProcessing() {
 }
 
 void TFormPreview::RestorePlace(const QByteArray& geometry, bool useful) {
-    placed_ = !geometry.isEmpty() && restoreGeometry(geometry);
+    placed_ = RestoreWindowPlace(*this, geometry);
     usefulSize_ = useful && !placed_;
 }
 
