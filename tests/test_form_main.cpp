@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <jerror.h>
+#include <unistd.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -747,6 +748,25 @@ TEST_F(FormMainTest, HugeKeptPlacesOpenWithinTheScreen) {
     EXPECT_LE(form.FormBatch()->height(), screen.height());
     EXPECT_LT(form.FormBatch()->width(), 2000);
     EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+// Settings behind another user's link: the window starts as on a first
+// run and says why once it is up.
+TEST_F(FormMainTest, SettingsBehindAnotherUsersLinkAreNotUsedAndTheWindowSaysSo) {
+    if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root to make";
+    std::filesystem::create_directories(dir_.File("theirs"));
+    std::filesystem::create_symlink(dir_.File("theirs"), dir_.File("config"));
+    ASSERT_EQ(::lchown(dir_.File("config").c_str(), 4321, 4321), 0);
+    const QSize designed = Form().size();
+    TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(QString::fromStdString(dir_.File("config/corvessa.conf"))));
+    EXPECT_TRUE(dialogs_->warnings.empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs_->warnings.size(), 1u);
+    EXPECT_EQ(dialogs_->warnings[0], "Settings are not kept: " + dir_.File("config") +
+                                         " is a symbolic link of another user \u2014 " + dir_.File("config/corvessa.conf"));
+    EXPECT_EQ(form.size(), designed);
+    form.close();
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("theirs/corvessa.conf")));
 }
 
 TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstLeftThem) {

@@ -115,6 +115,11 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
         [added = std::move(added), page = myLooksShown_ ? myLooksPage_ : 0, threads = RowThreads()] {
             LimitRowThreads(threads);
             LooksListing listing;
+            const std::string folder = UserLooksFolder();
+            if (const std::string why = ForeignLinkOn(folder); !why.empty()) {
+                listing.refusals.push_back("My Looks cannot be read or added to: " + why + " — " + folder);
+                return listing;
+            }
             for (const std::string& file : added) {
                 try {
                     const std::string copy = AddUserLook(file);
@@ -126,7 +131,7 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
             try {
                 // The tables of the page shown are kept; a page shown
                 // later reads its own.
-                listing.looks = ListUserLooks(UserLooksFolder(), size_t(page) * kThumbnailCount, kThumbnailCount);
+                listing.looks = ListUserLooks(folder, size_t(page) * kThumbnailCount, kThumbnailCount);
             } catch (...) {
                 listing.refusals.push_back(CurrentErrorText());
             }
