@@ -305,8 +305,9 @@ void TFormMain::ImgViewClick(int effect, int category) {
             job->LoadPictures();
             const uint64_t photo = session_.WorkGeneration();
             const std::optional<Rgb> chosen = dialogs_->ChooseColor();
-            // A photo opened (or an Apply undone) while the dialog was up:
-            // the job renders one that is gone, and the preview has closed.
+            // A photo opened while the dialog was up (one a later start
+            // handed over, say): the job renders one that is gone, and the
+            // preview has closed.
             if (session_.WorkGeneration() != photo) return UpdateBusy();
             colour = chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled();
             job->DecideColour(colour);
