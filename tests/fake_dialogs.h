@@ -2,7 +2,8 @@
 // The main window's dialogs answered by the test: queues of answers filled
 // beforehand, every error the window would have shown recorded. An empty
 // queue answers as a cancelled dialog would; a question about replacing a
-// file is answered "No", one about a batch's outputs that exist "Cancel",
+// file is answered "No", one about the format of a name "Cancel", one
+// about a batch's outputs that exist "Cancel",
 // one about closing or opening over unsaved changes
 // "Discard".
 
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/dialogs.h"
@@ -25,6 +27,7 @@ public:
     std::vector<std::string> cubeFolders;
     std::deque<std::optional<Rgb>> colourAnswers;
     std::deque<bool> replaceAnswers;
+    std::deque<SaveFormatChoice> formatAnswers;
     std::deque<ExistingOutputsChoice> existingOutputsAnswers;
     std::deque<UnsavedChoice> closeAnswers;
     std::deque<UnsavedChoice> openingAnswers;
@@ -40,6 +43,9 @@ public:
     std::vector<std::string> openFolders;
     std::vector<std::string> savePhotos;
     std::vector<std::string> replaceQuestions;
+    // The two targets of every question about a name's format: by the
+    // name, by the filter.
+    std::vector<std::pair<SaveTarget, SaveTarget>> formatQuestions;
     std::vector<std::string> existingOutputsQuestions;
     // Whether the desktop can show documents; every one it was asked to.
     bool desktopOpens = true;
@@ -64,6 +70,11 @@ public:
     bool ConfirmReplace(const std::string& path) override {
         replaceQuestions.push_back(path);
         return Next(replaceAnswers);
+    }
+    SaveFormatChoice AskSaveFormat(const SaveTarget& asName, const SaveTarget& asFilter) override {
+        formatQuestions.emplace_back(asName, asFilter);
+        if (formatAnswers.empty()) return SaveFormatChoice::kCancel;
+        return Next(formatAnswers);
     }
     ExistingOutputsChoice AskExistingOutputs(const std::string& question) override {
         existingOutputsQuestions.push_back(question);

@@ -410,6 +410,42 @@ TEST_F(BrowserTest, AClickWhileARenderRunsSupersedesItAndChangeColorRendersTheLo
     EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(1, 8, Rgb{0, 0, 255})));
 }
 
+// The colour dialog runs an event loop of its own: the render it
+// supersedes is dropped before it opens, so only the new one ends, and a
+// photo opened while it is up is never rendered over by the old photo.
+TEST_F(BrowserTest, TheColourDialogOpensOnlyOnceTheRenderItSupersedesIsDropped) {
+    Press("BtnColor");
+    ClickThumbnail(1);
+    QSignalSpy finished(form_.get(), &TFormMain::RenderFinished);
+    QTest::mouseClick(form_->ImgView(1), Qt::LeftButton);
+    ASSERT_TRUE(form_->Rendering());
+    std::optional<bool> renderingDuring;
+    dialogs_->onChooseColor = [&] { renderingDuring = form_->Rendering(); };
+    dialogs_->colourAnswers.push_back(Rgb{0, 0, 255});
+    preview_->BtnColor()->click();
+    Settle(*form_);
+    EXPECT_EQ(renderingDuring, false);
+    EXPECT_EQ(finished.size(), 1);
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), CatalogueFullSize(1, 8, Rgb{0, 0, 255})));
+
+    // Another photo opens while the dialog is up: nothing renders after it.
+    const TBitmap other = RandomBitmap(30, 20, 9);
+    WriteBytes(dir_.File("other.bmp"), EncodeBmp(other));
+    dialogs_->onChooseColor = [&] {
+        form_->OpenPhoto(dir_.File("other.bmp"));
+        Settle(*form_);
+    };
+    dialogs_->colourAnswers.push_back(Rgb{0, 255, 0});
+    preview_->BtnColor()->click();
+    EXPECT_FALSE(form_->Rendering());
+    Settle(*form_);
+    EXPECT_EQ(finished.size(), 1);
+    EXPECT_TRUE(preview_->isHidden());
+    EXPECT_TRUE(SamePixels(form_->WorkPhoto(), other));
+    EXPECT_TRUE(SamePixels(form_->ResultPhoto(), other));
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
 // Cancel in the main window, Cancel or Escape in the preview: the render
 // is dropped and the preview that waited for it hides.
 TEST_F(BrowserTest, ACancelledRenderHidesThePreviewAndItsResultNeverArrives) {
@@ -560,6 +596,34 @@ TEST_F(BrowserTest, TheStrengthMixIsMadeOffTheWindowsThreadAndEndsAtTheNewestVal
     preview_->SliderStrength()->setValue(55);
     preview_->BtnApply()->click();
     EXPECT_TRUE(SamePixels(form_->WorkPhoto(), reference::MixByStrength(look, original_, 55)));
+}
+
+// A mix that cannot be made (here a look of another size than its photo;
+// in use, memory running out) is reported, in the background and at
+// Apply, and nothing is applied; the same look of the right size mixes.
+TEST_F(BrowserTest, AMixThatFailsIsReportedAndAppliesNothing) {
+    Press("BtnLightA");
+    ClickThumbnail(3);
+    const auto photo = std::make_shared<const TBitmap>(Copy(original_));
+    const TBitmap look = CatalogueFullSize(3, 1);
+    for (const bool sameSize : {false, true}) {
+        SCOPED_TRACE(sameSize);
+        const auto shown = std::make_shared<const TBitmap>(sameSize ? Copy(look) : Stretched(look, 20, 10));
+        preview_->ShowResult(shown, photo, 40, true);
+        EXPECT_TRUE(preview_->Mixing());
+        Settle(*form_);
+        EXPECT_EQ(dialogs_->errors.size(), sameSize ? 0u : 1u);
+        // The next strength tries again, and Apply (its mix made there).
+        preview_->SliderStrength()->setValue(60);
+        Settle(*form_);
+        preview_->SliderStrength()->setValue(70);
+        preview_->BtnApply()->click();
+        Settle(*form_);
+        EXPECT_EQ(form_->UndoSteps(), sameSize ? 1 : 0);
+        EXPECT_EQ(dialogs_->errors.size(), sameSize ? 0u : 3u);
+        EXPECT_TRUE(SamePixels(form_->WorkPhoto(), sameSize ? reference::MixByStrength(look, original_, 70) : Copy(original_)));
+        dialogs_->errors.clear();
+    }
 }
 
 TEST_F(BrowserTest, StrengthStartsFullForANewLookAndChangeColorKeepsIt) {

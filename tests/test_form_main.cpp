@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 #include <jerror.h>
+#include <unistd.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -33,11 +37,13 @@
 #include "shell/command_line.h"
 #include "shell/dialogs.h"
 #include "ground/error.h"
+#include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
+#include "shell/window_place.h"
 #include "test_support.h"
 #include "window_jobs.h"
 #include "widgets/flat_panel.h"
@@ -48,6 +54,17 @@ using namespace corvessa;
 using namespace corvessa::test;
 
 namespace {
+
+// A window's place as QWidget::saveGeometry writes it (form 3.0), written
+// out by hand as a damaged or edited settings file may hold it.
+QByteArray SavedGeometry(const QRect& client, bool maximized = false, const QRect& normal = QRect()) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_4_0);
+    out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << client << (normal.isValid() ? normal : client)
+        << qint32(0) << quint8(maximized ? 1 : 0) << quint8(0) << qint32(800) << client;
+    return bytes;
+}
 
 std::vector<uint8_t> FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -443,42 +460,65 @@ TEST_F(FormMainTest, SaveBeforeAnyOpenWritesTheViewSizedSample) {
     EXPECT_TRUE(SamePixels(form.ResultPhoto(), saved));
 }
 
-TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFilter) {
+// The file name's last extension, never a folder's, decides with the
+// filter; a name of another format is a question, whose Cancel brings the
+// save dialog back.
+TEST_F(FormMainTest, SaveNamesAndFormatsFollowTheFileNameAndTheFilter) {
     TFormMain& form = Form();
     const TBitmap photo = GradientBitmap(80, 60);
     WriteBytes(dir_.File("in.bmp"), EncodeBmp(photo));
     dialogs_->openAnswers.push_back(dir_.File("in.bmp"));
     form.BtnOpenClick();
     Settle(form);
+    std::filesystem::create_directories(dir_.File("photos.jpg.d"));
 
-    const std::pair<SaveChoice, std::string> cases[] = {
-        {{dir_.File("card.jpg"), kSaveFilterBmp}, "card.jpg.bmp"},
-        {{dir_.File("card.JPG"), kSaveFilterJpeg}, "card.JPG.jpg"},
-        {{dir_.File("x.jpg.old"), kSaveFilterJpeg}, "x.jpg.old"},
-        {{dir_.File("card.jpg"), kSaveFilterPng}, "card.jpg.png"},
-        {{dir_.File("x.png.old"), kSaveFilterPng}, "x.png.old"},
+    struct Case {
+        SaveChoice choice;
+        std::optional<SaveFormatChoice> answer;  // none: nothing is asked
+        const char* written;                     // none: nothing is written
+        PhotoFormatId format;
     };
-    for (const auto& [choice, written] : cases) {
-        dialogs_->saveAnswers.push_back(choice);
+    const Case cases[] = {
+        {{dir_.File("card.JPG"), kSaveFilterJpeg}, std::nullopt, "card.JPG", PhotoFormatId::kJpeg},
+        {{dir_.File("x.jpg.old"), kSaveFilterJpeg}, std::nullopt, "x.jpg.old.jpg", PhotoFormatId::kJpeg},
+        {{dir_.File("x.png.old"), kSaveFilterPng}, std::nullopt, "x.png.old.png", PhotoFormatId::kPng},
+        {{dir_.File("photos.jpg.d/beach.png"), kSaveFilterJpeg}, SaveFormatChoice::kAsName, "photos.jpg.d/beach.png",
+         PhotoFormatId::kPng},
+        {{dir_.File("card.jpg"), kSaveFilterBmp}, SaveFormatChoice::kAsFilter, "card.jpg.bmp", PhotoFormatId::kBmp},
+        {{dir_.File("card.bmp"), kSaveFilterPng}, SaveFormatChoice::kCancel, nullptr, PhotoFormatId::kPng},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice.path);
+        const int dialogsBefore = dialogs_->saveDialogsRun;
+        const size_t questionsBefore = dialogs_->formatQuestions.size();
+        dialogs_->saveAnswers.push_back(c.choice);
+        if (c.answer) dialogs_->formatAnswers.push_back(*c.answer);
         form.BtnSaveClick();
         Settle(form);
+        EXPECT_EQ(dialogs_->formatQuestions.size(), questionsBefore + (c.answer ? 1 : 0));
+        // Cancelled, the question brings the dialog back (cancelled there too).
+        EXPECT_EQ(dialogs_->saveDialogsRun, dialogsBefore + (c.answer == SaveFormatChoice::kCancel ? 2 : 1));
+        if (!c.written) {
+            EXPECT_FALSE(std::filesystem::exists(c.choice.path));
+            continue;
+        }
+        const std::vector<uint8_t> bytes = FileBytes(dir_.File(c.written));
+        ASSERT_GE(bytes.size(), 8u);
+        const PhotoFormat* told = FormatBySignature(bytes.data(), bytes.size());
+        ASSERT_NE(told, nullptr);
+        EXPECT_EQ(told->id, c.format);
+        EXPECT_EQ(form.PhotoPath(), dir_.File(c.written));
     }
     EXPECT_TRUE(dialogs_->errors.empty());
-    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("card.jpg.bmp")), photo));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("photos.jpg.d/beach.png.jpg")));
     EXPECT_FALSE(std::filesystem::exists(dir_.File("card.jpg")));
-    for (const char* jpegName : {"card.JPG.jpg", "x.jpg.old"}) {
-        const std::vector<uint8_t> bytes = FileBytes(dir_.File(jpegName));
-        ASSERT_GE(bytes.size(), 2u) << jpegName;
-        EXPECT_EQ(bytes[0], 0xFF);
-        EXPECT_EQ(bytes[1], 0xD8);
-        EXPECT_LE(MaxDifference(DecodeJpeg(bytes.data(), bytes.size()), photo), 8) << jpegName;
-    }
-    for (const char* pngName : {"card.jpg.png", "x.png.old"}) {
-        const std::vector<uint8_t> bytes = FileBytes(dir_.File(pngName));
-        ASSERT_GE(bytes.size(), 8u) << pngName;
-        EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG") << pngName;
-        EXPECT_TRUE(SamePixels(DecodePng(bytes.data(), bytes.size()), photo)) << pngName;  // lossless
-    }
+    // The question names both choices: the name's format, the filter's.
+    ASSERT_EQ(dialogs_->formatQuestions.size(), 3u);
+    EXPECT_EQ(dialogs_->formatQuestions[1].first, (SaveTarget{dir_.File("card.jpg"), PhotoFormatId::kJpeg}));
+    EXPECT_EQ(dialogs_->formatQuestions[1].second, (SaveTarget{dir_.File("card.jpg.bmp"), PhotoFormatId::kBmp}));
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("card.jpg.bmp")), photo));
+    const std::vector<uint8_t> png = FileBytes(dir_.File("photos.jpg.d/beach.png"));
+    EXPECT_TRUE(SamePixels(DecodePng(png.data(), png.size()), photo));  // lossless
 }
 
 TEST_F(FormMainTest, AJpegThatEndsEarlyOpensAndSaysItIsIncomplete) {
@@ -611,6 +651,151 @@ TEST_F(FormMainTest, TheTitleNamesThePhotoAndItsUnsavedApplyAndTheStatusLineWhat
     form.BtnUndoClick();
     EXPECT_FALSE(form.isWindowModified());  // the opened photo holds no Apply
     EXPECT_TRUE(status->text().endsWith("Undone"));
+}
+
+// What the file holds is the photo shown when Save was pressed: an Apply
+// made while it is written stays unsaved (the title keeps its mark), and
+// Undo back to the photo written finds it saved.
+TEST_F(FormMainTest, AnApplyMadeWhileASaveIsWrittenStaysUnsaved) {
+    TFormMain& form = Form();
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    form.OpenPhoto(dir_.File("beach.bmp"));
+    Settle(form);
+    const TBitmap first = RandomBitmap(200, 100, 4);
+    ApplyLike(first);
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done.bmp"), kSaveFilterBmp});
+    {
+        const HeldPool held;
+        form.BtnSaveClick();
+        ASSERT_TRUE(form.Saving());
+        ApplyLike(RandomBitmap(200, 100, 5));
+    }
+    Settle(form);
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("done.bmp")), first));
+    EXPECT_EQ(form.windowTitle(), "done.bmp[*] - Corvessa");
+    EXPECT_TRUE(form.isWindowModified());
+    form.BtnUndoClick();
+    EXPECT_FALSE(form.isWindowModified());
+}
+
+TEST_F(FormMainTest, SavingBeforeClosingAsksAgainAfterAnApplyMadeWhileTheFileWasWritten) {
+    TFormMain& form = Form();
+    form.show();
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    form.OpenPhoto(dir_.File("beach.bmp"));
+    Settle(form);
+    ApplyLike(RandomBitmap(200, 100, 4));
+    QSignalSpy closed(&form, &TFormMain::FormClosed);
+    dialogs_->closeAnswers = {UnsavedChoice::kSave, UnsavedChoice::kDiscard};
+    dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done.bmp"), kSaveFilterBmp});
+    {
+        const HeldPool held;
+        EXPECT_FALSE(form.close());
+        ApplyLike(RandomBitmap(200, 100, 5));
+    }
+    Settle(form);
+    // Asked again; discarded, it closes without a third question.
+    EXPECT_EQ(dialogs_->closeQuestions, 2);
+    EXPECT_EQ(closed.size(), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir_.File("done.bmp")));
+}
+
+// Jobs still running when the window goes deliver nothing to it (ASan
+// would see a watcher reaching the dead window); its save is written whole.
+TEST_F(FormMainTest, AWindowDestroyedWithJobsRunningLeavesThemNothingToReachAndItsSaveWhole) {
+    WriteBytes(dir_.File("beach.bmp"), EncodeBmp(RandomBitmap(200, 100, 3)));
+    {
+        const HeldPool held;
+        TFormMain& form = Form();
+        ApplyLike(RandomBitmap(528, 396, 4));
+        dialogs_->saveAnswers.push_back(SaveChoice{dir_.File("done.bmp"), kSaveFilterBmp});
+        form.BtnSaveClick();
+        form.OpenPhoto(dir_.File("beach.bmp"));
+        form.CategoryClick(15);
+        ASSERT_TRUE(form.Saving() && form.Opening());
+        form_.reset();
+    }
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("done.bmp")), RandomBitmap(528, 396, 4)));
+}
+
+// A kept place comes back within the screen area, as a new window is
+// laid out: one that fits stays, one larger than the area is shrunk to it,
+// one off it is moved onto it, and a maximised one returns to a size that
+// fits. Bytes that are no place leave the window as it was.
+TEST(RestoreWindowPlace, AKeptPlaceComesBackWithinTheScreen) {
+    const QRect area(0, 0, 1024, 768);
+    // The frame the layouts assume around a window not yet framed.
+    const QMargins frame(kFrameWidth / 2, kFrameHeight - kFrameWidth / 2, kFrameWidth / 2, kFrameWidth / 2);
+    QWidget left;
+    left.setGeometry(40, 50, 700, 500);
+    struct Case {
+        const char* what;
+        QByteArray geometry;
+        bool restored;
+        QRect expected;  // the window's client area, or its normal one when maximised
+        bool maximized = false;
+    };
+    const Case cases[] = {
+        {"as it was left", left.saveGeometry(), true, QRect(40, 50, 700, 500)},
+        {"larger than any screen", SavedGeometry(QRect(0, 0, 99999, 99999)), true, area.marginsRemoved(frame)},
+        {"maximised, returning to a huge size", SavedGeometry(QRect(0, 0, 800, 800), true, QRect(-50, 0, 99999, 99999)),
+         true, area.marginsRemoved(frame), true},
+        {"nothing kept", QByteArray(), false, QRect(7, 8, 300, 200)},
+        {"not a place", QByteArray("\x01\xd9\xd0\xcb damaged"), false, QRect(7, 8, 300, 200)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget window;
+        window.setGeometry(7, 8, 300, 200);
+        EXPECT_EQ(RestoreWindowPlace(window, c.geometry, area), c.restored);
+        EXPECT_EQ(window.isMaximized(), c.maximized);
+        EXPECT_EQ(c.maximized ? window.normalGeometry() : window.geometry(), c.expected);
+    }
+}
+
+// A settings file holding places of 99999 x 99999 (damaged or edited by
+// hand): the main window, the preview and the batch dialog open within
+// the screen, not as large as the file says.
+TEST_F(FormMainTest, HugeKeptPlacesOpenWithinTheScreen) {
+    const QString settings = QString::fromStdString(dir_.File("corvessa.conf"));
+    {
+        Remembered kept(settings);
+        const QByteArray huge = SavedGeometry(QRect(0, 0, 99999, 99999));
+        kept.SetGeometry(QStringLiteral("main"), huge);
+        kept.SetGeometry(QStringLiteral("preview"), huge);
+        kept.SetText(QStringLiteral("batch/geometry"), QString::fromLatin1(huge.toBase64()));
+    }
+    TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+    EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(form.geometry()));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(form.FormPreview()->geometry()));
+    form.BtnBatchClick();
+    ASSERT_NE(form.FormBatch(), nullptr);
+    // Its layout may make it no narrower than its controls need.
+    EXPECT_LE(form.FormBatch()->height(), screen.height());
+    EXPECT_LT(form.FormBatch()->width(), 2000);
+    EXPECT_TRUE(dialogs_->errors.empty());
+}
+
+// Settings behind another user's link: the window starts as on a first
+// run and says why once it is up.
+TEST_F(FormMainTest, SettingsBehindAnotherUsersLinkAreNotUsedAndTheWindowSaysSo) {
+    if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root to make";
+    std::filesystem::create_directories(dir_.File("theirs"));
+    std::filesystem::create_symlink(dir_.File("theirs"), dir_.File("config"));
+    ASSERT_EQ(::lchown(dir_.File("config").c_str(), 4321, 4321), 0);
+    const QSize designed = Form().size();
+    TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(QString::fromStdString(dir_.File("config/corvessa.conf"))));
+    EXPECT_TRUE(dialogs_->warnings.empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs_->warnings.size(), 1u);
+    EXPECT_EQ(dialogs_->warnings[0], "Settings are not kept: " + dir_.File("config") +
+                                         " is a symbolic link of another user \u2014 " + dir_.File("config/corvessa.conf"));
+    EXPECT_EQ(form.size(), designed);
+    form.close();
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("theirs/corvessa.conf")));
 }
 
 TEST_F(FormMainTest, ASecondRunFindsTheWindowsTheFolderAndTheCategoryAsTheFirstLeftThem) {

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 
@@ -91,6 +93,27 @@ protected:
     std::unique_ptr<TFormMain> form_;
     FakeDialogs* dialogs_ = nullptr;
 };
+
+// The looks folder behind another user's link: nothing is listed from it
+// or copied into it, and the window says why.
+TEST_F(MyLooksTest, AFolderBehindAnotherUsersLinkIsNeitherShownNorAddedTo) {
+    if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root to make";
+    TempDir theirs;
+    fs::create_directories(theirs.File("looks"));
+    WriteText(theirs.File("looks/secret.cube"), Table(1, "Secret"));
+    fs::create_symlink(theirs.Path(), data_.File("corvessa"));
+    ASSERT_EQ(::lchown(data_.File("corvessa").c_str(), 4321, 4321), 0);
+    WriteText(dir_.File("zebra.cube"), Table(20, "Zebra"));
+    TFormMain& form = Form();
+    dialogs_->cubeAnswers.push_back({dir_.File("zebra.cube")});
+    form.BtnAddLookClick();
+    Settle(form);
+    EXPECT_TRUE(form.MyLooks().empty());
+    EXPECT_FALSE(fs::exists(theirs.File("looks/zebra.cube")));
+    EXPECT_EQ(dialogs_->errors, std::vector<std::string>{"My Looks cannot be read or added to: " + data_.File("corvessa") +
+                                                         " is a symbolic link of another user \u2014 " + folder_});
+    fs::remove(data_.File("corvessa"));
+}
 
 }  // namespace
 

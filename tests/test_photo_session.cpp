@@ -11,6 +11,7 @@
 #include "io/photo_files.h"
 #include "io/picture_source.h"
 #include "picture_folder.h"
+#include "session/blank_photo.h"
 #include "session/photo_session.h"
 #include "test_support.h"
 
@@ -72,9 +73,9 @@ TEST_F(PhotoSessionTest, UndoGoesBackOneApplyAndOnlyAnApplyNotSavedSinceIsUnsave
     const auto first = Render(1, 3);
     session_.Apply(first);
     EXPECT_TRUE(session_.CanUndo() && session_.HasUnsavedApply());
-    session_.TakeShownForSave(session_.WorkSnapshot());
+    const uint64_t shown = session_.TakeShownForSave(session_.WorkSnapshot());
     ASSERT_EQ(WritePhotoFile(session_.ResultPhoto(), dir_.File("one.bmp"), PhotoFormatId::kBmp, session_.Metadata()), "");
-    session_.NoteSaved(dir_.File("one.bmp"));
+    session_.NoteSaved(dir_.File("one.bmp"), shown);
     EXPECT_FALSE(session_.HasUnsavedApply());
     EXPECT_TRUE(SamePixels(ReadBmpFile(dir_.File("one.bmp")), *first));
 
@@ -101,7 +102,7 @@ TEST_F(PhotoSessionTest, UndoGoesBackOneApplyAndOnlyAnApplyNotSavedSinceIsUnsave
     const auto never = Render(1, 7);
     session_.Apply(never);
     session_.Apply(Render(1, 8));
-    session_.NoteSaved(dir_.File("two.bmp"));
+    session_.NoteSaved(dir_.File("two.bmp"), session_.WorkGeneration());
     session_.Undo();
     EXPECT_TRUE(SamePixels(session_.WorkPhoto(), *never));
     EXPECT_TRUE(session_.HasUnsavedApply());
@@ -158,7 +159,7 @@ TEST_F(PhotoSessionTest, UndoAndRedoWalkEveryApplyBackAndForthWithWhatWasSaved) 
     for (int effect = 1; effect <= 5; ++effect) {
         session_.Apply(Render(1, effect));
         states.push_back(session_.WorkSnapshot());
-        if (effect == 2) session_.NoteSaved("/photos/a2.jpg");
+        if (effect == 2) session_.NoteSaved("/photos/a2.jpg", session_.WorkGeneration());
     }
     const auto expectAt = [&](size_t i) {
         SCOPED_TRACE(i);
@@ -187,6 +188,45 @@ TEST_F(PhotoSessionTest, UndoAndRedoWalkEveryApplyBackAndForthWithWhatWasSaved) 
     session_.Apply(Render(2, 1));
     EXPECT_FALSE(session_.CanRedo());
     EXPECT_EQ(session_.UndoSteps(), 5);
+}
+
+// A save counts for the photo it wrote, whatever is applied, undone,
+// redone or opened while its file is written: "a" Apply, "u" Undo, "r"
+// Redo, "o" Open, during the save and after it.
+TEST_F(PhotoSessionTest, ASaveMarksSavedOnlyThePhotoItWrote) {
+    struct Case {
+        const char* during;
+        const char* after;
+        bool unsaved;     // whether the working photo then holds an Apply in no file
+        bool savedPath;   // whether the photo's file is then the one written
+    };
+    const Case cases[] = {
+        {"", "", false, true},     {"a", "", true, true},   {"a", "u", false, true}, {"u", "", false, true},
+        {"u", "r", false, true},   {"ua", "", true, true},  {"ua", "u", false, true}, {"aa", "uu", false, true},
+        {"au", "", false, true},   {"o", "", false, false}, {"oa", "", true, false}, {"oau", "", false, false},
+    };
+    int seed = 10;
+    const auto run = [&](const char* steps) {
+        for (const char* step = steps; *step; ++step) {
+            switch (*step) {
+            case 'a': session_.Apply(std::make_shared<const TBitmap>(RandomBitmap(40, 30, ++seed))); break;
+            case 'u': session_.Undo(); break;
+            case 'r': session_.Redo(); break;
+            case 'o': session_.Open(RandomBitmap(40, 30, ++seed), PhotoMetadata(), "/photos/other.jpg"); break;
+            }
+        }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "during \"" << c.during << "\", after \"" << c.after << "\"");
+        session_.Open(RandomBitmap(40, 30, 1), PhotoMetadata(), "/photos/a.jpg");
+        session_.Apply(std::make_shared<const TBitmap>(RandomBitmap(40, 30, 2)));
+        const uint64_t written = session_.TakeShownForSave(session_.WorkSnapshot());
+        run(c.during);
+        session_.NoteSaved("/photos/saved.jpg", written);
+        run(c.after);
+        EXPECT_EQ(session_.HasUnsavedApply(), c.unsaved);
+        EXPECT_EQ(session_.PhotoPath(), c.savedPath ? "/photos/saved.jpg" : "/photos/other.jpg");
+    }
 }
 
 TEST_F(PhotoSessionTest, TheHistoryKeepsItsLimitsButAlwaysTheLatestStep) {
@@ -255,6 +295,52 @@ TEST_F(PhotoSessionTest, ANewLookStartsAtFullStrengthAndOnlyAChangeColorReRender
     EXPECT_EQ(session_.PreviewStrength(), 0);
     session_.SetPreviewStrength(140);
     EXPECT_EQ(session_.PreviewStrength(), kFullStrength);
+}
+
+TEST(BlankPhotoCheck, AUniformPhotoTurnsWhite) {
+    TBitmap photo = SolidBitmap(40, 30, Rgb{10, 120, 200});
+    RandomGenerator random;
+    EXPECT_TRUE(BlankPhotoCheck(photo, random));
+    EXPECT_TRUE(SamePixels(photo, SolidBitmap(40, 30, kWhite)));
+}
+
+TEST(BlankPhotoCheck, TheSmallestPhotoWithAReferencePixelCanTurnWhite) {
+    TBitmap photo = SolidBitmap(5, 9, Rgb{1, 2, 3});
+    RandomGenerator random;
+    EXPECT_TRUE(BlankPhotoCheck(photo, random));
+}
+
+TEST(BlankPhotoCheck, PhotosWithoutTheReferencePixelAreNeverWhitened) {
+    RandomGenerator random;
+    for (auto [w, h] : {std::pair{4, 40}, std::pair{40, 8}, std::pair{1, 1}, std::pair{0, 0}}) {
+        TBitmap photo = SolidBitmap(w, h, Rgb{9, 9, 9});
+        EXPECT_FALSE(BlankPhotoCheck(photo, random)) << w << "x" << h;
+        EXPECT_TRUE(SamePixels(photo, SolidBitmap(w, h, Rgb{9, 9, 9})));
+    }
+}
+
+TEST(BlankPhotoCheck, APhotoWithContentIsLeftAlone) {
+    TBitmap photo = RandomBitmap(64, 48, 7);
+    TBitmap before;
+    before.CopyFrom(photo);
+    RandomGenerator random;
+    EXPECT_FALSE(BlankPhotoCheck(photo, random));
+    EXPECT_TRUE(SamePixels(photo, before));
+}
+
+TEST(BlankPhotoCheck, SeedsFromTheClockThenDrawsXBeforeY) {
+    // The reference pixel differs from the first sample, so exactly one
+    // sample (two draws) is taken after seeding.
+    TBitmap photo = SolidBitmap(64, 48, Rgb{50, 50, 50});
+    photo.Pixel(4, 8)[0] = 51;
+    RandomGenerator random(0xFFFFFFFFu);
+    EXPECT_FALSE(BlankPhotoCheck(photo, random));
+    // Undo the two steps of the sequence to find the seed it started from.
+    constexpr uint32_t a = 134775813u;
+    uint32_t inverse = a;
+    for (int i = 0; i < 5; ++i) inverse *= 2u - a * inverse;
+    const uint32_t seed = ((random.Seed() - 1u) * inverse - 1u) * inverse;
+    EXPECT_LT(seed, 86400000u);  // milliseconds of one day
 }
 
 }  // namespace

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "shell/remembered.h"
 #include "test_support.h"
@@ -16,6 +20,11 @@ using namespace corvessa::test;
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
 
 TEST(RememberedTest, ValuesComeBackInTheNextRunAndNonsenseGivesTheDefaults) {
     TempDir dir;
@@ -63,6 +72,51 @@ TEST(RememberedTest, AFileThatCannotBeReadGivesTheDefaultsAndIsReplaced) {
     Remembered nowhere(Q(dir.File("file/corvessa/corvessa.conf")));
     nowhere.SetNumber(QStringLiteral("category"), 3);
     nowhere.Write();
+}
+
+// A settings file reached through the user's own link is read and written
+// there, the link kept; through another user's link (run as root with that
+// user's HOME, say) nothing is read or written: the run keeps the defaults
+// and what it sets, in memory, and says why.
+TEST(RememberedTest, TheFileIsWrittenThroughTheUsersOwnLinkOnlyAndOtherwiseTheDefaultsAreKept) {
+    TempDir home, dotfiles;
+    namespace fs = std::filesystem;
+    fs::create_directories(dotfiles.File("corvessa"));
+    WriteBytes(dotfiles.File("corvessa/corvessa.conf"), {'[', 'm', ']', '\n'});
+    fs::create_symlink(dotfiles.Path(), home.File(".config"));
+    const QString path = Q(home.File(".config/corvessa/corvessa.conf"));
+    {
+        Remembered mine(path);
+        EXPECT_TRUE(mine.Refusal().isEmpty());
+        mine.SetNumber(QStringLiteral("category"), 5);
+    }
+    EXPECT_TRUE(fs::is_symlink(home.File(".config")));
+    EXPECT_EQ(Remembered(Q(dotfiles.File("corvessa/corvessa.conf"))).Number(QStringLiteral("category"), 1, 16, 0), 5);
+
+    if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root to make";
+    ASSERT_EQ(::lchown(home.File(".config").c_str(), 4321, 4321), 0);
+    const std::vector<uint8_t> before = ReadFileBytes(dotfiles.File("corvessa/corvessa.conf"));
+    {
+        Remembered theirs(path);
+        EXPECT_EQ(theirs.Refusal(), QStringLiteral("Settings are not kept: %1 is a symbolic link of another user \u2014 %2")
+                                        .arg(Q(home.File(".config")), path));
+        EXPECT_EQ(theirs.Number(QStringLiteral("category"), 1, 16, 0), 0);
+        theirs.SetNumber(QStringLiteral("category"), 9);
+        EXPECT_EQ(theirs.Number(QStringLiteral("category"), 1, 16, 0), 9);
+        theirs.Write();
+    }
+    EXPECT_EQ(ReadFileBytes(dotfiles.File("corvessa/corvessa.conf")), before);
+    EXPECT_FALSE(fs::exists(dotfiles.File("corvessa/corvessa.conf.lock")));
+
+    // A link planted after the start: what was set is not written.
+    ASSERT_EQ(::lchown(home.File(".config").c_str(), 0, 0), 0);
+    {
+        Remembered planted(path);
+        EXPECT_TRUE(planted.Refusal().isEmpty());
+        planted.SetNumber(QStringLiteral("category"), 11);
+        ASSERT_EQ(::lchown(home.File(".config").c_str(), 4321, 4321), 0);
+    }
+    EXPECT_EQ(ReadFileBytes(dotfiles.File("corvessa/corvessa.conf")), before);
 }
 
 }  // namespace

@@ -50,6 +50,48 @@ private:
     std::optional<std::string> old_;
 };
 
+// A link is followed only where it and its folder are the user's own or
+// the system's: (link owner, folder owner, running user).
+TEST(UserLooks, OnlyLinksOfTheUserOrTheSystemInFoldersOfTheirsAreFollowed) {
+    struct Case {
+        uint32_t link, folder, user;
+        bool followed;
+    };
+    const Case cases[] = {
+        {1000, 1000, 1000, true},  {0, 0, 1000, true},      {0, 1000, 1000, true},  {1000, 0, 1000, true},
+        {1001, 1000, 1000, false}, {1000, 1001, 1000, false}, {1001, 1001, 1000, false},
+        {0, 0, 0, true},           {1000, 1000, 0, false},  {1000, 0, 0, false},    {0, 1000, 0, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MayFollowLink(c.link, c.folder, c.user), c.followed) << c.link << " in " << c.folder << " for " << c.user;
+}
+
+// The user's own links, however they chain, lead on (Add Look writes
+// where they point); a loop of links, a link of someone else or one in
+// someone else's folder is named.
+TEST(UserLooks, ForeignLinkOnNamesTheFirstLinkNotToFollow) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    fs::create_directories(dir.File("real/looks"));
+    fs::create_symlink(dir.File("real"), dir.File("mine"));
+    fs::create_symlink("../real/looks", dir.File("real/relative"));
+    fs::create_symlink(dir.File("loop"), dir.File("loop"));
+    EXPECT_EQ(ForeignLinkOn(dir.File("mine/looks/")), "");
+    WriteText(dir.File("teal.cube"), CubeText(2, true, InvertedColour));
+    EXPECT_EQ(AddUserLook(dir.File("teal.cube"), dir.File("mine/relative/")), dir.File("mine/relative/teal.cube"));
+    EXPECT_TRUE(fs::exists(dir.File("real/looks/teal.cube")));
+    EXPECT_EQ(ForeignLinkOn(dir.File("mine/relative/new/corvessa.conf")), "");
+    EXPECT_EQ(ForeignLinkOn(dir.File("mine/../mine/looks/missing/deeper")), "");
+    EXPECT_EQ(ForeignLinkOn(dir.File("loop/x")), dir.File("loop") + ": Too many levels of symbolic links");
+    if (::geteuid() != 0) GTEST_SKIP() << "links of another user need root to make";
+    ASSERT_EQ(::lchown(dir.File("mine").c_str(), 4321, 4321), 0);
+    EXPECT_EQ(ForeignLinkOn(dir.File("mine/looks/")), dir.File("mine") + " is a symbolic link of another user");
+    ASSERT_EQ(::lchown(dir.File("mine").c_str(), 0, 0), 0);
+    ASSERT_EQ(::chown(dir.File("real").c_str(), 4321, 4321), 0);
+    EXPECT_EQ(ForeignLinkOn(dir.File("mine/relative/")),
+              dir.File("real/relative") + " is a symbolic link in a folder of another user");
+}
+
 }  // namespace
 
 TEST(UserLooks, FolderFollowsXdgDataHomeOnlyWhenAbsolute) {

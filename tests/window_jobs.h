@@ -8,7 +8,9 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QMimeData>
+#include <QThreadPool>
 #include <QUrl>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,33 @@ inline void Settle(TFormMain& form) {
         }
     }
 }
+
+// Holds Qt's own pool, where the window reads photos and writes saves,
+// until released (or gone): a job started meanwhile waits there, as one
+// whose encoder takes seconds would still be running.
+class HeldPool {
+public:
+    HeldPool() : pool_(*QThreadPool::globalInstance()), threads_(pool_.maxThreadCount()) {
+        pool_.setMaxThreadCount(1);
+        pool_.start([released = released_] { released.wait(); });
+    }
+    ~HeldPool() {
+        Release();
+        pool_.setMaxThreadCount(threads_);
+    }
+    HeldPool(const HeldPool&) = delete;
+    HeldPool& operator=(const HeldPool&) = delete;
+    void Release() {
+        if (!std::exchange(releasedOnce_, true)) release_.set_value();
+    }
+
+private:
+    QThreadPool& pool_;
+    const int threads_;
+    std::promise<void> release_;
+    std::shared_future<void> released_ = release_.get_future().share();
+    bool releasedOnce_ = false;
+};
 
 // Drops `files` onto the window as a file manager would and waits for what
 // the drop started; whether the window took the drag.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 
 #include "ground/error.h"
@@ -72,6 +73,56 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 
 }  // namespace
 
+bool MayFollowLink(uint32_t linkOwner, uint32_t folderOwner, uint32_t user) {
+    const auto trusted = [user](uint32_t owner) { return owner == user || owner == 0; };
+    return trusted(linkOwner) && trusted(folderOwner);
+}
+
+std::string ForeignLinkOn(const std::string& path) {
+    // The names still to walk, and the folder reached so far, free of links.
+    std::deque<std::string> names;
+    const auto push = [&names](const std::string& text) {
+        std::vector<std::string> parts;
+        for (size_t start = 0; start <= text.size();) {
+            const size_t end = std::min(text.find('/', start), text.size());
+            parts.push_back(text.substr(start, end - start));
+            start = end + 1;
+        }
+        names.insert(names.begin(), parts.begin(), parts.end());
+    };
+    push(path);
+    std::error_code ec;
+    fs::path folder = !path.empty() && path[0] == '/' ? fs::path("/") : fs::current_path(ec);
+    // As many links as the kernel follows before it gives up.
+    for (int links = 0; !names.empty();) {
+        const std::string name = names.front();
+        names.pop_front();
+        if (name.empty() || name == ".") continue;
+        if (name == "..") {
+            folder = folder.parent_path();
+            continue;
+        }
+        const fs::path next = folder / name;
+        struct stat link, parent;
+        // What is not there is made, not followed.
+        if (::lstat(next.c_str(), &link) != 0) return "";
+        if (!S_ISLNK(link.st_mode)) {
+            folder = next;
+            continue;
+        }
+        if (::stat(folder.c_str(), &parent) != 0) return "";
+        if (!MayFollowLink(link.st_uid, 0, ::geteuid()))
+            return next.string() + " is a symbolic link of another user";
+        if (!MayFollowLink(link.st_uid, parent.st_uid, ::geteuid()))
+            return next.string() + " is a symbolic link in a folder of another user";
+        const fs::path target = fs::read_symlink(next, ec);
+        if (ec || ++links > 40) return next.string() + ": " + SystemReason(ec ? ec.value() : ELOOP);
+        if (target.is_absolute()) folder = "/";
+        push(target.string());
+    }
+    return "";
+}
+
 bool IsCubeFileName(const std::string& path) {
     const std::string name = fs::path(path).filename().string();
     return name.size() > 5 && Lowered(name.substr(name.size() - 5)) == ".cube";
@@ -101,6 +152,7 @@ std::shared_ptr<const PreparedLut> PreparedTable(const UserLook& look) {
 
 std::vector<UserLook> ListUserLooks(const std::string& folder, size_t keepFirst, size_t keepCount) {
     std::vector<std::string> paths;
+    if (!ForeignLinkOn(folder).empty()) return {};
     try {
         std::error_code ec;
         for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
@@ -128,6 +180,7 @@ std::string AddUserLook(const std::string& file, const std::string& folder) {
     // Checked as a table before anything is written.
     (void)ParseCubeLut(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), file);
 
+    if (const std::string why = ForeignLinkOn(folder); !why.empty()) throw CannotCreateFile(folder, why);
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (!fs::is_directory(folder, ec)) throw CannotCreateFile(folder, ec ? ec.message() : "it is not a folder");

@@ -46,7 +46,8 @@ UserLook ReadUserLook(const std::string& path);
 // name without regard to case, each read with ReadUserLook. Only the
 // entries keepFirst .. keepFirst + keepCount - 1 keep their tables; the
 // others are checked, named and let go, so a listing holds one table at a
-// time beyond those. A folder that does not exist lists nothing. Never
+// time beyond those. A folder that does not exist, or is reached through a
+// symbolic link of another user (ForeignLinkOn), lists nothing. Never
 // throws.
 std::vector<UserLook> ListUserLooks(const std::string& folder = UserLooksFolder(), size_t keepFirst = 0,
                                     size_t keepCount = SIZE_MAX);
@@ -57,11 +58,26 @@ std::vector<UserLook> ListUserLooks(const std::string& folder = UserLooksFolder(
 // written. A name taken already gets " (2)", " (3)", ... before its
 // extension, unless the file there is byte for byte the same, which is
 // then kept and returned. A link in the folder is never followed nor
-// replaced. Throws "Cannot create file PATH: REASON" when the copy cannot
-// be written.
+// replaced, and a folder reached through a link of another user
+// (ForeignLinkOn) is refused. Throws "Cannot create file PATH: REASON" when
+// the copy cannot be written.
 std::string AddUserLook(const std::string& file, const std::string& folder = UserLooksFolder());
 
 // Whether `path` ends in ".cube" in any case.
 bool IsCubeFileName(const std::string& path);
+
+// The user's own files (this folder, the settings) are written only
+// through symbolic links nobody else controls: run as root with another
+// user's HOME, a link of theirs could send a write to any file.
+//
+// Whether a program running as `user` follows a symbolic link owned by
+// `linkOwner` in a folder owned by `folderOwner`: only where both are the
+// user's own or the system's (root's, who could write anywhere anyway).
+bool MayFollowLink(uint32_t linkOwner, uint32_t folderOwner, uint32_t user);
+// Why writing at `path` would pass a symbolic link MayFollowLink refuses
+// for the running user ("/home/ann/.config is a symbolic link of another
+// user"), every link on the way looked at; "" when none does. Parts that do
+// not exist yet are made as folders and files, never followed.
+std::string ForeignLinkOn(const std::string& path);
 
 }  // namespace corvessa

@@ -10,6 +10,7 @@
 
 #include "io/bmp_codec.h"
 #include "io/photo_files.h"
+#include "session/blank_photo.h"
 
 namespace corvessa {
 
@@ -48,7 +49,10 @@ bool IsCatalogueLook(Look look) {
     return FindCategory(look.category) && look.effect >= 1 && look.effect <= kEffectCount;
 }
 
+void PhotoSession::BeginPhoto() { workGeneration_ = openGeneration_ = ++generations_; }
+
 void PhotoSession::StartWith(TBitmap sample) {
+    BeginPhoto();
     workPhoto_.Adopt(std::move(sample));
     resultPhoto_.ShareWith(workPhoto_);
     thumbPhoto_.SetSize(kThumbSide, kThumbSide);
@@ -72,6 +76,7 @@ SessionChange PhotoSession::Open(TBitmap photo, PhotoMetadata metadata, const st
     if (LooksBlank(WorkPhoto(), random_)) PaintWhite(workPhoto_.Write());
     photoPath_ = path;
     workUnsaved_ = false;
+    BeginPhoto();
     return change;
 }
 
@@ -84,11 +89,12 @@ HistoryLimits HistoryLimits::ForThisMachine() {
 
 SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
     undoPhoto_.ShareWith(workPhoto_);
-    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_});
+    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
     redoSteps_.clear();
     TrimHistory();
     workPhoto_.ShareWith(std::move(result));
     workUnsaved_ = true;
+    workGeneration_ = ++generations_;
     SessionChange change;
     change.workPhotoReplaced = change.hideStrip = true;
     change.view = workPhoto_.Snapshot();
@@ -97,13 +103,14 @@ SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
 
 SessionChange PhotoSession::Undo() {
     if (undoSteps_.empty()) return {};
-    redoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_});
+    redoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
     const HistoryStep step = std::move(undoSteps_.back());
     undoSteps_.pop_back();
     undoPhoto_.ShareWith(step.photo);
     resultPhoto_.ShareWith(undoPhoto_);
     workPhoto_.ShareWith(resultPhoto_);
     workUnsaved_ = step.unsaved;
+    workGeneration_ = step.generation;
     SessionChange change;
     change.workPhotoReplaced = change.redrawView = change.hideStrip = true;
     return change;
@@ -114,10 +121,11 @@ SessionChange PhotoSession::Redo() {
     const HistoryStep step = std::move(redoSteps_.back());
     redoSteps_.pop_back();
     undoPhoto_.ShareWith(workPhoto_);
-    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_});
+    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
     resultPhoto_.ShareWith(step.photo);
     workPhoto_.ShareWith(resultPhoto_);
     workUnsaved_ = step.unsaved;
+    workGeneration_ = step.generation;
     SessionChange change;
     change.workPhotoReplaced = change.hideStrip = true;
     change.view = workPhoto_.Snapshot();
@@ -134,7 +142,10 @@ void PhotoSession::TrimHistory() {
     undoSteps_.erase(undoSteps_.begin(), undoSteps_.begin() + ptrdiff_t(oldest));
 }
 
-void PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) { resultPhoto_.ShareWith(std::move(shown)); }
+uint64_t PhotoSession::TakeShownForSave(std::shared_ptr<const TBitmap> shown) {
+    resultPhoto_.ShareWith(std::move(shown));
+    return workGeneration_;
+}
 
 std::string WritePhotoFile(const TBitmap& picture, const std::string& path, PhotoFormatId format,
                            const PhotoMetadata& metadata, int quality) {
@@ -146,9 +157,14 @@ std::string WritePhotoFile(const TBitmap& picture, const std::string& path, Phot
     }
 }
 
-void PhotoSession::NoteSaved(const std::string& path) {
+void PhotoSession::NoteSaved(const std::string& path, uint64_t generation) {
+    // A save that began before the last Open wrote a photo that is gone.
+    if (generation < openGeneration_) return;
     photoPath_ = path;
-    workUnsaved_ = false;
+    if (generation == workGeneration_) workUnsaved_ = false;
+    for (std::vector<HistoryStep>* steps : {&undoSteps_, &redoSteps_})
+        for (HistoryStep& step : *steps)
+            if (step.generation == generation) step.unsaved = false;
 }
 
 void PhotoSession::Close() {

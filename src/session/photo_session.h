@@ -23,7 +23,7 @@
 #include "ground/shared_bitmap.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
-#include "shell/main_layout.h"
+#include "io/photo_formats.h"
 
 namespace corvessa {
 
@@ -118,6 +118,11 @@ public:
     int RedoSteps() const { return int(redoSteps_.size()); }
     // Whether the working photo holds an Apply that was never saved.
     bool HasUnsavedApply() const { return workUnsaved_; }
+    // Names the working photo: every start-up photo, Open and Apply makes a
+    // new one; Undo and Redo bring back the one of the photo they step to.
+    // A save or render started from one photo can tell by it whether that
+    // photo is still the working one when it ends.
+    uint64_t WorkGeneration() const { return workGeneration_; }
     // The camera metadata of the opened photo, kept with the working photo
     // through Apply and Undo and written into a saved JPEG or PNG.
     const PhotoMetadata& Metadata() const { return metadata_; }
@@ -159,10 +164,14 @@ public:
     // again. Nothing happens when there is nothing to redo.
     SessionChange Redo();
     // Save's first step: the picture the main view shows is what is saved.
-    void TakeShownForSave(std::shared_ptr<const TBitmap> shown);
-    // The working photo counts as saved to `path` from now on (once
-    // WritePhotoFile has written the last render there).
-    void NoteSaved(const std::string& path);
+    // Returns the generation of the working photo it shows, for NoteSaved.
+    uint64_t TakeShownForSave(std::shared_ptr<const TBitmap> shown);
+    // WritePhotoFile has written the photo of `generation` to `path`. That
+    // photo counts as saved from now on, whether it is the working photo
+    // or a step of the history (an Apply, Undo or Redo made while the file
+    // was written leaves the working photo unsaved); the photo's file is
+    // `path` from now on unless another photo was opened meanwhile.
+    void NoteSaved(const std::string& path, uint64_t generation);
 
     // The window closes: every buffer is let go.
     void Close();
@@ -198,11 +207,18 @@ private:
     std::string photoPath_;
     // Whether WorkPhoto holds an Apply not saved since.
     bool workUnsaved_ = false;
+    // The last generation handed out, the working photo's, and the one the
+    // start-up photo or the last Open began with.
+    uint64_t generations_ = 0;
+    uint64_t workGeneration_ = 0;
+    uint64_t openGeneration_ = 0;
+    void BeginPhoto();
     // The photos Undo and Redo go back and forth through, the nearest last,
-    // each with whether it held an Apply not saved since.
+    // each with whether it held an Apply not saved since, and its generation.
     struct HistoryStep {
         std::shared_ptr<const TBitmap> photo;
         bool unsaved = false;
+        uint64_t generation = 0;
     };
     std::vector<HistoryStep> undoSteps_, redoSteps_;
     HistoryLimits historyLimits_;

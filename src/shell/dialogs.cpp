@@ -177,6 +177,28 @@ bool QtShellDialogs::ConfirmReplace(const std::string& path) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+SaveFormatChoice QtShellDialogs::AskSaveFormat(const SaveTarget& asName, const SaveTarget& asFilter) {
+    const auto name = [](const SaveTarget& target) {
+        const std::string_view format = FormatOf(target.format).name;
+        return QString::fromUtf8(format.data(), qsizetype(format.size()));
+    };
+    const auto file = [](const SaveTarget& target) { return QFileInfo(QString::fromStdString(target.path)).fileName(); };
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Corvessa"),
+                    QStringLiteral("%1 is the name of a %2 file, but the file type chosen is %3.\n"
+                                   "Save the photo as %2 under %1, or as %3 under %4?")
+                        .arg(file(asName), name(asName), name(asFilter), file(asFilter)),
+                    QMessageBox::NoButton, window_);
+    QPushButton* byName = box.addButton(QStringLiteral("Save as %1").arg(name(asName)), QMessageBox::AcceptRole);
+    QPushButton* byFilter = box.addButton(QStringLiteral("Save as %1").arg(name(asFilter)), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(byName);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == byName) return SaveFormatChoice::kAsName;
+    if (box.clickedButton() == byFilter) return SaveFormatChoice::kAsFilter;
+    return SaveFormatChoice::kCancel;
+}
+
 ExistingOutputsChoice QtShellDialogs::AskExistingOutputs(const std::string& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Corvessa"), QString::fromStdString(question),
                     QMessageBox::NoButton, window_);

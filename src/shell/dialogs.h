@@ -1,7 +1,8 @@
 #pragma once
 // Everything the main window asks the user through a modal dialog: the
 // file to open, the name and format to save under, whether to replace a
-// file (or a batch's outputs), whether to save before closing, a colour for "Change Color", and
+// file (or a batch's outputs), which format a name of another format's is
+// saved as, whether to save before closing, a colour for "Change Color", and
 // the message box that reports an error; and the desktop's viewer for the
 // help page. Behind one interface so tests can answer in place of the user.
 
@@ -13,6 +14,7 @@
 
 #include "io/photo_formats.h"
 #include "looks/render_context.h"
+#include "session/save_target.h"
 
 class QColorDialog;
 class QFileDialog;
@@ -31,6 +33,9 @@ struct SaveChoice {
 };
 
 enum class UnsavedChoice { kSave, kDiscard, kCancel };
+// A name of one format chosen with another's filter: saved as the name
+// says, as the filter says, or not yet (the save dialog comes back).
+enum class SaveFormatChoice { kAsName, kAsFilter, kCancel };
 // What to do with the outputs of a batch that exist already.
 enum class ExistingOutputsChoice { kReplace, kSkip, kCancel };
 
@@ -48,6 +53,9 @@ public:
     virtual std::vector<std::string> ChooseCubeFiles(const std::string& folder) = 0;
     // Whether the existing file `path` may be replaced.
     virtual bool ConfirmReplace(const std::string& path) = 0;
+    // The name chosen is one of `asName`'s format ("out.heic") but the
+    // filter chosen `asFilter`'s ("*.jpg", so out.heic.jpg).
+    virtual SaveFormatChoice AskSaveFormat(const SaveTarget& asName, const SaveTarget& asFilter) = 0;
     // Some outputs of a batch about to start exist already, as `question`
     // says: "Replace", "Skip those" or "Cancel".
     virtual ExistingOutputsChoice AskExistingOutputs(const std::string& question) = 0;
@@ -82,6 +90,7 @@ public:
     std::optional<SaveChoice> ChooseSaveFile(const std::string& photo) override;
     std::vector<std::string> ChooseCubeFiles(const std::string& folder) override;
     bool ConfirmReplace(const std::string& path) override;
+    SaveFormatChoice AskSaveFormat(const SaveTarget& asName, const SaveTarget& asFilter) override;
     ExistingOutputsChoice AskExistingOutputs(const std::string& question) override;
     UnsavedChoice AskSaveBeforeClosing() override;
     UnsavedChoice AskSaveBeforeOpening(const std::string& photo) override;

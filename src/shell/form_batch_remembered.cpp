@@ -15,6 +15,7 @@
 #include "batch/name_pattern.h"
 #include "shell/form_batch.h"
 #include "shell/remembered.h"
+#include "shell/window_place.h"
 
 namespace corvessa {
 
@@ -80,7 +81,7 @@ void TFormBatch::Recall() {
     ShowColour();
     sliderStrength_->setValue(kept.Number(kKeyStrength, 0, kFullStrength, kFullStrength));
     const QByteArray geometry = QByteArray::fromBase64(kept.Text(kKeyGeometry).toLatin1());
-    if (!geometry.isEmpty() && restoreGeometry(geometry)) placed_ = true;
+    if (RestoreWindowPlace(*this, geometry)) placed_ = true;
 }
 
 void TFormBatch::Remember() {

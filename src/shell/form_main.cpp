@@ -56,6 +56,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     connect(formPreview_, &TFormPreview::ChangeColorRequested, this, &TFormMain::ChangeColorClick);
     connect(formPreview_, &TFormPreview::StrengthChanged, this,
             [this](int strength) { session_.SetPreviewStrength(strength); });
+    connect(formPreview_, &TFormPreview::Failed, this, [this](const std::string& message) { dialogs_->ShowError(message); });
     connect(formPreview_, &TFormPreview::CancelRequested, this, [this] {
         rendering_.Drop();
         UpdateBusy();
@@ -67,7 +68,11 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     RestoreRemembered();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+    // A save in progress is written whole: it goes on in Qt's own pool,
+    // which the program waits for as it ends. The other jobs stop.
+    saving_.LetFinish();
+}
 
 void TFormMain::ShowChange(const SessionChange& change) {
     if (change.workPhotoReplaced) {
@@ -127,19 +132,23 @@ void TFormMain::BtnOpenClick() {
 }
 
 void TFormMain::OpenPhoto(const std::string& path) {
-    AfterUnsavedApply([&] { return dialogs_->AskSaveBeforeOpening(path); }, [this, path] { StartOpen(path); },
+    AfterUnsavedApply([this, path] { return dialogs_->AskSaveBeforeOpening(path); }, [this, path] { StartOpen(path); },
                       [this] { emit OpenFinished(); });
 }
 
 void TFormMain::BtnSaveClick() { SavePhoto([] {}); }
 
-void TFormMain::AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std::function<void()> proceed,
+void TFormMain::AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, const std::function<void()>& proceed,
                                   const std::function<void()>& cancelled) {
     // An Apply never saved would be lost with the working photo.
     if (!HasUnsavedApply()) return proceed();
     const UnsavedChoice choice = ask();
     if (choice == UnsavedChoice::kDiscard) return proceed();
-    if (choice == UnsavedChoice::kSave && SavePhoto(std::move(proceed))) return;
+    // Once the file is written the question stands again: an Apply made
+    // while it was written is in no file.
+    if (choice == UnsavedChoice::kSave &&
+        SavePhoto([this, ask, proceed, cancelled] { AfterUnsavedApply(ask, proceed, cancelled); }))
+        return;
     cancelled();
 }
 
@@ -230,17 +239,19 @@ void TFormMain::FormClose() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (!closed_) {
+    if (!closed_ && !std::exchange(closeDecided_, false)) {
         // Closes at once, or once the edit has been saved: close() then
-        // comes again with nothing left to lose.
+        // comes again, decided.
         const auto asking = std::make_shared<bool>(true);
         bool closeNow = false;
-        AfterUnsavedApply([&] { return dialogs_->AskSaveBeforeClosing(); },
+        AfterUnsavedApply([this] { return dialogs_->AskSaveBeforeClosing(); },
                           [this, asking, &closeNow] {
-                              if (*asking)
+                              if (*asking) {
                                   closeNow = true;
-                              else
+                              } else {
+                                  closeDecided_ = true;
                                   close();
+                              }
                           },
                           [] {});
         *asking = false;

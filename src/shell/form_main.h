@@ -5,6 +5,7 @@
 // category column fills the thumbnail strip, a thumbnail renders its
 // effect at full size into the preview dialog, which it owns.
 
+#include <QRect>
 #include <QSize>
 #include <QThreadPool>
 #include <QWidget>
@@ -290,8 +291,9 @@ private:
     bool SavePhoto(std::function<void()> saved);
     // Runs `proceed` now when the working photo holds no unsaved Apply;
     // else asks through `ask`: Discard proceeds now, Save once the photo
-    // is saved, and Cancel (or a save not made) runs `cancelled`.
-    void AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, std::function<void()> proceed,
+    // is saved (asking again if an Apply was made meanwhile), and Cancel
+    // (or a save not made) runs `cancelled`.
+    void AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, const std::function<void()>& proceed,
                            const std::function<void()>& cancelled);
     // Open's reading, once nothing unsaved stands in its way.
     void StartOpen(const std::string& path);
@@ -340,6 +342,9 @@ private:
     PhotoSession session_{pictures_};
     // The size of the photo the view was last fitted to.
     QSize fittedPhoto_;
+    // The screen area the window was laid out for when it was given one;
+    // else empty, and the screen the window is kept on counts.
+    QRect layoutArea_;
 
     TFlatPanel* flatPanel1_ = nullptr;
     TFlatPanel* flatPanel2_ = nullptr;
@@ -374,6 +379,9 @@ private:
     THelpWindow* helpWindow_ = nullptr;    // made when first needed
     TFormBatch* formBatch_ = nullptr;      // likewise
     bool closed_ = false;
+    // The user has answered what to do with an unsaved Apply: the close
+    // that follows asks nothing.
+    bool closeDecided_ = false;
 
     // Renders and strips read the overlay pictures: the window waits for
     // those that still run, superseded ones too, before the pictures go.

@@ -22,6 +22,7 @@
 #include "shell/form_preview.h"
 #include "shell/main_layout.h"
 #include "session/photo_session.h"
+#include "session/save_target.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 
@@ -76,9 +77,16 @@ void TFormMain::StartOpen(const std::string& path) {
             return ReadOpenedPhoto(path);
         },
         [this](OpenedPhoto opened) {
-        UpdateBusy();
-        FinishOpen(std::move(opened));
-    });
+            UpdateBusy();
+            FinishOpen(std::move(opened));
+        },
+        [this, path](const std::string& error) {
+            UpdateBusy();
+            OpenedPhoto failed;
+            failed.path = path;
+            failed.error = error;
+            FinishOpen(std::move(failed));
+        });
     StartBusy(QStringLiteral("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
 }
 
@@ -141,13 +149,15 @@ bool TFormMain::SavePhoto(std::function<void()> saved) {
     Guarded([&] {
         // Without a start-up photo and before any Open there is nothing to save.
         if (imgEffect_->Picture().Empty()) return;
-        if (const auto shown = imgEffect_->SharedPicture()) {
-            session_.TakeShownForSave(shown);
-        } else {
+        // The photo shown now is the one saved, whatever is applied or
+        // undone while its file is written.
+        std::shared_ptr<const TBitmap> shown = imgEffect_->SharedPicture();
+        if (!shown) {
             auto copy = std::make_shared<TBitmap>();
             copy->CopyFrom(std::as_const(*imgEffect_).Picture());
-            session_.TakeShownForSave(std::move(copy));
+            shown = std::move(copy);
         }
+        const uint64_t generation = session_.TakeShownForSave(std::move(shown));
         // Asked of the name written, which the filter may have lengthened;
         // the save dialog comes back until a name is new or may be replaced.
         std::optional<SaveTarget> target;
@@ -155,30 +165,42 @@ bool TFormMain::SavePhoto(std::function<void()> saved) {
         while (!target) {
             const std::optional<SaveChoice> choice = dialogs_->ChooseSaveFile(PhotoPath());
             if (!choice) return;
-            target = SaveTargetFor(choice->path, choice->filterIndex);
+            const SaveTargets targets = SaveTargetsFor(choice->path, SaveFormatAt(choice->filterIndex).id);
+            target = targets.asFilter;
+            if (targets.asName) {
+                const SaveFormatChoice format = dialogs_->AskSaveFormat(*targets.asName, targets.asFilter);
+                if (format == SaveFormatChoice::kCancel) {
+                    target.reset();
+                    continue;
+                }
+                if (format == SaveFormatChoice::kAsName) target = targets.asName;
+            }
             quality = choice->quality;
             std::error_code ec;
             const bool taken = std::filesystem::symlink_status(target->path, ec).type() != std::filesystem::file_type::not_found;
             if (taken && !dialogs_->ConfirmReplace(target->path)) target.reset();
         }
         // Written off the window's thread from what the view showed.
+        const auto finished = [this, saved = std::move(saved)](const std::string& path, const std::string& error,
+                                                               uint64_t written) {
+            UpdateBusy();
+            if (error.empty()) {
+                session_.NoteSaved(path, written);
+                Tell(SavedNews(path));
+            } else {
+                dialogs_->ShowError(error);
+            }
+            emit SaveFinished();
+            if (error.empty()) saved();
+        };
         saving_.Start(
             [picture = ResultPhotoBuffer().Snapshot(), target = *target, quality, metadata = Metadata(),
              threads = RowThreads()] {
                 LimitRowThreads(threads);
                 return WritePhotoFile(*picture, target.path, target.format, metadata, quality);
             },
-            [this, path = target->path, saved = std::move(saved)](const std::string& error) {
-                UpdateBusy();
-                if (error.empty()) {
-                    session_.NoteSaved(path);
-                    Tell(SavedNews(path));
-                } else {
-                    dialogs_->ShowError(error);
-                }
-                emit SaveFinished();
-                if (error.empty()) saved();
-            });
+            [finished, path = target->path, generation](const std::string& error) { finished(path, error, generation); },
+            [finished, path = target->path, generation](const std::string& error) { finished(path, error, generation); });
         StartBusy(QStringLiteral("Saving %1").arg(QFileInfo(QString::fromStdString(target->path)).fileName()));
         started = true;
     });
@@ -223,6 +245,11 @@ void TFormMain::CategoryClick(int category) {
                 session_.FinishStrip(*job);
                 if (!error->empty()) dialogs_->ShowError(*error);
                 emit StripFinished();
+            },
+            [this](const std::string& failure) {
+                UpdateBusy();
+                dialogs_->ShowError(failure);
+                emit StripFinished();
             });
         StartBusy(QStringLiteral("Drawing the thumbnails"));
     });
@@ -264,6 +291,9 @@ void TFormMain::SetLargeThumbnails(bool on) {
 void TFormMain::ImgViewClick(int effect, int category) {
     Guarded([&] {
         if (!HasPhoto()) return;
+        // The render this one supersedes must not end inside the colour
+        // dialog's event loop, over the session's new render.
+        rendering_.Drop();
         // The dialog and its two labels show while the render runs.
         formPreview_->ShowProcessing();
         formPreview_->PreparePreview(WorkPhoto());
@@ -273,7 +303,12 @@ void TFormMain::ImgViewClick(int effect, int category) {
         if (ChangeColorMode() && job->AsksForColour()) {
             // A missing picture fails before the colour dialog opens.
             job->LoadPictures();
+            const uint64_t photo = session_.WorkGeneration();
             const std::optional<Rgb> chosen = dialogs_->ChooseColor();
+            // A photo opened while the dialog was up (one a later start
+            // handed over, say): the job renders one that is gone, and the
+            // preview has closed.
+            if (session_.WorkGeneration() != photo) return UpdateBusy();
             colour = chosen ? ColourDecision::Chosen(*chosen) : ColourDecision::Cancelled();
             job->DecideColour(colour);
         }
@@ -284,10 +319,16 @@ void TFormMain::ImgViewClick(int effect, int category) {
                 LimitRowThreads(threads);
                 return RunRender(*job);
             },
-                         [this, look, colour, newLook](RenderOutcome outcome) {
-                             UpdateBusy();
-                             FinishRender(look, colour, std::move(outcome), newLook);
-                         });
+            [this, look, colour, newLook](RenderOutcome outcome) {
+                UpdateBusy();
+                FinishRender(look, colour, std::move(outcome), newLook);
+            },
+            [this, look, colour, newLook](const std::string& error) {
+                UpdateBusy();
+                RenderOutcome failed;
+                failed.error = error;
+                FinishRender(look, colour, std::move(failed), newLook);
+            });
         StartBusy(QStringLiteral("Rendering"));
     });
 }

@@ -230,7 +230,8 @@ void TFormMain::AddWindowKeys(QWidget& window, bool preview) {
 void TFormMain::FormCreate(QSize screen) {
     SkinStart(appDir_ + "beryl.urf");
     if (screen.isValid()) {
-        LayOut(screen, QRect(QPoint(0, 0), screen));
+        layoutArea_ = QRect(QPoint(0, 0), screen);
+        LayOut(screen, layoutArea_);
     } else {
         const QScreen* primary = QGuiApplication::primaryScreen();
         LayOut(primary->size(), primary->availableGeometry());

@@ -115,6 +115,11 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
         [added = std::move(added), page = myLooksShown_ ? myLooksPage_ : 0, threads = RowThreads()] {
             LimitRowThreads(threads);
             LooksListing listing;
+            const std::string folder = UserLooksFolder();
+            if (const std::string why = ForeignLinkOn(folder); !why.empty()) {
+                listing.refusals.push_back("My Looks cannot be read or added to: " + why + " — " + folder);
+                return listing;
+            }
             for (const std::string& file : added) {
                 try {
                     const std::string copy = AddUserLook(file);
@@ -126,7 +131,7 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
             try {
                 // The tables of the page shown are kept; a page shown
                 // later reads its own.
-                listing.looks = ListUserLooks(UserLooksFolder(), size_t(page) * kThumbnailCount, kThumbnailCount);
+                listing.looks = ListUserLooks(folder, size_t(page) * kThumbnailCount, kThumbnailCount);
             } catch (...) {
                 listing.refusals.push_back(CurrentErrorText());
             }
@@ -147,6 +152,10 @@ void TFormMain::ListMyLooks(std::vector<std::string> added) {
                 for (const std::string& refusal : listing.refusals) text += (text.empty() ? "" : "\n") + refusal;
                 dialogs_->ShowError(text);
             }
+        },
+        [this](const std::string& error) {
+            UpdateBusy();
+            dialogs_->ShowError(error);
         });
     StartBusy(QStringLiteral("Reading your looks"));
 }
@@ -217,6 +226,11 @@ void TFormMain::ShowMyLooksPage(int page) {
                 KeepPageTables(shown, *tables);
                 UpdateBusy();
                 emit StripFinished();
+            },
+            [this](const std::string& error) {
+                UpdateBusy();
+                dialogs_->ShowError(error);
+                emit StripFinished();
             });
         StartBusy(QStringLiteral("Drawing your looks"));
     });
@@ -264,6 +278,12 @@ void TFormMain::UserLookClick(size_t index) {
             [this, look](RenderOutcome outcome) {
                 UpdateBusy();
                 FinishUserRender(look, std::move(outcome));
+            },
+            [this, look](const std::string& error) {
+                UpdateBusy();
+                RenderOutcome failed;
+                failed.error = error;
+                FinishUserRender(look, std::move(failed));
             });
         StartBusy(QStringLiteral("Rendering"));
     });

@@ -7,8 +7,10 @@
 
 #include "catalogue/catalogue.h"
 #include "shell/form_preview.h"
+#include "shell/dialogs.h"
 #include "shell/remembered.h"
 #include "shell/form_main.h"
+#include "shell/window_place.h"
 #include "widgets/image_view.h"
 
 namespace corvessa {
@@ -51,9 +53,11 @@ void TFormMain::Tell(const QString& news) {
 
 void TFormMain::RestoreRemembered() {
     if (!remembered_) return;
-    // restoreGeometry keeps the window on a screen that is there now.
-    const QByteArray place = remembered_->Geometry(QStringLiteral("main"));
-    if (!place.isEmpty()) restoreGeometry(place);
+    // Said once the window is up: the run goes on from the defaults.
+    if (const QString refusal = remembered_->Refusal(); !refusal.isEmpty())
+        QTimer::singleShot(0, this, [this, text = refusal.toStdString()] { dialogs_->ShowWarning(text); });
+    // On a screen that is there now, and no larger than it.
+    RestoreWindowPlace(*this, remembered_->Geometry(QStringLiteral("main")), layoutArea_);
     formPreview_->RestorePlace(remembered_->Geometry(QStringLiteral("preview")), true);
     SetLargeThumbnails(remembered_->Flag(QStringLiteral("largeThumbnails"), false));
     const int category = remembered_->Number(QStringLiteral("category"), 1, kCategoryCount, 0);

@@ -10,10 +10,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "ground/error.h"
 #include "ground/strength.h"
 #include "shell/controls.h"
 #include "shell/main_layout.h"
 #include "shell/preview_place.h"
+#include "shell/window_place.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -152,7 +154,7 @@ void TFormPreview::ShowProcessing() {
 }
 
 void TFormPreview::RestorePlace(const QByteArray& geometry, bool useful) {
-    placed_ = !geometry.isEmpty() && restoreGeometry(geometry);
+    placed_ = RestoreWindowPlace(*this, geometry);
     usefulSize_ = useful && !placed_;
 }
 
@@ -236,6 +238,12 @@ void TFormPreview::MixInBackground() {
             mixedStrength_ = done.second;
             ShowCurrent();
             if (strength_ > 0 && strength_ < kFullStrength && strength_ != mixedStrength_) MixInBackground();
+        },
+        [this](const std::string& error) {
+            // The newest mix made, or the look, stays shown; the next
+            // strength tries again.
+            ShowCurrent();
+            emit Failed(error);
         });
 }
 
@@ -244,8 +252,9 @@ std::shared_ptr<const TBitmap> TFormPreview::Result() {
     if (strength_ <= 0) return source_;
     if (mixedStrength_ != strength_ || !mixed_) {
         mixing_.Drop();
-        mixed_ = std::make_shared<TBitmap>();
-        MixByStrength(*look_, *source_, strength_, *mixed_);
+        auto mixed = std::make_shared<TBitmap>();
+        MixByStrength(*look_, *source_, strength_, *mixed);
+        mixed_ = std::move(mixed);
         mixedStrength_ = strength_;
     }
     return mixed_;
@@ -270,7 +279,14 @@ void TFormPreview::ShowCurrent() {
 
 void TFormPreview::BtnApplyClick() {
     if (!btnApply_->isEnabled()) return;
-    std::shared_ptr<const TBitmap> result = Result();
+    std::shared_ptr<const TBitmap> result;
+    try {
+        result = Result();
+    } catch (...) {
+        // Nothing is applied; the preview stays as it was.
+        emit Failed(CurrentErrorText());
+        return;
+    }
     if (!result) return;
     // The committed pixels are the working photo's from now on; the mix is
     // made afresh for the next look.

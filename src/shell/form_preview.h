@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "ground/bitmap.h"
@@ -75,7 +76,8 @@ public:
     // Whether a mix is being made.
     bool Mixing() const { return mixing_.Running(); }
     // What Apply commits: the look mixed with its photo at the strength
-    // (mixed now if the newest mix is not that one).
+    // (mixed now if the newest mix is not that one). Throws when the mix
+    // cannot be made (no memory for it).
     std::shared_ptr<const TBitmap> Result();
     // Whether the photo as it was shows in place of the look.
     void SetComparing(bool comparing);
@@ -96,6 +98,9 @@ signals:
     // Cancel (or Escape): the dialog hides, and the render it waits for, if
     // any, is not wanted any more.
     void CancelRequested();
+    // A mix of the look with its photo could not be made, for the reason
+    // `message` gives.
+    void Failed(const std::string& message);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

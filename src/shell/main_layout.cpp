@@ -1,9 +1,7 @@
 #include "shell/main_layout.h"
 
 #include <algorithm>
-
 #include <cstdint>
-#include <cstring>
 
 namespace corvessa {
 
@@ -60,42 +58,6 @@ Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHe
     // the 32-bit truncating one for every size that fits.
     const int width = photoHeight > 0 ? int(int64_t(photoWidth) * height / photoHeight) : 0;
     return {(panelWidth - width) / 2, 1, width, height};
-}
-
-SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex) {
-    const PhotoFormat& format = SaveFormatAt(filterIndex);
-    const std::string extension = "." + std::string(format.extensions.front());
-    std::string path = chosenName;
-    if (path.find(extension) == std::string::npos) path += extension;
-    return {path, format.id};
-}
-
-bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random) {
-    if (!LooksBlank(photo, random)) return false;
-    PaintWhite(photo);
-    return true;
-}
-
-void PaintWhite(TBitmap& photo) {
-    photo.SetFillColor(kWhite);
-    photo.FillAll();
-}
-
-bool LooksBlank(const TBitmap& photo, RandomGenerator& random) {
-    const int w = photo.Width(), h = photo.Height();
-    // Without the reference pixel no sample can match it.
-    const bool hasReference = w > 4 && h > 8;
-    uint8_t reference[3] = {0, 0, 0};
-    if (hasReference) std::memcpy(reference, photo.Pixel(4, 8), 3);
-
-    random.Randomize();
-    for (int i = 0; i < 11; ++i) {
-        // x before y: the order of the two draws is part of the result.
-        const int x = int(random.Random(uint32_t(w > 0 ? w - 1 : 0)));
-        const int y = int(random.Random(uint32_t(h > 0 ? h - 1 : 0)));
-        if (!hasReference || std::memcmp(photo.Pixel(x, y), reference, 3) != 0) return false;
-    }
-    return true;
 }
 
 }  // namespace corvessa

@@ -1,13 +1,7 @@
 #pragma once
 // The main window's arithmetic, free of Qt so it can be checked on its own:
-// the window and panel layout from the screen size, the photo view's fit,
-// the name and format a save goes to, and the blank-photo check.
-
-#include <string>
-
-#include "ground/bitmap.h"
-#include "ground/random.h"
-#include "io/photo_formats.h"
+// the window and panel layout from the screen size, the photo view's fit
+// and the save dialog's filters.
 
 namespace corvessa {
 
@@ -61,30 +55,9 @@ Bounds LargeThumbnailBox(int stripWidth, int stripHeight, int n);
 Bounds FitPhotoView(int panelWidth, int panelHeight, int photoWidth, int photoHeight);
 
 // The save dialog's filters are the format table's save formats in order
-// (SaveFormats); these three come first.
+// (SaveFormats, SaveFormatAt); these three come first.
 inline constexpr int kSaveFilterJpeg = 1;
 inline constexpr int kSaveFilterBmp = 2;
 inline constexpr int kSaveFilterPng = 3;
-
-struct SaveTarget {
-    std::string path;
-    PhotoFormatId format;
-    friend bool operator==(const SaveTarget&, const SaveTarget&) = default;
-};
-
-// Where and how a save goes: the format follows the chosen filter alone
-// (an index out of range is JPEG's); the name gets the format's first
-// extension (".jpg", ".bmp", ".png") appended unless it already contains
-// that text somewhere (case-sensitive, folders included).
-SaveTarget SaveTargetFor(const std::string& chosenName, int filterIndex);
-
-// A photo that came out of the reader as one uniform colour (eleven random
-// samples all equal to the pixel at (4, 8)) is painted white. Photos too
-// small to have that pixel are never whitened. Seeds `random` from the
-// clock. Returns whether the photo was whitened.
-bool BlankPhotoCheck(TBitmap& photo, RandomGenerator& random);
-// The test of BlankPhotoCheck alone, and its whitening.
-bool LooksBlank(const TBitmap& photo, RandomGenerator& random);
-void PaintWhite(TBitmap& photo);
 
 }  // namespace corvessa

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "looks/user_looks.h"
+
 namespace corvessa {
 
 namespace {
@@ -23,54 +25,79 @@ std::unique_ptr<QSettings> OpenSettings(const QString& path) {
 
 }  // namespace
 
-Remembered::Remembered(const QString& path) : settings_(OpenSettings(path)) {}
+Remembered::Remembered(const QString& path) : path_(path) {
+    if (const std::string why = ForeignLinkOn(path.toStdString()); !why.empty())
+        Refuse(why);
+    else
+        settings_ = OpenSettings(path);
+}
+
+Remembered::~Remembered() { Write(); }
 
 QString Remembered::DefaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/corvessa/corvessa.conf");
 }
 
+void Remembered::Refuse(const std::string& why) {
+    // QSettings writes what it holds as it goes: it goes unwritten.
+    settings_.reset();
+    refusal_ = QStringLiteral("Settings are not kept: %1 \u2014 %2").arg(QString::fromStdString(why), path_);
+}
+
+QVariant Remembered::Value(const QString& key) const {
+    if (const auto set = set_.constFind(key); set != set_.cend()) return *set;
+    return settings_ ? settings_->value(key) : QVariant();
+}
+
+void Remembered::Set(const QString& key, const QVariant& value) { set_.insert(key, value); }
+
 QByteArray Remembered::Geometry(const QString& window) const {
-    const QVariant value = settings_->value(QStringLiteral("windows/") + window);
+    const QVariant value = Value(QStringLiteral("windows/") + window);
     return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
 }
 void Remembered::SetGeometry(const QString& window, const QByteArray& geometry) {
-    settings_->setValue(QStringLiteral("windows/") + window, geometry);
+    Set(QStringLiteral("windows/") + window, geometry);
 }
 
 QString Remembered::Folder(const QString& dialog) const {
-    const QString folder = settings_->value(QStringLiteral("folders/") + dialog).toString();
+    const QString folder = Value(QStringLiteral("folders/") + dialog).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 void Remembered::SetFolder(const QString& dialog, const QString& folder) {
-    settings_->setValue(QStringLiteral("folders/") + dialog, folder);
+    Set(QStringLiteral("folders/") + dialog, folder);
 }
 
-QString Remembered::Filter(const QString& dialog) const {
-    return settings_->value(QStringLiteral("filters/") + dialog).toString();
-}
+QString Remembered::Filter(const QString& dialog) const { return Value(QStringLiteral("filters/") + dialog).toString(); }
 void Remembered::SetFilter(const QString& dialog, const QString& filter) {
-    settings_->setValue(QStringLiteral("filters/") + dialog, filter);
+    Set(QStringLiteral("filters/") + dialog, filter);
 }
 
 int Remembered::Number(const QString& key, int lowest, int highest, int fallback) const {
     bool ok = false;
-    const int value = settings_->value(key).toString().toInt(&ok);
+    const int value = Value(key).toString().toInt(&ok);
     return ok && value >= lowest && value <= highest ? value : fallback;
 }
-void Remembered::SetNumber(const QString& key, int value) { settings_->setValue(key, value); }
+void Remembered::SetNumber(const QString& key, int value) { Set(key, value); }
 
 bool Remembered::Flag(const QString& key, bool fallback) const {
-    const QString value = settings_->value(key).toString();
+    const QString value = Value(key).toString();
     if (value == QStringLiteral("true")) return true;
     if (value == QStringLiteral("false")) return false;
     return fallback;
 }
-void Remembered::SetFlag(const QString& key, bool value) { settings_->setValue(key, value); }
+void Remembered::SetFlag(const QString& key, bool value) { Set(key, value); }
 
-QString Remembered::Text(const QString& key) const { return settings_->value(key).toString(); }
-void Remembered::SetText(const QString& key, const QString& value) { settings_->setValue(key, value); }
+QString Remembered::Text(const QString& key) const { return Value(key).toString(); }
+void Remembered::SetText(const QString& key, const QString& value) { Set(key, value); }
 
-void Remembered::Write() { settings_->sync(); }
+void Remembered::Write() {
+    if (!settings_) return;
+    // A link may have been planted since the start.
+    if (const std::string why = ForeignLinkOn(path_.toStdString()); !why.empty()) return Refuse(why);
+    for (auto value = set_.cbegin(); value != set_.cend(); ++value) settings_->setValue(value.key(), value.value());
+    set_.clear();
+    settings_->sync();
+}
 
 }  // namespace corvessa

@@ -7,10 +7,15 @@
 // a file that cannot be read at all is set aside and replaced when the
 // settings are next written, so settings never keep the program from
 // starting.
+//
+// The file is read and written only where no symbolic link of another
+// user leads to it (ForeignLinkOn): otherwise the run starts from the
+// defaults, keeps what it sets in memory and writes nothing.
 
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <QVariantMap>
 #include <memory>
 
 namespace corvessa {
@@ -19,7 +24,15 @@ class Remembered {
 public:
     // The settings at `path`; by default the user's own file.
     explicit Remembered(const QString& path = DefaultPath());
+    // Writes what was set, as Write does.
+    ~Remembered();
+    Remembered(const Remembered&) = delete;
+    Remembered& operator=(const Remembered&) = delete;
     static QString DefaultPath();
+
+    // Why the file is not read or written this run ("Settings are not
+    // kept: ... — PATH"); empty while it is.
+    const QString& Refusal() const { return refusal_; }
 
     // Geometry as QWidget::saveGeometry gives it (maximised state included);
     // empty when none was kept.
@@ -41,11 +54,22 @@ public:
     void SetText(const QString& key, const QString& value);
 
     // Writes what was set to the file now (it is also written when the
-    // object goes).
+    // object goes), unless a link of another user leads to it by now.
     void Write();
 
 private:
+    QVariant Value(const QString& key) const;
+    void Set(const QString& key, const QVariant& value);
+    // Refuses the file for the rest of the run when `why` says why.
+    void Refuse(const std::string& why);
+
+    QString path_;
+    // The file as read; null once refused. What is set waits in `set_`
+    // until Write, so that nothing reaches the file before its path is
+    // looked at again.
     std::unique_ptr<QSettings> settings_;
+    QVariantMap set_;
+    QString refusal_;
 };
 
 }  // namespace corvessa
