@@ -422,8 +422,8 @@ bool Eventually(const std::function<bool()>& done) {
 }  // namespace
 
 // A cancelled Open of a photo whose codec hangs ends the codec's process
-// at once, and with it the memory it held.
-TEST_F(FormMainTest, CancellingAnOpenEndsItsCodecHelper) {
+// at once, and with it the memory it held; so does closing the window.
+TEST_F(FormMainTest, CancellingAnOpenOrClosingTheWindowEndsItsCodecHelper) {
     TFormMain& form = Form();
     const std::string heic = dir_.File("phone.heic");
     WritePhotoAs(FormatOf(PhotoFormatId::kHeic), RandomBitmap(24, 16, 3), heic, PhotoMetadata());
@@ -433,6 +433,11 @@ TEST_F(FormMainTest, CancellingAnOpenEndsItsCodecHelper) {
     form.CancelJob();
     EXPECT_TRUE(Eventually([] { return ChildProcesses() == 0; }));
     EXPECT_TRUE(dialogs_->errors.empty());
+
+    form.OpenPhoto(heic);
+    ASSERT_TRUE(Eventually([] { return ChildProcesses() == 1; }));
+    form_.reset();
+    EXPECT_TRUE(Eventually([] { return ChildProcesses() == 0; }));
 }
 
 TEST_F(FormMainTest, CancellingOpenChangesNothing) {
