@@ -58,6 +58,28 @@ std::vector<PackFile> FilesUsedAs(PictureUse use) {
 
 int Luma(const uint8_t* p) { return MaskWeight(p[2], p[1], p[0]); }
 
+// The same luminance of every pixel of a picture at once, through the
+// blend's own row kernel: weighing megapixels one MaskWeight at a time
+// took most of these tests' time.
+class Lumas {
+public:
+    explicit Lumas(const TBitmap& b)
+        : width_(size_t(b.Width())), height_(size_t(b.Height())), values_(width_ * height_) {
+        std::vector<uint8_t> row(width_ * 3);
+        for (int y = 0; y < b.Height(); ++y) {
+            MaskWeightRow(b.Row(y), b.Width(), row.data());
+            for (size_t x = 0; x < width_; ++x) values_[size_t(y) * width_ + x] = row[3 * x];
+        }
+    }
+    int operator()(int x, int y) const { return values_[size_t(y) * width_ + size_t(x)]; }
+    int Width() const { return int(width_); }
+    int Height() const { return int(height_); }
+
+private:
+    size_t width_, height_;
+    std::vector<uint8_t> values_;
+};
+
 struct Stats {
     double meanLuma = 0;
     double mean[3] = {0, 0, 0};  // blue, green, red
@@ -67,10 +89,11 @@ struct Stats {
 Stats Measure(const TBitmap& b) {
     Stats s;
     size_t dark = 0;
+    const Lumas lumas(b);
     for (int y = 0; y < b.Height(); ++y)
         for (int x = 0; x < b.Width(); ++x) {
             const uint8_t* p = b.Pixel(x, y);
-            const int l = Luma(p);
+            const int l = lumas(x, y);
             s.meanLuma += l;
             for (int k = 0; k < 3; ++k) s.mean[k] += p[k];
             dark += l < 24;
@@ -83,11 +106,11 @@ Stats Measure(const TBitmap& b) {
 }
 
 // Mean luminance of the rectangle [x0, x1) x [y0, y1) given in fractions.
-double RegionLuma(const TBitmap& b, double x0, double y0, double x1, double y1) {
+double RegionLuma(const Lumas& lumas, double x0, double y0, double x1, double y1) {
     double sum = 0;
     size_t n = 0;
-    for (int y = int(y0 * b.Height()); y < int(y1 * b.Height()); ++y)
-        for (int x = int(x0 * b.Width()); x < int(x1 * b.Width()); ++x, ++n) sum += Luma(b.Pixel(x, y));
+    for (int y = int(y0 * lumas.Height()); y < int(y1 * lumas.Height()); ++y)
+        for (int x = int(x0 * lumas.Width()); x < int(x1 * lumas.Width()); ++x, ++n) sum += lumas(x, y);
     return n ? sum / double(n) : 0;
 }
 
@@ -195,9 +218,10 @@ TEST(LookPackLooks, TexturesHaveTexture) {
     for (const PackFile& f : FilesOf("texture")) {
         const TBitmap b = LoadPackPicture(f);
         const double mean = Measure(b).meanLuma;
+        const Lumas lumas(b);
         double var = 0;
         for (int y = 0; y < b.Height(); y += 3)
-            for (int x = 0; x < b.Width(); x += 3) var += (Luma(b.Pixel(x, y)) - mean) * (Luma(b.Pixel(x, y)) - mean);
+            for (int x = 0; x < b.Width(); x += 3) var += (lumas(x, y) - mean) * (lumas(x, y) - mean);
         var /= double(b.Height() / 3) * double(b.Width() / 3);
         EXPECT_GT(var, 9.0) << f.relativePath;   // visible ...
         EXPECT_LT(var, 900.0) << f.relativePath;  // ... but not wrecking the photo
@@ -206,7 +230,7 @@ TEST(LookPackLooks, TexturesHaveTexture) {
 
 TEST(LookPackLooks, EdgeMasksShowThePhotoInTheMiddleAndFillTheBorder) {
     for (const PackFile& f : FilesUsedAs(PictureUse::kEdgeMask)) {
-        const TBitmap b = LoadPackPicture(f);
+        const Lumas b(LoadPackPicture(f));
         EXPECT_GT(RegionLuma(b, 0.4, 0.4, 0.6, 0.6), 245) << f.relativePath;
         const double border = (RegionLuma(b, 0, 0, 1, 0.01) + RegionLuma(b, 0, 0.99, 1, 1) +
                                RegionLuma(b, 0, 0, 0.01, 1) + RegionLuma(b, 0.99, 0, 1, 1)) / 4;
@@ -216,7 +240,7 @@ TEST(LookPackLooks, EdgeMasksShowThePhotoInTheMiddleAndFillTheBorder) {
 
 TEST(LookPackLooks, ColourMasksKeepColourInTheMiddle) {
     for (const PackFile& f : FilesOf("color")) {
-        const TBitmap b = LoadPackPicture(f);
+        const Lumas b(LoadPackPicture(f));
         const double corners = (RegionLuma(b, 0, 0, 0.1, 0.1) + RegionLuma(b, 0.9, 0, 1, 0.1)) / 2;
         EXPECT_GT(RegionLuma(b, 0.45, 0.45, 0.55, 0.55), corners + 60) << f.relativePath;
     }
@@ -278,7 +302,7 @@ TEST(LookPackRestraint, SparklesStayOffTheMiddleOfTheFrame) {
         for (int n : numbers) {
             const PackFile f{FindPackFolder(folder), n, std::string(folder) + "/" + std::to_string(n) + ".ssl"};
             const TBitmap b = LoadPackPicture(f);
-            const double middle = RegionLuma(b, 0.25, 0.25, 0.75, 0.75);
+            const double middle = RegionLuma(Lumas(b), 0.25, 0.25, 0.75, 0.75);
             EXPECT_LT(middle, 6.0) << f.relativePath;
             EXPECT_GT(Measure(b).meanLuma, 4 * middle + 2) << f.relativePath << ": the light must still be somewhere";
         }
@@ -288,13 +312,14 @@ TEST(LookPackRestraint, ColourMasksLeaveTheMiddleNearlyUntouched) {
     // White keeps the photo. The spotlight mask keeps the middle exactly
     // and tints the corners by at most half; the veil mask (mixed and then
     // overlaid) stays light everywhere: a soft gradient, never a flood.
-    const TBitmap spot = LoadPackPicture(FilesOf("color")[0]);
+    const Lumas spot(LoadPackPicture(FilesOf("color")[0]));
     EXPECT_GT(RegionLuma(spot, 0.3, 0.3, 0.7, 0.7), 250);
     EXPECT_GT(RegionLuma(spot, 0, 0, 0.1, 0.1), 0.5 * 255);
-    const TBitmap veil = LoadPackPicture(FilesOf("color")[1]);
+    const TBitmap veilPicture = LoadPackPicture(FilesOf("color")[1]);
+    const Lumas veil(veilPicture);
     EXPECT_GT(RegionLuma(veil, 0.4, 0.4, 0.6, 0.6), 0.8 * 255);
     EXPECT_GT(RegionLuma(veil, 0.9, 0.9, 1, 1), 0.55 * 255);
-    EXPECT_GT(Measure(veil).meanLuma, 0.7 * 255);
+    EXPECT_GT(Measure(veilPicture).meanLuma, 0.7 * 255);
 }
 
 TEST(LookPackRestraint, TexturesHaveFineDetailOfAFewPercent) {
@@ -304,6 +329,7 @@ TEST(LookPackRestraint, TexturesHaveFineDetailOfAFewPercent) {
     // spread is a fraction of that), never a wash over the photo.
     for (const PackFile& f : FilesOf("texture")) {
         const TBitmap b = LoadPackPicture(f);
+        const Lumas lumas(b);
         double spread = 0;
         int patches = 0;
         for (int py = 0; py + 32 <= b.Height(); py += 96)
@@ -311,7 +337,7 @@ TEST(LookPackRestraint, TexturesHaveFineDetailOfAFewPercent) {
                 double sum = 0, square = 0;
                 for (int y = py; y < py + 32; ++y)
                     for (int x = px; x < px + 32; ++x) {
-                        const double v = Luma(b.Pixel(x, y));
+                        const double v = lumas(x, y);
                         sum += v;
                         square += v * v;
                     }
@@ -395,17 +421,17 @@ TEST(LookPackGenerator, SameBytesAsTheShippedFiles) {
     }
 }
 
-TEST(LookPackGenerator, TwoRunsWriteIdenticalFolders) {
-    TempDir a, b;
+TEST(LookPackGenerator, ARunOfTheToolWritesWhatTheBuildWrote) {
+    // The tool asked for some folders and files writes those alone, each
+    // the very bytes of the build's own run.
+    TempDir a;
     const std::string tool = CORVESSA_LOOKPACK_TOOL;
-    for (const TempDir* d : {&a, &b})
-        ASSERT_EQ(std::system((tool + " " + d->Path() + " line color edgeB/3 star/1.ssl sample.jpg").c_str()), 0);
+    ASSERT_EQ(std::system((tool + " " + a.Path() + " line color edgeB/3 star/1.ssl sample.jpg").c_str()), 0);
     int compared = 0;
     for (const PackFile& f : PackFiles()) {
-        const bool inA = std::filesystem::exists(a.File(f.relativePath));
-        EXPECT_EQ(inA, std::filesystem::exists(b.File(f.relativePath))) << f.relativePath;
-        if (!inA) continue;
-        EXPECT_EQ(ReadWholeFile(a.File(f.relativePath)), ReadWholeFile(b.File(f.relativePath))) << f.relativePath;
+        if (!std::filesystem::exists(a.File(f.relativePath))) continue;
+        EXPECT_EQ(ReadWholeFile(a.File(f.relativePath)), ReadWholeFile(FindPathNoCase(kPicDir, f.relativePath)))
+            << f.relativePath;
         ++compared;
     }
     EXPECT_EQ(compared, 10 + 2 + 1 + 1 + 1);
