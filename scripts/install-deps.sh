@@ -12,7 +12,7 @@ PACKAGES=(
   libraw-dev libraw-bin libjxl-dev libwebp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  librsvg2-bin desktop-file-utils appstream parallel
+  librsvg2-bin desktop-file-utils appstream parallel pmccabe
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.
