@@ -124,9 +124,10 @@ TEST(CodecHelper, AHungDecoderIsEndedAtItsTimeOrWhenTheWorkIsStopped) {
 // without a reply, which the caller reports as the codec's failure.
 TEST(CodecHelper, ARequestThatIsNotWholeIsRefused) {
     const auto serve = [](const std::vector<uint8_t>& request) {
-        const int in = memfd_create("request", 0), out = memfd_create("reply", 0);
+        const int in = memfd_create("request", 0), out = memfd_create("reply", 0), pixels = memfd_create("pixels", 0);
         EXPECT_EQ(write(in, request.data(), request.size()), ssize_t(request.size()));
-        const int status = ServeCodecHelper(in, out);
+        const int status = ServeCodecHelper(in, out, pixels);
+        close(pixels);
         struct stat reply {};
         fstat(out, &reply);
         close(in);

@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -38,8 +39,13 @@ public:
     }
 
     PixelBuffer Allocate(size_t bytes) {
-        if (bytes < kMinPooledBytes) return PixelBuffer(new uint8_t[bytes], PixelRelease{0});
+        if (bytes < kMinPooledBytes) return PixelBuffer(new uint8_t[bytes], PixelRelease{0, PixelOrigin::kHeap});
         const size_t capacity = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        if (PixelMemory* memory = memory_.load()) {
+            uint8_t* pixels = memory->Map(capacity);
+            if (pixels == nullptr) throw std::bad_alloc();
+            return PixelBuffer(pixels, PixelRelease{capacity, PixelOrigin::kPixelMemory, memory});
+        }
         {
             std::lock_guard lock(mutex_);
             // The smallest kept block that fits without wasting much.
@@ -52,13 +58,13 @@ public:
                 const Block block = blocks_[best];
                 blocks_.erase(blocks_.begin() + std::ptrdiff_t(best));
                 pooledBytes_ -= block.capacity;
-                return PixelBuffer(block.pixels, PixelRelease{block.capacity});
+                return PixelBuffer(block.pixels, PixelRelease{block.capacity, PixelOrigin::kPool});
             }
         }
         void* pixels = std::aligned_alloc(kHugePage, capacity);
         if (pixels == nullptr) throw std::bad_alloc();
         madvise(pixels, capacity, MADV_HUGEPAGE);  // a hint; ignored where unsupported
-        return PixelBuffer(static_cast<uint8_t*>(pixels), PixelRelease{capacity});
+        return PixelBuffer(static_cast<uint8_t*>(pixels), PixelRelease{capacity, PixelOrigin::kPool});
     }
 
     void Release(uint8_t* pixels, size_t capacity) {
@@ -89,11 +95,14 @@ public:
         for (const Block& block : freed) std::free(block.pixels);
     }
 
+    void TakeFrom(PixelMemory* memory) { memory_.store(memory); }
+
 private:
     struct Block {
         uint8_t* pixels;
         size_t capacity;
     };
+    std::atomic<PixelMemory*> memory_{nullptr};
     std::mutex mutex_;
     std::vector<Block> blocks_;
     size_t pooledBytes_ = 0;
@@ -116,17 +125,27 @@ PixelBuffer AllocatePixels(int width, int height) {
 void TrimPixelPool() { PixelPool::Instance().Trim(); }
 
 void PixelRelease::operator()(uint8_t* pixels) const {
-    if (mapped)
-        munmap(pixels, capacity);
-    else if (capacity == 0)
-        delete[] pixels;
-    else
-        PixelPool::Instance().Release(pixels, capacity);
+    switch (origin) {
+        case PixelOrigin::kHeap:
+            delete[] pixels;
+            break;
+        case PixelOrigin::kPool:
+            PixelPool::Instance().Release(pixels, capacity);
+            break;
+        case PixelOrigin::kMapping:
+            munmap(pixels, capacity);
+            break;
+        case PixelOrigin::kPixelMemory:
+            memory->Unmap(pixels, capacity);
+            break;
+    }
 }
+
+void TakePixelsFrom(PixelMemory* memory) { PixelPool::Instance().TakeFrom(memory); }
 
 TBitmap TBitmap::OverMapping(int width, int height, uint8_t* pixels, size_t capacity) {
     TBitmap picture;
-    picture.pixels_ = PixelBuffer(pixels, PixelRelease{capacity, true});
+    picture.pixels_ = PixelBuffer(pixels, PixelRelease{capacity, PixelOrigin::kMapping});
     picture.width_ = width;
     picture.height_ = height;
     return picture;

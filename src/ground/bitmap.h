@@ -22,13 +22,36 @@ inline constexpr Rgb kWhite{255, 255, 255};
 // small pool behind the bitmap type (see bitmap.cpp), so that a render's
 // photo-sized scratch bitmaps reuse memory whose pages are already mapped
 // instead of faulting in 72 MB afresh on every call.
+enum class PixelOrigin : uint8_t {
+    kHeap,         // new[]: a small block
+    kPool,         // the pool's, `capacity` bytes
+    kMapping,      // a memory mapping of its own (TBitmap::OverMapping)
+    kPixelMemory,  // the PixelMemory the process takes its pixels from
+};
+class PixelMemory;
 struct PixelRelease {
     size_t capacity = 0;
-    // The pixels are a memory mapping of `capacity` bytes of their own
-    // (TBitmap::OverMapping), unmapped when released.
-    bool mapped = false;
+    PixelOrigin origin = PixelOrigin::kHeap;
+    PixelMemory* memory = nullptr;  // kPixelMemory's
     void operator()(uint8_t* pixels) const;
 };
+
+// Where the large pixel blocks of a process come from instead of its heap:
+// the codec helper maps them from a memory file it shares with the program
+// that asked it, so that the picture it decodes is handed over where it
+// lies, without a copy.
+class PixelMemory {
+public:
+    // `bytes` of memory, or null when there is none.
+    virtual uint8_t* Map(size_t bytes) = 0;
+    virtual void Unmap(uint8_t* pixels, size_t bytes) = 0;
+
+protected:
+    ~PixelMemory() = default;
+};
+// Every large block made from now on comes from `memory` (null: the heap
+// again), which must outlive them.
+void TakePixelsFrom(PixelMemory* memory);
 using PixelBuffer = std::unique_ptr<uint8_t[], PixelRelease>;
 
 // Gives the memory the pool keeps back to the system but for one spare

@@ -29,8 +29,9 @@ namespace corvessa {
 
 namespace {
 
-// The descriptors the helper finds its request and its reply on.
-constexpr int kRequestFd = 3, kReplyFd = 4;
+// The descriptors the helper finds its request, its reply and the file its
+// pixels are mapped from on.
+constexpr int kRequestFd = 3, kReplyFd = 4, kPixelsFd = 5;
 
 // A descriptor closed when it goes out of scope.
 class Descriptor {
@@ -50,12 +51,12 @@ private:
 std::string ErrnoText(int error) { return std::system_category().message(error); }
 
 // A memory file of the program's, out of reach of the helper's own
-// descriptors 0 to 4 and of any other program it starts.
+// descriptors 0 to 5 and of any other program it starts.
 int NewMemoryFile(const char* name) {
     const int fd = memfd_create(name, MFD_CLOEXEC);
     if (fd < 0) throw CorvessaError(std::string("Cannot make room to pass a picture: ") + ErrnoText(errno));
-    if (fd > kReplyFd) return fd;
-    const int moved = fcntl(fd, F_DUPFD_CLOEXEC, kReplyFd + 1);
+    if (fd > kPixelsFd) return fd;
+    const int moved = fcntl(fd, F_DUPFD_CLOEXEC, kPixelsFd + 1);
     const int error = errno;
     close(fd);
     if (moved < 0) throw CorvessaError(std::string("Cannot make room to pass a picture: ") + ErrnoText(error));
@@ -71,11 +72,12 @@ uint64_t PhysicalMemory() {
 // it was waited for.
 class HelperProcess {
 public:
-    HelperProcess(const std::string& path, int requestFd, int replyFd, uint64_t addressSpace) {
+    HelperProcess(const std::string& path, int requestFd, int replyFd, int pixelsFd, uint64_t addressSpace) {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, requestFd, kRequestFd);
         posix_spawn_file_actions_adddup2(&actions, replyFd, kReplyFd);
+        posix_spawn_file_actions_adddup2(&actions, pixelsFd, kPixelsFd);
         const std::string limit = std::to_string(addressSpace), parent = std::to_string(getpid());
         char* const argv[] = {const_cast<char*>(path.c_str()), const_cast<char*>("--address-space"),
                               const_cast<char*>(limit.c_str()), const_cast<char*>("--parent"),
@@ -184,6 +186,7 @@ CodecReply RunInCodecHelper(const CodecRequest& request, const CodecHelperLimits
     const std::string failed = "The " + std::string(codecName) + " failed";
     const Descriptor requestFile(NewMemoryFile("corvessa-request"));
     const Descriptor replyFile(NewMemoryFile("corvessa-reply"));
+    const Descriptor pixelFile(NewMemoryFile("corvessa-pixels"));
     if (!WriteRequest(requestFile.get(), request)) throw CorvessaError("Cannot make room to pass a picture: " + ErrnoText(errno));
 
     // Never more room than this process has itself.
@@ -191,7 +194,7 @@ CodecReply RunInCodecHelper(const CodecRequest& request, const CodecHelperLimits
     uint64_t addressSpace = limits.addressSpace;
     if (getrlimit(RLIMIT_AS, &own) == 0 && own.rlim_cur != RLIM_INFINITY)
         addressSpace = std::min<uint64_t>(addressSpace, own.rlim_cur);
-    HelperProcess helper(CodecHelperPath(), requestFile.get(), replyFile.get(), addressSpace);
+    HelperProcess helper(CodecHelperPath(), requestFile.get(), replyFile.get(), pixelFile.get(), addressSpace);
     if (!helper.StartError().empty())
         throw CorvessaError("The " + std::string(codecName) + " could not be started: " + helper.StartError());
     switch (helper.Wait(limits.seconds)) {
@@ -204,7 +207,7 @@ CodecReply RunInCodecHelper(const CodecRequest& request, const CodecHelperLimits
             break;
     }
     if (!helper.Succeeded()) throw CorvessaError(failed);
-    std::optional<CodecReply> reply = ReadReply(replyFile.get());
+    std::optional<CodecReply> reply = ReadReply(replyFile.get(), pixelFile.get());
     if (!reply) throw CorvessaError(failed);
     if (!reply->error.empty()) throw CorvessaError(reply->error);
     return std::move(*reply);
@@ -220,11 +223,17 @@ std::string CodecHelperPath() {
     return (folder / CORVESSA_HELPERS_FROM_BIN / "corvessa-codec").lexically_normal().string();
 }
 
-int ServeCodecHelper(int requestFd, int replyFd) {
+int ServeCodecHelper(int requestFd, int replyFd, int pixelsFd) {
     std::optional<ReceivedRequest> received = ReadRequest(requestFd);
     if (!received) return 2;
     if (received->request.operation == CodecOperation::kEncode) received->request.picture = &received->picture;
-    return WriteReply(replyFd, ServeCodecRequest(received->request)) ? 0 : 3;
+    // The decoders' pictures are made in the pixel file meanwhile, so
+    // that the one decoded is handed over where it lies.
+    MemoryFilePixels pixelFile(pixelsFd);
+    TakePixelsFrom(&pixelFile);
+    const bool written = WriteReply(replyFd, ServeCodecRequest(received->request), &pixelFile);
+    TakePixelsFrom(nullptr);
+    return written ? 0 : 3;
 }
 
 }  // namespace corvessa

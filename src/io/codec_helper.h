@@ -87,7 +87,8 @@ CodecReply RunInCodecHelper(const CodecRequest& request, const CodecHelperLimits
 std::string CodecHelperPath();
 
 // The helper's side: reads a request from `requestFd`, serves it and
-// writes the reply to `replyFd`. Returns the process's exit status.
-int ServeCodecHelper(int requestFd, int replyFd);
+// writes the reply to `replyFd`, the pictures it makes lying in the memory
+// file `pixelsFd`. Returns the process's exit status.
+int ServeCodecHelper(int requestFd, int replyFd, int pixelsFd);
 
 }  // namespace corvessa

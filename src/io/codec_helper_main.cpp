@@ -1,7 +1,8 @@
 // corvessa-codec: reads or writes one picture for the window or
 // corvessa-render (see io/codec_helper.h), in a process of its own so that
 // a codec that crashes takes only this process with it. Not for people to
-// run: the request comes on descriptor 3, the reply goes to descriptor 4.
+// run: the request comes on descriptor 3, the reply goes to descriptor 4,
+// the pixels it decodes lie in the memory file on descriptor 5.
 
 #include <signal.h>
 #include <sys/prctl.h>
@@ -45,5 +46,5 @@ int main(int argc, char** argv) {
     // Qt's readers say what they refuse on standard error; the reply says
     // it to the user instead.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    return corvessa::ServeCodecHelper(3, 4);
+    return corvessa::ServeCodecHelper(3, 4, 5);
 }

@@ -1,5 +1,6 @@
 #include "io/codec_wire.h"
 
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -131,23 +132,33 @@ public:
         return std::vector<uint8_t>(bytes.begin(), bytes.end());
     }
     // A picture written by WritePicture, its pixels mapped where they lie
-    // in the file (no copy: they are this process's from now on); empty
-    // when there is none.
-    TBitmap Picture() {
-        const uint64_t width = Number(), height = Number(), bytes = Number();
-        const size_t start = (at_ + PageSize() - 1) / PageSize() * PageSize();
-        if (!ok_ || bytes > size_ || start > size_ - bytes) {
-            ok_ = false;
-            return TBitmap();
+    // (no copy: they are this process's from now on), in this file or in
+    // the pixel file `pixelsFd`; empty when there is none.
+    TBitmap Picture(int pixelsFd = -1) {
+        const uint64_t width = Number(), height = Number(), inPixelFile = Number();
+        uint64_t bytes = 0, start = 0;
+        int fd = fd_;
+        if (inPixelFile == 1) {
+            start = Number();
+            bytes = Number();
+            fd = pixelsFd;
+            struct stat file {};
+            if (fd < 0 || fstat(fd, &file) != 0 || start % PageSize() != 0 || bytes > uint64_t(file.st_size) ||
+                start > uint64_t(file.st_size) - bytes)
+                ok_ = false;
+        } else {
+            bytes = Number();
+            start = (at_ + PageSize() - 1) / PageSize() * PageSize();
+            if (bytes > size_ || start > size_ - bytes) ok_ = false;
+            if (ok_) at_ = size_t(start + bytes);
         }
-        at_ = start + size_t(bytes);
-        if (width == 0 || height == 0) return TBitmap();
+        if (!ok_ || width == 0 || height == 0) return TBitmap();
         if (width > uint64_t(INT32_MAX) || height > uint64_t(INT32_MAX) || bytes / 3 / width != height ||
             bytes != width * height * 3) {
             ok_ = false;
             return TBitmap();
         }
-        void* pixels = mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED, fd_, off_t(start));
+        void* pixels = mmap(nullptr, size_t(bytes), PROT_READ | PROT_WRITE, MAP_SHARED, fd, off_t(start));
         if (pixels == MAP_FAILED) throw NotEnoughMemory();
         return TBitmap::OverMapping(int(width), int(height), static_cast<uint8_t*>(pixels), size_t(bytes));
     }
@@ -165,9 +176,18 @@ private:
     bool ok_ = false;
 };
 
-void WritePicture(WireWriter& out, const TBitmap& picture) {
+// A picture whose pixels lie in the pixel file is told by its place there;
+// any other is written out.
+void WritePicture(WireWriter& out, const TBitmap& picture, const MemoryFilePixels* pixelFile = nullptr) {
     out.Number(uint64_t(picture.Width()));
     out.Number(uint64_t(picture.Height()));
+    const int64_t offset = pixelFile && !picture.Empty() ? pixelFile->OffsetOf(picture.Data()) : -1;
+    out.Number(offset >= 0 ? 1 : 0);
+    if (offset >= 0) {
+        out.Number(uint64_t(offset));
+        out.Number(picture.ByteCount());
+        return;
+    }
     out.AlignedBytes(picture.Data(), picture.ByteCount(), PageSize());
 }
 
@@ -187,11 +207,11 @@ void WriteRequest(WireWriter& out, const CodecRequest& request) {
     out.String(request.metadata.iccProfile);
 }
 
-void WriteReply(WireWriter& out, const CodecReply& reply) {
+void WriteReply(WireWriter& out, const CodecReply& reply, const MemoryFilePixels* pixelFile) {
     out.Magic(kReplyMagic);
     out.String(reply.error);
     out.String(reply.warning);
-    WritePicture(out, reply.picture);
+    WritePicture(out, reply.picture, pixelFile);
     out.String(reply.bytes);
     out.Number(reply.heifMetadata ? 1 : 0);
     if (!reply.heifMetadata) return;
@@ -209,9 +229,9 @@ bool WriteRequest(int fd, const CodecRequest& request) {
     return out.Flush();
 }
 
-bool WriteReply(int fd, const CodecReply& reply) {
+bool WriteReply(int fd, const CodecReply& reply, const MemoryFilePixels* pixelFile) {
     WireWriter out(fd);
-    WriteReply(out, reply);
+    WriteReply(out, reply, pixelFile);
     return out.Flush();
 }
 
@@ -240,13 +260,13 @@ std::optional<ReceivedRequest> ReadRequest(int fd) {
     return received;
 }
 
-std::optional<CodecReply> ReadReply(int fd) {
+std::optional<CodecReply> ReadReply(int fd, int pixelsFd) {
     WireReader in(fd);
     if (!in.Magic(kReplyMagic)) return std::nullopt;
     CodecReply reply;
     reply.error = in.String();
     reply.warning = in.String();
-    reply.picture = in.Picture();
+    reply.picture = in.Picture(pixelsFd);
     reply.bytes = in.Vector();
     if (in.Number() == 1) {
         HeifMetadata heif;
@@ -258,6 +278,35 @@ std::optional<CodecReply> ReadReply(int fd) {
     }
     if (!in.ok()) return std::nullopt;
     return reply;
+}
+
+MemoryFilePixels::MemoryFilePixels(int fd) : fd_(fd) {}
+
+uint8_t* MemoryFilePixels::Map(size_t bytes) {
+    const std::lock_guard lock(mutex_);
+    const off_t at = end_;
+    if (ftruncate(fd_, at + off_t(bytes)) != 0) return nullptr;
+    void* pixels = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, at);
+    if (pixels == MAP_FAILED) return nullptr;
+    end_ = at + off_t(bytes);
+    blocks_[static_cast<const uint8_t*>(pixels)] = at;
+    return static_cast<uint8_t*>(pixels);
+}
+
+void MemoryFilePixels::Unmap(uint8_t* pixels, size_t bytes) {
+    const std::lock_guard lock(mutex_);
+    munmap(pixels, bytes);
+    const auto block = blocks_.find(pixels);
+    if (block == blocks_.end()) return;
+    // Its memory goes back at once; the file keeps its length.
+    fallocate(fd_, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, block->second, off_t(bytes));
+    blocks_.erase(block);
+}
+
+int64_t MemoryFilePixels::OffsetOf(const uint8_t* pixels) const {
+    const std::lock_guard lock(mutex_);
+    const auto block = blocks_.find(pixels);
+    return block == blocks_.end() ? -1 : int64_t(block->second);
 }
 
 }  // namespace corvessa

@@ -6,7 +6,11 @@
 // copying them. A file that is not whole is refused, never read past its
 // end.
 
+#include <sys/types.h>
+
+#include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 #include "ground/bitmap.h"
@@ -14,9 +18,29 @@
 
 namespace corvessa {
 
-// False when the file took less than everything.
+// The memory file the helper's large pixel blocks are mapped from
+// (TakePixelsFrom): a picture decoded into it is handed over by its place
+// in the file, where the caller maps it, rather than copied into the reply.
+class MemoryFilePixels : public PixelMemory {
+public:
+    explicit MemoryFilePixels(int fd);
+    uint8_t* Map(size_t bytes) override;
+    void Unmap(uint8_t* pixels, size_t bytes) override;
+    // Where the block at `pixels` lies in the file; -1 for memory of
+    // another kind.
+    int64_t OffsetOf(const uint8_t* pixels) const;
+
+private:
+    int fd_;
+    mutable std::mutex mutex_;
+    off_t end_ = 0;
+    std::map<const uint8_t*, off_t> blocks_;
+};
+
+// False when the file took less than everything. A reply's picture whose
+// pixels lie in `pixelFile` is told by its place there.
 bool WriteRequest(int fd, const CodecRequest& request);
-bool WriteReply(int fd, const CodecReply& reply);
+bool WriteReply(int fd, const CodecReply& reply, const MemoryFilePixels* pixelFile = nullptr);
 
 // A request as the helper reads it: its data are the file's bytes where
 // they lie, mapped while `mapping` lives; an encoding's picture is
@@ -27,6 +51,7 @@ struct ReceivedRequest {
     std::shared_ptr<const void> mapping;
 };
 std::optional<ReceivedRequest> ReadRequest(int fd);
-std::optional<CodecReply> ReadReply(int fd);
+// `pixelsFd`: the pixel file the reply's picture may lie in.
+std::optional<CodecReply> ReadReply(int fd, int pixelsFd);
 
 }  // namespace corvessa
