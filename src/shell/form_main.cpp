@@ -125,7 +125,7 @@ void TFormMain::BtnOpenClick() {
     Guarded([&] {
         // The folder of the photo open now, else the one opened from last time.
         std::string folder = std::filesystem::path(PhotoPath()).parent_path().string();
-        if (folder.empty() && remembered_) folder = remembered_->Folder(QStringLiteral("open")).toStdString();
+        if (folder.empty() && remembered_) folder = remembered_->Folder(Setting::kOpenFolder).toStdString();
         const std::optional<std::string> name = dialogs_->ChooseOpenFile(folder);
         if (name) OpenPhoto(*name);
     });

@@ -279,7 +279,7 @@ void TFormMain::SetLargeThumbnails(bool on) {
         const QSignalBlocker quiet(chkLargeThumbnails_);
         chkLargeThumbnails_->setChecked(on);
     }
-    if (remembered_) remembered_->SetFlag(QStringLiteral("largeThumbnails"), on);
+    if (remembered_) remembered_->SetFlag(Setting::kLargeThumbnails, on);
     // Thumbnails of the other kind are not shown in this one's places.
     const bool stripShown = DrawingStrip() || ListingLooks() || !ImgView(1)->isHidden();
     Invisible();

@@ -97,10 +97,10 @@ void TFormMain::MyLooksClick() { ListMyLooks({}); }
 void TFormMain::BtnAddLookClick() {
     Guarded([&] {
         const std::vector<std::string> files = dialogs_->ChooseCubeFiles(
-            remembered_ ? remembered_->Folder(QStringLiteral("looks")).toStdString() : std::string());
+            remembered_ ? remembered_->Folder(Setting::kLooksFolder).toStdString() : std::string());
         if (files.empty()) return;
         if (remembered_)
-            remembered_->SetFolder(QStringLiteral("looks"),
+            remembered_->SetFolder(Setting::kLooksFolder,
                                    Text(std::filesystem::path(files.front()).parent_path().string()));
         AddLooks(files);
     });

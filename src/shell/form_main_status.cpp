@@ -57,10 +57,10 @@ void TFormMain::RestoreRemembered() {
     if (const QString refusal = remembered_->Refusal(); !refusal.isEmpty())
         QTimer::singleShot(0, this, [this, text = refusal.toStdString()] { dialogs_->ShowWarning(text); });
     // On a screen that is there now, and no larger than it.
-    RestoreWindowPlace(*this, remembered_->Geometry(QStringLiteral("main")), layoutArea_);
-    formPreview_->RestorePlace(remembered_->Geometry(QStringLiteral("preview")), true);
-    SetLargeThumbnails(remembered_->Flag(QStringLiteral("largeThumbnails"), false));
-    const int category = remembered_->Number(QStringLiteral("category"), 1, kCategoryCount, 0);
+    RestoreWindowPlace(*this, remembered_->Place(Setting::kMainPlace), layoutArea_);
+    formPreview_->RestorePlace(remembered_->Place(Setting::kPreviewPlace), true);
+    SetLargeThumbnails(remembered_->Flag(Setting::kLargeThumbnails));
+    const int category = remembered_->Number(Setting::kCategory);
     if (ColumnPlace(category) < 0) return;
     startCategory_ = category;
     if (HasPhoto()) CategoryClick(category);
@@ -68,11 +68,11 @@ void TFormMain::RestoreRemembered() {
 
 void TFormMain::KeepRemembered() {
     if (!remembered_) return;
-    remembered_->SetGeometry(QStringLiteral("main"), saveGeometry());
-    if (formPreview_->Placed()) remembered_->SetGeometry(QStringLiteral("preview"), formPreview_->saveGeometry());
-    if (ColumnPlace(CurrentCategory()) >= 0) remembered_->SetNumber(QStringLiteral("category"), CurrentCategory());
+    remembered_->SetPlace(Setting::kMainPlace, saveGeometry());
+    if (formPreview_->Placed()) remembered_->SetPlace(Setting::kPreviewPlace, formPreview_->saveGeometry());
+    if (ColumnPlace(CurrentCategory()) >= 0) remembered_->SetNumber(Setting::kCategory, CurrentCategory());
     if (!PhotoPath().empty())
-        remembered_->SetFolder(QStringLiteral("open"), QFileInfo(QString::fromStdString(PhotoPath())).absolutePath());
+        remembered_->SetFolder(Setting::kOpenFolder, QFileInfo(QString::fromStdString(PhotoPath())).absolutePath());
     remembered_->Write();
 }
 
