@@ -222,7 +222,7 @@ TEST_F(BatchDialogTest, EveryCategorySaysWhatItDoesOnItsButtonAndInTheBatchList)
         const Category& category = *FindCategory(kCategoryColumn[size_t(row)]);
         const QString help = QString::fromUtf8(category.help.data(), qsizetype(category.help.size()));
         auto* button = Child<QPushButton>(form.findChild<QWidget*>(QStringLiteral("FlatPanel4")),
-                                          ButtonOf(category.number).name);
+                                          std::string(category.buttonName).c_str());
         EXPECT_EQ(button->toolTip(), help);
         EXPECT_EQ(button->statusTip(), help);
         EXPECT_EQ(categories->itemData(row).toInt(), category.number);

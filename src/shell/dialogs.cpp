@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "ground/error.h"
 #include "io/photo_files.h"
 #include "io/photo_formats.h"
 #include "shell/main_layout.h"
@@ -62,6 +63,14 @@ void HideCompletionsOnClose(QFileDialog* dialog) {
 }
 
 }  // namespace
+
+void Guarded(ShellDialogs& dialogs, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (...) {
+        dialogs.ShowError(CurrentErrorText());
+    }
+}
 
 QString OpenDialogFilter() {
     // The default lists every picture the program opens; the old pair stays
