@@ -1195,15 +1195,4 @@ TEST_F(QtDialogsTest, EnterInTheNameCompletionsLeavesNoPopupToSwallowTheNextClic
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
-TEST(HelpPage, CoversEveryCategoryAndButton) {
-    std::ifstream in(CORVESSA_SHIPPED_HELP);
-    const std::string page((std::istreambuf_iterator<char>(in)), {});
-    for (const int number : kCategoryColumn) {
-        const std::string caption(FindCategory(number)->caption);
-        EXPECT_NE(page.find("<dt>" + caption + "</dt>"), std::string::npos) << caption;
-    }
-    for (const char* word : {"Apply", "Undo", "Change Color", "Save", "*.jpg", "*.bmp"})
-        EXPECT_NE(page.find(word), std::string::npos) << word;
-}
-
 }  // namespace
