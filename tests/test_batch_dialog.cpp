@@ -37,6 +37,7 @@
 #include "io/picture_source.h"
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
+#include "shell/batch_settings_page.h"
 #include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
@@ -511,7 +512,7 @@ TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
     Child<QComboBox>(&first, "ComboCategory")->setCurrentIndex(Child<QComboBox>(&first, "ComboCategory")->findData(10));
     Child<QListWidget>(&first, "ListLooks")->setCurrentRow(3);
     questions_->colour = Rgb{10, 120, 200};
-    first.BtnColourClick();
+    first.SettingsPage().BtnColourClick();
     Child<QSlider>(&first, "SliderStrength")->setValue(35);
     first.show();
     first.setGeometry(40, 50, 1150, 740);

@@ -1,5 +1,5 @@
 #pragma once
-// What the batch dialog's page building and its running share.
+// What the batch dialog's pages share.
 
 #include <QColor>
 #include <QLabel>

@@ -1,26 +1,20 @@
-// What the batch dialog keeps between runs in the settings store: its
-// choices, read when the dialog is made and written when a batch starts and
-// when it closes. A value that makes no sense leaves the default.
-#include <QByteArray>
+// What the batch dialog's first page keeps between runs in the settings
+// store: its choices, read when the dialog is made and written when a batch
+// starts and when it closes. A value that makes no sense reads as the
+// default (setting_table.h).
 #include <QCheckBox>
-#include <QColor>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
-#include <optional>
 
-#include "batch/name_pattern.h"
-#include "shell/form_batch.h"
+#include "shell/batch_settings_page.h"
 #include "shell/remembered.h"
-#include "shell/window_place.h"
 
 namespace corvessa {
 
-void TFormBatch::Recall() {
-    const Remembered& kept = *remembered_;
+void TBatchSettingsPage::Recall(const Remembered& kept) {
     if (const QString folder = kept.Folder(Setting::kBatchFolder); !folder.isEmpty()) {
         editFolder_->setText(folder);
         folderChosen_ = true;
@@ -43,11 +37,12 @@ void TFormBatch::Recall() {
     colour_ = kept.Colour(Setting::kBatchColour);
     ShowColour();
     sliderStrength_->setValue(kept.Number(Setting::kBatchStrength));
-    if (RestoreWindowPlace(*this, kept.Place(Setting::kBatchPlace))) placed_ = true;
+    // The recalled category's thumbnails, and what the choices allow.
+    RenderLooks();
+    Refresh();
 }
 
-void TFormBatch::Remember() {
-    Remembered& kept = *remembered_;
+void TBatchSettingsPage::Remember(Remembered& kept) const {
     // Only a folder the user chose: the default follows the first photo.
     kept.SetFolder(Setting::kBatchFolder, folderChosen_ ? editFolder_->text() : QString());
     kept.SetText(Setting::kBatchFormat, comboFormat_->currentText());
@@ -62,9 +57,6 @@ void TFormBatch::Remember() {
     kept.SetFlag(Setting::kBatchChangeColour, checkColour_->isChecked());
     kept.SetColour(Setting::kBatchColour, colour_);
     kept.SetNumber(Setting::kBatchStrength, sliderStrength_->value());
-    // A dialog never shown has no place of its own yet.
-    if (everShown_) kept.SetPlace(Setting::kBatchPlace, saveGeometry());
-    kept.Write();
 }
 
 }  // namespace corvessa
