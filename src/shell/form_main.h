@@ -90,10 +90,10 @@ public:
     void BtnOpenClick() { opener_->Choose(); }
     void BtnSaveClick() { saver_->Save([] {}); }
     void BtnUndoClick();
-    // Redo (Ctrl+Shift+Z, Ctrl+Y): the Apply the last Undo took back.
+    // Redo (its keys only): the Apply the last Undo took back.
     void BtnRedoClick();
     void BtnHelpClick();
-    // Batch (and Ctrl+B): the batch dialog, offered the look last shown in
+    // Batch (and its key): the batch dialog, offered the look last shown in
     // the preview.
     void BtnBatchClick();
     // Opens `path` as Open does after its dialog; OpenFinished says when it is shown.
@@ -104,7 +104,7 @@ public:
     bool Saving() const { return saver_->Saving(); }
     bool DrawingStrip() const { return strip_->Drawing(); }
     bool ListingLooks() const;
-    // Cancel (and Escape): drops the Open, render or strip in progress. The
+    // Cancel (and its key): drops the Open, render or strip in progress. The
     // photo that was open stays; the preview waiting for a render hides,
     // and a strip cut short hides its thumbnails.
     void CancelJob();
@@ -118,7 +118,7 @@ public:
     void CategoryClick(int category);
     // ImgView1Click .. ImgView10Click: renders the thumbnail's look into the preview.
     void ThumbnailClick(int n);
-    // Large thumbnails (Ctrl+T), kept between runs; a strip showing is drawn again.
+    // Large thumbnails (the box, or its key), kept between runs; a strip showing is drawn again.
     bool LargeThumbnails() const { return strip_->Large(); }
     void SetLargeThumbnails(bool on);
     // My Looks: what is listed and which page shows, and its buttons.

@@ -31,7 +31,7 @@ TLookRenders::TLookRenders(PhotoSession& session, TFormPreview& preview, ShellDi
     connect(&preview_, &TFormPreview::StrengthChanged, this,
             [this](int strength) { session_.SetPreviewStrength(strength); });
     connect(&preview_, &TFormPreview::Failed, this, [this](const std::string& message) { dialogs_.ShowError(message); });
-    // Cancel (or Escape) in the preview: the render it waits for is not wanted.
+    // Cancel (or its key) in the preview: the render it waits for is not wanted.
     connect(&preview_, &TFormPreview::CancelRequested, this, [this] {
         job_.Drop();
         pane_.UpdateBusy();

@@ -88,7 +88,7 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
         view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
         view->setToolTip(QString::fromLatin1(kThumbnailHint));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
-        // Reached with Tab and the arrow keys, opened with Enter or Space.
+        // Reached with Tab and the keys of the action table, which also open it.
         view->setFocusPolicy(Qt::StrongFocus);
         view->installEventFilter(this);
         views_[size_t(i)] = view;

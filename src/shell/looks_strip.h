@@ -3,11 +3,11 @@
 // (FlatPanel2), each a look on the photo: a category's, drawn by the
 // catalogue, or a page of My Looks. Small, the design's two rows of 105 x
 // 105 thumbnails with their numbers; large (the "Large looks" box under the
-// tools, Ctrl+T), each look's full render of the photo scaled to a box that
+// tools, or its key), each look's full render of the photo scaled to a box that
 // grows with the strip, its name below. The thumbnails are drawn off the
 // window's thread and show as they come; a later strip supersedes one still
-// drawing. Tab and the arrow keys move between the thumbnails, Enter or
-// Space opens the one framed.
+// drawing. Tab and the action table's keys move between the thumbnails and
+// open the one framed.
 
 #include <QObject>
 #include <QString>
@@ -108,8 +108,8 @@ signals:
     void RedrawWanted();
 
 protected:
-    // The arrow keys on a thumbnail move the focus to its neighbour; Enter
-    // and Space open it.
+    // A thumbnail's keys (the action table's own keys of the main window)
+    // move the focus to its neighbour or open it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

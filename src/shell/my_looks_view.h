@@ -42,7 +42,7 @@ public:
     void SetEnabled(bool enabled);
     // My Looks (the button): the folder listed and its page shown.
     void Show();
-    // Add Look... (and Ctrl+L): .cube files chosen in a file dialog are added.
+    // Add Look... (and its key): .cube files chosen in a file dialog are added.
     void AddLookClick();
     // Copies `files` into the user's looks (off the window's thread), then
     // shows My Looks at the page of the first one added; each file refused

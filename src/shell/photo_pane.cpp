@@ -17,7 +17,7 @@ namespace corvessa {
 TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& session)
     : window_(window), session_(session) {
     // What runs, once it has run long enough to be noticed, and its Cancel
-    // (also Escape).
+    // (also its key).
     labelBusy_ = new QLabel(&tools);
     labelBusy_->setObjectName(QStringLiteral("LabelBusy"));
     labelBusy_->setGeometry(4, 196, 104, 32);
