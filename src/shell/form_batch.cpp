@@ -17,7 +17,6 @@
 
 #include "io/photo_files.h"
 #include "io/picture_source.h"
-#include "shell/application.h"
 #include "shell/batch_progress_page.h"
 #include "shell/batch_runner.h"
 #include "shell/batch_settings_page.h"
