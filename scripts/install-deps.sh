@@ -12,7 +12,9 @@ PACKAGES=(
   libraw-dev libraw-bin libjxl-dev libwebp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  librsvg2-bin desktop-file-utils appstream parallel pmccabe
+  librsvg2-bin desktop-file-utils appstream parallel
+  # counts each function's lines for the test of the sources' sizes
+  pmccabe
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.

@@ -8,7 +8,7 @@ add_executable(single_instance_probe single_instance_probe.cpp)
 target_link_libraries(single_instance_probe PRIVATE corvessa_shell)
 corvessa_test(test_shell
   SOURCES test_form_main.cpp test_my_looks.cpp test_skin.cpp test_single_instance.cpp test_desktop_open.cpp test_remembered.cpp
-    test_window_job.cpp qt_test_app.cpp
+    test_window_job.cpp test_action_table.cpp qt_test_app.cpp
   LIBS corvessa_shell corvessa_photoio Qt6::Test corvessa_testsupport)
 add_dependencies(test_shell single_instance_probe)
 target_compile_definitions(test_shell PRIVATE

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,7 @@
 #include "io/picture_source.h"
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
+#include "shell/batch_settings_page.h"
 #include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
@@ -221,7 +223,7 @@ TEST_F(BatchDialogTest, EveryCategorySaysWhatItDoesOnItsButtonAndInTheBatchList)
         const Category& category = *FindCategory(kCategoryColumn[size_t(row)]);
         const QString help = QString::fromUtf8(category.help.data(), qsizetype(category.help.size()));
         auto* button = Child<QPushButton>(form.findChild<QWidget*>(QStringLiteral("FlatPanel4")),
-                                          ButtonOf(category.number).name);
+                                          std::string(category.buttonName).c_str());
         EXPECT_EQ(button->toolTip(), help);
         EXPECT_EQ(button->statusTip(), help);
         EXPECT_EQ(categories->itemData(row).toInt(), category.number);
@@ -510,7 +512,7 @@ TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
     Child<QComboBox>(&first, "ComboCategory")->setCurrentIndex(Child<QComboBox>(&first, "ComboCategory")->findData(10));
     Child<QListWidget>(&first, "ListLooks")->setCurrentRow(3);
     questions_->colour = Rgb{10, 120, 200};
-    first.BtnColourClick();
+    first.SettingsPage().BtnColourClick();
     Child<QSlider>(&first, "SliderStrength")->setValue(35);
     first.show();
     first.setGeometry(40, 50, 1150, 740);
@@ -533,12 +535,15 @@ TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
 TEST_F(BatchDialogTest, ChoicesThatMakeNoSenseGiveTheDefaults) {
     fs::create_directories(dir_.File("gone"));
     {
-        std::shared_ptr<Remembered> store = Store();
-        for (const auto& [key, value] : std::vector<std::pair<const char*, std::string>>{
-                 {"folder", dir_.File("gone")}, {"format", "TIFF"}, {"names", "{name}/{look}"}, {"skipDone", "maybe"},
-                 {"lookSource", "sideways"}, {"category", "99"}, {"effect", "11"}, {"changeColor", "yes"},
-                 {"color", "#12345"}, {"strength", "101"}, {"geometry", "not a geometry"}})
-            store->SetText(QStringLiteral("batch/") + key, QString::fromStdString(value));
+        // As a damaged or hand-edited file would hold them.
+        QSettings raw(QString::fromStdString(dir_.File("settings/corvessa.conf")), QSettings::IniFormat);
+        for (const auto& [setting, value] : std::vector<std::pair<Setting, std::string>>{
+                 {Setting::kBatchFolder, dir_.File("gone")}, {Setting::kBatchFormat, "TIFF"},
+                 {Setting::kBatchNames, "{name}/{look}"}, {Setting::kBatchSkipDone, "maybe"},
+                 {Setting::kBatchLookSource, "sideways"}, {Setting::kBatchCategory, "99"}, {Setting::kBatchEffect, "11"},
+                 {Setting::kBatchChangeColour, "yes"}, {Setting::kBatchColour, "#12345"},
+                 {Setting::kBatchStrength, "101"}, {Setting::kBatchPlace, "not a geometry"}})
+            raw.setValue(QString::fromLatin1(RowOf(setting).key), QString::fromStdString(value));
     }
     fs::remove(dir_.File("gone"));
     WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
@@ -592,7 +597,7 @@ TEST_F(BatchDialogTest, StartAsksOnceBeforeReplacingOutputsThatExist) {
         EXPECT_EQ(batch.Settings().skipExisting, row.skipChecked);
     }
     // A batch that starts keeps its choices.
-    EXPECT_EQ(Store()->Text(QStringLiteral("batch/folder")).toStdString(), dir_.File("out-skip checked"));
+    EXPECT_EQ(Store()->Folder(Setting::kBatchFolder).toStdString(), dir_.File("out-skip checked"));
 }
 
 TEST_F(BatchDialogTest, OpenFolderSaysWhereThePhotosAreWhenNothingCanShowIt) {

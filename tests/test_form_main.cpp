@@ -768,9 +768,9 @@ TEST_F(FormMainTest, HugeKeptPlacesOpenWithinTheScreen) {
     {
         Remembered kept(settings);
         const QByteArray huge = SavedGeometry(QRect(0, 0, 99999, 99999));
-        kept.SetGeometry(QStringLiteral("main"), huge);
-        kept.SetGeometry(QStringLiteral("preview"), huge);
-        kept.SetText(QStringLiteral("batch/geometry"), QString::fromLatin1(huge.toBase64()));
+        kept.SetPlace(Setting::kMainPlace, huge);
+        kept.SetPlace(Setting::kPreviewPlace, huge);
+        kept.SetPlace(Setting::kBatchPlace, huge);
     }
     TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
     EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(form.geometry()));
@@ -843,7 +843,7 @@ TEST_F(FormMainTest, LargeThumbnailsAreRememberedAndOffByDefault) {
         EXPECT_TRUE(form.LargeThumbnails());
         form.close();
     }
-    EXPECT_TRUE(Remembered(settings).Flag(QStringLiteral("largeThumbnails"), false));
+    EXPECT_TRUE(Remembered(settings).Flag(Setting::kLargeThumbnails));
     TFormMain& again = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
     EXPECT_TRUE(again.LargeThumbnails());
     EXPECT_TRUE(Child<QCheckBox>("ChkLargeThumbnails")->isChecked());
@@ -852,7 +852,7 @@ TEST_F(FormMainTest, LargeThumbnailsAreRememberedAndOffByDefault) {
     TFormMain& bare = Form();
     EXPECT_FALSE(bare.LargeThumbnails());
     bare.SetLargeThumbnails(true);
-    EXPECT_TRUE(Remembered(settings).Flag(QStringLiteral("largeThumbnails"), false));
+    EXPECT_TRUE(Remembered(settings).Flag(Setting::kLargeThumbnails));
 }
 
 TEST_F(FormMainTest, UndoShowsThePhotoBeforeTheLastApply) {
@@ -1193,17 +1193,6 @@ TEST_F(QtDialogsTest, EnterInTheNameCompletionsLeavesNoPopupToSwallowTheNextClic
     ASSERT_TRUE(popupShown);
     EXPECT_EQ(chosen, dir_.File("photo.jpg"));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-}
-
-TEST(HelpPage, CoversEveryCategoryAndButton) {
-    std::ifstream in(CORVESSA_SHIPPED_HELP);
-    const std::string page((std::istreambuf_iterator<char>(in)), {});
-    for (const int number : kCategoryColumn) {
-        const std::string caption(FindCategory(number)->caption);
-        EXPECT_NE(page.find("<dt>" + caption + "</dt>"), std::string::npos) << caption;
-    }
-    for (const char* word : {"Apply", "Undo", "Change Color", "Save", "*.jpg", "*.bmp"})
-        EXPECT_NE(page.find(word), std::string::npos) << word;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "looks/user_looks.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
+#include "shell/my_looks_view.h"
 #include "shell/skin.h"
 #include "test_support.h"
 #include "widgets/image_view.h"
@@ -106,9 +107,9 @@ TEST_F(MyLooksTest, AFolderBehindAnotherUsersLinkIsNeitherShownNorAddedTo) {
     WriteText(dir_.File("zebra.cube"), Table(20, "Zebra"));
     TFormMain& form = Form();
     dialogs_->cubeAnswers.push_back({dir_.File("zebra.cube")});
-    form.BtnAddLookClick();
+    form.MyLooksView().AddLookClick();
     Settle(form);
-    EXPECT_TRUE(form.MyLooks().empty());
+    EXPECT_TRUE(form.MyLooksModel().Looks().empty());
     EXPECT_FALSE(fs::exists(theirs.File("looks/zebra.cube")));
     EXPECT_EQ(dialogs_->errors, std::vector<std::string>{"My Looks cannot be read or added to: " + data_.File("corvessa") +
                                                          " is a symbolic link of another user \u2014 " + folder_});
@@ -124,7 +125,7 @@ TEST_F(MyLooksTest, AnEmptyFolderShowsWhereTablesGoAndTheButtonSitsBelowTheColum
     EXPECT_EQ(button->y(), 28 + 28 * int(kCategoryColumn.size()));
     EXPECT_NE(button->toolTip().indexOf(QString::fromStdString(folder_)), -1);
     Press("BtnMyLooks");
-    EXPECT_TRUE(form.ShowingMyLooks());
+    EXPECT_TRUE(form.MyLooksModel().Shown());
     EXPECT_EQ(ThumbnailsShown(), 0);
     auto* hint = Child<QLabel>("LabelNoLooks");
     EXPECT_FALSE(hint->isHidden());
@@ -133,7 +134,7 @@ TEST_F(MyLooksTest, AnEmptyFolderShowsWhereTablesGoAndTheButtonSitsBelowTheColum
     EXPECT_TRUE(Child<QPushButton>("BtnNextLooks")->isHidden());
     // A category takes the strip back.
     Press("BtnLightA");
-    EXPECT_FALSE(form.ShowingMyLooks());
+    EXPECT_FALSE(form.MyLooksModel().Shown());
     EXPECT_TRUE(hint->isHidden());
     EXPECT_EQ(form.Label(1)->text(), "1");
 }
@@ -147,8 +148,8 @@ TEST_F(MyLooksTest, TheFolderShowsTenTablesAPageBrokenOnesWithTheirReasonAndACli
     }
     TFormMain& form = Form();
     Press("BtnMyLooks");
-    ASSERT_EQ(form.MyLooks().size(), 23u);
-    EXPECT_EQ(form.MyLooksPageText(), "Looks 1-10 of 23");
+    ASSERT_EQ(form.MyLooksModel().Looks().size(), 23u);
+    EXPECT_EQ(form.MyLooksModel().PageText(), "Looks 1-10 of 23");
     EXPECT_EQ(Child<QLabel>("LabelLooksPage")->text(), "Looks 1-10 of 23");
     EXPECT_EQ(ThumbnailsShown(), 10);
     EXPECT_TRUE(SamePixels(form.ImgView(1)->Picture(), Through(Table(1), ThumbPhoto())));
@@ -160,7 +161,7 @@ TEST_F(MyLooksTest, TheFolderShowsTenTablesAPageBrokenOnesWithTheirReasonAndACli
     EXPECT_FALSE(next->isHidden());
     EXPECT_FALSE(previous->isEnabled());
     Press("BtnNextLooks");
-    EXPECT_EQ(form.MyLooksPageText(), "Looks 11-20 of 23");
+    EXPECT_EQ(form.MyLooksModel().PageText(), "Looks 11-20 of 23");
     // The broken table: a plain thumbnail, its reason as the tooltip.
     const std::string reason =
         "LUT file is not valid: the file is too short for its 8 entries — " + folder_ + "look12.cube";
@@ -174,17 +175,17 @@ TEST_F(MyLooksTest, TheFolderShowsTenTablesAPageBrokenOnesWithTheirReasonAndACli
     EXPECT_FALSE(form.FormPreview()->isVisible());
 
     Press("BtnNextLooks");
-    EXPECT_EQ(form.MyLooksPageText(), "Looks 21-23 of 23");
+    EXPECT_EQ(form.MyLooksModel().PageText(), "Looks 21-23 of 23");
     EXPECT_EQ(ThumbnailsShown(), 3);
     // Only the page shown holds its tables: a folder of large ones is not
     // kept whole in memory.
-    for (size_t i = 0; i < form.MyLooks().size(); ++i) EXPECT_EQ(form.MyLooks()[i].table != nullptr, i >= 20) << i;
+    for (size_t i = 0; i < form.MyLooksModel().Looks().size(); ++i) EXPECT_EQ(form.MyLooksModel().Looks()[i].table != nullptr, i >= 20) << i;
     EXPECT_FALSE(next->isEnabled());
     Press("BtnNextLooks");  // past the last page: stays
-    EXPECT_EQ(form.MyLooksPage(), 2);
+    EXPECT_EQ(form.MyLooksModel().Page(), 2);
     Press("BtnPreviousLooks");
     Press("BtnPreviousLooks");
-    EXPECT_EQ(form.MyLooksPage(), 0);
+    EXPECT_EQ(form.MyLooksModel().Page(), 0);
 
     // A click renders the table on the full-size photo.
     const TBitmap work = Copy(form.WorkPhoto());
@@ -211,23 +212,23 @@ TEST_F(MyLooksTest, AddLookAndDroppedTablesAreCopiedInAndShownAtTheirPage) {
     WriteText(dir_.File("bad.cube"), "LUT_1D_SIZE 2\n0 0 0\n");
     TFormMain& form = Form();
     dialogs_->cubeAnswers.push_back({dir_.File("bad.cube"), dir_.File("zebra.cube")});
-    form.BtnAddLookClick();
+    form.MyLooksView().AddLookClick();
     Settle(form);
     EXPECT_TRUE(fs::exists(folder_ + "zebra.cube"));
     EXPECT_FALSE(fs::exists(folder_ + "bad.cube"));
     ASSERT_EQ(dialogs_->errors.size(), 1u);
     EXPECT_NE(dialogs_->errors[0].find(dir_.File("bad.cube")), std::string::npos) << dialogs_->errors[0];
     // The page of the first table added: zebra is the 13th.
-    EXPECT_TRUE(form.ShowingMyLooks());
-    EXPECT_EQ(form.MyLooksPageText(), "Looks 11-13 of 13");
+    EXPECT_TRUE(form.MyLooksModel().Shown());
+    EXPECT_EQ(form.MyLooksModel().PageText(), "Looks 11-13 of 13");
     EXPECT_EQ(form.Label(3)->text(), "Zebra");
 
     // Dropped tables go the same way; a dropped photo beside them is passed over.
     WriteText(dir_.File("dropped.cube"), Table(7, "Dropped"));
     EXPECT_TRUE(DropFiles(form, {dir_.File("dropped.cube"), dir_.File("pic/sample.jpg")}));
     EXPECT_TRUE(fs::exists(folder_ + "dropped.cube"));
-    EXPECT_EQ(form.MyLooks().size(), 14u);
-    EXPECT_EQ(form.MyLooksPage(), 1);  // "a..." before "dropped" and "zebra"
+    EXPECT_EQ(form.MyLooksModel().Looks().size(), 14u);
+    EXPECT_EQ(form.MyLooksModel().Page(), 1);  // "a..." before "dropped" and "zebra"
     EXPECT_EQ(form.Label(3)->text(), "Dropped");
     EXPECT_EQ(form.PhotoPath(), "");  // the photo was not opened
 }

@@ -16,7 +16,8 @@
 #include "ground/error.h"
 #include "io/photo_metadata.h"
 
-namespace corvessa::batch {
+namespace corvessa {
+namespace batch {
 
 namespace fs = std::filesystem;
 
@@ -373,4 +374,5 @@ BatchCounts Batch::Run(BatchObserver& observer) {
     return counts;
 }
 
-}  // namespace corvessa::batch
+}  // namespace batch
+}  // namespace corvessa

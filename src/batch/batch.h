@@ -23,7 +23,8 @@
 #include "io/photo_formats.h"
 #include "looks/render_context.h"
 
-namespace corvessa::batch {
+namespace corvessa {
+namespace batch {
 
 // What every photo of a batch is given.
 struct BatchLook {
@@ -174,4 +175,5 @@ void MakeFolder(const std::string& dir);
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
                  const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality);
 
-}  // namespace corvessa::batch
+}  // namespace batch
+}  // namespace corvessa

@@ -4,7 +4,8 @@
 
 #include "ground/error.h"
 
-namespace corvessa::batch {
+namespace corvessa {
+namespace batch {
 
 namespace fs = std::filesystem;
 
@@ -100,4 +101,5 @@ std::string NamePattern::Expand(const std::string& input, const std::string& cat
     return name;
 }
 
-}  // namespace corvessa::batch
+}  // namespace batch
+}  // namespace corvessa

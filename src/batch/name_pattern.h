@@ -8,7 +8,8 @@
 
 #include "catalogue/render_job.h"
 
-namespace corvessa::batch {
+namespace corvessa {
+namespace batch {
 
 class NamePattern {
 public:
@@ -48,4 +49,5 @@ private:
     bool hasExtension_ = false;
 };
 
-}  // namespace corvessa::batch
+}  // namespace batch
+}  // namespace corvessa

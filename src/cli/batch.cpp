@@ -20,7 +20,8 @@
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
 
-namespace corvessa::cli {
+namespace corvessa {
+namespace cli {
 
 namespace fs = std::filesystem;
 
@@ -181,4 +182,5 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Use
     return counts.failed == 0 && counts.cancelled == 0 && !observer.ReportFailed() ? 0 : 1;
 }
 
-}  // namespace corvessa::cli
+}  // namespace cli
+}  // namespace corvessa

@@ -9,7 +9,8 @@
 #include "looks/render_context.h"
 #include "looks/user_looks.h"
 
-namespace corvessa::cli {
+namespace corvessa {
+namespace cli {
 
 // Renders options.look for the inputs on the command line and in
 // --files-from into options.outDir through the batch engine, reporting
@@ -30,4 +31,5 @@ void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input,
 // file `input`.
 void CheckNotAnInput(const std::string& input, const std::string& output);
 
-}  // namespace corvessa::cli
+}  // namespace cli
+}  // namespace corvessa

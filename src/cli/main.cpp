@@ -21,7 +21,8 @@
 #include "io/picture_source.h"
 #include "io/program_files.h"
 
-namespace corvessa::cli {
+namespace corvessa {
+namespace cli {
 namespace {
 
 namespace fs = std::filesystem;
@@ -158,7 +159,8 @@ int Run(const Options& options) {
 }
 
 }  // namespace
-}  // namespace corvessa::cli
+}  // namespace cli
+}  // namespace corvessa
 
 int main(int argc, char** argv) {
     using namespace corvessa;

@@ -7,7 +7,8 @@
 
 #include "io/photo_formats.h"
 
-namespace corvessa::cli {
+namespace corvessa {
+namespace cli {
 
 namespace {
 
@@ -171,6 +172,83 @@ std::string FilterSynopsis(const EffectEntry& effect) {
     return text;
 }
 
+namespace {
+
+// An option without a value: true when `arg` is one, now taken.
+bool TakeFlag(Options& options, std::string_view arg) {
+    if (arg == "--list")
+        SetMode(options, Mode::kList);
+    else if (arg == "--list-formats")
+        SetMode(options, Mode::kListFormats);
+    else if (arg == "--skip-existing")
+        options.skipExisting = true;
+    else if (arg == "-0" || arg == "--null")
+        options.nulSeparated = true;
+    else
+        return false;
+    return true;
+}
+
+// A number option's value within [lowest, highest], else `complaint`.
+long long Number(std::string_view value, long long lowest, long long highest, const char* complaint) {
+    long long number = 0;
+    if (!ParseInt(value, lowest, highest, number)) throw UsageError{complaint};
+    return number;
+}
+
+// Option `arg` with its `value`.
+void TakeValue(Options& options, std::string_view arg, std::string_view value) {
+    if (arg == "--pic") {
+        options.picDir = std::string(value);
+    } else if (arg == "--look") {
+        SetMode(options, Mode::kLook);
+        options.look = ParseLook(value);
+    } else if (arg == "--lut") {
+        SetMode(options, Mode::kLook);
+        options.lut = std::string(value);
+    } else if (arg == "--color") {
+        options.changeColor = true;
+        options.color = ParseColor(value);
+    } else if (arg == "--seed") {
+        options.seed = uint32_t(Number(value, 0, UINT32_MAX, "--seed wants a number from 0 to 4294967295"));
+    } else if (arg == "--strength") {
+        options.strength = int(Number(value, 0, kFullStrength, "--strength wants a number from 0 to 100"));
+        options.strengthGiven = true;
+    } else if (arg == "--filter") {
+        SetMode(options, Mode::kFilter);
+        options.filter = ParseFilter(value);
+    } else if (arg == "--strip") {
+        SetMode(options, Mode::kStrip);
+        options.stripCategory = ParseCategory(value).number;
+    } else if (arg == "--thumbnail-size") {
+        options.thumbnailSize =
+            int(Number(value, kLargeThumbMin, kLargeThumbMax, "--thumbnail-size wants a number from 16 to 1024"));
+    } else if (arg == "-o") {
+        options.outDir = std::string(value);
+    } else if (arg == "--files-from") {
+        options.filesFrom = std::string(value);
+    } else if (arg == "-j") {
+        options.jobs = unsigned(Number(value, 1, 1024, "-j wants a number from 1 to 1024"));
+    } else if (arg == "--name") {
+        try {
+            options.names.emplace(value);
+        } catch (const std::exception& error) {
+            throw UsageError{error.what()};
+        }
+    } else if (arg == "--format") {
+        options.format = WritableFormatNamed(value);
+        if (!options.format) throw UsageError{"--format wants " + WritableFormatNames()};
+    } else if (arg == "--quality") {
+        options.quality = int(Number(value, 1, 100, "--quality wants a number from 1 to 100"));
+    } else if (arg == "--report") {
+        options.report = std::string(value);
+    } else {
+        throw UsageError{"unknown option " + std::string(arg)};
+    }
+}
+
+}  // namespace
+
 Options ParseOptions(int argc, char** argv) {
     Options options;
     bool endOfOptions = false;
@@ -184,84 +262,13 @@ Options ParseOptions(int argc, char** argv) {
             endOfOptions = true;
             continue;
         }
-        if (arg == "--list") {
-            SetMode(options, Mode::kList);
-            continue;
-        }
-        if (arg == "--list-formats") {
-            SetMode(options, Mode::kListFormats);
-            continue;
-        }
-        if (arg == "--skip-existing") {
-            options.skipExisting = true;
-            continue;
-        }
-        if (arg == "-0" || arg == "--null") {
-            options.nulSeparated = true;
-            continue;
-        }
+        if (TakeFlag(options, arg)) continue;
         if (i + 1 >= argc) throw UsageError{std::string(arg) + " wants a value"};
-        const std::string_view value = argv[++i];
-        if (arg == "--pic") {
-            options.picDir = std::string(value);
-        } else if (arg == "--look") {
-            SetMode(options, Mode::kLook);
-            options.look = ParseLook(value);
-        } else if (arg == "--lut") {
-            SetMode(options, Mode::kLook);
-            options.lut = std::string(value);
-        } else if (arg == "--color") {
-            options.changeColor = true;
-            options.color = ParseColor(value);
-        } else if (arg == "--seed") {
-            long long seed = 0;
-            if (!ParseInt(value, 0, UINT32_MAX, seed)) throw UsageError{"--seed wants a number from 0 to 4294967295"};
-            options.seed = uint32_t(seed);
-        } else if (arg == "--strength") {
-            long long strength = 0;
-            if (!ParseInt(value, 0, kFullStrength, strength)) throw UsageError{"--strength wants a number from 0 to 100"};
-            options.strength = int(strength);
-            options.strengthGiven = true;
-        } else if (arg == "--filter") {
-            SetMode(options, Mode::kFilter);
-            options.filter = ParseFilter(value);
-        } else if (arg == "--strip") {
-            SetMode(options, Mode::kStrip);
-            options.stripCategory = ParseCategory(value).number;
-        } else if (arg == "--thumbnail-size") {
-            long long size = 0;
-            if (!ParseInt(value, kLargeThumbMin, kLargeThumbMax, size))
-                throw UsageError{"--thumbnail-size wants a number from 16 to 1024"};
-            options.thumbnailSize = int(size);
-        } else if (arg == "-o") {
-            options.outDir = std::string(value);
-        } else if (arg == "--files-from") {
-            options.filesFrom = std::string(value);
-        } else if (arg == "-j") {
-            long long jobs = 0;
-            if (!ParseInt(value, 1, 1024, jobs)) throw UsageError{"-j wants a number from 1 to 1024"};
-            options.jobs = unsigned(jobs);
-        } else if (arg == "--name") {
-            try {
-                options.names.emplace(value);
-            } catch (const std::exception& error) {
-                throw UsageError{error.what()};
-            }
-        } else if (arg == "--format") {
-            options.format = WritableFormatNamed(value);
-            if (!options.format) throw UsageError{"--format wants " + WritableFormatNames()};
-        } else if (arg == "--quality") {
-            long long quality = 0;
-            if (!ParseInt(value, 1, 100, quality)) throw UsageError{"--quality wants a number from 1 to 100"};
-            options.quality = int(quality);
-        } else if (arg == "--report") {
-            options.report = std::string(value);
-        } else {
-            throw UsageError{"unknown option " + std::string(arg)};
-        }
+        TakeValue(options, arg, argv[++i]);
     }
     CheckPositional(options);
     return options;
 }
 
-}  // namespace corvessa::cli
+}  // namespace cli
+}  // namespace corvessa

@@ -9,7 +9,8 @@
 #include "catalogue/render_job.h"
 #include "ground/bitmap.h"
 
-namespace corvessa::cli {
+namespace corvessa {
+namespace cli {
 
 // The usage text, with the formats --format takes.
 const std::string& Usage();
@@ -65,4 +66,5 @@ Options ParseOptions(int argc, char** argv);
 // "NAME:ARG,ARG" as --list shows a filter.
 std::string FilterSynopsis(const EffectEntry& effect);
 
-}  // namespace corvessa::cli
+}  // namespace cli
+}  // namespace corvessa

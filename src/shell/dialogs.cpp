@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "ground/error.h"
 #include "io/photo_files.h"
 #include "io/photo_formats.h"
 #include "shell/main_layout.h"
@@ -62,6 +63,14 @@ void HideCompletionsOnClose(QFileDialog* dialog) {
 }
 
 }  // namespace
+
+void Guarded(ShellDialogs& dialogs, const std::function<void()>& action) {
+    try {
+        action();
+    } catch (...) {
+        dialogs.ShowError(CurrentErrorText());
+    }
+}
 
 QString OpenDialogFilter() {
     // The default lists every picture the program opens; the old pair stays
@@ -112,14 +121,13 @@ QtShellDialogs::QtShellDialogs(QWidget* window, Remembered* remembered)
         lossyOrNot(saveDialog_->selectedNameFilter());
     }
     if (remembered_) {
-        const QString open = remembered_->Filter(QStringLiteral("open")), save = remembered_->Filter(QStringLiteral("save"));
-        if (OpenDialogFilter().split(QStringLiteral(";;")).contains(open)) openDialog_->selectNameFilter(open);
-        if (SaveDialogFilter().split(QStringLiteral(";;")).contains(save)) {
+        const QString open = remembered_->Text(Setting::kOpenFilter), save = remembered_->Text(Setting::kSaveFilter);
+        if (!open.isEmpty()) openDialog_->selectNameFilter(open);
+        if (!save.isEmpty()) {
             saveDialog_->selectNameFilter(save);
             emit saveDialog_->filterSelected(save);
         }
-        if (saveQuality_)
-            saveQuality_->setValue(remembered_->Number(QStringLiteral("saveQuality"), kDefaultQuality, 100, kDefaultQuality));
+        if (saveQuality_) saveQuality_->setValue(remembered_->Number(Setting::kSaveQuality));
     }
 
     colorDialog_->setObjectName(QStringLiteral("ColorDialog1"));
@@ -130,7 +138,7 @@ QtShellDialogs::QtShellDialogs(QWidget* window, Remembered* remembered)
 std::optional<std::string> QtShellDialogs::ChooseOpenFile(const std::string& folder) {
     openDialog_->setDirectory(StartFolder(folder));
     if (openDialog_->exec() != QDialog::Accepted || openDialog_->selectedFiles().isEmpty()) return std::nullopt;
-    if (remembered_) remembered_->SetFilter(QStringLiteral("open"), openDialog_->selectedNameFilter());
+    if (remembered_) remembered_->SetText(Setting::kOpenFilter, openDialog_->selectedNameFilter());
     return openDialog_->selectedFiles().first().toStdString();
 }
 
@@ -158,8 +166,8 @@ std::optional<SaveChoice> QtShellDialogs::ChooseSaveFile(const std::string& phot
     if (saveDialog_->exec() != QDialog::Accepted || saveDialog_->selectedFiles().isEmpty()) return std::nullopt;
     const int quality = saveQuality_ ? saveQuality_->value() : kDefaultQuality;
     if (remembered_) {
-        remembered_->SetFilter(QStringLiteral("save"), saveDialog_->selectedNameFilter());
-        if (saveQuality_) remembered_->SetNumber(QStringLiteral("saveQuality"), quality);
+        remembered_->SetText(Setting::kSaveFilter, saveDialog_->selectedNameFilter());
+        if (saveQuality_) remembered_->SetNumber(Setting::kSaveQuality, quality);
     }
     return SaveChoice{saveDialog_->selectedFiles().first().toStdString(), SaveFilterIndex(saveDialog_->selectedNameFilter()),
                       quality};

@@ -71,6 +71,10 @@ public:
     virtual void OpenWithDesktop(const std::string& path, std::function<void()> failed) = 0;
 };
 
+// Runs `action`; an error it throws is shown through `dialogs` and the
+// program goes on. Every handler of the windows runs through here.
+void Guarded(ShellDialogs& dialogs, const std::function<void()>& action);
+
 // The filter of the dialogs that choose .cube colour tables.
 QString CubeDialogFilter();
 // The dialogs of the Open and Save filters, as Qt dialog filter strings.

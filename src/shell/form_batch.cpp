@@ -1,63 +1,36 @@
-// The batch dialog: its photos, the look chosen and the settings it runs
-// with. Its pages are built in form_batch_pages.cpp, the thumbnails made in
-// form_batch_looks.cpp, the batch run in form_batch_run.cpp, and what it
-// keeps between runs in form_batch_remembered.cpp.
+// The batch dialog: its pages, a batch's start and end, and the dialog's
+// place, its drops and its closing.
 #include "shell/form_batch.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
-#include <QComboBox>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHideEvent>
-#include <QImage>
-#include <QImageReader>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMetaObject>
 #include <QMimeData>
-#include <QPixmap>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QShowEvent>
-#include <QSlider>
 #include <QStackedWidget>
-#include <QThreadPool>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <cstring>
-#include <filesystem>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/render_job.h"
 #include "io/photo_files.h"
-#include "io/photo_metadata.h"
 #include "io/picture_source.h"
-#include "shell/application.h"
+#include "shell/batch_progress_page.h"
 #include "shell/batch_runner.h"
+#include "shell/batch_settings_page.h"
+#include "shell/batch_summary_page.h"
 #include "shell/dialogs.h"
 #include "shell/form_batch_parts.h"
 #include "shell/remembered.h"
+#include "shell/window_place.h"
 
 namespace corvessa {
 
 using namespace batch_dialog;
 
 namespace {
-
-bool IsPhotoFile(const QFileInfo& file) { return HasPhotoExtension(file.fileName().toStdString()); }
 
 class FolderPicturesWithCache : public PictureSource {
 public:
@@ -115,6 +88,14 @@ private:
     QString lastFolder_;
 };
 
+// How many of the photos' planned outputs are there already.
+size_t ExistingOutputs(const std::vector<std::string>& photos, const batch::BatchSettings& settings) {
+    size_t existing = 0;
+    for (const batch::PlannedPhoto& planned : batch::PlanOutputs(photos, settings))
+        if (planned.refusal.empty() && !planned.output.empty() && QFileInfo::exists(Text(planned.output))) ++existing;
+    return existing;
+}
+
 }  // namespace
 
 std::shared_ptr<const PictureSource> SharedFolderPictures(std::string folder) {
@@ -128,8 +109,7 @@ TFormBatch::TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pict
       pictures_(std::move(pictures)),
       questions_(std::move(questions)),
       dialogs_(dialogs),
-      remembered_(std::move(remembered)),
-      clock_(std::make_unique<QElapsedTimer>()) {
+      remembered_(std::move(remembered)) {
     if (!questions_) questions_ = std::make_unique<QtBatchQuestions>(this);
     if (!remembered_) remembered_ = std::make_shared<Remembered>();
     // The batch's workers read and write pictures; Qt's image plugins are
@@ -138,32 +118,34 @@ TFormBatch::TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pict
     setObjectName(QStringLiteral("FormBatch"));
     setWindowTitle(QStringLiteral("Batch"));
     setAcceptDrops(true);
-    pool_ = new QThreadPool(this);
-    pool_->setMaxThreadCount(2);
 
     pages_ = new QStackedWidget(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    CreateSettingsPage();
-    CreateProgressPage();
-    CreateSummaryPage();
-
-    ticker_ = new QTimer(this);
-    ticker_->setInterval(500);
-    connect(ticker_, &QTimer::timeout, this, [this] { ShowTimes(); });
-    Recall();
-    RenderLooks();
-    Refresh();
+    settings_ = new TBatchSettingsPage(*questions_, pictures_, [this] { return Running(); });
+    progress_ = new TBatchProgressPage;
+    summary_ = new TBatchSummaryPage([this]() -> ShellDialogs& { return Dialogs(); });
+    for (QWidget* page : {static_cast<QWidget*>(settings_), static_cast<QWidget*>(progress_), static_cast<QWidget*>(summary_)})
+        pages_->addWidget(page);
+    connect(settings_, &TBatchSettingsPage::StartPressed, this, &TFormBatch::Start);
+    connect(settings_, &TBatchSettingsPage::ClosePressed, this, &QWidget::hide);
+    connect(settings_, &TBatchSettingsPage::LooksShown, this, &TFormBatch::LooksShown);
+    connect(progress_, &TBatchProgressPage::CancelPressed, this, &TFormBatch::Cancel);
+    connect(summary_, &TBatchSummaryPage::NewBatchPressed, this, [this] {
+        pages_->setCurrentIndex(0);
+        settings_->Refresh();
+    });
+    connect(summary_, &TBatchSummaryPage::ClosePressed, this, &QWidget::hide);
+    settings_->Recall(*remembered_);
+    if (RestoreWindowPlace(*this, remembered_->Place(Setting::kBatchPlace))) placed_ = true;
 }
 
 TFormBatch::~TFormBatch() {
     // Open as the program ends: closed with it.
     if (isVisible()) Remember();
-    // The runner's thread and the pool's tasks post back to this object:
-    // they end before it does.
+    // The runner's thread posts back to this object: it ends before it
+    // does. The pictures the settings page makes end with the page.
     runner_.reset();
-    pool_->clear();
-    pool_->waitForDone();
 }
 
 ShellDialogs& TFormBatch::Dialogs() {
@@ -173,187 +155,84 @@ ShellDialogs& TFormBatch::Dialogs() {
 }
 
 void TFormBatch::OfferPreviewLook(const batch::BatchLook& look) {
+    if (!Running()) settings_->OfferPreviewLook(look);
+}
+void TFormBatch::AddPhotos(const std::vector<std::string>& paths) { settings_->AddPhotos(paths); }
+void TFormBatch::AddFolder(const std::string& folder) { settings_->AddFolder(folder); }
+std::vector<std::string> TFormBatch::Photos() const { return settings_->Photos(); }
+batch::BatchSettings TFormBatch::Settings() const { return settings_->Settings(); }
+void TFormBatch::BtnOutputFolderClick() { settings_->BtnOutputFolderClick(); }
+void TFormBatch::BtnCubeFileClick() { settings_->BtnCubeFileClick(); }
+
+bool TFormBatch::Running() const { return runner_ && runner_->Running(); }
+
+void TFormBatch::Start() {
     if (Running()) return;
-    previewLook_ = look;
-    if (Offered(look)) {
-        if (radioPreview_->isChecked())
-            UsePreviewLook();
-        else if (preferPreview_)
-            radioPreview_->setChecked(true);  // through toggled
-    }
-    Refresh();
-}
-
-void TFormBatch::UsePreviewLook() {
-    if (previewLook_.user && previewLook_.user->Usable()) {
-        sliderStrength_->setValue(previewLook_.strength);
-        return;
-    }
-    if (!Renderable(previewLook_.look)) return;
-    // The strip shows the preview's category with its look picked.
-    comboCategory_->setCurrentIndex(comboCategory_->findData(previewLook_.look.category));
-    listLooks_->setCurrentRow(previewLook_.look.effect - 1);
-    checkColour_->setChecked(previewLook_.colour.kind == ColourDecision::Kind::kChosen);
-    if (previewLook_.colour.kind == ColourDecision::Kind::kChosen) colour_ = previewLook_.colour.colour;
-    sliderStrength_->setValue(previewLook_.strength);
-    ShowColour();
-}
-
-void TFormBatch::ShowColour() { btnColour_->setIcon(Swatch(colour_)); }
-
-UserLook TFormBatch::CubeLook() const {
-    const std::string path = editCube_->text().toStdString();
-    if (cubeLook_.path == path) return cubeLook_;
-    UserLook unread;
-    unread.path = path;
-    unread.name = std::filesystem::path(path).stem().string();
-    return unread;
-}
-
-void TFormBatch::ReadCubeLook() {
-    const std::string path = editCube_->text().toStdString();
-    if (path.empty() || path == cubeLook_.path) return;
-    cubeLook_ = ReadUserLook(path);
-}
-
-void TFormBatch::BtnCubeFileClick() {
-    if (const auto file = questions_->ChooseCubeFile(editCube_->text().toStdString())) {
-        editCube_->setText(Text(*file));
-        cubeLook_ = UserLook();
-        ReadCubeLook();
-        radioCube_->setChecked(true);
-        Refresh();
-    }
-}
-
-Look TFormBatch::ChosenLook() const {
-    if (radioCube_->isChecked()) return Look{};
-    if (radioPreview_->isChecked() && Offered(previewLook_)) return previewLook_.user ? Look{} : previewLook_.look;
-    return Look{comboCategory_->currentData().toInt(), listLooks_->currentRow() + 1};
-}
-
-std::vector<std::string> TFormBatch::Photos() const {
-    std::vector<std::string> photos;
-    for (int i = 0; i < listPhotos_->count(); ++i)
-        photos.push_back(listPhotos_->item(i)->data(Qt::UserRole).toString().toStdString());
-    return photos;
-}
-
-batch::BatchSettings TFormBatch::Settings() const {
     batch::BatchSettings settings;
-    const bool fromPreview = radioPreview_->isChecked() && Offered(previewLook_);
-    settings.look.look = ChosenLook();
-    if (radioCube_->isChecked())
-        settings.look.user = CubeLook();
-    else if (fromPreview && previewLook_.user)
-        settings.look.user = previewLook_.user;
-    if (checkColour_->isEnabled() && checkColour_->isChecked())
-        settings.look.colour = ColourDecision::Chosen(colour_);
-    else if (fromPreview && checkColour_->isEnabled())
-        settings.look.colour = previewLook_.colour.kind == ColourDecision::Kind::kCancelled ? ColourDecision::Cancelled()
-                                                                                          : ColourDecision::NotAsked();
-    settings.look.fallbackFill = fromPreview ? previewLook_.fallbackFill : kWhite;
-    settings.look.strength = sliderStrength_->value();
-    settings.outputFolder = editFolder_->text().toStdString();
-    settings.names = batch::NamePattern(editName_->text().toStdString());
-    settings.format = PhotoFormatId(comboFormat_->currentData().toInt());
-    settings.skipExisting = checkSkip_->isChecked();
-    return settings;
-}
-
-void TFormBatch::Refresh() {
-    const std::vector<std::string> photos = Photos();
-    btnRemove_->setEnabled(!listPhotos_->selectedItems().isEmpty());
-    const bool offered = Offered(previewLook_);
-    radioPreview_->setEnabled(offered);
-    const QString shown = previewLook_.user ? QStringLiteral("My Looks: %1").arg(Text(previewLook_.user->name))
-                                            : Text(LookTitle(previewLook_.look.category, previewLook_.look.effect));
-    radioPreview_->setText(offered ? QStringLiteral("The look in the preview: %1").arg(shown)
-                                   : QStringLiteral("The look in the preview (none shown yet)"));
-    const Look look = ChosenLook();
-    const bool asks = Renderable(look) && RecipeAsksForColour(look.category, look.effect);
-    checkColour_->setEnabled(asks);
-    btnColour_->setEnabled(asks && checkColour_->isChecked());
-    checkColour_->setToolTip(asks ? QString() : QStringLiteral("This look takes no colour"));
-
-    if (!folderChosen_) {
-        editFolder_->setText(photos.empty() ? QString()
-                                            : QFileInfo(Text(photos[0])).absoluteDir().filePath(QStringLiteral("Corvessa")));
-    }
-    const bool userLook = radioCube_->isChecked() ? !editCube_->text().isEmpty()
-                                                  : radioPreview_->isChecked() && offered && previewLook_.user;
-    bool ready = !photos.empty() && (Renderable(look) || userLook) && !editFolder_->text().isEmpty();
-    if (radioCube_->isChecked() && cubeLook_.path == editCube_->text().toStdString() && !cubeLook_.Usable()) {
-        // Told now, and again should Start be pressed.
-        editCube_->setToolTip(Text(cubeLook_.reason));
-        editCube_->setStyleSheet(QStringLiteral("color: #c00000"));
-    } else {
-        editCube_->setToolTip(QString());
-        editCube_->setStyleSheet(QString());
-    }
     try {
-        const batch::BatchSettings settings = Settings();
-        labelExample_->setStyleSheet(QString());
-        labelExample_->setText(photos.empty() ? QStringLiteral("Fields: %1").arg(Text(batch::NamePattern::kFieldList))
-                                              : QStringLiteral("The first photo's: %1")
-                                                    .arg(Text(batch::OutputFileName(photos[0], settings))));
-    } catch (const std::exception& error) {
-        labelExample_->setStyleSheet(QStringLiteral("color: #c00000"));
-        labelExample_->setText(Text(std::string(error.what())));
-        ready = false;
+        settings = Settings();
+    } catch (const std::exception&) {
+        return settings_->Refresh();  // the example line says what is wrong
     }
-    btnStart_->setEnabled(ready && !Running());
-}
-
-void TFormBatch::AddPhotos(const std::vector<std::string>& paths) {
-    const bool hadFirst = listPhotos_->count() > 0;
-    std::vector<std::string> known = Photos();
-    for (const std::string& path : paths) {
-        const QString absolute = QFileInfo(Text(path)).absoluteFilePath();
-        const std::string key = absolute.toStdString();
-        if (std::find(known.begin(), known.end(), key) != known.end()) continue;
-        known.push_back(key);
-        auto* item = new QListWidgetItem(QFileInfo(absolute).fileName());
-        item->setData(Qt::UserRole, absolute);
-        item->setToolTip(absolute);
-        QPixmap blank(kPhotoIconSide, kPhotoIconSide);
-        blank.fill(Qt::transparent);
-        item->setIcon(blank);
-        listPhotos_->addItem(item);
-        MakeThumbnail(key);
+    if (Photos().empty() || (!settings.look.user && !Renderable(settings.look.look))) return;
+    if (settings_->CubeChosen()) {
+        // The table is read now, as it is: a file that does not read stops
+        // the batch before anything is written.
+        const std::optional<UserLook> cube = settings_->ReadCubeAgain();
+        if (!cube) return;
+        if (!cube->Usable()) return Dialogs().ShowError(cube->reason);
+        settings.look.user = *cube;
     }
-    if (!hadFirst && listPhotos_->count() > 0) RenderLooks();
-    Refresh();
+    if (!MayWriteOutputs(settings)) return;
+    Remember();
+    const std::string outputFolder = settings.outputFolder;
+    runner_ = std::make_unique<TBatchRunner>(Photos(), std::move(settings), pictures_);
+    connect(runner_.get(), &TBatchRunner::PhotoStarted, this, [this](qsizetype index) {
+        const std::string& input = runner_->Photos()[size_t(index)].input;
+        progress_->PhotoStarted(input, settings_->PhotoIcon(input));
+    });
+    connect(runner_.get(), &TBatchRunner::PhotoFinished, progress_, &TBatchProgressPage::PhotoFinished);
+    connect(runner_.get(), &TBatchRunner::Finished, this, &TFormBatch::Finished);
+    progress_->Begin(runner_->Photos().size(), outputFolder);
+    pages_->setCurrentIndex(1);
+    runner_->Start();
 }
 
-void TFormBatch::AddFolder(const std::string& folder) {
-    std::vector<std::string> photos;
-    const QFileInfoList files = QDir(Text(folder)).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& file : files)
-        if (IsPhotoFile(file)) photos.push_back(file.absoluteFilePath().toStdString());
-    AddPhotos(photos);
-}
-
-void TFormBatch::BtnAddFilesClick() { AddPhotos(questions_->ChoosePhotos()); }
-
-void TFormBatch::BtnAddFolderClick() {
-    if (const auto folder = questions_->ChoosePhotoFolder()) AddFolder(*folder);
-}
-
-void TFormBatch::BtnColourClick() {
-    if (const auto chosen = questions_->ChooseColour(colour_)) {
-        colour_ = *chosen;
-        checkColour_->setChecked(true);
-        ShowColour();
+bool TFormBatch::MayWriteOutputs(batch::BatchSettings& settings) {
+    if (settings.skipExisting) return true;
+    const size_t existing = ExistingOutputs(Photos(), settings);
+    if (!existing) return true;
+    const std::string question =
+        QStringLiteral("%1 of the outputs exist already in %2.").arg(existing).arg(Text(settings.outputFolder)).toStdString();
+    switch (Dialogs().AskExistingOutputs(question)) {
+    case ExistingOutputsChoice::kReplace: return true;
+    case ExistingOutputsChoice::kSkip: settings.skipExisting = true; return true;  // this run only
+    case ExistingOutputsChoice::kCancel: return false;
     }
+    return false;
 }
 
-void TFormBatch::BtnOutputFolderClick() {
-    if (const auto folder = questions_->ChooseOutputFolder(editFolder_->text().toStdString())) {
-        editFolder_->setText(Text(*folder));
-        folderChosen_ = true;
-        Refresh();
-    }
+void TFormBatch::Cancel() {
+    if (!Running()) return;
+    runner_->Cancel();
+    progress_->Stopping();
+}
+
+void TFormBatch::Finished(const batch::BatchCounts& counts) {
+    progress_->Ended(counts);
+    summary_->Show(progress_->Tally());
+    pages_->setCurrentIndex(2);
+    if (isHidden()) show();
+    raise();
+    settings_->Refresh();
+    emit BatchFinished();
+}
+
+void TFormBatch::Remember() {
+    settings_->Remember(*remembered_);
+    // A dialog never shown has no place of its own yet.
+    if (everShown_) remembered_->SetPlace(Setting::kBatchPlace, saveGeometry());
+    remembered_->Write();
 }
 
 void TFormBatch::showEvent(QShowEvent* event) {

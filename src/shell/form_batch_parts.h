@@ -1,5 +1,5 @@
 #pragma once
-// What the batch dialog's page building and its running share.
+// What the batch dialog's pages share.
 
 #include <QColor>
 #include <QLabel>
@@ -14,7 +14,8 @@
 #include "catalogue/render_job.h"
 #include "ground/bitmap.h"
 
-namespace corvessa::batch_dialog {
+namespace corvessa {
+namespace batch_dialog {
 
 inline constexpr int kPhotoIconSide = 40;
 inline constexpr int kStripIconSide = kThumbSide;
@@ -49,4 +50,5 @@ inline QLabel* NamedLabel(const char* name, const QString& text = QString()) {
     return label;
 }
 
-}  // namespace corvessa::batch_dialog
+}  // namespace batch_dialog
+}  // namespace corvessa

@@ -1,36 +1,35 @@
-// The main window's handlers: what Open, Save, Undo, Apply, Help, Batch,
-// a drop and closing do. The background jobs they start, and what their
-// ends show, are in form_main_jobs.cpp; the layout in form_main_layout.cpp.
+// The main window: its parts made in the order Tab reaches them, the
+// preview, the keys, the layout for the screen and the window's size, what
+// it keeps between runs, and what Open, Undo, Redo, Apply, Help, Batch, a
+// category, a thumbnail, a drop and closing do.
 #include "shell/form_main.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QUrl>
-#include <utility>
 #include <algorithm>
-#include <filesystem>
-#include <vector>
+#include <utility>
 
-#include "catalogue/catalogue.h"
-#include "ground/error.h"
 #include "io/photo_files.h"
-#include "io/photo_metadata.h"
-#include "shell/application.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/form_batch.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
-#include "shell/remembered.h"
+#include "shell/look_renders.h"
 #include "shell/main_layout.h"
+#include "shell/my_looks_view.h"
+#include "shell/photo_opener.h"
+#include "shell/photo_pane.h"
 #include "shell/skin.h"
-#include "shell/undo_pictures.h"
-#include "shell/window_job.h"
-#include "session/photo_session.h"
+#include "shell/window_place.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
@@ -48,171 +47,289 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     if (!dialogs_) dialogs_ = std::make_unique<QtShellDialogs>(this, remembered_.get());
     CreateControls();
     FormCreate(screen);
-    // Created hidden right after the window's start-up; lives as long as
-    // the window.
-    formPreview_ = new TFormPreview(*this, *flatPanel3_);
-    AddWindowKeys(*formPreview_, true);
-    connect(formPreview_, &TFormPreview::ApplyRequested, this, &TFormMain::ApplyResult);
-    connect(formPreview_, &TFormPreview::ChangeColorRequested, this, &TFormMain::ChangeColorClick);
-    connect(formPreview_, &TFormPreview::StrengthChanged, this,
-            [this](int strength) { session_.SetPreviewStrength(strength); });
-    connect(formPreview_, &TFormPreview::Failed, this, [this](const std::string& message) { dialogs_->ShowError(message); });
-    connect(formPreview_, &TFormPreview::CancelRequested, this, [this] {
-        rendering_.Drop();
-        UpdateBusy();
-    });
-    connect(imgEffect_, &TImageView::zoomChanged, this, &TFormMain::ShowWhereYouAre);
-    ShowWhereYouAre();
+    CreatePreview();
+    pane_->ShowWhereYouAre();
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
     RestoreRemembered();
 }
 
-TFormMain::~TFormMain() {
-    // A save in progress is written whole: it goes on in Qt's own pool,
-    // which the program waits for as it ends. The other jobs stop.
-    saving_.LetFinish();
+void TFormMain::CreateControls() {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("Corvessa"));
+    setFont(WindowFont(11));
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    resize(790, 530);
+    setAcceptDrops(true);
+
+    column_ = MakeCategoryColumn(*this, this, [this](int number) { emit CategoryButtonClicked(number); });
+    tools_ = MakeToolColumn(*this);
+    connect(tools_.undo, &TImgBtn::clicked, this, [this] { BtnUndoClick(); });
+    connect(tools_.open, &QPushButton::clicked, this, [this] { BtnOpenClick(); });
+    connect(tools_.save, &QPushButton::clicked, this, [this] { BtnSaveClick(); });
+    connect(tools_.help, &QPushButton::clicked, this, [this] { BtnHelpClick(); });
+    connect(tools_.batch, &QPushButton::clicked, this, [this] { BtnBatchClick(); });
+    pane_ = std::make_unique<TPhotoPane>(*this, *tools_.panel, session_);
+    connect(pane_.get(), &TPhotoPane::CancelPressed, this, &TFormMain::CancelJob);
+
+    const auto threads = [this] { return RowThreads(); };
+    strip_ = std::make_unique<TLooksStrip>(*this, session_, myLooks_, *dialogs_, *pane_, lookJobs_, threads);
+    connect(strip_.get(), &TLooksStrip::ThumbnailClicked, this, &TFormMain::ThumbnailClicked);
+    connect(strip_.get(), &TLooksStrip::Finished, this, &TFormMain::StripFinished);
+    connect(strip_.get(), &TLooksStrip::LargeToggled, this, &TFormMain::SetLargeThumbnails);
+    connect(strip_.get(), &TLooksStrip::RedrawWanted, this, &TFormMain::RedrawStrip);
+    connect(strip_.get(), &TLooksStrip::ChangeColorButton, this,
+            [this](bool shown) { formPreview_->BtnColor()->setVisible(shown); });
+    myLooksView_ = std::make_unique<TMyLooksView>(*column_.panel, myLooks_, *strip_, session_, *dialogs_, *pane_,
+                                                  remembered_.get(), threads);
+    connect(myLooksView_.get(), &TMyLooksView::Listed, this, &TFormMain::MyLooksListed);
+    connect(myLooksView_.get(), &TMyLooksView::StripFinished, this, &TFormMain::StripFinished);
+    // Made after the thumbnails, so Tab reaches it after them.
+    strip_->CreateLargeLooksBox(*tools_.panel);
+    saver_ = std::make_unique<TPhotoSaver>(session_, *dialogs_, *pane_, threads);
+    connect(saver_.get(), &TPhotoSaver::Finished, this, &TFormMain::SaveFinished);
+    opener_ = std::make_unique<TPhotoOpener>(session_, *dialogs_, *pane_, *saver_, remembered_.get(), threads,
+                                             [this](OpenedPhoto opened) { ShowOpened(std::move(opened)); });
+    connect(opener_.get(), &TPhotoOpener::Finished, this, &TFormMain::OpenFinished);
+
+    MakeHiddenImage(*this);
+    AddShortcuts(*this, ActionWindow::kMain, this, [this](Action action) { RunAction(action); });
+}
+
+void TFormMain::CreatePreview() {
+    // Created hidden right after the window's start-up; lives as long as
+    // the window. The window's keys work from it too, but for its own.
+    formPreview_ = new TFormPreview(*this, *pane_->Area());
+    AddShortcuts(*formPreview_, ActionWindow::kPreview, this, [this](Action action) { RunAction(action); });
+    renders_ = std::make_unique<TLookRenders>(session_, *formPreview_, *dialogs_, *pane_, lookJobs_,
+                                              [this] { return RowThreads(); });
+    connect(renders_.get(), &TLookRenders::Finished, this, &TFormMain::RenderFinished);
+    connect(formPreview_, &TFormPreview::ApplyRequested, this, &TFormMain::ApplyResult);
+}
+
+void TFormMain::RunAction(Action action) {
+    switch (action) {
+    case Action::kOpen: return BtnOpenClick();
+    case Action::kSave: return BtnSaveClick();
+    case Action::kUndo:
+        if (tools_.undo->isEnabled()) BtnUndoClick();
+        return;
+    case Action::kRedo: return BtnRedoClick();
+    case Action::kBatch: return BtnBatchClick();
+    case Action::kAddLook: return myLooksView_->AddLookClick();
+    case Action::kHelp: return BtnHelpClick();
+    case Action::kNextLooks:
+    case Action::kPreviousLooks:
+        if (myLooks_.Shown()) myLooksView_->ShowPage(myLooks_.Page() + (action == Action::kNextLooks ? 1 : -1));
+        return;
+    case Action::kLargeLooks: return SetLargeThumbnails(!LargeThumbnails());
+    case Action::kActualSize: return pane_->View()->ZoomToActualSize();
+    case Action::kFitPhoto: return pane_->View()->ZoomToFit();
+    case Action::kCancel: return CancelJob();
+    default: return;
+    }
+}
+
+void TFormMain::FormCreate(QSize screen) {
+    SkinStart(appDir_ + "beryl.urf");
+    if (screen.isValid()) {
+        layoutArea_ = QRect(QPoint(0, 0), screen);
+        LayOut(screen, layoutArea_);
+    } else {
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        LayOut(primary->size(), primary->availableGeometry());
+    }
+    // Qt paints every widget off screen and copies the result, so the
+    // window and its panels are double-buffered already.
+
+    bool loaded = false;
+    corvessa::Guarded(*dialogs_, [&] {
+        session_.StartWith(ReadPicture(appDir_ + "pic/sample.jpg"));
+        pane_->ShowStretched(WorkPhoto());
+        loaded = true;
+    });
+    // Also after a failed read: an enabled Undo or a visible thumbnail
+    // would work on empty buffers. Without a photo there is nothing to
+    // render, so the category column waits for Open.
+    Invisible();
+    tools_.undo->setEnabled(false);
+    SetPhotoControlsEnabled(loaded);
+}
+
+void TFormMain::LayOut(QSize screen, QRect available) {
+    const Bounds window = FitIntoArea(MainWindowBounds(screen.width(), screen.height()),
+                                      {available.left(), available.top(), available.width(), available.height()});
+    const QSize client(std::max(window.width - kFrameWidth, 0), std::max(window.height - kFrameHeight, 0));
+    setMinimumSize(client.boundedTo(QSize(kMainMinimumWidth - kFrameWidth, kMainMinimumHeight - kFrameHeight)));
+    resize(client);
+    move(window.left, window.top);
+    LayOutPanels();
+}
+
+void TFormMain::LayOutPanels() {
+    const MainPanels panels =
+        corvessa::LayOutPanels(width() + kFrameWidth, height() + kFrameHeight, strip_->Large());
+    SetBounds(column_.panel, panels.flatPanel4);
+    SetBounds(tools_.panel, panels.flatPanel1);
+    SetBounds(strip_->Panel(), panels.flatPanel2);
+    SetBounds(pane_->Area(), panels.flatPanel3);
+    strip_->PanelResized();
+    pane_->Refit();
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOutPanels();
+}
+
+void TFormMain::RestoreRemembered() {
+    if (!remembered_) return;
+    // Said once the window is up: the run goes on from the defaults.
+    if (const QString refusal = remembered_->Refusal(); !refusal.isEmpty())
+        QTimer::singleShot(0, this, [this, text = refusal.toStdString()] { dialogs_->ShowWarning(text); });
+    // On a screen that is there now, and no larger than it.
+    RestoreWindowPlace(*this, remembered_->Place(Setting::kMainPlace), layoutArea_);
+    formPreview_->RestorePlace(remembered_->Place(Setting::kPreviewPlace), true);
+    SetLargeThumbnails(remembered_->Flag(Setting::kLargeThumbnails));
+    const int category = remembered_->Number(Setting::kCategory);
+    if (ColumnPlace(category) < 0) return;
+    startCategory_ = category;
+    if (HasPhoto()) CategoryClick(category);
+}
+
+void TFormMain::KeepRemembered() {
+    if (!remembered_) return;
+    remembered_->SetPlace(Setting::kMainPlace, saveGeometry());
+    if (formPreview_->Placed()) remembered_->SetPlace(Setting::kPreviewPlace, formPreview_->saveGeometry());
+    if (ColumnPlace(CurrentCategory()) >= 0) remembered_->SetNumber(Setting::kCategory, CurrentCategory());
+    if (!PhotoPath().empty())
+        remembered_->SetFolder(Setting::kOpenFolder, QFileInfo(QString::fromStdString(PhotoPath())).absolutePath());
+    remembered_->Write();
+}
+
+TFormMain::~TFormMain() = default;
+
+TImageView* TFormMain::ImgEffect() const { return pane_->View(); }
+TFlatPanel* TFormMain::FlatPanel3() const { return pane_->Area(); }
+bool TFormMain::Opening() const { return opener_->Running(); }
+bool TFormMain::Rendering() const { return renders_->Running(); }
+bool TFormMain::ListingLooks() const { return myLooksView_->Listing(); }
+int TFormMain::RowThreads() const {
+    // A batch runs a photo on every core: the window's jobs take one more
+    // thread beside it, not a full team.
+    return formBatch_ && formBatch_->Running() ? 1 : 0;
 }
 
 void TFormMain::ShowChange(const SessionChange& change) {
     if (change.workPhotoReplaced) {
         // A render or strip in flight belongs to the photo it was started from.
-        rendering_.Drop();
-        strips_.Drop();
-        listing_.Drop();
-        UpdateBusy();
+        DropJobs(false);
+        pane_->UpdateBusy();
         formPreview_->WorkPhotoReplaced();
     }
-    if (change.refitView) FitPhotoView(WorkPhoto());
-    if (change.view) imgEffect_->ShowShared(change.view);
-    if (change.redrawView) {
-        // Drawn into the view's picture at its size: the very pixels when
-        // the sizes agree.
-        const TBitmap& shown = std::as_const(*imgEffect_).Picture();
-        if (shown.Width() == WorkPhoto().Width() && shown.Height() == WorkPhoto().Height()) {
-            imgEffect_->ShowShared(session_.WorkSnapshot());
-        } else {
-            imgEffect_->Picture().StretchDraw(WorkPhoto());
-            imgEffect_->Changed();
-        }
-    }
-    btnUndo_->setEnabled(session_.CanUndo());
-    ShowWhereYouAre();
+    pane_->ShowChange(change);
+    tools_.undo->setEnabled(session_.CanUndo());
+    pane_->ShowWhereYouAre();
     update();
     if (change.hideStrip) Invisible();
 }
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
-    for (QPushButton* button : categoryButtons_) button->setEnabled(enabled);
-    btnMyLooks_->setEnabled(enabled);
+    for (QPushButton* button : column_.buttons) button->setEnabled(enabled);
+    myLooksView_->SetEnabled(enabled);
 }
 
-void TFormMain::Guarded(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (...) {
-        dialogs_->ShowError(CurrentErrorText());
-    }
+void TFormMain::ShowOpened(OpenedPhoto opened) {
+    ShowChange(session_.Open(std::move(opened.photo), std::move(opened.metadata), opened.path));
+    SetPhotoControlsEnabled(true);
+    if (std::exchange(startCategory_, 0) && CurrentCategory() > 0) CategoryClick(CurrentCategory());
 }
 
-void TFormMain::Invisible() {
-    for (TImageView* view : imgViews_) view->hide();
-    for (QLabel* label : labels_) label->hide();
-    if (labelNoLooks_) labelNoLooks_->hide();
+void TFormMain::DropJobs(bool opening) {
+    if (opening) opener_->Drop();
+    renders_->Drop();
+    strip_->Drop();
+    myLooksView_->Drop();
 }
 
-void TFormMain::BtnOpenClick() {
-    Guarded([&] {
-        // The folder of the photo open now, else the one opened from last time.
-        std::string folder = std::filesystem::path(PhotoPath()).parent_path().string();
-        if (folder.empty() && remembered_) folder = remembered_->Folder(QStringLiteral("open")).toStdString();
-        const std::optional<std::string> name = dialogs_->ChooseOpenFile(folder);
-        if (name) OpenPhoto(*name);
-    });
-}
-
-void TFormMain::OpenPhoto(const std::string& path) {
-    AfterUnsavedApply([this, path] { return dialogs_->AskSaveBeforeOpening(path); }, [this, path] { StartOpen(path); },
-                      [this] { emit OpenFinished(); });
-}
-
-void TFormMain::BtnSaveClick() { SavePhoto([] {}); }
-
-void TFormMain::AfterUnsavedApply(const std::function<UnsavedChoice()>& ask, const std::function<void()>& proceed,
-                                  const std::function<void()>& cancelled) {
-    // An Apply never saved would be lost with the working photo.
-    if (!HasUnsavedApply()) return proceed();
-    const UnsavedChoice choice = ask();
-    if (choice == UnsavedChoice::kDiscard) return proceed();
-    // Once the file is written the question stands again: an Apply made
-    // while it was written is in no file.
-    if (choice == UnsavedChoice::kSave &&
-        SavePhoto([this, ask, proceed, cancelled] { AfterUnsavedApply(ask, proceed, cancelled); }))
-        return;
-    cancelled();
+void TFormMain::CancelJob() {
+    const bool opening = Opening(), rendering = Rendering(), drawing = DrawingStrip();
+    if (!opening && !rendering && !drawing && !ListingLooks()) return;
+    // The preview waiting for a render dropped here has nothing to show,
+    // and a strip cut short shows nothing rather than part of a category.
+    if (rendering) formPreview_->hide();
+    if (drawing) Invisible();
+    DropJobs(true);
+    pane_->UpdateBusy();
+    if (opening) emit OpenFinished();
 }
 
 void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
-    Guarded([&] {
+    corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Apply(std::move(result)));
         const batch::BatchLook& shown = session_.PreviewLook();
         if (shown.user)
-            Tell(QString::fromStdString("Applied My Looks: " + shown.user->name));
+            pane_->Tell(QString::fromStdString("Applied My Looks: " + shown.user->name));
         else
-            Tell(QString::fromStdString("Applied " + LookTitle(shown.look.category, shown.look.effect)).trimmed());
+            pane_->Tell(QString::fromStdString("Applied " + LookTitle(shown.look.category, shown.look.effect)).trimmed());
     });
 }
 
 void TFormMain::BtnUndoClick() {
-    Guarded([&] {
+    corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Undo());
-        Tell(QStringLiteral("Undone"));
+        pane_->Tell(QStringLiteral("Undone"));
     });
 }
 
 void TFormMain::BtnRedoClick() {
     if (!session_.CanRedo()) return;
-    Guarded([&] {
+    corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Redo());
-        Tell(QStringLiteral("Redone"));
+        pane_->Tell(QStringLiteral("Redone"));
     });
 }
 
-void TFormMain::ChangeColorClick() {
-    // The mode must not outlive the re-render, also when it fails.
-    struct ModeScope {
-        PhotoSession& session;
-        explicit ModeScope(PhotoSession& s) : session(s) { session.SetChangeColorMode(true); }
-        ~ModeScope() { session.SetChangeColorMode(false); }
-    } mode(session_);
-    // A table takes no colour.
-    if (session_.PreviewLook().user) return;
-    ImgViewClick(CurrentEffect(), CurrentCategory());
+void TFormMain::CategoryClick(int category) {
+    corvessa::Guarded(*dialogs_, [&] {
+        // The strip is the category's from now on.
+        myLooksView_->Leave();
+        std::shared_ptr<StripJob> job = session_.StartStrip(category);
+        if (job) strip_->DrawCategory(std::move(job));
+    });
 }
 
 void TFormMain::ThumbnailClick(int n) {
-    if (myLooksShown_) {
-        UserLookClick(size_t(myLooksPage_) * kThumbnailCount + size_t(n - 1));
+    if (const size_t index = myLooks_.IndexOf(n); myLooks_.Shown()) {
+        if (index < myLooks_.Looks().size()) renders_->RenderUserLook(myLooks_.Looks()[index]);
         return;
     }
     session_.SetCurrentEffect(n);
-    ImgViewClick(n, CurrentCategory());
+    renders_->Render(n, CurrentCategory());
 }
 
-void TFormMain::BtnHelpClick() {
-    Guarded([&] {
-        const std::string help = appDir_ + "help.html";
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(help, ec)) throw CannotOpenFile(help, "No such file or directory");
-        // Where the desktop has no program for the page, the window shows it.
-        dialogs_->OpenWithDesktop(help, [this, help] { ShowHelpWindow(help); });
-    });
+void TFormMain::SetLargeThumbnails(bool on) {
+    if (on == strip_->Large()) return;
+    const bool stripShown = DrawingStrip() || ListingLooks() || strip_->Shown();
+    strip_->SetLarge(on);
+    if (remembered_) remembered_->SetFlag(Setting::kLargeThumbnails, on);
+    // Thumbnails of the other kind are not shown in this one's places.
+    Invisible();
+    strip_->PlaceAll();
+    LayOutPanels();
+    if (stripShown) RedrawStrip();
 }
 
-void TFormMain::ShowHelpWindow(const std::string& path) {
-    if (!helpWindow_) helpWindow_ = new THelpWindow(this);
-    helpWindow_->ShowPage(path);
+void TFormMain::RedrawStrip() {
+    if (myLooks_.Shown())
+        myLooksView_->ShowPage(myLooks_.Page());
+    else if (CurrentCategory() > 0)
+        CategoryClick(CurrentCategory());
 }
+
+void TFormMain::BtnHelpClick() { ShowHelpPage(*this, *dialogs_, appDir_ + "help.html"); }
 
 void TFormMain::BtnBatchClick() {
     if (!formBatch_)
@@ -226,10 +343,7 @@ void TFormMain::BtnBatchClick() {
 void TFormMain::FormClose() {
     if (closed_) return;
     closed_ = true;
-    opening_.Drop();
-    rendering_.Drop();
-    strips_.Drop();
-    listing_.Drop();
+    DropJobs(true);
     // A save in progress is let finish: its file is written whole.
     KeepRemembered();
     formPreview_->hide();
@@ -239,55 +353,28 @@ void TFormMain::FormClose() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (!closed_ && !std::exchange(closeDecided_, false)) {
-        // Closes at once, or once the edit has been saved: close() then
-        // comes again, decided.
-        const auto asking = std::make_shared<bool>(true);
-        bool closeNow = false;
-        AfterUnsavedApply([this] { return dialogs_->AskSaveBeforeClosing(); },
-                          [this, asking, &closeNow] {
-                              if (*asking) {
-                                  closeNow = true;
-                              } else {
-                                  closeDecided_ = true;
-                                  close();
-                              }
-                          },
-                          [] {});
-        *asking = false;
-        if (!closeNow) {
-            event->ignore();
-            return;
-        }
-    }
+    // Closes at once, or once the edit has been saved: close() then comes
+    // again, decided.
+    if (!closed_ && !std::exchange(closeDecided_, false) && !saver_->MayClose([this] {
+            closeDecided_ = true;
+            close();
+        }))
+        return event->ignore();
     FormClose();
     event->accept();
 }
 
-namespace {
-
-// The .cube files among dropped `urls`.
-std::vector<std::string> DroppedTables(const QList<QUrl>& urls) {
-    std::vector<std::string> tables;
-    for (const QUrl& url : urls)
-        if (url.isLocalFile() && IsCubeFileName(url.toLocalFile().toStdString()))
-            tables.push_back(url.toLocalFile().toStdString());
-    return tables;
-}
-
-}  // namespace
-
 void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (!DroppedTables(urls).empty() || (urls.size() == 1 && urls.first().isLocalFile())) event->acceptProposedAction();
+    if (!CubeFilesAmong(urls).empty() || (urls.size() == 1 && urls.first().isLocalFile())) event->acceptProposedAction();
 }
 
 void TFormMain::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     // Colour tables become looks of the user's own; the rest is passed over.
-    if (const std::vector<std::string> tables = DroppedTables(urls); !tables.empty()) {
+    if (const std::vector<std::string> tables = CubeFilesAmong(urls); !tables.empty()) {
         event->acceptProposedAction();
-        AddLooks(tables);
+        myLooksView_->Add(tables);
         return;
     }
     if (urls.size() != 1 || !urls.first().isLocalFile()) return;

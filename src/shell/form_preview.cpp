@@ -12,6 +12,7 @@
 
 #include "ground/error.h"
 #include "ground/strength.h"
+#include "shell/action_table.h"
 #include "shell/controls.h"
 #include "shell/main_layout.h"
 #include "shell/preview_place.h"
@@ -82,7 +83,7 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
 
     // Held down, the photo as it was shows in place of the look.
     btnCompare_ = MakeButton(this, "BtnCompare", "Compare", QRect(4, kButtonTop, 72, 25));
-    btnCompare_->setToolTip(QStringLiteral("Hold to see the photo without the look (or hold \\)"));
+    btnCompare_->setToolTip(QStringLiteral("Hold to see the photo without the look (or hold %1)").arg(KeysText(Action::kCompare)));
     connect(btnCompare_, &QPushButton::pressed, this, [this] { SetComparing(true); });
     connect(btnCompare_, &QPushButton::released, this, [this] { SetComparing(false); });
 
@@ -311,37 +312,30 @@ void TFormPreview::BtnColorClick() {
 }
 
 void TFormPreview::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Backslash) {
+    const std::optional<OwnKey> key = OwnKeyOf(*event, ActionWindow::kPreview);
+    if (!key) return QWidget::keyPressEvent(event);
+    switch (key->action) {
+    case Action::kCompare:
         if (!event->isAutoRepeat()) SetComparing(true);
-        return event->accept();
-    }
-    if (event->key() == Qt::Key_Escape) {
-        Button2Click();
-        return event->accept();
-    }
+        break;
+    case Action::kCancel: Button2Click(); break;
     // Enter applies the look once it is there; a focused button takes
     // Space, not Enter, outside a dialog, so Enter always means Apply.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    case Action::kApply:
         if (btnApply_->isEnabled()) BtnApplyClick();
-        return event->accept();
+        break;
+    case Action::kActualSize: imgPreview_->ZoomToActualSize(); break;
+    case Action::kFitPhoto: imgPreview_->ZoomToFit(); break;
+    default: return QWidget::keyPressEvent(event);
     }
-    if (event->key() == Qt::Key_1) {
-        imgPreview_->ZoomToActualSize();
-        return event->accept();
-    }
-    if (event->key() == Qt::Key_0) {
-        imgPreview_->ZoomToFit();
-        return event->accept();
-    }
-    QWidget::keyPressEvent(event);
+    event->accept();
 }
 
 void TFormPreview::keyReleaseEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Backslash && !event->isAutoRepeat()) {
-        SetComparing(false);
-        return event->accept();
-    }
-    QWidget::keyReleaseEvent(event);
+    const std::optional<OwnKey> key = OwnKeyOf(*event, ActionWindow::kPreview);
+    if (!key || key->action != Action::kCompare || event->isAutoRepeat()) return QWidget::keyReleaseEvent(event);
+    SetComparing(false);
+    event->accept();
 }
 
 void TFormPreview::closeEvent(QCloseEvent* event) {

@@ -95,7 +95,7 @@ signals:
     void ChangeColorRequested();
     // The user moved the strength to `strength`.
     void StrengthChanged(int strength);
-    // Cancel (or Escape): the dialog hides, and the render it waits for, if
+    // Cancel (or its key): the dialog hides, and the render it waits for, if
     // any, is not wanted any more.
     void CancelRequested();
     // A mix of the look with its photo could not be made, for the reason

@@ -3,7 +3,10 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
 
+#include "ground/error.h"
+#include "shell/dialogs.h"
 #include "shell/single_instance.h"
 
 namespace corvessa {
@@ -25,6 +28,19 @@ void THelpWindow::ShowPage(const std::string& path) {
     if (!placed_ && parentWidget()) move(parentWidget()->frameGeometry().center() - rect().center());
     placed_ = true;
     RaiseWindow(this);
+}
+
+void ShowHelpPage(QWidget& owner, ShellDialogs& dialogs, const std::string& path) {
+    Guarded(dialogs, [&] {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(path, ec)) throw CannotOpenFile(path, "No such file or directory");
+        // Where the desktop has no program for the page, the window shows it.
+        dialogs.OpenWithDesktop(path, [owner = &owner, path] {
+            auto* window = owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+            if (!window) window = new THelpWindow(owner);
+            window->ShowPage(path);
+        });
+    });
 }
 
 }  // namespace corvessa

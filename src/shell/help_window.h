@@ -9,6 +9,8 @@ class QTextBrowser;
 
 namespace corvessa {
 
+class ShellDialogs;
+
 class THelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -23,5 +25,10 @@ private:
     QTextBrowser* browser_;
     bool placed_ = false;
 };
+
+// Help: the page at `path` shown by the desktop's own program for it, else
+// in a help window of `owner`'s (made when first needed). A page that is
+// not there is told about.
+void ShowHelpPage(QWidget& owner, ShellDialogs& dialogs, const std::string& path);
 
 }  // namespace corvessa

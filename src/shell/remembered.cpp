@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <optional>
 
 #include "looks/user_looks.h"
 
@@ -45,51 +46,92 @@ void Remembered::Refuse(const std::string& why) {
     refusal_ = QStringLiteral("Settings are not kept: %1 \u2014 %2").arg(QString::fromStdString(why), path_);
 }
 
-QVariant Remembered::Value(const QString& key) const {
+QVariant Remembered::Value(Setting setting, SettingKind kind) const {
+    const SettingRow& row = RowOf(setting);
+    // Asked as another kind: a mistake of the caller's, which the default covers.
+    Q_ASSERT(row.kind == kind);
+    if (row.kind != kind) return QVariant();
+    const QString key = QString::fromLatin1(row.key);
     if (const auto set = set_.constFind(key); set != set_.cend()) return *set;
     return settings_ ? settings_->value(key) : QVariant();
 }
 
-void Remembered::Set(const QString& key, const QVariant& value) { set_.insert(key, value); }
-
-QByteArray Remembered::Geometry(const QString& window) const {
-    const QVariant value = Value(QStringLiteral("windows/") + window);
-    return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
-}
-void Remembered::SetGeometry(const QString& window, const QByteArray& geometry) {
-    Set(QStringLiteral("windows/") + window, geometry);
+void Remembered::Set(Setting setting, SettingKind kind, const QVariant& value) {
+    const SettingRow& row = RowOf(setting);
+    Q_ASSERT(row.kind == kind);
+    if (row.kind == kind) set_.insert(QString::fromLatin1(row.key), value);
 }
 
-QString Remembered::Folder(const QString& dialog) const {
-    const QString folder = Value(QStringLiteral("folders/") + dialog).toString();
+namespace {
+
+// The first bytes of every QWidget::saveGeometry.
+const QByteArray kPlaceMagic("\x01\xd9\xd0\xcb", 4);
+
+QByteArray CheckedPlace(const QByteArray& place) { return place.startsWith(kPlaceMagic) ? place : QByteArray(); }
+
+}  // namespace
+
+QByteArray Remembered::Place(Setting setting) const {
+    if (RowOf(setting).kind == SettingKind::kPlaceText)
+        return CheckedPlace(QByteArray::fromBase64(Value(setting, SettingKind::kPlaceText).toString().toLatin1()));
+    const QVariant value = Value(setting, SettingKind::kPlace);
+    return value.typeId() == QMetaType::QByteArray ? CheckedPlace(value.toByteArray()) : QByteArray();
+}
+void Remembered::SetPlace(Setting setting, const QByteArray& place) {
+    if (RowOf(setting).kind == SettingKind::kPlaceText)
+        Set(setting, SettingKind::kPlaceText, QString::fromLatin1(place.toBase64()));
+    else
+        Set(setting, SettingKind::kPlace, place);
+}
+
+QString Remembered::Folder(Setting setting) const {
+    const QString folder = Value(setting, SettingKind::kFolder).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
-void Remembered::SetFolder(const QString& dialog, const QString& folder) {
-    Set(QStringLiteral("folders/") + dialog, folder);
-}
+void Remembered::SetFolder(Setting setting, const QString& folder) { Set(setting, SettingKind::kFolder, folder); }
 
-QString Remembered::Filter(const QString& dialog) const { return Value(QStringLiteral("filters/") + dialog).toString(); }
-void Remembered::SetFilter(const QString& dialog, const QString& filter) {
-    Set(QStringLiteral("filters/") + dialog, filter);
-}
-
-int Remembered::Number(const QString& key, int lowest, int highest, int fallback) const {
+int Remembered::Number(Setting setting) const {
+    const SettingRow& row = RowOf(setting);
     bool ok = false;
-    const int value = Value(key).toString().toInt(&ok);
-    return ok && value >= lowest && value <= highest ? value : fallback;
+    const int value = Value(setting, SettingKind::kNumber).toString().toInt(&ok);
+    return ok && value >= row.lowest && value <= row.highest ? value : row.fallback;
 }
-void Remembered::SetNumber(const QString& key, int value) { Set(key, value); }
+void Remembered::SetNumber(Setting setting, int value) { Set(setting, SettingKind::kNumber, value); }
 
-bool Remembered::Flag(const QString& key, bool fallback) const {
-    const QString value = Value(key).toString();
+bool Remembered::Flag(Setting setting) const {
+    const QString value = Value(setting, SettingKind::kFlag).toString();
     if (value == QStringLiteral("true")) return true;
     if (value == QStringLiteral("false")) return false;
-    return fallback;
+    return RowOf(setting).fallback != 0;
 }
-void Remembered::SetFlag(const QString& key, bool value) { Set(key, value); }
+void Remembered::SetFlag(Setting setting, bool value) { Set(setting, SettingKind::kFlag, value); }
 
-QString Remembered::Text(const QString& key) const { return Value(key).toString(); }
-void Remembered::SetText(const QString& key, const QString& value) { Set(key, value); }
+QString Remembered::Text(Setting setting) const {
+    const SettingRow& row = RowOf(setting);
+    const QVariant value = Value(setting, SettingKind::kText);
+    // A list or a byte array is not text, whatever toString makes of it.
+    const bool text = value.typeId() == QMetaType::QString;
+    if (text && (!row.accepts || row.accepts(value.toString()))) return value.toString();
+    return QString::fromUtf8(row.text);
+}
+void Remembered::SetText(Setting setting, const QString& value) { Set(setting, SettingKind::kText, value); }
+
+Rgb Remembered::Colour(Setting setting) const {
+    const auto parse = [](const QString& text) -> std::optional<Rgb> {
+        if (text.size() != 7 || text[0] != QChar('#')) return std::nullopt;
+        bool ok = false;
+        const uint value = text.mid(1).toUInt(&ok, 16);
+        if (!ok) return std::nullopt;
+        return Rgb{uint8_t(value >> 16), uint8_t(value >> 8), uint8_t(value)};
+    };
+    const QVariant value = Value(setting, SettingKind::kColour);
+    if (value.typeId() == QMetaType::QString)
+        if (const std::optional<Rgb> colour = parse(value.toString())) return *colour;
+    return parse(QString::fromLatin1(RowOf(setting).text)).value_or(kWhite);
+}
+void Remembered::SetColour(Setting setting, Rgb colour) {
+    Set(setting, SettingKind::kColour, QStringLiteral("#%1").arg((colour.r << 16) | (colour.g << 8) | colour.b, 6, 16, QChar('0')));
+}
 
 void Remembered::Write() {
     if (!settings_) return;

@@ -1,12 +1,12 @@
 #pragma once
 // What the windows remember between runs: where and how large they were,
 // the folders and filters of the file dialogs, the last category, the save
-// quality, the thumbnail size and the batch dialog's choices. Kept with
-// QSettings in ~/.config/corvessa/corvessa.conf. Every value is checked as
-// it is read; one that is missing or makes no sense gives its default, and
-// a file that cannot be read at all is set aside and replaced when the
-// settings are next written, so settings never keep the program from
-// starting.
+// quality, the thumbnail size and the batch dialog's choices, each a row of
+// setting_table.h. Kept with QSettings in ~/.config/corvessa/corvessa.conf.
+// Every value is checked as it is read; one that is missing or makes no
+// sense gives its default, and a file that cannot be read at all is set
+// aside and replaced when the settings are next written, so settings never
+// keep the program from starting.
 //
 // The file is read and written only where no symbolic link of another
 // user leads to it (ForeignLinkOn): otherwise the run starts from the
@@ -17,6 +17,9 @@
 #include <QString>
 #include <QVariantMap>
 #include <memory>
+
+#include "ground/bitmap.h"
+#include "shell/setting_table.h"
 
 namespace corvessa {
 
@@ -34,32 +37,32 @@ public:
     // kept: ... — PATH"); empty while it is.
     const QString& Refusal() const { return refusal_; }
 
-    // Geometry as QWidget::saveGeometry gives it (maximised state included);
+    // Each reads the setting of its kind (setting_table.h); a value that is
+    // missing, of another kind or out of its range gives the row's default.
+    // A place as QWidget::saveGeometry gives it (maximised state included);
     // empty when none was kept.
-    QByteArray Geometry(const QString& window) const;
-    void SetGeometry(const QString& window, const QByteArray& geometry);
-
+    QByteArray Place(Setting setting) const;
+    void SetPlace(Setting setting, const QByteArray& place);
     // A folder that still exists, or empty.
-    QString Folder(const QString& dialog) const;
-    void SetFolder(const QString& dialog, const QString& folder);
-    QString Filter(const QString& dialog) const;
-    void SetFilter(const QString& dialog, const QString& filter);
-
-    // A number within [lowest, highest], else `fallback`.
-    int Number(const QString& key, int lowest, int highest, int fallback) const;
-    void SetNumber(const QString& key, int value);
-    bool Flag(const QString& key, bool fallback) const;
-    void SetFlag(const QString& key, bool value);
-    QString Text(const QString& key) const;
-    void SetText(const QString& key, const QString& value);
+    QString Folder(Setting setting) const;
+    void SetFolder(Setting setting, const QString& folder);
+    int Number(Setting setting) const;
+    void SetNumber(Setting setting, int value);
+    bool Flag(Setting setting) const;
+    void SetFlag(Setting setting, bool value);
+    QString Text(Setting setting) const;
+    void SetText(Setting setting, const QString& value);
+    Rgb Colour(Setting setting) const;
+    void SetColour(Setting setting, Rgb colour);
 
     // Writes what was set to the file now (it is also written when the
     // object goes), unless a link of another user leads to it by now.
     void Write();
 
 private:
-    QVariant Value(const QString& key) const;
-    void Set(const QString& key, const QVariant& value);
+    // The value kept for `setting`, or null where the row is not of `kind`.
+    QVariant Value(Setting setting, SettingKind kind) const;
+    void Set(Setting setting, SettingKind kind, const QVariant& value);
     // Refuses the file for the rest of the run when `why` says why.
     void Refuse(const std::string& why);
 

@@ -1,7 +1,6 @@
 #include "widgets/image_view.h"
 
 #include <QImage>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -202,17 +201,6 @@ void TImageView::focusInEvent(QFocusEvent* event) {
 void TImageView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
-}
-
-void TImageView::keyPressEvent(QKeyEvent* event) {
-    // A view that takes the focus is pressed with Enter or Space as with the mouse.
-    if (!event->modifiers() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                                event->key() == Qt::Key_Space)) {
-        event->accept();
-        emit clicked();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 // --- The mouse -----------------------------------------------------------------

@@ -64,8 +64,9 @@ public:
     QString ZoomText() const;
 
 signals:
-    // A left press and release both over the control, without a drag, or
-    // Enter or Space while it has the focus.
+    // A left press and release both over the control, without a drag. The
+    // keys that press a focused view are its window's (the main window's
+    // action table).
     void clicked();
     void zoomChanged();
 
@@ -79,7 +80,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const TBitmap& Shown() const { return shared_ ? *shared_ : picture_; }

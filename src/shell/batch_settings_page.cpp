@@ -1,60 +1,59 @@
-// The batch dialog's three pages: the settings, the progress and the
-// summary. Running the batch is in form_batch.cpp.
-#include "shell/form_batch.h"
+// The batch dialog's first page as it is made: its three boxes (photos,
+// look, output) and its buttons. What the controls do is in
+// batch_look_choice.cpp, the pictures in batch_thumbnails.cpp.
+#include "shell/batch_settings_page.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QColorDialog>
 #include <QComboBox>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QElapsedTimer>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImage>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMetaObject>
-#include <QMimeData>
-#include <QPixmap>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QSlider>
-#include <QStackedWidget>
 #include <QThreadPool>
-#include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
-#include <cstring>
 
+#include "batch/name_pattern.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/render_job.h"
-#include "io/photo_files.h"
-#include "io/photo_metadata.h"
-#include "io/picture_source.h"
-#include "shell/application.h"
-#include "shell/batch_runner.h"
-#include "shell/dialogs.h"
+#include "ground/strength.h"
+#include "io/photo_formats.h"
 #include "shell/form_batch_parts.h"
 
 namespace corvessa {
 
 using namespace batch_dialog;
 
-void TFormBatch::CreateSettingsPage() {
-    auto* page = new QWidget;
-    auto* columns = new QHBoxLayout(page);
+TBatchSettingsPage::TBatchSettingsPage(BatchQuestions& questions, std::shared_ptr<const PictureSource> pictures,
+                                       std::function<bool()> running)
+    : questions_(questions), pictures_(std::move(pictures)), running_(std::move(running)) {
+    pool_ = new QThreadPool(this);
+    pool_->setMaxThreadCount(2);
+    auto* columns = new QHBoxLayout(this);
+    QGroupBox* photos = CreatePhotosBox();
+    QGroupBox* look = CreateLookBox();
+    QGroupBox* output = CreateOutputBox();
+    auto* left = new QVBoxLayout;
+    left->addWidget(photos, 1);
+    left->addWidget(output);
+    auto* right = new QVBoxLayout;
+    right->addWidget(look);
+    right->addStretch();
+    right->addLayout(CreateButtons());
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+}
 
-    // Photos.
+TBatchSettingsPage::~TBatchSettingsPage() {
+    pool_->clear();
+    pool_->waitForDone();
+}
+
+QGroupBox* TBatchSettingsPage::CreatePhotosBox() {
     auto* photos = new QGroupBox(QStringLiteral("Photos"));
     auto* photosLayout = new QVBoxLayout(photos);
     listPhotos_ = new QListWidget;
@@ -64,16 +63,16 @@ void TFormBatch::CreateSettingsPage() {
     listPhotos_->setMinimumWidth(300);
     photosLayout->addWidget(listPhotos_);
     auto* photoButtons = new QHBoxLayout;
-    btnAddFiles_ = NamedButton("BtnAddFiles", QStringLiteral("Add Files..."));
-    btnAddFolder_ = NamedButton("BtnAddFolder", QStringLiteral("Add Folder..."));
+    auto* addFiles = NamedButton("BtnAddFiles", QStringLiteral("Add Files..."));
+    auto* addFolder = NamedButton("BtnAddFolder", QStringLiteral("Add Folder..."));
     btnRemove_ = NamedButton("BtnRemove", QStringLiteral("Remove"));
-    photoButtons->addWidget(btnAddFiles_);
-    photoButtons->addWidget(btnAddFolder_);
+    photoButtons->addWidget(addFiles);
+    photoButtons->addWidget(addFolder);
     photoButtons->addWidget(btnRemove_);
     photosLayout->addLayout(photoButtons);
     photosLayout->addWidget(new QLabel(QStringLiteral("Photos may also be dropped here.")));
-    connect(btnAddFiles_, &QPushButton::clicked, this, [this] { BtnAddFilesClick(); });
-    connect(btnAddFolder_, &QPushButton::clicked, this, [this] { BtnAddFolderClick(); });
+    connect(addFiles, &QPushButton::clicked, this, [this] { BtnAddFilesClick(); });
+    connect(addFolder, &QPushButton::clicked, this, [this] { BtnAddFolderClick(); });
     connect(btnRemove_, &QPushButton::clicked, this, [this] {
         const bool firstGoes = listPhotos_->count() > 0 && listPhotos_->item(0)->isSelected();
         qDeleteAll(listPhotos_->selectedItems());
@@ -81,8 +80,10 @@ void TFormBatch::CreateSettingsPage() {
         Refresh();
     });
     connect(listPhotos_, &QListWidget::itemSelectionChanged, this, [this] { Refresh(); });
+    return photos;
+}
 
-    // Look.
+QGroupBox* TBatchSettingsPage::CreateLookBox() {
     auto* look = new QGroupBox(QStringLiteral("Look"));
     auto* lookLayout = new QVBoxLayout(look);
     radioPreview_ = new QRadioButton;
@@ -98,50 +99,8 @@ void TFormBatch::CreateSettingsPage() {
     group->addButton(radioCube_);
     radioChoose_->setChecked(true);
     lookLayout->addWidget(radioPreview_);
-    auto* chooseRow = new QHBoxLayout;
-    chooseRow->addWidget(radioChoose_);
-    comboCategory_ = new QComboBox;
-    comboCategory_->setObjectName(QStringLiteral("ComboCategory"));
-    for (const int category : kCategoryColumn) {
-        comboCategory_->addItem(Text(FindCategory(category)->caption), category);
-        comboCategory_->setItemData(comboCategory_->count() - 1, Text(FindCategory(category)->help), Qt::ToolTipRole);
-    }
-    comboCategory_->setCurrentIndex(comboCategory_->findData(1));
-    chooseRow->addWidget(comboCategory_);
-    chooseRow->addStretch();
-    lookLayout->addLayout(chooseRow);
-    listLooks_ = new QListWidget;
-    listLooks_->setObjectName(QStringLiteral("ListLooks"));
-    listLooks_->setViewMode(QListView::IconMode);
-    listLooks_->setMovement(QListView::Static);
-    listLooks_->setResizeMode(QListView::Adjust);
-    listLooks_->setWordWrap(true);
-    listLooks_->setIconSize(QSize(kStripIconSide, kStripIconSide));
-    listLooks_->setGridSize(QSize(kStripIconSide + 16, kStripIconSide + 40));
-    listLooks_->setFixedSize(5 * (kStripIconSide + 16) + 8, 2 * (kStripIconSide + 40) + 8);
-    listLooks_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int n = 1; n <= kEffectCount; ++n) listLooks_->addItem(QString());
-    listLooks_->setCurrentRow(0);
-    lookLayout->addWidget(listLooks_);
-    labelLooks_ = NamedLabel("LabelLooks");
-    lookLayout->addWidget(labelLooks_);
-    auto* cubeRow = new QHBoxLayout;
-    cubeRow->addWidget(radioCube_);
-    editCube_ = new QLineEdit;
-    editCube_->setObjectName(QStringLiteral("EditCubeFile"));
-    btnCube_ = NamedButton("BtnCubeFile", QStringLiteral("Browse..."));
-    cubeRow->addWidget(editCube_, 1);
-    cubeRow->addWidget(btnCube_);
-    lookLayout->addLayout(cubeRow);
-    connect(btnCube_, &QPushButton::clicked, this, [this] { BtnCubeFileClick(); });
-    connect(editCube_, &QLineEdit::textEdited, this, [this] {
-        radioCube_->setChecked(true);
-        Refresh();
-    });
-    connect(editCube_, &QLineEdit::editingFinished, this, [this] {
-        ReadCubeLook();
-        Refresh();
-    });
+    AddLookSourceRows(*lookLayout);
+    lookLayout->addLayout(CreateColourRow());
     connect(radioCube_, &QRadioButton::toggled, this, [this](bool on) {
         preferCube_ = on;
         Refresh();
@@ -159,7 +118,58 @@ void TFormBatch::CreateSettingsPage() {
     // Picking a category or a thumbnail picks "this look".
     connect(comboCategory_, &QComboBox::activated, this, [this] { radioChoose_->setChecked(true); });
     connect(listLooks_, &QListWidget::itemPressed, this, [this] { radioChoose_->setChecked(true); });
+    ShowColour();
+    return look;
+}
 
+void TBatchSettingsPage::AddLookSourceRows(QBoxLayout& rows) {
+    auto* chooseRow = new QHBoxLayout;
+    chooseRow->addWidget(radioChoose_);
+    comboCategory_ = new QComboBox;
+    comboCategory_->setObjectName(QStringLiteral("ComboCategory"));
+    for (const int category : kCategoryColumn) {
+        comboCategory_->addItem(Text(FindCategory(category)->caption), category);
+        comboCategory_->setItemData(comboCategory_->count() - 1, Text(FindCategory(category)->help), Qt::ToolTipRole);
+    }
+    comboCategory_->setCurrentIndex(comboCategory_->findData(1));
+    chooseRow->addWidget(comboCategory_);
+    chooseRow->addStretch();
+    rows.addLayout(chooseRow);
+    listLooks_ = new QListWidget;
+    listLooks_->setObjectName(QStringLiteral("ListLooks"));
+    listLooks_->setViewMode(QListView::IconMode);
+    listLooks_->setMovement(QListView::Static);
+    listLooks_->setResizeMode(QListView::Adjust);
+    listLooks_->setWordWrap(true);
+    listLooks_->setIconSize(QSize(kStripIconSide, kStripIconSide));
+    listLooks_->setGridSize(QSize(kStripIconSide + 16, kStripIconSide + 40));
+    listLooks_->setFixedSize(5 * (kStripIconSide + 16) + 8, 2 * (kStripIconSide + 40) + 8);
+    listLooks_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int n = 1; n <= kEffectCount; ++n) listLooks_->addItem(QString());
+    listLooks_->setCurrentRow(0);
+    rows.addWidget(listLooks_);
+    labelLooks_ = NamedLabel("LabelLooks");
+    rows.addWidget(labelLooks_);
+    auto* cubeRow = new QHBoxLayout;
+    cubeRow->addWidget(radioCube_);
+    editCube_ = new QLineEdit;
+    editCube_->setObjectName(QStringLiteral("EditCubeFile"));
+    auto* browse = NamedButton("BtnCubeFile", QStringLiteral("Browse..."));
+    cubeRow->addWidget(editCube_, 1);
+    cubeRow->addWidget(browse);
+    rows.addLayout(cubeRow);
+    connect(browse, &QPushButton::clicked, this, [this] { BtnCubeFileClick(); });
+    connect(editCube_, &QLineEdit::textEdited, this, [this] {
+        radioCube_->setChecked(true);
+        Refresh();
+    });
+    connect(editCube_, &QLineEdit::editingFinished, this, [this] {
+        ReadCubeLook();
+        Refresh();
+    });
+}
+
+QLayout* TBatchSettingsPage::CreateColourRow() {
     auto* colourRow = new QHBoxLayout;
     checkColour_ = new QCheckBox(QStringLiteral("Change Color:"));
     checkColour_->setObjectName(QStringLiteral("CheckColour"));
@@ -177,27 +187,26 @@ void TFormBatch::CreateSettingsPage() {
     labelStrength_ = NamedLabel("LabelStrength", QStringLiteral("100 %"));
     labelStrength_->setMinimumWidth(40);
     colourRow->addWidget(labelStrength_);
-    lookLayout->addLayout(colourRow);
     connect(checkColour_, &QCheckBox::toggled, this, [this] { Refresh(); });
     connect(btnColour_, &QPushButton::clicked, this, [this] { BtnColourClick(); });
     connect(sliderStrength_, &QSlider::valueChanged, this,
             [this](int value) { labelStrength_->setText(QStringLiteral("%1 %").arg(value)); });
-    ShowColour();
+    return colourRow;
+}
 
-    // Output.
+QGroupBox* TBatchSettingsPage::CreateOutputBox() {
     auto* output = new QGroupBox(QStringLiteral("Output"));
     auto* form = new QFormLayout(output);
     auto* folderRow = new QHBoxLayout;
     editFolder_ = new QLineEdit;
     editFolder_->setObjectName(QStringLiteral("EditFolder"));
-    btnFolder_ = NamedButton("BtnFolder", QStringLiteral("Choose..."));
+    auto* chooseFolder = NamedButton("BtnFolder", QStringLiteral("Choose..."));
     folderRow->addWidget(editFolder_, 1);
-    folderRow->addWidget(btnFolder_);
+    folderRow->addWidget(chooseFolder);
     form->addRow(QStringLiteral("Folder:"), folderRow);
     comboFormat_ = new QComboBox;
     comboFormat_->setObjectName(QStringLiteral("ComboFormat"));
-    for (const PhotoFormat* format : SaveFormats())
-        comboFormat_->addItem(QString::fromUtf8(format->name.data(), qsizetype(format->name.size())), int(format->id));
+    for (const PhotoFormat* format : SaveFormats()) comboFormat_->addItem(Text(format->name), int(format->id));
     form->addRow(QStringLiteral("Format:"), comboFormat_);
     editName_ = new QLineEdit(Text(batch::NamePattern::kDefault));
     editName_->setObjectName(QStringLiteral("EditName"));
@@ -213,16 +222,13 @@ void TFormBatch::CreateSettingsPage() {
         folderChosen_ = true;
         Refresh();
     });
-    connect(btnFolder_, &QPushButton::clicked, this, [this] { BtnOutputFolderClick(); });
+    connect(chooseFolder, &QPushButton::clicked, this, [this] { BtnOutputFolderClick(); });
     connect(comboFormat_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
     connect(editName_, &QLineEdit::textChanged, this, [this] { Refresh(); });
+    return output;
+}
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(photos, 1);
-    left->addWidget(output);
-    auto* right = new QVBoxLayout;
-    right->addWidget(look);
-    right->addStretch();
+QLayout* TBatchSettingsPage::CreateButtons() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     btnStart_ = NamedButton("BtnStart", QStringLiteral("Start"));
@@ -230,90 +236,9 @@ void TFormBatch::CreateSettingsPage() {
     auto* close = NamedButton("BtnClose", QStringLiteral("Close"));
     buttons->addWidget(btnStart_);
     buttons->addWidget(close);
-    right->addLayout(buttons);
-    connect(btnStart_, &QPushButton::clicked, this, [this] { Start(); });
-    connect(close, &QPushButton::clicked, this, [this] { hide(); });
-    columns->addLayout(left, 1);
-    columns->addLayout(right);
-    pages_->addWidget(page);
-}
-
-void TFormBatch::CreateProgressPage() {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    labelProgress_ = NamedLabel("LabelProgress");
-    QFont large = labelProgress_->font();
-    large.setPointSizeF(large.pointSizeF() * 1.5);
-    large.setBold(true);
-    labelProgress_->setFont(large);
-    layout->addWidget(labelProgress_);
-    progressBar_ = new QProgressBar;
-    progressBar_->setObjectName(QStringLiteral("ProgressBar"));
-    layout->addWidget(progressBar_);
-    labelCurrent_ = NamedLabel("LabelCurrent");
-    labelCurrentIcon_ = NamedLabel("LabelCurrentIcon");
-    labelCurrentIcon_->setFixedSize(kPhotoIconSide, kPhotoIconSide);
-    labelTime_ = NamedLabel("LabelTime");
-    labelFailedSoFar_ = NamedLabel("LabelFailedSoFar");
-    auto* current = new QHBoxLayout;
-    current->addWidget(labelCurrentIcon_);
-    current->addWidget(labelCurrent_, 1);
-    layout->addLayout(current);
-    layout->addWidget(labelTime_);
-    layout->addWidget(labelFailedSoFar_);
-    // Every photo as it ends, the latest at the foot.
-    listDone_ = new QListWidget;
-    listDone_->setObjectName(QStringLiteral("ListDone"));
-    layout->addWidget(listDone_, 1);
-    layout->addWidget(new QLabel(QStringLiteral("The main window stays usable; closing this dialog lets the batch go on.")));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    btnCancel_ = NamedButton("BtnCancel", QStringLiteral("Cancel"));
-    buttons->addWidget(btnCancel_);
-    layout->addLayout(buttons);
-    connect(btnCancel_, &QPushButton::clicked, this, [this] { Cancel(); });
-    pages_->addWidget(page);
-}
-
-void TFormBatch::CreateSummaryPage() {
-    auto* page = new QWidget;
-    auto* layout = new QVBoxLayout(page);
-    labelSummary_ = NamedLabel("LabelSummary");
-    labelSummary_->setWordWrap(true);
-    labelSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(labelSummary_);
-    listFailures_ = new QListWidget;
-    listFailures_->setObjectName(QStringLiteral("ListFailures"));
-    listFailures_->setWordWrap(true);
-    layout->addWidget(listFailures_, 1);
-    labelWarnings_ = NamedLabel("LabelWarnings", QStringLiteral("Rendered with a warning:"));
-    layout->addWidget(labelWarnings_);
-    listWarnings_ = new QListWidget;
-    listWarnings_->setObjectName(QStringLiteral("ListWarnings"));
-    listWarnings_->setWordWrap(true);
-    layout->addWidget(listWarnings_, 1);
-    labelOpenFailed_ = NamedLabel("LabelOpenFailed");
-    labelOpenFailed_->setWordWrap(true);
-    labelOpenFailed_->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the folder may be copied
-    labelOpenFailed_->hide();
-    layout->addWidget(labelOpenFailed_);
-    layout->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    btnOpenFolder_ = NamedButton("BtnOpenFolder", QStringLiteral("Open Folder"));
-    btnNewBatch_ = NamedButton("BtnNewBatch", QStringLiteral("New Batch"));
-    auto* close = NamedButton("BtnCloseSummary", QStringLiteral("Close"));
-    buttons->addWidget(btnOpenFolder_);
-    buttons->addWidget(btnNewBatch_);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
-    connect(btnOpenFolder_, &QPushButton::clicked, this, [this] { BtnOpenFolderClick(); });
-    connect(btnNewBatch_, &QPushButton::clicked, this, [this] {
-        pages_->setCurrentIndex(0);
-        Refresh();
-    });
-    connect(close, &QPushButton::clicked, this, [this] { hide(); });
-    pages_->addWidget(page);
+    connect(btnStart_, &QPushButton::clicked, this, &TBatchSettingsPage::StartPressed);
+    connect(close, &QPushButton::clicked, this, &TBatchSettingsPage::ClosePressed);
+    return buttons;
 }
 
 }  // namespace corvessa

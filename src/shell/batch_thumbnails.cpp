@@ -1,7 +1,7 @@
 // The batch dialog's pictures: each photo's small icon and the ten
 // thumbnails of the chosen category on the first photo, made on the
-// dialog's pool and handed back to its thread.
-#include "shell/form_batch.h"
+// settings page's pool and handed back to its thread.
+#include "shell/batch_settings_page.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -57,7 +57,7 @@ public:
 
 }  // namespace
 
-void TFormBatch::MakeThumbnail(const std::string& path) {
+void TBatchSettingsPage::MakeThumbnail(const std::string& path) {
     pool_->start([this, path] {
         QImage image;
         QString problem;
@@ -87,7 +87,7 @@ void TFormBatch::MakeThumbnail(const std::string& path) {
     });
 }
 
-void TFormBatch::RenderLooks() {
+void TBatchSettingsPage::RenderLooks() {
     const int generation = ++looksGeneration_;
     const int category = comboCategory_->currentData().toInt();
     const Category* shown = FindCategory(category);

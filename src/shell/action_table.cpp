@@ -1,0 +1,132 @@
+#include "shell/action_table.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QStringList>
+#include <QWidget>
+#include <iterator>
+
+namespace corvessa {
+
+namespace {
+
+using A = Action;
+constexpr Taken kNot = Taken::kNot, kShortcut = Taken::kShortcut, kOwnKey = Taken::kOwnKey;
+constexpr Qt::Key kNone = Qt::Key_unknown;
+
+// The window's keys of the main window work from the preview too, where
+// they act on the main window; the preview's own keys (zoom, Escape, Enter,
+// Compare) act on the preview.
+constexpr ActionRow kRows[] = {
+    {A::kOpen, "Open", {Qt::CTRL | Qt::Key_O, kNone, kNone}, kShortcut, kShortcut, "opens a photo"},
+    {A::kSave, "Save", {Qt::CTRL | Qt::Key_S, kNone, kNone}, kShortcut, kShortcut, "writes the photo shown to a file"},
+    {A::kUndo, "Undo", {Qt::CTRL | Qt::Key_Z, kNone, kNone}, kShortcut, kShortcut, "takes back the last Apply"},
+    {A::kRedo, "Redo", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, kNone}, kShortcut, kShortcut,
+     "brings back the Apply Undo took back"},
+    {A::kBatch, "Batch", {Qt::CTRL | Qt::Key_B, kNone, kNone}, kShortcut, kShortcut, "puts one look on many photos"},
+    {A::kAddLook, "Add Look", {Qt::CTRL | Qt::Key_L, kNone, kNone}, kShortcut, kShortcut,
+     "copies .cube colour tables into My Looks"},
+    {A::kHelp, "Help", {Qt::Key_F1, kNone, kNone}, kShortcut, kShortcut, "shows this page"},
+    {A::kNextLooks, "Next looks", {Qt::Key_PageDown, kNone, kNone}, kShortcut, kNot, "the next ten of My Looks"},
+    {A::kPreviousLooks, "Previous looks", {Qt::Key_PageUp, kNone, kNone}, kShortcut, kNot,
+     "the ten of My Looks before"},
+    {A::kLargeLooks, "Large looks", {Qt::CTRL | Qt::Key_T, kNone, kNone}, kShortcut, kNot,
+     "each look drawn large with its name, or the small strip again"},
+    {A::kActualSize, "100 %", {Qt::Key_1, kNone, kNone}, kShortcut, kOwnKey, "one photo pixel a screen pixel"},
+    {A::kFitPhoto, "Fit", {Qt::Key_0, kNone, kNone}, kShortcut, kOwnKey, "the whole photo in view again"},
+    {A::kCancel, "Cancel", {Qt::Key_Escape, kNone, kNone}, kShortcut, kOwnKey,
+     "stops the Open, render or thumbnails that run; in the preview, drops the look"},
+    {A::kApply, "Apply", {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kOwnKey, "makes the look shown your photo"},
+    {A::kCompare, "Compare", {Qt::Key_Backslash, kNone, kNone}, kNot, kOwnKey, "held down, shows the photo as it was"},
+    {A::kThumbnailAlong, "Thumbnails", {Qt::Key_Left, Qt::Key_Right, kNone}, kOwnKey, kNot,
+     "frames the thumbnail beside the one framed"},
+    {A::kThumbnailAcross, "Thumbnails", {Qt::Key_Up, Qt::Key_Down, kNone}, kOwnKey, kNot,
+     "frames the thumbnail above or below the one framed"},
+    {A::kOpenThumbnail, "Preview", {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, kOwnKey, kNot,
+     "shows the framed thumbnail's look in the preview"},
+};
+
+constexpr bool InTheOrderOfAction() {
+    for (size_t i = 0; i < std::size(kRows); ++i)
+        if (size_t(kRows[i].action) != i) return false;
+    return true;
+}
+static_assert(InTheOrderOfAction(), "a row out of place answers for another action");
+static_assert(std::size(kRows) == size_t(Action::kOpenThumbnail) + 1, "every action has its row");
+
+Taken In(const ActionRow& row, ActionWindow which) { return which == ActionWindow::kMain ? row.main : row.preview; }
+
+// One key as the user reads it: "Ctrl+B", "Page Up", "Enter".
+QString KeyName(QKeyCombination key) {
+    switch (key.key()) {
+    case Qt::Key_PageUp: return QStringLiteral("Page Up");
+    case Qt::Key_PageDown: return QStringLiteral("Page Down");
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("Enter");
+    default: return QKeySequence(key).toString(QKeySequence::PortableText);
+    }
+}
+
+// The row's keys as the user reads them, each once.
+QStringList KeyNames(const ActionRow& row) {
+    QStringList names;
+    for (const QKeyCombination key : row.keys)
+        if (key.key() != kNone && !names.contains(KeyName(key))) names << KeyName(key);
+    return names;
+}
+
+// The modifiers a key is told apart by.
+Qt::KeyboardModifiers Telling(Qt::KeyboardModifiers modifiers) {
+    return modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+}  // namespace
+
+std::span<const ActionRow> ActionRows() { return kRows; }
+
+const ActionRow& RowOf(Action action) { return kRows[size_t(action)]; }
+
+QString KeysText(Action action) { return KeyNames(RowOf(action)).join(QStringLiteral(" or ")); }
+
+QString HelpLine(const ActionRow& row) {
+    QStringList keys;
+    for (const QString& name : KeyNames(row)) {
+        // "Ctrl+Shift+Z" as three keys pressed together; "+" itself is no key of the table.
+        QStringList parts = name.split(QLatin1Char('+'));
+        for (QString& part : parts) part = QStringLiteral("<kbd>%1</kbd>").arg(part.toHtmlEscaped());
+        keys << parts.join(QLatin1Char('+'));
+    }
+    const QString where = row.main == kNot      ? QStringLiteral("the preview")
+                          : row.preview == kNot ? QStringLiteral("the main window")
+                                                : QStringLiteral("both windows");
+    return QStringLiteral("<tr><td>%1</td><td><strong>%2</strong>: %3</td><td>%4</td></tr>")
+        .arg(keys.join(QStringLiteral(" or ")), QString::fromUtf8(row.name).toHtmlEscaped(),
+             QString::fromUtf8(row.help).toHtmlEscaped(), where);
+}
+
+void AddShortcuts(QWidget& window, ActionWindow which, QObject* context, const std::function<void(Action)>& run) {
+    // Each window's shortcuts work while that window is active, so a key
+    // fires once from whichever of the two has the focus.
+    for (const ActionRow& row : kRows) {
+        if (In(row, which) != kShortcut) continue;
+        for (const QKeyCombination key : row.keys) {
+            if (key.key() == kNone) continue;
+            auto* shortcut = new QShortcut(QKeySequence(key), &window);
+            QObject::connect(shortcut, &QShortcut::activated, context, [run, action = row.action] { run(action); });
+        }
+    }
+}
+
+std::optional<OwnKey> OwnKeyOf(const QKeyEvent& event, ActionWindow which) {
+    for (const ActionRow& row : kRows) {
+        if (In(row, which) != kOwnKey) continue;
+        for (size_t i = 0; i < row.keys.size(); ++i)
+            if (row.keys[i].key() != kNone && row.keys[i].key() == event.key() &&
+                Telling(row.keys[i].keyboardModifiers()) == Telling(event.modifiers()))
+                return OwnKey{row.action, int(i)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace corvessa

@@ -1,0 +1,72 @@
+#include "shell/main_columns.h"
+
+#include <QPushButton>
+#include <string>
+#include <vector>
+
+#include "shell/action_table.h"
+#include "shell/controls.h"
+#include "shell/undo_pictures.h"
+#include "widgets/flat_panel.h"
+#include "widgets/image_view.h"
+#include "widgets/img_btn.h"
+
+namespace corvessa {
+
+namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+}  // namespace
+
+CategoryColumn MakeCategoryColumn(QWidget& window, QObject* context, const std::function<void(int)>& pressed) {
+    CategoryColumn column;
+    column.panel = MakePanel(&window, "FlatPanel4", QRect(-2, 2, 126, 487), kDarkOlive);
+    // Made from the top of the column down, then the buttons it does not show.
+    std::vector<int> order(kCategoryColumn.begin(), kCategoryColumn.end());
+    for (const Category& category : kCategories)
+        if (ColumnPlace(category.number) < 0) order.push_back(category.number);
+    for (size_t i = 0; i < order.size(); ++i) {
+        const int number = order[i];
+        const Category& category = *FindCategory(number);
+        const std::string caption(category.caption), name(category.buttonName);
+        QPushButton* button =
+            MakeButton(column.panel, name.c_str(), caption.c_str(), QRect(24, CategoryButtonTop(number), 75, 25));
+        button->setProperty("handler", Utf8(category.handlerName));
+        button->setToolTip(Utf8(category.help));
+        button->setStatusTip(Utf8(category.help));
+        QObject::connect(button, &QPushButton::clicked, context, [pressed, number] { pressed(number); });
+        if (ColumnPlace(number) < 0) button->hide();
+        column.buttons[i] = button;
+    }
+    return column;
+}
+
+ToolColumn MakeToolColumn(QWidget& window) {
+    ToolColumn tools;
+    tools.panel = MakePanel(&window, "FlatPanel1", QRect(125, 2, 575, 209), kDarkOlive);
+    tools.undo = new TImgBtn(tools.panel);
+    tools.undo->setObjectName(QStringLiteral("BtnUndo"));
+    tools.undo->move(32, 16);
+    tools.undo->SetAutoSize(true);
+    tools.undo->SetPic(DrawUndoPicture(kUndoAtRest));
+    tools.undo->SetPicUp(DrawUndoPicture(kUndoHover));
+    tools.undo->SetPicDown(DrawUndoPicture(kUndoPressed));
+    tools.undo->setToolTip(QStringLiteral("Undo"));
+    tools.open = MakeButton(tools.panel, "BtnOpen", "Open", QRect(16, 56, 75, 25));
+    tools.save = MakeButton(tools.panel, "BtnSave", "Save", QRect(16, 84, 75, 25));
+    tools.help = MakeButton(tools.panel, "BtnHelp", "Help", QRect(16, 112, 75, 25));
+    tools.batch = MakeButton(tools.panel, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
+    tools.batch->setToolTip(QStringLiteral("One look on many photos (%1)").arg(KeysText(Action::kBatch)));
+    return tools;
+}
+
+void MakeHiddenImage(QWidget& window) {
+    auto* image = new TImageView(&window);
+    image->setObjectName(QStringLiteral("ImgFuzhu"));
+    image->setGeometry(160, 0, 49, 49);
+    image->SetAutoSize(true);
+    image->hide();
+}
+
+}  // namespace corvessa
