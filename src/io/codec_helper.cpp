@@ -231,7 +231,9 @@ int ServeCodecHelper(int requestFd, int replyFd, int pixelsFd) {
     // that the one decoded is handed over where it lies.
     MemoryFilePixels pixelFile(pixelsFd);
     TakePixelsFrom(&pixelFile);
-    const bool written = WriteReply(replyFd, ServeCodecRequest(received->request), &pixelFile);
+    const CodecReply reply = ServeCodecRequest(received->request);
+    if (!reply.picture.Empty()) pixelFile.HandOver(reply.picture.Data());
+    const bool written = WriteReply(replyFd, reply, &pixelFile);
     TakePixelsFrom(nullptr);
     return written ? 0 : 3;
 }

@@ -289,7 +289,7 @@ uint8_t* MemoryFilePixels::Map(size_t bytes) {
     void* pixels = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, at);
     if (pixels == MAP_FAILED) return nullptr;
     end_ = at + off_t(bytes);
-    blocks_[static_cast<const uint8_t*>(pixels)] = at;
+    blocks_[static_cast<const uint8_t*>(pixels)] = Block{at};
     return static_cast<uint8_t*>(pixels);
 }
 
@@ -298,15 +298,23 @@ void MemoryFilePixels::Unmap(uint8_t* pixels, size_t bytes) {
     munmap(pixels, bytes);
     const auto block = blocks_.find(pixels);
     if (block == blocks_.end()) return;
-    // Its memory goes back at once; the file keeps its length.
-    fallocate(fd_, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, block->second, off_t(bytes));
+    // Its memory goes back at once (the file keeps its length), unless
+    // the caller takes it.
+    if (!block->second.handedOver)
+        fallocate(fd_, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, block->second.at, off_t(bytes));
     blocks_.erase(block);
 }
 
 int64_t MemoryFilePixels::OffsetOf(const uint8_t* pixels) const {
     const std::lock_guard lock(mutex_);
     const auto block = blocks_.find(pixels);
-    return block == blocks_.end() ? -1 : int64_t(block->second);
+    return block == blocks_.end() ? -1 : int64_t(block->second.at);
+}
+
+void MemoryFilePixels::HandOver(const uint8_t* pixels) {
+    const std::lock_guard lock(mutex_);
+    const auto block = blocks_.find(pixels);
+    if (block != blocks_.end()) block->second.handedOver = true;
 }
 
 }  // namespace corvessa

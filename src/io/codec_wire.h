@@ -29,12 +29,19 @@ public:
     // Where the block at `pixels` lies in the file; -1 for memory of
     // another kind.
     int64_t OffsetOf(const uint8_t* pixels) const;
+    // The block at `pixels` is handed over: when it is let go here, its
+    // memory stays in the file for the caller.
+    void HandOver(const uint8_t* pixels);
 
 private:
+    struct Block {
+        off_t at = 0;
+        bool handedOver = false;
+    };
     int fd_;
     mutable std::mutex mutex_;
     off_t end_ = 0;
-    std::map<const uint8_t*, off_t> blocks_;
+    std::map<const uint8_t*, Block> blocks_;
 };
 
 // False when the file took less than everything. A reply's picture whose
