@@ -340,36 +340,6 @@ TEST_F(HostileFile, StreamsOfTooManyScansAreRefused) {
 
 namespace {
 
-// The error of `action` run in a child process allowed `extraMegabytes` of
-// address space beyond what it has, "(no error)" without one: what needs
-// the memory of a picture it should never make fails as out of memory.
-std::string ErrorWithLittleMemory(const std::function<void()>& action, rlim_t extraMegabytes = 100) {
-    int pipe_[2];
-    if (pipe(pipe_) != 0) return "(pipe failed)";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipe_[0]);
-        rlimit limit{};
-        getrlimit(RLIMIT_AS, &limit);
-        std::ifstream statm("/proc/self/statm");
-        long pages = 0;
-        statm >> pages;
-        limit.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (extraMegabytes << 20);
-        setrlimit(RLIMIT_AS, &limit);
-        const std::string error = ErrorOf(action);
-        const ssize_t written = write(pipe_[1], error.data(), error.size());
-        std::_Exit(written == ssize_t(error.size()) ? 0 : 1);
-    }
-    close(pipe_[1]);
-    std::string text;
-    char buffer[512];
-    for (ssize_t n; (n = read(pipe_[0], buffer, sizeof buffer)) > 0;) text.append(buffer, size_t(n));
-    close(pipe_[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "(child failed)";
-}
-
 // A sparse file of 2 GB that starts with `head` (nothing but zeros after).
 void WriteHugeFile(const std::string& path, const std::vector<uint8_t>& head) {
     WriteBytes(path, head);
