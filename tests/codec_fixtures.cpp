@@ -260,6 +260,66 @@ std::vector<uint8_t> MakeJxl(const Samples& s, const JxlOptions& options) {
     return out;
 }
 
+std::vector<uint8_t> MakeLayeredJxl(int width, int height, int layers, int resampling) {
+    JxlEncoder* encoder = JxlEncoderCreate(nullptr);
+    const auto check = [&](JxlEncoderStatus status, const char* what) {
+        if (status != JXL_ENC_SUCCESS) {
+            JxlEncoderDestroy(encoder);
+            Fail(what);
+        }
+    };
+    JxlBasicInfo info;
+    JxlEncoderInitBasicInfo(&info);
+    info.xsize = uint32_t(width);
+    info.ysize = uint32_t(height);
+    info.bits_per_sample = 8;
+    info.num_color_channels = 3;
+    info.uses_original_profile = JXL_TRUE;
+    check(JxlEncoderSetBasicInfo(encoder, &info), "basic info");
+    JxlColorEncoding colour;
+    JxlColorEncodingSetToSRGB(&colour, JXL_FALSE);
+    check(JxlEncoderSetColorEncoding(encoder, &colour), "colour");
+    JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder, nullptr);
+    check(JxlEncoderSetFrameLossless(settings, JXL_TRUE), "lossless");
+    check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT, 1), "effort");
+    if (resampling > 1) {
+        check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_RESAMPLING, resampling), "resampling");
+        check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_ALREADY_DOWNSAMPLED, 1), "downsampled");
+    }
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    for (int i = 0; i < layers; ++i) {
+        const int inset = std::min(i, std::min(width, height) / 2 - 1);
+        JxlFrameHeader header;
+        JxlEncoderInitFrameHeader(&header);
+        header.layer_info.have_crop = i > 0;
+        header.layer_info.crop_x0 = inset;
+        header.layer_info.crop_y0 = inset;
+        header.layer_info.xsize = uint32_t(i > 0 ? width - 2 * inset : width);
+        header.layer_info.ysize = uint32_t(i > 0 ? height - 2 * inset : height);
+        check(JxlEncoderSetFrameHeader(settings, &header), "frame header");
+        const size_t columns = (header.layer_info.xsize + uint32_t(resampling) - 1) / uint32_t(resampling);
+        const size_t rows = (header.layer_info.ysize + uint32_t(resampling) - 1) / uint32_t(resampling);
+        std::vector<uint8_t> pixels(columns * rows * 3);
+        for (size_t p = 0; p < pixels.size(); p += 3)
+            pixels[p] = uint8_t(40 + 7 * i), pixels[p + 1] = uint8_t(200 - 3 * i), pixels[p + 2] = uint8_t(90 + 11 * i);
+        check(JxlEncoderAddImageFrame(settings, &format, pixels.data(), pixels.size()), "frame");
+    }
+    JxlEncoderCloseInput(encoder);
+    std::vector<uint8_t> out(1 << 16);
+    uint8_t* next = out.data();
+    size_t room = out.size();
+    for (JxlEncoderStatus status; (status = JxlEncoderProcessOutput(encoder, &next, &room)) != JXL_ENC_SUCCESS;) {
+        check(status == JXL_ENC_NEED_MORE_OUTPUT ? JXL_ENC_SUCCESS : status, "output");
+        const size_t used = size_t(next - out.data());
+        out.resize(out.size() * 2);
+        next = out.data() + used;
+        room = out.size() - used;
+    }
+    out.resize(size_t(next - out.data()));
+    JxlEncoderDestroy(encoder);
+    return out;
+}
+
 std::vector<uint8_t> JxlHeaderClaiming(uint32_t width, uint32_t height) {
     BitWriter bits;
     bits.Put(0x0AFF, 16);  // the signature

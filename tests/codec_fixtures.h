@@ -38,6 +38,12 @@ struct JxlOptions {
     std::string xmp;
 };
 std::vector<uint8_t> MakeJxl(const Samples& samples, const JxlOptions& options = {});
+// A still JPEG XL of `layers` zero-duration layers (lossless, libjxl's
+// fastest effort) over a canvas of `width` x `height`: the first a colour
+// covering it, each further one a rectangle of another colour, a pixel
+// further in each way, blended over what is there. Each layer is coded at
+// 1 / `resampling` of its size and stretched by the decoder.
+std::vector<uint8_t> MakeLayeredJxl(int width, int height, int layers, int resampling = 1);
 // A bare JPEG XL codestream header claiming `width` x `height`, written bit
 // by bit, and nothing after it.
 std::vector<uint8_t> JxlHeaderClaiming(uint32_t width, uint32_t height);
