@@ -26,6 +26,18 @@ struct DngOptions {
 };
 std::vector<uint8_t> MakeDng(const DngOptions& options = {});
 
+// A DNG whose mosaic (as MakeDng's) is stored as square tiles, each a
+// lossless JPEG of 12-bit samples, as Adobe's converter writes raws. A
+// hostile one claims `claimWidth` x `claimHeight` and points every tile
+// at one tile of a flat grey; `firstTileClaims` makes the first tile's
+// frame header claim that many rows and columns.
+struct LosslessDngOptions {
+    int width = 64, height = 48, tileSide = 32;
+    uint32_t claimWidth = 0, claimHeight = 0;
+    int firstTileClaims = 0;
+};
+std::vector<uint8_t> MakeLosslessDng(const LosslessDngOptions& options = {});
+
 // What `dcraw_emu -w` (and `-h` for `half`) develops of a raw, as our
 // bitmaps hold pixels.
 TBitmap DcrawDeveloped(const std::vector<uint8_t>& raw, bool half);
