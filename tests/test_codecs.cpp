@@ -144,6 +144,19 @@ TEST(RawCodec, LosslessJpegTilesMustHoldWhatTheyClaim) {
     EXPECT_LT(cases[2].dng.size(), 40'000u);
 }
 
+TEST(RawCodec, ShortOfMemoryItSaysSoWhateverTheLimit) {
+    // LibRaw short of memory said "Unknown error code" or made no picture.
+    const std::vector<uint8_t> dng = MakeDng({.width = 3000, .height = 2000});
+    int refusals = 0;
+    for (const uint64_t megabytes : {20, 40, 60, 80, 400}) {
+        const std::string error = ErrorWithLittleMemory([&] { DecodeRaw(dng.data(), dng.size()); }, megabytes);
+        refusals += error == "Not enough memory for the picture";
+        EXPECT_TRUE(error == "Not enough memory for the picture" || error == "(no error)") << megabytes << " MB: " << error;
+    }
+    EXPECT_GT(refusals, 0);
+    EXPECT_LT(refusals, 5);
+}
+
 // --- JPEG XL ----------------------------------------------------------------
 
 TEST(JxlCodec, EveryKindDecodesAsItsSamplesWithAlphaFlattened) {
