@@ -42,7 +42,7 @@ Runner MakeRunner() {
 
 // A still picture may be the blend of zero-duration layers, and libjxl
 // decodes each at its own size before the first picture is whole: a file
-// of 99 KB held 500 of them and took 34 s. More layers than this are
+// of 70 KB held 500 of them and took 40 s. More layers than this are
 // refused before any is decoded (image editors export a layer each for a
 // handful to a few dozen).
 inline constexpr int kMaxJxlLayers = 256;
