@@ -118,9 +118,24 @@ TEST(RawCodec, SizesAreRefusedBeforeLibRawAllocatesAndHonestRawsOpen) {
     EXPECT_TRUE(Refusal([&] { DecodeRaw(cut.data(), cut.size()); }).starts_with("Bitmap image is not valid: "));
 }
 
+namespace {
+
+// `tiff` (little-endian, its first directory at 8) with the field `tag`
+// said to be of `type`.
+std::vector<uint8_t> WithFieldType(std::vector<uint8_t> tiff, uint16_t tag, uint16_t type) {
+    const size_t count = tiff[8] | tiff[9] << 8;
+    for (size_t e = 10; e < 10 + 12 * count; e += 12)
+        if ((tiff[e] | tiff[e + 1] << 8) == tag) tiff[e + 2] = uint8_t(type), tiff[e + 3] = uint8_t(type >> 8);
+    return tiff;
+}
+
+}  // namespace
+
 TEST(RawCodec, LosslessJpegTilesMustHoldWhatTheyClaim) {
     // LibRaw decodes each tile by its own JPEG frame header, reading zeros
     // past the data: 196 megapixels of one shared tile took 20 s and 3.1 GB.
+    // It reads tile offsets of any type.
+    const LosslessDngOptions huge = {.tileSide = 256, .claimWidth = 14000, .claimHeight = 14000};
     const struct {
         std::string name;
         std::vector<uint8_t> dng;
@@ -128,7 +143,9 @@ TEST(RawCodec, LosslessJpegTilesMustHoldWhatTheyClaim) {
     } cases[] = {
         {"tiles", MakeLosslessDng(), ""},
         {"tiles of 48", MakeLosslessDng({.width = 100, .height = 60, .tileSide = 48}), ""},
-        {"196 megapixels of one tile", MakeLosslessDng({.tileSide = 256, .claimWidth = 14000, .claimHeight = 14000}),
+        {"196 megapixels of one tile", MakeLosslessDng(huge),
+         "Bitmap image is not valid: it claims 14000 x 14000 pixels, more than its 8"},
+        {"tile offsets of no type", WithFieldType(MakeLosslessDng(huge), 324, 185),
          "Bitmap image is not valid: it claims 14000 x 14000 pixels, more than its 8"},
         {"a tile claiming more than it holds", MakeLosslessDng({.firstTileClaims = 4000}),
          "Bitmap image is not valid: its tile 1 codes more pixels than the tile holds"},
