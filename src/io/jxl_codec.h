@@ -19,9 +19,11 @@ bool IsJxl(const uint8_t* data, size_t size);
 // The picture, with the orientation its codestream records applied (its
 // Exif tag plays no part). Samples deeper than 8 bits and alpha become
 // 24-bit colour by EightBitSample and OnWhite (PremultipliedOnWhite for
-// premultiplied alpha). The size the file claims is checked against the
-// program's limits and the file's bytes before any pixel memory is taken.
-// `warning`, when given, receives "" (libjxl decodes a file whole or not
+// premultiplied alpha). The first picture, blended from its layers as
+// libjxl blends them, is the one decoded. The size the file claims, and
+// that of all the layers of the first picture, is checked against the
+// program's limits and the file's bytes before any pixel memory is taken,
+// and the memory libjxl needs is asked for before it decodes. `warning`, when given, receives "" (libjxl decodes a file whole or not
 // at all). Throws "Picture is too large", "Bitmap image is not valid:
 // REASON" and "Not enough memory for the picture".
 TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning = nullptr);
