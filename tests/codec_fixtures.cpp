@@ -152,6 +152,27 @@ struct BitWriter {
     }
 };
 
+// The file of an encoder given all its input, which it then destroys.
+std::vector<uint8_t> Finished(JxlEncoder* encoder) {
+    JxlEncoderCloseInput(encoder);
+    std::vector<uint8_t> out(1 << 16);
+    uint8_t* next = out.data();
+    size_t room = out.size();
+    for (JxlEncoderStatus status; (status = JxlEncoderProcessOutput(encoder, &next, &room)) != JXL_ENC_SUCCESS;) {
+        if (status != JXL_ENC_NEED_MORE_OUTPUT) {
+            JxlEncoderDestroy(encoder);
+            Fail("output");
+        }
+        const size_t used = size_t(next - out.data());
+        out.resize(out.size() * 2);
+        next = out.data() + used;
+        room = out.size() - used;
+    }
+    out.resize(size_t(next - out.data()));
+    JxlEncoderDestroy(encoder);
+    return out;
+}
+
 // R G / G B: a ramp per colour, with texture from the position.
 int MosaicSample(int x, int y) {
     const int colour = (y % 2) * 2 + (x % 2);
@@ -356,20 +377,7 @@ std::vector<uint8_t> MakeJxl(const Samples& s, const JxlOptions& options) {
         }
     }
     check(JxlEncoderAddImageFrame(settings, &format, pixels.data(), pixels.size()), "frame");
-    JxlEncoderCloseInput(encoder);
-    std::vector<uint8_t> out(1 << 16);
-    uint8_t* next = out.data();
-    size_t room = out.size();
-    for (JxlEncoderStatus status; (status = JxlEncoderProcessOutput(encoder, &next, &room)) != JXL_ENC_SUCCESS;) {
-        check(status == JXL_ENC_NEED_MORE_OUTPUT ? JXL_ENC_SUCCESS : status, "output");
-        const size_t used = size_t(next - out.data());
-        out.resize(out.size() * 2);
-        next = out.data() + used;
-        room = out.size() - used;
-    }
-    out.resize(size_t(next - out.data()));
-    JxlEncoderDestroy(encoder);
-    return out;
+    return Finished(encoder);
 }
 
 std::vector<uint8_t> MakeLayeredJxl(int width, int height, int layers, int resampling) {
@@ -416,20 +424,7 @@ std::vector<uint8_t> MakeLayeredJxl(int width, int height, int layers, int resam
             pixels[p] = uint8_t(40 + 7 * i), pixels[p + 1] = uint8_t(200 - 3 * i), pixels[p + 2] = uint8_t(90 + 11 * i);
         check(JxlEncoderAddImageFrame(settings, &format, pixels.data(), pixels.size()), "frame");
     }
-    JxlEncoderCloseInput(encoder);
-    std::vector<uint8_t> out(1 << 16);
-    uint8_t* next = out.data();
-    size_t room = out.size();
-    for (JxlEncoderStatus status; (status = JxlEncoderProcessOutput(encoder, &next, &room)) != JXL_ENC_SUCCESS;) {
-        check(status == JXL_ENC_NEED_MORE_OUTPUT ? JXL_ENC_SUCCESS : status, "output");
-        const size_t used = size_t(next - out.data());
-        out.resize(out.size() * 2);
-        next = out.data() + used;
-        room = out.size() - used;
-    }
-    out.resize(size_t(next - out.data()));
-    JxlEncoderDestroy(encoder);
-    return out;
+    return Finished(encoder);
 }
 
 std::vector<uint8_t> JxlHeaderClaiming(uint32_t width, uint32_t height) {
