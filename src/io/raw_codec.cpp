@@ -223,16 +223,20 @@ void CheckDirectoryClaim(const uint8_t* d, size_t size, uint64_t fileBytes, cons
             const uint64_t at = directory.jpegOffsets[i];
             int64_t samples = 0;
             bool pieceLossless = false;
+            const uint64_t count = i < directory.counts.size() ? directory.counts[i] : 0;
             if (!JpegFrame(d, size, at, samples, pieceLossless)) {
                 if (at + 4 <= size) break;  // LibRaw stops at a piece that is no JPEG stream
-                continue;                   // beyond the bytes at hand
+                // Beyond the bytes at hand: its bytes count all the same.
+                read.offsets.push_back(at);
+                read.counts.push_back(count);
+                continue;
             }
             if (samples > pieceSamples)
                 throw BrokenPicture("its " + std::string(tiled ? "tile " : "strip ") + std::to_string(i + 1) +
                                     " codes more pixels than the " + (tiled ? "tile" : "picture") + " holds");
             lossless = lossless || pieceLossless;
             read.offsets.push_back(at);
-            read.counts.push_back(i < directory.counts.size() ? directory.counts[i] : 0);
+            read.counts.push_back(count);
         }
         if (!read.offsets.empty()) pieceBytes = PieceBytes(read, fileBytes);
     }
