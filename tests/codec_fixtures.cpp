@@ -31,6 +31,12 @@ public:
         Entry(tag, 3, uint32_t(values.size()), v);
     }
     void Long(uint16_t tag, uint32_t value) { Entry(tag, 4, 1, Le32(value)); }
+    void Longs(uint16_t tag, const std::vector<uint32_t>& values) {
+        std::vector<uint8_t> v;
+        for (uint32_t x : values)
+            for (uint8_t b : Le32(x)) v.push_back(b);
+        Entry(tag, 4, uint32_t(values.size()), v);
+    }
     void Ascii(uint16_t tag, const std::string& text) {
         std::vector<uint8_t> v(text.begin(), text.end());
         v.push_back(0);
@@ -47,7 +53,7 @@ public:
         Entry(tag, type, uint32_t(tenThousandths.size()), v);
     }
     // Header, directory (the strip offset tag pointing at the picture
-    // data), values, picture data.
+    // data, the tile offsets counted from its start), values, picture data.
     std::vector<uint8_t> File(const std::vector<uint8_t>& picture) {
         std::sort(entries_.begin(), entries_.end(), [](const E& a, const E& b) { return a.tag < b.tag; });
         const size_t directory = 8, values = directory + 2 + 12 * entries_.size() + 4;
@@ -61,6 +67,13 @@ public:
         std::vector<uint8_t> tail;
         for (E& e : entries_) {
             if (e.tag == 273) e.value = Le32(pictureAt);
+            if (e.tag == 324)
+                for (size_t i = 0; i + 4 <= e.value.size(); i += 4) {
+                    uint32_t v = 0;
+                    for (int b = 3; b >= 0; --b) v = v << 8 | e.value[i + size_t(b)];
+                    const std::vector<uint8_t> moved = Le32(v + pictureAt);
+                    std::copy(moved.begin(), moved.end(), e.value.begin() + ptrdiff_t(i));
+                }
             put16(e.tag);
             put16(e.type);
             for (uint8_t b : Le32(e.count)) out.push_back(b);
@@ -139,34 +152,102 @@ struct BitWriter {
     }
 };
 
-}  // namespace
-
-std::vector<uint8_t> MakeDng(const DngOptions& o) {
-    std::vector<uint8_t> mosaic;
-    for (int y = 0; y < o.height; ++y)
-        for (int x = 0; x < o.width; ++x) {
-            // R G / G B: a ramp per colour, with texture from the position.
-            const int colour = (y % 2) * 2 + (x % 2);
-            const int ramp = colour == 0 ? 400 + 60 * x : colour == 3 ? 300 + 90 * y : 800 + 25 * (x + y);
-            const int v = std::min(4095, ramp + int((x * 37 + y * 91) % 64));
-            mosaic.push_back(uint8_t(v)), mosaic.push_back(uint8_t(v >> 8));
+// The file of an encoder given all its input, which it then destroys.
+std::vector<uint8_t> Finished(JxlEncoder* encoder) {
+    JxlEncoderCloseInput(encoder);
+    std::vector<uint8_t> out(1 << 16);
+    uint8_t* next = out.data();
+    size_t room = out.size();
+    for (JxlEncoderStatus status; (status = JxlEncoderProcessOutput(encoder, &next, &room)) != JXL_ENC_SUCCESS;) {
+        if (status != JXL_ENC_NEED_MORE_OUTPUT) {
+            JxlEncoderDestroy(encoder);
+            Fail("output");
         }
-    const uint32_t width = o.claimWidth ? o.claimWidth : uint32_t(o.width);
-    const uint32_t height = o.claimHeight ? o.claimHeight : uint32_t(o.height);
-    TiffWriter t;
+        const size_t used = size_t(next - out.data());
+        out.resize(out.size() * 2);
+        next = out.data() + used;
+        room = out.size() - used;
+    }
+    out.resize(size_t(next - out.data()));
+    JxlEncoderDestroy(encoder);
+    return out;
+}
+
+// R G / G B: a ramp per colour, with texture from the position.
+int MosaicSample(int x, int y) {
+    const int colour = (y % 2) * 2 + (x % 2);
+    const int ramp = colour == 0 ? 400 + 60 * x : colour == 3 ? 300 + 90 * y : 800 + 25 * (x + y);
+    return std::min(4095, ramp + int((x * 37 + y * 91) % 64));
+}
+
+// Bits written most significant first, a 0xFF byte followed by a 0 as in
+// JPEG's coded data.
+struct JpegBitWriter {
+    std::vector<uint8_t> bytes;
+    uint32_t held = 0;
+    int count = 0;
+    void Put(uint32_t value, int bits) {
+        for (int i = bits - 1; i >= 0; --i) {
+            held = held << 1 | ((value >> i) & 1);
+            if (++count == 8) Flush();
+        }
+    }
+    void Flush() {
+        bytes.push_back(uint8_t(held));
+        if (uint8_t(held) == 0xFF) bytes.push_back(0);
+        held = 0, count = 0;
+    }
+    void End() {
+        while (count != 0) Put(1, 1);
+    }
+};
+
+// A lossless JPEG (SOF3, predictor 1: the sample to the left, or above in
+// the first column) of one component of 12-bit samples, its frame header
+// claiming `claimWidth` x `claimHeight`. One Huffman table: a difference
+// of 0 in one bit, every other size in six.
+std::vector<uint8_t> LosslessJpeg(const std::vector<uint16_t>& samples, int width, int height, int claimWidth,
+                                  int claimHeight) {
+    std::vector<uint8_t> out = {0xFF, 0xD8, 0xFF, 0xC4, 0, 3 + 16 + 17, 0x00, 1, 0, 0, 0, 0, 16};
+    out.insert(out.end(), 10, 0);
+    for (uint8_t symbol = 0; symbol <= 16; ++symbol) out.push_back(symbol);
+    out.insert(out.end(), {0xFF, 0xC3, 0, 11, 12, uint8_t(claimHeight >> 8), uint8_t(claimHeight), uint8_t(claimWidth >> 8),
+                           uint8_t(claimWidth), 1, 1, 0x11, 0});
+    out.insert(out.end(), {0xFF, 0xDA, 0, 8, 1, 1, 0x00, 1, 0, 0});
+    JpegBitWriter bits;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int value = samples[size_t(y) * size_t(width) + size_t(x)];
+            const int predicted = x > 0 ? samples[size_t(y) * size_t(width) + size_t(x) - 1]
+                                  : y > 0 ? samples[size_t(y - 1) * size_t(width)]
+                                          : 1 << 11;
+            const int difference = value - predicted;
+            int size = 0;
+            while ((std::abs(difference) >> size) != 0) ++size;
+            if (size == 0) {
+                bits.Put(0, 1);
+                continue;
+            }
+            bits.Put(32 + uint32_t(size - 1), 6);
+            bits.Put(uint32_t(difference >= 0 ? difference : difference - 1) & ((1u << size) - 1), size);
+        }
+    bits.End();
+    out.insert(out.end(), bits.bytes.begin(), bits.bytes.end());
+    out.insert(out.end(), {0xFF, 0xD9});
+    return out;
+}
+
+// The tags every test DNG has beside those of its picture data.
+void DngTags(TiffWriter& t, uint32_t width, uint32_t height, int orientation) {
     t.Long(254, 0);  // the main picture
     t.Long(256, width);
     t.Long(257, height);
     t.Short(258, {16});
-    t.Short(259, {1});
     t.Short(262, {32803});  // colour filter array
     t.Ascii(271, kTestRawMake);
     t.Ascii(272, kTestRawModel);
-    t.Long(273, 0);  // set to the picture data's place
-    t.Short(274, {uint16_t(o.orientation)});
+    t.Short(274, {uint16_t(orientation)});
     t.Short(277, {1});
-    t.Long(278, height);
-    t.Long(279, uint32_t(mosaic.size()));
     t.Short(284, {1});
     t.Short(33421, {2, 2});
     t.Bytes(33422, {0, 1, 1, 2});
@@ -176,6 +257,58 @@ std::vector<uint8_t> MakeDng(const DngOptions& o) {
     t.Rationals(50721, 10, {8000, -2000, -1000, -3000, 11000, 2000, -500, 1500, 6000});
     t.Rationals(50728, 5, {5000, 10000, 7000});
     t.Short(50778, {21});  // D65
+}
+
+}  // namespace
+
+std::vector<uint8_t> MakeLosslessDng(const LosslessDngOptions& o) {
+    const bool hostile = o.claimWidth > 0;
+    const uint32_t width = hostile ? o.claimWidth : uint32_t(o.width);
+    const uint32_t height = hostile ? o.claimHeight : uint32_t(o.height);
+    const uint32_t side = uint32_t(o.tileSide);
+    const uint32_t across = (width + side - 1) / side, down = (height + side - 1) / side;
+    std::vector<uint8_t> data;
+    std::vector<uint32_t> offsets, counts;
+    for (uint32_t ty = 0; ty < down; ++ty)
+        for (uint32_t tx = 0; tx < across; ++tx) {
+            if (hostile && !data.empty()) {  // every tile is the first one's data
+                offsets.push_back(0), counts.push_back(uint32_t(data.size()));
+                continue;
+            }
+            std::vector<uint16_t> tile;
+            for (uint32_t y = 0; y < side; ++y)
+                for (uint32_t x = 0; x < side; ++x)
+                    tile.push_back(uint16_t(hostile ? 1000 : MosaicSample(int(tx * side + x), int(ty * side + y))));
+            const int claim = ty == 0 && tx == 0 && o.firstTileClaims ? o.firstTileClaims : int(side);
+            const std::vector<uint8_t> jpeg = LosslessJpeg(tile, int(side), int(side), claim, claim);
+            offsets.push_back(uint32_t(data.size())), counts.push_back(uint32_t(jpeg.size()));
+            data.insert(data.end(), jpeg.begin(), jpeg.end());
+        }
+    TiffWriter t;
+    DngTags(t, width, height, 1);
+    t.Short(259, {7});  // JPEG, here lossless
+    t.Long(322, side);
+    t.Long(323, side);
+    t.Longs(324, offsets);
+    t.Longs(325, counts);
+    return t.File(data);
+}
+
+std::vector<uint8_t> MakeDng(const DngOptions& o) {
+    std::vector<uint8_t> mosaic;
+    for (int y = 0; y < o.height; ++y)
+        for (int x = 0; x < o.width; ++x) {
+            const int v = MosaicSample(x, y);
+            mosaic.push_back(uint8_t(v)), mosaic.push_back(uint8_t(v >> 8));
+        }
+    const uint32_t width = o.claimWidth ? o.claimWidth : uint32_t(o.width);
+    const uint32_t height = o.claimHeight ? o.claimHeight : uint32_t(o.height);
+    TiffWriter t;
+    DngTags(t, width, height, o.orientation);
+    t.Short(259, {1});
+    t.Long(273, 0);  // set to the picture data's place
+    t.Long(278, height);
+    t.Long(279, uint32_t(mosaic.size()));
     return t.File(mosaic);
 }
 
@@ -244,20 +377,54 @@ std::vector<uint8_t> MakeJxl(const Samples& s, const JxlOptions& options) {
         }
     }
     check(JxlEncoderAddImageFrame(settings, &format, pixels.data(), pixels.size()), "frame");
-    JxlEncoderCloseInput(encoder);
-    std::vector<uint8_t> out(1 << 16);
-    uint8_t* next = out.data();
-    size_t room = out.size();
-    for (JxlEncoderStatus status; (status = JxlEncoderProcessOutput(encoder, &next, &room)) != JXL_ENC_SUCCESS;) {
-        check(status == JXL_ENC_NEED_MORE_OUTPUT ? JXL_ENC_SUCCESS : status, "output");
-        const size_t used = size_t(next - out.data());
-        out.resize(out.size() * 2);
-        next = out.data() + used;
-        room = out.size() - used;
+    return Finished(encoder);
+}
+
+std::vector<uint8_t> MakeLayeredJxl(int width, int height, int layers, int resampling) {
+    JxlEncoder* encoder = JxlEncoderCreate(nullptr);
+    const auto check = [&](JxlEncoderStatus status, const char* what) {
+        if (status != JXL_ENC_SUCCESS) {
+            JxlEncoderDestroy(encoder);
+            Fail(what);
+        }
+    };
+    JxlBasicInfo info;
+    JxlEncoderInitBasicInfo(&info);
+    info.xsize = uint32_t(width);
+    info.ysize = uint32_t(height);
+    info.bits_per_sample = 8;
+    info.num_color_channels = 3;
+    info.uses_original_profile = JXL_TRUE;
+    check(JxlEncoderSetBasicInfo(encoder, &info), "basic info");
+    JxlColorEncoding colour;
+    JxlColorEncodingSetToSRGB(&colour, JXL_FALSE);
+    check(JxlEncoderSetColorEncoding(encoder, &colour), "colour");
+    JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder, nullptr);
+    check(JxlEncoderSetFrameLossless(settings, JXL_TRUE), "lossless");
+    check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT, 1), "effort");
+    if (resampling > 1) {
+        check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_RESAMPLING, resampling), "resampling");
+        check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_ALREADY_DOWNSAMPLED, 1), "downsampled");
     }
-    out.resize(size_t(next - out.data()));
-    JxlEncoderDestroy(encoder);
-    return out;
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    for (int i = 0; i < layers; ++i) {
+        const int inset = std::min(i, std::min(width, height) / 2 - 1);
+        JxlFrameHeader header;
+        JxlEncoderInitFrameHeader(&header);
+        header.layer_info.have_crop = i > 0;
+        header.layer_info.crop_x0 = inset;
+        header.layer_info.crop_y0 = inset;
+        header.layer_info.xsize = uint32_t(i > 0 ? width - 2 * inset : width);
+        header.layer_info.ysize = uint32_t(i > 0 ? height - 2 * inset : height);
+        check(JxlEncoderSetFrameHeader(settings, &header), "frame header");
+        const size_t columns = (header.layer_info.xsize + uint32_t(resampling) - 1) / uint32_t(resampling);
+        const size_t rows = (header.layer_info.ysize + uint32_t(resampling) - 1) / uint32_t(resampling);
+        std::vector<uint8_t> pixels(columns * rows * 3);
+        for (size_t p = 0; p < pixels.size(); p += 3)
+            pixels[p] = uint8_t(40 + 7 * i), pixels[p + 1] = uint8_t(200 - 3 * i), pixels[p + 2] = uint8_t(90 + 11 * i);
+        check(JxlEncoderAddImageFrame(settings, &format, pixels.data(), pixels.size()), "frame");
+    }
+    return Finished(encoder);
 }
 
 std::vector<uint8_t> JxlHeaderClaiming(uint32_t width, uint32_t height) {

@@ -26,6 +26,18 @@ struct DngOptions {
 };
 std::vector<uint8_t> MakeDng(const DngOptions& options = {});
 
+// A DNG whose mosaic (as MakeDng's) is stored as square tiles, each a
+// lossless JPEG of 12-bit samples, as Adobe's converter writes raws. A
+// hostile one claims `claimWidth` x `claimHeight` and points every tile
+// at one tile of a flat grey; `firstTileClaims` makes the first tile's
+// frame header claim that many rows and columns.
+struct LosslessDngOptions {
+    int width = 64, height = 48, tileSide = 32;
+    uint32_t claimWidth = 0, claimHeight = 0;
+    int firstTileClaims = 0;
+};
+std::vector<uint8_t> MakeLosslessDng(const LosslessDngOptions& options = {});
+
 // What `dcraw_emu -w` (and `-h` for `half`) develops of a raw, as our
 // bitmaps hold pixels.
 TBitmap DcrawDeveloped(const std::vector<uint8_t>& raw, bool half);
@@ -38,6 +50,12 @@ struct JxlOptions {
     std::string xmp;
 };
 std::vector<uint8_t> MakeJxl(const Samples& samples, const JxlOptions& options = {});
+// A still JPEG XL of `layers` zero-duration layers (lossless, libjxl's
+// fastest effort) over a canvas of `width` x `height`: the first a colour
+// covering it, each further one a rectangle of another colour, a pixel
+// further in each way, blended over what is there. Each layer is coded at
+// 1 / `resampling` of its size and stretched by the decoder.
+std::vector<uint8_t> MakeLayeredJxl(int width, int height, int layers, int resampling = 1);
 // A bare JPEG XL codestream header claiming `width` x `height`, written bit
 // by bit, and nothing after it.
 std::vector<uint8_t> JxlHeaderClaiming(uint32_t width, uint32_t height);

@@ -224,6 +224,7 @@ struct ScriptedPhotos : BatchObserver {
             }
         } leave{this};
         if (name == "fits-alone" && first) throw std::bad_alloc();
+        if (name == "saves-alone" && first) throw NotEnoughMemoryToSave("HEIC");
         if (name == "never-fits") throw CorvessaError(std::string(NotEnoughMemory().what()) + " \u2014 " + input);
         if (name == "broken") throw CorvessaError("Bitmap image is not valid: no header \u2014 " + input);
         return "";
@@ -238,7 +239,7 @@ TEST(Batch, PhotosShortOfMemoryBesideOthersAreTriedOnceMoreAlone) {
     TempDir dir;
     const FolderPictures pictures(dir.File("pic"));
     std::vector<std::string> inputs;
-    for (const char* name : {"a", "fits-alone", "b", "never-fits", "broken", "c", "d"})
+    for (const char* name : {"a", "fits-alone", "b", "never-fits", "broken", "c", "saves-alone", "d"})
         inputs.push_back(dir.File(name) + ".bmp");
     for (const unsigned workers : {1u, 2u}) {
         SCOPED_TRACE(workers);
@@ -251,15 +252,16 @@ TEST(Batch, PhotosShortOfMemoryBesideOthersAreTriedOnceMoreAlone) {
         ASSERT_EQ(photos.outcomes.size(), inputs.size());
         // Alone already, one worker tries nothing again; with two, each
         // retry comes once every other photo is told of, none beside it.
-        const size_t retries = workers == 1 ? 0 : 2;
+        const size_t retries = workers == 1 ? 0 : 3;
         ASSERT_EQ(photos.calls.size(), inputs.size() + retries);
         for (size_t i = inputs.size(); i < photos.calls.size(); ++i) {
             EXPECT_EQ(std::get<1>(photos.calls[i]), 1);
             EXPECT_EQ(std::get<2>(photos.calls[i]), i - retries);
         }
         EXPECT_EQ(photos.outcomes["fits-alone"].status, workers == 1 ? Status::kFailed : Status::kRendered);
+        EXPECT_EQ(photos.outcomes["saves-alone"].status, workers == 1 ? Status::kFailed : Status::kRendered);
         EXPECT_EQ(photos.outcomes["never-fits"].message, "Not enough memory for the picture \u2014 " + inputs[3]);
-        EXPECT_EQ(counts.failed, workers == 1 ? 3u : 2u);
+        EXPECT_EQ(counts.failed, workers == 1 ? 4u : 2u);
     }
 }
 

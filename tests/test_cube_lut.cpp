@@ -86,6 +86,10 @@ TEST(CubeLut, RefusesHostileFilesNamingThemAndReadsTheirHonestCounterparts) {
         {"LUT_1D_SIZE 2\nCOLOUR 1\n0 0 0\n1 1 1\n", "line 2: unknown keyword \"COLOUR\""},
         {"DOMAIN_MIN 1 1 1\nDOMAIN_MAX 0 0 0\nLUT_1D_SIZE 2\n0 0 0\n1 1 1\n", "DOMAIN_MIN is not below DOMAIN_MAX"},
         {"LUT_1D_SIZE 2\n0 0 0\nTITLE \"late\"\n1 1 1\n", "line 3: a keyword comes after the entries"},
+        // Lines counted alike whichever way they end.
+        {"LUT_1D_SIZE 2\r0 0 0\r1 x 1\r", "line 3: \"x\" is not a number"},
+        {"LUT_1D_SIZE 2\r\n0 0 0\r\n1 x 1\r\n", "line 3: \"x\" is not a number"},
+        {"LUT_1D_SIZE 2\r\r0 0 0\n1 x 1", "line 4: \"x\" is not a number"},
     };
     for (const Case& c : cases) {
         const std::string error = ErrorOf([&] { Parsed(c.text); });
@@ -105,6 +109,12 @@ TEST(CubeLut, RefusesHostileFilesNamingThemAndReadsTheirHonestCounterparts) {
     EXPECT_EQ(lut.values.size(), 6u);
     EXPECT_EQ(Parsed("LUT_3D_INPUT_RANGE -0.5 1.5\n" + ok3).domainMin[2], -0.5f);
     EXPECT_EQ(Parsed(ok3).values.size(), 24u);
+    // Old Macs ended lines with CR alone.
+    std::string mac = CubeText(3, true, InvertedColour, "TITLE \"Mac\"\n");
+    std::replace(mac.begin(), mac.end(), '\n', '\r');
+    const CubeLut fromMac = Parsed(mac);
+    EXPECT_EQ(fromMac.title, "Mac");
+    EXPECT_EQ(fromMac.values, Parsed(CubeText(3, true, InvertedColour)).values);
 }
 
 TEST(CubeLut, ReadsFilesAndRefusesAHugeOneFromItsSize) {

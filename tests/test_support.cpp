@@ -1,8 +1,15 @@
 #include "test_support.h"
 
+#include "ground/parallel.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace corvessa::test {
@@ -114,5 +121,35 @@ std::string CubeText(int size, bool is3D, const CubeColour& colour, const std::s
 
 void SameColour(double r, double g, double b, double out[3]) { out[0] = r, out[1] = g, out[2] = b; }
 void InvertedColour(double r, double g, double b, double out[3]) { out[0] = 1 - r, out[1] = 1 - g, out[2] = 1 - b; }
+
+std::string ErrorWithLittleMemory(const std::function<void()>& action, uint64_t extraMegabytes) {
+    int pipe_[2];
+    if (pipe(pipe_) != 0) return "(pipe failed)";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipe_[0]);
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        std::ifstream statm("/proc/self/statm");
+        long pages = 0;
+        statm >> pages;
+        limit.rlim_cur = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(extraMegabytes) << 20);
+        setrlimit(RLIMIT_AS, &limit);
+        // The parent's OpenMP workers are not there after fork(): a row loop
+        // waiting for them would wait for ever.
+        LimitRowThreads(1);
+        const std::string error = ErrorOf(action);
+        const ssize_t written = write(pipe_[1], error.data(), error.size());
+        std::_Exit(written == ssize_t(error.size()) ? 0 : 1);
+    }
+    close(pipe_[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipe_[0], buffer, sizeof buffer)) > 0;) text.append(buffer, size_t(n));
+    close(pipe_[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "(child failed)";
+}
 
 }  // namespace corvessa::test

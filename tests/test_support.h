@@ -68,4 +68,10 @@ inline std::string ErrorOf(const std::function<void()>& action) {
     return "(no error)";
 }
 
+// ErrorOf `action` run in a child process allowed `extraMegabytes` of
+// address space beyond what it has ("(child failed)" when the child dies,
+// by a signal say): what needs the memory of a picture it should never
+// make fails as out of memory.
+std::string ErrorWithLittleMemory(const std::function<void()>& action, uint64_t extraMegabytes = 100);
+
 }  // namespace corvessa::test

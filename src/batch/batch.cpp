@@ -146,10 +146,12 @@ void AppendName(std::string& out, const char* name, const std::string& text) {
 }
 
 // Whether `message` is the failure of a photo for want of memory, be it
-// of decoding it (the file named after it), rendering or writing it.
+// of decoding it (the file named after it), rendering or writing it
+// ("Not enough memory to save as HEIC").
 bool ForWantOfMemory(const std::string& message) {
     const std::string text = NotEnoughMemory().what();
-    return message == text || message.rfind(text + " \u2014 ", 0) == 0;
+    const std::string saving = NotEnoughMemoryToSave("").what();
+    return message == text || message.rfind(text + " \u2014 ", 0) == 0 || message.rfind(saving, 0) == 0;
 }
 
 }  // namespace

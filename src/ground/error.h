@@ -27,6 +27,12 @@ inline CorvessaError NotEnoughMemory() {
     return CorvessaError("Not enough memory for the picture");
 }
 
+// An encoder's working copies beside the picture would not fit:
+// "Not enough memory to save as HEIC".
+inline CorvessaError NotEnoughMemoryToSave(const std::string& format) {
+    return CorvessaError("Not enough memory to save as " + format);
+}
+
 // The user's words for the exception being handled; call inside a catch.
 inline std::string CurrentErrorText() {
     try {

@@ -1,11 +1,8 @@
 #include "io/heif_codec.h"
 
 #include <libheif/heif.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -15,6 +12,7 @@
 #include <thread>
 
 #include "io/jpeg_codec.h"
+#include "io/memory_room.h"
 #include "io/photo_metadata.h"
 #include "io/picture_samples.h"
 #include "ground/error.h"
@@ -576,39 +574,6 @@ size_t DecodingBytes(int64_t pixels, bool alpha, bool deep) {
 
 int DecodingThreads() { return int(std::clamp(std::thread::hardware_concurrency(), 1u, 64u)); }
 
-// The bytes of address space the process has mapped.
-uint64_t MappedBytes() {
-    std::FILE* statm = std::fopen("/proc/self/statm", "r");
-    unsigned long long pages = 0;
-    if (statm) {
-        if (std::fscanf(statm, "%llu", &pages) != 1) pages = 0;
-        std::fclose(statm);
-    }
-    return uint64_t(pages) * uint64_t(sysconf(_SC_PAGE_SIZE));
-}
-
-// Under a limit on address space (prlimit, ulimit -v) every thread's malloc
-// arena takes 64 MB of it; libheif's four tile threads and their decoders'
-// workers took more than a 24-megapixel grid, and a worker that could not
-// start then hung the decoder. Where the limit leaves less than a generous
-// reckoning of that beside `working`, tiles are decoded one at a time on
-// the caller's thread, which gives the same picture.
-bool AddressSpaceLimited(size_t working) {
-    rlimit limit{};
-    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
-    const uint64_t threads = uint64_t(DecodingThreads()) * (uint64_t(256) << 20);
-    return uint64_t(limit.rlim_cur) < MappedBytes() + working + threads + (uint64_t(1) << 30);
-}
-
-// Whether `bytes` of memory can be had now; called through a pointer the
-// compiler cannot see through, so that the probe is not optimised away.
-void* (*volatile probeAllocate)(size_t) = std::malloc;
-bool CanAllocate(size_t bytes) {
-    void* const block = probeAllocate(bytes);
-    std::free(block);
-    return block != nullptr;
-}
-
 // The errors libheif gives when memory runs out inside a decoder (which
 // then yields no picture) or the colour conversion (which then has no
 // result), as well as for broken data.
@@ -646,7 +611,11 @@ TBitmap DecodeHeif(const uint8_t* data, size_t size) try {
     if (!options) throw NotEnoughMemory();
     // Phones store their photos as grids of 512 x 512 tiles, which libheif
     // decodes side by side on as many threads as it is allowed (4 unless
-    // told): one a core.
+    // told): one a core. Under a tight limit on address space libheif's
+    // tile threads and their decoders' workers took more than a
+    // 24-megapixel grid, and a worker that could not start hung the
+    // decoder: tiles are then decoded one at a time on the caller's
+    // thread, which gives the same picture.
     // Our picture first, then a probe for what libheif will need: a
     // picture the machine cannot hold is said to be so before the decoders
     // fail in their own words (or, starting no thread, wait for ever).
@@ -733,13 +702,34 @@ heif_compression_format FormatOf(HeifCoding coding) {
     return coding == HeifCoding::kHevc ? heif_compression_HEVC : heif_compression_AV1;
 }
 
-CorvessaError WriteError(const heif_error& error) {
-    if (error.code == heif_error_Memory_allocation_error) return NotEnoughMemory();
+const char* FormatName(HeifCoding coding) { return coding == HeifCoding::kHevc ? "HEIC" : "AVIF"; }
+
+CorvessaError WriteError(const heif_error& error, HeifCoding coding) {
+    if (error.code == heif_error_Memory_allocation_error) return NotEnoughMemoryToSave(FormatName(coding));
     return CorvessaError(std::string("Stream write error: ") + (error.message ? error.message : "libheif cannot write the file"));
 }
 
-void CheckWrite(const heif_error& error) {
-    if (error.code != heif_error_Ok) throw WriteError(error);
+// What encoding a picture of `pixels` takes besides the picture handed in,
+// from where EncodeHeif asks for it: libheif's RGB copy and its 4:2:0
+// conversion, and the encoder's own pictures and analysis. Measured as
+// the rise of the process's peak address space on the caller's thread
+// alone (as under a limit on it), from 3 to 24 megapixels: x265 took
+// 17 bytes a pixel and 94 MB (492 MB for 24 megapixels), aom 23 bytes a
+// pixel and 22 MB (564 MB); a quarter more is asked for. Short of it x265
+// crashed or waited for ever, aom crashed.
+size_t EncodingBytes(int64_t pixels, HeifCoding coding) {
+    if (coding == HeifCoding::kHevc) return size_t(pixels * 21) + (size_t(136) << 20);
+    return size_t(pixels * 29) + (size_t(32) << 20);
+}
+
+// Threads under a limit on address space: see AddressSpaceLimited.
+void RunOnTheCallersThread(heif_encoder* encoder, HeifCoding coding) {
+    if (coding == HeifCoding::kHevc) {
+        heif_encoder_set_parameter(encoder, "x265:pools", "none");
+        heif_encoder_set_parameter(encoder, "x265:frame-threads", "1");
+    } else {
+        heif_encoder_set_parameter_integer(encoder, "threads", 1);
+    }
 }
 
 heif_error AppendBytes(heif_context*, const void* data, size_t size, void* target) {
@@ -768,22 +758,29 @@ std::vector<uint8_t> EncodeHeif(const TBitmap& picture, const PhotoMetadata& met
     if (!CanEncodeHeif(coding))
         throw CorvessaError(std::string("Stream write error: libheif has no encoder for ") +
                             (coding == HeifCoding::kHevc ? "HEIC (HEVC)" : "AVIF (AV1)"));
+    const auto check = [coding](const heif_error& error) {
+        if (error.code != heif_error_Ok) throw WriteError(error, coding);
+    };
+    const CorvessaError noRoom = NotEnoughMemoryToSave(FormatName(coding));
     InitHeif();
     const Context context(heif_context_alloc());
-    if (!context) throw NotEnoughMemory();
+    if (!context) throw noRoom;
     heif_encoder* made = nullptr;
-    CheckWrite(heif_context_get_encoder_for_format(context.get(), FormatOf(coding), &made));
+    check(heif_context_get_encoder_for_format(context.get(), FormatOf(coding), &made));
     const std::unique_ptr<heif_encoder, EncoderRelease> encoder(made);
-    CheckWrite(heif_encoder_set_lossy_quality(encoder.get(), std::clamp(quality, 0, 100)));
+    check(heif_encoder_set_lossy_quality(encoder.get(), std::clamp(quality, 0, 100)));
     heif_encoder_set_parameter(encoder.get(), "chroma", "420");
+    if (AddressSpaceLimited()) RunOnTheCallersThread(encoder.get(), coding);
+    const size_t working = EncodingBytes(int64_t(width) * height, coding);
+    if (!CanAllocate(working)) throw noRoom;
 
     heif_image* created = nullptr;
-    CheckWrite(heif_image_create(width, height, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &created));
+    check(heif_image_create(width, height, heif_colorspace_RGB, heif_chroma_interleaved_RGB, &created));
     const Image image(created);
-    CheckWrite(heif_image_add_plane(image.get(), heif_channel_interleaved, width, height, 8));
+    check(heif_image_add_plane(image.get(), heif_channel_interleaved, width, height, 8));
     int stride = 0;
     uint8_t* plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
-    if (!plane) throw NotEnoughMemory();
+    if (!plane) throw noRoom;
     ForEachRow(height, picture.RowBytes(), [&](int y) {
         const uint8_t* in = picture.Row(y);
         uint8_t* out = plane + size_t(y) * size_t(stride);
@@ -791,21 +788,24 @@ std::vector<uint8_t> EncodeHeif(const TBitmap& picture, const PhotoMetadata& met
     });
     const SavedMetadataBlocks blocks = SavedBlocks(metadata, width, height);
     if (!blocks.iccProfile.empty())
-        CheckWrite(heif_image_set_raw_color_profile(image.get(), "prof", blocks.iccProfile.data(), blocks.iccProfile.size()));
+        check(heif_image_set_raw_color_profile(image.get(), "prof", blocks.iccProfile.data(), blocks.iccProfile.size()));
 
     heif_image_handle* encoded = nullptr;
-    CheckWrite(heif_context_encode_image(context.get(), image.get(), encoder.get(), nullptr, &encoded));
+    const heif_error error = heif_context_encode_image(context.get(), image.get(), encoder.get(), nullptr, &encoded);
+    // An encoder that ran short of memory says only that it failed.
+    if (error.code != heif_error_Ok && !CanAllocate(2 * working)) throw noRoom;
+    check(error);
     const Handle handle(encoded);
     if (!blocks.exif.empty())
-        CheckWrite(heif_context_add_exif_metadata(context.get(), handle.get(), blocks.exif.data(), int(blocks.exif.size())));
+        check(heif_context_add_exif_metadata(context.get(), handle.get(), blocks.exif.data(), int(blocks.exif.size())));
     if (!blocks.xmp.empty())
-        CheckWrite(heif_context_add_XMP_metadata(context.get(), handle.get(), blocks.xmp.data(), int(blocks.xmp.size())));
+        check(heif_context_add_XMP_metadata(context.get(), handle.get(), blocks.xmp.data(), int(blocks.xmp.size())));
     std::vector<uint8_t> out;
     heif_writer writer{1, AppendBytes};
-    CheckWrite(heif_context_write(context.get(), &writer, &out));
+    check(heif_context_write(context.get(), &writer, &out));
     return out;
 } catch (const std::bad_alloc&) {
-    throw NotEnoughMemory();
+    throw NotEnoughMemoryToSave(FormatName(coding));
 }
 
 }  // namespace corvessa

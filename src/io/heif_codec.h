@@ -63,9 +63,10 @@ bool CanEncodeHeif(HeifCoding coding);
 // An 8-bit HEIC or AVIF of the picture (4:2:0) at `quality`, with the Exif
 // data (orientation 1), XMP and colour profile of `metadata` (see
 // SavedBlocks); no rotation is recorded, the pixels being upright. Throws
-// "Picture is too large for HEIF (W x H)" beyond kMaxHeifSide, and
+// "Picture is too large for HEIF (W x H)" beyond kMaxHeifSide,
 // "Stream write error: libheif has no encoder for FORMAT" where the
-// library was built without one.
+// library was built without one, and "Not enough memory to save as HEIC"
+// (AVIF) when what the encoder needs cannot be had before it starts.
 std::vector<uint8_t> EncodeHeif(const TBitmap& picture, const PhotoMetadata& metadata, HeifCoding coding, int quality);
 inline std::vector<uint8_t> EncodeHeic(const TBitmap& picture, const PhotoMetadata& metadata, int quality = kHeicQuality) {
     return EncodeHeif(picture, metadata, HeifCoding::kHevc, quality);

@@ -13,6 +13,7 @@
 #include "ground/error.h"
 #include "ground/parallel.h"
 #include "io/jpeg_codec.h"
+#include "io/memory_room.h"
 #include "io/photo_metadata.h"
 #include "io/picture_samples.h"
 
@@ -32,8 +33,36 @@ struct RunnerFree {
 using Decoder = std::unique_ptr<JxlDecoder, DecoderFree>;
 using Runner = std::unique_ptr<void, RunnerFree>;
 
+// libjxl's workers, one a core; none under a limit on address space
+// (see AddressSpaceLimited), where libjxl works on the caller's thread.
 Runner MakeRunner() {
+    if (AddressSpaceLimited()) return Runner();
     return Runner(JxlThreadParallelRunnerCreate(nullptr, JxlThreadParallelRunnerDefaultNumWorkerThreads()));
+}
+
+// A still picture may be the blend of zero-duration layers, and libjxl
+// decodes each at its own size before the first picture is whole: a file
+// of 70 KB held 500 of them and took 40 s. More layers than this are
+// refused before any is decoded (image editors export a layer each for a
+// handful to a few dozen).
+inline constexpr int kMaxJxlLayers = 256;
+
+// What decoding a picture of `pixels` takes besides our bitmap: libjxl's
+// planes and its output in 8 or 16 bits. Measured as the rise of the peak
+// address space on the caller's thread alone (as under a limit on it),
+// from 3 to 48 megapixels of 8-bit colour: 5.8 bytes a pixel for a lossy
+// file, 14.7 for a lossless one; a quarter more is asked for, and room
+// for 16-bit output and alpha. Short of it libjxl aborts the process.
+size_t DecodingBytes(int64_t pixels, bool deep, bool alpha) {
+    return size_t(pixels * (20 + (deep ? 4 : 0) + (alpha ? 6 : 0))) + (size_t(32) << 20);
+}
+
+// What encoding a picture of `pixels` takes beside it, measured as for
+// decoding: 61 bytes a pixel at kJxlEffort (1.49 GB for 24 megapixels),
+// 72 lossless at kJxlLosslessEffort (1.74 GB); a quarter more is asked
+// for. Short of it libjxl aborts the process.
+size_t EncodingBytes(int64_t pixels, bool lossless) {
+    return size_t(pixels * (lossless ? 90 : 77)) + (size_t(32) << 20);
 }
 
 // The picture the decoder makes of a codestream of `info`: its sides
@@ -59,9 +88,51 @@ bool IsJxl(const uint8_t* data, size_t size) {
     return s == JXL_SIG_CODESTREAM || s == JXL_SIG_CONTAINER;
 }
 
+namespace {
+
+// The layers that make up the first picture, counted and held to the
+// file's bytes before anything is decoded: libjxl is shown them without
+// blending, and skips their data.
+void CheckLayers(const uint8_t* data, size_t size) {
+    const Decoder decoder(JxlDecoderCreate(nullptr));
+    if (!decoder || JxlDecoderSetCoalescing(decoder.get(), JXL_FALSE) != JXL_DEC_SUCCESS ||
+        JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_FRAME) != JXL_DEC_SUCCESS ||
+        JxlDecoderSetInput(decoder.get(), data, size) != JXL_DEC_SUCCESS)
+        throw NotEnoughMemory();
+    JxlDecoderCloseInput(decoder.get());
+    int layers = 0;
+    int64_t pixels = 0;
+    for (;;) {
+        const JxlDecoderStatus status = JxlDecoderProcessInput(decoder.get());
+        if (status == JXL_DEC_BASIC_INFO) {
+            JxlBasicInfo info{};
+            if (JxlDecoderGetBasicInfo(decoder.get(), &info) != JXL_DEC_SUCCESS) return;
+            CheckClaim(info, size);
+            continue;
+        }
+        // The decoder proper says what else is wrong.
+        if (status != JXL_DEC_FRAME) return;
+        JxlFrameHeader frame{};
+        if (JxlDecoderGetFrameHeader(decoder.get(), &frame) != JXL_DEC_SUCCESS) return;
+        if (++layers > kMaxJxlLayers)
+            throw BrokenPicture("its first picture is made of more than " + std::to_string(kMaxJxlLayers) + " layers");
+        // Each layer costs its own pixels, which the file must hold as it
+        // would hold one picture of them all (see CheckPictureDataClaim).
+        pixels += int64_t(frame.layer_info.xsize) * frame.layer_info.ysize;
+        const int64_t beyond = std::max<int64_t>(pixels - kPixelsFreeOfDataRule, 0);
+        if (pixels > kMaxPixelsPerFileByte * int64_t(size) || beyond > kMaxPixelsPerDataByteAboveFree * int64_t(size))
+            throw BrokenPicture("its layers claim " + std::to_string(pixels) + " pixels, more than its " +
+                                std::to_string(size) + " bytes can hold");
+        if (frame.duration != 0 || frame.is_last) return;  // the first picture ends here
+    }
+}
+
+}  // namespace
+
 TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning) try {
     if (warning) warning->clear();
     if (!IsJxl(data, size)) throw BrokenPicture("it is not a JPEG XL file");
+    CheckLayers(data, size);
     const Decoder decoder(JxlDecoderCreate(nullptr));
     if (!decoder) throw NotEnoughMemory();
     const Runner runner = MakeRunner();
@@ -75,8 +146,11 @@ TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning) try {
     JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
     std::vector<uint8_t> pixels;
     TBitmap picture;
+    size_t working = 0;
     for (;;) {
         const JxlDecoderStatus status = JxlDecoderProcessInput(decoder.get());
+        // Memory taken by others meanwhile, or more needed than reckoned.
+        if (status == JXL_DEC_ERROR && working > 0 && !CanAllocate(2 * working)) throw NotEnoughMemory();
         if (status == JXL_DEC_ERROR) throw BrokenPicture("libjxl cannot decode it");
         if (status == JXL_DEC_NEED_MORE_INPUT) throw BrokenPicture("the file ends before its picture does");
         if (status == JXL_DEC_SUCCESS) throw BrokenPicture("the file holds no picture");
@@ -88,6 +162,8 @@ TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning) try {
             if (!picture.TrySetSize(int(width), int(height))) throw NotEnoughMemory();
             format.num_channels = info.alpha_bits > 0 ? 4 : 3;
             format.data_type = info.bits_per_sample > 8 ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8;
+            working = DecodingBytes(width * height, format.data_type == JXL_TYPE_UINT16, format.num_channels == 4);
+            if (!CanAllocate(working)) throw NotEnoughMemory();
         } else if (status == JXL_DEC_NEED_IMAGE_OUT_BUFFER) {
             size_t bytes = 0;
             if (JxlDecoderImageOutBufferSize(decoder.get(), &format, &bytes) != JXL_DEC_SUCCESS)
@@ -180,14 +256,17 @@ float JxlDistance(int quality) {
 std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& metadata, int quality) try {
     const int width = picture.Width(), height = picture.Height();
     if (width <= 0 || height <= 0) throw CorvessaError("Stream write error: the picture is empty");
+    const float distance = JxlDistance(quality);
+    const CorvessaError noRoom = NotEnoughMemoryToSave("JPEG XL");
+    const size_t working = EncodingBytes(int64_t(width) * height, distance == 0.0f);
+    if (!CanAllocate(working)) throw noRoom;
     const std::unique_ptr<JxlEncoder, EncoderFree> encoder(JxlEncoderCreate(nullptr));
-    if (!encoder) throw NotEnoughMemory();
+    if (!encoder) throw noRoom;
     const Runner runner = MakeRunner();
     if (runner) JxlEncoderSetParallelRunner(encoder.get(), JxlThreadParallelRunner, runner.get());
     const auto check = [](JxlEncoderStatus status) {
         if (status != JXL_ENC_SUCCESS) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
     };
-    const float distance = JxlDistance(quality);
     JxlBasicInfo info;
     JxlEncoderInitBasicInfo(&info);
     info.xsize = uint32_t(width);
@@ -218,23 +297,29 @@ std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& meta
         JxlEncoderCloseBoxes(encoder.get());
     }
     JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
-    if (!settings) throw NotEnoughMemory();
+    if (!settings) throw noRoom;
+    check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT,
+                                           distance == 0.0f ? kJxlLosslessEffort : kJxlEffort));
     if (distance == 0.0f)
         check(JxlEncoderSetFrameLossless(settings, JXL_TRUE));
     else
         check(JxlEncoderSetFrameDistance(settings, distance));
 
-    std::vector<uint8_t> rgb(size_t(width) * 3 * size_t(height));
-    ForEachRow(height, picture.RowBytes(), [&](int y) {
-        const uint8_t* in = picture.Row(y);
-        uint8_t* out = rgb.data() + size_t(y) * size_t(width) * 3;
-        for (int x = 0; x < width; ++x, in += 3, out += 3) out[0] = in[2], out[1] = in[1], out[2] = in[0];
-    });
-    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
-    check(JxlEncoderAddImageFrame(settings, &format, rgb.data(), rgb.size()));
+    {
+        std::vector<uint8_t> rgb(size_t(width) * 3 * size_t(height));
+        ForEachRow(height, picture.RowBytes(), [&](int y) {
+            const uint8_t* in = picture.Row(y);
+            uint8_t* out = rgb.data() + size_t(y) * size_t(width) * 3;
+            for (int x = 0; x < width; ++x, in += 3, out += 3) out[0] = in[2], out[1] = in[1], out[2] = in[0];
+        });
+        // libjxl takes its own copy of the frame, so ours goes before the
+        // encoder's peak.
+        const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+        check(JxlEncoderAddImageFrame(settings, &format, rgb.data(), rgb.size()));
+    }
     JxlEncoderCloseInput(encoder.get());
 
-    std::vector<uint8_t> out(std::max<size_t>(4096, rgb.size() / 8));
+    std::vector<uint8_t> out(std::max<size_t>(4096, size_t(width) * size_t(height) * 3 / 8));
     size_t used = 0;
     for (;;) {
         uint8_t* next = out.data() + used;
@@ -242,13 +327,14 @@ std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& meta
         const JxlEncoderStatus status = JxlEncoderProcessOutput(encoder.get(), &next, &room);
         used = size_t(next - out.data());
         if (status == JXL_ENC_SUCCESS) break;
+        if (status != JXL_ENC_NEED_MORE_OUTPUT && !CanAllocate(2 * working)) throw noRoom;
         if (status != JXL_ENC_NEED_MORE_OUTPUT) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
         out.resize(out.size() * 2);
     }
     out.resize(used);
     return out;
 } catch (const std::bad_alloc&) {
-    throw NotEnoughMemory();
+    throw NotEnoughMemoryToSave("JPEG XL");
 }
 
 }  // namespace corvessa

@@ -49,12 +49,14 @@ bool IsNetpbm(const uint8_t* head, size_t size) {
 
 // The camera raws whose files tell themselves from a TIFF's by their first
 // bytes: Canon's CR2 and CR3, Fujifilm's RAF, Olympus's ORF, Panasonic's
-// RW2. DNG, NEF, ARW and PEF are TIFFs to the letter, told by their names.
+// RW2, and a DNG by its DNGVersion tag (so that one named .tif, which the
+// TIFF reader refuses, opens as a raw). NEF, ARW and PEF are TIFFs to the
+// letter, told by their names.
 bool IsDistinctRaw(const uint8_t* head, size_t size) {
     return (Starts(head, size, std::string_view("II*\0", 4)) && size >= 10 && head[8] == 'C' && head[9] == 'R') ||
            (size >= 12 && std::memcmp(head + 4, "ftypcrx ", 8) == 0) || Starts(head, size, "FUJIFILMCCD-RAW") ||
            Starts(head, size, "IIRO") || Starts(head, size, "IIRS") || Starts(head, size, "MMOR") ||
-           Starts(head, size, std::string_view("IIU\0", 4));
+           Starts(head, size, std::string_view("IIU\0", 4)) || IsDng(head, size);
 }
 
 std::vector<std::string_view> RawExtensions() {

@@ -8,6 +8,7 @@
 #include <tiffio.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,7 @@
 #include "ground/error.h"
 #include "ground/stop.h"
 #include "io/jpeg_codec.h"
+#include "io/memory_room.h"
 #include "io/picture_samples.h"
 
 namespace corvessa {
@@ -301,11 +303,54 @@ void CatchTiffMessages() {
     lastTiffError.clear();
 }
 
+// What reading a picture of `size` through Qt takes: Qt's picture in the
+// reader's format (8 bytes a pixel where that is not known yet), as much
+// again for the reader's own rows and frames (libtiff's strips, the GIF
+// reader's canvas), and ours.
+size_t QtReadingBytes(QSize size, QImage::Format format) {
+    const int64_t pixels = int64_t(size.width()) * size.height();
+    const int64_t bits = format == QImage::Format_Invalid ? 64 : QImage::toPixelFormat(format).bitsPerPixel();
+    return size_t(2 * pixels * bits / 8 + 3 * pixels) + (size_t(16) << 20);
+}
+
 bool IsTiffFormat(const char* format) { return std::strcmp(format, "tif") == 0 || std::strcmp(format, "tiff") == 0; }
+
+// Qt's image plugins and QBuffer warn on standard error about the files
+// they refuse ("QTgaHandler::canRead(): Image type not supported",
+// "QBuffer::seek: Invalid pos" for a TIFF that points past its end),
+// which the user reads in the program's words already. Their messages
+// are dropped while this thread reads or writes a picture through Qt;
+// every other message goes where it went before.
+thread_local bool inQtImageIo = false;
+std::atomic<QtMessageHandler> handlerBefore = nullptr;
+
+void DropImageIoMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (inQtImageIo && type != QtFatalMsg) return;
+    if (const QtMessageHandler before = handlerBefore.load()) before(type, context, message);
+}
+
+class QuietQtImageIo {
+public:
+    QuietQtImageIo() : outer_(inQtImageIo) {
+        static const bool installed = [] {
+            handlerBefore = qInstallMessageHandler(DropImageIoMessages);
+            return true;
+        }();
+        (void)installed;
+        inQtImageIo = true;
+    }
+    ~QuietQtImageIo() { inQtImageIo = outer_; }
+    QuietQtImageIo(const QuietQtImageIo&) = delete;
+    QuietQtImageIo& operator=(const QuietQtImageIo&) = delete;
+
+private:
+    bool outer_;
+};
 
 }  // namespace
 
 TBitmap DecodeWithQt(const uint8_t* data, size_t length, const char* format) try {
+    const QuietQtImageIo quiet;
     const bool bmp = std::strcmp(format, "bmp") == 0;
     if (bmp) CheckBmpClaim(data, length, length);
     if (std::strcmp(format, "gif") == 0) CheckGifClaim(data, length, length);
@@ -339,23 +384,37 @@ TBitmap DecodeWithQt(const uint8_t* data, size_t length, const char* format) try
     // colour 0.
     QImage image;
     const QSize size = claimed == QSize() ? QSize() : QSize(std::abs(claimed.width()), std::abs(claimed.height()));
+    // A picture the machine cannot hold is said to be so before the reader
+    // fails in words of its own.
+    const size_t working = size.isEmpty() ? 0 : QtReadingBytes(size, reader.imageFormat());
+    if (working > 0 && !CanAllocate(working)) throw NotEnoughMemory();
     if (!size.isEmpty() && reader.imageFormat() != QImage::Format_Invalid) {
         image = QImage(size, reader.imageFormat());
         if (image.isNull()) throw NotEnoughMemory();
         image.fill(0);
     }
-    if (!reader.read(&image) || image.isNull())
+    if (!reader.read(&image) || image.isNull()) {
+        // A reader short of memory names whatever it was reading then
+        // (libtiff a tag, "PhotometricInterpretation"; Qt "Unsupported color
+        // conversion" or "Invalid image size"). Memory taken by others
+        // meanwhile, or more needed than reckoned, is told apart by asking
+        // for twice what the picture needs.
+        if (working > 0 && !CanAllocate(2 * working)) throw NotEnoughMemory();
         throw BrokenPicture(tiff && !lastTiffError.empty() ? lastTiffError : reader.errorString().toStdString());
+    }
     CheckPictureSize(image.width(), image.height());
     TBitmap picture(image.width(), image.height());
     const bool ownConversion = NeedsOwnConversion(image, !bmp);
     const QImage::Format bandFormat = BandFormat(image, ownConversion);
     // Converted a band of rows at a time: a whole converted copy beside
     // Qt's picture and ours would cost another photo's worth of memory.
-    constexpr int kBandRows = 64;
-    for (int top = 0; top < picture.Height(); top += kBandRows) {
+    // Qt converts a band of more than 65536 pixels on its thread pool, and
+    // under a limit on address space a pool thread that cannot start left
+    // the conversion waiting for ever: bands are then kept below that.
+    const int bandRows = AddressSpaceLimited() ? std::max(1, 65535 / picture.Width()) : 64;
+    for (int top = 0; top < picture.Height(); top += bandRows) {
         ThrowIfStopped();
-        const int rows = std::min(kBandRows, picture.Height() - top);
+        const int rows = std::min(bandRows, picture.Height() - top);
         const QImage band = image.copy(0, top, picture.Width(), rows).convertToFormat(bandFormat);
         if (band.isNull()) throw NotEnoughMemory();
         if (ownConversion)
@@ -369,6 +428,7 @@ TBitmap DecodeWithQt(const uint8_t* data, size_t length, const char* format) try
 }
 
 std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format, int quality) try {
+    const QuietQtImageIo quiet;
     QImage image(picture.Width(), picture.Height(), QImage::Format_BGR888);
     if (image.isNull()) throw picture.Empty() ? CorvessaError("Stream write error") : NotEnoughMemory();
     for (int y = 0; y < picture.Height(); ++y) std::memcpy(image.scanLine(y), picture.Row(y), picture.RowBytes());

@@ -11,6 +11,7 @@
 #include "ground/error.h"
 #include "ground/parallel.h"
 #include "io/jpeg_codec.h"
+#include "io/memory_room.h"
 
 namespace corvessa {
 
@@ -43,13 +44,31 @@ uint32_t TiffTypeBytes(uint32_t type) {
     return type < sizeof kBytes ? kBytes[type] : 1;
 }
 
+// What a directory of a TIFF-structured file says of its picture: its
+// size, how it is compressed, and where its strips or tiles lie.
+struct TiffDirectory {
+    int64_t width = 0, height = 0;
+    uint32_t compression = 1, samples = 1;
+    uint32_t tileWidth = 0, tileLength = 0;
+    std::vector<uint64_t> offsets, counts;  // of its strips or tiles
+    // Both lists lie within the bytes at hand (otherwise the picture's
+    // data cannot be told from the first bytes of a file).
+    bool piecesKnown = false;
+    // The pieces as LibRaw's lossless-JPEG reader finds them, which takes
+    // four bytes an offset whatever the field's type says: a tile for each
+    // of the picture's tiles, or the first strip alone; as many as lie
+    // within the bytes at hand.
+    std::vector<uint64_t> jpegOffsets;
+};
+
 // Every directory of a TIFF-structured file whose first `size` bytes are
 // at hand (the chain from the header and the sub-directories they name);
-// calls `claim(width, height)` for each that gives both. At most 64 are
-// visited, each once, so a loop of offsets ends. A value that lies past
-// the file's `fileBytes` is refused: LibRaw 0.20 reads such a colour
-// filter pattern from memory it never filled, and crashes; so is a colour
-// filter pattern whose length its repeat does not give.
+// calls `claim(directory, isDng)` for each that gives a width and a
+// height. At most 64 are visited, each once, so a loop of offsets ends. A
+// value that lies past the file's `fileBytes` is refused: LibRaw 0.20
+// reads such a colour filter pattern from memory it never filled, and
+// crashes; so is a colour filter pattern whose length its repeat does not
+// give.
 template <class Claim>
 void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&& claim) {
     const bool big = d[0] == 'M';
@@ -57,30 +76,58 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&&
     const auto u32 = [&](size_t at) {
         return big ? u16(at) << 16 | u16(at + 2) : u16(at + 2) << 16 | u16(at);
     };
+    // The values of a field of shorts or longs, when they lie at hand; no
+    // picture within the program's limits has more strips or tiles.
+    constexpr uint32_t kMostPieces = uint32_t(1) << 22;
+    const auto values = [&](size_t entry, std::vector<uint64_t>& out) {
+        const uint32_t type = u16(entry + 2), count = u32(entry + 4);
+        const size_t bytes = type == 3 ? 2 : type == 4 ? 4 : 0;
+        if (bytes == 0 || count == 0 || count > kMostPieces) return false;
+        const size_t at = count * bytes <= 4 ? entry + 8 : u32(entry + 8);
+        if (at > size || (size - at) / bytes < count) return false;
+        out.resize(count);
+        for (uint32_t i = 0; i < count; ++i) out[i] = bytes == 2 ? u16(at + 2 * i) : u32(at + 4 * i);
+        return true;
+    };
     std::vector<uint32_t> pending = {u32(4)}, seen;
+    std::vector<TiffDirectory> directories;
+    bool dng = false;
     while (!pending.empty() && seen.size() < 64) {
         const uint32_t at = pending.back();
         pending.pop_back();
         if (at < 8 || size_t(at) + 2 > size || std::find(seen.begin(), seen.end(), at) != seen.end()) continue;
         seen.push_back(at);
         const uint32_t count = u16(at);
-        int64_t width = 0, height = 0;
+        TiffDirectory directory;
+        bool offsetsKnown = false, countsKnown = false, tiledTable = false;
+        size_t table = SIZE_MAX;
         uint32_t patternRows = 0, patternColumns = 0;
         std::vector<uint32_t> patternBytes;
         for (uint32_t i = 0; i < count && size_t(at) + 2 + 12 * (i + 1) <= size; ++i) {
             const size_t e = at + 2 + 12 * i;
-            const uint32_t tag = u16(e), type = u16(e + 2), values = u32(e + 4);
-            const uint64_t bytes = uint64_t(values) * TiffTypeBytes(type);
+            const uint32_t tag = u16(e), type = u16(e + 2), values32 = u32(e + 4);
+            const uint64_t bytes = uint64_t(values32) * TiffTypeBytes(type);
             if (bytes > 4 && u32(e + 8) + bytes > fileBytes)
                 throw BrokenPicture("its tag " + std::to_string(tag) + " lies past the end of the file");
             const uint32_t value = type == 3 ? u16(e + 8) : u32(e + 8);
-            if (tag == 256) width = value;
-            if (tag == 257) height = value;
-            if (tag == 33421 && type == 3 && values == 2) patternRows = u16(e + 8), patternColumns = u16(e + 10);
-            if (tag == 33422) patternBytes.push_back(values);
-            if (tag == 330 && type == 4 && values == 1) pending.push_back(value);
-            if (tag == 330 && type == 4 && values > 1 && values < 64 && size_t(value) + 4 * values <= size)
-                for (uint32_t s = 0; s < values; ++s) pending.push_back(u32(value + 4 * s));
+            if (tag == 256) directory.width = value;
+            if (tag == 257) directory.height = value;
+            if (tag == 259) directory.compression = value;
+            if (tag == 277) directory.samples = std::max<uint32_t>(value, 1);
+            if (tag == 322) directory.tileWidth = value;
+            if (tag == 323) directory.tileLength = value;
+            if (tag == 273 || tag == 324) {
+                offsetsKnown = values(e, directory.offsets);
+                table = bytes > 4 ? u32(e + 8) : e + 8;
+                tiledTable = tag == 324 && values32 > 1;  // LibRaw takes a single tile for a strip
+            }
+            if (tag == 279 || tag == 325) countsKnown = values(e, directory.counts);
+            if (tag == 50706) dng = true;
+            if (tag == 33421 && type == 3 && values32 == 2) patternRows = u16(e + 8), patternColumns = u16(e + 10);
+            if (tag == 33422) patternBytes.push_back(values32);
+            if (tag == 330 && type == 4 && values32 == 1) pending.push_back(value);
+            if (tag == 330 && type == 4 && values32 > 1 && values32 < 64 && size_t(value) + 4 * values32 <= size)
+                for (uint32_t s = 0; s < values32; ++s) pending.push_back(u32(value + 4 * s));
         }
         // LibRaw 0.20 reads a colour filter pattern longer than its
         // repeat says (or, without one, longer than 16) out of bounds;
@@ -88,9 +135,126 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&&
         for (const uint32_t bytes : patternBytes)
             if (patternRows ? bytes != patternRows * patternColumns : bytes > 16)
                 throw BrokenPicture("its colour filter pattern does not match its size");
-        if (width > 0 && height > 0) claim(width, height);
+        // Without byte counts the pieces run on towards the end of the file.
+        if (!countsKnown) directory.counts.clear();
+        directory.piecesKnown = offsetsKnown;
+        const bool tiled = tiledTable && directory.tileWidth > 0 && directory.tileLength > 0;
+        const uint64_t pieces =
+            !tiled ? 1
+                   : uint64_t((directory.width + directory.tileWidth - 1) / directory.tileWidth) *
+                         uint64_t((directory.height + directory.tileLength - 1) / directory.tileLength);
+        for (uint64_t i = 0; i < std::min<uint64_t>(pieces, kMostPieces) && table < size && (size - table) / 4 > i; ++i)
+            directory.jpegOffsets.push_back(u32(table + 4 * size_t(i)));
+        if (directory.width > 0 && directory.height > 0) directories.push_back(std::move(directory));
         if (size_t(at) + 2 + 12 * size_t(count) + 4 <= size) pending.push_back(u32(at + 2 + 12 * count));
     }
+    for (const TiffDirectory& directory : directories) claim(directory, dng);
+}
+
+// The bytes the pieces of `directory` cover within the file, each byte
+// counted once however many pieces point at it.
+uint64_t PieceBytes(const TiffDirectory& directory, uint64_t fileBytes) {
+    std::vector<std::pair<uint64_t, uint64_t>> ranges;
+    ranges.reserve(directory.offsets.size());
+    for (size_t i = 0; i < directory.offsets.size(); ++i) {
+        const uint64_t start = directory.offsets[i];
+        if (start >= fileBytes) continue;
+        const uint64_t length = i < directory.counts.size() && directory.counts[i] != 0 ? directory.counts[i] : fileBytes;
+        ranges.emplace_back(start, start + std::min(length, fileBytes - start));
+    }
+    std::sort(ranges.begin(), ranges.end());
+    uint64_t total = 0, reached = 0;
+    for (const auto& [start, end] : ranges) {
+        const uint64_t from = std::max(start, reached);
+        if (end > from) total += end - from;
+        reached = std::max(reached, end);
+    }
+    return total;
+}
+
+// The samples the JPEG stream at `at` says it codes (its frame header's
+// rows, columns and components), and whether it is lossless (SOF3); false
+// when no frame header is found within the bytes at hand.
+bool JpegFrame(const uint8_t* d, size_t size, uint64_t at, int64_t& samples, bool& lossless) {
+    if (at + 4 > size || d[at] != 0xFF || d[at + 1] != 0xD8) return false;
+    for (size_t p = size_t(at) + 2; p + 4 <= size;) {
+        if (d[p] != 0xFF) return false;
+        const uint8_t marker = d[p + 1];
+        const size_t length = size_t(d[p + 2]) << 8 | d[p + 3];
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+            if (p + 10 > size) return false;
+            samples = int64_t(uint32_t(d[p + 5]) << 8 | d[p + 6]) * (uint32_t(d[p + 7]) << 8 | d[p + 8]) * d[p + 9];
+            lossless = marker == 0xC3;
+            return true;
+        }
+        if (marker == 0xDA || length < 2) return false;
+        p += 2 + length;
+    }
+    return false;
+}
+
+// A lossless JPEG codes each sample in at least one bit.
+inline constexpr int64_t kMaxLosslessSamplesPerByte = 8;
+
+// The claim of a directory of a file of `fileBytes` bytes whose first
+// `size` bytes are at hand: its size against the file and, where its
+// strips or tiles are known, against the bytes they hold. LibRaw decodes a
+// DNG's lossless JPEG pieces from their own frame headers, rows and
+// columns that may claim far more than the piece, reading zeros past the
+// end of the data: a 33 KB file of one tile claiming 196 megapixels
+// took 20 s and 3.1 GB. So a lossless JPEG piece must not code more samples
+// than its tile (or, for strips, the picture) holds, and the picture not
+// more than its pieces' bytes can hold at a bit a sample.
+void CheckDirectoryClaim(const uint8_t* d, size_t size, uint64_t fileBytes, const TiffDirectory& directory, bool dng) {
+    const int64_t width = directory.width, height = directory.height;
+    CheckPictureClaim(width, height, size_t(std::min<uint64_t>(fileBytes, SIZE_MAX)));
+    // Without its pieces at hand the file's bytes count.
+    uint64_t pieceBytes = directory.piecesKnown ? PieceBytes(directory, fileBytes) : fileBytes;
+    const bool jpegPieces = dng && directory.compression == 7;
+    bool lossless = false;
+    if (jpegPieces) {
+        const bool tiled = directory.jpegOffsets.size() > 1;
+        const int64_t pieceSamples =
+            (tiled ? int64_t(directory.tileWidth) * directory.tileLength : width * height) * directory.samples;
+        // The pieces LibRaw decodes, whose bytes (their counts, or on to the
+        // end of the file) are what the picture is held to.
+        TiffDirectory read;
+        for (size_t i = 0; i < directory.jpegOffsets.size(); ++i) {
+            const uint64_t at = directory.jpegOffsets[i];
+            int64_t samples = 0;
+            bool pieceLossless = false;
+            const uint64_t count = i < directory.counts.size() ? directory.counts[i] : 0;
+            if (!JpegFrame(d, size, at, samples, pieceLossless)) {
+                if (at + 4 <= size) break;  // LibRaw stops at a piece that is no JPEG stream
+                // Beyond the bytes at hand: its bytes count all the same.
+                read.offsets.push_back(at);
+                read.counts.push_back(count);
+                continue;
+            }
+            if (samples > pieceSamples)
+                throw BrokenPicture("its " + std::string(tiled ? "tile " : "strip ") + std::to_string(i + 1) +
+                                    " codes more pixels than the " + (tiled ? "tile" : "picture") + " holds");
+            lossless = lossless || pieceLossless;
+            read.offsets.push_back(at);
+            read.counts.push_back(count);
+        }
+        if (!read.offsets.empty()) pieceBytes = PieceBytes(read, fileBytes);
+    }
+    if (lossless && width * height * directory.samples > kMaxLosslessSamplesPerByte * int64_t(pieceBytes))
+        throw BrokenPicture("it claims " + std::to_string(width) + " x " + std::to_string(height) +
+                            " pixels, more than its " + std::to_string(pieceBytes) +
+                            " bytes of losslessly compressed picture data can hold");
+    CheckPictureDataClaim(width, height, pieceBytes);
+}
+
+// What developing a sensor of `pixels` takes besides our bitmap: the raw
+// data, LibRaw's four 16-bit samples a pixel (a quarter of them at half
+// size), its 8-bit output, and its OpenMP workers. Measured as the rise
+// of the peak address space, from 0.24 to 24 megapixels of a DNG: 12.4
+// bytes a pixel and 146 MB (443 MB for 24 megapixels); a quarter more is
+// asked for.
+size_t DevelopingBytes(int64_t pixels, bool half) {
+    return size_t(pixels * (half ? 6 : 16)) + (size_t(176) << 20);
 }
 
 struct ProcessedFree {
@@ -107,8 +271,8 @@ void Check(int code) {
 TBitmap Develop(const uint8_t* data, size_t size, bool half, std::string* warning) try {
     if (warning) warning->clear();
     if (!RawStart(data, size)) throw BrokenPicture("it is not a camera raw file");
-    if (TiffStart(data, size)) ForEachTiffClaim(data, size, size, [&](int64_t width, int64_t height) {
-        CheckPictureClaim(width, height, size);
+    if (TiffStart(data, size)) ForEachTiffClaim(data, size, size, [&](const TiffDirectory& directory, bool dng) {
+        CheckDirectoryClaim(data, size, size, directory, dng);
     });
     // LibRaw's object holds its tables inline: too large for a stack.
     const auto raw = std::make_unique<LibRaw>(LIBRAW_OPTIONS_NONE);
@@ -124,7 +288,10 @@ TBitmap Develop(const uint8_t* data, size_t size, bool half, std::string* warnin
     params.max_raw_memory_mb = unsigned(kMaxPicturePixels * 8 >> 20);
     Check(raw->open_buffer(const_cast<uint8_t*>(data), size));
     const libraw_image_sizes_t& sizes = raw->imgdata.sizes;
-    CheckPictureClaim(sizes.raw_width, sizes.raw_height, size);
+    // LibRaw develops the whole sensor whatever its loader found of it: a
+    // 35 KB file whose tiles were no JPEG streams cost 19 s developing 196
+    // megapixels of nothing.
+    CheckPictureDataClaim(sizes.raw_width, sizes.raw_height, size);
     CheckPictureSize(sizes.width, sizes.height);
     // The developed picture, the sides swapped by a quarter turn.
     const bool turned = sizes.flip & 4;
@@ -134,11 +301,21 @@ TBitmap Develop(const uint8_t* data, size_t size, bool half, std::string* warnin
     if (width <= 0 || height <= 0) throw BrokenPicture("the file holds no picture");
     if (!picture.TrySetSize(turned ? height : width, turned ? width : height)) throw NotEnoughMemory();
 
-    Check(raw->unpack());
-    Check(raw->dcraw_process());
+    // What LibRaw needs is asked for first; a failure of LibRaw's that
+    // coincides with memory running short (it said "Unknown error code" or
+    // made no picture) is told apart by asking for twice as much.
+    const size_t working = DevelopingBytes(int64_t(sizes.raw_width) * sizes.raw_height, half);
+    if (!CanAllocate(working)) throw NotEnoughMemory();
+    const auto check = [&](int code) {
+        if (code != LIBRAW_SUCCESS && !CanAllocate(2 * working)) throw NotEnoughMemory();
+        Check(code);
+    };
+    check(raw->unpack());
+    check(raw->dcraw_process());
     int code = LIBRAW_SUCCESS;
     const std::unique_ptr<libraw_processed_image_t, ProcessedFree> image(raw->dcraw_make_mem_image(&code));
-    Check(code);
+    check(code);
+    if (!image && !CanAllocate(2 * working)) throw NotEnoughMemory();
     if (!image || image->type != LIBRAW_IMAGE_BITMAP || image->bits != 8 || (image->colors != 3 && image->colors != 1))
         throw BrokenPicture("LibRaw made no picture of it");
     // The same, but for sensors LibRaw turns by 45 degrees (Fujifilm's
@@ -171,11 +348,23 @@ TBitmap DecodeRawHalfSize(const uint8_t* data, size_t size, std::string* warning
     return Develop(data, size, true, warning);
 }
 
+bool IsDng(const uint8_t* d, size_t size) {
+    if (!TiffStart(d, size)) return false;
+    const bool big = d[0] == 'M';
+    const auto u16 = [&](size_t at) { return big ? uint32_t(d[at]) << 8 | d[at + 1] : uint32_t(d[at + 1]) << 8 | d[at]; };
+    const size_t directory = big ? size_t(u16(4)) << 16 | u16(6) : size_t(u16(6)) << 16 | u16(4);
+    if (directory < 8 || directory > size - 2) return false;
+    const size_t count = u16(directory);
+    for (size_t i = 0; i < count && directory + 2 + 12 * (i + 1) <= size; ++i)
+        if (u16(directory + 2 + 12 * i) == 50706) return true;
+    return false;
+}
+
 void CheckRawStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes) {
     if (!RawStart(head, headBytes)) throw BrokenPicture("it is not a camera raw file");
     if (!TiffStart(head, headBytes)) return;
-    ForEachTiffClaim(head, headBytes, fileBytes, [&](int64_t width, int64_t height) {
-        CheckPictureClaim(width, height, size_t(std::min<uint64_t>(fileBytes, SIZE_MAX)));
+    ForEachTiffClaim(head, headBytes, fileBytes, [&](const TiffDirectory& directory, bool dng) {
+        CheckDirectoryClaim(head, headBytes, fileBytes, directory, dng);
     });
 }
 

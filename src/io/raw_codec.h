@@ -34,6 +34,10 @@ TBitmap DecodeRaw(const uint8_t* data, size_t size, std::string* warning = nullp
 // pixel, without demosaicing): quick enough for thumbnails.
 TBitmap DecodeRawHalfSize(const uint8_t* data, size_t size, std::string* warning = nullptr);
 
+// Whether the bytes are a DNG: a TIFF whose first directory, within them,
+// holds the DNGVersion tag (50706).
+bool IsDng(const uint8_t* data, size_t size);
+
 // What DecodeRaw would refuse of a file of `fileBytes` bytes from its
 // first `headBytes` bytes alone: a start that is none of the raw formats',
 // a TIFF directory within them that claims more pixels than the file can

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ground/error.h"
+#include "io/memory_room.h"
 #include "io/photo_metadata.h"
 
 namespace corvessa {
@@ -16,6 +17,13 @@ namespace corvessa {
 namespace {
 
 CorvessaError WriteError(const std::string& reason) { return CorvessaError("Stream write error: " + reason); }
+
+// What encoding a picture of `pixels` takes beside it: libwebp's YUV
+// picture and its encoder's rows and output. Measured as the rise of the
+// peak address space on the caller's thread alone (as under a limit on
+// it), from 3 to 48 megapixels: at most 10.3 bytes a pixel (269 MB for 24
+// megapixels); a quarter more is asked for.
+size_t EncodingBytes(int64_t pixels) { return size_t(pixels * 13) + (size_t(32) << 20); }
 
 struct MuxFree {
     void operator()(WebPMux* m) const { WebPMuxDelete(m); }
@@ -29,11 +37,15 @@ std::vector<uint8_t> EncodeWebp(const TBitmap& picture, const PhotoMetadata& met
     if (width > WEBP_MAX_DIMENSION || height > WEBP_MAX_DIMENSION)
         throw CorvessaError("Picture is too large for WebP (" + std::to_string(width) + " x " + std::to_string(height) +
                             "): save it as PNG or JPEG");
+    const size_t working = EncodingBytes(int64_t(width) * height);
+    if (!CanAllocate(working)) throw NotEnoughMemoryToSave("WebP");
     WebPConfig config;
     if (!WebPConfigInit(&config)) throw WriteError("libwebp does not match its headers");
     config.quality = float(std::clamp(quality, 1, 100));
     config.method = 4;
-    config.thread_level = 1;
+    // A second thread, but not under a limit on address space (see
+    // AddressSpaceLimited).
+    config.thread_level = AddressSpaceLimited() ? 0 : 1;
     WebPPicture in;
     if (!WebPPictureInit(&in)) throw WriteError("libwebp does not match its headers");
     in.width = width;
@@ -51,7 +63,7 @@ std::vector<uint8_t> EncodeWebp(const TBitmap& picture, const PhotoMetadata& met
     if (!WebPPictureImportBGR(&in, picture.Data(), int(picture.RowBytes())) || !WebPEncode(&config, &in)) {
         const bool memory = in.error_code == VP8_ENC_ERROR_OUT_OF_MEMORY || in.error_code == 0;
         release();
-        if (memory) throw NotEnoughMemory();
+        if (memory) throw NotEnoughMemoryToSave("WebP");
         throw WriteError("libwebp cannot encode the picture (error " + std::to_string(int(in.error_code)) + ")");
     }
     std::vector<uint8_t> webp(written.mem, written.mem + written.size);
@@ -60,13 +72,13 @@ std::vector<uint8_t> EncodeWebp(const TBitmap& picture, const PhotoMetadata& met
     const SavedMetadataBlocks blocks = SavedBlocks(metadata, width, height);
     if (blocks.exif.empty() && blocks.xmp.empty() && blocks.iccProfile.empty()) return webp;
     const std::unique_ptr<WebPMux, MuxFree> mux(WebPMuxNew());
-    if (!mux) throw NotEnoughMemory();
+    if (!mux) throw NotEnoughMemoryToSave("WebP");
     const WebPData image{webp.data(), webp.size()};
     if (WebPMuxSetImage(mux.get(), &image, 1) != WEBP_MUX_OK) throw WriteError("libwebpmux cannot take the picture");
     const auto chunk = [&](const char* fourcc, const uint8_t* bytes, size_t size) {
         if (size == 0) return;
         const WebPData data{bytes, size};
-        if (WebPMuxSetChunk(mux.get(), fourcc, &data, 1) != WEBP_MUX_OK) throw NotEnoughMemory();
+        if (WebPMuxSetChunk(mux.get(), fourcc, &data, 1) != WEBP_MUX_OK) throw NotEnoughMemoryToSave("WebP");
     };
     chunk("EXIF", blocks.exif.data(), blocks.exif.size());
     chunk("ICCP", blocks.iccProfile.data(), blocks.iccProfile.size());
@@ -77,7 +89,7 @@ std::vector<uint8_t> EncodeWebp(const TBitmap& picture, const PhotoMetadata& met
     WebPDataClear(&assembled);
     return out;
 } catch (const std::bad_alloc&) {
-    throw NotEnoughMemory();
+    throw NotEnoughMemoryToSave("WebP");
 }
 
 }  // namespace corvessa

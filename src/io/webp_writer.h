@@ -19,7 +19,9 @@ inline constexpr int kWebpQuality = 93;
 // A lossy WebP of the picture at `quality` (1..100, libwebp's scale; 100
 // is still lossy), with the Exif data (orientation 1), XMP and colour
 // profile of `metadata` (see SavedBlocks). Pictures wider or taller than
-// WebP's 16383 are refused: "Picture is too large for WebP (W x H)".
+// WebP's 16383 are refused: "Picture is too large for WebP (W x H)"; so is
+// one whose encoding cannot have its memory: "Not enough memory to save
+// as WebP".
 std::vector<uint8_t> EncodeWebp(const TBitmap& picture, const PhotoMetadata& metadata, int quality = kWebpQuality);
 
 }  // namespace corvessa

@@ -58,13 +58,15 @@ public:
 
     CubeLut Run() {
         if (text_.size() > kMaxCubeFileBytes) Fail("the file is longer than " + std::to_string(kMaxCubeFileBytes >> 20) + " MB");
+        // Lines end with LF (Unix), CR LF (Windows) or a lone CR (files
+        // saved on old Macs, which some LUT packs still ship).
         size_t at = 0;
         while (at < text_.size()) {
-            size_t end = text_.find('\n', at);
+            size_t end = text_.find_first_of("\r\n", at);
             if (end == std::string_view::npos) end = text_.size();
             ++lineNumber_;
             Line(text_.substr(at, end - at));
-            at = end + 1;
+            at = end + (text_.substr(end, 2) == "\r\n" ? 2 : 1);
         }
         if (lut_.size == 0) Fail("it gives neither LUT_1D_SIZE nor LUT_3D_SIZE");
         if (entries_ != expected_)
