@@ -1,0 +1,90 @@
+// The neighbourhood brightness highlights and shadows work on: a guided
+// filter (He, Sun and Tang) of the luminance, guided by itself, on a small
+// map of the picture. Where the map is smooth it averages widely; across an
+// edge it follows the edge, so a bright sky beside a dark wall moves on its
+// own without a halo spilling over.
+
+#include <cmath>
+
+#include "edit/adjust_model.h"
+#include "ground/parallel.h"
+
+namespace corvessa {
+namespace adjust {
+
+namespace {
+
+// The filter's window, as a share of the map's longer side, and how much
+// variance counts as an edge rather than texture.
+constexpr double kWindowShare = 0.04, kEdgeVariance = 0.02;
+
+// The mean of each cell's window of (2 radius + 1)^2 cells, clipped to the
+// map.
+std::vector<double> BoxMean(const std::vector<double>& values, int width, int height, int radius) {
+    std::vector<double> across(values.size()), out(values.size());
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int left = std::max(0, x - radius), right = std::min(width - 1, x + radius);
+            double sum = 0;
+            for (int i = left; i <= right; ++i) sum += values[size_t(y) * size_t(width) + size_t(i)];
+            across[size_t(y) * size_t(width) + size_t(x)] = sum / (right - left + 1);
+        }
+    for (int y = 0; y < height; ++y) {
+        const int top = std::max(0, y - radius), bottom = std::min(height - 1, y + radius);
+        for (int x = 0; x < width; ++x) {
+            double sum = 0;
+            for (int j = top; j <= bottom; ++j) sum += across[size_t(j) * size_t(width) + size_t(x)];
+            out[size_t(y) * size_t(width) + size_t(x)] = sum / (bottom - top + 1);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+BaseMap MakeBaseMap(int width, int height, const std::function<void(int, float*)>& luma) {
+    BaseMap map;
+    const int longest = std::max(width, height), side = std::min(longest, kMapSide);
+    map.width = std::clamp(int(std::lround(double(width) * side / longest)), 1, width);
+    map.height = std::clamp(int(std::lround(double(height) * side / longest)), 1, height);
+    const size_t cells = size_t(map.width) * size_t(map.height);
+    std::vector<double> mean(cells, 0.0);
+    // Each map row sums the picture rows that fall in it, so the rows of
+    // the map can be made on their own.
+    ForEachRow(map.height, size_t(width) * 3 * size_t(height) / size_t(map.height), [&](int my) {
+        const int first = int((int64_t(my) * height + map.height - 1) / map.height);
+        const int last = int((int64_t(my + 1) * height + map.height - 1) / map.height);
+        std::vector<float> row(static_cast<size_t>(width));
+        std::vector<double> sums(size_t(map.width), 0.0), counts(size_t(map.width), 0.0);
+        for (int y = first; y < last; ++y) {
+            luma(y, row.data());
+            for (int x = 0; x < width; ++x) {
+                const size_t cell = size_t(int64_t(x) * map.width / width);
+                sums[cell] += row[size_t(x)];
+                counts[cell] += 1;
+            }
+        }
+        for (int mx = 0; mx < map.width; ++mx)
+            mean[size_t(my) * size_t(map.width) + size_t(mx)] =
+                counts[size_t(mx)] > 0 ? sums[size_t(mx)] / counts[size_t(mx)] : 0;
+    });
+    const int radius = std::max(1, int(std::lround(std::max(map.width, map.height) * kWindowShare)));
+    std::vector<double> squares(cells);
+    for (size_t i = 0; i < cells; ++i) squares[i] = mean[i] * mean[i];
+    const std::vector<double> windowMean = BoxMean(mean, map.width, map.height, radius);
+    const std::vector<double> windowSquares = BoxMean(squares, map.width, map.height, radius);
+    std::vector<double> a(cells), b(cells);
+    for (size_t i = 0; i < cells; ++i) {
+        const double variance = std::max(0.0, windowSquares[i] - windowMean[i] * windowMean[i]);
+        a[i] = variance / (variance + kEdgeVariance);
+        b[i] = windowMean[i] * (1 - a[i]);
+    }
+    const std::vector<double> meanA = BoxMean(a, map.width, map.height, radius);
+    const std::vector<double> meanB = BoxMean(b, map.width, map.height, radius);
+    map.a.assign(meanA.begin(), meanA.end());
+    map.b.assign(meanB.begin(), meanB.end());
+    return map;
+}
+
+}  // namespace adjust
+}  // namespace corvessa
