@@ -12,10 +12,12 @@
 #include <sstream>
 
 #include "catalogue/catalogue.h"
+#include "edit/edit.h"
 #include "fake_dialogs.h"
 #include "io/jpeg_codec.h"
 #include "jpeg_fixtures.h"
 #include "shell/action_table.h"
+#include "shell/edit_panel.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 #include "shell/skin.h"
@@ -26,15 +28,18 @@ using namespace corvessa::test;
 
 namespace {
 
-Taken In(const ActionRow& row, ActionWindow which) { return which == ActionWindow::kMain ? row.main : row.preview; }
+Taken In(const ActionRow& row, ActionWindow which) {
+    return which == ActionWindow::kMain ? row.main : which == ActionWindow::kPreview ? row.preview : row.editPanel;
+}
 
 TEST(ActionTable, NoKeyMeansTwoThingsInOneWindowAndEveryActionHasAKeyAndAPlace) {
-    for (const ActionWindow which : {ActionWindow::kMain, ActionWindow::kPreview}) {
+    for (const ActionWindow which : {ActionWindow::kMain, ActionWindow::kPreview, ActionWindow::kEditPanel}) {
         std::map<int, const char*> taken;
         for (const ActionRow& row : ActionRows()) {
             EXPECT_EQ(&RowOf(row.action), &row);
             EXPECT_NE(row.keys[0].key(), Qt::Key_unknown) << row.name;
-            EXPECT_TRUE(row.main != Taken::kNot || row.preview != Taken::kNot) << row.name;
+            EXPECT_TRUE(row.main != Taken::kNot || row.preview != Taken::kNot || row.editPanel != Taken::kNot)
+                << row.name;
             if (In(row, which) == Taken::kNot) continue;
             for (const QKeyCombination key : row.keys) {
                 if (key.key() == Qt::Key_unknown) continue;
@@ -77,6 +82,8 @@ TEST(ActionTable, OwnKeysAreFoundWithShiftAndTheKeypadButNotWithCtrl) {
         {ActionWindow::kMain, Qt::Key_Up, Qt::NoModifier, Action::kThumbnailAcross, 0},
         {ActionWindow::kMain, Qt::Key_Space, Qt::NoModifier, Action::kOpenThumbnail, 2},
         {ActionWindow::kMain, Qt::Key_Escape, Qt::NoModifier, std::nullopt, 0},
+        {ActionWindow::kEditPanel, Qt::Key_Enter, Qt::KeypadModifier, Action::kAcceptEdit, 1},
+        {ActionWindow::kEditPanel, Qt::Key_Space, Qt::NoModifier, std::nullopt, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(QKeySequence(row.key).toString().toStdString());
@@ -125,7 +132,7 @@ std::vector<std::string> ListedLines(const std::string& page, const std::string&
     return lines;
 }
 
-TEST(HelpPage, ListsEveryCategoryOfTheColumnAndEveryKeyLineForLine) {
+TEST(HelpPage, ListsEveryCategoryOfTheColumnEveryKeyAndEveryAdjustmentLineForLine) {
     std::ifstream in(CORVESSA_SHIPPED_HELP);
     const std::string page((std::istreambuf_iterator<char>(in)), {});
     std::vector<std::string> categories, keys;
@@ -139,6 +146,13 @@ TEST(HelpPage, ListsEveryCategoryOfTheColumnAndEveryKeyLineForLine) {
     EXPECT_EQ(ListedLines(page, "Keys", "<tr><td>"), keys);
     for (const char* word : {"Apply", "Undo", "Change Color", "Save", "*.jpg", "*.bmp"})
         EXPECT_NE(page.find(word), std::string::npos) << word;
+    // The Edit panel's sliders, from the adjustment table.
+    std::vector<std::string> adjustments;
+    for (const Adjustment& row : kAdjustments) adjustments.push_back(AdjustmentHelpLine(row).toStdString());
+    EXPECT_EQ(ListedLines(page, "Edit", "<tr><td>"), adjustments);
+    EXPECT_EQ(adjustments.front(),
+              "<tr><td>Exposure</td><td><code>exposure</code></td><td>-3.00 EV to +3.00 EV</td><td>" +
+                  std::string(AdjustmentOf(AdjustmentId::kExposure).help) + "</td></tr>");
 }
 
 }  // namespace
