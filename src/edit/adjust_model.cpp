@@ -9,10 +9,6 @@ namespace adjust {
 
 namespace {
 
-// Stops of red against blue for warmth and of magenta against green for
-// tint, at +100.
-constexpr double kWarmthStops = 0.6, kTintStops = 0.35;
-
 double Slider(const EditSettings& edits, AdjustmentId id) {
     const Adjustment& row = AdjustmentOf(id);
     return (std::clamp(edits.Value(id), row.lowest, row.highest) - row.neutral) / 100.0;
@@ -72,18 +68,39 @@ double ChannelCurve(const Parameters& p, int channel, double v) {
 double LocalToneChange(const Parameters& p, double base) {
     base = std::clamp(base, 0.0, 1.0);
     const double dark = 1 - base;
-    double change = 0;
-    if (p.shadows != 0) change += (std::pow(base, std::exp2(-p.shadows)) - base) * dark * dark;
-    if (p.highlights != 0) change += (dark - std::pow(dark, std::exp2(p.highlights))) * base * base;
-    return change;
+    // Each curve moves its own end of the tones and leaves the other be;
+    // the strengths keep every curve rising, so levels stay in order and
+    // white stays the only white.
+    const double shadows = p.shadows * (p.shadows > 0 ? 1.6 : 0.9) * base * dark * dark * dark;
+    const double highlights = p.highlights * (p.highlights > 0 ? 0.9 : 1.2) * dark * base * base * base;
+    return shadows + highlights;
+}
+
+double GamutLimit(const double v[3], double luma, double newLuma) {
+    double most = 1e9;
+    for (int c = 0; c < 3; ++c) {
+        const double d = v[c] - luma;
+        if (d > 1e-9) most = std::min(most, (1 - newLuma) / d);
+        if (d < -1e-9) most = std::min(most, newLuma / -d);
+    }
+    return most;
 }
 
 void ApplyLocalTone(double v[3], double luma, double newLuma) {
-    // Darkening scales the channels, which keeps the hue; brightening
-    // raises the colour less than the luminance, so the noise of the
-    // darkest pixels does not come up as colour.
+    // Darkening scales the channels, which keeps the hue. Brightening
+    // raises the colour less than the luminance (by the square root of
+    // its gain), so the noise of the darkest pixels does not come up as
+    // colour, and takes a channel only part of its way to white: as far
+    // as brightening towards white would (the scale (1 - new) / (1 - old)),
+    // then kHeadroomShare of what is left.
+    newLuma = std::clamp(newLuma, 0.0, 1.0);
     const double ratio = luma > 1e-4 ? newLuma / luma : 2;
-    const double chroma = ratio <= 1 ? ratio : std::min(std::sqrt(ratio), 2.0);
+    double chroma = ratio;
+    if (ratio > 1) {
+        const double towardsWhite = (1 - newLuma) / std::max(1 - luma, 1e-6);
+        const double room = towardsWhite + kHeadroomShare * (GamutLimit(v, luma, newLuma) - towardsWhite);
+        chroma = std::min({std::sqrt(ratio), 2.0, room});
+    }
     for (int c = 0; c < 3; ++c) v[c] = newLuma + (v[c] - luma) * chroma;
 }
 
@@ -101,14 +118,7 @@ void ApplyColour(const Parameters& p, double v[3]) {
         const double skin = SmoothStep((along - 0.80) / 0.18);
         factor *= 1 + p.vibrance * std::clamp(1 - spread, 0.0, 1.0) * (1 - 0.8 * skin);
     }
-    if (factor > 1) {
-        double most = factor;
-        for (double c : d) {
-            if (c > 1e-9) most = std::min(most, (1 - luma) / c);
-            if (c < -1e-9) most = std::min(most, luma / -c);
-        }
-        factor = std::max(1.0, most);
-    }
+    if (factor > 1) factor = std::max(1.0, std::min(factor, 1 + kHeadroomShare * (GamutLimit(v, luma, luma) - 1)));
     for (int c = 0; c < 3; ++c) v[c] = luma + d[c] * factor;
 }
 

@@ -38,6 +38,10 @@ inline double LinearToSrgb(double v) {
     return v <= 0.0031308 ? v * 12.92 : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
 }
 
+// Stops of red against blue for warmth at +100, and of red and blue
+// against green for tint.
+inline constexpr double kWarmthStops = 1.0, kTintStops = 0.6;
+
 // Everything the sliders decide, in the units the functions below use.
 struct Parameters {
     std::array<double, 3> gain{1, 1, 1};  // blue, green, red: exposure times white balance
@@ -61,6 +65,13 @@ Parameters ParametersOf(const EditSettings& edits, int width, int height);
 double ChannelCurve(const Parameters& p, int channel, double v);
 // Step 2's change of luminance for a neighbourhood brightness of `base`.
 double LocalToneChange(const Parameters& p, double base);
+// A colour pushed towards the edge of what a pixel can hold goes at most
+// this share of the way there, so that neighbouring colours stay apart
+// instead of meeting at the edge.
+inline constexpr double kHeadroomShare = 0.85;
+// How far a pixel's distance from grey may be scaled, about a luminance
+// of `newLuma`, before a channel leaves 0..1.
+double GamutLimit(const double v[3], double luma, double newLuma);
 // Step 2 on one pixel of luminance `luma` now `newLuma`.
 void ApplyLocalTone(double v[3], double luma, double newLuma);
 // Step 3 on one pixel (blue, green, red).
@@ -69,8 +80,10 @@ void ApplyColour(const Parameters& p, double v[3]);
 // corners) and its effect on a channel.
 double VignetteWeight(double rho2);
 double ApplyVignette(const Parameters& p, double v, double weight);
-// Step 5's normalised blur weights, from the centre out.
+// Step 5's normalised blur weights, from the centre out, and how much of
+// the difference from the blur is added.
 std::vector<double> SharpenKernel(double sigma);
+inline double SharpenGain(const Parameters& p) { return p.sharpen > 0 ? 1.5 * p.sharpen : p.sharpen; }
 
 inline double Luma(const double v[3]) { return kLumaB * v[0] + kLumaG * v[1] + kLumaR * v[2]; }
 

@@ -87,7 +87,8 @@ EditSettings AutoAdjusted(const TBitmap& photo, EditSettings edits) {
     // red - green = warmth + tint and blue - green = tint - warmth.
     const std::array<double, 3> light = LightColour(pixels);
     const double redOverGreen = std::log2(light[1] / light[2]), blueOverGreen = std::log2(light[1] / light[0]);
-    const double warmth = (redOverGreen - blueOverGreen) / 2 / 0.6, tint = (redOverGreen + blueOverGreen) / 2 / 0.35;
+    const double warmth = (redOverGreen - blueOverGreen) / 2 / kWarmthStops;
+    const double tint = (redOverGreen + blueOverGreen) / 2 / kTintStops;
     edits.SetValue(AdjustmentId::kWarmth, ToSlider(AdjustmentId::kWarmth, warmth * 100));
     edits.SetValue(AdjustmentId::kTint, ToSlider(AdjustmentId::kTint, tint * 100));
 
