@@ -76,8 +76,8 @@ void TEditPanel::CreateControls(QWidget& window) {
     columns->addLayout(geometry, 2);
     columns->addSpacing(12);
     columns->addLayout(adjustments, 5);
-    rows->addLayout(columns);
-    rows->addStretch();
+    rows->addLayout(columns, 1);
+    rows->addSpacing(8);
     auto* buttons = new QGridLayout;
     CreateButtons(*buttons);
     rows->addLayout(buttons);
@@ -124,6 +124,11 @@ void TEditPanel::CreateGeometryControls(QGridLayout& grid) {
     connect(sliderStraighten_, &QSlider::sliderReleased, this, [this] { frame_->SetGrid(false); });
     labelSize_ = WhiteLabel(QString(), "LabelEditSize");
     grid.addWidget(labelSize_, 4, 0, 1, 4);
+    // Rows of buttons grow too, to line up with the sliders beside them.
+    for (int row = 0; row < 5; ++row) {
+        grid.addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), row, 4);
+        grid.setRowStretch(row, 1);
+    }
 }
 
 void TEditPanel::CreateAdjustmentControls(QGridLayout& grid) {
@@ -146,6 +151,7 @@ void TEditPanel::CreateAdjustmentControls(QGridLayout& grid) {
     grid.setColumnStretch(1, 1);
     grid.setColumnStretch(4, 1);
     grid.setColumnMinimumWidth(3, 12);
+    for (int place = 0; place < 5; ++place) grid.setRowStretch(place, 1);
 }
 
 void TEditPanel::CreateButtons(QGridLayout& grid) {

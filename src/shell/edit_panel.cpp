@@ -30,6 +30,8 @@ namespace {
 // The screen-size copy is never smaller than this on its longer side, so a
 // small window still shows the edits in some detail.
 constexpr int kLeastCopySide = 512;
+// Around the photo in the photo area, for the crop frame's handles.
+constexpr int kFrameRoom = 8;
 
 // `width`:`height` in its lowest terms.
 std::pair<int, int> Lowest(int width, int height) {
@@ -92,6 +94,8 @@ void TEditPanel::Open() {
     lastView_ = {};
     copy_.reset();
     viewWanted_ = false;
+    const std::pair<int, int> screen = ScreenShape();
+    comboShape_->setItemText(kScreenCrop, QStringLiteral("Screen (%1:%2)").arg(screen.first).arg(screen.second));
     // The photo itself until its copy is made.
     view_->ShowShared(edit_->Photo());
     ShowEdits();
@@ -100,6 +104,8 @@ void TEditPanel::Open() {
     panel_->raise();
     view_->show();
     view_->raise();
+    // The working photo under the edits is not shown beside them.
+    pane_.View()->hide();
     SetControlsEnabled(true);
     panel_->window()->activateWindow();
     frame_->setFocus(Qt::OtherFocusReason);
@@ -126,6 +132,7 @@ void TEditPanel::Close() {
     panel_->hide();
     view_->hide();
     view_->ShowShared(nullptr);
+    pane_.View()->show();
     pane_.UpdateBusy();
     emit EditingChanged(false);
 }
@@ -146,7 +153,9 @@ void TEditPanel::Accept() {
         [this](std::shared_ptr<const TBitmap> edited) {
             const uint64_t generation = edit_->Generation();
             Close();
-            applied_(session_.ApplyEdit(generation, std::move(edited)));
+            const SessionChange change = session_.ApplyEdit(generation, std::move(edited));
+            applied_(change);
+            if (change.workPhotoReplaced) pane_.Tell(QStringLiteral("Applied the edits"));
         },
         [this](const std::string& message) {
             pane_.UpdateBusy();
@@ -174,12 +183,16 @@ void TEditPanel::WorkPhotoReplaced() {
 
 void TEditPanel::Refit() {
     if (!edit_) return;
-    // The whole of the photo in the area, so every side of the frame can be held.
+    // The whole of the photo in the area, with room around it to hold the
+    // frame's handles.
     const QWidget* area = pane_.Area();
     const PixelRect whole = edit_->Uncropped();
-    const double scale = std::min(double(area->width() - 4) / whole.width, double(area->height() - 4) / whole.height);
+    const double scale =
+        std::min(double(area->width() - 2 * kFrameRoom) / whole.width, double(area->height() - 2 * kFrameRoom) / whole.height);
     const int width = std::max(1, int(whole.width * scale)), height = std::max(1, int(whole.height * scale));
     view_->setGeometry((area->width() - width) / 2, (area->height() - height) / 2, width, height);
+    // Also while the window is hidden, when the view hears of no resize.
+    frame_->setGeometry(view_->rect());
 }
 
 void TEditPanel::ChooseShape(int index) {
@@ -190,16 +203,18 @@ void TEditPanel::ChooseShape(int index) {
     UpdateView();
 }
 
+std::pair<int, int> TEditPanel::ScreenShape() const {
+    const QScreen* screen = panel_->screen() ? panel_->screen() : QGuiApplication::primaryScreen();
+    return Lowest(screen->size().width(), screen->size().height());
+}
+
 std::pair<int, int> TEditPanel::ShapeRatio() const {
     if (shape_ == kOriginalCrop) {
         const bool across = edit_->Edits().quarterTurns % 2 == 1;
         const TBitmap& photo = *edit_->Photo();
         return Lowest(across ? photo.Height() : photo.Width(), across ? photo.Width() : photo.Height());
     }
-    if (shape_ == kScreenCrop) {
-        const QScreen* screen = panel_->screen() ? panel_->screen() : QGuiApplication::primaryScreen();
-        return Lowest(screen->size().width(), screen->size().height());
-    }
+    if (shape_ == kScreenCrop) return ScreenShape();
     return {kCropShapes[size_t(shape_)].ratioWidth, kCropShapes[size_t(shape_)].ratioHeight};
 }
 

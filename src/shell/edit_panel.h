@@ -118,6 +118,8 @@ private:
     // The controls, the frame and the size line as the edits stand.
     void ShowEdits();
     void ShowFrame();
+    // The screen's shape, width:height.
+    std::pair<int, int> ScreenShape() const;
     // The shape chosen, width:height (0:0 for none or a free frame).
     std::pair<int, int> ShapeRatio() const;
     // The crop of the shape chosen, at its largest.
