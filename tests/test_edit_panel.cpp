@@ -183,6 +183,15 @@ TEST_F(EditPanelTest, TheViewShowsTheEditsOnAScreenSizeCopyWithTheFrameOfTheShap
     ChooseShape("No crop");
     EXPECT_FALSE(panel_->Frame()->Frame());
     EXPECT_FALSE(panel_->Edits().crop);
+
+    // Auto's values, read from the whole photo as the edits turn it, on the sliders.
+    const EditSettings before = panel_->Edits();
+    Child<QPushButton>("BtnEditAuto")->click();
+    Settle(*form_);
+    const EditSettings proposed = AutoAdjusted(form_->WorkPhoto(), before);
+    EXPECT_EQ(panel_->Edits(), proposed);
+    EXPECT_NE(proposed.adjustments, before.adjustments);
+    for (const Adjustment& row : kAdjustments) EXPECT_EQ(Slider(row.id)->value(), proposed.Value(row.id)) << row.key;
 }
 
 TEST_F(EditPanelTest, TheFrameIsDraggedByItsHandlesKeepingItsShapeAndShowingThirdsMeanwhile) {

@@ -310,7 +310,10 @@ void TEditPanel::UpdateView() {
     viewWanted_ = false;
     viewing_.Start(
         [copy = copy_, width = edit_->Photo()->Width(), height = edit_->Photo()->Height(), edits = edit_->Edits(),
-         earlier = lastView_] { return MakeEditView(copy, width, height, edits, earlier); },
+         earlier = lastView_, threads = rowThreads_()] {
+            LimitRowThreads(threads);
+            return MakeEditView(copy, width, height, edits, earlier);
+        },
         [this](EditView view) {
             lastView_ = std::move(view);
             view_->ShowShared(lastView_.shown);
