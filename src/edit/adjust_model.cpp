@@ -68,12 +68,7 @@ double ChannelCurve(const Parameters& p, int channel, double v) {
 double LocalToneChange(const Parameters& p, double base) {
     base = std::clamp(base, 0.0, 1.0);
     const double dark = 1 - base;
-    // Each curve moves its own end of the tones and leaves the other be;
-    // the strengths keep every curve rising, so levels stay in order and
-    // white stays the only white.
-    const double shadows = p.shadows * (p.shadows > 0 ? 1.6 : 0.9) * base * dark * dark * dark;
-    const double highlights = p.highlights * (p.highlights > 0 ? 0.9 : 1.2) * dark * base * base * base;
-    return shadows + highlights;
+    return ShadowsStrength(p) * base * dark * dark * dark + HighlightsStrength(p) * dark * base * base * base;
 }
 
 double GamutLimit(const double v[3], double luma, double newLuma) {
@@ -88,8 +83,8 @@ double GamutLimit(const double v[3], double luma, double newLuma) {
 
 void ApplyLocalTone(double v[3], double luma, double newLuma) {
     // Darkening scales the channels, which keeps the hue. Brightening
-    // raises the colour less than the luminance (by the square root of
-    // its gain), so the noise of the darkest pixels does not come up as
+    // raises the colour less than the luminance (by the mean of its gain
+    // and 1), so the noise of the darkest pixels does not come up as
     // colour, and takes a channel only part of its way to white: as far
     // as brightening towards white would (the scale (1 - new) / (1 - old)),
     // then kHeadroomShare of what is left.
@@ -99,9 +94,16 @@ void ApplyLocalTone(double v[3], double luma, double newLuma) {
     if (ratio > 1) {
         const double towardsWhite = (1 - newLuma) / std::max(1 - luma, 1e-6);
         const double room = towardsWhite + kHeadroomShare * (GamutLimit(v, luma, newLuma) - towardsWhite);
-        chroma = std::min({std::sqrt(ratio), 2.0, room});
+        chroma = std::min({(1 + ratio) / 2, 2.0, room});
     }
     for (int c = 0; c < 3; ++c) v[c] = newLuma + (v[c] - luma) * chroma;
+}
+
+double SkinWeight(const double v[3]) {
+    const double blue = v[0], green = v[1], red = v[2];
+    if (!(red > blue && red >= green && green >= blue)) return 0;
+    const double hue = (green - blue) / std::max(red - blue, 1e-6);
+    return SmoothStep(1 - std::abs(hue - kSkinHue) / kSkinHueWidth);
 }
 
 void ApplyColour(const Parameters& p, double v[3]) {
@@ -110,13 +112,7 @@ void ApplyColour(const Parameters& p, double v[3]) {
     double factor = 1 + p.saturation;
     if (p.vibrance != 0) {
         const double spread = std::max({v[0], v[1], v[2]}) - std::min({v[0], v[1], v[2]});
-        // Skin: a hue near that of a face in daylight, red above green
-        // above blue.
-        constexpr double kSkin[3] = {-0.661, -0.153, 0.737};
-        const double length = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
-        const double along = length > 1e-6 ? (d[0] * kSkin[0] + d[1] * kSkin[1] + d[2] * kSkin[2]) / length : 0;
-        const double skin = SmoothStep((along - 0.80) / 0.18);
-        factor *= 1 + p.vibrance * std::clamp(1 - spread, 0.0, 1.0) * (1 - 0.8 * skin);
+        factor *= 1 + p.vibrance * std::clamp(1 - spread, 0.0, 1.0) * (1 - 0.8 * SkinWeight(v));
     }
     if (factor > 1) factor = std::max(1.0, std::min(factor, 1 + kHeadroomShare * (GamutLimit(v, luma, luma) - 1)));
     for (int c = 0; c < 3; ++c) v[c] = luma + d[c] * factor;

@@ -63,8 +63,14 @@ Parameters ParametersOf(const EditSettings& edits, int width, int height);
 
 // Step 1 for one channel (0 blue, 1 green, 2 red), from 0..1 to 0..1.
 double ChannelCurve(const Parameters& p, int channel, double v);
-// Step 2's change of luminance for a neighbourhood brightness of `base`.
+// Step 2's change of luminance for a neighbourhood brightness of `base`:
+// shadows * base (1 - base)^3 + highlights * (1 - base) base^3. Each
+// curve moves its own end of the tones and leaves the other be; the
+// strengths keep base + change rising, so levels stay in order and white
+// stays the only white.
 double LocalToneChange(const Parameters& p, double base);
+inline double ShadowsStrength(const Parameters& p) { return p.shadows * (p.shadows > 0 ? 1.6 : 0.9); }
+inline double HighlightsStrength(const Parameters& p) { return p.highlights * (p.highlights > 0 ? 0.9 : 1.2); }
 // A colour pushed towards the edge of what a pixel can hold goes at most
 // this share of the way there, so that neighbouring colours stay apart
 // instead of meeting at the edge.
@@ -74,6 +80,11 @@ inline constexpr double kHeadroomShare = 0.85;
 double GamutLimit(const double v[3], double luma, double newLuma);
 // Step 2 on one pixel of luminance `luma` now `newLuma`.
 void ApplyLocalTone(double v[3], double luma, double newLuma);
+// How much a colour is a face's, 0..1: red above green above blue, with
+// green's place between them (its hue, 0 for red, 1 for yellow) near
+// kSkinHue, from light skin to dark.
+inline constexpr double kSkinHue = 0.42, kSkinHueWidth = 0.35;
+double SkinWeight(const double v[3]);
 // Step 3 on one pixel (blue, green, red).
 void ApplyColour(const Parameters& p, double v[3]);
 // Step 4's weight at squared distance `rho2` from the centre (1 in the
@@ -98,9 +109,11 @@ struct BaseMap {
     int width = 0, height = 0;  // cells
     std::vector<float> a, b;    // per cell, row by row
 };
-// `luma(y, out)` writes the luminance after step 1 of picture row y; it
-// is called from several threads at once.
-BaseMap MakeBaseMap(int width, int height, const std::function<void(int, float*)>& luma);
+// `luma(y, step, out)` writes the luminance after step 1 of every
+// step-th pixel of picture row y, from the first; it is called from
+// several threads at once. A large picture is read only every few rows
+// and columns: the mean of a cell needs no more.
+BaseMap MakeBaseMap(int width, int height, const std::function<void(int, int, float*)>& luma);
 // Where pixel x of a picture `picture` wide falls between the centres of
 // a map's `cells`: the first cell and the weight of the next.
 struct CellSpan {

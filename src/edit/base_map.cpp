@@ -42,26 +42,31 @@ std::vector<double> BoxMean(const std::vector<double>& values, int width, int he
 
 }  // namespace
 
-BaseMap MakeBaseMap(int width, int height, const std::function<void(int, float*)>& luma) {
+BaseMap MakeBaseMap(int width, int height, const std::function<void(int, int, float*)>& luma) {
     BaseMap map;
     const int longest = std::max(width, height), side = std::min(longest, kMapSide);
     map.width = std::clamp(int(std::lround(double(width) * side / longest)), 1, width);
     map.height = std::clamp(int(std::lround(double(height) * side / longest)), 1, height);
     const size_t cells = size_t(map.width) * size_t(map.height);
+    // A cell's mean is near enough from about four pixels along each of
+    // its sides: a large photo is read every `step` pixels across and down.
+    const int step = std::max(1, std::min(width / map.width, height / map.height) / 4);
+    const int samples = (width + step - 1) / step;
+    std::vector<int> cellOf(static_cast<size_t>(samples));
+    for (int i = 0; i < samples; ++i) cellOf[size_t(i)] = int(int64_t(i) * step * map.width / width);
     std::vector<double> mean(cells, 0.0);
     // Each map row sums the picture rows that fall in it, so the rows of
     // the map can be made on their own.
-    ForEachRow(map.height, size_t(width) * 3 * size_t(height) / size_t(map.height), [&](int my) {
+    ForEachRow(map.height, size_t(width) * 3 * size_t(height) / size_t(map.height) / size_t(step * step), [&](int my) {
         const int first = int((int64_t(my) * height + map.height - 1) / map.height);
         const int last = int((int64_t(my + 1) * height + map.height - 1) / map.height);
-        std::vector<float> row(static_cast<size_t>(width));
+        std::vector<float> row(static_cast<size_t>(samples));
         std::vector<double> sums(size_t(map.width), 0.0), counts(size_t(map.width), 0.0);
-        for (int y = first; y < last; ++y) {
-            luma(y, row.data());
-            for (int x = 0; x < width; ++x) {
-                const size_t cell = size_t(int64_t(x) * map.width / width);
-                sums[cell] += row[size_t(x)];
-                counts[cell] += 1;
+        for (int y = first + (step - 1) / 2; y < last; y += step) {
+            luma(y, step, row.data());
+            for (int i = 0; i < samples; ++i) {
+                sums[size_t(cellOf[size_t(i)])] += row[size_t(i)];
+                counts[size_t(cellOf[size_t(i)])] += 1;
             }
         }
         for (int mx = 0; mx < map.width; ++mx)

@@ -32,8 +32,8 @@ TBitmap ReferenceAdjust(const TBitmap& photo, const EditSettings& edits) {
             luma[size_t(y) * size_t(w) + size_t(x)] = float(Luma(v));
         }
     }
-    const BaseMap map = MakeBaseMap(w, h, [&](int y, float* row) {
-        std::copy_n(&luma[size_t(y) * size_t(w)], size_t(w), row);
+    const BaseMap map = MakeBaseMap(w, h, [&](int y, int step, float* row) {
+        for (int x = 0; x < w; x += step) *row++ = luma[size_t(y) * size_t(w) + size_t(x)];
     });
     std::vector<float> blurred;
     if (p.sharpen != 0) {
