@@ -61,7 +61,7 @@ TBatchEditBox::TBatchEditBox() : QGroupBox(QStringLiteral("Edits before the look
     comboTurn_->addItem(QStringLiteral("Left 90\u00b0"), 3);
     checkAuto_ = new QCheckBox(QStringLiteral("Auto for each photo"));
     checkAuto_->setObjectName(QStringLiteral("CheckBatchAuto"));
-    checkAuto_->setToolTip(QStringLiteral("Levels and white balance read from each photo, before the sliders' own"));
+    checkAuto_->setToolTip(QStringLiteral("Levels and white balance read from each photo, in place of what those sliders say"));
     grid->addWidget(new QLabel(QStringLiteral("Crop:")), 0, 0);
     grid->addWidget(comboCrop_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Turn:")), 0, 3);
