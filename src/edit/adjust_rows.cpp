@@ -144,8 +144,9 @@ template <bool kLocal, bool kColour, bool kVibrance>
 [[gnu::always_inline]] inline uint8_t ToByte(float v) { return uint8_t(std::clamp(int(v * 255.0f + 0.5f), 0, 255)); }
 
 template <bool kVignette, bool kSharpen>
-[[gnu::always_inline]] inline void FinishLoop(int width, const FinishParams& p, const float* __restrict b, const float* __restrict g,
-                       const float* __restrict r, uint8_t* __restrict out) {
+[[gnu::always_inline]] inline void FinishLoop(int width, const FinishParams& p, const float* __restrict b,
+                                              const float* __restrict g, const float* __restrict r,
+                                              uint8_t* __restrict out) {
     const float* __restrict rho2 = p.rho2;
     const float* __restrict luma = p.luma;
     const float* __restrict blurred = p.blurred;
@@ -171,8 +172,8 @@ template <bool kVignette, bool kSharpen>
     }
 }
 
-[[gnu::always_inline]] inline void FinishKernel(int width, const FinishParams& p, const float* b, const float* g, const float* r,
-                         uint8_t* out) {
+[[gnu::always_inline]] inline void FinishKernel(int width, const FinishParams& p, const float* b, const float* g,
+                                                const float* r, uint8_t* out) {
     const bool vignette = p.vignette != 0, sharpen = p.sharpen != 0;
     if (vignette && sharpen) return FinishLoop<true, true>(width, p, b, g, r, out);
     if (vignette) return FinishLoop<true, false>(width, p, b, g, r, out);

@@ -136,8 +136,10 @@ template <class SampleFn>
 
 CORVESSA_TARGET_AVX2 void StraightenRowAvx2(const TBitmap& photo, RowWalk walk, int count, const Weights& weights,
                                             uint8_t* out) {
-    WalkRow(photo, walk, count, weights, out, [](const uint8_t* p, size_t rowBytes, const PhaseWeights& wx,
-                                                 const PhaseWeights& wy, uint8_t* o) { SampleAvx2(p, rowBytes, wx, wy, o); });
+    WalkRow(photo, walk, count, weights, out,
+            [](const uint8_t* p, size_t rowBytes, const PhaseWeights& wx, const PhaseWeights& wy, uint8_t* o) {
+                SampleAvx2(p, rowBytes, wx, wy, o);
+            });
 }
 
 void StraightenRow(const TBitmap& photo, RowWalk walk, int count, const Weights& weights, uint8_t* out) {
