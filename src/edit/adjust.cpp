@@ -1,7 +1,7 @@
 // The adjustments over a whole picture: the tables made once, then every
 // row through the row kernels on all cores. Sharpening reads rows above
-// and below; each band of rows keeps the luminance of the rows around the
-// one it is on in a ring.
+// and below; each band of rows keeps step 1's planes of the rows around
+// the one it is on in a ring.
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +37,8 @@ Tables MakeTables(const TBitmap& photo, const EditSettings& edits) {
     t.p = ParametersOf(edits, t.width, t.height);
     for (int c = 0; c < 3; ++c)
         for (int i = 0; i < 256; ++i)
-            t.curves[size_t(c * 256 + i)] = t.p.ToneIsIdentity() ? float(i) / 255.0f : float(ChannelCurve(t.p, c, i / 255.0));
+            t.curves[size_t(c * 256 + i)] =
+                t.p.ToneIsIdentity() ? float(i) / 255.0f : float(ChannelCurve(t.p, c, i / 255.0));
     if (t.p.HasLocalTone()) {
         t.map = MakeBaseMap(t.width, t.height, [&](int y, int step, float* row) {
             const uint8_t* in = photo.Row(y);
@@ -75,8 +76,8 @@ public:
         : t_(t), photo_(photo), radius_(t.blur.empty() ? 0 : int(t.blur.size()) - 1), slots_(2 * radius_ + 1),
           planes_(size_t(slots_) * 4 * size_t(t.width)), rows_(size_t(slots_)), padded_(size_t(t.width + 2 * radius_)),
           down_(size_t(t.width)) {}
-    // Row y's planes, blue, green, red and luminance, `Width()` apart; rows
-    // are asked for in order.
+    // Row y's planes, blue, green, red and luminance, each the picture's
+    // width long, one after the other; rows are asked for in order.
     float* Planes(int y) {
         for (int k = std::max(loaded_ + 1, y - radius_); k <= y + radius_; ++k) {
             float* slot = Slot(k);
@@ -185,6 +186,7 @@ void AdjustStretch(const Tables& t, int y, int x0, int x1, const Stretch& s, uin
     Finish(n, finish, b, g, r, out + 3 * size_t(x0));
 }
 
+// Four planes of 1024 floats: 16 KB.
 constexpr int kStretch = 1024;
 
 void AdjustBand(const Tables& t, const TBitmap& photo, TBitmap& out, int begin, int end) {
@@ -212,7 +214,8 @@ TBitmap ApplyAdjustments(const TBitmap& photo, const EditSettings& edits) {
         return out;
     }
     const Tables t = MakeTables(photo, edits);
-    ForEachRowBand(photo.Height(), photo.RowBytes(), [&](int begin, int end) { AdjustBand(t, photo, out, begin, end); });
+    ForEachRowBand(photo.Height(), photo.RowBytes(),
+                   [&](int begin, int end) { AdjustBand(t, photo, out, begin, end); });
     return out;
 }
 

@@ -125,7 +125,8 @@ double ApplyVignette(const Parameters& p, double v, double weight) {
 }
 
 std::vector<double> SharpenKernel(double sigma) {
-    const int radius = std::max(1, int(std::ceil(3 * sigma)));
+    // Two sigmas hold 95 % of the weight: enough for an unsharp mask.
+    const int radius = std::max(1, int(std::ceil(2 * sigma)));
     std::vector<double> weights(size_t(radius) + 1);
     double total = 0;
     for (int i = 0; i <= radius; ++i) {

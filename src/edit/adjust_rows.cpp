@@ -37,121 +37,116 @@ inline void LumaKernel(int width, const float* __restrict b, const float* __rest
     for (int x = 0; x < width; ++x) luma[x] = kB * b[x] + kG * g[x] + kR * r[x];
 }
 
-// How far (b, g, r) - luma may be scaled about `newLuma` before a channel
-// leaves 0..1, as a fraction room / along, not yet divided: the callers
-// divide it together with their other fractions, each by one division
-// a pixel. The largest and the smallest difference are the ones that
-// limit; the two are compared by cross-multiplying. Nothing limits a grey
-// pixel: then `along` is 0.
-[[gnu::always_inline]] inline void GamutOf(float db, float dg, float dr, float newLuma, float& room, float& along) {
+// Steps 2 and 3 on one pixel at once. Both scale the pixel's distance
+// from grey, d = (b, g, r) - luma, about a luminance: step 2 moves the
+// luminance to `newLuma` and scales d by `chroma`; step 3 scales it again
+// about the same luminance (which scaling leaves as it is) by `factor`.
+// What step 3 reads of its input follows from d and `chroma`: its spread
+// is chroma times d's, its hue is d's, and its room before a channel
+// leaves 0..1 is d's room divided by `chroma`. So the pixel is written
+// once, as newLuma + d chroma factor, and every quotient the two need
+// comes from one division.
+// The strengths of the four sliders, as ShadeParams has them.
+struct Strengths {
+    float shadows, highlights, saturation, vibrance;
+};
+
+template <bool kLocal, bool kColour, bool kVibrance>
+[[gnu::always_inline]] inline void ShadePixel(Strengths p, float slope, float offset, float l, float& b, float& g,
+                                              float& r) {
+    const float db = b - l, dg = g - l, dr = r - l;
+    float newLuma = l;
+    if constexpr (kLocal) {
+        const float base = std::clamp(slope * l + offset, 0.0f, 1.0f);
+        const float dark = 1 - base;
+        const float moved = l + (p.shadows * base * dark * dark * dark + p.highlights * dark * base * base * base);
+        newLuma = std::clamp(moved, 0.0f, 1.0f);
+    }
+    // How far d may be scaled about newLuma: room / along, by the largest
+    // or the smallest difference, whichever limits first (compared by
+    // cross-multiplying). Nothing limits a grey pixel.
     const float up = std::max(db, std::max(dg, dr)), down = -std::min(db, std::min(dg, dr));
     const bool byUp = up > 1e-9f && (down <= 1e-9f || (1 - newLuma) * down <= newLuma * up);
-    room = byUp ? 1 - newLuma : newLuma;
-    along = byUp ? up : down > 1e-9f ? down : 0.0f;
-}
-
-// Step 2 on one pixel.
-[[gnu::always_inline]] inline void LocalTonePixel(float shadows, float highlights, float slope, float offset, float l,
-                                                  float& b, float& g, float& r) {
-    const float base = std::clamp(slope * l + offset, 0.0f, 1.0f);
-    const float dark = 1 - base;
-    const float moved = l + (shadows * base * dark * dark * dark + highlights * dark * base * base * base);
-    const float newLuma = std::clamp(moved, 0.0f, 1.0f);
-    const float db = b - l, dg = g - l, dr = r - l;
-    // newLuma / l, (1 - newLuma) / (1 - l) and the gamut's limit.
-    float gamutRoom, gamutAlong;
-    GamutOf(db, dg, dr, newLuma, gamutRoom, gamutAlong);
-    const bool limited = gamutAlong > 0;
-    gamutAlong = limited ? gamutAlong : 1.0f;
-    const float bright = std::max(l, 1e-4f), dim = std::max(1 - l, 1e-6f);
-    const float inverse = 1 / (bright * dim * gamutAlong);
-    const float ratio = l > 1e-4f ? newLuma * dim * gamutAlong * inverse : 2.0f;
-    const float towardsWhite = (1 - newLuma) * bright * gamutAlong * inverse;
-    const float limit = limited ? gamutRoom * bright * dim * inverse : 1e9f;
-    const float room = towardsWhite + kShare * (limit - towardsWhite);
-    const float chroma = ratio <= 1 ? ratio : std::min(std::min((1 + ratio) * 0.5f, 2.0f), room);
-    b = newLuma + db * chroma;
-    g = newLuma + dg * chroma;
-    r = newLuma + dr * chroma;
-}
-
-// Step 3 on one pixel.
-template <bool kVibrance>
-[[gnu::always_inline]] inline void ColourPixel(float saturation, float vibrance, float& b, float& g, float& r) {
-    constexpr float kHue = float(kSkinHue), kHueScale = float(1 / kSkinHueWidth);
-    const float l = kB * b + kG * g + kR * r;
-    const float db = b - l, dg = g - l, dr = r - l;
-    float gamutRoom, gamutAlong;
-    GamutOf(db, dg, dr, l, gamutRoom, gamutAlong);
-    const bool limited = gamutAlong > 0;
-    gamutAlong = limited ? gamutAlong : 1.0f;
-    float factor = 1 + saturation, limit;
-    if constexpr (kVibrance) {
-        // The hue and the gamut's limit by one division.
-        const float hueSpan = std::max(r - b, 1e-6f);
-        const float inverse = 1 / (hueSpan * gamutAlong);
-        const float hue = (g - b) * gamutAlong * inverse;
-        limit = limited ? gamutRoom * hueSpan * inverse : 1e9f;
-        const float spread = std::max(b, std::max(g, r)) - std::min(b, std::min(g, r));
-        const bool warm = r > b && r >= g && g >= b;
-        const float t = std::clamp(1 - std::abs(hue - kHue) * kHueScale, 0.0f, 1.0f);
-        const float skin = warm ? t * t * (3 - 2 * t) : 0.0f;
-        factor *= 1 + vibrance * std::clamp(1 - spread, 0.0f, 1.0f) * (1 - 0.8f * skin);
-    } else {
-        limit = limited ? gamutRoom / gamutAlong : 1e9f;
+    const float room = byUp ? 1 - newLuma : newLuma, reach = byUp ? up : down > 1e-9f ? down : 0.0f;
+    const bool limited = reach > 0;
+    const float along = limited ? reach : 1.0f;
+    // Every denominator multiplied together, divided once.
+    const float bright = kLocal ? std::max(l, 1e-4f) : 1.0f, dim = kLocal ? std::max(1 - l, 1e-6f) : 1.0f;
+    const float hueSpan = kVibrance ? std::max(dr - db, 1e-6f) : 1.0f;
+    const float inverse = 1 / (bright * dim * along * hueSpan);
+    const float limit = limited ? room * bright * dim * hueSpan * inverse : 1e9f;
+    float chroma = 1;
+    if constexpr (kLocal) {
+        // Darkening scales d as the luminance, which keeps the hue.
+        // Brightening raises d by the mean of the gain and 1, so the noise
+        // of the darkest pixels does not come up as colour, and no further
+        // than kShare of the way from where brightening towards white
+        // would take it to the edge.
+        const float ratio = l > 1e-4f ? newLuma * dim * along * hueSpan * inverse : 2.0f;
+        const float towardsWhite = (1 - newLuma) * bright * along * hueSpan * inverse;
+        const float most = towardsWhite + kShare * (limit - towardsWhite);
+        chroma = ratio <= 1 ? ratio : std::min(std::min((1 + ratio) * 0.5f, 2.0f), most);
     }
-    factor = factor > 1 ? std::max(1.0f, std::min(factor, 1 + kShare * (limit - 1))) : factor;
-    b = l + db * factor;
-    g = l + dg * factor;
-    r = l + dr * factor;
+    float total = chroma;
+    if constexpr (kColour) {
+        float factor = 1 + p.saturation;
+        if constexpr (kVibrance) {
+            constexpr float kHue = float(kSkinHue), kHueScale = float(1 / kSkinHueWidth);
+            const float spread = chroma * (up + down);
+            const bool warm = dr > db && dr >= dg && dg >= db;
+            const float hue = (dg - db) * bright * dim * along * inverse;
+            const float t = std::clamp(1 - std::abs(hue - kHue) * kHueScale, 0.0f, 1.0f);
+            const float skin = warm ? t * t * (3 - 2 * t) : 0.0f;
+            factor *= 1 + p.vibrance * std::clamp(1 - spread, 0.0f, 1.0f) * (1 - 0.8f * skin);
+        }
+        // Strengthened no further than kShare of the way to the edge.
+        total = factor > 1 ? std::max(chroma, std::min(chroma * factor, chroma + kShare * (limit - chroma)))
+                           : chroma * factor;
+    }
+    b = newLuma + db * total;
+    g = newLuma + dg * total;
+    r = newLuma + dr * total;
 }
 
-// Step 2 over a stretch of a row.
-[[gnu::always_inline]] inline void LocalToneLoop(int width, const ShadeParams& p, float* __restrict b,
-                                                 float* __restrict g, float* __restrict r,
-                                                 const float* __restrict luma) {
-    const float* __restrict slopeAbove = p.map.slopeAbove;
-    const float* __restrict slopeBelow = p.map.slopeBelow;
-    const float* __restrict offsetAbove = p.map.offsetAbove;
-    const float* __restrict offsetBelow = p.map.offsetBelow;
-    const float below = p.map.below, above = 1 - below;
-    const float shadows = p.shadows, highlights = p.highlights;
+template <bool kLocal, bool kColour, bool kVibrance>
+[[gnu::always_inline]] inline void ShadeLoop(int width, const ShadeParams& params, float* __restrict b,
+                                             float* __restrict g, float* __restrict r, const float* __restrict luma) {
+    const Strengths strengths{params.shadows, params.highlights, params.saturation, params.vibrance};
+    const float* __restrict slopeAbove = params.map.slopeAbove;
+    const float* __restrict slopeBelow = params.map.slopeBelow;
+    const float* __restrict offsetAbove = params.map.offsetAbove;
+    const float* __restrict offsetBelow = params.map.offsetBelow;
+    const float below = params.map.below, above = 1 - below;
     for (int x = 0; x < width; ++x) {
         float vb = b[x], vg = g[x], vr = r[x];
-        LocalTonePixel(shadows, highlights, slopeAbove[x] * above + slopeBelow[x] * below,
-                       offsetAbove[x] * above + offsetBelow[x] * below, luma[x], vb, vg, vr);
+        float slope = 0, offset = 0;
+        if constexpr (kLocal) {
+            slope = slopeAbove[x] * above + slopeBelow[x] * below;
+            offset = offsetAbove[x] * above + offsetBelow[x] * below;
+        }
+        ShadePixel<kLocal, kColour, kVibrance>(strengths, slope, offset, luma[x], vb, vg, vr);
         b[x] = vb, g[x] = vg, r[x] = vr;
     }
 }
 
-// Step 3 over a stretch of a row.
-template <bool kVibrance>
-[[gnu::always_inline]] inline void ColourLoop(int width, const ShadeParams& p, float* __restrict b,
-                                              float* __restrict g, float* __restrict r) {
-    const float saturation = p.saturation, vibrance = p.vibrance;
-    for (int x = 0; x < width; ++x) {
-        float vb = b[x], vg = g[x], vr = r[x];
-        ColourPixel<kVibrance>(saturation, vibrance, vb, vg, vr);
-        b[x] = vb, g[x] = vg, r[x] = vr;
-    }
-}
-
-// Each in its own loop: fused, the two hold more values than the
-// registers do.
 [[gnu::always_inline]] inline void ShadeKernel(int width, const ShadeParams& p, float* b, float* g, float* r,
                                                const float* luma) {
-    if (p.local) LocalToneLoop(width, p, b, g, r, luma);
-    if (p.vibrance != 0)
-        ColourLoop<true>(width, p, b, g, r);
-    else if (p.saturation != 0)
-        ColourLoop<false>(width, p, b, g, r);
+    const bool colour = p.saturation != 0 || p.vibrance != 0, vibrance = p.vibrance != 0;
+    if (p.local && vibrance) return ShadeLoop<true, true, true>(width, p, b, g, r, luma);
+    if (p.local && colour) return ShadeLoop<true, true, false>(width, p, b, g, r, luma);
+    if (p.local) return ShadeLoop<true, false, false>(width, p, b, g, r, luma);
+    if (vibrance) return ShadeLoop<false, true, true>(width, p, b, g, r, luma);
+    if (colour) ShadeLoop<false, true, false>(width, p, b, g, r, luma);
 }
 
-[[gnu::always_inline]] inline uint8_t ToByte(float v) { return uint8_t(int(std::clamp(v * 255.0f + 0.5f, 0.0f, 255.0f))); }
+// Rounded and held within 0..255. The values never come near the ends of
+// an int; held as whole numbers, the vectors do it with a min and a max.
+[[gnu::always_inline]] inline uint8_t ToByte(float v) { return uint8_t(std::clamp(int(v * 255.0f + 0.5f), 0, 255)); }
 
 template <bool kVignette, bool kSharpen>
-[[gnu::always_inline]] inline void FinishLoop(int width, const FinishParams& p, const float* __restrict b, const float* __restrict g,
-                       const float* __restrict r, uint8_t* __restrict out) {
+[[gnu::always_inline]] inline void FinishLoop(int width, const FinishParams& p, const float* __restrict b,
+                                              const float* __restrict g, const float* __restrict r,
+                                              uint8_t* __restrict out) {
     const float* __restrict rho2 = p.rho2;
     const float* __restrict luma = p.luma;
     const float* __restrict blurred = p.blurred;
@@ -177,8 +172,8 @@ template <bool kVignette, bool kSharpen>
     }
 }
 
-[[gnu::always_inline]] inline void FinishKernel(int width, const FinishParams& p, const float* b, const float* g, const float* r,
-                         uint8_t* out) {
+[[gnu::always_inline]] inline void FinishKernel(int width, const FinishParams& p, const float* b, const float* g,
+                                                const float* r, uint8_t* out) {
     const bool vignette = p.vignette != 0, sharpen = p.sharpen != 0;
     if (vignette && sharpen) return FinishLoop<true, true>(width, p, b, g, r, out);
     if (vignette) return FinishLoop<true, false>(width, p, b, g, r, out);

@@ -69,11 +69,10 @@ int ToSlider(AdjustmentId id, double value) {
     return std::clamp(int(std::lround(value / row.step)), row.lowest, row.highest);
 }
 
-}  // namespace
-
-EditSettings AutoAdjusted(const TBitmap& photo, EditSettings edits) {
-    if (photo.Empty()) return edits;
-    const TBitmap sample = Sample(photo, edits);
+// Warmth and tint that take the light's colour away. Warmth moves red
+// against blue, tint both against green: in stops, red - green = warmth +
+// tint and blue - green = tint - warmth.
+void BalanceWhite(const TBitmap& sample, EditSettings& edits) {
     std::vector<LinearPixel> pixels;
     pixels.reserve(size_t(sample.Width()) * size_t(sample.Height()));
     for (int y = 0; y < sample.Height(); ++y)
@@ -83,15 +82,17 @@ EditSettings AutoAdjusted(const TBitmap& photo, EditSettings edits) {
             const double most = std::max({l.c[0], l.c[1], l.c[2]});
             if (most > 0.01 && most < 0.95) pixels.push_back(l);
         }
-    // Warmth moves red against blue, tint both against green: in stops,
-    // red - green = warmth + tint and blue - green = tint - warmth.
     const std::array<double, 3> light = LightColour(pixels);
     const double redOverGreen = std::log2(light[1] / light[2]), blueOverGreen = std::log2(light[1] / light[0]);
     const double warmth = (redOverGreen - blueOverGreen) / 2 / kWarmthStops;
     const double tint = (redOverGreen + blueOverGreen) / 2 / kTintStops;
     edits.SetValue(AdjustmentId::kWarmth, ToSlider(AdjustmentId::kWarmth, warmth * 100));
     edits.SetValue(AdjustmentId::kTint, ToSlider(AdjustmentId::kTint, tint * 100));
+}
 
+// Exposure, contrast, highlights and shadows from the histogram of the
+// luminance once the white balance of `edits` is made.
+void SetLevels(const TBitmap& sample, EditSettings& edits) {
     EditSettings balanced = EditSettings::Neutral();
     balanced.SetValue(AdjustmentId::kWarmth, edits.Value(AdjustmentId::kWarmth));
     balanced.SetValue(AdjustmentId::kTint, edits.Value(AdjustmentId::kTint));
@@ -114,16 +115,30 @@ EditSettings AutoAdjusted(const TBitmap& photo, EditSettings edits) {
     const double stops =
         toMiddle > 0 ? std::min(toMiddle, std::max(0.0, toWhite) + 0.3) : std::max(toMiddle / 2, -1.0);
     edits.SetValue(AdjustmentId::kExposure, ToSlider(AdjustmentId::kExposure, std::clamp(stops, -2.0, 2.0)));
+    // A narrow histogram gets contrast; many pixels near white after the
+    // exposure get their highlights brought back, many near black their
+    // shadows lifted.
     const double spread = high - low;
-    edits.SetValue(AdjustmentId::kContrast, spread < 0.8 ? ToSlider(AdjustmentId::kContrast, std::min(50.0, (0.8 - spread) * 100)) : 0);
+    edits.SetValue(AdjustmentId::kContrast,
+                   spread < 0.8 ? ToSlider(AdjustmentId::kContrast, std::min(50.0, (0.8 - spread) * 100)) : 0);
     const double shift = std::exp2(stops / 2.2);
     const auto share = [&](auto test) {
         return double(std::count_if(luma.begin(), luma.end(), test)) / double(luma.size());
     };
     const double bright = share([&](double l) { return l * shift > 0.92; });
     const double dark = share([&](double l) { return l * shift < 0.1; });
-    edits.SetValue(AdjustmentId::kHighlights, bright > 0.02 ? ToSlider(AdjustmentId::kHighlights, -std::min(60.0, bright * 500)) : 0);
+    edits.SetValue(AdjustmentId::kHighlights,
+                   bright > 0.02 ? ToSlider(AdjustmentId::kHighlights, -std::min(60.0, bright * 500)) : 0);
     edits.SetValue(AdjustmentId::kShadows, dark > 0.05 ? ToSlider(AdjustmentId::kShadows, std::min(50.0, dark * 300)) : 0);
+}
+
+}  // namespace
+
+EditSettings AutoAdjusted(const TBitmap& photo, EditSettings edits) {
+    if (photo.Empty()) return edits;
+    const TBitmap sample = Sample(photo, edits);
+    BalanceWhite(sample, edits);
+    SetLevels(sample, edits);
     return edits;
 }
 

@@ -78,7 +78,8 @@ EditSettings ForScaledCopy(const EditSettings& edits, int fullWidth, int fullHei
     const double sx = double(across ? copyHeight : copyWidth) / (across ? fullHeight : fullWidth);
     const double sy = double(across ? copyWidth : copyHeight) / (across ? fullWidth : fullHeight);
     Crop& crop = *scaled.crop;
-    const int right = int(std::lround((crop.x + crop.width) * sx)), bottom = int(std::lround((crop.y + crop.height) * sy));
+    const int right = int(std::lround((crop.x + crop.width) * sx));
+    const int bottom = int(std::lround((crop.y + crop.height) * sy));
     crop.x = int(std::lround(crop.x * sx));
     crop.y = int(std::lround(crop.y * sy));
     crop.width = std::max(1, right - crop.x);

@@ -13,7 +13,9 @@
 #include <cmath>
 #include <cstring>
 
+#if defined(__x86_64__)
 #include <immintrin.h>
+#endif
 
 #include "edit/geometry.h"
 #include "ground/cpu_features.h"
@@ -79,6 +81,7 @@ void SamplePlain(const uint8_t* p, size_t rowBytes, const PhaseWeights& wx, cons
     }
 }
 
+#if defined(__x86_64__)
 // The same with AVX2, to the bit: pixels 0 and 1 of each row in the lower
 // half of a vector, 2 and 3 in the upper.
 CORVESSA_TARGET_AVX2 inline void SampleAvx2(const uint8_t* p, size_t rowBytes, const PhaseWeights& wx,
@@ -100,6 +103,7 @@ CORVESSA_TARGET_AVX2 inline void SampleAvx2(const uint8_t* p, size_t rowBytes, c
     const int32_t packed = _mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(sum, sum), sum));
     std::memcpy(out, &packed, 3);
 }
+#endif
 
 // The pixels at the photo's edges, where the pixels beyond are the edge's:
 // gathered into a block first.
@@ -134,14 +138,20 @@ template <class SampleFn>
     }
 }
 
+#if defined(__x86_64__)
 CORVESSA_TARGET_AVX2 void StraightenRowAvx2(const TBitmap& photo, RowWalk walk, int count, const Weights& weights,
                                             uint8_t* out) {
-    WalkRow(photo, walk, count, weights, out, [](const uint8_t* p, size_t rowBytes, const PhaseWeights& wx,
-                                                 const PhaseWeights& wy, uint8_t* o) { SampleAvx2(p, rowBytes, wx, wy, o); });
+    WalkRow(photo, walk, count, weights, out,
+            [](const uint8_t* p, size_t rowBytes, const PhaseWeights& wx, const PhaseWeights& wy, uint8_t* o) {
+                SampleAvx2(p, rowBytes, wx, wy, o);
+            });
 }
+#endif
 
 void StraightenRow(const TBitmap& photo, RowWalk walk, int count, const Weights& weights, uint8_t* out) {
+#if defined(__x86_64__)
     if (ProcessorVectorLevel() != VectorLevel::kBaseline) return StraightenRowAvx2(photo, walk, count, weights, out);
+#endif
     WalkRow(photo, walk, count, weights, out, SamplePlain);
 }
 

@@ -77,6 +77,14 @@ TEST(EditGeometry, CropRectangles) {
         {600, 400, {0, 0, 0, 0, 0, 0}, {0, 0, 600, 400}},       // no ratio: all of it
         {1, 1, {0, 0, 0, 0, 9, 16}, {0, 0, 1, 1}},
     };
+    // A crop is the photo's own pixels.
+    const TBitmap photo = RandomBitmap(30, 20, 8);
+    EditSettings edits = EditSettings::Neutral();
+    edits.crop = Crop{3, 4, 20, 9};
+    const TBitmap cropped = ApplyEdits(photo, edits);
+    ASSERT_EQ(cropped.Width(), 20);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(PixelAt(cropped, x, y), PixelAt(photo, x + 3, y + 4));
     for (const auto& c : cases)
         EXPECT_EQ(CropRect(c.width, c.height, c.crop), c.kept)
             << c.width << "x" << c.height << " crop " << c.crop.x << "," << c.crop.y << "," << c.crop.width << ","
