@@ -57,12 +57,6 @@ QString AdjustmentText(const Adjustment& row, int value) {
     return sign + QString::number(value * row.step, 'f', 0);
 }
 
-QString AdjustmentHelpLine(const Adjustment& row) {
-    return QStringLiteral("<tr><td>%1</td><td><code>%2</code></td><td>%3 to %4</td><td>%5</td></tr>")
-        .arg(Utf8(row.label).toHtmlEscaped(), Utf8(row.key).toHtmlEscaped(), AdjustmentText(row, row.lowest),
-             AdjustmentText(row, row.highest), Utf8(row.help).toHtmlEscaped());
-}
-
 void TEditPanel::CreateControls(QWidget& window) {
     panel_ = MakePanel(&window, "EditPanel", QRect(125, 208, 575, 279), kOlive);
     panel_->hide();

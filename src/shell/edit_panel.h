@@ -55,8 +55,6 @@ inline constexpr int kNoCrop = 0, kFreeCrop = 1, kOriginalCrop = 2, kScreenCrop 
 
 // "+0.50 EV", "-20", "0": a slider's value as the panel shows it.
 QString AdjustmentText(const Adjustment& row, int value);
-// The line of the help page's table of adjustments for `row`.
-QString AdjustmentHelpLine(const Adjustment& row);
 
 class TEditPanel : public QObject {
     Q_OBJECT
