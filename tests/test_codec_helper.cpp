@@ -85,6 +85,7 @@ TEST(CodecHelper, ADecoderThatDiesIsAMessageNamingTheFile) {
     } cases[] = {
         {"segv", "shot.dng", MakeDng(), "The Camera raw reader failed"},
         {"abort", "shot.DNG", MakeDng(), "The Camera raw reader failed"},
+        {"segv", "raw.jpg", MakeDng(), "The Camera raw reader failed"},
         {"segv", "holiday.jpg", MakeHeif(MakeSamples(16, 16, 3, 8)), "The HEIC reader failed"},
         {"abort", "web.jxl", MakeJxl(MakeSamples(16, 16, 3, 8)), "The JPEG XL reader failed"},
     };

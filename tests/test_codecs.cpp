@@ -160,7 +160,9 @@ TEST(RawCodec, LosslessJpegTilesMustHoldWhatTheyClaim) {
             const std::string head = Refusal([&] { CheckRawStart(c.dng.data(), headBytes, c.dng.size()); });
             EXPECT_TRUE(head.starts_with(c.error) && c.error.empty() == head.empty()) << head;
         }
-        if (c.error.empty()) EXPECT_TRUE(SamePixels(DecodeRaw(c.dng.data(), c.dng.size()), DcrawDeveloped(c.dng, false)));
+        if (c.error.empty()) {
+            EXPECT_TRUE(SamePixels(DecodeRaw(c.dng.data(), c.dng.size()), DcrawDeveloped(c.dng, false)));
+        }
     }
     EXPECT_LT(cases[3].dng.size(), 40'000u);
 }
@@ -248,7 +250,9 @@ TEST(JxlCodec, TheFirstPictureIsTheBlendOfItsLayersAndTooManyLayersAreRefused) {
         const std::vector<uint8_t> jxl = MakeLayeredJxl(c.side, c.side, c.layers, c.resampling);
         const std::string error = Refusal([&] { DecodeJxl(jxl.data(), jxl.size()); });
         EXPECT_TRUE(error.starts_with(c.error) && c.error.empty() == error.empty()) << error;
-        if (c.error.empty()) EXPECT_TRUE(SamePixels(DecodeJxl(jxl.data(), jxl.size()), LibraryDecoded(jxl, "jxl")));
+        if (c.error.empty()) {
+            EXPECT_TRUE(SamePixels(DecodeJxl(jxl.data(), jxl.size()), LibraryDecoded(jxl, "jxl")));
+        }
     }
 }
 
@@ -298,7 +302,9 @@ TEST(Writers, EveryFormatKeepsThePictureAndTheCameraDataUpright) {
         const SavedMetadataBlocks again = SavedBlocks(MetadataOf(file), 64, 48);
         EXPECT_NE(again.xmp.find("A heron"), std::string::npos);
         EXPECT_EQ(again.xmp.find("Orientation=\"6\""), std::string::npos);
-        if (format != "jxl") EXPECT_EQ(again.iccProfile, IccProfile());
+        if (format != "jxl") {
+            EXPECT_EQ(again.iccProfile, IccProfile());
+        }
         const std::vector<uint8_t> fromRaw = LibraryExif(encode(picture, raw), format);
         EXPECT_EQ(ExifTag(fromRaw, "Exif.Image.Make"), kTestRawMake);
         EXPECT_EQ(ExifTag(fromRaw, "Exif.Image.Model"), kTestRawModel);

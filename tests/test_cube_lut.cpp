@@ -8,6 +8,7 @@
 #include <cmath>
 #include <random>
 
+#include "io/cube_file.h"
 #include "looks/cube_lut.h"
 #include "test_support.h"
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <strings.h>
 
+#include "io/cube_file.h"
 #include "catalogue/catalogue.h"
 #include "io/files.h"
 #include "io/picture_source.h"

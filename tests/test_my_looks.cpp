@@ -13,7 +13,7 @@
 #include "fake_dialogs.h"
 #include "io/jpeg_codec.h"
 #include "jpeg_fixtures.h"
-#include "looks/user_looks.h"
+#include "io/user_looks.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 #include "shell/my_looks_view.h"

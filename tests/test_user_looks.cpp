@@ -9,7 +9,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "looks/user_looks.h"
+#include "io/files.h"
+#include "io/user_looks.h"
 #include "test_support.h"
 
 using namespace corvessa;

@@ -19,7 +19,7 @@
 #include "ground/random.h"
 #include "ground/strength.h"
 #include "looks/render_context.h"
-#include "looks/user_looks.h"
+#include "io/user_looks.h"
 
 namespace corvessa {
 

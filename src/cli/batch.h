@@ -7,7 +7,7 @@
 #include "io/files.h"
 #include "looks/cube_lut.h"
 #include "looks/render_context.h"
-#include "looks/user_looks.h"
+#include "io/user_looks.h"
 
 namespace corvessa {
 namespace cli {

@@ -146,7 +146,7 @@ std::string EditUsage() {
                       RangeOf(row).c_str());
         text += line + std::string(row.help) + "\n";
     }
-    text += "  --auto              levels and white balance found for each photo from its histogram\n";
+    text += "  --auto              levels and white balance found for each photo from its own colours\n";
     return text;
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "io/cube_file.h"
 #include "batch/batch.h"
 #include "catalogue/render_job.h"
 #include "cli/batch.h"

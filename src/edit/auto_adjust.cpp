@@ -1,5 +1,6 @@
-// Auto: white balance and levels read from the photo's histogram, as
-// slider values the user can see and move on from.
+// Auto: white balance and levels read from the photo, as slider values the
+// user can see and move on from. Every proposal stays well within its
+// slider: Auto corrects, it does not restyle.
 
 #include <algorithm>
 #include <cmath>
@@ -28,34 +29,29 @@ TBitmap Sample(const TBitmap& photo, const EditSettings& edits) {
     return ApplyGeometry(small, ForScaledCopy(edits, photo.Width(), photo.Height(), small.Width(), small.Height()));
 }
 
-struct LinearPixel {
-    double c[3];
-};
-
-// The colour of the light: the mean of the pixels that are neither black
-// nor clipped, taken again over the more neutral half of them, so that a
-// large coloured area (grass, a wall) pulls it less.
-std::array<double, 3> LightColour(const std::vector<LinearPixel>& pixels) {
-    std::array<double, 3> mean{0, 0, 0};
-    for (const LinearPixel& p : pixels)
-        for (int c = 0; c < 3; ++c) mean[size_t(c)] += p.c[c];
-    if (pixels.empty() || mean[0] <= 0 || mean[1] <= 0 || mean[2] <= 0) return {1, 1, 1};
-    std::vector<std::pair<double, size_t>> distance;
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        double most = 0, least = 1e9;
-        for (int c = 0; c < 3; ++c) {
-            const double r = pixels[i].c[c] / mean[size_t(c)];
-            most = std::max(most, r);
-            least = std::min(least, r);
+// The colour of the light, by the grey-edge rule (van de Weijer, Gevers
+// and Gijsenij): the differences between neighbouring pixels average to
+// grey in a scene under white light, whatever colours its areas have, so
+// a blue sky or a green lawn, whose inside has no edges, pulls it less
+// than it pulls the mean. In linear light; pixels near black or white
+// have no say.
+std::array<double, 3> LightColour(const TBitmap& sample) {
+    std::vector<double> linear(256);
+    for (int i = 0; i < 256; ++i) linear[size_t(i)] = SrgbToLinear(i / 255.0);
+    const auto usable = [&](const uint8_t* p) {
+        const uint8_t most = std::max({p[0], p[1], p[2]});
+        return most > 25 && most < 245;
+    };
+    std::array<double, 3> edges{0, 0, 0};
+    for (int y = 0; y + 1 < sample.Height(); ++y)
+        for (int x = 0; x + 1 < sample.Width(); ++x) {
+            const uint8_t *p = sample.Pixel(x, y), *right = sample.Pixel(x + 1, y), *down = sample.Pixel(x, y + 1);
+            if (!usable(p) || !usable(right) || !usable(down)) continue;
+            for (size_t c = 0; c < 3; ++c)
+                edges[c] += std::abs(linear[p[c]] - linear[right[c]]) + std::abs(linear[p[c]] - linear[down[c]]);
         }
-        distance.push_back({least > 0 ? most / least : 1e9, i});
-    }
-    std::nth_element(distance.begin(), distance.begin() + long(distance.size() / 2), distance.end());
-    std::array<double, 3> neutral{0, 0, 0};
-    for (size_t k = 0; k <= distance.size() / 2 && k < distance.size(); ++k)
-        for (int c = 0; c < 3; ++c) neutral[size_t(c)] += pixels[distance[k].second].c[c];
-    if (neutral[0] <= 0 || neutral[1] <= 0 || neutral[2] <= 0) return mean;
-    return neutral;
+    if (edges[0] <= 0 || edges[1] <= 0 || edges[2] <= 0) return {1, 1, 1};
+    return edges;
 }
 
 double Percentile(std::vector<double>& values, double share) {
@@ -73,21 +69,14 @@ int ToSlider(AdjustmentId id, double value) {
 // against blue, tint both against green: in stops, red - green = warmth +
 // tint and blue - green = tint - warmth.
 void BalanceWhite(const TBitmap& sample, EditSettings& edits) {
-    std::vector<LinearPixel> pixels;
-    pixels.reserve(size_t(sample.Width()) * size_t(sample.Height()));
-    for (int y = 0; y < sample.Height(); ++y)
-        for (int x = 0; x < sample.Width(); ++x) {
-            const uint8_t* p = sample.Pixel(x, y);
-            LinearPixel l{{SrgbToLinear(p[0] / 255.0), SrgbToLinear(p[1] / 255.0), SrgbToLinear(p[2] / 255.0)}};
-            const double most = std::max({l.c[0], l.c[1], l.c[2]});
-            if (most > 0.01 && most < 0.95) pixels.push_back(l);
-        }
-    const std::array<double, 3> light = LightColour(pixels);
+    const std::array<double, 3> light = LightColour(sample);
     const double redOverGreen = std::log2(light[1] / light[2]), blueOverGreen = std::log2(light[1] / light[0]);
     const double warmth = (redOverGreen - blueOverGreen) / 2 / kWarmthStops;
     const double tint = (redOverGreen + blueOverGreen) / 2 / kTintStops;
-    edits.SetValue(AdjustmentId::kWarmth, ToSlider(AdjustmentId::kWarmth, warmth * 100));
-    edits.SetValue(AdjustmentId::kTint, ToSlider(AdjustmentId::kTint, tint * 100));
+    // A scene's own colour (a sunset, a lamp-lit room) is part of it:
+    // Auto takes away no more than three quarters of either slider's reach.
+    edits.SetValue(AdjustmentId::kWarmth, ToSlider(AdjustmentId::kWarmth, std::clamp(warmth * 100, -75.0, 75.0)));
+    edits.SetValue(AdjustmentId::kTint, ToSlider(AdjustmentId::kTint, std::clamp(tint * 100, -75.0, 75.0)));
 }
 
 // Exposure, contrast, highlights and shadows from the histogram of the
@@ -114,13 +103,13 @@ void SetLevels(const TBitmap& sample, EditSettings& edits) {
     const double toWhite = std::log2(SrgbToLinear(0.98) / std::max(SrgbToLinear(high), 1e-4));
     const double stops =
         toMiddle > 0 ? std::min(toMiddle, std::max(0.0, toWhite) + 0.3) : std::max(toMiddle / 2, -1.0);
-    edits.SetValue(AdjustmentId::kExposure, ToSlider(AdjustmentId::kExposure, std::clamp(stops, -2.0, 2.0)));
+    edits.SetValue(AdjustmentId::kExposure, ToSlider(AdjustmentId::kExposure, std::clamp(stops, -1.5, 1.5)));
     // A narrow histogram gets contrast; many pixels near white after the
     // exposure get their highlights brought back, many near black their
     // shadows lifted.
     const double spread = high - low;
     edits.SetValue(AdjustmentId::kContrast,
-                   spread < 0.8 ? ToSlider(AdjustmentId::kContrast, std::min(50.0, (0.8 - spread) * 100)) : 0);
+                   spread < 0.8 ? ToSlider(AdjustmentId::kContrast, std::min(30.0, (0.8 - spread) * 100)) : 0);
     const double shift = std::exp2(stops / 2.2);
     const auto share = [&](auto test) {
         return double(std::count_if(luma.begin(), luma.end(), test)) / double(luma.size());

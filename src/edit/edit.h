@@ -114,9 +114,10 @@ TBitmap ApplyGeometry(const TBitmap& photo, const EditSettings& edits);
 TBitmap ApplyAdjustments(const TBitmap& photo, const EditSettings& edits);
 
 // `edits` with the adjustment values Auto proposes for `photo`: exposure,
-// contrast, highlights and shadows (levels) and warmth and tint (white
-// balance) from its histogram; the geometry and the other adjustments
-// are left as they are. Looks at the photo as the geometry of `edits`
+// contrast, highlights and shadows (levels) from the histogram of its
+// luminance, warmth and tint (white balance) from the colour of its edges
+// (the grey-edge rule), each well within its slider's reach; the geometry
+// and the other adjustments are left as they are. Looks at the photo as the geometry of `edits`
 // leaves it (at most 512 pixels on its longer side, so it costs little
 // on a photo of any size); throws as ApplyGeometry does.
 EditSettings AutoAdjusted(const TBitmap& photo, EditSettings edits);

@@ -47,4 +47,18 @@ void WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes,
 // missing file.
 std::string FindPathNoCase(const std::string& folder, const std::string& relative);
 
+// The user's own files (the looks folder, the settings) are written only
+// through symbolic links nobody else controls: run as root with another
+// user's HOME, a link of theirs could send a write to any file.
+//
+// Whether a program running as `user` follows a symbolic link owned by
+// `linkOwner` in a folder owned by `folderOwner`: only where both are the
+// user's own or the system's (root's, who could write anywhere anyway).
+bool MayFollowLink(uint32_t linkOwner, uint32_t folderOwner, uint32_t user);
+// Why writing at `path` would pass a symbolic link MayFollowLink refuses
+// for the running user ("/home/ann/.config is a symbolic link of another
+// user"), every link on the way looked at; "" when none does. Parts that do
+// not exist yet are made as folders and files, never followed.
+std::string ForeignLinkOn(const std::string& path);
+
 }  // namespace corvessa

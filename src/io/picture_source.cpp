@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ground/stop.h"
+#include "io/cube_file.h"
 #include "io/files.h"
 #include "io/ssl_picture.h"
 #include "looks/cube_lut.h"

@@ -11,15 +11,10 @@
 
 #include "ground/error.h"
 #include "ground/parallel.h"
-#include "io/files.h"
 
 namespace corvessa {
 
 namespace {
-
-CorvessaError NotValid(const std::string& reason, const std::string& path) {
-    return CorvessaError("LUT file is not valid: " + reason + " — " + path);
-}
 
 // A word of the file in quotes, cut short: built by appending, since
 // GCC 12 warns falsely on "..." + std::string here.
@@ -77,7 +72,7 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& reason) const { throw NotValid(reason, path_); }
+    [[noreturn]] void Fail(const std::string& reason) const { throw InvalidCubeFile(reason, path_); }
     [[noreturn]] void FailOnLine(const std::string& reason) const {
         Fail("line " + std::to_string(lineNumber_) + ": " + reason);
     }
@@ -187,19 +182,11 @@ void Locate(int v, float low, float high, int size, int& index, double& fraction
 
 }  // namespace
 
+CorvessaError InvalidCubeFile(const std::string& reason, const std::string& path) {
+    return CorvessaError("LUT file is not valid: " + reason + " — " + path);
+}
+
 CubeLut ParseCubeLut(std::string_view text, const std::string& path) { return Parser(text, path).Run(); }
-
-std::vector<uint8_t> ReadCubeFileBytes(const std::string& path) {
-    return ReadWholeFile(path, 4096, [&](const uint8_t*, size_t, uint64_t fileSize) {
-        if (fileSize > kMaxCubeFileBytes)
-            throw NotValid("the file is longer than " + std::to_string(kMaxCubeFileBytes >> 20) + " MB", path);
-    });
-}
-
-CubeLut ReadCubeLutFile(const std::string& path) {
-    const std::vector<uint8_t> bytes = ReadCubeFileBytes(path);
-    return ParseCubeLut(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
-}
 
 PreparedLut::PreparedLut(const CubeLut& lut) : is3D_(lut.is3D) {
     const int n = lut.size;

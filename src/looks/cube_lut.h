@@ -1,6 +1,7 @@
 #pragma once
 // Colour lookup tables in the Adobe/Resolve .cube text form, as the user
-// brings them, and applying one to a photo.
+// brings them, and applying one to a photo. No file I/O: io/cube_file.h
+// reads the files.
 //
 // A table is read in full and checked before it is used; a file that is
 // not one says why: "LUT file is not valid: REASON — PATH". Sizes, the
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "ground/bitmap.h"
+#include "ground/error.h"
 
 namespace corvessa {
 
@@ -35,12 +37,10 @@ struct CubeLut {
 };
 
 // Parses the text of a .cube file; `path` only names it in the message.
+// io/cube_file.h reads the file.
 CubeLut ParseCubeLut(std::string_view text, const std::string& path);
-// The file's bytes, refused unread past its head when it is longer than
-// any table may be; also "Cannot open file PATH: REASON".
-std::vector<uint8_t> ReadCubeFileBytes(const std::string& path);
-// Reads and parses the file.
-CubeLut ReadCubeLutFile(const std::string& path);
+// "LUT file is not valid: REASON — PATH".
+CorvessaError InvalidCubeFile(const std::string& reason, const std::string& path);
 
 // A table made ready for 8-bit photos: per-channel index and fraction
 // tables for the 256 byte values and the entries in fixed point.

@@ -5,6 +5,7 @@
 #include "catalogue/render_job.h"
 #include "ground/error.h"
 #include "ground/stop.h"
+#include "io/files.h"
 
 namespace corvessa {
 

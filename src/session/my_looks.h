@@ -12,7 +12,7 @@
 
 #include "catalogue/catalogue.h"
 #include "ground/bitmap.h"
-#include "looks/user_looks.h"
+#include "io/user_looks.h"
 
 namespace corvessa {
 

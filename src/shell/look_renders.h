@@ -8,7 +8,7 @@
 #include <QObject>
 #include <functional>
 
-#include "looks/user_looks.h"
+#include "io/user_looks.h"
 #include "session/photo_session.h"
 #include "shell/window_job.h"
 

@@ -21,7 +21,7 @@
 
 #include "catalogue/catalogue.h"
 #include "ground/bitmap.h"
-#include "looks/user_looks.h"
+#include "io/user_looks.h"
 #include "shell/window_job.h"
 
 class QCheckBox;

@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <optional>
 
-#include "looks/user_looks.h"
+#include "io/files.h"
 
 namespace corvessa {
 

@@ -1,4 +1,4 @@
-#include "looks/user_looks.h"
+#include "io/user_looks.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 
 #include "ground/error.h"
+#include "io/cube_file.h"
 #include "io/files.h"
 
 namespace corvessa {
@@ -72,56 +72,6 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 }
 
 }  // namespace
-
-bool MayFollowLink(uint32_t linkOwner, uint32_t folderOwner, uint32_t user) {
-    const auto trusted = [user](uint32_t owner) { return owner == user || owner == 0; };
-    return trusted(linkOwner) && trusted(folderOwner);
-}
-
-std::string ForeignLinkOn(const std::string& path) {
-    // The names still to walk, and the folder reached so far, free of links.
-    std::deque<std::string> names;
-    const auto push = [&names](const std::string& text) {
-        std::vector<std::string> parts;
-        for (size_t start = 0; start <= text.size();) {
-            const size_t end = std::min(text.find('/', start), text.size());
-            parts.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-        names.insert(names.begin(), parts.begin(), parts.end());
-    };
-    push(path);
-    std::error_code ec;
-    fs::path folder = !path.empty() && path[0] == '/' ? fs::path("/") : fs::current_path(ec);
-    // As many links as the kernel follows before it gives up.
-    for (int links = 0; !names.empty();) {
-        const std::string name = names.front();
-        names.pop_front();
-        if (name.empty() || name == ".") continue;
-        if (name == "..") {
-            folder = folder.parent_path();
-            continue;
-        }
-        const fs::path next = folder / name;
-        struct stat link, parent;
-        // What is not there is made, not followed.
-        if (::lstat(next.c_str(), &link) != 0) return "";
-        if (!S_ISLNK(link.st_mode)) {
-            folder = next;
-            continue;
-        }
-        if (::stat(folder.c_str(), &parent) != 0) return "";
-        if (!MayFollowLink(link.st_uid, 0, ::geteuid()))
-            return next.string() + " is a symbolic link of another user";
-        if (!MayFollowLink(link.st_uid, parent.st_uid, ::geteuid()))
-            return next.string() + " is a symbolic link in a folder of another user";
-        const fs::path target = fs::read_symlink(next, ec);
-        if (ec || ++links > 40) return next.string() + ": " + SystemReason(ec ? ec.value() : ELOOP);
-        if (target.is_absolute()) folder = "/";
-        push(target.string());
-    }
-    return "";
-}
 
 bool IsCubeFileName(const std::string& path) {
     const std::string name = fs::path(path).filename().string();
