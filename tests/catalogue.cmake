@@ -18,7 +18,7 @@ target_compile_definitions(test_golden PRIVATE CORVESSA_GOLDEN_HASHES="${CMAKE_C
 
 # The photo being edited: Open, Apply, Undo, Save (where it goes), the renders
 # and My Looks' pages.
-corvessa_test(test_photo_session SOURCES test_photo_session.cpp test_save_target.cpp test_my_looks_model.cpp
+corvessa_test(test_photo_session SOURCES test_photo_session.cpp test_photo_edit.cpp test_save_target.cpp test_my_looks_model.cpp
   LIBS corvessa_session corvessa_testpictures corvessa_testsupport)
 
 # Work given up on: row loops, decoders and renders stop; a flag never set changes nothing.

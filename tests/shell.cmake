@@ -30,3 +30,12 @@ corvessa_test(test_batch_dialog
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
 target_compile_definitions(test_batch_dialog PRIVATE CORVESSA_RENDER_PATH="$<TARGET_FILE:corvessa-render>")
 add_dependencies(test_batch_dialog corvessa-render)
+
+# The Edit panel: opening and leaving it, the view of the edits and the crop
+# frame, Apply as one step of the history, and the window's steps beside
+# corvessa-render's.
+corvessa_test(test_edit_panel
+  SOURCES test_edit_panel.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
+target_compile_definitions(test_edit_panel PRIVATE CORVESSA_RENDER_PATH="$<TARGET_FILE:corvessa-render>")
+add_dependencies(test_edit_panel corvessa-render)

@@ -26,15 +26,18 @@ using namespace corvessa::test;
 
 namespace {
 
-Taken In(const ActionRow& row, ActionWindow which) { return which == ActionWindow::kMain ? row.main : row.preview; }
+Taken In(const ActionRow& row, ActionWindow which) {
+    return which == ActionWindow::kMain ? row.main : which == ActionWindow::kPreview ? row.preview : row.editPanel;
+}
 
 TEST(ActionTable, NoKeyMeansTwoThingsInOneWindowAndEveryActionHasAKeyAndAPlace) {
-    for (const ActionWindow which : {ActionWindow::kMain, ActionWindow::kPreview}) {
+    for (const ActionWindow which : {ActionWindow::kMain, ActionWindow::kPreview, ActionWindow::kEditPanel}) {
         std::map<int, const char*> taken;
         for (const ActionRow& row : ActionRows()) {
             EXPECT_EQ(&RowOf(row.action), &row);
             EXPECT_NE(row.keys[0].key(), Qt::Key_unknown) << row.name;
-            EXPECT_TRUE(row.main != Taken::kNot || row.preview != Taken::kNot) << row.name;
+            EXPECT_TRUE(row.main != Taken::kNot || row.preview != Taken::kNot || row.editPanel != Taken::kNot)
+                << row.name;
             if (In(row, which) == Taken::kNot) continue;
             for (const QKeyCombination key : row.keys) {
                 if (key.key() == Qt::Key_unknown) continue;
@@ -77,6 +80,8 @@ TEST(ActionTable, OwnKeysAreFoundWithShiftAndTheKeypadButNotWithCtrl) {
         {ActionWindow::kMain, Qt::Key_Up, Qt::NoModifier, Action::kThumbnailAcross, 0},
         {ActionWindow::kMain, Qt::Key_Space, Qt::NoModifier, Action::kOpenThumbnail, 2},
         {ActionWindow::kMain, Qt::Key_Escape, Qt::NoModifier, std::nullopt, 0},
+        {ActionWindow::kEditPanel, Qt::Key_Enter, Qt::KeypadModifier, Action::kAcceptEdit, 1},
+        {ActionWindow::kEditPanel, Qt::Key_Space, Qt::NoModifier, std::nullopt, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(QKeySequence(row.key).toString().toStdString());

@@ -200,6 +200,57 @@ TEST(Batch, AnOutputThatIsALinkFailsAndNothingOutsideTheFolderChanges) {
     EXPECT_EQ(ReadWholeFile(dir.File("notes.txt")), std::vector<uint8_t>{'n'});
 }
 
+TEST(Batch, EveryPhotoGetsTheEditsBeforeItsLookOrAlone) {
+    TempDir dir;
+    MakePictureFolder(dir.Path() + "/", 8);
+    const FolderPictures pictures(dir.File("pic"));
+    const TBitmap first = RandomBitmap(24, 16, 1), second = GradientBitmap(20, 30);
+    WriteBytes(dir.File("a.bmp"), EncodeBmp(first));
+    WriteBytes(dir.File("b.bmp"), EncodeBmp(second));
+    EditSettings edits = EditSettings::Neutral();
+    edits.quarterTurns = 1;
+    edits.crop = Crop{0, 0, 0, 0, 1, 1};
+    edits.SetValue(AdjustmentId::kContrast, 35);
+    const struct {
+        bool none, autoEach;
+    } cases[] = {{false, false}, {true, false}, {true, true}};
+    for (const auto& c : cases) {
+        BatchSettings settings = Settings("{name}-{category}", PhotoFormatId::kBmp, dir.File("out"));
+        settings.look.none = c.none;
+        settings.edits = {edits, c.autoEach};
+        struct Count : BatchObserver {
+            void PhotoFinished(const PhotoOutcome&) override {}
+        } observer;
+        Batch batch({dir.File("a.bmp"), dir.File("b.bmp")}, settings, pictures);
+        ASSERT_EQ(batch.Run(observer).rendered, 2u);
+        for (const auto& [name, photo] : {std::pair{"a", &first}, {"b", &second}}) {
+            const TBitmap edited = ApplyEdits(*photo, c.autoEach ? AutoAdjusted(*photo, edits) : edits);
+            TBitmap expected;
+            if (c.none) {
+                expected.CopyFrom(edited);
+            } else {
+                RenderJob job(std::make_shared<const TBitmap>(ApplyEdits(*photo, edits)), settings.look.look, pictures);
+                expected = job.Run().picture;
+            }
+            const std::string out = dir.File("out/" + std::string(name) + (c.none ? "-Edited.bmp" : "-LightC.bmp"));
+            EXPECT_TRUE(SamePixels(ReadPhotoFile(out), expected)) << out << (c.autoEach ? " with Auto" : "");
+        }
+        fs::remove_all(dir.File("out"));
+    }
+    // A crop beside the photo fails that photo alone, naming it.
+    BatchSettings settings = Settings("{name}", PhotoFormatId::kBmp, dir.File("out"));
+    settings.edits.settings.crop = Crop{22, 0, 5, 5};
+    struct Collect : BatchObserver {
+        std::map<std::string, PhotoOutcome> outcomes;
+        void PhotoFinished(const PhotoOutcome& outcome) override { outcomes[outcome.input] = outcome; }
+    } observer;
+    Batch batch({dir.File("a.bmp"), dir.File("b.bmp")}, settings, pictures);
+    EXPECT_EQ(batch.Run(observer).failed, 1u);
+    EXPECT_EQ(observer.outcomes[dir.File("a.bmp")].status, Status::kRendered);
+    EXPECT_EQ(observer.outcomes[dir.File("b.bmp")].message,
+              "The crop leaves nothing of the photo \u2014 " + dir.File("b.bmp"));
+}
+
 // Renders nothing: each photo fails as its name says, and every call is
 // noted with the photos in flight and those told of by then.
 struct ScriptedPhotos : BatchObserver {

@@ -37,6 +37,7 @@
 #include "io/picture_source.h"
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
+#include "shell/batch_edit_box.h"
 #include "shell/batch_settings_page.h"
 #include "shell/form_batch.h"
 #include "shell/form_main.h"
@@ -343,6 +344,54 @@ TEST_F(BatchDialogTest, TheWindowsBatchWritesWhatCorvessaRenderWrites) {
     EXPECT_FALSE(metadata.Empty());
 }
 
+// The edits before the look, the same for every photo (Auto read from
+// each), write what corvessa-render writes with the same options.
+TEST_F(BatchDialogTest, TheBatchsEditsWriteWhatCorvessaRenderWritesWithTheSameOptions) {
+    fs::create_directories(dir_.File("a"));
+    WriteBytes(dir_.File("a/x.jpg"), CameraJpeg(GradientBitmap(64, 48), 6));
+    WriteBmpFile(RandomBitmap(50, 40, 2), dir_.File("a/y.bmp"));
+    const std::vector<std::string> photos = {dir_.File("a/x.jpg"), dir_.File("a/y.bmp")};
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos(photos);
+    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100, {}});
+    Child<QComboBox>(&batch, "ComboFormat")->setCurrentIndex(Child<QComboBox>(&batch, "ComboFormat")->findText("PNG"));
+    Child<QLineEdit>(&batch, "EditFolder")->setText(QString::fromStdString(dir_.File("window")));
+    Child<QComboBox>(&batch, "ComboBatchCrop")->setCurrentText("4:5");
+    Child<QComboBox>(&batch, "ComboBatchTurn")->setCurrentIndex(1);
+    Child<QSlider>(&batch, "SliderBatchShadows")->setValue(40);
+    Child<QSlider>(&batch, "SliderBatchWarmth")->setValue(20);
+    Child<QCheckBox>(&batch, "CheckBatchAuto")->setChecked(true);
+    Finish(batch);
+
+    std::string command = std::string(CORVESSA_RENDER_PATH) + " --pic '" + dir_.File("pic") +
+                          "' --look 'Light A:3' --crop-ratio 4:5 --rotate 90 --adjust shadows=40,warmth=20 --auto"
+                          " --format png --name '{name}-{category}-{effect}' -o '" + dir_.File("cli") + "'";
+    for (const std::string& photo : photos) command += " '" + photo + "'";
+    ASSERT_EQ(WEXITSTATUS(std::system((command + " 2>/dev/null").c_str())), 0);
+    const std::vector<std::string> names = Listing(dir_.File("window"));
+    ASSERT_EQ(names, Listing(dir_.File("cli")));
+    ASSERT_EQ(names.size(), 2u);
+    for (const std::string& name : names)
+        EXPECT_EQ(Slurp(dir_.File("window/" + name)), Slurp(dir_.File("cli/" + name))) << name;
+    // Upright, turned, then cropped 4:5: the 48 x 64 phone photo turned to 64 x 48, 38 x 48 of it kept.
+    const TBitmap phone = ReadPicture(dir_.File("window/x-LightA-3.png"));
+    EXPECT_EQ(phone.Width(), 38);
+    EXPECT_EQ(phone.Height(), 48);
+}
+
+// The adjustments kept between runs as --adjust spells them.
+TEST(BatchAdjustText, ReadsWhatItWritesAndRefusesWhatAdjustWouldRefuse) {
+    EditSettings edits = EditSettings::Neutral();
+    edits.SetValue(AdjustmentId::kExposure, -50);
+    edits.SetValue(AdjustmentId::kSharpen, 100);
+    EXPECT_EQ(AdjustText(edits).toStdString(), "exposure=-0.5,sharpen=100");
+    EXPECT_EQ(ReadAdjustText(AdjustText(edits)), edits.adjustments);
+    EXPECT_EQ(ReadAdjustText(""), EditSettings::Neutral().adjustments);
+    EXPECT_EQ(ReadAdjustText(" warmth = 20 ,exposure=3")->at(size_t(AdjustmentId::kExposure)), 300);
+    for (const char* bad : {"shadows=101", "exposure=3.1", "shadows=4,shadows=5", "glow=3", "shadows", "shadows=x", ","})
+        EXPECT_FALSE(ReadAdjustText(QString::fromLatin1(bad))) << bad;
+}
+
 // A user's table, from the preview or as a .cube file, writes what
 // corvessa-render --lut writes; a table that does not read stops the batch
 // before anything is written, and the .cube file is remembered.
@@ -493,6 +542,11 @@ std::string Choices(TFormBatch& batch) {
                  ? std::to_string(colour.r) + "," + std::to_string(colour.g) + "," + std::to_string(colour.b)
                  : "no colour")
          << " " << settings.look.strength << "%";
+    // The edits before the look.
+    const EditSettings& edits = settings.edits.settings;
+    line << " crop " << (edits.crop ? std::to_string(edits.crop->ratioWidth) + ":" + std::to_string(edits.crop->ratioHeight) : "none")
+         << " turns " << edits.quarterTurns << " [" << AdjustText(edits).toStdString() << "]"
+         << (settings.edits.autoEach ? " auto" : "");
     return line.str();
 }
 
@@ -514,10 +568,16 @@ TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
     questions_->colour = Rgb{10, 120, 200};
     first.SettingsPage().BtnColourClick();
     Child<QSlider>(&first, "SliderStrength")->setValue(35);
+    Child<QComboBox>(&first, "ComboBatchCrop")->setCurrentText("4:5");
+    Child<QComboBox>(&first, "ComboBatchTurn")->setCurrentIndex(3);
+    Child<QSlider>(&first, "SliderBatchExposure")->setValue(-50);
+    Child<QSlider>(&first, "SliderBatchWarmth")->setValue(20);
+    Child<QCheckBox>(&first, "CheckBatchAuto")->setChecked(true);
     first.show();
     first.setGeometry(40, 50, 1150, 740);
     first.close();
-    const std::string kept = dir_.File("out") + " PNG {folder}_{name} skip chosen 10:4 10,120,200 35%";
+    const std::string kept =
+        dir_.File("out") + " PNG {folder}_{name} skip chosen 10:4 10,120,200 35% crop 4:5 turns 3 [exposure=-0.5,warmth=20] auto";
     ASSERT_EQ(Choices(first), kept);
 
     // A new dialog on the same file; the preview's look is offered again,
@@ -542,14 +602,16 @@ TEST_F(BatchDialogTest, ChoicesThatMakeNoSenseGiveTheDefaults) {
                  {Setting::kBatchNames, "{name}/{look}"}, {Setting::kBatchSkipDone, "maybe"},
                  {Setting::kBatchLookSource, "sideways"}, {Setting::kBatchCategory, "99"}, {Setting::kBatchEffect, "11"},
                  {Setting::kBatchChangeColour, "yes"}, {Setting::kBatchColour, "#12345"},
-                 {Setting::kBatchStrength, "101"}, {Setting::kBatchPlace, "not a geometry"}})
+                 {Setting::kBatchStrength, "101"}, {Setting::kBatchPlace, "not a geometry"}, {Setting::kBatchCrop, "5:4"},
+                 {Setting::kBatchTurns, "4"}, {Setting::kBatchAdjust, "shadows=400"}, {Setting::kBatchAuto, "perhaps"}})
             raw.setValue(QString::fromLatin1(RowOf(setting).key), QString::fromStdString(value));
     }
     fs::remove(dir_.File("gone"));
     WriteBmpFile(RandomBitmap(30, 20, 1), dir_.File("one.bmp"));
     TFormBatch& batch = Dialog();
     batch.AddPhotos({dir_.File("one.bmp")});
-    EXPECT_EQ(Choices(batch), dir_.File("Corvessa") + " JPEG {name}-{category}-{effect} all chosen 1:1 no colour 100%");
+    EXPECT_EQ(Choices(batch),
+              dir_.File("Corvessa") + " JPEG {name}-{category}-{effect} all chosen 1:1 no colour 100% crop none turns 0 []");
     EXPECT_FALSE(Child<QCheckBox>(&batch, "CheckColour")->isChecked());
     EXPECT_EQ(Child<QPushButton>(&batch, "BtnColour")->icon().pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::white));
     batch.OfferPreviewLook({Look{10, 4}, ColourDecision::NotAsked(), kWhite, 100, {}});

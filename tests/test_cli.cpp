@@ -18,7 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "batch/batch.h"
 #include "catalogue/render_job.h"
+#include "edit/edit.h"
 #include "effectimage/effect_image.h"
 #include "ground/strength.h"
 #include "io/bmp_codec.h"
@@ -791,6 +793,148 @@ TEST_F(CliScale, NamePatternsAndFormats) {
 }
 
 // --- Errors -----------------------------------------------------------------------
+
+// --- Edits before the look ------------------------------------------------------
+
+using CliEdits = CliTest;
+
+TEST_F(CliEdits, EditsComeBeforeTheLookInTheirOwnOrderWhateverTheOrderGiven) {
+    // As the window does it: the photo edited, then the look on the result.
+    EditSettings edits = EditSettings::Neutral();
+    edits.straightenDegrees = 2.5;
+    edits.crop = Crop{0, 0, 0, 0, 4, 5};
+    edits.SetValue(AdjustmentId::kShadows, 40);
+    edits.SetValue(AdjustmentId::kWarmth, 20);
+    const FolderPictures pictures(Pic());
+    RenderJob job(std::make_shared<const TBitmap>(ApplyEdits(ReadPhotoFile(Photo()), edits)), Look{17, 3}, pictures);
+    const TBitmap expected = job.Run().picture;
+    const std::vector<std::vector<std::string>> orders = {
+        {"--straighten", "2.5", "--crop-ratio", "4:5", "--adjust", "shadows=40,warmth=20", "--look", "Film:3"},
+        {"--look", "Film:3", "--adjust", "warmth=20", "--crop-ratio", "4:5", "--adjust", "shadows=40", "--straighten",
+         "2.5"},
+    };
+    for (std::vector<std::string> args : orders) {
+        args.insert(args.begin(), {"--pic", Pic()});
+        args.insert(args.end(), {Photo(), Out("film.bmp")});
+        const Outcome run = RunRenderer(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("film.bmp")), expected));
+    }
+}
+
+TEST_F(CliEdits, EditsAloneWriteTheEditedPhotoAndNeutralOnesChangeNoByte) {
+    EditSettings edits = EditSettings::Neutral();
+    edits.quarterTurns = 3;
+    edits.flipHorizontal = edits.flipVertical = true;
+    edits.crop = Crop{2, 3, 20, 30};
+    edits.SetValue(AdjustmentId::kExposure, -55);
+    edits.SetValue(AdjustmentId::kVignette, 30);
+    ASSERT_EQ(RunRenderer({"--rotate", "270", "--flip", "h", "--flip", "v", "--crop", "2,3,20,30", "--adjust",
+                           "exposure=-0.55,vignette=30", Photo(), Out("e.bmp")})
+                  .status,
+              0);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("e.bmp")), ApplyEdits(ReadPhotoFile(Photo()), edits)));
+    ASSERT_EQ(RunRenderer({"--adjust", "exposure=0,contrast=0", "--straighten", "0", Photo(), Out("n.bmp")}).status, 0);
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("n.bmp")), ReadPhotoFile(Photo())));
+    // Auto: the levels and white balance this photo's histogram asks for.
+    ASSERT_EQ(RunRenderer({"--auto", Photo(), Out("a.bmp")}).status, 0);
+    const TBitmap photo = ReadPhotoFile(Photo());
+    EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("a.bmp")), ApplyEdits(photo, AutoAdjusted(photo, EditSettings::Neutral()))));
+}
+
+TEST_F(CliEdits, OrientationIsAppliedBeforeTheEditsAndSavedAsUpright) {
+    // Stored 64 x 48 and tagged a quarter turn clockwise: the crop counts
+    // in the upright 48 x 64 photo.
+    WriteBytes(Out("phone.jpg"), CameraJpeg(GradientBitmap(64, 48), 6));
+    ASSERT_EQ(RunRenderer({"--crop", "0,0,40,20", "--adjust", "contrast=30", Out("phone.jpg"), Out("c.jpg")}).status, 0);
+    PhotoMetadata metadata;
+    const TBitmap upright = ReadPhotoUpright(Out("c.jpg"), metadata);
+    EXPECT_EQ(upright.Width(), 40);
+    EXPECT_EQ(upright.Height(), 20);
+    auto image = Exiv2::ImageFactory::open(Out("c.jpg"));
+    image->readMetadata();
+    EXPECT_EQ(image->exifData()["Exif.Image.Orientation"].toLong(), 1);
+    EXPECT_EQ(image->exifData()["Exif.Image.Model"].toString(), kTestCameraModel);
+}
+
+TEST_F(CliEdits, BatchesGiveEveryPhotoTheEdits) {
+    WriteBytes(Out("b.bmp"), EncodeBmp(RandomBitmap(30, 50, 4)));
+    ASSERT_EQ(RunRenderer({"--pic", Pic(), "--look", "4:2", "--rotate", "90", "--adjust", "saturation=-40", "-o",
+                           Out("looks"), "--format", "bmp", Photo(), Out("b.bmp")})
+                  .status,
+              0);
+    ASSERT_EQ(RunRenderer({"--rotate", "90", "--adjust", "saturation=-40", "-o", Out("alone"), "--format", "bmp",
+                           "--name", "{name}-edited", Photo(), Out("b.bmp")})
+                  .status,
+              0);
+    EditSettings edits = EditSettings::Neutral();
+    edits.quarterTurns = 1;
+    edits.SetValue(AdjustmentId::kSaturation, -40);
+    const FolderPictures pictures(Pic());
+    for (const std::string name : {"photo", "b"}) {
+        const TBitmap edited = ApplyEdits(ReadPhotoFile(name == "b" ? Out("b.bmp") : Photo()), edits);
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("alone/" + name + "-edited.bmp")), edited)) << name;
+        RenderJob job(std::make_shared<const TBitmap>(ApplyEdits(ReadPhotoFile(name == "b" ? Out("b.bmp") : Photo()), edits)),
+                      Look{4, 2}, pictures);
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("looks/" + name + ".bmp")), job.Run().picture)) << name;
+    }
+}
+
+TEST_F(CliEdits, BadValuesNameTheOptionAndItsRangeAndWriteNothing) {
+    const struct {
+        std::vector<std::string> args;
+        std::string says;
+    } wrong[] = {
+        {{"--rotate", "45"}, "--rotate wants 90, 180 or 270"},
+        {{"--rotate", "90", "--rotate", "180"}, "--rotate wants 90, 180 or 270, once"},
+        {{"--flip", "x"}, "--flip wants h or v"},
+        {{"--straighten", "45.1"}, "--straighten wants degrees from -45 to 45"},
+        {{"--straighten", "two"}, "--straighten wants degrees from -45 to 45"},
+        {{"--crop", "0,0,0,5"}, "--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1"},
+        {{"--crop", "-1,0,5,5"}, "--crop wants X,Y,W,H"},
+        {{"--crop", "1,2,3"}, "--crop wants X,Y,W,H"},
+        {{"--crop-ratio", "4/5"}, "--crop-ratio wants W:H with W and H from 1 to 10000"},
+        {{"--crop-ratio", "0:5"}, "--crop-ratio wants W:H"},
+        {{"--crop", "0,0,5,5", "--crop-ratio", "1:1"}, "give one of --crop and --crop-ratio, once"},
+        {{"--adjust", "brightness=10"}, "--adjust wants KEY=VALUE,... with KEY one of exposure, contrast,"},
+        {{"--adjust", "contrast"}, "--adjust wants KEY=VALUE"},
+        {{"--adjust", "exposure=3.5"}, "--adjust exposure wants a number from -3 to 3"},
+        {{"--adjust", "contrast=101"}, "--adjust contrast wants a whole number from -100 to 100"},
+        {{"--adjust", "shadows=2.5"}, "--adjust shadows wants a whole number from -100 to 100"},
+        {{"--adjust", "warmth=-101"}, "--adjust warmth wants a whole number from -100 to 100"},
+        {{"--auto", "--strip", "Art"}, "the edits belong with --look, --lut, --filter or alone"},
+        {{"--auto", "-o", "out", "--name", "{name}-{look}"}, "with the edits alone, --name takes {name} and {folder}"},
+    };
+    for (const auto& w : wrong) {
+        std::vector<std::string> args = w.args;
+        args.insert(args.end(), {Photo(), Out("never.jpg")});
+        const Outcome run = RunRenderer(args);
+        EXPECT_EQ(run.status, 2) << w.says;
+        EXPECT_EQ(run.err.rfind("corvessa-render: " + w.says, 0), 0u) << run.err;
+        EXPECT_FALSE(fs::exists(Out("never.jpg"))) << w.says;
+    }
+    // A crop outside the photo fails that photo, naming it.
+    const Outcome outside = RunRenderer({"--crop", "500,500,10,10", Photo(), Out("never.jpg")});
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_EQ(outside.err, "corvessa-render: The crop leaves nothing of the photo \u2014 " + Photo() + "\n");
+    EXPECT_FALSE(fs::exists(Out("never.jpg")));
+}
+
+TEST_F(CliEdits, HelpListsEveryAdjustmentOfTheTable) {
+    const Outcome run = RunRenderer({"--help"});
+    ASSERT_EQ(run.status, 0);
+    for (const Adjustment& row : kAdjustments) {
+        // "      exposure    -3 to 3      Brighter or darker, ..."
+        const size_t help = run.out.find(std::string(row.help) + "\n");
+        ASSERT_NE(help, std::string::npos) << row.key;
+        const size_t start = run.out.rfind('\n', help) + 1;
+        std::istringstream line(run.out.substr(start, help - start));
+        std::string key, from, to, upTo;
+        line >> key >> from >> to >> upTo;
+        EXPECT_EQ(key, row.key);
+        EXPECT_EQ(from + " " + to + " " + upTo, row.id == AdjustmentId::kExposure ? "-3 to 3" : "-100 to 100");
+    }
+}
 
 using CliErrors = CliTest;
 

@@ -876,13 +876,23 @@ TEST_F(FormMainTest, UndoShowsThePhotoBeforeTheLastApply) {
     EXPECT_FALSE(form.BtnUndo()->isEnabled());
 }
 
-TEST_F(FormMainTest, UndoDrawsIntoTheViewAtItsCurrentSize) {
+// An edit's Apply changes the photo's size: Undo and Redo show the photo
+// they step to whole, the view fitted to its shape, never stretched into
+// the other's.
+TEST_F(FormMainTest, UndoAndRedoToAPhotoOfAnotherSizeFitTheViewToIt) {
     TFormMain& form = Form();
-    const TBitmap first = RandomBitmap(400, 300, 4);
+    const TBitmap first = RandomBitmap(400, 300, 4), second = RandomBitmap(150, 200, 5);
     ApplyLike(first);
-    ApplyLike(RandomBitmap(200, 150, 5));
-    form.BtnUndoClick();
-    EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), Stretched(first, 200, 150)));
+    ApplyLike(second);
+    for (const TBitmap* shown : {&first, &second}) {
+        if (shown == &first)
+            form.BtnUndoClick();
+        else
+            form.BtnRedoClick();
+        EXPECT_TRUE(SamePixels(form.ImgEffect()->Picture(), *shown));
+        const QRect fitted = form.ImgEffect()->geometry();
+        EXPECT_NEAR(double(fitted.width()) / fitted.height(), double(shown->Width()) / shown->Height(), 0.01);
+    }
 }
 
 TEST_F(FormMainTest, ControlUndoWorksOnlyWhileUndoIsEnabled) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/edit_panel.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
 
@@ -23,7 +24,7 @@ inline void Settle(TFormMain& form) {
     QElapsedTimer waited;
     waited.start();
     while (form.Opening() || form.Rendering() || form.Saving() || form.DrawingStrip() || form.ListingLooks() ||
-           form.FormPreview()->Mixing()) {
+           form.FormPreview()->Mixing() || form.EditPanel().Busy()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (waited.elapsed() > 30000) {
             ADD_FAILURE() << "the window's job did not end";

@@ -157,8 +157,9 @@ bool ForWantOfMemory(const std::string& message) {
 }  // namespace
 
 std::string OutputFileName(const std::string& input, const BatchSettings& settings) {
-    std::string name = settings.look.user ? settings.names.Expand(input, *settings.look.user)
-                                          : settings.names.Expand(input, settings.look.look);
+    std::string name = settings.look.none   ? settings.names.ExpandEdited(input)
+                        : settings.look.user ? settings.names.Expand(input, *settings.look.user)
+                                             : settings.names.Expand(input, settings.look.look);
     if (settings.format) {
         std::string extension(1, '.');
         extension += FormatOf(*settings.format).extensions.front();
@@ -235,25 +236,32 @@ void MakeFolder(const std::string& dir) {
     if (!fs::is_directory(dir, ec)) throw CannotCreateFile(dir, ec ? ec.message() : "it is not a folder");
 }
 
+TBitmap EditPhoto(TBitmap photo, const BatchEdits& edits, const std::string& input) {
+    if (edits.IsNeutral()) return photo;
+    const EditSettings settings = edits.autoEach ? AutoAdjusted(photo, edits.settings) : edits.settings;
+    try {
+        return ApplyEdits(photo, settings);
+    } catch (const CorvessaError& error) {
+        throw CorvessaError(std::string(error.what()) + " \u2014 " + input);
+    }
+}
+
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning, int quality) {
+                 const PictureSource& pictures, std::string* warning, int quality, const BatchEdits& edits) {
     PhotoMetadata metadata;
-    TBitmap result;
-    {
-        // The photo goes as soon as the look is made, before the encoder
-        // needs its memory.
-        if (look.user) {
-            RenderJob job(ReadPhotoUpright(input, metadata, warning), *look.user);
-            job.SetStrength(look.strength);
-            result = std::move(job.Run().picture);
-        } else {
-            RenderJob job(std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata, warning)), look.look,
-                          pictures);
-            job.DecideColour(look.colour);
-            job.SetResultFill(look.fallbackFill);
-            job.SetStrength(look.strength);
-            result = std::move(job.Run().picture);
-        }
+    TBitmap result = EditPhoto(ReadPhotoUpright(input, metadata, warning), edits, input);
+    // The photo goes as soon as the look is made, before the encoder
+    // needs its memory.
+    if (look.user) {
+        RenderJob job(std::move(result), *look.user);
+        job.SetStrength(look.strength);
+        result = std::move(job.Run().picture);
+    } else if (!look.none) {
+        RenderJob job(std::make_shared<const TBitmap>(std::move(result)), look.look, pictures);
+        job.DecideColour(look.colour);
+        job.SetResultFill(look.fallbackFill);
+        job.SetStrength(look.strength);
+        result = std::move(job.Run().picture);
     }
     // The output folder may be shared: a link found there is never written
     // through, so nothing outside the folder changes.
@@ -281,7 +289,8 @@ PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex&
             if (render_)
                 warning = render_(photo.input, photo.output);
             else
-                RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality);
+                RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality,
+                            settings_.edits);
             outcome.status = Status::kRendered;
             outcome.warning = !warning.empty();
             outcome.message = std::move(warning);

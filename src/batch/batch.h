@@ -19,6 +19,7 @@
 
 #include "batch/name_pattern.h"
 #include "catalogue/render_job.h"
+#include "edit/edit.h"
 #include "ground/strength.h"
 #include "io/photo_formats.h"
 #include "looks/render_context.h"
@@ -37,12 +38,30 @@ struct BatchLook {
     // One of the user's tables as the look, in place of `look`; nothing
     // for a look of the catalogue.
     std::optional<UserLook> user;
+    // No look at all: each photo is written with its edits alone.
+    bool none = false;
 
     bool IsUserLook() const { return user.has_value(); }
 };
 
+// The edits every photo of a batch gets before its look: the same for
+// all, and Auto's levels and white balance found for each photo afresh
+// when `autoEach` (over what `settings` give the other adjustments).
+struct BatchEdits {
+    EditSettings settings = EditSettings::Neutral();
+    bool autoEach = false;
+
+    bool IsNeutral() const { return !autoEach && settings.IsNeutral(); }
+};
+
+// `photo`, read from `input` upright, with `edits`: as the window's Edit
+// panel leaves it. A crop that leaves nothing of the photo fails with
+// "The crop leaves nothing of the photo — INPUT".
+TBitmap EditPhoto(TBitmap photo, const BatchEdits& edits, const std::string& input);
+
 struct BatchSettings {
     BatchLook look;
+    BatchEdits edits;
     std::string outputFolder;
     NamePattern names;
     // The format table's writer; nothing: the one of the extension the
@@ -166,14 +185,15 @@ private:
 void MakeFolder(const std::string& dir);
 
 // Renders `look` on the photo `input` into `output` as a single render
-// does: read and turned upright as Open reads it, the camera metadata
-// written into a JPEG or PNG as Save writes it, at `quality` where the
-// output's format is lossy. `warning` receives what the user
+// does: read and turned upright as Open reads it, given `edits`, the
+// camera metadata written into a JPEG or PNG as Save writes it (with
+// orientation 1), at `quality` where the output's format is lossy. `warning` receives what the user
 // should be told of a photo that opened only in part, "" for none (without
 // it, standard error gets it; see ReadPhotoUpright). Throws what reading,
 // rendering and writing throw.
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality);
+                 const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality,
+                 const BatchEdits& edits = {});
 
 }  // namespace batch
 }  // namespace corvessa

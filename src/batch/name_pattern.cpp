@@ -82,6 +82,10 @@ std::string NamePattern::Expand(const std::string& input, const UserLook& look) 
     return Expand(input, "MyLooks", name, name);
 }
 
+std::string NamePattern::ExpandEdited(const std::string& input) const {
+    return Expand(input, "Edited", "Edited", "Edited");
+}
+
 std::string NamePattern::Expand(const std::string& input, const std::string& categoryText,
                                 const std::string& effectText, const std::string& lookText) const {
     const fs::path path = fs::absolute(fs::path(input)).lexically_normal();

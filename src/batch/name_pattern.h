@@ -32,6 +32,9 @@ public:
     // The same under one of the user's tables: {category} is "MyLooks",
     // {effect} and {look} the table's name without spaces.
     std::string Expand(const std::string& input, const UserLook& look) const;
+    // The same with no look at all: {category}, {effect} and {look} are
+    // "Edited".
+    std::string ExpandEdited(const std::string& input) const;
     // Whether the pattern ends in an extension of its own ("{name}.png").
     bool HasExtension() const { return hasExtension_; }
 

@@ -31,11 +31,11 @@ void CheckNotAnInput(const std::string& input, const std::string& output) {
 }
 
 void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
-                    LinkPolicy links, int quality, std::string* warning) {
+                    LinkPolicy links, int quality, std::string* warning, const batch::BatchEdits& edits) {
     PhotoMetadata metadata;
     TBitmap result;
     {
-        RenderJob job(ReadPhotoUpright(input, metadata, warning), lut);
+        RenderJob job(batch::EditPhoto(ReadPhotoUpright(input, metadata, warning), edits, input), lut);
         job.SetStrength(strength);
         result = std::move(job.Run().picture);
     }
@@ -148,6 +148,8 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Use
     batch::BatchSettings settings;
     settings.look = {options.look, options.Colour(), kWhite, options.strength, {}};
     if (lut) settings.look.user = *lut;
+    settings.look.none = options.mode == Mode::kEdit;
+    settings.edits = options.edits.edits;
     settings.outputFolder = *options.outDir;
     // Without a pattern an output keeps its photo's file name.
     settings.names = options.names.value_or(batch::NamePattern("{name}"));

@@ -91,7 +91,7 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
             });
         } catch (const std::system_error&) {
         }
-        photo = std::make_shared<const TBitmap>(ReadPhotoUpright(input, metadata));
+        photo = std::make_shared<const TBitmap>(batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input));
     }
     RenderJob job(photo, options.look, pictures);
     job.DecideColour(options.Colour());
@@ -104,7 +104,19 @@ int RenderLut(const Options& options, const UserLook& lut) {
     const std::string& input = options.positional[0];
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
-    RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality);
+    RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality, nullptr,
+                   options.edits.edits);
+    return 0;
+}
+
+// The edits alone: the edited photo is written.
+int RenderEdited(const Options& options) {
+    const std::string& input = options.positional[0];
+    const std::string& output = options.positional[1];
+    CheckNotAnInput(input, output);
+    PhotoMetadata metadata;
+    const TBitmap edited = batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input);
+    WritePictureFileWithMetadata(edited, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
 
@@ -115,7 +127,8 @@ int RenderFilter(const Options& options) {
     PhotoMetadata metadata;
     RandomGenerator clock;
     clock.Randomize();
-    RenderJob job(ReadPhotoUpright(input, metadata), options.filter, options.seed.value_or(clock.Seed()));
+    RenderJob job(batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input), options.filter,
+                  options.seed.value_or(clock.Seed()));
     WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
@@ -142,6 +155,7 @@ int Run(const Options& options) {
     if (options.mode == Mode::kList) return ListCategories();
     if (options.mode == Mode::kListFormats) return ListFormats();
     if (options.mode == Mode::kFilter) return RenderFilter(options);
+    if (options.mode == Mode::kEdit && !options.outDir) return RenderEdited(options);
     if (options.lut) {
         // The table first: a broken one is told before any photo is read.
         UserLook lut;
@@ -153,7 +167,8 @@ int Run(const Options& options) {
         return RenderBatch(options, pictures, &lut);
     }
     PictureCache cache;
-    const FolderPictures pictures(PictureFolder(options), &cache);
+    const FolderPictures pictures(options.mode == Mode::kEdit ? ProgramFilesFolder() + "pic" : PictureFolder(options),
+                                  &cache);
     if (options.mode == Mode::kStrip) return RenderStrip(options, pictures);
     if (options.outDir) return RenderBatch(options, pictures);
     return RenderLook(options, pictures);

@@ -13,12 +13,14 @@ namespace cli {
 namespace {
 
 std::string MakeUsage() {
-    return "usage: corvessa-render [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel] [--strength S]\n"
-           "                       [--quality Q] INPUT OUTPUT\n"
-           "       corvessa-render --lut FILE.cube [--strength S] [--quality Q] INPUT OUTPUT\n"
-           "       corvessa-render [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
+    return "usage: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]\n"
+           "                       [--strength S] [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render [EDITS] --lut FILE.cube [--strength S] [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render EDITS [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR\n"
-           "       corvessa-render --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR [--files-from FILE|- [-0]] [-j N]\n"
+           "       corvessa-render [EDITS] --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR\n"
+           "                       [--files-from FILE|- [-0]] [-j N]\n"
            "                       [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]\n"
            "                       [INPUT...]\n"
            "       corvessa-render --list\n"
@@ -28,8 +30,8 @@ std::string MakeUsage() {
            "  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)\n"
            "  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to\n"
            "                      N pixels on its longer side (16 to 1024)\n"
-           "\n"
-           "Batch options (with -o OUTDIR):\n"
+           "\n" + EditUsage() + "\n"
+           "Batch options (with -o OUTDIR, after --look, --lut or the edits alone):\n"
            "  --files-from FILE   more inputs, one a line (- for standard input)\n"
            "  -0, --null          the names in --files-from end with a NUL byte instead of a line's end\n"
            "                      (find -print0), for names that hold a newline\n"
@@ -120,7 +122,12 @@ void SetMode(Options& options, Mode mode) {
 void CheckPositional(const Options& options) {
     const size_t count = options.positional.size();
     switch (options.mode) {
-    case Mode::kNone: throw UsageError{"give one of --look, --lut, --filter, --strip, --list and --list-formats"};
+    case Mode::kNone: throw UsageError{"give one of --look, --lut, --filter, --strip, --list and --list-formats, or edits"};
+    case Mode::kEdit:
+        if (options.outDir ? count < 1 && !options.filesFrom : count != 2)
+            throw UsageError{options.outDir ? "-o OUTDIR wants at least one INPUT or --files-from"
+                                            : "the edits want INPUT and OUTPUT"};
+        break;
     case Mode::kList:
         if (count != 0) throw UsageError{"--list takes no files"};
         break;
@@ -140,7 +147,10 @@ void CheckPositional(const Options& options) {
         if (count != 2) throw UsageError{"--strip wants INPUT and OUTDIR"};
         break;
     }
-    if (options.outDir && options.mode != Mode::kLook) throw UsageError{"-o belongs with --look or --lut"};
+    if (options.outDir && options.mode != Mode::kLook && options.mode != Mode::kEdit)
+        throw UsageError{"-o belongs with --look, --lut or the edits alone"};
+    const bool edited = options.mode == Mode::kLook || options.mode == Mode::kFilter || options.mode == Mode::kEdit;
+    if (options.edits.given && !edited) throw UsageError{"the edits belong with --look, --lut, --filter or alone"};
     const bool batchOnly = options.filesFrom || options.jobs || options.names || options.format ||
                            options.skipExisting || options.report;
     if (batchOnly && !options.outDir)
@@ -150,15 +160,17 @@ void CheckPositional(const Options& options) {
     if (options.changeColor && (options.mode != Mode::kLook || options.lut))
         throw UsageError{"--color belongs with --look"};
     if (options.picDir && options.lut) throw UsageError{"--pic belongs with --look or --strip"};
-    // A table is no look of the catalogue: it has no category, number or name.
-    if (options.lut && options.names)
+    // A table is no look of the catalogue, and the edits alone no look at
+    // all: neither has a category, number or name.
+    if ((options.lut || options.mode == Mode::kEdit) && options.names)
         for (std::string_view field : {"{category}", "{effect}", "{look}"})
             if (options.names->Text().find(field) != std::string::npos)
-                throw UsageError{"with --lut, --name takes {name} and {folder}"};
+                throw UsageError{options.lut ? "with --lut, --name takes {name} and {folder}"
+                                             : "with the edits alone, --name takes {name} and {folder}"};
     if (options.strengthGiven && options.mode != Mode::kLook)
         throw UsageError{"--strength belongs with --look or --lut"};
-    if (options.quality != kDefaultQuality && options.mode != Mode::kLook && options.mode != Mode::kFilter)
-        throw UsageError{"--quality belongs with --look, --lut or --filter"};
+    if (options.quality != kDefaultQuality && !edited)
+        throw UsageError{"--quality belongs with --look, --lut, --filter or the edits"};
 }
 
 }  // namespace
@@ -185,7 +197,7 @@ bool TakeFlag(Options& options, std::string_view arg) {
     else if (arg == "-0" || arg == "--null")
         options.nulSeparated = true;
     else
-        return false;
+        return TakeEditFlag(options.edits, arg);
     return true;
 }
 
@@ -242,7 +254,7 @@ void TakeValue(Options& options, std::string_view arg, std::string_view value) {
         options.quality = int(Number(value, 1, 100, "--quality wants a number from 1 to 100"));
     } else if (arg == "--report") {
         options.report = std::string(value);
-    } else {
+    } else if (!TakeEditValue(options.edits, arg, value)) {
         throw UsageError{"unknown option " + std::string(arg)};
     }
 }
@@ -266,6 +278,7 @@ Options ParseOptions(int argc, char** argv) {
         if (i + 1 >= argc) throw UsageError{std::string(arg) + " wants a value"};
         TakeValue(options, arg, argv[++i]);
     }
+    if (options.mode == Mode::kNone && options.edits.given) options.mode = Mode::kEdit;
     CheckPositional(options);
     return options;
 }

@@ -7,6 +7,7 @@
 
 #include "batch/batch.h"
 #include "catalogue/render_job.h"
+#include "cli/edit_options.h"
 #include "ground/bitmap.h"
 
 namespace corvessa {
@@ -20,7 +21,8 @@ struct UsageError {
     std::string text;
 };
 
-enum class Mode { kNone, kLook, kFilter, kStrip, kList, kListFormats };
+// kEdit: the edits alone, with no look.
+enum class Mode { kNone, kLook, kFilter, kStrip, kList, kListFormats, kEdit };
 
 struct Options {
     Mode mode = Mode::kNone;
@@ -52,6 +54,8 @@ struct Options {
     std::optional<PhotoFormatId> format;
     bool skipExisting = false;
     std::optional<std::string> report;
+    // The edits made before the look (or alone, kEdit).
+    EditOptions edits;
     std::vector<std::string> positional;
 
     ColourDecision Colour() const {

@@ -45,6 +45,12 @@ StripOutcome RunStrip(std::shared_ptr<StripJob> job, StripView& view) {
     return outcome;
 }
 
+namespace {
+
+bool SameSize(const TBitmap& a, const TBitmap& b) { return a.Width() == b.Width() && a.Height() == b.Height(); }
+
+}  // namespace
+
 bool IsCatalogueLook(Look look) {
     return FindCategory(look.category) && look.effect >= 1 && look.effect <= kEffectCount;
 }
@@ -106,13 +112,22 @@ SessionChange PhotoSession::Undo() {
     redoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
     const HistoryStep step = std::move(undoSteps_.back());
     undoSteps_.pop_back();
+    const bool resized = !SameSize(*step.photo, WorkPhoto());
     undoPhoto_.ShareWith(step.photo);
     resultPhoto_.ShareWith(undoPhoto_);
     workPhoto_.ShareWith(resultPhoto_);
     workUnsaved_ = step.unsaved;
     workGeneration_ = step.generation;
     SessionChange change;
-    change.workPhotoReplaced = change.redrawView = change.hideStrip = true;
+    change.workPhotoReplaced = change.hideStrip = true;
+    // A photo of another size (an edit's) is not drawn into the view's
+    // picture: the view is fitted to it.
+    if (resized) {
+        change.refitView = true;
+        change.view = workPhoto_.Snapshot();
+    } else {
+        change.redrawView = true;
+    }
     return change;
 }
 
@@ -120,6 +135,7 @@ SessionChange PhotoSession::Redo() {
     if (redoSteps_.empty()) return {};
     const HistoryStep step = std::move(redoSteps_.back());
     redoSteps_.pop_back();
+    const bool resized = !SameSize(*step.photo, WorkPhoto());
     undoPhoto_.ShareWith(workPhoto_);
     undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
     resultPhoto_.ShareWith(step.photo);
@@ -128,7 +144,18 @@ SessionChange PhotoSession::Redo() {
     workGeneration_ = step.generation;
     SessionChange change;
     change.workPhotoReplaced = change.hideStrip = true;
+    change.refitView = resized;
     change.view = workPhoto_.Snapshot();
+    return change;
+}
+
+SessionChange PhotoSession::ApplyEdit(uint64_t generation, std::shared_ptr<const TBitmap> edited) {
+    if (generation != workGeneration_ || !edited || edited->Empty()) return {};
+    const bool resized = !SameSize(*edited, WorkPhoto());
+    SessionChange change = Apply(std::move(edited));
+    change.refitView = resized;
+    change.hideStrip = false;
+    change.redrawStrip = true;
     return change;
 }
 

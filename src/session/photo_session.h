@@ -40,6 +40,8 @@ struct SessionChange {
     bool redrawView = false;
     // The thumbnails show an older working photo and are hidden.
     bool hideStrip = false;
+    // The thumbnails shown are drawn again from the new working photo.
+    bool redrawStrip = false;
 };
 
 // A photo as Open reads it (turned upright, with its camera data), or why
@@ -156,9 +158,15 @@ public:
     // undo step and the latest step of the history; what Redo could bring
     // back is let go.
     SessionChange Apply(std::shared_ptr<const TBitmap> result);
+    // The Edit panel accepted: `edited`, made from the working photo of
+    // `generation`, becomes the working photo as an Apply does, and the
+    // thumbnails are drawn again from it. Nothing happens when that photo
+    // is no longer the working one.
+    SessionChange ApplyEdit(uint64_t generation, std::shared_ptr<const TBitmap> edited);
     // Undo: the latest step of the history becomes the undo step, the last
     // render and the working photo; the photo it replaces is what Redo
-    // brings back. Nothing happens when there is nothing to undo.
+    // brings back (an edit may have changed the photo's size: the view is
+    // fitted to it again). Nothing happens when there is nothing to undo.
     SessionChange Undo();
     // Redo: the photo the latest Undo replaced comes back as if applied
     // again. Nothing happens when there is nothing to redo.

@@ -24,6 +24,8 @@ constexpr ActionRow kRows[] = {
     {A::kUndo, "Undo", {Qt::CTRL | Qt::Key_Z, kNone, kNone}, kShortcut, kShortcut, "takes back the last Apply"},
     {A::kRedo, "Redo", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, kNone}, kShortcut, kShortcut,
      "brings back the Apply Undo took back"},
+    {A::kEdit, "Edit", {Qt::CTRL | Qt::Key_E, kNone, kNone}, kShortcut, kShortcut,
+     "crops, turns, straightens and adjusts the photo in the Edit panel"},
     {A::kBatch, "Batch", {Qt::CTRL | Qt::Key_B, kNone, kNone}, kShortcut, kShortcut, "puts one look on many photos"},
     {A::kAddLook, "Add Look", {Qt::CTRL | Qt::Key_L, kNone, kNone}, kShortcut, kShortcut,
      "copies .cube colour tables into My Looks"},
@@ -36,7 +38,8 @@ constexpr ActionRow kRows[] = {
     {A::kActualSize, "100 %", {Qt::Key_1, kNone, kNone}, kShortcut, kOwnKey, "one photo pixel a screen pixel"},
     {A::kFitPhoto, "Fit", {Qt::Key_0, kNone, kNone}, kShortcut, kOwnKey, "the whole photo in view again"},
     {A::kCancel, "Cancel", {Qt::Key_Escape, kNone, kNone}, kShortcut, kOwnKey,
-     "stops the Open, render or thumbnails that run; in the preview, drops the look"},
+     "stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves "
+     "it with the photo as it was"},
     {A::kApply, "Apply", {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kOwnKey, "makes the look shown your photo"},
     {A::kCompare, "Compare", {Qt::Key_Backslash, kNone, kNone}, kNot, kOwnKey, "held down, shows the photo as it was"},
     {A::kThumbnailAlong, "Thumbnails", {Qt::Key_Left, Qt::Key_Right, kNone}, kOwnKey, kNot,
@@ -45,6 +48,8 @@ constexpr ActionRow kRows[] = {
      "frames the thumbnail above or below the one framed"},
     {A::kOpenThumbnail, "Preview", {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, kOwnKey, kNot,
      "shows the framed thumbnail's look in the preview"},
+    {A::kAcceptEdit, "Apply", {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kNot, "makes the edits your photo",
+     kOwnKey},
 };
 
 constexpr bool InTheOrderOfAction() {
@@ -53,9 +58,15 @@ constexpr bool InTheOrderOfAction() {
     return true;
 }
 static_assert(InTheOrderOfAction(), "a row out of place answers for another action");
-static_assert(std::size(kRows) == size_t(Action::kOpenThumbnail) + 1, "every action has its row");
+static_assert(std::size(kRows) == size_t(Action::kAcceptEdit) + 1, "every action has its row");
 
-Taken In(const ActionRow& row, ActionWindow which) { return which == ActionWindow::kMain ? row.main : row.preview; }
+Taken In(const ActionRow& row, ActionWindow which) {
+    switch (which) {
+    case ActionWindow::kMain: return row.main;
+    case ActionWindow::kPreview: return row.preview;
+    default: return row.editPanel;
+    }
+}
 
 // One key as the user reads it: "Ctrl+B", "Page Up", "Enter".
 QString KeyName(QKeyCombination key) {
@@ -97,7 +108,8 @@ QString HelpLine(const ActionRow& row) {
         for (QString& part : parts) part = QStringLiteral("<kbd>%1</kbd>").arg(part.toHtmlEscaped());
         keys << parts.join(QLatin1Char('+'));
     }
-    const QString where = row.main == kNot      ? QStringLiteral("the preview")
+    const QString where = row.editPanel != kNot ? QStringLiteral("the Edit panel")
+                          : row.main == kNot    ? QStringLiteral("the preview")
                           : row.preview == kNot ? QStringLiteral("the main window")
                                                 : QStringLiteral("both windows");
     return QStringLiteral("<tr><td>%1</td><td><strong>%2</strong>: %3</td><td>%4</td></tr>")

@@ -23,6 +23,7 @@ enum class Action {
     kSave,
     kUndo,
     kRedo,
+    kEdit,
     kBatch,
     kAddLook,
     kHelp,
@@ -37,9 +38,12 @@ enum class Action {
     kThumbnailAlong,   // the first key steps back, the second forward
     kThumbnailAcross,  // likewise
     kOpenThumbnail,
+    kAcceptEdit,
 };
 
-enum class ActionWindow { kMain, kPreview };
+// The Edit panel lies in the main window, where the main window's
+// shortcuts work too; its own keys are its alone.
+enum class ActionWindow { kMain, kPreview, kEditPanel };
 
 // How a window takes an action's keys.
 enum class Taken {
@@ -54,6 +58,7 @@ struct ActionRow {
     std::array<QKeyCombination, 3> keys;  // unused places hold Qt::Key_unknown
     Taken main, preview;
     const char* help;
+    Taken editPanel = Taken::kNot;
 };
 
 // The rows, in the order of Action.

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "shell/batch_edit_box.h"
 #include "shell/batch_settings_page.h"
 #include "shell/remembered.h"
 
@@ -37,6 +38,7 @@ void TBatchSettingsPage::Recall(const Remembered& kept) {
     colour_ = kept.Colour(Setting::kBatchColour);
     ShowColour();
     sliderStrength_->setValue(kept.Number(Setting::kBatchStrength));
+    editBox_->Recall(kept);
     // The recalled category's thumbnails, and what the choices allow.
     RenderLooks();
     Refresh();
@@ -57,6 +59,7 @@ void TBatchSettingsPage::Remember(Remembered& kept) const {
     kept.SetFlag(Setting::kBatchChangeColour, checkColour_->isChecked());
     kept.SetColour(Setting::kBatchColour, colour_);
     kept.SetNumber(Setting::kBatchStrength, sliderStrength_->value());
+    editBox_->Remember(kept);
 }
 
 }  // namespace corvessa

@@ -18,6 +18,7 @@
 #include "batch/name_pattern.h"
 #include "catalogue/render_job.h"
 #include "io/photo_files.h"
+#include "shell/batch_edit_box.h"
 #include "shell/batch_settings_page.h"
 #include "shell/form_batch.h"
 #include "shell/form_batch_parts.h"
@@ -128,6 +129,7 @@ batch::BatchSettings TBatchSettingsPage::Settings() const {
     settings.names = batch::NamePattern(editName_->text().toStdString());
     settings.format = PhotoFormatId(comboFormat_->currentData().toInt());
     settings.skipExisting = checkSkip_->isChecked();
+    settings.edits = {editBox_->Edits(), editBox_->AutoPerPhoto()};
     return settings;
 }
 

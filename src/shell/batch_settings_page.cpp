@@ -22,6 +22,7 @@
 #include "catalogue/catalogue.h"
 #include "ground/strength.h"
 #include "io/photo_formats.h"
+#include "shell/batch_edit_box.h"
 #include "shell/form_batch_parts.h"
 
 namespace corvessa {
@@ -40,8 +41,10 @@ TBatchSettingsPage::TBatchSettingsPage(BatchQuestions& questions, std::shared_pt
     auto* left = new QVBoxLayout;
     left->addWidget(photos, 1);
     left->addWidget(output);
+    editBox_ = new TBatchEditBox;
     auto* right = new QVBoxLayout;
     right->addWidget(look);
+    right->addWidget(editBox_);
     right->addStretch();
     right->addLayout(CreateButtons());
     columns->addLayout(left, 1);

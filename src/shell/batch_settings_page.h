@@ -3,7 +3,8 @@
 // The photos (files, a folder, or files dropped on the dialog, each with a
 // small picture), the look (the one last shown in the preview, one of a
 // category's ten thumbnails drawn from the first photo, or a .cube file)
-// with its colour and strength, and the outputs: folder, format and names,
+// with its colour and strength, the edits before the look
+// (batch_edit_box.h), and the outputs: folder, format and names,
 // and whether photos done already are skipped. Its choices come back in
 // the next run (Recall, Remember).
 
@@ -35,6 +36,7 @@ namespace corvessa {
 
 class BatchQuestions;
 class Remembered;
+class TBatchEditBox;
 
 class TBatchSettingsPage : public QWidget {
     Q_OBJECT
@@ -137,6 +139,7 @@ private:
     QPushButton* btnColour_ = nullptr;
     QSlider* sliderStrength_ = nullptr;
     QLabel* labelStrength_ = nullptr;
+    TBatchEditBox* editBox_ = nullptr;
     QLineEdit* editFolder_ = nullptr;
     QComboBox* comboFormat_ = nullptr;
     QLineEdit* editName_ = nullptr;

@@ -1,25 +1,22 @@
 // The main window: its parts made in the order Tab reaches them, the
 // preview, the keys, the layout for the screen and the window's size, what
 // it keeps between runs, and what Open, Undo, Redo, Apply, Help, Batch, a
-// category, a thumbnail, a drop and closing do.
+// category, a thumbnail and closing do.
 #include "shell/form_main.h"
 
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 #include <algorithm>
 #include <utility>
 
 #include "io/photo_files.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
+#include "shell/edit_panel.h"
 #include "shell/form_batch.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
@@ -29,6 +26,7 @@
 #include "shell/photo_opener.h"
 #include "shell/photo_pane.h"
 #include "shell/skin.h"
+#include "shell/window_drops.h"
 #include "shell/window_place.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
@@ -62,7 +60,6 @@ void TFormMain::CreateControls() {
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
     resize(790, 530);
-    setAcceptDrops(true);
 
     column_ = MakeCategoryColumn(*this, this, [this](int number) { emit CategoryButtonClicked(number); });
     tools_ = MakeToolColumn(*this);
@@ -88,12 +85,20 @@ void TFormMain::CreateControls() {
     connect(myLooksView_.get(), &TMyLooksView::StripFinished, this, &TFormMain::StripFinished);
     // Made after the thumbnails, so Tab reaches it after them.
     strip_->CreateLargeLooksBox(*tools_.panel);
+    edit_ = std::make_unique<TEditPanel>(*this, session_, *pane_, *dialogs_, [this](const SessionChange& change) {
+        ShowChange(change);
+        RedrawStrip();
+    }, threads);
+    connect(tools_.edit, &QPushButton::clicked, edit_.get(), &TEditPanel::Open);
+    connect(edit_.get(), &TEditPanel::EditingChanged, this, [this](bool on) { strip_->Panel()->setVisible(!on); });
     saver_ = std::make_unique<TPhotoSaver>(session_, *dialogs_, *pane_, threads);
     connect(saver_.get(), &TPhotoSaver::Finished, this, &TFormMain::SaveFinished);
     opener_ = std::make_unique<TPhotoOpener>(session_, *dialogs_, *pane_, *saver_, remembered_.get(), threads,
                                              [this](OpenedPhoto opened) { ShowOpened(std::move(opened)); });
     connect(opener_.get(), &TPhotoOpener::Finished, this, &TFormMain::OpenFinished);
 
+    new TWindowDrops(*this, [this](const std::vector<std::string>& tables) { myLooksView_->Add(tables); },
+                     [this](const std::string& path) { OpenPhoto(path); });
     MakeHiddenImage(*this);
     AddShortcuts(*this, ActionWindow::kMain, this, [this](Action action) { RunAction(action); });
 }
@@ -117,6 +122,7 @@ void TFormMain::RunAction(Action action) {
         if (tools_.undo->isEnabled()) BtnUndoClick();
         return;
     case Action::kRedo: return BtnRedoClick();
+    case Action::kEdit: return edit_->Open();
     case Action::kBatch: return BtnBatchClick();
     case Action::kAddLook: return myLooksView_->AddLookClick();
     case Action::kHelp: return BtnHelpClick();
@@ -127,7 +133,10 @@ void TFormMain::RunAction(Action action) {
     case Action::kLargeLooks: return SetLargeThumbnails(!LargeThumbnails());
     case Action::kActualSize: return pane_->View()->ZoomToActualSize();
     case Action::kFitPhoto: return pane_->View()->ZoomToFit();
-    case Action::kCancel: return CancelJob();
+    case Action::kCancel:
+        // The Edit panel first: its Cancel leaves it.
+        if (!edit_->Cancel()) CancelJob();
+        return;
     default: return;
     }
 }
@@ -175,6 +184,7 @@ void TFormMain::LayOutPanels() {
     SetBounds(tools_.panel, panels.flatPanel1);
     SetBounds(strip_->Panel(), panels.flatPanel2);
     SetBounds(pane_->Area(), panels.flatPanel3);
+    SetBounds(edit_->Panel(), panels.flatPanel2);
     strip_->PanelResized();
     pane_->Refit();
 }
@@ -228,6 +238,7 @@ void TFormMain::ShowChange(const SessionChange& change) {
         DropJobs(false);
         pane_->UpdateBusy();
         formPreview_->WorkPhotoReplaced();
+        edit_->WorkPhotoReplaced();
     }
     pane_->ShowChange(change);
     tools_.undo->setEnabled(session_.CanUndo());
@@ -362,24 +373,6 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         return event->ignore();
     FormClose();
     event->accept();
-}
-
-void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (!CubeFilesAmong(urls).empty() || (urls.size() == 1 && urls.first().isLocalFile())) event->acceptProposedAction();
-}
-
-void TFormMain::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    // Colour tables become looks of the user's own; the rest is passed over.
-    if (const std::vector<std::string> tables = CubeFilesAmong(urls); !tables.empty()) {
-        event->acceptProposedAction();
-        myLooksView_->Add(tables);
-        return;
-    }
-    if (urls.size() != 1 || !urls.first().isLocalFile()) return;
-    event->acceptProposedAction();
-    OpenPhoto(urls.first().toLocalFile().toStdString());
 }
 
 }  // namespace corvessa

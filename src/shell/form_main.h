@@ -6,8 +6,9 @@
 //   the photo view, status line and busy sign    photo_pane.h
 //   the strip of ten looks                       looks_strip.h
 //   My Looks                                     my_looks_view.h, session/my_looks.h
-//   Open                                         photo_opener.h
+//   Open and what is dropped on the window       photo_opener.h, window_drops.h
 //   renders into the preview                     look_renders.h
+//   the Edit panel                               edit_panel.h
 //   Save and the question before an Apply is lost photo_saver.h
 //   the keys                                     action_table.h
 //   what is kept between runs                    setting_table.h, remembered.h
@@ -35,6 +36,7 @@ namespace corvessa {
 
 class ShellDialogs;
 class TFormBatch;
+class TEditPanel;
 class TFormPreview;
 class TLookRenders;
 class TMyLooksView;
@@ -83,6 +85,7 @@ public:
     TFormPreview* FormPreview() const { return formPreview_; }
     // The batch dialog, made when Batch is first pressed.
     TFormBatch* FormBatch() const { return formBatch_; }
+    TEditPanel& EditPanel() const { return *edit_; }
     ShellDialogs& Dialogs() { return *dialogs_; }
     // The overlay pictures of the program's pic folder, for every render of the window.
     const PictureSource& Pictures() const { return pictures_; }
@@ -144,8 +147,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
@@ -205,6 +206,7 @@ private:
     std::unique_ptr<TLooksStrip> strip_;
     std::unique_ptr<TMyLooksView> myLooksView_;
     std::unique_ptr<TLookRenders> renders_;
+    std::unique_ptr<TEditPanel> edit_;
     std::unique_ptr<TPhotoSaver> saver_;
     std::unique_ptr<TPhotoOpener> opener_;
 };

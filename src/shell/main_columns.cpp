@@ -58,6 +58,8 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.help = MakeButton(tools.panel, "BtnHelp", "Help", QRect(16, 112, 75, 25));
     tools.batch = MakeButton(tools.panel, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
     tools.batch->setToolTip(QStringLiteral("One look on many photos (%1)").arg(KeysText(Action::kBatch)));
+    tools.edit = MakeButton(tools.panel, "BtnEdit", "Edit", QRect(16, 168, 75, 25));
+    tools.edit->setToolTip(QStringLiteral("Crop, turn, straighten and adjust the photo (%1)").arg(KeysText(Action::kEdit)));
     return tools;
 }
 

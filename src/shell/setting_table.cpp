@@ -9,6 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "ground/strength.h"
 #include "io/photo_formats.h"
+#include "shell/batch_edit_box.h"
 #include "shell/dialogs.h"
 
 namespace corvessa {
@@ -65,6 +66,14 @@ bool ALookSource(const QString& value) {
            value == QLatin1String(kLookSourceCube);
 }
 
+bool ABatchCropShape(const QString& value) {
+    for (const BatchCropShape& shape : kBatchCropShapes)
+        if (shape.ratioWidth > 0 && value == QLatin1String(shape.name)) return true;
+    return value.isEmpty();
+}
+
+bool AdjustmentsAsAdjustSpellsThem(const QString& value) { return ReadAdjustText(value).has_value(); }
+
 // The default pattern as a C string, for the table.
 constexpr std::array<char, batch::NamePattern::kDefault.size() + 1> kDefaultNames = [] {
     std::array<char, batch::NamePattern::kDefault.size() + 1> text{};
@@ -102,6 +111,12 @@ constexpr SettingRow kRows[] = {
     Flag(S::kBatchChangeColour, "batch/changeColor", false, "Whether the batch's look takes a colour"),
     Colour(S::kBatchColour, "batch/color", "#ffffff", "#ff8000", "The colour the batch's look takes"),
     Number(S::kBatchStrength, "batch/strength", 0, kFullStrength, kFullStrength, "The strength of the batch's look"),
+    Text(S::kBatchCrop, "batch/crop", "", ABatchCropShape, "4:5",
+         "The shape each photo of the batch is cropped to; empty: none"),
+    Number(S::kBatchTurns, "batch/turns", 0, 3, 0, "The quarter turns clockwise the batch gives each photo"),
+    Text(S::kBatchAdjust, "batch/adjust", "", AdjustmentsAsAdjustSpellsThem, "shadows=40,warmth=20",
+         "The batch's adjustments as --adjust spells them; empty: none"),
+    Flag(S::kBatchAuto, "batch/auto", false, "Whether Auto adjusts each photo of the batch"),
 };
 
 constexpr bool InTheOrderOfSetting() {
@@ -110,7 +125,7 @@ constexpr bool InTheOrderOfSetting() {
     return true;
 }
 static_assert(InTheOrderOfSetting(), "a row out of place answers for another setting");
-static_assert(std::size(kRows) == size_t(Setting::kBatchStrength) + 1, "every setting has its row");
+static_assert(std::size(kRows) == size_t(Setting::kBatchAuto) + 1, "every setting has its row");
 
 }  // namespace
 

@@ -32,6 +32,10 @@ enum class Setting {
     kBatchChangeColour,
     kBatchColour,
     kBatchStrength,
+    kBatchCrop,
+    kBatchTurns,
+    kBatchAdjust,
+    kBatchAuto,
 };
 
 enum class SettingKind {
