@@ -37,7 +37,7 @@ float SoftOval(const Frame& f, float x, float y) {
 
 float TornPaper(const Frame& f, float x, float y) {
     const EdgePoint e = f.Edge(x, y);
-    const float tear = 0.035f + 0.03f * Fbm(e.along * 5, 0.5f, 5, f.s) + 0.006f * ValueNoise(e.along * 90, 2.5f, f.s);
+    const float tear = 0.02f + 0.03f * Fbm(e.along * 5, 0.5f, 5, f.s) + 0.006f * ValueNoise(e.along * 90, 2.5f, f.s);
     const float fuzz = 0.004f * (ValueNoise(e.along * 400, e.depth * 300, f.s + 1) - 0.5f);
     return SmoothStep(tear - 1.5f * f.px, tear + 1.5f * f.px, e.depth + fuzz);
 }
@@ -46,14 +46,14 @@ float TornPaper(const Frame& f, float x, float y) {
 float DeckledPrint(const Frame& f, float x, float y) {
     const EdgePoint e = f.Edge(x, y);
     const float scallop = std::fabs(std::sin(e.along * kPi * 55));
-    const float edge = 0.062f + 0.008f * std::sqrt(scallop) + 0.01f * Fbm(e.along * 40, 0.5f, 3, f.s) +
+    const float edge = 0.076f + 0.008f * std::sqrt(scallop) + 0.01f * Fbm(e.along * 40, 0.5f, 3, f.s) +
                        0.004f * ValueNoise(e.along * 300, e.depth * 200, f.s + 1);
     return SmoothStep(edge - 1.5f * f.px, edge + 1.5f * f.px, e.depth);
 }
 
 // A stamp: a perforated white edge, the holes centred on the border line.
 float PostageStamp(const Frame& f, float x, float y) {
-    const float A = f.A, inset = 0.07f, hole = 0.019f, pitch = 0.055f;
+    const float A = f.A, inset = 0.052f, hole = 0.016f, pitch = 0.05f;
     float d = RoundedBox(x, y, A / 2, 0.5f, A / 2 - inset, 0.5f - inset, 0.0f);
     const float w = A - 2 * inset, h = 1 - 2 * inset;
     const float sx = w / std::round(w / pitch), sy = h / std::round(h / pitch);

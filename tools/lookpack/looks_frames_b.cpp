@@ -29,20 +29,20 @@ float FeatheredEdge(const Frame& f, float x, float y) {
 // A white mat with a thin grey rule drawn on it round the window, and a
 // narrow bevel where the mat is cut.
 float LinedMat(const Frame& f, float x, float y) {
-    const float d = f.Box(x, y, 0.078f, 0.0f);
+    const float d = f.Box(x, y, 0.062f, 0.0f);
     const float window = Inside(d, 1.2f * f.px);
     const float bevel = Inside(d - 0.006f, 1.2f * f.px) * (1 - window);
-    const float rule = SmoothStep(1.5f * f.px, 0.0f, std::fabs(d - 0.03f) - 0.0018f);
+    const float rule = SmoothStep(1.5f * f.px, 0.0f, std::fabs(d - 0.024f) - 0.0018f);
     return window + 0.22f * bevel + 0.55f * rule;
 }
 
 // A soft border sprayed on: speckled where it fades, never over the
 // picture inside.
 float GrungeSpray(const Frame& f, float x, float y) {
-    const float d = f.Box(x, y, 0.06f, 0.03f);
+    const float d = f.Box(x, y, 0.045f, 0.03f);
     const float u = 0.8f * x + 0.6f * y, v = -0.6f * x + 0.8f * y;  // noise off the pixel grid
     const float spray = Fbm(u * 25, v * 25, 4, f.s) - 0.5f + 0.45f * (Fbm(v * 150, u * 150, 3, f.s + 1) - 0.5f);
-    const float fade = Inside(d, 0.035f);
+    const float fade = Inside(d, 0.025f);
     return SmoothStep(0.5f, 0.6f, fade + 0.9f * spray * (1 - SmoothStep(0.85f, 1.0f, fade)));
 }
 
@@ -90,7 +90,7 @@ float NotepadPage(const Frame& f, float x, float y) {
 // A slide mount: a narrow moulded white frame round a window with rounded
 // corners and a bevelled edge, a small mark in one corner.
 float SlideMount(const Frame& f, float x, float y) {
-    const float d = RoundedBox(x, y, f.A / 2, 0.5f, f.A / 2 - 0.085f, 0.415f, 0.045f);
+    const float d = RoundedBox(x, y, f.A / 2, 0.5f, f.A / 2 - 0.095f, 0.405f, 0.05f);
     const float window = Inside(d, 1.2f * f.px);
     const float bevel = SmoothStep(0.012f, 0.0f, d) * (1 - window);
     const float moulding = 0.05f * Fbm(x * 12, y * 12, 3, f.s) * (1 - window);

@@ -368,10 +368,10 @@ TBitmap LightA(Look& L) {
         Band(L.soft, A / 2, 1.1f, 0, 0.3f, kGold, kEmber, 1.6f, s, 0.5f);
         Glow(L.soft, A * 0.35f, 1.02f, 0.2f, kHot, 0.9f, 2.5f);
         break;
-    case 7:  // burnt hole: a hot blotch with a red rim in the top right corner
+    case 7:  // burnt hole: a hot blotch with a red rim in the lower left corner
         L.clearSubject = true;
         PaintAdd(L.soft, [&](float x, float y) {
-            const float d = std::hypot((x - A * 0.93f) * 0.9f, y - 0.04f);
+            const float d = std::hypot((x - A * 0.05f) * 0.9f, y - 0.92f);
             const float ragged = 0.2f + 0.15f * Fbm(x * 4, y * 4, 4, s);
             const float t = d / ragged;
             const float core = std::exp(-t * t * 2.5f), halo = std::exp(-t * t * 0.5f);
@@ -389,7 +389,7 @@ TBitmap LightA(Look& L) {
     case 9:  // peach wash drifting down from the top into both corners
         L.clearSubject = true;
         Band(L.soft, A / 2, -0.1f, 0.08f, 0.32f, kPeach, Rgb8(255, 90, 110), 2.2f, s, 0.6f);
-        Glow(L.soft, A * 0.92f, 0.0f, 0.18f, kHot, 0.9f, 2.0f);
+        Glow(L.soft, A * 0.06f, 0.0f, 0.2f, kHot, 1.2f, 2.0f);
         break;
     default:  // 10: a warm burn creeping in from every edge
         EdgeHaze(L.soft, A, kEmber, 2.6f, 0.55f, s, 0.55f);
@@ -416,9 +416,9 @@ TBitmap LightB(Look& L) {
             return Spectrum(1 - t) * (0.9f * along * std::pow(std::sin(t * kPi), 1.5f) * (1 - t * 0.5f));
         });
         break;
-    case 3:  // lens flare from the upper left
+    case 3:  // lens flare from the lower right
         L.clearSubject = true;
-        LensFlare(L, A * 0.07f, 0.08f, kCyan, 1.3f, false);
+        LensFlare(L, A * 0.93f, 0.9f, kCyan, 1.5f, false);
         break;
     case 4:  // teal and violet leaks in opposite corners
         L.clearSubject = true;
@@ -426,35 +426,35 @@ TBitmap LightB(Look& L) {
         Glow(L.soft, -0.05f, 1.05f, 0.38f, kViolet, 1.7f, 1.5f, -0.6f);
         Glow(L.soft, A - 0.02f, 0.03f, 0.1f, Rgb8(200, 255, 240), 0.9f);
         break;
-    case 5:  // anamorphic streak along the top through a bright blue source in the corner
+    case 5:  // anamorphic streak along the top through a bright blue source in the right corner
         L.clearSubject = true;
         Glow(L.soft, A * 0.88f, 0.07f, 0.012f, kCyan, 1.8f, 90.0f);
         Glow(L.soft, A * 0.88f, 0.07f, 0.035f, kBlue, 0.7f, 30.0f);
         Glow(L.sharp, A * 0.88f, 0.07f, 0.02f, kWhite, 1.6f);
-        Glow(L.soft, A * 0.88f, 0.07f, 0.14f, kBlue, 0.8f);
+        Glow(L.soft, A * 0.88f, 0.07f, 0.2f, kBlue, 1.2f);
         for (int i = 0; i < 4; ++i)
             Disc(L.sharp, A * (0.9f - i * 0.02f), 0.2f + i * 0.14f, 0.02f + 0.015f * i, 0.005f, kCyan, 0.12f, 1.0f, 6);
         break;
-    case 6:  // a prismatic fan spreading from the top-right corner
+    case 6:  // a prismatic fan spreading from the top-left corner
         L.clearSubject = true;
         PaintAdd(L.soft, [&](float x, float y) {
-            const float rx = x - (A + 0.05f), ry = y + 0.08f;
+            const float rx = -0.05f - x, ry = y + 0.08f;  // the fan opens to the right
             const float t = (std::atan2(ry, rx) - 1.75f) / 0.75f;  // across the fan
             if (t < 0 || t > 1) return Colour{};
             const float d = std::hypot(rx, ry);
             const float v = std::sin(t * kPi) * std::exp(-d * 1.3f) * SmoothStep(0.0f, 0.15f, d) *
                             (0.6f + 0.8f * Fbm(x * 2, y * 2, 3, s));
-            return Spectrum(t) * (1.6f * v);
+            return Spectrum(t) * (2.4f * v);
         });
-        Glow(L.soft, A, 0.0f, 0.12f, kWhite, 0.8f);
+        Glow(L.soft, 0.0f, 0.0f, 0.12f, kWhite, 0.8f);
         break;
     case 7:  // flare with a big rainbow halo, from the lower left
         L.clearSubject = true;
-        LensFlare(L, A * 0.08f, 0.9f, kGold, 1.1f, true);
+        LensFlare(L, A * 0.08f, 0.9f, kGold, 1.9f, true);
         break;
-    case 8:  // violet and magenta pouring down from the top, into the corners
+    case 8:  // violet and magenta pouring down the right side
         L.clearSubject = true;
-        Band(L.soft, A / 2, -0.08f, 0.05f, 0.26f, kMagenta, kViolet, 1.6f, s, 0.6f);
+        Band(L.soft, A + 0.06f, 0.5f, kPi / 2, 0.26f, kMagenta, kViolet, 1.8f, s, 0.6f);
         Glow(L.soft, A * 0.2f, 0.0f, 0.15f, kPink, 0.8f, 2.0f);
         break;
     case 9:  // spectral streaks at the right edge
@@ -464,13 +464,13 @@ TBitmap LightB(Look& L) {
                  c[i], 1.2f - i * 0.18f, s + i, 0.6f, 0.5f, 0.8f);
         }
         break;
-    default:  // 10: moonlit haze with faint ghosts
+    default:  // 10: moonlit haze low along the bottom, the moon's glow in the top left corner
         L.clearSubject = true;
-        Band(L.soft, A / 2, -0.12f, 0, 0.32f, kIce, kBlue, 1.9f, s, 0.4f);
-        Glow(L.soft, A * 0.3f, 0.05f, 0.12f, kWhite, 1.2f);
+        Band(L.soft, A / 2, 1.1f, 0, 0.22f, kIce, kBlue, 1.9f, s, 0.4f);
+        Glow(L.soft, A * 0.04f, 0.04f, 0.14f, kWhite, 1.3f);
         for (int i = 0; i < 5; ++i)
-            Disc(L.sharp, A * (0.35f + 0.1f * i), 0.25f + 0.12f * i, 0.03f + 0.02f * (i % 3), 0.008f, kIce, 0.14f, 1.0f,
-                 i % 2 ? 6 : 0);
+            Disc(L.sharp, A * (0.12f + 0.18f * i), 0.9f - 0.03f * (i % 2), 0.03f + 0.02f * (i % 3), 0.008f, kIce, 0.14f,
+                 1.0f, i % 2 ? 6 : 0);
         break;
     }
     return L.Finish();
@@ -485,14 +485,17 @@ TBitmap LightC(Look& L) {
     switch (L.number) {
     case 1:  // sunbeams from the top-left corner
         L.clearSubject = true;
-        Rays(L.soft, -0.05f, -0.08f, 0.5f, 24, kHot, 3.6f, s, 2.5f);
+        Rays(L.soft, -0.05f, -0.08f, 0.5f, 24, kHot, 4.6f, s, 2.5f);
         Glow(L.soft, 0.0f, 0.0f, 0.25f, kGold, 2.0f);
         Glow(L.soft, 0.0f, 0.0f, 0.08f, kWhite, 1.5f);
         break;
-    case 2:  // god rays falling from above the top left corner
+    case 2:  // god rays falling from above both top corners
         L.clearSubject = true;
-        Rays(L.soft, A * 0.12f, -0.35f, 1.1f, 60, Rgb8(255, 240, 200), 1.9f, s, 3.0f, kPi / 2 + 0.15f, 0.4f);
-        Glow(L.soft, A * 0.12f, -0.1f, 0.25f, kHot, 1.0f, 2.5f);
+        for (float side : {-1.0f, 1.0f}) {
+            const float sx = A * (0.5f + 0.38f * side);
+            Rays(L.soft, sx, -0.35f, 1.1f, 60, Rgb8(255, 240, 200), 2.2f, s, 3.0f, kPi / 2 - 0.15f * side, 0.4f);
+            Glow(L.soft, sx, -0.1f, 0.25f, kHot, 0.8f, 2.5f);
+        }
         break;
     case 3:  // golden bokeh in the upper part
         L.clearMiddle = true;
@@ -508,14 +511,14 @@ TBitmap LightC(Look& L) {
         break;
     case 5:  // sunburst in the upper right corner
         L.clearSubject = true;
-        Rays(L.soft, A * 0.92f, 0.08f, 0.6f, 40, kHot, 1.4f, s, 3.5f);
+        Rays(L.soft, A * 0.92f, 0.08f, 0.6f, 40, kHot, 1.9f, s, 3.5f);
         Glow(L.soft, A * 0.92f, 0.08f, 0.18f, kGold, 1.6f);
         Glow(L.sharp, A * 0.92f, 0.08f, 0.035f, kWhite, 2.5f);
         Sparkle(L.sharp, A * 0.92f, 0.08f, 0.008f, 0.3f, kHot, 0.7f, 8, 0.2f);
         break;
     case 6:  // low golden light streaming in from the right
         L.clearSubject = true;
-        Rays(L.soft, A + 0.25f, 0.35f, 1.3f, 50, kGold, 1.4f, s, 2.5f, kPi, 0.5f);
+        Rays(L.soft, A + 0.25f, 0.35f, 1.3f, 50, kGold, 2.0f, s, 2.5f, kPi, 0.5f);
         Glow(L.soft, A + 0.05f, 0.35f, 0.25f, kAmber, 1.3f, 1.5f, kPi / 2);
         break;
     case 7:  // hexagonal bokeh, cool
@@ -525,7 +528,7 @@ TBitmap LightC(Look& L) {
         break;
     case 8:  // setting sun at the lower left, rays spreading upward
         L.clearSubject = true;
-        Rays(L.soft, A * 0.15f, 0.95f, 0.8f, 30, kAmber, 1.4f, s, 2.0f, -kPi / 3, 0.9f);
+        Rays(L.soft, A * 0.15f, 0.95f, 0.8f, 30, kAmber, 1.9f, s, 2.0f, -kPi / 3, 0.9f);
         Glow(L.soft, A * 0.15f, 0.95f, 0.25f, kEmber, 1.5f);
         Glow(L.sharp, A * 0.15f, 0.95f, 0.04f, kHot, 2.5f);
         break;
@@ -534,7 +537,7 @@ TBitmap LightC(Look& L) {
         for (int i = 0; i < 6; ++i) {
             const float x = A * L.rnd.Range(0.1f, 0.95f);
             Band(L.soft, x, 0.0f, kPi * 0.62f, L.rnd.Range(0.015f, 0.05f), Rgb8(255, 245, 210), kGold,
-                 L.rnd.Range(0.4f, 0.9f), s + i, 0.3f, 0.1f, 0.8f, 0.2f);
+                 L.rnd.Range(0.7f, 1.3f), s + i, 0.3f, 0.1f, 0.8f, 0.2f);
         }
         Glow(L.soft, A * 0.6f, -0.05f, 0.25f, kHot, 0.6f, 2.5f);
         break;
@@ -787,12 +790,12 @@ TBitmap Amazing(Look& L) {
         Firework(L, A * 0.8f, 0.2f, 0.14f, kGold, kWhite, 60, 0.8f);
         Glow(L.soft, A * 0.8f, 0.24f, 0.26f, kAmber, 0.35f);
         break;
-    case 7:  // a comet in the top right corner, its tails streaming up out of the picture
+    case 7:  // a comet low on the right, its tails streaming up the right edge
         L.clearSubject = true;
         for (int i = 0; i < 250; ++i)
             Glow(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 0.8f), px * L.rnd.Range(0.8f, 2.2f), kWhite,
                  0.3f + 1.2f * std::pow(L.rnd.Unit(), 3.0f));
-        Comet(L, A * 0.83f, 0.3f, -0.9f, 0.9f, 2.2f);
+        Comet(L, A * 0.88f, 0.66f, -1.25f, 0.9f, 2.4f);
         break;
     case 8:  // a sun halo with sundogs in the top right corner: a ring round the sun, red inside
         L.clearSubject = true;
@@ -804,13 +807,13 @@ TBitmap Amazing(Look& L) {
                 const float ring = std::exp(-t * t);
                 const Colour c = Mix(Rgb8(255, 120, 60), Rgb8(200, 220, 255), Clamp01(t * 0.6f + 0.5f));
                 const float arc = std::exp(-((y - cy) / 0.012f) * ((y - cy) / 0.012f)) * 0.25f;  // parhelic circle
-                return c * (0.75f * ring) + Rgb8(255, 250, 240) * arc + Rgb8(200, 220, 255) * (0.18f * std::exp(-d / r));
+                return c * (1.1f * ring) + Rgb8(255, 250, 240) * arc + Rgb8(200, 220, 255) * (0.18f * std::exp(-d / r));
             });
             for (float side : {-1.0f, 1.0f}) {
                 Glow(L.soft, cx + side * (r + 0.02f), cy, 0.03f, Rgb8(255, 200, 140), 1.6f, 2.2f, 0.0f);
                 Glow(L.soft, cx + side * (r + 0.07f), cy, 0.025f, Rgb8(220, 230, 255), 0.7f, 3.0f, 0.0f);
             }
-            Glow(L.soft, cx, cy, 0.12f, Rgb8(255, 245, 220), 1.6f);
+            Glow(L.soft, cx, cy, 0.12f, Rgb8(255, 245, 220), 2.2f);
             Glow(L.sharp, cx, cy, 0.02f, kWhite, 2.5f);
         }
         break;
@@ -1081,9 +1084,9 @@ TBitmap DreamB(Look& L) {
             const float hy = 13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t);
             const float x = A / 2 + hx * 0.038f, y = 0.5f - hy * 0.04f;
             const Colour c = Mix(kGold, kPink, 0.5f + 0.5f * std::sin(t * 5));
-            Disc(L.sharp, x, y, 0.006f, 0.003f, c, 0.9f);
-            Glow(L.sharp, x, y, 0.015f, c, 0.35f);
-            Glow(L.soft, x, y, 0.05f, c, 0.12f);
+            Disc(L.sharp, x, y, 0.007f, 0.003f, c, 1.3f);
+            Glow(L.sharp, x, y, 0.018f, c, 0.6f);
+            Glow(L.soft, x, y, 0.06f, c, 0.25f);
         }
         break;
     case 8:  // a crescent moon in its glow and a few stars

@@ -128,21 +128,28 @@ float RoundGrain(int x, int y, uint32_t seed) {
     return sum * (1.0f / 16.0f);
 }
 
-// A texture runs over faces and skies as much as over bark and stone,
-// where it shows least: a picture cannot know where a photo is smooth, so
-// every texture is drawn a good deal calmer over the middle of the frame
-// (where a portrait's subject stands: a column down the middle, widest at
-// the head) than toward the edges.
+// A picture cannot know where a photo is smooth (skin, sky), where a
+// texture shows most, so every texture is drawn calmer over the middle of
+// the frame, where a portrait's subject stands (a column down the middle,
+// widest at the head), than toward the edges: its fine detail much calmer,
+// its broad tone (stains, wear, tint) a little.
 void CalmMiddle(Canvas& c) {
     constexpr float kGrey = 128.0f / 255.0f;  // the overlay blend leaves the photo as it is
+    Canvas broad = c;
+    broad.Blur(c.Height() / 96);
     const float A = c.Aspect(), inv = 1.0f / c.Scale();
     for (int y = 0; y < c.Height(); ++y) {
         float* row = c.Row(y);
+        const float* tone = broad.Row(y);
         const float v = (y + 0.5f) * inv;
         for (int x = 0; x < c.Width(); ++x) {
             const float dx = ((x + 0.5f) * inv - A / 2) / (A / 2), dy = (v - 0.4f) / 0.6f;
-            const float k = 0.45f + 0.55f * SmoothStep(0.35f, 1.0f, std::hypot(dx, 0.6f * dy));
-            for (int ch = 0; ch < 3; ++ch) row[3 * x + ch] = kGrey + (row[3 * x + ch] - kGrey) * k;
+            const float edge = SmoothStep(0.35f, 1.0f, std::hypot(dx, 0.6f * dy));
+            const float detail = 0.45f + 0.55f * edge, broadness = 0.75f + 0.25f * edge;
+            for (int ch = 0; ch < 3; ++ch) {
+                const float t = tone[3 * x + ch];
+                row[3 * x + ch] = kGrey + (t - kGrey) * broadness + (row[3 * x + ch] - t) * detail;
+            }
         }
     }
 }
