@@ -27,6 +27,7 @@
 #include "io/photo_metadata.h"
 #include "io/picture_samples.h"
 #include "io/png_codec.h"
+#include "io/qt_claims.h"
 #include "ground/error.h"
 #include "test_support.h"
 

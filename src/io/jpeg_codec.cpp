@@ -1,20 +1,13 @@
 #include "io/jpeg_codec.h"
 
 #include <algorithm>
-#include <csetjmp>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <new>
 #include <string>
-
-#include <jpeglib.h>
-#include <jerror.h>
 
 #include "ground/error.h"
 #include "ground/stop.h"
+#include "io/jpeg_errors.h"
 
 namespace corvessa {
 
@@ -50,21 +43,6 @@ void CheckPictureDataClaim(int64_t width, int64_t height, uint64_t pictureDataBy
 }
 
 namespace {
-
-// libjpeg reports fatal errors through error_exit, which must not return.
-// We leave libjpeg with longjmp; the functions that call setjmp own no C++
-// objects with destructors, so nothing is skipped on the way out. Their
-// outcome travels back as a code and is turned into an exception only
-// after libjpeg's frames are gone.
-struct JpegErrorManager {
-    jpeg_error_mgr pub;
-    jmp_buf jump;
-    bool endedEarly = false;  // libjpeg warned that the data ran out
-};
-
-void JpegErrorExit(j_common_ptr info) {
-    longjmp(reinterpret_cast<JpegErrorManager*>(info->err)->jump, 1);
-}
 
 // Every scan of a progressive or multi-scan stream is a pass over all the
 // blocks it covers, so a small file of thousands of empty scans could keep
@@ -151,8 +129,6 @@ bool ScansExceedLimit(const uint8_t* data, size_t size, j_decompress_ptr info, i
     return false;
 }
 
-void JpegSilentMessage(j_common_ptr) {}  // warnings are not reported
-
 // Counts warnings as libjpeg's own handler does and notes the one that says
 // the stream ended early (libjpeg then decodes the rest as grey).
 void JpegNoteWarning(j_common_ptr info, int level) {
@@ -194,6 +170,94 @@ void StoreCmykRow(const JSAMPLE* in, uint8_t* out, JDIMENSION width, bool invert
     }
 }
 
+// A decoding that libjpeg left by its error exit: which limit or which of
+// libjpeg's failures ended it.
+void NoteFailure(j_decompress_ptr info, const JpegErrorManager& err, const ScanLimit& scans, DecodeResult* result) {
+    if (scans.exceeded) {
+        result->status = kTooManyScans;
+    } else if (err.pub.msg_code == JERR_IMAGE_TOO_BIG) {
+        // libjpeg's own side limit, checked while it reads the frame header.
+        result->status = kTooLarge;
+        result->width = info->image_width;
+        result->height = info->image_height;
+    } else {
+        result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
+        (*err.pub.format_message)(reinterpret_cast<j_common_ptr>(info), result->message);
+    }
+}
+
+// The frame header's claim, refused before libjpeg makes room for it: a
+// picture too large (kTooLarge), or one that its file of `size` bytes
+// could not hold, refused in libjpeg's words for a stream that ends early
+// (its text in `message`); kDecodeOk otherwise.
+int FrameRefusal(j_decompress_ptr info, size_t size, char* message) {
+    if (int64_t(info->image_width) > kMaxJpegSide || int64_t(info->image_height) > kMaxJpegSide ||
+        int64_t(info->image_width) * info->image_height > kMaxPicturePixels)
+        return kTooLarge;
+    // A file that could not hold the picture it claims has lost all but a
+    // trace of it, yet libjpeg would still make and fill the whole claimed
+    // picture (a 177-byte file claiming 152 megapixels took seconds). A
+    // Huffman-coded stream spends at least one bit on every block of its
+    // first scan, so it needs an eighth of a byte per block of its smallest
+    // component. Arithmetic coding can squeeze a flat picture further, but
+    // no photo packs more pixels into a byte than the other readers allow.
+    int64_t fewestBlocks = INT64_MAX;
+    for (int c = 0; c < info->num_components; ++c)
+        fewestBlocks =
+            std::min(fewestBlocks, int64_t(info->comp_info[c].width_in_blocks) * info->comp_info[c].height_in_blocks);
+    const bool cannotHold = info->arith_code
+                                ? int64_t(info->image_width) * info->image_height > kMaxPixelsPerFileByte * int64_t(size)
+                                : int64_t(size) < fewestBlocks / 8;
+    if (!cannotHold) return kDecodeOk;
+    info->err->msg_code = JERR_INPUT_EOF;
+    (*info->err->format_message)(reinterpret_cast<j_common_ptr>(info), message);
+    return JERR_INPUT_EOF;
+}
+
+// Full scale, floating-point inverse DCT, block smoothing; grey and CMYK
+// (or YCCK) come out as they are and are brought to our rows by
+// ReadPicture, everything else straight into our blue, green, red.
+void ChooseOutput(j_decompress_ptr info) {
+    info->scale_num = 1;
+    info->scale_denom = 1;
+    info->dct_method = JDCT_FLOAT;
+    info->do_block_smoothing = TRUE;
+    const J_COLOR_SPACE source = info->jpeg_color_space;
+    const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
+    const bool grey = info->num_components == 1;
+    info->out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
+}
+
+// The started decompression's rows, into `target` once it has been made:
+// kDecodeOk, kOutOfMemory when it cannot be, kStopped when the work was
+// given up on.
+int ReadPicture(j_decompress_ptr info, TBitmap* target) {
+    if (!target->TrySetSize(int(info->output_width), int(info->output_height))) return kOutOfMemory;
+    // Rows that are not three bytes a pixel pass through libjpeg's own
+    // scratch row, which jpeg_destroy frees.
+    JSAMPARRAY scratch = nullptr;
+    if (info->out_color_space != JCS_EXT_BGR)
+        scratch = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
+                                             info->output_width * info->output_components, 1);
+    const bool grey = info->out_color_space == JCS_GRAYSCALE;
+    const bool inverted = info->saw_Adobe_marker;
+    while (info->output_scanline < info->output_height) {
+        if (info->output_scanline % kStopCheckRows == 0 && StopRequested()) return kStopped;
+        uint8_t* out = target->Row(int(info->output_scanline));
+        if (!scratch) {
+            JSAMPROW row = out;
+            jpeg_read_scanlines(info, &row, 1);
+        } else {
+            jpeg_read_scanlines(info, scratch, 1);
+            if (grey)
+                StoreGreyRow(scratch[0], out, info->output_width);
+            else
+                StoreCmykRow(scratch[0], out, info->output_width, inverted);
+        }
+    }
+    return kDecodeOk;
+}
+
 void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     jpeg_decompress_struct info;
     JpegErrorManager err;
@@ -206,17 +270,7 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     scans.jump = &err.jump;
     scans.blockBudget = kMaxScanBlocksPerFileByte * int64_t(size);
     if (setjmp(err.jump)) {
-        if (scans.exceeded) {
-            result->status = kTooManyScans;
-        } else if (err.pub.msg_code == JERR_IMAGE_TOO_BIG) {
-            // libjpeg's own side limit, checked while it reads the frame header.
-            result->status = kTooLarge;
-            result->width = info.image_width;
-            result->height = info.image_height;
-        } else {
-            result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
-            (*err.pub.format_message)(reinterpret_cast<j_common_ptr>(&info), result->message);
-        }
+        NoteFailure(&info, err, scans, result);
         jpeg_destroy_decompress(&info);
         return;
     }
@@ -229,177 +283,24 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
 
     result->width = info.image_width;
     result->height = info.image_height;
-    if (int64_t(info.image_width) > kMaxJpegSide || int64_t(info.image_height) > kMaxJpegSide ||
-        int64_t(info.image_width) * info.image_height > kMaxPicturePixels) {
-        result->status = kTooLarge;
-        jpeg_destroy_decompress(&info);
-        return;
+    result->status = FrameRefusal(&info, size, result->message);
+    if (result->status == kDecodeOk) {
+        ChooseOutput(&info);
+        if (jpeg_has_multiple_scans(&info) && ScansExceedLimit(data, size, &info, scans.blockBudget))
+            result->status = kTooManyScans;
     }
-
-    // A file that could not hold the picture it claims has lost all but a
-    // trace of it, yet libjpeg would still make and fill the whole claimed
-    // picture (a 177-byte file claiming 152 megapixels took seconds). A
-    // Huffman-coded stream spends at least one bit on every block of its
-    // first scan, so it needs an eighth of a byte per block of its smallest
-    // component. Arithmetic coding can squeeze a flat picture further, but
-    // no photo packs more pixels into a byte than the other readers allow.
-    int64_t fewestBlocks = INT64_MAX;
-    for (int c = 0; c < info.num_components; ++c)
-        fewestBlocks = std::min(fewestBlocks, int64_t(info.comp_info[c].width_in_blocks) * info.comp_info[c].height_in_blocks);
-    const bool cannotHold = info.arith_code
-                                ? int64_t(info.image_width) * info.image_height > kMaxPixelsPerFileByte * int64_t(size)
-                                : int64_t(size) < fewestBlocks / 8;
-    if (cannotHold) {
-        result->status = JERR_INPUT_EOF;
-        err.pub.msg_code = JERR_INPUT_EOF;
-        (*err.pub.format_message)(reinterpret_cast<j_common_ptr>(&info), result->message);
-        jpeg_destroy_decompress(&info);
-        return;
+    if (result->status == kDecodeOk) {
+        jpeg_start_decompress(&info);
+        result->status = ReadPicture(&info, result->target);
     }
-
-    info.scale_num = 1;
-    info.scale_denom = 1;
-    info.dct_method = JDCT_FLOAT;
-    info.do_block_smoothing = TRUE;
-    const J_COLOR_SPACE source = info.jpeg_color_space;
-    const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
-    const bool grey = info.num_components == 1;
-    info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
-    if (jpeg_has_multiple_scans(&info) && ScansExceedLimit(data, size, &info, scans.blockBudget)) {
-        result->status = kTooManyScans;
-        jpeg_destroy_decompress(&info);
-        return;
+    if (result->status == kDecodeOk) {
+        // Noted before the end marker is looked for: a file that lacks only
+        // that has all its picture.
+        result->endedEarly = err.endedEarly;
+        result->progressive = jpeg_has_multiple_scans(&info);
+        jpeg_finish_decompress(&info);
     }
-    jpeg_start_decompress(&info);
-
-    if (!result->target->TrySetSize(int(info.output_width), int(info.output_height))) {
-        result->status = kOutOfMemory;
-        jpeg_destroy_decompress(&info);
-        return;
-    }
-    // Rows that are not three bytes a pixel pass through libjpeg's own
-    // scratch row, which jpeg_destroy frees.
-    JSAMPARRAY scratch = nullptr;
-    if (info.out_color_space != JCS_EXT_BGR)
-        scratch = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                            info.output_width * info.output_components, 1);
-    const bool inverted = info.saw_Adobe_marker;
-    while (info.output_scanline < info.output_height) {
-        if (info.output_scanline % kStopCheckRows == 0 && StopRequested()) {
-            result->status = kStopped;
-            jpeg_destroy_decompress(&info);
-            return;
-        }
-        uint8_t* out = result->target->Row(int(info.output_scanline));
-        if (!scratch) {
-            JSAMPROW row = out;
-            jpeg_read_scanlines(&info, &row, 1);
-        } else {
-            jpeg_read_scanlines(&info, scratch, 1);
-            if (grey)
-                StoreGreyRow(scratch[0], out, info.output_width);
-            else
-                StoreCmykRow(scratch[0], out, info.output_width, inverted);
-        }
-    }
-    // Noted before the end marker is looked for: a file that lacks only
-    // that has all its picture.
-    result->endedEarly = err.endedEarly;
-    result->progressive = jpeg_has_multiple_scans(&info);
-    jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    result->status = kDecodeOk;
-}
-
-// The encoder's output, in a buffer that only we free: however far the
-// encoder got before it failed, there is exactly one block to release.
-struct GrowingDestination {
-    jpeg_destination_mgr pub;
-    JpegOutputGrowth grow;
-    unsigned char* bytes = nullptr;
-    size_t capacity = 0;
-    size_t size = 0;  // set when the encoder has finished
-};
-
-void StartOutput(j_compress_ptr info) {
-    auto* dest = reinterpret_cast<GrowingDestination*>(info->dest);
-    // About what quality 90 makes of a photo; a flat picture needs less.
-    const size_t guess = std::max<size_t>(size_t(info->image_width) * info->image_height / 2, 16384);
-    dest->bytes = static_cast<unsigned char*>(dest->grow(nullptr, guess));
-    if (!dest->bytes) ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
-    dest->capacity = guess;
-    dest->pub.next_output_byte = dest->bytes;
-    dest->pub.free_in_buffer = guess;
-}
-
-boolean GrowOutput(j_compress_ptr info) {
-    auto* dest = reinterpret_cast<GrowingDestination*>(info->dest);
-    const size_t grown = dest->capacity * 2;
-    auto* bytes = static_cast<unsigned char*>(dest->grow(dest->bytes, grown));
-    if (!bytes) ERREXIT1(info, JERR_OUT_OF_MEMORY, 1);  // dest->bytes is still ours
-    dest->bytes = bytes;
-    dest->pub.next_output_byte = bytes + dest->capacity;
-    dest->pub.free_in_buffer = grown - dest->capacity;
-    dest->capacity = grown;
-    return TRUE;
-}
-
-void FinishOutput(j_compress_ptr info) {
-    auto* dest = reinterpret_cast<GrowingDestination*>(info->dest);
-    dest->size = dest->capacity - dest->pub.free_in_buffer;
-}
-
-struct EncodeResult {
-    unsigned char* bytes;  // from the growth function; the caller frees it
-    size_t size;
-    int status;
-};
-
-void EncodeWithLibjpeg(const TBitmap* picture, int quality, JpegOutputGrowth grow, EncodeResult* result) {
-    jpeg_compress_struct info;
-    JpegErrorManager err;
-    GrowingDestination dest;
-    dest.grow = grow;
-    dest.pub.init_destination = StartOutput;
-    dest.pub.empty_output_buffer = GrowOutput;
-    dest.pub.term_destination = FinishOutput;
-    info.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = JpegErrorExit;
-    err.pub.output_message = JpegSilentMessage;
-    result->bytes = nullptr;
-    result->size = 0;
-    if (setjmp(err.jump)) {
-        result->status = err.pub.msg_code > 0 ? err.pub.msg_code : 1;
-        jpeg_destroy_compress(&info);
-        std::free(dest.bytes);
-        return;
-    }
-    jpeg_create_compress(&info);
-    info.dest = &dest.pub;
-    info.image_width = JDIMENSION(picture->Width());
-    info.image_height = JDIMENSION(picture->Height());
-    info.input_components = 3;
-    info.in_color_space = JCS_EXT_BGR;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, quality, TRUE);
-    info.dct_method = JDCT_FLOAT;
-    jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<uint8_t*>(picture->Row(int(info.next_scanline)));
-        jpeg_write_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    result->bytes = dest.bytes;
-    result->size = dest.size;
-    result->status = 0;
-}
-
-// libjpeg's own allocations (a progressive photo's coefficients, the
-// encoder's output) fail with a message number; say what it means.
-CorvessaError JpegError(int code, const char* message = "") {
-    if (code == JERR_OUT_OF_MEMORY) return NotEnoughMemory();
-    return CorvessaError("JPEG error #" + std::to_string(code) + (*message ? std::string(": ") + message : ""));
 }
 
 }  // namespace
@@ -460,26 +361,6 @@ void CheckJpegStart(const uint8_t* head, size_t headBytes, uint64_t) {
             return;
         }
         at += 1 + std::max<size_t>(size_t(head[at + 1]) << 8 | head[at + 2], 2);
-    }
-}
-
-void* GrowWithRealloc(void* block, size_t bytes) { return std::realloc(block, bytes); }
-
-std::vector<uint8_t> EncodeJpeg(const TBitmap& picture) { return EncodeJpegWithQuality(picture, 90); }
-
-std::vector<uint8_t> EncodeJpegWithQuality(const TBitmap& picture, int quality, JpegOutputGrowth grow) {
-    if (picture.Width() > kMaxJpegSide || picture.Height() > kMaxJpegSide)
-        throw CorvessaError("Picture is too large for JPEG (" + std::to_string(picture.Width()) + " x " +
-                            std::to_string(picture.Height()) + "; at most " + std::to_string(kMaxJpegSide) +
-                            " pixels a side): save it as PNG or BMP");
-    EncodeResult result{nullptr, 0, 0};
-    EncodeWithLibjpeg(&picture, std::clamp(quality, 1, 100), grow, &result);
-    if (result.status != 0) throw JpegError(result.status);
-    std::unique_ptr<unsigned char, void (*)(void*)> encoded(result.bytes, &std::free);
-    try {
-        return std::vector<uint8_t>(encoded.get(), encoded.get() + result.size);
-    } catch (const std::bad_alloc&) {
-        throw NotEnoughMemory();
     }
 }
 

@@ -253,6 +253,72 @@ float JxlDistance(int quality) {
     return std::min(25.0f, 6.4f + std::pow(2.5f, float(30 - quality) / 5.0f) / 6.25f);
 }
 
+namespace {
+
+void CheckEncoding(JxlEncoderStatus status) {
+    if (status != JXL_ENC_SUCCESS) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
+}
+
+// The colour profile, Exif and XMP of `blocks`.
+void AddMetadata(JxlEncoder* encoder, const SavedMetadataBlocks& blocks) {
+    // A profile libjxl cannot parse leaves the picture sRGB, as it is
+    // shown.
+    if (blocks.iccProfile.empty() ||
+        JxlEncoderSetICCProfile(encoder, blocks.iccProfile.data(), blocks.iccProfile.size()) != JXL_ENC_SUCCESS) {
+        JxlColorEncoding srgb;
+        JxlColorEncodingSetToSRGB(&srgb, JXL_FALSE);
+        CheckEncoding(JxlEncoderSetColorEncoding(encoder, &srgb));
+    }
+    if (blocks.exif.empty() && blocks.xmp.empty()) return;
+    CheckEncoding(JxlEncoderUseBoxes(encoder));
+    if (!blocks.exif.empty()) {
+        std::vector<uint8_t> exif = {0, 0, 0, 0};  // the TIFF header follows at once
+        exif.insert(exif.end(), blocks.exif.begin(), blocks.exif.end());
+        CheckEncoding(JxlEncoderAddBox(encoder, "Exif", exif.data(), exif.size(), JXL_FALSE));
+    }
+    if (!blocks.xmp.empty())
+        CheckEncoding(JxlEncoderAddBox(encoder, "xml ", reinterpret_cast<const uint8_t*>(blocks.xmp.data()),
+                                       blocks.xmp.size(), JXL_FALSE));
+    JxlEncoderCloseBoxes(encoder);
+}
+
+// The picture as the one frame, in 8-bit red, green, blue.
+void AddFrame(JxlEncoderFrameSettings* settings, const TBitmap& picture) {
+    const int width = picture.Width(), height = picture.Height();
+    std::vector<uint8_t> rgb(size_t(width) * 3 * size_t(height));
+    ForEachRow(height, picture.RowBytes(), [&](int y) {
+        const uint8_t* in = picture.Row(y);
+        uint8_t* out = rgb.data() + size_t(y) * size_t(width) * 3;
+        for (int x = 0; x < width; ++x, in += 3, out += 3) out[0] = in[2], out[1] = in[1], out[2] = in[0];
+    });
+    // libjxl takes its own copy of the frame, so ours goes before the
+    // encoder's peak.
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    CheckEncoding(JxlEncoderAddImageFrame(settings, &format, rgb.data(), rgb.size()));
+}
+
+// The encoded file, in a buffer of about what a picture of `pixels` takes
+// (grown as the encoder asks); a failure of the encoder while fewer than
+// twice its `working` bytes can be had is a want of memory.
+std::vector<uint8_t> TakeOutput(JxlEncoder* encoder, size_t pixels, size_t working) {
+    std::vector<uint8_t> out(std::max<size_t>(4096, pixels * 3 / 8));
+    size_t used = 0;
+    for (;;) {
+        uint8_t* next = out.data() + used;
+        size_t room = out.size() - used;
+        const JxlEncoderStatus status = JxlEncoderProcessOutput(encoder, &next, &room);
+        used = size_t(next - out.data());
+        if (status == JXL_ENC_SUCCESS) break;
+        if (status != JXL_ENC_NEED_MORE_OUTPUT && !CanAllocate(2 * working)) throw NotEnoughMemoryToSave("JPEG XL");
+        if (status != JXL_ENC_NEED_MORE_OUTPUT) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
+        out.resize(out.size() * 2);
+    }
+    out.resize(used);
+    return out;
+}
+
+}  // namespace
+
 std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& metadata, int quality) try {
     const int width = picture.Width(), height = picture.Height();
     if (width <= 0 || height <= 0) throw CorvessaError("Stream write error: the picture is empty");
@@ -264,9 +330,6 @@ std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& meta
     if (!encoder) throw noRoom;
     const Runner runner = MakeRunner();
     if (runner) JxlEncoderSetParallelRunner(encoder.get(), JxlThreadParallelRunner, runner.get());
-    const auto check = [](JxlEncoderStatus status) {
-        if (status != JXL_ENC_SUCCESS) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
-    };
     JxlBasicInfo info;
     JxlEncoderInitBasicInfo(&info);
     info.xsize = uint32_t(width);
@@ -274,65 +337,20 @@ std::vector<uint8_t> EncodeJxl(const TBitmap& picture, const PhotoMetadata& meta
     info.bits_per_sample = 8;
     info.num_color_channels = 3;
     info.uses_original_profile = distance == 0.0f ? JXL_TRUE : JXL_FALSE;
-    check(JxlEncoderSetBasicInfo(encoder.get(), &info));
+    CheckEncoding(JxlEncoderSetBasicInfo(encoder.get(), &info));
     const SavedMetadataBlocks blocks = SavedBlocks(metadata, width, height);
-    // A profile libjxl cannot parse leaves the picture sRGB, as it is
-    // shown.
-    if (blocks.iccProfile.empty() ||
-        JxlEncoderSetICCProfile(encoder.get(), blocks.iccProfile.data(), blocks.iccProfile.size()) != JXL_ENC_SUCCESS) {
-        JxlColorEncoding srgb;
-        JxlColorEncodingSetToSRGB(&srgb, JXL_FALSE);
-        check(JxlEncoderSetColorEncoding(encoder.get(), &srgb));
-    }
-    if (!blocks.exif.empty() || !blocks.xmp.empty()) {
-        check(JxlEncoderUseBoxes(encoder.get()));
-        if (!blocks.exif.empty()) {
-            std::vector<uint8_t> exif = {0, 0, 0, 0};  // the TIFF header follows at once
-            exif.insert(exif.end(), blocks.exif.begin(), blocks.exif.end());
-            check(JxlEncoderAddBox(encoder.get(), "Exif", exif.data(), exif.size(), JXL_FALSE));
-        }
-        if (!blocks.xmp.empty())
-            check(JxlEncoderAddBox(encoder.get(), "xml ", reinterpret_cast<const uint8_t*>(blocks.xmp.data()),
-                                   blocks.xmp.size(), JXL_FALSE));
-        JxlEncoderCloseBoxes(encoder.get());
-    }
+    AddMetadata(encoder.get(), blocks);
     JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
     if (!settings) throw noRoom;
-    check(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT,
-                                           distance == 0.0f ? kJxlLosslessEffort : kJxlEffort));
+    CheckEncoding(JxlEncoderFrameSettingsSetOption(settings, JXL_ENC_FRAME_SETTING_EFFORT,
+                                                   distance == 0.0f ? kJxlLosslessEffort : kJxlEffort));
     if (distance == 0.0f)
-        check(JxlEncoderSetFrameLossless(settings, JXL_TRUE));
+        CheckEncoding(JxlEncoderSetFrameLossless(settings, JXL_TRUE));
     else
-        check(JxlEncoderSetFrameDistance(settings, distance));
-
-    {
-        std::vector<uint8_t> rgb(size_t(width) * 3 * size_t(height));
-        ForEachRow(height, picture.RowBytes(), [&](int y) {
-            const uint8_t* in = picture.Row(y);
-            uint8_t* out = rgb.data() + size_t(y) * size_t(width) * 3;
-            for (int x = 0; x < width; ++x, in += 3, out += 3) out[0] = in[2], out[1] = in[1], out[2] = in[0];
-        });
-        // libjxl takes its own copy of the frame, so ours goes before the
-        // encoder's peak.
-        const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
-        check(JxlEncoderAddImageFrame(settings, &format, rgb.data(), rgb.size()));
-    }
+        CheckEncoding(JxlEncoderSetFrameDistance(settings, distance));
+    AddFrame(settings, picture);
     JxlEncoderCloseInput(encoder.get());
-
-    std::vector<uint8_t> out(std::max<size_t>(4096, size_t(width) * size_t(height) * 3 / 8));
-    size_t used = 0;
-    for (;;) {
-        uint8_t* next = out.data() + used;
-        size_t room = out.size() - used;
-        const JxlEncoderStatus status = JxlEncoderProcessOutput(encoder.get(), &next, &room);
-        used = size_t(next - out.data());
-        if (status == JXL_ENC_SUCCESS) break;
-        if (status != JXL_ENC_NEED_MORE_OUTPUT && !CanAllocate(2 * working)) throw noRoom;
-        if (status != JXL_ENC_NEED_MORE_OUTPUT) throw CorvessaError("Stream write error: libjxl cannot encode the picture");
-        out.resize(out.size() * 2);
-    }
-    out.resize(used);
-    return out;
+    return TakeOutput(encoder.get(), size_t(width) * size_t(height), working);
 } catch (const std::bad_alloc&) {
     throw NotEnoughMemoryToSave("JPEG XL");
 }

@@ -10,6 +10,7 @@
 #include "io/jxl_codec.h"
 #include "io/photo_metadata.h"
 #include "io/png_codec.h"
+#include "io/qt_claims.h"
 #include "io/qt_codecs.h"
 #include "io/raw_codec.h"
 #include "io/webp_writer.h"

@@ -71,11 +71,47 @@ void FlattenPixels(const uint8_t* bgra, uint8_t* out, uint32_t width, uint32_t f
     }
 }
 
-// Ends the decoding when the work was given up on.
-bool Stopped(uint32_t y, png_structp& png, png_infop& info, PngDecodeResult* result) {
+// Ends the reading when the work was given up on.
+bool Stopped(uint32_t y, PngDecodeResult* result) {
     if (y % kStopCheckRows != 0 || !StopRequested()) return false;
     result->status = kPngStopped;
-    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+// Straight into the picture's rows; every pass of an interlaced file fills
+// in more of them. False when the work was given up on.
+bool ReadOpaqueRows(png_structp png, uint32_t height, int passes, PngDecodeResult* result) {
+    for (int pass = 0; pass < passes; ++pass)
+        for (uint32_t y = 0; y < height; ++y) {
+            if (Stopped(y, result)) return false;
+            png_read_row(png, result->target->Row(int(y)), nullptr);
+        }
+    return true;
+}
+
+// One row of four bytes a pixel, flattened into the picture's row. libpng
+// writes into it only the pixels of the pass it reads, and every pixel
+// belongs to exactly one of the seven passes of an interlaced file, so
+// each is flattened once, as it arrives: no whole picture of four bytes a
+// pixel is needed. False when that row cannot be had or the work was
+// given up on.
+bool ReadAlphaRows(png_structp png, uint32_t width, uint32_t height, int passes, PngDecodeResult* result) {
+    result->scratch = static_cast<uint8_t*>(std::malloc(size_t(width) * 4));
+    if (!result->scratch) {
+        result->status = kPngOutOfMemory;
+        return false;
+    }
+    for (int pass = 0; pass < passes; ++pass) {
+        const bool interlaced = passes > 1;
+        const uint32_t first = interlaced ? PNG_PASS_START_COL(pass) : 0;
+        const uint32_t step = interlaced ? 1u << PNG_PASS_COL_SHIFT(pass) : 1;
+        for (uint32_t y = 0; y < height; ++y) {
+            if (Stopped(y, result)) return false;
+            png_read_row(png, result->scratch, nullptr);
+            if (!interlaced || PNG_ROW_IN_INTERLACE_PASS(y, pass))
+                FlattenPixels(result->scratch, result->target->Row(int(y)), width, first, step);
+        }
+    }
     return true;
 }
 
@@ -129,42 +165,12 @@ void DecodeWithLibpng(const uint8_t* data, size_t size, PngDecodeResult* result)
         png_destroy_read_struct(&png, &info, nullptr);
         return;
     }
-    if (!alpha) {
-        // Straight into the picture's rows; every pass of an interlaced
-        // file fills in more of them.
-        for (int pass = 0; pass < passes; ++pass)
-            for (uint32_t y = 0; y < height; ++y) {
-                if (Stopped(y, png, info, result)) return;
-                png_read_row(png, result->target->Row(int(y)), nullptr);
-            }
-    } else {
-        // One row of four bytes a pixel, flattened into the picture's row.
-        // libpng writes into it only the pixels of the pass it reads, and
-        // every pixel belongs to exactly one of the seven passes of an
-        // interlaced file, so each is flattened once, as it arrives: no
-        // whole picture of four bytes a pixel is needed.
-        result->scratch = static_cast<uint8_t*>(std::malloc(size_t(width) * 4));
-        if (!result->scratch) {
-            result->status = kPngOutOfMemory;
-            png_destroy_read_struct(&png, &info, nullptr);
-            return;
-        }
-        for (int pass = 0; pass < passes; ++pass) {
-            const bool interlaced = passes > 1;
-            const uint32_t first = interlaced ? PNG_PASS_START_COL(pass) : 0;
-            const uint32_t step = interlaced ? 1u << PNG_PASS_COL_SHIFT(pass) : 1;
-            for (uint32_t y = 0; y < height; ++y) {
-                if (Stopped(y, png, info, result)) return;
-                png_read_row(png, result->scratch, nullptr);
-                if (!interlaced || PNG_ROW_IN_INTERLACE_PASS(y, pass))
-                    FlattenPixels(result->scratch, result->target->Row(int(y)), width, first, step);
-            }
-        }
-    }
+    const bool read = alpha ? ReadAlphaRows(png, width, height, passes, result)
+                            : ReadOpaqueRows(png, height, passes, result);
     // Whatever follows the picture data (text, time, the end chunk) is not
     // needed: a file cut after its pixels still opens.
     png_destroy_read_struct(&png, &info, nullptr);
-    result->status = kPngOk;
+    if (read) result->status = kPngOk;
 }
 
 uint32_t Big32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }

@@ -1,14 +1,11 @@
 #pragma once
 // The formats read and written through Qt's image plugins (BMP, WebP, TIFF,
-// GIF and the further ones), with the checks that keep Qt's readers from
-// allocating what a file's header claims before they find its data
-// missing: claims are held to the size limits and to what the file could
-// hold (CheckPictureClaim) or, where the bytes that hold the picture can be
-// told, to what those hold (CheckPictureDataClaim).
+// GIF and the further ones). What a file's header claims is held to the
+// size limits and to the file (io/qt_claims.h) before Qt's reader
+// allocates it.
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -27,28 +24,5 @@ std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format, in
 // Whether Qt's plugins read, write `format`.
 bool QtReads(std::string_view format);
 bool QtWrites(std::string_view format);
-
-// What DecodeWithQt would refuse of a file of `fileSize` bytes from its
-// first `size` bytes alone, thrown in the decoder's words: a start that is
-// not the format's, a header that claims too much.
-void CheckBmpHead(const uint8_t* head, size_t size, uint64_t fileSize);
-void CheckGifHead(const uint8_t* head, size_t size, uint64_t fileSize);
-void CheckWebpHead(const uint8_t* head, size_t size, uint64_t fileSize);
-void CheckTiffHead(const uint8_t* head, size_t size, uint64_t fileSize);
-
-// Whether the bytes start as a WebP file (RIFF, WEBP), a TIFF (classic or
-// BigTIFF, either byte order).
-bool IsWebpFile(const uint8_t* head, size_t size);
-bool IsTiff(const uint8_t* head, size_t size);
-
-// The bytes of picture data by which the WebP and TIFF readers hold a
-// claim to CheckPictureDataClaim; nothing when the file's structure does
-// not tell (then the file's size counts). WebP: the payloads of the VP8 or
-// VP8L chunk, the ALPH chunk and the first animation frame the decoder
-// reads, within the RIFF size. TIFF (classic or BigTIFF, either byte
-// order): the bytes that the first directory's strips or tiles cover, each
-// byte once however many strips point at it.
-std::optional<uint64_t> WebpPictureDataBytes(const uint8_t* bytes, size_t size);
-std::optional<uint64_t> TiffPictureDataBytes(const uint8_t* bytes, size_t size);
 
 }  // namespace corvessa

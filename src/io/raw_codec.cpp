@@ -61,94 +61,131 @@ struct TiffDirectory {
     std::vector<uint64_t> jpegOffsets;
 };
 
-// Every directory of a TIFF-structured file whose first `size` bytes are
-// at hand (the chain from the header and the sub-directories they name);
-// calls `claim(directory, isDng)` for each that gives a width and a
-// height. At most 64 are visited, each once, so a loop of offsets ends. A
-// value that lies past the file's `fileBytes` is refused: LibRaw 0.20
-// reads such a colour filter pattern from memory it never filled, and
-// crashes; so is a colour filter pattern whose length its repeat does not
-// give.
-template <class Claim>
-void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&& claim) {
-    const bool big = d[0] == 'M';
-    const auto u16 = [&](size_t at) { return big ? uint32_t(d[at]) << 8 | d[at + 1] : uint32_t(d[at + 1]) << 8 | d[at]; };
-    const auto u32 = [&](size_t at) {
-        return big ? u16(at) << 16 | u16(at + 2) : u16(at + 2) << 16 | u16(at);
-    };
-    // The values of a field of shorts or longs, when they lie at hand; no
-    // picture within the program's limits has more strips or tiles.
-    constexpr uint32_t kMostPieces = uint32_t(1) << 22;
-    const auto values = [&](size_t entry, std::vector<uint64_t>& out) {
-        const uint32_t type = u16(entry + 2), count = u32(entry + 4);
+// A TIFF-structured file's first `size` bytes, read in its byte order.
+struct TiffBytes {
+    const uint8_t* d;
+    size_t size;
+    bool big;
+
+    uint32_t U16(size_t at) const {
+        return big ? uint32_t(d[at]) << 8 | d[at + 1] : uint32_t(d[at + 1]) << 8 | d[at];
+    }
+    uint32_t U32(size_t at) const { return big ? U16(at) << 16 | U16(at + 2) : U16(at + 2) << 16 | U16(at); }
+    // The values of the field of shorts or longs at `entry`, when they lie
+    // at hand.
+    bool Values(size_t entry, std::vector<uint64_t>& out) const {
+        const uint32_t type = U16(entry + 2), count = U32(entry + 4);
         const size_t bytes = type == 3 ? 2 : type == 4 ? 4 : 0;
         if (bytes == 0 || count == 0 || count > kMostPieces) return false;
-        const size_t at = count * bytes <= 4 ? entry + 8 : u32(entry + 8);
+        const size_t at = count * bytes <= 4 ? entry + 8 : U32(entry + 8);
         if (at > size || (size - at) / bytes < count) return false;
         out.resize(count);
-        for (uint32_t i = 0; i < count; ++i) out[i] = bytes == 2 ? u16(at + 2 * i) : u32(at + 4 * i);
+        for (uint32_t i = 0; i < count; ++i) out[i] = bytes == 2 ? U16(at + 2 * i) : U32(at + 4 * i);
         return true;
-    };
-    std::vector<uint32_t> pending = {u32(4)}, seen;
+    }
+
+    // No picture within the program's limits has more strips or tiles.
+    static constexpr uint32_t kMostPieces = uint32_t(1) << 22;
+};
+
+// A directory as its entries are read: what it says of its picture, and
+// what is judged once all of them are.
+struct DirectoryEntries {
+    TiffDirectory directory;
+    bool offsetsKnown = false, countsKnown = false, tiledTable = false;
+    size_t table = SIZE_MAX;  // where its offsets lie
+    uint32_t patternRows = 0, patternColumns = 0;
+    std::vector<uint32_t> patternBytes;
+};
+
+// The directory entry at `e`; the sub-directories it names join
+// `pending`. Throws for a value that lies past the file's `fileBytes`.
+void ReadEntry(const TiffBytes& t, size_t e, uint64_t fileBytes, DirectoryEntries& read, bool& dng,
+               std::vector<uint32_t>& pending) {
+    const uint32_t tag = t.U16(e), type = t.U16(e + 2), values32 = t.U32(e + 4);
+    const uint64_t bytes = uint64_t(values32) * TiffTypeBytes(type);
+    if (bytes > 4 && t.U32(e + 8) + bytes > fileBytes)
+        throw BrokenPicture("its tag " + std::to_string(tag) + " lies past the end of the file");
+    const uint32_t value = type == 3 ? t.U16(e + 8) : t.U32(e + 8);
+    TiffDirectory& directory = read.directory;
+    if (tag == 256) directory.width = value;
+    if (tag == 257) directory.height = value;
+    if (tag == 259) directory.compression = value;
+    if (tag == 277) directory.samples = std::max<uint32_t>(value, 1);
+    if (tag == 322) directory.tileWidth = value;
+    if (tag == 323) directory.tileLength = value;
+    if (tag == 273 || tag == 324) {
+        read.offsetsKnown = t.Values(e, directory.offsets);
+        read.table = bytes > 4 ? t.U32(e + 8) : e + 8;
+        read.tiledTable = tag == 324 && values32 > 1;  // LibRaw takes a single tile for a strip
+    }
+    if (tag == 279 || tag == 325) read.countsKnown = t.Values(e, directory.counts);
+    if (tag == 50706) dng = true;
+    if (tag == 33421 && type == 3 && values32 == 2)
+        read.patternRows = t.U16(e + 8), read.patternColumns = t.U16(e + 10);
+    if (tag == 33422) read.patternBytes.push_back(values32);
+    if (tag == 330 && type == 4 && values32 == 1) pending.push_back(value);
+    if (tag == 330 && type == 4 && values32 > 1 && values32 < 64 && size_t(value) + 4 * values32 <= t.size)
+        for (uint32_t s = 0; s < values32; ++s) pending.push_back(t.U32(value + 4 * s));
+}
+
+// The directory once its entries are read: its colour filter patterns
+// judged, and its pieces as the readers find them.
+TiffDirectory FinishDirectory(const TiffBytes& t, DirectoryEntries& read) {
+    // LibRaw 0.20 reads a colour filter pattern longer than its
+    // repeat says (or, without one, longer than 16) out of bounds;
+    // a directory may give more than one.
+    for (const uint32_t bytes : read.patternBytes)
+        if (read.patternRows ? bytes != read.patternRows * read.patternColumns : bytes > 16)
+            throw BrokenPicture("its colour filter pattern does not match its size");
+    TiffDirectory& directory = read.directory;
+    // Without byte counts the pieces run on towards the end of the file.
+    if (!read.countsKnown) directory.counts.clear();
+    directory.piecesKnown = read.offsetsKnown;
+    const bool tiled = read.tiledTable && directory.tileWidth > 0 && directory.tileLength > 0;
+    const uint64_t pieces =
+        !tiled ? 1
+               : uint64_t((directory.width + directory.tileWidth - 1) / directory.tileWidth) *
+                     uint64_t((directory.height + directory.tileLength - 1) / directory.tileLength);
+    const uint64_t most = std::min<uint64_t>(pieces, TiffBytes::kMostPieces);
+    for (uint64_t i = 0; i < most && read.table < t.size && (t.size - read.table) / 4 > i; ++i)
+        directory.jpegOffsets.push_back(t.U32(read.table + 4 * size_t(i)));
+    return std::move(directory);
+}
+
+// Every directory of a TIFF-structured file whose first `size` bytes are
+// at hand (the chain from the header and the sub-directories they name)
+// that gives a width and a height; `dng` tells whether any is a DNG's. At
+// most 64 are visited, each once, so a loop of offsets ends. A value that
+// lies past the file's `fileBytes` is refused: LibRaw 0.20 reads such a
+// colour filter pattern from memory it never filled, and crashes; so is a
+// colour filter pattern whose length its repeat does not give.
+std::vector<TiffDirectory> TiffDirectories(const uint8_t* d, size_t size, uint64_t fileBytes, bool& dng) {
+    const TiffBytes t{d, size, d[0] == 'M'};
+    std::vector<uint32_t> pending = {t.U32(4)}, seen;
     std::vector<TiffDirectory> directories;
-    bool dng = false;
+    dng = false;
     while (!pending.empty() && seen.size() < 64) {
         const uint32_t at = pending.back();
         pending.pop_back();
         if (at < 8 || size_t(at) + 2 > size || std::find(seen.begin(), seen.end(), at) != seen.end()) continue;
         seen.push_back(at);
-        const uint32_t count = u16(at);
-        TiffDirectory directory;
-        bool offsetsKnown = false, countsKnown = false, tiledTable = false;
-        size_t table = SIZE_MAX;
-        uint32_t patternRows = 0, patternColumns = 0;
-        std::vector<uint32_t> patternBytes;
-        for (uint32_t i = 0; i < count && size_t(at) + 2 + 12 * (i + 1) <= size; ++i) {
-            const size_t e = at + 2 + 12 * i;
-            const uint32_t tag = u16(e), type = u16(e + 2), values32 = u32(e + 4);
-            const uint64_t bytes = uint64_t(values32) * TiffTypeBytes(type);
-            if (bytes > 4 && u32(e + 8) + bytes > fileBytes)
-                throw BrokenPicture("its tag " + std::to_string(tag) + " lies past the end of the file");
-            const uint32_t value = type == 3 ? u16(e + 8) : u32(e + 8);
-            if (tag == 256) directory.width = value;
-            if (tag == 257) directory.height = value;
-            if (tag == 259) directory.compression = value;
-            if (tag == 277) directory.samples = std::max<uint32_t>(value, 1);
-            if (tag == 322) directory.tileWidth = value;
-            if (tag == 323) directory.tileLength = value;
-            if (tag == 273 || tag == 324) {
-                offsetsKnown = values(e, directory.offsets);
-                table = bytes > 4 ? u32(e + 8) : e + 8;
-                tiledTable = tag == 324 && values32 > 1;  // LibRaw takes a single tile for a strip
-            }
-            if (tag == 279 || tag == 325) countsKnown = values(e, directory.counts);
-            if (tag == 50706) dng = true;
-            if (tag == 33421 && type == 3 && values32 == 2) patternRows = u16(e + 8), patternColumns = u16(e + 10);
-            if (tag == 33422) patternBytes.push_back(values32);
-            if (tag == 330 && type == 4 && values32 == 1) pending.push_back(value);
-            if (tag == 330 && type == 4 && values32 > 1 && values32 < 64 && size_t(value) + 4 * values32 <= size)
-                for (uint32_t s = 0; s < values32; ++s) pending.push_back(u32(value + 4 * s));
-        }
-        // LibRaw 0.20 reads a colour filter pattern longer than its
-        // repeat says (or, without one, longer than 16) out of bounds;
-        // a directory may give more than one.
-        for (const uint32_t bytes : patternBytes)
-            if (patternRows ? bytes != patternRows * patternColumns : bytes > 16)
-                throw BrokenPicture("its colour filter pattern does not match its size");
-        // Without byte counts the pieces run on towards the end of the file.
-        if (!countsKnown) directory.counts.clear();
-        directory.piecesKnown = offsetsKnown;
-        const bool tiled = tiledTable && directory.tileWidth > 0 && directory.tileLength > 0;
-        const uint64_t pieces =
-            !tiled ? 1
-                   : uint64_t((directory.width + directory.tileWidth - 1) / directory.tileWidth) *
-                         uint64_t((directory.height + directory.tileLength - 1) / directory.tileLength);
-        for (uint64_t i = 0; i < std::min<uint64_t>(pieces, kMostPieces) && table < size && (size - table) / 4 > i; ++i)
-            directory.jpegOffsets.push_back(u32(table + 4 * size_t(i)));
+        const uint32_t count = t.U16(at);
+        DirectoryEntries read;
+        for (uint32_t i = 0; i < count && size_t(at) + 2 + 12 * (i + 1) <= size; ++i)
+            ReadEntry(t, at + 2 + 12 * i, fileBytes, read, dng, pending);
+        TiffDirectory directory = FinishDirectory(t, read);
         if (directory.width > 0 && directory.height > 0) directories.push_back(std::move(directory));
-        if (size_t(at) + 2 + 12 * size_t(count) + 4 <= size) pending.push_back(u32(at + 2 + 12 * count));
+        if (size_t(at) + 2 + 12 * size_t(count) + 4 <= size) pending.push_back(t.U32(at + 2 + 12 * count));
     }
-    for (const TiffDirectory& directory : directories) claim(directory, dng);
+    return directories;
+}
+
+// Calls `claim(directory, isDng)` for each of TiffDirectories.
+template <class Claim>
+void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&& claim) {
+    bool dng = false;
+    for (const TiffDirectory& directory : TiffDirectories(d, size, fileBytes, dng)) claim(directory, dng);
 }
 
 // The bytes the pieces of `directory` cover within the file, each byte
