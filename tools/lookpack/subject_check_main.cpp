@@ -34,7 +34,7 @@ void PrintEdgeLooks(const FolderPictures& pictures) {
             const Look look{category, n};
             const double p = MeanChangeIn(RenderJob(portrait, look, pictures).Run().picture, *portrait, kHeadZone);
             const double l = MeanChangeIn(RenderJob(landscape, look, pictures).Run().picture, *landscape, kHeadZone);
-            std::printf("%-22s %9.1f %9.1f\n", std::string(c.lookNames[size_t(n - 1)]).c_str(), p, l);
+            std::printf("%-22s %9.2f %9.2f\n", std::string(c.lookNames[size_t(n - 1)]).c_str(), p, l);
         }
     }
 }
