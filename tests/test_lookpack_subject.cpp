@@ -69,6 +69,12 @@ TEST(SubjectZone, MeasuresChangeAndLightInsideTheZoneOnly) {
     EXPECT_NEAR(MeanChangeIn(a, b, {0, 0, 1, 0.1}), 155.0, 1e-9);
     EXPECT_NEAR(MeanLumaIn(b, {0, 0, 1, 0.2}), (255.0 + 100.0) / 2, 1.0);
     EXPECT_THROW(MeanChangeIn(a, SolidBitmap(50, 100, Rgb{}), kHeadZone), std::invalid_argument);
+    // Zones away from the left edge weigh their own pixels; an empty zone weighs nothing.
+    TBitmap halves = SolidBitmap(101, 40, Rgb{0, 0, 0});
+    for (int y = 0; y < 40; ++y) std::fill(halves.Pixel(50, y), halves.Pixel(101, y), uint8_t(255));
+    EXPECT_DOUBLE_EQ(MeanLumaIn(halves, {0.5, 0, 1, 1}), 255.0);
+    EXPECT_DOUBLE_EQ(MeanLumaIn(halves, {0, 0.5, 0.49, 1}), 0.0);
+    EXPECT_DOUBLE_EQ(MeanLumaIn(halves, {0.6, 0.5, 0.6, 1}), 0.0);
 }
 
 // Every frame, straight or shaped, leaves a portrait's head as it was, on a

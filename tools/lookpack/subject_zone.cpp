@@ -2,8 +2,9 @@
 
 #include <cstdlib>
 #include <stdexcept>
+#include <vector>
 
-#include "ground/blend.h"
+#include "ground/blend_rows.h"
 #include "lookpack/looks.h"
 
 namespace corvessa::lookpack {
@@ -35,14 +36,14 @@ double MeanChangeIn(const TBitmap& a, const TBitmap& b, const Zone& zone) {
 
 double MeanLumaIn(const TBitmap& picture, const Zone& zone) {
     const Pixels p = PixelsOf(picture, zone);
+    if (p.x1 <= p.x0 || p.y1 <= p.y0) return 0;
+    std::vector<uint8_t> weights(3 * size_t(p.x1 - p.x0));  // the row kernel: whole pictures are weighed here
     double sum = 0;
-    for (int y = p.y0; y < p.y1; ++y)
-        for (int x = p.x0; x < p.x1; ++x) {
-            const uint8_t* px = picture.Pixel(x, y);
-            sum += MaskWeight(px[2], px[1], px[0]);
-        }
-    const double n = double(p.x1 - p.x0) * (p.y1 - p.y0);
-    return n > 0 ? sum / n : 0;
+    for (int y = p.y0; y < p.y1; ++y) {
+        MaskWeightRow(picture.Pixel(p.x0, y), p.x1 - p.x0, weights.data());
+        for (size_t i = 0; i < weights.size(); i += 3) sum += weights[i];
+    }
+    return sum / (double(p.x1 - p.x0) * (p.y1 - p.y0));
 }
 
 TBitmap PortraitPhoto() { return RenderTrunkPhoto(544, 816); }
