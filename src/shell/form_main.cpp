@@ -49,6 +49,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     CreateControls();
     FormCreate(screen);
     CreatePreview();
+    ShowColours();
     pane_->ShowWhereYouAre();
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
@@ -144,8 +145,9 @@ void TFormMain::FormCreate(QSize screen) {
     }
     // Qt paints every widget off screen and copies the result, so the
     // window and its panels are double-buffered already.
-    display_ = DisplayProfileOf(ReadIccProfileProperty());
 
+    // The monitor's profile, once: the views paint every photo in it.
+    display_ = DisplayProfileOf(ReadIccProfileProperty());
     bool loaded = false;
     corvessa::Guarded(*dialogs_, [&] {
         session_.StartWith(ReadPicture(appDir_ + "pic/sample.jpg"));

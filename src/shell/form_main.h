@@ -125,8 +125,8 @@ public:
     // My Looks: what is listed and which page shows, and its buttons.
     const corvessa::MyLooks& MyLooksModel() const { return myLooks_; }
     // The display's colour profile the views paint the photo in (read from
-    // the X root window at start, sRGB without one); set again when it
-    // changes.
+    // the X root window at start, sRGB without one); SetDisplayProfile
+    // paints in another from then on.
     const ColourProfile& DisplayProfile() const { return display_; }
     void SetDisplayProfile(const ColourProfile& display);
     TMyLooksView& MyLooksView() { return *myLooksView_; }
