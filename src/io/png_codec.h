@@ -29,6 +29,11 @@ uint64_t PngPictureDataBytes(const uint8_t* data, size_t size);
 // is not a PNG's, a header claiming too much.
 void CheckPngStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes);
 
+// The colour profile of a PNG's iCCP chunk, inflated whole; empty when the
+// file has none before its picture data, or when its compressed stream is
+// broken, ends early or inflates to more than 64 MB.
+std::vector<uint8_t> PngIccProfile(const uint8_t* data, size_t size);
+
 // 8-bit RGB, lossless, at zlib's level 3. `iccProfile` goes into an iCCP chunk when libpng
 // finds it fit for an RGB picture (a profile of another colour space is
 // left out), `exif` (a TIFF-structured Exif block) into an eXIf chunk.
