@@ -236,7 +236,7 @@ void MakeFolder(const std::string& dir) {
 }
 
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning, int quality) {
+                 const PictureSource& pictures, std::string* warning, int quality, const ExportChoices& exported) {
     PhotoMetadata metadata;
     TBitmap result;
     {
@@ -255,6 +255,7 @@ void RenderPhoto(const std::string& input, const std::string& output, const Batc
             result = std::move(job.Run().picture);
         }
     }
+    PrepareExport(result, metadata, exported);
     // The output folder may be shared: a link found there is never written
     // through, so nothing outside the folder changes.
     WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kNever, quality);
@@ -281,7 +282,8 @@ PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex&
             if (render_)
                 warning = render_(photo.input, photo.output);
             else
-                RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality);
+                RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality,
+                            settings_.exported);
             outcome.status = Status::kRendered;
             outcome.warning = !warning.empty();
             outcome.message = std::move(warning);

@@ -20,6 +20,7 @@
 #include "batch/name_pattern.h"
 #include "catalogue/render_job.h"
 #include "ground/strength.h"
+#include "io/photo_export.h"
 #include "io/photo_formats.h"
 #include "looks/render_context.h"
 
@@ -54,6 +55,8 @@ struct BatchSettings {
     bool skipExisting = false;
     // Photos rendered at once; 0 for one per core.
     unsigned workers = 0;
+    // The copies written smaller or without camera data.
+    ExportChoices exported;
 };
 
 // The file name (no folder) `settings` give `input`: the pattern's name
@@ -173,7 +176,8 @@ void MakeFolder(const std::string& dir);
 // it, standard error gets it; see ReadPhotoUpright). Throws what reading,
 // rendering and writing throw.
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality);
+                 const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality,
+                 const ExportChoices& exported = {});
 
 }  // namespace batch
 }  // namespace corvessa

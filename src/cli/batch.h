@@ -5,6 +5,7 @@
 
 #include "cli/options.h"
 #include "io/files.h"
+#include "io/photo_export.h"
 #include "looks/cube_lut.h"
 #include "looks/render_context.h"
 #include "io/user_looks.h"
@@ -25,7 +26,8 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Use
 // metadata as a look's render is, through the RenderJob the window and
 // the batch render a user's table with; `warning` as batch::RenderPhoto's.
 void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
-                    LinkPolicy links, int quality, std::string* warning = nullptr);
+                    LinkPolicy links, int quality, std::string* warning = nullptr,
+                    const ExportChoices& exported = {});
 
 // Throws "PATH is the input; it is not overwritten" when `output` is the
 // file `input`.

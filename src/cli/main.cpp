@@ -18,6 +18,7 @@
 #include "ground/random.h"
 #include "io/photo_files.h"
 #include "io/photo_formats.h"
+#include "io/photo_export.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 #include "io/program_files.h"
@@ -96,7 +97,9 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
     RenderJob job(photo, options.look, pictures);
     job.DecideColour(options.Colour());
     job.SetStrength(options.strength);
-    WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
+    TBitmap result = std::move(job.Run().picture);
+    PrepareExport(result, metadata, options.exported);
+    WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
 
@@ -104,7 +107,8 @@ int RenderLut(const Options& options, const UserLook& lut) {
     const std::string& input = options.positional[0];
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
-    RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality);
+    RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality, nullptr,
+                   options.exported);
     return 0;
 }
 
@@ -116,7 +120,9 @@ int RenderFilter(const Options& options) {
     RandomGenerator clock;
     clock.Randomize();
     RenderJob job(ReadPhotoUpright(input, metadata), options.filter, options.seed.value_or(clock.Seed()));
-    WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
+    TBitmap result = std::move(job.Run().picture);
+    PrepareExport(result, metadata, options.exported);
+    WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
 

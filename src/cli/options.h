@@ -8,6 +8,7 @@
 #include "batch/batch.h"
 #include "catalogue/render_job.h"
 #include "ground/bitmap.h"
+#include "io/photo_export.h"
 
 namespace corvessa {
 namespace cli {
@@ -36,6 +37,8 @@ struct Options {
     int strength = kFullStrength;  // --strength, looks only
     bool strengthGiven = false;
     int quality = kDefaultQuality;  // --quality, for a lossy output format
+    // --resize, --strip-location, --strip-metadata: the copy written.
+    ExportChoices exported;
     FilterCall filter;
     int stripCategory = 0;
     int thumbnailSize = 0;  // --thumbnail-size: large thumbnails of that side; 0 for the small strip

@@ -1,0 +1,22 @@
+#pragma once
+// What a PhotoMetadata holds, for the io files that read, write or trim
+// it. Nothing outside io includes this.
+
+#include <exiv2/exiv2.hpp>
+
+#include <cstdint>
+#include <vector>
+
+#include "io/photo_metadata.h"
+
+namespace corvessa {
+
+struct PhotoMetadata::Data {
+    Exiv2::ExifData exif;
+    Exiv2::XmpData xmp;
+    Exiv2::IptcData iptc;
+    std::vector<uint8_t> iccProfile;
+    int orientation = 1;
+};
+
+}  // namespace corvessa
