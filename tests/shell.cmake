@@ -30,3 +30,8 @@ corvessa_test(test_batch_dialog
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
 target_compile_definitions(test_batch_dialog PRIVATE CORVESSA_RENDER_PATH="$<TARGET_FILE:corvessa-render>")
 add_dependencies(test_batch_dialog corvessa-render)
+
+# The Export dialog: the copies it writes and the working photo it leaves.
+corvessa_test(test_export_dialog
+  SOURCES test_export_dialog.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio Qt6::Test corvessa_testsupport PkgConfig::EXIV2)

@@ -46,6 +46,7 @@ struct ToolColumn {
     QPushButton* save = nullptr;
     QPushButton* help = nullptr;
     QPushButton* batch = nullptr;
+    QPushButton* exportCopy = nullptr;
 };
 ToolColumn MakeToolColumn(QWidget& window);
 
