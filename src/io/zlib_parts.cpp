@@ -44,9 +44,11 @@ bool DeflatePart(const uint8_t* body, size_t size, size_t leadSize, bool last, i
     if (primed && deflateSetDictionary(&z.stream, body - primed, uInt(primed)) != Z_OK) return false;
     z.stream.next_in = const_cast<uint8_t*>(body);
     z.stream.avail_in = uInt(size);
-    // A photo's rows seldom shrink below a third; the buffer grows when they do not.
+    // Room for the worst case at once: a photo's filtered rows shrink by
+    // a fifth or so, and a buffer grown step by step would be copied over
+    // and over.
     size_t used = out.size();
-    out.resize(used + size / 3 + 64);
+    out.resize(used + deflateBound(&z.stream, uLong(size)) + 16);
     const int flush = last ? Z_FINISH : Z_SYNC_FLUSH;
     while (true) {
         z.stream.next_out = out.data() + used;
