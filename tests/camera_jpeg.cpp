@@ -2,18 +2,13 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include "colour_fixtures.h"
 #include "io/jpeg_codec.h"
 #include "test_support.h"
 
 namespace corvessa::test {
 
-std::vector<uint8_t> IccProfile() {
-    std::vector<uint8_t> icc(512);
-    for (size_t i = 0; i < icc.size(); ++i) icc[i] = uint8_t(i * 7);
-    icc[0] = 0, icc[1] = 0, icc[2] = 2, icc[3] = 0;  // declared size 512
-    icc[36] = 'a', icc[37] = 'c', icc[38] = 's', icc[39] = 'p';
-    return icc;
-}
+std::vector<uint8_t> IccProfile() { return IccProfileOf(TestProfile::kAdobeRgb); }
 
 namespace {
 

@@ -13,7 +13,7 @@ inline constexpr const char* kTestCameraModel = "Corvessa Test Camera";
 inline constexpr const char* kTestCaptureDate = "2026:12:08 10:11:12";
 inline constexpr const char* kTestLatitude = "52/1 31/1 0/1";
 
-// A small made-up ICC profile (its declared size matches its length).
+// An RGB colour profile (Adobe RGB's, as a camera set to it writes).
 std::vector<uint8_t> IccProfile();
 
 // `picture` as a JPEG carrying the camera model, capture date and latitude

@@ -338,7 +338,7 @@ std::vector<uint8_t> MakeJxl(const Samples& s, const JxlOptions& options) {
     info.ysize = uint32_t(s.height);
     info.bits_per_sample = uint32_t(s.bits);
     info.num_color_channels = grey ? 1 : 3;
-    info.uses_original_profile = JXL_TRUE;
+    info.uses_original_profile = options.lossy ? JXL_FALSE : JXL_TRUE;
     info.orientation = JxlOrientation(options.orientation);
     if (alpha) {
         info.num_extra_channels = 1;
@@ -354,7 +354,10 @@ std::vector<uint8_t> MakeJxl(const Samples& s, const JxlOptions& options) {
     }
     JxlColorEncoding colour;
     JxlColorEncodingSetToSRGB(&colour, grey);
-    check(JxlEncoderSetColorEncoding(encoder, &colour), "colour");
+    if (options.iccProfile.empty())
+        check(JxlEncoderSetColorEncoding(encoder, &colour), "colour");
+    else
+        check(JxlEncoderSetICCProfile(encoder, options.iccProfile.data(), options.iccProfile.size()), "profile");
     if (!options.exif.empty()) {
         std::vector<uint8_t> exif = {0, 0, 0, 0};
         exif.insert(exif.end(), options.exif.begin(), options.exif.end());
@@ -365,7 +368,10 @@ std::vector<uint8_t> MakeJxl(const Samples& s, const JxlOptions& options) {
                                JXL_FALSE),
               "XMP box");
     JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder, nullptr);
-    check(JxlEncoderSetFrameLossless(settings, JXL_TRUE), "lossless");
+    if (options.lossy)
+        check(JxlEncoderSetFrameDistance(settings, 1.0f), "distance");
+    else
+        check(JxlEncoderSetFrameLossless(settings, JXL_TRUE), "lossless");
     const JxlPixelFormat format{uint32_t(s.channels), s.bits > 8 ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
     std::vector<uint8_t> pixels;
     for (uint16_t v : s.values) {

@@ -46,8 +46,12 @@ TBitmap DcrawDeveloped(const std::vector<uint8_t>& raw, bool half);
 // libjxl, its codestream recording `orientation`, and Exif (a 4-byte offset before it) and XMP boxes when given.
 struct JxlOptions {
     int orientation = 1;
-    std::vector<uint8_t> exif;  // from the TIFF header on
-    std::string xmp;
+    // A colour profile instead of sRGB; with `lossy` the picture is coded
+    // in libjxl's own colours (XYB) at distance 1, as cjxl codes photos.
+    std::vector<uint8_t> iccProfile = {};
+    bool lossy = false;
+    std::vector<uint8_t> exif = {};  // from the TIFF header on
+    std::string xmp = {};
 };
 std::vector<uint8_t> MakeJxl(const Samples& samples, const JxlOptions& options = {});
 // A still JPEG XL of `layers` zero-duration layers (lossless, libjxl's

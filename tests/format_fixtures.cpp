@@ -1,5 +1,7 @@
 #include "format_fixtures.h"
 
+#include "colour_fixtures.h"
+
 #include <exiv2/exiv2.hpp>
 #include <libheif/heif.h>
 #include <png.h>
@@ -413,6 +415,10 @@ std::vector<uint8_t> MakeHeif(const Samples& s, const HeifOptions& options) {
         CheckHeif(heif_image_set_raw_color_profile(image, "prof", options.iccProfile.data(), options.iccProfile.size()));
     heif_encoding_options* encoding = heif_encoding_options_alloc();
     encoding->image_orientation = heif_orientation(options.orientation);
+    if (options.displayP3 && !options.avif) {
+        const std::vector<uint8_t> icc = IccProfileOf(TestProfile::kDisplayP3);
+        CheckHeif(heif_image_set_raw_color_profile(image, "prof", icc.data(), icc.size()));
+    }
     heif_image_handle* handle = nullptr;
     CheckHeif(heif_context_encode_image(context, image, encoder, encoding, &handle));
     if (!options.exif.empty())
@@ -427,6 +433,14 @@ std::vector<uint8_t> MakeHeif(const Samples& s, const HeifOptions& options) {
     heif_image_release(image);
     heif_encoder_release(encoder);
     heif_context_free(context);
+    if (options.displayP3 && options.avif) {
+        // libheif 1.15 writes the description's primaries and curve as
+        // unspecified: they are set in its box.
+        const char kNclx[] = "colrnclx";
+        const auto at = std::search(out.begin(), out.end(), kNclx, kNclx + 8);
+        if (at == out.end() || out.end() - at < 14) Fail("libheif wrote no colour description");
+        at[9] = 12, at[11] = 13;  // P3 primaries, sRGB's curve (16-bit codes)
+    }
     return out;
 }
 
@@ -669,19 +683,7 @@ Samples DwebpDecoded(const std::vector<uint8_t>& webp) {
     return ReadPam(ReadFile(dir.File("out.pam")));
 }
 
-std::vector<uint8_t> RgbIccProfile() {
-    std::vector<uint8_t> icc(132, 0);
-    const auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) icc[at + size_t(i)] = uint8_t(v >> (24 - 8 * i));
-    };
-    put32(0, uint32_t(icc.size()));
-    std::memcpy(&icc[12], "mntrRGB XYZ ", 12);  // class, colour space, connection space
-    put32(8, 0x04300000);                       // version 4.3
-    std::memcpy(&icc[36], "acsp", 4);
-    put32(68, 0x0000F6D6), put32(72, 0x00010000), put32(76, 0x0000D32D);  // D50
-    std::memcpy(&icc[80], "CRVS", 4);  // creator, so that it is told apart from others
-    return icc;  // no tags
-}
+std::vector<uint8_t> RgbIccProfile() { return IccProfileOf(TestProfile::kAdobeRgb); }
 
 std::vector<uint8_t> CameraExif(int orientation, int width, int height) {
     Exiv2::ExifData exif;

@@ -82,10 +82,13 @@ std::vector<uint8_t> WithRiffChunk(std::vector<uint8_t> webp, const char* type, 
 struct HeifOptions {
     bool avif = false;
     int orientation = 1;  // written as HEIF rotation and mirroring
-    std::vector<uint8_t> exif;  // a TIFF-structured Exif block
-    std::string xmp;
-    std::vector<uint8_t> iccProfile;
+    std::vector<uint8_t> exif = {};  // a TIFF-structured Exif block
+    std::string xmp = {};
+    std::vector<uint8_t> iccProfile = {};
     bool lossless = false;
+    // Display P3: as a colour description (nclx) in an AVIF, as a profile
+    // in a HEIC (as phones write it).
+    bool displayP3 = false;
 };
 // An 8-bit HEIC or AVIF of the samples (3 or 4 channels) through libheif.
 std::vector<uint8_t> MakeHeif(const Samples& samples, const HeifOptions& options = {});
@@ -119,7 +122,7 @@ std::vector<uint8_t> MakeWebp(const Samples& samples, bool lossless);
 Samples HeifConverted(const std::vector<uint8_t>& file, const std::string& extension);
 Samples DwebpDecoded(const std::vector<uint8_t>& webp);
 
-// An ICC profile small but valid enough for libpng's checks of an RGB PNG.
+// An RGB ICC profile a photo keeps (Adobe RGB's, made by Little CMS).
 std::vector<uint8_t> RgbIccProfile();
 // Exif data as a TIFF-structured block with the camera model, capture date
 // and latitude of camera_jpeg.h and `orientation`.

@@ -9,7 +9,7 @@
 
 namespace corvessa::test {
 
-std::vector<uint8_t> MakeJpeg(const TBitmap& picture, JpegKind kind, int quality) {
+std::vector<uint8_t> MakeJpeg(const TBitmap& picture, JpegKind kind, int quality, const std::vector<uint8_t>& iccProfile) {
     jpeg_compress_struct info;
     jpeg_error_mgr err;
     info.err = jpeg_std_error(&err);
@@ -30,6 +30,7 @@ std::vector<uint8_t> MakeJpeg(const TBitmap& picture, JpegKind kind, int quality
     if (kind == JpegKind::kProgressive) jpeg_simple_progression(&info);
     info.arith_code = kind == JpegKind::kArithmetic;
     jpeg_start_compress(&info, TRUE);
+    if (!iccProfile.empty()) jpeg_write_icc_profile(&info, iccProfile.data(), unsigned(iccProfile.size()));
     std::vector<uint8_t> row(size_t(picture.Width()) * 4);
     while (info.next_scanline < info.image_height) {
         const uint8_t* in = picture.Row(int(info.next_scanline));

@@ -21,6 +21,7 @@
 #include "ground/error.h"
 #include "ground/stop.h"
 #include "io/codec_wire.h"
+#include "io/jxl_codec.h"
 #include "io/qt_codecs.h"
 
 extern char** environ;
@@ -160,6 +161,10 @@ CodecReply ServeCodecRequest(const CodecRequest& request) {
         if (request.operation == CodecOperation::kDecode) {
             if (byQt) {
                 reply.picture = DecodeWithQt(request.data, request.size, request.qtFormat.c_str());
+                return reply;
+            }
+            if (request.format == PhotoFormatId::kJxl) {
+                reply.picture = DecodeJxl(request.data, request.size, &reply.warning, &reply.iccProfile);
                 return reply;
             }
             reply.picture = FormatOf(request.format).read(request.data, request.size, &reply.warning);

@@ -51,6 +51,9 @@ struct CodecReply {
     std::string warning;
     TBitmap picture;             // decoded
     std::vector<uint8_t> bytes;  // encoded
+    // The colour profile of the decoded picture's values where the decoder
+    // tells it, not the file's blocks (JPEG XL's); empty for none.
+    std::vector<uint8_t> iccProfile;
     // A HEIF or AVIF file's camera data, read beside its picture, so that
     // libheif never parses the file in the calling process.
     std::optional<HeifMetadata> heifMetadata;

@@ -18,8 +18,8 @@ namespace {
 
 // The request's and the reply's first bytes: a helper of another build
 // never takes the other's layout for its own.
-constexpr char kRequestMagic[8] = {'C', 'V', 'S', 'R', 'E', 'Q', '0', '1'};
-constexpr char kReplyMagic[8] = {'C', 'V', 'S', 'R', 'E', 'P', '0', '1'};
+constexpr char kRequestMagic[8] = {'C', 'V', 'S', 'R', 'E', 'Q', '0', '2'};
+constexpr char kReplyMagic[8] = {'C', 'V', 'S', 'R', 'E', 'P', '0', '2'};
 // Numbers and byte strings, written to a descriptor in order: numbers as
 // eight little-endian bytes, strings as their length and their bytes.
 // Small items are gathered, large ones written straight from where they lie.
@@ -213,12 +213,18 @@ void WriteReply(WireWriter& out, const CodecReply& reply, const MemoryFilePixels
     out.String(reply.warning);
     WritePicture(out, reply.picture, pixelFile);
     out.String(reply.bytes);
+    out.String(reply.iccProfile);
     out.Number(reply.heifMetadata ? 1 : 0);
     if (!reply.heifMetadata) return;
     out.String(reply.heifMetadata->exif);
     out.String(reply.heifMetadata->xmp);
     out.String(reply.heifMetadata->iccProfile);
     out.Number(reply.heifMetadata->transformed ? 1 : 0);
+    const std::optional<ColourDescription>& colour = reply.heifMetadata->colour;
+    out.Number(colour ? 1 : 0);
+    if (!colour) return;
+    for (const uint16_t code : {colour->primaries, colour->transfer, colour->matrix}) out.Number(code);
+    out.Number(colour->fullRange ? 1 : 0);
 }
 
 }  // namespace
@@ -268,12 +274,21 @@ std::optional<CodecReply> ReadReply(int fd, int pixelsFd) {
     reply.warning = in.String();
     reply.picture = in.Picture(pixelsFd);
     reply.bytes = in.Vector();
+    reply.iccProfile = in.Vector();
     if (in.Number() == 1) {
         HeifMetadata heif;
         heif.exif = in.Vector();
         heif.xmp = in.String();
         heif.iccProfile = in.Vector();
         heif.transformed = in.Number() == 1;
+        if (in.Number() == 1) {
+            ColourDescription colour;
+            colour.primaries = uint16_t(in.Number());
+            colour.transfer = uint16_t(in.Number());
+            colour.matrix = uint16_t(in.Number());
+            colour.fullRange = in.Number() == 1;
+            heif.colour = colour;
+        }
         reply.heifMetadata = std::move(heif);
     }
     if (!in.ok()) return std::nullopt;

@@ -221,6 +221,12 @@ HeifMetadata ReadHeifMetadata(const uint8_t* data, size_t size) {
             if (!icc.empty() && heif_image_handle_get_raw_color_profile(handle.get(), icc.data()).code == heif_error_Ok)
                 metadata.iccProfile = std::move(icc);
         }
+        heif_color_profile_nclx* nclx = nullptr;
+        if (heif_image_handle_get_nclx_color_profile(handle.get(), &nclx).code == heif_error_Ok && nclx) {
+            metadata.colour = ColourDescription{uint16_t(nclx->color_primaries), uint16_t(nclx->transfer_characteristics),
+                                                uint16_t(nclx->matrix_coefficients), nclx->full_range_flag != 0};
+            heif_nclx_color_profile_free(nclx);
+        }
     } catch (const std::exception&) {
         // Whatever was read stands; a broken file has no more to give.
     }

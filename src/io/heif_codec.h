@@ -3,10 +3,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ground/bitmap.h"
+#include "io/colour_profile.h"
 
 namespace corvessa {
 
@@ -39,6 +41,10 @@ struct HeifMetadata {
     std::vector<uint8_t> exif;  // from the TIFF header on
     std::string xmp;
     std::vector<uint8_t> iccProfile;
+    // The colour description (nclx) the file gives, beside or instead of a
+    // profile: libheif converts to RGB by its matrix, and the RGB values
+    // mean the colours of its primaries and curve.
+    std::optional<ColourDescription> colour;
     // The file records a rotation or mirroring (irot, imir), which
     // DecodeHeif applies; its Exif orientation then only repeats it (as in
     // phones' files). A file without them (libheif's heif-enc before 1.17

@@ -7,6 +7,7 @@
 
 #include "ground/error.h"
 #include "ground/stop.h"
+#include "io/colour_profile.h"
 #include "io/jpeg_errors.h"
 
 namespace corvessa {
@@ -148,6 +149,8 @@ struct DecodeResult {
     char message[JMSG_LENGTH_MAX];  // libjpeg's text for the message code
     bool endedEarly;
     bool progressive;
+    // The conversion of the file's CMYK profile to sRGB; null without one.
+    const ColourTransform* cmyk;
 };
 
 void StoreGreyRow(const JSAMPLE* in, uint8_t* out, JDIMENSION width) {
@@ -231,7 +234,8 @@ void ChooseOutput(j_decompress_ptr info) {
 // The started decompression's rows, into `target` once it has been made:
 // kDecodeOk, kOutOfMemory when it cannot be, kStopped when the work was
 // given up on.
-int ReadPicture(j_decompress_ptr info, TBitmap* target) {
+int ReadPicture(j_decompress_ptr info, DecodeResult* result) {
+    TBitmap* target = result->target;
     if (!target->TrySetSize(int(info->output_width), int(info->output_height))) return kOutOfMemory;
     // Rows that are not three bytes a pixel pass through libjpeg's own
     // scratch row, which jpeg_destroy frees.
@@ -241,6 +245,7 @@ int ReadPicture(j_decompress_ptr info, TBitmap* target) {
                                              info->output_width * info->output_components, 1);
     const bool grey = info->out_color_space == JCS_GRAYSCALE;
     const bool inverted = info->saw_Adobe_marker;
+    const ColourTransform* profile = result->cmyk;
     while (info->output_scanline < info->output_height) {
         if (info->output_scanline % kStopCheckRows == 0 && StopRequested()) return kStopped;
         uint8_t* out = target->Row(int(info->output_scanline));
@@ -251,6 +256,8 @@ int ReadPicture(j_decompress_ptr info, TBitmap* target) {
             jpeg_read_scanlines(info, scratch, 1);
             if (grey)
                 StoreGreyRow(scratch[0], out, info->output_width);
+            else if (profile)
+                profile->ConvertRow(scratch[0], out, int(info->output_width));
             else
                 StoreCmykRow(scratch[0], out, info->output_width, inverted);
         }
@@ -291,7 +298,7 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
     }
     if (result->status == kDecodeOk) {
         jpeg_start_decompress(&info);
-        result->status = ReadPicture(&info, result->target);
+        result->status = ReadPicture(&info, result);
     }
     if (result->status == kDecodeOk) {
         // Noted before the end marker is looked for: a file that lacks only
@@ -307,7 +314,10 @@ void DecodeWithLibjpeg(const uint8_t* data, size_t size, DecodeResult* result) {
 
 TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning) {
     TBitmap picture;
-    DecodeResult result{&picture, 0, 0, 0, "", false, false};
+    // A CMYK picture is converted through its profile, where it has one,
+    // as its maker saw it.
+    const std::shared_ptr<const ColourTransform> cmyk = CmykConversionOf(data, size);
+    DecodeResult result{&picture, 0, 0, 0, "", false, false, cmyk.get()};
     DecodeWithLibjpeg(data, size, &result);
     if (result.status == kTooLarge) throw PictureTooLarge(result.width, result.height);
     if (result.status == kOutOfMemory) throw NotEnoughMemory();

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,13 +59,24 @@ void CheckPictureDataClaim(int64_t width, int64_t height, uint64_t pictureDataBy
 
 // Full scale, floating-point inverse DCT, block smoothing on, colour
 // output. Grey pictures come out with R = G = B; CMYK and YCCK are
-// converted to RGB. Corrupt data that libjpeg only warns about (a truncated
+// converted to RGB: to sRGB through the file's CMYK profile where it has
+// one, else by the inks' plain products. Corrupt data that libjpeg only warns about (a truncated
 // file, say) decodes as far as it goes; `warning`, when given, then
 // receives "The file is incomplete: ..." for a stream that ends early, ""
 // otherwise. Throws "JPEG error #N: LIBJPEG'S MESSAGE", also for a file
 // far too small for the picture it claims, "Picture is too large" and "Not
 // enough memory for the picture".
 TBitmap DecodeJpeg(const uint8_t* data, size_t size, std::string* warning = nullptr);
+
+// The colour profile a JPEG's APP2 markers before its picture data hold,
+// when every chunk of it is there; empty otherwise.
+std::vector<uint8_t> JpegIccProfile(const uint8_t* data, size_t size);
+
+class ColourTransform;
+// The conversion to sRGB of a CMYK JPEG's profile, of Adobe's inverted
+// samples when the file has Adobe's marker, else of plain ones; null for
+// a file without a CMYK profile.
+std::shared_ptr<const ColourTransform> CmykConversionOf(const uint8_t* data, size_t size);
 
 // What DecodeJpeg would refuse of a file of `fileBytes` bytes from its
 // first `headBytes` bytes alone, thrown in DecodeJpeg's words: a start

@@ -12,6 +12,7 @@
 
 #include "ground/error.h"
 #include "ground/parallel.h"
+#include "io/colour_profile.h"
 #include "io/jpeg_codec.h"
 #include "io/memory_room.h"
 #include "io/photo_metadata.h"
@@ -52,9 +53,10 @@ inline constexpr int kMaxJxlLayers = 256;
 // address space on the caller's thread alone (as under a limit on it),
 // from 3 to 48 megapixels of 8-bit colour: 5.8 bytes a pixel for a lossy
 // file, 14.7 for a lossless one; a quarter more is asked for, and room
-// for 16-bit output and alpha. Short of it libjxl aborts the process.
-size_t DecodingBytes(int64_t pixels, bool deep, bool alpha) {
-    return size_t(pixels * (20 + (deep ? 4 : 0) + (alpha ? 6 : 0))) + (size_t(32) << 20);
+// for 16-bit or floating-point output and alpha. Short of it libjxl
+// aborts the process.
+size_t DecodingBytes(int64_t pixels, int sampleBytes, bool alpha) {
+    return size_t(pixels * (20 + (sampleBytes - 1) * 4 * (alpha ? 4 : 3) / 3 + (alpha ? 6 : 0))) + (size_t(32) << 20);
 }
 
 // What encoding a picture of `pixels` takes beside it, measured as for
@@ -127,9 +129,132 @@ void CheckLayers(const uint8_t* data, size_t size) {
     }
 }
 
+// A decoding under way: what the file says of its picture and colours,
+// and where the pixels go.
+struct JxlReading {
+    JxlBasicInfo info{};
+    JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    TBitmap picture;
+    std::vector<uint8_t> pixels;
+    size_t working = 0;
+    // The profile of the picture's values ("" for sRGB), and the
+    // conversion to it of values libjxl could only give in another space.
+    std::vector<uint8_t> icc;
+    std::shared_ptr<const ColourTransform> toOriginal;
+};
+
+void TakeBasicInfo(JxlDecoder* decoder, JxlReading& reading, size_t fileBytes) {
+    if (JxlDecoderGetBasicInfo(decoder, &reading.info) != JXL_DEC_SUCCESS) throw BrokenPicture("its header cannot be read");
+    CheckClaim(reading.info, fileBytes);
+    int64_t width = 0, height = 0;
+    OrientedSize(reading.info, width, height);
+    if (!reading.picture.TrySetSize(int(width), int(height))) throw NotEnoughMemory();
+    reading.format.num_channels = reading.info.alpha_bits > 0 ? 4 : 3;
+    reading.format.data_type = reading.info.bits_per_sample > 8 ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8;
+}
+
+bool IsSrgbEncoding(const JxlColorEncoding& e) {
+    return e.color_space != JXL_COLOR_SPACE_RGB ||
+           (e.white_point == JXL_WHITE_POINT_D65 && e.primaries == JXL_PRIMARIES_SRGB &&
+            e.transfer_function == JXL_TRANSFER_FUNCTION_SRGB);
+}
+
+bool SameEncoding(const JxlColorEncoding& a, const JxlColorEncoding& b) {
+    return a.color_space == b.color_space && a.white_point == b.white_point && a.primaries == b.primaries &&
+           a.transfer_function == b.transfer_function && a.rendering_intent == b.rendering_intent &&
+           (a.transfer_function != JXL_TRANSFER_FUNCTION_GAMMA || a.gamma == b.gamma) &&
+           (a.white_point != JXL_WHITE_POINT_CUSTOM ||
+            (a.white_point_xy[0] == b.white_point_xy[0] && a.white_point_xy[1] == b.white_point_xy[1])) &&
+           (a.primaries != JXL_PRIMARIES_CUSTOM ||
+            (std::equal(a.primaries_red_xy, a.primaries_red_xy + 2, b.primaries_red_xy) &&
+             std::equal(a.primaries_green_xy, a.primaries_green_xy + 2, b.primaries_green_xy) &&
+             std::equal(a.primaries_blue_xy, a.primaries_blue_xy + 2, b.primaries_blue_xy)));
+}
+
+std::vector<uint8_t> IccOf(JxlDecoder* decoder, JxlColorProfileTarget target) {
+    size_t size = 0;
+    if (JxlDecoderGetICCProfileSize(decoder, nullptr, target, &size) != JXL_DEC_SUCCESS || size == 0) return {};
+    std::vector<uint8_t> icc(size);
+    if (JxlDecoderGetColorAsICCProfile(decoder, nullptr, target, icc.data(), size) != JXL_DEC_SUCCESS) return {};
+    return icc;
+}
+
+// The file's own colours: libjxl is asked for its values in them, and
+// where it cannot give them (a lossy file whose profile no JPEG XL colour
+// encoding expresses comes as linear sRGB), they are asked for as floating
+// point and converted by Little CMS, as a viewer converts them.
+void TakeColour(JxlDecoder* decoder, JxlReading& reading) {
+    JxlColorEncoding original{};
+    const bool encoded =
+        JxlDecoderGetColorAsEncodedProfile(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_ORIGINAL, &original) ==
+        JXL_DEC_SUCCESS;
+    if (encoded && IsSrgbEncoding(original)) return;
+    if (encoded && !reading.info.uses_original_profile) JxlDecoderSetPreferredColorProfile(decoder, &original);
+    const ColourProfile wanted = KeptProfile(IccOf(decoder, JXL_COLOR_PROFILE_TARGET_ORIGINAL));
+    const std::vector<uint8_t> given = IccOf(decoder, JXL_COLOR_PROFILE_TARGET_DATA);
+    reading.icc = wanted.Icc();
+    JxlColorEncoding data{};
+    const bool same = encoded ? JxlDecoderGetColorAsEncodedProfile(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_DATA,
+                                                                   &data) == JXL_DEC_SUCCESS &&
+                                    SameEncoding(data, original)
+                              : given == IccOf(decoder, JXL_COLOR_PROFILE_TARGET_ORIGINAL);
+    if (same || reading.info.num_color_channels != 3) return;
+    const ColourProfile from = ColourProfile::FromIcc(given);
+    if (!from.IsRgb()) return;
+    reading.format.data_type = JXL_TYPE_FLOAT;
+    reading.toOriginal = MakeTransform(from, wanted, reading.format.num_channels == 4 ? ColourTransform::kRgbaFloat
+                                                                                       : ColourTransform::kRgbFloat);
+}
+
+void TakeOutBuffer(JxlDecoder* decoder, JxlReading& reading) {
+    size_t bytes = 0;
+    if (JxlDecoderImageOutBufferSize(decoder, &reading.format, &bytes) != JXL_DEC_SUCCESS)
+        throw BrokenPicture("libjxl cannot decode it");
+    reading.pixels.resize(bytes);
+    if (JxlDecoderSetImageOutBuffer(decoder, &reading.format, reading.pixels.data(), bytes) != JXL_DEC_SUCCESS)
+        throw BrokenPicture("libjxl cannot decode it");
+}
+
+// One sample of libjxl's row as 8 bits.
+uint8_t Sample(const uint8_t* row, size_t i, JxlDataType type) {
+    if (type == JXL_TYPE_UINT8) return row[i];
+    if (type == JXL_TYPE_UINT16) {
+        uint16_t v;
+        std::memcpy(&v, row + 2 * i, 2);
+        return EightBitSample(v);
+    }
+    float v;
+    std::memcpy(&v, row + 4 * i, 4);
+    return uint8_t(std::lround(std::clamp(v, 0.0f, 1.0f) * 255));
+}
+
+// libjxl's rows into ours: its colour converted where it must be, alpha
+// flattened onto white.
+void StorePixels(JxlReading& reading) {
+    const JxlPixelFormat& format = reading.format;
+    const bool alpha = format.num_channels == 4, premultiplied = alpha && reading.info.alpha_premultiplied;
+    const int width = reading.picture.Width(), channels = int(format.num_channels);
+    const size_t sampleBytes = format.data_type == JXL_TYPE_UINT8 ? 1 : format.data_type == JXL_TYPE_UINT16 ? 2 : 4;
+    const size_t stride = size_t(width) * size_t(channels) * sampleBytes;
+    if (reading.pixels.size() < stride * size_t(reading.picture.Height())) throw BrokenPicture("libjxl cannot decode it");
+    ForEachRow(reading.picture.Height(), reading.picture.RowBytes(), [&](int y) {
+        const uint8_t* row = reading.pixels.data() + size_t(y) * stride;
+        uint8_t* out = reading.picture.Row(y);
+        if (reading.toOriginal) reading.toOriginal->ConvertRow(row, out, width);
+        for (int x = 0; x < width; ++x, out += 3) {
+            const size_t at = size_t(x) * size_t(channels);
+            uint8_t s[4];
+            for (int c = 0; c < channels; ++c) s[c] = Sample(row, at + size_t(c), format.data_type);
+            if (reading.toOriginal) s[0] = out[2], s[1] = out[1], s[2] = out[0];
+            for (int c = 0; c < 3; ++c)
+                out[2 - c] = !alpha ? s[c] : premultiplied ? PremultipliedOnWhite(s[c], s[3]) : OnWhite(s[c], s[3]);
+        }
+    });
+}
+
 }  // namespace
 
-TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning) try {
+TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning, std::vector<uint8_t>* iccProfile) try {
     if (warning) warning->clear();
     if (!IsJxl(data, size)) throw BrokenPicture("it is not a JPEG XL file");
     CheckLayers(data, size);
@@ -137,71 +262,37 @@ TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning) try {
     if (!decoder) throw NotEnoughMemory();
     const Runner runner = MakeRunner();
     if (runner) JxlDecoderSetParallelRunner(decoder.get(), JxlThreadParallelRunner, runner.get());
-    if (JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS ||
+    if (JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING | JXL_DEC_FULL_IMAGE) !=
+            JXL_DEC_SUCCESS ||
         JxlDecoderSetInput(decoder.get(), data, size) != JXL_DEC_SUCCESS)
         throw NotEnoughMemory();
     JxlDecoderCloseInput(decoder.get());
-
-    JxlBasicInfo info{};
-    JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
-    std::vector<uint8_t> pixels;
-    TBitmap picture;
-    size_t working = 0;
+    JxlReading reading;
     for (;;) {
         const JxlDecoderStatus status = JxlDecoderProcessInput(decoder.get());
         // Memory taken by others meanwhile, or more needed than reckoned.
-        if (status == JXL_DEC_ERROR && working > 0 && !CanAllocate(2 * working)) throw NotEnoughMemory();
+        if (status == JXL_DEC_ERROR && reading.working > 0 && !CanAllocate(2 * reading.working)) throw NotEnoughMemory();
         if (status == JXL_DEC_ERROR) throw BrokenPicture("libjxl cannot decode it");
         if (status == JXL_DEC_NEED_MORE_INPUT) throw BrokenPicture("the file ends before its picture does");
         if (status == JXL_DEC_SUCCESS) throw BrokenPicture("the file holds no picture");
         if (status == JXL_DEC_BASIC_INFO) {
-            if (JxlDecoderGetBasicInfo(decoder.get(), &info) != JXL_DEC_SUCCESS) throw BrokenPicture("its header cannot be read");
-            CheckClaim(info, size);
-            int64_t width = 0, height = 0;
-            OrientedSize(info, width, height);
-            if (!picture.TrySetSize(int(width), int(height))) throw NotEnoughMemory();
-            format.num_channels = info.alpha_bits > 0 ? 4 : 3;
-            format.data_type = info.bits_per_sample > 8 ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8;
-            working = DecodingBytes(width * height, format.data_type == JXL_TYPE_UINT16, format.num_channels == 4);
-            if (!CanAllocate(working)) throw NotEnoughMemory();
+            TakeBasicInfo(decoder.get(), reading, size);
+        } else if (status == JXL_DEC_COLOR_ENCODING) {
+            TakeColour(decoder.get(), reading);
+            const JxlDataType type = reading.format.data_type;
+            reading.working = DecodingBytes(int64_t(reading.picture.Width()) * reading.picture.Height(),
+                                            type == JXL_TYPE_UINT16 ? 2 : type == JXL_TYPE_FLOAT ? 4 : 1,
+                                            reading.format.num_channels == 4);
+            if (!CanAllocate(reading.working)) throw NotEnoughMemory();
         } else if (status == JXL_DEC_NEED_IMAGE_OUT_BUFFER) {
-            size_t bytes = 0;
-            if (JxlDecoderImageOutBufferSize(decoder.get(), &format, &bytes) != JXL_DEC_SUCCESS)
-                throw BrokenPicture("libjxl cannot decode it");
-            pixels.resize(bytes);
-            if (JxlDecoderSetImageOutBuffer(decoder.get(), &format, pixels.data(), bytes) != JXL_DEC_SUCCESS)
-                throw BrokenPicture("libjxl cannot decode it");
+            TakeOutBuffer(decoder.get(), reading);
         } else if (status == JXL_DEC_FULL_IMAGE) {
             break;  // the first frame, as still viewers show it
         }
     }
-    const bool alpha = format.num_channels == 4, deep = format.data_type == JXL_TYPE_UINT16;
-    const bool premultiplied = alpha && info.alpha_premultiplied;
-    const int width = picture.Width(), channels = int(format.num_channels);
-    const size_t stride = size_t(width) * size_t(channels) * (deep ? 2 : 1);
-    if (pixels.size() < stride * size_t(picture.Height())) throw BrokenPicture("libjxl cannot decode it");
-    ForEachRow(picture.Height(), picture.RowBytes(), [&](int y) {
-        const uint8_t* row = pixels.data() + size_t(y) * stride;
-        uint8_t* out = picture.Row(y);
-        for (int x = 0; x < width; ++x, out += 3) {
-            uint8_t s[4];
-            for (int c = 0; c < channels; ++c) {
-                const size_t i = size_t(x) * size_t(channels) + size_t(c);
-                if (deep) {
-                    uint16_t v;
-                    std::memcpy(&v, row + 2 * i, 2);
-                    s[c] = EightBitSample(v);
-                } else {
-                    s[c] = row[i];
-                }
-            }
-            for (int c = 0; c < 3; ++c) {
-                const uint8_t v = !alpha ? s[c] : premultiplied ? PremultipliedOnWhite(s[c], s[3]) : OnWhite(s[c], s[3]);
-                out[2 - c] = v;
-            }
-        }
-    });
-    return picture;
+    StorePixels(reading);
+    if (iccProfile) *iccProfile = std::move(reading.icc);
+    return std::move(reading.picture);
 } catch (const std::bad_alloc&) {
     throw NotEnoughMemory();
 }

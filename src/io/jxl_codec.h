@@ -24,9 +24,13 @@ bool IsJxl(const uint8_t* data, size_t size);
 // that of all the layers of the first picture, is checked against the
 // program's limits and the file's bytes before any pixel memory is taken,
 // and the memory libjxl needs is asked for before it decodes. `warning`, when given, receives "" (libjxl decodes a file whole or not
-// at all). Throws "Picture is too large", "Bitmap image is not valid:
-// REASON" and "Not enough memory for the picture".
-TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning = nullptr);
+// at all). The values are the file's own colours: `iccProfile`, when
+// given, receives their profile, none for sRGB (a lossy file whose
+// profile libjxl cannot produce is converted to it by Little CMS). Throws
+// "Picture is too large", "Bitmap image is not valid: REASON" and "Not
+// enough memory for the picture".
+TBitmap DecodeJxl(const uint8_t* data, size_t size, std::string* warning = nullptr,
+                  std::vector<uint8_t>* iccProfile = nullptr);
 
 // What DecodeJxl would refuse of a file of `fileBytes` bytes from its
 // first `headBytes` bytes alone: a start that is not a JPEG XL file's, a

@@ -38,13 +38,6 @@ PhotoMetadata WithoutLocation(const PhotoMetadata& metadata) {
     return result;
 }
 
-PhotoMetadata WithoutCameraData(const PhotoMetadata& metadata) {
-    PhotoMetadata result;
-    if (!metadata.data_ || metadata.data_->iccProfile.empty()) return result;
-    auto data = std::make_shared<PhotoMetadata::Data>();
-    data->iccProfile = metadata.data_->iccProfile;
-    result.data_ = std::move(data);
-    return result;
-}
+PhotoMetadata WithoutCameraData(const PhotoMetadata& metadata) { return PhotoMetadata().WithColour(metadata.Colour()); }
 
 }  // namespace corvessa

@@ -122,6 +122,7 @@ TBitmap DecodeAs(const Reading& reading, const uint8_t* data, size_t size, Decod
     CodecReply reply = RunInCodecHelper(request, CodecHelperLimits::ForDecoding(), name + " reader");
     notes.warning = std::move(reply.warning);
     notes.heifMetadata = std::move(reply.heifMetadata);
+    notes.iccProfile = std::move(reply.iccProfile);
     return std::move(reply.picture);
 }
 
@@ -230,14 +231,17 @@ namespace {
 std::vector<uint8_t> Encode(const PhotoFormat* format, const std::string& qtFormat, const TBitmap& picture,
                             const PhotoMetadata& metadata, int quality) {
     if (format && !format->inHelper) return format->write(picture, metadata, quality);
+    SavedMetadataBlocks blocks;
+    if (format && format->keepsCameraData)
+        blocks = SavedBlocks(metadata, picture.Width(), picture.Height());
+    else if (format && format->keepsProfile)
+        blocks.iccProfile = metadata.Colour().Icc();
     const CodecRequest request{.operation = CodecOperation::kEncode,
                                .format = format ? format->id : PhotoFormatId::kJpeg,
                                .qtFormat = format ? "" : qtFormat,
                                .quality = quality,
                                .picture = &picture,
-                               .metadata = format && format->keepsCameraData
-                                               ? SavedBlocks(metadata, picture.Width(), picture.Height())
-                                               : SavedMetadataBlocks()};
+                               .metadata = std::move(blocks)};
     const double megapixels = double(picture.Width()) * picture.Height() / 1e6;
     const std::string name = format ? std::string(format->name) : Upper(qtFormat);
     return RunInCodecHelper(request, CodecHelperLimits::ForEncoding(megapixels), name + " writer").bytes;

@@ -61,13 +61,16 @@ struct DecodeNotes {
     // What the user should know about a picture that opened all the same,
     // "" for none: "The file is incomplete: its lower part is missing —
     // PATH" for a JPEG that ends early.
-    std::string warning;
+    std::string warning = {};
     // The table's row that decoded it (null for a format Qt reads beyond
     // the table).
     const PhotoFormat* format = nullptr;
     // A HEIF or AVIF file's camera data, read in the codec helper beside
     // its picture.
-    std::optional<HeifMetadata> heifMetadata;
+    std::optional<HeifMetadata> heifMetadata = {};
+    // The colour profile the decoder gave the picture's values, where it
+    // gave one (JPEG XL's): it stands for the file's own.
+    std::vector<uint8_t> iccProfile = {};
 };
 // ReadPhotoFile's decoding of `bytes`, the contents of `path`; `notes`,
 // when given, receives what else it told.

@@ -97,6 +97,11 @@ std::vector<uint8_t> WriteWithQt(const TBitmap& picture, const PhotoMetadata&, i
     return EncodeWithQt(picture, kFormat, quality);
 }
 
+// TIFF keeps the photo's colour profile (its camera data stays behind).
+std::vector<uint8_t> WriteTiff(const TBitmap& picture, const PhotoMetadata& metadata, int quality) {
+    return EncodeWithQt(picture, "tiff", quality, metadata.Colour().Icc());
+}
+
 std::vector<uint8_t> WriteBmp(const TBitmap& picture, const PhotoMetadata&, int) { return EncodeBmp(picture); }
 
 // Qt's names of its formats, as template arguments.
@@ -161,6 +166,8 @@ std::vector<PhotoFormat> MakeTable() {
                     .signature = IsDistinctRaw, .read = ReadRaw, .checkHead = CheckRawStart,
                     .readMetadata = ReadRawMetadata, .inHelper = true});
     rows.push_back(QtFormat<kQtTiff>(Id::kTiff, "TIFF", {"tif", "tiff"}, {"image/tiff"}, IsTiff, CheckTiffHead));
+    rows.back().write = WriteTiff;
+    rows.back().keepsProfile = true;
     rows.push_back(QtFormat<kQtGif>(Id::kGif, "GIF", {"gif"}, {"image/gif"}, IsGif, CheckGifHead));
     rows.push_back(QtFormat<kQtTga>(Id::kTga, "TGA", {"tga"}, {"image/x-tga"}, nullptr));
     rows.push_back(QtFormat<kQtIcns>(Id::kIcns, "ICNS", {"icns"}, {"image/x-icns"}, IsIcns));

@@ -84,6 +84,7 @@ struct PhotoFormat {
     // (io/codec_helper.h), never in the window or a batch.
     bool inHelper = false;
     bool keepsCameraData = false;  // a save writes the photo's Exif and colour profile
+    bool keepsProfile = false;     // a save writes the colour profile (rows keeping camera data do too)
     bool lossy = false;            // the writer takes a quality
     // The entry the save dialog shows ("*.jpg") and so the batch and its
     // format choice; "" for a format written only by name or --format.

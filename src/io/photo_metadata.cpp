@@ -8,6 +8,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "io/colour_profile.h"
 #include "io/files.h"
 #include "io/heif_codec.h"
 #include "io/jpeg_codec.h"
@@ -44,7 +45,6 @@ int PhotoMetadata::Orientation() const { return data_ ? data_->orientation : 1; 
 namespace {
 
 uint32_t Big16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
-uint32_t Big32(const uint8_t* p) { return Big16(p) << 16 | Big16(p + 2); }
 
 bool StartsWith(const uint8_t* data, size_t size, const char* prefix, size_t length) {
     return size >= length && std::memcmp(data, prefix, length) == 0;
@@ -113,7 +113,7 @@ void ReadBlockByBlock(const std::vector<uint8_t>& file, PhotoMetadata::Data& dat
         if (chunk == iccChunks.end()) return;
         icc.insert(icc.end(), chunk->second.begin(), chunk->second.end());
     }
-    if (icc.size() >= 4 && Big32(icc.data()) == icc.size()) data.iccProfile = std::move(icc);
+    data.colour = KeptProfile(icc);
 }
 
 void ReadOrientation(PhotoMetadata::Data& data) {
@@ -124,11 +124,13 @@ void ReadOrientation(PhotoMetadata::Data& data) {
     }
 }
 
+bool IsPng(const std::vector<uint8_t>& file) { return StartsWith(file.data(), file.size(), "\x89PNG\r\n\x1a\n", 8); }
+
 // The other formats whose camera data Exiv2 reads: PNG, WebP and TIFF.
 bool IsExiv2Format(const std::vector<uint8_t>& file) {
     const uint8_t* d = file.data();
     const size_t n = file.size();
-    return StartsWith(d, n, "\x89PNG\r\n\x1a\n", 8) || (StartsWith(d, n, "RIFF", 4) && n >= 12 && StartsWith(d + 8, 4, "WEBP", 4)) ||
+    return IsPng(file) || (StartsWith(d, n, "RIFF", 4) && n >= 12 && StartsWith(d + 8, 4, "WEBP", 4)) ||
            StartsWith(d, n, "II*\0", 4) || StartsWith(d, n, "MM\0*", 4);
 }
 
@@ -149,16 +151,26 @@ void DecodeBlocks(const std::vector<uint8_t>& exif, const std::string& xmp, Phot
 }
 
 bool HoldsAny(const PhotoMetadata::Data& data) {
-    return !data.exif.empty() || !data.xmp.empty() || !data.iptc.empty() || !data.iccProfile.empty();
+    return !data.exif.empty() || !data.xmp.empty() || !data.iptc.empty() || !data.colour.Icc().empty();
 }
 
 }  // namespace
+
+ColourProfile PhotoMetadata::Colour() const { return data_ ? data_->colour : ColourProfile(); }
+
+PhotoMetadata PhotoMetadata::WithColour(const ColourProfile& colour) const {
+    auto data = data_ ? std::make_shared<Data>(*data_) : std::make_shared<Data>();
+    data->colour = colour.IsRgb() ? colour : ColourProfile();
+    PhotoMetadata result;
+    if (HoldsAny(*data)) result.data_ = std::move(data);
+    return result;
+}
 
 PhotoMetadata MetadataFromBlocks(const std::vector<uint8_t>& exif, const std::string& xmp,
                                  const std::vector<uint8_t>& iccProfile, bool exifTurns) {
     auto data = std::make_shared<PhotoMetadata::Data>();
     DecodeBlocks(exif, xmp, *data);
-    data->iccProfile = iccProfile;
+    data->colour = KeptProfile(iccProfile);
     try {
         if (exifTurns) ReadOrientation(*data);
     } catch (const std::exception&) {
@@ -171,8 +183,12 @@ PhotoMetadata MetadataFromBlocks(const std::vector<uint8_t>& exif, const std::st
 
 PhotoMetadata MetadataOfHeif(const HeifMetadata& blocks) {
     // Its Exif orientation does not count where the file records the
-    // rotation and mirroring that libheif applies.
-    return MetadataFromBlocks(blocks.exif, blocks.xmp, blocks.iccProfile, !blocks.transformed);
+    // rotation and mirroring that libheif applies. Without a profile its
+    // colour description tells its colours.
+    PhotoMetadata metadata = MetadataFromBlocks(blocks.exif, blocks.xmp, blocks.iccProfile, !blocks.transformed);
+    if (metadata.Colour().Icc().empty() && blocks.colour)
+        metadata = metadata.WithColour(ColourProfile::FromDescription(*blocks.colour));
+    return metadata;
 }
 
 PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
@@ -188,10 +204,12 @@ PhotoMetadata ReadPhotoMetadata(const std::vector<uint8_t>& file) {
         data->exif = image->exifData();
         data->xmp = image->xmpData();
         data->iptc = image->iptcData();
-        if (image->iccProfileDefined()) {
-            const Exiv2::DataBuf* icc = image->iccProfile();
-            data->iccProfile.assign(icc->pData_, icc->pData_ + icc->size_);
-        }
+        // Exiv2 hands on what it inflated of a PNG's corrupt profile, the
+        // rest of its buffer unwritten: a PNG's is read by our own code.
+        if (IsPng(file))
+            data->colour = KeptProfile(PngIccProfile(file.data(), file.size()));
+        else if (image->iccProfileDefined())
+            data->colour = KeptProfile(image->iccProfile()->pData_, size_t(image->iccProfile()->size_));
     } catch (const std::exception&) {
         *data = PhotoMetadata::Data();
         if (IsJpeg(file)) ReadBlockByBlock(file, *data);
@@ -305,8 +323,9 @@ std::vector<uint8_t> EmbedBlocks(const std::vector<uint8_t>& jpeg, const PhotoMe
     image->setExifData(exif);
     image->setXmpData(xmp);
     if (blocks & kIptcBlock) image->setIptcData(data.iptc);
-    if ((blocks & kIccBlock) && !data.iccProfile.empty()) {
-        Exiv2::DataBuf icc(data.iccProfile.data(), long(data.iccProfile.size()));
+    const std::vector<uint8_t>& profile = data.colour.Icc();
+    if ((blocks & kIccBlock) && !profile.empty()) {
+        Exiv2::DataBuf icc(profile.data(), long(profile.size()));
         image->setIccProfile(icc, false);
     }
     image->writeMetadata();
@@ -362,7 +381,7 @@ SavedMetadataBlocks SavedBlocks(const PhotoMetadata& metadata, int width, int he
     const PhotoMetadata::Data* data = metadata.data_.get();
     if (!data) return blocks;
     blocks.exif = ExifForPng(data, width, height);
-    blocks.iccProfile = data->iccProfile;
+    blocks.iccProfile = data->colour.Icc();
     if (!data->xmp.empty()) {
         SilenceExiv2();
         try {
@@ -390,6 +409,7 @@ TBitmap ReadPhotoUpright(const std::string& path, PhotoMetadata& metadata, std::
                          : notes.format && notes.format->readMetadata
                              ? notes.format->readMetadata(file.data(), file.size())
                              : ReadPhotoMetadata(file);
+    if (!notes.iccProfile.empty()) read = read.WithColour(KeptProfile(notes.iccProfile));
     ApplyOrientation(photo, read.Orientation());
     metadata = std::move(read);
     if (warning)
@@ -406,8 +426,7 @@ std::vector<uint8_t> EncodeJpegWithMetadata(const TBitmap& photo, const PhotoMet
 
 std::vector<uint8_t> EncodePngWithMetadata(const TBitmap& photo, const PhotoMetadata& metadata, int) {
     const PhotoMetadata::Data* data = metadata.data_.get();
-    const std::vector<uint8_t> none;
-    return EncodePng(photo, data ? data->iccProfile : none, ExifForPng(data, photo.Width(), photo.Height()));
+    return EncodePng(photo, metadata.Colour().Icc(), ExifForPng(data, photo.Width(), photo.Height()));
 }
 
 void WriteJpegFileWithMetadata(const TBitmap& photo, const std::string& path, const PhotoMetadata& metadata,

@@ -1,7 +1,8 @@
 #pragma once
 // Camera metadata that travels with the working photo: the Exif, XMP and
-// IPTC data and the ICC colour profile of the opened file, written back
-// into a saved JPEG. Cheap to copy; empty for photos without any.
+// IPTC data and the colour profile of the opened file, written back into
+// the saved file where its format has room. Cheap to copy; empty for
+// photos without any.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "ground/bitmap.h"
+#include "io/colour_profile.h"
 #include "io/files.h"
 #include "io/photo_formats.h"
 
@@ -32,6 +34,13 @@ public:
     bool Empty() const { return !data_; }
     // The Exif orientation tag (1..8); 1 when there is none.
     int Orientation() const;
+    // The colours of the photo's values: the file's RGB profile, sRGB
+    // (without a profile) when it had none or one that was not whole.
+    ColourProfile Colour() const;
+    // The same metadata with `colour` as the profile (sRGB's "none" for a
+    // profile that is not RGB): the photo's values were converted, or
+    // their colours became known only as they were decoded.
+    PhotoMetadata WithColour(const ColourProfile& colour) const;
 
     struct Data;
 

@@ -4,9 +4,7 @@
 
 #include <exiv2/exiv2.hpp>
 
-#include <cstdint>
-#include <vector>
-
+#include "io/colour_profile.h"
 #include "io/photo_metadata.h"
 
 namespace corvessa {
@@ -15,7 +13,8 @@ struct PhotoMetadata::Data {
     Exiv2::ExifData exif;
     Exiv2::XmpData xmp;
     Exiv2::IptcData iptc;
-    std::vector<uint8_t> iccProfile;
+    // An RGB profile only: the pixels are RGB whatever the file stored.
+    ColourProfile colour;
     int orientation = 1;
 };
 

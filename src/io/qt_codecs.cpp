@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColorSpace>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -225,7 +226,8 @@ TBitmap DecodeWithQt(const uint8_t* data, size_t length, const char* format) try
     throw NotEnoughMemory();
 }
 
-std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format, int quality) try {
+std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format, int quality,
+                                  const std::vector<uint8_t>& iccProfile) try {
     const QuietQtImageIo quiet;
     QImage image(picture.Width(), picture.Height(), QImage::Format_BGR888);
     if (image.isNull()) throw picture.Empty() ? CorvessaError("Stream write error") : NotEnoughMemory();
@@ -235,6 +237,10 @@ std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format, in
     // from the window and from corvessa-render.
     image.setDotsPerMeterX(2835);
     image.setDotsPerMeterY(2835);
+    // Qt's TIFF writer writes the picture's colour space as its profile.
+    if (!iccProfile.empty())
+        image.setColorSpace(QColorSpace::fromIccProfile(
+            QByteArray(reinterpret_cast<const char*>(iccProfile.data()), qsizetype(iccProfile.size()))));
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);

@@ -18,8 +18,11 @@ namespace corvessa {
 // REASON", "Picture is too large" and "Not enough memory for the picture".
 TBitmap DecodeWithQt(const uint8_t* data, size_t length, const char* format);
 // Encodes with Qt's writer of `format` at 72 dpi; `quality` (1..100) for a
-// lossy writer, 0 for its own default.
-std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format, int quality = 0);
+// lossy writer, 0 for its own default. A writer that keeps a colour space
+// (TIFF's) writes `iccProfile` where Qt takes it (a profile of matrices
+// and curves, as cameras' and phones' are).
+std::vector<uint8_t> EncodeWithQt(const TBitmap& picture, const char* format, int quality = 0,
+                                  const std::vector<uint8_t>& iccProfile = {});
 
 // Whether Qt's plugins read, write `format`.
 bool QtReads(std::string_view format);
