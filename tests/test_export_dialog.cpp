@@ -88,17 +88,17 @@ TEST_F(ExportDialogTest, WritesCopiesAsChosenAndLeavesTheWorkingPhotoAlone) {
     struct Case {
         const char* format;
         int sizeKind, sizeValue;  // full size, long edge, percent
-        bool stripLocation, stripAll;
+        bool stripLocation, stripAll, srgb;
         const char* pattern;
         const char* file;
         int width, height;
         bool camera;
     };
     const Case cases[] = {
-        {"PNG", 1, 320, true, false, "{name}-web", "heron-web.png", 320, 240, true},
-        {"JPEG", 2, 25, false, true, "{folder}-{name}", "photos-heron.jpg", 160, 120, false},
-        {"JPEG", 1, 2048, false, false, "{name}-full.jpg", "heron-full.jpg", 640, 480, true},
-        {"WebP", 0, 0, true, false, "{name}", "heron.webp", 640, 480, true},
+        {"PNG", 1, 320, true, false, false, "{name}-web", "heron-web.png", 320, 240, true},
+        {"JPEG", 2, 25, false, true, true, "{folder}-{name}", "photos-heron.jpg", 160, 120, false},
+        {"JPEG", 1, 2048, false, false, false, "{name}-full.jpg", "heron-full.jpg", 640, 480, true},
+        {"WebP", 0, 0, true, false, true, "{name}", "heron.webp", 640, 480, true},
     };
     for (const Case& c : cases) {
         Control<QComboBox>("ExportFormat")->setCurrentText(QString::fromLatin1(c.format));
@@ -106,6 +106,7 @@ TEST_F(ExportDialogTest, WritesCopiesAsChosenAndLeavesTheWorkingPhotoAlone) {
         if (c.sizeKind) Control<QSpinBox>("ExportSizeValue")->setValue(c.sizeValue);
         Control<QCheckBox>("ExportStripMetadata")->setChecked(c.stripAll);
         Control<QCheckBox>("ExportStripLocation")->setChecked(c.stripLocation);
+        Control<QCheckBox>("ExportSrgb")->setChecked(c.srgb);
         Control<QLineEdit>("ExportName")->setText(QString::fromLatin1(c.pattern));
         WaitFor([&] { return !form_->FormExport()->Estimating(); });
         const QString estimate = Control<QLabel>("ExportEstimate")->text();
@@ -126,6 +127,8 @@ TEST_F(ExportDialogTest, WritesCopiesAsChosenAndLeavesTheWorkingPhotoAlone) {
                   !c.stripLocation && !c.stripAll)
             << c.file;
         EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Image.Model")) != exif.end(), c.camera) << c.file;
+        // The Adobe RGB photo's profile goes only with its conversion to sRGB.
+        EXPECT_EQ(image->iccProfileDefined(), !c.srgb) << c.file;
         EXPECT_TRUE(Control<QLabel>("ExportStatus")->text().startsWith(QStringLiteral("Exported ") + c.file))
             << Control<QLabel>("ExportStatus")->text().toStdString();
     }

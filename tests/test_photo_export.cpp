@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "io/colour_profile.h"
 #include "io/photo_export.h"
 #include "io/photo_metadata.h"
 #include "camera_jpeg.h"
@@ -130,5 +131,35 @@ TEST(PrepareExport, PhotosWithoutCameraDataStayWithout) {
         PrepareExport(photo, metadata, choices);
         EXPECT_TRUE(metadata.Empty()) << all;
         EXPECT_EQ(photo.Width(), 8) << all;
+    }
+}
+
+TEST(PrepareExport, ConvertsToSrgbOnlyWhenAskedAndThenCarriesNoProfile) {
+    struct Case {
+        const char* name;
+        bool adobe, srgb;
+        bool pixelsChange, profileKept;
+    };
+    const Case cases[] = {{"Adobe RGB kept", true, false, false, true},
+                          {"Adobe RGB to sRGB", true, true, true, false},
+                          {"sRGB asked of sRGB", false, true, false, false},
+                          {"nothing", false, false, false, false}};
+    for (const Case& c : cases) {
+        const TBitmap original = GradientBitmap(32, 24);
+        TBitmap photo = Copy(original);
+        PhotoMetadata metadata =
+            c.adobe ? MetadataFromBlocks({}, "", IccProfile()) : PhotoMetadata();
+        ExportChoices choices;
+        choices.srgb = c.srgb;
+        PrepareExport(photo, metadata, choices);
+        EXPECT_EQ(!SamePixels(photo, original), c.pixelsChange) << c.name;
+        EXPECT_EQ(!metadata.Colour().Icc().empty(), c.profileKept) << c.name;
+        if (c.pixelsChange) {
+            // The conversion itself is tested against Little CMS with the
+            // colour profiles; here it must be the one applied.
+            TBitmap expected = Copy(original);
+            ConvertToSrgb(expected, ColourProfile::FromIcc(IccProfile()));
+            EXPECT_TRUE(SamePixels(photo, expected)) << c.name;
+        }
     }
 }

@@ -30,7 +30,8 @@ std::string MakeUsage() {
            "                      W x H; P%: P percent of each side (1 to 100). Never enlarges\n"
            "  --strip-location    the output carries no GPS position; the other camera data stays\n"
            "  --strip-metadata    the output carries no camera data (the colour profile stays)\n"
-           "                      (these three with --look, --lut or --filter, also with -o)\n"
+           "  --srgb              the output's colours converted to sRGB from the photo's profile\n"
+           "                      (these four with --look, --lut or --filter, also with -o)\n"
            "  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to\n"
            "                      N pixels on its longer side (16 to 1024)\n"
            "\n"
@@ -163,7 +164,7 @@ void CheckPositional(const Options& options) {
     if (options.strengthGiven && options.mode != Mode::kLook)
         throw UsageError{"--strength belongs with --look or --lut"};
     if (options.exported.Changes() && options.mode != Mode::kLook && options.mode != Mode::kFilter)
-        throw UsageError{"--resize, --strip-location and --strip-metadata belong with --look, --lut or --filter"};
+        throw UsageError{"--resize, --strip-location, --strip-metadata and --srgb belong with --look, --lut or --filter"};
     if (options.quality != kDefaultQuality && options.mode != Mode::kLook && options.mode != Mode::kFilter)
         throw UsageError{"--quality belongs with --look, --lut or --filter"};
 }
@@ -195,6 +196,8 @@ bool TakeFlag(Options& options, std::string_view arg) {
         options.exported.stripLocation = true;
     else if (arg == "--strip-metadata")
         options.exported.stripMetadata = true;
+    else if (arg == "--srgb")
+        options.exported.srgb = true;
     else
         return false;
     return true;

@@ -37,7 +37,7 @@ struct Options {
     int strength = kFullStrength;  // --strength, looks only
     bool strengthGiven = false;
     int quality = kDefaultQuality;  // --quality, for a lossy output format
-    // --resize, --strip-location, --strip-metadata: the copy written.
+    // --resize, --strip-location, --strip-metadata, --srgb: the copy written.
     ExportChoices exported;
     FilterCall filter;
     int stripCategory = 0;

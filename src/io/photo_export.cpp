@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "io/colour_profile.h"
+
 namespace corvessa {
 
 PictureSize ExportSize(int width, int height, const ExportChoices& choices) {
@@ -17,18 +19,26 @@ PictureSize ExportSize(int width, int height, const ExportChoices& choices) {
 }
 
 PhotoMetadata ExportedMetadata(const PhotoMetadata& metadata, const ExportChoices& choices) {
-    if (choices.stripMetadata) return WithoutCameraData(metadata);
-    if (choices.stripLocation) return WithoutLocation(metadata);
-    return metadata;
+    const PhotoMetadata kept = choices.stripMetadata   ? WithoutCameraData(metadata)
+                               : choices.stripLocation ? WithoutLocation(metadata)
+                                                       : metadata;
+    return choices.srgb ? kept.WithColour(ColourProfile()) : kept;
+}
+
+void ConvertForExport(TBitmap& photo, const PhotoMetadata& metadata, const ExportChoices& choices) {
+    if (choices.srgb) ConvertToSrgb(photo, metadata.Colour());
 }
 
 void PrepareExport(TBitmap& photo, PhotoMetadata& metadata, const ExportChoices& choices) {
-    metadata = ExportedMetadata(metadata, choices);
     const PictureSize size = ExportSize(photo.Width(), photo.Height(), choices);
     if (size.width != photo.Width() || size.height != photo.Height()) {
         TBitmap smaller = Resample(photo, size.width, size.height);
         photo = std::move(smaller);
     }
+    // Converted once smaller: the same colours for a sixth of the work at
+    // a 2048-pixel edge.
+    ConvertForExport(photo, metadata, choices);
+    metadata = ExportedMetadata(metadata, choices);
 }
 
 }  // namespace corvessa

@@ -18,9 +18,13 @@ struct ExportChoices {
     int percent = 0;                  // of each side, 1..100
     bool stripLocation = false;       // the GPS position goes
     bool stripMetadata = false;       // all camera data goes (the colour profile stays)
+    // The colours converted to sRGB, which every viewer and browser shows
+    // right; the copy then carries no profile (sRGB is what one without
+    // means).
+    bool srgb = false;
 
     bool Resizes() const { return longEdge > 0 || boxWidth > 0 || percent > 0; }
-    bool Changes() const { return Resizes() || stripLocation || stripMetadata; }
+    bool Changes() const { return Resizes() || stripLocation || stripMetadata || srgb; }
 };
 
 inline constexpr int kExportEdgeMin = 16, kExportEdgeMax = 65535;
@@ -30,6 +34,10 @@ PictureSize ExportSize(int width, int height, const ExportChoices& choices);
 
 // The camera data the copy carries.
 PhotoMetadata ExportedMetadata(const PhotoMetadata& metadata, const ExportChoices& choices);
+
+// `photo`, whose colours are those of `metadata`, converted as `choices`
+// ask (to sRGB, or not at all), in place.
+void ConvertForExport(TBitmap& photo, const PhotoMetadata& metadata, const ExportChoices& choices);
 
 // `photo` and `metadata` made what `choices` ask for, in place. Throws
 // NotEnoughMemory, and WorkStopped when the work was given up on.

@@ -38,12 +38,20 @@ constexpr double kEstimatePixels = 1e6;
 
 enum SizeKind { kFullSize, kLongEdge, kPercent };
 
-// The photo at the size `choices` give it: `photo` itself when that is its own.
-const TBitmap& Sized(const TBitmap& photo, const ExportChoices& choices, TBitmap& smaller) {
+// The photo at the size and in the colours `choices` give it: `photo`
+// itself when those are its own, else `copy` made so.
+const TBitmap& Prepared(const TBitmap& photo, const PhotoMetadata& metadata, const ExportChoices& choices,
+                        TBitmap& copy) {
     const PictureSize size = ExportSize(photo.Width(), photo.Height(), choices);
-    if (size.width == photo.Width() && size.height == photo.Height()) return photo;
-    smaller = Resample(photo, size.width, size.height);
-    return smaller;
+    const bool converts = choices.srgb && !metadata.Colour().IsSrgb();
+    if (size.width == photo.Width() && size.height == photo.Height()) {
+        if (!converts) return photo;
+        copy.CopyFrom(photo);
+    } else {
+        copy = Resample(photo, size.width, size.height);
+    }
+    ConvertForExport(copy, metadata, choices);
+    return copy;
 }
 
 std::string ScratchPath(PhotoFormatId format) {
@@ -68,12 +76,12 @@ uint64_t EstimateExportBytes(const TBitmap& photo, const PhotoMetadata& metadata
     ExportChoices sample = request.choices;
     if (pixels > kEstimatePixels) {
         const double scale = std::sqrt(kEstimatePixels / pixels);
-        sample = ExportChoices{};
+        sample.longEdge = sample.percent = 0;
         sample.boxWidth = std::max(1, int(size.width * scale));
         sample.boxHeight = std::max(1, int(size.height * scale));
     }
     TBitmap smaller;
-    const TBitmap& copy = Sized(photo, sample, smaller);
+    const TBitmap& copy = Prepared(photo, metadata, sample, smaller);
     const std::string path = ScratchPath(request.format);
     const std::string error = WritePhotoFile(copy, path, request.format,
                                              ExportedMetadata(metadata, request.choices), request.quality);
@@ -87,7 +95,7 @@ uint64_t EstimateExportBytes(const TBitmap& photo, const PhotoMetadata& metadata
 std::string WriteExport(const TBitmap& photo, const PhotoMetadata& metadata, const ExportRequest& request) {
     try {
         TBitmap smaller;
-        const TBitmap& copy = Sized(photo, request.choices, smaller);
+        const TBitmap& copy = Prepared(photo, metadata, request.choices, smaller);
         return WritePhotoFile(copy, request.path, request.format, ExportedMetadata(metadata, request.choices),
                               request.quality);
     } catch (...) {
@@ -134,6 +142,11 @@ void TFormExport::MakeControls() {
     stripLocation_->setChecked(true);
     stripMetadata_ = new QCheckBox(QStringLiteral("Remove all camera data"), this);
     stripMetadata_->setObjectName(QStringLiteral("ExportStripMetadata"));
+    srgb_ = new QCheckBox(QStringLiteral("Convert to sRGB"), this);
+    srgb_->setObjectName(QStringLiteral("ExportSrgb"));
+    srgb_->setToolTip(QStringLiteral("The colours every browser and phone shows right"));
+    srgb_->setChecked(true);
+    form->addRow(QString(), srgb_);
     form->addRow(QString(), stripLocation_);
     form->addRow(QString(), stripMetadata_);
     auto* folderRow = new QHBoxLayout;
@@ -186,6 +199,7 @@ void TFormExport::ConnectControls() {
     connect(sizeValue_, &QSpinBox::valueChanged, this, &TFormExport::ChoicesChanged);
     connect(stripLocation_, &QCheckBox::toggled, this, &TFormExport::ChoicesChanged);
     connect(stripMetadata_, &QCheckBox::toggled, this, &TFormExport::ChoicesChanged);
+    connect(srgb_, &QCheckBox::toggled, this, &TFormExport::ChoicesChanged);
     connect(pattern_, &QLineEdit::textChanged, this, [this] { status_->clear(); });
 }
 
@@ -210,6 +224,7 @@ std::optional<ExportRequest> TFormExport::Request() {
     if (kind == kPercent) request.choices.percent = sizeValue_->value();
     request.choices.stripLocation = stripLocation_->isChecked();
     request.choices.stripMetadata = stripMetadata_->isChecked();
+    request.choices.srgb = srgb_->isChecked();
     const std::string text = pattern_->text().toStdString();
     try {
         const batch::NamePattern pattern(text);

@@ -1,9 +1,9 @@
 #pragma once
 // TFormExport: a copy of the photo shown, made for sharing: its format and
-// quality, smaller (a long edge or a percentage), without the place it was
-// taken or without any camera data, under a name made from a pattern. The
-// size the file will have is estimated off the window's thread as the
-// choices change. Export writes a copy only: the working photo, whether it
+// quality, smaller (a long edge or a percentage), in sRGB, without the
+// place it was taken or without any camera data, under a name made from a
+// pattern. The size the file will have is estimated off the window's
+// thread as the choices change. Export writes a copy only: the working photo, whether it
 // is saved and where Save writes stay as they were.
 
 #include <QWidget>
@@ -86,6 +86,7 @@ private:
     QSpinBox* sizeValue_ = nullptr;
     QCheckBox* stripLocation_ = nullptr;
     QCheckBox* stripMetadata_ = nullptr;
+    QCheckBox* srgb_ = nullptr;
     QLineEdit* folder_ = nullptr;
     QLineEdit* pattern_ = nullptr;
     QLabel* estimateText_ = nullptr;
