@@ -161,4 +161,21 @@ TEST_F(ExportDialogTest, AsksBeforeReplacingAndRefusesNamesOfLooks) {
     EXPECT_TRUE(dialogs_->errors.empty());
 }
 
+TEST_F(ExportDialogTest, TheFolderFollowsThePhotoUntilTheUserChoosesOne) {
+    form_->BtnExportClick();
+    QLineEdit* folder = Control<QLineEdit>("ExportFolder");
+    EXPECT_EQ(folder->text().toStdString(), dir_.File("photos"));
+    fs::create_directories(dir_.File("more"));
+    WriteBytes(dir_.File("more/egret.jpg"), CameraJpeg(GradientBitmap(64, 48), 1));
+    form_->OpenPhoto(dir_.File("more/egret.jpg"));
+    Settle(*form_);
+    form_->BtnExportClick();
+    EXPECT_EQ(folder->text().toStdString(), dir_.File("more"));
+    folder->setText(QString::fromStdString(dir_.Path()));
+    form_->OpenPhoto(dir_.File("photos/heron.jpg"));
+    Settle(*form_);
+    form_->BtnExportClick();
+    EXPECT_EQ(folder->text().toStdString(), dir_.Path());
+}
+
 }  // namespace

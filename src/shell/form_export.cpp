@@ -103,7 +103,7 @@ std::string WriteExport(const TBitmap& photo, const PhotoMetadata& metadata, con
     }
 }
 
-TFormExport::TFormExport(QWidget* owner, ShellDialogs& dialogs) : QWidget(owner, Qt::Window), dialogs_(dialogs) {
+TFormExport::TFormExport(QWidget* owner, ShellDialogs& dialogs) : QWidget(owner, Qt::Dialog), dialogs_(dialogs) {
     setObjectName(QStringLiteral("FormExport"));
     setWindowTitle(QStringLiteral("Export"));
     MakeControls();
@@ -207,9 +207,12 @@ void TFormExport::Offer(std::shared_ptr<const TBitmap> photo, PhotoMetadata meta
     photo_ = std::move(photo);
     metadata_ = std::move(metadata);
     photoPath_ = std::move(photoPath);
-    if (folder_->text().isEmpty())
-        folder_->setText(photoPath_.empty() ? QDir::homePath()
-                                            : QFileInfo(QString::fromStdString(photoPath_)).absolutePath());
+    // The photo's folder, unless the user chose another.
+    if (folder_->text().isEmpty() || folder_->text() == offeredFolder_) {
+        offeredFolder_ = photoPath_.empty() ? QDir::homePath()
+                                            : QFileInfo(QString::fromStdString(photoPath_)).absolutePath();
+        folder_->setText(offeredFolder_);
+    }
     status_->clear();
     ChoicesChanged();
 }

@@ -80,6 +80,7 @@ private:
     std::shared_ptr<const TBitmap> photo_;
     PhotoMetadata metadata_;
     std::string photoPath_;
+    QString offeredFolder_;  // the folder Offer put in, which the next photo's replaces
     QComboBox* format_ = nullptr;
     QSpinBox* quality_ = nullptr;
     QComboBox* sizeKind_ = nullptr;

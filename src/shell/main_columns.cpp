@@ -58,7 +58,7 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.help = MakeButton(tools.panel, "BtnHelp", "Help", QRect(16, 112, 75, 25));
     tools.batch = MakeButton(tools.panel, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
     tools.batch->setToolTip(QStringLiteral("One look on many photos (%1)").arg(KeysText(Action::kBatch)));
-    tools.exportCopy = MakeButton(tools.panel, "BtnExport", "Export", QRect(16, 168, 75, 25));
+    tools.exportCopy = MakeButton(tools.panel, "BtnExport", "Export", QRect(16, 196, 75, 25));
     tools.exportCopy->setToolTip(QStringLiteral("A copy for sharing (%1)").arg(KeysText(Action::kExport)));
     return tools;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's two columns of buttons: the category column on the
 // left (FlatPanel4), a button for each category the catalogue shows, and
-// the tool column (FlatPanel1) with Undo, Open, Save, Help and Batch, whose
-// panel also holds the photo area.
+// the tool column (FlatPanel1) with Undo, Open, Save, Help, Batch and
+// Export, whose panel also holds the photo area.
 
 #include <array>
 #include <functional>
