@@ -4,6 +4,7 @@
 #include <string>
 
 #include "camera_jpeg.h"
+#include "colour_fixtures.h"
 #include "codec_fixtures.h"
 #include "format_fixtures.h"
 #include "io/bmp_codec.h"
@@ -68,6 +69,10 @@ int main(int argc, char** argv) {
     }
     put("bmp", "ours.bmp", EncodeBmp(picture));
     put("jpeg", "empty-scans.jpg", EmptyScans(12));
+    // CMYK through its profile, Adobe's inverted inks and plain ones.
+    put("jpeg", "cmyk-profile.jpg", MakeJpeg(picture, JpegKind::kCmyk, 90, CmykIccProfile()));
+    put("jpeg", "adobe-cmyk-profile.jpg", MakeJpeg(picture, JpegKind::kAdobeCmyk, 90, CmykIccProfile()));
+    put("metadata", "adobe-cmyk-profile.jpg", MakeJpeg(picture, JpegKind::kAdobeCmyk, 90, CmykIccProfile()));
     put("metadata", "camera-upright.jpg", CameraJpeg(picture, 1));
     put("metadata", "camera-turned.jpg", CameraJpeg(picture, 8));
     put("metadata", "rich.jpg", RichCameraJpeg(picture, 6));
@@ -87,6 +92,10 @@ int main(int argc, char** argv) {
     HeifOptions avif;
     avif.avif = true;
     put("heif", "alpha.avif", MakeHeif(MakeSamples(9, 5, 4, 8), avif), 1);
+    // Display P3 as phones write it: a profile in a HEIC, a colour
+    // description in an AVIF.
+    put("heif", "p3.heic", MakeHeif(MakeSamples(24, 17, 3, 8), {.displayP3 = true}), 0);
+    put("heif", "p3.avif", MakeHeif(MakeSamples(24, 17, 3, 8), {.avif = true, .displayP3 = true}), 1);
 
     // HEIC grids made box by box: cut at the edges, a tile larger than the
     // picture, padding around the picture data.
@@ -133,6 +142,7 @@ int main(int argc, char** argv) {
     put("png", "padded-after.png", WithPngChunk(MakePng(MakeSamples(9, 5, 4, 8), true), "paDd", 48, true));
     put("png", "blank-grey-transparent.png", BlankPng(40, 30, 1, 0, true, true));
     put("png", "camera.png", EncodePng(picture, RgbIccProfile(), CameraExif(6, 24, 17)));
+    put("metadata", "camera.png", EncodePng(picture, RgbIccProfile(), CameraExif(6, 24, 17)));
 
     // DNGs (name byte 0: full development, 1: half size), upright and
     // turned, and one claiming more than it holds.
@@ -152,6 +162,12 @@ int main(int argc, char** argv) {
                                                                   .xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'/>"}));
     put("jxl", "lossy.jxl", EncodeJxl(picture, ReadPhotoMetadata(CameraJpeg(picture, 3)), 90));
     put("jxl", "header.jxl", JxlHeaderClaiming(64, 48));
+    // In colours of their own: libjxl's encoding of Adobe RGB, and a
+    // profile it has none for (decoded as linear sRGB, then converted).
+    for (const TestProfile kind : {TestProfile::kAdobeRgb, TestProfile::kTabulated})
+        for (const bool lossy : {false, true})
+            put("jxl", std::string(kind == TestProfile::kAdobeRgb ? "adobe-rgb" : "tabulated") + (lossy ? "-lossy.jxl" : ".jxl"),
+                MakeJxl(MakeSamples(24, 17, 3, 8), {.iccProfile = IccProfileOf(kind), .lossy = lossy}));
     // The helper's readers, the first byte picking the name (see
     // fuzz_helper.cpp): a DNG, the same mosaic under the Olympus and
     // Panasonic starts LibRaw tells by their first bytes, a HEIC, an AVIF

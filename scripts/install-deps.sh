@@ -10,8 +10,8 @@ PACKAGES=(
   libpng-dev zlib1g-dev libheif-dev qt6-image-formats-plugins
   libheif-examples webp libtiff-tools libtiff-dev
   libraw-dev libraw-bin libjxl-dev libwebp-dev
-  # colour profiles
-  liblcms2-dev
+  # colour profiles, and the X connection the display's profile is read through
+  liblcms2-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   librsvg2-bin desktop-file-utils appstream parallel

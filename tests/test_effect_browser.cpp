@@ -30,6 +30,8 @@
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
 #include "reference_routines.h"
+#include "io/colour_profile.h"
+#include "shell/display_colour.h"
 #include "shell/form_batch.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
@@ -1060,6 +1062,30 @@ protected:
 
     TBitmap stored_, decoded_;
 };
+
+TEST_F(CameraPhotoTest, TheViewsPaintThePhotosColoursInTheDisplays) {
+    std::vector<TImageView*> views = {form_->ImgEffect(), preview_->ImgPreview()};
+    for (int n = 1; n <= kThumbnailCount; ++n) views.push_back(form_->ImgView(n));
+    const auto expectEvery = [&](const std::shared_ptr<const ColourTransform>& transform, const char* what) {
+        for (const TImageView* view : views) EXPECT_EQ(view->ColourTransformShown(), transform) << what;
+    };
+    // Off screen there is no X display to name a profile: sRGB. The
+    // start-up sample is sRGB too, so nothing is converted.
+    EXPECT_TRUE(form_->DisplayProfile().IsSrgb());
+    expectEvery(nullptr, "an sRGB photo on an sRGB display");
+    OpenPhonePhoto();  // tagged Adobe RGB (1998)
+    const ColourProfile adobe = form_->Metadata().Colour();
+    ASSERT_FALSE(adobe.IsSrgb());
+    expectEvery(DisplayTransform(adobe, ColourProfile()), "Adobe RGB on sRGB");
+    // A wide-gamut monitor's profile, as the desktop sets it on the root
+    // window; bytes that are no RGB profile stand for sRGB.
+    const ColourProfile p3 = DisplayProfileOf(ColourProfile::DisplayP3().Icc());
+    EXPECT_EQ(p3.Name(), "Display P3");
+    form_->SetDisplayProfile(p3);
+    expectEvery(DisplayTransform(adobe, p3), "Adobe RGB on Display P3");
+    EXPECT_TRUE(DisplayProfileOf({1, 2, 3}).IsSrgb());
+    EXPECT_TRUE(ReadIccProfileProperty().empty());
+}
 
 TEST_F(CameraPhotoTest, OpenTurnsThePhotoUprightForEverythingAfterIt) {
     EXPECT_TRUE(form_->Metadata().Empty());  // the start-up sample has none

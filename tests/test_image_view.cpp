@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "test_support.h"
+#include "io/colour_profile.h"
 #include "widgets/display_scale.h"
 #include "widgets/image_view.h"
 
@@ -128,3 +129,34 @@ TEST(ImageView, ClicksOnlyWhenReleasedOverIt) {
 }
 
 }  // namespace
+
+TEST(ImageView, PaintsThroughItsColourTransformAndNeverChangesThePicture) {
+    const auto transform = DisplayTransform(ColourProfile::DisplayP3(), ColourProfile());
+    ASSERT_NE(transform, nullptr);
+    const TBitmap picture = RandomBitmap(40, 30, 5);
+    // As it is, and shrunk (what is painted is converted after scaling).
+    for (const QSize size : {QSize(40, 30), QSize(17, 13)}) {
+        TImageView view;
+        view.resize(size);
+        view.Picture().CopyFrom(picture);
+        view.Changed();
+        const QImage plain = view.grab().toImage();
+        view.SetColourTransform(transform);
+        const QImage managed = view.grab().toImage();
+        TBitmap expected(size.width(), size.height());
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const Rgb c = At(plain, x, y);
+                uint8_t* p = expected.Pixel(x, y);
+                p[0] = c.b, p[1] = c.g, p[2] = c.r;
+            }
+            transform->ConvertRow(expected.Row(y), expected.Row(y), expected.Width());
+        }
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                ASSERT_EQ(At(managed, x, y), PixelAt(expected, x, y)) << size.width() << ": " << x << "," << y;
+        EXPECT_TRUE(SamePixels(view.Picture(), picture)) << size.width();
+        view.SetColourTransform(nullptr);
+        EXPECT_EQ(view.grab().toImage(), plain) << size.width();
+    }
+}

@@ -256,14 +256,13 @@ TEST_F(Formats, SavedPngReadsBackToTheSameBytesWithProfileAndExif) {
     EXPECT_EQ(ExifValue(*saved, "Exif.Photo.PixelXDimension"), "19");
     EXPECT_EQ(Profile(*saved), RgbIccProfile());
     EXPECT_EQ(ReadPhotoMetadata(ReadWholeFile(dir_.File("saved.png"))).Orientation(), 1);
-    // A profile libpng finds unfit for an RGB picture is left out; the
-    // photo is saved all the same.
+    // A camera JPEG's profile and Exif go into the PNG saved from it.
     WriteBytes(dir_.File("camera.jpg"), CameraJpeg(picture, 1));
     ReadPhotoUpright(dir_.File("camera.jpg"), metadata);
-    WritePngFileWithMetadata(picture, dir_.File("unfit.png"), metadata);
-    auto unfit = Saved(dir_.File("unfit.png"));
-    EXPECT_TRUE(Profile(*unfit).empty());
-    EXPECT_EQ(ExifValue(*unfit, "Exif.Image.Model"), kTestCameraModel);
+    WritePngFileWithMetadata(picture, dir_.File("fromjpeg.png"), metadata);
+    auto fromJpeg = Saved(dir_.File("fromjpeg.png"));
+    EXPECT_EQ(Profile(*fromJpeg), IccProfile());
+    EXPECT_EQ(ExifValue(*fromJpeg, "Exif.Image.Model"), kTestCameraModel);
 }
 
 // --- Limits -------------------------------------------------------------------

@@ -20,6 +20,7 @@
 #include "io/photo_files.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
+#include "shell/display_colour.h"
 #include "shell/form_batch.h"
 #include "shell/form_export.h"
 #include "shell/form_preview.h"
@@ -49,6 +50,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     CreateControls();
     FormCreate(screen);
     CreatePreview();
+    ShowColours();
     pane_->ShowWhereYouAre();
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
     connect(this, &TFormMain::ThumbnailClicked, this, &TFormMain::ThumbnailClick);
@@ -147,6 +149,8 @@ void TFormMain::FormCreate(QSize screen) {
     // Qt paints every widget off screen and copies the result, so the
     // window and its panels are double-buffered already.
 
+    // The monitor's profile, once: the views paint every photo in it.
+    display_ = DisplayProfileOf(ReadIccProfileProperty());
     bool loaded = false;
     corvessa::Guarded(*dialogs_, [&] {
         session_.StartWith(ReadPicture(appDir_ + "pic/sample.jpg"));
@@ -246,8 +250,26 @@ void TFormMain::SetPhotoControlsEnabled(bool enabled) {
 
 void TFormMain::ShowOpened(OpenedPhoto opened) {
     ShowChange(session_.Open(std::move(opened.photo), std::move(opened.metadata), opened.path));
+    ShowColours();
     SetPhotoControlsEnabled(true);
     if (std::exchange(startCategory_, 0) && CurrentCategory() > 0) CategoryClick(CurrentCategory());
+}
+
+void TFormMain::SetDisplayProfile(const ColourProfile& display) {
+    display_ = display;
+    ShowColours();
+}
+
+void TFormMain::ShowColours() {
+    std::shared_ptr<const ColourTransform> transform;
+    try {
+        transform = DisplayTransform(session_.Metadata().Colour(), display_);
+    } catch (const CorvessaError&) {
+        // Without the memory for it the photo is painted as it is.
+    }
+    pane_->View()->SetColourTransform(transform);
+    for (int n = 1; n <= kThumbnailCount; ++n) strip_->View(n)->SetColourTransform(transform);
+    formPreview_->ImgPreview()->SetColourTransform(transform);
 }
 
 void TFormMain::DropJobs(bool opening) {

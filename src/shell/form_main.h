@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "io/colour_profile.h"
 #include "io/picture_source.h"
 #include "session/my_looks.h"
 #include "session/photo_session.h"
@@ -127,6 +128,11 @@ public:
     void SetLargeThumbnails(bool on);
     // My Looks: what is listed and which page shows, and its buttons.
     const corvessa::MyLooks& MyLooksModel() const { return myLooks_; }
+    // The display's colour profile the views paint the photo in (read from
+    // the X root window at start, sRGB without one); SetDisplayProfile
+    // paints in another from then on.
+    const ColourProfile& DisplayProfile() const { return display_; }
+    void SetDisplayProfile(const ColourProfile& display);
     TMyLooksView& MyLooksView() { return *myLooksView_; }
 
 signals:
@@ -165,6 +171,9 @@ private:
     void SetPhotoControlsEnabled(bool enabled);
     // A photo Open has read becomes the working photo.
     void ShowOpened(OpenedPhoto opened);
+    // The photo view, the thumbnails and the preview paint the working
+    // photo's colours in the display's.
+    void ShowColours();
     void FormClose();
     // Drops the jobs that belong to the working photo, and with `opening`
     // the Open that reads the next.
@@ -189,6 +198,7 @@ private:
     // The screen area the window was laid out for when it was given one;
     // else empty, and the screen the window is kept on counts.
     QRect layoutArea_;
+    ColourProfile display_;
 
     CategoryColumn column_;
     ToolColumn tools_;

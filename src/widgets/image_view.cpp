@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "io/colour_profile.h"
+
 namespace corvessa {
 
 namespace {
@@ -39,6 +41,13 @@ void TImageView::Changed() {
     const TBitmap& picture = Shown();
     if (autoSize_ && !picture.Empty()) resize(picture.Width(), picture.Height());
     if (zoom_ > 0) KeepPictureInView();
+    update();
+}
+
+void TImageView::SetColourTransform(std::shared_ptr<const ColourTransform> transform) {
+    if (transform == transform_) return;
+    transform_ = std::move(transform);
+    shownValid_ = false;
     update();
 }
 
@@ -156,21 +165,9 @@ void TImageView::paintEvent(QPaintEvent* event) {
     const QRectF visible = QRectF(event->rect()) & placed;
     if (visible.isEmpty() || target.isEmpty()) return;
 
-    const TBitmap* drawn = &picture;
-    QRect area(0, 0, picture.Width(), picture.Height());
-    if (target != QSize(picture.Width(), picture.Height())) {
-        const QRectF device((visible.topLeft() - placed.topLeft()) * dpr, visible.size() * dpr);
-        area = device.toAlignedRect() & QRect(QPoint(0, 0), target);
-        if (!shownValid_ || shownTarget_ != target || !shownArea_.contains(area)) {
-            scaler_.Scale(picture, target.width(), target.height(), {area.left(), area.top(), area.width(), area.height()},
-                          shown_);
-            shownArea_ = area;
-            shownTarget_ = target;
-            shownValid_ = true;
-        }
-        drawn = &shown_;
-        area = shownArea_;
-    }
+    const QRectF device((visible.topLeft() - placed.topLeft()) * dpr, visible.size() * dpr);
+    QRect area = device.toAlignedRect() & QRect(QPoint(0, 0), target);
+    const TBitmap* drawn = &Drawn(picture, target, area);
     // TBitmap rows are blue, green, red: exactly QImage's BGR888 layout.
     QImage image(drawn->Data(), drawn->Width(), drawn->Height(), qsizetype(drawn->RowBytes()), QImage::Format_BGR888);
     image.setDevicePixelRatio(dpr);
@@ -191,6 +188,31 @@ void TImageView::paintEvent(QPaintEvent* event) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+}
+
+const TBitmap& TImageView::Drawn(const TBitmap& picture, QSize target, QRect& area) {
+    const bool scaled = target != QSize(picture.Width(), picture.Height());
+    if (!scaled && !transform_) {
+        area = QRect(0, 0, picture.Width(), picture.Height());
+        return picture;
+    }
+    if (!shownValid_ || shownTarget_ != target || !shownArea_.contains(area)) {
+        const DisplayArea part{area.left(), area.top(), area.width(), area.height()};
+        if (scaled) {
+            scaler_.Scale(picture, target.width(), target.height(), part, shown_);
+        } else {
+            shown_.SetSize(part.width, part.height);
+            for (int y = 0; y < part.height; ++y)
+                std::copy_n(picture.Pixel(part.left, part.top + y), shown_.RowBytes(), shown_.Row(y));
+        }
+        // Only what is painted is converted, once per scaling.
+        if (transform_) transform_->Convert(shown_);
+        shownArea_ = area;
+        shownTarget_ = target;
+        shownValid_ = true;
+    }
+    area = shownArea_;
+    return shown_;
 }
 
 void TImageView::focusInEvent(QFocusEvent* event) {

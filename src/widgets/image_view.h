@@ -9,6 +9,8 @@
 // pixels) and grown by nearest neighbour. A zoomable view also zooms and
 // pans: fit (the bounds the window gives it), 100 % (one picture pixel a
 // device pixel) and any step between, filling the area the window allows.
+// With a colour transform (the photo's profile to the display's) what is
+// painted is converted, never the picture itself.
 
 #include <QPointF>
 #include <QRect>
@@ -19,6 +21,8 @@
 #include "widgets/display_scale.h"
 
 namespace corvessa {
+
+class ColourTransform;
 
 class TImageView : public QWidget {
     Q_OBJECT
@@ -37,6 +41,11 @@ public:
     // The shared picture shown, if the view shows one.
     std::shared_ptr<const TBitmap> SharedPicture() const { return shared_; }
     void Changed();
+
+    // The conversion of the picture's values to the display's for painting;
+    // null paints them as they are.
+    void SetColourTransform(std::shared_ptr<const ColourTransform> transform);
+    const std::shared_ptr<const ColourTransform>& ColourTransformShown() const { return transform_; }
 
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
@@ -88,10 +97,15 @@ private:
     // The picture's place in view coordinates when zoomed.
     QRectF ZoomedRect() const;
     void SetZoom(double zoom, QPointF anchorInParent);
+    // The part `area` (device pixels) of the picture drawn at `target`,
+    // scaled and converted into shown_ when it is not there yet; what to
+    // draw.
+    const TBitmap& Drawn(const TBitmap& picture, QSize target, QRect& area);
     void KeepPictureInView();
 
     std::shared_ptr<const TBitmap> shared_;
     TBitmap picture_;
+    std::shared_ptr<const ColourTransform> transform_;
     // The visible part of the picture as drawn, scaled once per change so a
     // 50-megapixel photo is not rescaled on every repaint. Only the visible
     // part: a very wide photo makes a view far wider than its panel.
