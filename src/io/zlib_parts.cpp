@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <new>
+#include <vector>
+
+#include <omp.h>
 
 #include "ground/error.h"
 #include "ground/parallel.h"
@@ -24,9 +27,35 @@ void AppendHeader(std::vector<uint8_t>& out, int level, int strategy) {
     out.push_back(uint8_t(header));
 }
 
+// zlib's working memory for one part at a time, taken from a block the
+// calling thread made: a row thread that allocated would make the
+// allocator an arena of its own, 64 MB of address space that stays.
+struct Scratch {
+    std::vector<uint8_t> bytes;  // the part as the maker makes it
+    std::vector<uint8_t> zlib;   // zlib's state, handed out from the start
+    size_t used = 0;
+};
+constexpr size_t kZlibStateBytes = size_t(512) << 10;
+
+voidpf TakeFromScratch(voidpf opaque, uInt items, uInt size) {
+    auto* scratch = static_cast<Scratch*>(opaque);
+    const size_t bytes = (size_t(items) * size + 63) & ~size_t(63);
+    if (scratch->zlib.size() - scratch->used < bytes) return Z_NULL;
+    void* block = scratch->zlib.data() + scratch->used;
+    scratch->used += bytes;
+    return block;
+}
+void GiveBackToScratch(voidpf, voidpf) {}
+
 struct Deflater {
     z_stream stream{};
     bool ready = false;
+    explicit Deflater(Scratch& scratch) {
+        scratch.used = 0;
+        stream.zalloc = TakeFromScratch;
+        stream.zfree = GiveBackToScratch;
+        stream.opaque = &scratch;
+    }
     ~Deflater() {
         if (ready) deflateEnd(&stream);
     }
@@ -36,8 +65,8 @@ struct Deflater {
 // `leadSize` bytes before them, ending with a sync flush or, for the last
 // part, the final block. False when zlib has no memory.
 bool DeflatePart(const uint8_t* body, size_t size, size_t leadSize, bool last, int level, int strategy,
-                 std::vector<uint8_t>& out) {
-    Deflater z;
+                 Scratch& scratch, std::vector<uint8_t>& out) {
+    Deflater z(scratch);
     if (deflateInit2(&z.stream, level, Z_DEFLATED, -15, 8, strategy) != Z_OK) return false;
     z.ready = true;
     const size_t primed = std::min(leadSize, kWindow);
@@ -83,12 +112,28 @@ ZlibPieces CompressInParts(int parts, size_t bytesPerPart, int level, int strate
     } catch (const std::bad_alloc&) {
         throw NotEnoughMemory();
     }
+    // Every buffer the row threads fill is made here, on the calling
+    // thread (see Scratch): a part's output with room for its worst case,
+    // and each thread's part and zlib state with room to spare.
+    const size_t worstPart = size_t(compressBound(uLong(bytesPerPart))) + 64;
+    std::vector<Scratch> scratches;
+    try {
+        for (std::vector<uint8_t>& piece : result.pieces) piece.reserve(worstPart);
+        scratches.resize(size_t(std::max(1, omp_get_max_threads())));
+        for (Scratch& scratch : scratches) {
+            scratch.bytes.reserve(bytesPerPart + bytesPerPart / 4 + (size_t(1) << 20));
+            scratch.zlib.resize(kZlibStateBytes);
+        }
+    } catch (const std::bad_alloc&) {
+        throw NotEnoughMemory();
+    }
     std::atomic<bool> failed{false};
     // Nothing may be thrown inside the row threads: a failure is noted and
     // thrown once they are done.
     ForEachRowBand(parts, bytesPerPart, [&](int begin, int end) {
         try {
-            std::vector<uint8_t> bytes;
+            Scratch& scratch = scratches[size_t(omp_get_thread_num()) % scratches.size()];
+            std::vector<uint8_t>& bytes = scratch.bytes;
             for (int part = begin; part < end && !failed.load(); ++part) {
                 bytes.clear();
                 const size_t lead = make(part, bytes);
@@ -96,7 +141,7 @@ ZlibPieces CompressInParts(int parts, size_t bytesPerPart, int level, int strate
                 const size_t size = bytes.size() - lead;
                 std::vector<uint8_t>& out = result.pieces[size_t(part)];
                 if (part == 0) AppendHeader(out, level, strategy);
-                if (!DeflatePart(body, size, lead, part == parts - 1, level, strategy, out)) failed = true;
+                if (!DeflatePart(body, size, lead, part == parts - 1, level, strategy, scratch, out)) failed = true;
                 checksums[size_t(part)] = adler32(1, body, uInt(size));
                 lengths[size_t(part)] = size;
             }
