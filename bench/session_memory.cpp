@@ -6,10 +6,10 @@
 // of its own, so the peaks do not carry over.
 //
 // The session: open a JPEG, the Light A and the Art strips, Light A 3 and
-// Preset 1 at full size, Apply, Star 4 and Apply, Undo, Save as JPEG, then a
-// batch of four copies of the photo in the window's batch runner (what the
-// window holds once it has finished); with --every-category then every
-// category's strip and two of its looks.
+// Preset 1 at full size, Apply, Star 4 and Apply, Undo, Save as JPEG and as
+// PNG, then a batch of four copies of the photo in the window's batch
+// runner (what the window holds once it has finished); with
+// --every-category then every category's strip and two of its looks.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -144,6 +144,9 @@ int RunSession(double megapixels, const std::string& appDir, bool everyCategory,
     answers.saveAnswers.push_back(SaveChoice{folder + "/saved.jpg", kSaveFilterJpeg});
     form.BtnSaveClick();
     report("save");
+    answers.saveAnswers.push_back(SaveChoice{folder + "/saved.png", kSaveFilterPng});
+    form.BtnSaveClick();
+    report("save as PNG");
     {
         std::vector<std::string> inputs;
         for (int i = 0; i < 4; ++i) {

@@ -39,3 +39,7 @@ corvessa_test(test_edit_panel
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
 target_compile_definitions(test_edit_panel PRIVATE CORVESSA_RENDER_PATH="$<TARGET_FILE:corvessa-render>")
 add_dependencies(test_edit_panel corvessa-render)
+# The Export dialog: the copies it writes and the working photo it leaves.
+corvessa_test(test_export_dialog
+  SOURCES test_export_dialog.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio Qt6::Test corvessa_testsupport PkgConfig::EXIV2)

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSlider>
@@ -390,6 +391,35 @@ TEST(BatchAdjustText, ReadsWhatItWritesAndRefusesWhatAdjustWouldRefuse) {
     EXPECT_EQ(ReadAdjustText(" warmth = 20 ,exposure=3")->at(size_t(AdjustmentId::kExposure)), 300);
     for (const char* bad : {"shadows=101", "exposure=3.1", "shadows=4,shadows=5", "glow=3", "shadows", "shadows=x", ","})
         EXPECT_FALSE(ReadAdjustText(QString::fromLatin1(bad))) << bad;
+}
+
+// The copies to share: the window's batch writes what corvessa-render
+// --resize --srgb --strip-location writes.
+TEST_F(BatchDialogTest, CopiesToShareAreWhatCorvessaRenderWrites) {
+    WriteBytes(dir_.File("heron.jpg"), RichCameraJpeg(GradientBitmap(96, 64), 1));
+    WriteBytes(dir_.File("small.jpg"), CameraJpeg(GradientBitmap(20, 16), 1));
+    const std::vector<std::string> photos = {dir_.File("heron.jpg"), dir_.File("small.jpg")};
+    TFormBatch& batch = Dialog();
+    batch.AddPhotos(photos);
+    batch.OfferPreviewLook({Look{1, 3}, ColourDecision::NotAsked(), kWhite, 100, {}});
+    Child<QSpinBox>(&batch, "SpinLongEdge")->setValue(48);
+    Child<QCheckBox>(&batch, "CheckSrgb")->setChecked(true);
+    Child<QCheckBox>(&batch, "CheckNoLocation")->setChecked(true);
+    Child<QLineEdit>(&batch, "EditFolder")->setText(QString::fromStdString(dir_.File("window")));
+    Finish(batch);
+    std::string command = std::string(CORVESSA_RENDER_PATH) + " --pic '" + dir_.File("pic") +
+                          "' --look 1:3 --resize 48 --srgb --strip-location --format jpg --name '{name}-{category}-{effect}' -o '" +
+                          dir_.File("cli") + "'";
+    for (const std::string& photo : photos) command += " '" + photo + "'";
+    ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
+    const std::vector<std::string> names = Listing(dir_.File("window"));
+    ASSERT_EQ(names, Listing(dir_.File("cli")));
+    ASSERT_EQ(names.size(), 2u);
+    for (const std::string& name : names)
+        EXPECT_EQ(Slurp(dir_.File("window/" + name)), Slurp(dir_.File("cli/" + name))) << name;
+    // 48 on the longer side; the small photo kept its size.
+    EXPECT_EQ(ReadPhotoFile(dir_.File("window/heron-LightA-3.jpg")).Width(), 48);
+    EXPECT_EQ(ReadPhotoFile(dir_.File("window/small-LightA-3.jpg")).Width(), 20);
 }
 
 // A user's table, from the preview or as a .cube file, writes what

@@ -278,6 +278,120 @@ TEST_F(CliLook, PhonePhotoIsTurnedUprightAndKeepsItsMetadata) {
     EXPECT_EQ(Slurp(Out("look.bmp")).find(kTestCameraModel), std::string::npos);
 }
 
+// --- Copies for sharing: --resize, --strip-location, --strip-metadata ----------
+
+TEST_F(CliLook, ResizeFitsTheOutputAndNeverEnlarges) {
+    // The photo is 64 x 48.
+    struct Case {
+        const char* resize;
+        int width, height;
+    };
+    const Case cases[] = {{"32", 32, 24},    {"17", 17, 13},    {"64", 64, 48},  {"500", 64, 48},
+                          {"40x40", 40, 30}, {"64x21", 28, 21}, {"50%", 32, 24}, {"1%", 1, 1},
+                          {"100%", 64, 48},  {"33x1000", 33, 25}};
+    // With a look, or alone: a copy to share needs none.
+    for (const Case& c : cases)
+        for (const bool batch : {false, true})
+            for (const bool look : {true, false}) {
+                std::string out = Out("resized.png");
+                std::vector<std::string> args{"--resize", c.resize};
+                if (look) args.insert(args.begin(), {"--pic", Pic(), "--look", "1:1"});
+                if (batch) {
+                    args.insert(args.end(), {"-o", Out("resized"), "--format", "png", Photo()});
+                    out = Out("resized/photo.png");
+                } else {
+                    args.insert(args.end(), {Photo(), out});
+                }
+                const Outcome run = RunRenderer(args);
+                ASSERT_EQ(run.status, 0) << c.resize << ": " << run.err;
+                const TBitmap written = ReadPhotoFile(out);
+                EXPECT_EQ(written.Width(), c.width) << c.resize << (batch ? " in a batch" : "");
+                EXPECT_EQ(written.Height(), c.height) << c.resize << (batch ? " in a batch" : "");
+            }
+}
+
+TEST_F(CliLook, BadResizeValuesExitTwoNamingTheOptionAndItsRange) {
+    for (const char* wrong : {"0", "15", "65536", "-3", "abc", "20x", "x20", "20x15", "0%", "101%", "%", "", "2048.5"}) {
+        const Outcome run = RunRenderer({"--look", "1:1", "--resize", wrong, Photo(), Out("w.jpg")});
+        EXPECT_EQ(run.status, 2) << wrong;
+        EXPECT_NE(run.err.find("--resize wants N or WxH (16 to 65535"), std::string::npos) << wrong << ": " << run.err;
+        EXPECT_FALSE(fs::exists(Out("w.jpg"))) << wrong;
+    }
+    // Only where a photo is written.
+    for (const char* option : {"--resize", "--strip-location", "--strip-metadata", "--srgb"}) {
+        std::vector<std::string> args{"--strip", "Art", option};
+        if (std::string(option) == "--resize") args.push_back("100");
+        args.insert(args.end(), {Photo(), Out("strip")});
+        const Outcome run = RunRenderer(args);
+        EXPECT_EQ(run.status, 2) << option;
+        EXPECT_NE(run.err.find("belong with --look, --lut, --filter, the edits or alone"), std::string::npos) << run.err;
+    }
+}
+
+TEST_F(CliLook, StripLocationDropsTheGpsAndKeepsTheRestAndStripMetadataKeepsOnlyTheProfile) {
+    WriteBytes(Out("phone.jpg"), RichCameraJpeg(GradientBitmap(640, 480), 1));
+    struct Case {
+        const char* option;
+        bool camera, iccProfile;
+    };
+    const Case cases[] = {{"--strip-location", true, true}, {"--strip-metadata", false, true}};
+    for (const Case& c : cases)
+        for (const char* name : {"out.jpg", "out.png", "batch"}) {
+            std::string out = Out(std::string(c.option).substr(2) + "-" + name);
+            std::vector<std::string> args{"--pic", Pic(), "--look", "Film:2", c.option, "--resize", "160"};
+            if (std::string(name) == "batch") {
+                args.insert(args.end(), {"-o", out, Out("phone.jpg")});
+                out += "/phone.jpg";
+            } else {
+                args.insert(args.end(), {Out("phone.jpg"), out});
+            }
+            ASSERT_EQ(RunRenderer(args).status, 0) << c.option << " " << name;
+            auto image = Exiv2::ImageFactory::open(out);
+            image->readMetadata();
+            const Exiv2::ExifData& exif = image->exifData();
+            const std::string what = std::string(c.option) + " " + name;
+            for (const Exiv2::Exifdatum& tag : exif) EXPECT_NE(tag.groupName(), "GPSInfo") << what << " " << tag.key();
+            EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Image.GPSTag")), exif.end()) << what;
+            EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Image.Model")) != exif.end(), c.camera) << what;
+            EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal")) != exif.end(), c.camera) << what;
+            EXPECT_EQ(image->iccProfileDefined(), c.iccProfile) << what;
+            if (c.camera) {
+                EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Image.Model"))->toString(), kTestCameraModel) << what;
+                EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Photo.PixelXDimension"))->toLong(), 160) << what;
+            }
+            EXPECT_EQ(ReadPhotoFile(out).Width(), 160) << what;
+        }
+}
+
+TEST_F(CliLook, SrgbResizeAndStripLocationMakeTheCopyToShare) {
+    // An Adobe RGB camera photo with its position, 2400 x 1600.
+    WriteBytes(Out("camera.jpg"), RichCameraJpeg(GradientBitmap(2400, 1600), 1));
+    const std::vector<std::string> common{"--pic", Pic(), "--resize", "2048", "--strip-location", "--look", "Film:2"};
+    for (const bool srgb : {true, false}) {
+        std::vector<std::string> args = common;
+        if (srgb) args.insert(args.begin(), "--srgb");
+        const std::string out = Out(srgb ? "srgb.jpg" : "adobe.jpg");
+        args.insert(args.end(), {Out("camera.jpg"), out});
+        const Outcome run = RunRenderer(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        PhotoMetadata metadata;
+        const TBitmap written = ReadPhotoUpright(out, metadata);
+        EXPECT_EQ(written.Width(), 2048);
+        EXPECT_EQ(written.Height(), 1365);
+        // sRGB carries no profile; without --srgb the photo's stays.
+        EXPECT_EQ(metadata.Colour().Icc().empty(), srgb);
+        auto image = Exiv2::ImageFactory::open(out);
+        image->readMetadata();
+        const Exiv2::ExifData& exif = image->exifData();
+        EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.GPSInfo.GPSLatitude")), exif.end());
+        EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Image.Model"))->toString(), kTestCameraModel);
+        EXPECT_EQ(exif.findKey(Exiv2::ExifKey("Exif.Photo.DateTimeOriginal"))->toString(), kTestCaptureDate);
+    }
+    // The same render, its colours converted: Adobe RGB's values mean
+    // more saturated colours than sRGB's.
+    EXPECT_FALSE(SamePixels(ReadPhotoFile(Out("srgb.jpg")), ReadPhotoFile(Out("adobe.jpg"))));
+}
+
 TEST_F(CliLook, HeicAndAvifOpenUprightAndKeepTheirCameraDataInJpegAndPng) {
     HeifOptions phone;
     phone.orientation = 6;  // stored 64 wide and 48 high, a quarter turn clockwise

@@ -247,7 +247,8 @@ TBitmap EditPhoto(TBitmap photo, const BatchEdits& edits, const std::string& inp
 }
 
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning, int quality, const BatchEdits& edits) {
+                 const PictureSource& pictures, std::string* warning, int quality, const BatchEdits& edits,
+                 const ExportChoices& exported) {
     PhotoMetadata metadata;
     TBitmap result = EditPhoto(ReadPhotoUpright(input, metadata, warning), edits, input);
     // The photo goes as soon as the look is made, before the encoder
@@ -263,6 +264,7 @@ void RenderPhoto(const std::string& input, const std::string& output, const Batc
         job.SetStrength(look.strength);
         result = std::move(job.Run().picture);
     }
+    PrepareExport(result, metadata, exported);
     // The output folder may be shared: a link found there is never written
     // through, so nothing outside the folder changes.
     WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kNever, quality);
@@ -290,7 +292,7 @@ PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex&
                 warning = render_(photo.input, photo.output);
             else
                 RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality,
-                            settings_.edits);
+                            settings_.edits, settings_.exported);
             outcome.status = Status::kRendered;
             outcome.warning = !warning.empty();
             outcome.message = std::move(warning);

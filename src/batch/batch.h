@@ -21,6 +21,7 @@
 #include "catalogue/render_job.h"
 #include "edit/edit.h"
 #include "ground/strength.h"
+#include "io/photo_export.h"
 #include "io/photo_formats.h"
 #include "looks/render_context.h"
 
@@ -73,6 +74,8 @@ struct BatchSettings {
     bool skipExisting = false;
     // Photos rendered at once; 0 for one per core.
     unsigned workers = 0;
+    // The copies written smaller or without camera data.
+    ExportChoices exported;
 };
 
 // The file name (no folder) `settings` give `input`: the pattern's name
@@ -193,7 +196,7 @@ void MakeFolder(const std::string& dir);
 // rendering and writing throw.
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
                  const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality,
-                 const BatchEdits& edits = {});
+                 const BatchEdits& edits = {}, const ExportChoices& exported = {});
 
 }  // namespace batch
 }  // namespace corvessa

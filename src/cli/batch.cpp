@@ -31,7 +31,8 @@ void CheckNotAnInput(const std::string& input, const std::string& output) {
 }
 
 void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
-                    LinkPolicy links, int quality, std::string* warning, const batch::BatchEdits& edits) {
+                    LinkPolicy links, int quality, std::string* warning, const batch::BatchEdits& edits,
+                    const ExportChoices& exported) {
     PhotoMetadata metadata;
     TBitmap result;
     {
@@ -39,6 +40,7 @@ void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input,
         job.SetStrength(strength);
         result = std::move(job.Run().picture);
     }
+    PrepareExport(result, metadata, exported);
     WritePictureFileWithMetadata(result, output, metadata, links, quality);
 }
 
@@ -157,6 +159,7 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Use
     settings.quality = options.quality;
     settings.skipExisting = options.skipExisting;
     settings.workers = options.jobs;
+    settings.exported = options.exported;
 
     int reportFd = -1;
     if (options.report) {

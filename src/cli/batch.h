@@ -5,6 +5,7 @@
 
 #include "cli/options.h"
 #include "io/files.h"
+#include "io/photo_export.h"
 #include "looks/cube_lut.h"
 #include "looks/render_context.h"
 #include "io/user_looks.h"
@@ -27,7 +28,8 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Use
 // the window and the batch render a user's table with; `warning` as
 // batch::RenderPhoto's.
 void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
-                    LinkPolicy links, int quality, std::string* warning = nullptr, const batch::BatchEdits& edits = {});
+                    LinkPolicy links, int quality, std::string* warning = nullptr, const batch::BatchEdits& edits = {},
+                    const ExportChoices& exported = {});
 
 // Throws "PATH is the input; it is not overwritten" when `output` is the
 // file `input`.

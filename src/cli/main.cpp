@@ -18,6 +18,7 @@
 #include "ground/random.h"
 #include "io/photo_files.h"
 #include "io/photo_formats.h"
+#include "io/photo_export.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 #include "io/program_files.h"
@@ -96,7 +97,9 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
     RenderJob job(photo, options.look, pictures);
     job.DecideColour(options.Colour());
     job.SetStrength(options.strength);
-    WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
+    TBitmap result = std::move(job.Run().picture);
+    PrepareExport(result, metadata, options.exported);
+    WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
 
@@ -105,7 +108,7 @@ int RenderLut(const Options& options, const UserLook& lut) {
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
     RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality, nullptr,
-                   options.edits.edits);
+                   options.edits.edits, options.exported);
     return 0;
 }
 
@@ -115,7 +118,8 @@ int RenderEdited(const Options& options) {
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
     PhotoMetadata metadata;
-    const TBitmap edited = batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input);
+    TBitmap edited = batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input);
+    PrepareExport(edited, metadata, options.exported);
     WritePictureFileWithMetadata(edited, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
@@ -129,7 +133,9 @@ int RenderFilter(const Options& options) {
     clock.Randomize();
     RenderJob job(batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input), options.filter,
                   options.seed.value_or(clock.Seed()));
-    WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
+    TBitmap result = std::move(job.Run().picture);
+    PrepareExport(result, metadata, options.exported);
+    WritePictureFileWithMetadata(result, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
     return 0;
 }
 

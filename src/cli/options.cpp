@@ -28,6 +28,12 @@ std::string MakeUsage() {
            "\n"
            "  --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o\n"
            "  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)\n"
+           "  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside\n"
+           "                      W x H; P%: P percent of each side (1 to 100). Never enlarges\n"
+           "  --strip-location    the output carries no GPS position; the other camera data stays\n"
+           "  --strip-metadata    the output carries no camera data (the colour profile stays)\n"
+           "  --srgb              the output's colours converted to sRGB from the photo's profile\n"
+           "                      (these four with --look, --lut, --filter, the edits or alone; also with -o)\n"
            "  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to\n"
            "                      N pixels on its longer side (16 to 1024)\n"
            "\n" + EditUsage() + "\n"
@@ -171,6 +177,9 @@ void CheckPositional(const Options& options) {
         throw UsageError{"--strength belongs with --look or --lut"};
     if (options.quality != kDefaultQuality && !edited)
         throw UsageError{"--quality belongs with --look, --lut, --filter or the edits"};
+    if (options.exported.Changes() && !edited)
+        throw UsageError{"--resize, --strip-location, --strip-metadata and --srgb belong with --look, --lut, --filter, "
+                         "the edits or alone"};
 }
 
 }  // namespace
@@ -196,6 +205,12 @@ bool TakeFlag(Options& options, std::string_view arg) {
         options.skipExisting = true;
     else if (arg == "-0" || arg == "--null")
         options.nulSeparated = true;
+    else if (arg == "--strip-location")
+        options.exported.stripLocation = true;
+    else if (arg == "--strip-metadata")
+        options.exported.stripMetadata = true;
+    else if (arg == "--srgb")
+        options.exported.srgb = true;
     else
         return TakeEditFlag(options.edits, arg);
     return true;
@@ -206,6 +221,24 @@ long long Number(std::string_view value, long long lowest, long long highest, co
     long long number = 0;
     if (!ParseInt(value, lowest, highest, number)) throw UsageError{complaint};
     return number;
+}
+
+// --resize N, WxH or P%.
+void ParseResize(std::string_view text, ExportChoices& exported) {
+    constexpr const char* complaint =
+        "--resize wants N or WxH (16 to 65535 pixels each) or P% (1 to 100)";
+    exported.longEdge = exported.boxWidth = exported.boxHeight = exported.percent = 0;
+    if (!text.empty() && text.back() == '%') {
+        exported.percent = int(Number(text.substr(0, text.size() - 1), 1, 100, complaint));
+        return;
+    }
+    const size_t x = text.find('x');
+    if (x == std::string_view::npos) {
+        exported.longEdge = int(Number(text, kExportEdgeMin, kExportEdgeMax, complaint));
+        return;
+    }
+    exported.boxWidth = int(Number(text.substr(0, x), kExportEdgeMin, kExportEdgeMax, complaint));
+    exported.boxHeight = int(Number(text.substr(x + 1), kExportEdgeMin, kExportEdgeMax, complaint));
 }
 
 // Option `arg` with its `value`.
@@ -252,6 +285,8 @@ void TakeValue(Options& options, std::string_view arg, std::string_view value) {
         if (!options.format) throw UsageError{"--format wants " + WritableFormatNames()};
     } else if (arg == "--quality") {
         options.quality = int(Number(value, 1, 100, "--quality wants a number from 1 to 100"));
+    } else if (arg == "--resize") {
+        ParseResize(value, options.exported);
     } else if (arg == "--report") {
         options.report = std::string(value);
     } else if (!TakeEditValue(options.edits, arg, value)) {
@@ -278,7 +313,8 @@ Options ParseOptions(int argc, char** argv) {
         if (i + 1 >= argc) throw UsageError{std::string(arg) + " wants a value"};
         TakeValue(options, arg, argv[++i]);
     }
-    if (options.mode == Mode::kNone && options.edits.given) options.mode = Mode::kEdit;
+    // A copy to share (resized, in sRGB, without location) needs no look.
+    if (options.mode == Mode::kNone && (options.edits.given || options.exported.Changes())) options.mode = Mode::kEdit;
     CheckPositional(options);
     return options;
 }

@@ -9,6 +9,7 @@
 #include "catalogue/render_job.h"
 #include "cli/edit_options.h"
 #include "ground/bitmap.h"
+#include "io/photo_export.h"
 
 namespace corvessa {
 namespace cli {
@@ -38,6 +39,8 @@ struct Options {
     int strength = kFullStrength;  // --strength, looks only
     bool strengthGiven = false;
     int quality = kDefaultQuality;  // --quality, for a lossy output format
+    // --resize, --strip-location, --strip-metadata, --srgb: the copy written.
+    ExportChoices exported;
     FilterCall filter;
     int stripCategory = 0;
     int thumbnailSize = 0;  // --thumbnail-size: large thumbnails of that side; 0 for the small strip

@@ -14,20 +14,12 @@
 #include "io/jpeg_codec.h"
 #include "io/jxl_codec.h"
 #include "io/orientation.h"
+#include "io/photo_metadata_data.h"
 #include "io/photo_files.h"
 #include "io/photo_formats.h"
 #include "io/png_codec.h"
 
 namespace corvessa {
-
-struct PhotoMetadata::Data {
-    Exiv2::ExifData exif;
-    Exiv2::XmpData xmp;
-    Exiv2::IptcData iptc;
-    // An RGB profile only: the pixels are RGB whatever the file stored.
-    ColourProfile colour;
-    int orientation = 1;
-};
 
 namespace {
 

@@ -53,6 +53,8 @@ private:
     friend PhotoMetadata MetadataFromBlocks(const std::vector<uint8_t>& exif, const std::string& xmp,
                                             const std::vector<uint8_t>& iccProfile, bool exifTurns);
     friend SavedMetadataBlocks SavedBlocks(const PhotoMetadata& metadata, int width, int height);
+    friend PhotoMetadata WithoutLocation(const PhotoMetadata& metadata);
+    friend PhotoMetadata WithoutCameraData(const PhotoMetadata& metadata);
     std::shared_ptr<const Data> data_;
 };
 
@@ -94,6 +96,13 @@ struct SavedMetadataBlocks {
     std::vector<uint8_t> iccProfile;
 };
 SavedMetadataBlocks SavedBlocks(const PhotoMetadata& metadata, int width, int height);
+
+// `metadata` without where the photo was taken: the Exif GPS directory
+// and XMP's GPS properties go, every other tag stays.
+PhotoMetadata WithoutLocation(const PhotoMetadata& metadata);
+// Only the colour profile of `metadata`, which says what its colours mean:
+// nothing of the camera, the shot, the place or the people stays.
+PhotoMetadata WithoutCameraData(const PhotoMetadata& metadata);
 
 // The JPEG `jpeg`, a picture of `width` x `height`, with `metadata` written
 // into it: orientation reset to 1 (the pixels are stored upright), the

@@ -34,10 +34,17 @@ void CheckPngStart(const uint8_t* head, size_t headBytes, uint64_t fileBytes);
 // broken, ends early or inflates to more than 64 MB.
 std::vector<uint8_t> PngIccProfile(const uint8_t* data, size_t size);
 
-// 8-bit RGB, lossless, at zlib's level 3. `iccProfile` goes into an iCCP chunk when libpng
-// finds it fit for an RGB picture (a profile of another colour space is
-// left out), `exif` (a TIFF-structured Exif block) into an eXIf chunk.
+// zlib's best fast level: a 24-megapixel photo is compressed in about a
+// quarter of the time its default level 6 takes, for 7 % more bytes.
+inline constexpr int kPngLevel = 3;
+
+// 8-bit RGB, lossless, at zlib's `level` (0..9). The rows are filtered as
+// libpng filters them (each row by the filter that predicts it best) and
+// compressed on every row thread (ground/parallel.h) into one stream.
+// `iccProfile` goes into an iCCP chunk when libpng finds it fit for an RGB
+// picture (a profile of another colour space is left out), `exif` (a
+// TIFF-structured Exif block) into an eXIf chunk.
 std::vector<uint8_t> EncodePng(const TBitmap& picture, const std::vector<uint8_t>& iccProfile = {},
-                               const std::vector<uint8_t>& exif = {});
+                               const std::vector<uint8_t>& exif = {}, int level = kPngLevel);
 
 }  // namespace corvessa

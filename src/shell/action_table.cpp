@@ -21,6 +21,8 @@ constexpr Qt::Key kNone = Qt::Key_unknown;
 constexpr ActionRow kRows[] = {
     {A::kOpen, "Open", {Qt::CTRL | Qt::Key_O, kNone, kNone}, kShortcut, kShortcut, "opens a photo"},
     {A::kSave, "Save", {Qt::CTRL | Qt::Key_S, kNone, kNone}, kShortcut, kShortcut, "writes the photo shown to a file"},
+    {A::kExport, "Export", {Qt::CTRL | Qt::SHIFT | Qt::Key_E, kNone, kNone}, kShortcut, kShortcut,
+     "writes a copy for sharing: smaller, without the location"},
     {A::kUndo, "Undo", {Qt::CTRL | Qt::Key_Z, kNone, kNone}, kShortcut, kShortcut, "takes back the last Apply"},
     {A::kRedo, "Redo", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, kNone}, kShortcut, kShortcut,
      "brings back the Apply Undo took back"},

@@ -21,6 +21,7 @@ namespace corvessa {
 enum class Action {
     kOpen,
     kSave,
+    kExport,
     kUndo,
     kRedo,
     kEdit,

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QSlider>
 #include <algorithm>
 #include <filesystem>
@@ -130,6 +131,9 @@ batch::BatchSettings TBatchSettingsPage::Settings() const {
     settings.format = PhotoFormatId(comboFormat_->currentData().toInt());
     settings.skipExisting = checkSkip_->isChecked();
     settings.edits = {editBox_->Edits(), editBox_->AutoPerPhoto()};
+    if (spinLongEdge_->value() >= kExportEdgeMin) settings.exported.longEdge = spinLongEdge_->value();
+    settings.exported.srgb = checkSrgb_->isChecked();
+    settings.exported.stripLocation = checkNoLocation_->isChecked();
     return settings;
 }
 

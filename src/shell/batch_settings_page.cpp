@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QThreadPool>
 #include <QVBoxLayout>
 
@@ -221,6 +222,7 @@ QGroupBox* TBatchSettingsPage::CreateOutputBox() {
     checkSkip_ = new QCheckBox(QStringLiteral("Skip photos already done"));
     checkSkip_->setObjectName(QStringLiteral("CheckSkip"));
     form->addRow(QString(), checkSkip_);
+    form->addRow(QStringLiteral("To share:"), CreateSharingRow());
     connect(editFolder_, &QLineEdit::textEdited, this, [this] {
         folderChosen_ = true;
         Refresh();
@@ -229,6 +231,24 @@ QGroupBox* TBatchSettingsPage::CreateOutputBox() {
     connect(comboFormat_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
     connect(editName_, &QLineEdit::textChanged, this, [this] { Refresh(); });
     return output;
+}
+
+QLayout* TBatchSettingsPage::CreateSharingRow() {
+    auto* row = new QHBoxLayout;
+    spinLongEdge_ = new QSpinBox;
+    spinLongEdge_->setObjectName(QStringLiteral("SpinLongEdge"));
+    spinLongEdge_->setRange(kExportEdgeMin - 1, kExportEdgeMax);
+    spinLongEdge_->setSpecialValueText(QStringLiteral("full size"));
+    spinLongEdge_->setSuffix(QStringLiteral(" px"));
+    spinLongEdge_->setToolTip(QStringLiteral("The longer side of each output; a smaller photo keeps its size"));
+    checkSrgb_ = new QCheckBox(QStringLiteral("sRGB"));
+    checkSrgb_->setObjectName(QStringLiteral("CheckSrgb"));
+    checkNoLocation_ = new QCheckBox(QStringLiteral("Without the location"));
+    checkNoLocation_->setObjectName(QStringLiteral("CheckNoLocation"));
+    row->addWidget(spinLongEdge_);
+    row->addWidget(checkSrgb_);
+    row->addWidget(checkNoLocation_, 1);
+    return row;
 }
 
 QLayout* TBatchSettingsPage::CreateButtons() {

@@ -20,6 +20,7 @@
 
 class QBoxLayout;
 class QCheckBox;
+class QSpinBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -93,6 +94,7 @@ private:
     void AddLookSourceRows(QBoxLayout& rows);
     QLayout* CreateColourRow();
     QGroupBox* CreateOutputBox();
+    QLayout* CreateSharingRow();
     QLayout* CreateButtons();
     // The chosen look, as the radio buttons, the category and the
     // thumbnails say.
@@ -145,6 +147,11 @@ private:
     QLineEdit* editName_ = nullptr;
     QLabel* labelExample_ = nullptr;
     QCheckBox* checkSkip_ = nullptr;
+    // Copies to share: a long edge (its lowest value: full size), sRGB,
+    // without the location.
+    QSpinBox* spinLongEdge_ = nullptr;
+    QCheckBox* checkSrgb_ = nullptr;
+    QCheckBox* checkNoLocation_ = nullptr;
     QPushButton* btnStart_ = nullptr;
 };
 

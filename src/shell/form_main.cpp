@@ -19,6 +19,7 @@
 #include "shell/display_colour.h"
 #include "shell/edit_panel.h"
 #include "shell/form_batch.h"
+#include "shell/form_export.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
 #include "shell/look_renders.h"
@@ -70,6 +71,7 @@ void TFormMain::CreateControls() {
     connect(tools_.save, &QPushButton::clicked, this, [this] { BtnSaveClick(); });
     connect(tools_.help, &QPushButton::clicked, this, [this] { BtnHelpClick(); });
     connect(tools_.batch, &QPushButton::clicked, this, [this] { BtnBatchClick(); });
+    connect(tools_.exportCopy, &QPushButton::clicked, this, [this] { BtnExportClick(); });
     pane_ = std::make_unique<TPhotoPane>(*this, *tools_.panel, session_);
     connect(pane_.get(), &TPhotoPane::CancelPressed, this, &TFormMain::CancelJob);
 
@@ -126,6 +128,7 @@ void TFormMain::RunAction(Action action) {
     case Action::kRedo: return BtnRedoClick();
     case Action::kEdit: return edit_->Open();
     case Action::kBatch: return BtnBatchClick();
+    case Action::kExport: return BtnExportClick();
     case Action::kAddLook: return myLooksView_->AddLookClick();
     case Action::kHelp: return BtnHelpClick();
     case Action::kNextLooks:
@@ -371,6 +374,24 @@ void TFormMain::BtnBatchClick() {
     formBatch_->show();
     formBatch_->raise();
     formBatch_->activateWindow();
+}
+
+void TFormMain::BtnExportClick() {
+    Guarded(*dialogs_, [&] {
+        const TImageView& view = *pane_->View();
+        if (view.Picture().Empty()) return;
+        std::shared_ptr<const TBitmap> shown = pane_->View()->SharedPicture();
+        if (!shown) {
+            auto copy = std::make_shared<TBitmap>();
+            copy->CopyFrom(view.Picture());
+            shown = std::move(copy);
+        }
+        if (!formExport_) formExport_ = new TFormExport(this, *dialogs_);
+        formExport_->Offer(std::move(shown), session_.Metadata(), session_.PhotoPath());
+        formExport_->show();
+        formExport_->raise();
+        formExport_->activateWindow();
+    });
 }
 
 void TFormMain::FormClose() {

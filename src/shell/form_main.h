@@ -38,6 +38,7 @@ namespace corvessa {
 class ShellDialogs;
 class TFormBatch;
 class TEditPanel;
+class TFormExport;
 class TFormPreview;
 class TLookRenders;
 class TMyLooksView;
@@ -87,6 +88,7 @@ public:
     // The batch dialog, made when Batch is first pressed.
     TFormBatch* FormBatch() const { return formBatch_; }
     TEditPanel& EditPanel() const { return *edit_; }
+    TFormExport* FormExport() const { return formExport_; }
     ShellDialogs& Dialogs() { return *dialogs_; }
     // The overlay pictures of the program's pic folder, for every render of the window.
     const PictureSource& Pictures() const { return pictures_; }
@@ -100,6 +102,8 @@ public:
     // Batch (and its key): the batch dialog, offered the look last shown in
     // the preview.
     void BtnBatchClick();
+    // Export: a copy of the photo shown for sharing (form_export.h).
+    void BtnExportClick();
     // Opens `path` as Open does after its dialog; OpenFinished says when it is shown.
     void OpenPhoto(const std::string& path) { opener_->Open(path); }
     // Whether a photo is read, a look rendered, a photo saved, a strip drawn, My Looks listed.
@@ -200,6 +204,7 @@ private:
     CategoryColumn column_;
     ToolColumn tools_;
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
+    TFormExport* formExport_ = nullptr;    // made when Export is first pressed
     TFormBatch* formBatch_ = nullptr;      // made when Batch is first pressed
     bool closed_ = false;
     // The user has answered what to do with an unsaved Apply: the close

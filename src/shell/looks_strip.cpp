@@ -105,7 +105,7 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
 void TLooksStrip::CreateLargeLooksBox(QWidget& tools) {
     chkLarge_ = new QCheckBox(QStringLiteral("Large looks"), &tools);
     chkLarge_->setObjectName(QStringLiteral("ChkLargeThumbnails"));
-    chkLarge_->setGeometry(6, 198, 106, 22);
+    chkLarge_->setGeometry(6, 226, 106, 22);
     QPalette light = chkLarge_->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     chkLarge_->setPalette(light);

@@ -60,6 +60,8 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.batch->setToolTip(QStringLiteral("One look on many photos (%1)").arg(KeysText(Action::kBatch)));
     tools.edit = MakeButton(tools.panel, "BtnEdit", "Edit", QRect(16, 168, 75, 25));
     tools.edit->setToolTip(QStringLiteral("Crop, turn, straighten and adjust the photo (%1)").arg(KeysText(Action::kEdit)));
+    tools.exportCopy = MakeButton(tools.panel, "BtnExport", "Export", QRect(16, 196, 75, 25));
+    tools.exportCopy->setToolTip(QStringLiteral("A copy for sharing (%1)").arg(KeysText(Action::kExport)));
     return tools;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's two columns of buttons: the category column on the
 // left (FlatPanel4), a button for each category the catalogue shows, and
-// the tool column (FlatPanel1) with Undo, Open, Save, Help, Batch and Edit,
-// whose panel also holds the photo area.
+// the tool column (FlatPanel1) with Undo, Open, Save, Help, Batch, Edit and
+// Export, whose panel also holds the photo area.
 
 #include <array>
 #include <functional>
@@ -47,6 +47,7 @@ struct ToolColumn {
     QPushButton* help = nullptr;
     QPushButton* batch = nullptr;
     QPushButton* edit = nullptr;
+    QPushButton* exportCopy = nullptr;
 };
 ToolColumn MakeToolColumn(QWidget& window);
 

@@ -1,5 +1,7 @@
 #include "shell/photo_saver.h"
 
+#include <malloc.h>
+
 #include <QFileInfo>
 #include <filesystem>
 #include <utility>
@@ -12,16 +14,11 @@
 
 namespace corvessa {
 
-namespace {
-
-// "3.1 MB", "820 KB", "96 bytes".
 QString FileSizeText(qint64 bytes) {
     if (bytes >= 1000 * 1000) return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
     if (bytes >= 1000) return QStringLiteral("%1 KB").arg((bytes + 500) / 1000);
     return QStringLiteral("%1 bytes").arg(bytes);
 }
-
-}  // namespace
 
 QString SavedNews(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
@@ -92,7 +89,13 @@ bool TPhotoSaver::Save(std::function<void()> saved) {
             [picture = session_.ResultPhotoBuffer().Snapshot(), target = target, quality = quality,
              metadata = session_.Metadata(), threads = rowThreads_()] {
                 LimitRowThreads(threads);
-                return WritePhotoFile(*picture, target.path, target.format, metadata, quality);
+                const std::string error = WritePhotoFile(*picture, target.path, target.format, metadata, quality);
+                // The encoder's buffers are freed by now, but the allocator
+                // keeps their pages; a window left open after a save would
+                // hold a photo's worth and more.
+                TrimPixelPool();
+                malloc_trim(0);
+                return error;
             },
             finished, finished);
         pane_.StartBusy(QStringLiteral("Saving %1").arg(QFileInfo(QString::fromStdString(target.path)).fileName()));

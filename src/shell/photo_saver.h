@@ -23,6 +23,8 @@ class ShellDialogs;
 class TPhotoPane;
 enum class UnsavedChoice;
 
+// "3.1 MB", "820 KB", "96 bytes".
+QString FileSizeText(qint64 bytes);
 // "Saved photo.jpg, 3.1 MB" for the file just written to `path`.
 QString SavedNews(const std::string& path);
 
