@@ -15,6 +15,8 @@ PACKAGES=(
   librsvg2-bin desktop-file-utils appstream parallel
   # counts each function's lines for the test of the sources' sizes
   pmccabe
+  # finds the faces "Keep faces clear" keeps the looks off
+  libdlib-dev
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.
