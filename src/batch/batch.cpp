@@ -247,17 +247,26 @@ TBitmap EditPhoto(TBitmap photo, const BatchEdits& edits, const std::string& inp
 }
 
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
-                 const PictureSource& pictures, std::string* warning, int quality, const BatchEdits& edits) {
+                 const PictureSource& pictures, std::string* warning, int quality, const BatchEdits& edits,
+                 bool keepFaces) {
     PhotoMetadata metadata;
     TBitmap result = EditPhoto(ReadPhotoUpright(input, metadata, warning), edits, input);
     // The photo goes as soon as the look is made, before the encoder
     // needs its memory.
-    if (look.user) {
+    if (look.user && keepFaces) {
+        const auto photo = std::make_shared<const TBitmap>(std::move(result));
+        RenderJob job(photo, *look.user);
+        job.SetFaces(std::make_shared<PhotoFaces>(photo));
+        job.SetStrength(look.strength);
+        result = std::move(job.Run().picture);
+    } else if (look.user) {
         RenderJob job(std::move(result), *look.user);
         job.SetStrength(look.strength);
         result = std::move(job.Run().picture);
     } else if (!look.none) {
-        RenderJob job(std::make_shared<const TBitmap>(std::move(result)), look.look, pictures);
+        const auto photo = std::make_shared<const TBitmap>(std::move(result));
+        RenderJob job(photo, look.look, pictures);
+        if (keepFaces) job.SetFaces(std::make_shared<PhotoFaces>(photo));
         job.DecideColour(look.colour);
         job.SetResultFill(look.fallbackFill);
         job.SetStrength(look.strength);
@@ -290,7 +299,7 @@ PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex&
                 warning = render_(photo.input, photo.output);
             else
                 RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality,
-                            settings_.edits);
+                            settings_.edits, settings_.keepFaces);
             outcome.status = Status::kRendered;
             outcome.warning = !warning.empty();
             outcome.message = std::move(warning);

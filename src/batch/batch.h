@@ -73,6 +73,9 @@ struct BatchSettings {
     bool skipExisting = false;
     // Photos rendered at once; 0 for one per core.
     unsigned workers = 0;
+    // "Keep faces clear": each photo's look taken back over the faces
+    // found in it (after its edits), as the window does.
+    bool keepFaces = false;
 };
 
 // The file name (no folder) `settings` give `input`: the pattern's name
@@ -187,13 +190,14 @@ void MakeFolder(const std::string& dir);
 // Renders `look` on the photo `input` into `output` as a single render
 // does: read and turned upright as Open reads it, given `edits`, the
 // camera metadata written into a JPEG or PNG as Save writes it (with
-// orientation 1), at `quality` where the output's format is lossy. `warning` receives what the user
+// orientation 1), at `quality` where the output's format is lossy, with
+// the faces found in the edited photo kept clear when `keepFaces`. `warning` receives what the user
 // should be told of a photo that opened only in part, "" for none (without
 // it, standard error gets it; see ReadPhotoUpright). Throws what reading,
 // rendering and writing throw.
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
                  const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality,
-                 const BatchEdits& edits = {});
+                 const BatchEdits& edits = {}, bool keepFaces = false);
 
 }  // namespace batch
 }  // namespace corvessa

@@ -94,6 +94,7 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
         photo = std::make_shared<const TBitmap>(batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input));
     }
     RenderJob job(photo, options.look, pictures);
+    if (options.keepFaces) job.SetFaces(std::make_shared<PhotoFaces>(photo));
     job.DecideColour(options.Colour());
     job.SetStrength(options.strength);
     WritePictureFileWithMetadata(job.Run().picture, output, metadata, LinkPolicy::kFollowLikeTheKernel, options.quality);
@@ -105,7 +106,7 @@ int RenderLut(const Options& options, const UserLook& lut) {
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
     RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality, nullptr,
-                   options.edits.edits);
+                   options.edits.edits, options.keepFaces);
     return 0;
 }
 
