@@ -145,6 +145,7 @@ private:
     QLineEdit* editName_ = nullptr;
     QLabel* labelExample_ = nullptr;
     QCheckBox* checkSkip_ = nullptr;
+    QCheckBox* checkFaces_ = nullptr;
     QPushButton* btnStart_ = nullptr;
 };
 

@@ -13,6 +13,7 @@
 //   the keys                                     action_table.h
 //   what is kept between runs                    setting_table.h, remembered.h
 
+#include <QCheckBox>
 #include <QRect>
 #include <QSize>
 #include <QThreadPool>
@@ -124,6 +125,10 @@ public:
     // Large thumbnails (the box, or its key), kept between runs; a strip showing is drawn again.
     bool LargeThumbnails() const { return strip_->Large(); }
     void SetLargeThumbnails(bool on);
+    // "Keep faces clear" (its box), kept between runs: every look is taken
+    // back over the faces found in the photo; the strip showing is drawn again.
+    bool KeepFaces() const { return session_.KeepFaces(); }
+    void SetKeepFaces(bool on);
     // My Looks: what is listed and which page shows, and its buttons.
     const corvessa::MyLooks& MyLooksModel() const { return myLooks_; }
     TMyLooksView& MyLooksView() { return *myLooksView_; }
@@ -189,6 +194,7 @@ private:
 
     CategoryColumn column_;
     ToolColumn tools_;
+    QCheckBox* chkFaces_ = nullptr;
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
     TFormBatch* formBatch_ = nullptr;      // made when Batch is first pressed
     bool closed_ = false;

@@ -1,5 +1,6 @@
 #include "shell/main_columns.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <string>
 #include <vector>
@@ -61,6 +62,17 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.edit = MakeButton(tools.panel, "BtnEdit", "Edit", QRect(16, 168, 75, 25));
     tools.edit->setToolTip(QStringLiteral("Crop, turn, straighten and adjust the photo (%1)").arg(KeysText(Action::kEdit)));
     return tools;
+}
+
+QCheckBox* MakeKeepFacesBox(QWidget& tools) {
+    auto* box = new QCheckBox(QStringLiteral("Keep faces clear"), &tools);
+    box->setObjectName(QStringLiteral("ChkKeepFaces"));
+    box->setGeometry(6, 222, 106, 22);
+    QPalette light = box->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    box->setPalette(light);
+    box->setToolTip(QStringLiteral("Every look taken back over the faces in the photo, their hair and neck"));
+    return box;
 }
 
 void MakeHiddenImage(QWidget& window) {
