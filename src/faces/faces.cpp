@@ -51,15 +51,27 @@ constexpr double kFaceScoreFloor = 0.3;
 
 }  // namespace
 
-std::vector<FaceBox> FindFaces(const TBitmap& photo) {
+struct FaceFinder::Detector {
+    dlib::frontal_face_detector detector = dlib::get_frontal_face_detector();
+};
+
+FaceFinder::FaceFinder() = default;
+FaceFinder::~FaceFinder() = default;
+
+std::vector<FaceBox> FindFaces(const TBitmap& photo) { return FaceFinder().Find(photo); }
+
+std::vector<FaceBox> FaceFinder::Find(const TBitmap& photo) {
     const GreyPicture grey = ReducedGrey(photo);
     if (grey.pixels.empty()) return {};
     dlib::array2d<unsigned char> image(grey.height, grey.width);
     for (int y = 0; y < grey.height; ++y)
         std::copy_n(&grey.pixels[size_t(y) * size_t(grey.width)], grey.width, &image[y][0]);
-    dlib::frontal_face_detector detector = dlib::get_frontal_face_detector();
     std::vector<dlib::rect_detection> found;
-    detector(image, found, kFaceScoreFloor);
+    {
+        std::lock_guard lock(mutex_);
+        if (!detector_) detector_ = std::make_unique<Detector>();
+        detector_->detector(image, found, kFaceScoreFloor);
+    }
     std::vector<FaceBox> faces;
     for (const dlib::rect_detection& d : found) {
         const dlib::rectangle r = d.rect.intersect(dlib::rectangle(0, 0, grey.width - 1, grey.height - 1));
@@ -85,7 +97,8 @@ std::vector<FaceBox> ScaleFaces(const std::vector<FaceBox>& faces, int fromWidth
     return scaled;
 }
 
-PhotoFaces::PhotoFaces(std::shared_ptr<const TBitmap> photo) : photo_(std::move(photo)) {
+PhotoFaces::PhotoFaces(std::shared_ptr<const TBitmap> photo, std::shared_ptr<FaceFinder> finder)
+    : photo_(std::move(photo)), finder_(std::move(finder)) {
     if (photo_) {
         width_ = photo_->Width();
         height_ = photo_->Height();
@@ -95,7 +108,10 @@ PhotoFaces::PhotoFaces(std::shared_ptr<const TBitmap> photo) : photo_(std::move(
 std::vector<FaceBox> PhotoFaces::Boxes() {
     std::lock_guard lock(mutex_);
     if (!boxes_) {
-        boxes_ = photo_ ? FindFaces(*photo_) : std::vector<FaceBox>{};
+        if (!photo_)
+            boxes_.emplace();
+        else
+            boxes_ = finder_ ? finder_->Find(*photo_) : FindFaces(*photo_);
         photo_.reset();
     }
     return *boxes_;

@@ -62,7 +62,7 @@ void PhotoSession::BeginPhoto() {
 
 std::shared_ptr<PhotoFaces> PhotoSession::WorkFaces() {
     if (!HasPhoto()) return nullptr;
-    if (!faces_) faces_ = std::make_shared<PhotoFaces>(workPhoto_.Snapshot());
+    if (!faces_) faces_ = std::make_shared<PhotoFaces>(workPhoto_.Snapshot(), faceFinder_);
     return faces_;
 }
 

@@ -249,6 +249,7 @@ private:
     batch::BatchLook previewLook_;
     bool keepFaces_ = false;
     std::shared_ptr<PhotoFaces> faces_;  // the working photo's, made when first asked for
+    std::shared_ptr<FaceFinder> faceFinder_ = std::make_shared<FaceFinder>();  // every photo's
     Rgb renderFill_ = kWhite;  // the fill of the render in progress
     bool renderKeepsStrength_ = false;  // a re-render of the look shown
     // Counts the renders started, so that a strip that ends after one does
