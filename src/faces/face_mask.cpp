@@ -13,9 +13,9 @@ namespace {
 // hair at the sides, reaching above it for the hair and below it for the
 // neck. Within kFullInside of its radius the photo comes back whole (the
 // whole box lies within that), then the look fades in to the rim.
-constexpr double kCentreDown = 0.55;    // of the box's height, from its top
+constexpr double kCentreDown = 0.5;     // of the box's height, from its top
 constexpr double kHalfWidth = 0.95;     // of the box's width
-constexpr double kHalfHeight = 1.3;     // of the box's height
+constexpr double kHalfHeight = 1.35;    // of the box's height
 constexpr double kFullInside = 0.72;    // of the ellipse's radius
 
 struct Ellipse {

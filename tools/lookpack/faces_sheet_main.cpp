@@ -32,8 +32,8 @@ using corvessa::lookpack::ToImage;
 
 namespace {
 
-constexpr int kTile = 170, kGap = 4, kCaptionW = 170, kHeader = 24 + kTile + 24;
-constexpr int kEffects[] = {3, 8};
+constexpr int kTile = 150, kGap = 4, kCaptionW = 160, kHeader = 24 + kTile + 24;
+constexpr int kSheetLooks[] = {3, 8};
 
 // The photo's mean change per byte inside the faces' boxes over the mean
 // change elsewhere.
@@ -77,13 +77,13 @@ int main(int argc, char** argv) {
             photos.push_back(std::make_shared<const TBitmap>(ReadPicture(argv[i])));
             faces.push_back(std::make_shared<PhotoFaces>(photos.back()));
         }
-        const int columns = int(photos.size()) * 2 * int(std::size(kEffects));
+        const int columns = int(photos.size()) * 2 * int(std::size(kSheetLooks));
         const int rows = int(kCategoryColumn.size());
         QImage sheet(kCaptionW + columns * (kTile + kGap), kHeader + rows * (kTile + kGap), QImage::Format_RGB888);
         QPainter painter;
         StartSheet(sheet, painter);
         for (size_t p = 0; p < photos.size(); ++p) {
-            const int left = kCaptionW + int(p) * 2 * int(std::size(kEffects)) * (kTile + kGap);
+            const int left = kCaptionW + int(p) * 2 * int(std::size(kSheetLooks)) * (kTile + kGap);
             QImage tile = Tile(*photos[p]);
             const double k = double(tile.width()) / photos[p]->Width();
             QPainter frame(&tile);
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
             painter.drawImage(left, 24, tile);
             painter.drawText(QRect(left, 0, 3 * kTile, 22), Qt::AlignVCenter | Qt::AlignLeft,
                              QStringLiteral("%1 face(s) found").arg(faces[p]->Boxes().size()));
-            for (int c = 0; c < 2 * int(std::size(kEffects)); ++c)
+            for (int c = 0; c < 2 * int(std::size(kSheetLooks)); ++c)
                 painter.drawText(QRect(left + c * (kTile + kGap), kHeader - 24, kTile, 22), Qt::AlignCenter,
                                  c % 2 ? QStringLiteral("faces kept clear") : QStringLiteral("the look"));
         }
@@ -102,13 +102,13 @@ int main(int argc, char** argv) {
             const Category& category = *FindCategory(kCategoryColumn[size_t(r)]);
             const int top = kHeader + r * (kTile + kGap);
             std::string label = std::string(category.caption);
-            for (int n : kEffects) label += "\n" + std::to_string(n) + " " + std::string(category.lookNames[size_t(n - 1)]);
+            for (int n : kSheetLooks) label += "\n" + std::to_string(n) + " " + std::string(category.lookNames[size_t(n - 1)]);
             painter.drawText(QRect(6, top, kCaptionW - 10, kTile), Qt::AlignVCenter | Qt::AlignLeft,
                              QString::fromStdString(label));
             double worst = 0;
             int col = 0;
             for (size_t p = 0; p < photos.size(); ++p)
-                for (int n : kEffects)
+                for (int n : kSheetLooks)
                     for (const bool kept : {false, true}) {
                         RenderJob job(photos[p], Look{category.number, n}, pictures);
                         if (kept) job.SetFaces(faces[p]);
