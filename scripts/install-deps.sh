@@ -33,9 +33,10 @@ if [ "${1:-}" = "bench" ]; then
   PACKAGES+=(imagemagick libvips-tools libjpeg-turbo-progs time valgrind)
 fi
 # `install-deps.sh gallery` adds real photographs (Debian's wallpapers) to
-# judge and measure the looks on: landscapes, flowers, animals, cities.
+# judge and measure the looks on: landscapes, flowers, animals, cities, and
+# a portrait (scikit-image's sample pictures).
 if [ "${1:-}" = "gallery" ]; then
-  PACKAGES+=(lomiri-wallpapers ukui-wallpapers)
+  PACKAGES+=(lomiri-wallpapers ukui-wallpapers python3-skimage)
 fi
 
 missing=()

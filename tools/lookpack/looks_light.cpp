@@ -44,13 +44,24 @@ float AwayFromMiddle(float x, float y, float aspect) {
     return std::max(edges, sky);
 }
 
-void ClearMiddle(Canvas& c) {
+// How much of an accent (a sun, a flare, a comet, lightning, a rainbow,
+// lasers) may show at (x, y): as AwayFromMiddle, and nothing over the
+// head zone of a portrait either (the middle 40 % across, from 12 % to
+// 45 % down) nor close round it, fading out in a soft ellipse, so the
+// light gathers in the top corners and along the edges.
+float AwayFromSubject(float x, float y, float aspect) {
+    const float e = std::hypot((x / aspect - 0.5f) / 0.26f, (y - 0.29f) / 0.24f);  // about 1 at the zone's rim
+    const float head = 1 - SmoothStep(1.1f, 1.9f, e);
+    return AwayFromMiddle(x, y, aspect) * (1 - head);
+}
+
+void ClearMiddle(Canvas& c, float (*keep)(float, float, float)) {
     const float inv = 1.0f / c.Scale(), aspect = c.Aspect();
     for (int y = 0; y < c.Height(); ++y) {
         float* row = c.Row(y);
         const float fy = (y + 0.5f) * inv;
         for (int x = 0; x < c.Width(); ++x) {
-            const float k = AwayFromMiddle((x + 0.5f) * inv, fy, aspect);
+            const float k = keep((x + 0.5f) * inv, fy, aspect);
             for (int ch = 0; ch < 3; ++ch) row[3 * x + ch] *= k;
         }
     }
@@ -72,10 +83,15 @@ struct Look {
     // Sparkles, bokeh, hearts and bursts stay off the subject: the middle of
     // the frame is left clear and they gather at the edges and in the sky.
     bool clearMiddle = false;
+    // Accents keep off the subject's head as well.
+    bool clearSubject = false;
 
     TBitmap Finish() {
         sharp.AddResampled(soft);
-        if (clearMiddle) ClearMiddle(sharp);
+        if (clearSubject)
+            ClearMiddle(sharp, AwayFromSubject);
+        else if (clearMiddle)
+            ClearMiddle(sharp, AwayFromMiddle);
         return ToScreenBitmap(sharp, seed);
     }
 };
@@ -327,6 +343,7 @@ TBitmap LightA(Look& L) {
         Band(L.soft, 0.12f, 0.3f, kPi / 2 + 0.1f, 0.08f, kGold, kAmber, 0.5f, s + 1, 0.6f, 0, 0.4f);
         break;
     case 2:  // corner burn, top right
+        L.clearSubject = true;
         Glow(L.soft, A + 0.02f, -0.02f, 0.32f, kEmber, 2.2f);
         Glow(L.soft, A - 0.05f, 0.02f, 0.14f, kHot, 2.0f);
         Band(L.soft, A, 0.0f, kPi * 0.75f, 0.12f, kAmber, kCrimson, 1.0f, s, 0.7f, 0.1f, 0.6f);
@@ -336,22 +353,25 @@ TBitmap LightA(Look& L) {
         Band(L.soft, A + 0.04f, 0.5f, kPi / 2 + 0.06f, 0.18f, kEmber, kCrimson, 1.0f, s + 2, 0.7f, 0.0f, 0.4f, 0.6f);
         break;
     case 4:  // two leaks in opposite corners
+        L.clearSubject = true;
         Glow(L.soft, -0.05f, -0.05f, 0.35f, kAmber, 1.6f, 1.6f, 0.5f);
         Glow(L.soft, 0.05f, 0.05f, 0.12f, kHot, 1.2f);
         Glow(L.soft, A + 0.05f, 1.05f, 0.38f, kEmber, 1.8f, 1.4f, -0.4f);
         Glow(L.soft, A - 0.08f, 0.95f, 0.12f, kPeach, 1.0f);
         break;
-    case 5:  // a diagonal sweep of warm light
-        Band(L.soft, A * 0.3f, 0.25f, -kPi / 5, 0.16f, kHot, kAmber, 1.4f, s, 0.5f, 0, 0.9f);
-        Band(L.soft, A * 0.3f, 0.25f, -kPi / 5, 0.45f, kAmber, kCrimson, 0.35f, s + 3, 0.3f, 0, 1.2f);
+    case 5:  // a diagonal sweep of warm light across the top left corner
+        L.clearSubject = true;
+        Band(L.soft, A * 0.08f, 0.12f, -kPi / 4, 0.14f, kHot, kAmber, 2.4f, s, 0.5f, 0, 0.9f);
+        Band(L.soft, A * 0.08f, 0.12f, -kPi / 4, 0.36f, kAmber, kCrimson, 0.6f, s + 3, 0.3f, 0, 1.2f);
         break;
     case 6:  // golden glow rising from the bottom
         Band(L.soft, A / 2, 1.1f, 0, 0.3f, kGold, kEmber, 1.6f, s, 0.5f);
         Glow(L.soft, A * 0.35f, 1.02f, 0.2f, kHot, 0.9f, 2.5f);
         break;
-    case 7:  // burnt hole: a hot blotch with a red rim at the top
+    case 7:  // burnt hole: a hot blotch with a red rim in the lower left corner
+        L.clearSubject = true;
         PaintAdd(L.soft, [&](float x, float y) {
-            const float d = std::hypot((x - A * 0.62f) * 0.9f, y - 0.08f);
+            const float d = std::hypot((x - A * 0.05f) * 0.9f, y - 0.92f);
             const float ragged = 0.2f + 0.15f * Fbm(x * 4, y * 4, 4, s);
             const float t = d / ragged;
             const float core = std::exp(-t * t * 2.5f), halo = std::exp(-t * t * 0.5f);
@@ -366,9 +386,10 @@ TBitmap LightA(Look& L) {
         }
         Glow(L.soft, A * 0.5f, 1.02f, 0.16f, kCrimson, 1.3f, 4.0f);
         break;
-    case 9:  // peach wash drifting down from the top
-        Band(L.soft, A / 2, -0.1f, 0.08f, 0.3f, kPeach, Rgb8(255, 90, 110), 1.4f, s, 0.6f);
-        Glow(L.soft, A * 0.75f, 0.0f, 0.18f, kHot, 0.8f, 2.0f);
+    case 9:  // peach wash drifting down from the top into both corners
+        L.clearSubject = true;
+        Band(L.soft, A / 2, -0.1f, 0.08f, 0.32f, kPeach, Rgb8(255, 90, 110), 2.2f, s, 0.6f);
+        Glow(L.soft, A * 0.06f, 0.0f, 0.2f, kHot, 1.2f, 2.0f);
         break;
     default:  // 10: a warm burn creeping in from every edge
         EdgeHaze(L.soft, A, kEmber, 2.6f, 0.55f, s, 0.55f);
@@ -395,39 +416,45 @@ TBitmap LightB(Look& L) {
             return Spectrum(1 - t) * (0.9f * along * std::pow(std::sin(t * kPi), 1.5f) * (1 - t * 0.5f));
         });
         break;
-    case 3:  // lens flare from the upper left
-        LensFlare(L, A * 0.18f, 0.16f, kCyan, 1.3f, false);
+    case 3:  // lens flare from the lower right
+        L.clearSubject = true;
+        LensFlare(L, A * 0.93f, 0.9f, kCyan, 1.5f, false);
         break;
     case 4:  // teal and violet leaks in opposite corners
+        L.clearSubject = true;
         Glow(L.soft, A + 0.05f, -0.05f, 0.36f, kTeal, 1.5f, 1.5f, -0.6f);
         Glow(L.soft, -0.05f, 1.05f, 0.38f, kViolet, 1.7f, 1.5f, -0.6f);
         Glow(L.soft, A - 0.02f, 0.03f, 0.1f, Rgb8(200, 255, 240), 0.9f);
         break;
-    case 5:  // anamorphic streak through a bright blue source
-        Glow(L.soft, A * 0.68f, 0.38f, 0.012f, kCyan, 1.6f, 90.0f);
-        Glow(L.soft, A * 0.68f, 0.38f, 0.035f, kBlue, 0.6f, 30.0f);
-        Glow(L.sharp, A * 0.68f, 0.38f, 0.02f, kWhite, 1.6f);
-        Glow(L.soft, A * 0.68f, 0.38f, 0.14f, kBlue, 0.7f);
+    case 5:  // anamorphic streak along the top through a bright blue source in the right corner
+        L.clearSubject = true;
+        Glow(L.soft, A * 0.88f, 0.07f, 0.012f, kCyan, 1.8f, 90.0f);
+        Glow(L.soft, A * 0.88f, 0.07f, 0.035f, kBlue, 0.7f, 30.0f);
+        Glow(L.sharp, A * 0.88f, 0.07f, 0.02f, kWhite, 1.6f);
+        Glow(L.soft, A * 0.88f, 0.07f, 0.2f, kBlue, 1.2f);
         for (int i = 0; i < 4; ++i)
-            Disc(L.sharp, A * (0.55f - i * 0.12f), 0.45f + i * 0.05f, 0.02f + 0.015f * i, 0.005f, kCyan, 0.12f, 1.0f, 6);
+            Disc(L.sharp, A * (0.9f - i * 0.02f), 0.2f + i * 0.14f, 0.02f + 0.015f * i, 0.005f, kCyan, 0.12f, 1.0f, 6);
         break;
-    case 6:  // a prismatic fan spreading from the top-right corner
+    case 6:  // a prismatic fan spreading from the top-left corner
+        L.clearSubject = true;
         PaintAdd(L.soft, [&](float x, float y) {
-            const float rx = x - (A + 0.05f), ry = y + 0.08f;
+            const float rx = -0.05f - x, ry = y + 0.08f;  // the fan opens to the right
             const float t = (std::atan2(ry, rx) - 1.75f) / 0.75f;  // across the fan
             if (t < 0 || t > 1) return Colour{};
             const float d = std::hypot(rx, ry);
             const float v = std::sin(t * kPi) * std::exp(-d * 1.3f) * SmoothStep(0.0f, 0.15f, d) *
                             (0.6f + 0.8f * Fbm(x * 2, y * 2, 3, s));
-            return Spectrum(t) * (1.6f * v);
+            return Spectrum(t) * (2.4f * v);
         });
-        Glow(L.soft, A, 0.0f, 0.12f, kWhite, 0.8f);
+        Glow(L.soft, 0.0f, 0.0f, 0.12f, kWhite, 0.8f);
         break;
     case 7:  // flare with a big rainbow halo, from the lower left
-        LensFlare(L, A * 0.22f, 0.84f, kGold, 1.0f, true);
+        L.clearSubject = true;
+        LensFlare(L, A * 0.08f, 0.9f, kGold, 1.9f, true);
         break;
-    case 8:  // violet and magenta pouring down from the top
-        Band(L.soft, A / 2, -0.08f, 0.05f, 0.26f, kMagenta, kViolet, 1.6f, s, 0.6f);
+    case 8:  // violet and magenta pouring down the right side
+        L.clearSubject = true;
+        Band(L.soft, A + 0.06f, 0.5f, kPi / 2, 0.26f, kMagenta, kViolet, 1.8f, s, 0.6f);
         Glow(L.soft, A * 0.2f, 0.0f, 0.15f, kPink, 0.8f, 2.0f);
         break;
     case 9:  // spectral streaks at the right edge
@@ -437,12 +464,13 @@ TBitmap LightB(Look& L) {
                  c[i], 1.2f - i * 0.18f, s + i, 0.6f, 0.5f, 0.8f);
         }
         break;
-    default:  // 10: moonlit haze with faint ghosts
-        Band(L.soft, A / 2, -0.12f, 0, 0.32f, kIce, kBlue, 1.9f, s, 0.4f);
-        Glow(L.soft, A * 0.3f, 0.05f, 0.12f, kWhite, 1.2f);
+    default:  // 10: moonlit haze low along the bottom, the moon's glow in the top left corner
+        L.clearSubject = true;
+        Band(L.soft, A / 2, 1.1f, 0, 0.22f, kIce, kBlue, 1.9f, s, 0.4f);
+        Glow(L.soft, A * 0.04f, 0.04f, 0.14f, kWhite, 1.3f);
         for (int i = 0; i < 5; ++i)
-            Disc(L.sharp, A * (0.35f + 0.1f * i), 0.25f + 0.12f * i, 0.03f + 0.02f * (i % 3), 0.008f, kIce, 0.14f, 1.0f,
-                 i % 2 ? 6 : 0);
+            Disc(L.sharp, A * (0.12f + 0.18f * i), 0.9f - 0.03f * (i % 2), 0.03f + 0.02f * (i % 3), 0.008f, kIce, 0.14f,
+                 1.0f, i % 2 ? 6 : 0);
         break;
     }
     return L.Finish();
@@ -456,13 +484,18 @@ TBitmap LightC(Look& L) {
     const std::vector<Colour> warm = {kGold, kAmber, kHot, kPeach};
     switch (L.number) {
     case 1:  // sunbeams from the top-left corner
-        Rays(L.soft, -0.05f, -0.08f, 0.5f, 24, kHot, 3.6f, s, 2.5f);
+        L.clearSubject = true;
+        Rays(L.soft, -0.05f, -0.08f, 0.5f, 24, kHot, 4.6f, s, 2.5f);
         Glow(L.soft, 0.0f, 0.0f, 0.25f, kGold, 2.0f);
         Glow(L.soft, 0.0f, 0.0f, 0.08f, kWhite, 1.5f);
         break;
-    case 2:  // god rays falling from above
-        Rays(L.soft, A * 0.55f, -0.35f, 1.1f, 60, Rgb8(255, 240, 200), 1.6f, s, 3.0f, kPi / 2, 0.4f);
-        Glow(L.soft, A * 0.55f, -0.1f, 0.25f, kHot, 0.9f, 2.5f);
+    case 2:  // god rays falling from above both top corners
+        L.clearSubject = true;
+        for (float side : {-1.0f, 1.0f}) {
+            const float sx = A * (0.5f + 0.38f * side);
+            Rays(L.soft, sx, -0.35f, 1.1f, 60, Rgb8(255, 240, 200), 2.2f, s, 3.0f, kPi / 2 - 0.15f * side, 0.4f);
+            Glow(L.soft, sx, -0.1f, 0.25f, kHot, 0.8f, 2.5f);
+        }
         break;
     case 3:  // golden bokeh in the upper part
         L.clearMiddle = true;
@@ -476,14 +509,16 @@ TBitmap LightC(Look& L) {
         Glow(L.soft, -0.05f, 0.5f, 0.3f, kMagenta, 0.6f, 3.0f, kPi / 2);
         Glow(L.soft, A + 0.05f, 0.5f, 0.3f, kCyan, 0.6f, 3.0f, kPi / 2);
         break;
-    case 5:  // sunburst in the upper right
-        Rays(L.soft, A * 0.8f, 0.18f, 0.6f, 40, kHot, 1.2f, s, 3.5f);
-        Glow(L.soft, A * 0.8f, 0.18f, 0.18f, kGold, 1.5f);
-        Glow(L.sharp, A * 0.8f, 0.18f, 0.035f, kWhite, 2.5f);
-        Sparkle(L.sharp, A * 0.8f, 0.18f, 0.008f, 0.3f, kHot, 0.7f, 8, 0.2f);
+    case 5:  // sunburst in the upper right corner
+        L.clearSubject = true;
+        Rays(L.soft, A * 0.92f, 0.08f, 0.6f, 40, kHot, 1.9f, s, 3.5f);
+        Glow(L.soft, A * 0.92f, 0.08f, 0.18f, kGold, 1.6f);
+        Glow(L.sharp, A * 0.92f, 0.08f, 0.035f, kWhite, 2.5f);
+        Sparkle(L.sharp, A * 0.92f, 0.08f, 0.008f, 0.3f, kHot, 0.7f, 8, 0.2f);
         break;
     case 6:  // low golden light streaming in from the right
-        Rays(L.soft, A + 0.25f, 0.35f, 1.3f, 50, kGold, 1.4f, s, 2.5f, kPi, 0.5f);
+        L.clearSubject = true;
+        Rays(L.soft, A + 0.25f, 0.35f, 1.3f, 50, kGold, 2.0f, s, 2.5f, kPi, 0.5f);
         Glow(L.soft, A + 0.05f, 0.35f, 0.25f, kAmber, 1.3f, 1.5f, kPi / 2);
         break;
     case 7:  // hexagonal bokeh, cool
@@ -492,21 +527,24 @@ TBitmap LightC(Look& L) {
         Glow(L.soft, A + 0.05f, 1.05f, 0.45f, kBlue, 0.9f, 1.5f, -0.6f);  // gathered in the lower right
         break;
     case 8:  // setting sun at the lower left, rays spreading upward
-        Rays(L.soft, A * 0.15f, 0.95f, 0.8f, 30, kAmber, 1.4f, s, 2.0f, -kPi / 3, 0.9f);
+        L.clearSubject = true;
+        Rays(L.soft, A * 0.15f, 0.95f, 0.8f, 30, kAmber, 1.9f, s, 2.0f, -kPi / 3, 0.9f);
         Glow(L.soft, A * 0.15f, 0.95f, 0.25f, kEmber, 1.5f);
         Glow(L.sharp, A * 0.15f, 0.95f, 0.04f, kHot, 2.5f);
         break;
     case 9:  // shafts of light through trees
+        L.clearSubject = true;
         for (int i = 0; i < 6; ++i) {
             const float x = A * L.rnd.Range(0.1f, 0.95f);
             Band(L.soft, x, 0.0f, kPi * 0.62f, L.rnd.Range(0.015f, 0.05f), Rgb8(255, 245, 210), kGold,
-                 L.rnd.Range(0.4f, 0.9f), s + i, 0.3f, 0.1f, 0.8f, 0.2f);
+                 L.rnd.Range(0.7f, 1.3f), s + i, 0.3f, 0.1f, 0.8f, 0.2f);
         }
         Glow(L.soft, A * 0.6f, -0.05f, 0.25f, kHot, 0.6f, 2.5f);
         break;
-    default:  // 10: warm bokeh along the bottom, glow at the top
+    default:  // 10: warm bokeh along the bottom, glow in the top left corner
+        L.clearSubject = true;
         Bokeh(L, 60, 0.02f, 0.07f, warm, 0.45f, 0, 0.72f, 1.05f);
-        Glow(L.soft, A * 0.4f, -0.05f, 0.3f, kGold, 0.8f, 2.5f);
+        Glow(L.soft, A * 0.1f, -0.05f, 0.3f, kGold, 0.9f, 2.5f);
         break;
     }
     return L.Finish();
@@ -644,9 +682,10 @@ TBitmap Star(Look& L) {
             if (b > 0.3f) Sparkle(L.sharp, x, y, px * 2.5f, 0.025f + 0.06f * b, Mix(kIce, kWhite, L.rnd.Unit()), 1.4f);
         }
         break;
-    default:  // 10: one great starburst in the upper left, a cluster round it
+    default:  // 10: one great starburst in the upper left corner, a cluster round it
+        L.clearSubject = true;
         {
-            const float cx = A * 0.24f, cy = 0.27f;
+            const float cx = A * 0.1f, cy = 0.12f;
             Sparkle(L.sharp, cx, cy, px * 12, 0.7f, kWhite, 2.0f, 8, 0.1f);
             Sparkle(L.soft, cx, cy, 0.012f, 0.55f, kLavender, 0.6f, 8, 0.1f);
             Glow(L.soft, cx, cy, 0.2f, kLavender, 0.9f);
@@ -704,8 +743,9 @@ TBitmap Amazing(Look& L) {
         Aurora(L, 0.3f, 0.1f, Rgb8(40, 255, 120), Rgb8(200, 60, 255), 2.4f, s);
         Glow(L.soft, A * 0.4f, 0.12f, 0.3f, Rgb8(40, 255, 120), 0.35f, 3.5f);
         break;
-    case 3:  // rainbow
-        Rainbow(L.soft, A * 0.45f, 1.25f, 0.95f, 0.13f, 0.7f, 1.05f);
+    case 3:  // a rainbow arching out of the left edge across the top left corner
+        L.clearSubject = true;
+        Rainbow(L.soft, -0.1f, 1.0f, 0.95f, 0.16f, 1.6f, 0.6f);
         break;
     case 4:  // long-exposure traffic along the very bottom: red tail lights, white headlights
         for (int i = 0; i < 7; ++i) {
@@ -724,22 +764,24 @@ TBitmap Amazing(Look& L) {
         }
         Glow(L.soft, A * 0.5f, 1.02f, 0.14f, kAmber, 0.35f, 4.0f);
         break;
-    case 5:  // a laser show: beams fanning up from the bottom through haze
+    case 5:  // a laser show: beams fanning up the sides from the two lower corners through haze
+        L.clearSubject = true;
         {
-            const float sx = A * 0.5f, sy = 1.02f;
-            const Colour beams[] = {Rgb8(40, 255, 90), kCyan, kMagenta, Rgb8(40, 255, 90), kViolet, kCyan,
-                                    kMagenta, Rgb8(40, 255, 90), kCyan};
-            for (int i = 0; i < 9; ++i) {
-                const float a = -kPi / 2 + (float(i) - 4) * 0.17f;
-                const float ex = sx + std::cos(a) * 1.4f, ey = sy + std::sin(a) * 1.4f;
-                Line(L.sharp, sx, sy, ex, ey, px * 1.6f, Mix(beams[i], kWhite, 0.5f), 1.4f, 0.3f);
-                Line(L.soft, sx, sy, ex, ey, 0.012f, beams[i], 0.8f, 0.15f);
+            const Colour beams[] = {Rgb8(40, 255, 90), kCyan, kMagenta, kViolet, Rgb8(40, 255, 90)};
+            for (int side = 0; side < 2; ++side) {
+                const float sx = side ? A + 0.02f : -0.02f, sy = 1.02f, dir = side ? -1.0f : 1.0f;
+                for (int i = 0; i < 5; ++i) {
+                    const float a = -kPi / 2 + dir * (0.06f + 0.07f * float(i));
+                    const float ex = sx + std::cos(a) * 1.4f, ey = sy + std::sin(a) * 1.4f;
+                    Line(L.sharp, sx, sy, ex, ey, px * 1.6f, Mix(beams[(i + side) % 5], kWhite, 0.5f), 1.5f, 0.4f);
+                    Line(L.soft, sx, sy, ex, ey, 0.012f, beams[(i + side) % 5], 0.9f, 0.2f);
+                }
+                Glow(L.soft, sx, sy, 0.12f, kWhite, 1.2f);
             }
             PaintAdd(L.soft, [&](float x, float y) {  // haze the beams light up
                 const float n = Fbm(x * 2, y * 3, 4, s);
                 return Rgb8(80, 60, 200) * (0.5f * SmoothStep(0.3f, 1.0f, y) * n * n);
             });
-            Glow(L.soft, sx, sy, 0.12f, kWhite, 1.2f);
         }
         break;
     case 6:  // one great golden chrysanthemum high in the upper right
@@ -748,45 +790,49 @@ TBitmap Amazing(Look& L) {
         Firework(L, A * 0.8f, 0.2f, 0.14f, kGold, kWhite, 60, 0.8f);
         Glow(L.soft, A * 0.8f, 0.24f, 0.26f, kAmber, 0.35f);
         break;
-    case 7:  // a comet streaming across the sky
+    case 7:  // a comet low on the right, its tails streaming up the right edge
+        L.clearSubject = true;
         for (int i = 0; i < 250; ++i)
             Glow(L.sharp, L.rnd.Range(0, A), L.rnd.Range(0, 0.8f), px * L.rnd.Range(0.8f, 2.2f), kWhite,
                  0.3f + 1.2f * std::pow(L.rnd.Unit(), 3.0f));
-        Comet(L, A * 0.16f, 0.5f, -0.48f, 1.3f, 2.0f);
+        Comet(L, A * 0.88f, 0.66f, -1.25f, 0.9f, 2.4f);
         break;
-    case 8:  // a sun halo with sundogs: a ring round the sun, red inside
+    case 8:  // a sun halo with sundogs in the top right corner: a ring round the sun, red inside
+        L.clearSubject = true;
         {
-            const float cx = A * 0.5f, cy = 0.2f, r = 0.34f;
+            const float cx = A * 0.9f, cy = 0.1f, r = 0.3f;
             PaintAdd(L.soft, [&](float x, float y) {
                 const float d = std::hypot(x - cx, y - cy);
                 const float t = (d - r) / 0.05f;
                 const float ring = std::exp(-t * t);
                 const Colour c = Mix(Rgb8(255, 120, 60), Rgb8(200, 220, 255), Clamp01(t * 0.6f + 0.5f));
                 const float arc = std::exp(-((y - cy) / 0.012f) * ((y - cy) / 0.012f)) * 0.25f;  // parhelic circle
-                return c * (0.75f * ring) + Rgb8(255, 250, 240) * arc + Rgb8(200, 220, 255) * (0.18f * std::exp(-d / r));
+                return c * (1.1f * ring) + Rgb8(255, 250, 240) * arc + Rgb8(200, 220, 255) * (0.18f * std::exp(-d / r));
             });
             for (float side : {-1.0f, 1.0f}) {
                 Glow(L.soft, cx + side * (r + 0.02f), cy, 0.03f, Rgb8(255, 200, 140), 1.6f, 2.2f, 0.0f);
                 Glow(L.soft, cx + side * (r + 0.07f), cy, 0.025f, Rgb8(220, 230, 255), 0.7f, 3.0f, 0.0f);
             }
-            Glow(L.soft, cx, cy, 0.12f, Rgb8(255, 245, 220), 1.6f);
+            Glow(L.soft, cx, cy, 0.12f, Rgb8(255, 245, 220), 2.2f);
             Glow(L.sharp, cx, cy, 0.02f, kWhite, 2.5f);
         }
         break;
-    case 9:  // light painting: a ribbon of light drawn in loops
+    case 9:  // light painting: a ribbon of light drawn in loops along the bottom
+        L.clearSubject = true;
         {
             std::vector<float> p;
             for (int k = 0; k <= 600; ++k) {
                 const float t = float(k) / 600;
                 const float a = t * 2 * kPi * 3.2f;
-                p.insert(p.end(), {A * (0.15f + 0.7f * t) + 0.12f * std::cos(a), 0.55f + 0.2f * std::sin(a) * (1 - 0.3f * t)});
+                p.insert(p.end(), {A * (0.08f + 0.84f * t) + 0.1f * std::cos(a), 0.87f + 0.08f * std::sin(a) * (1 - 0.3f * t)});
             }
             Stroke(L.sharp, p, px * 2.5f, Rgb8(255, 240, 230), 0.6f, 1.3f);
             Stroke(L.soft, p, 0.016f, kMagenta, 0.45f, 0.7f);
             Stroke(L.soft, p, 0.05f, kViolet, 0.15f, 0.22f);
         }
         break;
-    default:  // 10: a nebula: coloured gas clouds with stars in them
+    default:  // 10: a nebula: coloured gas clouds with stars in them, in the top corners
+        L.clearSubject = true;
         PaintAdd(L.soft, [&](float x, float y) {
             const float warp = Fbm(x * 1.5f, y * 1.5f, 3, s + 2);
             const float a = SmoothStep(0.45f, 0.8f, Fbm(x * 2 + warp, y * 2, 5, s));
@@ -833,9 +879,10 @@ TBitmap Weather(Look& L) {
         Rain(L, 4500, 0.08f, 0.05f, 0.14f, 1.3f, 0.45f);
         fog(0.55f, 0.7f, Rgb8(190, 200, 215), 3.0f);
         break;
-    case 5:  // lightning
-        Bolt(L, A * 0.55f, -0.02f, A * 0.42f, 0.85f, 0.22f, 2, 2.6f, 1.4f);
-        Glow(L.soft, A * 0.55f, 0.05f, 0.5f, Rgb8(90, 90, 200), 0.5f, 1.5f);
+    case 5:  // lightning striking down the right side
+        L.clearSubject = true;
+        Bolt(L, A * 0.86f, -0.02f, A * 0.93f, 0.85f, 0.2f, 2, 2.6f, 1.5f);
+        Glow(L.soft, A * 0.88f, 0.05f, 0.5f, Rgb8(90, 90, 200), 0.6f, 1.5f);
         break;
     case 6:  // hail: bright pellets with short motion streaks
         for (int i = 0; i < 700; ++i) {
@@ -953,9 +1000,10 @@ TBitmap DreamA(Look& L) {
         break;
     case 8:  // white dream haze
         EdgeHaze(L.soft, A, Rgb8(255, 250, 245), 1.4f, 0.3f, s, 0.25f);
-        Glow(L.soft, A * 0.7f, 0.15f, 0.25f, Rgb8(255, 240, 230), 0.5f);
+        Glow(L.soft, A * 0.92f, 0.06f, 0.25f, Rgb8(255, 240, 230), 0.5f);
         break;
-    case 9:  // pastel rainbow drifting across
+    case 9:  // pastel rainbow drifting through the top corners
+        L.clearSubject = true;
         PaintAdd(L.soft, [&](float x, float y) {
             const float u = (x - y * 0.6f) / A;
             const float fade = std::exp(-((y - 0.3f) / 0.35f) * ((y - 0.3f) / 0.35f));
@@ -981,6 +1029,7 @@ TBitmap DreamB(Look& L) {
     const float px = 1.0f / L.sharp.Scale();
     switch (L.number) {
     case 1:  // pink and blue haze
+        L.clearSubject = true;
         Glow(L.soft, -0.05f, 0.1f, 0.45f, kPink, 1.2f, 1.3f, 0.8f);
         Glow(L.soft, A + 0.05f, 0.9f, 0.45f, Rgb8(110, 170, 255), 1.2f, 1.3f, 0.8f);
         break;
@@ -1009,7 +1058,8 @@ TBitmap DreamB(Look& L) {
             if (b > 0.5f) Sparkle(L.sharp, x, y, px * 2, 0.03f * b, kGold, 0.6f);
         }
         break;
-    case 5:  // pastel clouds along the top, built from soft puffs
+    case 5:  // pastel clouds in the top corners, built from soft puffs
+        L.clearSubject = true;
         for (int i = 0; i < 70; ++i) {
             const float x = L.rnd.Range(-0.1f, A + 0.1f), y = 0.03f + 0.22f * std::pow(L.rnd.Unit(), 1.5f);
             const float r = L.rnd.Range(0.05f, 0.11f) * (1.2f - y);
@@ -1025,17 +1075,18 @@ TBitmap DreamB(Look& L) {
             return SmoothStep(0.3f, 0.9f, std::hypot((x - A / 2) / A * 2, (y - 0.5f) * 2));
         });
         break;
-    case 7:  // a heart of fairy lights framing the subject
+    case 7:  // a heart of fairy lights framing the subject, open over the head
+        L.clearSubject = true;
         for (int i = 0; i < 90; ++i) {
             const float t = 2 * kPi * i / 90;
             // The classic heart curve, scaled to the picture.
             const float hx = 16 * std::pow(std::sin(t), 3.0f);
             const float hy = 13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t);
-            const float x = A / 2 + hx * 0.03f, y = 0.45f - hy * 0.03f;
+            const float x = A / 2 + hx * 0.038f, y = 0.5f - hy * 0.04f;
             const Colour c = Mix(kGold, kPink, 0.5f + 0.5f * std::sin(t * 5));
-            Disc(L.sharp, x, y, 0.006f, 0.003f, c, 0.9f);
-            Glow(L.sharp, x, y, 0.015f, c, 0.35f);
-            Glow(L.soft, x, y, 0.05f, c, 0.12f);
+            Disc(L.sharp, x, y, 0.007f, 0.003f, c, 1.3f);
+            Glow(L.sharp, x, y, 0.018f, c, 0.6f);
+            Glow(L.soft, x, y, 0.06f, c, 0.25f);
         }
         break;
     case 8:  // a crescent moon in its glow and a few stars

@@ -1,6 +1,7 @@
-// corvessa-redrawn-sheet PICDIR OUTPREFIX PHOTO1 PHOTO2 [BEFORE_PICDIR]
+// corvessa-redrawn-sheet PICDIR OUTPREFIX [--before BEFORE_PICDIR] PHOTO...
 //
-// The looks whose pictures were redrawn for restraint, each on two real
+// The looks whose pictures were last redrawn (frames that fit, light that
+// keeps off the subject, calmer textures, the colour masks), each on real
 // photos, one row a look, as OUTPREFIX-1.jpg, OUTPREFIX-2.jpg, ... With
 // BEFORE_PICDIR (the pack of an earlier build) every photo shows the look
 // before and after, side by side. Rows carry the look's name.
@@ -29,7 +30,7 @@ using corvessa::lookpack::ToImage;
 
 namespace {
 
-constexpr int kTileW = 210, kTileH = 150, kGap = 4, kCaptionW = 190, kRowsPerSheet = 14;
+constexpr int kTileW = 180, kTileH = 150, kGap = 4, kCaptionW = 170, kRowsPerSheet = 12;
 
 struct Redrawn {
     int category;
@@ -37,9 +38,10 @@ struct Redrawn {
 };
 // Category numbers as in the catalogue: Light A 1 ... Preset 16.
 const Redrawn kRedrawn[] = {
-    {1, {3, 7, 8}},  {2, {2, 7}},  {3, {3, 4, 7, 8}}, {4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}, {5, {1, 2, 4, 6}},
-    {12, {2, 3, 4, 5, 6, 7, 10}},  {13, {2, 3, 4, 6, 7, 8, 9, 10}}, {7, {9, 10}}, {8, {8, 9, 10}},
-    {9, {1, 2, 5, 6, 7}}, {10, {1, 6}}, {11, {3, 4, 8}}, {16, {1, 6, 8, 9, 10}}, {14, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+    {10, {1, 2, 4, 6, 7, 9, 10}}, {11, {1, 2, 3, 4, 6, 7, 8, 9, 10}}, {16, {9, 4, 6}},
+    {1, {2, 4, 5, 7, 9}}, {2, {3, 4, 5, 6, 7, 8, 10}}, {3, {1, 2, 5, 6, 8, 9, 10}},
+    {4, {10}}, {5, {3, 5, 7, 8, 9, 10}}, {6, {5}}, {12, {8, 9}}, {13, {1, 5, 7}},
+    {8, {8, 9}}, {9, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
 };
 
 
@@ -55,14 +57,20 @@ std::shared_ptr<const TBitmap> Fitted(const std::string& path) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 5 && argc != 6) {
-        std::fprintf(stderr, "usage: corvessa-redrawn-sheet PICDIR OUTPREFIX PHOTO1 PHOTO2 [BEFORE_PICDIR]\n");
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string before;
+    if (args.size() > 3 && args[2] == "--before") {
+        before = std::filesystem::absolute(args[3]).string();
+        args.erase(args.begin() + 2, args.begin() + 4);
+    }
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: corvessa-redrawn-sheet PICDIR OUTPREFIX [--before BEFORE_PICDIR] PHOTO...\n");
         return 2;
     }
     try {
-        const std::string after = std::filesystem::absolute(argv[1]).string(), prefix = argv[2];
-        const std::string before = argc == 6 ? std::filesystem::absolute(argv[5]).string() : "";
-        const std::shared_ptr<const TBitmap> photos[] = {Fitted(argv[3]), Fitted(argv[4])};
+        const std::string after = std::filesystem::absolute(args[0]).string(), prefix = args[1];
+        std::vector<std::shared_ptr<const TBitmap>> photos;
+        for (size_t i = 2; i < args.size(); ++i) photos.push_back(Fitted(args[i]));
         PictureCache afterCache, beforeCache;
         const FolderPictures afterPictures(after, &afterCache);
         const FolderPictures beforePictures(before.empty() ? after : before, &beforeCache);
@@ -70,7 +78,7 @@ int main(int argc, char** argv) {
         for (const Redrawn& r : kRedrawn)
             for (int n : r.effects) looks.push_back({r.category, n});
 
-        const int columns = before.empty() ? 2 : 4;
+        const int perPhoto = before.empty() ? 1 : 2, columns = perPhoto * int(photos.size());
         for (size_t first = 0, sheetNo = 1; first < looks.size(); first += kRowsPerSheet, ++sheetNo) {
             const size_t rows = std::min<size_t>(kRowsPerSheet, looks.size() - first);
             QImage sheet(kCaptionW + columns * (kTileW + kGap), 24 + int(rows) * (kTileH + kGap), QImage::Format_RGB888);
@@ -89,7 +97,7 @@ int main(int argc, char** argv) {
                                  QString::fromStdString(label));
                 for (int col = 0; col < columns; ++col) {
                     const bool isBefore = !before.empty() && col % 2 == 0;
-                    const auto& photo = photos[before.empty() ? col : col / 2];
+                    const auto& photo = photos[size_t(col / perPhoto)];
                     const TBitmap result =
                         RenderJob(photo, Look{category, n}, isBefore ? beforePictures : afterPictures).Run().picture;
                     const QImage tile = ToImage(Shrink(result, result.Width() / 2, result.Height() / 2));
