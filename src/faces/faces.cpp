@@ -113,6 +113,7 @@ std::vector<FaceBox> PhotoFaces::Boxes() {
         else
             boxes_ = finder_ ? finder_->Find(*photo_) : FindFaces(*photo_);
         photo_.reset();
+        known_.store(true);
     }
     return *boxes_;
 }
@@ -121,11 +122,6 @@ std::vector<FaceBox> PhotoFaces::BoxesFor(int width, int height) {
     const std::vector<FaceBox> boxes = Boxes();
     if (width == width_ && height == height_) return boxes;
     return ScaleFaces(boxes, width_, height_, width, height);
-}
-
-bool PhotoFaces::Known() const {
-    std::lock_guard lock(mutex_);
-    return boxes_.has_value();
 }
 
 }  // namespace corvessa

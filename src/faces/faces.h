@@ -4,6 +4,7 @@
 // with its hair and neck, through a soft mask that leaves every other
 // pixel as the look made it. No faces means no byte changes.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -87,8 +88,8 @@ public:
     std::vector<FaceBox> Boxes();
     // The same boxes for a picture of `width` x `height` made from the photo.
     std::vector<FaceBox> BoxesFor(int width, int height);
-    // Whether they have been looked for already.
-    bool Known() const;
+    // Whether they have been found already; never waits for a search.
+    bool Known() const { return known_.load(); }
 
 private:
     mutable std::mutex mutex_;
@@ -96,6 +97,7 @@ private:
     std::shared_ptr<FaceFinder> finder_;
     int width_ = 0, height_ = 0;
     std::optional<std::vector<FaceBox>> boxes_;
+    std::atomic<bool> known_{false};
 };
 
 }  // namespace corvessa

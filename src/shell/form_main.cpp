@@ -249,6 +249,16 @@ void TFormMain::ShowChange(const SessionChange& change) {
     pane_->ShowWhereYouAre();
     update();
     if (change.hideStrip) Invisible();
+    if (change.workPhotoReplaced) FindFacesAhead();
+}
+
+void TFormMain::FindFacesAhead() {
+    if (!session_.KeepFaces()) return;
+    std::shared_ptr<PhotoFaces> faces = session_.WorkFaces();
+    if (!faces || faces->Known()) return;
+    // A strip or render that needs them meanwhile waits for this search
+    // rather than making its own.
+    findingFaces_.Start([faces] { return !faces->Boxes().empty(); }, [](bool) {}, [](const std::string&) {});
 }
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
@@ -345,6 +355,7 @@ void TFormMain::SetKeepFaces(bool on) {
     if (on == session_.KeepFaces()) return;
     session_.SetKeepFaces(on);
     if (remembered_) remembered_->SetFlag(Setting::kKeepFaces, on);
+    FindFacesAhead();
     if (DrawingStrip() || ListingLooks() || strip_->Shown()) RedrawStrip();
 }
 

@@ -30,6 +30,7 @@
 #include "shell/photo_opener.h"
 #include "shell/photo_saver.h"
 #include "shell/remembered.h"
+#include "shell/window_job.h"
 
 class QLabel;
 
@@ -173,6 +174,9 @@ private:
     void DropJobs(bool opening);
     // The strip drawn again as it was (a category's or My Looks' page).
     void RedrawStrip();
+    // With "Keep faces clear", the working photo's faces are looked for in
+    // the background as soon as it is there.
+    void FindFacesAhead();
     // The threads the row loops of a job started now may use (LimitRowThreads).
     int RowThreads() const;
     // What the last run left: the windows' places and the last category's
@@ -215,6 +219,7 @@ private:
     std::unique_ptr<TEditPanel> edit_;
     std::unique_ptr<TPhotoSaver> saver_;
     std::unique_ptr<TPhotoOpener> opener_;
+    WindowJob<bool> findingFaces_{this};
 };
 
 }  // namespace corvessa

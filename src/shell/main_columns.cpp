@@ -67,7 +67,8 @@ ToolColumn MakeToolColumn(QWidget& window) {
 QCheckBox* MakeKeepFacesBox(QWidget& tools) {
     auto* box = new QCheckBox(QStringLiteral("Keep faces clear"), &tools);
     box->setObjectName(QStringLiteral("ChkKeepFaces"));
-    box->setGeometry(6, 222, 106, 22);
+    // A little left of "Large looks": the longer caption fits the column.
+    box->setGeometry(2, 222, 110, 22);
     QPalette light = box->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     box->setPalette(light);
