@@ -17,6 +17,9 @@ PACKAGES=(
   librsvg2-bin desktop-file-utils appstream parallel
   # counts each function's lines for the test of the sources' sizes
   pmccabe
+  # finds the faces "Keep faces clear" keeps the looks off (Debian's dlib
+  # links BLAS and LAPACK, whose link-time libraries it does not pull in)
+  libdlib-dev libblas-dev liblapack-dev
 )
 
 # `install-deps.sh fuzz` adds clang and libFuzzer for `make fuzz`.

@@ -20,6 +20,7 @@ target_compile_definitions(test_golden PRIVATE CORVESSA_GOLDEN_HASHES="${CMAKE_C
 # and My Looks' pages.
 corvessa_test(test_photo_session SOURCES test_photo_session.cpp test_photo_edit.cpp test_save_target.cpp test_my_looks_model.cpp
   LIBS corvessa_session corvessa_testpictures corvessa_testsupport)
+target_compile_definitions(test_photo_session PRIVATE CORVESSA_FACES_DIR="${CMAKE_CURRENT_SOURCE_DIR}/faces")
 
 # Work given up on: row loops, decoders and renders stop; a flag never set changes nothing.
 corvessa_test(test_stop SOURCES test_stop.cpp

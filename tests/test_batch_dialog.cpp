@@ -576,7 +576,7 @@ std::string Choices(TFormBatch& batch) {
     const EditSettings& edits = settings.edits.settings;
     line << " crop " << (edits.crop ? std::to_string(edits.crop->ratioWidth) + ":" + std::to_string(edits.crop->ratioHeight) : "none")
          << " turns " << edits.quarterTurns << " [" << AdjustText(edits).toStdString() << "]"
-         << (settings.edits.autoEach ? " auto" : "");
+         << (settings.edits.autoEach ? " auto" : "") << (settings.keepFaces ? " faces" : "");
     return line.str();
 }
 
@@ -603,11 +603,12 @@ TEST_F(BatchDialogTest, TheChoicesOfTheLastRunComeBackInTheNextDialog) {
     Child<QSlider>(&first, "SliderBatchExposure")->setValue(-50);
     Child<QSlider>(&first, "SliderBatchWarmth")->setValue(20);
     Child<QCheckBox>(&first, "CheckBatchAuto")->setChecked(true);
+    Child<QCheckBox>(&first, "CheckKeepFaces")->setChecked(true);
     first.show();
     first.setGeometry(40, 50, 1150, 740);
     first.close();
     const std::string kept =
-        dir_.File("out") + " PNG {folder}_{name} skip chosen 10:4 10,120,200 35% crop 4:5 turns 3 [exposure=-0.5,warmth=20] auto";
+        dir_.File("out") + " PNG {folder}_{name} skip chosen 10:4 10,120,200 35% crop 4:5 turns 3 [exposure=-0.5,warmth=20] auto faces";
     ASSERT_EQ(Choices(first), kept);
 
     // A new dialog on the same file; the preview's look is offered again,

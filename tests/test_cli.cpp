@@ -29,6 +29,7 @@
 #include "io/photo_formats.h"
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
+#include "io/user_looks.h"
 #include "camera_jpeg.h"
 #include "faulty_codecs.h"
 #include "format_fixtures.h"
@@ -508,6 +509,54 @@ TEST_F(CliLut, TablesAsTheLookAloneAndInABatch) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find(broken), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(Out("none")));
+}
+
+// The portrait with its faces kept clear: the same bytes as the window's
+// render (a RenderJob given the photo's faces), alone and in a batch, for
+// a look of the catalogue and a table.
+TEST_F(CliLut, KeepFacesGivesTheWindowsBytesAloneAndInABatch) {
+    const std::string portrait = CORVESSA_FACES_DIR "/astronaut.jpg";
+    const std::string table = out_.File("negative.cube");
+    const std::string text = CubeText(9, true, InvertedColour);
+    WriteBytes(table, std::vector<uint8_t>(text.begin(), text.end()));
+    PhotoMetadata metadata;
+    const auto photo = std::make_shared<const TBitmap>(ReadPhotoUpright(portrait, metadata));
+    const auto faces = std::make_shared<PhotoFaces>(photo);
+    ASSERT_EQ(faces->Boxes().size(), 1u);
+    const FolderPictures pictures(Pic());
+    const int color = FindCategoryByCaption("Color")->number, lightA = FindCategoryByCaption("Light A")->number;
+    const struct Case {
+        std::vector<std::string> look;
+        Look what;  // none: the table
+        int strength;
+    } cases[] = {{{"--look", "Color:3"}, {color, 3}, kFullStrength},
+                 {{"--look", "LightA:2", "--strength", "70"}, {lightA, 2}, 70},
+                 {{"--lut", table}, {}, kFullStrength}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.look[1]);
+        const bool isTable = c.what.category == 0;
+        std::unique_ptr<RenderJob> job = isTable ? std::make_unique<RenderJob>(photo, ReadUserLook(table))
+                                                 : std::make_unique<RenderJob>(photo, c.what, pictures);
+        job->SetStrength(c.strength);
+        job->SetFaces(faces);
+        const TBitmap want = std::move(job->Run().picture);
+        std::vector<std::string> args = c.look;
+        if (!isTable) args.insert(args.end(), {"--pic", Pic()});
+        args.push_back("--keep-faces");
+        std::vector<std::string> single = args;
+        single.insert(single.end(), {portrait, Out("one.bmp")});
+        Outcome run = RunRenderer(single);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("one.bmp")), want));
+        args.insert(args.end(), {"-o", Out("many"), "--format", "bmp", portrait});
+        run = RunRenderer(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(SamePixels(ReadPhotoFile(Out("many/astronaut.bmp")), want));
+        // Without the option the face takes the look.
+        single.erase(std::find(single.begin(), single.end(), "--keep-faces"));
+        ASSERT_EQ(RunRenderer(single).status, 0);
+        EXPECT_FALSE(SamePixels(ReadPhotoFile(Out("one.bmp")), want));
+    }
 }
 
 // --- Batches ------------------------------------------------------------------------
@@ -1130,6 +1179,8 @@ TEST_F(CliErrors, CommandLinesThatMakeNoSense) {
         {"--lut", "a.cube", "--color", "cancel", "a.bmp", "b.bmp"},
         {"--lut", "a.cube", "--pic", "pic", "a.bmp", "b.bmp"},
         {"--lut", "a.cube", "-o", "out", "--name", "{name}-{look}", "a.bmp"},
+        {"--filter", "Invert", "--keep-faces", "a.bmp", "b.bmp"},
+        {"--strip", "Art", "--keep-faces", "a.bmp", "out"},
     };
     for (const auto& args : wrong) {
         const Outcome run = RunRenderer(args);

@@ -855,6 +855,30 @@ TEST_F(FormMainTest, LargeThumbnailsAreRememberedAndOffByDefault) {
     EXPECT_TRUE(Remembered(settings).Flag(Setting::kLargeThumbnails));
 }
 
+TEST_F(FormMainTest, KeepFacesClearIsRememberedAndOffByDefault) {
+    const QString settings = QString::fromStdString(dir_.File("corvessa.conf"));
+    {
+        TFormMain& form = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+        EXPECT_FALSE(form.KeepFaces());
+        auto* box = Child<QCheckBox>("ChkKeepFaces");
+        EXPECT_FALSE(box->isHidden());
+        EXPECT_EQ(box->text(), QStringLiteral("Keep faces clear"));
+        // Under the tools, clear of the buttons and of "Large looks".
+        EXPECT_GE(box->geometry().top(), Child<QCheckBox>("ChkLargeThumbnails")->geometry().bottom());
+        form.CategoryClick(1);
+        box->click();
+        EXPECT_TRUE(form.KeepFaces());
+        EXPECT_TRUE(form.DrawingStrip());  // the strip showing is drawn again with it
+        form.close();
+    }
+    EXPECT_TRUE(Remembered(settings).Flag(Setting::kKeepFaces));
+    TFormMain& again = Form(QSize(1024, 768), std::make_unique<Remembered>(settings));
+    EXPECT_TRUE(again.KeepFaces());
+    EXPECT_TRUE(Child<QCheckBox>("ChkKeepFaces")->isChecked());
+    again.SetKeepFaces(false);
+    EXPECT_FALSE(Child<QCheckBox>("ChkKeepFaces")->isChecked());
+}
+
 TEST_F(FormMainTest, UndoShowsThePhotoBeforeTheLastApply) {
     TFormMain& form = Form();
     const TBitmap original = Copy(form.WorkPhoto());

@@ -128,4 +128,21 @@ TEST(MyLooksModel, AThumbnailOfATableThatCannotBeUsedIsPlainGrey) {
                             [&](int, std::shared_ptr<TBitmap> picture) { EXPECT_EQ(picture->Width(), 30); });
 }
 
+// Given the faces of a photo without one, not a byte changes (the
+// portrait's thumbnails are tested with the session).
+TEST(MyLooksModel, ThumbnailsOfAPhotoWithoutAFaceKeepEveryByte) {
+    const auto work = std::make_shared<const TBitmap>(GradientBitmap(600, 400));
+    UserLook good{"good.cube", "good", Table(0.5), ""};
+    std::vector<std::shared_ptr<const PreparedLut>> tables;
+    for (int side : {0, 200}) {
+        TBitmap plain, kept;
+        MyLooks::DrawThumbnails(*work, {good}, side, tables, [&](int, std::shared_ptr<TBitmap> p) { plain = std::move(*p); });
+        PhotoFaces none(work);
+        MyLooks::DrawThumbnails(
+            *work, {good}, side, tables, [&](int, std::shared_ptr<TBitmap> p) { kept = std::move(*p); }, &none);
+        EXPECT_TRUE(none.Known());
+        EXPECT_TRUE(SamePixels(kept, plain)) << side;
+    }
+}
+
 }  // namespace

@@ -9,9 +9,12 @@
 #include "catalogue/render_job.h"
 #include "io/bmp_codec.h"
 #include "io/photo_files.h"
+#include "io/photo_metadata.h"
 #include "io/picture_source.h"
+#include "io/user_looks.h"
 #include "picture_folder.h"
 #include "session/blank_photo.h"
+#include "session/my_looks.h"
 #include "session/photo_session.h"
 #include "test_support.h"
 
@@ -344,3 +347,77 @@ TEST(BlankPhotoCheck, SeedsFromTheClockThenDrawsXBeforeY) {
 }
 
 }  // namespace
+
+namespace {
+
+// Keeps every thumbnail a strip hands over.
+class KeptStrip : public StripView {
+public:
+    void ThumbnailDone(int, const TBitmap& picture, bool) override { thumbnails.push_back(Copy(picture)); }
+    void SetChangeColorButton(bool) override {}
+    std::vector<TBitmap> thumbnails;
+};
+
+}  // namespace
+
+// "Keep faces clear": the renders and strips started with it on take the
+// working photo's faces, found once and kept with that photo through Undo
+// and Redo; with it off they are the looks' own bytes.
+TEST_F(PhotoSessionTest, KeepFacesGivesRendersAndStripsTheWorkingPhotosFaces) {
+    PhotoMetadata metadata;
+    TBitmap portrait = ReadPhotoUpright(CORVESSA_FACES_DIR "/astronaut.jpg", metadata);
+    const auto photo = std::make_shared<const TBitmap>(Copy(portrait));
+    session_.Open(std::move(portrait), PhotoMetadata(), "/photos/astronaut.jpg");
+    EXPECT_FALSE(session_.KeepFaces());
+    const int color = FindCategoryByCaption("Color")->number;
+
+    const auto plain = Render(color, 4);
+    session_.SetKeepFaces(true);
+    const auto kept = Render(color, 4);
+    RenderJob reference(photo, Look{color, 4}, pictures_);
+    reference.SetFaces(std::make_shared<PhotoFaces>(photo));
+    EXPECT_TRUE(SamePixels(*kept, reference.Run().picture));
+    EXPECT_FALSE(SamePixels(*kept, *plain));
+
+    // Every thumbnail differs from the option off, and only within the
+    // faces' ellipse.
+    for (const bool large : {false, true}) {
+        KeptStrip with, without;
+        for (const bool on : {true, false}) {
+            session_.SetKeepFaces(on);
+            std::unique_ptr<StripJob> strip = session_.StartStrip(color);
+            if (large) strip->SetLargeSide(200);
+            strip->Run(on ? with : without);
+        }
+        ASSERT_EQ(with.thumbnails.size(), size_t(kEffectCount));
+        for (int n = 0; n < kEffectCount; ++n) EXPECT_FALSE(SamePixels(with.thumbnails[n], without.thumbnails[n])) << n;
+    }
+
+    // My Looks' thumbnails too: the photo's own colours over the face.
+    const FaceBox face = session_.WorkFaces()->BoxesFor(kThumbSide, kThumbSide)[0];
+    const std::string cube = dir_.File("negative.cube"), cubeText = CubeText(5, true, InvertedColour);
+    WriteBytes(cube, std::vector<uint8_t>(cubeText.begin(), cubeText.end()));
+    std::vector<std::shared_ptr<const PreparedLut>> tables;
+    TBitmap mine;
+    MyLooks::DrawThumbnails(
+        *photo, {ReadUserLook(cube)}, 0, tables, [&](int, std::shared_ptr<TBitmap> p) { mine = std::move(*p); },
+        session_.WorkFaces().get());
+    const int cx = face.x + face.width / 2, cy = face.y + face.height / 2;
+    EXPECT_TRUE(std::equal(mine.Pixel(cx, cy), mine.Pixel(cx, cy) + 3, session_.ThumbPhoto().Pixel(cx, cy)));
+    EXPECT_NEAR(mine.Pixel(0, 0)[1], 255 - session_.ThumbPhoto().Pixel(0, 0)[1], 1);  // away from it, the table
+
+    // Found once for the photo; an Apply's photo has its own, and Undo
+    // brings the first ones back.
+    session_.SetKeepFaces(true);
+    const std::shared_ptr<PhotoFaces> first = session_.WorkFaces();
+    EXPECT_TRUE(first->Known());
+    EXPECT_EQ(first->Boxes().size(), 1u);
+    session_.Apply(kept);
+    EXPECT_NE(session_.WorkFaces(), first);
+    session_.Undo();
+    EXPECT_EQ(session_.WorkFaces(), first);
+    session_.Open(RandomBitmap(40, 30, 3), PhotoMetadata(), "/photos/b.jpg");
+    EXPECT_TRUE(session_.WorkFaces()->Boxes().empty());
+    session_.Close();
+    EXPECT_EQ(session_.WorkFaces(), nullptr);
+}

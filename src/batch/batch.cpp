@@ -248,17 +248,25 @@ TBitmap EditPhoto(TBitmap photo, const BatchEdits& edits, const std::string& inp
 
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
                  const PictureSource& pictures, std::string* warning, int quality, const BatchEdits& edits,
-                 const ExportChoices& exported) {
+                 const ExportChoices& exported, std::shared_ptr<FaceFinder> faces) {
     PhotoMetadata metadata;
     TBitmap result = EditPhoto(ReadPhotoUpright(input, metadata, warning), edits, input);
     // The photo goes as soon as the look is made, before the encoder
     // needs its memory.
-    if (look.user) {
+    if (look.user && faces) {
+        const auto photo = std::make_shared<const TBitmap>(std::move(result));
+        RenderJob job(photo, *look.user);
+        job.SetFaces(std::make_shared<PhotoFaces>(photo, faces));
+        job.SetStrength(look.strength);
+        result = std::move(job.Run().picture);
+    } else if (look.user) {
         RenderJob job(std::move(result), *look.user);
         job.SetStrength(look.strength);
         result = std::move(job.Run().picture);
     } else if (!look.none) {
-        RenderJob job(std::make_shared<const TBitmap>(std::move(result)), look.look, pictures);
+        const auto photo = std::make_shared<const TBitmap>(std::move(result));
+        RenderJob job(photo, look.look, pictures);
+        if (faces) job.SetFaces(std::make_shared<PhotoFaces>(photo, faces));
         job.DecideColour(look.colour);
         job.SetResultFill(look.fallbackFill);
         job.SetStrength(look.strength);
@@ -271,7 +279,9 @@ void RenderPhoto(const std::string& input, const std::string& output, const Batc
 }
 
 Batch::Batch(std::vector<std::string> inputs, BatchSettings settings, const PictureSource& pictures)
-    : settings_(std::move(settings)), pictures_(pictures), photos_(PlanOutputs(inputs, settings_)) {}
+    : settings_(std::move(settings)), pictures_(pictures), photos_(PlanOutputs(inputs, settings_)) {
+    if (settings_.keepFaces) faces_ = std::make_shared<FaceFinder>();
+}
 
 PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex& calls) {
     const PlannedPhoto& photo = photos_[index];
@@ -292,7 +302,7 @@ PhotoOutcome Batch::RenderOne(size_t index, BatchObserver& observer, std::mutex&
                 warning = render_(photo.input, photo.output);
             else
                 RenderPhoto(photo.input, photo.output, settings_.look, pictures_, &warning, settings_.quality,
-                            settings_.edits, settings_.exported);
+                            settings_.edits, settings_.exported, faces_);
             outcome.status = Status::kRendered;
             outcome.warning = !warning.empty();
             outcome.message = std::move(warning);

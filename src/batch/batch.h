@@ -76,6 +76,9 @@ struct BatchSettings {
     unsigned workers = 0;
     // The copies written smaller or without camera data.
     ExportChoices exported;
+    // "Keep faces clear": each photo's look taken back over the faces
+    // found in it (after its edits), as the window does.
+    bool keepFaces = false;
 };
 
 // The file name (no folder) `settings` give `input`: the pattern's name
@@ -179,6 +182,8 @@ private:
     const PictureSource& pictures_;
     std::vector<PlannedPhoto> photos_;
     PhotoRenderer render_;
+    // The detector every photo's faces are found by, with keepFaces.
+    std::shared_ptr<FaceFinder> faces_;
     std::atomic<bool> cancelled_{false};
     static_assert(std::atomic<bool>::is_always_lock_free);
 };
@@ -190,13 +195,16 @@ void MakeFolder(const std::string& dir);
 // Renders `look` on the photo `input` into `output` as a single render
 // does: read and turned upright as Open reads it, given `edits`, the
 // camera metadata written into a JPEG or PNG as Save writes it (with
-// orientation 1), at `quality` where the output's format is lossy. `warning` receives what the user
+// orientation 1), at `quality` where the output's format is lossy, with
+// the faces found in the edited photo by `faces` kept clear (none: the look
+// as it is). `warning` receives what the user
 // should be told of a photo that opened only in part, "" for none (without
 // it, standard error gets it; see ReadPhotoUpright). Throws what reading,
 // rendering and writing throw.
 void RenderPhoto(const std::string& input, const std::string& output, const BatchLook& look,
                  const PictureSource& pictures, std::string* warning = nullptr, int quality = kDefaultQuality,
-                 const BatchEdits& edits = {}, const ExportChoices& exported = {});
+                 const BatchEdits& edits = {}, const ExportChoices& exported = {},
+                 std::shared_ptr<FaceFinder> faces = nullptr);
 
 }  // namespace batch
 }  // namespace corvessa

@@ -87,6 +87,8 @@ RenderResult RenderJob::RunLook(const Look& look) {
     RenderResult result;
     result.picture.SetFillColor(resultFill_);
     result.button = ImgViewClick(look.effect, look.category, *source_, result.picture, ctx);
+    if (faces_ && !result.picture.Empty())
+        KeepFacesClear(result.picture, *source_, faces_->BoxesFor(source_->Width(), source_->Height()));
     if (strength_ < kFullStrength && result.picture.Width() == source_->Width() &&
         result.picture.Height() == source_->Height())
         MixByStrength(result.picture, *source_, strength_, result.picture);
@@ -107,11 +109,13 @@ RenderResult RenderJob::RunUserLook(const UserLook& look) {
     RenderResult result;
     const bool own = !source_;
     const TBitmap& source = own ? ownSource_ : *source_;
-    if (own && strength_ >= kFullStrength) {
+    // Faces kept clear need the photo beside the look.
+    if (own && strength_ >= kFullStrength && !faces_) {
         table->Apply(ownSource_, ownSource_);
         result.picture.TakePixels(std::move(ownSource_));
     } else {
         table->Apply(source, result.picture);
+        if (faces_) KeepFacesClear(result.picture, source, faces_->BoxesFor(source.Width(), source.Height()));
         if (strength_ < kFullStrength) MixByStrength(result.picture, source, strength_, result.picture);
     }
     // As a catalogue look leaves it: a later mask look falls back on it.
@@ -174,11 +178,38 @@ void StripJob::RunLarge(StripView& view) {
         // A strip superseded or cancelled stops between thumbnails.
         if (StopRequested()) return;
         RenderJob job(scaled, Look{category_, n}, pictures_);
+        job.SetFaces(faces_);
         view.ThumbnailDone(n, job.Run().picture, true);
     }
     if (c->stripButton == StripButton::kShownAfter) view.SetChangeColorButton(true);
     if (c->stripButton == StripButton::kHiddenAfter) view.SetChangeColorButton(false);
 }
+
+namespace {
+
+// Hands each thumbnail on with the faces kept clear, on a copy: the
+// colour strips go on from the thumbnail buffer they were handed.
+class FacesClearView : public StripView {
+public:
+    FacesClearView(StripView& view, const TBitmap& thumb, PhotoFaces& faces)
+        : view_(view), thumb_(thumb), faces_(faces) {}
+    void ThumbnailDone(int n, const TBitmap& picture, bool repaint) override {
+        if (!boxes_) boxes_ = faces_.BoxesFor(thumb_.Width(), thumb_.Height());
+        TBitmap kept;
+        kept.CopyFrom(picture);
+        KeepFacesClear(kept, thumb_, *boxes_);
+        view_.ThumbnailDone(n, kept, repaint);
+    }
+    void SetChangeColorButton(bool visible) override { view_.SetChangeColorButton(visible); }
+
+private:
+    StripView& view_;
+    const TBitmap& thumb_;
+    PhotoFaces& faces_;
+    std::optional<std::vector<FaceBox>> boxes_;
+};
+
+}  // namespace
 
 void StripJob::Run(StripView& view) {
     if (largeSide_ > 0) {
@@ -191,7 +222,12 @@ void StripJob::Run(StripView& view) {
     // inside a "Change Color" re-render.
     const RenderContext ctx{false, nullptr, &pictures_};
     thumb_.SetSize(kThumbSide, kThumbSide);
-    RenderStrip(category_, *work_, thumb_, result_, ctx, view);
+    if (faces_) {
+        FacesClearView kept(view, thumb_, *faces_);
+        RenderStrip(category_, *work_, thumb_, result_, ctx, kept);
+    } else {
+        RenderStrip(category_, *work_, thumb_, result_, ctx, view);
+    }
     TrimPixelPool();
 }
 

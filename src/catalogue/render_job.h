@@ -15,6 +15,7 @@
 
 #include "catalogue/catalogue.h"
 #include "effectimage/effect_image.h"
+#include "faces/faces.h"
 #include "ground/bitmap.h"
 #include "ground/random.h"
 #include "ground/strength.h"
@@ -80,6 +81,10 @@ public:
     // A look at less than full strength (0..100) is mixed with its source
     // (MixByStrength); 100, the look itself, unless said otherwise.
     void SetStrength(int strength) { strength_ = strength; }
+    // "Keep faces clear": the faces of the source photo, over which a look
+    // is taken back toward the photo before any strength mix. Null (the
+    // default) leaves every byte as the look makes it.
+    void SetFaces(std::shared_ptr<PhotoFaces> faces) { faces_ = std::move(faces); }
 
     // Decodes the pictures the look reads, so that a missing one fails
     // before the user is asked for a colour. Run does it when nobody has.
@@ -105,6 +110,7 @@ private:
     ColourDecision colour_;
     Rgb resultFill_ = kWhite;
     int strength_ = kFullStrength;
+    std::shared_ptr<PhotoFaces> faces_;
     RandomGenerator random_;
     TProEffectImage effect_{random_};
 };
@@ -128,6 +134,9 @@ public:
     // 0 for the 105 x 105 strip.
     void SetLargeSide(int side) { largeSide_ = side > 0 ? std::clamp(side, kLargeThumbMin, kLargeThumbMax) : 0; }
     int LargeSide() const { return largeSide_; }
+    // The working photo's faces, kept clear in every thumbnail as a
+    // full-size render keeps them (see RenderJob::SetFaces).
+    void SetFaces(std::shared_ptr<PhotoFaces> faces) { faces_ = std::move(faces); }
 
     // Renders the thumbnails one by one, handing each to `view`, and sets
     // the Change Color button as the category's rule says. A failing
@@ -144,6 +153,7 @@ private:
     std::shared_ptr<const TBitmap> work_;
     int category_;
     int largeSide_ = 0;
+    std::shared_ptr<PhotoFaces> faces_;
     const PictureSource& pictures_;
     TBitmap thumb_, result_;
 };

@@ -32,11 +32,18 @@ void CheckNotAnInput(const std::string& input, const std::string& output) {
 
 void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
                     LinkPolicy links, int quality, std::string* warning, const batch::BatchEdits& edits,
-                    const ExportChoices& exported) {
+                    const ExportChoices& exported, bool keepFaces) {
     PhotoMetadata metadata;
     TBitmap result;
-    {
-        RenderJob job(batch::EditPhoto(ReadPhotoUpright(input, metadata, warning), edits, input), lut);
+    TBitmap photo = batch::EditPhoto(ReadPhotoUpright(input, metadata, warning), edits, input);
+    if (keepFaces) {
+        const auto shared = std::make_shared<const TBitmap>(std::move(photo));
+        RenderJob job(shared, lut);
+        job.SetFaces(std::make_shared<PhotoFaces>(shared));
+        job.SetStrength(strength);
+        result = std::move(job.Run().picture);
+    } else {
+        RenderJob job(std::move(photo), lut);
         job.SetStrength(strength);
         result = std::move(job.Run().picture);
     }
@@ -160,6 +167,7 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Use
     settings.skipExisting = options.skipExisting;
     settings.workers = options.jobs;
     settings.exported = options.exported;
+    settings.keepFaces = options.keepFaces;
 
     int reportFd = -1;
     if (options.report) {

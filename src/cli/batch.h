@@ -23,13 +23,14 @@ namespace cli {
 // With `lut`, that table is the look of every photo (options.lut).
 int RenderBatch(const Options& options, const PictureSource& pictures, const UserLook* lut = nullptr);
 
-// `lut` at `strength` on the photo `input` given `edits`, written to
+// `lut` at `strength` on the photo `input` given `edits` (its faces kept
+// clear when `keepFaces`), written to
 // `output` with its metadata as a look's render is, through the RenderJob
 // the window and the batch render a user's table with; `warning` as
 // batch::RenderPhoto's.
 void RenderLutPhoto(const UserLook& lut, int strength, const std::string& input, const std::string& output,
                     LinkPolicy links, int quality, std::string* warning = nullptr, const batch::BatchEdits& edits = {},
-                    const ExportChoices& exported = {});
+                    const ExportChoices& exported = {}, bool keepFaces = false);
 
 // Throws "PATH is the input; it is not overwritten" when `output` is the
 // file `input`.

@@ -95,6 +95,7 @@ int RenderLook(const Options& options, const PictureSource& pictures) {
         photo = std::make_shared<const TBitmap>(batch::EditPhoto(ReadPhotoUpright(input, metadata), options.edits.edits, input));
     }
     RenderJob job(photo, options.look, pictures);
+    if (options.keepFaces) job.SetFaces(std::make_shared<PhotoFaces>(photo));
     job.DecideColour(options.Colour());
     job.SetStrength(options.strength);
     TBitmap result = std::move(job.Run().picture);
@@ -108,7 +109,7 @@ int RenderLut(const Options& options, const UserLook& lut) {
     const std::string& output = options.positional[1];
     CheckNotAnInput(input, output);
     RenderLutPhoto(lut, options.strength, input, output, LinkPolicy::kFollowLikeTheKernel, options.quality, nullptr,
-                   options.edits.edits, options.exported);
+                   options.edits.edits, options.exported, options.keepFaces);
     return 0;
 }
 

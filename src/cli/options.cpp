@@ -14,12 +14,12 @@ namespace {
 
 std::string MakeUsage() {
     return "usage: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]\n"
-           "                       [--strength S] [--quality Q] INPUT OUTPUT\n"
-           "       corvessa-render [EDITS] --lut FILE.cube [--strength S] [--quality Q] INPUT OUTPUT\n"
+           "                       [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT\n"
+           "       corvessa-render [EDITS] --lut FILE.cube [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render EDITS [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR\n"
-           "       corvessa-render [EDITS] --look CATEGORY:N [--color ...] [--strength S] -o OUTDIR\n"
+           "       corvessa-render [EDITS] --look CATEGORY:N [--color ...] [--strength S] [--keep-faces] -o OUTDIR\n"
            "                       [--files-from FILE|- [-0]] [-j N]\n"
            "                       [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]\n"
            "                       [INPUT...]\n"
@@ -27,6 +27,7 @@ std::string MakeUsage() {
            "       corvessa-render --list-formats\n"
            "\n"
            "  --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o\n"
+           "  --keep-faces        the look taken back over each face found in the photo, its hair and neck\n"
            "  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)\n"
            "  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside\n"
            "                      W x H; P%: P percent of each side (1 to 100). Never enlarges\n"
@@ -175,6 +176,8 @@ void CheckPositional(const Options& options) {
                                              : "with the edits alone, --name takes {name} and {folder}"};
     if (options.strengthGiven && options.mode != Mode::kLook)
         throw UsageError{"--strength belongs with --look or --lut"};
+    if (options.keepFaces && options.mode != Mode::kLook)
+        throw UsageError{"--keep-faces belongs with --look or --lut"};
     if (options.quality != kDefaultQuality && !edited)
         throw UsageError{"--quality belongs with --look, --lut, --filter or the edits"};
     if (options.exported.Changes() && !edited)
@@ -203,6 +206,8 @@ bool TakeFlag(Options& options, std::string_view arg) {
         SetMode(options, Mode::kListFormats);
     else if (arg == "--skip-existing")
         options.skipExisting = true;
+    else if (arg == "--keep-faces")
+        options.keepFaces = true;
     else if (arg == "-0" || arg == "--null")
         options.nulSeparated = true;
     else if (arg == "--strip-location")

@@ -37,6 +37,7 @@ struct Options {
     // --lut: the user's .cube table as the look (mode kLook, no look set).
     std::optional<std::string> lut;
     int strength = kFullStrength;  // --strength, looks only
+    bool keepFaces = false;        // --keep-faces, looks only
     bool strengthGiven = false;
     int quality = kDefaultQuality;  // --quality, for a lossy output format
     // --resize, --strip-location, --strip-metadata, --srgb: the copy written.

@@ -95,7 +95,7 @@ void MyLooks::KeepPageTables(const std::vector<UserLook>& shown,
 
 void MyLooks::DrawThumbnails(const TBitmap& work, const std::vector<UserLook>& shown, int side,
                              std::vector<std::shared_ptr<const PreparedLut>>& tables,
-                             const std::function<void(int, std::shared_ptr<TBitmap>)>& each) {
+                             const std::function<void(int, std::shared_ptr<TBitmap>)>& each, PhotoFaces* faces) {
     tables.resize(shown.size());
     try {
         // The thumbnail photo as a category's strip makes it.
@@ -106,11 +106,13 @@ void MyLooks::DrawThumbnails(const TBitmap& work, const std::vector<UserLook>& s
             thumb.SetSize(kThumbSide, kThumbSide);
             thumb.StretchDraw(work);
         }
+        const std::vector<FaceBox> boxes = faces ? faces->BoxesFor(thumb.Width(), thumb.Height()) : std::vector<FaceBox>{};
         for (size_t i = 0; i < shown.size() && !StopRequested(); ++i) {
             auto picture = std::make_shared<TBitmap>();
             try {
                 tables[i] = PreparedTable(shown[i]);
                 tables[i]->Apply(thumb, *picture);
+                KeepFacesClear(*picture, thumb, boxes);
             } catch (const WorkStopped&) {
                 throw;
             } catch (...) {

@@ -12,6 +12,7 @@
 
 #include "catalogue/catalogue.h"
 #include "ground/bitmap.h"
+#include "faces/faces.h"
 #include "io/user_looks.h"
 
 namespace corvessa {
@@ -68,10 +69,12 @@ public:
     // strip), handed to `each` (n, picture) one by one; a table that cannot
     // be used (or broke since it was listed) shows as a plain grey. The
     // tables read are left in `tables`. Stops when asked (ground/stop.h);
-    // memory running out ends it with the thumbnails made so far.
+    // memory running out ends it with the thumbnails made so far. With
+    // `faces` (those of `work`), each is kept clear of them.
     static void DrawThumbnails(const TBitmap& work, const std::vector<UserLook>& shown, int side,
                                std::vector<std::shared_ptr<const PreparedLut>>& tables,
-                               const std::function<void(int, std::shared_ptr<TBitmap>)>& each);
+                               const std::function<void(int, std::shared_ptr<TBitmap>)>& each,
+                               PhotoFaces* faces = nullptr);
 
 private:
     std::vector<UserLook> looks_;

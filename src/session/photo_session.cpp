@@ -55,7 +55,16 @@ bool IsCatalogueLook(Look look) {
     return FindCategory(look.category) && look.effect >= 1 && look.effect <= kEffectCount;
 }
 
-void PhotoSession::BeginPhoto() { workGeneration_ = openGeneration_ = ++generations_; }
+void PhotoSession::BeginPhoto() {
+    workGeneration_ = openGeneration_ = ++generations_;
+    faces_.reset();
+}
+
+std::shared_ptr<PhotoFaces> PhotoSession::WorkFaces() {
+    if (!HasPhoto()) return nullptr;
+    if (!faces_) faces_ = std::make_shared<PhotoFaces>(workPhoto_.Snapshot(), faceFinder_);
+    return faces_;
+}
 
 void PhotoSession::StartWith(TBitmap sample) {
     BeginPhoto();
@@ -95,12 +104,13 @@ HistoryLimits HistoryLimits::ForThisMachine() {
 
 SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
     undoPhoto_.ShareWith(workPhoto_);
-    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
+    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_, std::move(faces_)});
     redoSteps_.clear();
     TrimHistory();
     workPhoto_.ShareWith(std::move(result));
     workUnsaved_ = true;
     workGeneration_ = ++generations_;
+    faces_.reset();
     SessionChange change;
     change.workPhotoReplaced = change.hideStrip = true;
     change.view = workPhoto_.Snapshot();
@@ -109,7 +119,7 @@ SessionChange PhotoSession::Apply(std::shared_ptr<const TBitmap> result) {
 
 SessionChange PhotoSession::Undo() {
     if (undoSteps_.empty()) return {};
-    redoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
+    redoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_, std::move(faces_)});
     const HistoryStep step = std::move(undoSteps_.back());
     undoSteps_.pop_back();
     const bool resized = !SameSize(*step.photo, WorkPhoto());
@@ -118,6 +128,7 @@ SessionChange PhotoSession::Undo() {
     workPhoto_.ShareWith(resultPhoto_);
     workUnsaved_ = step.unsaved;
     workGeneration_ = step.generation;
+    faces_ = step.faces;
     SessionChange change;
     change.workPhotoReplaced = change.hideStrip = true;
     // A photo of another size (an edit's) is not drawn into the view's
@@ -137,11 +148,12 @@ SessionChange PhotoSession::Redo() {
     redoSteps_.pop_back();
     const bool resized = !SameSize(*step.photo, WorkPhoto());
     undoPhoto_.ShareWith(workPhoto_);
-    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_});
+    undoSteps_.push_back({workPhoto_.Snapshot(), workUnsaved_, workGeneration_, std::move(faces_)});
     resultPhoto_.ShareWith(step.photo);
     workPhoto_.ShareWith(resultPhoto_);
     workUnsaved_ = step.unsaved;
     workGeneration_ = step.generation;
+    faces_ = step.faces;
     SessionChange change;
     change.workPhotoReplaced = change.hideStrip = true;
     change.refitView = resized;
@@ -202,13 +214,16 @@ void PhotoSession::Close() {
     metadata_ = PhotoMetadata();
     undoSteps_.clear();
     redoSteps_.clear();
+    faces_.reset();
 }
 
 std::unique_ptr<StripJob> PhotoSession::StartStrip(int category) {
     currentCategory_ = category;
     if (!HasPhoto()) return nullptr;
     rendersAtStrip_ = rendersStarted_;
-    return std::make_unique<StripJob>(workPhoto_.Snapshot(), category, pictures_);
+    auto job = std::make_unique<StripJob>(workPhoto_.Snapshot(), category, pictures_);
+    if (keepFaces_) job->SetFaces(WorkFaces());
+    return job;
 }
 
 void PhotoSession::FinishStrip(StripJob& job) {
@@ -221,6 +236,7 @@ void PhotoSession::SetPreviewStrength(int strength) { previewLook_.strength = st
 
 std::unique_ptr<RenderJob> PhotoSession::StartRender(Look look) {
     auto job = std::make_unique<RenderJob>(workPhoto_.Snapshot(), look, pictures_);
+    if (keepFaces_) job->SetFaces(WorkFaces());
     ++rendersStarted_;
     renderFill_ = resultPhoto_.FillColor();
     renderKeepsStrength_ = changeColorMode_ && look.category == previewLook_.look.category &&
@@ -244,6 +260,7 @@ ButtonChange PhotoSession::FinishRender(Look look, ColourDecision colour, Render
 
 std::unique_ptr<RenderJob> PhotoSession::StartRender(const UserLook& look) {
     auto job = std::make_unique<RenderJob>(workPhoto_.Snapshot(), look);
+    if (keepFaces_) job->SetFaces(WorkFaces());
     ++rendersStarted_;
     renderFill_ = resultPhoto_.FillColor();
     renderKeepsStrength_ = false;

@@ -18,6 +18,7 @@
 
 #include "batch/batch.h"
 #include "catalogue/render_job.h"
+#include "faces/faces.h"
 #include "ground/bitmap.h"
 #include "ground/random.h"
 #include "ground/shared_bitmap.h"
@@ -181,6 +182,15 @@ public:
     // `path` from now on unless another photo was opened meanwhile.
     void NoteSaved(const std::string& path, uint64_t generation);
 
+    // "Keep faces clear" for the strips and renders started from now on.
+    void SetKeepFaces(bool on) { keepFaces_ = on; }
+    bool KeepFaces() const { return keepFaces_; }
+    // The working photo's faces: looked for once, on the first call for
+    // their boxes (which belongs off the window's thread), and kept with
+    // the photo through Undo and Redo; an Apply or Open has new ones.
+    // Null without a photo.
+    std::shared_ptr<PhotoFaces> WorkFaces();
+
     // The window closes: every buffer is let go.
     void Close();
 
@@ -227,6 +237,7 @@ private:
         std::shared_ptr<const TBitmap> photo;
         bool unsaved = false;
         uint64_t generation = 0;
+        std::shared_ptr<PhotoFaces> faces;
     };
     std::vector<HistoryStep> undoSteps_, redoSteps_;
     HistoryLimits historyLimits_;
@@ -236,6 +247,9 @@ private:
     int currentEffect_ = 0;
     bool changeColorMode_ = false;
     batch::BatchLook previewLook_;
+    bool keepFaces_ = false;
+    std::shared_ptr<PhotoFaces> faces_;  // the working photo's, made when first asked for
+    std::shared_ptr<FaceFinder> faceFinder_ = std::make_shared<FaceFinder>();  // every photo's
     Rgb renderFill_ = kWhite;  // the fill of the render in progress
     bool renderKeepsStrength_ = false;  // a re-render of the look shown
     // Counts the renders started, so that a strip that ends after one does

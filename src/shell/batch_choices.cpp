@@ -24,6 +24,7 @@ void TBatchSettingsPage::Recall(const Remembered& kept) {
     if (format >= 0) comboFormat_->setCurrentIndex(format);
     editName_->setText(kept.Text(Setting::kBatchNames));
     checkSkip_->setChecked(kept.Flag(Setting::kBatchSkipDone));
+    checkFaces_->setChecked(kept.Flag(Setting::kBatchKeepFaces));
     const QString source = kept.Text(Setting::kBatchLookSource);
     preferPreview_ = source == QLatin1String(kLookSourcePreview);
     editCube_->setText(kept.Text(Setting::kBatchCubeFile));
@@ -50,6 +51,7 @@ void TBatchSettingsPage::Remember(Remembered& kept) const {
     kept.SetText(Setting::kBatchFormat, comboFormat_->currentText());
     kept.SetText(Setting::kBatchNames, editName_->text());
     kept.SetFlag(Setting::kBatchSkipDone, checkSkip_->isChecked());
+    kept.SetFlag(Setting::kBatchKeepFaces, checkFaces_->isChecked());
     kept.SetText(Setting::kBatchLookSource, QLatin1String(preferPreview_ ? kLookSourcePreview
                                                           : preferCube_  ? kLookSourceCube
                                                                          : kLookSourceChosen));

@@ -130,6 +130,7 @@ batch::BatchSettings TBatchSettingsPage::Settings() const {
     settings.names = batch::NamePattern(editName_->text().toStdString());
     settings.format = PhotoFormatId(comboFormat_->currentData().toInt());
     settings.skipExisting = checkSkip_->isChecked();
+    settings.keepFaces = checkFaces_->isChecked();
     settings.edits = {editBox_->Edits(), editBox_->AutoPerPhoto()};
     if (spinLongEdge_->value() >= kExportEdgeMin) settings.exported.longEdge = spinLongEdge_->value();
     settings.exported.srgb = checkSrgb_->isChecked();

@@ -191,6 +191,11 @@ QLayout* TBatchSettingsPage::CreateColourRow() {
     labelStrength_ = NamedLabel("LabelStrength", QStringLiteral("100 %"));
     labelStrength_->setMinimumWidth(40);
     colourRow->addWidget(labelStrength_);
+    colourRow->addSpacing(24);
+    checkFaces_ = new QCheckBox(QStringLiteral("Keep faces clear"));
+    checkFaces_->setObjectName(QStringLiteral("CheckKeepFaces"));
+    checkFaces_->setToolTip(QStringLiteral("The look taken back over the faces found in each photo"));
+    colourRow->addWidget(checkFaces_);
     connect(checkColour_, &QCheckBox::toggled, this, [this] { Refresh(); });
     connect(btnColour_, &QPushButton::clicked, this, [this] { BtnColourClick(); });
     connect(sliderStrength_, &QSlider::valueChanged, this,

@@ -152,6 +152,7 @@ private:
     QSpinBox* spinLongEdge_ = nullptr;
     QCheckBox* checkSrgb_ = nullptr;
     QCheckBox* checkNoLocation_ = nullptr;
+    QCheckBox* checkFaces_ = nullptr;
     QPushButton* btnStart_ = nullptr;
 };
 

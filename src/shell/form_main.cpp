@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -89,6 +90,8 @@ void TFormMain::CreateControls() {
     connect(myLooksView_.get(), &TMyLooksView::StripFinished, this, &TFormMain::StripFinished);
     // Made after the thumbnails, so Tab reaches it after them.
     strip_->CreateLargeLooksBox(*tools_.panel);
+    chkFaces_ = MakeKeepFacesBox(*tools_.panel);
+    connect(chkFaces_, &QCheckBox::toggled, this, &TFormMain::SetKeepFaces);
     edit_ = std::make_unique<TEditPanel>(*this, session_, *pane_, *dialogs_, [this](const SessionChange& change) {
         ShowChange(change);
         RedrawStrip();
@@ -210,6 +213,7 @@ void TFormMain::RestoreRemembered() {
     RestoreWindowPlace(*this, remembered_->Place(Setting::kMainPlace), layoutArea_);
     formPreview_->RestorePlace(remembered_->Place(Setting::kPreviewPlace), true);
     SetLargeThumbnails(remembered_->Flag(Setting::kLargeThumbnails));
+    SetKeepFaces(remembered_->Flag(Setting::kKeepFaces));
     const int category = remembered_->Number(Setting::kCategory);
     if (ColumnPlace(category) < 0) return;
     startCategory_ = category;
@@ -252,6 +256,16 @@ void TFormMain::ShowChange(const SessionChange& change) {
     pane_->ShowWhereYouAre();
     update();
     if (change.hideStrip) Invisible();
+    if (change.workPhotoReplaced) FindFacesAhead();
+}
+
+void TFormMain::FindFacesAhead() {
+    if (!session_.KeepFaces()) return;
+    std::shared_ptr<PhotoFaces> faces = session_.WorkFaces();
+    if (!faces || faces->Known()) return;
+    // A strip or render that needs them meanwhile waits for this search
+    // rather than making its own.
+    findingFaces_.Start([faces] { return !faces->Boxes().empty(); }, [](bool) {}, [](const std::string&) {});
 }
 
 void TFormMain::SetPhotoControlsEnabled(bool enabled) {
@@ -356,6 +370,18 @@ void TFormMain::SetLargeThumbnails(bool on) {
     strip_->PlaceAll();
     LayOutPanels();
     if (stripShown) RedrawStrip();
+}
+
+void TFormMain::SetKeepFaces(bool on) {
+    {
+        const QSignalBlocker quiet(chkFaces_);
+        chkFaces_->setChecked(on);
+    }
+    if (on == session_.KeepFaces()) return;
+    session_.SetKeepFaces(on);
+    if (remembered_) remembered_->SetFlag(Setting::kKeepFaces, on);
+    FindFacesAhead();
+    if (DrawingStrip() || ListingLooks() || strip_->Shown()) RedrawStrip();
 }
 
 void TFormMain::RedrawStrip() {

@@ -13,6 +13,7 @@
 //   the keys                                     action_table.h
 //   what is kept between runs                    setting_table.h, remembered.h
 
+#include <QCheckBox>
 #include <QRect>
 #include <QSize>
 #include <QThreadPool>
@@ -30,6 +31,7 @@
 #include "shell/photo_opener.h"
 #include "shell/photo_saver.h"
 #include "shell/remembered.h"
+#include "shell/window_job.h"
 
 class QLabel;
 
@@ -129,6 +131,10 @@ public:
     // Large thumbnails (the box, or its key), kept between runs; a strip showing is drawn again.
     bool LargeThumbnails() const { return strip_->Large(); }
     void SetLargeThumbnails(bool on);
+    // "Keep faces clear" (its box), kept between runs: every look is taken
+    // back over the faces found in the photo; the strip showing is drawn again.
+    bool KeepFaces() const { return session_.KeepFaces(); }
+    void SetKeepFaces(bool on);
     // My Looks: what is listed and which page shows, and its buttons.
     const corvessa::MyLooks& MyLooksModel() const { return myLooks_; }
     // The display's colour profile the views paint the photo in (read from
@@ -181,6 +187,9 @@ private:
     void DropJobs(bool opening);
     // The strip drawn again as it was (a category's or My Looks' page).
     void RedrawStrip();
+    // With "Keep faces clear", the working photo's faces are looked for in
+    // the background as soon as it is there.
+    void FindFacesAhead();
     // The threads the row loops of a job started now may use (LimitRowThreads).
     int RowThreads() const;
     // What the last run left: the windows' places and the last category's
@@ -203,6 +212,7 @@ private:
 
     CategoryColumn column_;
     ToolColumn tools_;
+    QCheckBox* chkFaces_ = nullptr;
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
     TFormExport* formExport_ = nullptr;    // made when Export is first pressed
     TFormBatch* formBatch_ = nullptr;      // made when Batch is first pressed
@@ -224,6 +234,7 @@ private:
     std::unique_ptr<TEditPanel> edit_;
     std::unique_ptr<TPhotoSaver> saver_;
     std::unique_ptr<TPhotoOpener> opener_;
+    WindowJob<bool> findingFaces_{this};
 };
 
 }  // namespace corvessa

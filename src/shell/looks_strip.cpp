@@ -254,13 +254,17 @@ void TLooksStrip::DrawMyLooks(
     // The page's tables as the job reads them, for the window to keep once
     // it ends; set by the job's thread before it ends.
     auto tables = std::make_shared<std::vector<std::shared_ptr<const PreparedLut>>>(shown.size());
+    std::shared_ptr<PhotoFaces> faces = session_.KeepFaces() ? session_.WorkFaces() : nullptr;
     Draw(
-        [work, shown, tables, side = StartSide()](QPromise<StripEvent>& promise) {
-            MyLooks::DrawThumbnails(*work, shown, side, *tables, [&promise](int n, std::shared_ptr<TBitmap> picture) {
-                StripEvent event;
-                event.thumbnails.emplace_back(n, std::move(picture));
-                promise.addResult(std::move(event));
-            });
+        [work, shown, tables, faces, side = StartSide()](QPromise<StripEvent>& promise) {
+            MyLooks::DrawThumbnails(
+                *work, shown, side, *tables,
+                [&promise](int n, std::shared_ptr<TBitmap> picture) {
+                    StripEvent event;
+                    event.thumbnails.emplace_back(n, std::move(picture));
+                    promise.addResult(std::move(event));
+                },
+                faces.get());
             return std::string();
         },
         [done = std::move(done), shown, tables] { done(shown, *tables); }, QStringLiteral("Drawing your looks"));

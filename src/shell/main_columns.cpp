@@ -1,5 +1,6 @@
 #include "shell/main_columns.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <string>
 #include <vector>
@@ -63,6 +64,18 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.exportCopy = MakeButton(tools.panel, "BtnExport", "Export", QRect(16, 196, 75, 25));
     tools.exportCopy->setToolTip(QStringLiteral("A copy for sharing (%1)").arg(KeysText(Action::kExport)));
     return tools;
+}
+
+QCheckBox* MakeKeepFacesBox(QWidget& tools) {
+    auto* box = new QCheckBox(QStringLiteral("Keep faces clear"), &tools);
+    box->setObjectName(QStringLiteral("ChkKeepFaces"));
+    // A little left of "Large looks": the longer caption fits the column.
+    box->setGeometry(2, 250, 110, 22);
+    QPalette light = box->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    box->setPalette(light);
+    box->setToolTip(QStringLiteral("Every look taken back over the faces in the photo, their hair and neck"));
+    return box;
 }
 
 void MakeHiddenImage(QWidget& window) {

@@ -9,6 +9,7 @@
 
 #include "catalogue/catalogue.h"
 
+class QCheckBox;
 class QObject;
 class QPushButton;
 class QWidget;
@@ -53,6 +54,8 @@ ToolColumn MakeToolColumn(QWidget& window);
 
 // The hidden, self-sizing image control of the window (ImgFuzhu); pictures
 // are read by the photo readers, not through it.
+// The "Keep faces clear" box under the tools (ChkKeepFaces).
+QCheckBox* MakeKeepFacesBox(QWidget& tools);
 void MakeHiddenImage(QWidget& window);
 
 }  // namespace corvessa

@@ -20,7 +20,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
     // (also its key).
     labelBusy_ = new QLabel(&tools);
     labelBusy_->setObjectName(QStringLiteral("LabelBusy"));
-    labelBusy_->setGeometry(4, 252, 104, 32);
+    labelBusy_->setGeometry(4, 276, 104, 32);
     labelBusy_->setWordWrap(true);
     QPalette light = labelBusy_->palette();
     light.setColor(QPalette::WindowText, Qt::white);
@@ -29,7 +29,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
     // The status line, in the tool column below the busy sign.
     labelStatus_ = new QLabel(&tools);
     labelStatus_->setObjectName(QStringLiteral("LabelStatus"));
-    labelStatus_->setGeometry(4, 322, 104, 96);
+    labelStatus_->setGeometry(4, 346, 104, 96);
     labelStatus_->setWordWrap(true);
     labelStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     labelStatus_->setPalette(light);
@@ -40,7 +40,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
         news_.clear();
         ShowWhereYouAre();
     });
-    btnCancelJob_ = MakeButton(&tools, "BtnCancelJob", "Cancel", QRect(16, 288, 75, 25));
+    btnCancelJob_ = MakeButton(&tools, "BtnCancelJob", "Cancel", QRect(16, 312, 75, 25));
     btnCancelJob_->hide();
     connect(btnCancelJob_, &QPushButton::clicked, this, &TPhotoPane::CancelPressed);
     busyDelay_ = new QTimer(this);

@@ -117,6 +117,8 @@ constexpr SettingRow kRows[] = {
     Text(S::kBatchAdjust, "batch/adjust", "", AdjustmentsAsAdjustSpellsThem, "shadows=40,warmth=20",
          "The batch's adjustments as --adjust spells them; empty: none"),
     Flag(S::kBatchAuto, "batch/auto", false, "Whether Auto adjusts each photo of the batch"),
+    Flag(S::kKeepFaces, "keepFaces", false, "Whether looks are taken back over the faces in the photo"),
+    Flag(S::kBatchKeepFaces, "batch/keepFaces", false, "Whether the batch keeps each photo's faces clear"),
 };
 
 constexpr bool InTheOrderOfSetting() {
@@ -125,7 +127,7 @@ constexpr bool InTheOrderOfSetting() {
     return true;
 }
 static_assert(InTheOrderOfSetting(), "a row out of place answers for another setting");
-static_assert(std::size(kRows) == size_t(Setting::kBatchAuto) + 1, "every setting has its row");
+static_assert(std::size(kRows) == size_t(Setting::kBatchKeepFaces) + 1, "every setting has its row");
 
 }  // namespace
 

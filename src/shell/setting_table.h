@@ -36,6 +36,8 @@ enum class Setting {
     kBatchTurns,
     kBatchAdjust,
     kBatchAuto,
+    kKeepFaces,
+    kBatchKeepFaces,
 };
 
 enum class SettingKind {
