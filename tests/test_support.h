@@ -74,4 +74,13 @@ inline std::string ErrorOf(const std::function<void()>& action) {
 // make fails as out of memory.
 std::string ErrorWithLittleMemory(const std::function<void()>& action, uint64_t extraMegabytes = 100);
 
+// Built with AddressSanitizer: a process started under a limit on address
+// space (the codec helper under ErrorWithLittleMemory) cannot map the
+// sanitizer's shadow memory and dies before it reads anything.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kAddressSanitizer = true;
+#else
+inline constexpr bool kAddressSanitizer = false;
+#endif
+
 }  // namespace corvessa::test
