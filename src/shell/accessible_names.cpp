@@ -1,0 +1,99 @@
+#include "shell/accessible_names.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QObject>
+#include <QWidget>
+#include <algorithm>
+
+#include "catalogue/catalogue.h"
+#include "widgets/image_view.h"
+
+namespace corvessa {
+
+QString AccessibleText::Catalogue(std::string_view key) {
+    const std::string text(key);
+    // The English key is the text's own until a translation says otherwise.
+    return QCoreApplication::translate("Catalogue", text.c_str());
+}
+
+QString AccessibleText::ActionName(Action action) {
+    return QCoreApplication::translate("ActionTable", RowOf(action).name);
+}
+
+QString AccessibleText::Thumbnail(const Category* category, int n, const QString& look) {
+    if (!category) return tr("My Looks, look %1: %2").arg(n).arg(look);
+    return tr("%1, look %2: %3").arg(Catalogue(category->caption)).arg(n).arg(look);
+}
+
+QString AccessibleText::Look(int n) { return tr("Look %1").arg(n); }
+
+QString AccessibleText::Strength(int percent) { return tr("Strength %1 %").arg(percent); }
+
+QString AccessibleText::PhotoDescription(int width, int height, const QString& zoom) {
+    if (width <= 0 || height <= 0) return tr("No photo");
+    return tr("%1 \u00d7 %2 pixels, zoom %3").arg(width).arg(height).arg(zoom);
+}
+
+void NameCategoryButton(QAbstractButton& button, const Category& category) {
+    button.setAccessibleName(AccessibleText::Catalogue(category.caption));
+    button.setAccessibleDescription(AccessibleText::Catalogue(category.help));
+}
+
+void NamePhotoView(TImageView& view, const QString& what) {
+    view.setAccessibleName(what);
+    const auto describe = [&view] {
+        const TBitmap& picture = std::as_const(view).Picture();
+        view.setAccessibleDescription(
+            AccessibleText::PhotoDescription(picture.Width(), picture.Height(), view.ZoomText()));
+    };
+    describe();
+    QObject::connect(&view, &TImageView::zoomChanged, &view, describe);
+    QObject::connect(&view, &TImageView::pictureChanged, &view, describe);
+}
+
+namespace {
+
+class ArrowSteps : public QObject {
+public:
+    ArrowSteps(const std::vector<QWidget*>& buttons, QObject* parent) : QObject(parent), buttons_(buttons) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto at = std::find(buttons_.begin(), buttons_.end(), watched);
+        if (at == buttons_.end()) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int here = int(at - buttons_.begin()), last = int(buttons_.size()) - 1;
+        int from = here, step = 0;
+        switch (key) {
+        case Qt::Key_Up: step = -1; break;
+        case Qt::Key_Down: step = 1; break;
+        case Qt::Key_Home: from = -1; step = 1; break;
+        case Qt::Key_End: from = last + 1; step = -1; break;
+        default: return false;
+        }
+        for (int i = from + step; i >= 0 && i <= last; i += step) {
+            QWidget* next = buttons_[size_t(i)];
+            if (next->isVisible() && next->isEnabled()) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    std::vector<QWidget*> buttons_;
+};
+
+}  // namespace
+
+void StepWithArrows(const std::vector<QWidget*>& buttons) {
+    if (buttons.empty()) return;
+    auto* steps = new ArrowSteps(buttons, buttons.front());
+    for (QWidget* button : buttons) button->installEventFilter(steps);
+}
+
+}  // namespace corvessa
