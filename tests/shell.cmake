@@ -49,3 +49,4 @@ corvessa_test(test_export_dialog
 corvessa_test(test_accessibility
   SOURCES test_accessibility.cpp qt_test_app.cpp
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
+target_compile_definitions(test_accessibility PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")

@@ -74,6 +74,8 @@ class AccessibilityTest : public testing::Test {
 protected:
     void SetUp() override {
         MakePictureFolder(dir_.Path() + "/", 12);
+        // The shipped skin, whose style has to draw the focus.
+        std::filesystem::copy_file(CORVESSA_SHIPPED_SKIN, dir_.File("beryl.urf"));
         WriteBytes(dir_.File("pic/sample.jpg"), MakeJpeg(RandomBitmap(48, 36, 7), JpegKind::kColour));
         auto dialogs = std::make_unique<FakeDialogs>();
         dialogs_ = dialogs.get();
@@ -228,6 +230,21 @@ TEST_F(AccessibilityTest, ArrowKeysStepThroughTheCategoryColumn) {
     Focus(Named(first));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(FocusedName().toStdString(), Utf8(FindCategory(kCategoryColumn[2])->buttonName).toStdString());
+}
+
+TEST_F(AccessibilityTest, TheSkinShowsWhichControlHasTheFocus) {
+    ShowWindow();
+    CategoryButton(1)->click();
+    Settle(*form_);
+    QWidget* resting = Named(QStringLiteral("BtnHelp"));
+    for (QWidget* widget : {static_cast<QWidget*>(CategoryButton(16)), Named(QStringLiteral("BtnOpen")),
+                            static_cast<QWidget*>(form_->ImgView(1)), Named(QStringLiteral("ChkLargeThumbnails"))}) {
+        Focus(resting);
+        const QImage before = widget->grab().toImage();
+        Focus(widget);
+        const QImage focused = widget->grab().toImage();
+        EXPECT_NE(before, focused) << widget->objectName().toStdString();
+    }
 }
 
 TEST_F(AccessibilityTest, APhotoGoesFromOpenToSaveByKeysAlone) {
