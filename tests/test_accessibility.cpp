@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 #include <filesystem>
@@ -49,8 +50,10 @@ QString HeardDescription(QWidget* widget) {
     return face ? face->text(QAccessible::Description) : QString();
 }
 
-// A control the user works: reached by Tab or clicked.
+// A control the user works: reached by Tab or clicked. A scroll bar is
+// its list's, which has the name.
 bool Interactive(const QWidget* widget) {
+    if (qobject_cast<const QScrollBar*>(widget)) return false;
     return (widget->focusPolicy() & Qt::TabFocus) || qobject_cast<const QAbstractButton*>(widget) ||
            qobject_cast<const QAbstractSlider*>(widget) || qobject_cast<const QComboBox*>(widget) ||
            qobject_cast<const QAbstractSpinBox*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
@@ -61,8 +64,11 @@ bool Interactive(const QWidget* widget) {
 QStringList Unnamed(QWidget& root) {
     QStringList unnamed;
     for (QWidget* widget : root.findChildren<QWidget*>()) {
-        // The hidden helper image never shows; a combo box's popup list is its own.
-        if (widget->objectName() == QStringLiteral("ImgFuzhu") || widget->window() != root.window()) continue;
+        // The hidden helper image never shows; a window of its own (the
+        // preview) is walked by itself, but a combo box's popup list is the box's.
+        const bool popup = widget->window()->windowType() == Qt::Popup;
+        if (widget->objectName() == QStringLiteral("ImgFuzhu") || (widget->window() != root.window() && !popup))
+            continue;
         if (Interactive(widget) && HeardName(widget).trimmed().isEmpty())
             unnamed << (widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
                                                        : widget->objectName());
@@ -155,9 +161,18 @@ TEST_F(AccessibilityTest, NamesComeFromTheCatalogueAndTheActionTable) {
     for (const auto& c : cases) {
         ASSERT_NE(c.widget, nullptr) << c.name.toStdString();
         EXPECT_EQ(HeardName(c.widget).toStdString(), c.name.toStdString());
-        if (!c.description.isNull())
+        if (!c.description.isNull()) {
             EXPECT_EQ(HeardDescription(c.widget).toStdString(), c.description.toStdString()) << c.name.toStdString();
+        }
     }
+    // A thumbnail is a button a screen reader can press.
+    QAccessibleInterface* thumbnail = QAccessible::queryAccessibleInterface(form_->ImgView(2));
+    EXPECT_EQ(thumbnail->role(), QAccessible::Button);
+    ASSERT_NE(thumbnail->actionInterface(), nullptr);
+    thumbnail->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    Settle(*form_);
+    EXPECT_EQ(form_->CurrentEffect(), 2);
+    EXPECT_TRUE(preview_->isVisible());
     // On Linux a combo box's name is its choice; its label comes as the
     // control it labels.
     QAccessibleInterface* shape = QAccessible::queryAccessibleInterface(Named(QStringLiteral("ComboCropShape")));
@@ -167,6 +182,7 @@ TEST_F(AccessibilityTest, NamesComeFromTheCatalogueAndTheActionTable) {
     // The photo view says what it shows and at which zoom, and follows the zoom.
     TImageView* photo = form_->ImgEffect();
     EXPECT_FALSE(HeardName(photo).isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(photo)->role(), QAccessible::Graphic);
     EXPECT_TRUE(HeardDescription(photo).contains(QStringLiteral("Fit"))) << HeardDescription(photo).toStdString();
     photo->ZoomToActualSize();
     EXPECT_TRUE(HeardDescription(photo).contains(QStringLiteral("100 %"))) << HeardDescription(photo).toStdString();
@@ -198,8 +214,9 @@ TEST_F(AccessibilityTest, TabGoesDownTheCategoryColumnThenTheToolsThenAlongTheSt
     for (qsizetype i = 1; i < reached.size(); ++i) {
         QWidget* before = Named(reached[i - 1]);
         QWidget* after = Named(reached[i]);
-        if (before->parentWidget() == after->parentWidget() && !reached[i].startsWith(QStringLiteral("ImgView")))
+        if (before->parentWidget() == after->parentWidget() && !reached[i].startsWith(QStringLiteral("ImgView"))) {
             EXPECT_LE(before->y(), after->y()) << reached[i - 1].toStdString() << " " << reached[i].toStdString();
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "shell/accessible_names.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QObject>
@@ -42,6 +43,7 @@ void NameCategoryButton(QAbstractButton& button, const Category& category) {
 }
 
 void NamePhotoView(TImageView& view, const QString& what) {
+    MakeViewsPressable();
     view.setAccessibleName(what);
     const auto describe = [&view] {
         const TBitmap& picture = std::as_const(view).Picture();
@@ -88,7 +90,43 @@ private:
     std::vector<QWidget*> buttons_;
 };
 
+// A view the keyboard reaches (a thumbnail) is a button to a screen reader,
+// pressed through it as by a click; one that it does not (a photo) is a
+// picture. Asked each time: a view's interface is made as soon as it is
+// named, before its focus is set.
+class PressableView : public QAccessibleWidget {
+public:
+    explicit PressableView(QWidget* view) : QAccessibleWidget(view) {}
+    QAccessible::Role role() const override { return Pressable() ? QAccessible::Button : QAccessible::Graphic; }
+    QStringList actionNames() const override {
+        return Pressable() ? QStringList{pressAction()} + QAccessibleWidget::actionNames() : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (Pressable() && name == pressAction())
+            emit static_cast<TImageView*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    bool Pressable() const { return widget()->focusPolicy() & Qt::TabFocus; }
+};
+
+QAccessibleInterface* PressableViews(const QString& className, QObject* object) {
+    auto* view = qobject_cast<TImageView*>(object);
+    if (className != QLatin1String(TImageView::staticMetaObject.className()) || !view) return nullptr;
+    return new PressableView(view);
+}
+
 }  // namespace
+
+void MakeViewsPressable() {
+    static const bool installed = [] {
+        QAccessible::installFactory(PressableViews);
+        return true;
+    }();
+    (void)installed;
+}
 
 void StepWithArrows(const std::vector<QWidget*>& buttons) {
     if (buttons.empty()) return;

@@ -43,6 +43,10 @@ void NameCategoryButton(QAbstractButton& button, const Category& category);
 // every change of zoom or picture.
 void NamePhotoView(TImageView& view, const QString& what);
 
+// Views that take the focus (the thumbnails) offer a screen reader the
+// press a click gives, other views are pictures; once, before the first is made.
+void MakeViewsPressable();
+
 // Up and Down move the focus along `buttons`, in
 // their order, stepping over hidden and disabled ones; Home and End go to
 // the ends.

@@ -2,6 +2,7 @@
 // and the straightening on the left, a slider for each row of the
 // adjustment table in two columns beside them, and the buttons below.
 // What they do is in edit_panel.cpp.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -86,6 +87,7 @@ void TEditPanel::CreateGeometryControls(QGridLayout& grid) {
     // Each label is its control's buddy, which names the control for a screen reader.
     QLabel* crop = WhiteLabel(QStringLiteral("Crop"));
     crop->setBuddy(comboShape_);
+    comboShape_->view()->setAccessibleName(crop->text());
     grid.addWidget(crop, 0, 0);
     grid.addWidget(comboShape_, 0, 1, 1, 3);
     connect(comboShape_, &QComboBox::activated, this, [this](int index) { ChooseShape(index); });

@@ -83,6 +83,7 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
       job_(this, &pool) {
     // Made after the tool column so it lies over that column's foot.
     panel_ = MakePanel(&window, "FlatPanel2", QRect(125, 208, 575, 279), kOlive);
+    MakeViewsPressable();
     for (int i = 0; i < kThumbnailCount; ++i) {
         auto* view = new TImageView(panel_);
         view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
