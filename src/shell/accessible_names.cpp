@@ -66,16 +66,10 @@ protected:
         if (event->type() != QEvent::KeyPress) return false;
         const auto at = std::find(buttons_.begin(), buttons_.end(), watched);
         if (at == buttons_.end()) return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const int here = int(at - buttons_.begin()), last = int(buttons_.size()) - 1;
-        int from = here, step = 0;
-        switch (key) {
-        case Qt::Key_Up: step = -1; break;
-        case Qt::Key_Down: step = 1; break;
-        case Qt::Key_Home: from = -1; step = 1; break;
-        case Qt::Key_End: from = last + 1; step = -1; break;
-        default: return false;
-        }
+        const std::optional<int> key = KeyIndexOf(*static_cast<QKeyEvent*>(event), Action::kCategoryStep);
+        if (!key) return false;
+        const int step = *key == 0 ? -1 : 1, last = int(buttons_.size()) - 1;
+        const int from = int(at - buttons_.begin());
         for (int i = from + step; i >= 0 && i <= last; i += step) {
             QWidget* next = buttons_[size_t(i)];
             if (next->isVisible() && next->isEnabled()) {

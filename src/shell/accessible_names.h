@@ -47,9 +47,8 @@ void NamePhotoView(TImageView& view, const QString& what);
 // press a click gives, other views are pictures; once, before the first is made.
 void MakeViewsPressable();
 
-// Up and Down move the focus along `buttons`, in
-// their order, stepping over hidden and disabled ones; Home and End go to
-// the ends.
+// The keys of the category column (the action table's) move the focus
+// along `buttons`, in their order, stepping over hidden and disabled ones.
 void StepWithArrows(const std::vector<QWidget*>& buttons);
 
 }  // namespace corvessa
