@@ -43,3 +43,10 @@ add_dependencies(test_edit_panel corvessa-render)
 corvessa_test(test_export_dialog
   SOURCES test_export_dialog.cpp qt_test_app.cpp
   LIBS corvessa_shell corvessa_photoio Qt6::Test corvessa_testsupport PkgConfig::EXIV2)
+
+# The windows by keys and through a screen reader's eyes: names, Tab,
+# the category column's arrow keys, Open to Save without the mouse.
+corvessa_test(test_accessibility
+  SOURCES test_accessibility.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
+target_compile_definitions(test_accessibility PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")

@@ -39,6 +39,9 @@ TEST(ActionTable, NoKeyMeansTwoThingsInOneWindowAndEveryActionHasAKeyAndAPlace) 
             EXPECT_TRUE(row.main != Taken::kNot || row.preview != Taken::kNot || row.editPanel != Taken::kNot)
                 << row.name;
             if (In(row, which) == Taken::kNot) continue;
+            // The category column's keys are the focused button's, as the
+            // thumbnails' are the focused thumbnail's: the two never meet.
+            if (row.action == Action::kCategoryStep) continue;
             for (const QKeyCombination key : row.keys) {
                 if (key.key() == Qt::Key_unknown) continue;
                 const auto [at, fresh] = taken.emplace(key.toCombined(), row.name);
@@ -92,6 +95,18 @@ TEST(ActionTable, OwnKeysAreFoundWithShiftAndTheKeypadButNotWithCtrl) {
         EXPECT_EQ(found->action, *row.action);
         EXPECT_EQ(found->index, row.index);
     }
+    // The category column asks for its own action's keys, which the thumbnails share.
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<int> index;
+    } column[] = {{Qt::Key_Up, Qt::NoModifier, 0},
+                  {Qt::Key_Down, Qt::KeypadModifier, 1},
+                  {Qt::Key_Down, Qt::ControlModifier, std::nullopt},
+                  {Qt::Key_Left, Qt::NoModifier, std::nullopt}};
+    for (const auto& key : column)
+        EXPECT_EQ(KeyIndexOf(QKeyEvent(QEvent::KeyPress, key.key, key.modifiers), Action::kCategoryStep), key.index)
+            << QKeySequence(key.key).toString().toStdString();
 }
 
 // The shortcuts each window has are the table's, each once.

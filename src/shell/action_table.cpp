@@ -52,6 +52,8 @@ constexpr ActionRow kRows[] = {
      "shows the framed thumbnail's look in the preview"},
     {A::kAcceptEdit, "Apply", {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kNot, "makes the edits your photo",
      kOwnKey},
+    {A::kCategoryStep, "Categories", {Qt::Key_Up, Qt::Key_Down, kNone}, kOwnKey, kNot,
+     "frames the category button above or below the one framed"},
 };
 
 constexpr bool InTheOrderOfAction() {
@@ -60,7 +62,7 @@ constexpr bool InTheOrderOfAction() {
     return true;
 }
 static_assert(InTheOrderOfAction(), "a row out of place answers for another action");
-static_assert(std::size(kRows) == size_t(Action::kAcceptEdit) + 1, "every action has its row");
+static_assert(std::size(kRows) == size_t(Action::kCategoryStep) + 1, "every action has its row");
 
 Taken In(const ActionRow& row, ActionWindow which) {
     switch (which) {
@@ -132,13 +134,19 @@ void AddShortcuts(QWidget& window, ActionWindow which, QObject* context, const s
     }
 }
 
+std::optional<int> KeyIndexOf(const QKeyEvent& event, Action action) {
+    const ActionRow& row = RowOf(action);
+    for (size_t i = 0; i < row.keys.size(); ++i)
+        if (row.keys[i].key() != kNone && row.keys[i].key() == event.key() &&
+            Telling(row.keys[i].keyboardModifiers()) == Telling(event.modifiers()))
+            return int(i);
+    return std::nullopt;
+}
+
 std::optional<OwnKey> OwnKeyOf(const QKeyEvent& event, ActionWindow which) {
     for (const ActionRow& row : kRows) {
         if (In(row, which) != kOwnKey) continue;
-        for (size_t i = 0; i < row.keys.size(); ++i)
-            if (row.keys[i].key() != kNone && row.keys[i].key() == event.key() &&
-                Telling(row.keys[i].keyboardModifiers()) == Telling(event.modifiers()))
-                return OwnKey{row.action, int(i)};
+        if (const std::optional<int> index = KeyIndexOf(event, row.action)) return OwnKey{row.action, *index};
     }
     return std::nullopt;
 }

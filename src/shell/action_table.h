@@ -40,6 +40,7 @@ enum class Action {
     kThumbnailAcross,  // likewise
     kOpenThumbnail,
     kAcceptEdit,
+    kCategoryStep,  // the first key steps up the category column, the second down
 };
 
 // The Edit panel lies in the main window, where the main window's
@@ -82,5 +83,8 @@ struct OwnKey {
     int index;
 };
 std::optional<OwnKey> OwnKeyOf(const QKeyEvent& event, ActionWindow which);
+// Which of `action`'s keys `event` is, counted as OwnKeyOf counts them; for
+// a control whose keys another action of its window shares.
+std::optional<int> KeyIndexOf(const QKeyEvent& event, Action action);
 
 }  // namespace corvessa

@@ -2,6 +2,7 @@
 // and the straightening on the left, a slider for each row of the
 // adjustment table in two columns beside them, and the buttons below.
 // What they do is in edit_panel.cpp.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -83,7 +84,11 @@ void TEditPanel::CreateGeometryControls(QGridLayout& grid) {
     comboShape_->setObjectName(QStringLiteral("ComboCropShape"));
     comboShape_->setToolTip(QStringLiteral("The crop frame's shape; drag its corners and sides on the photo"));
     for (const CropShape& shape : kCropShapes) comboShape_->addItem(QString::fromLatin1(shape.name));
-    grid.addWidget(WhiteLabel(QStringLiteral("Crop")), 0, 0);
+    // Each label is its control's buddy, which names the control for a screen reader.
+    QLabel* crop = WhiteLabel(QStringLiteral("Crop"));
+    crop->setBuddy(comboShape_);
+    comboShape_->view()->setAccessibleName(crop->text());
+    grid.addWidget(crop, 0, 0);
     grid.addWidget(comboShape_, 0, 1, 1, 3);
     connect(comboShape_, &QComboBox::activated, this, [this](int index) { ChooseShape(index); });
 
@@ -110,7 +115,9 @@ void TEditPanel::CreateGeometryControls(QGridLayout& grid) {
                                                  "upright part of it"));
     labelStraighten_ = WhiteLabel(QString(), "LabelStraighten");
     labelStraighten_->setMinimumWidth(48);
-    grid.addWidget(WhiteLabel(QStringLiteral("Straighten")), 3, 0);
+    QLabel* straighten = WhiteLabel(QStringLiteral("Straighten"));
+    straighten->setBuddy(sliderStraighten_);
+    grid.addWidget(straighten, 3, 0);
     grid.addWidget(sliderStraighten_, 3, 1, 1, 2);
     grid.addWidget(labelStraighten_, 3, 3);
     connect(sliderStraighten_, &QSlider::valueChanged, this, [this](int tenths) { Straighten(tenths); });
@@ -133,6 +140,7 @@ void TEditPanel::CreateAdjustmentControls(QGridLayout& grid) {
         label->setToolTip(Utf8(row.help));
         QSlider* slider = PanelSlider(QStringLiteral("Slider") + Utf8(row.label), row.lowest, row.highest, row.neutral);
         slider->setToolTip(Utf8(row.help));
+        label->setBuddy(slider);
         slider->setPageStep(std::max(1, (row.highest - row.lowest) / 20));
         values_[size_t(i)] = WhiteLabel(AdjustmentText(row, row.neutral));
         values_[size_t(i)]->setMinimumWidth(56);

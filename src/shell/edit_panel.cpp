@@ -15,6 +15,7 @@
 
 #include "ground/parallel.h"
 #include "session/photo_session.h"
+#include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/dialogs.h"
 #include "shell/photo_pane.h"
@@ -63,7 +64,9 @@ TEditPanel::TEditPanel(QWidget& window, PhotoSession& session, TPhotoPane& pane,
     view_ = new TImageView(pane_.Area());
     view_->setObjectName(QStringLiteral("ImgEdit"));
     view_->hide();
+    NamePhotoView(*view_, AccessibleText::tr("The photo being edited"));
     frame_ = new TCropFrame(view_);
+    frame_->setAccessibleName(AccessibleText::tr("Crop frame"));
     frame_->setFocusPolicy(Qt::StrongFocus);
     frame_->installEventFilter(this);
     connect(frame_, &TCropFrame::FrameDragged, this, [this](PixelRect frame, bool) {
@@ -281,11 +284,14 @@ void TEditPanel::ShowEdits() {
     labelStraighten_->setText(QStringLiteral("%1%2\u00b0")
                                   .arg(edits.straightenDegrees > 0 ? QStringLiteral("+") : QString())
                                   .arg(edits.straightenDegrees, 0, 'f', 1));
+    // A screen reader hears the value as the panel shows it, not the slider's steps.
+    sliderStraighten_->setAccessibleDescription(labelStraighten_->text());
     for (const Adjustment& row : kAdjustments) {
         QSlider* slider = sliders_[size_t(row.id)];
         const QSignalBlocker block(slider);
         slider->setValue(edits.Value(row.id));
         values_[size_t(row.id)]->setText(AdjustmentText(row, edits.Value(row.id)));
+        slider->setAccessibleDescription(values_[size_t(row.id)]->text());
     }
     ShowFrame();
 }

@@ -88,7 +88,6 @@ void TFormMain::CreateControls() {
                                                   remembered_.get(), threads);
     connect(myLooksView_.get(), &TMyLooksView::Listed, this, &TFormMain::MyLooksListed);
     connect(myLooksView_.get(), &TMyLooksView::StripFinished, this, &TFormMain::StripFinished);
-    // Made after the thumbnails, so Tab reaches it after them.
     strip_->CreateLargeLooksBox(*tools_.panel);
     chkFaces_ = MakeKeepFacesBox(*tools_.panel);
     connect(chkFaces_, &QCheckBox::toggled, this, &TFormMain::SetKeepFaces);
@@ -107,6 +106,7 @@ void TFormMain::CreateControls() {
     new TWindowDrops(*this, [this](const std::vector<std::string>& tables) { myLooksView_->Add(tables); },
                      [this](const std::string& path) { OpenPhoto(path); });
     MakeHiddenImage(*this);
+    OrderForKeys(*this, column_);
     AddShortcuts(*this, ActionWindow::kMain, this, [this](Action action) { RunAction(action); });
 }
 

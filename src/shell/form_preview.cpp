@@ -12,6 +12,7 @@
 
 #include "ground/error.h"
 #include "ground/strength.h"
+#include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
 #include "shell/main_layout.h"
@@ -70,6 +71,7 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     imgPreview_->setObjectName(QStringLiteral("ImgPreview"));
     imgPreview_->setGeometry(80, 1, 209, 224);
     imgPreview_->SetZoomable(true);
+    NamePhotoView(*imgPreview_, AccessibleText::tr("The photo with the look"));
     label2_ = MakeRedLabel(panel1_, "Label2", "Wait seconds", QRect(64, 64, 144, 29), 24);
     label1_ = MakeRedLabel(panel1_, "Label1", "PROCESSING---", QRect(64, 96, 241, 37), 32);
 
@@ -218,6 +220,7 @@ void TFormPreview::SetStrength(int strength) {
     if (strength_ != before) emit StrengthChanged(strength_);
     if (sliderStrength_->value() != strength_) sliderStrength_->setValue(strength_);
     labelStrength_->setText(QStringLiteral("%1 %").arg(strength_));
+    sliderStrength_->setAccessibleName(AccessibleText::Strength(strength_));
     if (look_ && source_ && strength_ > 0 && strength_ < kFullStrength && strength_ != mixedStrength_)
         MixInBackground();
     else

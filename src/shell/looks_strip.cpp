@@ -14,6 +14,7 @@
 #include "ground/parallel.h"
 #include "session/my_looks.h"
 #include "session/photo_session.h"
+#include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
@@ -82,11 +83,13 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
       job_(this, &pool) {
     // Made after the tool column so it lies over that column's foot.
     panel_ = MakePanel(&window, "FlatPanel2", QRect(125, 208, 575, 279), kOlive);
+    MakeViewsPressable();
     for (int i = 0; i < kThumbnailCount; ++i) {
         auto* view = new TImageView(panel_);
         view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
         view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
         view->setToolTip(QString::fromLatin1(kThumbnailHint));
+        view->setAccessibleName(AccessibleText::Look(i + 1));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
         // Reached with Tab and the keys of the action table, which also open it.
         view->setFocusPolicy(Qt::StrongFocus);
@@ -279,6 +282,14 @@ void TLooksStrip::ShowThumbnail(int n, const TBitmap& picture) {
         view->setToolTip(QString::fromStdString(mine->name + "\n" + mine->reason));
     else if (mine || FindCategory(session_.CurrentCategory()))
         view->setToolTip(QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") + LookName(n));
+    const Category* category = mine ? nullptr : FindCategory(session_.CurrentCategory());
+    if (mine || category) {
+        view->setAccessibleName(AccessibleText::Thumbnail(category, n, LookName(n)));
+        // A table that cannot be used says why, as its tooltip does.
+        QString description = category ? AccessibleText::Catalogue(category->help) : QString();
+        if (mine && !mine->Usable()) description = QString::fromStdString(mine->reason);
+        view->setAccessibleDescription(description);
+    }
     if (large_ || myLooks_.Shown()) Place(n);
     view->show();
     Label(n)->show();

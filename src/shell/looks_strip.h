@@ -60,8 +60,7 @@ public:
     // `pool` with the threads `rowThreads` gives.
     TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& myLooks, ShellDialogs& dialogs,
                 TPhotoPane& pane, QThreadPool& pool, std::function<int()> rowThreads);
-    // The "Large looks" box in the tool column `tools`, made after the
-    // thumbnails so that Tab reaches it after them.
+    // The "Large looks" box in the tool column `tools`.
     void CreateLargeLooksBox(QWidget& tools);
     // The hint shown in place of the thumbnails (an empty My Looks).
     void CreateHint(const QString& text);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
 #include "shell/undo_pictures.h"
@@ -36,6 +37,7 @@ CategoryColumn MakeCategoryColumn(QWidget& window, QObject* context, const std::
         button->setProperty("handler", Utf8(category.handlerName));
         button->setToolTip(Utf8(category.help));
         button->setStatusTip(Utf8(category.help));
+        NameCategoryButton(*button, category);
         QObject::connect(button, &QPushButton::clicked, context, [pressed, number] { pressed(number); });
         if (ColumnPlace(number) < 0) button->hide();
         column.buttons[i] = button;
@@ -54,6 +56,8 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.undo->SetPicUp(DrawUndoPicture(kUndoHover));
     tools.undo->SetPicDown(DrawUndoPicture(kUndoPressed));
     tools.undo->setToolTip(QStringLiteral("Undo"));
+    tools.undo->setAccessibleName(AccessibleText::ActionName(Action::kUndo));
+    tools.undo->setAccessibleDescription(KeysText(Action::kUndo));
     tools.open = MakeButton(tools.panel, "BtnOpen", "Open", QRect(16, 56, 75, 25));
     tools.save = MakeButton(tools.panel, "BtnSave", "Save", QRect(16, 84, 75, 25));
     tools.help = MakeButton(tools.panel, "BtnHelp", "Help", QRect(16, 112, 75, 25));
@@ -64,6 +68,21 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.exportCopy = MakeButton(tools.panel, "BtnExport", "Export", QRect(16, 196, 75, 25));
     tools.exportCopy->setToolTip(QStringLiteral("A copy for sharing (%1)").arg(KeysText(Action::kExport)));
     return tools;
+}
+
+void OrderForKeys(QWidget& window, const CategoryColumn& column) {
+    std::vector<QWidget*> categories(column.buttons.begin(), column.buttons.begin() + qsizetype(kCategoryColumn.size()));
+    const auto named = [&window](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
+    if (QWidget* mine = named("BtnMyLooks")) categories.push_back(mine);
+    StepWithArrows(categories);
+    std::vector<QWidget*> order = categories;
+    for (const char* name : {"BtnAddLook", "BtnPreviousLooks", "BtnNextLooks", "BtnUndo", "BtnOpen", "BtnSave",
+                             "BtnHelp", "BtnBatch", "BtnEdit", "BtnExport", "ChkLargeThumbnails", "ChkKeepFaces",
+                             "BtnCancelJob"})
+        if (QWidget* widget = named(name)) order.push_back(widget);
+    for (int n = 1; n <= kEffectCount; ++n)
+        if (QWidget* view = window.findChild<QWidget*>(QStringLiteral("ImgView%1").arg(n))) order.push_back(view);
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QCheckBox* MakeKeepFacesBox(QWidget& tools) {

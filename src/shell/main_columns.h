@@ -52,6 +52,12 @@ struct ToolColumn {
 };
 ToolColumn MakeToolColumn(QWidget& window);
 
+// The keys' way through the main window, once all its controls are made:
+// Up and Down step through the category column and My Looks; Tab goes down
+// the category column, then down the tool column, then along the strip's
+// rows, as the window lays them out.
+void OrderForKeys(QWidget& window, const CategoryColumn& column);
+
 // The hidden, self-sizing image control of the window (ImgFuzhu); pictures
 // are read by the photo readers, not through it.
 // The "Keep faces clear" box under the tools (ChkKeepFaces).

@@ -7,6 +7,7 @@
 
 #include "ground/parallel.h"
 #include "session/photo_session.h"
+#include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
@@ -54,9 +55,11 @@ TMyLooksView::TMyLooksView(QWidget& column, MyLooks& model, TLooksStrip& strip, 
     connect(btnAddLook_, &QPushButton::clicked, this, [this] { AddLookClick(); });
     btnPreviousLooks_ = MakeButton(&column, "BtnPreviousLooks", "<", QRect(24, kMyLooksButtonTop + 56, 36, 25));
     btnPreviousLooks_->setToolTip(QStringLiteral("Previous looks (%1)").arg(KeysText(Action::kPreviousLooks)));
+    btnPreviousLooks_->setAccessibleName(AccessibleText::ActionName(Action::kPreviousLooks));
     connect(btnPreviousLooks_, &QPushButton::clicked, this, [this] { ShowPage(model_.Page() - 1); });
     btnNextLooks_ = MakeButton(&column, "BtnNextLooks", ">", QRect(63, kMyLooksButtonTop + 56, 36, 25));
     btnNextLooks_->setToolTip(QStringLiteral("Next looks (%1)").arg(KeysText(Action::kNextLooks)));
+    btnNextLooks_->setAccessibleName(AccessibleText::ActionName(Action::kNextLooks));
     connect(btnNextLooks_, &QPushButton::clicked, this, [this] { ShowPage(model_.Page() + 1); });
     labelLooksPage_ = new QLabel(&column);
     labelLooksPage_->setObjectName(QStringLiteral("LabelLooksPage"));

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "session/photo_session.h"
+#include "shell/accessible_names.h"
 #include "shell/controls.h"
 #include "shell/main_layout.h"
 #include "widgets/flat_panel.h"
@@ -53,6 +54,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
     view_->setObjectName(QStringLiteral("ImgEffect"));
     view_->setGeometry(120, 24, 105, 105);
     view_->SetZoomable(true);
+    NamePhotoView(*view_, AccessibleText::tr("The working photo"));
     connect(view_, &TImageView::zoomChanged, this, [this] { ShowWhereYouAre(); });
 }
 

@@ -42,6 +42,7 @@ void TImageView::Changed() {
     if (autoSize_ && !picture.Empty()) resize(picture.Width(), picture.Height());
     if (zoom_ > 0) KeepPictureInView();
     update();
+    emit pictureChanged();
 }
 
 void TImageView::SetColourTransform(std::shared_ptr<const ColourTransform> transform) {

@@ -78,6 +78,8 @@ signals:
     // action table).
     void clicked();
     void zoomChanged();
+    // Changed() was called: the view shows another picture, or the same redrawn.
+    void pictureChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
