@@ -88,8 +88,8 @@ void OrderForKeys(QWidget& window, const CategoryColumn& column) {
 QCheckBox* MakeKeepFacesBox(QWidget& tools) {
     auto* box = new QCheckBox(QStringLiteral("Keep faces clear"), &tools);
     box->setObjectName(QStringLiteral("ChkKeepFaces"));
-    // A little left of "Large looks": the longer caption fits the column.
-    box->setGeometry(2, 250, 110, 22);
+    // At the column's left edge: the longer caption fits the column.
+    box->setGeometry(0, 250, 112, 22);
     QPalette light = box->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     box->setPalette(light);
