@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "io/file_pieces.h"
 #include "io/jpeg_codec.h"
 #include "io/qt_codecs.h"
 
@@ -196,23 +197,7 @@ std::optional<uint64_t> TiffPictureDataBytes(const uint8_t* bytes, size_t size) 
     }
     // Old-style JPEG data may be found without its strips.
     if (offsets.empty() || compression == 6) return std::nullopt;
-    // Without a byte count (or with 0, which some writers put for one they
-    // did not know) libtiff takes a strip to run on towards the end.
-    std::vector<std::pair<uint64_t, uint64_t>> ranges;
-    ranges.reserve(offsets.size());
-    for (size_t i = 0; i < offsets.size(); ++i) {
-        if (offsets[i] >= size) continue;
-        const uint64_t length = i < counts.size() && counts[i] != 0 ? counts[i] : size;
-        ranges.emplace_back(offsets[i], offsets[i] + std::min<uint64_t>(length, size - offsets[i]));
-    }
-    std::sort(ranges.begin(), ranges.end());
-    uint64_t total = 0, reached = 0;
-    for (const auto& [start, end] : ranges) {
-        const uint64_t from = std::max(start, reached);
-        if (end > from) total += end - from;
-        reached = std::max(reached, end);
-    }
-    return total;
+    return PieceBytes(offsets, counts, size);
 }
 
 void CheckBmpHead(const uint8_t* head, size_t size, uint64_t fileSize) {

@@ -10,6 +10,7 @@
 
 #include "ground/error.h"
 #include "ground/parallel.h"
+#include "io/file_pieces.h"
 #include "io/jpeg_codec.h"
 #include "io/memory_room.h"
 
@@ -188,27 +189,6 @@ void ForEachTiffClaim(const uint8_t* d, size_t size, uint64_t fileBytes, Claim&&
     for (const TiffDirectory& directory : TiffDirectories(d, size, fileBytes, dng)) claim(directory, dng);
 }
 
-// The bytes the pieces of `directory` cover within the file, each byte
-// counted once however many pieces point at it.
-uint64_t PieceBytes(const TiffDirectory& directory, uint64_t fileBytes) {
-    std::vector<std::pair<uint64_t, uint64_t>> ranges;
-    ranges.reserve(directory.offsets.size());
-    for (size_t i = 0; i < directory.offsets.size(); ++i) {
-        const uint64_t start = directory.offsets[i];
-        if (start >= fileBytes) continue;
-        const uint64_t length = i < directory.counts.size() && directory.counts[i] != 0 ? directory.counts[i] : fileBytes;
-        ranges.emplace_back(start, start + std::min(length, fileBytes - start));
-    }
-    std::sort(ranges.begin(), ranges.end());
-    uint64_t total = 0, reached = 0;
-    for (const auto& [start, end] : ranges) {
-        const uint64_t from = std::max(start, reached);
-        if (end > from) total += end - from;
-        reached = std::max(reached, end);
-    }
-    return total;
-}
-
 // The samples the JPEG stream at `at` says it codes (its frame header's
 // rows, columns and components), and whether it is lossless (SOF3); false
 // when no frame header is found within the bytes at hand.
@@ -246,7 +226,7 @@ void CheckDirectoryClaim(const uint8_t* d, size_t size, uint64_t fileBytes, cons
     const int64_t width = directory.width, height = directory.height;
     CheckPictureClaim(width, height, size_t(std::min<uint64_t>(fileBytes, SIZE_MAX)));
     // Without its pieces at hand the file's bytes count.
-    uint64_t pieceBytes = directory.piecesKnown ? PieceBytes(directory, fileBytes) : fileBytes;
+    uint64_t pieceBytes = directory.piecesKnown ? PieceBytes(directory.offsets, directory.counts, fileBytes) : fileBytes;
     const bool jpegPieces = dng && directory.compression == 7;
     bool lossless = false;
     if (jpegPieces) {
@@ -275,7 +255,7 @@ void CheckDirectoryClaim(const uint8_t* d, size_t size, uint64_t fileBytes, cons
             read.offsets.push_back(at);
             read.counts.push_back(count);
         }
-        if (!read.offsets.empty()) pieceBytes = PieceBytes(read, fileBytes);
+        if (!read.offsets.empty()) pieceBytes = PieceBytes(read.offsets, read.counts, fileBytes);
     }
     if (lossless && width * height * directory.samples > kMaxLosslessSamplesPerByte * int64_t(pieceBytes))
         throw BrokenPicture("it claims " + std::to_string(width) + " x " + std::to_string(height) +
