@@ -6,6 +6,9 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the translations (lupdate, lrelease), Qt's own words for its dialogs, and
+  # a font with Japanese glyphs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
   libjpeg-dev libjpeg-turbo-progs libexiv2-dev
   libpng-dev zlib1g-dev libheif-dev qt6-image-formats-plugins
   libheif-examples webp libtiff-tools libtiff-dev

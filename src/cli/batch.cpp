@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "batch/batch.h"
+#include "cli/words.h"
 #include "ground/error.h"
 #include "ground/strength.h"
 #include "io/photo_files.h"
@@ -102,15 +103,16 @@ public:
         if (outcome.status == batch::Status::kRendered) ++rendered_;
         if (outcome.status == batch::Status::kFailed)
             std::fprintf(stderr, "%scorvessa-render: %s: %s\n", tty_ ? "\r\033[K" : "", outcome.input.c_str(),
-                         outcome.message.c_str());
+                         RenderWords(outcome.message).c_str());
         // A warning names its file already, as the single render prints it.
         if (outcome.warning)
-            std::fprintf(stderr, "%scorvessa-render: %s\n", tty_ ? "\r\033[K" : "", outcome.message.c_str());
+            std::fprintf(stderr, "%scorvessa-render: %s\n", tty_ ? "\r\033[K" : "", RenderWords(outcome.message).c_str());
         // One write a line, so a report cut short by a kill still holds
         // whole lines only.
         if (reportFd_ >= 0 && !WriteAll(reportFd_, batch::ReportLine(outcome) + "\n") && !reportFailed_) {
             reportFailed_ = true;
-            std::fprintf(stderr, "corvessa-render: Stream write error: the report: %s\n", std::strerror(errno));
+            std::fprintf(stderr, "corvessa-render: %s\n",
+                         RenderWords("Stream write error: the report: " + std::string(std::strerror(errno))).c_str());
         }
         if (tty_) ShowProgress();
     }
@@ -125,8 +127,9 @@ private:
         std::string left;
         if (rendered_ > 0 && done_ < total_)
             left = ", about " + Clock(int64_t(spent / double(done_) * double(total_ - done_) + 0.5)) + " left";
-        std::fprintf(stderr, "\r\033[K%zu of %zu done, %s spent%s", done_, total_, Clock(int64_t(spent)).c_str(),
-                     left.c_str());
+        const std::string line = std::to_string(done_) + " of " + std::to_string(total_) + " done, " +
+                                 Clock(int64_t(spent)) + " spent" + left;
+        std::fprintf(stderr, "\r\033[K%s", RenderWords(line).c_str());
     }
 
     const size_t total_;
@@ -188,8 +191,8 @@ int RenderBatch(const Options& options, const PictureSource& pictures, const Use
     g_running = nullptr;
     observer.EndProgress();
     if (reportFd > STDERR_FILENO && ::close(reportFd) != 0 && !observer.ReportFailed()) {
-        std::fprintf(stderr, "corvessa-render: Stream write error: %s: %s\n", options.report->c_str(),
-                     std::strerror(errno));
+        std::fprintf(stderr, "corvessa-render: %s\n",
+                     RenderWords("Stream write error: " + *options.report + ": " + std::strerror(errno)).c_str());
         return 1;
     }
     return counts.failed == 0 && counts.cancelled == 0 && !observer.ReportFailed() ? 0 : 1;

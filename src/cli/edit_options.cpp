@@ -1,5 +1,6 @@
 #include "cli/edit_options.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -7,6 +8,8 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/words.h"
+#include "session/words.h"
 
 namespace corvessa {
 namespace cli {
@@ -130,7 +133,7 @@ bool TakeEditValue(EditOptions& options, std::string_view arg, std::string_view 
 }
 
 std::string EditUsage() {
-    std::string text =
+    std::string text = Text(QCoreApplication::translate("corvessa-render",
         "Edits (before the look, or alone; always in this order, whatever the order given):\n"
         "  --rotate 90|180|270 turn clockwise\n"
         "  --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice\n"
@@ -139,14 +142,15 @@ std::string EditUsage() {
         "  --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and\n"
         "                      straightened (clipped to it)\n"
         "  --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)\n"
-        "  --adjust KEY=VALUE,...  adjust, 0 leaving it as it is:\n";
+        "  --adjust KEY=VALUE,...  adjust, 0 leaving it as it is:\n"));
     for (const Adjustment& row : kAdjustments) {
         char line[160];
         std::snprintf(line, sizeof line, "      %-11.*s %-12s ", int(row.key.size()), row.key.data(),
                       RangeOf(row).c_str());
-        text += line + std::string(row.help) + "\n";
+        text += line + Text(Words("Adjustments", row.help)) + "\n";
     }
-    text += "  --auto              levels and white balance found for each photo from its own colours\n";
+    text += Text(QCoreApplication::translate(
+        "corvessa-render", "  --auto              levels and white balance found for each photo from its own colours\n"));
     return text;
 }
 

@@ -1,6 +1,8 @@
 // corvessa-render: renders the program's looks and the effect component's
 // filters without the window, for scripts and batches.
 
+#include <QCoreApplication>
+#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -14,6 +16,7 @@
 #include "catalogue/render_job.h"
 #include "cli/batch.h"
 #include "cli/options.h"
+#include "cli/words.h"
 #include "ground/error.h"
 #include "ground/random.h"
 #include "io/photo_files.h"
@@ -22,6 +25,8 @@
 #include "io/photo_metadata.h"
 #include "io/picture_source.h"
 #include "io/program_files.h"
+#include "session/language.h"
+#include "session/words.h"
 
 namespace corvessa {
 namespace cli {
@@ -58,15 +63,19 @@ private:
 };
 
 int ListCategories() {
-    std::printf("Categories (--look CATEGORY:N, --strip CATEGORY):\n");
+    // The captions are what --look and --strip take, so they stay as they
+    // are; the names only describe.
+    std::printf("%s\n", Text(QCoreApplication::translate("corvessa-render",
+                                                          "Categories (--look CATEGORY:N, --strip CATEGORY):"))
+                            .c_str());
     for (const Category& category : kCategories) {
         std::printf("  %2d  %.*s\n", category.number, int(category.caption.size()), category.caption.data());
         for (int n = 1; n <= kEffectCount; ++n) {
-            const std::string_view name = category.lookNames[size_t(n - 1)];
-            std::printf("        %2d  %.*s\n", n, int(name.size()), name.data());
+            const std::string name = Text(Words("Looks", category.lookNames[size_t(n - 1)]));
+            std::printf("        %2d  %s\n", n, name.c_str());
         }
     }
-    std::printf("Filters (--filter NAME[:ARG,...]):\n");
+    std::printf("%s\n", Text(QCoreApplication::translate("corvessa-render", "Filters (--filter NAME[:ARG,...]):")).c_str());
     for (const EffectEntry& effect : kEffects) std::printf("  %s\n", FilterSynopsis(effect).c_str());
     return 0;
 }
@@ -187,6 +196,12 @@ int Run(const Options& options) {
 
 int main(int argc, char** argv) {
     using namespace corvessa;
+    // Qt's translations want an application; it reads no display. It
+    // takes the user's locale, whose decimal comma would change the
+    // numbers printed and parsed: those stay as C writes them.
+    QCoreApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    InstallUserLanguage();
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--") break;
@@ -198,13 +213,13 @@ int main(int argc, char** argv) {
     try {
         return cli::Run(cli::ParseOptions(argc, argv));
     } catch (const cli::UsageError& error) {
-        std::fprintf(stderr, "corvessa-render: %s\n%s", error.text.c_str(), cli::Usage().c_str());
+        std::fprintf(stderr, "corvessa-render: %s\n%s", cli::RenderWords(error.text).c_str(), cli::Usage().c_str());
         return 2;
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "corvessa-render: %s\n", NotEnoughMemory().what());
+        std::fprintf(stderr, "corvessa-render: %s\n", cli::RenderWords(NotEnoughMemory().what()).c_str());
         return 1;
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "corvessa-render: %s\n", error.what());
+        std::fprintf(stderr, "corvessa-render: %s\n", cli::RenderWords(error.what()).c_str());
         return 1;
     }
 }

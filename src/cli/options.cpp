@@ -1,10 +1,12 @@
 #include "cli/options.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "cli/words.h"
 #include "io/photo_formats.h"
 
 namespace corvessa {
@@ -13,7 +15,9 @@ namespace cli {
 namespace {
 
 std::string MakeUsage() {
-    return "usage: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]\n"
+    // Four pieces to translate, around what the tables give.
+    return Text(QCoreApplication::translate("corvessa-render",
+           "usage: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]\n"
            "                       [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [EDITS] --lut FILE.cube [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT\n"
            "       corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT\n"
@@ -36,17 +40,21 @@ std::string MakeUsage() {
            "  --srgb              the output's colours converted to sRGB from the photo's profile\n"
            "                      (these four with --look, --lut, --filter, the edits or alone; also with -o)\n"
            "  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to\n"
-           "                      N pixels on its longer side (16 to 1024)\n"
-           "\n" + EditUsage() + "\n"
+           "                      N pixels on its longer side (16 to 1024)\n")) +
+           "\n" + EditUsage() + "\n" +
+           Text(QCoreApplication::translate("corvessa-render",
            "Batch options (with -o OUTDIR, after --look, --lut or the edits alone):\n"
            "  --files-from FILE   more inputs, one a line (- for standard input)\n"
            "  -0, --null          the names in --files-from end with a NUL byte instead of a line's end\n"
            "                      (find -print0), for names that hold a newline\n"
            "  -j N                photos rendered at once (default: one per core)\n"
            "  --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})\n"
-           "  --format FORMAT     " + WritableFormatNames() + " (default: the output name's extension)\n"
+           "  --format FORMAT     ")) +
+           WritableFormatNames() +
+           Text(QCoreApplication::translate("corvessa-render",
+           " (default: the output name's extension)\n"
            "  --skip-existing     leave outputs that exist as they are\n"
-           "  --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)\n";
+           "  --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)\n"));
 }
 
 }  // namespace

@@ -6,30 +6,31 @@
 #include <cmath>
 
 #include "edit/edit.h"
+#include "ground/words.h"
 
 namespace corvessa {
 
 const std::array<Adjustment, kAdjustmentCount> kAdjustments{{
-    {AdjustmentId::kExposure, "exposure", "Exposure", -300, 300, 0, 0.01,
-     "Brighter or darker, in stops; highlights roll off, never clip"},
-    {AdjustmentId::kContrast, "contrast", "Contrast", -100, 100, 0, 1,
-     "Steeper tones about the middle grey, flatter below 0"},
-    {AdjustmentId::kHighlights, "highlights", "Highlights", -100, 100, 0, 1,
-     "Below 0 brings back bright areas' detail; above 0 brightens them"},
-    {AdjustmentId::kShadows, "shadows", "Shadows", -100, 100, 0, 1,
-     "Above 0 brings out dark areas' detail; below 0 deepens them"},
-    {AdjustmentId::kSaturation, "saturation", "Saturation", -100, 100, 0, 1,
-     "Every colour stronger, or weaker below 0; -100 is black and white"},
-    {AdjustmentId::kVibrance, "vibrance", "Vibrance", -100, 100, 0, 1,
-     "Muted colours stronger than strong ones, skin tones spared"},
-    {AdjustmentId::kWarmth, "warmth", "Warmth", -100, 100, 0, 1,
-     "Warmer light (yellow) above 0, cooler (blue) below"},
-    {AdjustmentId::kTint, "tint", "Tint", -100, 100, 0, 1,
-     "Towards magenta above 0, towards green below"},
-    {AdjustmentId::kVignette, "vignette", "Vignette", -100, 100, 0, 1,
-     "Darker corners above 0, lighter below"},
-    {AdjustmentId::kSharpen, "sharpen", "Sharpen", -100, 100, 0, 1,
-     "Crisper fine detail above 0, softer below"},
+    {AdjustmentId::kExposure, "exposure", CORVESSA_WORDS("Adjustments", "Exposure"), -300, 300, 0, 0.01,
+     CORVESSA_WORDS("Adjustments", "Brighter or darker, in stops; highlights roll off, never clip")},
+    {AdjustmentId::kContrast, "contrast", CORVESSA_WORDS("Adjustments", "Contrast"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Steeper tones about the middle grey, flatter below 0")},
+    {AdjustmentId::kHighlights, "highlights", CORVESSA_WORDS("Adjustments", "Highlights"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Below 0 brings back bright areas' detail; above 0 brightens them")},
+    {AdjustmentId::kShadows, "shadows", CORVESSA_WORDS("Adjustments", "Shadows"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Above 0 brings out dark areas' detail; below 0 deepens them")},
+    {AdjustmentId::kSaturation, "saturation", CORVESSA_WORDS("Adjustments", "Saturation"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Every colour stronger, or weaker below 0; -100 is black and white")},
+    {AdjustmentId::kVibrance, "vibrance", CORVESSA_WORDS("Adjustments", "Vibrance"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Muted colours stronger than strong ones, skin tones spared")},
+    {AdjustmentId::kWarmth, "warmth", CORVESSA_WORDS("Adjustments", "Warmth"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Warmer light (yellow) above 0, cooler (blue) below")},
+    {AdjustmentId::kTint, "tint", CORVESSA_WORDS("Adjustments", "Tint"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Towards magenta above 0, towards green below")},
+    {AdjustmentId::kVignette, "vignette", CORVESSA_WORDS("Adjustments", "Vignette"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Darker corners above 0, lighter below")},
+    {AdjustmentId::kSharpen, "sharpen", CORVESSA_WORDS("Adjustments", "Sharpen"), -100, 100, 0, 1,
+     CORVESSA_WORDS("Adjustments", "Crisper fine detail above 0, softer below")},
 }};
 
 const Adjustment& AdjustmentOf(AdjustmentId id) { return kAdjustments[size_t(id)]; }

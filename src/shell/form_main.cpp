@@ -4,6 +4,7 @@
 // category, a thumbnail and closing do.
 #include "shell/form_main.h"
 
+
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <utility>
 
 #include "io/photo_files.h"
+#include "session/language.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/display_colour.h"
@@ -391,7 +393,7 @@ void TFormMain::RedrawStrip() {
         CategoryClick(CurrentCategory());
 }
 
-void TFormMain::BtnHelpClick() { ShowHelpPage(*this, *dialogs_, appDir_ + "help.html"); }
+void TFormMain::BtnHelpClick() { ShowHelpPage(*this, *dialogs_, InLanguage(appDir_ + "help.html")); }
 
 void TFormMain::BtnBatchClick() {
     if (!formBatch_)

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "io/program_files.h"
+#include "session/language.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
 #include "shell/dialogs.h"
@@ -42,11 +43,13 @@ int main(int argc, char** argv) {
         // --help and --version answer before the window application exists,
         // so also where there is no display.
         QCoreApplication reading(argc, argv);
+        corvessa::InstallUserLanguage();
         const corvessa::CommandLine early = corvessa::ReadCommandLine(QCoreApplication::arguments());
         if (early.exitCode == 0) return Finish(early);
     }
     // Takes Qt's own options (-platform, -style, ...) out of the command line.
     corvessa::CorvessaApplication app(argc, argv);
+    corvessa::InstallUserLanguage();
     const corvessa::CommandLine command = corvessa::ReadCommandLine(QCoreApplication::arguments());
     if (command.exitCode) return Finish(command);
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVESSA_APP_ID));

@@ -1,0 +1,1603 @@
+<?xml version='1.0' encoding='utf-8'?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AccessibleText</name>
+    <message>
+        <source>My Looks, look %1: %2</source>
+        <translation>Mis estilos, estilo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, look %2: %3</source>
+        <translation>%1, estilo %2: %3</translation>
+    </message>
+    <message>
+        <source>Look %1</source>
+        <translation>Estilo %1</translation>
+    </message>
+    <message>
+        <source>Strength %1 %</source>
+        <translation>Intensidad %1 %</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Sin foto</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, zoom %3</source>
+        <translation>%1 × %2 píxeles, zoom %3</translation>
+    </message>
+    <message>
+        <source>The photo being edited</source>
+        <translation>La foto en edición</translation>
+    </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>Marco de recorte</translation>
+    </message>
+    <message>
+        <source>The photo with the look</source>
+        <translation>La foto con el estilo</translation>
+    </message>
+    <message>
+        <source>The working photo</source>
+        <translation>La foto de trabajo</translation>
+    </message>
+</context>
+<context>
+    <name>Adjustments</name>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposición</translation>
+    </message>
+    <message>
+        <source>Brighter or darker, in stops; highlights roll off, never clip</source>
+        <translation>Más clara o más oscura, en pasos; las altas luces se suavizan, nunca se queman</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Steeper tones about the middle grey, flatter below 0</source>
+        <translation>Tonos más marcados en torno al gris medio; más planos por debajo de 0</translation>
+    </message>
+    <message>
+        <source>Highlights</source>
+        <translation>Luces</translation>
+    </message>
+    <message>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <translation>Por debajo de 0 recupera el detalle de las zonas claras; por encima de 0 las aclara</translation>
+    </message>
+    <message>
+        <source>Shadows</source>
+        <translation>Sombras</translation>
+    </message>
+    <message>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <translation>Por encima de 0 saca el detalle de las zonas oscuras; por debajo de 0 las oscurece más</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>Saturación</translation>
+    </message>
+    <message>
+        <source>Every colour stronger, or weaker below 0; -100 is black and white</source>
+        <translation>Todos los colores más intensos, o más apagados por debajo de 0; -100 es blanco y negro</translation>
+    </message>
+    <message>
+        <source>Vibrance</source>
+        <translation>Viveza</translation>
+    </message>
+    <message>
+        <source>Muted colours stronger than strong ones, skin tones spared</source>
+        <translation>Los colores apagados se intensifican más que los vivos, y se respetan los tonos de piel</translation>
+    </message>
+    <message>
+        <source>Warmth</source>
+        <translation>Calidez</translation>
+    </message>
+    <message>
+        <source>Warmer light (yellow) above 0, cooler (blue) below</source>
+        <translation>Luz más cálida (amarilla) por encima de 0, más fría (azul) por debajo</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>Matiz</translation>
+    </message>
+    <message>
+        <source>Towards magenta above 0, towards green below</source>
+        <translation>Hacia el magenta por encima de 0, hacia el verde por debajo</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation>Viñeta</translation>
+    </message>
+    <message>
+        <source>Darker corners above 0, lighter below</source>
+        <translation>Esquinas más oscuras por encima de 0, más claras por debajo</translation>
+    </message>
+    <message>
+        <source>Sharpen</source>
+        <translation>Nitidez</translation>
+    </message>
+    <message>
+        <source>Crisper fine detail above 0, softer below</source>
+        <translation>Detalle fino más nítido por encima de 0, más suave por debajo</translation>
+    </message>
+</context>
+<context>
+    <name>Looks</name>
+    <message>
+        <source>Light A</source>
+        <translation>Luz A</translation>
+    </message>
+    <message>
+        <source>Amber Leak</source>
+        <translation>Fuga de luz ámbar</translation>
+    </message>
+    <message>
+        <source>Corner Burn</source>
+        <translation>Quemado en esquina</translation>
+    </message>
+    <message>
+        <source>Edge Film Burn</source>
+        <translation>Quemado en el borde</translation>
+    </message>
+    <message>
+        <source>Twin Corner Leaks</source>
+        <translation>Fugas en dos esquinas</translation>
+    </message>
+    <message>
+        <source>Warm Sweep</source>
+        <translation>Barrido cálido</translation>
+    </message>
+    <message>
+        <source>Golden Rise</source>
+        <translation>Ascenso dorado</translation>
+    </message>
+    <message>
+        <source>Burn Hole</source>
+        <translation>Agujero quemado</translation>
+    </message>
+    <message>
+        <source>Film Gate Streaks</source>
+        <translation>Rayas de película</translation>
+    </message>
+    <message>
+        <source>Peach Wash</source>
+        <translation>Velo melocotón</translation>
+    </message>
+    <message>
+        <source>Ember Edges</source>
+        <translation>Bordes de brasa</translation>
+    </message>
+    <message>
+        <source>Warm light leaks and film burns laid over the photo</source>
+        <translation>Fugas de luz cálidas y quemados de película sobre la foto</translation>
+    </message>
+    <message>
+        <source>Light B</source>
+        <translation>Luz B</translation>
+    </message>
+    <message>
+        <source>Blue Leak</source>
+        <translation>Fuga de luz azul</translation>
+    </message>
+    <message>
+        <source>Prism Edge</source>
+        <translation>Borde de prisma</translation>
+    </message>
+    <message>
+        <source>Cyan Flare</source>
+        <translation>Destello cian</translation>
+    </message>
+    <message>
+        <source>Teal Violet Corners</source>
+        <translation>Esquinas turquesa-lila</translation>
+    </message>
+    <message>
+        <source>Anamorphic Streak</source>
+        <translation>Destello anamórfico</translation>
+    </message>
+    <message>
+        <source>Prism Fan</source>
+        <translation>Abanico de prisma</translation>
+    </message>
+    <message>
+        <source>Halo Flare</source>
+        <translation>Destello con halo</translation>
+    </message>
+    <message>
+        <source>Violet Pour</source>
+        <translation>Cascada violeta</translation>
+    </message>
+    <message>
+        <source>Spectral Streaks</source>
+        <translation>Rayas espectrales</translation>
+    </message>
+    <message>
+        <source>Moonlit Haze</source>
+        <translation>Neblina lunar</translation>
+    </message>
+    <message>
+        <source>Cool flares, rainbow leaks and lens streaks laid over the photo</source>
+        <translation>Destellos fríos, fugas de arcoíris y rayas de lente sobre la foto</translation>
+    </message>
+    <message>
+        <source>Light C</source>
+        <translation>Luz C</translation>
+    </message>
+    <message>
+        <source>Corner Sunbeams</source>
+        <translation>Rayos desde la esquina</translation>
+    </message>
+    <message>
+        <source>God Rays</source>
+        <translation>Rayos crepusculares</translation>
+    </message>
+    <message>
+        <source>Golden Bokeh</source>
+        <translation>Bokeh dorado</translation>
+    </message>
+    <message>
+        <source>Side Bokeh</source>
+        <translation>Bokeh lateral</translation>
+    </message>
+    <message>
+        <source>Sunburst Corner</source>
+        <translation>Esquina radiante</translation>
+    </message>
+    <message>
+        <source>Low Sun</source>
+        <translation>Sol bajo</translation>
+    </message>
+    <message>
+        <source>Corner Hexagons</source>
+        <translation>Hexágonos en esquina</translation>
+    </message>
+    <message>
+        <source>Amber Uplight</source>
+        <translation>Luz ámbar ascendente</translation>
+    </message>
+    <message>
+        <source>Forest Shafts</source>
+        <translation>Haces en el bosque</translation>
+    </message>
+    <message>
+        <source>Low Bokeh</source>
+        <translation>Bokeh bajo</translation>
+    </message>
+    <message>
+        <source>Sunbeams, rays and soft bokeh lights laid over the photo</source>
+        <translation>Rayos de sol, haces de luz y suaves luces bokeh sobre la foto</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>Estrellas</translation>
+    </message>
+    <message>
+        <source>Blue Sky Glitter</source>
+        <translation>Brillos de cielo azul</translation>
+    </message>
+    <message>
+        <source>Golden Glints</source>
+        <translation>Destellos dorados</translation>
+    </message>
+    <message>
+        <source>Star Haze Arc</source>
+        <translation>Arco de bruma estelar</translation>
+    </message>
+    <message>
+        <source>Blue Giants</source>
+        <translation>Gigantes azules</translation>
+    </message>
+    <message>
+        <source>Rose Gold Trail</source>
+        <translation>Estela oro rosa</translation>
+    </message>
+    <message>
+        <source>Magic Dust</source>
+        <translation>Polvo mágico</translation>
+    </message>
+    <message>
+        <source>Rainbow Corners</source>
+        <translation>Esquinas arcoíris</translation>
+    </message>
+    <message>
+        <source>Meteor Shower</source>
+        <translation>Lluvia de meteoros</translation>
+    </message>
+    <message>
+        <source>Glitter Frame</source>
+        <translation>Marco de purpurina</translation>
+    </message>
+    <message>
+        <source>Great Starburst</source>
+        <translation>Gran destello estelar</translation>
+    </message>
+    <message>
+        <source>Stars, glints and sparkles scattered over the photo</source>
+        <translation>Estrellas, destellos y chispas esparcidos sobre la foto</translation>
+    </message>
+    <message>
+        <source>Amazing</source>
+        <translation>Maravillas</translation>
+    </message>
+    <message>
+        <source>Corner Fireworks</source>
+        <translation>Fuegos en la esquina</translation>
+    </message>
+    <message>
+        <source>Aurora Sky</source>
+        <translation>Cielo de aurora</translation>
+    </message>
+    <message>
+        <source>Summer Rainbow</source>
+        <translation>Arcoíris de verano</translation>
+    </message>
+    <message>
+        <source>Low Light Trails</source>
+        <translation>Estelas de luz bajas</translation>
+    </message>
+    <message>
+        <source>Laser Show</source>
+        <translation>Espectáculo láser</translation>
+    </message>
+    <message>
+        <source>Golden Burst</source>
+        <translation>Estallido dorado</translation>
+    </message>
+    <message>
+        <source>Passing Comet</source>
+        <translation>Cometa fugaz</translation>
+    </message>
+    <message>
+        <source>Sun Halo</source>
+        <translation>Halo solar</translation>
+    </message>
+    <message>
+        <source>Light Painting</source>
+        <translation>Pintura con luz</translation>
+    </message>
+    <message>
+        <source>Cosmic Nebula</source>
+        <translation>Nebulosa cósmica</translation>
+    </message>
+    <message>
+        <source>Fireworks, northern lights, rainbows and other wonders in the sky</source>
+        <translation>Fuegos artificiales, auroras boreales, arcoíris y otras maravillas del cielo</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Clima</translation>
+    </message>
+    <message>
+        <source>Light Rain</source>
+        <translation>Lluvia ligera</translation>
+    </message>
+    <message>
+        <source>Soft Snowfall</source>
+        <translation>Nevada suave</translation>
+    </message>
+    <message>
+        <source>Low Fog</source>
+        <translation>Niebla baja</translation>
+    </message>
+    <message>
+        <source>Heavy Downpour</source>
+        <translation>Aguacero intenso</translation>
+    </message>
+    <message>
+        <source>Lightning Strike</source>
+        <translation>Caída de rayo</translation>
+    </message>
+    <message>
+        <source>Hail Shower</source>
+        <translation>Granizada</translation>
+    </message>
+    <message>
+        <source>Driving Blizzard</source>
+        <translation>Ventisca fuerte</translation>
+    </message>
+    <message>
+        <source>Morning Mist</source>
+        <translation>Bruma matinal</translation>
+    </message>
+    <message>
+        <source>Grey Drizzle</source>
+        <translation>Llovizna gris</translation>
+    </message>
+    <message>
+        <source>Snow Crystals</source>
+        <translation>Cristales de nieve</translation>
+    </message>
+    <message>
+        <source>Rain, snow, fog and lightning laid over the photo</source>
+        <translation>Lluvia, nieve, niebla y rayos sobre la foto</translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <translation>Degradado</translation>
+    </message>
+    <message>
+        <source>Warm To Cool</source>
+        <translation>De cálido a frío</translation>
+    </message>
+    <message>
+        <source>Sunset Bands</source>
+        <translation>Franjas de atardecer</translation>
+    </message>
+    <message>
+        <source>Teal Orange</source>
+        <translation>Turquesa-naranja</translation>
+    </message>
+    <message>
+        <source>Warm Centre</source>
+        <translation>Centro cálido</translation>
+    </message>
+    <message>
+        <source>Rose To Blue</source>
+        <translation>De rosa a azul</translation>
+    </message>
+    <message>
+        <source>Pastel Rainbow</source>
+        <translation>Arcoíris pastel</translation>
+    </message>
+    <message>
+        <source>Cross Process</source>
+        <translation>Proceso cruzado</translation>
+    </message>
+    <message>
+        <source>Blue Night</source>
+        <translation>Noche azul</translation>
+    </message>
+    <message>
+        <source>Golden Corner</source>
+        <translation>Esquina dorada</translation>
+    </message>
+    <message>
+        <source>Green Purple</source>
+        <translation>Verde y púrpura</translation>
+    </message>
+    <message>
+        <source>Colour gradients blended into the photo</source>
+        <translation>Degradados de color fundidos con la foto</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Mint Tint</source>
+        <translation>Tono menta</translation>
+    </message>
+    <message>
+        <source>Lemon Tint</source>
+        <translation>Tono limón</translation>
+    </message>
+    <message>
+        <source>Cyan Tint</source>
+        <translation>Tono cian</translation>
+    </message>
+    <message>
+        <source>Orange Tint</source>
+        <translation>Tono naranja</translation>
+    </message>
+    <message>
+        <source>Violet Tint</source>
+        <translation>Tono violeta</translation>
+    </message>
+    <message>
+        <source>Pop Quadrants</source>
+        <translation>Cuadrantes pop</translation>
+    </message>
+    <message>
+        <source>Olive Mono</source>
+        <translation>Monocromo oliva</translation>
+    </message>
+    <message>
+        <source>Crimson Veil</source>
+        <translation>Velo carmesí</translation>
+    </message>
+    <message>
+        <source>Green Edges</source>
+        <translation>Bordes verdes</translation>
+    </message>
+    <message>
+        <source>Green Mono</source>
+        <translation>Monocromo verde</translation>
+    </message>
+    <message>
+        <source>The photo tinted with one colour or several</source>
+        <translation>La foto teñida de uno o varios colores</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Textura</translation>
+    </message>
+    <message>
+        <source>Bright Paper</source>
+        <translation>Papel claro</translation>
+    </message>
+    <message>
+        <source>Primed Canvas</source>
+        <translation>Lienzo imprimado</translation>
+    </message>
+    <message>
+        <source>Film Grain</source>
+        <translation>Grano de película</translation>
+    </message>
+    <message>
+        <source>Grunge Stains</source>
+        <translation>Manchas grunge</translation>
+    </message>
+    <message>
+        <source>Raw Concrete</source>
+        <translation>Hormigón en bruto</translation>
+    </message>
+    <message>
+        <source>Wood Grain</source>
+        <translation>Veta de madera</translation>
+    </message>
+    <message>
+        <source>Celadon Crackle</source>
+        <translation>Craquelado celadón</translation>
+    </message>
+    <message>
+        <source>Old Print</source>
+        <translation>Copia antigua</translation>
+    </message>
+    <message>
+        <source>Faded Denim</source>
+        <translation>Denim desgastado</translation>
+    </message>
+    <message>
+        <source>Burnt Parchment</source>
+        <translation>Pergamino quemado</translation>
+    </message>
+    <message>
+        <source>Paper, canvas, grain and other surfaces blended into the photo</source>
+        <translation>Papel, lienzo, grano y otras superficies fundidos con la foto</translation>
+    </message>
+    <message>
+        <source>Edge A</source>
+        <translation>Borde A</translation>
+    </message>
+    <message>
+        <source>Frosted Margin</source>
+        <translation>Margen esmerilado</translation>
+    </message>
+    <message>
+        <source>Soft Oval</source>
+        <translation>Óvalo suave</translation>
+    </message>
+    <message>
+        <source>Torn Paper</source>
+        <translation>Papel rasgado</translation>
+    </message>
+    <message>
+        <source>Deckled Print</source>
+        <translation>Borde ondulado</translation>
+    </message>
+    <message>
+        <source>Postage Stamp</source>
+        <translation>Sello postal</translation>
+    </message>
+    <message>
+        <source>Sprocket Strip</source>
+        <translation>Tira perforada</translation>
+    </message>
+    <message>
+        <source>Brush Strokes</source>
+        <translation>Pinceladas</translation>
+    </message>
+    <message>
+        <source>Heart Shape</source>
+        <translation>Forma de corazón</translation>
+    </message>
+    <message>
+        <source>Soft Circle</source>
+        <translation>Círculo suave</translation>
+    </message>
+    <message>
+        <source>Instant Photo</source>
+        <translation>Foto instantánea</translation>
+    </message>
+    <message>
+        <source>Margins and shaped frames around the photo</source>
+        <translation>Márgenes y marcos con forma alrededor de la foto</translation>
+    </message>
+    <message>
+        <source>Edge B</source>
+        <translation>Borde B</translation>
+    </message>
+    <message>
+        <source>Cloud Frame</source>
+        <translation>Marco de nubes</translation>
+    </message>
+    <message>
+        <source>Feathered Edge</source>
+        <translation>Borde difuminado</translation>
+    </message>
+    <message>
+        <source>Lined Mat</source>
+        <translation>Paspartú con filete</translation>
+    </message>
+    <message>
+        <source>Grunge Spray</source>
+        <translation>Aerosol grunge</translation>
+    </message>
+    <message>
+        <source>Rounded Corners</source>
+        <translation>Esquinas redondeadas</translation>
+    </message>
+    <message>
+        <source>Lace Oval</source>
+        <translation>Óvalo de encaje</translation>
+    </message>
+    <message>
+        <source>Arched Window</source>
+        <translation>Ventana en arco</translation>
+    </message>
+    <message>
+        <source>Notepad Page</source>
+        <translation>Hoja de bloc</translation>
+    </message>
+    <message>
+        <source>Slide Mount</source>
+        <translation>Marco de diapositiva</translation>
+    </message>
+    <message>
+        <source>Spray Splatter</source>
+        <translation>Salpicado de aerosol</translation>
+    </message>
+    <message>
+        <source>More frames: clouds, lace, torn paper and slide mounts</source>
+        <translation>Más marcos: nubes, encaje, papel rasgado y marcos de diapositiva</translation>
+    </message>
+    <message>
+        <source>Dream A</source>
+        <translation>Sueño A</translation>
+    </message>
+    <message>
+        <source>Pink Haze</source>
+        <translation>Bruma rosa</translation>
+    </message>
+    <message>
+        <source>Floating Hearts</source>
+        <translation>Corazones flotantes</translation>
+    </message>
+    <message>
+        <source>Soap Bubbles</source>
+        <translation>Pompas de jabón</translation>
+    </message>
+    <message>
+        <source>Lavender Glitter</source>
+        <translation>Purpurina lavanda</translation>
+    </message>
+    <message>
+        <source>Heart Bokeh</source>
+        <translation>Bokeh de corazones</translation>
+    </message>
+    <message>
+        <source>Peach Bubbles</source>
+        <translation>Burbujas melocotón</translation>
+    </message>
+    <message>
+        <source>Pastel Orbs</source>
+        <translation>Esferas pastel</translation>
+    </message>
+    <message>
+        <source>White Dream</source>
+        <translation>Sueño blanco</translation>
+    </message>
+    <message>
+        <source>Pastel Drift</source>
+        <translation>Deriva pastel</translation>
+    </message>
+    <message>
+        <source>Falling Petals</source>
+        <translation>Pétalos cayendo</translation>
+    </message>
+    <message>
+        <source>Soft pastel haze, hearts and bubbles over the photo</source>
+        <translation>Suave bruma pastel, corazones y burbujas sobre la foto</translation>
+    </message>
+    <message>
+        <source>Dream B</source>
+        <translation>Sueño B</translation>
+    </message>
+    <message>
+        <source>Cotton Candy</source>
+        <translation>Algodón de azúcar</translation>
+    </message>
+    <message>
+        <source>Corner Hearts</source>
+        <translation>Corazones en esquina</translation>
+    </message>
+    <message>
+        <source>Big Bubbles</source>
+        <translation>Burbujas grandes</translation>
+    </message>
+    <message>
+        <source>Golden Magic</source>
+        <translation>Magia dorada</translation>
+    </message>
+    <message>
+        <source>Pastel Clouds</source>
+        <translation>Nubes pastel</translation>
+    </message>
+    <message>
+        <source>Violet Sparkle</source>
+        <translation>Chispas violeta</translation>
+    </message>
+    <message>
+        <source>Fairy Light Heart</source>
+        <translation>Corazón de lucecitas</translation>
+    </message>
+    <message>
+        <source>Crescent Moon</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>Sky Lanterns</source>
+        <translation>Farolillos voladores</translation>
+    </message>
+    <message>
+        <source>Rose Gold Dust</source>
+        <translation>Polvo oro rosa</translation>
+    </message>
+    <message>
+        <source>Candy colours, clouds and fairy lights over the photo</source>
+        <translation>Colores de caramelo, nubes y lucecitas sobre la foto</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Fine Rules</source>
+        <translation>Rayado fino</translation>
+    </message>
+    <message>
+        <source>Fine Columns</source>
+        <translation>Columnas finas</translation>
+    </message>
+    <message>
+        <source>Diagonal Hairlines</source>
+        <translation>Diagonales finas</translation>
+    </message>
+    <message>
+        <source>Fine Grid</source>
+        <translation>Cuadrícula fina</translation>
+    </message>
+    <message>
+        <source>Dot Screen</source>
+        <translation>Trama de puntos</translation>
+    </message>
+    <message>
+        <source>Cross Hatch</source>
+        <translation>Sombreado cruzado</translation>
+    </message>
+    <message>
+        <source>Wave Lines</source>
+        <translation>Líneas onduladas</translation>
+    </message>
+    <message>
+        <source>Brick Lines</source>
+        <translation>Líneas de ladrillo</translation>
+    </message>
+    <message>
+        <source>Halftone Corner</source>
+        <translation>Semitono en esquina</translation>
+    </message>
+    <message>
+        <source>Zigzag Rules</source>
+        <translation>Líneas en zigzag</translation>
+    </message>
+    <message>
+        <source>Line patterns drawn from the photo</source>
+        <translation>Tramas de líneas dibujadas a partir de la foto</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Arte</translation>
+    </message>
+    <message>
+        <source>Soft Bloom</source>
+        <translation>Resplandor suave</translation>
+    </message>
+    <message>
+        <source>Dark Bloom</source>
+        <translation>Resplandor oscuro</translation>
+    </message>
+    <message>
+        <source>Misty Grey</source>
+        <translation>Gris brumoso</translation>
+    </message>
+    <message>
+        <source>Muted Wash</source>
+        <translation>Aguada apagada</translation>
+    </message>
+    <message>
+        <source>Deep Tones</source>
+        <translation>Tonos profundos</translation>
+    </message>
+    <message>
+        <source>Bright Glow</source>
+        <translation>Brillo intenso</translation>
+    </message>
+    <message>
+        <source>Coloured Pencil</source>
+        <translation>Lápiz de color</translation>
+    </message>
+    <message>
+        <source>Strong Contrast</source>
+        <translation>Contraste fuerte</translation>
+    </message>
+    <message>
+        <source>Mosaic Tiles</source>
+        <translation>Teselas de mosaico</translation>
+    </message>
+    <message>
+        <source>Pencil Sketch</source>
+        <translation>Boceto a lápiz</translation>
+    </message>
+    <message>
+        <source>Glows, washes, pencil drawings and mosaics made from the photo</source>
+        <translation>Resplandores, aguadas, dibujos a lápiz y mosaicos hechos a partir de la foto</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajustes</translation>
+    </message>
+    <message>
+        <source>Fireworks Circle</source>
+        <translation>Círculo de fuegos</translation>
+    </message>
+    <message>
+        <source>Lilac Mist</source>
+        <translation>Bruma lila</translation>
+    </message>
+    <message>
+        <source>Rainy Day</source>
+        <translation>Día de lluvia</translation>
+    </message>
+    <message>
+        <source>Night Vision</source>
+        <translation>Visión nocturna</translation>
+    </message>
+    <message>
+        <source>Nebula Dream</source>
+        <translation>Sueño de nebulosa</translation>
+    </message>
+    <message>
+        <source>Rose Wood</source>
+        <translation>Madera rosa</translation>
+    </message>
+    <message>
+        <source>Old Film Flare</source>
+        <translation>Destello de cine viejo</translation>
+    </message>
+    <message>
+        <source>Magenta Dream</source>
+        <translation>Sueño magenta</translation>
+    </message>
+    <message>
+        <source>Yellow Frame</source>
+        <translation>Marco amarillo</translation>
+    </message>
+    <message>
+        <source>Ember Stardust</source>
+        <translation>Polvo estelar ardiente</translation>
+    </message>
+    <message>
+        <source>Ready-made looks that mix several effects in one</source>
+        <translation>Estilos predefinidos que combinan varios efectos en uno</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>Película</translation>
+    </message>
+    <message>
+        <source>Warm Print</source>
+        <translation>Copia cálida</translation>
+    </message>
+    <message>
+        <source>Cool Matte</source>
+        <translation>Mate frío</translation>
+    </message>
+    <message>
+        <source>Faded Vintage</source>
+        <translation>Vintage desvaído</translation>
+    </message>
+    <message>
+        <source>Teal And Orange</source>
+        <translation>Turquesa y naranja</translation>
+    </message>
+    <message>
+        <source>Rich Slide</source>
+        <translation>Diapositiva saturada</translation>
+    </message>
+    <message>
+        <source>Soft Portrait</source>
+        <translation>Retrato suave</translation>
+    </message>
+    <message>
+        <source>Contrast Mono</source>
+        <translation>Monocromo contrastado</translation>
+    </message>
+    <message>
+        <source>Warm Mono</source>
+        <translation>Monocromo cálido</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation>Salto de blanqueo</translation>
+    </message>
+    <message>
+        <source>Gentle colour grades of the whole photo, like film stocks and prints</source>
+        <translation>Tonos de color suaves en toda la foto, como los de las películas fotográficas y las copias</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a symbolic link of another user</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a symbolic link in a folder of another user</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is an input; it is not overwritten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stream write error: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Error de escritura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the file became shorter while it was read</source>
+        <translation>el archivo se acortó mientras se leía</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link of another user in a shared folder</source>
+        <translation>es un enlace simbólico de otro usuario en una carpeta compartida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not enough memory for the picture</source>
+        <translation>No hay memoria suficiente para la imagen</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save as %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The work was stopped</source>
+        <translation>Se ha detenido el trabajo</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>%1; read as %2 by its first bytes: %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unknown picture format</source>
+        <translation>Formato de imagen desconocido</translation>
+    </message>
+    <message>
+        <source>The %1 reader failed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 writer failed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 reader could not be started: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 writer could not be started: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 reader did not finish within %2 seconds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 writer did not finish within %2 seconds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot make room to pass a picture: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen no es válida</translation>
+    </message>
+    <message>
+        <source>Picture is too large (%1 x %2)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
+        <translation>El archivo está incompleto: a la imagen le falta detalle, o le falta la parte inferior</translation>
+    </message>
+    <message>
+        <source>The file is incomplete: its lower part is missing</source>
+        <translation>El archivo está incompleto: falta la parte inferior de la imagen</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>la imagen está vacía</translation>
+    </message>
+    <message>
+        <source>the file holds no picture</source>
+        <translation>el archivo no contiene ninguna imagen</translation>
+    </message>
+    <message>
+        <source>the file ends before its picture does</source>
+        <translation>el archivo termina antes de que acabe su imagen</translation>
+    </message>
+    <message>
+        <source>the file ends before its last row</source>
+        <translation>el archivo termina antes de su última fila</translation>
+    </message>
+    <message>
+        <source>its header cannot be read</source>
+        <translation>no se puede leer su cabecera</translation>
+    </message>
+    <message>
+        <source>it is not a JPEG XL file</source>
+        <translation>no es un archivo JPEG XL</translation>
+    </message>
+    <message>
+        <source>it is not a camera raw file</source>
+        <translation>no es un archivo RAW de cámara</translation>
+    </message>
+    <message>
+        <source>its raw data is larger than the program takes</source>
+        <translation>sus datos RAW superan lo que admite el programa</translation>
+    </message>
+    <message>
+        <source>The crop leaves nothing of the photo</source>
+        <translation>El recorte no deja nada de la foto</translation>
+    </message>
+    <message>
+        <source>LUT file is not valid: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>LUT file is not valid</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the file is longer than %1 MB</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the file is too short for its %1 entries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it holds %1 entries where its size wants %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
+        <translation>no indica LUT_1D_SIZE ni LUT_3D_SIZE</translation>
+    </message>
+    <message>
+        <source>an entry comes before LUT_1D_SIZE or LUT_3D_SIZE</source>
+        <translation>hay una entrada antes de LUT_1D_SIZE o LUT_3D_SIZE</translation>
+    </message>
+    <message>
+        <source>size %1 is outside 2 to %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a size</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a value is out of range</source>
+        <translation>un valor está fuera de rango</translation>
+    </message>
+    <message>
+        <source>a value is not a finite number</source>
+        <translation>un valor no es un número finito</translation>
+    </message>
+    <message>
+        <source>three numbers are wanted</source>
+        <translation>se esperan tres números</translation>
+    </message>
+    <message>
+        <source>two numbers are wanted</source>
+        <translation>se esperan dos números</translation>
+    </message>
+    <message>
+        <source>one size is wanted</source>
+        <translation>se espera un solo tamaño</translation>
+    </message>
+    <message>
+        <source>the size is given twice</source>
+        <translation>el tamaño aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the size comes after the entries</source>
+        <translation>el tamaño aparece después de las entradas</translation>
+    </message>
+    <message>
+        <source>the size is missing</source>
+        <translation>falta el tamaño</translation>
+    </message>
+    <message>
+        <source>a keyword comes after the entries</source>
+        <translation>hay una palabra clave después de las entradas</translation>
+    </message>
+    <message>
+        <source>unknown keyword %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern is empty</source>
+        <translation>El patrón de nombre está vacío</translation>
+    </message>
+    <message>
+        <source>The name pattern "%1" may not hold a /</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" may not hold a zero byte</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" has a } without a {</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" has a { without a }</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" gives %2 no file name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>done already</source>
+        <translation>ya estaba hecha</translation>
+    </message>
+    <message>
+        <source>My Looks cannot be read or added to: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>Sin estilos</translation>
+    </message>
+    <message>
+        <source>Looks %1-%2 of %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>corvessa-render</name>
+    <message>
+        <source>Edits (before the look, or alone; always in this order, whatever the order given):
+  --rotate 90|180|270 turn clockwise
+  --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
+  --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
+                      largest upright rectangle of the photo's shape
+  --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
+                      straightened (clipped to it)
+  --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
+  --adjust KEY=VALUE,...  adjust, 0 leaving it as it is:
+</source>
+        <translation>Ediciones (antes del estilo, o solas; siempre en este orden, sea cual sea el orden dado):
+  --rotate 90|180|270 girar en sentido horario
+  --flip h|v          reflejar de izquierda a derecha (h) o de arriba abajo (v); puede indicarse dos veces
+  --straighten DEG    girar de -45 a 45 grados en sentido horario, en pasos de 0.1, conservando el
+                      mayor rectángulo recto con la proporción de la foto
+  --crop X,Y,W,H      conservar ese rectángulo, en píxeles de la foto ya girada y
+                      enderezada (limitado a ella)
+  --crop-ratio W:H    conservar el mayor rectángulo centrado con esa proporción (4:5, 16:9)
+  --adjust KEY=VALUE,...  ajustar; 0 lo deja como está:
+</translation>
+    </message>
+    <message>
+        <source>  --auto              levels and white balance found for each photo from its own colours
+</source>
+        <translation>  --auto              niveles y balance de blancos calculados para cada foto a partir de sus propios colores
+</translation>
+    </message>
+    <message>
+        <source>Categories (--look CATEGORY:N, --strip CATEGORY):</source>
+        <translation>Categorías (--look CATEGORY:N, --strip CATEGORY):</translation>
+    </message>
+    <message>
+        <source>Filters (--filter NAME[:ARG,...]):</source>
+        <translation>Filtros (--filter NAME[:ARG,...]):</translation>
+    </message>
+    <message>
+        <source>usage: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
+                       [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+       corvessa-render [EDITS] --lut FILE.cube [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+       corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT
+       corvessa-render EDITS [--quality Q] INPUT OUTPUT
+       corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR
+       corvessa-render [EDITS] --look CATEGORY:N [--color ...] [--strength S] [--keep-faces] -o OUTDIR
+                       [--files-from FILE|- [-0]] [-j N]
+                       [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]
+                       [INPUT...]
+       corvessa-render --list
+       corvessa-render --list-formats
+
+  --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
+  --keep-faces        the look taken back over each face found in the photo, its hair and neck
+  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
+                      W x H; P%: P percent of each side (1 to 100). Never enlarges
+  --strip-location    the output carries no GPS position; the other camera data stays
+  --strip-metadata    the output carries no camera data (the colour profile stays)
+  --srgb              the output's colours converted to sRGB from the photo's profile
+                      (these four with --look, --lut, --filter, the edits or alone; also with -o)
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
+                      N pixels on its longer side (16 to 1024)
+</source>
+        <translation>uso:   corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
+                       [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+       corvessa-render [EDITS] --lut FILE.cube [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+       corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT
+       corvessa-render EDITS [--quality Q] INPUT OUTPUT
+       corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR
+       corvessa-render [EDITS] --look CATEGORY:N [--color ...] [--strength S] [--keep-faces] -o OUTDIR
+                       [--files-from FILE|- [-0]] [-j N]
+                       [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]
+                       [INPUT...]
+       corvessa-render --list
+       corvessa-render --list-formats
+
+  --lut FILE.cube     una tabla de color 1D o 3D en formato .cube como estilo; también con -o
+  --keep-faces        el estilo se retira de cada cara encontrada en la foto, su pelo y su cuello
+  --quality Q         de 1 a 100, para un formato de salida con pérdida (JPEG: 90 si no se indica)
+  --resize N          el lado mayor de la salida, en N píxeles (de 16 a 65535); WxH: encajar en
+                      W x H; P%: el P por ciento de cada lado (de 1 a 100). Nunca amplía
+  --strip-location    la salida no lleva la posición GPS; los demás datos de la cámara se conservan
+  --strip-metadata    la salida no lleva datos de la cámara (el perfil de color se conserva)
+  --srgb              los colores de la salida, convertidos a sRGB desde el perfil de la foto
+                      (estas cuatro con --look, --lut, --filter, las ediciones o solas; también con -o)
+  --thumbnail-size N  miniaturas grandes: el procesado completo de cada estilo sobre la foto, escalado a
+                      N píxeles en su lado mayor (de 16 a 1024)
+</translation>
+    </message>
+    <message>
+        <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
+  --files-from FILE   more inputs, one a line (- for standard input)
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
+                      (find -print0), for names that hold a newline
+  -j N                photos rendered at once (default: one per core)
+  --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
+  --format FORMAT     </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (default: the output name's extension)
+  --skip-existing     leave outputs that exist as they are
+  --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
+</source>
+        <translation> (predeterminado: la extensión del nombre de salida)
+  --skip-existing     deja como están las salidas que ya existen
+  --report FILE       una línea JSON por foto (- para la salida estándar); véase corvessa-render(1)
+</translation>
+    </message>
+    <message>
+        <source>unknown category "%1" (see --list)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>unknown filter "%1" (see --list)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>filter argument "%1" is not a whole number</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the filter wants %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 wants a value</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--look wants CATEGORY:N with N from 1 to 10</source>
+        <translation>--look requiere CATEGORY:N con N de 1 a 10</translation>
+    </message>
+    <message>
+        <source>--color wants R,G,B (0 to 255 each) or cancel</source>
+        <translation>--color requiere R,G,B (de 0 a 255 cada uno) o cancel</translation>
+    </message>
+    <message>
+        <source>give one of --look, --lut, --filter, --strip, --list and --list-formats</source>
+        <translation>indique solo una de estas opciones: --look, --lut, --filter, --strip, --list y --list-formats</translation>
+    </message>
+    <message>
+        <source>give one of --look, --lut, --filter, --strip, --list and --list-formats, or edits</source>
+        <translation>indique solo una de estas opciones: --look, --lut, --filter, --strip, --list y --list-formats, o ediciones</translation>
+    </message>
+    <message>
+        <source>-o OUTDIR wants at least one INPUT or --files-from</source>
+        <translation>-o OUTDIR requiere al menos un INPUT o --files-from</translation>
+    </message>
+    <message>
+        <source>the edits want INPUT and OUTPUT</source>
+        <translation>las ediciones requieren INPUT y OUTPUT</translation>
+    </message>
+    <message>
+        <source>--list takes no files</source>
+        <translation>--list no admite archivos</translation>
+    </message>
+    <message>
+        <source>--list-formats takes no files</source>
+        <translation>--list-formats no admite archivos</translation>
+    </message>
+    <message>
+        <source>--lut wants INPUT and OUTPUT</source>
+        <translation>--lut requiere INPUT y OUTPUT</translation>
+    </message>
+    <message>
+        <source>--look wants INPUT and OUTPUT</source>
+        <translation>--look requiere INPUT y OUTPUT</translation>
+    </message>
+    <message>
+        <source>--filter wants INPUT and OUTPUT</source>
+        <translation>--filter requiere INPUT y OUTPUT</translation>
+    </message>
+    <message>
+        <source>--strip wants INPUT and OUTDIR</source>
+        <translation>--strip requiere INPUT y OUTDIR</translation>
+    </message>
+    <message>
+        <source>-o belongs with --look, --lut or the edits alone</source>
+        <translation>-o solo se usa con --look, --lut o con las ediciones solas</translation>
+    </message>
+    <message>
+        <source>the edits belong with --look, --lut, --filter or alone</source>
+        <translation>las ediciones solo se usan con --look, --lut, --filter o solas</translation>
+    </message>
+    <message>
+        <source>--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR</source>
+        <translation>--files-from, -j, --name, --format, --skip-existing y --report solo se usan con -o OUTDIR</translation>
+    </message>
+    <message>
+        <source>-0 belongs with --files-from</source>
+        <translation>-0 solo se usa con --files-from</translation>
+    </message>
+    <message>
+        <source>--thumbnail-size belongs with --strip</source>
+        <translation>--thumbnail-size solo se usa con --strip</translation>
+    </message>
+    <message>
+        <source>--color belongs with --look</source>
+        <translation>--color solo se usa con --look</translation>
+    </message>
+    <message>
+        <source>--pic belongs with --look or --strip</source>
+        <translation>--pic solo se usa con --look o --strip</translation>
+    </message>
+    <message>
+        <source>with --lut, --name takes {name} and {folder}</source>
+        <translation>con --lut, --name solo admite {name} y {folder}</translation>
+    </message>
+    <message>
+        <source>with the edits alone, --name takes {name} and {folder}</source>
+        <translation>con las ediciones solas, --name solo admite {name} y {folder}</translation>
+    </message>
+    <message>
+        <source>--strength belongs with --look or --lut</source>
+        <translation>--strength solo se usa con --look o --lut</translation>
+    </message>
+    <message>
+        <source>--keep-faces belongs with --look or --lut</source>
+        <translation>--keep-faces solo se usa con --look o --lut</translation>
+    </message>
+    <message>
+        <source>--quality belongs with --look, --lut, --filter or the edits</source>
+        <translation>--quality solo se usa con --look, --lut, --filter o las ediciones</translation>
+    </message>
+    <message>
+        <source>--resize, --strip-location, --strip-metadata and --srgb belong with --look, --lut, --filter, the edits or alone</source>
+        <translation>--resize, --strip-location, --strip-metadata y --srgb solo se usan con --look, --lut, --filter, las ediciones o solas</translation>
+    </message>
+    <message>
+        <source>--resize wants N or WxH (16 to 65535 pixels each) or P% (1 to 100)</source>
+        <translation>--resize requiere N o WxH (de 16 a 65535 píxeles cada uno) o P% (de 1 a 100)</translation>
+    </message>
+    <message>
+        <source>--seed wants a number from 0 to 4294967295</source>
+        <translation>--seed requiere un número de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>--strength wants a number from 0 to 100</source>
+        <translation>--strength requiere un número de 0 a 100</translation>
+    </message>
+    <message>
+        <source>--thumbnail-size wants a number from 16 to 1024</source>
+        <translation>--thumbnail-size requiere un número de 16 a 1024</translation>
+    </message>
+    <message>
+        <source>-j wants a number from 1 to 1024</source>
+        <translation>-j requiere un número de 1 a 1024</translation>
+    </message>
+    <message>
+        <source>--quality wants a number from 1 to 100</source>
+        <translation>--quality requiere un número de 1 a 100</translation>
+    </message>
+    <message>
+        <source>--format wants %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--adjust %1 wants a whole number from %2 to %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--adjust %1 wants a number from %2 to %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
+        <translation>--crop requiere X,Y,W,H en píxeles enteros, con X e Y desde 0 y W y H desde 1</translation>
+    </message>
+    <message>
+        <source>--crop-ratio wants W:H with W and H from 1 to 10000</source>
+        <translation>--crop-ratio requiere W:H con W y H de 1 a 10000</translation>
+    </message>
+    <message>
+        <source>--rotate wants 90, 180 or 270, once</source>
+        <translation>--rotate requiere 90, 180 o 270, una sola vez</translation>
+    </message>
+    <message>
+        <source>--flip wants h or v</source>
+        <translation>--flip requiere h o v</translation>
+    </message>
+    <message>
+        <source>--straighten wants degrees from -45 to 45, once</source>
+        <translation>--straighten requiere grados de -45 a 45, una sola vez</translation>
+    </message>
+    <message>
+        <source>give one of --crop and --crop-ratio, once</source>
+        <translation>indique solo una de --crop y --crop-ratio, una sola vez</translation>
+    </message>
+    <message>
+        <source>Stream write error: the report: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 of %2 done, %3 spent, about %4 left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 of %2 done, %3 spent</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1603 @@
+<?xml version='1.0' encoding='utf-8'?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AccessibleText</name>
+    <message>
+        <source>My Looks, look %1: %2</source>
+        <translation>マイルック、ルック %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, look %2: %3</source>
+        <translation>%1、ルック %2: %3</translation>
+    </message>
+    <message>
+        <source>Look %1</source>
+        <translation>ルック %1</translation>
+    </message>
+    <message>
+        <source>Strength %1 %</source>
+        <translation>強さ %1 %</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>写真なし</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, zoom %3</source>
+        <translation>%1 × %2 ピクセル、ズーム %3</translation>
+    </message>
+    <message>
+        <source>The photo being edited</source>
+        <translation>編集中の写真</translation>
+    </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>切り抜き枠</translation>
+    </message>
+    <message>
+        <source>The photo with the look</source>
+        <translation>ルックを適用した写真</translation>
+    </message>
+    <message>
+        <source>The working photo</source>
+        <translation>作業中の写真</translation>
+    </message>
+</context>
+<context>
+    <name>Adjustments</name>
+    <message>
+        <source>Exposure</source>
+        <translation>露出</translation>
+    </message>
+    <message>
+        <source>Brighter or darker, in stops; highlights roll off, never clip</source>
+        <translation>段単位で明るく、または暗くします。ハイライトはなめらかに白へ近づき、白飛びしません</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>コントラスト</translation>
+    </message>
+    <message>
+        <source>Steeper tones about the middle grey, flatter below 0</source>
+        <translation>中間グレーを中心に階調を硬くします。0 未満では軟らかくします</translation>
+    </message>
+    <message>
+        <source>Highlights</source>
+        <translation>ハイライト</translation>
+    </message>
+    <message>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <translation>0 未満で明るい部分のディテールを取り戻し、0 より上ではさらに明るくします</translation>
+    </message>
+    <message>
+        <source>Shadows</source>
+        <translation>シャドウ</translation>
+    </message>
+    <message>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <translation>0 より上で暗い部分のディテールを引き出し、0 未満ではさらに暗くします</translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation>彩度</translation>
+    </message>
+    <message>
+        <source>Every colour stronger, or weaker below 0; -100 is black and white</source>
+        <translation>すべての色を鮮やかにします。0 未満では淡くし、-100 で白黒になります</translation>
+    </message>
+    <message>
+        <source>Vibrance</source>
+        <translation>自然な彩度</translation>
+    </message>
+    <message>
+        <source>Muted colours stronger than strong ones, skin tones spared</source>
+        <translation>くすんだ色ほど強く鮮やかにし、肌の色はそのままにします</translation>
+    </message>
+    <message>
+        <source>Warmth</source>
+        <translation>暖かみ</translation>
+    </message>
+    <message>
+        <source>Warmer light (yellow) above 0, cooler (blue) below</source>
+        <translation>0 より上で暖かい光 (黄)、0 未満で冷たい光 (青) にします</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <translation>色合い</translation>
+    </message>
+    <message>
+        <source>Towards magenta above 0, towards green below</source>
+        <translation>0 より上でマゼンタ寄り、0 未満でグリーン寄りにします</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation>ビネット</translation>
+    </message>
+    <message>
+        <source>Darker corners above 0, lighter below</source>
+        <translation>0 より上で四隅を暗く、0 未満で明るくします</translation>
+    </message>
+    <message>
+        <source>Sharpen</source>
+        <translation>シャープネス</translation>
+    </message>
+    <message>
+        <source>Crisper fine detail above 0, softer below</source>
+        <translation>0 より上で細部をくっきりと、0 未満でやわらかくします</translation>
+    </message>
+</context>
+<context>
+    <name>Looks</name>
+    <message>
+        <source>Light A</source>
+        <translation>ライトA</translation>
+    </message>
+    <message>
+        <source>Amber Leak</source>
+        <translation>アンバーの光漏れ</translation>
+    </message>
+    <message>
+        <source>Corner Burn</source>
+        <translation>隅のフィルム焼け</translation>
+    </message>
+    <message>
+        <source>Edge Film Burn</source>
+        <translation>縁のフィルム焼け</translation>
+    </message>
+    <message>
+        <source>Twin Corner Leaks</source>
+        <translation>両隅の光漏れ</translation>
+    </message>
+    <message>
+        <source>Warm Sweep</source>
+        <translation>暖色の光の帯</translation>
+    </message>
+    <message>
+        <source>Golden Rise</source>
+        <translation>立ちのぼる金色</translation>
+    </message>
+    <message>
+        <source>Burn Hole</source>
+        <translation>焼け穴</translation>
+    </message>
+    <message>
+        <source>Film Gate Streaks</source>
+        <translation>フィルムゲートの筋</translation>
+    </message>
+    <message>
+        <source>Peach Wash</source>
+        <translation>淡いピーチ色</translation>
+    </message>
+    <message>
+        <source>Ember Edges</source>
+        <translation>残り火の縁</translation>
+    </message>
+    <message>
+        <source>Warm light leaks and film burns laid over the photo</source>
+        <translation>写真に重ねる暖色の光漏れとフィルム焼け</translation>
+    </message>
+    <message>
+        <source>Light B</source>
+        <translation>ライトB</translation>
+    </message>
+    <message>
+        <source>Blue Leak</source>
+        <translation>青い光漏れ</translation>
+    </message>
+    <message>
+        <source>Prism Edge</source>
+        <translation>プリズムの縁</translation>
+    </message>
+    <message>
+        <source>Cyan Flare</source>
+        <translation>シアンのフレア</translation>
+    </message>
+    <message>
+        <source>Teal Violet Corners</source>
+        <translation>ティールと紫の隅</translation>
+    </message>
+    <message>
+        <source>Anamorphic Streak</source>
+        <translation>横一文字のフレア</translation>
+    </message>
+    <message>
+        <source>Prism Fan</source>
+        <translation>プリズムの扇</translation>
+    </message>
+    <message>
+        <source>Halo Flare</source>
+        <translation>ハロフレア</translation>
+    </message>
+    <message>
+        <source>Violet Pour</source>
+        <translation>降りそそぐ紫</translation>
+    </message>
+    <message>
+        <source>Spectral Streaks</source>
+        <translation>虹色の光の筋</translation>
+    </message>
+    <message>
+        <source>Moonlit Haze</source>
+        <translation>月明かりのかすみ</translation>
+    </message>
+    <message>
+        <source>Cool flares, rainbow leaks and lens streaks laid over the photo</source>
+        <translation>写真に重ねる寒色のフレア、虹色の光漏れ、レンズの光の筋</translation>
+    </message>
+    <message>
+        <source>Light C</source>
+        <translation>ライトC</translation>
+    </message>
+    <message>
+        <source>Corner Sunbeams</source>
+        <translation>隅から差す日差し</translation>
+    </message>
+    <message>
+        <source>God Rays</source>
+        <translation>天使のはしご</translation>
+    </message>
+    <message>
+        <source>Golden Bokeh</source>
+        <translation>金色のボケ</translation>
+    </message>
+    <message>
+        <source>Side Bokeh</source>
+        <translation>片側のボケ</translation>
+    </message>
+    <message>
+        <source>Sunburst Corner</source>
+        <translation>隅の光芒</translation>
+    </message>
+    <message>
+        <source>Low Sun</source>
+        <translation>低い太陽</translation>
+    </message>
+    <message>
+        <source>Corner Hexagons</source>
+        <translation>隅の六角ボケ</translation>
+    </message>
+    <message>
+        <source>Amber Uplight</source>
+        <translation>下からのアンバー光</translation>
+    </message>
+    <message>
+        <source>Forest Shafts</source>
+        <translation>森の木漏れ日</translation>
+    </message>
+    <message>
+        <source>Low Bokeh</source>
+        <translation>下側のボケ</translation>
+    </message>
+    <message>
+        <source>Sunbeams, rays and soft bokeh lights laid over the photo</source>
+        <translation>写真に重ねる日差し、光線、やわらかな光のボケ</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation>スター</translation>
+    </message>
+    <message>
+        <source>Blue Sky Glitter</source>
+        <translation>青空のきらめき</translation>
+    </message>
+    <message>
+        <source>Golden Glints</source>
+        <translation>金色の輝き</translation>
+    </message>
+    <message>
+        <source>Star Haze Arc</source>
+        <translation>星かすみの弧</translation>
+    </message>
+    <message>
+        <source>Blue Giants</source>
+        <translation>青い巨星</translation>
+    </message>
+    <message>
+        <source>Rose Gold Trail</source>
+        <translation>ローズゴールドの軌跡</translation>
+    </message>
+    <message>
+        <source>Magic Dust</source>
+        <translation>魔法の粉</translation>
+    </message>
+    <message>
+        <source>Rainbow Corners</source>
+        <translation>虹色の隅</translation>
+    </message>
+    <message>
+        <source>Meteor Shower</source>
+        <translation>流星群</translation>
+    </message>
+    <message>
+        <source>Glitter Frame</source>
+        <translation>きらきらフレーム</translation>
+    </message>
+    <message>
+        <source>Great Starburst</source>
+        <translation>大きな星の輝き</translation>
+    </message>
+    <message>
+        <source>Stars, glints and sparkles scattered over the photo</source>
+        <translation>写真にちりばめる星、輝き、きらめき</translation>
+    </message>
+    <message>
+        <source>Amazing</source>
+        <translation>アメージング</translation>
+    </message>
+    <message>
+        <source>Corner Fireworks</source>
+        <translation>隅の花火</translation>
+    </message>
+    <message>
+        <source>Aurora Sky</source>
+        <translation>オーロラの空</translation>
+    </message>
+    <message>
+        <source>Summer Rainbow</source>
+        <translation>夏の虹</translation>
+    </message>
+    <message>
+        <source>Low Light Trails</source>
+        <translation>低く流れる光跡</translation>
+    </message>
+    <message>
+        <source>Laser Show</source>
+        <translation>レーザーショー</translation>
+    </message>
+    <message>
+        <source>Golden Burst</source>
+        <translation>金色のバースト</translation>
+    </message>
+    <message>
+        <source>Passing Comet</source>
+        <translation>過ぎゆく彗星</translation>
+    </message>
+    <message>
+        <source>Sun Halo</source>
+        <translation>太陽のハロ</translation>
+    </message>
+    <message>
+        <source>Light Painting</source>
+        <translation>ライトペインティング</translation>
+    </message>
+    <message>
+        <source>Cosmic Nebula</source>
+        <translation>宇宙の星雲</translation>
+    </message>
+    <message>
+        <source>Fireworks, northern lights, rainbows and other wonders in the sky</source>
+        <translation>花火、オーロラ、虹など、空に広がる驚きの光景</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>天気</translation>
+    </message>
+    <message>
+        <source>Light Rain</source>
+        <translation>小雨</translation>
+    </message>
+    <message>
+        <source>Soft Snowfall</source>
+        <translation>しんしんと降る雪</translation>
+    </message>
+    <message>
+        <source>Low Fog</source>
+        <translation>地を這う霧</translation>
+    </message>
+    <message>
+        <source>Heavy Downpour</source>
+        <translation>土砂降り</translation>
+    </message>
+    <message>
+        <source>Lightning Strike</source>
+        <translation>落雷</translation>
+    </message>
+    <message>
+        <source>Hail Shower</source>
+        <translation>降りしきるひょう</translation>
+    </message>
+    <message>
+        <source>Driving Blizzard</source>
+        <translation>猛吹雪</translation>
+    </message>
+    <message>
+        <source>Morning Mist</source>
+        <translation>朝もや</translation>
+    </message>
+    <message>
+        <source>Grey Drizzle</source>
+        <translation>灰色の霧雨</translation>
+    </message>
+    <message>
+        <source>Snow Crystals</source>
+        <translation>雪の結晶</translation>
+    </message>
+    <message>
+        <source>Rain, snow, fog and lightning laid over the photo</source>
+        <translation>写真に重ねる雨、雪、霧、稲妻</translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <translation>グラデ</translation>
+    </message>
+    <message>
+        <source>Warm To Cool</source>
+        <translation>暖色から寒色へ</translation>
+    </message>
+    <message>
+        <source>Sunset Bands</source>
+        <translation>夕焼けの帯</translation>
+    </message>
+    <message>
+        <source>Teal Orange</source>
+        <translation>ティール・オレンジ</translation>
+    </message>
+    <message>
+        <source>Warm Centre</source>
+        <translation>暖かな中央</translation>
+    </message>
+    <message>
+        <source>Rose To Blue</source>
+        <translation>ローズから青へ</translation>
+    </message>
+    <message>
+        <source>Pastel Rainbow</source>
+        <translation>パステルの虹</translation>
+    </message>
+    <message>
+        <source>Cross Process</source>
+        <translation>クロスプロセス</translation>
+    </message>
+    <message>
+        <source>Blue Night</source>
+        <translation>青い夜</translation>
+    </message>
+    <message>
+        <source>Golden Corner</source>
+        <translation>金色の隅</translation>
+    </message>
+    <message>
+        <source>Green Purple</source>
+        <translation>緑と紫</translation>
+    </message>
+    <message>
+        <source>Colour gradients blended into the photo</source>
+        <translation>写真に溶け込ませる色のグラデーション</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>カラー</translation>
+    </message>
+    <message>
+        <source>Mint Tint</source>
+        <translation>ミントトーン</translation>
+    </message>
+    <message>
+        <source>Lemon Tint</source>
+        <translation>レモントーン</translation>
+    </message>
+    <message>
+        <source>Cyan Tint</source>
+        <translation>シアントーン</translation>
+    </message>
+    <message>
+        <source>Orange Tint</source>
+        <translation>オレンジトーン</translation>
+    </message>
+    <message>
+        <source>Violet Tint</source>
+        <translation>バイオレットトーン</translation>
+    </message>
+    <message>
+        <source>Pop Quadrants</source>
+        <translation>ポップな4分割</translation>
+    </message>
+    <message>
+        <source>Olive Mono</source>
+        <translation>オリーブのモノクロ</translation>
+    </message>
+    <message>
+        <source>Crimson Veil</source>
+        <translation>深紅のベール</translation>
+    </message>
+    <message>
+        <source>Green Edges</source>
+        <translation>緑の縁</translation>
+    </message>
+    <message>
+        <source>Green Mono</source>
+        <translation>緑のモノクロ</translation>
+    </message>
+    <message>
+        <source>The photo tinted with one colour or several</source>
+        <translation>1 色または複数の色で染めた写真</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>テクスチャ</translation>
+    </message>
+    <message>
+        <source>Bright Paper</source>
+        <translation>明るい紙</translation>
+    </message>
+    <message>
+        <source>Primed Canvas</source>
+        <translation>下塗りキャンバス</translation>
+    </message>
+    <message>
+        <source>Film Grain</source>
+        <translation>フィルムの粒子</translation>
+    </message>
+    <message>
+        <source>Grunge Stains</source>
+        <translation>グランジの染み</translation>
+    </message>
+    <message>
+        <source>Raw Concrete</source>
+        <translation>素のコンクリート</translation>
+    </message>
+    <message>
+        <source>Wood Grain</source>
+        <translation>木目</translation>
+    </message>
+    <message>
+        <source>Celadon Crackle</source>
+        <translation>青磁の貫入</translation>
+    </message>
+    <message>
+        <source>Old Print</source>
+        <translation>古いプリント</translation>
+    </message>
+    <message>
+        <source>Faded Denim</source>
+        <translation>色あせたデニム</translation>
+    </message>
+    <message>
+        <source>Burnt Parchment</source>
+        <translation>焦げた羊皮紙</translation>
+    </message>
+    <message>
+        <source>Paper, canvas, grain and other surfaces blended into the photo</source>
+        <translation>写真に溶け込ませる紙、キャンバス、粒子などの質感</translation>
+    </message>
+    <message>
+        <source>Edge A</source>
+        <translation>フレームA</translation>
+    </message>
+    <message>
+        <source>Frosted Margin</source>
+        <translation>すりガラスの余白</translation>
+    </message>
+    <message>
+        <source>Soft Oval</source>
+        <translation>やわらかな楕円</translation>
+    </message>
+    <message>
+        <source>Torn Paper</source>
+        <translation>破れた紙</translation>
+    </message>
+    <message>
+        <source>Deckled Print</source>
+        <translation>耳付きプリント</translation>
+    </message>
+    <message>
+        <source>Postage Stamp</source>
+        <translation>切手</translation>
+    </message>
+    <message>
+        <source>Sprocket Strip</source>
+        <translation>パーフォレーション</translation>
+    </message>
+    <message>
+        <source>Brush Strokes</source>
+        <translation>筆あと</translation>
+    </message>
+    <message>
+        <source>Heart Shape</source>
+        <translation>ハート形</translation>
+    </message>
+    <message>
+        <source>Soft Circle</source>
+        <translation>やわらかな円</translation>
+    </message>
+    <message>
+        <source>Instant Photo</source>
+        <translation>インスタント写真</translation>
+    </message>
+    <message>
+        <source>Margins and shaped frames around the photo</source>
+        <translation>写真を囲む余白やさまざまな形のフレーム</translation>
+    </message>
+    <message>
+        <source>Edge B</source>
+        <translation>フレームB</translation>
+    </message>
+    <message>
+        <source>Cloud Frame</source>
+        <translation>雲のフレーム</translation>
+    </message>
+    <message>
+        <source>Feathered Edge</source>
+        <translation>ぼかした縁</translation>
+    </message>
+    <message>
+        <source>Lined Mat</source>
+        <translation>線入りマット</translation>
+    </message>
+    <message>
+        <source>Grunge Spray</source>
+        <translation>グランジスプレー</translation>
+    </message>
+    <message>
+        <source>Rounded Corners</source>
+        <translation>角丸</translation>
+    </message>
+    <message>
+        <source>Lace Oval</source>
+        <translation>レースの楕円</translation>
+    </message>
+    <message>
+        <source>Arched Window</source>
+        <translation>アーチ窓</translation>
+    </message>
+    <message>
+        <source>Notepad Page</source>
+        <translation>メモ帳のページ</translation>
+    </message>
+    <message>
+        <source>Slide Mount</source>
+        <translation>スライドマウント</translation>
+    </message>
+    <message>
+        <source>Spray Splatter</source>
+        <translation>スプレーの飛沫</translation>
+    </message>
+    <message>
+        <source>More frames: clouds, lace, torn paper and slide mounts</source>
+        <translation>ほかのフレーム: 雲、レース、破れた紙、スライドマウント</translation>
+    </message>
+    <message>
+        <source>Dream A</source>
+        <translation>ドリームA</translation>
+    </message>
+    <message>
+        <source>Pink Haze</source>
+        <translation>ピンクのかすみ</translation>
+    </message>
+    <message>
+        <source>Floating Hearts</source>
+        <translation>浮かぶハート</translation>
+    </message>
+    <message>
+        <source>Soap Bubbles</source>
+        <translation>シャボン玉</translation>
+    </message>
+    <message>
+        <source>Lavender Glitter</source>
+        <translation>ラベンダーのきらめき</translation>
+    </message>
+    <message>
+        <source>Heart Bokeh</source>
+        <translation>ハートのボケ</translation>
+    </message>
+    <message>
+        <source>Peach Bubbles</source>
+        <translation>ピーチの泡</translation>
+    </message>
+    <message>
+        <source>Pastel Orbs</source>
+        <translation>パステルの玉ボケ</translation>
+    </message>
+    <message>
+        <source>White Dream</source>
+        <translation>白い夢</translation>
+    </message>
+    <message>
+        <source>Pastel Drift</source>
+        <translation>ただようパステル</translation>
+    </message>
+    <message>
+        <source>Falling Petals</source>
+        <translation>舞い散る花びら</translation>
+    </message>
+    <message>
+        <source>Soft pastel haze, hearts and bubbles over the photo</source>
+        <translation>写真に重ねるやわらかなパステルのかすみ、ハート、泡</translation>
+    </message>
+    <message>
+        <source>Dream B</source>
+        <translation>ドリームB</translation>
+    </message>
+    <message>
+        <source>Cotton Candy</source>
+        <translation>わたあめ</translation>
+    </message>
+    <message>
+        <source>Corner Hearts</source>
+        <translation>隅のハート</translation>
+    </message>
+    <message>
+        <source>Big Bubbles</source>
+        <translation>大きな泡</translation>
+    </message>
+    <message>
+        <source>Golden Magic</source>
+        <translation>金色の魔法</translation>
+    </message>
+    <message>
+        <source>Pastel Clouds</source>
+        <translation>パステルの雲</translation>
+    </message>
+    <message>
+        <source>Violet Sparkle</source>
+        <translation>紫のきらめき</translation>
+    </message>
+    <message>
+        <source>Fairy Light Heart</source>
+        <translation>電飾のハート</translation>
+    </message>
+    <message>
+        <source>Crescent Moon</source>
+        <translation>三日月</translation>
+    </message>
+    <message>
+        <source>Sky Lanterns</source>
+        <translation>スカイランタン</translation>
+    </message>
+    <message>
+        <source>Rose Gold Dust</source>
+        <translation>ローズゴールドの粉</translation>
+    </message>
+    <message>
+        <source>Candy colours, clouds and fairy lights over the photo</source>
+        <translation>写真に重ねるキャンディーカラー、雲、電飾</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>ライン</translation>
+    </message>
+    <message>
+        <source>Fine Rules</source>
+        <translation>細い横線</translation>
+    </message>
+    <message>
+        <source>Fine Columns</source>
+        <translation>細い縦線</translation>
+    </message>
+    <message>
+        <source>Diagonal Hairlines</source>
+        <translation>細い斜線</translation>
+    </message>
+    <message>
+        <source>Fine Grid</source>
+        <translation>細かい格子</translation>
+    </message>
+    <message>
+        <source>Dot Screen</source>
+        <translation>網点</translation>
+    </message>
+    <message>
+        <source>Cross Hatch</source>
+        <translation>クロスハッチ</translation>
+    </message>
+    <message>
+        <source>Wave Lines</source>
+        <translation>波線</translation>
+    </message>
+    <message>
+        <source>Brick Lines</source>
+        <translation>レンガ模様</translation>
+    </message>
+    <message>
+        <source>Halftone Corner</source>
+        <translation>隅の網点</translation>
+    </message>
+    <message>
+        <source>Zigzag Rules</source>
+        <translation>ジグザグ線</translation>
+    </message>
+    <message>
+        <source>Line patterns drawn from the photo</source>
+        <translation>写真から描く線のパターン</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>アート</translation>
+    </message>
+    <message>
+        <source>Soft Bloom</source>
+        <translation>やわらかな光彩</translation>
+    </message>
+    <message>
+        <source>Dark Bloom</source>
+        <translation>暗めの光彩</translation>
+    </message>
+    <message>
+        <source>Misty Grey</source>
+        <translation>霧のグレー</translation>
+    </message>
+    <message>
+        <source>Muted Wash</source>
+        <translation>くすんだ色調</translation>
+    </message>
+    <message>
+        <source>Deep Tones</source>
+        <translation>深いトーン</translation>
+    </message>
+    <message>
+        <source>Bright Glow</source>
+        <translation>まばゆい輝き</translation>
+    </message>
+    <message>
+        <source>Coloured Pencil</source>
+        <translation>色鉛筆</translation>
+    </message>
+    <message>
+        <source>Strong Contrast</source>
+        <translation>強いコントラスト</translation>
+    </message>
+    <message>
+        <source>Mosaic Tiles</source>
+        <translation>モザイクタイル</translation>
+    </message>
+    <message>
+        <source>Pencil Sketch</source>
+        <translation>鉛筆スケッチ</translation>
+    </message>
+    <message>
+        <source>Glows, washes, pencil drawings and mosaics made from the photo</source>
+        <translation>写真から作る光彩、淡い色調、鉛筆画、モザイク</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>プリセット</translation>
+    </message>
+    <message>
+        <source>Fireworks Circle</source>
+        <translation>花火の輪</translation>
+    </message>
+    <message>
+        <source>Lilac Mist</source>
+        <translation>ライラックの霧</translation>
+    </message>
+    <message>
+        <source>Rainy Day</source>
+        <translation>雨の日</translation>
+    </message>
+    <message>
+        <source>Night Vision</source>
+        <translation>ナイトビジョン</translation>
+    </message>
+    <message>
+        <source>Nebula Dream</source>
+        <translation>星雲の夢</translation>
+    </message>
+    <message>
+        <source>Rose Wood</source>
+        <translation>ローズウッド</translation>
+    </message>
+    <message>
+        <source>Old Film Flare</source>
+        <translation>古いフィルムのフレア</translation>
+    </message>
+    <message>
+        <source>Magenta Dream</source>
+        <translation>マゼンタの夢</translation>
+    </message>
+    <message>
+        <source>Yellow Frame</source>
+        <translation>黄色いフレーム</translation>
+    </message>
+    <message>
+        <source>Ember Stardust</source>
+        <translation>残り火の星くず</translation>
+    </message>
+    <message>
+        <source>Ready-made looks that mix several effects in one</source>
+        <translation>複数のエフェクトを 1 つにまとめた既製のルック</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>フィルム</translation>
+    </message>
+    <message>
+        <source>Warm Print</source>
+        <translation>暖かなプリント</translation>
+    </message>
+    <message>
+        <source>Cool Matte</source>
+        <translation>クールなマット</translation>
+    </message>
+    <message>
+        <source>Faded Vintage</source>
+        <translation>色あせたビンテージ</translation>
+    </message>
+    <message>
+        <source>Teal And Orange</source>
+        <translation>ティール＆オレンジ</translation>
+    </message>
+    <message>
+        <source>Rich Slide</source>
+        <translation>鮮やかなリバーサル</translation>
+    </message>
+    <message>
+        <source>Soft Portrait</source>
+        <translation>ソフトなポートレート</translation>
+    </message>
+    <message>
+        <source>Contrast Mono</source>
+        <translation>硬調モノクロ</translation>
+    </message>
+    <message>
+        <source>Warm Mono</source>
+        <translation>温黒調モノクロ</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation>銀残し</translation>
+    </message>
+    <message>
+        <source>Gentle colour grades of the whole photo, like film stocks and prints</source>
+        <translation>フィルムやプリントのような、写真全体へのやさしいカラーグレーディング</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a symbolic link of another user</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is a symbolic link in a folder of another user</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is an input; it is not overwritten</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stream write error: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>書き込みエラー</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the file became shorter while it was read</source>
+        <translation>読み込み中にファイルが短くなりました</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>フォルダーではありません</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>シンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link of another user in a shared folder</source>
+        <translation>共有フォルダー内にある、別のユーザーのシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>そのようなファイルやディレクトリはありません</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not enough memory for the picture</source>
+        <translation>画像を処理するためのメモリーが足りません</translation>
+    </message>
+    <message>
+        <source>Not enough memory to save as %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The work was stopped</source>
+        <translation>処理を中止しました</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>不明なエラーです</translation>
+    </message>
+    <message>
+        <source>%1; read as %2 by its first bytes: %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Unknown picture format</source>
+        <translation>不明な画像形式です</translation>
+    </message>
+    <message>
+        <source>The %1 reader failed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 writer failed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 reader could not be started: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 writer could not be started: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 reader did not finish within %2 seconds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 writer did not finish within %2 seconds</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cannot make room to pass a picture: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bitmap image is not valid: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>画像が正しくありません</translation>
+    </message>
+    <message>
+        <source>Picture is too large (%1 x %2)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
+        <translation>ファイルが不完全です: 画像の細部が欠けているか、画像の下の部分がありません</translation>
+    </message>
+    <message>
+        <source>The file is incomplete: its lower part is missing</source>
+        <translation>ファイルが不完全です: 画像の下の部分がありません</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the picture is empty</source>
+        <translation>画像が空です</translation>
+    </message>
+    <message>
+        <source>the file holds no picture</source>
+        <translation>ファイルに画像がありません</translation>
+    </message>
+    <message>
+        <source>the file ends before its picture does</source>
+        <translation>画像の途中でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>the file ends before its last row</source>
+        <translation>最後の行に達する前にファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>its header cannot be read</source>
+        <translation>ヘッダーを読み込めません</translation>
+    </message>
+    <message>
+        <source>it is not a JPEG XL file</source>
+        <translation>JPEG XL ファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is not a camera raw file</source>
+        <translation>カメラ RAW ファイルではありません</translation>
+    </message>
+    <message>
+        <source>its raw data is larger than the program takes</source>
+        <translation>RAW データが大きすぎて扱えません</translation>
+    </message>
+    <message>
+        <source>The crop leaves nothing of the photo</source>
+        <translation>切り抜くと写真が何も残りません</translation>
+    </message>
+    <message>
+        <source>LUT file is not valid: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>LUT file is not valid</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the file is longer than %1 MB</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the file is too short for its %1 entries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it holds %1 entries where its size wants %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
+        <translation>LUT_1D_SIZE も LUT_3D_SIZE もありません</translation>
+    </message>
+    <message>
+        <source>an entry comes before LUT_1D_SIZE or LUT_3D_SIZE</source>
+        <translation>LUT_1D_SIZE または LUT_3D_SIZE より前にエントリーがあります</translation>
+    </message>
+    <message>
+        <source>size %1 is outside 2 to %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is not a size</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a value is out of range</source>
+        <translation>値が範囲外です</translation>
+    </message>
+    <message>
+        <source>a value is not a finite number</source>
+        <translation>値が有限の数値ではありません</translation>
+    </message>
+    <message>
+        <source>three numbers are wanted</source>
+        <translation>数値が 3 つ必要です</translation>
+    </message>
+    <message>
+        <source>two numbers are wanted</source>
+        <translation>数値が 2 つ必要です</translation>
+    </message>
+    <message>
+        <source>one size is wanted</source>
+        <translation>サイズは 1 つだけ指定してください</translation>
+    </message>
+    <message>
+        <source>the size is given twice</source>
+        <translation>サイズが 2 回指定されています</translation>
+    </message>
+    <message>
+        <source>the size comes after the entries</source>
+        <translation>サイズがエントリーの後にあります</translation>
+    </message>
+    <message>
+        <source>the size is missing</source>
+        <translation>サイズがありません</translation>
+    </message>
+    <message>
+        <source>a keyword comes after the entries</source>
+        <translation>エントリーの後にキーワードがあります</translation>
+    </message>
+    <message>
+        <source>unknown keyword %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern is empty</source>
+        <translation>名前のパターンが空です</translation>
+    </message>
+    <message>
+        <source>The name pattern "%1" may not hold a /</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" may not hold a zero byte</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" has a } without a {</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" has a { without a }</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The name pattern "%1" gives %2 no file name</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>done already</source>
+        <translation>処理済み</translation>
+    </message>
+    <message>
+        <source>My Looks cannot be read or added to: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>ルックなし</translation>
+    </message>
+    <message>
+        <source>Looks %1-%2 of %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>corvessa-render</name>
+    <message>
+        <source>Edits (before the look, or alone; always in this order, whatever the order given):
+  --rotate 90|180|270 turn clockwise
+  --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
+  --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
+                      largest upright rectangle of the photo's shape
+  --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
+                      straightened (clipped to it)
+  --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
+  --adjust KEY=VALUE,...  adjust, 0 leaving it as it is:
+</source>
+        <translation>編集 (ルックの前に、または単独で。指定した順序にかかわらず常にこの順で行います):
+  --rotate 90|180|270 時計回りに回転します
+  --flip h|v          左右 (h) または上下 (v) に反転します。2 回指定できます
+  --straighten DEG    時計回りに -45～45 度、0.1 度単位で回転し、写真の縦横比で
+                      傾きのない最大の長方形を残します
+  --crop X,Y,W,H      その長方形を残します。座標は回転と角度補正を済ませた
+                      写真のピクセル単位です (はみ出す部分は切り詰めます)
+  --crop-ratio W:H    その縦横比で中央の最大の長方形を残します (4:5、16:9)
+  --adjust KEY=VALUE,...  調整します。0 では変化しません:
+</translation>
+    </message>
+    <message>
+        <source>  --auto              levels and white balance found for each photo from its own colours
+</source>
+        <translation>  --auto              写真ごとに、その写真の色からレベル補正とホワイトバランスを決めます
+</translation>
+    </message>
+    <message>
+        <source>Categories (--look CATEGORY:N, --strip CATEGORY):</source>
+        <translation>カテゴリー (--look CATEGORY:N, --strip CATEGORY):</translation>
+    </message>
+    <message>
+        <source>Filters (--filter NAME[:ARG,...]):</source>
+        <translation>フィルター (--filter NAME[:ARG,...]):</translation>
+    </message>
+    <message>
+        <source>usage: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
+                       [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+       corvessa-render [EDITS] --lut FILE.cube [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+       corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT
+       corvessa-render EDITS [--quality Q] INPUT OUTPUT
+       corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR
+       corvessa-render [EDITS] --look CATEGORY:N [--color ...] [--strength S] [--keep-faces] -o OUTDIR
+                       [--files-from FILE|- [-0]] [-j N]
+                       [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]
+                       [INPUT...]
+       corvessa-render --list
+       corvessa-render --list-formats
+
+  --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
+  --keep-faces        the look taken back over each face found in the photo, its hair and neck
+  --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
+                      W x H; P%: P percent of each side (1 to 100). Never enlarges
+  --strip-location    the output carries no GPS position; the other camera data stays
+  --strip-metadata    the output carries no camera data (the colour profile stays)
+  --srgb              the output's colours converted to sRGB from the photo's profile
+                      (these four with --look, --lut, --filter, the edits or alone; also with -o)
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
+                      N pixels on its longer side (16 to 1024)
+</source>
+        <translation>使い方: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
+                        [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+        corvessa-render [EDITS] --lut FILE.cube [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
+        corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT
+        corvessa-render EDITS [--quality Q] INPUT OUTPUT
+        corvessa-render [--pic DIR] --strip CATEGORY [--thumbnail-size N] INPUT OUTDIR
+        corvessa-render [EDITS] --look CATEGORY:N [--color ...] [--strength S] [--keep-faces] -o OUTDIR
+                        [--files-from FILE|- [-0]] [-j N]
+                        [--name PATTERN] [--format FORMAT] [--quality Q] [--skip-existing] [--report FILE|-]
+                        [INPUT...]
+        corvessa-render --list
+        corvessa-render --list-formats
+
+  --lut FILE.cube     .cube 形式の 1D または 3D カラーテーブルをルックとして使います。-o とも使えます
+  --keep-faces        写真で見つかった顔とその髪、首にはルックをかけません
+  --quality Q         非可逆の出力形式の画質、1～100 (JPEG: 指定がなければ 90)
+  --resize N          出力の長辺を N ピクセルにします (16～65535)。WxH: W x H に
+                      収まるように縮小。P%: 各辺を P パーセントに (1～100)。拡大はしません
+  --strip-location    出力に GPS の位置情報を含めません。ほかのカメラのデータは残ります
+  --strip-metadata    出力にカメラのデータを含めません (カラープロファイルは残ります)
+  --srgb              出力の色を写真のプロファイルから sRGB に変換します
+                      (この 4 つは --look、--lut、--filter、編集と一緒に、または単独で使えます。-o とも使えます)
+  --thumbnail-size N  大きなサムネイル: 各ルックを写真全体に適用した結果を、長辺が
+                      N ピクセルになるように縮小します (16～1024)
+</translation>
+    </message>
+    <message>
+        <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
+  --files-from FILE   more inputs, one a line (- for standard input)
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
+                      (find -print0), for names that hold a newline
+  -j N                photos rendered at once (default: one per core)
+  --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
+  --format FORMAT     </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (default: the output name's extension)
+  --skip-existing     leave outputs that exist as they are
+  --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
+</source>
+        <translation> (既定: 出力名の拡張子)
+  --skip-existing     既存の出力ファイルはそのままにします
+  --report FILE       写真ごとに 1 行の JSON を出力します (- で標準出力)。corvessa-render(1) を参照
+</translation>
+    </message>
+    <message>
+        <source>unknown category "%1" (see --list)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>unknown filter "%1" (see --list)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>filter argument "%1" is not a whole number</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the filter wants %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 wants a value</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--look wants CATEGORY:N with N from 1 to 10</source>
+        <translation>--look には CATEGORY:N を指定してください (N は 1～10)</translation>
+    </message>
+    <message>
+        <source>--color wants R,G,B (0 to 255 each) or cancel</source>
+        <translation>--color には R,G,B (それぞれ 0～255) または cancel を指定してください</translation>
+    </message>
+    <message>
+        <source>give one of --look, --lut, --filter, --strip, --list and --list-formats</source>
+        <translation>--look、--lut、--filter、--strip、--list、--list-formats のうち 1 つだけを指定してください</translation>
+    </message>
+    <message>
+        <source>give one of --look, --lut, --filter, --strip, --list and --list-formats, or edits</source>
+        <translation>--look、--lut、--filter、--strip、--list、--list-formats のうち 1 つ、または編集を指定してください</translation>
+    </message>
+    <message>
+        <source>-o OUTDIR wants at least one INPUT or --files-from</source>
+        <translation>-o OUTDIR には 1 つ以上の INPUT か --files-from が必要です</translation>
+    </message>
+    <message>
+        <source>the edits want INPUT and OUTPUT</source>
+        <translation>編集には INPUT と OUTPUT が必要です</translation>
+    </message>
+    <message>
+        <source>--list takes no files</source>
+        <translation>--list にはファイルを指定できません</translation>
+    </message>
+    <message>
+        <source>--list-formats takes no files</source>
+        <translation>--list-formats にはファイルを指定できません</translation>
+    </message>
+    <message>
+        <source>--lut wants INPUT and OUTPUT</source>
+        <translation>--lut には INPUT と OUTPUT が必要です</translation>
+    </message>
+    <message>
+        <source>--look wants INPUT and OUTPUT</source>
+        <translation>--look には INPUT と OUTPUT が必要です</translation>
+    </message>
+    <message>
+        <source>--filter wants INPUT and OUTPUT</source>
+        <translation>--filter には INPUT と OUTPUT が必要です</translation>
+    </message>
+    <message>
+        <source>--strip wants INPUT and OUTDIR</source>
+        <translation>--strip には INPUT と OUTDIR が必要です</translation>
+    </message>
+    <message>
+        <source>-o belongs with --look, --lut or the edits alone</source>
+        <translation>-o は --look、--lut、または編集のみと一緒に使います</translation>
+    </message>
+    <message>
+        <source>the edits belong with --look, --lut, --filter or alone</source>
+        <translation>編集は --look、--lut、--filter と一緒に、または単独で使います</translation>
+    </message>
+    <message>
+        <source>--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR</source>
+        <translation>--files-from、-j、--name、--format、--skip-existing、--report は -o OUTDIR と一緒に使います</translation>
+    </message>
+    <message>
+        <source>-0 belongs with --files-from</source>
+        <translation>-0 は --files-from と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--thumbnail-size belongs with --strip</source>
+        <translation>--thumbnail-size は --strip と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--color belongs with --look</source>
+        <translation>--color は --look と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--pic belongs with --look or --strip</source>
+        <translation>--pic は --look または --strip と一緒に使います</translation>
+    </message>
+    <message>
+        <source>with --lut, --name takes {name} and {folder}</source>
+        <translation>--lut のとき、--name に使えるのは {name} と {folder} だけです</translation>
+    </message>
+    <message>
+        <source>with the edits alone, --name takes {name} and {folder}</source>
+        <translation>編集のみのとき、--name に使えるのは {name} と {folder} だけです</translation>
+    </message>
+    <message>
+        <source>--strength belongs with --look or --lut</source>
+        <translation>--strength は --look または --lut と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--keep-faces belongs with --look or --lut</source>
+        <translation>--keep-faces は --look または --lut と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--quality belongs with --look, --lut, --filter or the edits</source>
+        <translation>--quality は --look、--lut、--filter、または編集と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--resize, --strip-location, --strip-metadata and --srgb belong with --look, --lut, --filter, the edits or alone</source>
+        <translation>--resize、--strip-location、--strip-metadata、--srgb は --look、--lut、--filter、編集と一緒に、または単独で使います</translation>
+    </message>
+    <message>
+        <source>--resize wants N or WxH (16 to 65535 pixels each) or P% (1 to 100)</source>
+        <translation>--resize には N、WxH (それぞれ 16～65535 ピクセル)、または P% (1～100) を指定してください</translation>
+    </message>
+    <message>
+        <source>--seed wants a number from 0 to 4294967295</source>
+        <translation>--seed には 0～4294967295 の数値を指定してください</translation>
+    </message>
+    <message>
+        <source>--strength wants a number from 0 to 100</source>
+        <translation>--strength には 0～100 の数値を指定してください</translation>
+    </message>
+    <message>
+        <source>--thumbnail-size wants a number from 16 to 1024</source>
+        <translation>--thumbnail-size には 16～1024 の数値を指定してください</translation>
+    </message>
+    <message>
+        <source>-j wants a number from 1 to 1024</source>
+        <translation>-j には 1～1024 の数値を指定してください</translation>
+    </message>
+    <message>
+        <source>--quality wants a number from 1 to 100</source>
+        <translation>--quality には 1～100 の数値を指定してください</translation>
+    </message>
+    <message>
+        <source>--format wants %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--adjust %1 wants a whole number from %2 to %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--adjust %1 wants a number from %2 to %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
+        <translation>--crop には X,Y,W,H を整数のピクセル数で指定してください (X と Y は 0 以上、W と H は 1 以上)</translation>
+    </message>
+    <message>
+        <source>--crop-ratio wants W:H with W and H from 1 to 10000</source>
+        <translation>--crop-ratio には W:H を指定してください (W と H は 1～10000)</translation>
+    </message>
+    <message>
+        <source>--rotate wants 90, 180 or 270, once</source>
+        <translation>--rotate には 90、180、270 のいずれかを 1 回だけ指定してください</translation>
+    </message>
+    <message>
+        <source>--flip wants h or v</source>
+        <translation>--flip には h または v を指定してください</translation>
+    </message>
+    <message>
+        <source>--straighten wants degrees from -45 to 45, once</source>
+        <translation>--straighten には -45～45 の角度を 1 回だけ指定してください</translation>
+    </message>
+    <message>
+        <source>give one of --crop and --crop-ratio, once</source>
+        <translation>--crop と --crop-ratio はどちらか一方を 1 回だけ指定してください</translation>
+    </message>
+    <message>
+        <source>Stream write error: the report: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 of %2 done, %3 spent, about %4 left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 of %2 done, %3 spent</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+</TS>
