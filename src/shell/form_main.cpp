@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "io/photo_files.h"
+#include "shell/accessible_names.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/display_colour.h"
@@ -106,7 +107,7 @@ void TFormMain::CreateControls() {
     new TWindowDrops(*this, [this](const std::vector<std::string>& tables) { myLooksView_->Add(tables); },
                      [this](const std::string& path) { OpenPhoto(path); });
     MakeHiddenImage(*this);
-    OrderForKeys(*this, column_);
+    OrderForKeys(*this, column_, edit_->KeyOrder());
     AddShortcuts(*this, ActionWindow::kMain, this, [this](Action action) { RunAction(action); });
 }
 
@@ -208,7 +209,7 @@ void TFormMain::RestoreRemembered() {
     if (!remembered_) return;
     // Said once the window is up: the run goes on from the defaults.
     if (const QString refusal = remembered_->Refusal(); !refusal.isEmpty())
-        QTimer::singleShot(0, this, [this, text = refusal.toStdString()] { dialogs_->ShowWarning(text); });
+        QTimer::singleShot(0, this, [this, refusal] { dialogs_->ShowWarning(refusal); });
     // On a screen that is there now, and no larger than it.
     RestoreWindowPlace(*this, remembered_->Place(Setting::kMainPlace), layoutArea_);
     formPreview_->RestorePlace(remembered_->Place(Setting::kPreviewPlace), true);
@@ -321,16 +322,17 @@ void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
         ShowChange(session_.Apply(std::move(result)));
         const batch::BatchLook& shown = session_.PreviewLook();
         if (shown.user)
-            pane_->Tell(QString::fromStdString("Applied My Looks: " + shown.user->name));
+            pane_->Tell(tr("Applied My Looks: %1").arg(QString::fromStdString(shown.user->name)));
         else
-            pane_->Tell(QString::fromStdString("Applied " + LookTitle(shown.look.category, shown.look.effect)).trimmed());
+            pane_->Tell(
+                tr("Applied %1").arg(AccessibleText::LookTitle(shown.look.category, shown.look.effect)).trimmed());
     });
 }
 
 void TFormMain::BtnUndoClick() {
     corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Undo());
-        pane_->Tell(QStringLiteral("Undone"));
+        pane_->Tell(tr("Undone"));
     });
 }
 
@@ -338,7 +340,7 @@ void TFormMain::BtnRedoClick() {
     if (!session_.CanRedo()) return;
     corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Redo());
-        pane_->Tell(QStringLiteral("Redone"));
+        pane_->Tell(tr("Redone"));
     });
 }
 
