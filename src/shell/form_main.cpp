@@ -321,11 +321,9 @@ void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
     corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Apply(std::move(result)));
         const batch::BatchLook& shown = session_.PreviewLook();
-        if (shown.user)
-            pane_->Tell(tr("Applied My Looks: %1").arg(QString::fromStdString(shown.user->name)));
-        else
-            pane_->Tell(
-                tr("Applied %1").arg(AccessibleText::LookTitle(shown.look.category, shown.look.effect)).trimmed());
+        const QString title = AccessibleText::LookTitle(shown.look.category, shown.look.effect);
+        pane_->Tell(shown.user ? tr("Applied My Looks: %1").arg(QString::fromStdString(shown.user->name))
+                               : tr("Applied %1").arg(title).trimmed());
     });
 }
 
