@@ -76,8 +76,8 @@ public:
         if (formatAnswers.empty()) return SaveFormatChoice::kCancel;
         return Next(formatAnswers);
     }
-    ExistingOutputsChoice AskExistingOutputs(const std::string& question) override {
-        existingOutputsQuestions.push_back(question);
+    ExistingOutputsChoice AskExistingOutputs(const QString& question) override {
+        existingOutputsQuestions.push_back(question.toStdString());
         if (existingOutputsAnswers.empty()) return ExistingOutputsChoice::kCancel;
         return Next(existingOutputsAnswers);
     }
@@ -100,8 +100,10 @@ public:
         if (onChooseColor) onChooseColor();
         return Next(colourAnswers);
     }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
+    using ShellDialogs::ShowError;
+    using ShellDialogs::ShowWarning;
+    void ShowError(const QString& text) override { errors.push_back(text.toStdString()); }
+    void ShowWarning(const QString& text) override { warnings.push_back(text.toStdString()); }
 
 private:
     template <class T>

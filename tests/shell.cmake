@@ -50,3 +50,9 @@ corvessa_test(test_accessibility
   SOURCES test_accessibility.cpp qt_test_app.cpp
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
 target_compile_definitions(test_accessibility PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")
+
+# The windows' words: every text through Qt's translations, counts with
+# their plural forms, and the English as it was.
+corvessa_test(test_window_words
+  SOURCES test_window_words.cpp qt_test_app.cpp
+  LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)

@@ -1,10 +1,13 @@
 // The windows without a mouse or without sight: every control a screen
-// reader reaches has a name, the names of looks and categories come from
-// the catalogue, Tab follows the layout, the category column answers the
-// arrow keys, and a photo goes from Open to Save by keys alone.
+// reader reaches has a name (in the main window, the preview, the Edit
+// panel, each page of the batch dialog, the Export dialog and the help
+// window), the names of looks and categories come from the catalogue, Tab
+// follows the layout in each, the category column answers the arrow keys,
+// and a photo goes from Open to Save by keys alone.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -12,19 +15,26 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
 #include "catalogue/catalogue.h"
 #include "fake_dialogs.h"
 #include "io/photo_files.h"
 #include "jpeg_fixtures.h"
 #include "picture_folder.h"
+#include "edit/edit.h"
 #include "shell/edit_panel.h"
+#include "shell/form_batch.h"
+#include "shell/form_export.h"
 #include "shell/form_main.h"
 #include "shell/form_preview.h"
+#include "shell/help_window.h"
 #include "shell/main_layout.h"
 #include "shell/skin.h"
 #include "test_support.h"
@@ -76,6 +86,24 @@ QStringList Unnamed(QWidget& root) {
     return unnamed;
 }
 
+// The control the keys work when `focused` has the focus: a spin box for
+// its field.
+QWidget* KeyOwner(QWidget* focused) {
+    if (focused && qobject_cast<QAbstractSpinBox*>(focused->parentWidget())) return focused->parentWidget();
+    return focused;
+}
+
+// Whether `after` lies where the eye goes next from `before` in their
+// window: lower down, or to the right (a row goes on, or the next column
+// starts at the top).
+bool ComesAfter(const QWidget& before, const QWidget& after) {
+    const QWidget* window = before.window();
+    const QRect a(before.mapTo(window, QPoint(0, 0)), before.size());
+    const QRect b(after.mapTo(window, QPoint(0, 0)), after.size());
+    constexpr int kSlack = 3;
+    return b.top() >= a.bottom() - kSlack || b.left() >= a.right() - kSlack;
+}
+
 class AccessibilityTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -115,6 +143,27 @@ protected:
         return focused ? focused->objectName() : QString();
     }
 
+    void ShowWindow(QWidget* window) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
+    }
+    // The batch dialog on `page` (0 settings, 1 progress, 2 summary), a
+    // photo listed.
+    QWidget* BatchPage(int page) {
+        form_->BtnBatchClick();
+        TFormBatch* batch = form_->FormBatch();
+        batch->AddPhotos({dir_.File("pic/sample.jpg")});
+        batch->findChild<QStackedWidget*>()->setCurrentIndex(page);
+        return batch;
+    }
+    QWidget* ExportDialog() {
+        form_->BtnExportClick();
+        Settle(*form_);
+        return form_->FormExport();
+    }
+
     TempDir dir_;
     FakeDialogs* dialogs_ = nullptr;
     std::unique_ptr<TFormMain> form_;
@@ -135,6 +184,130 @@ TEST_F(AccessibilityTest, EveryControlOfTheMainWindowThePreviewAndTheEditPanelHa
     form_->EditPanel().Open();
     Settle(*form_);
     EXPECT_EQ(Unnamed(*form_).join(QStringLiteral(", ")).toStdString(), "");
+}
+
+TEST_F(AccessibilityTest, EveryControlOfTheBatchExportAndHelpWindowsHasAName) {
+    QWidget* batch = BatchPage(0);
+    auto* pages = batch->findChild<QStackedWidget*>();
+    ASSERT_EQ(pages->count(), 3);
+    for (int page = 0; page < pages->count(); ++page)
+        EXPECT_EQ(Unnamed(*pages->widget(page)).join(QStringLiteral(", ")).toStdString(), "") << "page " << page;
+    QWidget* exporting = ExportDialog();
+    ASSERT_NE(exporting, nullptr);
+    EXPECT_EQ(Unnamed(*exporting).join(QStringLiteral(", ")).toStdString(), "");
+    THelpWindow help(form_.get());
+    EXPECT_EQ(Unnamed(help).join(QStringLiteral(", ")).toStdString(), "");
+
+    // What a screen reader hears for a few of them; a spin box's field and a
+    // drop-down's list by the control's name.
+    const auto field = [](QWidget* spin) { return spin->findChild<QLineEdit*>(); };
+    const auto list = [](QWidget* combo) { return static_cast<QWidget*>(qobject_cast<QComboBox*>(combo)->view()); };
+    QWidget* longEdge = batch->findChild<QWidget*>(QStringLiteral("SpinLongEdge"));
+    QWidget* format = batch->findChild<QWidget*>(QStringLiteral("ComboFormat"));
+    const struct {
+        QWidget* widget;
+        const char* name;
+    } cases[] = {
+        {batch->findChild<QWidget*>(QStringLiteral("ListPhotos")), "Photos"},
+        {batch->findChild<QWidget*>(QStringLiteral("ListFailures")), "Photos that failed"},
+        {longEdge, "Longer side"},
+        {field(longEdge), "Longer side"},
+        {list(format), "Format"},
+        {batch->findChild<QWidget*>(QStringLiteral("SliderBatchShadows")), "Shadows"},
+        {exporting->findChild<QWidget*>(QStringLiteral("BtnExportFolder")), "Choose the folder"},
+        {help.findChild<QWidget*>(QStringLiteral("HelpBrowser")), "Help page"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_NE(c.widget, nullptr) << c.name;
+        EXPECT_EQ(HeardName(c.widget).toStdString(), c.name);
+    }
+    EXPECT_FALSE(HeardDescription(batch->findChild<QWidget*>(QStringLiteral("ListPhotos"))).isEmpty());
+    // A drop-down is heard by its choice; its own name is for its list and
+    // for the screen readers that ask for it.
+    EXPECT_EQ(batch->findChild<QWidget*>(QStringLiteral("ComboBatchTurn"))->accessibleName().toStdString(), "Turn");
+}
+
+TEST_F(AccessibilityTest, TabFollowsTheLayoutOfEveryWindowAndPanel) {
+    ShowWindow();
+    QStringList editPanel{"CropFrame", "ComboCropShape", "BtnTurnLeft", "BtnTurnRight", "BtnFlipHorizontal",
+                          "BtnFlipVertical", "SliderStraighten"};
+    QStringList batchEdits{"ComboBatchCrop", "ComboBatchTurn", "CheckBatchAuto"};
+    for (const Adjustment& row : kAdjustments) {
+        editPanel << QStringLiteral("Slider") + Utf8(row.label);
+        batchEdits << QStringLiteral("SliderBatch") + Utf8(row.label);
+    }
+    editPanel << QStringList{"BtnEditAuto", "BtnEditReset", "BtnEditCancel", "BtnEditApply"};
+    const struct {
+        const char* what;
+        std::function<QWidget*()> open;  // the window, with what it holds shown
+        QStringList order;               // as laid out; the hidden and disabled are passed over
+    } cases[] = {
+        {"preview",
+         [this] {
+             CategoryButton(1)->click();
+             Settle(*form_);
+             form_->ThumbnailClick(3);
+             Settle(*form_);
+             return static_cast<QWidget*>(preview_);
+         },
+         {"SliderStrength", "BtnCompare", "BtnColor", "BtnApply", "BtnCancel"}},
+        {"Edit panel",
+         [this] {
+             form_->EditPanel().Open();
+             Settle(*form_);
+             return static_cast<QWidget*>(form_.get());
+         },
+         editPanel},
+        {"batch settings", [this] { return BatchPage(0); },
+         QStringList{"ListPhotos", "BtnAddFiles", "BtnAddFolder", "BtnRemove", "EditFolder", "BtnFolder",
+                     "ComboFormat", "EditName", "CheckSkip", "SpinLongEdge", "CheckSrgb", "CheckNoLocation",
+                     "RadioPreviewLook", "RadioChooseLook", "ComboCategory", "ListLooks", "RadioCubeFile",
+                     "EditCubeFile", "BtnCubeFile", "CheckColour", "BtnColour", "SliderStrength", "CheckKeepFaces"} +
+             batchEdits + QStringList{"BtnStart", "BtnClose"}},
+        {"batch progress", [this] { return BatchPage(1); }, {"ListDone", "BtnCancel"}},
+        {"batch summary", [this] { return BatchPage(2); },
+         {"ListFailures", "ListWarnings", "BtnOpenFolder", "BtnNewBatch", "BtnCloseSummary"}},
+        {"Export", [this] { return ExportDialog(); },
+         {"ExportFormat", "ExportQuality", "ExportSizeKind", "ExportSizeValue", "ExportSrgb", "ExportStripLocation",
+          "ExportStripMetadata", "ExportFolder", "BtnExportFolder", "ExportName", "BtnExportWrite", "BtnExportClose"}},
+        {"help", [this] { return static_cast<QWidget*>(new THelpWindow(form_.get())); }, {"HelpBrowser"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget* window = c.open();
+        ASSERT_NE(window, nullptr);
+        ShowWindow(window);
+        std::vector<QWidget*> expected;
+        for (const QString& name : c.order) {
+            auto* widget = window->findChild<QWidget*>(name);
+            ASSERT_NE(widget, nullptr) << name.toStdString();
+            // Of a group of radio buttons Tab reaches the one chosen; the
+            // arrow keys choose another.
+            const auto* radio = qobject_cast<QRadioButton*>(widget);
+            if (widget->isVisible() && widget->isEnabled() && (!radio || radio->isChecked()))
+                expected.push_back(widget);
+        }
+        ASSERT_FALSE(expected.empty());
+        for (int i = 0; i < 100 && KeyOwner(QApplication::focusWidget()) != expected.front(); ++i) {
+            expected.front()->setFocus(Qt::TabFocusReason);
+            QTest::qWait(10);
+        }
+        std::vector<QWidget*> reached{KeyOwner(QApplication::focusWidget())};
+        for (size_t i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.push_back(KeyOwner(QApplication::focusWidget()));
+        }
+        const auto names = [](const std::vector<QWidget*>& widgets) {
+            QStringList names;
+            for (const QWidget* widget : widgets) names << (widget ? widget->objectName() : QStringLiteral("-"));
+            return names.join(QLatin1Char(' ')).toStdString();
+        };
+        EXPECT_EQ(names(reached), names(expected));
+        for (size_t i = 1; i < expected.size(); ++i)
+            EXPECT_TRUE(ComesAfter(*expected[i - 1], *expected[i]))
+                << expected[i - 1]->objectName().toStdString() << " " << expected[i]->objectName().toStdString();
+    }
+    form_->EditPanel().Cancel();
 }
 
 TEST_F(AccessibilityTest, NamesComeFromTheCatalogueAndTheActionTable) {

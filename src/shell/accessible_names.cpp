@@ -1,31 +1,37 @@
 #include "shell/accessible_names.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QObject>
 #include <QWidget>
 #include <algorithm>
 
 #include "catalogue/catalogue.h"
+#include "session/words.h"
 #include "widgets/image_view.h"
 
 namespace corvessa {
 
-QString AccessibleText::Catalogue(std::string_view key) {
-    const std::string text(key);
-    // The English key is the text's own until a translation says otherwise.
-    return QCoreApplication::translate("Catalogue", text.c_str());
+QString AccessibleText::Catalogue(std::string_view key) { return Words("Looks", key); }
+
+QString AccessibleText::LookTitle(int category, int effect) {
+    const Category* shown = FindCategory(category);
+    if (!shown || effect < 1 || effect > kEffectCount) return QString();
+    return tr("%1 %2, %3")
+        .arg(Catalogue(shown->caption), QString::number(effect), Catalogue(shown->lookNames[size_t(effect - 1)]));
 }
 
-QString AccessibleText::ActionName(Action action) {
-    return QCoreApplication::translate("ActionTable", RowOf(action).name);
-}
+QString AccessibleText::ActionName(Action action) { return corvessa::ActionName(RowOf(action)); }
 
 QString AccessibleText::Thumbnail(const Category* category, int n, const QString& look) {
-    if (!category) return tr("My Looks, look %1: %2").arg(n).arg(look);
-    return tr("%1, look %2: %3").arg(Catalogue(category->caption)).arg(n).arg(look);
+    if (!category) return tr("My Looks, look %1: %2").arg(QString::number(n), look);
+    return tr("%1, look %2: %3").arg(Catalogue(category->caption), QString::number(n), look);
 }
 
 QString AccessibleText::Look(int n) { return tr("Look %1").arg(n); }
@@ -120,6 +126,81 @@ void MakeViewsPressable() {
         return true;
     }();
     (void)installed;
+}
+
+namespace {
+
+// What a screen reader says for a control no caption of its own names.
+struct ControlWords {
+    const char* objectName;
+    const char* name;
+    const char* description;  // null: none
+};
+
+constexpr ControlWords kControlWords[] = {
+    // The batch dialog: its settings, its progress and its summary.
+    {"ListPhotos", QT_TRANSLATE_NOOP("AccessibleText", "Photos"),
+     QT_TRANSLATE_NOOP("AccessibleText", "The photos the batch renders; Add Files, Add Folder or a drop adds more")},
+    {"ComboCategory", QT_TRANSLATE_NOOP("AccessibleText", "Category"),
+     QT_TRANSLATE_NOOP("AccessibleText", "The category whose looks show below")},
+    {"ListLooks", QT_TRANSLATE_NOOP("AccessibleText", "Looks"),
+     QT_TRANSLATE_NOOP("AccessibleText", "The ten looks of the category, drawn from the first photo")},
+    {"EditCubeFile", QT_TRANSLATE_NOOP("AccessibleText", "The .cube file"), nullptr},
+    {"BtnCubeFile", QT_TRANSLATE_NOOP("AccessibleText", "Choose the .cube file"), nullptr},
+    {"BtnColour", QT_TRANSLATE_NOOP("AccessibleText", "Choose the colour"), nullptr},
+    {"SliderStrength", QT_TRANSLATE_NOOP("AccessibleText", "Strength"),
+     QT_TRANSLATE_NOOP("AccessibleText", "How much of the look each photo takes")},
+    {"EditFolder", QT_TRANSLATE_NOOP("AccessibleText", "Output folder"), nullptr},
+    {"BtnFolder", QT_TRANSLATE_NOOP("AccessibleText", "Choose the output folder"), nullptr},
+    {"ComboFormat", QT_TRANSLATE_NOOP("AccessibleText", "Format"), nullptr},
+    {"EditName", QT_TRANSLATE_NOOP("AccessibleText", "Names"),
+     QT_TRANSLATE_NOOP("AccessibleText", "The pattern of the output names")},
+    {"SpinLongEdge", QT_TRANSLATE_NOOP("AccessibleText", "Longer side"),
+     QT_TRANSLATE_NOOP("AccessibleText", "The longer side of each output in pixels, or full size")},
+    {"ComboBatchCrop", QT_TRANSLATE_NOOP("AccessibleText", "Crop"), nullptr},
+    {"ComboBatchTurn", QT_TRANSLATE_NOOP("AccessibleText", "Turn"), nullptr},
+    {"ListDone", QT_TRANSLATE_NOOP("AccessibleText", "Photos done"),
+     QT_TRANSLATE_NOOP("AccessibleText", "Every photo as it ends, the latest at the foot")},
+    {"ListFailures", QT_TRANSLATE_NOOP("AccessibleText", "Photos that failed"), nullptr},
+    {"ListWarnings", QT_TRANSLATE_NOOP("AccessibleText", "Photos rendered with a warning"), nullptr},
+    // The Export dialog.
+    {"ExportFormat", QT_TRANSLATE_NOOP("AccessibleText", "Format"), nullptr},
+    {"ExportQuality", QT_TRANSLATE_NOOP("AccessibleText", "Quality"), nullptr},
+    {"ExportSizeKind", QT_TRANSLATE_NOOP("AccessibleText", "Size"), nullptr},
+    {"ExportSizeValue", QT_TRANSLATE_NOOP("AccessibleText", "Long edge or percentage"), nullptr},
+    {"ExportFolder", QT_TRANSLATE_NOOP("AccessibleText", "Folder"), nullptr},
+    {"BtnExportFolder", QT_TRANSLATE_NOOP("AccessibleText", "Choose the folder"), nullptr},
+    {"ExportName", QT_TRANSLATE_NOOP("AccessibleText", "Name"),
+     QT_TRANSLATE_NOOP("AccessibleText", "The pattern of the copy's name")},
+    // The help window.
+    {"HelpBrowser", QT_TRANSLATE_NOOP("AccessibleText", "Help page"), nullptr},
+};
+
+}  // namespace
+
+void NameControls(QWidget& window) {
+    for (const ControlWords& row : kControlWords) {
+        auto* control = window.findChild<QWidget*>(QLatin1String(row.objectName));
+        if (!control) continue;
+        const QString name = QCoreApplication::translate("AccessibleText", row.name);
+        control->setAccessibleName(name);
+        if (row.description)
+            control->setAccessibleDescription(QCoreApplication::translate("AccessibleText", row.description));
+        // The parts a screen reader reaches on their own.
+        if (auto* box = qobject_cast<QComboBox*>(control)) box->view()->setAccessibleName(name);
+        if (qobject_cast<QAbstractSpinBox*>(control))
+            for (QLineEdit* field : control->findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly))
+                field->setAccessibleName(name);
+    }
+}
+
+void OrderTabs(const std::vector<QWidget*>& order) {
+    QWidget* before = nullptr;
+    for (QWidget* widget : order) {
+        if (!widget) continue;
+        if (before) QWidget::setTabOrder(before, widget);
+        before = widget;
+    }
 }
 
 void StepWithArrows(const std::vector<QWidget*>& buttons) {

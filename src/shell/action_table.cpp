@@ -1,5 +1,6 @@
 #include "shell/action_table.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
@@ -19,41 +20,55 @@ constexpr Qt::Key kNone = Qt::Key_unknown;
 // they act on the main window; the preview's own keys (zoom, Escape, Enter,
 // Compare) act on the preview.
 constexpr ActionRow kRows[] = {
-    {A::kOpen, "Open", {Qt::CTRL | Qt::Key_O, kNone, kNone}, kShortcut, kShortcut, "opens a photo"},
-    {A::kSave, "Save", {Qt::CTRL | Qt::Key_S, kNone, kNone}, kShortcut, kShortcut, "writes the photo shown to a file"},
-    {A::kExport, "Export", {Qt::CTRL | Qt::SHIFT | Qt::Key_E, kNone, kNone}, kShortcut, kShortcut,
-     "writes a copy for sharing: smaller, without the location"},
-    {A::kUndo, "Undo", {Qt::CTRL | Qt::Key_Z, kNone, kNone}, kShortcut, kShortcut, "takes back the last Apply"},
-    {A::kRedo, "Redo", {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, kNone}, kShortcut, kShortcut,
-     "brings back the Apply Undo took back"},
-    {A::kEdit, "Edit", {Qt::CTRL | Qt::Key_E, kNone, kNone}, kShortcut, kShortcut,
-     "crops, turns, straightens and adjusts the photo in the Edit panel"},
-    {A::kBatch, "Batch", {Qt::CTRL | Qt::Key_B, kNone, kNone}, kShortcut, kShortcut, "puts one look on many photos"},
-    {A::kAddLook, "Add Look", {Qt::CTRL | Qt::Key_L, kNone, kNone}, kShortcut, kShortcut,
-     "copies .cube colour tables into My Looks"},
-    {A::kHelp, "Help", {Qt::Key_F1, kNone, kNone}, kShortcut, kShortcut, "shows this page"},
-    {A::kNextLooks, "Next looks", {Qt::Key_PageDown, kNone, kNone}, kShortcut, kNot, "the next ten of My Looks"},
-    {A::kPreviousLooks, "Previous looks", {Qt::Key_PageUp, kNone, kNone}, kShortcut, kNot,
-     "the ten of My Looks before"},
-    {A::kLargeLooks, "Large looks", {Qt::CTRL | Qt::Key_T, kNone, kNone}, kShortcut, kNot,
-     "each look drawn large with its name, or the small strip again"},
-    {A::kActualSize, "100 %", {Qt::Key_1, kNone, kNone}, kShortcut, kOwnKey, "one photo pixel a screen pixel"},
-    {A::kFitPhoto, "Fit", {Qt::Key_0, kNone, kNone}, kShortcut, kOwnKey, "the whole photo in view again"},
-    {A::kCancel, "Cancel", {Qt::Key_Escape, kNone, kNone}, kShortcut, kOwnKey,
-     "stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves "
-     "it with the photo as it was"},
-    {A::kApply, "Apply", {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kOwnKey, "makes the look shown your photo"},
-    {A::kCompare, "Compare", {Qt::Key_Backslash, kNone, kNone}, kNot, kOwnKey, "held down, shows the photo as it was"},
-    {A::kThumbnailAlong, "Thumbnails", {Qt::Key_Left, Qt::Key_Right, kNone}, kOwnKey, kNot,
-     "frames the thumbnail beside the one framed"},
-    {A::kThumbnailAcross, "Thumbnails", {Qt::Key_Up, Qt::Key_Down, kNone}, kOwnKey, kNot,
-     "frames the thumbnail above or below the one framed"},
-    {A::kOpenThumbnail, "Preview", {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, kOwnKey, kNot,
-     "shows the framed thumbnail's look in the preview"},
-    {A::kAcceptEdit, "Apply", {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kNot, "makes the edits your photo",
-     kOwnKey},
-    {A::kCategoryStep, "Categories", {Qt::Key_Up, Qt::Key_Down, kNone}, kOwnKey, kNot,
-     "frames the category button above or below the one framed"},
+    {A::kOpen, QT_TRANSLATE_NOOP("ActionTable", "Open"), {Qt::CTRL | Qt::Key_O, kNone, kNone}, kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "opens a photo")},
+    {A::kSave, QT_TRANSLATE_NOOP("ActionTable", "Save"), {Qt::CTRL | Qt::Key_S, kNone, kNone}, kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "writes the photo shown to a file")},
+    {A::kExport, QT_TRANSLATE_NOOP("ActionTable", "Export"), {Qt::CTRL | Qt::SHIFT | Qt::Key_E, kNone, kNone},
+     kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "writes a copy for sharing: smaller, without the location")},
+    {A::kUndo, QT_TRANSLATE_NOOP("ActionTable", "Undo"), {Qt::CTRL | Qt::Key_Z, kNone, kNone}, kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "takes back the last Apply")},
+    {A::kRedo, QT_TRANSLATE_NOOP("ActionTable", "Redo"),
+     {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y, kNone}, kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "brings back the Apply Undo took back")},
+    {A::kEdit, QT_TRANSLATE_NOOP("ActionTable", "Edit"), {Qt::CTRL | Qt::Key_E, kNone, kNone}, kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "crops, turns, straightens and adjusts the photo in the Edit panel")},
+    {A::kBatch, QT_TRANSLATE_NOOP("ActionTable", "Batch"), {Qt::CTRL | Qt::Key_B, kNone, kNone}, kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "puts one look on many photos")},
+    {A::kAddLook, QT_TRANSLATE_NOOP("ActionTable", "Add Look"), {Qt::CTRL | Qt::Key_L, kNone, kNone},
+     kShortcut, kShortcut, QT_TRANSLATE_NOOP("ActionTable", "copies .cube colour tables into My Looks")},
+    {A::kHelp, QT_TRANSLATE_NOOP("ActionTable", "Help"), {Qt::Key_F1, kNone, kNone}, kShortcut, kShortcut,
+     QT_TRANSLATE_NOOP("ActionTable", "shows this page")},
+    {A::kNextLooks, QT_TRANSLATE_NOOP("ActionTable", "Next looks"), {Qt::Key_PageDown, kNone, kNone}, kShortcut, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "the next ten of My Looks")},
+    {A::kPreviousLooks, QT_TRANSLATE_NOOP("ActionTable", "Previous looks"), {Qt::Key_PageUp, kNone, kNone},
+     kShortcut, kNot, QT_TRANSLATE_NOOP("ActionTable", "the ten of My Looks before")},
+    {A::kLargeLooks, QT_TRANSLATE_NOOP("ActionTable", "Large looks"), {Qt::CTRL | Qt::Key_T, kNone, kNone},
+     kShortcut, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "each look drawn large with its name, or the small strip again")},
+    {A::kActualSize, QT_TRANSLATE_NOOP("ActionTable", "100 %"), {Qt::Key_1, kNone, kNone}, kShortcut, kOwnKey,
+     QT_TRANSLATE_NOOP("ActionTable", "one photo pixel a screen pixel")},
+    {A::kFitPhoto, QT_TRANSLATE_NOOP("ActionTable", "Fit"), {Qt::Key_0, kNone, kNone}, kShortcut, kOwnKey,
+     QT_TRANSLATE_NOOP("ActionTable", "the whole photo in view again")},
+    {A::kCancel, QT_TRANSLATE_NOOP("ActionTable", "Cancel"), {Qt::Key_Escape, kNone, kNone}, kShortcut, kOwnKey,
+     QT_TRANSLATE_NOOP("ActionTable",
+                       "stops the Open, render or thumbnails that run; in the preview, drops the look; in the "
+                       "Edit panel, leaves it with the photo as it was")},
+    {A::kApply, QT_TRANSLATE_NOOP("ActionTable", "Apply"), {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kOwnKey,
+     QT_TRANSLATE_NOOP("ActionTable", "makes the look shown your photo")},
+    {A::kCompare, QT_TRANSLATE_NOOP("ActionTable", "Compare"), {Qt::Key_Backslash, kNone, kNone}, kNot, kOwnKey,
+     QT_TRANSLATE_NOOP("ActionTable", "held down, shows the photo as it was")},
+    {A::kThumbnailAlong, QT_TRANSLATE_NOOP("ActionTable", "Thumbnails"), {Qt::Key_Left, Qt::Key_Right, kNone},
+     kOwnKey, kNot, QT_TRANSLATE_NOOP("ActionTable", "frames the thumbnail beside the one framed")},
+    {A::kThumbnailAcross, QT_TRANSLATE_NOOP("ActionTable", "Thumbnails"), {Qt::Key_Up, Qt::Key_Down, kNone},
+     kOwnKey, kNot, QT_TRANSLATE_NOOP("ActionTable", "frames the thumbnail above or below the one framed")},
+    {A::kOpenThumbnail, QT_TRANSLATE_NOOP("ActionTable", "Preview"), {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+     kOwnKey, kNot, QT_TRANSLATE_NOOP("ActionTable", "shows the framed thumbnail's look in the preview")},
+    {A::kAcceptEdit, QT_TRANSLATE_NOOP("ActionTable", "Apply"), {Qt::Key_Return, Qt::Key_Enter, kNone}, kNot, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "makes the edits your photo"), kOwnKey},
+    {A::kCategoryStep, QT_TRANSLATE_NOOP("ActionTable", "Categories"), {Qt::Key_Up, Qt::Key_Down, kNone}, kOwnKey, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "frames the category button above or below the one framed")},
 };
 
 constexpr bool InTheOrderOfAction() {
@@ -72,15 +87,24 @@ Taken In(const ActionRow& row, ActionWindow which) {
     }
 }
 
-// One key as the user reads it: "Ctrl+B", "Page Up", "Enter".
+// One key as the user reads it: "Ctrl+B", "Page Up", "Enter". The
+// modifiers stay as Qt spells them: they are written on the keys.
 QString KeyName(QKeyCombination key) {
     switch (key.key()) {
-    case Qt::Key_PageUp: return QStringLiteral("Page Up");
-    case Qt::Key_PageDown: return QStringLiteral("Page Down");
+    case Qt::Key_PageUp: return QCoreApplication::translate("ActionTable", "Page Up");
+    case Qt::Key_PageDown: return QCoreApplication::translate("ActionTable", "Page Down");
     case Qt::Key_Return:
-    case Qt::Key_Enter: return QStringLiteral("Enter");
+    case Qt::Key_Enter: return QCoreApplication::translate("ActionTable", "Enter");
     default: return QKeySequence(key).toString(QKeySequence::PortableText);
     }
+}
+
+// "A or B", "A or B or C".
+QString EitherOf(const QStringList& choices) {
+    QString text = choices.value(0);
+    for (qsizetype i = 1; i < choices.size(); ++i)
+        text = QCoreApplication::translate("ActionTable", "%1 or %2").arg(text, choices[i]);
+    return text;
 }
 
 // The row's keys as the user reads them, each once.
@@ -102,7 +126,9 @@ std::span<const ActionRow> ActionRows() { return kRows; }
 
 const ActionRow& RowOf(Action action) { return kRows[size_t(action)]; }
 
-QString KeysText(Action action) { return KeyNames(RowOf(action)).join(QStringLiteral(" or ")); }
+QString ActionName(const ActionRow& row) { return QCoreApplication::translate("ActionTable", row.name); }
+
+QString KeysText(Action action) { return EitherOf(KeyNames(RowOf(action))); }
 
 QString HelpLine(const ActionRow& row) {
     QStringList keys;
@@ -112,13 +138,14 @@ QString HelpLine(const ActionRow& row) {
         for (QString& part : parts) part = QStringLiteral("<kbd>%1</kbd>").arg(part.toHtmlEscaped());
         keys << parts.join(QLatin1Char('+'));
     }
-    const QString where = row.editPanel != kNot ? QStringLiteral("the Edit panel")
-                          : row.main == kNot    ? QStringLiteral("the preview")
-                          : row.preview == kNot ? QStringLiteral("the main window")
-                                                : QStringLiteral("both windows");
+    const char* where = row.editPanel != kNot ? QT_TRANSLATE_NOOP("ActionTable", "the Edit panel")
+                        : row.main == kNot    ? QT_TRANSLATE_NOOP("ActionTable", "the preview")
+                        : row.preview == kNot ? QT_TRANSLATE_NOOP("ActionTable", "the main window")
+                                              : QT_TRANSLATE_NOOP("ActionTable", "both windows");
     return QStringLiteral("<tr><td>%1</td><td><strong>%2</strong>: %3</td><td>%4</td></tr>")
-        .arg(keys.join(QStringLiteral(" or ")), QString::fromUtf8(row.name).toHtmlEscaped(),
-             QString::fromUtf8(row.help).toHtmlEscaped(), where);
+        .arg(EitherOf(keys), ActionName(row).toHtmlEscaped(),
+             QCoreApplication::translate("ActionTable", row.help).toHtmlEscaped(),
+             QCoreApplication::translate("ActionTable", where));
 }
 
 void AddShortcuts(QWidget& window, ActionWindow which, QObject* context, const std::function<void(Action)>& run) {

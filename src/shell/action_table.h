@@ -56,6 +56,8 @@ enum class Taken {
 
 struct ActionRow {
     Action action;
+    // Marked for translation (the context "ActionTable") and translated
+    // where they are shown.
     const char* name;  // as the user knows it
     std::array<QKeyCombination, 3> keys;  // unused places hold Qt::Key_unknown
     Taken main, preview;
@@ -67,6 +69,8 @@ struct ActionRow {
 std::span<const ActionRow> ActionRows();
 const ActionRow& RowOf(Action action);
 
+// What the user knows the row's action by, in the user's words: "Undo".
+QString ActionName(const ActionRow& row);
 // The action's keys as the user reads them: "Ctrl+Shift+Z or Ctrl+Y".
 QString KeysText(Action action);
 // The line of the help page's list of keys for `row`.

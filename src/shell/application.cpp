@@ -5,6 +5,7 @@
 #include <new>
 
 #include "ground/error.h"
+#include "session/words.h"
 
 namespace corvessa {
 
@@ -16,7 +17,7 @@ bool CorvessaApplication::notify(QObject* receiver, QEvent* event) {
         if (report_)
             report_(text);
         else
-            QMessageBox::critical(activeWindow(), QStringLiteral("Corvessa"), QString::fromStdString(text));
+            QMessageBox::critical(activeWindow(), QStringLiteral("Corvessa"), MessageWords(text));
         return false;
     }
 }

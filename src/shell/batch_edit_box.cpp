@@ -2,12 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSlider>
 #include <QStringList>
 #include <cmath>
 
+#include "session/words.h"
 #include "shell/edit_panel.h"
 #include "shell/remembered.h"
 
@@ -46,25 +48,26 @@ std::optional<std::array<int, kAdjustmentCount>> ReadAdjustText(const QString& t
     return values;
 }
 
-TBatchEditBox::TBatchEditBox() : QGroupBox(QStringLiteral("Edits before the look")) {
+TBatchEditBox::TBatchEditBox() : QGroupBox(tr("Edits before the look")) {
     setObjectName(QStringLiteral("BoxEdits"));
     auto* grid = new QGridLayout(this);
     comboCrop_ = new QComboBox;
     comboCrop_->setObjectName(QStringLiteral("ComboBatchCrop"));
-    comboCrop_->setToolTip(QStringLiteral("The largest centred part of each photo of this shape"));
-    for (const BatchCropShape& shape : kBatchCropShapes) comboCrop_->addItem(QString::fromLatin1(shape.name));
+    comboCrop_->setToolTip(tr("The largest centred part of each photo of this shape"));
+    for (const BatchCropShape& shape : kBatchCropShapes)
+        comboCrop_->addItem(QCoreApplication::translate("TEditPanel", shape.name));
     comboTurn_ = new QComboBox;
     comboTurn_->setObjectName(QStringLiteral("ComboBatchTurn"));
-    comboTurn_->addItem(QStringLiteral("Not turned"), 0);
-    comboTurn_->addItem(QStringLiteral("Right 90\u00b0"), 1);
-    comboTurn_->addItem(QStringLiteral("180\u00b0"), 2);
-    comboTurn_->addItem(QStringLiteral("Left 90\u00b0"), 3);
-    checkAuto_ = new QCheckBox(QStringLiteral("Auto for each photo"));
+    comboTurn_->addItem(tr("Not turned"), 0);
+    comboTurn_->addItem(tr("Right 90\u00b0"), 1);
+    comboTurn_->addItem(tr("180\u00b0"), 2);
+    comboTurn_->addItem(tr("Left 90\u00b0"), 3);
+    checkAuto_ = new QCheckBox(tr("Auto for each photo"));
     checkAuto_->setObjectName(QStringLiteral("CheckBatchAuto"));
-    checkAuto_->setToolTip(QStringLiteral("Levels and white balance read from each photo, in place of what those sliders say"));
-    grid->addWidget(new QLabel(QStringLiteral("Crop:")), 0, 0);
+    checkAuto_->setToolTip(tr("Levels and white balance read from each photo, in place of what those sliders say"));
+    grid->addWidget(new QLabel(tr("Crop:")), 0, 0);
     grid->addWidget(comboCrop_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Turn:")), 0, 3);
+    grid->addWidget(new QLabel(tr("Turn:")), 0, 3);
     grid->addWidget(comboTurn_, 0, 4);
     grid->addWidget(checkAuto_, 0, 5, 1, 2);
     // Five rows of two, as in the Edit panel.
@@ -74,11 +77,14 @@ TBatchEditBox::TBatchEditBox() : QGroupBox(QStringLiteral("Edits before the look
         slider->setObjectName(QStringLiteral("SliderBatch") + Utf8(row.label));
         slider->setRange(row.lowest, row.highest);
         slider->setValue(row.neutral);
-        slider->setToolTip(Utf8(row.help));
+        slider->setToolTip(Words("Adjustments", row.help));
         sliders_[size_t(i)] = slider;
         values_[size_t(i)] = new QLabel;
         values_[size_t(i)]->setMinimumWidth(56);
-        grid->addWidget(new QLabel(Utf8(row.label)), place, column);
+        // The label is the slider's buddy, which names it for a screen reader.
+        auto* label = new QLabel(Words("Adjustments", row.label));
+        label->setBuddy(slider);
+        grid->addWidget(label, place, column);
         grid->addWidget(slider, place, column + 1);
         grid->addWidget(values_[size_t(i)], place, column + 2);
         ShowValue(row);
@@ -103,8 +109,19 @@ EditSettings TBatchEditBox::Edits() const {
 
 bool TBatchEditBox::AutoPerPhoto() const { return checkAuto_->isChecked(); }
 
+std::vector<QWidget*> TBatchEditBox::KeyOrder() const {
+    std::vector<QWidget*> order{comboCrop_, comboTurn_, checkAuto_};
+    // The table's order is down the left column of sliders, then down the right.
+    order.insert(order.end(), sliders_.begin(), sliders_.end());
+    return order;
+}
+
 void TBatchEditBox::Recall(const Remembered& kept) {
-    comboCrop_->setCurrentIndex(std::max(0, comboCrop_->findText(kept.Text(Setting::kBatchCrop))));
+    // The shape by its name in the table, whatever the box shows for it.
+    int crop = 0;
+    for (size_t i = 1; i < std::size(kBatchCropShapes); ++i)
+        if (kept.Text(Setting::kBatchCrop) == QLatin1String(kBatchCropShapes[i].name)) crop = int(i);
+    comboCrop_->setCurrentIndex(crop);
     comboTurn_->setCurrentIndex(std::max(0, comboTurn_->findData(kept.Number(Setting::kBatchTurns))));
     checkAuto_->setChecked(kept.Flag(Setting::kBatchAuto));
     const std::array<int, kAdjustmentCount> values =
@@ -113,7 +130,8 @@ void TBatchEditBox::Recall(const Remembered& kept) {
 }
 
 void TBatchEditBox::Remember(Remembered& kept) const {
-    kept.SetText(Setting::kBatchCrop, comboCrop_->currentIndex() > 0 ? comboCrop_->currentText() : QString());
+    const int crop = comboCrop_->currentIndex();
+    kept.SetText(Setting::kBatchCrop, crop > 0 ? QLatin1String(kBatchCropShapes[size_t(crop)].name) : QString());
     kept.SetNumber(Setting::kBatchTurns, comboTurn_->currentData().toInt());
     kept.SetFlag(Setting::kBatchAuto, checkAuto_->isChecked());
     kept.SetText(Setting::kBatchAdjust, AdjustText(Edits()));

@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "edit/edit.h"
 
@@ -21,11 +22,17 @@ namespace corvessa {
 
 class Remembered;
 
-// The crop shapes the batch offers, by name; the first is none.
+// The crop shapes the batch offers, by name (as the settings keep it); the
+// first is none.
 inline constexpr struct BatchCropShape {
-    const char* name;
+    const char* name;  // translated in the context "TEditPanel" where shown
     int ratioWidth, ratioHeight;
-} kBatchCropShapes[] = {{"No crop", 0, 0}, {"1:1", 1, 1}, {"4:5", 4, 5}, {"3:2", 3, 2}, {"16:9", 16, 9}, {"9:16", 9, 16}};
+} kBatchCropShapes[] = {{QT_TRANSLATE_NOOP("TEditPanel", "No crop"), 0, 0},
+                        {"1:1", 1, 1},
+                        {"4:5", 4, 5},
+                        {"3:2", 3, 2},
+                        {"16:9", 16, 9},
+                        {"9:16", 9, 16}};
 
 // The adjustments as --adjust spells them, "shadows=40,warmth=20": each
 // one away from neutral, in the table's units (exposure in EV).
@@ -46,6 +53,9 @@ public:
 
     void Recall(const Remembered& kept);
     void Remember(Remembered& kept) const;
+    // The box's controls in the order Tab reaches them: along the top row,
+    // then down each column of sliders.
+    std::vector<QWidget*> KeyOrder() const;
 
 private:
     void ShowValue(const Adjustment& row);

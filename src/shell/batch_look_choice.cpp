@@ -19,6 +19,8 @@
 #include "batch/name_pattern.h"
 #include "catalogue/render_job.h"
 #include "io/photo_files.h"
+#include "session/words.h"
+#include "shell/accessible_names.h"
 #include "shell/batch_edit_box.h"
 #include "shell/batch_settings_page.h"
 #include "shell/form_batch.h"
@@ -141,18 +143,19 @@ batch::BatchSettings TBatchSettingsPage::Settings() const {
 bool TBatchSettingsPage::RefreshLook() {
     const bool offered = Offered(previewLook_);
     radioPreview_->setEnabled(offered);
-    const QString shown = previewLook_.user ? QStringLiteral("My Looks: %1").arg(Text(previewLook_.user->name))
-                                            : Text(LookTitle(previewLook_.look.category, previewLook_.look.effect));
-    radioPreview_->setText(offered ? QStringLiteral("The look in the preview: %1").arg(shown)
-                                   : QStringLiteral("The look in the preview (none shown yet)"));
+    const QString shown = previewLook_.user
+                              ? tr("My Looks: %1").arg(Text(previewLook_.user->name))
+                              : AccessibleText::LookTitle(previewLook_.look.category, previewLook_.look.effect);
+    radioPreview_->setText(offered ? tr("The look in the preview: %1").arg(shown)
+                                   : tr("The look in the preview (none shown yet)"));
     const Look look = ChosenLook();
     const bool asks = Renderable(look) && RecipeAsksForColour(look.category, look.effect);
     checkColour_->setEnabled(asks);
     btnColour_->setEnabled(asks && checkColour_->isChecked());
-    checkColour_->setToolTip(asks ? QString() : QStringLiteral("This look takes no colour"));
+    checkColour_->setToolTip(asks ? QString() : tr("This look takes no colour"));
     if (radioCube_->isChecked() && cubeLook_.path == editCube_->text().toStdString() && !cubeLook_.Usable()) {
         // Told now, and again should Start be pressed.
-        editCube_->setToolTip(Text(cubeLook_.reason));
+        editCube_->setToolTip(MessageWords(cubeLook_.reason));
         editCube_->setStyleSheet(QStringLiteral("color: #c00000"));
     } else {
         editCube_->setToolTip(QString());
@@ -174,12 +177,12 @@ void TBatchSettingsPage::Refresh() {
     try {
         const batch::BatchSettings settings = Settings();
         labelExample_->setStyleSheet(QString());
-        labelExample_->setText(photos.empty() ? QStringLiteral("Fields: %1").arg(Text(batch::NamePattern::kFieldList))
-                                              : QStringLiteral("The first photo's: %1")
+        labelExample_->setText(photos.empty() ? tr("Fields: %1").arg(Text(batch::NamePattern::kFieldList))
+                                              : tr("The first photo's: %1")
                                                     .arg(Text(batch::OutputFileName(photos[0], settings))));
     } catch (const std::exception& error) {
         labelExample_->setStyleSheet(QStringLiteral("color: #c00000"));
-        labelExample_->setText(Text(std::string(error.what())));
+        labelExample_->setText(MessageWords(error.what()));
         ready = false;
     }
     btnStart_->setEnabled(ready && !running_());

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "session/words.h"
 #include "shell/form_batch_parts.h"
 
 namespace corvessa {
@@ -51,10 +52,10 @@ TBatchProgressPage::TBatchProgressPage() : clock_(std::make_unique<QElapsedTimer
     listDone_ = new QListWidget;
     listDone_->setObjectName(QStringLiteral("ListDone"));
     layout->addWidget(listDone_, 1);
-    layout->addWidget(new QLabel(QStringLiteral("The main window stays usable; closing this dialog lets the batch go on.")));
+    layout->addWidget(new QLabel(tr("The main window stays usable; closing this dialog lets the batch go on.")));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    btnCancel_ = NamedButton("BtnCancel", QStringLiteral("Cancel"));
+    btnCancel_ = NamedButton("BtnCancel", tr("Cancel"));
     buttons->addWidget(btnCancel_);
     layout->addLayout(buttons);
     connect(btnCancel_, &QPushButton::clicked, this, &TBatchProgressPage::CancelPressed);
@@ -71,19 +72,19 @@ void TBatchProgressPage::Begin(size_t total, const std::string& outputFolder) {
     tally_.outputFolder = outputFolder;
     progressBar_->setRange(0, int(total));
     progressBar_->setValue(0);
-    labelProgress_->setText(QStringLiteral("0 of %1 photos").arg(total));
+    labelProgress_->setText(Progress(0));
     labelCurrent_->setText(QString());
     labelFailedSoFar_->setText(QString());
     listDone_->clear();
     btnCancel_->setEnabled(true);
-    btnCancel_->setText(QStringLiteral("Cancel"));
+    btnCancel_->setText(tr("Cancel"));
     clock_->start();
     ShowTimes();
     ticker_->start();
 }
 
 void TBatchProgressPage::PhotoStarted(const std::string& input, const QPixmap& icon) {
-    labelCurrent_->setText(QStringLiteral("Now: %1").arg(QFileInfo(Text(input)).fileName()));
+    labelCurrent_->setText(tr("Now: %1").arg(QFileInfo(Text(input)).fileName()));
     labelCurrent_->setToolTip(Text(input));
     // The photo's thumbnail from the list, when it is made already.
     labelCurrentIcon_->clear();
@@ -97,14 +98,15 @@ QString DoneLine(const batch::PhotoOutcome& outcome) {
     const QString name = QFileInfo(Text(outcome.input)).fileName();
     switch (outcome.status) {
     case batch::Status::kRendered: {
-        QString line = QStringLiteral("%1: rendered into %2 in %3 s")
-                           .arg(name, QFileInfo(Text(outcome.output)).fileName())
-                           .arg(double(outcome.milliseconds) / 1000, 0, 'f', 1);
-        if (outcome.warning) line += QStringLiteral(", with a warning: %1").arg(Text(outcome.message));
-        return line;
+        const QString output = QFileInfo(Text(outcome.output)).fileName();
+        const QString seconds = QString::number(double(outcome.milliseconds) / 1000, 'f', 1);
+        if (outcome.warning)
+            return TBatchProgressPage::tr("%1: rendered into %2 in %3 s, with a warning: %4")
+                .arg(name, output, seconds, MessageWords(outcome.message));
+        return TBatchProgressPage::tr("%1: rendered into %2 in %3 s").arg(name, output, seconds);
     }
-    case batch::Status::kSkipped: return QStringLiteral("%1: done already").arg(name);
-    default: return QStringLiteral("%1: %2").arg(name, Text(outcome.message));
+    case batch::Status::kSkipped: return TBatchProgressPage::tr("%1: done already").arg(name);
+    default: return TBatchProgressPage::tr("%1: %2").arg(name, MessageWords(outcome.message));
     }
 }
 
@@ -136,26 +138,31 @@ void TBatchProgressPage::PhotoFinished(const batch::PhotoOutcome& outcome) {
         listDone_->scrollToBottom();
     }
     progressBar_->setValue(int(counts.Done()));
-    labelProgress_->setText(QStringLiteral("%1 of %2 photos").arg(counts.Done()).arg(tally_.total));
-    if (counts.failed > 0) labelFailedSoFar_->setText(QStringLiteral("%1 failed so far").arg(counts.failed));
+    labelProgress_->setText(Progress(counts.Done()));
+    if (counts.failed > 0) labelFailedSoFar_->setText(tr("%n failed so far", nullptr, int(counts.failed)));
     ShowTimes();
 }
 
 void TBatchProgressPage::ShowTimes() {
     const qint64 spent = clock_->isValid() ? clock_->elapsed() : 0;
-    QString text = QStringLiteral("Time spent %1").arg(Clock(spent));
     // Photos done already cost next to nothing: the time left is reckoned
     // from the ones rendered or failed.
     const size_t left = tally_.total - std::min(tally_.total, tally_.counts.Done());
-    if (tally_.processed > 0 && left > 0)
-        text += QStringLiteral(", about %1 left")
-                    .arg(Clock(qint64(double(spent) / double(tally_.processed) * double(left))));
-    labelTime_->setText(text);
+    if (tally_.processed > 0 && left > 0) {
+        const qint64 toCome = qint64(double(spent) / double(tally_.processed) * double(left));
+        labelTime_->setText(tr("Time spent %1, about %2 left").arg(Clock(spent), Clock(toCome)));
+    } else {
+        labelTime_->setText(tr("Time spent %1").arg(Clock(spent)));
+    }
+}
+
+QString TBatchProgressPage::Progress(size_t done) const {
+    return tr("%1 of %n photos", nullptr, int(tally_.total)).arg(done);
 }
 
 void TBatchProgressPage::Stopping() {
     btnCancel_->setEnabled(false);
-    btnCancel_->setText(QStringLiteral("Stopping after the photos in flight..."));
+    btnCancel_->setText(tr("Stopping after the photos in flight..."));
 }
 
 void TBatchProgressPage::Ended(const batch::BatchCounts& counts) {

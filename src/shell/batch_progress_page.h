@@ -58,6 +58,8 @@ signals:
 
 private:
     void ShowTimes();
+    // "3 of 20 photos".
+    QString Progress(size_t done) const;
 
     BatchTally tally_;
     std::unique_ptr<QElapsedTimer> clock_;

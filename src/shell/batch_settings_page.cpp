@@ -23,6 +23,7 @@
 #include "catalogue/catalogue.h"
 #include "ground/strength.h"
 #include "io/photo_formats.h"
+#include "shell/accessible_names.h"
 #include "shell/batch_edit_box.h"
 #include "shell/form_batch_parts.h"
 
@@ -50,6 +51,23 @@ TBatchSettingsPage::TBatchSettingsPage(BatchQuestions& questions, std::shared_pt
     right->addLayout(CreateButtons());
     columns->addLayout(left, 1);
     columns->addLayout(right);
+    OrderForKeys();
+}
+
+void TBatchSettingsPage::OrderForKeys() {
+    // Down the left column (the photos, then the output), then down the
+    // right (the look, the edits, the buttons).
+    const auto named = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
+    std::vector<QWidget*> order{listPhotos_, named("BtnAddFiles"), named("BtnAddFolder"), btnRemove_,
+                                editFolder_, named("BtnFolder"), comboFormat_, editName_, checkSkip_,
+                                spinLongEdge_, checkSrgb_, checkNoLocation_,
+                                radioPreview_, radioChoose_, comboCategory_, listLooks_, radioCube_, editCube_,
+                                named("BtnCubeFile"), checkColour_, btnColour_, sliderStrength_, checkFaces_};
+    const std::vector<QWidget*> edits = editBox_->KeyOrder();
+    order.insert(order.end(), edits.begin(), edits.end());
+    order.push_back(btnStart_);
+    order.push_back(named("BtnClose"));
+    OrderTabs(order);
 }
 
 TBatchSettingsPage::~TBatchSettingsPage() {
@@ -58,7 +76,7 @@ TBatchSettingsPage::~TBatchSettingsPage() {
 }
 
 QGroupBox* TBatchSettingsPage::CreatePhotosBox() {
-    auto* photos = new QGroupBox(QStringLiteral("Photos"));
+    auto* photos = new QGroupBox(tr("Photos"));
     auto* photosLayout = new QVBoxLayout(photos);
     listPhotos_ = new QListWidget;
     listPhotos_->setObjectName(QStringLiteral("ListPhotos"));
@@ -67,14 +85,14 @@ QGroupBox* TBatchSettingsPage::CreatePhotosBox() {
     listPhotos_->setMinimumWidth(300);
     photosLayout->addWidget(listPhotos_);
     auto* photoButtons = new QHBoxLayout;
-    auto* addFiles = NamedButton("BtnAddFiles", QStringLiteral("Add Files..."));
-    auto* addFolder = NamedButton("BtnAddFolder", QStringLiteral("Add Folder..."));
-    btnRemove_ = NamedButton("BtnRemove", QStringLiteral("Remove"));
+    auto* addFiles = NamedButton("BtnAddFiles", tr("Add Files..."));
+    auto* addFolder = NamedButton("BtnAddFolder", tr("Add Folder..."));
+    btnRemove_ = NamedButton("BtnRemove", tr("Remove"));
     photoButtons->addWidget(addFiles);
     photoButtons->addWidget(addFolder);
     photoButtons->addWidget(btnRemove_);
     photosLayout->addLayout(photoButtons);
-    photosLayout->addWidget(new QLabel(QStringLiteral("Photos may also be dropped here.")));
+    photosLayout->addWidget(new QLabel(tr("Photos may also be dropped here.")));
     connect(addFiles, &QPushButton::clicked, this, [this] { BtnAddFilesClick(); });
     connect(addFolder, &QPushButton::clicked, this, [this] { BtnAddFolderClick(); });
     connect(btnRemove_, &QPushButton::clicked, this, [this] {
@@ -88,15 +106,15 @@ QGroupBox* TBatchSettingsPage::CreatePhotosBox() {
 }
 
 QGroupBox* TBatchSettingsPage::CreateLookBox() {
-    auto* look = new QGroupBox(QStringLiteral("Look"));
+    auto* look = new QGroupBox(tr("Look"));
     auto* lookLayout = new QVBoxLayout(look);
     radioPreview_ = new QRadioButton;
     radioPreview_->setObjectName(QStringLiteral("RadioPreviewLook"));
-    radioChoose_ = new QRadioButton(QStringLiteral("This look, on the first photo:"));
+    radioChoose_ = new QRadioButton(tr("This look, on the first photo:"));
     radioChoose_->setObjectName(QStringLiteral("RadioChooseLook"));
-    radioCube_ = new QRadioButton(QStringLiteral("A .cube file:"));
+    radioCube_ = new QRadioButton(tr("A .cube file:"));
     radioCube_->setObjectName(QStringLiteral("RadioCubeFile"));
-    radioCube_->setToolTip(QStringLiteral("A colour table of the .cube form as the look"));
+    radioCube_->setToolTip(tr("A colour table of the .cube form as the look"));
     auto* group = new QButtonGroup(this);
     group->addButton(radioPreview_);
     group->addButton(radioChoose_);
@@ -132,8 +150,9 @@ void TBatchSettingsPage::AddLookSourceRows(QBoxLayout& rows) {
     comboCategory_ = new QComboBox;
     comboCategory_->setObjectName(QStringLiteral("ComboCategory"));
     for (const int category : kCategoryColumn) {
-        comboCategory_->addItem(Text(FindCategory(category)->caption), category);
-        comboCategory_->setItemData(comboCategory_->count() - 1, Text(FindCategory(category)->help), Qt::ToolTipRole);
+        const Category& listed = *FindCategory(category);
+        comboCategory_->addItem(AccessibleText::Catalogue(listed.caption), category);
+        comboCategory_->setItemData(comboCategory_->count() - 1, AccessibleText::Catalogue(listed.help), Qt::ToolTipRole);
     }
     comboCategory_->setCurrentIndex(comboCategory_->findData(1));
     chooseRow->addWidget(comboCategory_);
@@ -158,7 +177,7 @@ void TBatchSettingsPage::AddLookSourceRows(QBoxLayout& rows) {
     cubeRow->addWidget(radioCube_);
     editCube_ = new QLineEdit;
     editCube_->setObjectName(QStringLiteral("EditCubeFile"));
-    auto* browse = NamedButton("BtnCubeFile", QStringLiteral("Browse..."));
+    auto* browse = NamedButton("BtnCubeFile", tr("Browse..."));
     cubeRow->addWidget(editCube_, 1);
     cubeRow->addWidget(browse);
     rows.addLayout(cubeRow);
@@ -175,59 +194,59 @@ void TBatchSettingsPage::AddLookSourceRows(QBoxLayout& rows) {
 
 QLayout* TBatchSettingsPage::CreateColourRow() {
     auto* colourRow = new QHBoxLayout;
-    checkColour_ = new QCheckBox(QStringLiteral("Change Color:"));
+    checkColour_ = new QCheckBox(tr("Change Color:"));
     checkColour_->setObjectName(QStringLiteral("CheckColour"));
-    btnColour_ = NamedButton("BtnColour", QStringLiteral("Choose..."));
+    btnColour_ = NamedButton("BtnColour", tr("Choose..."));
     colourRow->addWidget(checkColour_);
     colourRow->addWidget(btnColour_);
     colourRow->addSpacing(24);
-    colourRow->addWidget(new QLabel(QStringLiteral("Strength:")));
+    colourRow->addWidget(new QLabel(tr("Strength:")));
     sliderStrength_ = new QSlider(Qt::Horizontal);
     sliderStrength_->setObjectName(QStringLiteral("SliderStrength"));
     sliderStrength_->setRange(0, kFullStrength);
     sliderStrength_->setValue(kFullStrength);
     sliderStrength_->setPageStep(10);
     colourRow->addWidget(sliderStrength_, 1);
-    labelStrength_ = NamedLabel("LabelStrength", QStringLiteral("100 %"));
+    labelStrength_ = NamedLabel("LabelStrength", tr("%1 %").arg(kFullStrength));
     labelStrength_->setMinimumWidth(40);
     colourRow->addWidget(labelStrength_);
     colourRow->addSpacing(24);
-    checkFaces_ = new QCheckBox(QStringLiteral("Keep faces clear"));
+    checkFaces_ = new QCheckBox(tr("Keep faces clear"));
     checkFaces_->setObjectName(QStringLiteral("CheckKeepFaces"));
-    checkFaces_->setToolTip(QStringLiteral("The look taken back over the faces found in each photo"));
+    checkFaces_->setToolTip(tr("The look taken back over the faces found in each photo"));
     colourRow->addWidget(checkFaces_);
     connect(checkColour_, &QCheckBox::toggled, this, [this] { Refresh(); });
     connect(btnColour_, &QPushButton::clicked, this, [this] { BtnColourClick(); });
     connect(sliderStrength_, &QSlider::valueChanged, this,
-            [this](int value) { labelStrength_->setText(QStringLiteral("%1 %").arg(value)); });
+            [this](int value) { labelStrength_->setText(tr("%1 %").arg(value)); });
     return colourRow;
 }
 
 QGroupBox* TBatchSettingsPage::CreateOutputBox() {
-    auto* output = new QGroupBox(QStringLiteral("Output"));
+    auto* output = new QGroupBox(tr("Output"));
     auto* form = new QFormLayout(output);
     auto* folderRow = new QHBoxLayout;
     editFolder_ = new QLineEdit;
     editFolder_->setObjectName(QStringLiteral("EditFolder"));
-    auto* chooseFolder = NamedButton("BtnFolder", QStringLiteral("Choose..."));
+    auto* chooseFolder = NamedButton("BtnFolder", tr("Choose..."));
     folderRow->addWidget(editFolder_, 1);
     folderRow->addWidget(chooseFolder);
-    form->addRow(QStringLiteral("Folder:"), folderRow);
+    form->addRow(tr("Folder:"), folderRow);
     comboFormat_ = new QComboBox;
     comboFormat_->setObjectName(QStringLiteral("ComboFormat"));
     for (const PhotoFormat* format : SaveFormats()) comboFormat_->addItem(Text(format->name), int(format->id));
-    form->addRow(QStringLiteral("Format:"), comboFormat_);
+    form->addRow(tr("Format:"), comboFormat_);
     editName_ = new QLineEdit(Text(batch::NamePattern::kDefault));
     editName_->setObjectName(QStringLiteral("EditName"));
-    editName_->setToolTip(QStringLiteral("Fields: %1").arg(Text(batch::NamePattern::kFieldList)));
-    form->addRow(QStringLiteral("Names:"), editName_);
+    editName_->setToolTip(tr("Fields: %1").arg(Text(batch::NamePattern::kFieldList)));
+    form->addRow(tr("Names:"), editName_);
     labelExample_ = NamedLabel("LabelExample");
     labelExample_->setWordWrap(true);
     form->addRow(QString(), labelExample_);
-    checkSkip_ = new QCheckBox(QStringLiteral("Skip photos already done"));
+    checkSkip_ = new QCheckBox(tr("Skip photos already done"));
     checkSkip_->setObjectName(QStringLiteral("CheckSkip"));
     form->addRow(QString(), checkSkip_);
-    form->addRow(QStringLiteral("To share:"), CreateSharingRow());
+    form->addRow(tr("To share:"), CreateSharingRow());
     connect(editFolder_, &QLineEdit::textEdited, this, [this] {
         folderChosen_ = true;
         Refresh();
@@ -243,12 +262,12 @@ QLayout* TBatchSettingsPage::CreateSharingRow() {
     spinLongEdge_ = new QSpinBox;
     spinLongEdge_->setObjectName(QStringLiteral("SpinLongEdge"));
     spinLongEdge_->setRange(kExportEdgeMin - 1, kExportEdgeMax);
-    spinLongEdge_->setSpecialValueText(QStringLiteral("full size"));
-    spinLongEdge_->setSuffix(QStringLiteral(" px"));
-    spinLongEdge_->setToolTip(QStringLiteral("The longer side of each output; a smaller photo keeps its size"));
-    checkSrgb_ = new QCheckBox(QStringLiteral("sRGB"));
+    spinLongEdge_->setSpecialValueText(tr("full size"));
+    spinLongEdge_->setSuffix(tr(" px"));
+    spinLongEdge_->setToolTip(tr("The longer side of each output; a smaller photo keeps its size"));
+    checkSrgb_ = new QCheckBox(tr("sRGB"));
     checkSrgb_->setObjectName(QStringLiteral("CheckSrgb"));
-    checkNoLocation_ = new QCheckBox(QStringLiteral("Without the location"));
+    checkNoLocation_ = new QCheckBox(tr("Without the location"));
     checkNoLocation_->setObjectName(QStringLiteral("CheckNoLocation"));
     row->addWidget(spinLongEdge_);
     row->addWidget(checkSrgb_);
@@ -259,9 +278,9 @@ QLayout* TBatchSettingsPage::CreateSharingRow() {
 QLayout* TBatchSettingsPage::CreateButtons() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    btnStart_ = NamedButton("BtnStart", QStringLiteral("Start"));
+    btnStart_ = NamedButton("BtnStart", tr("Start"));
     btnStart_->setDefault(true);
-    auto* close = NamedButton("BtnClose", QStringLiteral("Close"));
+    auto* close = NamedButton("BtnClose", tr("Close"));
     buttons->addWidget(btnStart_);
     buttons->addWidget(close);
     connect(btnStart_, &QPushButton::clicked, this, &TBatchSettingsPage::StartPressed);

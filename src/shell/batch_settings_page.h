@@ -96,6 +96,8 @@ private:
     QGroupBox* CreateOutputBox();
     QLayout* CreateSharingRow();
     QLayout* CreateButtons();
+    // Tab along the page's two columns, each from the top down.
+    void OrderForKeys();
     // The chosen look, as the radio buttons, the category and the
     // thumbnails say.
     Look ChosenLook() const;

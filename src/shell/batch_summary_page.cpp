@@ -6,9 +6,11 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "shell/batch_progress_page.h"
+#include "session/words.h"
 #include "shell/dialogs.h"
 #include "shell/form_batch_parts.h"
 
@@ -22,8 +24,8 @@ namespace {
 void List(QListWidget& list, const std::vector<batch::PhotoOutcome>& outcomes) {
     list.clear();
     for (const batch::PhotoOutcome& outcome : outcomes) {
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1: %2").arg(QFileInfo(Text(outcome.input)).fileName(), Text(outcome.message)));
+        auto* item = new QListWidgetItem(TBatchSummaryPage::tr("%1: %2").arg(QFileInfo(Text(outcome.input)).fileName(),
+                                                                            MessageWords(outcome.message)));
         item->setToolTip(Text(outcome.input));
         list.addItem(item);
     }
@@ -41,7 +43,7 @@ TBatchSummaryPage::TBatchSummaryPage(std::function<ShellDialogs&()> dialogs) : d
     listFailures_->setObjectName(QStringLiteral("ListFailures"));
     listFailures_->setWordWrap(true);
     layout->addWidget(listFailures_, 1);
-    labelWarnings_ = NamedLabel("LabelWarnings", QStringLiteral("Rendered with a warning:"));
+    labelWarnings_ = NamedLabel("LabelWarnings", tr("Rendered with a warning:"));
     layout->addWidget(labelWarnings_);
     listWarnings_ = new QListWidget;
     listWarnings_->setObjectName(QStringLiteral("ListWarnings"));
@@ -55,9 +57,9 @@ TBatchSummaryPage::TBatchSummaryPage(std::function<ShellDialogs&()> dialogs) : d
     layout->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* openFolder = NamedButton("BtnOpenFolder", QStringLiteral("Open Folder"));
-    auto* newBatch = NamedButton("BtnNewBatch", QStringLiteral("New Batch"));
-    auto* close = NamedButton("BtnCloseSummary", QStringLiteral("Close"));
+    auto* openFolder = NamedButton("BtnOpenFolder", tr("Open Folder"));
+    auto* newBatch = NamedButton("BtnNewBatch", tr("New Batch"));
+    auto* close = NamedButton("BtnCloseSummary", tr("Close"));
     buttons->addWidget(openFolder);
     buttons->addWidget(newBatch);
     buttons->addWidget(close);
@@ -70,16 +72,17 @@ TBatchSummaryPage::TBatchSummaryPage(std::function<ShellDialogs&()> dialogs) : d
 void TBatchSummaryPage::Show(const BatchTally& tally) {
     const batch::BatchCounts& counts = tally.counts;
     outputFolder_ = tally.outputFolder;
-    QString text = QStringLiteral("<b>%1: %2 of %3 photos rendered</b> into %4 in %5.")
-                       .arg(counts.cancelled ? QStringLiteral("Cancelled") : QStringLiteral("Done"))
-                       .arg(counts.rendered)
-                       .arg(tally.total)
-                       .arg(Text(tally.outputFolder).toHtmlEscaped())
-                       .arg(Clock(tally.milliseconds));
-    if (counts.skipped) text += QStringLiteral("<br>%1 done already and left as they were.").arg(counts.skipped);
-    if (counts.cancelled) text += QStringLiteral("<br>%1 not rendered: the batch was cancelled.").arg(counts.cancelled);
-    text += counts.failed ? QStringLiteral("<br>%1 failed:").arg(counts.failed) : QStringLiteral("<br>None failed.");
-    labelSummary_->setText(text);
+    const int total = int(tally.total);
+    const QString rendered = QString::number(counts.rendered), folder = Text(tally.outputFolder).toHtmlEscaped();
+    QStringList lines{counts.cancelled
+                          ? tr("<b>Cancelled: %1 of %n photos rendered</b> into %2 in %3.", nullptr, total)
+                                .arg(rendered, folder, Clock(tally.milliseconds))
+                          : tr("<b>Done: %1 of %n photos rendered</b> into %2 in %3.", nullptr, total)
+                                .arg(rendered, folder, Clock(tally.milliseconds))};
+    if (counts.skipped) lines << tr("%n done already and left as they were.", nullptr, int(counts.skipped));
+    if (counts.cancelled) lines << tr("%n not rendered: the batch was cancelled.", nullptr, int(counts.cancelled));
+    lines << (counts.failed ? tr("%n failed:", nullptr, int(counts.failed)) : tr("None failed."));
+    labelSummary_->setText(lines.join(QStringLiteral("<br>")));
     List(*listFailures_, tally.failures);
     listFailures_->setVisible(counts.failed > 0);
     List(*listWarnings_, tally.warnings);
@@ -94,8 +97,7 @@ void TBatchSummaryPage::BtnOpenFolderClick() {
     // The desktop may give up after the dialog is gone.
     dialogs_().OpenWithDesktop(outputFolder_, [page = QPointer<TBatchSummaryPage>(this), folder] {
         if (!page) return;
-        page->labelOpenFailed_->setText(
-            QStringLiteral("Nothing on this desktop shows folders; the photos are in %1.").arg(folder));
+        page->labelOpenFailed_->setText(tr("Nothing on this desktop shows folders; the photos are in %1.").arg(folder));
         page->labelOpenFailed_->show();
     });
 }

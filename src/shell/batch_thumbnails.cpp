@@ -18,6 +18,8 @@
 #include "ground/error.h"
 #include "io/photo_files.h"
 #include "io/photo_metadata.h"
+#include "session/words.h"
+#include "shell/accessible_names.h"
 #include "shell/form_batch_parts.h"
 
 namespace corvessa {
@@ -60,13 +62,13 @@ public:
 void TBatchSettingsPage::MakeThumbnail(const std::string& path) {
     pool_->start([this, path] {
         QImage image;
-        QString problem;
+        std::string problem;
         try {
             PhotoMetadata metadata;
             std::string warning;  // the batch's summary tells of it
             image = SmallImage(ReadPhotoUpright(path, metadata, &warning), kPhotoIconSide);
         } catch (...) {
-            problem = Text(CurrentErrorText());
+            problem = CurrentErrorText();
         }
         QMetaObject::invokeMethod(
             this,
@@ -75,11 +77,11 @@ void TBatchSettingsPage::MakeThumbnail(const std::string& path) {
                 for (int i = 0; i < listPhotos_->count(); ++i) {
                     QListWidgetItem* item = listPhotos_->item(i);
                     if (item->data(Qt::UserRole).toString() != key) continue;
-                    if (problem.isEmpty()) {
+                    if (problem.empty()) {
                         item->setIcon(QPixmap::fromImage(image));
                     } else {
                         item->setForeground(QColor(192, 0, 0));
-                        item->setToolTip(key + QStringLiteral("\n") + problem);
+                        item->setToolTip(tr("%1\n%2").arg(key, MessageWords(problem)));
                     }
                 }
             },
@@ -93,20 +95,21 @@ void TBatchSettingsPage::RenderLooks() {
     const Category* shown = FindCategory(category);
     for (int n = 1; n <= kEffectCount; ++n) {
         QListWidgetItem* item = listLooks_->item(n - 1);
-        item->setText(shown ? QStringLiteral("%1 %2").arg(n).arg(Text(shown->lookNames[size_t(n - 1)])) : QString());
+        const QString name = shown ? AccessibleText::Catalogue(shown->lookNames[size_t(n - 1)]) : QString();
+        item->setText(shown ? tr("%1 %2").arg(QString::number(n), name) : QString());
         item->setIcon(QIcon());
     }
     const std::vector<std::string> photos = Photos();
     if (photos.empty() || !shown) {
-        labelLooks_->setText(QStringLiteral("Add photos to see the looks on the first of them."));
+        labelLooks_->setText(tr("Add photos to see the looks on the first of them."));
         return;
     }
-    labelLooks_->setText(QStringLiteral("Making the thumbnails..."));
+    labelLooks_->setText(tr("Making the thumbnails..."));
     const std::string first = photos[0];
     pool_->start(
         [this, generation, first, category, pictures = pictures_] {
             std::vector<QImage> thumbnails;
-            QString problem;
+            std::string problem;
             try {
                 PhotoMetadata metadata;
                 std::string warning;  // the batch's summary tells of it
@@ -115,7 +118,7 @@ void TBatchSettingsPage::RenderLooks() {
                 StripJob(photo, category, *pictures).Run(strip);
                 thumbnails = std::move(strip.images);
             } catch (...) {
-                problem = Text(CurrentErrorText());
+                problem = CurrentErrorText();
             }
             QMetaObject::invokeMethod(
                 this,
@@ -123,7 +126,7 @@ void TBatchSettingsPage::RenderLooks() {
                     if (generation != looksGeneration_) return;
                     for (size_t i = 0; i < thumbnails.size() && i < size_t(kEffectCount); ++i)
                         listLooks_->item(int(i))->setIcon(QPixmap::fromImage(thumbnails[i]));
-                    labelLooks_->setText(problem.isEmpty() ? QString() : problem);
+                    labelLooks_->setText(MessageWords(problem));
                     emit LooksShown();
                 },
                 Qt::QueuedConnection);

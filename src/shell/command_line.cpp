@@ -1,20 +1,22 @@
 #include "shell/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace corvessa {
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Puts ready-made looks on a photo."));
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Puts ready-made looks on a photo."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The photo to open in place of the sample photo."),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QCoreApplication::translate("CommandLine", "The photo to open in place of the sample photo."),
+        QStringLiteral("[FILE]"));
 
     CommandLine result;
-    const QString tryHelp = QStringLiteral("Try 'corvessa --help'.\n");
+    const QString tryHelp = QCoreApplication::translate("CommandLine", "Try 'corvessa --help'.") + QLatin1Char('\n');
     // The parser goes on past an unknown option, so --help and --version
     // answer whatever else the line holds.
     const bool parsed = parser.parse(arguments);
@@ -29,7 +31,9 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         result.message = QStringLiteral("corvessa: %1\n").arg(parser.errorText()) + tryHelp;
     } else if (parser.positionalArguments().size() > 1) {
         result.exitCode = 2;
-        result.message = QStringLiteral("corvessa: one photo at a time, not %1\n").arg(parser.positionalArguments().size()) + tryHelp;
+        const QString why = QCoreApplication::translate("CommandLine", "one photo at a time, not %1")
+                                .arg(parser.positionalArguments().size());
+        result.message = QStringLiteral("corvessa: %1\n").arg(why) + tryHelp;
     } else if (!parser.positionalArguments().isEmpty()) {
         // Absolute, so that a first copy running in another folder finds it.
         result.photo = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();

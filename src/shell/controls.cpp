@@ -19,8 +19,8 @@ TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QCo
     return panel;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(bounds);
     button->setFocusPolicy(Qt::TabFocus);

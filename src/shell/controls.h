@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 #include "shell/main_layout.h"
 
@@ -21,7 +22,8 @@ inline const QColor kOrange(255, 128, 0);
 
 // A flat panel with the orange highlight and shadow of every panel.
 TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QColor& colour);
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds);
+// `caption` is in the user's words already.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds);
 // `bounds` as a widget's geometry. A view wider than Qt allows (a photo
 // tens of thousands of times wider than high) keeps its centre.
 QRect ClampedRect(const Bounds& bounds);

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
@@ -74,8 +75,10 @@ void Guarded(ShellDialogs& dialogs, const std::function<void()>& action) {
 
 QString OpenDialogFilter() {
     // The default lists every picture the program opens; the old pair stays
-    // offered after it.
-    return QStringLiteral("All pictures (%1);;*.bmp *.jpg (*.bmp *.jpg)").arg(QString::fromStdString(ReadablePatterns()));
+    // offered after it. Only a filter's name is the user's words: Qt reads
+    // the patterns in its brackets.
+    return QStringLiteral("%1 (%2);;*.bmp *.jpg (*.bmp *.jpg)")
+        .arg(QCoreApplication::translate("Dialogs", "All pictures"), QString::fromStdString(ReadablePatterns()));
 }
 
 QString SaveDialogFilter() {
@@ -109,10 +112,13 @@ QtShellDialogs::QtShellDialogs(QWidget* window, Remembered* remembered)
         saveQuality_ = new QSpinBox(saveDialog_);
         saveQuality_->setObjectName(QStringLiteral("SaveQuality"));
         saveQuality_->setRange(kDefaultQuality, 100);
-        saveQuality_->setSpecialValueText(QStringLiteral("the format's own"));
-        saveQuality_->setToolTip(QStringLiteral("Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100"));
+        saveQuality_->setSpecialValueText(QCoreApplication::translate("Dialogs", "the format's own"));
+        saveQuality_->setToolTip(
+            QCoreApplication::translate("Dialogs", "Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100"));
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QStringLiteral("Quality:"), saveDialog_), row, 0);
+        auto* label = new QLabel(QCoreApplication::translate("Dialogs", "Quality:"), saveDialog_);
+        label->setBuddy(saveQuality_);
+        grid->addWidget(label, row, 0);
         grid->addWidget(saveQuality_, row, 1);
         const auto lossyOrNot = [this](const QString& filter) {
             saveQuality_->setEnabled(SaveFormatAt(SaveFilterIndex(filter)).lossy);
@@ -143,11 +149,12 @@ std::optional<std::string> QtShellDialogs::ChooseOpenFile(const std::string& fol
 }
 
 QString CubeDialogFilter() {
-    return QStringLiteral("Colour tables (*.cube *.CUBE *.Cube);;All files (*)");
+    return QStringLiteral("%1 (*.cube *.CUBE *.Cube);;%2 (*)")
+        .arg(QCoreApplication::translate("Dialogs", "Colour tables"), QCoreApplication::translate("Dialogs", "All files"));
 }
 
 std::vector<std::string> QtShellDialogs::ChooseCubeFiles(const std::string& folder) {
-    const QStringList chosen = QFileDialog::getOpenFileNames(window_, QStringLiteral("Add Look"),
+    const QStringList chosen = QFileDialog::getOpenFileNames(window_, QCoreApplication::translate("Dialogs", "Add Look"),
                                                              QString::fromStdString(folder), CubeDialogFilter());
     std::vector<std::string> files;
     for (const QString& file : chosen) files.push_back(file.toStdString());
@@ -180,7 +187,8 @@ std::optional<Rgb> QtShellDialogs::ChooseColor() {
 }
 
 bool QtShellDialogs::ConfirmReplace(const std::string& path) {
-    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QString::fromStdString(path));
+    const QString text = QCoreApplication::translate("Dialogs", "%1 already exists.\nDo you want to replace it?")
+                             .arg(QString::fromStdString(path));
     return QMessageBox::question(window_, QStringLiteral("Corvessa"), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
@@ -192,12 +200,14 @@ SaveFormatChoice QtShellDialogs::AskSaveFormat(const SaveTarget& asName, const S
     };
     const auto file = [](const SaveTarget& target) { return QFileInfo(QString::fromStdString(target.path)).fileName(); };
     QMessageBox box(QMessageBox::Question, QStringLiteral("Corvessa"),
-                    QStringLiteral("%1 is the name of a %2 file, but the file type chosen is %3.\n"
-                                   "Save the photo as %2 under %1, or as %3 under %4?")
+                    QCoreApplication::translate("Dialogs",
+                                                "%1 is the name of a %2 file, but the file type chosen is %3.\n"
+                                                "Save the photo as %2 under %1, or as %3 under %4?")
                         .arg(file(asName), name(asName), name(asFilter), file(asFilter)),
                     QMessageBox::NoButton, window_);
-    QPushButton* byName = box.addButton(QStringLiteral("Save as %1").arg(name(asName)), QMessageBox::AcceptRole);
-    QPushButton* byFilter = box.addButton(QStringLiteral("Save as %1").arg(name(asFilter)), QMessageBox::AcceptRole);
+    const QString saveAs = QCoreApplication::translate("Dialogs", "Save as %1");
+    QPushButton* byName = box.addButton(saveAs.arg(name(asName)), QMessageBox::AcceptRole);
+    QPushButton* byFilter = box.addButton(saveAs.arg(name(asFilter)), QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(byName);
     box.setEscapeButton(cancel);
@@ -207,11 +217,10 @@ SaveFormatChoice QtShellDialogs::AskSaveFormat(const SaveTarget& asName, const S
     return SaveFormatChoice::kCancel;
 }
 
-ExistingOutputsChoice QtShellDialogs::AskExistingOutputs(const std::string& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Corvessa"), QString::fromStdString(question),
-                    QMessageBox::NoButton, window_);
-    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
-    QPushButton* skip = box.addButton(QStringLiteral("Skip those"), QMessageBox::AcceptRole);
+ExistingOutputsChoice QtShellDialogs::AskExistingOutputs(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Corvessa"), question, QMessageBox::NoButton, window_);
+    QPushButton* replace = box.addButton(QCoreApplication::translate("Dialogs", "Replace"), QMessageBox::DestructiveRole);
+    QPushButton* skip = box.addButton(QCoreApplication::translate("Dialogs", "Skip those"), QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     // Enter keeps what exists; only a click replaces it.
     box.setDefaultButton(skip);
@@ -224,11 +233,8 @@ ExistingOutputsChoice QtShellDialogs::AskExistingOutputs(const std::string& ques
 
 namespace {
 
-UnsavedChoice AskSaveBefore(QWidget* window, const QString& what) {
-    const auto answer = QMessageBox::warning(window, QStringLiteral("Corvessa"),
-                                             QStringLiteral("The photo has changes that were not saved.\n"
-                                                            "Do you want to save them before %1?")
-                                                 .arg(what),
+UnsavedChoice AskSaveBefore(QWidget* window, const QString& question) {
+    const auto answer = QMessageBox::warning(window, QStringLiteral("Corvessa"), question,
                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                              QMessageBox::Save);
     if (answer == QMessageBox::Save) return UnsavedChoice::kSave;
@@ -238,19 +244,24 @@ UnsavedChoice AskSaveBefore(QWidget* window, const QString& what) {
 
 }  // namespace
 
-UnsavedChoice QtShellDialogs::AskSaveBeforeClosing() { return AskSaveBefore(window_, QStringLiteral("closing")); }
+UnsavedChoice QtShellDialogs::AskSaveBeforeClosing() {
+    return AskSaveBefore(window_, QCoreApplication::translate("Dialogs", "The photo has changes that were not saved.\n"
+                                                                         "Do you want to save them before closing?"));
+}
 
 UnsavedChoice QtShellDialogs::AskSaveBeforeOpening(const std::string& photo) {
     const QString name = QFileInfo(QString::fromStdString(photo)).fileName();
-    return AskSaveBefore(window_, QStringLiteral("opening %1").arg(name));
+    return AskSaveBefore(window_, QCoreApplication::translate("Dialogs", "The photo has changes that were not saved.\n"
+                                                                         "Do you want to save them before opening %1?")
+                                      .arg(name));
 }
 
-void QtShellDialogs::ShowError(const std::string& text) {
-    QMessageBox::critical(window_, QStringLiteral("Corvessa"), QString::fromStdString(text));
+void QtShellDialogs::ShowError(const QString& text) {
+    QMessageBox::critical(window_, QStringLiteral("Corvessa"), text);
 }
 
-void QtShellDialogs::ShowWarning(const std::string& text) {
-    QMessageBox::warning(window_, QStringLiteral("Corvessa"), QString::fromStdString(text));
+void QtShellDialogs::ShowWarning(const QString& text) {
+    QMessageBox::warning(window_, QStringLiteral("Corvessa"), text);
 }
 
 namespace {

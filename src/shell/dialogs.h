@@ -10,11 +10,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "io/photo_formats.h"
 #include "looks/render_context.h"
 #include "session/save_target.h"
+#include "session/words.h"
 
 class QColorDialog;
 class QFileDialog;
@@ -58,14 +60,19 @@ public:
     virtual SaveFormatChoice AskSaveFormat(const SaveTarget& asName, const SaveTarget& asFilter) = 0;
     // Some outputs of a batch about to start exist already, as `question`
     // says: "Replace", "Skip those" or "Cancel".
-    virtual ExistingOutputsChoice AskExistingOutputs(const std::string& question) = 0;
+    virtual ExistingOutputsChoice AskExistingOutputs(const QString& question) = 0;
     // Closing the window would lose an edit that was never saved.
     virtual UnsavedChoice AskSaveBeforeClosing() = 0;
     // So would opening `photo` in place of the working photo.
     virtual UnsavedChoice AskSaveBeforeOpening(const std::string& photo) = 0;
-    virtual void ShowError(const std::string& text) = 0;
+    // `text` in the user's words.
+    virtual void ShowError(const QString& text) = 0;
     // Something the user should know about an operation that went through.
-    virtual void ShowWarning(const std::string& text) = 0;
+    virtual void ShowWarning(const QString& text) = 0;
+    // A message of the layers below (a CorvessaError's text, a reader's
+    // warning), in the user's words.
+    void ShowError(std::string_view message) { ShowError(MessageWords(message)); }
+    void ShowWarning(std::string_view message) { ShowWarning(MessageWords(message)); }
     // Asks the desktop to show the document `path` with its own program;
     // `failed` runs, now or once the desktop has given up, if it cannot.
     virtual void OpenWithDesktop(const std::string& path, std::function<void()> failed) = 0;
@@ -95,12 +102,14 @@ public:
     std::vector<std::string> ChooseCubeFiles(const std::string& folder) override;
     bool ConfirmReplace(const std::string& path) override;
     SaveFormatChoice AskSaveFormat(const SaveTarget& asName, const SaveTarget& asFilter) override;
-    ExistingOutputsChoice AskExistingOutputs(const std::string& question) override;
+    ExistingOutputsChoice AskExistingOutputs(const QString& question) override;
     UnsavedChoice AskSaveBeforeClosing() override;
     UnsavedChoice AskSaveBeforeOpening(const std::string& photo) override;
     std::optional<Rgb> ChooseColor() override;
-    void ShowError(const std::string& text) override;
-    void ShowWarning(const std::string& text) override;
+    using ShellDialogs::ShowError;
+    using ShellDialogs::ShowWarning;
+    void ShowError(const QString& text) override;
+    void ShowWarning(const QString& text) override;
     void OpenWithDesktop(const std::string& path, std::function<void()> failed) override;
 
 private:

@@ -4,6 +4,7 @@
 // What they do is in edit_panel.cpp.
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "session/words.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
 #include "shell/edit_panel.h"
@@ -24,6 +26,8 @@ namespace corvessa {
 namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QString ActionCaption(Action action) { return ActionName(RowOf(action)); }
 
 QLabel* WhiteLabel(const QString& text, const char* name = nullptr) {
     auto* label = new QLabel(text);
@@ -54,7 +58,8 @@ QSlider* PanelSlider(const QString& name, int lowest, int highest, int value) {
 
 QString AdjustmentText(const Adjustment& row, int value) {
     const QString sign = value > 0 ? QStringLiteral("+") : QString();
-    if (row.id == AdjustmentId::kExposure) return sign + QString::number(value * row.step, 'f', 2) + QStringLiteral(" EV");
+    if (row.id == AdjustmentId::kExposure)
+        return QCoreApplication::translate("TEditPanel", "%1 EV").arg(sign + QString::number(value * row.step, 'f', 2));
     return sign + QString::number(value * row.step, 'f', 0);
 }
 
@@ -82,10 +87,11 @@ void TEditPanel::CreateControls(QWidget& window) {
 void TEditPanel::CreateGeometryControls(QGridLayout& grid) {
     comboShape_ = new QComboBox;
     comboShape_->setObjectName(QStringLiteral("ComboCropShape"));
-    comboShape_->setToolTip(QStringLiteral("The crop frame's shape; drag its corners and sides on the photo"));
-    for (const CropShape& shape : kCropShapes) comboShape_->addItem(QString::fromLatin1(shape.name));
+    comboShape_->setToolTip(tr("The crop frame's shape; drag its corners and sides on the photo"));
+    for (const CropShape& shape : kCropShapes)
+        comboShape_->addItem(QCoreApplication::translate("TEditPanel", shape.name));
     // Each label is its control's buddy, which names the control for a screen reader.
-    QLabel* crop = WhiteLabel(QStringLiteral("Crop"));
+    QLabel* crop = WhiteLabel(tr("Crop"));
     crop->setBuddy(comboShape_);
     comboShape_->view()->setAccessibleName(crop->text());
     grid.addWidget(crop, 0, 0);
@@ -97,10 +103,10 @@ void TEditPanel::CreateGeometryControls(QGridLayout& grid) {
         QString caption, tip;
         std::function<void()> click;
     } buttons[] = {
-        {"BtnTurnLeft", QStringLiteral("Left 90\u00b0"), QStringLiteral("Turns the photo a quarter to the left"), [this] { Turn(-1); }},
-        {"BtnTurnRight", QStringLiteral("Right 90\u00b0"), QStringLiteral("Turns the photo a quarter to the right"), [this] { Turn(1); }},
-        {"BtnFlipHorizontal", QStringLiteral("Flip \u2194"), QStringLiteral("Mirrors the photo left to right"), [this] { Flip(true); }},
-        {"BtnFlipVertical", QStringLiteral("Flip \u2195"), QStringLiteral("Mirrors the photo top to bottom"), [this] { Flip(false); }},
+        {"BtnTurnLeft", tr("Left 90\u00b0"), tr("Turns the photo a quarter to the left"), [this] { Turn(-1); }},
+        {"BtnTurnRight", tr("Right 90\u00b0"), tr("Turns the photo a quarter to the right"), [this] { Turn(1); }},
+        {"BtnFlipHorizontal", tr("Flip \u2194"), tr("Mirrors the photo left to right"), [this] { Flip(true); }},
+        {"BtnFlipVertical", tr("Flip \u2195"), tr("Mirrors the photo top to bottom"), [this] { Flip(false); }},
     };
     for (int i = 0; i < 4; ++i) {
         QPushButton* button = PanelButton(buttons[i].name, buttons[i].caption, buttons[i].tip);
@@ -111,11 +117,11 @@ void TEditPanel::CreateGeometryControls(QGridLayout& grid) {
     const int most = int(std::lround(kMostStraighten / kStraightenStep));
     sliderStraighten_ = PanelSlider(QStringLiteral("SliderStraighten"), -most, most, 0);
     sliderStraighten_->setPageStep(10);
-    sliderStraighten_->setToolTip(QStringLiteral("Turns the photo by up to 45\u00b0 either way and keeps the largest "
-                                                 "upright part of it"));
+    sliderStraighten_->setToolTip(tr("Turns the photo by up to 45\u00b0 either way and keeps the largest "
+                                     "upright part of it"));
     labelStraighten_ = WhiteLabel(QString(), "LabelStraighten");
     labelStraighten_->setMinimumWidth(48);
-    QLabel* straighten = WhiteLabel(QStringLiteral("Straighten"));
+    QLabel* straighten = WhiteLabel(tr("Straighten"));
     straighten->setBuddy(sliderStraighten_);
     grid.addWidget(straighten, 3, 0);
     grid.addWidget(sliderStraighten_, 3, 1, 1, 2);
@@ -136,10 +142,10 @@ void TEditPanel::CreateAdjustmentControls(QGridLayout& grid) {
     // Five rows of two: the table's first half on the left.
     for (const Adjustment& row : kAdjustments) {
         const int i = int(row.id), place = i % 5, column = (i / 5) * 3;
-        QLabel* label = WhiteLabel(Utf8(row.label));
-        label->setToolTip(Utf8(row.help));
+        QLabel* label = WhiteLabel(Words("Adjustments", row.label));
+        label->setToolTip(Words("Adjustments", row.help));
         QSlider* slider = PanelSlider(QStringLiteral("Slider") + Utf8(row.label), row.lowest, row.highest, row.neutral);
-        slider->setToolTip(Utf8(row.help));
+        slider->setToolTip(label->toolTip());
         label->setBuddy(slider);
         slider->setPageStep(std::max(1, (row.highest - row.lowest) / 20));
         values_[size_t(i)] = WhiteLabel(AdjustmentText(row, row.neutral));
@@ -157,13 +163,13 @@ void TEditPanel::CreateAdjustmentControls(QGridLayout& grid) {
 }
 
 void TEditPanel::CreateButtons(QGridLayout& grid) {
-    QPushButton* autoButton =
-        PanelButton("BtnEditAuto", QStringLiteral("Auto"), QStringLiteral("Levels and white balance from the photo"));
-    QPushButton* reset = PanelButton("BtnEditReset", QStringLiteral("Reset"), QStringLiteral("Every edit back at none"));
-    QPushButton* cancel = PanelButton("BtnEditCancel", QStringLiteral("Cancel"),
-                                      QStringLiteral("Closes the panel; the photo stays as it was (%1)").arg(KeysText(Action::kCancel)));
-    btnApply_ = PanelButton("BtnEditApply", QStringLiteral("Apply"),
-                            QStringLiteral("Makes the edits your photo (%1)").arg(KeysText(Action::kAcceptEdit)));
+    QPushButton* autoButton = PanelButton("BtnEditAuto", tr("Auto"), tr("Levels and white balance from the photo"));
+    QPushButton* reset = PanelButton("BtnEditReset", tr("Reset"), tr("Every edit back at none"));
+    QPushButton* cancel =
+        PanelButton("BtnEditCancel", ActionCaption(Action::kCancel),
+                    tr("Closes the panel; the photo stays as it was (%1)").arg(KeysText(Action::kCancel)));
+    btnApply_ = PanelButton("BtnEditApply", ActionCaption(Action::kAcceptEdit),
+                            tr("Makes the edits your photo (%1)").arg(KeysText(Action::kAcceptEdit)));
     grid.addWidget(autoButton, 0, 0);
     grid.addWidget(reset, 0, 1);
     grid.setColumnStretch(2, 1);
@@ -173,6 +179,19 @@ void TEditPanel::CreateButtons(QGridLayout& grid) {
     connect(reset, &QPushButton::clicked, this, [this] { ResetClick(); });
     connect(cancel, &QPushButton::clicked, this, [this] { Cancel(); });
     connect(btnApply_, &QPushButton::clicked, this, [this] { Accept(); });
+}
+
+std::vector<QWidget*> TEditPanel::KeyOrder() const {
+    const auto named = [this](const char* name) { return panel_->findChild<QWidget*>(QLatin1String(name)); };
+    std::vector<QWidget*> order{frame_, comboShape_};
+    for (const char* name : {"BtnTurnLeft", "BtnTurnRight", "BtnFlipHorizontal", "BtnFlipVertical"})
+        order.push_back(named(name));
+    order.push_back(sliderStraighten_);
+    // The table's order is down the left column of sliders, then down the right.
+    order.insert(order.end(), sliders_.begin(), sliders_.end());
+    for (const char* name : {"BtnEditAuto", "BtnEditReset", "BtnEditCancel", "BtnEditApply"})
+        order.push_back(named(name));
+    return order;
 }
 
 }  // namespace corvessa

@@ -15,6 +15,7 @@
 
 #include "ground/parallel.h"
 #include "session/photo_session.h"
+#include "session/words.h"
 #include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/dialogs.h"
@@ -98,7 +99,7 @@ void TEditPanel::Open() {
     copy_.reset();
     viewWanted_ = false;
     const std::pair<int, int> screen = ScreenShape();
-    comboShape_->setItemText(kScreenCrop, QStringLiteral("Screen (%1:%2)").arg(screen.first).arg(screen.second));
+    comboShape_->setItemText(kScreenCrop, tr("Screen (%1:%2)").arg(screen.first).arg(screen.second));
     // The photo itself until its copy is made.
     view_->ShowShared(edit_->Photo());
     ShowEdits();
@@ -158,14 +159,14 @@ void TEditPanel::Accept() {
             Close();
             const SessionChange change = session_.ApplyEdit(generation, std::move(edited));
             applied_(change);
-            if (change.workPhotoReplaced) pane_.Tell(QStringLiteral("Applied the edits"));
+            if (change.workPhotoReplaced) pane_.Tell(tr("Applied the edits"));
         },
         [this](const std::string& message) {
             pane_.UpdateBusy();
             SetControlsEnabled(true);
             dialogs_.ShowError(message);
         });
-    pane_.StartBusy(QStringLiteral("Applying the edits"));
+    pane_.StartBusy(tr("Applying the edits"));
 }
 
 bool TEditPanel::Cancel() {
@@ -304,7 +305,7 @@ void TEditPanel::ShowFrame() {
         frame_->SetFrame(std::nullopt, 0, 0);
     else
         frame_->SetFrame(kept, ratioWidth, ratioHeight);
-    labelSize_->setText(QStringLiteral("%1 \u00d7 %2 pixels").arg(kept.width).arg(kept.height));
+    labelSize_->setText(tr("%1 \u00d7 %2 pixels").arg(kept.width).arg(kept.height));
 }
 
 void TEditPanel::UpdateView() {
@@ -326,7 +327,7 @@ void TEditPanel::UpdateView() {
             if (viewWanted_) UpdateView();
         },
         [this](const std::string& message) {
-            pane_.Tell(QString::fromStdString(message));
+            pane_.Tell(MessageWords(message));
             if (viewWanted_) UpdateView();
         });
 }

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "edit/edit.h"
 #include "session/photo_edit.h"
@@ -44,12 +45,19 @@ struct SessionChange;
 // The crop shapes the panel offers, in its order: none, a free frame, the
 // photo's own shape, the fixed ones, and the screen's.
 struct CropShape {
-    const char* name;
+    const char* name;  // translated in the context "TEditPanel" where shown
     int ratioWidth, ratioHeight;  // 0:0: see kFreeCrop, kOriginalCrop, kScreenCrop
 };
 inline constexpr CropShape kCropShapes[] = {
-    {"No crop", 0, 0}, {"Free", 0, 0}, {"Original", 0, 0}, {"1:1", 1, 1}, {"4:5", 4, 5},
-    {"3:2", 3, 2},     {"16:9", 16, 9}, {"9:16", 9, 16},   {"Screen", 0, 0},
+    {QT_TRANSLATE_NOOP("TEditPanel", "No crop"), 0, 0},
+    {QT_TRANSLATE_NOOP("TEditPanel", "Free"), 0, 0},
+    {QT_TRANSLATE_NOOP("TEditPanel", "Original"), 0, 0},
+    {"1:1", 1, 1},
+    {"4:5", 4, 5},
+    {"3:2", 3, 2},
+    {"16:9", 16, 9},
+    {"9:16", 9, 16},
+    {QT_TRANSLATE_NOOP("TEditPanel", "Screen"), 0, 0},
 };
 inline constexpr int kNoCrop = 0, kFreeCrop = 1, kOriginalCrop = 2, kScreenCrop = 8;
 
@@ -67,6 +75,10 @@ public:
     ~TEditPanel() override;
 
     TFlatPanel* Panel() const { return panel_; }
+    // The panel's controls in the order Tab reaches them: the crop frame on
+    // the photo, then down the shape, turns and straightening, down each
+    // column of adjustments, and along the buttons.
+    std::vector<QWidget*> KeyOrder() const;
     TImageView* View() const { return view_; }
     TCropFrame* Frame() const { return frame_; }
     bool Editing() const { return edit_.has_value(); }

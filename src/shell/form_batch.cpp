@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -17,6 +18,7 @@
 
 #include "io/photo_files.h"
 #include "io/picture_source.h"
+#include "shell/accessible_names.h"
 #include "shell/batch_progress_page.h"
 #include "shell/batch_runner.h"
 #include "shell/batch_settings_page.h"
@@ -51,7 +53,7 @@ public:
     explicit QtBatchQuestions(QWidget* window) : window_(window) {}
 
     std::vector<std::string> ChoosePhotos() override {
-        QFileDialog dialog(window_, QStringLiteral("Add photos"), lastFolder_);
+        QFileDialog dialog(window_, QCoreApplication::translate("TFormBatch", "Add photos"), lastFolder_);
         dialog.setFileMode(QFileDialog::ExistingFiles);
         dialog.setNameFilter(OpenDialogFilter());
         std::vector<std::string> chosen;
@@ -61,24 +63,27 @@ public:
         return chosen;
     }
     std::optional<std::string> ChoosePhotoFolder() override {
-        const QString folder = QFileDialog::getExistingDirectory(window_, QStringLiteral("Add the photos of a folder"), lastFolder_);
+        const QString folder = QFileDialog::getExistingDirectory(
+            window_, QCoreApplication::translate("TFormBatch", "Add the photos of a folder"), lastFolder_);
         if (folder.isEmpty()) return std::nullopt;
         lastFolder_ = folder;
         return folder.toStdString();
     }
     std::optional<std::string> ChooseOutputFolder(const std::string& start) override {
-        const QString folder = QFileDialog::getExistingDirectory(window_, QStringLiteral("Output folder"), Text(start));
+        const QString title = QCoreApplication::translate("TFormBatch", "Output folder");
+        const QString folder = QFileDialog::getExistingDirectory(window_, title, Text(start));
         if (folder.isEmpty()) return std::nullopt;
         return folder.toStdString();
     }
     std::optional<std::string> ChooseCubeFile(const std::string& start) override {
-        const QString file = QFileDialog::getOpenFileName(window_, QStringLiteral("A .cube file"), Text(start),
-                                                          CubeDialogFilter());
+        const QString title = QCoreApplication::translate("TFormBatch", "A .cube file");
+        const QString file = QFileDialog::getOpenFileName(window_, title, Text(start), CubeDialogFilter());
         if (file.isEmpty()) return std::nullopt;
         return file.toStdString();
     }
     std::optional<Rgb> ChooseColour(Rgb start) override {
-        const QColor colour = QColorDialog::getColor(QColor(start.r, start.g, start.b), window_, QStringLiteral("Colour"));
+        const QColor colour = QColorDialog::getColor(QColor(start.r, start.g, start.b), window_,
+                                                     QCoreApplication::translate("TFormBatch", "Colour"));
         if (!colour.isValid()) return std::nullopt;
         return Rgb{uint8_t(colour.red()), uint8_t(colour.green()), uint8_t(colour.blue())};
     }
@@ -116,7 +121,7 @@ TFormBatch::TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pict
     // found here, on the thread that lasts.
     LoadImagePlugins();
     setObjectName(QStringLiteral("FormBatch"));
-    setWindowTitle(QStringLiteral("Batch"));
+    setWindowTitle(tr("Batch"));
     setAcceptDrops(true);
 
     pages_ = new QStackedWidget(this);
@@ -136,6 +141,7 @@ TFormBatch::TFormBatch(QWidget* owner, std::shared_ptr<const PictureSource> pict
         settings_->Refresh();
     });
     connect(summary_, &TBatchSummaryPage::ClosePressed, this, &QWidget::hide);
+    NameControls(*this);
     settings_->Recall(*remembered_);
     if (RestoreWindowPlace(*this, remembered_->Place(Setting::kBatchPlace))) placed_ = true;
 }
@@ -202,8 +208,8 @@ bool TFormBatch::MayWriteOutputs(batch::BatchSettings& settings) {
     if (settings.skipExisting) return true;
     const size_t existing = ExistingOutputs(Photos(), settings);
     if (!existing) return true;
-    const std::string question =
-        QStringLiteral("%1 of the outputs exist already in %2.").arg(existing).arg(Text(settings.outputFolder)).toStdString();
+    const QString question =
+        tr("%n of the outputs exist already in %1.", nullptr, int(existing)).arg(Text(settings.outputFolder));
     switch (Dialogs().AskExistingOutputs(question)) {
     case ExistingOutputsChoice::kReplace: return true;
     case ExistingOutputsChoice::kSkip: settings.skipExisting = true; return true;  // this run only

@@ -24,6 +24,8 @@
 #include "batch/name_pattern.h"
 #include "ground/resample.h"
 #include "session/photo_session.h"
+#include "session/words.h"
+#include "shell/accessible_names.h"
 #include "shell/dialogs.h"
 #include "shell/photo_saver.h"
 
@@ -105,7 +107,7 @@ std::string WriteExport(const TBitmap& photo, const PhotoMetadata& metadata, con
 
 TFormExport::TFormExport(QWidget* owner, ShellDialogs& dialogs) : QWidget(owner, Qt::Dialog), dialogs_(dialogs) {
     setObjectName(QStringLiteral("FormExport"));
-    setWindowTitle(QStringLiteral("Export"));
+    setWindowTitle(tr("Export"));
     MakeControls();
     estimateTimer_ = new QTimer(this);
     estimateTimer_->setSingleShot(true);
@@ -122,29 +124,29 @@ void TFormExport::MakeControls() {
     format_->setObjectName(QStringLiteral("ExportFormat"));
     for (const PhotoFormat* format : SaveFormats())
         format_->addItem(QString::fromUtf8(format->name.data(), int(format->name.size())), int(format->id));
-    form->addRow(QStringLiteral("Format"), format_);
+    form->addRow(tr("Format"), format_);
     quality_ = new QSpinBox(this);
     quality_->setObjectName(QStringLiteral("ExportQuality"));
     quality_->setRange(1, 100);
     quality_->setValue(85);
-    form->addRow(QStringLiteral("Quality"), quality_);
+    form->addRow(tr("Quality"), quality_);
     auto* sizeRow = new QHBoxLayout;
     sizeKind_ = new QComboBox(this);
     sizeKind_->setObjectName(QStringLiteral("ExportSizeKind"));
-    sizeKind_->addItems({QStringLiteral("Full size"), QStringLiteral("Long edge, pixels"), QStringLiteral("Percent")});
+    sizeKind_->addItems({tr("Full size"), tr("Long edge, pixels"), tr("Percent")});
     sizeValue_ = new QSpinBox(this);
     sizeValue_->setObjectName(QStringLiteral("ExportSizeValue"));
     sizeRow->addWidget(sizeKind_);
     sizeRow->addWidget(sizeValue_);
-    form->addRow(QStringLiteral("Size"), sizeRow);
-    stripLocation_ = new QCheckBox(QStringLiteral("Remove the location (GPS)"), this);
+    form->addRow(tr("Size"), sizeRow);
+    stripLocation_ = new QCheckBox(tr("Remove the location (GPS)"), this);
     stripLocation_->setObjectName(QStringLiteral("ExportStripLocation"));
     stripLocation_->setChecked(true);
-    stripMetadata_ = new QCheckBox(QStringLiteral("Remove all camera data"), this);
+    stripMetadata_ = new QCheckBox(tr("Remove all camera data"), this);
     stripMetadata_->setObjectName(QStringLiteral("ExportStripMetadata"));
-    srgb_ = new QCheckBox(QStringLiteral("Convert to sRGB"), this);
+    srgb_ = new QCheckBox(tr("Convert to sRGB"), this);
     srgb_->setObjectName(QStringLiteral("ExportSrgb"));
-    srgb_->setToolTip(QStringLiteral("The colours every browser and phone shows right"));
+    srgb_->setToolTip(tr("The colours every browser and phone shows right"));
     srgb_->setChecked(true);
     form->addRow(QString(), srgb_);
     form->addRow(QString(), stripLocation_);
@@ -152,23 +154,25 @@ void TFormExport::MakeControls() {
     auto* folderRow = new QHBoxLayout;
     folder_ = new QLineEdit(this);
     folder_->setObjectName(QStringLiteral("ExportFolder"));
-    auto* choose = new QPushButton(QStringLiteral("Choose..."), this);
+    auto* choose = new QPushButton(tr("Choose..."), this);
+    choose->setObjectName(QStringLiteral("BtnExportFolder"));
     folderRow->addWidget(folder_);
     folderRow->addWidget(choose);
-    form->addRow(QStringLiteral("Folder"), folderRow);
+    form->addRow(tr("Folder"), folderRow);
     pattern_ = new QLineEdit(QStringLiteral("{name}-web"), this);
     pattern_->setObjectName(QStringLiteral("ExportName"));
-    pattern_->setToolTip(QStringLiteral("{name}: the photo's name, {folder}: its folder's"));
-    form->addRow(QStringLiteral("Name"), pattern_);
+    pattern_->setToolTip(tr("{name}: the photo's name, {folder}: its folder's"));
+    form->addRow(tr("Name"), pattern_);
     estimateText_ = new QLabel(this);
     estimateText_->setObjectName(QStringLiteral("ExportEstimate"));
-    form->addRow(QStringLiteral("File"), estimateText_);
+    form->addRow(tr("File"), estimateText_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("ExportStatus"));
-    export_ = new QPushButton(QStringLiteral("Export"), this);
+    export_ = new QPushButton(tr("Export"), this);
     export_->setObjectName(QStringLiteral("BtnExportWrite"));
     export_->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("BtnExportClose"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
     buttons->addWidget(export_);
@@ -177,10 +181,14 @@ void TFormExport::MakeControls() {
     layout->addLayout(form);
     layout->addLayout(buttons);
     connect(choose, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Export to"), folder_->text());
+        const QString folder = QFileDialog::getExistingDirectory(this, tr("Export to"), folder_->text());
         if (!folder.isEmpty()) folder_->setText(folder);
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    NameControls(*this);
+    // Down the form as it is laid out (the boxes were made in another order).
+    OrderTabs({format_, quality_, sizeKind_, sizeValue_, srgb_, stripLocation_, stripMetadata_, folder_, choose,
+               pattern_, export_, close});
     ConnectControls();
 }
 
@@ -190,7 +198,7 @@ void TFormExport::ConnectControls() {
         sizeValue_->setEnabled(kind != kFullSize);
         sizeValue_->setRange(kind == kPercent ? 1 : kExportEdgeMin, kind == kPercent ? 100 : kExportEdgeMax);
         sizeValue_->setValue(kind == kPercent ? 50 : 2048);
-        sizeValue_->setSuffix(kind == kPercent ? QStringLiteral(" %") : QStringLiteral(" px"));
+        sizeValue_->setSuffix(kind == kPercent ? tr(" %") : tr(" px"));
     });
     sizeKind_->setCurrentIndex(kLongEdge);
     connect(format_, &QComboBox::currentIndexChanged, this, &TFormExport::ChoicesChanged);
@@ -231,9 +239,12 @@ std::optional<ExportRequest> TFormExport::Request() {
     const std::string text = pattern_->text().toStdString();
     try {
         const batch::NamePattern pattern(text);
-        for (const char* field : {"{category}", "{effect}", "{look}"})
-            if (text.find(field) != std::string::npos)
-                throw CorvessaError("The name of an export takes {name} and {folder}");
+        for (const char* field : {"{category}", "{effect}", "{look}"}) {
+            if (text.find(field) != std::string::npos) {
+                status_->setText(tr("The name of an export takes {name} and {folder}"));
+                return std::nullopt;
+            }
+        }
         // A photo that came from no file (the start-up sample) is "photo".
         const std::string input = photoPath_.empty() ? std::string("photo") : photoPath_;
         std::string name = pattern.Expand(input, Look{1, 1});
@@ -243,7 +254,7 @@ std::optional<ExportRequest> TFormExport::Request() {
         }
         request.path = (fs::path(folder_->text().toStdString()) / name).string();
     } catch (const std::exception& error) {
-        status_->setText(QString::fromStdString(error.what()));
+        status_->setText(MessageWords(error.what()));
         return std::nullopt;
     }
     return request;
@@ -255,7 +266,7 @@ void TFormExport::ChoicesChanged() {
     if (!photo_) return;
     estimate_.Drop();
     estimateDue_ = true;
-    estimateText_->setText(QStringLiteral("estimating..."));
+    estimateText_->setText(tr("estimating..."));
     estimateTimer_->start();
 }
 
@@ -264,13 +275,14 @@ void TFormExport::StartEstimate() {
     std::optional<ExportRequest> request = Request();
     if (!request || !photo_) return;
     const PictureSize size = ExportSize(photo_->Width(), photo_->Height(), request->choices);
-    const QString pixels = QStringLiteral("%1 x %2").arg(size.width).arg(size.height);
     estimate_.Start([photo = photo_, metadata = metadata_,
                      request = *request] { return EstimateExportBytes(*photo, metadata, request); },
-                    [this, pixels](uint64_t bytes) {
-                        estimateText_->setText(QStringLiteral("about %1, %2").arg(FileSizeText(qint64(bytes)), pixels));
+                    [this, size](uint64_t bytes) {
+                        estimateText_->setText(tr("about %1, %2 x %3")
+                                                   .arg(FileSizeText(qint64(bytes)), QString::number(size.width),
+                                                        QString::number(size.height)));
                     },
-                    [this](const std::string& error) { estimateText_->setText(QString::fromStdString(error)); });
+                    [this](const std::string& error) { estimateText_->setText(MessageWords(error)); });
 }
 
 void TFormExport::ExportClick() {
@@ -281,12 +293,12 @@ void TFormExport::ExportClick() {
         std::error_code ec;
         if (fs::exists(request->path, ec) && !dialogs_.ConfirmReplace(request->path)) return;
         export_->setEnabled(false);
-        status_->setText(QStringLiteral("Exporting..."));
+        status_->setText(tr("Exporting..."));
         const auto finished = [this, path = request->path](const std::string& error) {
             export_->setEnabled(true);
             if (error.empty()) {
                 const QFileInfo file(QString::fromStdString(path));
-                status_->setText(QStringLiteral("Exported %1, %2").arg(file.fileName(), FileSizeText(file.size())));
+                status_->setText(tr("Exported %1, %2").arg(file.fileName(), FileSizeText(file.size())));
             } else {
                 status_->clear();
                 dialogs_.ShowError(error);

@@ -17,6 +17,7 @@
 
 #include "io/photo_files.h"
 #include "session/language.h"
+#include "shell/accessible_names.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/display_colour.h"
@@ -108,7 +109,7 @@ void TFormMain::CreateControls() {
     new TWindowDrops(*this, [this](const std::vector<std::string>& tables) { myLooksView_->Add(tables); },
                      [this](const std::string& path) { OpenPhoto(path); });
     MakeHiddenImage(*this);
-    OrderForKeys(*this, column_);
+    OrderForKeys(*this, column_, edit_->KeyOrder());
     AddShortcuts(*this, ActionWindow::kMain, this, [this](Action action) { RunAction(action); });
 }
 
@@ -210,7 +211,7 @@ void TFormMain::RestoreRemembered() {
     if (!remembered_) return;
     // Said once the window is up: the run goes on from the defaults.
     if (const QString refusal = remembered_->Refusal(); !refusal.isEmpty())
-        QTimer::singleShot(0, this, [this, text = refusal.toStdString()] { dialogs_->ShowWarning(text); });
+        QTimer::singleShot(0, this, [this, refusal] { dialogs_->ShowWarning(refusal); });
     // On a screen that is there now, and no larger than it.
     RestoreWindowPlace(*this, remembered_->Place(Setting::kMainPlace), layoutArea_);
     formPreview_->RestorePlace(remembered_->Place(Setting::kPreviewPlace), true);
@@ -322,17 +323,16 @@ void TFormMain::ApplyResult(std::shared_ptr<const TBitmap> result) {
     corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Apply(std::move(result)));
         const batch::BatchLook& shown = session_.PreviewLook();
-        if (shown.user)
-            pane_->Tell(QString::fromStdString("Applied My Looks: " + shown.user->name));
-        else
-            pane_->Tell(QString::fromStdString("Applied " + LookTitle(shown.look.category, shown.look.effect)).trimmed());
+        const QString title = AccessibleText::LookTitle(shown.look.category, shown.look.effect);
+        pane_->Tell(shown.user ? tr("Applied My Looks: %1").arg(QString::fromStdString(shown.user->name))
+                               : tr("Applied %1").arg(title).trimmed());
     });
 }
 
 void TFormMain::BtnUndoClick() {
     corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Undo());
-        pane_->Tell(QStringLiteral("Undone"));
+        pane_->Tell(tr("Undone"));
     });
 }
 
@@ -340,7 +340,7 @@ void TFormMain::BtnRedoClick() {
     if (!session_.CanRedo()) return;
     corvessa::Guarded(*dialogs_, [&] {
         ShowChange(session_.Redo());
-        pane_->Tell(QStringLiteral("Redone"));
+        pane_->Tell(tr("Redone"));
     });
 }
 

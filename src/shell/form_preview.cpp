@@ -34,8 +34,8 @@ constexpr int kPanelHeight = 230;
 constexpr int kButtonTop = 248;
 constexpr int kSliderTop = 231;
 
-QLabel* MakeRedLabel(QWidget* parent, const char* name, const char* caption, QRect bounds, int fontHeight) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+QLabel* MakeRedLabel(QWidget* parent, const char* name, const QString& caption, QRect bounds, int fontHeight) {
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(bounds);
     label->setFont(WindowFont(fontHeight));
@@ -55,7 +55,7 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       photoArea_(photoArea) {
     setObjectName(QStringLiteral("FormPreview"));
-    setWindowTitle(QStringLiteral("Preview"));
+    setWindowTitle(tr("Preview"));
     setFont(WindowFont(11));
     QPalette face = palette();
     face.setColor(QPalette::Window, kFace);
@@ -72,20 +72,20 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     imgPreview_->setGeometry(80, 1, 209, 224);
     imgPreview_->SetZoomable(true);
     NamePhotoView(*imgPreview_, AccessibleText::tr("The photo with the look"));
-    label2_ = MakeRedLabel(panel1_, "Label2", "Wait seconds", QRect(64, 64, 144, 29), 24);
-    label1_ = MakeRedLabel(panel1_, "Label1", "PROCESSING---", QRect(64, 96, 241, 37), 32);
+    label2_ = MakeRedLabel(panel1_, "Label2", tr("Wait seconds"), QRect(64, 64, 144, 29), 24);
+    label1_ = MakeRedLabel(panel1_, "Label1", tr("PROCESSING---"), QRect(64, 96, 241, 37), 32);
 
-    btnColor_ = MakeButton(this, "BtnColor", "Change Color", QRect(80, kButtonTop, 83, 25));
+    btnColor_ = MakeButton(this, "BtnColor", tr("Change Color"), QRect(80, kButtonTop, 83, 25));
     btnColor_->hide();
-    btnApply_ = MakeButton(this, "BtnApply", "Apply", QRect(184, kButtonTop, 75, 25));
-    btnCancel_ = MakeButton(this, "BtnCancel", "Cancel", QRect(272, kButtonTop, 75, 25));
+    btnApply_ = MakeButton(this, "BtnApply", ActionName(RowOf(Action::kApply)), QRect(184, kButtonTop, 75, 25));
+    btnCancel_ = MakeButton(this, "BtnCancel", ActionName(RowOf(Action::kCancel)), QRect(272, kButtonTop, 75, 25));
     connect(btnColor_, &QPushButton::clicked, this, [this] { BtnColorClick(); });
     connect(btnApply_, &QPushButton::clicked, this, [this] { BtnApplyClick(); });
     connect(btnCancel_, &QPushButton::clicked, this, [this] { Button2Click(); });
 
     // Held down, the photo as it was shows in place of the look.
-    btnCompare_ = MakeButton(this, "BtnCompare", "Compare", QRect(4, kButtonTop, 72, 25));
-    btnCompare_->setToolTip(QStringLiteral("Hold to see the photo without the look (or hold %1)").arg(KeysText(Action::kCompare)));
+    btnCompare_ = MakeButton(this, "BtnCompare", ActionName(RowOf(Action::kCompare)), QRect(4, kButtonTop, 72, 25));
+    btnCompare_->setToolTip(tr("Hold to see the photo without the look (or hold %1)").arg(KeysText(Action::kCompare)));
     connect(btnCompare_, &QPushButton::pressed, this, [this] { SetComparing(true); });
     connect(btnCompare_, &QPushButton::released, this, [this] { SetComparing(false); });
 
@@ -94,7 +94,7 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     sliderStrength_->setRange(0, kFullStrength);
     sliderStrength_->setValue(kFullStrength);
     sliderStrength_->setPageStep(10);
-    sliderStrength_->setToolTip(QStringLiteral("Strength of the look"));
+    sliderStrength_->setToolTip(tr("Strength of the look"));
     labelStrength_ = new QLabel(this);
     labelStrength_->setObjectName(QStringLiteral("LabelStrength"));
     QPalette light = labelStrength_->palette();
@@ -102,6 +102,8 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     labelStrength_->setPalette(light);
     connect(sliderStrength_, &QSlider::valueChanged, this, [this](int value) { SetStrength(value); });
     SetStrength(kFullStrength);
+    // The strength lies above the row of buttons.
+    OrderTabs({sliderStrength_, btnCompare_, btnColor_, btnApply_, btnCancel_});
     LayOut();
 }
 
@@ -219,7 +221,7 @@ void TFormPreview::SetStrength(int strength) {
     strength_ = std::clamp(strength, 0, kFullStrength);
     if (strength_ != before) emit StrengthChanged(strength_);
     if (sliderStrength_->value() != strength_) sliderStrength_->setValue(strength_);
-    labelStrength_->setText(QStringLiteral("%1 %").arg(strength_));
+    labelStrength_->setText(tr("%1 %").arg(strength_));
     sliderStrength_->setAccessibleName(AccessibleText::Strength(strength_));
     if (look_ && source_ && strength_ > 0 && strength_ < kFullStrength && strength_ != mixedStrength_)
         MixInBackground();

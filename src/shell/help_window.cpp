@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "ground/error.h"
+#include "shell/accessible_names.h"
 #include "shell/dialogs.h"
 #include "shell/single_instance.h"
 
@@ -13,13 +14,15 @@ namespace corvessa {
 
 THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Corvessa Help"));
+    setWindowTitle(tr("Corvessa Help"));
+    browser_->setObjectName(QStringLiteral("HelpBrowser"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     // Links out of the page go to the desktop, if it can take them.
     browser_->setOpenExternalLinks(true);
     resize(640, 600);
+    NameControls(*this);
 }
 
 void THelpWindow::ShowPage(const std::string& path) {

@@ -6,17 +6,12 @@
 
 #include "catalogue/catalogue.h"
 #include "ground/parallel.h"
+#include "shell/accessible_names.h"
 #include "shell/dialogs.h"
 #include "shell/form_preview.h"
 #include "shell/photo_pane.h"
 
 namespace corvessa {
-
-namespace {
-
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-}  // namespace
 
 TLookRenders::TLookRenders(PhotoSession& session, TFormPreview& preview, ShellDialogs& dialogs, TPhotoPane& pane,
                            QThreadPool& pool, std::function<int()> rowThreads)
@@ -55,7 +50,7 @@ void TLookRenders::Start(std::shared_ptr<RenderJob> job, std::function<void(Rend
             failed.error = error;
             finish(std::move(failed));
         });
-    pane_.StartBusy(QStringLiteral("Rendering"));
+    pane_.StartBusy(tr("Rendering"));
 }
 
 void TLookRenders::Render(int effect, int category) {
@@ -106,7 +101,7 @@ void TLookRenders::RenderUserLook(const UserLook& look) {
         if (!session_.HasPhoto()) return;
         if (!look.Usable()) {
             // Nothing to render: the reason is all there is to show.
-            pane_.Tell(QString::fromStdString(look.name) + QStringLiteral(" cannot be used"));
+            pane_.Tell(tr("%1 cannot be used").arg(QString::fromStdString(look.name)));
             dialogs_.ShowError(look.reason);
             return;
         }
@@ -128,10 +123,9 @@ void TLookRenders::FinishRender(Look look, ColourDecision colour, RenderOutcome 
     preview_.ShowResult(session_.ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), session_.PreviewStrength(),
                         newLook);
     if (const Category* c = FindCategory(look.category); c && IsCatalogueLook(look))
-        preview_.setWindowTitle(QStringLiteral("Preview - %1 %2: %3")
-                                    .arg(Utf8(c->caption))
-                                    .arg(look.effect)
-                                    .arg(Utf8(c->lookNames[size_t(look.effect - 1)])));
+        preview_.setWindowTitle(tr("Preview - %1 %2: %3")
+                                    .arg(AccessibleText::Catalogue(c->caption), QString::number(look.effect),
+                                         AccessibleText::Catalogue(c->lookNames[size_t(look.effect - 1)])));
     emit Finished();
 }
 
@@ -146,7 +140,7 @@ void TLookRenders::FinishUserRender(const UserLook& look, RenderOutcome outcome)
     preview_.BtnColor()->setVisible(false);
     preview_.ShowResult(session_.ResultPhotoBuffer().Snapshot(), session_.WorkSnapshot(), session_.PreviewStrength(),
                         true);
-    preview_.setWindowTitle(QStringLiteral("Preview - My Looks: %1").arg(QString::fromStdString(look.name)));
+    preview_.setWindowTitle(tr("Preview - My Looks: %1").arg(QString::fromStdString(look.name)));
     emit Finished();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/looks_strip.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPromise>
@@ -14,6 +15,7 @@
 #include "ground/parallel.h"
 #include "session/my_looks.h"
 #include "session/photo_session.h"
+#include "session/words.h"
 #include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
@@ -69,7 +71,7 @@ private:
     StripEvent held_;
 };
 
-QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Hint() { return QCoreApplication::translate("TFormMain", kThumbnailHint); }
 
 }  // namespace
 
@@ -88,7 +90,7 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
         auto* view = new TImageView(panel_);
         view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
         view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
-        view->setToolTip(QString::fromLatin1(kThumbnailHint));
+        view->setToolTip(Hint());
         view->setAccessibleName(AccessibleText::Look(i + 1));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
         // Reached with Tab and the keys of the action table, which also open it.
@@ -106,14 +108,14 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
 }
 
 void TLooksStrip::CreateLargeLooksBox(QWidget& tools) {
-    chkLarge_ = new QCheckBox(QStringLiteral("Large looks"), &tools);
+    chkLarge_ = new QCheckBox(ActionName(RowOf(Action::kLargeLooks)), &tools);
     chkLarge_->setObjectName(QStringLiteral("ChkLargeThumbnails"));
     chkLarge_->setGeometry(6, 226, 106, 22);
     QPalette light = chkLarge_->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     chkLarge_->setPalette(light);
     chkLarge_->setToolTip(
-        QStringLiteral("Large thumbnails: each look drawn large, with its name (%1)").arg(KeysText(Action::kLargeLooks)));
+        tr("Large thumbnails: each look drawn large, with its name (%1)").arg(KeysText(Action::kLargeLooks)));
     connect(chkLarge_, &QCheckBox::toggled, this, &TLooksStrip::LargeToggled);
     largeRedraw_ = new QTimer(this);
     largeRedraw_->setSingleShot(true);
@@ -156,7 +158,7 @@ void TLooksStrip::ShowHint(bool shown) {
 QString TLooksStrip::LookName(int n) const {
     if (const UserLook* mine = myLooks_.LookAt(n)) return QString::fromStdString(mine->name);
     if (const Category* category = FindCategory(session_.CurrentCategory()))
-        return Utf8(category->lookNames[size_t(n - 1)]);
+        return AccessibleText::Catalogue(category->lookNames[size_t(n - 1)]);
     return QString::number(n);
 }
 
@@ -248,7 +250,7 @@ void TLooksStrip::DrawCategory(std::shared_ptr<StripJob> job) {
             view.Flush();
             return error;
         },
-        [this, job] { session_.FinishStrip(*job); }, QStringLiteral("Drawing the thumbnails"));
+        [this, job] { session_.FinishStrip(*job); }, tr("Drawing the thumbnails"));
 }
 
 void TLooksStrip::DrawMyLooks(
@@ -270,7 +272,7 @@ void TLooksStrip::DrawMyLooks(
                 faces.get());
             return std::string();
         },
-        [done = std::move(done), shown, tables] { done(shown, *tables); }, QStringLiteral("Drawing your looks"));
+        [done = std::move(done), shown, tables] { done(shown, *tables); }, tr("Drawing your looks"));
 }
 
 void TLooksStrip::ShowThumbnail(int n, const TBitmap& picture) {
@@ -279,15 +281,15 @@ void TLooksStrip::ShowThumbnail(int n, const TBitmap& picture) {
     view->Changed();
     const UserLook* mine = myLooks_.LookAt(n);
     if (mine && !mine->Usable())
-        view->setToolTip(QString::fromStdString(mine->name + "\n" + mine->reason));
+        view->setToolTip(tr("%1\n%2").arg(LookName(n), MessageWords(mine->reason)));
     else if (mine || FindCategory(session_.CurrentCategory()))
-        view->setToolTip(QString::fromLatin1(kThumbnailHint) + QStringLiteral("\n") + LookName(n));
+        view->setToolTip(tr("%1\n%2").arg(Hint(), LookName(n)));
     const Category* category = mine ? nullptr : FindCategory(session_.CurrentCategory());
     if (mine || category) {
         view->setAccessibleName(AccessibleText::Thumbnail(category, n, LookName(n)));
         // A table that cannot be used says why, as its tooltip does.
         QString description = category ? AccessibleText::Catalogue(category->help) : QString();
-        if (mine && !mine->Usable()) description = QString::fromStdString(mine->reason);
+        if (mine && !mine->Usable()) description = MessageWords(mine->reason);
         view->setAccessibleDescription(description);
     }
     if (large_ || myLooks_.Shown()) Place(n);

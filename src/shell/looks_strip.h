@@ -42,7 +42,8 @@ class TPhotoPane;
 
 inline constexpr int kThumbnailCount = kEffectCount;
 // The hint of every thumbnail, before the name of its look.
-inline constexpr char kThumbnailHint[] = "Click the small photo  to preveiw and apply this effect.";
+inline constexpr char kThumbnailHint[] =
+    QT_TRANSLATE_NOOP("TFormMain", "Click the small photo  to preveiw and apply this effect.");
 
 // What a strip running off the window's thread hands over as it goes:
 // thumbnails (n, picture) to show, then whether to repaint the strip at

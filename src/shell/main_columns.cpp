@@ -1,6 +1,7 @@
 #include "shell/main_columns.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <string>
 #include <vector>
@@ -19,6 +20,11 @@ namespace {
 
 QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// A tool button that runs `action`, captioned as the user knows the action.
+QPushButton* MakeToolButton(QWidget* tools, const char* name, Action action, int top) {
+    return MakeButton(tools, name, ActionName(RowOf(action)), QRect(16, top, 75, 25));
+}
+
 }  // namespace
 
 CategoryColumn MakeCategoryColumn(QWidget& window, QObject* context, const std::function<void(int)>& pressed) {
@@ -31,12 +37,12 @@ CategoryColumn MakeCategoryColumn(QWidget& window, QObject* context, const std::
     for (size_t i = 0; i < order.size(); ++i) {
         const int number = order[i];
         const Category& category = *FindCategory(number);
-        const std::string caption(category.caption), name(category.buttonName);
-        QPushButton* button =
-            MakeButton(column.panel, name.c_str(), caption.c_str(), QRect(24, CategoryButtonTop(number), 75, 25));
+        const std::string name(category.buttonName);
+        QPushButton* button = MakeButton(column.panel, name.c_str(), AccessibleText::Catalogue(category.caption),
+                                         QRect(24, CategoryButtonTop(number), 75, 25));
         button->setProperty("handler", Utf8(category.handlerName));
-        button->setToolTip(Utf8(category.help));
-        button->setStatusTip(Utf8(category.help));
+        button->setToolTip(AccessibleText::Catalogue(category.help));
+        button->setStatusTip(button->toolTip());
         NameCategoryButton(*button, category);
         QObject::connect(button, &QPushButton::clicked, context, [pressed, number] { pressed(number); });
         if (ColumnPlace(number) < 0) button->hide();
@@ -55,22 +61,25 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.undo->SetPic(DrawUndoPicture(kUndoAtRest));
     tools.undo->SetPicUp(DrawUndoPicture(kUndoHover));
     tools.undo->SetPicDown(DrawUndoPicture(kUndoPressed));
-    tools.undo->setToolTip(QStringLiteral("Undo"));
+    tools.undo->setToolTip(AccessibleText::ActionName(Action::kUndo));
     tools.undo->setAccessibleName(AccessibleText::ActionName(Action::kUndo));
     tools.undo->setAccessibleDescription(KeysText(Action::kUndo));
-    tools.open = MakeButton(tools.panel, "BtnOpen", "Open", QRect(16, 56, 75, 25));
-    tools.save = MakeButton(tools.panel, "BtnSave", "Save", QRect(16, 84, 75, 25));
-    tools.help = MakeButton(tools.panel, "BtnHelp", "Help", QRect(16, 112, 75, 25));
-    tools.batch = MakeButton(tools.panel, "BtnBatch", "Batch", QRect(16, 140, 75, 25));
-    tools.batch->setToolTip(QStringLiteral("One look on many photos (%1)").arg(KeysText(Action::kBatch)));
-    tools.edit = MakeButton(tools.panel, "BtnEdit", "Edit", QRect(16, 168, 75, 25));
-    tools.edit->setToolTip(QStringLiteral("Crop, turn, straighten and adjust the photo (%1)").arg(KeysText(Action::kEdit)));
-    tools.exportCopy = MakeButton(tools.panel, "BtnExport", "Export", QRect(16, 196, 75, 25));
-    tools.exportCopy->setToolTip(QStringLiteral("A copy for sharing (%1)").arg(KeysText(Action::kExport)));
+    tools.open = MakeToolButton(tools.panel, "BtnOpen", Action::kOpen, 56);
+    tools.save = MakeToolButton(tools.panel, "BtnSave", Action::kSave, 84);
+    tools.help = MakeToolButton(tools.panel, "BtnHelp", Action::kHelp, 112);
+    tools.batch = MakeToolButton(tools.panel, "BtnBatch", Action::kBatch, 140);
+    tools.batch->setToolTip(
+        QCoreApplication::translate("TFormMain", "One look on many photos (%1)").arg(KeysText(Action::kBatch)));
+    tools.edit = MakeToolButton(tools.panel, "BtnEdit", Action::kEdit, 168);
+    tools.edit->setToolTip(QCoreApplication::translate("TFormMain", "Crop, turn, straighten and adjust the photo (%1)")
+                               .arg(KeysText(Action::kEdit)));
+    tools.exportCopy = MakeToolButton(tools.panel, "BtnExport", Action::kExport, 196);
+    tools.exportCopy->setToolTip(
+        QCoreApplication::translate("TFormMain", "A copy for sharing (%1)").arg(KeysText(Action::kExport)));
     return tools;
 }
 
-void OrderForKeys(QWidget& window, const CategoryColumn& column) {
+void OrderForKeys(QWidget& window, const CategoryColumn& column, const std::vector<QWidget*>& editPanel) {
     std::vector<QWidget*> categories(column.buttons.begin(), column.buttons.begin() + qsizetype(kCategoryColumn.size()));
     const auto named = [&window](const char* name) { return window.findChild<QWidget*>(QString::fromLatin1(name)); };
     if (QWidget* mine = named("BtnMyLooks")) categories.push_back(mine);
@@ -80,20 +89,23 @@ void OrderForKeys(QWidget& window, const CategoryColumn& column) {
                              "BtnHelp", "BtnBatch", "BtnEdit", "BtnExport", "ChkLargeThumbnails", "ChkKeepFaces",
                              "BtnCancelJob"})
         if (QWidget* widget = named(name)) order.push_back(widget);
+    // The Edit panel, when it shows, lies where the strip does.
+    order.insert(order.end(), editPanel.begin(), editPanel.end());
     for (int n = 1; n <= kEffectCount; ++n)
         if (QWidget* view = window.findChild<QWidget*>(QStringLiteral("ImgView%1").arg(n))) order.push_back(view);
-    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    OrderTabs(order);
 }
 
 QCheckBox* MakeKeepFacesBox(QWidget& tools) {
-    auto* box = new QCheckBox(QStringLiteral("Keep faces clear"), &tools);
+    auto* box = new QCheckBox(QCoreApplication::translate("TFormMain", "Keep faces clear"), &tools);
     box->setObjectName(QStringLiteral("ChkKeepFaces"));
     // At the column's left edge: the longer caption fits the column.
     box->setGeometry(0, 250, 112, 22);
     QPalette light = box->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     box->setPalette(light);
-    box->setToolTip(QStringLiteral("Every look taken back over the faces in the photo, their hair and neck"));
+    box->setToolTip(QCoreApplication::translate("TFormMain",
+                                                "Every look taken back over the faces in the photo, their hair and neck"));
     return box;
 }
 

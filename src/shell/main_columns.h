@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 
@@ -54,9 +55,10 @@ ToolColumn MakeToolColumn(QWidget& window);
 
 // The keys' way through the main window, once all its controls are made:
 // Up and Down step through the category column and My Looks; Tab goes down
-// the category column, then down the tool column, then along the strip's
-// rows, as the window lays them out.
-void OrderForKeys(QWidget& window, const CategoryColumn& column);
+// the category column, then down the tool column, then through the Edit
+// panel's `editPanel` (in its order) or along the strip's rows, as the
+// window lays them out.
+void OrderForKeys(QWidget& window, const CategoryColumn& column, const std::vector<QWidget*>& editPanel);
 
 // The hidden, self-sizing image control of the window (ImgFuzhu); pictures
 // are read by the photo readers, not through it.

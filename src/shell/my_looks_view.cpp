@@ -2,11 +2,14 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
 #include "ground/parallel.h"
 #include "session/photo_session.h"
+#include "session/words.h"
 #include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
@@ -42,23 +45,23 @@ TMyLooksView::TMyLooksView(QWidget& column, MyLooks& model, TLooksStrip& strip, 
       pane_(pane),
       remembered_(remembered),
       rowThreads_(std::move(rowThreads)) {
-    btnMyLooks_ = MakeButton(&column, "BtnMyLooks", "My Looks", QRect(24, kMyLooksButtonTop, 75, 25));
+    btnMyLooks_ = MakeButton(&column, "BtnMyLooks", tr("My Looks"), QRect(24, kMyLooksButtonTop, 75, 25));
     const QString where = Text(UserLooksFolder());
-    btnMyLooks_->setToolTip(QStringLiteral("Your own .cube colour tables from %1").arg(where));
+    btnMyLooks_->setToolTip(tr("Your own .cube colour tables from %1").arg(where));
     btnMyLooks_->setStatusTip(btnMyLooks_->toolTip());
     connect(btnMyLooks_, &QPushButton::clicked, this, [this] { Show(); });
-    btnAddLook_ = MakeButton(&column, "BtnAddLook", "", QRect(18, kMyLooksButtonTop + 28, 87, 25));
-    btnAddLook_->setText(QStringLiteral("Add Look\u2026"));
+    btnAddLook_ = MakeButton(&column, "BtnAddLook", tr("Add Look\u2026"), QRect(18, kMyLooksButtonTop + 28, 87, 25));
     const QString addKeys = KeysText(Action::kAddLook);
     btnAddLook_->setToolTip(
-        QStringLiteral("Copy .cube colour tables into %1 (%2, or drop them on the window)").arg(where, addKeys));
+        tr("Copy .cube colour tables into %1 (%2, or drop them on the window)").arg(where, addKeys));
     connect(btnAddLook_, &QPushButton::clicked, this, [this] { AddLookClick(); });
-    btnPreviousLooks_ = MakeButton(&column, "BtnPreviousLooks", "<", QRect(24, kMyLooksButtonTop + 56, 36, 25));
-    btnPreviousLooks_->setToolTip(QStringLiteral("Previous looks (%1)").arg(KeysText(Action::kPreviousLooks)));
+    btnPreviousLooks_ =
+        MakeButton(&column, "BtnPreviousLooks", QStringLiteral("<"), QRect(24, kMyLooksButtonTop + 56, 36, 25));
+    btnPreviousLooks_->setToolTip(tr("Previous looks (%1)").arg(KeysText(Action::kPreviousLooks)));
     btnPreviousLooks_->setAccessibleName(AccessibleText::ActionName(Action::kPreviousLooks));
     connect(btnPreviousLooks_, &QPushButton::clicked, this, [this] { ShowPage(model_.Page() - 1); });
-    btnNextLooks_ = MakeButton(&column, "BtnNextLooks", ">", QRect(63, kMyLooksButtonTop + 56, 36, 25));
-    btnNextLooks_->setToolTip(QStringLiteral("Next looks (%1)").arg(KeysText(Action::kNextLooks)));
+    btnNextLooks_ = MakeButton(&column, "BtnNextLooks", QStringLiteral(">"), QRect(63, kMyLooksButtonTop + 56, 36, 25));
+    btnNextLooks_->setToolTip(tr("Next looks (%1)").arg(KeysText(Action::kNextLooks)));
     btnNextLooks_->setAccessibleName(AccessibleText::ActionName(Action::kNextLooks));
     connect(btnNextLooks_, &QPushButton::clicked, this, [this] { ShowPage(model_.Page() + 1); });
     labelLooksPage_ = new QLabel(&column);
@@ -69,8 +72,8 @@ TMyLooksView::TMyLooksView(QWidget& column, MyLooks& model, TLooksStrip& strip, 
     light.setColor(QPalette::WindowText, Qt::white);
     labelLooksPage_->setPalette(light);
 
-    strip_.CreateHint(QStringLiteral("No looks of your own yet. Put .cube colour tables into %1, press "
-                                     "Add Look... (%2), or drop .cube files on this window.")
+    strip_.CreateHint(tr("No looks of your own yet. Put .cube colour tables into %1, press "
+                         "Add Look... (%2), or drop .cube files on this window.")
                           .arg(where, addKeys));
     pane_.Watch([this] { return Listing(); }, true);
     ShowControls();
@@ -85,7 +88,15 @@ void TMyLooksView::ShowControls() {
     btnPreviousLooks_->setEnabled(model_.HasPrevious());
     btnNextLooks_->setEnabled(model_.HasNext());
     labelLooksPage_->setVisible(model_.Shown() && !Listing());
-    labelLooksPage_->setText(Text(model_.PageText()));
+    labelLooksPage_->setText(PageText());
+}
+
+QString TMyLooksView::PageText() const {
+    const size_t count = model_.Looks().size();
+    if (count == 0) return tr("No looks");
+    const size_t first = model_.IndexOf(1);
+    const size_t last = std::min(first + size_t(MyLooks::kPageSize), count);
+    return tr("Looks %1-%2 of %n", nullptr, int(count)).arg(first + 1).arg(last);
 }
 
 void TMyLooksView::Show() { List({}); }
@@ -119,16 +130,16 @@ void TMyLooksView::List(std::vector<std::string> added) {
             emit Listed();
             ShowPage(page);
             if (!refusals.empty()) {
-                std::string text;
-                for (const std::string& refusal : refusals) text += (text.empty() ? "" : "\n") + refusal;
-                dialogs_.ShowError(text);
+                QStringList lines;
+                for (const std::string& refusal : refusals) lines << MessageWords(refusal);
+                dialogs_.ShowError(lines.join(QLatin1Char('\n')));
             }
         },
         [this](const std::string& error) {
             pane_.UpdateBusy();
             dialogs_.ShowError(error);
         });
-    pane_.StartBusy(QStringLiteral("Reading your looks"));
+    pane_.StartBusy(tr("Reading your looks"));
 }
 
 void TMyLooksView::ShowPage(int page) {

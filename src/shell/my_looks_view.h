@@ -66,6 +66,8 @@ private:
     void List(std::vector<std::string> added);
     // The paging buttons and line as the listing stands.
     void ShowControls();
+    // The line under the paging buttons: "Looks 11-20 of 23".
+    QString PageText() const;
 
     MyLooks& model_;
     TLooksStrip& strip_;

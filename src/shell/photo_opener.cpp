@@ -58,7 +58,7 @@ void TPhotoOpener::Read(const std::string& path) {
             failed.error = error;
             Done(std::move(failed));
         });
-    pane_.StartBusy(QStringLiteral("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
+    pane_.StartBusy(tr("Opening %1").arg(QFileInfo(QString::fromStdString(path)).fileName()));
 }
 
 void TPhotoOpener::Done(OpenedPhoto opened) {

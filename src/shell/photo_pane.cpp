@@ -8,6 +8,7 @@
 
 #include "session/photo_session.h"
 #include "shell/accessible_names.h"
+#include "shell/action_table.h"
 #include "shell/controls.h"
 #include "shell/main_layout.h"
 #include "widgets/flat_panel.h"
@@ -41,7 +42,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
         news_.clear();
         ShowWhereYouAre();
     });
-    btnCancelJob_ = MakeButton(&tools, "BtnCancelJob", "Cancel", QRect(16, 312, 75, 25));
+    btnCancelJob_ = MakeButton(&tools, "BtnCancelJob", ActionName(RowOf(Action::kCancel)), QRect(16, 312, 75, 25));
     btnCancelJob_->hide();
     connect(btnCancelJob_, &QPushButton::clicked, this, &TPhotoPane::CancelPressed);
     busyDelay_ = new QTimer(this);
@@ -96,16 +97,14 @@ void TPhotoPane::ShowWhereYouAre() {
     // Qt puts the modified mark where [*] stands, only while the window is
     // marked modified.
     const std::string& path = session_.PhotoPath();
-    window_.setWindowTitle(path.empty() ? QStringLiteral("Corvessa")
-                                        : QStringLiteral("%1[*] - Corvessa")
-                                              .arg(QFileInfo(QString::fromStdString(path)).fileName()));
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+    window_.setWindowTitle(path.empty() ? QStringLiteral("Corvessa") : tr("%1[*] - Corvessa").arg(name));
     window_.setWindowModified(session_.HasUnsavedApply());
     QString status;
     if (session_.HasPhoto())
-        status = QStringLiteral("%1 x %2\n%3")
-                     .arg(session_.WorkPhoto().Width())
-                     .arg(session_.WorkPhoto().Height())
-                     .arg(view_->ZoomText());
+        status = tr("%1 x %2\n%3")
+                     .arg(QString::number(session_.WorkPhoto().Width()), QString::number(session_.WorkPhoto().Height()),
+                          view_->ZoomText());
     if (!news_.isEmpty()) status += QStringLiteral("\n\n") + news_;
     labelStatus_->setText(status);
 }

@@ -2,6 +2,7 @@
 
 #include <malloc.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <filesystem>
 #include <utility>
@@ -15,14 +16,15 @@
 namespace corvessa {
 
 QString FileSizeText(qint64 bytes) {
-    if (bytes >= 1000 * 1000) return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
-    if (bytes >= 1000) return QStringLiteral("%1 KB").arg((bytes + 500) / 1000);
-    return QStringLiteral("%1 bytes").arg(bytes);
+    if (bytes >= 1000 * 1000)
+        return QCoreApplication::translate("FileSize", "%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
+    if (bytes >= 1000) return QCoreApplication::translate("FileSize", "%1 KB").arg((bytes + 500) / 1000);
+    return QCoreApplication::translate("FileSize", "%n bytes", nullptr, int(bytes));
 }
 
 QString SavedNews(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
-    return QStringLiteral("Saved %1, %2").arg(file.fileName(), FileSizeText(file.size()));
+    return QCoreApplication::translate("TFormMain", "Saved %1, %2").arg(file.fileName(), FileSizeText(file.size()));
 }
 
 TPhotoSaver::TPhotoSaver(PhotoSession& session, ShellDialogs& dialogs, TPhotoPane& pane,
@@ -98,7 +100,7 @@ bool TPhotoSaver::Save(std::function<void()> saved) {
                 return error;
             },
             finished, finished);
-        pane_.StartBusy(QStringLiteral("Saving %1").arg(QFileInfo(QString::fromStdString(target.path)).fileName()));
+        pane_.StartBusy(tr("Saving %1").arg(QFileInfo(QString::fromStdString(target.path)).fileName()));
         started = true;
     });
     return started;

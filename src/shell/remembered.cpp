@@ -1,5 +1,6 @@
 #include "shell/remembered.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <optional>
 
 #include "io/files.h"
+#include "session/words.h"
 
 namespace corvessa {
 
@@ -43,7 +45,8 @@ QString Remembered::DefaultPath() {
 void Remembered::Refuse(const std::string& why) {
     // QSettings writes what it holds as it goes: it goes unwritten.
     settings_.reset();
-    refusal_ = QStringLiteral("Settings are not kept: %1 \u2014 %2").arg(QString::fromStdString(why), path_);
+    refusal_ =
+        QCoreApplication::translate("Remembered", "Settings are not kept: %1 \u2014 %2").arg(MessageWords(why), path_);
 }
 
 QVariant Remembered::Value(Setting setting, SettingKind kind) const {

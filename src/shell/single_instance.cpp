@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -36,7 +37,9 @@ constexpr int kConnectPatienceMs = 3000;
 QString PerUserName(const QString& name) { return name + QStringLiteral("-") + QString::number(getuid()); }
 
 void Complain(const QString& why) {
-    std::fprintf(stderr, "corvessa: later starts cannot reach this window: %s\n", why.toLocal8Bit().constData());
+    const QString text =
+        QCoreApplication::translate("SingleInstance", "later starts cannot reach this window: %1").arg(why);
+    std::fprintf(stderr, "corvessa: %s\n", text.toLocal8Bit().constData());
 }
 
 // Whether `info` describes a folder of this user's that nobody else may
@@ -59,11 +62,14 @@ QString ChannelFolder(QString* why) {
     const QByteArray encoded = QFile::encodeName(folder);
     ::mkdir(encoded.constData(), 0700);
     if (::lstat(encoded.constData(), &info) != 0) {
-        *why = QStringLiteral("cannot make the folder %1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        *why = QCoreApplication::translate("SingleInstance", "cannot make the folder %1: %2")
+                   .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
         return QString();
     }
     if (!IsPrivateFolder(info)) {
-        *why = QStringLiteral("%1 is not a folder of your own that only you may write to").arg(folder);
+        *why = QCoreApplication::translate("SingleInstance",
+                                           "%1 is not a folder of your own that only you may write to")
+                   .arg(folder);
         return QString();
     }
     return folder;
@@ -101,11 +107,12 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& name, const QString& pho
     lockFd_ = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     struct stat info;
     if (lockFd_ < 0 || fstat(lockFd_, &info) != 0) {
-        Complain(QStringLiteral("cannot open %1: %2").arg(lockPath, QString::fromLocal8Bit(std::strerror(errno))));
+        Complain(QCoreApplication::translate("SingleInstance", "cannot open %1: %2")
+                     .arg(lockPath, QString::fromLocal8Bit(std::strerror(errno))));
         return;
     }
     if (info.st_uid != geteuid()) {
-        Complain(QStringLiteral("%1 belongs to another user").arg(lockPath));
+        Complain(QCoreApplication::translate("SingleInstance", "%1 belongs to another user").arg(lockPath));
         return;
     }
     first_ = flock(lockFd_, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
@@ -123,7 +130,8 @@ SingleInstanceGuard::~SingleInstanceGuard() {
 }
 
 void SingleInstanceGuard::ServeRequests() {
-    if (OwnedByAnother(socketPath_)) return Complain(QStringLiteral("%1 belongs to another user").arg(socketPath_));
+    if (OwnedByAnother(socketPath_))
+        return Complain(QCoreApplication::translate("SingleInstance", "%1 belongs to another user").arg(socketPath_));
     // We hold the lock, so any socket of that name is left by a crash.
     QLocalServer::removeServer(socketPath_);
     server_ = new QLocalServer(this);

@@ -153,7 +153,7 @@ void TCropFrame::PaintFrame(QPainter& painter, const PixelRect& frame) const {
             if (x != r.center().x() || y != r.center().y())
                 painter.drawRect(QRectF(x - kHandleSide / 2, y - kHandleSide / 2, kHandleSide, kHandleSide));
     // The size the crop keeps, in photo pixels.
-    const QString size = QStringLiteral("%1 \u00d7 %2").arg(frame.width).arg(frame.height);
+    const QString size = tr("%1 \u00d7 %2").arg(frame.width).arg(frame.height);
     const QRect box = painter.fontMetrics().boundingRect(size).adjusted(-4, -2, 4, 2);
     const QRectF at(std::clamp(r.left() + 6, 0.0, std::max(0.0, width() - double(box.width()))),
                     std::clamp(r.top() + 6, 0.0, std::max(0.0, height() - double(box.height()))), box.width(), box.height());

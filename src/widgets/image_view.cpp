@@ -145,8 +145,8 @@ void TImageView::ZoomBy(double factor, QPointF anchor) {
 }
 
 QString TImageView::ZoomText() const {
-    if (zoom_ == 0) return QStringLiteral("Fit");
-    return QStringLiteral("%1 %").arg(int(std::lround(zoom_ * 100)));
+    if (zoom_ == 0) return tr("Fit");
+    return tr("%1 %").arg(int(std::lround(zoom_ * 100)));
 }
 
 // --- Painting ------------------------------------------------------------------
