@@ -25,7 +25,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 // `bounds` as a widget's geometry. A view wider than Qt allows (a photo
 // tens of thousands of times wider than high) keeps its centre.
 QRect ClampedRect(const Bounds& bounds);
-// Places `widget` at ClampedRect(bounds).
+// Places `widget` at ClampedRect(bounds), mirrored right to left
+// (widgets/mirror.h) as MakePanel and MakeButton place theirs.
 void SetBounds(QWidget* widget, const Bounds& bounds);
 // "MS Sans Serif" where installed, else the platform's sans serif, at
 // `pixelSize` pixels.

@@ -12,6 +12,7 @@
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
+#include "widgets/mirror.h"
 
 namespace corvessa {
 
@@ -50,11 +51,12 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.panel = MakePanel(&window, "FlatPanel1", QRect(125, 2, 575, 209), kDarkOlive);
     tools.undo = new TImgBtn(tools.panel);
     tools.undo->setObjectName(QStringLiteral("BtnUndo"));
-    tools.undo->move(32, 16);
     tools.undo->SetAutoSize(true);
     tools.undo->SetPic(DrawUndoPicture(kUndoAtRest));
     tools.undo->SetPicUp(DrawUndoPicture(kUndoHover));
     tools.undo->SetPicDown(DrawUndoPicture(kUndoPressed));
+    // Sized by its picture, then placed.
+    PlaceAt(*tools.undo, QPoint(32, 16));
     tools.undo->setToolTip(QStringLiteral("Undo"));
     tools.undo->setAccessibleName(AccessibleText::ActionName(Action::kUndo));
     tools.undo->setAccessibleDescription(KeysText(Action::kUndo));
@@ -89,7 +91,7 @@ QCheckBox* MakeKeepFacesBox(QWidget& tools) {
     auto* box = new QCheckBox(QStringLiteral("Keep faces clear"), &tools);
     box->setObjectName(QStringLiteral("ChkKeepFaces"));
     // At the column's left edge: the longer caption fits the column.
-    box->setGeometry(0, 250, 112, 22);
+    PlaceAt(*box, QRect(0, 250, 112, 22));
     QPalette light = box->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     box->setPalette(light);
@@ -100,7 +102,7 @@ QCheckBox* MakeKeepFacesBox(QWidget& tools) {
 void MakeHiddenImage(QWidget& window) {
     auto* image = new TImageView(&window);
     image->setObjectName(QStringLiteral("ImgFuzhu"));
-    image->setGeometry(160, 0, 49, 49);
+    PlaceAt(*image, QRect(160, 0, 49, 49));
     image->SetAutoSize(true);
     image->hide();
 }
