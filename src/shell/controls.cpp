@@ -7,6 +7,7 @@
 
 #include "widgets/flat_panel.h"
 #include "widgets/mirror.h"
+#include "widgets/skin_button.h"
 
 namespace corvessa {
 
@@ -21,7 +22,7 @@ TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QCo
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new TSkinButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     PlaceAt(*button, bounds);
     button->setFocusPolicy(Qt::TabFocus);

@@ -21,6 +21,8 @@ inline const QColor kOrange(255, 128, 0);
 
 // A flat panel with the orange highlight and shadow of every panel.
 TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QColor& colour);
+// A skinned button (widgets/skin_button.h), which fits a caption too long
+// for it.
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect bounds);
 // `bounds` as a widget's geometry. A view wider than Qt allows (a photo
 // tens of thousands of times wider than high) keeps its centre.
