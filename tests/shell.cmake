@@ -50,3 +50,15 @@ corvessa_test(test_accessibility
   SOURCES test_accessibility.cpp qt_test_app.cpp
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
 target_compile_definitions(test_accessibility PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")
+
+# The windows as a user meets them, for the tests of their layout and colours.
+add_library(corvessa_windowchecks STATIC window_checks.cpp)
+target_link_libraries(corvessa_windowchecks PUBLIC corvessa_shell corvessa_photoio corvessa_testpictures
+  corvessa_testsupport GTest::gtest)
+target_compile_definitions(corvessa_windowchecks PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")
+
+# Every text against its background, in the skin and in high contrast.
+corvessa_test(test_contrast SOURCES test_contrast.cpp qt_test_app.cpp
+  LIBS corvessa_windowchecks Qt6::Test)
+target_compile_definitions(test_contrast PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")
+

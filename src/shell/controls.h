@@ -16,8 +16,12 @@ namespace corvessa {
 class TFlatPanel;
 
 inline const QColor kDarkOlive(72, 72, 0);
-inline const QColor kOlive(128, 128, 0);
+// A shade darker than olive proper, so the white and cream texts on it read
+// at 4.5:1.
+inline const QColor kOlive(112, 112, 0);
 inline const QColor kOrange(255, 128, 0);
+// The preview's face around its panel.
+inline const QColor kPreviewFace(81, 81, 0);
 
 // A flat panel with the orange highlight and shadow of every panel.
 TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QColor& colour);

@@ -27,8 +27,9 @@ namespace corvessa {
 
 namespace {
 
-const QColor kFace(81, 81, 0);
-const QColor kRed(255, 0, 0);
+// A light red: the waiting words are large, and read at 3:1 on the olive
+// panel.
+const QColor kRed(255, 176, 176);
 
 // The panel and the controls below it when the dialog opens.
 constexpr int kPanelHeight = 230;
@@ -59,7 +60,7 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     setWindowTitle(QStringLiteral("Preview"));
     setFont(WindowFont(11));
     QPalette face = palette();
-    face.setColor(QPalette::Window, kFace);
+    face.setColor(QPalette::Window, kPreviewFace);
     setPalette(face);
     setAutoFillBackground(true);
     // Opens at its own size, and is never made smaller than that.
