@@ -1,7 +1,8 @@
 // Every text of the windows stands out from what it is drawn on (WCAG 2.1
 // AA: 4.5:1, large text 3:1), and so do the buttons' faces and the focus
 // frames from what lies beside them (3:1): read from the skin as shipped
-// and from the colours the windows set themselves.
+// and from the colours the windows set themselves. In high contrast the
+// windows take the desktop's colours instead.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -13,11 +14,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <set>
 
+#include "fake_dialogs.h"
 #include "shell/controls.h"
+#include "shell/form_main.h"
+#include "shell/high_contrast.h"
+#include "shell/remembered.h"
 #include "shell/skin.h"
 #include "test_support.h"
 #include "widgets/flat_panel.h"
@@ -205,7 +212,10 @@ TEST(Contrast, TheSkinsPairsStandOut) {
 class WindowContrast : public testing::Test {
 protected:
     void SetUp() override { MakeWindowFolder(dir_.Path() + "/"); }
-    void TearDown() override { SkinRemove(); }
+    void TearDown() override {
+        qunsetenv("GTK_THEME");
+        SkinRemove();
+    }
     void CheckEveryText() {
         int windows = 0;
         VisitWindows(dir_.Path() + "/", [&](const QString& name, QWidget& window) {
@@ -218,5 +228,67 @@ protected:
 };
 
 TEST_F(WindowContrast, EveryTextStandsOutFromWhatItIsDrawnOn) { CheckEveryText(); }
+
+TEST_F(WindowContrast, HighContrastTakesTheDesktopsColoursAndShowsTheFocusStrongly) {
+    qputenv("GTK_THEME", "Adwaita:HighContrast");
+    CheckEveryText();
+
+    TFormMain form(dir_.Path() + "/", std::make_unique<FakeDialogs>(), QSize(1024, 768));
+    EXPECT_EQ(qApp->styleSheet(), HighContrastSheet());
+    const QPalette desktop = QApplication::palette();
+    for (const char* name : {"FlatPanel1", "FlatPanel2", "FlatPanel3", "FlatPanel4", "EditPanel"}) {
+        auto* panel = form.findChild<TFlatPanel*>(QString::fromLatin1(name));
+        ASSERT_NE(panel, nullptr) << name;
+        EXPECT_EQ(panel->Color(), desktop.color(QPalette::Window)) << name;
+        EXPECT_EQ(panel->ColorShadow(), desktop.color(QPalette::WindowText)) << name;
+    }
+    for (const char* name : {"LabelStatus", "ChkKeepFaces", "Label1"}) {
+        auto* widget = form.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_EQ(widget->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText)) << name;
+    }
+    // The focused button wears a frame of the desktop's highlight.
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* open = form.findChild<QPushButton*>(QStringLiteral("BtnOpen"));
+    open->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([open] { return open->hasFocus(); }));
+    const QImage focused = open->grab().toImage();
+    EXPECT_EQ(focused.pixelColor(focused.width() / 2, int(focused.devicePixelRatio())), desktop.color(QPalette::Highlight));
+}
+
+TEST(HighContrast, IsAskedForByTheThemeOrStyleName) {
+    const struct {
+        const char* name;
+        bool high;
+    } cases[] = {
+        {"Adwaita:HighContrast", true}, {"HighContrast", true},  {"HighContrastInverse", true},
+        {"Adwaita-highcontrast", true}, {"Adwaita:dark", false}, {"Adwaita", false},
+        {"", false},                    {"Contrast", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NamesHighContrast(QString::fromLatin1(c.name)), c.high) << c.name;
+
+}
+
+TEST(HighContrast, IsWantedByTheEnvironmentGtksSettingsOrOurOwn) {
+    TempDir config;
+    const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.Path().c_str());
+    EXPECT_FALSE(HighContrastWanted(nullptr));
+    {
+        Remembered remembered(QString::fromStdString(config.File("corvessa.conf")));
+        remembered.SetFlag(Setting::kHighContrast, true);
+        EXPECT_TRUE(HighContrastWanted(&remembered));
+    }
+    qputenv("QT_STYLE_OVERRIDE", "HighContrast");
+    EXPECT_TRUE(HighContrastWanted(nullptr));
+    qunsetenv("QT_STYLE_OVERRIDE");
+    const std::string ini = "[Settings]\ngtk-theme-name=HighContrast\n";
+    std::filesystem::create_directories(config.File("gtk-3.0"));
+    WriteBytes(config.File("gtk-3.0/settings.ini"), std::vector<uint8_t>(ini.begin(), ini.end()));
+    EXPECT_TRUE(HighContrastWanted(nullptr));
+    qputenv("XDG_CONFIG_HOME", home);
+}
 
 }  // namespace
