@@ -62,3 +62,6 @@ corvessa_test(test_contrast SOURCES test_contrast.cpp qt_test_app.cpp
   LIBS corvessa_windowchecks Qt6::Test)
 target_compile_definitions(test_contrast PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")
 
+# Every window mirrored right to left.
+corvessa_test(test_right_to_left SOURCES test_right_to_left.cpp qt_test_app.cpp LIBS corvessa_windowchecks)
+
