@@ -65,3 +65,11 @@ target_compile_definitions(test_contrast PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_
 # Every window mirrored right to left.
 corvessa_test(test_right_to_left SOURCES test_right_to_left.cpp qt_test_app.cpp LIBS corvessa_windowchecks)
 
+# Every window in English and in each translation the build has: no text
+# cut, no controls over each other; again at twice the pixels.
+corvessa_test(test_layout_words SOURCES test_layout_words.cpp qt_test_app.cpp LIBS corvessa_windowchecks)
+target_compile_definitions(test_layout_words PRIVATE
+  CORVESSA_PROGRAM_TRANSLATIONS="${CORVESSA_OUTPUT_DIR}/translations"
+  CORVESSA_BUILD_TRANSLATIONS="${CMAKE_BINARY_DIR}/translations")
+gtest_discover_tests(test_layout_words DISCOVERY_TIMEOUT 60 TEST_SUFFIX ".at2x"
+  PROPERTIES ENVIRONMENT QT_SCALE_FACTOR=2)
