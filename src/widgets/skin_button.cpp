@@ -62,7 +62,7 @@ QStringList TwoLines(const QString& text, const QFontMetrics& metrics) {
 
 }  // namespace
 
-CaptionFit FitCaption(const QString& caption, const QFont& font, const QRect& room) {
+CaptionFit FitCaption(const QString& caption, const QFont& font, const QRect& room, int twoLinesHeight) {
     const QString text = Shown(caption);
     CaptionFit fit{font, {caption}, true, false};
     if (QFontMetrics(font).horizontalAdvance(text) <= room.width()) return fit;
@@ -74,7 +74,7 @@ CaptionFit FitCaption(const QString& caption, const QFont& font, const QRect& ro
     }
     const QFontMetrics metrics(fit.font);
     const QStringList lines = TwoLines(text, metrics);
-    if (!lines.isEmpty() && 2 * metrics.height() <= room.height() &&
+    if (!lines.isEmpty() && 2 * metrics.height() <= twoLinesHeight &&
         std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1])) <= room.width()) {
         fit.lines = lines;
         return fit;

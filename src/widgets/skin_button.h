@@ -23,8 +23,9 @@ struct CaptionFit {
     bool elided = false; // cut short: even two lines of the smallest font do not hold it
 };
 
-// How `caption` (with its '&' marks) fits `room` in `font`.
-CaptionFit FitCaption(const QString& caption, const QFont& font, const QRect& room);
+// How `caption` (with its '&' marks) fits `room` in `font`; two lines,
+// centred on the room, may be `twoLinesHeight` tall.
+CaptionFit FitCaption(const QString& caption, const QFont& font, const QRect& room, int twoLinesHeight);
 
 class TSkinButton : public QPushButton {
     Q_OBJECT
@@ -32,9 +33,13 @@ public:
     explicit TSkinButton(const QString& caption, QWidget* parent = nullptr) : QPushButton(caption, parent) {}
 
     // The room inside the button's frame and padding, as the style gives it
-    // at rest, and how the caption fits it.
+    // at rest, and how the caption fits it: two lines may take the padding
+    // above and below, up to the frame.
     QRect CaptionRoom() const;
-    CaptionFit Fit() const { return FitCaption(text(), font(), CaptionRoom()); }
+    CaptionFit Fit() const { return FitCaption(text(), font(), CaptionRoom(), height() - 2 * kFrame); }
+
+    // The button's frame at rest, which a caption leaves free.
+    static constexpr int kFrame = 1;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
