@@ -7,10 +7,15 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstring>
 #include <map>
+#include <vector>
 
+#include "fake_dialogs.h"
+#include "shell/form_main.h"
 #include "shell/skin.h"
 #include "test_support.h"
+#include "widgets/img_btn.h"
 #include "window_checks.h"
 
 using namespace corvessa;
@@ -67,6 +72,25 @@ TEST_F(RightToLeft, EveryWindowIsTheMirrorOfItselfLeftToRight) {
     }
     // Not a window of controls centred in their parents.
     EXPECT_GT(mirrored, 100);
+}
+
+// "Go back" points to where the reading came from.
+TEST_F(RightToLeft, TheUndoArrowPointsTheOtherWay) {
+    std::vector<TBitmap> arrows;
+    for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QApplication::setLayoutDirection(direction);
+        TFormMain form(dir_.Path() + "/", std::make_unique<FakeDialogs>(), QSize(1024, 768));
+        arrows.emplace_back().CopyFrom(form.BtnUndo()->Pic());
+    }
+    const TBitmap &left = arrows[0], &right = arrows[1];
+    ASSERT_EQ(left.Width(), right.Width());
+    int differ = 0;
+    for (int y = 0; y < left.Height(); ++y)
+        for (int x = 0; x < left.Width(); ++x) {
+            EXPECT_EQ(std::memcmp(left.Pixel(x, y), right.Pixel(left.Width() - 1 - x, y), 3), 0) << x << "," << y;
+            differ += std::memcmp(left.Pixel(x, y), right.Pixel(x, y), 3) != 0;
+        }
+    EXPECT_GT(differ, 0);
 }
 
 }  // namespace

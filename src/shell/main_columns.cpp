@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/geometry.h"
 #include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
@@ -52,9 +53,15 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.undo = new TImgBtn(tools.panel);
     tools.undo->setObjectName(QStringLiteral("BtnUndo"));
     tools.undo->SetAutoSize(true);
-    tools.undo->SetPic(DrawUndoPicture(kUndoAtRest));
-    tools.undo->SetPicUp(DrawUndoPicture(kUndoHover));
-    tools.undo->SetPicDown(DrawUndoPicture(kUndoPressed));
+    // Right to left, "go back" points the other way.
+    const auto picture = [rightToLeft = window.layoutDirection() == Qt::RightToLeft](const UndoPictureColours& colours) {
+        TBitmap drawn = DrawUndoPicture(colours);
+        if (rightToLeft) drawn = TurnAndMirror(drawn, 0, true, false);
+        return drawn;
+    };
+    tools.undo->SetPic(picture(kUndoAtRest));
+    tools.undo->SetPicUp(picture(kUndoHover));
+    tools.undo->SetPicDown(picture(kUndoPressed));
     // Sized by its picture, then placed.
     PlaceAt(*tools.undo, QPoint(32, 16));
     tools.undo->setToolTip(QStringLiteral("Undo"));
