@@ -1124,6 +1124,10 @@ TEST(CommandLine, OnePhotoAtMostMadeAbsoluteAndTheUsualOptions) {
              Case{{"corvessa", "--frobnicate"}, "", 2, "corvessa: Unknown option 'frobnicate'."},
              Case{{"corvessa", "--version"}, "", 0, "corvessa " CORVESSA_VERSION "\n"},
              Case{{"corvessa", "--frobnicate", "-h"}, "", 0, "Usage: "},
+             Case{{"corvessa", "-v"}, "", 0, "corvessa " CORVESSA_VERSION "\n"},
+             // Qt's options are read as words; the application takes them out
+             // before the line is read again.
+             Case{{"corvessa", "-reverse"}, "", 2, "corvessa: Unknown option 'reverse'."},
          }) {
         const CommandLine line = ReadCommandLine(c.arguments);
         EXPECT_EQ(line.photo, c.photo) << c.arguments.join(' ').toStdString();
