@@ -56,6 +56,13 @@ protected:
 
 TEST_F(LayoutWords, EveryTextFitsItsControlInEnglish) { CheckWindows(QStringLiteral("en"), QString()); }
 
+// The high-contrast frames take room of their own.
+TEST_F(LayoutWords, EveryTextFitsItsControlInHighContrast) {
+    qputenv("GTK_THEME", "HighContrast");
+    CheckWindows(QStringLiteral("en, high contrast"), QString());
+    qunsetenv("GTK_THEME");
+}
+
 TEST_F(LayoutWords, EveryTextFitsItsControlInEveryTranslation) {
     const std::map<QString, QString> translations = Translations();
     if (translations.empty()) GTEST_SKIP() << "no corvessa_*.qm in " << CORVESSA_PROGRAM_TRANSLATIONS;
