@@ -18,7 +18,6 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
-#include <set>
 
 #include "fake_dialogs.h"
 #include "shell/controls.h"

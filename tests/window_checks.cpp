@@ -33,13 +33,12 @@ namespace corvessa::test {
 
 namespace {
 
-// Lets a window shown or changed lay itself out.
-void Settled(QWidget& window) {
+// Lets the windows shown or changed lay themselves out.
+void LaidOut() {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }
-    (void)window;
 }
 
 // The text as it shows: "&&" an ampersand, a lone '&' the key's mark.
@@ -241,7 +240,7 @@ void VisitWindows(const std::string& appDir, const std::function<void(const QStr
     const auto show = [&](const QString& name, QWidget& window) {
         window.show();
         Settle(form);
-        Settled(window);
+        LaidOut();
         visit(name, window);
     };
     form.CategoryClick(kCategoryColumn.front());

@@ -9,14 +9,14 @@ namespace corvessa {
 namespace {
 
 constexpr char kPlaceProperty[] = "corvessaPlace";
-const QString kKeeperName = QStringLiteral("PlaceKeeper");
+constexpr char kKeeperName[] = "PlaceKeeper";
 
 // Sits on a parent with placed children and places them again as its width
 // or direction changes; until then a place already is where it belongs.
 class PlaceKeeper : public QObject {
 public:
     explicit PlaceKeeper(QWidget& parent) : QObject(&parent) {
-        setObjectName(kKeeperName);
+        setObjectName(QString::fromLatin1(kKeeperName));
         parent.installEventFilter(this);
     }
 
@@ -53,7 +53,8 @@ void PlaceAt(QWidget& widget, const QRect& logical) {
     QWidget* parent = widget.parentWidget();
     if (parent && !widget.isWindow()) {
         widget.setProperty(kPlaceProperty, logical);
-        if (!parent->findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly)) new PlaceKeeper(*parent);
+        if (!parent->findChild<QObject*>(QString::fromLatin1(kKeeperName), Qt::FindDirectChildrenOnly))
+            new PlaceKeeper(*parent);
     }
     widget.setGeometry(VisualRect(widget, logical));
 }

@@ -5,6 +5,7 @@
 #include <QStylePainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace corvessa {
 
