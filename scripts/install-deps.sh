@@ -17,6 +17,8 @@ PACKAGES=(
   liblcms2-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  # glyphs for the Japanese translation, which the layout test measures
+  fonts-noto-cjk
   librsvg2-bin desktop-file-utils appstream parallel
   # counts each function's lines for the test of the sources' sizes
   pmccabe

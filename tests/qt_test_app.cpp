@@ -15,6 +15,9 @@ class QtApplicationEnvironment : public testing::Environment {
 public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The skin, whatever the desktop running the tests asks for.
+        qunsetenv("GTK_THEME");
+        qunsetenv("QT_STYLE_OVERRIDE");
         config_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
         // The user's own looks too.

@@ -56,3 +56,27 @@ target_compile_definitions(test_accessibility PRIVATE CORVESSA_SHIPPED_SKIN="${C
 corvessa_test(test_window_words
   SOURCES test_window_words.cpp qt_test_app.cpp
   LIBS corvessa_shell corvessa_photoio corvessa_testpictures Qt6::Test corvessa_testsupport)
+
+# The windows as a user meets them, for the tests of their layout and colours.
+add_library(corvessa_windowchecks STATIC window_checks.cpp)
+target_link_libraries(corvessa_windowchecks PUBLIC corvessa_shell corvessa_photoio corvessa_testpictures
+  corvessa_testsupport GTest::gtest)
+target_compile_definitions(corvessa_windowchecks PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")
+
+# Every text against its background, in the skin and in high contrast.
+corvessa_test(test_contrast SOURCES test_contrast.cpp qt_test_app.cpp
+  LIBS corvessa_windowchecks Qt6::Test)
+target_compile_definitions(test_contrast PRIVATE CORVESSA_SHIPPED_SKIN="${CMAKE_SOURCE_DIR}/src/shell/beryl.urf")
+
+# Every window mirrored right to left.
+corvessa_test(test_right_to_left SOURCES test_right_to_left.cpp qt_test_app.cpp LIBS corvessa_windowchecks)
+
+# Every window in English and in each translation the build has: no text
+# cut, no controls over each other; again at twice the pixels.
+corvessa_test(test_layout_words SOURCES test_layout_words.cpp qt_test_app.cpp LIBS corvessa_windowchecks)
+target_compile_definitions(test_layout_words PRIVATE
+  CORVESSA_PROGRAM_TRANSLATIONS="${CORVESSA_OUTPUT_DIR}/translations"
+  CORVESSA_BUILD_TRANSLATIONS="${CMAKE_BINARY_DIR}/translations")
+gtest_discover_tests(test_layout_words DISCOVERY_TIMEOUT 60 TEST_SUFFIX ".at2x"
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANGUAGE=en;QT_SCALE_FACTOR=2")
+add_dependencies(test_layout_words corvessa-translations)

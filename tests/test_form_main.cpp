@@ -217,19 +217,19 @@ TEST_F(FormMainTest, TheWindowAndThePreviewCarryTheirDesign) {
     auto* panel3 = Child<TFlatPanel>("FlatPanel3");
     EXPECT_EQ(panel4->Color(), QColor(72, 72, 0));
     for (TFlatPanel* panel : {panel3, preview.Panel1()}) {
-        EXPECT_EQ(panel->Color(), QColor(128, 128, 0));
+        EXPECT_EQ(panel->Color(), QColor(112, 112, 0));
         EXPECT_EQ(panel->ColorHighLight(), QColor(255, 128, 0));
         EXPECT_EQ(panel->ColorShadow(), QColor(255, 128, 0));
     }
 
-    // The preview's face, its red labels and which of its buttons show.
+    // The preview's face, its light red labels and which of its buttons show.
     EXPECT_EQ(preview.palette().color(QPalette::Window), QColor(81, 81, 0));
     EXPECT_TRUE(preview.isHidden());
     for (const auto& [label, fontHeight] : {std::pair{preview.Label2(), 24}, std::pair{preview.Label1(), 32}}) {
         EXPECT_EQ(label->font().pixelSize(), fontHeight);
         // The whole caption shows, whatever font stands in for the window font.
         EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 176, 176));
     }
     EXPECT_TRUE(preview.BtnColor()->isHidden());
     EXPECT_FALSE(preview.BtnApply()->isHidden());
@@ -1124,6 +1124,10 @@ TEST(CommandLine, OnePhotoAtMostMadeAbsoluteAndTheUsualOptions) {
              Case{{"corvessa", "--frobnicate"}, "", 2, "corvessa: Unknown option 'frobnicate'."},
              Case{{"corvessa", "--version"}, "", 0, "corvessa " CORVESSA_VERSION "\n"},
              Case{{"corvessa", "--frobnicate", "-h"}, "", 0, "Usage: "},
+             Case{{"corvessa", "-v"}, "", 0, "corvessa " CORVESSA_VERSION "\n"},
+             // Qt's options are read as words; the application takes them out
+             // before the line is read again.
+             Case{{"corvessa", "-reverse"}, "", 2, "corvessa: Unknown option 'reverse'."},
          }) {
         const CommandLine line = ReadCommandLine(c.arguments);
         EXPECT_EQ(line.photo, c.photo) << c.arguments.join(' ').toStdString();

@@ -52,6 +52,25 @@ TEST(LayOutPanels, The800By600Screen) {
     EXPECT_EQ(p.flatPanel3, (Bounds{112, 0, 536, 241}));
 }
 
+// Large looks make the strip taller than the tool column leaves room for:
+// it lies beside the column, under the photo area, and the tools stay in view.
+TEST(LayOutPanels, ATallStripLeavesTheToolColumnInView) {
+    const struct {
+        int width, height;
+        Bounds strip;
+    } cases[] = {
+        {1004, 718, {237, 306, 760, 372}},
+        {1920, 1160, {237, 504, 1676, 616}},
+        {620, 630, {237, 266, 376, 324}},
+        {700, 540, {125, 221, 568, 279}},  // no taller than the small strip: as that lies
+    };
+    for (const auto& c : cases) {
+        const MainPanels p = LayOutPanels(c.width, c.height, true);
+        EXPECT_EQ(p.flatPanel2, c.strip) << c.width << "x" << c.height;
+        EXPECT_EQ(p.flatPanel3.height, p.flatPanel2.top) << c.width << "x" << c.height;
+    }
+}
+
 TEST(FitPhotoView, FourByThreeAndTwoByOneInTheLargeLayout) {
     EXPECT_EQ(FitPhotoView(760, 399, 1600, 1200), (Bounds{116, 1, 528, 396}));
     // Wider than the panel: centred, clipped equally at both sides.

@@ -8,6 +8,9 @@ namespace corvessa {
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
+    // Qt's own one-dash options (-reverse, -style) are words, not letters:
+    // read before the application takes them out, "-reverse" is no "-v".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Puts ready-made looks on a photo."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

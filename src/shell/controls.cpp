@@ -6,13 +6,15 @@
 #include <algorithm>
 
 #include "widgets/flat_panel.h"
+#include "widgets/mirror.h"
+#include "widgets/skin_button.h"
 
 namespace corvessa {
 
 TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QColor& colour) {
     auto* panel = new TFlatPanel(parent);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setGeometry(bounds);
+    PlaceAt(*panel, bounds);
     panel->SetColor(colour);
     panel->SetColorHighLight(kOrange);
     panel->SetColorShadow(kOrange);
@@ -20,9 +22,9 @@ TFlatPanel* MakePanel(QWidget* parent, const char* name, QRect bounds, const QCo
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TSkinButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(bounds);
+    PlaceAt(*button, bounds);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
@@ -36,7 +38,7 @@ QRect ClampedRect(const Bounds& bounds) {
     return QRect(left, bounds.top, width, std::max(bounds.height, 0));
 }
 
-void SetBounds(QWidget* widget, const Bounds& bounds) { widget->setGeometry(ClampedRect(bounds)); }
+void SetBounds(QWidget* widget, const Bounds& bounds) { PlaceAt(*widget, ClampedRect(bounds)); }
 
 QFont WindowFont(int pixelSize) {
     QFont font;

@@ -24,6 +24,7 @@
 #include "widgets/display_scale.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
+#include "widgets/mirror.h"
 
 namespace corvessa {
 
@@ -194,7 +195,7 @@ void TEditPanel::Refit() {
     const double scale =
         std::min(double(area->width() - 2 * kFrameRoom) / whole.width, double(area->height() - 2 * kFrameRoom) / whole.height);
     const int width = std::max(1, int(whole.width * scale)), height = std::max(1, int(whole.height * scale));
-    view_->setGeometry((area->width() - width) / 2, (area->height() - height) / 2, width, height);
+    PlaceAt(*view_, QRect((area->width() - width) / 2, (area->height() - height) / 2, width, height));
     // Also while the window is hidden, when the view hears of no resize.
     frame_->setGeometry(view_->rect());
 }

@@ -26,6 +26,7 @@
 #include "shell/form_export.h"
 #include "shell/form_preview.h"
 #include "shell/help_window.h"
+#include "shell/high_contrast.h"
 #include "shell/look_renders.h"
 #include "shell/main_layout.h"
 #include "shell/my_looks_view.h"
@@ -52,6 +53,7 @@ TFormMain::TFormMain(std::string appDir, std::unique_ptr<ShellDialogs> dialogs, 
     CreateControls();
     FormCreate(screen);
     CreatePreview();
+    if (highContrast_) UseDesktopColours(*this);
     ShowColours();
     pane_->ShowWhereYouAre();
     connect(this, &TFormMain::CategoryButtonClicked, this, &TFormMain::CategoryClick);
@@ -153,7 +155,7 @@ void TFormMain::RunAction(Action action) {
 }
 
 void TFormMain::FormCreate(QSize screen) {
-    SkinStart(appDir_ + "beryl.urf");
+    StartLook(appDir_ + "beryl.urf", highContrast_ = HighContrastWanted(remembered_.get()));
     if (screen.isValid()) {
         layoutArea_ = QRect(QPoint(0, 0), screen);
         LayOut(screen, layoutArea_);

@@ -216,6 +216,8 @@ private:
     TFormPreview* formPreview_ = nullptr;  // a window of its own, owned as a child
     TFormExport* formExport_ = nullptr;    // made when Export is first pressed
     TFormBatch* formBatch_ = nullptr;      // made when Batch is first pressed
+    // The desktop's colours in place of the skin's (high_contrast.h).
+    bool highContrast_ = false;
     bool closed_ = false;
     // The user has answered what to do with an unsaved Apply: the close
     // that follows asks nothing.

@@ -21,13 +21,15 @@
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
+#include "widgets/mirror.h"
 
 namespace corvessa {
 
 namespace {
 
-const QColor kFace(81, 81, 0);
-const QColor kRed(255, 0, 0);
+// A light red: the waiting words are large, and read at 3:1 on the olive
+// panel.
+const QColor kRed(255, 176, 176);
 
 // The panel and the controls below it when the dialog opens.
 constexpr int kPanelHeight = 230;
@@ -37,7 +39,6 @@ constexpr int kSliderTop = 231;
 QLabel* MakeRedLabel(QWidget* parent, const char* name, const QString& caption, QRect bounds, int fontHeight) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(bounds);
     label->setFont(WindowFont(fontHeight));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kRed);
@@ -45,6 +46,7 @@ QLabel* MakeRedLabel(QWidget* parent, const char* name, const QString& caption, 
     // Sized to its text, as labels are: the given size fits a narrow font,
     // and a wider one would cut the caption short.
     label->adjustSize();
+    PlaceAt(*label, bounds.topLeft());
     return label;
 }
 
@@ -58,7 +60,7 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     setWindowTitle(tr("Preview"));
     setFont(WindowFont(11));
     QPalette face = palette();
-    face.setColor(QPalette::Window, kFace);
+    face.setColor(QPalette::Window, kPreviewFace);
     setPalette(face);
     setAutoFillBackground(true);
     // Opens at its own size, and is never made smaller than that.
@@ -69,7 +71,7 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     panel1_ = MakePanel(this, "Panel1", QRect(0, 0, 393, kPanelHeight), kOlive);
     imgPreview_ = new TImageView(panel1_);
     imgPreview_->setObjectName(QStringLiteral("ImgPreview"));
-    imgPreview_->setGeometry(80, 1, 209, 224);
+    imgPreview_->setGeometry(VisualRect(*imgPreview_, QRect(80, 1, 209, 224)));
     imgPreview_->SetZoomable(true);
     NamePhotoView(*imgPreview_, AccessibleText::tr("The photo with the look"));
     label2_ = MakeRedLabel(panel1_, "Label2", tr("Wait seconds"), QRect(64, 64, 144, 29), 24);
@@ -111,14 +113,14 @@ void TFormPreview::LayOut() {
     const int dw = width() - kPreviewClientWidth, dh = height() - kPreviewClientHeight;
     // The panel follows the dialog's width once a photo has been fitted.
     const int panelWidth = photoHeight_ > 0 ? width() + kFrameWidth - 23 : 393 + dw;
-    panel1_->resize(panelWidth, kPanelHeight + dh);
+    PlaceAt(*panel1_, QRect(0, 0, panelWidth, kPanelHeight + dh));
     const int shift = dw / 2;
-    btnCompare_->move(4 + shift, kButtonTop + dh);
-    btnColor_->move(80 + shift, kButtonTop + dh);
-    btnApply_->move(184 + shift, kButtonTop + dh);
-    btnCancel_->move(272 + shift, kButtonTop + dh);
-    sliderStrength_->setGeometry(80 + shift, kSliderTop + dh, 267, 16);
-    labelStrength_->setGeometry(350 + shift, kSliderTop + dh, 44, 16);
+    PlaceAt(*btnCompare_, QPoint(4 + shift, kButtonTop + dh));
+    PlaceAt(*btnColor_, QPoint(80 + shift, kButtonTop + dh));
+    PlaceAt(*btnApply_, QPoint(184 + shift, kButtonTop + dh));
+    PlaceAt(*btnCancel_, QPoint(272 + shift, kButtonTop + dh));
+    PlaceAt(*sliderStrength_, QRect(80 + shift, kSliderTop + dh, 267, 16));
+    PlaceAt(*labelStrength_, QRect(350 + shift, kSliderTop + dh, 44, 16));
     FitImage();
 }
 
@@ -137,7 +139,7 @@ void TFormPreview::FitImage() {
     // The rule of the main view: full height but three pixels, the photo's
     // aspect, centred, no upper bound on the width. The view scales only
     // the part the panel shows, so a very wide photo costs no more memory.
-    imgPreview_->SetFitGeometry(ClampedRect(fit), QRect(1, 1, w - 2, h - 2));
+    imgPreview_->SetFitGeometry(VisualRect(*imgPreview_, ClampedRect(fit)), QRect(1, 1, w - 2, h - 2));
 }
 
 void TFormPreview::resizeEvent(QResizeEvent* event) {

@@ -24,6 +24,7 @@
 #include "shell/photo_pane.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
+#include "widgets/mirror.h"
 
 namespace corvessa {
 
@@ -89,7 +90,7 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
     for (int i = 0; i < kThumbnailCount; ++i) {
         auto* view = new TImageView(panel_);
         view->setObjectName(QStringLiteral("ImgView%1").arg(i + 1));
-        view->setGeometry(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide);
+        PlaceAt(*view, QRect(kThumbnailPlaces[size_t(i)].left, kThumbnailPlaces[size_t(i)].top, kThumbSide, kThumbSide));
         view->setToolTip(Hint());
         view->setAccessibleName(AccessibleText::Look(i + 1));
         connect(view, &TImageView::clicked, this, [this, n = i + 1] { emit ThumbnailClicked(n); });
@@ -100,8 +101,8 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
 
         auto* label = new QLabel(QString::number(i + 1), panel_);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        label->move(kLabelPlaces[size_t(i)].left, kLabelPlaces[size_t(i)].top);
         label->adjustSize();
+        PlaceAt(*label, QPoint(kLabelPlaces[size_t(i)].left, kLabelPlaces[size_t(i)].top));
         labels_[size_t(i)] = label;
     }
     pane_.Watch([this] { return Drawing(); }, true);
@@ -110,7 +111,7 @@ TLooksStrip::TLooksStrip(QWidget& window, PhotoSession& session, const MyLooks& 
 void TLooksStrip::CreateLargeLooksBox(QWidget& tools) {
     chkLarge_ = new QCheckBox(ActionName(RowOf(Action::kLargeLooks)), &tools);
     chkLarge_->setObjectName(QStringLiteral("ChkLargeThumbnails"));
-    chkLarge_->setGeometry(6, 226, 106, 22);
+    PlaceAt(*chkLarge_, QRect(6, 226, 106, 22));
     QPalette light = chkLarge_->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     chkLarge_->setPalette(light);
@@ -130,7 +131,7 @@ void TLooksStrip::CreateLargeLooksBox(QWidget& tools) {
 void TLooksStrip::CreateHint(const QString& text) {
     hint_ = new QLabel(panel_);
     hint_->setObjectName(QStringLiteral("LabelNoLooks"));
-    hint_->setGeometry(16, 16, 540, 120);
+    PlaceAt(*hint_, QRect(16, 16, 540, 120));
     hint_->setWordWrap(true);
     hint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     hint_->setText(text);
@@ -167,17 +168,17 @@ void TLooksStrip::Place(int n) {
     QLabel* label = Label(n);
     const Spot at = kThumbnailPlaces[size_t(n - 1)];
     if (!large_) {
-        view->setGeometry(at.left, at.top, kThumbSide, kThumbSide);
+        PlaceAt(*view, QRect(at.left, at.top, kThumbSide, kThumbSide));
         if (myLooks_.LookAt(n)) {
             // A table's name under its thumbnail, as wide as it.
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            label->setGeometry(at.left - 4, at.top + kThumbSide + 4, kThumbSide + 8, kLargeNameHeight);
+            PlaceAt(*label, QRect(at.left - 4, at.top + kThumbSide + 4, kThumbSide + 8, kLargeNameHeight));
             label->setText(label->fontMetrics().elidedText(LookName(n), Qt::ElideRight, label->width()));
         } else {
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setText(QString::number(n));
-            label->move(kLabelPlaces[size_t(n - 1)].left, kLabelPlaces[size_t(n - 1)].top);
             label->adjustSize();
+            PlaceAt(*label, QPoint(kLabelPlaces[size_t(n - 1)].left, kLabelPlaces[size_t(n - 1)].top));
         }
         return;
     }
@@ -186,10 +187,10 @@ void TLooksStrip::Place(int n) {
     QSize shown(box.width, box.height);
     const TBitmap& picture = std::as_const(*view).Picture();
     if (!picture.Empty()) shown = QSize(picture.Width(), picture.Height()).scaled(shown, Qt::KeepAspectRatio);
-    view->setGeometry(box.left + (box.width - shown.width()) / 2, box.top + (box.height - shown.height()) / 2,
-                      shown.width(), shown.height());
+    PlaceAt(*view, QRect(box.left + (box.width - shown.width()) / 2, box.top + (box.height - shown.height()) / 2,
+                       shown.width(), shown.height()));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(box.left - 4, box.top + box.height + 2, box.width + 8, kLargeNameHeight);
+    PlaceAt(*label, QRect(box.left - 4, box.top + box.height + 2, box.width + 8, kLargeNameHeight));
     label->setText(label->fontMetrics().elidedText(LookName(n), Qt::ElideRight, label->width()));
 }
 
@@ -307,7 +308,8 @@ bool TLooksStrip::eventFilter(QObject* watched, QEvent* event) {
     // between the rows; a hidden thumbnail is stepped over.
     int step = 0;
     switch (key->action) {
-    case Action::kThumbnailAlong: step = key->index == 0 ? -1 : 1; break;
+    // Right to left, the thumbnail that follows lies to the left.
+    case Action::kThumbnailAlong: step = (key->index == 0) == (panel_->layoutDirection() == Qt::LeftToRight) ? -1 : 1; break;
     case Action::kThumbnailAcross: step = key->index == 0 ? -kThumbnailCount / 2 : kThumbnailCount / 2; break;
     case Action::kOpenThumbnail: emit ThumbnailClicked(n); return true;
     default: return QObject::eventFilter(watched, event);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/geometry.h"
 #include "shell/accessible_names.h"
 #include "shell/action_table.h"
 #include "shell/controls.h"
@@ -13,6 +14,7 @@
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
 #include "widgets/img_btn.h"
+#include "widgets/mirror.h"
 
 namespace corvessa {
 
@@ -56,11 +58,18 @@ ToolColumn MakeToolColumn(QWidget& window) {
     tools.panel = MakePanel(&window, "FlatPanel1", QRect(125, 2, 575, 209), kDarkOlive);
     tools.undo = new TImgBtn(tools.panel);
     tools.undo->setObjectName(QStringLiteral("BtnUndo"));
-    tools.undo->move(32, 16);
     tools.undo->SetAutoSize(true);
-    tools.undo->SetPic(DrawUndoPicture(kUndoAtRest));
-    tools.undo->SetPicUp(DrawUndoPicture(kUndoHover));
-    tools.undo->SetPicDown(DrawUndoPicture(kUndoPressed));
+    // Right to left, "go back" points the other way.
+    const auto picture = [rightToLeft = window.layoutDirection() == Qt::RightToLeft](const UndoPictureColours& colours) {
+        TBitmap drawn = DrawUndoPicture(colours);
+        if (rightToLeft) drawn = TurnAndMirror(drawn, 0, true, false);
+        return drawn;
+    };
+    tools.undo->SetPic(picture(kUndoAtRest));
+    tools.undo->SetPicUp(picture(kUndoHover));
+    tools.undo->SetPicDown(picture(kUndoPressed));
+    // Sized by its picture, then placed.
+    PlaceAt(*tools.undo, QPoint(32, 16));
     tools.undo->setToolTip(AccessibleText::ActionName(Action::kUndo));
     tools.undo->setAccessibleName(AccessibleText::ActionName(Action::kUndo));
     tools.undo->setAccessibleDescription(KeysText(Action::kUndo));
@@ -100,7 +109,7 @@ QCheckBox* MakeKeepFacesBox(QWidget& tools) {
     auto* box = new QCheckBox(QCoreApplication::translate("TFormMain", "Keep faces clear"), &tools);
     box->setObjectName(QStringLiteral("ChkKeepFaces"));
     // At the column's left edge: the longer caption fits the column.
-    box->setGeometry(0, 250, 112, 22);
+    PlaceAt(*box, QRect(0, 250, 112, 22));
     QPalette light = box->palette();
     light.setColor(QPalette::WindowText, Qt::white);
     box->setPalette(light);
@@ -112,7 +121,7 @@ QCheckBox* MakeKeepFacesBox(QWidget& tools) {
 void MakeHiddenImage(QWidget& window) {
     auto* image = new TImageView(&window);
     image->setObjectName(QStringLiteral("ImgFuzhu"));
-    image->setGeometry(160, 0, 49, 49);
+    PlaceAt(*image, QRect(160, 0, 49, 49));
     image->SetAutoSize(true);
     image->hide();
 }

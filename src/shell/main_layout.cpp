@@ -37,6 +37,9 @@ MainPanels LayOutPanels(int outerWidth, int outerHeight, bool largeThumbnails) {
     // Large thumbnails take a little over half the height, never less than the small strip.
     const int strip = largeThumbnails ? std::max(kStripHeight, p.flatPanel1.height * 55 / 100) : kStripHeight;
     p.flatPanel2 = {kFlatPanel1Left, p.flatPanel1.height - strip, p.flatPanel1.width, strip};
+    // So tall a strip would lie over the tool column's boxes and status line:
+    // it takes the photo area's width only.
+    if (strip > kStripHeight) p.flatPanel2 = {kFlatPanel1Left + kToolColumnWidth, p.flatPanel2.top, p.flatPanel1.width - kToolColumnWidth, strip};
     p.flatPanel3 = {kToolColumnWidth, 0, p.flatPanel1.width - kToolColumnWidth, p.flatPanel1.height - strip};
     return p;
 }

@@ -31,7 +31,7 @@ Bounds FitIntoArea(Bounds window, const Bounds& area);
 struct MainPanels {
     Bounds flatPanel4;  // category column, in the window
     Bounds flatPanel1;  // tool column and photo area, in the window
-    Bounds flatPanel2;  // thumbnail strip, in the window, over FlatPanel1's foot
+    Bounds flatPanel2;  // thumbnail strip, in the window, over FlatPanel1's foot (a taller one beside the tools)
     Bounds flatPanel3;  // photo area, in FlatPanel1
 };
 

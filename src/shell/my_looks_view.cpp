@@ -18,6 +18,7 @@
 #include "shell/main_columns.h"
 #include "shell/photo_pane.h"
 #include "shell/remembered.h"
+#include "widgets/mirror.h"
 
 namespace corvessa {
 
@@ -66,7 +67,7 @@ TMyLooksView::TMyLooksView(QWidget& column, MyLooks& model, TLooksStrip& strip, 
     connect(btnNextLooks_, &QPushButton::clicked, this, [this] { ShowPage(model_.Page() + 1); });
     labelLooksPage_ = new QLabel(&column);
     labelLooksPage_->setObjectName(QStringLiteral("LabelLooksPage"));
-    labelLooksPage_->setGeometry(4, kMyLooksButtonTop + 84, 118, 18);
+    PlaceAt(*labelLooksPage_, QRect(4, kMyLooksButtonTop + 84, 118, 18));
     labelLooksPage_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette light = labelLooksPage_->palette();
     light.setColor(QPalette::WindowText, Qt::white);

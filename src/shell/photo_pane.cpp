@@ -13,6 +13,7 @@
 #include "shell/main_layout.h"
 #include "widgets/flat_panel.h"
 #include "widgets/image_view.h"
+#include "widgets/mirror.h"
 
 namespace corvessa {
 
@@ -22,7 +23,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
     // (also its key).
     labelBusy_ = new QLabel(&tools);
     labelBusy_->setObjectName(QStringLiteral("LabelBusy"));
-    labelBusy_->setGeometry(4, 276, 104, 32);
+    PlaceAt(*labelBusy_, QRect(4, 276, 104, 32));
     labelBusy_->setWordWrap(true);
     QPalette light = labelBusy_->palette();
     light.setColor(QPalette::WindowText, Qt::white);
@@ -31,7 +32,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
     // The status line, in the tool column below the busy sign.
     labelStatus_ = new QLabel(&tools);
     labelStatus_->setObjectName(QStringLiteral("LabelStatus"));
-    labelStatus_->setGeometry(4, 346, 104, 96);
+    PlaceAt(*labelStatus_, QRect(4, 346, 104, 96));
     labelStatus_->setWordWrap(true);
     labelStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     labelStatus_->setPalette(light);
@@ -62,7 +63,7 @@ TPhotoPane::TPhotoPane(QWidget& window, QWidget& tools, const PhotoSession& sess
 void TPhotoPane::Fit(QSize photo) {
     fittedPhoto_ = photo;
     const Bounds fit = FitPhotoView(area_->width(), area_->height(), photo.width(), photo.height());
-    view_->SetFitGeometry(ClampedRect(fit), area_->rect().adjusted(1, 1, -1, -1));
+    view_->SetFitGeometry(VisualRect(*view_, ClampedRect(fit)), area_->rect().adjusted(1, 1, -1, -1));
 }
 
 void TPhotoPane::Refit() {

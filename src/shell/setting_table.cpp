@@ -119,6 +119,9 @@ constexpr SettingRow kRows[] = {
     Flag(S::kBatchAuto, "batch/auto", false, "Whether Auto adjusts each photo of the batch"),
     Flag(S::kKeepFaces, "keepFaces", false, "Whether looks are taken back over the faces in the photo"),
     Flag(S::kBatchKeepFaces, "batch/keepFaces", false, "Whether the batch keeps each photo's faces clear"),
+    Flag(S::kHighContrast, "highContrast", false,
+         "Whether the windows take the desktop's colours and a strong focus frame in place of the skin, "
+         "as they do when the desktop asks for high contrast"),
 };
 
 constexpr bool InTheOrderOfSetting() {
@@ -127,7 +130,7 @@ constexpr bool InTheOrderOfSetting() {
     return true;
 }
 static_assert(InTheOrderOfSetting(), "a row out of place answers for another setting");
-static_assert(std::size(kRows) == size_t(Setting::kBatchKeepFaces) + 1, "every setting has its row");
+static_assert(std::size(kRows) == size_t(Setting::kHighContrast) + 1, "every setting has its row");
 
 }  // namespace
 

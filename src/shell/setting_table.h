@@ -38,6 +38,7 @@ enum class Setting {
     kBatchAuto,
     kKeepFaces,
     kBatchKeepFaces,
+    kHighContrast,
 };
 
 enum class SettingKind {
