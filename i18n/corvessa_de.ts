@@ -43,6 +43,341 @@
         <source>The working photo</source>
         <translation>Das aktuelle Foto</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>The photos the batch renders; Add Files, Add Folder or a drop adds more</source>
+        <translation>Die Fotos, die der Stapel berechnet; weitere kommen mit „Dateien hinzufügen“, „Ordner hinzufügen“ oder durch Hineinziehen dazu</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>The category whose looks show below</source>
+        <translation>Die Kategorie, deren Looks darunter angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Looks</translation>
+    </message>
+    <message>
+        <source>The ten looks of the category, drawn from the first photo</source>
+        <translation>Die zehn Looks der Kategorie, gezeigt am ersten Foto</translation>
+    </message>
+    <message>
+        <source>The .cube file</source>
+        <translation>Die .cube-Datei</translation>
+    </message>
+    <message>
+        <source>Choose the .cube file</source>
+        <translation>.cube-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the colour</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>How much of the look each photo takes</source>
+        <translation>Wie stark der Look auf jedes Foto wirkt</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Zielordner auswählen</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>The pattern of the output names</source>
+        <translation>Das Namensmuster der Ausgabedateien</translation>
+    </message>
+    <message>
+        <source>Longer side</source>
+        <translation>Längere Seite</translation>
+    </message>
+    <message>
+        <source>The longer side of each output in pixels, or full size</source>
+        <translation>Die längere Seite jeder Ausgabe in Pixeln oder Originalgröße</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschnitt</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Erledigte Fotos</translation>
+    </message>
+    <message>
+        <source>Every photo as it ends, the latest at the foot</source>
+        <translation>Jedes Foto, sobald es fertig ist, das neueste ganz unten</translation>
+    </message>
+    <message>
+        <source>Photos that failed</source>
+        <translation>Fehlgeschlagene Fotos</translation>
+    </message>
+    <message>
+        <source>Photos rendered with a warning</source>
+        <translation>Mit Warnung berechnete Fotos</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Long edge or percentage</source>
+        <translation>Lange Kante oder Prozentsatz</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The pattern of the copy's name</source>
+        <translation>Das Namensmuster der Kopie</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+</context>
+<context>
+    <name>ActionTable</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>opens a photo</source>
+        <translation>öffnet ein Foto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>writes the photo shown to a file</source>
+        <translation>schreibt das angezeigte Foto in eine Datei</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>writes a copy for sharing: smaller, without the location</source>
+        <translation>schreibt eine Kopie zum Teilen: kleiner, ohne Aufnahmeort</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>takes back the last Apply</source>
+        <translation>nimmt das letzte Anwenden zurück</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>brings back the Apply Undo took back</source>
+        <translation>stellt das zurückgenommene Anwenden wieder her</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>crops, turns, straightens and adjusts the photo in the Edit panel</source>
+        <translation>schneidet das Foto im Bearbeitungsbereich zu, dreht, begradigt und passt es an</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>puts one look on many photos</source>
+        <translation>wendet einen Look auf viele Fotos an</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Look importieren</translation>
+    </message>
+    <message>
+        <source>copies .cube colour tables into My Looks</source>
+        <translation>kopiert .cube-Farbtabellen in Meine Looks</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>shows this page</source>
+        <translation>zeigt diese Seite</translation>
+    </message>
+    <message>
+        <source>Next looks</source>
+        <translation>Nächste Looks</translation>
+    </message>
+    <message>
+        <source>the next ten of My Looks</source>
+        <translation>die nächsten zehn aus Meine Looks</translation>
+    </message>
+    <message>
+        <source>Previous looks</source>
+        <translation>Vorige Looks</translation>
+    </message>
+    <message>
+        <source>the ten of My Looks before</source>
+        <translation>die vorigen zehn aus Meine Looks</translation>
+    </message>
+    <message>
+        <source>Large looks</source>
+        <translation>Große Looks</translation>
+    </message>
+    <message>
+        <source>each look drawn large with its name, or the small strip again</source>
+        <translation>zeigt jeden Look groß mit seinem Namen oder wieder die kleine Leiste</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>one photo pixel a screen pixel</source>
+        <translation>ein Fotopixel je Bildschirmpixel</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>the whole photo in view again</source>
+        <translation>zeigt wieder das ganze Foto</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
+        <translation>bricht das laufende Öffnen, Berechnen oder Zeichnen der Miniaturen ab; verwirft in der Vorschau den Look; schließt den Bearbeitungsbereich und lässt das Foto, wie es war</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>makes the look shown your photo</source>
+        <translation>übernimmt den angezeigten Look in das Foto</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>held down, shows the photo as it was</source>
+        <translation>zeigt, solange gedrückt, das Foto, wie es war</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturen</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail beside the one framed</source>
+        <translation>markiert die Miniatur neben der markierten</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail above or below the one framed</source>
+        <translation>markiert die Miniatur über oder unter der markierten</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>zeigt den Look der markierten Miniatur in der Vorschau</translation>
+    </message>
+    <message>
+        <source>makes the edits your photo</source>
+        <translation>übernimmt die Bearbeitungen in das Foto</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>frames the category button above or below the one framed</source>
+        <translation>markiert die Kategorie-Schaltfläche über oder unter der markierten</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>the Edit panel</source>
+        <translation>Bearbeitungsbereich</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>the main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>both windows</source>
+        <translation>beide Fenster</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -125,6 +460,118 @@
     <message>
         <source>Crisper fine detail above 0, softer below</source>
         <translation>Schärfere feine Details über 0, weichere darunter</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Puts ready-made looks on a photo.</source>
+        <translation>Versieht ein Foto mit fertigen Looks.</translation>
+    </message>
+    <message>
+        <source>The photo to open in place of the sample photo.</source>
+        <translation>Das Foto, das statt des Beispielfotos geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Try 'corvessa --help'.</source>
+        <translation>„corvessa --help“ liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>one photo at a time, not %1</source>
+        <translation>nur ein Foto auf einmal, nicht %1</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Alle Bilder</translation>
+    </message>
+    <message>
+        <source>the format's own</source>
+        <translation>Formatstandard</translation>
+    </message>
+    <message>
+        <source>Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100</source>
+        <translation>Qualität beim Speichern als JPEG, HEIC, AVIF, WebP oder JPEG XL, 1 bis 100</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualität:</translation>
+    </message>
+    <message>
+        <source>Colour tables</source>
+        <translation>Farbtabellen</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Look importieren</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a %2 file, but the file type chosen is %3.
+Save the photo as %2 under %1, or as %3 under %4?</source>
+        <translation>%1 ist der Name einer %2-Datei, gewählt ist aber der Dateityp %3.
+Das Foto als %2 unter %1 oder als %3 unter %4 speichern?</translation>
+    </message>
+    <message>
+        <source>Save as %1</source>
+        <translation>Als %1 speichern</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Skip those</source>
+        <translation>Diese überspringen</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before closing?</source>
+        <translation>Das Foto enthält Änderungen, die nicht gespeichert wurden.
+Die Änderungen vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before opening %1?</source>
+        <translation>Das Foto enthält Änderungen, die nicht gespeichert wurden.
+Die Änderungen vor dem Öffnen von %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation><numerusform>%n Byte</numerusform><numerusform>%n Bytes</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Formats</name>
+    <message>
+        <source>read, write</source>
+        <translation>lesen, schreiben</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lesen</translation>
     </message>
 </context>
 <context>
@@ -946,35 +1393,35 @@
     <name>Messages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Fehler beim Öffnen der Datei %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>Fehler beim Öffnen der Datei %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Fehler beim Anlegen der Datei %1: %2</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>Fehler beim Anlegen der Datei %1</translation>
     </message>
     <message>
         <source>%1 is a symbolic link of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 ist eine symbolische Verknüpfung eines anderen Benutzers</translation>
     </message>
     <message>
         <source>%1 is a symbolic link in a folder of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 ist eine symbolische Verknüpfung im Ordner eines anderen Benutzers</translation>
     </message>
     <message>
         <source>%1 is an input; it is not overwritten</source>
-        <translation type="unfinished" />
+        <translation>%1 ist eine Eingabe; sie wird nicht überschrieben</translation>
     </message>
     <message>
         <source>Stream write error: %1</source>
-        <translation type="unfinished" />
+        <translation>Schreibfehler: %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
@@ -1014,19 +1461,19 @@
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Keine Berechtigung</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished" />
+        <translation>Auf dem Gerät ist kein Speicherplatz mehr verfügbar</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished" />
+        <translation>Das Dateisystem ist nur lesbar</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished" />
+        <translation>Ist ein Verzeichnis</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
@@ -1034,7 +1481,7 @@
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
-        <translation type="unfinished" />
+        <translation>Nicht genug Speicher zum Speichern als %1</translation>
     </message>
     <message>
         <source>The work was stopped</source>
@@ -1046,11 +1493,11 @@
     </message>
     <message>
         <source>%1; read as %2 by its first bytes: %3</source>
-        <translation type="unfinished" />
+        <translation>%1; nach den ersten Bytes als %2 gelesen: %3</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished" />
+        <translation>Unbekannte Bild-Dateiendung (.%1)</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
@@ -1058,35 +1505,35 @@
     </message>
     <message>
         <source>The %1 reader failed</source>
-        <translation type="unfinished" />
+        <translation>Der %1-Decoder ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>The %1 writer failed</source>
-        <translation type="unfinished" />
+        <translation>Der %1-Encoder ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>The %1 reader could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>Der %1-Decoder konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>The %1 writer could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>Der %1-Encoder konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>The %1 reader did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>Der %1-Decoder ist nicht innerhalb von %2 Sekunden fertig geworden</translation>
     </message>
     <message>
         <source>The %1 writer did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>Der %1-Encoder ist nicht innerhalb von %2 Sekunden fertig geworden</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Kein Platz, um ein Bild weiterzugeben: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>Das Bild ist ungültig: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -1094,19 +1541,19 @@
     </message>
     <message>
         <source>Picture is too large (%1 x %2)</source>
-        <translation type="unfinished" />
+        <translation>Das Bild ist zu groß (%1 x %2)</translation>
     </message>
     <message>
         <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
-        <translation type="unfinished" />
+        <translation>Das Bild ist zu groß für JPEG (%1 x %2; höchstens %3 Pixel je Seite): als PNG oder BMP speichern</translation>
     </message>
     <message>
         <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>Das Bild ist zu groß für HEIF (%1 x %2): als PNG oder JPEG speichern</translation>
     </message>
     <message>
         <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>Das Bild ist zu groß für WebP (%1 x %2): als PNG oder JPEG speichern</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
@@ -1118,7 +1565,7 @@
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
-        <translation type="unfinished" />
+        <translation>es gibt %1 x %2 Pixel an, mehr als seine %3 Byte fassen können</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -1158,27 +1605,27 @@
     </message>
     <message>
         <source>LUT file is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>Die LUT-Datei ist ungültig: %1</translation>
     </message>
     <message>
         <source>LUT file is not valid</source>
-        <translation type="unfinished" />
+        <translation>Die LUT-Datei ist ungültig</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the file is longer than %1 MB</source>
-        <translation type="unfinished" />
+        <translation>die Datei ist größer als %1 MB</translation>
     </message>
     <message>
         <source>the file is too short for its %1 entries</source>
-        <translation type="unfinished" />
+        <translation>die Datei ist zu kurz für ihre %1 Einträge</translation>
     </message>
     <message>
         <source>it holds %1 entries where its size wants %2</source>
-        <translation type="unfinished" />
+        <translation>sie enthält %1 Einträge, ihre Größe verlangt aber %2</translation>
     </message>
     <message>
         <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
@@ -1190,15 +1637,15 @@
     </message>
     <message>
         <source>size %1 is outside 2 to %2</source>
-        <translation type="unfinished" />
+        <translation>Größe %1 liegt außerhalb von 2 bis %2</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished" />
+        <translation>%1 ist keine Zahl</translation>
     </message>
     <message>
         <source>%1 is not a size</source>
-        <translation type="unfinished" />
+        <translation>%1 ist keine Größe</translation>
     </message>
     <message>
         <source>a value is out of range</source>
@@ -1238,7 +1685,7 @@
     </message>
     <message>
         <source>unknown keyword %1</source>
-        <translation type="unfinished" />
+        <translation>unbekanntes Schlüsselwort %1</translation>
     </message>
     <message>
         <source>The name pattern is empty</source>
@@ -1246,27 +1693,27 @@
     </message>
     <message>
         <source>The name pattern "%1" may not hold a /</source>
-        <translation type="unfinished" />
+        <translation>Das Namensmuster „%1“ darf kein / enthalten</translation>
     </message>
     <message>
         <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation type="unfinished" />
+        <translation>Das Namensmuster „%1“ darf kein Nullbyte enthalten</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a } without a {</source>
-        <translation type="unfinished" />
+        <translation>Das Namensmuster „%1“ enthält } ohne {</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a { without a }</source>
-        <translation type="unfinished" />
+        <translation>Das Namensmuster „%1“ enthält { ohne }</translation>
     </message>
     <message>
         <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation type="unfinished" />
+        <translation>Das Namensmuster „%1“ enthält das unbekannte Feld %2; die Felder sind %3</translation>
     </message>
     <message>
         <source>The name pattern "%1" gives %2 no file name</source>
-        <translation type="unfinished" />
+        <translation>Das Namensmuster „%1“ ergibt für %2 keinen Dateinamen</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1274,7 +1721,7 @@
     </message>
     <message>
         <source>My Looks cannot be read or added to: %1</source>
-        <translation type="unfinished" />
+        <translation>Meine Looks können nicht gelesen oder ergänzt werden: %1</translation>
     </message>
     <message>
         <source>No looks</source>
@@ -1282,11 +1729,118 @@
     </message>
     <message>
         <source>Looks %1-%2 of %3</source>
-        <translation type="unfinished" />
+        <translation>Looks %1-%2 von %3</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>Settings are not kept: %1 — %2</source>
+        <translation>Einstellungen werden nicht gespeichert: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>later starts cannot reach this window: %1</source>
+        <translation>spätere Aufrufe können dieses Fenster nicht erreichen: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of your own that only you may write to</source>
+        <translation>%1 ist kein eigener Ordner mit alleinigem Schreibrecht</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>TEditPanel</name>
+    <message>
+        <source>No crop</source>
+        <translation>Kein Zuschnitt</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>TFormBatch</name>
+    <message>
+        <source>Add photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the photos of a folder</source>
+        <translation>Fotos eines Ordners hinzufügen</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>A .cube file</source>
+        <translation>Eine .cube-Datei</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Click the small photo  to preveiw and apply this effect.</source>
+        <translation>Auf das kleine Foto klicken, um diesen Effekt in der Vorschau zu sehen und anzuwenden.</translation>
+    </message>
+    <message>
+        <source>One look on many photos (%1)</source>
+        <translation>Ein Look auf vielen Fotos (%1)</translation>
+    </message>
+    <message>
+        <source>Crop, turn, straighten and adjust the photo (%1)</source>
+        <translation>Foto zuschneiden, drehen, begradigen und anpassen (%1)</translation>
+    </message>
+    <message>
+        <source>A copy for sharing (%1)</source>
+        <translation>Eine Kopie zum Teilen (%1)</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Gesichter frei</translation>
+    </message>
+    <message>
+        <source>Every look taken back over the faces in the photo, their hair and neck</source>
+        <translation>Jeder Look wird über den Gesichtern im Foto, ihren Haaren und dem Hals zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Saved %1, %2</source>
+        <translation>%1 gespeichert, %2</translation>
     </message>
 </context>
 <context>
@@ -1390,7 +1944,13 @@
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation type="unfinished" />
+        <translation>Stapeloptionen (mit -o OUTDIR, nach --look, --lut oder den Bearbeitungen allein):
+  --files-from FILE   weitere Eingaben, eine pro Zeile (- für die Standardeingabe)
+  -0, --null          die Namen in --files-from enden mit einem NUL-Byte statt einem Zeilenende
+                      (find -print0), für Namen mit Zeilenumbruch
+  -j N                gleichzeitig berechnete Fotos (Standard: eines pro Kern)
+  --name PATTERN      Ausgabenamen: {name} {folder} {category} {effect} {look} (Standard: {name})
+  --format FORMAT     </translation>
     </message>
     <message>
         <source> (default: the output name's extension)
@@ -1404,27 +1964,27 @@
     </message>
     <message>
         <source>unknown category "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>unbekannte Kategorie „%1“ (siehe --list)</translation>
     </message>
     <message>
         <source>unknown filter "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>unbekannter Filter „%1“ (siehe --list)</translation>
     </message>
     <message>
         <source>filter argument "%1" is not a whole number</source>
-        <translation type="unfinished" />
+        <translation>Filterargument „%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
-        <translation type="unfinished" />
+        <translation>der Filter erwartet %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished" />
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>%1 wants a value</source>
-        <translation type="unfinished" />
+        <translation>%1 erwartet einen Wert</translation>
     </message>
     <message>
         <source>--look wants CATEGORY:N with N from 1 to 10</source>
@@ -1552,19 +2112,19 @@
     </message>
     <message>
         <source>--format wants %1</source>
-        <translation type="unfinished" />
+        <translation>--format erwartet %1</translation>
     </message>
     <message>
         <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
-        <translation type="unfinished" />
+        <translation>--adjust erwartet KEY=VALUE,... mit KEY aus: %1</translation>
     </message>
     <message>
         <source>--adjust %1 wants a whole number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 erwartet eine ganze Zahl von %2 bis %3</translation>
     </message>
     <message>
         <source>--adjust %1 wants a number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 erwartet eine Zahl von %2 bis %3</translation>
     </message>
     <message>
         <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
@@ -1592,15 +2152,711 @@
     </message>
     <message>
         <source>Stream write error: the report: %1</source>
-        <translation type="unfinished" />
+        <translation>Schreibfehler: der Bericht: %1</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent, about %4 left</source>
-        <translation type="unfinished" />
+        <translation>%1 von %2 erledigt, %3 vergangen, noch etwa %4</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent</source>
-        <translation type="unfinished" />
+        <translation>%1 von %2 erledigt, %3 vergangen</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchEditBox</name>
+    <message>
+        <source>Edits before the look</source>
+        <translation>Bearbeitungen vor dem Look</translation>
+    </message>
+    <message>
+        <source>The largest centred part of each photo of this shape</source>
+        <translation>Der größte mittige Ausschnitt jedes Fotos in diesem Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>Not turned</source>
+        <translation>Nicht gedreht</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Rechts 90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Links 90°</translation>
+    </message>
+    <message>
+        <source>Auto for each photo</source>
+        <translation>Auto für jedes Foto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance read from each photo, in place of what those sliders say</source>
+        <translation>Tonwerte und Weißabgleich aus jedem einzelnen Foto ermittelt, statt der Werte dieser Regler</translation>
+    </message>
+    <message>
+        <source>Crop:</source>
+        <translation>Zuschnitt:</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Drehung:</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchProgressPage</name>
+    <message>
+        <source>The main window stays usable; closing this dialog lets the batch go on.</source>
+        <translation>Das Hauptfenster bleibt bedienbar; wird dieser Dialog geschlossen, läuft der Stapel weiter.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Aktuell: %1</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s, with a warning: %4</source>
+        <translation>%1: in %3 s als %2 berechnet, mit einer Warnung: %4</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s</source>
+        <translation>%1: in %3 s als %2 berechnet</translation>
+    </message>
+    <message>
+        <source>%1: done already</source>
+        <translation>%1: bereits erledigt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed so far</source>
+        <translation><numerusform>%n bisher fehlgeschlagen</numerusform><numerusform>%n bisher fehlgeschlagen</numerusform></translation>
+    </message>
+    <message>
+        <source>Time spent %1, about %2 left</source>
+        <translation>Verstrichene Zeit %1, noch etwa %2</translation>
+    </message>
+    <message>
+        <source>Time spent %1</source>
+        <translation>Verstrichene Zeit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n photos</source>
+        <translation><numerusform>%1 von %n Foto</numerusform><numerusform>%1 von %n Fotos</numerusform></translation>
+    </message>
+    <message>
+        <source>Stopping after the photos in flight...</source>
+        <translation>Stoppt nach den laufenden Fotos...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSettingsPage</name>
+    <message>
+        <source>My Looks: %1</source>
+        <translation>Meine Looks: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview: %1</source>
+        <translation>Der Look in der Vorschau: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview (none shown yet)</source>
+        <translation>Der Look in der Vorschau (noch keiner angezeigt)</translation>
+    </message>
+    <message>
+        <source>This look takes no colour</source>
+        <translation>Dieser Look nimmt keine Farbe an</translation>
+    </message>
+    <message>
+        <source>Fields: %1</source>
+        <translation>Felder: %1</translation>
+    </message>
+    <message>
+        <source>The first photo's: %1</source>
+        <translation>Für das erste Foto: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Dateien hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Photos may also be dropped here.</source>
+        <translation>Fotos können auch hierher gezogen werden.</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Look</translation>
+    </message>
+    <message>
+        <source>This look, on the first photo:</source>
+        <translation>Dieser Look, auf dem ersten Foto:</translation>
+    </message>
+    <message>
+        <source>A .cube file:</source>
+        <translation>Eine .cube-Datei:</translation>
+    </message>
+    <message>
+        <source>A colour table of the .cube form as the look</source>
+        <translation>Eine Farbtabelle im .cube-Format als Look</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Change Color:</source>
+        <translation>Farbe ändern:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Stärke:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Gesichter frei</translation>
+    </message>
+    <message>
+        <source>The look taken back over the faces found in each photo</source>
+        <translation>Der Look wird über den in jedem Foto gefundenen Gesichtern zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Namen:</translation>
+    </message>
+    <message>
+        <source>Skip photos already done</source>
+        <translation>Bereits erledigte Fotos überspringen</translation>
+    </message>
+    <message>
+        <source>To share:</source>
+        <translation>Zum Teilen:</translation>
+    </message>
+    <message>
+        <source>full size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The longer side of each output; a smaller photo keeps its size</source>
+        <translation>Die längere Seite jeder Ausgabe; ein kleineres Foto behält seine Größe</translation>
+    </message>
+    <message>
+        <source>sRGB</source>
+        <translation>sRGB</translation>
+    </message>
+    <message>
+        <source>Without the location</source>
+        <translation>Ohne Aufnahmeort</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Add photos to see the looks on the first of them.</source>
+        <translation>Fotos hinzufügen, um die Looks auf dem ersten davon zu sehen.</translation>
+    </message>
+    <message>
+        <source>Making the thumbnails...</source>
+        <translation>Miniaturen werden erstellt...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSummaryPage</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rendered with a warning:</source>
+        <translation>Mit Warnung berechnet:</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>New Batch</source>
+        <translation>Neuer Stapel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Abgebrochen: %1 von %n Foto berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform><numerusform>&lt;b&gt;Abgebrochen: %1 von %n Fotos berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Fertig: %1 von %n Foto berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform><numerusform>&lt;b&gt;Fertig: %1 von %n Fotos berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done already and left as they were.</source>
+        <translation><numerusform>%n Foto war bereits erledigt und blieb unverändert.</numerusform><numerusform>%n Fotos waren bereits erledigt und blieben unverändert.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not rendered: the batch was cancelled.</source>
+        <translation><numerusform>%n Foto nicht berechnet: Der Stapel wurde abgebrochen.</numerusform><numerusform>%n Fotos nicht berechnet: Der Stapel wurde abgebrochen.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed:</source>
+        <translation><numerusform>%n Foto fehlgeschlagen:</numerusform><numerusform>%n Fotos fehlgeschlagen:</numerusform></translation>
+    </message>
+    <message>
+        <source>None failed.</source>
+        <translation>Kein Foto fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop shows folders; the photos are in %1.</source>
+        <translation>Kein Programm dieser Arbeitsumgebung kann Ordner anzeigen; die Fotos liegen in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TCropFrame</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TEditPanel</name>
+    <message>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <translation>Die Form des Zuschnittrahmens; seine Ecken und Seiten auf dem Foto ziehen</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Zuschnitt</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Links 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the left</source>
+        <translation>Dreht das Foto um 90 Grad nach links</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Rechts 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the right</source>
+        <translation>Dreht das Foto um 90 Grad nach rechts</translation>
+    </message>
+    <message>
+        <source>Flip ↔</source>
+        <translation>Spiegeln ↔</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo left to right</source>
+        <translation>Spiegelt das Foto von links nach rechts</translation>
+    </message>
+    <message>
+        <source>Flip ↕</source>
+        <translation>Spiegeln ↕</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>Spiegelt das Foto von oben nach unten</translation>
+    </message>
+    <message>
+        <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
+        <translation>Dreht das Foto um bis zu 45° in beide Richtungen und behält den größten aufrechten Ausschnitt</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Begradigen</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance from the photo</source>
+        <translation>Tonwerte und Weißabgleich aus dem Foto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Every edit back at none</source>
+        <translation>Setzt alle Bearbeitungen zurück</translation>
+    </message>
+    <message>
+        <source>Closes the panel; the photo stays as it was (%1)</source>
+        <translation>Schließt den Bearbeitungsbereich; das Foto bleibt, wie es war (%1)</translation>
+    </message>
+    <message>
+        <source>Makes the edits your photo (%1)</source>
+        <translation>Übernimmt die Bearbeitungen in das Foto (%1)</translation>
+    </message>
+    <message>
+        <source>Screen (%1:%2)</source>
+        <translation>Bildschirm (%1:%2)</translation>
+    </message>
+    <message>
+        <source>Applied the edits</source>
+        <translation>Bearbeitungen angewendet</translation>
+    </message>
+    <message>
+        <source>Applying the edits</source>
+        <translation>Bearbeitungen werden angewendet</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormBatch</name>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the outputs exist already in %1.</source>
+        <translation><numerusform>%n Ausgabedatei ist in %1 bereits vorhanden.</numerusform><numerusform>%n Ausgabedateien sind in %1 bereits vorhanden.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Full size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Long edge, pixels</source>
+        <translation>Lange Kante, Pixel</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Remove the location (GPS)</source>
+        <translation>Aufnahmeort entfernen (GPS)</translation>
+    </message>
+    <message>
+        <source>Remove all camera data</source>
+        <translation>Alle Kameradaten entfernen</translation>
+    </message>
+    <message>
+        <source>Convert to sRGB</source>
+        <translation>In sRGB umwandeln</translation>
+    </message>
+    <message>
+        <source>The colours every browser and phone shows right</source>
+        <translation>Farben, die jeder Browser und jedes Handy richtig anzeigt</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <translation>{name}: Name des Fotos, {folder}: Name seines Ordners</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Export to</source>
+        <translation>Exportieren nach</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The name of an export takes {name} and {folder}</source>
+        <translation>Der Name eines Exports kann nur {name} und {folder} enthalten</translation>
+    </message>
+    <message>
+        <source>estimating...</source>
+        <translation>wird geschätzt...</translation>
+    </message>
+    <message>
+        <source>about %1, %2 x %3</source>
+        <translation>etwa %1, %2 x %3</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Exported %1, %2</source>
+        <translation>%1 exportiert, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormMain</name>
+    <message>
+        <source>Applied My Looks: %1</source>
+        <translation>Angewendet: Meine Looks – %1</translation>
+    </message>
+    <message>
+        <source>Applied %1</source>
+        <translation>Angewendet: %1</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>Redone</source>
+        <translation>Wiederholt</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Wait seconds</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>PROCESSING---</source>
+        <translation>BERECHNUNG---</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Farbe ändern</translation>
+    </message>
+    <message>
+        <source>Hold to see the photo without the look (or hold %1)</source>
+        <translation>Gedrückt halten, um das Foto ohne den Look zu sehen (oder %1 halten)</translation>
+    </message>
+    <message>
+        <source>Strength of the look</source>
+        <translation>Stärke des Looks</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::THelpWindow</name>
+    <message>
+        <source>Corvessa Help</source>
+        <translation>Corvessa-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TImageView</name>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLookRenders</name>
+    <message>
+        <source>Rendering</source>
+        <translation>Wird berechnet</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used</source>
+        <translation>%1 kann nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>Preview - %1 %2: %3</source>
+        <translation>Vorschau - %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Preview - My Looks: %1</source>
+        <translation>Vorschau - Meine Looks: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLooksStrip</name>
+    <message>
+        <source>Large thumbnails: each look drawn large, with its name (%1)</source>
+        <translation>Große Miniaturen: jeder Look groß, mit seinem Namen (%1)</translation>
+    </message>
+    <message>
+        <source>Drawing the thumbnails</source>
+        <translation>Miniaturen werden gezeichnet</translation>
+    </message>
+    <message>
+        <source>Drawing your looks</source>
+        <translation>Eigene Looks werden gezeichnet</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TMyLooksView</name>
+    <message>
+        <source>My Looks</source>
+        <translation>Meine Looks</translation>
+    </message>
+    <message>
+        <source>Your own .cube colour tables from %1</source>
+        <translation>Eigene .cube-Farbtabellen aus %1</translation>
+    </message>
+    <message>
+        <source>Add Look…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>Copy .cube colour tables into %1 (%2, or drop them on the window)</source>
+        <translation>.cube-Farbtabellen nach %1 kopieren (%2 oder auf das Fenster ziehen)</translation>
+    </message>
+    <message>
+        <source>Previous looks (%1)</source>
+        <translation>Vorige Looks (%1)</translation>
+    </message>
+    <message>
+        <source>Next looks (%1)</source>
+        <translation>Nächste Looks (%1)</translation>
+    </message>
+    <message>
+        <source>No looks of your own yet. Put .cube colour tables into %1, press Add Look... (%2), or drop .cube files on this window.</source>
+        <translation>Noch keine eigenen Looks. Einfach .cube-Farbtabellen nach %1 legen, „Importieren...“ drücken (%2) oder .cube-Dateien auf dieses Fenster ziehen.</translation>
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>Keine Looks</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looks %1-%2 of %n</source>
+        <translation><numerusform>Looks %1-%2 von %n</numerusform><numerusform>Looks %1-%2 von %n</numerusform></translation>
+    </message>
+    <message>
+        <source>Reading your looks</source>
+        <translation>Eigene Looks werden gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoOpener</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>%1 wird geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoPane</name>
+    <message>
+        <source>%1[*] - Corvessa</source>
+        <translation>%1[*] - Corvessa</translation>
+    </message>
+    <message>
+        <source>%1 x %2
+%3</source>
+        <translation>%1 x %2
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoSaver</name>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 wird gespeichert</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,341 @@
         <source>The working photo</source>
         <translation>La foto de trabajo</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>The photos the batch renders; Add Files, Add Folder or a drop adds more</source>
+        <translation>Las fotos que procesa el lote; se añaden más con Añadir archivos, Añadir carpeta o soltándolas aquí</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>The category whose looks show below</source>
+        <translation>La categoría cuyos estilos se muestran debajo</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Estilos</translation>
+    </message>
+    <message>
+        <source>The ten looks of the category, drawn from the first photo</source>
+        <translation>Los diez estilos de la categoría, vistos sobre la primera foto</translation>
+    </message>
+    <message>
+        <source>The .cube file</source>
+        <translation>El archivo .cube</translation>
+    </message>
+    <message>
+        <source>Choose the .cube file</source>
+        <translation>Elegir el archivo .cube</translation>
+    </message>
+    <message>
+        <source>Choose the colour</source>
+        <translation>Elegir el color</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>How much of the look each photo takes</source>
+        <translation>Cuánto estilo recibe cada foto</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Elegir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>The pattern of the output names</source>
+        <translation>El patrón de los nombres de salida</translation>
+    </message>
+    <message>
+        <source>Longer side</source>
+        <translation>Lado mayor</translation>
+    </message>
+    <message>
+        <source>The longer side of each output in pixels, or full size</source>
+        <translation>El lado mayor de cada salida en píxeles, o tamaño completo</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recorte</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Fotos terminadas</translation>
+    </message>
+    <message>
+        <source>Every photo as it ends, the latest at the foot</source>
+        <translation>Cada foto a medida que termina, la más reciente al final</translation>
+    </message>
+    <message>
+        <source>Photos that failed</source>
+        <translation>Fotos que han fallado</translation>
+    </message>
+    <message>
+        <source>Photos rendered with a warning</source>
+        <translation>Fotos procesadas con un aviso</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Long edge or percentage</source>
+        <translation>Lado mayor o porcentaje</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Elegir la carpeta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>The pattern of the copy's name</source>
+        <translation>El patrón del nombre de la copia</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>ActionTable</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>opens a photo</source>
+        <translation>abre una foto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>writes the photo shown to a file</source>
+        <translation>guarda en un archivo la foto mostrada</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>writes a copy for sharing: smaller, without the location</source>
+        <translation>guarda una copia para compartir: más pequeña, sin la ubicación</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>takes back the last Apply</source>
+        <translation>deshace el último cambio aplicado</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>brings back the Apply Undo took back</source>
+        <translation>recupera el cambio aplicado que quitó Deshacer</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>crops, turns, straightens and adjusts the photo in the Edit panel</source>
+        <translation>recorta, gira, endereza y ajusta la foto en el panel Editar</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Por lotes</translation>
+    </message>
+    <message>
+        <source>puts one look on many photos</source>
+        <translation>aplica un estilo a muchas fotos</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Añadir estilo</translation>
+    </message>
+    <message>
+        <source>copies .cube colour tables into My Looks</source>
+        <translation>copia tablas de color .cube a Mis estilos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>shows this page</source>
+        <translation>muestra esta página</translation>
+    </message>
+    <message>
+        <source>Next looks</source>
+        <translation>Estilos siguientes</translation>
+    </message>
+    <message>
+        <source>the next ten of My Looks</source>
+        <translation>los diez siguientes de Mis estilos</translation>
+    </message>
+    <message>
+        <source>Previous looks</source>
+        <translation>Estilos anteriores</translation>
+    </message>
+    <message>
+        <source>the ten of My Looks before</source>
+        <translation>los diez anteriores de Mis estilos</translation>
+    </message>
+    <message>
+        <source>Large looks</source>
+        <translation>Estilos grandes</translation>
+    </message>
+    <message>
+        <source>each look drawn large with its name, or the small strip again</source>
+        <translation>cada estilo en grande con su nombre, o de nuevo la tira pequeña</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>one photo pixel a screen pixel</source>
+        <translation>un píxel de la foto por cada píxel de la pantalla</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>the whole photo in view again</source>
+        <translation>de nuevo la foto entera a la vista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
+        <translation>detiene la apertura, el procesado o las miniaturas en curso; en la vista previa, descarta el estilo; en el panel Editar, lo cierra y deja la foto como estaba</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>makes the look shown your photo</source>
+        <translation>aplica a su foto el estilo mostrado</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>held down, shows the photo as it was</source>
+        <translation>mientras se mantiene pulsado, muestra la foto como estaba</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail beside the one framed</source>
+        <translation>mueve el marco a la miniatura de al lado</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail above or below the one framed</source>
+        <translation>mueve el marco a la miniatura de arriba o de abajo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>muestra en la vista previa el estilo de la miniatura enmarcada</translation>
+    </message>
+    <message>
+        <source>makes the edits your photo</source>
+        <translation>aplica las ediciones a su foto</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>frames the category button above or below the one framed</source>
+        <translation>mueve el marco al botón de categoría de arriba o de abajo</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>the Edit panel</source>
+        <translation>el panel Editar</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>la vista previa</translation>
+    </message>
+    <message>
+        <source>the main window</source>
+        <translation>la ventana principal</translation>
+    </message>
+    <message>
+        <source>both windows</source>
+        <translation>ambas ventanas</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -125,6 +460,118 @@
     <message>
         <source>Crisper fine detail above 0, softer below</source>
         <translation>Detalle fino más nítido por encima de 0, más suave por debajo</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Puts ready-made looks on a photo.</source>
+        <translation>Aplica estilos predefinidos a una foto.</translation>
+    </message>
+    <message>
+        <source>The photo to open in place of the sample photo.</source>
+        <translation>La foto que se abre en lugar de la foto de muestra.</translation>
+    </message>
+    <message>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Pruebe 'corvessa --help'.</translation>
+    </message>
+    <message>
+        <source>one photo at a time, not %1</source>
+        <translation>una sola foto cada vez, no %1</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Todas las imágenes</translation>
+    </message>
+    <message>
+        <source>the format's own</source>
+        <translation>la del formato</translation>
+    </message>
+    <message>
+        <source>Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100</source>
+        <translation>Calidad al guardar en JPEG, HEIC, AVIF, WebP o JPEG XL, de 1 a 100</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Calidad:</translation>
+    </message>
+    <message>
+        <source>Colour tables</source>
+        <translation>Tablas de color</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Añadir estilo</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Quiere reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a %2 file, but the file type chosen is %3.
+Save the photo as %2 under %1, or as %3 under %4?</source>
+        <translation>%1 es el nombre de un archivo %2, pero el tipo de archivo elegido es %3.
+¿Guardar la foto como %2 con el nombre %1, o como %3 con el nombre %4?</translation>
+    </message>
+    <message>
+        <source>Save as %1</source>
+        <translation>Guardar como %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Skip those</source>
+        <translation>Omitirlas</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before closing?</source>
+        <translation>La foto tiene cambios sin guardar.
+¿Quiere guardarlos antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before opening %1?</source>
+        <translation>La foto tiene cambios sin guardar.
+¿Quiere guardarlos antes de abrir %1?</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation><numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Formats</name>
+    <message>
+        <source>read, write</source>
+        <translation>lectura, escritura</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lectura</translation>
     </message>
 </context>
 <context>
@@ -946,35 +1393,35 @@
     <name>Messages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>No se puede crear el archivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>%1 is a symbolic link of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 es un enlace simbólico de otro usuario</translation>
     </message>
     <message>
         <source>%1 is a symbolic link in a folder of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 es un enlace simbólico en una carpeta de otro usuario</translation>
     </message>
     <message>
         <source>%1 is an input; it is not overwritten</source>
-        <translation type="unfinished" />
+        <translation>%1 es una de las entradas; no se sobrescribe</translation>
     </message>
     <message>
         <source>Stream write error: %1</source>
-        <translation type="unfinished" />
+        <translation>Error de escritura: %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
@@ -1014,19 +1461,19 @@
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Permiso denegado</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished" />
+        <translation>No queda espacio en el dispositivo</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished" />
+        <translation>Sistema de archivos de solo lectura</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished" />
+        <translation>Es un directorio</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
@@ -1034,7 +1481,7 @@
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
-        <translation type="unfinished" />
+        <translation>No hay memoria suficiente para guardar como %1</translation>
     </message>
     <message>
         <source>The work was stopped</source>
@@ -1046,11 +1493,11 @@
     </message>
     <message>
         <source>%1; read as %2 by its first bytes: %3</source>
-        <translation type="unfinished" />
+        <translation>%1; leído como %2 por sus primeros bytes: %3</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished" />
+        <translation>Extensión de archivo de imagen desconocida (.%1)</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
@@ -1058,35 +1505,35 @@
     </message>
     <message>
         <source>The %1 reader failed</source>
-        <translation type="unfinished" />
+        <translation>El módulo de lectura de %1 ha fallado</translation>
     </message>
     <message>
         <source>The %1 writer failed</source>
-        <translation type="unfinished" />
+        <translation>El módulo de escritura de %1 ha fallado</translation>
     </message>
     <message>
         <source>The %1 reader could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>No se pudo iniciar el módulo de lectura de %1: %2</translation>
     </message>
     <message>
         <source>The %1 writer could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>No se pudo iniciar el módulo de escritura de %1: %2</translation>
     </message>
     <message>
         <source>The %1 reader did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>El módulo de lectura de %1 no terminó en %2 segundos</translation>
     </message>
     <message>
         <source>The %1 writer did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>El módulo de escritura de %1 no terminó en %2 segundos</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation type="unfinished" />
+        <translation>No hay espacio para pasar una imagen: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>La imagen no es válida: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -1094,19 +1541,19 @@
     </message>
     <message>
         <source>Picture is too large (%1 x %2)</source>
-        <translation type="unfinished" />
+        <translation>La imagen es demasiado grande (%1 x %2)</translation>
     </message>
     <message>
         <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
-        <translation type="unfinished" />
+        <translation>La imagen es demasiado grande para JPEG (%1 x %2; como máximo %3 píxeles por lado): guárdela como PNG o BMP</translation>
     </message>
     <message>
         <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>La imagen es demasiado grande para HEIF (%1 x %2): guárdela como PNG o JPEG</translation>
     </message>
     <message>
         <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>La imagen es demasiado grande para WebP (%1 x %2): guárdela como PNG o JPEG</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
@@ -1118,7 +1565,7 @@
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
-        <translation type="unfinished" />
+        <translation>declara %1 x %2 píxeles, más de los que caben en sus %3 bytes</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -1158,27 +1605,27 @@
     </message>
     <message>
         <source>LUT file is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>El archivo LUT no es válido: %1</translation>
     </message>
     <message>
         <source>LUT file is not valid</source>
-        <translation type="unfinished" />
+        <translation>El archivo LUT no es válido</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished" />
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>the file is longer than %1 MB</source>
-        <translation type="unfinished" />
+        <translation>el archivo ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>the file is too short for its %1 entries</source>
-        <translation type="unfinished" />
+        <translation>el archivo es demasiado corto para sus %1 entradas</translation>
     </message>
     <message>
         <source>it holds %1 entries where its size wants %2</source>
-        <translation type="unfinished" />
+        <translation>contiene %1 entradas, pero su tamaño requiere %2</translation>
     </message>
     <message>
         <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
@@ -1190,15 +1637,15 @@
     </message>
     <message>
         <source>size %1 is outside 2 to %2</source>
-        <translation type="unfinished" />
+        <translation>el tamaño %1 está fuera del intervalo de 2 a %2</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished" />
+        <translation>%1 no es un número</translation>
     </message>
     <message>
         <source>%1 is not a size</source>
-        <translation type="unfinished" />
+        <translation>%1 no es un tamaño</translation>
     </message>
     <message>
         <source>a value is out of range</source>
@@ -1238,7 +1685,7 @@
     </message>
     <message>
         <source>unknown keyword %1</source>
-        <translation type="unfinished" />
+        <translation>palabra clave desconocida %1</translation>
     </message>
     <message>
         <source>The name pattern is empty</source>
@@ -1246,27 +1693,27 @@
     </message>
     <message>
         <source>The name pattern "%1" may not hold a /</source>
-        <translation type="unfinished" />
+        <translation>El patrón de nombre "%1" no puede contener /</translation>
     </message>
     <message>
         <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation type="unfinished" />
+        <translation>El patrón de nombre "%1" no puede contener un byte cero</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a } without a {</source>
-        <translation type="unfinished" />
+        <translation>El patrón de nombre "%1" tiene una } sin su {</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a { without a }</source>
-        <translation type="unfinished" />
+        <translation>El patrón de nombre "%1" tiene una { sin su }</translation>
     </message>
     <message>
         <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation type="unfinished" />
+        <translation>El patrón de nombre "%1" tiene un campo desconocido %2; los campos son %3</translation>
     </message>
     <message>
         <source>The name pattern "%1" gives %2 no file name</source>
-        <translation type="unfinished" />
+        <translation>El patrón de nombre "%1" deja a %2 sin nombre de archivo</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1274,7 +1721,7 @@
     </message>
     <message>
         <source>My Looks cannot be read or added to: %1</source>
-        <translation type="unfinished" />
+        <translation>No se puede leer ni ampliar Mis estilos: %1</translation>
     </message>
     <message>
         <source>No looks</source>
@@ -1282,11 +1729,118 @@
     </message>
     <message>
         <source>Looks %1-%2 of %3</source>
-        <translation type="unfinished" />
+        <translation>Estilos %1-%2 de %3</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>Settings are not kept: %1 — %2</source>
+        <translation>La configuración no se guarda: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>later starts cannot reach this window: %1</source>
+        <translation>los inicios posteriores no podrán comunicarse con esta ventana: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of your own that only you may write to</source>
+        <translation>%1 no es una carpeta propia en la que solo usted pueda escribir</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+</context>
+<context>
+    <name>TEditPanel</name>
+    <message>
+        <source>No crop</source>
+        <translation>Sin recorte</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>TFormBatch</name>
+    <message>
+        <source>Add photos</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <source>Add the photos of a folder</source>
+        <translation>Añadir las fotos de una carpeta</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>A .cube file</source>
+        <translation>Un archivo .cube</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Click the small photo  to preveiw and apply this effect.</source>
+        <translation>Pulse en la miniatura para previsualizar y aplicar este efecto.</translation>
+    </message>
+    <message>
+        <source>One look on many photos (%1)</source>
+        <translation>Un estilo en muchas fotos (%1)</translation>
+    </message>
+    <message>
+        <source>Crop, turn, straighten and adjust the photo (%1)</source>
+        <translation>Recortar, girar, enderezar y ajustar la foto (%1)</translation>
+    </message>
+    <message>
+        <source>A copy for sharing (%1)</source>
+        <translation>Una copia para compartir (%1)</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Proteger caras</translation>
+    </message>
+    <message>
+        <source>Every look taken back over the faces in the photo, their hair and neck</source>
+        <translation>Todos los estilos se retiran de las caras de la foto, su pelo y su cuello</translation>
+    </message>
+    <message>
+        <source>Saved %1, %2</source>
+        <translation>Guardado: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1941,14 @@
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation type="unfinished" />
+        <translation>Opciones de lote (con -o OUTDIR, tras --look, --lut o las ediciones solas):
+  --files-from FILE   más entradas, una por línea (- para la entrada estándar)
+  -0, --null          los nombres de --files-from terminan con un byte NUL y no con un fin de línea
+                      (find -print0), para nombres que contienen un salto de línea
+  -j N                fotos procesadas a la vez (predeterminado: una por núcleo)
+  --name PATTERN      nombres de salida: {name} {folder} {category} {effect} {look}
+                      (predeterminado: {name})
+  --format FORMAT     </translation>
     </message>
     <message>
         <source> (default: the output name's extension)
@@ -1401,27 +1962,27 @@
     </message>
     <message>
         <source>unknown category "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>categoría desconocida "%1" (véase --list)</translation>
     </message>
     <message>
         <source>unknown filter "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>filtro desconocido "%1" (véase --list)</translation>
     </message>
     <message>
         <source>filter argument "%1" is not a whole number</source>
-        <translation type="unfinished" />
+        <translation>el argumento de filtro "%1" no es un número entero</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
-        <translation type="unfinished" />
+        <translation>el filtro requiere %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished" />
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>%1 wants a value</source>
-        <translation type="unfinished" />
+        <translation>%1 requiere un valor</translation>
     </message>
     <message>
         <source>--look wants CATEGORY:N with N from 1 to 10</source>
@@ -1549,19 +2110,19 @@
     </message>
     <message>
         <source>--format wants %1</source>
-        <translation type="unfinished" />
+        <translation>--format requiere %1</translation>
     </message>
     <message>
         <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
-        <translation type="unfinished" />
+        <translation>--adjust requiere KEY=VALUE,... con KEY igual a una de estas: %1</translation>
     </message>
     <message>
         <source>--adjust %1 wants a whole number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 requiere un número entero de %2 a %3</translation>
     </message>
     <message>
         <source>--adjust %1 wants a number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 requiere un número de %2 a %3</translation>
     </message>
     <message>
         <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
@@ -1589,15 +2150,711 @@
     </message>
     <message>
         <source>Stream write error: the report: %1</source>
-        <translation type="unfinished" />
+        <translation>Error de escritura: el informe: %1</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent, about %4 left</source>
-        <translation type="unfinished" />
+        <translation>%1 de %2 procesadas, tiempo %3, aprox. %4 restantes</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent</source>
-        <translation type="unfinished" />
+        <translation>%1 de %2 procesadas, tiempo %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchEditBox</name>
+    <message>
+        <source>Edits before the look</source>
+        <translation>Ediciones antes del estilo</translation>
+    </message>
+    <message>
+        <source>The largest centred part of each photo of this shape</source>
+        <translation>La mayor zona centrada de cada foto con esta proporción</translation>
+    </message>
+    <message>
+        <source>Not turned</source>
+        <translation>Sin girar</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Der. 90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Izq. 90°</translation>
+    </message>
+    <message>
+        <source>Auto for each photo</source>
+        <translation>Auto en cada foto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance read from each photo, in place of what those sliders say</source>
+        <translation>Niveles y balance de blancos tomados de cada foto, en lugar de los valores de esos deslizadores</translation>
+    </message>
+    <message>
+        <source>Crop:</source>
+        <translation>Recorte:</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Giro:</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchProgressPage</name>
+    <message>
+        <source>The main window stays usable; closing this dialog lets the batch go on.</source>
+        <translation>La ventana principal sigue disponible; si cierra este diálogo, el lote continúa.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Ahora: %1</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s, with a warning: %4</source>
+        <translation>%1: guardada como %2 en %3 s, con un aviso: %4</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s</source>
+        <translation>%1: guardada como %2 en %3 s</translation>
+    </message>
+    <message>
+        <source>%1: done already</source>
+        <translation>%1: ya estaba hecha</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed so far</source>
+        <translation><numerusform>%n fallida hasta ahora</numerusform><numerusform>%n fallidas hasta ahora</numerusform></translation>
+    </message>
+    <message>
+        <source>Time spent %1, about %2 left</source>
+        <translation>Tiempo transcurrido %1, quedan unos %2</translation>
+    </message>
+    <message>
+        <source>Time spent %1</source>
+        <translation>Tiempo transcurrido %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n photos</source>
+        <translation><numerusform>%1 de %n foto</numerusform><numerusform>%1 de %n fotos</numerusform></translation>
+    </message>
+    <message>
+        <source>Stopping after the photos in flight...</source>
+        <translation>Deteniendo tras las fotos en curso...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSettingsPage</name>
+    <message>
+        <source>My Looks: %1</source>
+        <translation>Mis estilos: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview: %1</source>
+        <translation>El estilo de la vista previa: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview (none shown yet)</source>
+        <translation>El estilo de la vista previa (aún no se muestra ninguno)</translation>
+    </message>
+    <message>
+        <source>This look takes no colour</source>
+        <translation>Este estilo no admite color</translation>
+    </message>
+    <message>
+        <source>Fields: %1</source>
+        <translation>Campos: %1</translation>
+    </message>
+    <message>
+        <source>The first photo's: %1</source>
+        <translation>El de la primera foto: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Añadir archivos...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Añadir carpeta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Photos may also be dropped here.</source>
+        <translation>También puede soltar fotos aquí.</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>This look, on the first photo:</source>
+        <translation>Este estilo, sobre la primera foto:</translation>
+    </message>
+    <message>
+        <source>A .cube file:</source>
+        <translation>Un archivo .cube:</translation>
+    </message>
+    <message>
+        <source>A colour table of the .cube form as the look</source>
+        <translation>Una tabla de color en formato .cube como estilo</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Change Color:</source>
+        <translation>Cambiar color:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Intensidad:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Proteger caras</translation>
+    </message>
+    <message>
+        <source>The look taken back over the faces found in each photo</source>
+        <translation>El estilo se retira de las caras encontradas en cada foto</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nombres:</translation>
+    </message>
+    <message>
+        <source>Skip photos already done</source>
+        <translation>Omitir fotos ya hechas</translation>
+    </message>
+    <message>
+        <source>To share:</source>
+        <translation>Para compartir:</translation>
+    </message>
+    <message>
+        <source>full size</source>
+        <translation>tamaño completo</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The longer side of each output; a smaller photo keeps its size</source>
+        <translation>El lado mayor de cada salida; una foto más pequeña conserva su tamaño</translation>
+    </message>
+    <message>
+        <source>sRGB</source>
+        <translation>sRGB</translation>
+    </message>
+    <message>
+        <source>Without the location</source>
+        <translation>Sin la ubicación</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Add photos to see the looks on the first of them.</source>
+        <translation>Añada fotos para ver los estilos sobre la primera de ellas.</translation>
+    </message>
+    <message>
+        <source>Making the thumbnails...</source>
+        <translation>Creando las miniaturas...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSummaryPage</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rendered with a warning:</source>
+        <translation>Procesadas con un aviso:</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>New Batch</source>
+        <translation>Nuevo lote</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Cancelado: %1 de %n foto procesada&lt;/b&gt; en %2; tiempo: %3.</numerusform><numerusform>&lt;b&gt;Cancelado: %1 de %n fotos procesadas&lt;/b&gt; en %2; tiempo: %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Hecho: %1 de %n foto procesada&lt;/b&gt; en %2; tiempo: %3.</numerusform><numerusform>&lt;b&gt;Hecho: %1 de %n fotos procesadas&lt;/b&gt; en %2; tiempo: %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done already and left as they were.</source>
+        <translation><numerusform>%n ya estaba hecha y se ha dejado como estaba.</numerusform><numerusform>%n ya estaban hechas y se han dejado como estaban.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not rendered: the batch was cancelled.</source>
+        <translation><numerusform>%n sin procesar: se canceló el lote.</numerusform><numerusform>%n sin procesar: se canceló el lote.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed:</source>
+        <translation><numerusform>%n fallida:</numerusform><numerusform>%n fallidas:</numerusform></translation>
+    </message>
+    <message>
+        <source>None failed.</source>
+        <translation>Ninguna ha fallado.</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop shows folders; the photos are in %1.</source>
+        <translation>Este escritorio no tiene ningún programa que muestre carpetas; las fotos están en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TCropFrame</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TEditPanel</name>
+    <message>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <translation>La proporción del marco de recorte; arrastre sus esquinas y lados sobre la foto</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recorte</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Izq. 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the left</source>
+        <translation>Gira la foto un cuarto de vuelta a la izquierda</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Der. 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the right</source>
+        <translation>Gira la foto un cuarto de vuelta a la derecha</translation>
+    </message>
+    <message>
+        <source>Flip ↔</source>
+        <translation>Voltear ↔</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo left to right</source>
+        <translation>Refleja la foto de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>Flip ↕</source>
+        <translation>Voltear ↕</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>Refleja la foto de arriba abajo</translation>
+    </message>
+    <message>
+        <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
+        <translation>Gira la foto hasta 45° en cualquier sentido y conserva la mayor parte recta de ella</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Enderezar</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance from the photo</source>
+        <translation>Niveles y balance de blancos a partir de la foto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Every edit back at none</source>
+        <translation>Todas las ediciones a cero</translation>
+    </message>
+    <message>
+        <source>Closes the panel; the photo stays as it was (%1)</source>
+        <translation>Cierra el panel; la foto queda como estaba (%1)</translation>
+    </message>
+    <message>
+        <source>Makes the edits your photo (%1)</source>
+        <translation>Aplica las ediciones a su foto (%1)</translation>
+    </message>
+    <message>
+        <source>Screen (%1:%2)</source>
+        <translation>Pantalla (%1:%2)</translation>
+    </message>
+    <message>
+        <source>Applied the edits</source>
+        <translation>Ediciones aplicadas</translation>
+    </message>
+    <message>
+        <source>Applying the edits</source>
+        <translation>Aplicando las ediciones</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 píxeles</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormBatch</name>
+    <message>
+        <source>Batch</source>
+        <translation>Por lotes</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the outputs exist already in %1.</source>
+        <translation><numerusform>%n de los archivos de salida ya existe en %1.</numerusform><numerusform>%n de los archivos de salida ya existen en %1.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Calidad</translation>
+    </message>
+    <message>
+        <source>Full size</source>
+        <translation>Tamaño completo</translation>
+    </message>
+    <message>
+        <source>Long edge, pixels</source>
+        <translation>Lado mayor, píxeles</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Remove the location (GPS)</source>
+        <translation>Quitar la ubicación (GPS)</translation>
+    </message>
+    <message>
+        <source>Remove all camera data</source>
+        <translation>Quitar todos los datos de la cámara</translation>
+    </message>
+    <message>
+        <source>Convert to sRGB</source>
+        <translation>Convertir a sRGB</translation>
+    </message>
+    <message>
+        <source>The colours every browser and phone shows right</source>
+        <translation>Los colores que todos los navegadores y teléfonos muestran bien</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <translation>{name}: el nombre de la foto; {folder}: el de su carpeta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Export to</source>
+        <translation>Exportar a</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The name of an export takes {name} and {folder}</source>
+        <translation>El nombre de una exportación solo admite {name} y {folder}</translation>
+    </message>
+    <message>
+        <source>estimating...</source>
+        <translation>calculando...</translation>
+    </message>
+    <message>
+        <source>about %1, %2 x %3</source>
+        <translation>aprox. %1, %2 x %3</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Exported %1, %2</source>
+        <translation>Exportado: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormMain</name>
+    <message>
+        <source>Applied My Looks: %1</source>
+        <translation>Aplicado de Mis estilos: %1</translation>
+    </message>
+    <message>
+        <source>Applied %1</source>
+        <translation>Aplicado: %1</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Cambio deshecho</translation>
+    </message>
+    <message>
+        <source>Redone</source>
+        <translation>Cambio rehecho</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Wait seconds</source>
+        <translation>Un momento</translation>
+    </message>
+    <message>
+        <source>PROCESSING---</source>
+        <translation>PROCESANDO---</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Otro color</translation>
+    </message>
+    <message>
+        <source>Hold to see the photo without the look (or hold %1)</source>
+        <translation>Mantenga pulsado para ver la foto sin el estilo (o mantenga pulsada la tecla %1)</translation>
+    </message>
+    <message>
+        <source>Strength of the look</source>
+        <translation>Intensidad del estilo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::THelpWindow</name>
+    <message>
+        <source>Corvessa Help</source>
+        <translation>Ayuda de Corvessa</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TImageView</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLookRenders</name>
+    <message>
+        <source>Rendering</source>
+        <translation>Procesando</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used</source>
+        <translation>%1 no se puede usar</translation>
+    </message>
+    <message>
+        <source>Preview - %1 %2: %3</source>
+        <translation>Vista previa - %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Preview - My Looks: %1</source>
+        <translation>Vista previa - Mis estilos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLooksStrip</name>
+    <message>
+        <source>Large thumbnails: each look drawn large, with its name (%1)</source>
+        <translation>Miniaturas grandes: cada estilo en grande, con su nombre (%1)</translation>
+    </message>
+    <message>
+        <source>Drawing the thumbnails</source>
+        <translation>Dibujando las miniaturas</translation>
+    </message>
+    <message>
+        <source>Drawing your looks</source>
+        <translation>Dibujando sus estilos</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TMyLooksView</name>
+    <message>
+        <source>My Looks</source>
+        <translation>Mis estilos</translation>
+    </message>
+    <message>
+        <source>Your own .cube colour tables from %1</source>
+        <translation>Sus propias tablas de color .cube, tomadas de %1</translation>
+    </message>
+    <message>
+        <source>Add Look…</source>
+        <translation>Añadir…</translation>
+    </message>
+    <message>
+        <source>Copy .cube colour tables into %1 (%2, or drop them on the window)</source>
+        <translation>Copiar tablas de color .cube en %1 (%2, o suéltelas en la ventana)</translation>
+    </message>
+    <message>
+        <source>Previous looks (%1)</source>
+        <translation>Estilos anteriores (%1)</translation>
+    </message>
+    <message>
+        <source>Next looks (%1)</source>
+        <translation>Estilos siguientes (%1)</translation>
+    </message>
+    <message>
+        <source>No looks of your own yet. Put .cube colour tables into %1, press Add Look... (%2), or drop .cube files on this window.</source>
+        <translation>Aún no tiene estilos propios. Ponga tablas de color .cube en %1, pulse Añadir... (%2) o suelte archivos .cube en esta ventana.</translation>
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>Sin estilos</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looks %1-%2 of %n</source>
+        <translation><numerusform>Estilos %1-%2 de %n</numerusform><numerusform>Estilos %1-%2 de %n</numerusform></translation>
+    </message>
+    <message>
+        <source>Reading your looks</source>
+        <translation>Leyendo sus estilos</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoOpener</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Abriendo %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoPane</name>
+    <message>
+        <source>%1[*] - Corvessa</source>
+        <translation>%1[*] - Corvessa</translation>
+    </message>
+    <message>
+        <source>%1 x %2
+%3</source>
+        <translation>%1 x %2
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoSaver</name>
+    <message>
+        <source>Saving %1</source>
+        <translation>Guardando %1</translation>
     </message>
 </context>
 </TS>

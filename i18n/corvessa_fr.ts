@@ -43,6 +43,341 @@
         <source>The working photo</source>
         <translation>La photo de travail</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>The photos the batch renders; Add Files, Add Folder or a drop adds more</source>
+        <translation>Les photos que traite le lot ; Ajouter des fichiers, Ajouter un dossier ou un glisser-déposer en ajoute d'autres</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>The category whose looks show below</source>
+        <translation>La catégorie dont les styles s'affichent en dessous</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Styles</translation>
+    </message>
+    <message>
+        <source>The ten looks of the category, drawn from the first photo</source>
+        <translation>Les dix styles de la catégorie, appliqués à la première photo</translation>
+    </message>
+    <message>
+        <source>The .cube file</source>
+        <translation>Le fichier .cube</translation>
+    </message>
+    <message>
+        <source>Choose the .cube file</source>
+        <translation>Choisir le fichier .cube</translation>
+    </message>
+    <message>
+        <source>Choose the colour</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensité</translation>
+    </message>
+    <message>
+        <source>How much of the look each photo takes</source>
+        <translation>L'intensité du style appliqué à chaque photo</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Noms</translation>
+    </message>
+    <message>
+        <source>The pattern of the output names</source>
+        <translation>Le modèle des noms de sortie</translation>
+    </message>
+    <message>
+        <source>Longer side</source>
+        <translation>Grand côté</translation>
+    </message>
+    <message>
+        <source>The longer side of each output in pixels, or full size</source>
+        <translation>Le grand côté de chaque photo produite, en pixels, ou pleine taille</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrage</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Photos traitées</translation>
+    </message>
+    <message>
+        <source>Every photo as it ends, the latest at the foot</source>
+        <translation>Chaque photo dès qu'elle est terminée, la plus récente en bas</translation>
+    </message>
+    <message>
+        <source>Photos that failed</source>
+        <translation>Photos en échec</translation>
+    </message>
+    <message>
+        <source>Photos rendered with a warning</source>
+        <translation>Photos traitées avec un avertissement</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Long edge or percentage</source>
+        <translation>Grand côté ou pourcentage</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Choisir le dossier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>The pattern of the copy's name</source>
+        <translation>Le modèle du nom de la copie</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d'aide</translation>
+    </message>
+</context>
+<context>
+    <name>ActionTable</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>opens a photo</source>
+        <translation>ouvre une photo</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>writes the photo shown to a file</source>
+        <translation>enregistre dans un fichier la photo affichée</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>writes a copy for sharing: smaller, without the location</source>
+        <translation>enregistre une copie à partager : plus petite, sans la localisation</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Défaire</translation>
+    </message>
+    <message>
+        <source>takes back the last Apply</source>
+        <translation>défait la dernière application</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>brings back the Apply Undo took back</source>
+        <translation>rétablit l'application que Défaire a retirée</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Retoucher</translation>
+    </message>
+    <message>
+        <source>crops, turns, straightens and adjusts the photo in the Edit panel</source>
+        <translation>recadre, fait pivoter, redresse et règle la photo dans le panneau de retouche</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Par lots</translation>
+    </message>
+    <message>
+        <source>puts one look on many photos</source>
+        <translation>applique un style à plusieurs photos</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Ajouter un style</translation>
+    </message>
+    <message>
+        <source>copies .cube colour tables into My Looks</source>
+        <translation>copie des tables de couleurs .cube dans Mes styles</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>shows this page</source>
+        <translation>affiche cette page</translation>
+    </message>
+    <message>
+        <source>Next looks</source>
+        <translation>Styles suivants</translation>
+    </message>
+    <message>
+        <source>the next ten of My Looks</source>
+        <translation>les dix suivants de Mes styles</translation>
+    </message>
+    <message>
+        <source>Previous looks</source>
+        <translation>Styles précédents</translation>
+    </message>
+    <message>
+        <source>the ten of My Looks before</source>
+        <translation>les dix précédents de Mes styles</translation>
+    </message>
+    <message>
+        <source>Large looks</source>
+        <translation>Miniatures XL</translation>
+    </message>
+    <message>
+        <source>each look drawn large with its name, or the small strip again</source>
+        <translation>chaque style en grand avec son nom, ou de nouveau la petite bande</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>one photo pixel a screen pixel</source>
+        <translation>un pixel de la photo par pixel d'écran</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>the whole photo in view again</source>
+        <translation>de nouveau toute la photo à l'écran</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
+        <translation>arrête l'ouverture, le rendu ou les miniatures en cours ; dans l'aperçu, abandonne le style ; dans le panneau de retouche, le ferme en laissant la photo telle qu'elle était</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>makes the look shown your photo</source>
+        <translation>applique à votre photo le style affiché</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>held down, shows the photo as it was</source>
+        <translation>maintenu enfoncé, montre la photo telle qu'elle était</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail beside the one framed</source>
+        <translation>encadre la miniature voisine de celle qui est encadrée</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail above or below the one framed</source>
+        <translation>encadre la miniature au-dessus ou au-dessous de celle qui est encadrée</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>affiche dans l'aperçu le style de la miniature encadrée</translation>
+    </message>
+    <message>
+        <source>makes the edits your photo</source>
+        <translation>applique les retouches à votre photo</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>frames the category button above or below the one framed</source>
+        <translation>encadre le bouton de catégorie au-dessus ou au-dessous de celui qui est encadré</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>the Edit panel</source>
+        <translation>le panneau de retouche</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>l'aperçu</translation>
+    </message>
+    <message>
+        <source>the main window</source>
+        <translation>la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>both windows</source>
+        <translation>les deux fenêtres</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -125,6 +460,118 @@
     <message>
         <source>Crisper fine detail above 0, softer below</source>
         <translation>Détails fins plus nets au-dessus de 0, plus doux en dessous</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Puts ready-made looks on a photo.</source>
+        <translation>Applique des styles prêts à l'emploi à une photo.</translation>
+    </message>
+    <message>
+        <source>The photo to open in place of the sample photo.</source>
+        <translation>La photo à ouvrir à la place de la photo d'exemple.</translation>
+    </message>
+    <message>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Essayez « corvessa --help ».</translation>
+    </message>
+    <message>
+        <source>one photo at a time, not %1</source>
+        <translation>une seule photo à la fois, pas %1</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Toutes les images</translation>
+    </message>
+    <message>
+        <source>the format's own</source>
+        <translation>celle du format</translation>
+    </message>
+    <message>
+        <source>Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100</source>
+        <translation>Qualité d'un enregistrement JPEG, HEIC, AVIF, WebP ou JPEG XL, de 1 à 100</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Colour tables</source>
+        <translation>Tables de couleurs</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Ajouter un style</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a %2 file, but the file type chosen is %3.
+Save the photo as %2 under %1, or as %3 under %4?</source>
+        <translation>%1 est le nom d'un fichier %2, mais le type de fichier choisi est %3.
+Enregistrer la photo en %2 sous %1, ou en %3 sous %4 ?</translation>
+    </message>
+    <message>
+        <source>Save as %1</source>
+        <translation>Enregistrer en %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Skip those</source>
+        <translation>Les ignorer</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before closing?</source>
+        <translation>La photo a des modifications qui n'ont pas été enregistrées.
+Voulez-vous les enregistrer avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before opening %1?</source>
+        <translation>La photo a des modifications qui n'ont pas été enregistrées.
+Voulez-vous les enregistrer avant d'ouvrir %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 ko</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation><numerusform>%n octet</numerusform><numerusform>%n octets</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Formats</name>
+    <message>
+        <source>read, write</source>
+        <translation>lecture, écriture</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lecture</translation>
     </message>
 </context>
 <context>
@@ -851,7 +1298,7 @@
     </message>
     <message>
         <source>Preset</source>
-        <translation>Préréglages</translation>
+        <translation>Mélanges</translation>
     </message>
     <message>
         <source>Fireworks Circle</source>
@@ -946,35 +1393,35 @@
     <name>Messages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Impossible de créer le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>%1 is a symbolic link of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 est un lien symbolique d'un autre utilisateur</translation>
     </message>
     <message>
         <source>%1 is a symbolic link in a folder of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 est un lien symbolique dans un dossier d'un autre utilisateur</translation>
     </message>
     <message>
         <source>%1 is an input; it is not overwritten</source>
-        <translation type="unfinished" />
+        <translation>%1 est un fichier d'entrée ; il n'est pas écrasé</translation>
     </message>
     <message>
         <source>Stream write error: %1</source>
-        <translation type="unfinished" />
+        <translation>Erreur d'écriture du flux : %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
@@ -1014,19 +1461,19 @@
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Permission refusée</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished" />
+        <translation>Plus d'espace disponible sur le périphérique</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished" />
+        <translation>Système de fichiers en lecture seule</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished" />
+        <translation>C'est un dossier</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
@@ -1034,7 +1481,7 @@
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
-        <translation type="unfinished" />
+        <translation>Mémoire insuffisante pour enregistrer en %1</translation>
     </message>
     <message>
         <source>The work was stopped</source>
@@ -1046,11 +1493,11 @@
     </message>
     <message>
         <source>%1; read as %2 by its first bytes: %3</source>
-        <translation type="unfinished" />
+        <translation>%1 ; lu comme %2 d'après ses premiers octets : %3</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished" />
+        <translation>Extension de fichier image inconnue (.%1)</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
@@ -1058,35 +1505,35 @@
     </message>
     <message>
         <source>The %1 reader failed</source>
-        <translation type="unfinished" />
+        <translation>Le module de lecture %1 a échoué</translation>
     </message>
     <message>
         <source>The %1 writer failed</source>
-        <translation type="unfinished" />
+        <translation>Le module d'écriture %1 a échoué</translation>
     </message>
     <message>
         <source>The %1 reader could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>Le module de lecture %1 n'a pas pu démarrer : %2</translation>
     </message>
     <message>
         <source>The %1 writer could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>Le module d'écriture %1 n'a pas pu démarrer : %2</translation>
     </message>
     <message>
         <source>The %1 reader did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>Le module de lecture %1 n'a pas fini en moins de %2 secondes</translation>
     </message>
     <message>
         <source>The %1 writer did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>Le module d'écriture %1 n'a pas fini en moins de %2 secondes</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible de réserver la place pour transmettre une image : %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>Image bitmap non valide : %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -1094,19 +1541,19 @@
     </message>
     <message>
         <source>Picture is too large (%1 x %2)</source>
-        <translation type="unfinished" />
+        <translation>L'image est trop grande (%1 x %2)</translation>
     </message>
     <message>
         <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
-        <translation type="unfinished" />
+        <translation>L'image est trop grande pour JPEG (%1 x %2 ; au plus %3 pixels de côté) : enregistrez-la en PNG ou en BMP</translation>
     </message>
     <message>
         <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>L'image est trop grande pour HEIF (%1 x %2) : enregistrez-la en PNG ou en JPEG</translation>
     </message>
     <message>
         <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>L'image est trop grande pour WebP (%1 x %2) : enregistrez-la en PNG ou en JPEG</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
@@ -1118,7 +1565,7 @@
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
-        <translation type="unfinished" />
+        <translation>elle annonce %1 x %2 pixels, plus que ses %3 octets ne peuvent en contenir</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -1158,27 +1605,27 @@
     </message>
     <message>
         <source>LUT file is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>Le fichier LUT n'est pas valide : %1</translation>
     </message>
     <message>
         <source>LUT file is not valid</source>
-        <translation type="unfinished" />
+        <translation>Le fichier LUT n'est pas valide</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished" />
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the file is longer than %1 MB</source>
-        <translation type="unfinished" />
+        <translation>le fichier dépasse %1 Mo</translation>
     </message>
     <message>
         <source>the file is too short for its %1 entries</source>
-        <translation type="unfinished" />
+        <translation>le fichier est trop court pour ses %1 entrées</translation>
     </message>
     <message>
         <source>it holds %1 entries where its size wants %2</source>
-        <translation type="unfinished" />
+        <translation>il contient %1 entrées alors que sa taille en demande %2</translation>
     </message>
     <message>
         <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
@@ -1190,15 +1637,15 @@
     </message>
     <message>
         <source>size %1 is outside 2 to %2</source>
-        <translation type="unfinished" />
+        <translation>la taille %1 n'est pas comprise entre 2 et %2</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas un nombre</translation>
     </message>
     <message>
         <source>%1 is not a size</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas une taille</translation>
     </message>
     <message>
         <source>a value is out of range</source>
@@ -1238,7 +1685,7 @@
     </message>
     <message>
         <source>unknown keyword %1</source>
-        <translation type="unfinished" />
+        <translation>mot-clé inconnu %1</translation>
     </message>
     <message>
         <source>The name pattern is empty</source>
@@ -1246,27 +1693,27 @@
     </message>
     <message>
         <source>The name pattern "%1" may not hold a /</source>
-        <translation type="unfinished" />
+        <translation>Le modèle de nom « %1 » ne peut pas contenir de /</translation>
     </message>
     <message>
         <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation type="unfinished" />
+        <translation>Le modèle de nom « %1 » ne peut pas contenir d'octet nul</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a } without a {</source>
-        <translation type="unfinished" />
+        <translation>Le modèle de nom « %1 » contient une } sans {</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a { without a }</source>
-        <translation type="unfinished" />
+        <translation>Le modèle de nom « %1 » contient une { sans }</translation>
     </message>
     <message>
         <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation type="unfinished" />
+        <translation>Le modèle de nom « %1 » contient un champ inconnu %2 ; les champs sont %3</translation>
     </message>
     <message>
         <source>The name pattern "%1" gives %2 no file name</source>
-        <translation type="unfinished" />
+        <translation>Le modèle de nom « %1 » ne donne aucun nom de fichier à %2</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1274,7 +1721,7 @@
     </message>
     <message>
         <source>My Looks cannot be read or added to: %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire Mes styles ou d'y ajouter : %1</translation>
     </message>
     <message>
         <source>No looks</source>
@@ -1282,11 +1729,118 @@
     </message>
     <message>
         <source>Looks %1-%2 of %3</source>
-        <translation type="unfinished" />
+        <translation>Styles %1-%2 sur %3</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>Settings are not kept: %1 — %2</source>
+        <translation>Les paramètres ne sont pas conservés : %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>later starts cannot reach this window: %1</source>
+        <translation>les lancements suivants ne peuvent pas joindre cette fenêtre : %1</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of your own that only you may write to</source>
+        <translation>%1 n'est pas un dossier à vous dans lequel vous seul pouvez écrire</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d'ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>TEditPanel</name>
+    <message>
+        <source>No crop</source>
+        <translation>Sans recadrage</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 IL</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>D'origine</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Écran</translation>
+    </message>
+</context>
+<context>
+    <name>TFormBatch</name>
+    <message>
+        <source>Add photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>Add the photos of a folder</source>
+        <translation>Ajouter les photos d'un dossier</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>A .cube file</source>
+        <translation>Un fichier .cube</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Click the small photo  to preveiw and apply this effect.</source>
+        <translation>Cliquez sur la miniature pour voir ce style en aperçu et l'appliquer.</translation>
+    </message>
+    <message>
+        <source>One look on many photos (%1)</source>
+        <translation>Un style sur plusieurs photos (%1)</translation>
+    </message>
+    <message>
+        <source>Crop, turn, straighten and adjust the photo (%1)</source>
+        <translation>Recadrer, faire pivoter, redresser et régler la photo (%1)</translation>
+    </message>
+    <message>
+        <source>A copy for sharing (%1)</source>
+        <translation>Une copie à partager (%1)</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Visages intacts</translation>
+    </message>
+    <message>
+        <source>Every look taken back over the faces in the photo, their hair and neck</source>
+        <translation>Chaque style est retiré des visages de la photo, de leurs cheveux et de leur cou</translation>
+    </message>
+    <message>
+        <source>Saved %1, %2</source>
+        <translation>%1 enregistré, %2</translation>
     </message>
 </context>
 <context>
@@ -1398,7 +1952,16 @@ l'ordre donné) :
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation type="unfinished" />
+        <translation>Options de traitement par lots (avec -o OUTDIR, après --look, --lut ou les retouches
+seules) :
+  --files-from FILE   entrées supplémentaires, une par ligne (- pour l'entrée standard)
+  -0, --null          les noms de --files-from se terminent par un octet NUL au lieu
+                      d'une fin de ligne (find -print0), pour les noms contenant un saut
+                      de ligne
+  -j N                photos traitées en même temps (par défaut : une par cœur)
+  --name PATTERN      noms de sortie : {name} {folder} {category} {effect} {look}
+                      (par défaut : {name})
+  --format FORMAT     </translation>
     </message>
     <message>
         <source> (default: the output name's extension)
@@ -1413,27 +1976,27 @@ l'ordre donné) :
     </message>
     <message>
         <source>unknown category "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>catégorie inconnue « %1 » (voir --list)</translation>
     </message>
     <message>
         <source>unknown filter "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>filtre inconnu « %1 » (voir --list)</translation>
     </message>
     <message>
         <source>filter argument "%1" is not a whole number</source>
-        <translation type="unfinished" />
+        <translation>l'argument de filtre « %1 » n'est pas un nombre entier</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
-        <translation type="unfinished" />
+        <translation>le filtre attend %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished" />
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>%1 wants a value</source>
-        <translation type="unfinished" />
+        <translation>%1 attend une valeur</translation>
     </message>
     <message>
         <source>--look wants CATEGORY:N with N from 1 to 10</source>
@@ -1561,19 +2124,19 @@ l'ordre donné) :
     </message>
     <message>
         <source>--format wants %1</source>
-        <translation type="unfinished" />
+        <translation>--format attend %1</translation>
     </message>
     <message>
         <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
-        <translation type="unfinished" />
+        <translation>--adjust attend KEY=VALUE,... avec KEY parmi %1</translation>
     </message>
     <message>
         <source>--adjust %1 wants a whole number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 attend un nombre entier de %2 à %3</translation>
     </message>
     <message>
         <source>--adjust %1 wants a number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 attend un nombre de %2 à %3</translation>
     </message>
     <message>
         <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
@@ -1601,15 +2164,711 @@ l'ordre donné) :
     </message>
     <message>
         <source>Stream write error: the report: %1</source>
-        <translation type="unfinished" />
+        <translation>Erreur d'écriture du flux : le rapport : %1</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent, about %4 left</source>
-        <translation type="unfinished" />
+        <translation>%1 sur %2 traitées, temps écoulé %3, reste environ %4</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent</source>
-        <translation type="unfinished" />
+        <translation>%1 sur %2 traitées, temps écoulé %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchEditBox</name>
+    <message>
+        <source>Edits before the look</source>
+        <translation>Retouches avant le style</translation>
+    </message>
+    <message>
+        <source>The largest centred part of each photo of this shape</source>
+        <translation>La plus grande partie centrée de chaque photo ayant cette forme</translation>
+    </message>
+    <message>
+        <source>Not turned</source>
+        <translation>Sans rotation</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>90° à droite</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>90° à gauche</translation>
+    </message>
+    <message>
+        <source>Auto for each photo</source>
+        <translation>Auto pour chaque photo</translation>
+    </message>
+    <message>
+        <source>Levels and white balance read from each photo, in place of what those sliders say</source>
+        <translation>Niveaux et balance des blancs lus sur chaque photo, à la place des valeurs de ces curseurs</translation>
+    </message>
+    <message>
+        <source>Crop:</source>
+        <translation>Recadrage :</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Rotation :</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchProgressPage</name>
+    <message>
+        <source>The main window stays usable; closing this dialog lets the batch go on.</source>
+        <translation>La fenêtre principale reste utilisable ; fermer cette boîte de dialogue n'interrompt pas le lot.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>En cours : %1</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s, with a warning: %4</source>
+        <translation>%1 : rendu dans %2 en %3 s, avec un avertissement : %4</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s</source>
+        <translation>%1 : rendu dans %2 en %3 s</translation>
+    </message>
+    <message>
+        <source>%1: done already</source>
+        <translation>%1 : déjà faite</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed so far</source>
+        <translation><numerusform>%n échec jusqu'ici</numerusform><numerusform>%n échecs jusqu'ici</numerusform></translation>
+    </message>
+    <message>
+        <source>Time spent %1, about %2 left</source>
+        <translation>Temps écoulé : %1, reste environ %2</translation>
+    </message>
+    <message>
+        <source>Time spent %1</source>
+        <translation>Temps écoulé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n photos</source>
+        <translation><numerusform>%1 sur %n photo</numerusform><numerusform>%1 sur %n photos</numerusform></translation>
+    </message>
+    <message>
+        <source>Stopping after the photos in flight...</source>
+        <translation>Arrêt après les photos en cours…</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSettingsPage</name>
+    <message>
+        <source>My Looks: %1</source>
+        <translation>Mes styles : %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview: %1</source>
+        <translation>Le style de l'aperçu : %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview (none shown yet)</source>
+        <translation>Le style de l'aperçu (aucun affiché pour l'instant)</translation>
+    </message>
+    <message>
+        <source>This look takes no colour</source>
+        <translation>Ce style ne prend pas de couleur</translation>
+    </message>
+    <message>
+        <source>Fields: %1</source>
+        <translation>Champs : %1</translation>
+    </message>
+    <message>
+        <source>The first photo's: %1</source>
+        <translation>Pour la première photo : %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Ajouter des fichiers…</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ajouter un dossier…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Photos may also be dropped here.</source>
+        <translation>Vous pouvez aussi déposer des photos ici.</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>This look, on the first photo:</source>
+        <translation>Ce style, sur la première photo :</translation>
+    </message>
+    <message>
+        <source>A .cube file:</source>
+        <translation>Un fichier .cube :</translation>
+    </message>
+    <message>
+        <source>A colour table of the .cube form as the look</source>
+        <translation>Une table de couleurs au format .cube comme style</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Change Color:</source>
+        <translation>Recolorer :</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Intensité :</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Visages intacts</translation>
+    </message>
+    <message>
+        <source>The look taken back over the faces found in each photo</source>
+        <translation>Le style est retiré des visages trouvés sur chaque photo</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Noms :</translation>
+    </message>
+    <message>
+        <source>Skip photos already done</source>
+        <translation>Ignorer les photos déjà faites</translation>
+    </message>
+    <message>
+        <source>To share:</source>
+        <translation>Pour partager :</translation>
+    </message>
+    <message>
+        <source>full size</source>
+        <translation>pleine taille</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The longer side of each output; a smaller photo keeps its size</source>
+        <translation>Le grand côté de chaque photo produite ; une photo plus petite garde sa taille</translation>
+    </message>
+    <message>
+        <source>sRGB</source>
+        <translation>sRGB</translation>
+    </message>
+    <message>
+        <source>Without the location</source>
+        <translation>Sans la localisation</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Add photos to see the looks on the first of them.</source>
+        <translation>Ajoutez des photos pour voir les styles sur la première d'entre elles.</translation>
+    </message>
+    <message>
+        <source>Making the thumbnails...</source>
+        <translation>Création des miniatures…</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSummaryPage</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Rendered with a warning:</source>
+        <translation>Traitées avec un avertissement :</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>New Batch</source>
+        <translation>Nouveau lot</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Annulé : %1 sur %n photo traitée&lt;/b&gt; dans %2 en %3.</numerusform><numerusform>&lt;b&gt;Annulé : %1 sur %n photos traitées&lt;/b&gt; dans %2 en %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Terminé : %1 sur %n photo traitée&lt;/b&gt; dans %2 en %3.</numerusform><numerusform>&lt;b&gt;Terminé : %1 sur %n photos traitées&lt;/b&gt; dans %2 en %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done already and left as they were.</source>
+        <translation><numerusform>%n déjà faite, laissée telle quelle.</numerusform><numerusform>%n déjà faites, laissées telles quelles.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not rendered: the batch was cancelled.</source>
+        <translation><numerusform>%n non traitée : le lot a été annulé.</numerusform><numerusform>%n non traitées : le lot a été annulé.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed:</source>
+        <translation><numerusform>%n en échec :</numerusform><numerusform>%n en échec :</numerusform></translation>
+    </message>
+    <message>
+        <source>None failed.</source>
+        <translation>Aucun échec.</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop shows folders; the photos are in %1.</source>
+        <translation>Aucun programme de ce bureau n'affiche les dossiers ; les photos sont dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TCropFrame</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TEditPanel</name>
+    <message>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <translation>La forme du cadre de recadrage ; faites glisser ses coins et ses côtés sur la photo</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recadrage</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>90° à gauche</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the left</source>
+        <translation>Fait pivoter la photo d'un quart de tour vers la gauche</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>90° à droite</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the right</source>
+        <translation>Fait pivoter la photo d'un quart de tour vers la droite</translation>
+    </message>
+    <message>
+        <source>Flip ↔</source>
+        <translation>Miroir ↔</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo left to right</source>
+        <translation>Retourne la photo de gauche à droite</translation>
+    </message>
+    <message>
+        <source>Flip ↕</source>
+        <translation>Miroir ↕</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>Retourne la photo de haut en bas</translation>
+    </message>
+    <message>
+        <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
+        <translation>Fait pivoter la photo de 45° au plus dans un sens ou dans l'autre et en garde la plus grande partie d'aplomb</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Redresser</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance from the photo</source>
+        <translation>Niveaux et balance des blancs tirés de la photo</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Every edit back at none</source>
+        <translation>Remet toutes les retouches à zéro</translation>
+    </message>
+    <message>
+        <source>Closes the panel; the photo stays as it was (%1)</source>
+        <translation>Ferme le panneau ; la photo reste telle qu'elle était (%1)</translation>
+    </message>
+    <message>
+        <source>Makes the edits your photo (%1)</source>
+        <translation>Applique les retouches à votre photo (%1)</translation>
+    </message>
+    <message>
+        <source>Screen (%1:%2)</source>
+        <translation>Écran (%1:%2)</translation>
+    </message>
+    <message>
+        <source>Applied the edits</source>
+        <translation>Retouches appliquées</translation>
+    </message>
+    <message>
+        <source>Applying the edits</source>
+        <translation>Application des retouches</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormBatch</name>
+    <message>
+        <source>Batch</source>
+        <translation>Par lots</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the outputs exist already in %1.</source>
+        <translation><numerusform>%n fichier de sortie existe déjà dans %1.</numerusform><numerusform>%n fichiers de sortie existent déjà dans %1.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualité</translation>
+    </message>
+    <message>
+        <source>Full size</source>
+        <translation>Pleine taille</translation>
+    </message>
+    <message>
+        <source>Long edge, pixels</source>
+        <translation>Grand côté, pixels</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Remove the location (GPS)</source>
+        <translation>Retirer la localisation (GPS)</translation>
+    </message>
+    <message>
+        <source>Remove all camera data</source>
+        <translation>Retirer toutes les données de l'appareil</translation>
+    </message>
+    <message>
+        <source>Convert to sRGB</source>
+        <translation>Convertir en sRGB</translation>
+    </message>
+    <message>
+        <source>The colours every browser and phone shows right</source>
+        <translation>Des couleurs que tout navigateur et tout téléphone affichent correctement</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <translation>{name} : le nom de la photo, {folder} : celui de son dossier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Export to</source>
+        <translation>Exporter vers</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The name of an export takes {name} and {folder}</source>
+        <translation>Le nom d'une exportation accepte {name} et {folder}</translation>
+    </message>
+    <message>
+        <source>estimating...</source>
+        <translation>estimation…</translation>
+    </message>
+    <message>
+        <source>about %1, %2 x %3</source>
+        <translation>environ %1, %2 x %3</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportation…</translation>
+    </message>
+    <message>
+        <source>Exported %1, %2</source>
+        <translation>%1 exporté, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormMain</name>
+    <message>
+        <source>Applied My Looks: %1</source>
+        <translation>Style appliqué (Mes styles) : %1</translation>
+    </message>
+    <message>
+        <source>Applied %1</source>
+        <translation>Style appliqué : %1</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Défait</translation>
+    </message>
+    <message>
+        <source>Redone</source>
+        <translation>Refait</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Wait seconds</source>
+        <translation>Patientez</translation>
+    </message>
+    <message>
+        <source>PROCESSING---</source>
+        <translation>CALCUL---</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Recolorer</translation>
+    </message>
+    <message>
+        <source>Hold to see the photo without the look (or hold %1)</source>
+        <translation>Maintenez enfoncé pour voir la photo sans le style (ou maintenez %1)</translation>
+    </message>
+    <message>
+        <source>Strength of the look</source>
+        <translation>Intensité du style</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::THelpWindow</name>
+    <message>
+        <source>Corvessa Help</source>
+        <translation>Aide de Corvessa</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TImageView</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLookRenders</name>
+    <message>
+        <source>Rendering</source>
+        <translation>Calcul du rendu</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used</source>
+        <translation>%1 est inutilisable</translation>
+    </message>
+    <message>
+        <source>Preview - %1 %2: %3</source>
+        <translation>Aperçu - %1 %2 : %3</translation>
+    </message>
+    <message>
+        <source>Preview - My Looks: %1</source>
+        <translation>Aperçu - Mes styles : %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLooksStrip</name>
+    <message>
+        <source>Large thumbnails: each look drawn large, with its name (%1)</source>
+        <translation>Grandes miniatures : chaque style en grand, avec son nom (%1)</translation>
+    </message>
+    <message>
+        <source>Drawing the thumbnails</source>
+        <translation>Création des miniatures</translation>
+    </message>
+    <message>
+        <source>Drawing your looks</source>
+        <translation>Affichage de vos styles</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TMyLooksView</name>
+    <message>
+        <source>My Looks</source>
+        <translation>Mes styles</translation>
+    </message>
+    <message>
+        <source>Your own .cube colour tables from %1</source>
+        <translation>Vos propres tables de couleurs .cube, prises dans %1</translation>
+    </message>
+    <message>
+        <source>Add Look…</source>
+        <translation>Ajouter…</translation>
+    </message>
+    <message>
+        <source>Copy .cube colour tables into %1 (%2, or drop them on the window)</source>
+        <translation>Copier des tables de couleurs .cube dans %1 (%2, ou déposez-les sur la fenêtre)</translation>
+    </message>
+    <message>
+        <source>Previous looks (%1)</source>
+        <translation>Styles précédents (%1)</translation>
+    </message>
+    <message>
+        <source>Next looks (%1)</source>
+        <translation>Styles suivants (%1)</translation>
+    </message>
+    <message>
+        <source>No looks of your own yet. Put .cube colour tables into %1, press Add Look... (%2), or drop .cube files on this window.</source>
+        <translation>Vous n'avez pas encore de styles à vous. Placez des tables de couleurs .cube dans %1, appuyez sur Ajouter… (%2) ou déposez des fichiers .cube sur cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>Aucun style</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looks %1-%2 of %n</source>
+        <translation><numerusform>Styles %1-%2 sur %n</numerusform><numerusform>Styles %1-%2 sur %n</numerusform></translation>
+    </message>
+    <message>
+        <source>Reading your looks</source>
+        <translation>Lecture de vos styles</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoOpener</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Ouverture de %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoPane</name>
+    <message>
+        <source>%1[*] - Corvessa</source>
+        <translation>%1[*] - Corvessa</translation>
+    </message>
+    <message>
+        <source>%1 x %2
+%3</source>
+        <translation>%1 x %2
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoSaver</name>
+    <message>
+        <source>Saving %1</source>
+        <translation>Enregistrement de %1</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,341 @@
         <source>The working photo</source>
         <translation>La foto di lavoro</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>The photos the batch renders; Add Files, Add Folder or a drop adds more</source>
+        <translation>Le foto che la serie elabora; per aggiungerne altre usare Aggiungi file, Aggiungi cartella o trascinarle qui</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>The category whose looks show below</source>
+        <translation>La categoria di cui qui sotto sono mostrati gli stili</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Stili</translation>
+    </message>
+    <message>
+        <source>The ten looks of the category, drawn from the first photo</source>
+        <translation>I dieci stili della categoria, mostrati sulla prima foto</translation>
+    </message>
+    <message>
+        <source>The .cube file</source>
+        <translation>Il file .cube</translation>
+    </message>
+    <message>
+        <source>Choose the .cube file</source>
+        <translation>Scegli il file .cube</translation>
+    </message>
+    <message>
+        <source>Choose the colour</source>
+        <translation>Scegli il colore</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensità</translation>
+    </message>
+    <message>
+        <source>How much of the look each photo takes</source>
+        <translation>Quanto lo stile viene applicato a ogni foto</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nomi</translation>
+    </message>
+    <message>
+        <source>The pattern of the output names</source>
+        <translation>Lo schema dei nomi dei file di destinazione</translation>
+    </message>
+    <message>
+        <source>Longer side</source>
+        <translation>Lato lungo</translation>
+    </message>
+    <message>
+        <source>The longer side of each output in pixels, or full size</source>
+        <translation>Il lato lungo di ogni foto elaborata, in pixel, oppure dimensioni originali</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Ritaglio</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Rotazione</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Foto elaborate</translation>
+    </message>
+    <message>
+        <source>Every photo as it ends, the latest at the foot</source>
+        <translation>Ogni foto appena completata, l'ultima in fondo</translation>
+    </message>
+    <message>
+        <source>Photos that failed</source>
+        <translation>Foto non riuscite</translation>
+    </message>
+    <message>
+        <source>Photos rendered with a warning</source>
+        <translation>Foto elaborate con un avviso</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensioni</translation>
+    </message>
+    <message>
+        <source>Long edge or percentage</source>
+        <translation>Lato lungo o percentuale</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Scegli la cartella</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>The pattern of the copy's name</source>
+        <translation>Lo schema del nome della copia</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Pagina della guida</translation>
+    </message>
+</context>
+<context>
+    <name>ActionTable</name>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>opens a photo</source>
+        <translation>apre una foto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>writes the photo shown to a file</source>
+        <translation>scrive su file la foto mostrata</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>writes a copy for sharing: smaller, without the location</source>
+        <translation>scrive una copia da condividere: più piccola, senza la posizione</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>takes back the last Apply</source>
+        <translation>annulla l'ultima applicazione</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>brings back the Apply Undo took back</source>
+        <translation>ripristina l'applicazione annullata</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>crops, turns, straightens and adjusts the photo in the Edit panel</source>
+        <translation>ritaglia, ruota, raddrizza e regola la foto nel pannello Modifica</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>puts one look on many photos</source>
+        <translation>applica uno stile a molte foto</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Aggiungi stile</translation>
+    </message>
+    <message>
+        <source>copies .cube colour tables into My Looks</source>
+        <translation>copia tabelle colore .cube tra I miei stili</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>shows this page</source>
+        <translation>mostra questa pagina</translation>
+    </message>
+    <message>
+        <source>Next looks</source>
+        <translation>Stili successivi</translation>
+    </message>
+    <message>
+        <source>the next ten of My Looks</source>
+        <translation>I miei stili: i dieci successivi</translation>
+    </message>
+    <message>
+        <source>Previous looks</source>
+        <translation>Stili precedenti</translation>
+    </message>
+    <message>
+        <source>the ten of My Looks before</source>
+        <translation>I miei stili: i dieci precedenti</translation>
+    </message>
+    <message>
+        <source>Large looks</source>
+        <translation>Stili grandi</translation>
+    </message>
+    <message>
+        <source>each look drawn large with its name, or the small strip again</source>
+        <translation>ogni stile disegnato in grande con il suo nome, o di nuovo la striscia piccola</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>one photo pixel a screen pixel</source>
+        <translation>un pixel della foto per ogni pixel dello schermo</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>the whole photo in view again</source>
+        <translation>di nuovo tutta la foto in vista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
+        <translation>interrompe l'apertura, l'elaborazione o le miniature in corso; nell'anteprima scarta lo stile; nel pannello Modifica lo chiude lasciando la foto com'era</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>makes the look shown your photo</source>
+        <translation>applica alla foto lo stile mostrato</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Confronta</translation>
+    </message>
+    <message>
+        <source>held down, shows the photo as it was</source>
+        <translation>tenuto premuto, mostra la foto com'era</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniature</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail beside the one framed</source>
+        <translation>sposta la selezione sulla miniatura accanto</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail above or below the one framed</source>
+        <translation>sposta la selezione sulla miniatura sopra o sotto</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>mostra nell'anteprima lo stile della miniatura selezionata</translation>
+    </message>
+    <message>
+        <source>makes the edits your photo</source>
+        <translation>applica le modifiche alla foto</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>frames the category button above or below the one framed</source>
+        <translation>sposta la selezione sul pulsante di categoria sopra o sotto</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>the Edit panel</source>
+        <translation>il pannello Modifica</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>l'anteprima</translation>
+    </message>
+    <message>
+        <source>the main window</source>
+        <translation>la finestra principale</translation>
+    </message>
+    <message>
+        <source>both windows</source>
+        <translation>entrambe le finestre</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -125,6 +460,118 @@
     <message>
         <source>Crisper fine detail above 0, softer below</source>
         <translation>Dettagli fini più nitidi sopra 0, più morbidi sotto</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Puts ready-made looks on a photo.</source>
+        <translation>Applica stili pronti a una foto.</translation>
+    </message>
+    <message>
+        <source>The photo to open in place of the sample photo.</source>
+        <translation>La foto da aprire al posto della foto di esempio.</translation>
+    </message>
+    <message>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Provare 'corvessa --help'.</translation>
+    </message>
+    <message>
+        <source>one photo at a time, not %1</source>
+        <translation>una foto alla volta, non %1</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Tutte le immagini</translation>
+    </message>
+    <message>
+        <source>the format's own</source>
+        <translation>predefinita</translation>
+    </message>
+    <message>
+        <source>Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100</source>
+        <translation>Qualità del salvataggio in JPEG, HEIC, AVIF, WebP o JPEG XL, da 1 a 100</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualità:</translation>
+    </message>
+    <message>
+        <source>Colour tables</source>
+        <translation>Tabelle colore</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Aggiungi stile</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a %2 file, but the file type chosen is %3.
+Save the photo as %2 under %1, or as %3 under %4?</source>
+        <translation>%1 è il nome di un file %2, ma il tipo di file scelto è %3.
+Salvare la foto come %2 con il nome %1 o come %3 con il nome %4?</translation>
+    </message>
+    <message>
+        <source>Save as %1</source>
+        <translation>Salva come %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Skip those</source>
+        <translation>Salta quelli</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before closing?</source>
+        <translation>La foto contiene modifiche non salvate.
+Salvarle prima di chiudere?</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before opening %1?</source>
+        <translation>La foto contiene modifiche non salvate.
+Salvarle prima di aprire %1?</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation><numerusform>%n byte</numerusform><numerusform>%n byte</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Formats</name>
+    <message>
+        <source>read, write</source>
+        <translation>lettura, scrittura</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lettura</translation>
     </message>
 </context>
 <context>
@@ -946,35 +1393,35 @@
     <name>Messages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire il file %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire il file %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Impossibile creare il file %1: %2</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile creare il file %1</translation>
     </message>
     <message>
         <source>%1 is a symbolic link of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 è un collegamento simbolico di un altro utente</translation>
     </message>
     <message>
         <source>%1 is a symbolic link in a folder of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 è un collegamento simbolico in una cartella di un altro utente</translation>
     </message>
     <message>
         <source>%1 is an input; it is not overwritten</source>
-        <translation type="unfinished" />
+        <translation>%1 è uno dei file di ingresso; non viene sovrascritto</translation>
     </message>
     <message>
         <source>Stream write error: %1</source>
-        <translation type="unfinished" />
+        <translation>Errore di scrittura: %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
@@ -1014,19 +1461,19 @@
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Permesso negato</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished" />
+        <translation>Spazio esaurito sul dispositivo</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished" />
+        <translation>File system in sola lettura</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished" />
+        <translation>È una directory</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
@@ -1034,7 +1481,7 @@
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
-        <translation type="unfinished" />
+        <translation>Memoria insufficiente per salvare in formato %1</translation>
     </message>
     <message>
         <source>The work was stopped</source>
@@ -1046,11 +1493,11 @@
     </message>
     <message>
         <source>%1; read as %2 by its first bytes: %3</source>
-        <translation type="unfinished" />
+        <translation>%1; letto come %2 in base ai primi byte: %3</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished" />
+        <translation>Estensione di file immagine sconosciuta (.%1)</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
@@ -1058,35 +1505,35 @@
     </message>
     <message>
         <source>The %1 reader failed</source>
-        <translation type="unfinished" />
+        <translation>Errore del modulo di lettura %1</translation>
     </message>
     <message>
         <source>The %1 writer failed</source>
-        <translation type="unfinished" />
+        <translation>Errore del modulo di scrittura %1</translation>
     </message>
     <message>
         <source>The %1 reader could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>Impossibile avviare il modulo di lettura %1: %2</translation>
     </message>
     <message>
         <source>The %1 writer could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>Impossibile avviare il modulo di scrittura %1: %2</translation>
     </message>
     <message>
         <source>The %1 reader did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>Il modulo di lettura %1 non ha finito entro %2 secondi</translation>
     </message>
     <message>
         <source>The %1 writer did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>Il modulo di scrittura %1 non ha finito entro %2 secondi</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile riservare memoria per passare un'immagine: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>Immagine bitmap non valida: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -1094,19 +1541,19 @@
     </message>
     <message>
         <source>Picture is too large (%1 x %2)</source>
-        <translation type="unfinished" />
+        <translation>Immagine troppo grande (%1 x %2)</translation>
     </message>
     <message>
         <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
-        <translation type="unfinished" />
+        <translation>Immagine troppo grande per JPEG (%1 x %2; al massimo %3 pixel per lato): salvarla come PNG o BMP</translation>
     </message>
     <message>
         <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>Immagine troppo grande per HEIF (%1 x %2): salvarla come PNG o JPEG</translation>
     </message>
     <message>
         <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>Immagine troppo grande per WebP (%1 x %2): salvarla come PNG o JPEG</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
@@ -1118,7 +1565,7 @@
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
-        <translation type="unfinished" />
+        <translation>dichiara %1 x %2 pixel, più di quanti ne possano contenere i suoi %3 byte</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -1158,27 +1605,27 @@
     </message>
     <message>
         <source>LUT file is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>File LUT non valido: %1</translation>
     </message>
     <message>
         <source>LUT file is not valid</source>
-        <translation type="unfinished" />
+        <translation>File LUT non valido</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished" />
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>the file is longer than %1 MB</source>
-        <translation type="unfinished" />
+        <translation>il file supera i %1 MB</translation>
     </message>
     <message>
         <source>the file is too short for its %1 entries</source>
-        <translation type="unfinished" />
+        <translation>il file è troppo corto per le sue %1 voci</translation>
     </message>
     <message>
         <source>it holds %1 entries where its size wants %2</source>
-        <translation type="unfinished" />
+        <translation>contiene %1 voci mentre la sua dimensione ne richiede %2</translation>
     </message>
     <message>
         <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
@@ -1190,15 +1637,15 @@
     </message>
     <message>
         <source>size %1 is outside 2 to %2</source>
-        <translation type="unfinished" />
+        <translation>la dimensione %1 non è compresa tra 2 e %2</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished" />
+        <translation>%1 non è un numero</translation>
     </message>
     <message>
         <source>%1 is not a size</source>
-        <translation type="unfinished" />
+        <translation>%1 non è una dimensione</translation>
     </message>
     <message>
         <source>a value is out of range</source>
@@ -1238,7 +1685,7 @@
     </message>
     <message>
         <source>unknown keyword %1</source>
-        <translation type="unfinished" />
+        <translation>parola chiave sconosciuta %1</translation>
     </message>
     <message>
         <source>The name pattern is empty</source>
@@ -1246,27 +1693,27 @@
     </message>
     <message>
         <source>The name pattern "%1" may not hold a /</source>
-        <translation type="unfinished" />
+        <translation>Lo schema dei nomi "%1" non può contenere una /</translation>
     </message>
     <message>
         <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation type="unfinished" />
+        <translation>Lo schema dei nomi "%1" non può contenere un byte zero</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a } without a {</source>
-        <translation type="unfinished" />
+        <translation>Lo schema dei nomi "%1" ha una } senza una {</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a { without a }</source>
-        <translation type="unfinished" />
+        <translation>Lo schema dei nomi "%1" ha una { senza una }</translation>
     </message>
     <message>
         <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation type="unfinished" />
+        <translation>Lo schema dei nomi "%1" ha un campo sconosciuto %2; i campi sono %3</translation>
     </message>
     <message>
         <source>The name pattern "%1" gives %2 no file name</source>
-        <translation type="unfinished" />
+        <translation>Lo schema dei nomi "%1" non dà a %2 alcun nome di file</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1274,7 +1721,7 @@
     </message>
     <message>
         <source>My Looks cannot be read or added to: %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere o ampliare I miei stili: %1</translation>
     </message>
     <message>
         <source>No looks</source>
@@ -1282,11 +1729,118 @@
     </message>
     <message>
         <source>Looks %1-%2 of %3</source>
-        <translation type="unfinished" />
+        <translation>Stili %1-%2 di %3</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>Settings are not kept: %1 — %2</source>
+        <translation>Le impostazioni non vengono conservate: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>later starts cannot reach this window: %1</source>
+        <translation>gli avvii successivi non possono raggiungere questa finestra: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of your own that only you may write to</source>
+        <translation>%1 non è una cartella propria in cui solo l'utente può scrivere</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartiene a un altro utente</translation>
+    </message>
+</context>
+<context>
+    <name>TEditPanel</name>
+    <message>
+        <source>No crop</source>
+        <translation>Nessun ritaglio</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libero</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Schermo</translation>
+    </message>
+</context>
+<context>
+    <name>TFormBatch</name>
+    <message>
+        <source>Add photos</source>
+        <translation>Aggiungi foto</translation>
+    </message>
+    <message>
+        <source>Add the photos of a folder</source>
+        <translation>Aggiungi le foto di una cartella</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>A .cube file</source>
+        <translation>Un file .cube</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colore</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Click the small photo  to preveiw and apply this effect.</source>
+        <translation>Fare clic sulla miniatura per vedere l'anteprima e applicare questo stile.</translation>
+    </message>
+    <message>
+        <source>One look on many photos (%1)</source>
+        <translation>Uno stile su molte foto (%1)</translation>
+    </message>
+    <message>
+        <source>Crop, turn, straighten and adjust the photo (%1)</source>
+        <translation>Ritaglia, ruota, raddrizza e regola la foto (%1)</translation>
+    </message>
+    <message>
+        <source>A copy for sharing (%1)</source>
+        <translation>Una copia da condividere (%1)</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Proteggi volti</translation>
+    </message>
+    <message>
+        <source>Every look taken back over the faces in the photo, their hair and neck</source>
+        <translation>Ogni stile viene tolto dai volti nella foto, dai capelli e dal collo</translation>
+    </message>
+    <message>
+        <source>Saved %1, %2</source>
+        <translation>Salvato %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1941,14 @@
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation type="unfinished" />
+        <translation>Opzioni per l'elaborazione in serie (con -o OUTDIR, dopo --look, --lut o le sole modifiche):
+  --files-from FILE   altri file di ingresso, uno per riga (- per lo standard input)
+  -0, --null          i nomi in --files-from terminano con un byte NUL invece che a fine riga
+                      (find -print0), per nomi che contengono un a capo
+  -j N                foto elaborate contemporaneamente (predefinito: una per core)
+  --name PATTERN      nomi dei risultati: {name} {folder} {category} {effect} {look}
+                      (predefinito: {name})
+  --format FORMAT     </translation>
     </message>
     <message>
         <source> (default: the output name's extension)
@@ -1401,27 +1962,27 @@
     </message>
     <message>
         <source>unknown category "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>categoria sconosciuta "%1" (vedere --list)</translation>
     </message>
     <message>
         <source>unknown filter "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>filtro sconosciuto "%1" (vedere --list)</translation>
     </message>
     <message>
         <source>filter argument "%1" is not a whole number</source>
-        <translation type="unfinished" />
+        <translation>l'argomento del filtro "%1" non è un numero intero</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
-        <translation type="unfinished" />
+        <translation>il filtro richiede %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished" />
+        <translation>opzione sconosciuta %1</translation>
     </message>
     <message>
         <source>%1 wants a value</source>
-        <translation type="unfinished" />
+        <translation>%1 richiede un valore</translation>
     </message>
     <message>
         <source>--look wants CATEGORY:N with N from 1 to 10</source>
@@ -1549,19 +2110,19 @@
     </message>
     <message>
         <source>--format wants %1</source>
-        <translation type="unfinished" />
+        <translation>--format richiede %1</translation>
     </message>
     <message>
         <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
-        <translation type="unfinished" />
+        <translation>--adjust richiede KEY=VALUE,... con KEY uno tra %1</translation>
     </message>
     <message>
         <source>--adjust %1 wants a whole number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 richiede un numero intero da %2 a %3</translation>
     </message>
     <message>
         <source>--adjust %1 wants a number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 richiede un numero da %2 a %3</translation>
     </message>
     <message>
         <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
@@ -1589,15 +2150,711 @@
     </message>
     <message>
         <source>Stream write error: the report: %1</source>
-        <translation type="unfinished" />
+        <translation>Errore di scrittura: il rapporto: %1</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent, about %4 left</source>
-        <translation type="unfinished" />
+        <translation>%1 di %2 completate, trascorsi %3, circa %4 rimanenti</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent</source>
-        <translation type="unfinished" />
+        <translation>%1 di %2 completate, trascorsi %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchEditBox</name>
+    <message>
+        <source>Edits before the look</source>
+        <translation>Modifiche prima dello stile</translation>
+    </message>
+    <message>
+        <source>The largest centred part of each photo of this shape</source>
+        <translation>La parte centrale più grande di ogni foto con queste proporzioni</translation>
+    </message>
+    <message>
+        <source>Not turned</source>
+        <translation>Non ruotata</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Destra 90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Sinistra 90°</translation>
+    </message>
+    <message>
+        <source>Auto for each photo</source>
+        <translation>Auto per ogni foto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance read from each photo, in place of what those sliders say</source>
+        <translation>Livelli e bilanciamento del bianco ricavati da ogni foto, al posto dei valori di quei cursori</translation>
+    </message>
+    <message>
+        <source>Crop:</source>
+        <translation>Ritaglio:</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Rotazione:</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchProgressPage</name>
+    <message>
+        <source>The main window stays usable; closing this dialog lets the batch go on.</source>
+        <translation>La finestra principale resta utilizzabile; chiudendo questa finestra l'elaborazione in serie prosegue.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Ora: %1</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s, with a warning: %4</source>
+        <translation>%1: salvata come %2 in %3 s, con un avviso: %4</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s</source>
+        <translation>%1: salvata come %2 in %3 s</translation>
+    </message>
+    <message>
+        <source>%1: done already</source>
+        <translation>%1: già elaborata</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed so far</source>
+        <translation><numerusform>%n non riuscita finora</numerusform><numerusform>%n non riuscite finora</numerusform></translation>
+    </message>
+    <message>
+        <source>Time spent %1, about %2 left</source>
+        <translation>Tempo trascorso %1, circa %2 rimanenti</translation>
+    </message>
+    <message>
+        <source>Time spent %1</source>
+        <translation>Tempo trascorso %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n photos</source>
+        <translation><numerusform>%1 foto su %n</numerusform><numerusform>%1 foto su %n</numerusform></translation>
+    </message>
+    <message>
+        <source>Stopping after the photos in flight...</source>
+        <translation>Arresto dopo le foto in corso...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSettingsPage</name>
+    <message>
+        <source>My Looks: %1</source>
+        <translation>I miei stili: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview: %1</source>
+        <translation>Lo stile nell'anteprima: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview (none shown yet)</source>
+        <translation>Lo stile nell'anteprima (ancora nessuno)</translation>
+    </message>
+    <message>
+        <source>This look takes no colour</source>
+        <translation>Questo stile non prevede un colore</translation>
+    </message>
+    <message>
+        <source>Fields: %1</source>
+        <translation>Campi: %1</translation>
+    </message>
+    <message>
+        <source>The first photo's: %1</source>
+        <translation>Per la prima foto: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Aggiungi file...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Aggiungi cartella...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Photos may also be dropped here.</source>
+        <translation>Si possono anche trascinare qui le foto.</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>This look, on the first photo:</source>
+        <translation>Questo stile, sulla prima foto:</translation>
+    </message>
+    <message>
+        <source>A .cube file:</source>
+        <translation>Un file .cube:</translation>
+    </message>
+    <message>
+        <source>A colour table of the .cube form as the look</source>
+        <translation>Una tabella colore in formato .cube come stile</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Change Color:</source>
+        <translation>Altro colore:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli...</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Intensità:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Proteggi volti</translation>
+    </message>
+    <message>
+        <source>The look taken back over the faces found in each photo</source>
+        <translation>Lo stile viene tolto dai volti trovati in ogni foto</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Destinazione</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Cartella:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nomi:</translation>
+    </message>
+    <message>
+        <source>Skip photos already done</source>
+        <translation>Salta le foto già elaborate</translation>
+    </message>
+    <message>
+        <source>To share:</source>
+        <translation>Per condividere:</translation>
+    </message>
+    <message>
+        <source>full size</source>
+        <translation>dimensioni originali</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The longer side of each output; a smaller photo keeps its size</source>
+        <translation>Il lato lungo di ogni foto elaborata; una foto più piccola mantiene le sue dimensioni</translation>
+    </message>
+    <message>
+        <source>sRGB</source>
+        <translation>sRGB</translation>
+    </message>
+    <message>
+        <source>Without the location</source>
+        <translation>Senza posizione</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Add photos to see the looks on the first of them.</source>
+        <translation>Aggiungere delle foto per vedere gli stili sulla prima.</translation>
+    </message>
+    <message>
+        <source>Making the thumbnails...</source>
+        <translation>Creazione delle miniature...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSummaryPage</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rendered with a warning:</source>
+        <translation>Elaborate con un avviso:</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>New Batch</source>
+        <translation>Nuova serie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Serie annullata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform><numerusform>&lt;b&gt;Serie annullata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Serie completata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform><numerusform>&lt;b&gt;Serie completata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done already and left as they were.</source>
+        <translation><numerusform>%n foto già elaborata e lasciata com'era.</numerusform><numerusform>%n foto già elaborate e lasciate com'erano.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not rendered: the batch was cancelled.</source>
+        <translation><numerusform>%n foto non elaborata: la serie è stata annullata.</numerusform><numerusform>%n foto non elaborate: la serie è stata annullata.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed:</source>
+        <translation><numerusform>%n foto non riuscita:</numerusform><numerusform>%n foto non riuscite:</numerusform></translation>
+    </message>
+    <message>
+        <source>None failed.</source>
+        <translation>Nessun errore.</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop shows folders; the photos are in %1.</source>
+        <translation>Nessun programma di questo desktop mostra le cartelle; le foto si trovano in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TCropFrame</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TEditPanel</name>
+    <message>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <translation>La forma del riquadro di ritaglio; trascinarne gli angoli e i lati sulla foto</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Ritaglio</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Sinistra 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the left</source>
+        <translation>Ruota la foto di un quarto di giro a sinistra</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Destra 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the right</source>
+        <translation>Ruota la foto di un quarto di giro a destra</translation>
+    </message>
+    <message>
+        <source>Flip ↔</source>
+        <translation>Rifletti ↔</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo left to right</source>
+        <translation>Riflette la foto da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>Flip ↕</source>
+        <translation>Rifletti ↕</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>Riflette la foto dall'alto in basso</translation>
+    </message>
+    <message>
+        <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
+        <translation>Ruota la foto fino a 45° in entrambi i sensi e ne mantiene la parte diritta più grande</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Raddrizza</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance from the photo</source>
+        <translation>Livelli e bilanciamento del bianco ricavati dalla foto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Every edit back at none</source>
+        <translation>Riporta a zero tutte le modifiche</translation>
+    </message>
+    <message>
+        <source>Closes the panel; the photo stays as it was (%1)</source>
+        <translation>Chiude il pannello; la foto resta com'era (%1)</translation>
+    </message>
+    <message>
+        <source>Makes the edits your photo (%1)</source>
+        <translation>Applica le modifiche alla foto (%1)</translation>
+    </message>
+    <message>
+        <source>Screen (%1:%2)</source>
+        <translation>Schermo (%1:%2)</translation>
+    </message>
+    <message>
+        <source>Applied the edits</source>
+        <translation>Modifiche applicate</translation>
+    </message>
+    <message>
+        <source>Applying the edits</source>
+        <translation>Applicazione delle modifiche</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixel</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormBatch</name>
+    <message>
+        <source>Batch</source>
+        <translation>Serie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the outputs exist already in %1.</source>
+        <translation><numerusform>%n file di destinazione esiste già in %1.</numerusform><numerusform>%n file di destinazione esistono già in %1.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualità</translation>
+    </message>
+    <message>
+        <source>Full size</source>
+        <translation>Dimensioni originali</translation>
+    </message>
+    <message>
+        <source>Long edge, pixels</source>
+        <translation>Lato lungo, pixel</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensioni</translation>
+    </message>
+    <message>
+        <source>Remove the location (GPS)</source>
+        <translation>Rimuovi la posizione (GPS)</translation>
+    </message>
+    <message>
+        <source>Remove all camera data</source>
+        <translation>Rimuovi tutti i dati della fotocamera</translation>
+    </message>
+    <message>
+        <source>Convert to sRGB</source>
+        <translation>Converti in sRGB</translation>
+    </message>
+    <message>
+        <source>The colours every browser and phone shows right</source>
+        <translation>I colori che ogni browser e telefono mostra correttamente</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <translation>{name}: il nome della foto, {folder}: quello della sua cartella</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Export to</source>
+        <translation>Esporta in</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The name of an export takes {name} and {folder}</source>
+        <translation>Il nome di un'esportazione accetta {name} e {folder}</translation>
+    </message>
+    <message>
+        <source>estimating...</source>
+        <translation>stima in corso...</translation>
+    </message>
+    <message>
+        <source>about %1, %2 x %3</source>
+        <translation>circa %1, %2 x %3</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Esportazione in corso...</translation>
+    </message>
+    <message>
+        <source>Exported %1, %2</source>
+        <translation>Esportato %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormMain</name>
+    <message>
+        <source>Applied My Looks: %1</source>
+        <translation>Applicato (I miei stili): %1</translation>
+    </message>
+    <message>
+        <source>Applied %1</source>
+        <translation>Applicato lo stile %1</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Redone</source>
+        <translation>Ripetuto</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Wait seconds</source>
+        <translation>Attendere</translation>
+    </message>
+    <message>
+        <source>PROCESSING---</source>
+        <translation>ELABORAZIONE---</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Altro colore</translation>
+    </message>
+    <message>
+        <source>Hold to see the photo without the look (or hold %1)</source>
+        <translation>Tenere premuto per vedere la foto senza lo stile (o tenere premuto %1)</translation>
+    </message>
+    <message>
+        <source>Strength of the look</source>
+        <translation>Intensità dello stile</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::THelpWindow</name>
+    <message>
+        <source>Corvessa Help</source>
+        <translation>Guida di Corvessa</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TImageView</name>
+    <message>
+        <source>Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLookRenders</name>
+    <message>
+        <source>Rendering</source>
+        <translation>Elaborazione</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used</source>
+        <translation>%1 non è utilizzabile</translation>
+    </message>
+    <message>
+        <source>Preview - %1 %2: %3</source>
+        <translation>Anteprima - %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Preview - My Looks: %1</source>
+        <translation>Anteprima - I miei stili: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLooksStrip</name>
+    <message>
+        <source>Large thumbnails: each look drawn large, with its name (%1)</source>
+        <translation>Miniature grandi: ogni stile disegnato in grande, con il suo nome (%1)</translation>
+    </message>
+    <message>
+        <source>Drawing the thumbnails</source>
+        <translation>Creazione delle miniature</translation>
+    </message>
+    <message>
+        <source>Drawing your looks</source>
+        <translation>Creazione degli stili personali</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TMyLooksView</name>
+    <message>
+        <source>My Looks</source>
+        <translation>I miei stili</translation>
+    </message>
+    <message>
+        <source>Your own .cube colour tables from %1</source>
+        <translation>Le tabelle colore .cube personali da %1</translation>
+    </message>
+    <message>
+        <source>Add Look…</source>
+        <translation>Aggiungi…</translation>
+    </message>
+    <message>
+        <source>Copy .cube colour tables into %1 (%2, or drop them on the window)</source>
+        <translation>Copia tabelle colore .cube in %1 (%2, oppure trascinandole sulla finestra)</translation>
+    </message>
+    <message>
+        <source>Previous looks (%1)</source>
+        <translation>Stili precedenti (%1)</translation>
+    </message>
+    <message>
+        <source>Next looks (%1)</source>
+        <translation>Stili successivi (%1)</translation>
+    </message>
+    <message>
+        <source>No looks of your own yet. Put .cube colour tables into %1, press Add Look... (%2), or drop .cube files on this window.</source>
+        <translation>Ancora nessuno stile personale. Mettere delle tabelle colore .cube in %1, premere Aggiungi... (%2) oppure trascinare dei file .cube su questa finestra.</translation>
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>Nessuno stile</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looks %1-%2 of %n</source>
+        <translation><numerusform>Stili %1-%2 di %n</numerusform><numerusform>Stili %1-%2 di %n</numerusform></translation>
+    </message>
+    <message>
+        <source>Reading your looks</source>
+        <translation>Lettura degli stili personali</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoOpener</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Apertura di %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoPane</name>
+    <message>
+        <source>%1[*] - Corvessa</source>
+        <translation>%1[*] - Corvessa</translation>
+    </message>
+    <message>
+        <source>%1 x %2
+%3</source>
+        <translation>%1 x %2
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoSaver</name>
+    <message>
+        <source>Saving %1</source>
+        <translation>Salvataggio di %1</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,341 @@
         <source>The working photo</source>
         <translation>作業中の写真</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2、%3</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>The photos the batch renders; Add Files, Add Folder or a drop adds more</source>
+        <translation>一括処理する写真です。「ファイルを追加」「フォルダーを追加」またはドロップで追加できます</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリー</translation>
+    </message>
+    <message>
+        <source>The category whose looks show below</source>
+        <translation>下にルックが表示されるカテゴリーです</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>ルック</translation>
+    </message>
+    <message>
+        <source>The ten looks of the category, drawn from the first photo</source>
+        <translation>このカテゴリーの 10 種類のルックです。最初の写真で描画しています</translation>
+    </message>
+    <message>
+        <source>The .cube file</source>
+        <translation>.cube ファイル</translation>
+    </message>
+    <message>
+        <source>Choose the .cube file</source>
+        <translation>.cube ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Choose the colour</source>
+        <translation>色を選択</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>強さ</translation>
+    </message>
+    <message>
+        <source>How much of the look each photo takes</source>
+        <translation>各写真にルックをかける強さです</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>出力先フォルダー</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>出力先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>The pattern of the output names</source>
+        <translation>出力ファイルの名前のパターンです</translation>
+    </message>
+    <message>
+        <source>Longer side</source>
+        <translation>長辺</translation>
+    </message>
+    <message>
+        <source>The longer side of each output in pixels, or full size</source>
+        <translation>各出力の長辺のピクセル数、または元のサイズです</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>切り抜き</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>処理済みの写真</translation>
+    </message>
+    <message>
+        <source>Every photo as it ends, the latest at the foot</source>
+        <translation>処理が終わった順の写真です。最新のものが一番下にあります</translation>
+    </message>
+    <message>
+        <source>Photos that failed</source>
+        <translation>失敗した写真</translation>
+    </message>
+    <message>
+        <source>Photos rendered with a warning</source>
+        <translation>警告付きで処理した写真</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Long edge or percentage</source>
+        <translation>長辺またはパーセント</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>The pattern of the copy's name</source>
+        <translation>コピーの名前のパターンです</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>ヘルプページ</translation>
+    </message>
+</context>
+<context>
+    <name>ActionTable</name>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>opens a photo</source>
+        <translation>写真を開きます</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>writes the photo shown to a file</source>
+        <translation>表示中の写真をファイルに保存します</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>writes a copy for sharing: smaller, without the location</source>
+        <translation>サイズを小さくし位置情報を除いた、共有用のコピーを書き出します</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>takes back the last Apply</source>
+        <translation>最後の適用を取り消します</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>brings back the Apply Undo took back</source>
+        <translation>「元に戻す」で取り消した適用をやり直します</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>crops, turns, straightens and adjusts the photo in the Edit panel</source>
+        <translation>編集パネルで写真の切り抜き、回転、角度補正、調整を行います</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>一括処理</translation>
+    </message>
+    <message>
+        <source>puts one look on many photos</source>
+        <translation>1 つのルックを多数の写真に適用します</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>ルック追加</translation>
+    </message>
+    <message>
+        <source>copies .cube colour tables into My Looks</source>
+        <translation>.cube カラーテーブルをマイルックにコピーします</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>shows this page</source>
+        <translation>このページを表示します</translation>
+    </message>
+    <message>
+        <source>Next looks</source>
+        <translation>次のルック</translation>
+    </message>
+    <message>
+        <source>the next ten of My Looks</source>
+        <translation>マイルックの次の 10 件を表示します</translation>
+    </message>
+    <message>
+        <source>Previous looks</source>
+        <translation>前のルック</translation>
+    </message>
+    <message>
+        <source>the ten of My Looks before</source>
+        <translation>マイルックの前の 10 件を表示します</translation>
+    </message>
+    <message>
+        <source>Large looks</source>
+        <translation>大きく表示</translation>
+    </message>
+    <message>
+        <source>each look drawn large with its name, or the small strip again</source>
+        <translation>各ルックを名前付きで大きく表示します。もう一度押すと小さな一覧に戻ります</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>one photo pixel a screen pixel</source>
+        <translation>写真の 1 ピクセルを画面の 1 ピクセルで表示します</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>the whole photo in view again</source>
+        <translation>写真全体が見えるように表示し直します</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
+        <translation>実行中の読み込み、描画、サムネイル作成を中止します。プレビューではルックを破棄し、編集パネルでは写真を元のままにしてパネルを閉じます</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>makes the look shown your photo</source>
+        <translation>表示中のルックを写真に適用します</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>held down, shows the photo as it was</source>
+        <translation>押している間、適用前の写真を表示します</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>サムネイル</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail beside the one framed</source>
+        <translation>選択枠を左右のサムネイルに移します</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail above or below the one framed</source>
+        <translation>選択枠を上下のサムネイルに移します</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>枠で選んだサムネイルのルックをプレビューに表示します</translation>
+    </message>
+    <message>
+        <source>makes the edits your photo</source>
+        <translation>編集内容を写真に適用します</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリー</translation>
+    </message>
+    <message>
+        <source>frames the category button above or below the one framed</source>
+        <translation>選択枠を上下のカテゴリーボタンに移します</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 または %2</translation>
+    </message>
+    <message>
+        <source>the Edit panel</source>
+        <translation>編集パネル</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>the main window</source>
+        <translation>メインウィンドウ</translation>
+    </message>
+    <message>
+        <source>both windows</source>
+        <translation>両方のウィンドウ</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -125,6 +460,118 @@
     <message>
         <source>Crisper fine detail above 0, softer below</source>
         <translation>0 より上で細部をくっきりと、0 未満でやわらかくします</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Puts ready-made looks on a photo.</source>
+        <translation>用意されたルックを写真に適用します。</translation>
+    </message>
+    <message>
+        <source>The photo to open in place of the sample photo.</source>
+        <translation>サンプル写真の代わりに開く写真。</translation>
+    </message>
+    <message>
+        <source>Try 'corvessa --help'.</source>
+        <translation>詳しくは 'corvessa --help' を実行してください。</translation>
+    </message>
+    <message>
+        <source>one photo at a time, not %1</source>
+        <translation>一度に開ける写真は 1 枚だけです (%1 枚指定されました)</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>All pictures</source>
+        <translation>すべての画像</translation>
+    </message>
+    <message>
+        <source>the format's own</source>
+        <translation>形式の既定値</translation>
+    </message>
+    <message>
+        <source>Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100</source>
+        <translation>JPEG、HEIC、AVIF、WebP、JPEG XL で保存するときの画質 (1～100)</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>画質:</translation>
+    </message>
+    <message>
+        <source>Colour tables</source>
+        <translation>カラーテーブル</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>ルック追加</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 はすでに存在します。
+置き換えますか?</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a %2 file, but the file type chosen is %3.
+Save the photo as %2 under %1, or as %3 under %4?</source>
+        <translation>%1 は %2 ファイルの名前ですが、選んだファイルの種類は %3 です。
+写真を %2 形式で %1 として保存しますか? それとも %3 形式で %4 として保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save as %1</source>
+        <translation>%1 で保存</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Skip those</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before closing?</source>
+        <translation>写真に保存されていない変更があります。
+閉じる前に保存しますか?</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before opening %1?</source>
+        <translation>写真に保存されていない変更があります。
+%1 を開く前に保存しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation><numerusform>%n バイト</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Formats</name>
+    <message>
+        <source>read, write</source>
+        <translation>読み込み、書き込み</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>読み込み</translation>
     </message>
 </context>
 <context>
@@ -323,7 +770,7 @@
     </message>
     <message>
         <source>Amazing</source>
-        <translation>アメージング</translation>
+        <translation>ワンダー</translation>
     </message>
     <message>
         <source>Corner Fireworks</source>
@@ -946,35 +1393,35 @@
     <name>Messages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>ファイル %1 を開けません: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>ファイル %1 を開けません</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>ファイル %1 を作成できません: %2</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>ファイル %1 を作成できません</translation>
     </message>
     <message>
         <source>%1 is a symbolic link of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 は別のユーザーのシンボリックリンクです</translation>
     </message>
     <message>
         <source>%1 is a symbolic link in a folder of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 は別のユーザーのフォルダー内にあるシンボリックリンクです</translation>
     </message>
     <message>
         <source>%1 is an input; it is not overwritten</source>
-        <translation type="unfinished" />
+        <translation>%1 は入力ファイルなので上書きしません</translation>
     </message>
     <message>
         <source>Stream write error: %1</source>
-        <translation type="unfinished" />
+        <translation>書き込みエラー: %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
@@ -1014,19 +1461,19 @@
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>許可がありません</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished" />
+        <translation>デバイスに空き領域がありません</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished" />
+        <translation>読み込み専用のファイルシステムです</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished" />
+        <translation>ディレクトリです</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
@@ -1034,7 +1481,7 @@
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
-        <translation type="unfinished" />
+        <translation>メモリーが足りないため %1 で保存できません</translation>
     </message>
     <message>
         <source>The work was stopped</source>
@@ -1046,11 +1493,11 @@
     </message>
     <message>
         <source>%1; read as %2 by its first bytes: %3</source>
-        <translation type="unfinished" />
+        <translation>%1。先頭のバイトから %2 として読み込んだ結果: %3</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished" />
+        <translation>不明な画像ファイルの拡張子です (.%1)</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
@@ -1058,35 +1505,35 @@
     </message>
     <message>
         <source>The %1 reader failed</source>
-        <translation type="unfinished" />
+        <translation>%1 の読み込み処理に失敗しました</translation>
     </message>
     <message>
         <source>The %1 writer failed</source>
-        <translation type="unfinished" />
+        <translation>%1 の書き込み処理に失敗しました</translation>
     </message>
     <message>
         <source>The %1 reader could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 の読み込み処理を開始できませんでした: %2</translation>
     </message>
     <message>
         <source>The %1 writer could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 の書き込み処理を開始できませんでした: %2</translation>
     </message>
     <message>
         <source>The %1 reader did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>%1 の読み込み処理が %2 秒以内に終了しませんでした</translation>
     </message>
     <message>
         <source>The %1 writer did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>%1 の書き込み処理が %2 秒以内に終了しませんでした</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation type="unfinished" />
+        <translation>画像を受け渡す領域を確保できません: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>画像が正しくありません: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -1094,19 +1541,19 @@
     </message>
     <message>
         <source>Picture is too large (%1 x %2)</source>
-        <translation type="unfinished" />
+        <translation>画像が大きすぎます (%1 x %2)</translation>
     </message>
     <message>
         <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
-        <translation type="unfinished" />
+        <translation>画像が大きすぎて JPEG では保存できません (%1 x %2、一辺の上限は %3 ピクセル): PNG か BMP で保存してください</translation>
     </message>
     <message>
         <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>画像が大きすぎて HEIF では保存できません (%1 x %2): PNG か JPEG で保存してください</translation>
     </message>
     <message>
         <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>画像が大きすぎて WebP では保存できません (%1 x %2): PNG か JPEG で保存してください</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
@@ -1118,7 +1565,7 @@
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
-        <translation type="unfinished" />
+        <translation>画像は %1 x %2 ピクセルとされていますが、ファイルの %3 バイトには収まりません</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -1158,27 +1605,27 @@
     </message>
     <message>
         <source>LUT file is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>LUT ファイルが正しくありません: %1</translation>
     </message>
     <message>
         <source>LUT file is not valid</source>
-        <translation type="unfinished" />
+        <translation>LUT ファイルが正しくありません</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished" />
+        <translation>%1 行目: %2</translation>
     </message>
     <message>
         <source>the file is longer than %1 MB</source>
-        <translation type="unfinished" />
+        <translation>ファイルが %1 MB を超えています</translation>
     </message>
     <message>
         <source>the file is too short for its %1 entries</source>
-        <translation type="unfinished" />
+        <translation>ファイルが短すぎて %1 個のエントリーが収まりません</translation>
     </message>
     <message>
         <source>it holds %1 entries where its size wants %2</source>
-        <translation type="unfinished" />
+        <translation>エントリーが %1 個ありますが、サイズから必要な数は %2 個です</translation>
     </message>
     <message>
         <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
@@ -1190,15 +1637,15 @@
     </message>
     <message>
         <source>size %1 is outside 2 to %2</source>
-        <translation type="unfinished" />
+        <translation>サイズ %1 は範囲外です (2～%2)</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished" />
+        <translation>%1 は数値ではありません</translation>
     </message>
     <message>
         <source>%1 is not a size</source>
-        <translation type="unfinished" />
+        <translation>%1 はサイズとして使えません</translation>
     </message>
     <message>
         <source>a value is out of range</source>
@@ -1238,7 +1685,7 @@
     </message>
     <message>
         <source>unknown keyword %1</source>
-        <translation type="unfinished" />
+        <translation>不明なキーワード %1</translation>
     </message>
     <message>
         <source>The name pattern is empty</source>
@@ -1246,27 +1693,27 @@
     </message>
     <message>
         <source>The name pattern "%1" may not hold a /</source>
-        <translation type="unfinished" />
+        <translation>名前のパターン "%1" には / を含められません</translation>
     </message>
     <message>
         <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation type="unfinished" />
+        <translation>名前のパターン "%1" にはゼロバイトを含められません</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a } without a {</source>
-        <translation type="unfinished" />
+        <translation>名前のパターン "%1" に、対応する { のない } があります</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a { without a }</source>
-        <translation type="unfinished" />
+        <translation>名前のパターン "%1" に、対応する } のない { があります</translation>
     </message>
     <message>
         <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation type="unfinished" />
+        <translation>名前のパターン "%1" に不明なフィールド %2 があります。使えるフィールド: %3</translation>
     </message>
     <message>
         <source>The name pattern "%1" gives %2 no file name</source>
-        <translation type="unfinished" />
+        <translation>名前のパターン "%1" では %2 のファイル名ができません</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1274,7 +1721,7 @@
     </message>
     <message>
         <source>My Looks cannot be read or added to: %1</source>
-        <translation type="unfinished" />
+        <translation>マイルックを読み込めず、追加もできません: %1</translation>
     </message>
     <message>
         <source>No looks</source>
@@ -1282,11 +1729,118 @@
     </message>
     <message>
         <source>Looks %1-%2 of %3</source>
-        <translation type="unfinished" />
+        <translation>ルック %1～%2 (全 %3 件)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>Settings are not kept: %1 — %2</source>
+        <translation>設定は保存されません: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>later starts cannot reach this window: %1</source>
+        <translation>後から起動した Corvessa はこのウィンドウに接続できません: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>フォルダー %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of your own that only you may write to</source>
+        <translation>%1 は、自分だけが書き込める自分のフォルダーではありません</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 は別のユーザーのものです</translation>
+    </message>
+</context>
+<context>
+    <name>TEditPanel</name>
+    <message>
+        <source>No crop</source>
+        <translation>切り抜きなし</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>自由</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>元の比率</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>画面</translation>
+    </message>
+</context>
+<context>
+    <name>TFormBatch</name>
+    <message>
+        <source>Add photos</source>
+        <translation>写真を追加</translation>
+    </message>
+    <message>
+        <source>Add the photos of a folder</source>
+        <translation>フォルダーの写真を追加</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>出力先フォルダー</translation>
+    </message>
+    <message>
+        <source>A .cube file</source>
+        <translation>.cube ファイル</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>色</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Click the small photo  to preveiw and apply this effect.</source>
+        <translation>小さな写真をクリックすると、このエフェクトをプレビューして適用できます。</translation>
+    </message>
+    <message>
+        <source>One look on many photos (%1)</source>
+        <translation>1 つのルックを多数の写真に適用 (%1)</translation>
+    </message>
+    <message>
+        <source>Crop, turn, straighten and adjust the photo (%1)</source>
+        <translation>写真の切り抜き、回転、角度補正、調整 (%1)</translation>
+    </message>
+    <message>
+        <source>A copy for sharing (%1)</source>
+        <translation>共有用のコピーを書き出し (%1)</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>顔を保護</translation>
+    </message>
+    <message>
+        <source>Every look taken back over the faces in the photo, their hair and neck</source>
+        <translation>写真に写った顔とその髪、首には、どのルックもかけません</translation>
+    </message>
+    <message>
+        <source>Saved %1, %2</source>
+        <translation>%1 を保存しました (%2)</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1941,13 @@
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation type="unfinished" />
+        <translation>一括処理のオプション (-o OUTDIR と一緒に、--look、--lut、または編集のみの後に指定):
+  --files-from FILE   追加の入力ファイル。1 行に 1 つ (- で標準入力)
+  -0, --null          --files-from の名前の区切りを行末ではなく NUL バイトにします
+                      (find -print0)。改行を含む名前に使います
+  -j N                同時に処理する写真の数 (既定: コアごとに 1 枚)
+  --name PATTERN      出力の名前: {name} {folder} {category} {effect} {look} (既定: {name})
+  --format FORMAT     </translation>
     </message>
     <message>
         <source> (default: the output name's extension)
@@ -1401,27 +1961,27 @@
     </message>
     <message>
         <source>unknown category "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>不明なカテゴリー "%1" (--list を参照)</translation>
     </message>
     <message>
         <source>unknown filter "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>不明なフィルター "%1" (--list を参照)</translation>
     </message>
     <message>
         <source>filter argument "%1" is not a whole number</source>
-        <translation type="unfinished" />
+        <translation>フィルターの引数 "%1" は整数ではありません</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
-        <translation type="unfinished" />
+        <translation>このフィルターの書式: %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished" />
+        <translation>不明なオプション: %1</translation>
     </message>
     <message>
         <source>%1 wants a value</source>
-        <translation type="unfinished" />
+        <translation>%1 には値が必要です</translation>
     </message>
     <message>
         <source>--look wants CATEGORY:N with N from 1 to 10</source>
@@ -1549,19 +2109,19 @@
     </message>
     <message>
         <source>--format wants %1</source>
-        <translation type="unfinished" />
+        <translation>--format に指定できる形式: %1</translation>
     </message>
     <message>
         <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
-        <translation type="unfinished" />
+        <translation>--adjust には KEY=VALUE,... の形で指定してください。KEY は次のいずれかです: %1</translation>
     </message>
     <message>
         <source>--adjust %1 wants a whole number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 には %2～%3 の整数を指定してください</translation>
     </message>
     <message>
         <source>--adjust %1 wants a number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 には %2～%3 の数値を指定してください</translation>
     </message>
     <message>
         <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
@@ -1589,15 +2149,711 @@
     </message>
     <message>
         <source>Stream write error: the report: %1</source>
-        <translation type="unfinished" />
+        <translation>書き込みエラー: レポート: %1</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent, about %4 left</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2 件完了、経過 %3、残り約 %4</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent</source>
-        <translation type="unfinished" />
+        <translation>%1 / %2 件完了、経過 %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchEditBox</name>
+    <message>
+        <source>Edits before the look</source>
+        <translation>ルックの前の編集</translation>
+    </message>
+    <message>
+        <source>The largest centred part of each photo of this shape</source>
+        <translation>各写真の中央から、この縦横比で最大の範囲を残します</translation>
+    </message>
+    <message>
+        <source>Not turned</source>
+        <translation>回転なし</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>右に90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>左に90°</translation>
+    </message>
+    <message>
+        <source>Auto for each photo</source>
+        <translation>写真ごとに自動</translation>
+    </message>
+    <message>
+        <source>Levels and white balance read from each photo, in place of what those sliders say</source>
+        <translation>スライダーの値の代わりに、写真ごとにレベル補正とホワイトバランスを読み取って決めます</translation>
+    </message>
+    <message>
+        <source>Crop:</source>
+        <translation>切り抜き:</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>回転:</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchProgressPage</name>
+    <message>
+        <source>The main window stays usable; closing this dialog lets the batch go on.</source>
+        <translation>処理中もメインウィンドウは使えます。このダイアログを閉じても一括処理は続きます。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>処理中: %1</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s, with a warning: %4</source>
+        <translation>%1: %2 を作成しました (%3 秒)、警告あり: %4</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s</source>
+        <translation>%1: %2 を作成しました (%3 秒)</translation>
+    </message>
+    <message>
+        <source>%1: done already</source>
+        <translation>%1: 処理済み</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed so far</source>
+        <translation><numerusform>これまでに %n 枚が失敗</numerusform></translation>
+    </message>
+    <message>
+        <source>Time spent %1, about %2 left</source>
+        <translation>経過時間 %1、残り約 %2</translation>
+    </message>
+    <message>
+        <source>Time spent %1</source>
+        <translation>経過時間 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n photos</source>
+        <translation><numerusform>%1 / %n 枚</numerusform></translation>
+    </message>
+    <message>
+        <source>Stopping after the photos in flight...</source>
+        <translation>処理中の写真が終わりしだい停止します...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSettingsPage</name>
+    <message>
+        <source>My Looks: %1</source>
+        <translation>マイルック: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview: %1</source>
+        <translation>プレビュー中のルック: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview (none shown yet)</source>
+        <translation>プレビュー中のルック (まだ表示していません)</translation>
+    </message>
+    <message>
+        <source>This look takes no colour</source>
+        <translation>このルックには色を指定できません</translation>
+    </message>
+    <message>
+        <source>Fields: %1</source>
+        <translation>フィールド: %1</translation>
+    </message>
+    <message>
+        <source>The first photo's: %1</source>
+        <translation>最初の写真の場合: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>写真</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>ファイルを追加...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>フォルダーを追加...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Photos may also be dropped here.</source>
+        <translation>ここに写真をドロップすることもできます。</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>ルック</translation>
+    </message>
+    <message>
+        <source>This look, on the first photo:</source>
+        <translation>このルック (最初の写真で表示):</translation>
+    </message>
+    <message>
+        <source>A .cube file:</source>
+        <translation>.cube ファイル:</translation>
+    </message>
+    <message>
+        <source>A colour table of the .cube form as the look</source>
+        <translation>.cube 形式のカラーテーブルをルックとして使います</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Change Color:</source>
+        <translation>色を変更:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択...</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>強さ:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>顔を保護</translation>
+    </message>
+    <message>
+        <source>The look taken back over the faces found in each photo</source>
+        <translation>各写真で見つかった顔にはルックをかけません</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>フォルダー:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Skip photos already done</source>
+        <translation>処理済みの写真をスキップ</translation>
+    </message>
+    <message>
+        <source>To share:</source>
+        <translation>共有用:</translation>
+    </message>
+    <message>
+        <source>full size</source>
+        <translation>元のサイズ</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The longer side of each output; a smaller photo keeps its size</source>
+        <translation>出力の長辺の長さです。これより小さい写真は元のサイズのままです</translation>
+    </message>
+    <message>
+        <source>sRGB</source>
+        <translation>sRGB</translation>
+    </message>
+    <message>
+        <source>Without the location</source>
+        <translation>位置情報なし</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Add photos to see the looks on the first of them.</source>
+        <translation>写真を追加すると、最初の写真でルックを確認できます。</translation>
+    </message>
+    <message>
+        <source>Making the thumbnails...</source>
+        <translation>サムネイルを作成しています...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSummaryPage</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rendered with a warning:</source>
+        <translation>警告付きで処理した写真:</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>New Batch</source>
+        <translation>新しい一括処理</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;キャンセル済み: %n 枚中 %1 枚を処理しました&lt;/b&gt; (出力先: %2、所要時間: %3)。</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;完了: %n 枚中 %1 枚を処理しました&lt;/b&gt; (出力先: %2、所要時間: %3)。</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done already and left as they were.</source>
+        <translation><numerusform>%n 枚は処理済みのため、そのままにしました。</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not rendered: the batch was cancelled.</source>
+        <translation><numerusform>%n 枚は処理されませんでした: 一括処理がキャンセルされました。</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed:</source>
+        <translation><numerusform>%n 枚が失敗しました:</numerusform></translation>
+    </message>
+    <message>
+        <source>None failed.</source>
+        <translation>失敗した写真はありません。</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop shows folders; the photos are in %1.</source>
+        <translation>このデスクトップにはフォルダーを表示するプログラムがありません。写真は %1 にあります。</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TCropFrame</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TEditPanel</name>
+    <message>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <translation>切り抜き枠の縦横比です。写真上で枠の角や辺をドラッグしてください</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>切り抜き</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>左に90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the left</source>
+        <translation>写真を左に 90° 回転します</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>右に90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the right</source>
+        <translation>写真を右に 90° 回転します</translation>
+    </message>
+    <message>
+        <source>Flip ↔</source>
+        <translation>反転 ↔</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo left to right</source>
+        <translation>写真を左右反転します</translation>
+    </message>
+    <message>
+        <source>Flip ↕</source>
+        <translation>反転 ↕</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>写真を上下反転します</translation>
+    </message>
+    <message>
+        <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
+        <translation>写真を左右どちらにも最大 45° 回転し、傾きのない最大の範囲を残します</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>角度補正</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Levels and white balance from the photo</source>
+        <translation>写真からレベル補正とホワイトバランスを決めます</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Every edit back at none</source>
+        <translation>すべての編集を取り消します</translation>
+    </message>
+    <message>
+        <source>Closes the panel; the photo stays as it was (%1)</source>
+        <translation>パネルを閉じます。写真は元のままです (%1)</translation>
+    </message>
+    <message>
+        <source>Makes the edits your photo (%1)</source>
+        <translation>編集内容を写真に適用します (%1)</translation>
+    </message>
+    <message>
+        <source>Screen (%1:%2)</source>
+        <translation>画面 (%1:%2)</translation>
+    </message>
+    <message>
+        <source>Applied the edits</source>
+        <translation>編集を適用しました</translation>
+    </message>
+    <message>
+        <source>Applying the edits</source>
+        <translation>編集を適用しています</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 ピクセル</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormBatch</name>
+    <message>
+        <source>Batch</source>
+        <translation>一括処理</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the outputs exist already in %1.</source>
+        <translation><numerusform>%1 には、出力するファイルのうち %n 個がすでに存在します。</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormExport</name>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>画質</translation>
+    </message>
+    <message>
+        <source>Full size</source>
+        <translation>元のサイズ</translation>
+    </message>
+    <message>
+        <source>Long edge, pixels</source>
+        <translation>長辺 (px)</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>パーセント</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Remove the location (GPS)</source>
+        <translation>位置情報 (GPS) を削除</translation>
+    </message>
+    <message>
+        <source>Remove all camera data</source>
+        <translation>カメラのデータをすべて削除</translation>
+    </message>
+    <message>
+        <source>Convert to sRGB</source>
+        <translation>sRGB に変換</translation>
+    </message>
+    <message>
+        <source>The colours every browser and phone shows right</source>
+        <translation>どのブラウザーやスマートフォンでも正しく表示される色にします</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <translation>{name}: 写真の名前、{folder}: 写真があるフォルダーの名前</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Export to</source>
+        <translation>書き出し先</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The name of an export takes {name} and {folder}</source>
+        <translation>書き出しの名前に使えるのは {name} と {folder} だけです</translation>
+    </message>
+    <message>
+        <source>estimating...</source>
+        <translation>見積もり中...</translation>
+    </message>
+    <message>
+        <source>about %1, %2 x %3</source>
+        <translation>約 %1、%2 x %3</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>書き出しています...</translation>
+    </message>
+    <message>
+        <source>Exported %1, %2</source>
+        <translation>%1 を書き出しました (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormMain</name>
+    <message>
+        <source>Applied My Looks: %1</source>
+        <translation>マイルックを適用しました: %1</translation>
+    </message>
+    <message>
+        <source>Applied %1</source>
+        <translation>適用しました: %1</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>元に戻しました</translation>
+    </message>
+    <message>
+        <source>Redone</source>
+        <translation>やり直しました</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Wait seconds</source>
+        <translation>お待ちください</translation>
+    </message>
+    <message>
+        <source>PROCESSING---</source>
+        <translation>描画中---</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>色を変更</translation>
+    </message>
+    <message>
+        <source>Hold to see the photo without the look (or hold %1)</source>
+        <translation>押している間、ルックなしの写真を表示します (%1 を押し続けても同じです)</translation>
+    </message>
+    <message>
+        <source>Strength of the look</source>
+        <translation>ルックの強さ</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::THelpWindow</name>
+    <message>
+        <source>Corvessa Help</source>
+        <translation>Corvessa ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TImageView</name>
+    <message>
+        <source>Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLookRenders</name>
+    <message>
+        <source>Rendering</source>
+        <translation>描画しています</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used</source>
+        <translation>%1 は使えません</translation>
+    </message>
+    <message>
+        <source>Preview - %1 %2: %3</source>
+        <translation>プレビュー - %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Preview - My Looks: %1</source>
+        <translation>プレビュー - マイルック: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLooksStrip</name>
+    <message>
+        <source>Large thumbnails: each look drawn large, with its name (%1)</source>
+        <translation>大きなサムネイル: 各ルックを名前付きで大きく表示します (%1)</translation>
+    </message>
+    <message>
+        <source>Drawing the thumbnails</source>
+        <translation>サムネイルを描画しています</translation>
+    </message>
+    <message>
+        <source>Drawing your looks</source>
+        <translation>マイルックを描画しています</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TMyLooksView</name>
+    <message>
+        <source>My Looks</source>
+        <translation>マイルック</translation>
+    </message>
+    <message>
+        <source>Your own .cube colour tables from %1</source>
+        <translation>%1 にある自分の .cube カラーテーブル</translation>
+    </message>
+    <message>
+        <source>Add Look…</source>
+        <translation>ルック追加…</translation>
+    </message>
+    <message>
+        <source>Copy .cube colour tables into %1 (%2, or drop them on the window)</source>
+        <translation>.cube カラーテーブルを %1 にコピーします (%2、またはウィンドウにドロップ)</translation>
+    </message>
+    <message>
+        <source>Previous looks (%1)</source>
+        <translation>前のルック (%1)</translation>
+    </message>
+    <message>
+        <source>Next looks (%1)</source>
+        <translation>次のルック (%1)</translation>
+    </message>
+    <message>
+        <source>No looks of your own yet. Put .cube colour tables into %1, press Add Look... (%2), or drop .cube files on this window.</source>
+        <translation>自分のルックはまだありません。.cube カラーテーブルを %1 に置くか、「ルック追加...」(%2) を押すか、.cube ファイルをこのウィンドウにドロップしてください。</translation>
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>ルックなし</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looks %1-%2 of %n</source>
+        <translation><numerusform>ルック %1～%2 (全 %n 件)</numerusform></translation>
+    </message>
+    <message>
+        <source>Reading your looks</source>
+        <translation>マイルックを読み込んでいます</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoOpener</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>%1 を開いています</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoPane</name>
+    <message>
+        <source>%1[*] - Corvessa</source>
+        <translation>%1[*] - Corvessa</translation>
+    </message>
+    <message>
+        <source>%1 x %2
+%3</source>
+        <translation>%1 x %2
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoSaver</name>
+    <message>
+        <source>Saving %1</source>
+        <translation>%1 を保存しています</translation>
     </message>
 </context>
 </TS>

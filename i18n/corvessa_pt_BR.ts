@@ -43,6 +43,341 @@
         <source>The working photo</source>
         <translation>A foto atual</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>The photos the batch renders; Add Files, Add Folder or a drop adds more</source>
+        <translation>As fotos que o lote vai renderizar; para incluir mais, use Adicionar arquivos, Adicionar pasta ou solte-as aqui</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>The category whose looks show below</source>
+        <translation>A categoria cujos estilos aparecem abaixo</translation>
+    </message>
+    <message>
+        <source>Looks</source>
+        <translation>Estilos</translation>
+    </message>
+    <message>
+        <source>The ten looks of the category, drawn from the first photo</source>
+        <translation>Os dez estilos da categoria, desenhados a partir da primeira foto</translation>
+    </message>
+    <message>
+        <source>The .cube file</source>
+        <translation>O arquivo .cube</translation>
+    </message>
+    <message>
+        <source>Choose the .cube file</source>
+        <translation>Escolher o arquivo .cube</translation>
+    </message>
+    <message>
+        <source>Choose the colour</source>
+        <translation>Escolher a cor</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Intensidade</translation>
+    </message>
+    <message>
+        <source>How much of the look each photo takes</source>
+        <translation>Quanto do estilo cada foto recebe</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Choose the output folder</source>
+        <translation>Escolher a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nomes</translation>
+    </message>
+    <message>
+        <source>The pattern of the output names</source>
+        <translation>O padrão dos nomes de saída</translation>
+    </message>
+    <message>
+        <source>Longer side</source>
+        <translation>Lado maior</translation>
+    </message>
+    <message>
+        <source>The longer side of each output in pixels, or full size</source>
+        <translation>O lado maior de cada saída em pixels, ou tamanho original</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recorte</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Photos done</source>
+        <translation>Fotos concluídas</translation>
+    </message>
+    <message>
+        <source>Every photo as it ends, the latest at the foot</source>
+        <translation>Cada foto assim que termina, a mais recente no final</translation>
+    </message>
+    <message>
+        <source>Photos that failed</source>
+        <translation>Fotos com falha</translation>
+    </message>
+    <message>
+        <source>Photos rendered with a warning</source>
+        <translation>Fotos renderizadas com aviso</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Long edge or percentage</source>
+        <translation>Lado maior ou porcentagem</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Choose the folder</source>
+        <translation>Escolher a pasta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>The pattern of the copy's name</source>
+        <translation>O padrão do nome da cópia</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ajuda</translation>
+    </message>
+</context>
+<context>
+    <name>ActionTable</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>opens a photo</source>
+        <translation>abre uma foto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>writes the photo shown to a file</source>
+        <translation>grava em um arquivo a foto exibida</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>writes a copy for sharing: smaller, without the location</source>
+        <translation>grava uma cópia para compartilhar: menor, sem a localização</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>takes back the last Apply</source>
+        <translation>desfaz a última aplicação</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>brings back the Apply Undo took back</source>
+        <translation>traz de volta a aplicação que Desfazer desfez</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>crops, turns, straightens and adjusts the photo in the Edit panel</source>
+        <translation>recorta, gira, endireita e ajusta a foto no painel Editar</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>puts one look on many photos</source>
+        <translation>aplica um estilo a várias fotos</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Novo estilo</translation>
+    </message>
+    <message>
+        <source>copies .cube colour tables into My Looks</source>
+        <translation>copia tabelas de cores .cube para Meus estilos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>shows this page</source>
+        <translation>mostra esta página</translation>
+    </message>
+    <message>
+        <source>Next looks</source>
+        <translation>Próximos estilos</translation>
+    </message>
+    <message>
+        <source>the next ten of My Looks</source>
+        <translation>os dez estilos seguintes de Meus estilos</translation>
+    </message>
+    <message>
+        <source>Previous looks</source>
+        <translation>Estilos anteriores</translation>
+    </message>
+    <message>
+        <source>the ten of My Looks before</source>
+        <translation>os dez estilos anteriores de Meus estilos</translation>
+    </message>
+    <message>
+        <source>Large looks</source>
+        <translation>Estilos grandes</translation>
+    </message>
+    <message>
+        <source>each look drawn large with its name, or the small strip again</source>
+        <translation>cada estilo desenhado grande com o nome, ou de novo a faixa pequena</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>one photo pixel a screen pixel</source>
+        <translation>um pixel da foto por pixel da tela</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar à janela</translation>
+    </message>
+    <message>
+        <source>the whole photo in view again</source>
+        <translation>a foto inteira visível de novo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
+        <translation>interrompe a abertura, a renderização ou as miniaturas em andamento; na pré-visualização, descarta o estilo; no painel Editar, fecha-o com a foto como estava</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>makes the look shown your photo</source>
+        <translation>aplica à sua foto o estilo exibido</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>held down, shows the photo as it was</source>
+        <translation>mantido pressionado, mostra a foto como era</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail beside the one framed</source>
+        <translation>seleciona a miniatura ao lado da selecionada</translation>
+    </message>
+    <message>
+        <source>frames the thumbnail above or below the one framed</source>
+        <translation>seleciona a miniatura acima ou abaixo da selecionada</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>mostra na pré-visualização o estilo da miniatura selecionada</translation>
+    </message>
+    <message>
+        <source>makes the edits your photo</source>
+        <translation>aplica as edições à sua foto</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>frames the category button above or below the one framed</source>
+        <translation>seleciona o botão de categoria acima ou abaixo do selecionado</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>the Edit panel</source>
+        <translation>o painel Editar</translation>
+    </message>
+    <message>
+        <source>the preview</source>
+        <translation>a pré-visualização</translation>
+    </message>
+    <message>
+        <source>the main window</source>
+        <translation>a janela principal</translation>
+    </message>
+    <message>
+        <source>both windows</source>
+        <translation>as duas janelas</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -125,6 +460,118 @@
     <message>
         <source>Crisper fine detail above 0, softer below</source>
         <translation>Detalhes finos mais nítidos acima de 0, mais suaves abaixo</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Puts ready-made looks on a photo.</source>
+        <translation>Aplica estilos prontos a uma foto.</translation>
+    </message>
+    <message>
+        <source>The photo to open in place of the sample photo.</source>
+        <translation>A foto a abrir no lugar da foto de exemplo.</translation>
+    </message>
+    <message>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Tente 'corvessa --help'.</translation>
+    </message>
+    <message>
+        <source>one photo at a time, not %1</source>
+        <translation>uma foto por vez, não %1</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>All pictures</source>
+        <translation>Todas as imagens</translation>
+    </message>
+    <message>
+        <source>the format's own</source>
+        <translation>padrão do formato</translation>
+    </message>
+    <message>
+        <source>Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100</source>
+        <translation>Qualidade ao salvar em JPEG, HEIC, AVIF, WebP ou JPEG XL, de 1 a 100</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualidade:</translation>
+    </message>
+    <message>
+        <source>Colour tables</source>
+        <translation>Tabelas de cores</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Add Look</source>
+        <translation>Novo estilo</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a %2 file, but the file type chosen is %3.
+Save the photo as %2 under %1, or as %3 under %4?</source>
+        <translation>%1 é o nome de um arquivo %2, mas o tipo de arquivo escolhido é %3.
+Salvar a foto como %2 com o nome %1, ou como %3 com o nome %4?</translation>
+    </message>
+    <message>
+        <source>Save as %1</source>
+        <translation>Salvar como %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Skip those</source>
+        <translation>Pular existentes</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before closing?</source>
+        <translation>A foto tem alterações que não foram salvas.
+Deseja salvá-las antes de fechar?</translation>
+    </message>
+    <message>
+        <source>The photo has changes that were not saved.
+Do you want to save them before opening %1?</source>
+        <translation>A foto tem alterações que não foram salvas.
+Deseja salvá-las antes de abrir %1?</translation>
+    </message>
+</context>
+<context>
+    <name>FileSize</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation><numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Formats</name>
+    <message>
+        <source>read, write</source>
+        <translation>leitura, gravação</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>leitura</translation>
     </message>
 </context>
 <context>
@@ -851,7 +1298,7 @@
     </message>
     <message>
         <source>Preset</source>
-        <translation>Predefinição</translation>
+        <translation>Prontos</translation>
     </message>
     <message>
         <source>Fireworks Circle</source>
@@ -946,35 +1393,35 @@
     <name>Messages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Não é possível abrir o arquivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>Não é possível abrir o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Não é possível criar o arquivo %1: %2</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>Não é possível criar o arquivo %1</translation>
     </message>
     <message>
         <source>%1 is a symbolic link of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 é um link simbólico de outro usuário</translation>
     </message>
     <message>
         <source>%1 is a symbolic link in a folder of another user</source>
-        <translation type="unfinished" />
+        <translation>%1 é um link simbólico em uma pasta de outro usuário</translation>
     </message>
     <message>
         <source>%1 is an input; it is not overwritten</source>
-        <translation type="unfinished" />
+        <translation>%1 é uma entrada; não será sobrescrito</translation>
     </message>
     <message>
         <source>Stream write error: %1</source>
-        <translation type="unfinished" />
+        <translation>Erro de gravação: %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
@@ -1014,19 +1461,19 @@
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Permissão negada</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished" />
+        <translation>Não há espaço disponível no dispositivo</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished" />
+        <translation>Sistema de arquivos somente leitura</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished" />
+        <translation>É um diretório</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
@@ -1034,7 +1481,7 @@
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
-        <translation type="unfinished" />
+        <translation>Memória insuficiente para salvar como %1</translation>
     </message>
     <message>
         <source>The work was stopped</source>
@@ -1046,11 +1493,11 @@
     </message>
     <message>
         <source>%1; read as %2 by its first bytes: %3</source>
-        <translation type="unfinished" />
+        <translation>%1; lido como %2 pelos primeiros bytes: %3</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished" />
+        <translation>Extensão de arquivo de imagem desconhecida (.%1)</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
@@ -1058,35 +1505,35 @@
     </message>
     <message>
         <source>The %1 reader failed</source>
-        <translation type="unfinished" />
+        <translation>O processo de leitura de %1 falhou</translation>
     </message>
     <message>
         <source>The %1 writer failed</source>
-        <translation type="unfinished" />
+        <translation>O processo de gravação de %1 falhou</translation>
     </message>
     <message>
         <source>The %1 reader could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>O processo de leitura de %1 não pôde ser iniciado: %2</translation>
     </message>
     <message>
         <source>The %1 writer could not be started: %2</source>
-        <translation type="unfinished" />
+        <translation>O processo de gravação de %1 não pôde ser iniciado: %2</translation>
     </message>
     <message>
         <source>The %1 reader did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>O processo de leitura de %1 não terminou em %2 segundos</translation>
     </message>
     <message>
         <source>The %1 writer did not finish within %2 seconds</source>
-        <translation type="unfinished" />
+        <translation>O processo de gravação de %1 não terminou em %2 segundos</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation type="unfinished" />
+        <translation>Não há espaço para passar uma imagem: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>A imagem bitmap não é válida: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -1094,19 +1541,19 @@
     </message>
     <message>
         <source>Picture is too large (%1 x %2)</source>
-        <translation type="unfinished" />
+        <translation>Imagem grande demais (%1 x %2)</translation>
     </message>
     <message>
         <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
-        <translation type="unfinished" />
+        <translation>Imagem grande demais para JPEG (%1 x %2; no máximo %3 pixels por lado): salve-a como PNG ou BMP</translation>
     </message>
     <message>
         <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>Imagem grande demais para HEIF (%1 x %2): salve-a como PNG ou JPEG</translation>
     </message>
     <message>
         <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
-        <translation type="unfinished" />
+        <translation>Imagem grande demais para WebP (%1 x %2): salve-a como PNG ou JPEG</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
@@ -1118,7 +1565,7 @@
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
-        <translation type="unfinished" />
+        <translation>declara %1 x %2 pixels, mais do que seus %3 bytes comportam</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -1158,27 +1605,27 @@
     </message>
     <message>
         <source>LUT file is not valid: %1</source>
-        <translation type="unfinished" />
+        <translation>O arquivo LUT não é válido: %1</translation>
     </message>
     <message>
         <source>LUT file is not valid</source>
-        <translation type="unfinished" />
+        <translation>O arquivo LUT não é válido</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished" />
+        <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>the file is longer than %1 MB</source>
-        <translation type="unfinished" />
+        <translation>o arquivo tem mais de %1 MB</translation>
     </message>
     <message>
         <source>the file is too short for its %1 entries</source>
-        <translation type="unfinished" />
+        <translation>o arquivo é curto demais para suas %1 entradas</translation>
     </message>
     <message>
         <source>it holds %1 entries where its size wants %2</source>
-        <translation type="unfinished" />
+        <translation>contém %1 entradas onde o tamanho pede %2</translation>
     </message>
     <message>
         <source>it gives neither LUT_1D_SIZE nor LUT_3D_SIZE</source>
@@ -1190,15 +1637,15 @@
     </message>
     <message>
         <source>size %1 is outside 2 to %2</source>
-        <translation type="unfinished" />
+        <translation>o tamanho %1 está fora do intervalo de 2 a %2</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation type="unfinished" />
+        <translation>%1 não é um número</translation>
     </message>
     <message>
         <source>%1 is not a size</source>
-        <translation type="unfinished" />
+        <translation>%1 não é um tamanho</translation>
     </message>
     <message>
         <source>a value is out of range</source>
@@ -1238,7 +1685,7 @@
     </message>
     <message>
         <source>unknown keyword %1</source>
-        <translation type="unfinished" />
+        <translation>palavra-chave desconhecida %1</translation>
     </message>
     <message>
         <source>The name pattern is empty</source>
@@ -1246,27 +1693,27 @@
     </message>
     <message>
         <source>The name pattern "%1" may not hold a /</source>
-        <translation type="unfinished" />
+        <translation>O padrão de nome "%1" não pode conter /</translation>
     </message>
     <message>
         <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation type="unfinished" />
+        <translation>O padrão de nome "%1" não pode conter um byte zero</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a } without a {</source>
-        <translation type="unfinished" />
+        <translation>O padrão de nome "%1" tem um } sem um {</translation>
     </message>
     <message>
         <source>The name pattern "%1" has a { without a }</source>
-        <translation type="unfinished" />
+        <translation>O padrão de nome "%1" tem um { sem um }</translation>
     </message>
     <message>
         <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation type="unfinished" />
+        <translation>O padrão de nome "%1" tem um campo desconhecido %2; os campos são %3</translation>
     </message>
     <message>
         <source>The name pattern "%1" gives %2 no file name</source>
-        <translation type="unfinished" />
+        <translation>O padrão de nome "%1" aplicado a %2 não gera nome de arquivo</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1274,7 +1721,7 @@
     </message>
     <message>
         <source>My Looks cannot be read or added to: %1</source>
-        <translation type="unfinished" />
+        <translation>Não é possível ler nem adicionar a Meus estilos: %1</translation>
     </message>
     <message>
         <source>No looks</source>
@@ -1282,11 +1729,118 @@
     </message>
     <message>
         <source>Looks %1-%2 of %3</source>
-        <translation type="unfinished" />
+        <translation>Estilos %1-%2 de %3</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>Remembered</name>
+    <message>
+        <source>Settings are not kept: %1 — %2</source>
+        <translation>As configurações não serão mantidas: %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>later starts cannot reach this window: %1</source>
+        <translation>novas execuções do programa não conseguirão alcançar esta janela: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1: %2</source>
+        <translation>não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of your own that only you may write to</source>
+        <translation>%1 não é uma pasta sua em que só você pode gravar</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertence a outro usuário</translation>
+    </message>
+</context>
+<context>
+    <name>TEditPanel</name>
+    <message>
+        <source>No crop</source>
+        <translation>Sem recorte</translation>
+    </message>
+    <message>
+        <source>%1 EV</source>
+        <translation>%1 EV</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation>Tela</translation>
+    </message>
+</context>
+<context>
+    <name>TFormBatch</name>
+    <message>
+        <source>Add photos</source>
+        <translation>Adicionar fotos</translation>
+    </message>
+    <message>
+        <source>Add the photos of a folder</source>
+        <translation>Adicionar as fotos de uma pasta</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>A .cube file</source>
+        <translation>Um arquivo .cube</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Click the small photo  to preveiw and apply this effect.</source>
+        <translation>Clique na miniatura para pré-visualizar e aplicar este efeito.</translation>
+    </message>
+    <message>
+        <source>One look on many photos (%1)</source>
+        <translation>Um estilo em várias fotos (%1)</translation>
+    </message>
+    <message>
+        <source>Crop, turn, straighten and adjust the photo (%1)</source>
+        <translation>Recortar, girar, endireitar e ajustar a foto (%1)</translation>
+    </message>
+    <message>
+        <source>A copy for sharing (%1)</source>
+        <translation>Uma cópia para compartilhar (%1)</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Preservar rostos</translation>
+    </message>
+    <message>
+        <source>Every look taken back over the faces in the photo, their hair and neck</source>
+        <translation>Todo estilo é retirado dos rostos da foto, com o cabelo e o pescoço</translation>
+    </message>
+    <message>
+        <source>Saved %1, %2</source>
+        <translation>Salvo: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1941,13 @@
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation type="unfinished" />
+        <translation>Opções de lote (com -o OUTDIR, após --look, --lut ou só as edições):
+  --files-from FILE   mais entradas, uma por linha (- para a entrada padrão)
+  -0, --null          os nomes em --files-from terminam com um byte NUL em vez de fim de
+                      linha (find -print0), para nomes que contêm quebra de linha
+  -j N                fotos renderizadas ao mesmo tempo (padrão: uma por núcleo)
+  --name PATTERN      nomes de saída: {name} {folder} {category} {effect} {look} (padrão: {name})
+  --format FORMAT     </translation>
     </message>
     <message>
         <source> (default: the output name's extension)
@@ -1401,27 +1961,27 @@
     </message>
     <message>
         <source>unknown category "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>categoria desconhecida "%1" (veja --list)</translation>
     </message>
     <message>
         <source>unknown filter "%1" (see --list)</source>
-        <translation type="unfinished" />
+        <translation>filtro desconhecido "%1" (veja --list)</translation>
     </message>
     <message>
         <source>filter argument "%1" is not a whole number</source>
-        <translation type="unfinished" />
+        <translation>o argumento de filtro "%1" não é um número inteiro</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
-        <translation type="unfinished" />
+        <translation>o filtro espera %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished" />
+        <translation>opção desconhecida %1</translation>
     </message>
     <message>
         <source>%1 wants a value</source>
-        <translation type="unfinished" />
+        <translation>%1 espera um valor</translation>
     </message>
     <message>
         <source>--look wants CATEGORY:N with N from 1 to 10</source>
@@ -1549,19 +2109,19 @@
     </message>
     <message>
         <source>--format wants %1</source>
-        <translation type="unfinished" />
+        <translation>--format espera %1</translation>
     </message>
     <message>
         <source>--adjust wants KEY=VALUE,... with KEY one of %1</source>
-        <translation type="unfinished" />
+        <translation>--adjust espera KEY=VALUE,... com KEY sendo um de %1</translation>
     </message>
     <message>
         <source>--adjust %1 wants a whole number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 espera um número inteiro de %2 a %3</translation>
     </message>
     <message>
         <source>--adjust %1 wants a number from %2 to %3</source>
-        <translation type="unfinished" />
+        <translation>--adjust %1 espera um número de %2 a %3</translation>
     </message>
     <message>
         <source>--crop wants X,Y,W,H in whole pixels, X and Y from 0, W and H from 1</source>
@@ -1589,15 +2149,711 @@
     </message>
     <message>
         <source>Stream write error: the report: %1</source>
-        <translation type="unfinished" />
+        <translation>Erro de gravação: o relatório: %1</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent, about %4 left</source>
-        <translation type="unfinished" />
+        <translation>%1 de %2 concluídas, %3 decorridos, faltam cerca de %4</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent</source>
-        <translation type="unfinished" />
+        <translation>%1 de %2 concluídas, %3 decorridos</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchEditBox</name>
+    <message>
+        <source>Edits before the look</source>
+        <translation>Edições antes do estilo</translation>
+    </message>
+    <message>
+        <source>The largest centred part of each photo of this shape</source>
+        <translation>A maior parte centralizada de cada foto com este formato</translation>
+    </message>
+    <message>
+        <source>Not turned</source>
+        <translation>Sem girar</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Direita 90°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Esquerda 90°</translation>
+    </message>
+    <message>
+        <source>Auto for each photo</source>
+        <translation>Auto para cada foto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance read from each photo, in place of what those sliders say</source>
+        <translation>Níveis e balanço de branco lidos de cada foto, no lugar dos valores desses controles</translation>
+    </message>
+    <message>
+        <source>Crop:</source>
+        <translation>Recorte:</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Girar:</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchProgressPage</name>
+    <message>
+        <source>The main window stays usable; closing this dialog lets the batch go on.</source>
+        <translation>A janela principal continua utilizável; fechar esta janela não interrompe o lote.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Now: %1</source>
+        <translation>Agora: %1</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s, with a warning: %4</source>
+        <translation>%1: renderizada como %2 em %3 s, com um aviso: %4</translation>
+    </message>
+    <message>
+        <source>%1: rendered into %2 in %3 s</source>
+        <translation>%1: renderizada como %2 em %3 s</translation>
+    </message>
+    <message>
+        <source>%1: done already</source>
+        <translation>%1: já feita</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed so far</source>
+        <translation><numerusform>%n falhou até agora</numerusform><numerusform>%n falharam até agora</numerusform></translation>
+    </message>
+    <message>
+        <source>Time spent %1, about %2 left</source>
+        <translation>Tempo decorrido %1, faltam cerca de %2</translation>
+    </message>
+    <message>
+        <source>Time spent %1</source>
+        <translation>Tempo decorrido %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n photos</source>
+        <translation><numerusform>%1 de %n foto</numerusform><numerusform>%1 de %n fotos</numerusform></translation>
+    </message>
+    <message>
+        <source>Stopping after the photos in flight...</source>
+        <translation>Parando após as fotos em andamento...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSettingsPage</name>
+    <message>
+        <source>My Looks: %1</source>
+        <translation>Meus estilos: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview: %1</source>
+        <translation>O estilo da pré-visualização: %1</translation>
+    </message>
+    <message>
+        <source>The look in the preview (none shown yet)</source>
+        <translation>O estilo da pré-visualização (nenhum exibido ainda)</translation>
+    </message>
+    <message>
+        <source>This look takes no colour</source>
+        <translation>Este estilo não usa cor</translation>
+    </message>
+    <message>
+        <source>Fields: %1</source>
+        <translation>Campos: %1</translation>
+    </message>
+    <message>
+        <source>The first photo's: %1</source>
+        <translation>Para a primeira foto: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Adicionar arquivos...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Adicionar pasta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Photos may also be dropped here.</source>
+        <translation>Também é possível soltar fotos aqui.</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>This look, on the first photo:</source>
+        <translation>Este estilo, na primeira foto:</translation>
+    </message>
+    <message>
+        <source>A .cube file:</source>
+        <translation>Um arquivo .cube:</translation>
+    </message>
+    <message>
+        <source>A colour table of the .cube form as the look</source>
+        <translation>Uma tabela de cores no formato .cube como estilo</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>Change Color:</source>
+        <translation>Mudar cor:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source>Strength:</source>
+        <translation>Intensidade:</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Keep faces clear</source>
+        <translation>Preservar rostos</translation>
+    </message>
+    <message>
+        <source>The look taken back over the faces found in each photo</source>
+        <translation>O estilo é retirado dos rostos encontrados em cada foto</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Pasta:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nomes:</translation>
+    </message>
+    <message>
+        <source>Skip photos already done</source>
+        <translation>Pular fotos já feitas</translation>
+    </message>
+    <message>
+        <source>To share:</source>
+        <translation>Para compartilhar:</translation>
+    </message>
+    <message>
+        <source>full size</source>
+        <translation>tamanho original</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The longer side of each output; a smaller photo keeps its size</source>
+        <translation>O lado maior de cada saída; uma foto menor mantém o tamanho</translation>
+    </message>
+    <message>
+        <source>sRGB</source>
+        <translation>sRGB</translation>
+    </message>
+    <message>
+        <source>Without the location</source>
+        <translation>Sem a localização</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Add photos to see the looks on the first of them.</source>
+        <translation>Adicione fotos para ver os estilos na primeira delas.</translation>
+    </message>
+    <message>
+        <source>Making the thumbnails...</source>
+        <translation>Gerando as miniaturas...</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TBatchSummaryPage</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Rendered with a warning:</source>
+        <translation>Renderizadas com aviso:</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>New Batch</source>
+        <translation>Novo lote</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Cancelado: %1 de %n foto renderizada&lt;/b&gt; na pasta %2 em %3.</numerusform><numerusform>&lt;b&gt;Cancelado: %1 de %n fotos renderizadas&lt;/b&gt; na pasta %2 em %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
+        <translation><numerusform>&lt;b&gt;Concluído: %1 de %n foto renderizada&lt;/b&gt; na pasta %2 em %3.</numerusform><numerusform>&lt;b&gt;Concluído: %1 de %n fotos renderizadas&lt;/b&gt; na pasta %2 em %3.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done already and left as they were.</source>
+        <translation><numerusform>%n já feita e deixada como estava.</numerusform><numerusform>%n já feitas e deixadas como estavam.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not rendered: the batch was cancelled.</source>
+        <translation><numerusform>%n não renderizada: o lote foi cancelado.</numerusform><numerusform>%n não renderizadas: o lote foi cancelado.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed:</source>
+        <translation><numerusform>%n falhou:</numerusform><numerusform>%n falharam:</numerusform></translation>
+    </message>
+    <message>
+        <source>None failed.</source>
+        <translation>Nenhuma falhou.</translation>
+    </message>
+    <message>
+        <source>Nothing on this desktop shows folders; the photos are in %1.</source>
+        <translation>Nenhum programa deste ambiente mostra pastas; as fotos estão em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TCropFrame</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TEditPanel</name>
+    <message>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <translation>O formato da área de recorte; arraste os cantos e os lados sobre a foto</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Recorte</translation>
+    </message>
+    <message>
+        <source>Left 90°</source>
+        <translation>Esquerda 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the left</source>
+        <translation>Gira a foto um quarto de volta para a esquerda</translation>
+    </message>
+    <message>
+        <source>Right 90°</source>
+        <translation>Direita 90°</translation>
+    </message>
+    <message>
+        <source>Turns the photo a quarter to the right</source>
+        <translation>Gira a foto um quarto de volta para a direita</translation>
+    </message>
+    <message>
+        <source>Flip ↔</source>
+        <translation>Espelhar ↔</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo left to right</source>
+        <translation>Espelha a foto da esquerda para a direita</translation>
+    </message>
+    <message>
+        <source>Flip ↕</source>
+        <translation>Espelhar ↕</translation>
+    </message>
+    <message>
+        <source>Mirrors the photo top to bottom</source>
+        <translation>Espelha a foto de cima para baixo</translation>
+    </message>
+    <message>
+        <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
+        <translation>Gira a foto até 45° para qualquer lado e mantém a maior parte dela na vertical</translation>
+    </message>
+    <message>
+        <source>Straighten</source>
+        <translation>Endireitar</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Levels and white balance from the photo</source>
+        <translation>Níveis e balanço de branco a partir da foto</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Every edit back at none</source>
+        <translation>Zera todas as edições</translation>
+    </message>
+    <message>
+        <source>Closes the panel; the photo stays as it was (%1)</source>
+        <translation>Fecha o painel; a foto fica como estava (%1)</translation>
+    </message>
+    <message>
+        <source>Makes the edits your photo (%1)</source>
+        <translation>Aplica as edições à sua foto (%1)</translation>
+    </message>
+    <message>
+        <source>Screen (%1:%2)</source>
+        <translation>Tela (%1:%2)</translation>
+    </message>
+    <message>
+        <source>Applied the edits</source>
+        <translation>Edições aplicadas</translation>
+    </message>
+    <message>
+        <source>Applying the edits</source>
+        <translation>Aplicando as edições</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormBatch</name>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the outputs exist already in %1.</source>
+        <translation><numerusform>%n das saídas já existe em %1.</numerusform><numerusform>%n das saídas já existem em %1.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormExport</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualidade</translation>
+    </message>
+    <message>
+        <source>Full size</source>
+        <translation>Tamanho original</translation>
+    </message>
+    <message>
+        <source>Long edge, pixels</source>
+        <translation>Lado maior, pixels</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Remove the location (GPS)</source>
+        <translation>Remover a localização (GPS)</translation>
+    </message>
+    <message>
+        <source>Remove all camera data</source>
+        <translation>Remover todos os dados da câmera</translation>
+    </message>
+    <message>
+        <source>Convert to sRGB</source>
+        <translation>Converter para sRGB</translation>
+    </message>
+    <message>
+        <source>The colours every browser and phone shows right</source>
+        <translation>As cores que todo navegador e celular mostram corretamente</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <translation>{name}: o nome da foto, {folder}: o nome da pasta dela</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Export to</source>
+        <translation>Exportar para</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>The name of an export takes {name} and {folder}</source>
+        <translation>O nome de uma exportação aceita {name} e {folder}</translation>
+    </message>
+    <message>
+        <source>estimating...</source>
+        <translation>calculando...</translation>
+    </message>
+    <message>
+        <source>about %1, %2 x %3</source>
+        <translation>cerca de %1, %2 x %3</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Exported %1, %2</source>
+        <translation>Exportado: %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormMain</name>
+    <message>
+        <source>Applied My Looks: %1</source>
+        <translation>Aplicado (Meus estilos): %1</translation>
+    </message>
+    <message>
+        <source>Applied %1</source>
+        <translation>Aplicado: %1</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Desfeito</translation>
+    </message>
+    <message>
+        <source>Redone</source>
+        <translation>Refeito</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TFormPreview</name>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <source>Wait seconds</source>
+        <translation>Aguarde</translation>
+    </message>
+    <message>
+        <source>PROCESSING---</source>
+        <translation>PROCESSANDO---</translation>
+    </message>
+    <message>
+        <source>Change Color</source>
+        <translation>Mudar cor</translation>
+    </message>
+    <message>
+        <source>Hold to see the photo without the look (or hold %1)</source>
+        <translation>Mantenha pressionado para ver a foto sem o estilo (ou mantenha %1)</translation>
+    </message>
+    <message>
+        <source>Strength of the look</source>
+        <translation>Intensidade do estilo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::THelpWindow</name>
+    <message>
+        <source>Corvessa Help</source>
+        <translation>Ajuda do Corvessa</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TImageView</name>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar à janela</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLookRenders</name>
+    <message>
+        <source>Rendering</source>
+        <translation>Renderizando</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used</source>
+        <translation>%1 não pode ser usado</translation>
+    </message>
+    <message>
+        <source>Preview - %1 %2: %3</source>
+        <translation>Pré-visualização - %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Preview - My Looks: %1</source>
+        <translation>Pré-visualização - Meus estilos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TLooksStrip</name>
+    <message>
+        <source>Large thumbnails: each look drawn large, with its name (%1)</source>
+        <translation>Miniaturas grandes: cada estilo desenhado grande, com o nome (%1)</translation>
+    </message>
+    <message>
+        <source>Drawing the thumbnails</source>
+        <translation>Desenhando as miniaturas</translation>
+    </message>
+    <message>
+        <source>Drawing your looks</source>
+        <translation>Desenhando seus estilos</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TMyLooksView</name>
+    <message>
+        <source>My Looks</source>
+        <translation>Meus estilos</translation>
+    </message>
+    <message>
+        <source>Your own .cube colour tables from %1</source>
+        <translation>Suas próprias tabelas de cores .cube de %1</translation>
+    </message>
+    <message>
+        <source>Add Look…</source>
+        <translation>Novo estilo…</translation>
+    </message>
+    <message>
+        <source>Copy .cube colour tables into %1 (%2, or drop them on the window)</source>
+        <translation>Copiar tabelas de cores .cube para %1 (%2, ou solte-as na janela)</translation>
+    </message>
+    <message>
+        <source>Previous looks (%1)</source>
+        <translation>Estilos anteriores (%1)</translation>
+    </message>
+    <message>
+        <source>Next looks (%1)</source>
+        <translation>Próximos estilos (%1)</translation>
+    </message>
+    <message>
+        <source>No looks of your own yet. Put .cube colour tables into %1, press Add Look... (%2), or drop .cube files on this window.</source>
+        <translation>Você ainda não tem estilos próprios. Coloque tabelas de cores .cube em %1, clique em Novo estilo... (%2) ou solte arquivos .cube nesta janela.</translation>
+    </message>
+    <message>
+        <source>No looks</source>
+        <translation>Nenhum estilo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looks %1-%2 of %n</source>
+        <translation><numerusform>Estilos %1-%2 de %n</numerusform><numerusform>Estilos %1-%2 de %n</numerusform></translation>
+    </message>
+    <message>
+        <source>Reading your looks</source>
+        <translation>Lendo seus estilos</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoOpener</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Abrindo %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoPane</name>
+    <message>
+        <source>%1[*] - Corvessa</source>
+        <translation>%1[*] - Corvessa</translation>
+    </message>
+    <message>
+        <source>%1 x %2
+%3</source>
+        <translation>%1 x %2
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>corvessa::TPhotoSaver</name>
+    <message>
+        <source>Saving %1</source>
+        <translation>Salvando %1</translation>
     </message>
 </context>
 </TS>

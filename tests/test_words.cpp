@@ -171,6 +171,30 @@ TEST(ShippedTranslations, AreFinishedKeepTheirPlaceholdersAndLoad) {
     }
 }
 
+// Every element of the English help page, in order, and the same keys: a
+// translated page is not behind the English one.
+TEST(ShippedTranslations, HelpPagesFollowTheEnglishOne) {
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return QString::fromUtf8(file.readAll());
+    };
+    const auto shape = [](const QString& page) {
+        static const QRegularExpression tag(QStringLiteral("<(/?[a-zA-Z0-9]+)|<kbd>([^<]*)</kbd>"));
+        QStringList found;
+        for (auto it = tag.globalMatch(page); it.hasNext();) found << it.next().captured();
+        return found;
+    };
+    const QStringList english = shape(read(QStringLiteral(CORVESSA_ENGLISH_HELP)));
+    const QDir sources(QStringLiteral(CORVESSA_I18N_DIR));
+    const QStringList pages = sources.entryList({QStringLiteral("help_*.html")}, QDir::Files);
+    EXPECT_GE(pages.size(), 6);
+    for (const QString& page : pages) {
+        const QStringList translated = shape(read(sources.filePath(page)));
+        EXPECT_EQ(translated, english) << page.toStdString();
+    }
+}
+
 TEST(ShippedTranslations, InstallWithQtsOwnAndChooseTheHelpPage) {
     const std::string folder = CORVESSA_TRANSLATIONS_DIR;
     EXPECT_EQ(InstallTranslations({"xx", "pt_BR", "pt"}, folder), QStringLiteral("pt_BR"));

@@ -163,7 +163,8 @@ int RenderStrip(const Options& options, const PictureSource& pictures) {
 }
 
 int ListFormats() {
-    std::fputs(FormatListing().c_str(), stdout);
+    std::fputs(FormatListing(Text(Words("Formats", kListedReadWrite)), Text(Words("Formats", kListedRead))).c_str(),
+               stdout);
     return 0;
 }
 

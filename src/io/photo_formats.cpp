@@ -275,7 +275,7 @@ std::string DesktopMimeTypes() {
     return text;
 }
 
-std::string FormatListing() {
+std::string FormatListing(std::string_view readWrite, std::string_view read) {
     std::string text;
     for (const PhotoFormat& format : PhotoFormats()) {
         if (!Reads(format)) continue;
@@ -286,7 +286,7 @@ std::string FormatListing() {
             line += format.extensions[i];
         }
         line.resize(std::max<size_t>(line.size() + 2, 24), ' ');
-        text += line + (Writes(format) ? "read, write" : "read") + "\n";
+        text += line + std::string(Writes(format) ? readWrite : read) + "\n";
     }
     return text;
 }

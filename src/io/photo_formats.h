@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "ground/bitmap.h"
+#include "ground/words.h"
 
 namespace corvessa {
 
@@ -123,7 +124,10 @@ std::string WritableFormatNames();
 // "image/jpeg;image/bmp;...;" for the desktop entry's MimeType key: every
 // row's types in order, each once.
 std::string DesktopMimeTypes();
-// One line a row: "NAME  ext ext  read" or "... read, write".
-std::string FormatListing();
+// One line a row: "NAME  ext ext  read" or "... read, write", the last
+// column's words as given (corvessa-render gives them translated).
+inline constexpr const char* kListedReadWrite = CORVESSA_WORDS("Formats", "read, write");
+inline constexpr const char* kListedRead = CORVESSA_WORDS("Formats", "read");
+std::string FormatListing(std::string_view readWrite = kListedReadWrite, std::string_view read = kListedRead);
 
 }  // namespace corvessa

@@ -4,7 +4,6 @@
 // category, a thumbnail and closing do.
 #include "shell/form_main.h"
 
-
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>

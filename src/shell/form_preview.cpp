@@ -75,7 +75,9 @@ TFormPreview::TFormPreview(QWidget& owner, const QWidget& photoArea)
     imgPreview_->SetZoomable(true);
     NamePhotoView(*imgPreview_, AccessibleText::tr("The photo with the look"));
     label2_ = MakeRedLabel(panel1_, "Label2", tr("Wait seconds"), QRect(64, 64, 144, 29), 24);
-    label1_ = MakeRedLabel(panel1_, "Label1", tr("PROCESSING---"), QRect(64, 96, 241, 37), 32);
+    // Below the first line, however tall its language's font makes it.
+    const int belowLabel2 = std::max(96, label2_->geometry().bottom() + 1);
+    label1_ = MakeRedLabel(panel1_, "Label1", tr("PROCESSING---"), QRect(64, belowLabel2, 241, 37), 32);
 
     btnColor_ = MakeButton(this, "BtnColor", tr("Change Color"), QRect(80, kButtonTop, 83, 25));
     btnColor_->hide();
