@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
@@ -168,7 +168,7 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>The pattern of the copy's name</source>
+        <source>The pattern of the copy&apos;s name</source>
         <translation>Das Namensmuster der Kopie</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>Vorschau</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail's look in the preview</source>
+        <source>shows the framed thumbnail&apos;s look in the preview</source>
         <translation>zeigt den Look der markierten Miniatur in der Vorschau</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Lichter</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
         <translation>Unter 0 holt Details heller Bereiche zurück; über 0 hellt sie auf</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Tiefen</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
         <translation>Über 0 holt Details dunkler Bereiche hervor; unter 0 vertieft sie</translation>
     </message>
     <message>
@@ -473,7 +473,7 @@
         <translation>Das Foto, das statt des Beispielfotos geöffnet wird.</translation>
     </message>
     <message>
-        <source>Try 'corvessa --help'.</source>
+        <source>Try &apos;corvessa --help&apos;.</source>
         <translation>„corvessa --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
@@ -488,7 +488,7 @@
         <translation>Alle Bilder</translation>
     </message>
     <message>
-        <source>the format's own</source>
+        <source>the format&apos;s own</source>
         <translation>Formatstandard</translation>
     </message>
     <message>
@@ -560,7 +560,10 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation><numerusform>%n Byte</numerusform><numerusform>%n Bytes</numerusform></translation>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1692,27 +1695,27 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
         <translation>Das Namensmuster ist leer</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a /</source>
+        <source>The name pattern &quot;%1&quot; may not hold a /</source>
         <translation>Das Namensmuster „%1“ darf kein / enthalten</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a zero byte</source>
+        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
         <translation>Das Namensmuster „%1“ darf kein Nullbyte enthalten</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a } without a {</source>
+        <source>The name pattern &quot;%1&quot; has a } without a {</source>
         <translation>Das Namensmuster „%1“ enthält } ohne {</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a { without a }</source>
+        <source>The name pattern &quot;%1&quot; has a { without a }</source>
         <translation>Das Namensmuster „%1“ enthält { ohne }</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
         <translation>Das Namensmuster „%1“ enthält das unbekannte Feld %2; die Felder sind %3</translation>
     </message>
     <message>
-        <source>The name pattern "%1" gives %2 no file name</source>
+        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
         <translation>Das Namensmuster „%1“ ergibt für %2 keinen Dateinamen</translation>
     </message>
     <message>
@@ -1734,6 +1737,17 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     <message>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +1864,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo's shape
+                      largest upright rectangle of the photo&apos;s shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1899,13 +1913,13 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output's colours converted to sRGB from the photo's profile
+  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>Aufruf: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1939,7 +1953,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1953,7 +1967,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name's extension)
+        <source> (default: the output name&apos;s extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1963,15 +1977,15 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
 </translation>
     </message>
     <message>
-        <source>unknown category "%1" (see --list)</source>
+        <source>unknown category &quot;%1&quot; (see --list)</source>
         <translation>unbekannte Kategorie „%1“ (siehe --list)</translation>
     </message>
     <message>
-        <source>unknown filter "%1" (see --list)</source>
+        <source>unknown filter &quot;%1&quot; (see --list)</source>
         <translation>unbekannter Filter „%1“ (siehe --list)</translation>
     </message>
     <message>
-        <source>filter argument "%1" is not a whole number</source>
+        <source>filter argument &quot;%1&quot; is not a whole number</source>
         <translation>Filterargument „%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
@@ -2238,7 +2252,10 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     </message>
     <message numerus="yes">
         <source>%n failed so far</source>
-        <translation><numerusform>%n bisher fehlgeschlagen</numerusform><numerusform>%n bisher fehlgeschlagen</numerusform></translation>
+        <translation>
+            <numerusform>%n bisher fehlgeschlagen</numerusform>
+            <numerusform>%n bisher fehlgeschlagen</numerusform>
+        </translation>
     </message>
     <message>
         <source>Time spent %1, about %2 left</source>
@@ -2250,7 +2267,10 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n photos</source>
-        <translation><numerusform>%1 von %n Foto</numerusform><numerusform>%1 von %n Fotos</numerusform></translation>
+        <translation>
+            <numerusform>%1 von %n Foto</numerusform>
+            <numerusform>%1 von %n Fotos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopping after the photos in flight...</source>
@@ -2280,7 +2300,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
         <translation>Felder: %1</translation>
     </message>
     <message>
-        <source>The first photo's: %1</source>
+        <source>The first photo&apos;s: %1</source>
         <translation>Für das erste Foto: %1</translation>
     </message>
     <message>
@@ -2442,23 +2462,38 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Abgebrochen: %1 von %n Foto berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform><numerusform>&lt;b&gt;Abgebrochen: %1 von %n Fotos berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Abgebrochen: %1 von %n Foto berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform>
+            <numerusform>&lt;b&gt;Abgebrochen: %1 von %n Fotos berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Fertig: %1 von %n Foto berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform><numerusform>&lt;b&gt;Fertig: %1 von %n Fotos berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Fertig: %1 von %n Foto berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform>
+            <numerusform>&lt;b&gt;Fertig: %1 von %n Fotos berechnet&lt;/b&gt;, gespeichert in %2, Dauer %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n done already and left as they were.</source>
-        <translation><numerusform>%n Foto war bereits erledigt und blieb unverändert.</numerusform><numerusform>%n Fotos waren bereits erledigt und blieben unverändert.</numerusform></translation>
+        <translation>
+            <numerusform>%n Foto war bereits erledigt und blieb unverändert.</numerusform>
+            <numerusform>%n Fotos waren bereits erledigt und blieben unverändert.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n not rendered: the batch was cancelled.</source>
-        <translation><numerusform>%n Foto nicht berechnet: Der Stapel wurde abgebrochen.</numerusform><numerusform>%n Fotos nicht berechnet: Der Stapel wurde abgebrochen.</numerusform></translation>
+        <translation>
+            <numerusform>%n Foto nicht berechnet: Der Stapel wurde abgebrochen.</numerusform>
+            <numerusform>%n Fotos nicht berechnet: Der Stapel wurde abgebrochen.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n failed:</source>
-        <translation><numerusform>%n Foto fehlgeschlagen:</numerusform><numerusform>%n Fotos fehlgeschlagen:</numerusform></translation>
+        <translation>
+            <numerusform>%n Foto fehlgeschlagen:</numerusform>
+            <numerusform>%n Fotos fehlgeschlagen:</numerusform>
+        </translation>
     </message>
     <message>
         <source>None failed.</source>
@@ -2479,7 +2514,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
         <translation>Die Form des Zuschnittrahmens; seine Ecken und Seiten auf dem Foto ziehen</translation>
     </message>
     <message>
@@ -2575,7 +2610,10 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     </message>
     <message numerus="yes">
         <source>%n of the outputs exist already in %1.</source>
-        <translation><numerusform>%n Ausgabedatei ist in %1 bereits vorhanden.</numerusform><numerusform>%n Ausgabedateien sind in %1 bereits vorhanden.</numerusform></translation>
+        <translation>
+            <numerusform>%n Ausgabedatei ist in %1 bereits vorhanden.</numerusform>
+            <numerusform>%n Ausgabedateien sind in %1 bereits vorhanden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2633,7 +2671,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
         <translation>Ordner</translation>
     </message>
     <message>
-        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
         <translation>{name}: Name des Fotos, {folder}: Name seines Ordners</translation>
     </message>
     <message>
@@ -2825,7 +2863,10 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     </message>
     <message numerus="yes">
         <source>Looks %1-%2 of %n</source>
-        <translation><numerusform>Looks %1-%2 von %n</numerusform><numerusform>Looks %1-%2 von %n</numerusform></translation>
+        <translation>
+            <numerusform>Looks %1-%2 von %n</numerusform>
+            <numerusform>Looks %1-%2 von %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading your looks</source>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -168,7 +168,7 @@
         <translation>Nombre</translation>
     </message>
     <message>
-        <source>The pattern of the copy's name</source>
+        <source>The pattern of the copy&apos;s name</source>
         <translation>El patrón del nombre de la copia</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>Vista previa</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail's look in the preview</source>
+        <source>shows the framed thumbnail&apos;s look in the preview</source>
         <translation>muestra en la vista previa el estilo de la miniatura enmarcada</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Luces</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
         <translation>Por debajo de 0 recupera el detalle de las zonas claras; por encima de 0 las aclara</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Sombras</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
         <translation>Por encima de 0 saca el detalle de las zonas oscuras; por debajo de 0 las oscurece más</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>La foto que se abre en lugar de la foto de muestra.</translation>
     </message>
     <message>
-        <source>Try 'corvessa --help'.</source>
-        <translation>Pruebe 'corvessa --help'.</translation>
+        <source>Try &apos;corvessa --help&apos;.</source>
+        <translation>Pruebe &apos;corvessa --help&apos;.</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>Todas las imágenes</translation>
     </message>
     <message>
-        <source>the format's own</source>
+        <source>the format&apos;s own</source>
         <translation>la del formato</translation>
     </message>
     <message>
@@ -560,7 +560,10 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation><numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1692,28 +1695,28 @@ Do you want to save them before opening %1?</source>
         <translation>El patrón de nombre está vacío</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a /</source>
-        <translation>El patrón de nombre "%1" no puede contener /</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a /</source>
+        <translation>El patrón de nombre &quot;%1&quot; no puede contener /</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation>El patrón de nombre "%1" no puede contener un byte cero</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
+        <translation>El patrón de nombre &quot;%1&quot; no puede contener un byte cero</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a } without a {</source>
-        <translation>El patrón de nombre "%1" tiene una } sin su {</translation>
+        <source>The name pattern &quot;%1&quot; has a } without a {</source>
+        <translation>El patrón de nombre &quot;%1&quot; tiene una } sin su {</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a { without a }</source>
-        <translation>El patrón de nombre "%1" tiene una { sin su }</translation>
+        <source>The name pattern &quot;%1&quot; has a { without a }</source>
+        <translation>El patrón de nombre &quot;%1&quot; tiene una { sin su }</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation>El patrón de nombre "%1" tiene un campo desconocido %2; los campos son %3</translation>
+        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
+        <translation>El patrón de nombre &quot;%1&quot; tiene un campo desconocido %2; los campos son %3</translation>
     </message>
     <message>
-        <source>The name pattern "%1" gives %2 no file name</source>
-        <translation>El patrón de nombre "%1" deja a %2 sin nombre de archivo</translation>
+        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
+        <translation>El patrón de nombre &quot;%1&quot; deja a %2 sin nombre de archivo</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1734,6 +1737,17 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +1864,7 @@ Do you want to save them before opening %1?</source>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo's shape
+                      largest upright rectangle of the photo&apos;s shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1898,13 +1912,13 @@ Do you want to save them before opening %1?</source>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output's colours converted to sRGB from the photo's profile
+  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>uso:   corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1936,7 +1950,7 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1951,7 +1965,7 @@ Do you want to save them before opening %1?</source>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name's extension)
+        <source> (default: the output name&apos;s extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1961,16 +1975,16 @@ Do you want to save them before opening %1?</source>
 </translation>
     </message>
     <message>
-        <source>unknown category "%1" (see --list)</source>
-        <translation>categoría desconocida "%1" (véase --list)</translation>
+        <source>unknown category &quot;%1&quot; (see --list)</source>
+        <translation>categoría desconocida &quot;%1&quot; (véase --list)</translation>
     </message>
     <message>
-        <source>unknown filter "%1" (see --list)</source>
-        <translation>filtro desconocido "%1" (véase --list)</translation>
+        <source>unknown filter &quot;%1&quot; (see --list)</source>
+        <translation>filtro desconocido &quot;%1&quot; (véase --list)</translation>
     </message>
     <message>
-        <source>filter argument "%1" is not a whole number</source>
-        <translation>el argumento de filtro "%1" no es un número entero</translation>
+        <source>filter argument &quot;%1&quot; is not a whole number</source>
+        <translation>el argumento de filtro &quot;%1&quot; no es un número entero</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2236,7 +2250,10 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%n failed so far</source>
-        <translation><numerusform>%n fallida hasta ahora</numerusform><numerusform>%n fallidas hasta ahora</numerusform></translation>
+        <translation>
+            <numerusform>%n fallida hasta ahora</numerusform>
+            <numerusform>%n fallidas hasta ahora</numerusform>
+        </translation>
     </message>
     <message>
         <source>Time spent %1, about %2 left</source>
@@ -2248,7 +2265,10 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%1 of %n photos</source>
-        <translation><numerusform>%1 de %n foto</numerusform><numerusform>%1 de %n fotos</numerusform></translation>
+        <translation>
+            <numerusform>%1 de %n foto</numerusform>
+            <numerusform>%1 de %n fotos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopping after the photos in flight...</source>
@@ -2278,7 +2298,7 @@ Do you want to save them before opening %1?</source>
         <translation>Campos: %1</translation>
     </message>
     <message>
-        <source>The first photo's: %1</source>
+        <source>The first photo&apos;s: %1</source>
         <translation>El de la primera foto: %1</translation>
     </message>
     <message>
@@ -2440,23 +2460,38 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Cancelado: %1 de %n foto procesada&lt;/b&gt; en %2; tiempo: %3.</numerusform><numerusform>&lt;b&gt;Cancelado: %1 de %n fotos procesadas&lt;/b&gt; en %2; tiempo: %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Cancelado: %1 de %n foto procesada&lt;/b&gt; en %2; tiempo: %3.</numerusform>
+            <numerusform>&lt;b&gt;Cancelado: %1 de %n fotos procesadas&lt;/b&gt; en %2; tiempo: %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Hecho: %1 de %n foto procesada&lt;/b&gt; en %2; tiempo: %3.</numerusform><numerusform>&lt;b&gt;Hecho: %1 de %n fotos procesadas&lt;/b&gt; en %2; tiempo: %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Hecho: %1 de %n foto procesada&lt;/b&gt; en %2; tiempo: %3.</numerusform>
+            <numerusform>&lt;b&gt;Hecho: %1 de %n fotos procesadas&lt;/b&gt; en %2; tiempo: %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n done already and left as they were.</source>
-        <translation><numerusform>%n ya estaba hecha y se ha dejado como estaba.</numerusform><numerusform>%n ya estaban hechas y se han dejado como estaban.</numerusform></translation>
+        <translation>
+            <numerusform>%n ya estaba hecha y se ha dejado como estaba.</numerusform>
+            <numerusform>%n ya estaban hechas y se han dejado como estaban.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n not rendered: the batch was cancelled.</source>
-        <translation><numerusform>%n sin procesar: se canceló el lote.</numerusform><numerusform>%n sin procesar: se canceló el lote.</numerusform></translation>
+        <translation>
+            <numerusform>%n sin procesar: se canceló el lote.</numerusform>
+            <numerusform>%n sin procesar: se canceló el lote.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n failed:</source>
-        <translation><numerusform>%n fallida:</numerusform><numerusform>%n fallidas:</numerusform></translation>
+        <translation>
+            <numerusform>%n fallida:</numerusform>
+            <numerusform>%n fallidas:</numerusform>
+        </translation>
     </message>
     <message>
         <source>None failed.</source>
@@ -2477,7 +2512,7 @@ Do you want to save them before opening %1?</source>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
         <translation>La proporción del marco de recorte; arrastre sus esquinas y lados sobre la foto</translation>
     </message>
     <message>
@@ -2573,7 +2608,10 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%n of the outputs exist already in %1.</source>
-        <translation><numerusform>%n de los archivos de salida ya existe en %1.</numerusform><numerusform>%n de los archivos de salida ya existen en %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n de los archivos de salida ya existe en %1.</numerusform>
+            <numerusform>%n de los archivos de salida ya existen en %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2631,7 +2669,7 @@ Do you want to save them before opening %1?</source>
         <translation>Carpeta</translation>
     </message>
     <message>
-        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
         <translation>{name}: el nombre de la foto; {folder}: el de su carpeta</translation>
     </message>
     <message>
@@ -2823,7 +2861,10 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>Looks %1-%2 of %n</source>
-        <translation><numerusform>Estilos %1-%2 de %n</numerusform><numerusform>Estilos %1-%2 de %n</numerusform></translation>
+        <translation>
+            <numerusform>Estilos %1-%2 de %n</numerusform>
+            <numerusform>Estilos %1-%2 de %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading your looks</source>

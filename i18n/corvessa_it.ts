@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Every photo as it ends, the latest at the foot</source>
-        <translation>Ogni foto appena completata, l'ultima in fondo</translation>
+        <translation>Ogni foto appena completata, l&apos;ultima in fondo</translation>
     </message>
     <message>
         <source>Photos that failed</source>
@@ -168,7 +168,7 @@
         <translation>Nome</translation>
     </message>
     <message>
-        <source>The pattern of the copy's name</source>
+        <source>The pattern of the copy&apos;s name</source>
         <translation>Lo schema del nome della copia</translation>
     </message>
     <message>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>takes back the last Apply</source>
-        <translation>annulla l'ultima applicazione</translation>
+        <translation>annulla l&apos;ultima applicazione</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>brings back the Apply Undo took back</source>
-        <translation>ripristina l'applicazione annullata</translation>
+        <translation>ripristina l&apos;applicazione annullata</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
-        <translation>interrompe l'apertura, l'elaborazione o le miniature in corso; nell'anteprima scarta lo stile; nel pannello Modifica lo chiude lasciando la foto com'era</translation>
+        <translation>interrompe l&apos;apertura, l&apos;elaborazione o le miniature in corso; nell&apos;anteprima scarta lo stile; nel pannello Modifica lo chiude lasciando la foto com&apos;era</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>held down, shows the photo as it was</source>
-        <translation>tenuto premuto, mostra la foto com'era</translation>
+        <translation>tenuto premuto, mostra la foto com&apos;era</translation>
     </message>
     <message>
         <source>Thumbnails</source>
@@ -331,8 +331,8 @@
         <translation>Anteprima</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail's look in the preview</source>
-        <translation>mostra nell'anteprima lo stile della miniatura selezionata</translation>
+        <source>shows the framed thumbnail&apos;s look in the preview</source>
+        <translation>mostra nell&apos;anteprima lo stile della miniatura selezionata</translation>
     </message>
     <message>
         <source>makes the edits your photo</source>
@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>the preview</source>
-        <translation>l'anteprima</translation>
+        <translation>l&apos;anteprima</translation>
     </message>
     <message>
         <source>the main window</source>
@@ -402,7 +402,7 @@
         <translation>Alte luci</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
         <translation>Sotto 0 recupera i dettagli delle zone chiare; sopra 0 le schiarisce</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Ombre</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
         <translation>Sopra 0 fa emergere i dettagli delle zone scure; sotto 0 le scurisce</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>La foto da aprire al posto della foto di esempio.</translation>
     </message>
     <message>
-        <source>Try 'corvessa --help'.</source>
-        <translation>Provare 'corvessa --help'.</translation>
+        <source>Try &apos;corvessa --help&apos;.</source>
+        <translation>Provare &apos;corvessa --help&apos;.</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>Tutte le immagini</translation>
     </message>
     <message>
-        <source>the format's own</source>
+        <source>the format&apos;s own</source>
         <translation>predefinita</translation>
     </message>
     <message>
@@ -560,7 +560,10 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation><numerusform>%n byte</numerusform><numerusform>%n byte</numerusform></translation>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -586,7 +589,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Burn</source>
-        <translation>Bruciatura d'angolo</translation>
+        <translation>Bruciatura d&apos;angolo</translation>
     </message>
     <message>
         <source>Edge Film Burn</source>
@@ -670,7 +673,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Cool flares, rainbow leaks and lens streaks laid over the photo</source>
-        <translation>Riflessi freddi, infiltrazioni arcobaleno e strisce dell'obiettivo sovrapposti alla foto</translation>
+        <translation>Riflessi freddi, infiltrazioni arcobaleno e strisce dell&apos;obiettivo sovrapposti alla foto</translation>
     </message>
     <message>
         <source>Light C</source>
@@ -678,7 +681,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Sunbeams</source>
-        <translation>Raggi dall'angolo</translation>
+        <translation>Raggi dall&apos;angolo</translation>
     </message>
     <message>
         <source>God Rays</source>
@@ -694,7 +697,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Sunburst Corner</source>
-        <translation>Raggiera d'angolo</translation>
+        <translation>Raggiera d&apos;angolo</translation>
     </message>
     <message>
         <source>Low Sun</source>
@@ -702,7 +705,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Hexagons</source>
-        <translation>Esagoni d'angolo</translation>
+        <translation>Esagoni d&apos;angolo</translation>
     </message>
     <message>
         <source>Amber Uplight</source>
@@ -774,7 +777,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Fireworks</source>
-        <translation>Fuochi nell'angolo</translation>
+        <translation>Fuochi nell&apos;angolo</translation>
     </message>
     <message>
         <source>Aurora Sky</source>
@@ -782,7 +785,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Summer Rainbow</source>
-        <translation>Arcobaleno d'estate</translation>
+        <translation>Arcobaleno d&apos;estate</translation>
     </message>
     <message>
         <source>Low Light Trails</source>
@@ -814,7 +817,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Fireworks, northern lights, rainbows and other wonders in the sky</source>
-        <translation>Fuochi d'artificio, aurore boreali, arcobaleni e altre meraviglie del cielo</translation>
+        <translation>Fuochi d&apos;artificio, aurore boreali, arcobaleni e altre meraviglie del cielo</translation>
     </message>
     <message>
         <source>Weather</source>
@@ -1238,7 +1241,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Halftone Corner</source>
-        <translation>Retino d'angolo</translation>
+        <translation>Retino d&apos;angolo</translation>
     </message>
     <message>
         <source>Zigzag Rules</source>
@@ -1477,7 +1480,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
-        <translation>Memoria insufficiente per l'immagine</translation>
+        <translation>Memoria insufficiente per l&apos;immagine</translation>
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
@@ -1529,7 +1532,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation>Impossibile riservare memoria per passare un'immagine: %1</translation>
+        <translation>Impossibile riservare memoria per passare un&apos;immagine: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
@@ -1557,11 +1560,11 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
-        <translation>Il file è incompleto: l'immagine manca di dettaglio o ne manca la parte inferiore</translation>
+        <translation>Il file è incompleto: l&apos;immagine manca di dettaglio o ne manca la parte inferiore</translation>
     </message>
     <message>
         <source>The file is incomplete: its lower part is missing</source>
-        <translation>Il file è incompleto: manca la parte inferiore dell'immagine</translation>
+        <translation>Il file è incompleto: manca la parte inferiore dell&apos;immagine</translation>
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
@@ -1569,7 +1572,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation>l'immagine è vuota</translation>
+        <translation>l&apos;immagine è vuota</translation>
     </message>
     <message>
         <source>the file holds no picture</source>
@@ -1577,11 +1580,11 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>the file ends before its picture does</source>
-        <translation>il file termina prima della fine dell'immagine</translation>
+        <translation>il file termina prima della fine dell&apos;immagine</translation>
     </message>
     <message>
         <source>the file ends before its last row</source>
-        <translation>il file termina prima dell'ultima riga dell'immagine</translation>
+        <translation>il file termina prima dell&apos;ultima riga dell&apos;immagine</translation>
     </message>
     <message>
         <source>its header cannot be read</source>
@@ -1649,7 +1652,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>a value is out of range</source>
-        <translation>un valore è fuori dall'intervallo ammesso</translation>
+        <translation>un valore è fuori dall&apos;intervallo ammesso</translation>
     </message>
     <message>
         <source>a value is not a finite number</source>
@@ -1692,28 +1695,28 @@ Salvarle prima di aprire %1?</translation>
         <translation>Lo schema dei nomi è vuoto</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a /</source>
-        <translation>Lo schema dei nomi "%1" non può contenere una /</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a /</source>
+        <translation>Lo schema dei nomi &quot;%1&quot; non può contenere una /</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation>Lo schema dei nomi "%1" non può contenere un byte zero</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
+        <translation>Lo schema dei nomi &quot;%1&quot; non può contenere un byte zero</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a } without a {</source>
-        <translation>Lo schema dei nomi "%1" ha una } senza una {</translation>
+        <source>The name pattern &quot;%1&quot; has a } without a {</source>
+        <translation>Lo schema dei nomi &quot;%1&quot; ha una } senza una {</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a { without a }</source>
-        <translation>Lo schema dei nomi "%1" ha una { senza una }</translation>
+        <source>The name pattern &quot;%1&quot; has a { without a }</source>
+        <translation>Lo schema dei nomi &quot;%1&quot; ha una { senza una }</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation>Lo schema dei nomi "%1" ha un campo sconosciuto %2; i campi sono %3</translation>
+        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
+        <translation>Lo schema dei nomi &quot;%1&quot; ha un campo sconosciuto %2; i campi sono %3</translation>
     </message>
     <message>
-        <source>The name pattern "%1" gives %2 no file name</source>
-        <translation>Lo schema dei nomi "%1" non dà a %2 alcun nome di file</translation>
+        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
+        <translation>Lo schema dei nomi &quot;%1&quot; non dà a %2 alcun nome di file</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1737,6 +1740,17 @@ Salvarle prima di aprire %1?</translation>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra l&apos;aiuto sulle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra l&apos;aiuto, incluse le opzioni specifiche di Qt.</translation>
+    </message>
+</context>
+<context>
     <name>Remembered</name>
     <message>
         <source>Settings are not kept: %1 — %2</source>
@@ -1755,7 +1769,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>%1 is not a folder of your own that only you may write to</source>
-        <translation>%1 non è una cartella propria in cui solo l'utente può scrivere</translation>
+        <translation>%1 non è una cartella propria in cui solo l&apos;utente può scrivere</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
@@ -1816,7 +1830,7 @@ Salvarle prima di aprire %1?</translation>
     <name>TFormMain</name>
     <message>
         <source>Click the small photo  to preveiw and apply this effect.</source>
-        <translation>Fare clic sulla miniatura per vedere l'anteprima e applicare questo stile.</translation>
+        <translation>Fare clic sulla miniatura per vedere l&apos;anteprima e applicare questo stile.</translation>
     </message>
     <message>
         <source>One look on many photos (%1)</source>
@@ -1850,15 +1864,15 @@ Salvarle prima di aprire %1?</translation>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo's shape
+                      largest upright rectangle of the photo&apos;s shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
   --adjust KEY=VALUE,...  adjust, 0 leaving it as it is:
 </source>
-        <translation>Modifiche (prima dello stile o da sole; sempre in quest'ordine, qualunque sia l'ordine indicato):
+        <translation>Modifiche (prima dello stile o da sole; sempre in quest&apos;ordine, qualunque sia l&apos;ordine indicato):
   --rotate 90|180|270 ruota in senso orario
-  --flip h|v          riflette da sinistra a destra (h) o dall'alto in basso (v); ripetibile
+  --flip h|v          riflette da sinistra a destra (h) o dall&apos;alto in basso (v); ripetibile
   --straighten DEG    ruota da -45 a 45 gradi in senso orario, a passi di 0.1, mantenendo il
                       rettangolo diritto più grande con le proporzioni della foto
   --crop X,Y,W,H      mantiene quel rettangolo, in pixel della foto già ruotata e
@@ -1898,13 +1912,13 @@ Salvarle prima di aprire %1?</translation>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output's colours converted to sRGB from the photo's profile
+  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>uso:   corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1936,12 +1950,12 @@ Salvarle prima di aprire %1?</translation>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation>Opzioni per l'elaborazione in serie (con -o OUTDIR, dopo --look, --lut o le sole modifiche):
+        <translation>Opzioni per l&apos;elaborazione in serie (con -o OUTDIR, dopo --look, --lut o le sole modifiche):
   --files-from FILE   altri file di ingresso, uno per riga (- per lo standard input)
   -0, --null          i nomi in --files-from terminano con un byte NUL invece che a fine riga
                       (find -print0), per nomi che contengono un a capo
@@ -1951,26 +1965,26 @@ Salvarle prima di aprire %1?</translation>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name's extension)
+        <source> (default: the output name&apos;s extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
-        <translation> (predefinito: l'estensione del nome del risultato)
+        <translation> (predefinito: l&apos;estensione del nome del risultato)
   --skip-existing     lascia invariati i risultati già esistenti
   --report FILE       una riga JSON per foto (- per lo standard output); vedere corvessa-render(1)
 </translation>
     </message>
     <message>
-        <source>unknown category "%1" (see --list)</source>
-        <translation>categoria sconosciuta "%1" (vedere --list)</translation>
+        <source>unknown category &quot;%1&quot; (see --list)</source>
+        <translation>categoria sconosciuta &quot;%1&quot; (vedere --list)</translation>
     </message>
     <message>
-        <source>unknown filter "%1" (see --list)</source>
-        <translation>filtro sconosciuto "%1" (vedere --list)</translation>
+        <source>unknown filter &quot;%1&quot; (see --list)</source>
+        <translation>filtro sconosciuto &quot;%1&quot; (vedere --list)</translation>
     </message>
     <message>
-        <source>filter argument "%1" is not a whole number</source>
-        <translation>l'argomento del filtro "%1" non è un numero intero</translation>
+        <source>filter argument &quot;%1&quot; is not a whole number</source>
+        <translation>l&apos;argomento del filtro &quot;%1&quot; non è un numero intero</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2208,7 +2222,7 @@ Salvarle prima di aprire %1?</translation>
     <name>corvessa::TBatchProgressPage</name>
     <message>
         <source>The main window stays usable; closing this dialog lets the batch go on.</source>
-        <translation>La finestra principale resta utilizzabile; chiudendo questa finestra l'elaborazione in serie prosegue.</translation>
+        <translation>La finestra principale resta utilizzabile; chiudendo questa finestra l&apos;elaborazione in serie prosegue.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2236,7 +2250,10 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n failed so far</source>
-        <translation><numerusform>%n non riuscita finora</numerusform><numerusform>%n non riuscite finora</numerusform></translation>
+        <translation>
+            <numerusform>%n non riuscita finora</numerusform>
+            <numerusform>%n non riuscite finora</numerusform>
+        </translation>
     </message>
     <message>
         <source>Time spent %1, about %2 left</source>
@@ -2248,7 +2265,10 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n photos</source>
-        <translation><numerusform>%1 foto su %n</numerusform><numerusform>%1 foto su %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 foto su %n</numerusform>
+            <numerusform>%1 foto su %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopping after the photos in flight...</source>
@@ -2263,11 +2283,11 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>The look in the preview: %1</source>
-        <translation>Lo stile nell'anteprima: %1</translation>
+        <translation>Lo stile nell&apos;anteprima: %1</translation>
     </message>
     <message>
         <source>The look in the preview (none shown yet)</source>
-        <translation>Lo stile nell'anteprima (ancora nessuno)</translation>
+        <translation>Lo stile nell&apos;anteprima (ancora nessuno)</translation>
     </message>
     <message>
         <source>This look takes no colour</source>
@@ -2278,7 +2298,7 @@ Salvarle prima di aprire %1?</translation>
         <translation>Campi: %1</translation>
     </message>
     <message>
-        <source>The first photo's: %1</source>
+        <source>The first photo&apos;s: %1</source>
         <translation>Per la prima foto: %1</translation>
     </message>
     <message>
@@ -2440,23 +2460,38 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Serie annullata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform><numerusform>&lt;b&gt;Serie annullata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Serie annullata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform>
+            <numerusform>&lt;b&gt;Serie annullata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Serie completata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform><numerusform>&lt;b&gt;Serie completata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Serie completata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform>
+            <numerusform>&lt;b&gt;Serie completata: foto elaborate %1 su %n&lt;/b&gt; nella cartella %2 in %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n done already and left as they were.</source>
-        <translation><numerusform>%n foto già elaborata e lasciata com'era.</numerusform><numerusform>%n foto già elaborate e lasciate com'erano.</numerusform></translation>
+        <translation>
+            <numerusform>%n foto già elaborata e lasciata com&apos;era.</numerusform>
+            <numerusform>%n foto già elaborate e lasciate com&apos;erano.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n not rendered: the batch was cancelled.</source>
-        <translation><numerusform>%n foto non elaborata: la serie è stata annullata.</numerusform><numerusform>%n foto non elaborate: la serie è stata annullata.</numerusform></translation>
+        <translation>
+            <numerusform>%n foto non elaborata: la serie è stata annullata.</numerusform>
+            <numerusform>%n foto non elaborate: la serie è stata annullata.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n failed:</source>
-        <translation><numerusform>%n foto non riuscita:</numerusform><numerusform>%n foto non riuscite:</numerusform></translation>
+        <translation>
+            <numerusform>%n foto non riuscita:</numerusform>
+            <numerusform>%n foto non riuscite:</numerusform>
+        </translation>
     </message>
     <message>
         <source>None failed.</source>
@@ -2477,7 +2512,7 @@ Salvarle prima di aprire %1?</translation>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
         <translation>La forma del riquadro di ritaglio; trascinarne gli angoli e i lati sulla foto</translation>
     </message>
     <message>
@@ -2514,7 +2549,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Mirrors the photo top to bottom</source>
-        <translation>Riflette la foto dall'alto in basso</translation>
+        <translation>Riflette la foto dall&apos;alto in basso</translation>
     </message>
     <message>
         <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
@@ -2542,7 +2577,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Closes the panel; the photo stays as it was (%1)</source>
-        <translation>Chiude il pannello; la foto resta com'era (%1)</translation>
+        <translation>Chiude il pannello; la foto resta com&apos;era (%1)</translation>
     </message>
     <message>
         <source>Makes the edits your photo (%1)</source>
@@ -2573,7 +2608,10 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n of the outputs exist already in %1.</source>
-        <translation><numerusform>%n file di destinazione esiste già in %1.</numerusform><numerusform>%n file di destinazione esistono già in %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n file di destinazione esiste già in %1.</numerusform>
+            <numerusform>%n file di destinazione esistono già in %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2631,7 +2669,7 @@ Salvarle prima di aprire %1?</translation>
         <translation>Cartella</translation>
     </message>
     <message>
-        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
         <translation>{name}: il nome della foto, {folder}: quello della sua cartella</translation>
     </message>
     <message>
@@ -2660,7 +2698,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>The name of an export takes {name} and {folder}</source>
-        <translation>Il nome di un'esportazione accetta {name} e {folder}</translation>
+        <translation>Il nome di un&apos;esportazione accetta {name} e {folder}</translation>
     </message>
     <message>
         <source>estimating...</source>
@@ -2823,7 +2861,10 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message numerus="yes">
         <source>Looks %1-%2 of %n</source>
-        <translation><numerusform>Stili %1-%2 di %n</numerusform><numerusform>Stili %1-%2 di %n</numerusform></translation>
+        <translation>
+            <numerusform>Stili %1-%2 di %n</numerusform>
+            <numerusform>Stili %1-%2 di %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading your looks</source>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
@@ -168,7 +168,7 @@
         <translation>名前</translation>
     </message>
     <message>
-        <source>The pattern of the copy's name</source>
+        <source>The pattern of the copy&apos;s name</source>
         <translation>コピーの名前のパターンです</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>プレビュー</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail's look in the preview</source>
+        <source>shows the framed thumbnail&apos;s look in the preview</source>
         <translation>枠で選んだサムネイルのルックをプレビューに表示します</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>ハイライト</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
         <translation>0 未満で明るい部分のディテールを取り戻し、0 より上ではさらに明るくします</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>シャドウ</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
         <translation>0 より上で暗い部分のディテールを引き出し、0 未満ではさらに暗くします</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>サンプル写真の代わりに開く写真。</translation>
     </message>
     <message>
-        <source>Try 'corvessa --help'.</source>
-        <translation>詳しくは 'corvessa --help' を実行してください。</translation>
+        <source>Try &apos;corvessa --help&apos;.</source>
+        <translation>詳しくは &apos;corvessa --help&apos; を実行してください。</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>すべての画像</translation>
     </message>
     <message>
-        <source>the format's own</source>
+        <source>the format&apos;s own</source>
         <translation>形式の既定値</translation>
     </message>
     <message>
@@ -560,7 +560,9 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation><numerusform>%n バイト</numerusform></translation>
+        <translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1692,28 +1694,28 @@ Do you want to save them before opening %1?</source>
         <translation>名前のパターンが空です</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a /</source>
-        <translation>名前のパターン "%1" には / を含められません</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a /</source>
+        <translation>名前のパターン &quot;%1&quot; には / を含められません</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation>名前のパターン "%1" にはゼロバイトを含められません</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
+        <translation>名前のパターン &quot;%1&quot; にはゼロバイトを含められません</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a } without a {</source>
-        <translation>名前のパターン "%1" に、対応する { のない } があります</translation>
+        <source>The name pattern &quot;%1&quot; has a } without a {</source>
+        <translation>名前のパターン &quot;%1&quot; に、対応する { のない } があります</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a { without a }</source>
-        <translation>名前のパターン "%1" に、対応する } のない { があります</translation>
+        <source>The name pattern &quot;%1&quot; has a { without a }</source>
+        <translation>名前のパターン &quot;%1&quot; に、対応する } のない { があります</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation>名前のパターン "%1" に不明なフィールド %2 があります。使えるフィールド: %3</translation>
+        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
+        <translation>名前のパターン &quot;%1&quot; に不明なフィールド %2 があります。使えるフィールド: %3</translation>
     </message>
     <message>
-        <source>The name pattern "%1" gives %2 no file name</source>
-        <translation>名前のパターン "%1" では %2 のファイル名ができません</translation>
+        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
+        <translation>名前のパターン &quot;%1&quot; では %2 のファイル名ができません</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1734,6 +1736,17 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>コマンドラインオプションのヘルプを表示します。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Qt 固有のオプションを含むヘルプを表示します。</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +1863,7 @@ Do you want to save them before opening %1?</source>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo's shape
+                      largest upright rectangle of the photo&apos;s shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1898,13 +1911,13 @@ Do you want to save them before opening %1?</source>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output's colours converted to sRGB from the photo's profile
+  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>使い方: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1936,7 +1949,7 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1950,7 +1963,7 @@ Do you want to save them before opening %1?</source>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name's extension)
+        <source> (default: the output name&apos;s extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1960,16 +1973,16 @@ Do you want to save them before opening %1?</source>
 </translation>
     </message>
     <message>
-        <source>unknown category "%1" (see --list)</source>
-        <translation>不明なカテゴリー "%1" (--list を参照)</translation>
+        <source>unknown category &quot;%1&quot; (see --list)</source>
+        <translation>不明なカテゴリー &quot;%1&quot; (--list を参照)</translation>
     </message>
     <message>
-        <source>unknown filter "%1" (see --list)</source>
-        <translation>不明なフィルター "%1" (--list を参照)</translation>
+        <source>unknown filter &quot;%1&quot; (see --list)</source>
+        <translation>不明なフィルター &quot;%1&quot; (--list を参照)</translation>
     </message>
     <message>
-        <source>filter argument "%1" is not a whole number</source>
-        <translation>フィルターの引数 "%1" は整数ではありません</translation>
+        <source>filter argument &quot;%1&quot; is not a whole number</source>
+        <translation>フィルターの引数 &quot;%1&quot; は整数ではありません</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2235,7 +2248,9 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%n failed so far</source>
-        <translation><numerusform>これまでに %n 枚が失敗</numerusform></translation>
+        <translation>
+            <numerusform>これまでに %n 枚が失敗</numerusform>
+        </translation>
     </message>
     <message>
         <source>Time spent %1, about %2 left</source>
@@ -2247,7 +2262,9 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%1 of %n photos</source>
-        <translation><numerusform>%1 / %n 枚</numerusform></translation>
+        <translation>
+            <numerusform>%1 / %n 枚</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopping after the photos in flight...</source>
@@ -2277,7 +2294,7 @@ Do you want to save them before opening %1?</source>
         <translation>フィールド: %1</translation>
     </message>
     <message>
-        <source>The first photo's: %1</source>
+        <source>The first photo&apos;s: %1</source>
         <translation>最初の写真の場合: %1</translation>
     </message>
     <message>
@@ -2439,23 +2456,33 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;キャンセル済み: %n 枚中 %1 枚を処理しました&lt;/b&gt; (出力先: %2、所要時間: %3)。</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;キャンセル済み: %n 枚中 %1 枚を処理しました&lt;/b&gt; (出力先: %2、所要時間: %3)。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;完了: %n 枚中 %1 枚を処理しました&lt;/b&gt; (出力先: %2、所要時間: %3)。</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;完了: %n 枚中 %1 枚を処理しました&lt;/b&gt; (出力先: %2、所要時間: %3)。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n done already and left as they were.</source>
-        <translation><numerusform>%n 枚は処理済みのため、そのままにしました。</numerusform></translation>
+        <translation>
+            <numerusform>%n 枚は処理済みのため、そのままにしました。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n not rendered: the batch was cancelled.</source>
-        <translation><numerusform>%n 枚は処理されませんでした: 一括処理がキャンセルされました。</numerusform></translation>
+        <translation>
+            <numerusform>%n 枚は処理されませんでした: 一括処理がキャンセルされました。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n failed:</source>
-        <translation><numerusform>%n 枚が失敗しました:</numerusform></translation>
+        <translation>
+            <numerusform>%n 枚が失敗しました:</numerusform>
+        </translation>
     </message>
     <message>
         <source>None failed.</source>
@@ -2476,7 +2503,7 @@ Do you want to save them before opening %1?</source>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
         <translation>切り抜き枠の縦横比です。写真上で枠の角や辺をドラッグしてください</translation>
     </message>
     <message>
@@ -2572,7 +2599,9 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>%n of the outputs exist already in %1.</source>
-        <translation><numerusform>%1 には、出力するファイルのうち %n 個がすでに存在します。</numerusform></translation>
+        <translation>
+            <numerusform>%1 には、出力するファイルのうち %n 個がすでに存在します。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2630,7 +2659,7 @@ Do you want to save them before opening %1?</source>
         <translation>フォルダー</translation>
     </message>
     <message>
-        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
         <translation>{name}: 写真の名前、{folder}: 写真があるフォルダーの名前</translation>
     </message>
     <message>
@@ -2822,7 +2851,9 @@ Do you want to save them before opening %1?</source>
     </message>
     <message numerus="yes">
         <source>Looks %1-%2 of %n</source>
-        <translation><numerusform>ルック %1～%2 (全 %n 件)</numerusform></translation>
+        <translation>
+            <numerusform>ルック %1～%2 (全 %n 件)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading your looks</source>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
@@ -168,7 +168,7 @@
         <translation>Nome</translation>
     </message>
     <message>
-        <source>The pattern of the copy's name</source>
+        <source>The pattern of the copy&apos;s name</source>
         <translation>O padrão do nome da cópia</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>Pré-visualização</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail's look in the preview</source>
+        <source>shows the framed thumbnail&apos;s look in the preview</source>
         <translation>mostra na pré-visualização o estilo da miniatura selecionada</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Realces</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
         <translation>Abaixo de 0 recupera os detalhes das áreas claras; acima de 0 as clareia</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Sombras</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
         <translation>Acima de 0 revela os detalhes das áreas escuras; abaixo de 0 as aprofunda</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>A foto a abrir no lugar da foto de exemplo.</translation>
     </message>
     <message>
-        <source>Try 'corvessa --help'.</source>
-        <translation>Tente 'corvessa --help'.</translation>
+        <source>Try &apos;corvessa --help&apos;.</source>
+        <translation>Tente &apos;corvessa --help&apos;.</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>Todas as imagens</translation>
     </message>
     <message>
-        <source>the format's own</source>
+        <source>the format&apos;s own</source>
         <translation>padrão do formato</translation>
     </message>
     <message>
@@ -560,7 +560,10 @@ Deseja salvá-las antes de abrir %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
-        <translation><numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1692,28 +1695,28 @@ Deseja salvá-las antes de abrir %1?</translation>
         <translation>O padrão de nome está vazio</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a /</source>
-        <translation>O padrão de nome "%1" não pode conter /</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a /</source>
+        <translation>O padrão de nome &quot;%1&quot; não pode conter /</translation>
     </message>
     <message>
-        <source>The name pattern "%1" may not hold a zero byte</source>
-        <translation>O padrão de nome "%1" não pode conter um byte zero</translation>
+        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
+        <translation>O padrão de nome &quot;%1&quot; não pode conter um byte zero</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a } without a {</source>
-        <translation>O padrão de nome "%1" tem um } sem um {</translation>
+        <source>The name pattern &quot;%1&quot; has a } without a {</source>
+        <translation>O padrão de nome &quot;%1&quot; tem um } sem um {</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has a { without a }</source>
-        <translation>O padrão de nome "%1" tem um { sem um }</translation>
+        <source>The name pattern &quot;%1&quot; has a { without a }</source>
+        <translation>O padrão de nome &quot;%1&quot; tem um { sem um }</translation>
     </message>
     <message>
-        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
-        <translation>O padrão de nome "%1" tem um campo desconhecido %2; os campos são %3</translation>
+        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
+        <translation>O padrão de nome &quot;%1&quot; tem um campo desconhecido %2; os campos são %3</translation>
     </message>
     <message>
-        <source>The name pattern "%1" gives %2 no file name</source>
-        <translation>O padrão de nome "%1" aplicado a %2 não gera nome de arquivo</translation>
+        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
+        <translation>O padrão de nome &quot;%1&quot; aplicado a %2 não gera nome de arquivo</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1734,6 +1737,17 @@ Deseja salvá-las antes de abrir %1?</translation>
     <message>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
     </message>
 </context>
 <context>
@@ -1850,7 +1864,7 @@ Deseja salvá-las antes de abrir %1?</translation>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo's shape
+                      largest upright rectangle of the photo&apos;s shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1898,13 +1912,13 @@ Deseja salvá-las antes de abrir %1?</translation>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output's colours converted to sRGB from the photo's profile
+  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>uso: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1936,7 +1950,7 @@ Deseja salvá-las antes de abrir %1?</translation>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1950,7 +1964,7 @@ Deseja salvá-las antes de abrir %1?</translation>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name's extension)
+        <source> (default: the output name&apos;s extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1960,16 +1974,16 @@ Deseja salvá-las antes de abrir %1?</translation>
 </translation>
     </message>
     <message>
-        <source>unknown category "%1" (see --list)</source>
-        <translation>categoria desconhecida "%1" (veja --list)</translation>
+        <source>unknown category &quot;%1&quot; (see --list)</source>
+        <translation>categoria desconhecida &quot;%1&quot; (veja --list)</translation>
     </message>
     <message>
-        <source>unknown filter "%1" (see --list)</source>
-        <translation>filtro desconhecido "%1" (veja --list)</translation>
+        <source>unknown filter &quot;%1&quot; (see --list)</source>
+        <translation>filtro desconhecido &quot;%1&quot; (veja --list)</translation>
     </message>
     <message>
-        <source>filter argument "%1" is not a whole number</source>
-        <translation>o argumento de filtro "%1" não é um número inteiro</translation>
+        <source>filter argument &quot;%1&quot; is not a whole number</source>
+        <translation>o argumento de filtro &quot;%1&quot; não é um número inteiro</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2235,7 +2249,10 @@ Deseja salvá-las antes de abrir %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n failed so far</source>
-        <translation><numerusform>%n falhou até agora</numerusform><numerusform>%n falharam até agora</numerusform></translation>
+        <translation>
+            <numerusform>%n falhou até agora</numerusform>
+            <numerusform>%n falharam até agora</numerusform>
+        </translation>
     </message>
     <message>
         <source>Time spent %1, about %2 left</source>
@@ -2247,7 +2264,10 @@ Deseja salvá-las antes de abrir %1?</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n photos</source>
-        <translation><numerusform>%1 de %n foto</numerusform><numerusform>%1 de %n fotos</numerusform></translation>
+        <translation>
+            <numerusform>%1 de %n foto</numerusform>
+            <numerusform>%1 de %n fotos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Stopping after the photos in flight...</source>
@@ -2277,7 +2297,7 @@ Deseja salvá-las antes de abrir %1?</translation>
         <translation>Campos: %1</translation>
     </message>
     <message>
-        <source>The first photo's: %1</source>
+        <source>The first photo&apos;s: %1</source>
         <translation>Para a primeira foto: %1</translation>
     </message>
     <message>
@@ -2439,23 +2459,38 @@ Deseja salvá-las antes de abrir %1?</translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Cancelado: %1 de %n foto renderizada&lt;/b&gt; na pasta %2 em %3.</numerusform><numerusform>&lt;b&gt;Cancelado: %1 de %n fotos renderizadas&lt;/b&gt; na pasta %2 em %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Cancelado: %1 de %n foto renderizada&lt;/b&gt; na pasta %2 em %3.</numerusform>
+            <numerusform>&lt;b&gt;Cancelado: %1 de %n fotos renderizadas&lt;/b&gt; na pasta %2 em %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
-        <translation><numerusform>&lt;b&gt;Concluído: %1 de %n foto renderizada&lt;/b&gt; na pasta %2 em %3.</numerusform><numerusform>&lt;b&gt;Concluído: %1 de %n fotos renderizadas&lt;/b&gt; na pasta %2 em %3.</numerusform></translation>
+        <translation>
+            <numerusform>&lt;b&gt;Concluído: %1 de %n foto renderizada&lt;/b&gt; na pasta %2 em %3.</numerusform>
+            <numerusform>&lt;b&gt;Concluído: %1 de %n fotos renderizadas&lt;/b&gt; na pasta %2 em %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n done already and left as they were.</source>
-        <translation><numerusform>%n já feita e deixada como estava.</numerusform><numerusform>%n já feitas e deixadas como estavam.</numerusform></translation>
+        <translation>
+            <numerusform>%n já feita e deixada como estava.</numerusform>
+            <numerusform>%n já feitas e deixadas como estavam.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n not rendered: the batch was cancelled.</source>
-        <translation><numerusform>%n não renderizada: o lote foi cancelado.</numerusform><numerusform>%n não renderizadas: o lote foi cancelado.</numerusform></translation>
+        <translation>
+            <numerusform>%n não renderizada: o lote foi cancelado.</numerusform>
+            <numerusform>%n não renderizadas: o lote foi cancelado.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n failed:</source>
-        <translation><numerusform>%n falhou:</numerusform><numerusform>%n falharam:</numerusform></translation>
+        <translation>
+            <numerusform>%n falhou:</numerusform>
+            <numerusform>%n falharam:</numerusform>
+        </translation>
     </message>
     <message>
         <source>None failed.</source>
@@ -2476,7 +2511,7 @@ Deseja salvá-las antes de abrir %1?</translation>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
         <translation>O formato da área de recorte; arraste os cantos e os lados sobre a foto</translation>
     </message>
     <message>
@@ -2572,7 +2607,10 @@ Deseja salvá-las antes de abrir %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n of the outputs exist already in %1.</source>
-        <translation><numerusform>%n das saídas já existe em %1.</numerusform><numerusform>%n das saídas já existem em %1.</numerusform></translation>
+        <translation>
+            <numerusform>%n das saídas já existe em %1.</numerusform>
+            <numerusform>%n das saídas já existem em %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2630,7 +2668,7 @@ Deseja salvá-las antes de abrir %1?</translation>
         <translation>Pasta</translation>
     </message>
     <message>
-        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
         <translation>{name}: o nome da foto, {folder}: o nome da pasta dela</translation>
     </message>
     <message>
@@ -2822,7 +2860,10 @@ Deseja salvá-las antes de abrir %1?</translation>
     </message>
     <message numerus="yes">
         <source>Looks %1-%2 of %n</source>
-        <translation><numerusform>Estilos %1-%2 de %n</numerusform><numerusform>Estilos %1-%2 de %n</numerusform></translation>
+        <translation>
+            <numerusform>Estilos %1-%2 de %n</numerusform>
+            <numerusform>Estilos %1-%2 de %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reading your looks</source>

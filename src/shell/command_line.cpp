@@ -6,6 +6,17 @@
 
 namespace corvessa {
 
+namespace {
+
+// Two texts of Qt's parser that Qt's own translations lack in some of our
+// languages; ours answer where Qt's have nothing.
+[[maybe_unused]] const char* const kParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
+}  // namespace
+
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's own one-dash options (-reverse, -style) are words, not letters:
