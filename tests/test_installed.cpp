@@ -142,6 +142,25 @@ TEST_F(InstalledPrograms, TheRendererFindsTheInstalledLookPack) {
     }
 }
 
+// The installed programs find their translations: each language's help
+// text differs from the English, and the help pages ship beside them.
+TEST_F(InstalledPrograms, BothProgramsSpeakEachShippedLanguage) {
+    const auto help = [this](const char* program, const char* language) {
+        qputenv("LANGUAGE", language);
+        auto run = Start(QString::fromLatin1(program), {QStringLiteral("--help")});
+        EXPECT_TRUE(Ends(*run, 0)) << program << " " << language;
+        qputenv("LANGUAGE", "en");
+        return run->readAllStandardOutput();
+    };
+    for (const char* program : {"/bin/corvessa", "/bin/corvessa-render"}) {
+        const QByteArray english = help(program, "en");
+        for (const char* language : {"de", "fr", "es", "it", "pt_BR", "ja"}) {
+            EXPECT_NE(help(program, language), english) << program << " " << language;
+            EXPECT_TRUE(fs::is_regular_file(kUsr + "/share/corvessa/help_" + language + ".html")) << language;
+        }
+    }
+}
+
 // WebP is written and read by the installed codec helper.
 TEST_F(InstalledPrograms, TheRendererWritesAndReadsThroughTheInstalledCodecHelper) {
     const QString photo = Photo("photo.bmp", 40, 30), webp = QString::fromStdString(photos_.File("photo.webp"));
