@@ -1738,6 +1738,10 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>{name}, {folder}, {category}, {effect} and {look}</source>
+        <translation>{name}, {folder}, {category}, {effect} und {look}</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

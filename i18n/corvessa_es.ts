@@ -1738,6 +1738,10 @@ Do you want to save them before opening %1?</source>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>{name}, {folder}, {category}, {effect} and {look}</source>
+        <translation>{name}, {folder}, {category}, {effect} y {look}</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

@@ -1738,6 +1738,10 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>{name}, {folder}, {category}, {effect} and {look}</source>
+        <translation>{name}, {folder}, {category}, {effect} et {look}</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

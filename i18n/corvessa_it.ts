@@ -1738,6 +1738,10 @@ Salvarle prima di aprire %1?</translation>
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>{name}, {folder}, {category}, {effect} and {look}</source>
+        <translation>{name}, {folder}, {category}, {effect} e {look}</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

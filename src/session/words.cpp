@@ -101,6 +101,7 @@ const char* const kMessagePatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "The name pattern \"%1\" has a { without a }"),
     QT_TRANSLATE_NOOP("Messages", "The name pattern \"%1\" has an unknown field %2; the fields are %3"),
     QT_TRANSLATE_NOOP("Messages", "The name pattern \"%1\" gives %2 no file name"),
+    QT_TRANSLATE_NOOP("Messages", "{name}, {folder}, {category}, {effect} and {look}"),
     QT_TRANSLATE_NOOP("Messages", "done already"),
     QT_TRANSLATE_NOOP("Messages", "My Looks cannot be read or added to: %1"),
     QT_TRANSLATE_NOOP("Messages", "No looks"),
