@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
@@ -168,7 +168,7 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>The pattern of the copy&apos;s name</source>
+        <source>The pattern of the copy's name</source>
         <translation>Das Namensmuster der Kopie</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>Vorschau</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail&apos;s look in the preview</source>
+        <source>shows the framed thumbnail's look in the preview</source>
         <translation>zeigt den Look der markierten Miniatur in der Vorschau</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Lichter</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
         <translation>Unter 0 holt Details heller Bereiche zurück; über 0 hellt sie auf</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Tiefen</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
         <translation>Über 0 holt Details dunkler Bereiche hervor; unter 0 vertieft sie</translation>
     </message>
     <message>
@@ -473,7 +473,7 @@
         <translation>Das Foto, das statt des Beispielfotos geöffnet wird.</translation>
     </message>
     <message>
-        <source>Try &apos;corvessa --help&apos;.</source>
+        <source>Try 'corvessa --help'.</source>
         <translation>„corvessa --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
@@ -488,7 +488,7 @@
         <translation>Alle Bilder</translation>
     </message>
     <message>
-        <source>the format&apos;s own</source>
+        <source>the format's own</source>
         <translation>Formatstandard</translation>
     </message>
     <message>
@@ -1695,27 +1695,27 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
         <translation>Das Namensmuster ist leer</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a /</source>
+        <source>The name pattern "%1" may not hold a /</source>
         <translation>Das Namensmuster „%1“ darf kein / enthalten</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
+        <source>The name pattern "%1" may not hold a zero byte</source>
         <translation>Das Namensmuster „%1“ darf kein Nullbyte enthalten</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a } without a {</source>
+        <source>The name pattern "%1" has a } without a {</source>
         <translation>Das Namensmuster „%1“ enthält } ohne {</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a { without a }</source>
+        <source>The name pattern "%1" has a { without a }</source>
         <translation>Das Namensmuster „%1“ enthält { ohne }</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
         <translation>Das Namensmuster „%1“ enthält das unbekannte Feld %2; die Felder sind %3</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
+        <source>The name pattern "%1" gives %2 no file name</source>
         <translation>Das Namensmuster „%1“ ergibt für %2 keinen Dateinamen</translation>
     </message>
     <message>
@@ -1741,6 +1741,122 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     <message>
         <source>{name}, {folder}, {category}, {effect} and {look}</source>
         <translation>{name}, {folder}, {category}, {effect} und {look}</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>PNG-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>nothing to compress</source>
+        <translation>nichts zu komprimieren</translation>
+    </message>
+    <message>
+        <source>libjxl cannot encode the picture</source>
+        <translation>libjxl kann das Bild nicht codieren</translation>
+    </message>
+    <message>
+        <source>libheif cannot write the file</source>
+        <translation>libheif kann die Datei nicht schreiben</translation>
+    </message>
+    <message>
+        <source>libheif has no encoder for %1</source>
+        <translation>libheif hat keinen Encoder für %1</translation>
+    </message>
+    <message>
+        <source>libwebp does not match its headers</source>
+        <translation>libwebp passt nicht zu den eigenen Header-Dateien</translation>
+    </message>
+    <message>
+        <source>libwebp cannot encode the picture (error %1)</source>
+        <translation>libwebp kann das Bild nicht codieren (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot take the picture</source>
+        <translation>libwebpmux kann das Bild nicht übernehmen</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot write the file</source>
+        <translation>libwebpmux kann die Datei nicht schreiben</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of picture data can hold</source>
+        <translation>es gibt %1 x %2 Pixel an, mehr als seine %3 Byte Bilddaten fassen können</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of losslessly compressed picture data can hold</source>
+        <translation>es gibt %1 x %2 Pixel an, mehr als seine %3 Byte verlustfrei komprimierter Bilddaten fassen können</translation>
+    </message>
+    <message>
+        <source>its tiles of %1 x %2 are larger than the cells of its grid of %3 x %4 for %5 x %6 pixels</source>
+        <translation>seine Kacheln von %1 x %2 sind größer als die Zellen seines Rasters von %3 x %4 für %5 x %6 Pixel</translation>
+    </message>
+    <message>
+        <source>its %1 tiles hold more than its %2 x %3 pixels</source>
+        <translation>seine %1 Kacheln enthalten mehr als seine %2 x %3 Pixel</translation>
+    </message>
+    <message>
+        <source>it has more than %1 items</source>
+        <translation>es enthält mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits</source>
+        <translation>Abtastwerte mit %1 Bit</translation>
+    </message>
+    <message>
+        <source>its first picture is made of more than %1 layers</source>
+        <translation>sein erstes Bild besteht aus mehr als %1 Ebenen</translation>
+    </message>
+    <message>
+        <source>its layers claim %1 pixels, more than its %2 bytes can hold</source>
+        <translation>seine Ebenen geben %1 Pixel an, mehr als seine %2 Byte fassen können</translation>
+    </message>
+    <message>
+        <source>its tag %1 lies past the end of the file</source>
+        <translation>sein Eintrag %1 liegt hinter dem Ende der Datei</translation>
+    </message>
+    <message>
+        <source>its colour filter pattern does not match its size</source>
+        <translation>sein Farbfiltermuster passt nicht zu seiner Größe</translation>
+    </message>
+    <message>
+        <source>its tile %1 codes more pixels than the tile holds</source>
+        <translation>seine Kachel %1 codiert mehr Pixel, als die Kachel fasst</translation>
+    </message>
+    <message>
+        <source>its strip %1 codes more pixels than the picture holds</source>
+        <translation>seine Zeilengruppe %1 codiert mehr Pixel, als das Bild fasst</translation>
+    </message>
+    <message>
+        <source>libjxl cannot decode it</source>
+        <translation>libjxl kann es nicht decodieren</translation>
+    </message>
+    <message>
+        <source>LibRaw made no picture of it</source>
+        <translation>LibRaw hat kein Bild daraus erzeugt</translation>
+    </message>
+    <message>
+        <source>JPEG stream has more scans than its file could hold (more than %1, or far too many for its size)</source>
+        <translation>Der JPEG-Datenstrom hat mehr Scans, als seine Datei fassen könnte (mehr als %1 oder viel zu viele für ihre Größe)</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>JPEG-Fehler #%1: %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>JPEG-Fehler #%1</translation>
+    </message>
+    <message>
+        <source>Premature end of input file</source>
+        <translation>Vorzeitiges Ende der Eingabedatei</translation>
+    </message>
+    <message>
+        <source>Not a JPEG file: starts with %1 %2</source>
+        <translation>Keine JPEG-Datei: beginnt mit %1 %2</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Gleitkommadivision durch Null</translation>
     </message>
 </context>
 <context>
@@ -1868,7 +1984,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo&apos;s shape
+                      largest upright rectangle of the photo's shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1917,13 +2033,13 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
+  --srgb              the output's colours converted to sRGB from the photo's profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>Aufruf: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1957,7 +2073,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1971,7 +2087,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name&apos;s extension)
+        <source> (default: the output name's extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1981,15 +2097,15 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
 </translation>
     </message>
     <message>
-        <source>unknown category &quot;%1&quot; (see --list)</source>
+        <source>unknown category "%1" (see --list)</source>
         <translation>unbekannte Kategorie „%1“ (siehe --list)</translation>
     </message>
     <message>
-        <source>unknown filter &quot;%1&quot; (see --list)</source>
+        <source>unknown filter "%1" (see --list)</source>
         <translation>unbekannter Filter „%1“ (siehe --list)</translation>
     </message>
     <message>
-        <source>filter argument &quot;%1&quot; is not a whole number</source>
+        <source>filter argument "%1" is not a whole number</source>
         <translation>Filterargument „%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
@@ -2304,7 +2420,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
         <translation>Felder: %1</translation>
     </message>
     <message>
-        <source>The first photo&apos;s: %1</source>
+        <source>The first photo's: %1</source>
         <translation>Für das erste Foto: %1</translation>
     </message>
     <message>
@@ -2518,7 +2634,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
         <translation>Die Form des Zuschnittrahmens; seine Ecken und Seiten auf dem Foto ziehen</translation>
     </message>
     <message>
@@ -2675,7 +2791,7 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
         <translation>Ordner</translation>
     </message>
     <message>
-        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
         <translation>{name}: Name des Fotos, {folder}: Name seines Ordners</translation>
     </message>
     <message>

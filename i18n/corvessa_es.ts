@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -168,7 +168,7 @@
         <translation>Nombre</translation>
     </message>
     <message>
-        <source>The pattern of the copy&apos;s name</source>
+        <source>The pattern of the copy's name</source>
         <translation>El patrón del nombre de la copia</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>Vista previa</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail&apos;s look in the preview</source>
+        <source>shows the framed thumbnail's look in the preview</source>
         <translation>muestra en la vista previa el estilo de la miniatura enmarcada</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Luces</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
         <translation>Por debajo de 0 recupera el detalle de las zonas claras; por encima de 0 las aclara</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Sombras</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
         <translation>Por encima de 0 saca el detalle de las zonas oscuras; por debajo de 0 las oscurece más</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>La foto que se abre en lugar de la foto de muestra.</translation>
     </message>
     <message>
-        <source>Try &apos;corvessa --help&apos;.</source>
-        <translation>Pruebe &apos;corvessa --help&apos;.</translation>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Pruebe 'corvessa --help'.</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>Todas las imágenes</translation>
     </message>
     <message>
-        <source>the format&apos;s own</source>
+        <source>the format's own</source>
         <translation>la del formato</translation>
     </message>
     <message>
@@ -1695,28 +1695,28 @@ Do you want to save them before opening %1?</source>
         <translation>El patrón de nombre está vacío</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a /</source>
-        <translation>El patrón de nombre &quot;%1&quot; no puede contener /</translation>
+        <source>The name pattern "%1" may not hold a /</source>
+        <translation>El patrón de nombre "%1" no puede contener /</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
-        <translation>El patrón de nombre &quot;%1&quot; no puede contener un byte cero</translation>
+        <source>The name pattern "%1" may not hold a zero byte</source>
+        <translation>El patrón de nombre "%1" no puede contener un byte cero</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a } without a {</source>
-        <translation>El patrón de nombre &quot;%1&quot; tiene una } sin su {</translation>
+        <source>The name pattern "%1" has a } without a {</source>
+        <translation>El patrón de nombre "%1" tiene una } sin su {</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a { without a }</source>
-        <translation>El patrón de nombre &quot;%1&quot; tiene una { sin su }</translation>
+        <source>The name pattern "%1" has a { without a }</source>
+        <translation>El patrón de nombre "%1" tiene una { sin su }</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
-        <translation>El patrón de nombre &quot;%1&quot; tiene un campo desconocido %2; los campos son %3</translation>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <translation>El patrón de nombre "%1" tiene un campo desconocido %2; los campos son %3</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
-        <translation>El patrón de nombre &quot;%1&quot; deja a %2 sin nombre de archivo</translation>
+        <source>The name pattern "%1" gives %2 no file name</source>
+        <translation>El patrón de nombre "%1" deja a %2 sin nombre de archivo</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1741,6 +1741,122 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>{name}, {folder}, {category}, {effect} and {look}</source>
         <translation>{name}, {folder}, {category}, {effect} y {look}</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>Error de PNG: %1</translation>
+    </message>
+    <message>
+        <source>nothing to compress</source>
+        <translation>no hay nada que comprimir</translation>
+    </message>
+    <message>
+        <source>libjxl cannot encode the picture</source>
+        <translation>libjxl no puede codificar la imagen</translation>
+    </message>
+    <message>
+        <source>libheif cannot write the file</source>
+        <translation>libheif no puede escribir el archivo</translation>
+    </message>
+    <message>
+        <source>libheif has no encoder for %1</source>
+        <translation>libheif no tiene codificador para %1</translation>
+    </message>
+    <message>
+        <source>libwebp does not match its headers</source>
+        <translation>libwebp no coincide con sus cabeceras</translation>
+    </message>
+    <message>
+        <source>libwebp cannot encode the picture (error %1)</source>
+        <translation>libwebp no puede codificar la imagen (error %1)</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot take the picture</source>
+        <translation>libwebpmux no acepta la imagen</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot write the file</source>
+        <translation>libwebpmux no puede escribir el archivo</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of picture data can hold</source>
+        <translation>declara %1 x %2 píxeles, más de los que caben en sus %3 bytes de datos de imagen</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of losslessly compressed picture data can hold</source>
+        <translation>declara %1 x %2 píxeles, más de los que caben en sus %3 bytes de datos de imagen comprimidos sin pérdida</translation>
+    </message>
+    <message>
+        <source>its tiles of %1 x %2 are larger than the cells of its grid of %3 x %4 for %5 x %6 pixels</source>
+        <translation>sus teselas de %1 x %2 son mayores que las celdas de su cuadrícula de %3 x %4 para %5 x %6 píxeles</translation>
+    </message>
+    <message>
+        <source>its %1 tiles hold more than its %2 x %3 pixels</source>
+        <translation>sus %1 teselas abarcan más que sus %2 x %3 píxeles</translation>
+    </message>
+    <message>
+        <source>it has more than %1 items</source>
+        <translation>tiene más de %1 elementos</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits</source>
+        <translation>muestras de %1 bits</translation>
+    </message>
+    <message>
+        <source>its first picture is made of more than %1 layers</source>
+        <translation>su primera imagen consta de más de %1 capas</translation>
+    </message>
+    <message>
+        <source>its layers claim %1 pixels, more than its %2 bytes can hold</source>
+        <translation>sus capas declaran %1 píxeles, más de los que caben en sus %2 bytes</translation>
+    </message>
+    <message>
+        <source>its tag %1 lies past the end of the file</source>
+        <translation>su etiqueta %1 queda más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>its colour filter pattern does not match its size</source>
+        <translation>su patrón de filtro de color no coincide con su tamaño</translation>
+    </message>
+    <message>
+        <source>its tile %1 codes more pixels than the tile holds</source>
+        <translation>su tesela %1 codifica más píxeles de los que caben en la tesela</translation>
+    </message>
+    <message>
+        <source>its strip %1 codes more pixels than the picture holds</source>
+        <translation>su franja %1 codifica más píxeles de los que tiene la imagen</translation>
+    </message>
+    <message>
+        <source>libjxl cannot decode it</source>
+        <translation>libjxl no puede decodificarlo</translation>
+    </message>
+    <message>
+        <source>LibRaw made no picture of it</source>
+        <translation>LibRaw no pudo obtener ninguna imagen del archivo</translation>
+    </message>
+    <message>
+        <source>JPEG stream has more scans than its file could hold (more than %1, or far too many for its size)</source>
+        <translation>El flujo JPEG tiene más barridos de los que cabrían en su archivo (más de %1, o demasiados para su tamaño)</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>Error de JPEG n.º %1: %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Error de JPEG n.º %1</translation>
+    </message>
+    <message>
+        <source>Premature end of input file</source>
+        <translation>Fin prematuro del archivo de entrada</translation>
+    </message>
+    <message>
+        <source>Not a JPEG file: starts with %1 %2</source>
+        <translation>No es un archivo JPEG: comienza con %1 %2</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>División entre cero en coma flotante</translation>
     </message>
 </context>
 <context>
@@ -1868,7 +1984,7 @@ Do you want to save them before opening %1?</source>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo&apos;s shape
+                      largest upright rectangle of the photo's shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1916,13 +2032,13 @@ Do you want to save them before opening %1?</source>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
+  --srgb              the output's colours converted to sRGB from the photo's profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>uso:   corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1954,7 +2070,7 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1969,7 +2085,7 @@ Do you want to save them before opening %1?</source>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name&apos;s extension)
+        <source> (default: the output name's extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1979,16 +2095,16 @@ Do you want to save them before opening %1?</source>
 </translation>
     </message>
     <message>
-        <source>unknown category &quot;%1&quot; (see --list)</source>
-        <translation>categoría desconocida &quot;%1&quot; (véase --list)</translation>
+        <source>unknown category "%1" (see --list)</source>
+        <translation>categoría desconocida "%1" (véase --list)</translation>
     </message>
     <message>
-        <source>unknown filter &quot;%1&quot; (see --list)</source>
-        <translation>filtro desconocido &quot;%1&quot; (véase --list)</translation>
+        <source>unknown filter "%1" (see --list)</source>
+        <translation>filtro desconocido "%1" (véase --list)</translation>
     </message>
     <message>
-        <source>filter argument &quot;%1&quot; is not a whole number</source>
-        <translation>el argumento de filtro &quot;%1&quot; no es un número entero</translation>
+        <source>filter argument "%1" is not a whole number</source>
+        <translation>el argumento de filtro "%1" no es un número entero</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2302,7 +2418,7 @@ Do you want to save them before opening %1?</source>
         <translation>Campos: %1</translation>
     </message>
     <message>
-        <source>The first photo&apos;s: %1</source>
+        <source>The first photo's: %1</source>
         <translation>El de la primera foto: %1</translation>
     </message>
     <message>
@@ -2516,7 +2632,7 @@ Do you want to save them before opening %1?</source>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
         <translation>La proporción del marco de recorte; arrastre sus esquinas y lados sobre la foto</translation>
     </message>
     <message>
@@ -2673,7 +2789,7 @@ Do you want to save them before opening %1?</source>
         <translation>Carpeta</translation>
     </message>
     <message>
-        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
         <translation>{name}: el nombre de la foto; {folder}: el de su carpeta</translation>
     </message>
     <message>

@@ -1,15 +1,15 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>AccessibleText</name>
     <message>
         <source>My Looks, look %1: %2</source>
-        <translation>Mes styles, style %1&#xa0;: %2</translation>
+        <translation>Mes styles, style %1 : %2</translation>
     </message>
     <message>
         <source>%1, look %2: %3</source>
-        <translation>%1, style %2&#xa0;: %3</translation>
+        <translation>%1, style %2 : %3</translation>
     </message>
     <message>
         <source>Look %1</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>The photos the batch renders; Add Files, Add Folder or a drop adds more</source>
-        <translation>Les photos que traite le lot&#xa0;; Ajouter des fichiers, Ajouter un dossier ou un glisser-déposer en ajoute d&apos;autres</translation>
+        <translation>Les photos que traite le lot ; Ajouter des fichiers, Ajouter un dossier ou un glisser-déposer en ajoute d'autres</translation>
     </message>
     <message>
         <source>Category</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>The category whose looks show below</source>
-        <translation>La catégorie dont les styles s&apos;affichent en dessous</translation>
+        <translation>La catégorie dont les styles s'affichent en dessous</translation>
     </message>
     <message>
         <source>Looks</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>How much of the look each photo takes</source>
-        <translation>L&apos;intensité du style appliqué à chaque photo</translation>
+        <translation>L'intensité du style appliqué à chaque photo</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Every photo as it ends, the latest at the foot</source>
-        <translation>Chaque photo dès qu&apos;elle est terminée, la plus récente en bas</translation>
+        <translation>Chaque photo dès qu'elle est terminée, la plus récente en bas</translation>
     </message>
     <message>
         <source>Photos that failed</source>
@@ -168,12 +168,12 @@
         <translation>Nom</translation>
     </message>
     <message>
-        <source>The pattern of the copy&apos;s name</source>
+        <source>The pattern of the copy's name</source>
         <translation>Le modèle du nom de la copie</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation>Page d&apos;aide</translation>
+        <translation>Page d'aide</translation>
     </message>
 </context>
 <context>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>writes a copy for sharing: smaller, without the location</source>
-        <translation>enregistre une copie à partager&#xa0;: plus petite, sans la localisation</translation>
+        <translation>enregistre une copie à partager : plus petite, sans la localisation</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>brings back the Apply Undo took back</source>
-        <translation>rétablit l&apos;application que Défaire a retirée</translation>
+        <translation>rétablit l'application que Défaire a retirée</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>one photo pixel a screen pixel</source>
-        <translation>un pixel de la photo par pixel d&apos;écran</translation>
+        <translation>un pixel de la photo par pixel d'écran</translation>
     </message>
     <message>
         <source>Fit</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>the whole photo in view again</source>
-        <translation>de nouveau toute la photo à l&apos;écran</translation>
+        <translation>de nouveau toute la photo à l'écran</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
-        <translation>arrête l&apos;ouverture, le rendu ou les miniatures en cours&#xa0;; dans l&apos;aperçu, abandonne le style&#xa0;; dans le panneau de retouche, le ferme en laissant la photo telle qu&apos;elle était</translation>
+        <translation>arrête l'ouverture, le rendu ou les miniatures en cours ; dans l'aperçu, abandonne le style ; dans le panneau de retouche, le ferme en laissant la photo telle qu'elle était</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>held down, shows the photo as it was</source>
-        <translation>maintenu enfoncé, montre la photo telle qu&apos;elle était</translation>
+        <translation>maintenu enfoncé, montre la photo telle qu'elle était</translation>
     </message>
     <message>
         <source>Thumbnails</source>
@@ -331,8 +331,8 @@
         <translation>Aperçu</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail&apos;s look in the preview</source>
-        <translation>affiche dans l&apos;aperçu le style de la miniature encadrée</translation>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>affiche dans l'aperçu le style de la miniature encadrée</translation>
     </message>
     <message>
         <source>makes the edits your photo</source>
@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>the preview</source>
-        <translation>l&apos;aperçu</translation>
+        <translation>l'aperçu</translation>
     </message>
     <message>
         <source>the main window</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>Brighter or darker, in stops; highlights roll off, never clip</source>
-        <translation>Plus clair ou plus sombre, en IL&#xa0;; les hautes lumières s&apos;adoucissent sans jamais être écrêtées</translation>
+        <translation>Plus clair ou plus sombre, en IL ; les hautes lumières s'adoucissent sans jamais être écrêtées</translation>
     </message>
     <message>
         <source>Contrast</source>
@@ -402,16 +402,16 @@
         <translation>Hautes lumières</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
-        <translation>En dessous de 0, récupère le détail des zones claires&#xa0;; au-dessus de 0, les éclaircit</translation>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
+        <translation>En dessous de 0, récupère le détail des zones claires ; au-dessus de 0, les éclaircit</translation>
     </message>
     <message>
         <source>Shadows</source>
         <translation>Ombres</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
-        <translation>Au-dessus de 0, fait ressortir le détail des zones sombres&#xa0;; en dessous de 0, les assombrit</translation>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
+        <translation>Au-dessus de 0, fait ressortir le détail des zones sombres ; en dessous de 0, les assombrit</translation>
     </message>
     <message>
         <source>Saturation</source>
@@ -419,7 +419,7 @@
     </message>
     <message>
         <source>Every colour stronger, or weaker below 0; -100 is black and white</source>
-        <translation>Toutes les couleurs plus intenses, ou plus faibles en dessous de 0&#xa0;; -100 donne du noir et blanc</translation>
+        <translation>Toutes les couleurs plus intenses, ou plus faibles en dessous de 0 ; -100 donne du noir et blanc</translation>
     </message>
     <message>
         <source>Vibrance</source>
@@ -466,15 +466,15 @@
     <name>CommandLine</name>
     <message>
         <source>Puts ready-made looks on a photo.</source>
-        <translation>Applique des styles prêts à l&apos;emploi à une photo.</translation>
+        <translation>Applique des styles prêts à l'emploi à une photo.</translation>
     </message>
     <message>
         <source>The photo to open in place of the sample photo.</source>
-        <translation>La photo à ouvrir à la place de la photo d&apos;exemple.</translation>
+        <translation>La photo à ouvrir à la place de la photo d'exemple.</translation>
     </message>
     <message>
-        <source>Try &apos;corvessa --help&apos;.</source>
-        <translation>Essayez «&#xa0;corvessa --help&#xa0;».</translation>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Essayez « corvessa --help ».</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,16 +488,16 @@
         <translation>Toutes les images</translation>
     </message>
     <message>
-        <source>the format&apos;s own</source>
+        <source>the format's own</source>
         <translation>celle du format</translation>
     </message>
     <message>
         <source>Quality of a JPEG, HEIC, AVIF, WebP or JPEG XL save, 1 to 100</source>
-        <translation>Qualité d&apos;un enregistrement JPEG, HEIC, AVIF, WebP ou JPEG XL, de 1 à 100</translation>
+        <translation>Qualité d'un enregistrement JPEG, HEIC, AVIF, WebP ou JPEG XL, de 1 à 100</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation>Qualité&#xa0;:</translation>
+        <translation>Qualité :</translation>
     </message>
     <message>
         <source>Colour tables</source>
@@ -515,13 +515,13 @@
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer&#xa0;?</translation>
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 is the name of a %2 file, but the file type chosen is %3.
 Save the photo as %2 under %1, or as %3 under %4?</source>
-        <translation>%1 est le nom d&apos;un fichier %2, mais le type de fichier choisi est %3.
-Enregistrer la photo en %2 sous %1, ou en %3 sous %4&#xa0;?</translation>
+        <translation>%1 est le nom d'un fichier %2, mais le type de fichier choisi est %3.
+Enregistrer la photo en %2 sous %1, ou en %3 sous %4 ?</translation>
     </message>
     <message>
         <source>Save as %1</source>
@@ -538,14 +538,14 @@ Enregistrer la photo en %2 sous %1, ou en %3 sous %4&#xa0;?</translation>
     <message>
         <source>The photo has changes that were not saved.
 Do you want to save them before closing?</source>
-        <translation>La photo a des modifications qui n&apos;ont pas été enregistrées.
-Voulez-vous les enregistrer avant de fermer&#xa0;?</translation>
+        <translation>La photo a des modifications qui n'ont pas été enregistrées.
+Voulez-vous les enregistrer avant de fermer ?</translation>
     </message>
     <message>
         <source>The photo has changes that were not saved.
 Do you want to save them before opening %1?</source>
-        <translation>La photo a des modifications qui n&apos;ont pas été enregistrées.
-Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
+        <translation>La photo a des modifications qui n'ont pas été enregistrées.
+Voulez-vous les enregistrer avant d'ouvrir %1 ?</translation>
     </message>
 </context>
 <context>
@@ -673,7 +673,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Cool flares, rainbow leaks and lens streaks laid over the photo</source>
-        <translation>Flares froids, fuites arc-en-ciel et traînées d&apos;objectif posés sur la photo</translation>
+        <translation>Flares froids, fuites arc-en-ciel et traînées d'objectif posés sur la photo</translation>
     </message>
     <message>
         <source>Light C</source>
@@ -777,7 +777,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Corner Fireworks</source>
-        <translation>Feu d&apos;artifice en coin</translation>
+        <translation>Feu d'artifice en coin</translation>
     </message>
     <message>
         <source>Aurora Sky</source>
@@ -785,7 +785,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Summer Rainbow</source>
-        <translation>Arc-en-ciel d&apos;été</translation>
+        <translation>Arc-en-ciel d'été</translation>
     </message>
     <message>
         <source>Low Light Trails</source>
@@ -817,7 +817,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Fireworks, northern lights, rainbows and other wonders in the sky</source>
-        <translation>Feux d&apos;artifice, aurores boréales, arcs-en-ciel et autres merveilles du ciel</translation>
+        <translation>Feux d'artifice, aurores boréales, arcs-en-ciel et autres merveilles du ciel</translation>
     </message>
     <message>
         <source>Weather</source>
@@ -841,7 +841,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Lightning Strike</source>
-        <translation>Éclair d&apos;orage</translation>
+        <translation>Éclair d'orage</translation>
     </message>
     <message>
         <source>Hail Shower</source>
@@ -961,7 +961,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>The photo tinted with one colour or several</source>
-        <translation>La photo teintée d&apos;une couleur ou de plusieurs</translation>
+        <translation>La photo teintée d'une couleur ou de plusieurs</translation>
     </message>
     <message>
         <source>Texture</source>
@@ -1101,11 +1101,11 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Spray Splatter</source>
-        <translation>Projections d&apos;aérosol</translation>
+        <translation>Projections d'aérosol</translation>
     </message>
     <message>
         <source>More frames: clouds, lace, torn paper and slide mounts</source>
-        <translation>Encore des cadres&#xa0;: nuages, dentelle, papier déchiré et caches de diapositive</translation>
+        <translation>Encore des cadres : nuages, dentelle, papier déchiré et caches de diapositive</translation>
     </message>
     <message>
         <source>Dream A</source>
@@ -1345,7 +1345,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Ready-made looks that mix several effects in one</source>
-        <translation>Styles prêts à l&apos;emploi qui mêlent plusieurs effets en un</translation>
+        <translation>Styles prêts à l'emploi qui mêlent plusieurs effets en un</translation>
     </message>
     <message>
         <source>Film</source>
@@ -1396,15 +1396,15 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     <name>Messages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1&#xa0;: %2</translation>
+        <translation>Impossible d'ouvrir le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+        <translation>Impossible d'ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation>Impossible de créer le fichier %1&#xa0;: %2</translation>
+        <translation>Impossible de créer le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
@@ -1412,23 +1412,23 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>%1 is a symbolic link of another user</source>
-        <translation>%1 est un lien symbolique d&apos;un autre utilisateur</translation>
+        <translation>%1 est un lien symbolique d'un autre utilisateur</translation>
     </message>
     <message>
         <source>%1 is a symbolic link in a folder of another user</source>
-        <translation>%1 est un lien symbolique dans un dossier d&apos;un autre utilisateur</translation>
+        <translation>%1 est un lien symbolique dans un dossier d'un autre utilisateur</translation>
     </message>
     <message>
         <source>%1 is an input; it is not overwritten</source>
-        <translation>%1 est un fichier d&apos;entrée&#xa0;; il n&apos;est pas écrasé</translation>
+        <translation>%1 est un fichier d'entrée ; il n'est pas écrasé</translation>
     </message>
     <message>
         <source>Stream write error: %1</source>
-        <translation>Erreur d&apos;écriture du flux&#xa0;: %1</translation>
+        <translation>Erreur d'écriture du flux : %1</translation>
     </message>
     <message>
         <source>Stream write error</source>
-        <translation>Erreur d&apos;écriture du flux</translation>
+        <translation>Erreur d'écriture du flux</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -1440,23 +1440,23 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>c&apos;est un dossier</translation>
+        <translation>c'est un dossier</translation>
     </message>
     <message>
         <source>it is not a folder</source>
-        <translation>ce n&apos;est pas un dossier</translation>
+        <translation>ce n'est pas un dossier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+        <translation>ce n'est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a symbolic link</source>
-        <translation>c&apos;est un lien symbolique</translation>
+        <translation>c'est un lien symbolique</translation>
     </message>
     <message>
         <source>it is a symbolic link of another user in a shared folder</source>
-        <translation>c&apos;est un lien symbolique d&apos;un autre utilisateur dans un dossier partagé</translation>
+        <translation>c'est un lien symbolique d'un autre utilisateur dans un dossier partagé</translation>
     </message>
     <message>
         <source>No such file or directory</source>
@@ -1468,7 +1468,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation>Plus d&apos;espace disponible sur le périphérique</translation>
+        <translation>Plus d'espace disponible sur le périphérique</translation>
     </message>
     <message>
         <source>Read-only file system</source>
@@ -1476,11 +1476,11 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation>C&apos;est un dossier</translation>
+        <translation>C'est un dossier</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
-        <translation>Mémoire insuffisante pour l&apos;image</translation>
+        <translation>Mémoire insuffisante pour l'image</translation>
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
@@ -1496,7 +1496,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>%1; read as %2 by its first bytes: %3</source>
-        <translation>%1&#xa0;; lu comme %2 d&apos;après ses premiers octets&#xa0;: %3</translation>
+        <translation>%1 ; lu comme %2 d'après ses premiers octets : %3</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
@@ -1504,7 +1504,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Unknown picture format</source>
-        <translation>Format d&apos;image inconnu</translation>
+        <translation>Format d'image inconnu</translation>
     </message>
     <message>
         <source>The %1 reader failed</source>
@@ -1512,31 +1512,31 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>The %1 writer failed</source>
-        <translation>Le module d&apos;écriture %1 a échoué</translation>
+        <translation>Le module d'écriture %1 a échoué</translation>
     </message>
     <message>
         <source>The %1 reader could not be started: %2</source>
-        <translation>Le module de lecture %1 n&apos;a pas pu démarrer&#xa0;: %2</translation>
+        <translation>Le module de lecture %1 n'a pas pu démarrer : %2</translation>
     </message>
     <message>
         <source>The %1 writer could not be started: %2</source>
-        <translation>Le module d&apos;écriture %1 n&apos;a pas pu démarrer&#xa0;: %2</translation>
+        <translation>Le module d'écriture %1 n'a pas pu démarrer : %2</translation>
     </message>
     <message>
         <source>The %1 reader did not finish within %2 seconds</source>
-        <translation>Le module de lecture %1 n&apos;a pas fini en moins de %2 secondes</translation>
+        <translation>Le module de lecture %1 n'a pas fini en moins de %2 secondes</translation>
     </message>
     <message>
         <source>The %1 writer did not finish within %2 seconds</source>
-        <translation>Le module d&apos;écriture %1 n&apos;a pas fini en moins de %2 secondes</translation>
+        <translation>Le module d'écriture %1 n'a pas fini en moins de %2 secondes</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation>Impossible de réserver la place pour transmettre une image&#xa0;: %1</translation>
+        <translation>Impossible de réserver la place pour transmettre une image : %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
-        <translation>Image bitmap non valide&#xa0;: %1</translation>
+        <translation>Image bitmap non valide : %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
@@ -1544,27 +1544,27 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Picture is too large (%1 x %2)</source>
-        <translation>L&apos;image est trop grande (%1 x %2)</translation>
+        <translation>L'image est trop grande (%1 x %2)</translation>
     </message>
     <message>
         <source>Picture is too large for JPEG (%1 x %2; at most %3 pixels a side): save it as PNG or BMP</source>
-        <translation>L&apos;image est trop grande pour JPEG (%1 x %2&#xa0;; au plus %3 pixels de côté)&#xa0;: enregistrez-la en PNG ou en BMP</translation>
+        <translation>L'image est trop grande pour JPEG (%1 x %2 ; au plus %3 pixels de côté) : enregistrez-la en PNG ou en BMP</translation>
     </message>
     <message>
         <source>Picture is too large for HEIF (%1 x %2): save it as PNG or JPEG</source>
-        <translation>L&apos;image est trop grande pour HEIF (%1 x %2)&#xa0;: enregistrez-la en PNG ou en JPEG</translation>
+        <translation>L'image est trop grande pour HEIF (%1 x %2) : enregistrez-la en PNG ou en JPEG</translation>
     </message>
     <message>
         <source>Picture is too large for WebP (%1 x %2): save it as PNG or JPEG</source>
-        <translation>L&apos;image est trop grande pour WebP (%1 x %2)&#xa0;: enregistrez-la en PNG ou en JPEG</translation>
+        <translation>L'image est trop grande pour WebP (%1 x %2) : enregistrez-la en PNG ou en JPEG</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
-        <translation>Le fichier est incomplet&#xa0;: l&apos;image manque de détails, ou sa partie basse manque</translation>
+        <translation>Le fichier est incomplet : l'image manque de détails, ou sa partie basse manque</translation>
     </message>
     <message>
         <source>The file is incomplete: its lower part is missing</source>
-        <translation>Le fichier est incomplet&#xa0;: sa partie basse manque</translation>
+        <translation>Le fichier est incomplet : sa partie basse manque</translation>
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
@@ -1572,7 +1572,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation>l&apos;image est vide</translation>
+        <translation>l'image est vide</translation>
     </message>
     <message>
         <source>the file holds no picture</source>
@@ -1592,11 +1592,11 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>it is not a JPEG XL file</source>
-        <translation>ce n&apos;est pas un fichier JPEG XL</translation>
+        <translation>ce n'est pas un fichier JPEG XL</translation>
     </message>
     <message>
         <source>it is not a camera raw file</source>
-        <translation>ce n&apos;est pas un fichier raw d&apos;appareil photo</translation>
+        <translation>ce n'est pas un fichier raw d'appareil photo</translation>
     </message>
     <message>
         <source>its raw data is larger than the program takes</source>
@@ -1608,15 +1608,15 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>LUT file is not valid: %1</source>
-        <translation>Le fichier LUT n&apos;est pas valide&#xa0;: %1</translation>
+        <translation>Le fichier LUT n'est pas valide : %1</translation>
     </message>
     <message>
         <source>LUT file is not valid</source>
-        <translation>Le fichier LUT n&apos;est pas valide</translation>
+        <translation>Le fichier LUT n'est pas valide</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1&#xa0;: %2</translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the file is longer than %1 MB</source>
@@ -1640,15 +1640,15 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>size %1 is outside 2 to %2</source>
-        <translation>la taille %1 n&apos;est pas comprise entre 2 et %2</translation>
+        <translation>la taille %1 n'est pas comprise entre 2 et %2</translation>
     </message>
     <message>
         <source>%1 is not a number</source>
-        <translation>%1 n&apos;est pas un nombre</translation>
+        <translation>%1 n'est pas un nombre</translation>
     </message>
     <message>
         <source>%1 is not a size</source>
-        <translation>%1 n&apos;est pas une taille</translation>
+        <translation>%1 n'est pas une taille</translation>
     </message>
     <message>
         <source>a value is out of range</source>
@@ -1656,7 +1656,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>a value is not a finite number</source>
-        <translation>une valeur n&apos;est pas un nombre fini</translation>
+        <translation>une valeur n'est pas un nombre fini</translation>
     </message>
     <message>
         <source>three numbers are wanted</source>
@@ -1695,28 +1695,28 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
         <translation>Le modèle de nom est vide</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a /</source>
-        <translation>Le modèle de nom «&#xa0;%1&#xa0;» ne peut pas contenir de /</translation>
+        <source>The name pattern "%1" may not hold a /</source>
+        <translation>Le modèle de nom « %1 » ne peut pas contenir de /</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
-        <translation>Le modèle de nom «&#xa0;%1&#xa0;» ne peut pas contenir d&apos;octet nul</translation>
+        <source>The name pattern "%1" may not hold a zero byte</source>
+        <translation>Le modèle de nom « %1 » ne peut pas contenir d'octet nul</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a } without a {</source>
-        <translation>Le modèle de nom «&#xa0;%1&#xa0;» contient une } sans {</translation>
+        <source>The name pattern "%1" has a } without a {</source>
+        <translation>Le modèle de nom « %1 » contient une } sans {</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a { without a }</source>
-        <translation>Le modèle de nom «&#xa0;%1&#xa0;» contient une { sans }</translation>
+        <source>The name pattern "%1" has a { without a }</source>
+        <translation>Le modèle de nom « %1 » contient une { sans }</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
-        <translation>Le modèle de nom «&#xa0;%1&#xa0;» contient un champ inconnu %2&#xa0;; les champs sont %3</translation>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <translation>Le modèle de nom « %1 » contient un champ inconnu %2 ; les champs sont %3</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
-        <translation>Le modèle de nom «&#xa0;%1&#xa0;» ne donne aucun nom de fichier à %2</translation>
+        <source>The name pattern "%1" gives %2 no file name</source>
+        <translation>Le modèle de nom « %1 » ne donne aucun nom de fichier à %2</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1724,7 +1724,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>My Looks cannot be read or added to: %1</source>
-        <translation>Impossible de lire Mes styles ou d&apos;y ajouter&#xa0;: %1</translation>
+        <translation>Impossible de lire Mes styles ou d'y ajouter : %1</translation>
     </message>
     <message>
         <source>No looks</source>
@@ -1742,42 +1742,158 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
         <source>{name}, {folder}, {category}, {effect} and {look}</source>
         <translation>{name}, {folder}, {category}, {effect} et {look}</translation>
     </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>Erreur PNG : %1</translation>
+    </message>
+    <message>
+        <source>nothing to compress</source>
+        <translation>rien à compresser</translation>
+    </message>
+    <message>
+        <source>libjxl cannot encode the picture</source>
+        <translation>libjxl ne peut pas encoder l'image</translation>
+    </message>
+    <message>
+        <source>libheif cannot write the file</source>
+        <translation>libheif ne peut pas écrire le fichier</translation>
+    </message>
+    <message>
+        <source>libheif has no encoder for %1</source>
+        <translation>libheif n'a pas d'encodeur pour %1</translation>
+    </message>
+    <message>
+        <source>libwebp does not match its headers</source>
+        <translation>libwebp ne correspond pas à ses en-têtes</translation>
+    </message>
+    <message>
+        <source>libwebp cannot encode the picture (error %1)</source>
+        <translation>libwebp ne peut pas encoder l'image (erreur %1)</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot take the picture</source>
+        <translation>libwebpmux ne peut pas prendre l'image</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot write the file</source>
+        <translation>libwebpmux ne peut pas écrire le fichier</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of picture data can hold</source>
+        <translation>elle annonce %1 x %2 pixels, plus que ses %3 octets de données d'image ne peuvent en contenir</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of losslessly compressed picture data can hold</source>
+        <translation>elle annonce %1 x %2 pixels, plus que ses %3 octets de données d'image compressées sans perte ne peuvent en contenir</translation>
+    </message>
+    <message>
+        <source>its tiles of %1 x %2 are larger than the cells of its grid of %3 x %4 for %5 x %6 pixels</source>
+        <translation>ses tuiles de %1 x %2 dépassent les cases de sa grille de %3 x %4 pour %5 x %6 pixels</translation>
+    </message>
+    <message>
+        <source>its %1 tiles hold more than its %2 x %3 pixels</source>
+        <translation>ses %1 tuiles contiennent plus que ses %2 x %3 pixels</translation>
+    </message>
+    <message>
+        <source>it has more than %1 items</source>
+        <translation>elle compte plus de %1 éléments</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits</source>
+        <translation>échantillons de %1 bits</translation>
+    </message>
+    <message>
+        <source>its first picture is made of more than %1 layers</source>
+        <translation>sa première image compte plus de %1 calques</translation>
+    </message>
+    <message>
+        <source>its layers claim %1 pixels, more than its %2 bytes can hold</source>
+        <translation>ses calques annoncent %1 pixels, plus que ses %2 octets ne peuvent en contenir</translation>
+    </message>
+    <message>
+        <source>its tag %1 lies past the end of the file</source>
+        <translation>sa balise %1 se trouve au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>its colour filter pattern does not match its size</source>
+        <translation>son motif de filtre couleur ne correspond pas à sa taille</translation>
+    </message>
+    <message>
+        <source>its tile %1 codes more pixels than the tile holds</source>
+        <translation>sa tuile n° %1 code plus de pixels que la tuile n'en contient</translation>
+    </message>
+    <message>
+        <source>its strip %1 codes more pixels than the picture holds</source>
+        <translation>sa bande n° %1 code plus de pixels que l'image n'en contient</translation>
+    </message>
+    <message>
+        <source>libjxl cannot decode it</source>
+        <translation>libjxl ne peut pas la décoder</translation>
+    </message>
+    <message>
+        <source>LibRaw made no picture of it</source>
+        <translation>LibRaw n'en a tiré aucune image</translation>
+    </message>
+    <message>
+        <source>JPEG stream has more scans than its file could hold (more than %1, or far too many for its size)</source>
+        <translation>Le flux JPEG compte plus de passes que son fichier ne pourrait en contenir (plus de %1, ou bien trop pour sa taille)</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>Erreur JPEG n° %1 : %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Erreur JPEG n° %1</translation>
+    </message>
+    <message>
+        <source>Premature end of input file</source>
+        <translation>Fin prématurée du fichier d'entrée</translation>
+    </message>
+    <message>
+        <source>Not a JPEG file: starts with %1 %2</source>
+        <translation>Ce n'est pas un fichier JPEG : il commence par %1 %2</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Division par zéro en virgule flottante</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+        <translation>Affiche l'aide sur les options de la ligne de commande.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Affiche l&apos;aide, options propres à Qt comprises.</translation>
+        <translation>Affiche l'aide, options propres à Qt comprises.</translation>
     </message>
 </context>
 <context>
     <name>Remembered</name>
     <message>
         <source>Settings are not kept: %1 — %2</source>
-        <translation>Les paramètres ne sont pas conservés&#xa0;: %1 — %2</translation>
+        <translation>Les paramètres ne sont pas conservés : %1 — %2</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>later starts cannot reach this window: %1</source>
-        <translation>les lancements suivants ne peuvent pas joindre cette fenêtre&#xa0;: %1</translation>
+        <translation>les lancements suivants ne peuvent pas joindre cette fenêtre : %1</translation>
     </message>
     <message>
         <source>cannot make the folder %1: %2</source>
-        <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
+        <translation>impossible de créer le dossier %1 : %2</translation>
     </message>
     <message>
         <source>%1 is not a folder of your own that only you may write to</source>
-        <translation>%1 n&apos;est pas un dossier à vous dans lequel vous seul pouvez écrire</translation>
+        <translation>%1 n'est pas un dossier à vous dans lequel vous seul pouvez écrire</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>impossible d&apos;ouvrir %1&#xa0;: %2</translation>
+        <translation>impossible d'ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>%1 belongs to another user</source>
@@ -1800,7 +1916,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Original</source>
-        <translation>D&apos;origine</translation>
+        <translation>D'origine</translation>
     </message>
     <message>
         <source>Screen</source>
@@ -1815,7 +1931,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     </message>
     <message>
         <source>Add the photos of a folder</source>
-        <translation>Ajouter les photos d&apos;un dossier</translation>
+        <translation>Ajouter les photos d'un dossier</translation>
     </message>
     <message>
         <source>Output folder</source>
@@ -1834,7 +1950,7 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
     <name>TFormMain</name>
     <message>
         <source>Click the small photo  to preveiw and apply this effect.</source>
-        <translation>Cliquez sur la miniature pour voir ce style en aperçu et l&apos;appliquer.</translation>
+        <translation>Cliquez sur la miniature pour voir ce style en aperçu et l'appliquer.</translation>
     </message>
     <message>
         <source>One look on many photos (%1)</source>
@@ -1868,40 +1984,40 @@ Voulez-vous les enregistrer avant d&apos;ouvrir %1&#xa0;?</translation>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo&apos;s shape
+                      largest upright rectangle of the photo's shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
   --adjust KEY=VALUE,...  adjust, 0 leaving it as it is:
 </source>
-        <translation>Retouches, EDITS (avant le style, ou seules&#xa0;; toujours dans cet ordre, quel que soit
-l&apos;ordre donné)&#xa0;:
+        <translation>Retouches, EDITS (avant le style, ou seules ; toujours dans cet ordre, quel que soit
+l'ordre donné) :
   --rotate 90|180|270 pivoter dans le sens horaire
-  --flip h|v          retourner de gauche à droite (h) ou de haut en bas (v)&#xa0;;
+  --flip h|v          retourner de gauche à droite (h) ou de haut en bas (v) ;
                       peut être donné deux fois
   --straighten DEG    pivoter de -45 à 45 degrés dans le sens horaire, par pas de 0.1,
-                      en gardant le plus grand rectangle d&apos;aplomb de la forme
+                      en gardant le plus grand rectangle d'aplomb de la forme
                       de la photo
   --crop X,Y,W,H      garder ce rectangle, en pixels de la photo une fois pivotée et
                       redressée (limité à celle-ci)
   --crop-ratio W:H    garder le plus grand rectangle centré de cette forme (4:5, 16:9)
-  --adjust KEY=VALUE,...  régler, 0 laissant la photo telle quelle&#xa0;:
+  --adjust KEY=VALUE,...  régler, 0 laissant la photo telle quelle :
 </translation>
     </message>
     <message>
         <source>  --auto              levels and white balance found for each photo from its own colours
 </source>
         <translation>  --auto              niveaux et balance des blancs déterminés pour chaque photo
-                      d&apos;après ses propres couleurs
+                      d'après ses propres couleurs
 </translation>
     </message>
     <message>
         <source>Categories (--look CATEGORY:N, --strip CATEGORY):</source>
-        <translation>Catégories (--look CATEGORY:N, --strip CATEGORY)&#xa0;:</translation>
+        <translation>Catégories (--look CATEGORY:N, --strip CATEGORY) :</translation>
     </message>
     <message>
         <source>Filters (--filter NAME[:ARG,...]):</source>
-        <translation>Filtres (--filter NAME[:ARG,...])&#xa0;:</translation>
+        <translation>Filtres (--filter NAME[:ARG,...]) :</translation>
     </message>
     <message>
         <source>usage: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1920,16 +2036,16 @@ l&apos;ordre donné)&#xa0;:
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
+  --srgb              the output's colours converted to sRGB from the photo's profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
-        <translation>Utilisation&#xa0;: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
+        <translation>Utilisation : corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
                               [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
               corvessa-render [EDITS] --lut FILE.cube [--strength S] [--keep-faces] [--quality Q] INPUT OUTPUT
               corvessa-render [EDITS] [--seed S] --filter NAME[:ARG[,ARG...]] [--quality Q] INPUT OUTPUT
@@ -1942,67 +2058,67 @@ l&apos;ordre donné)&#xa0;:
               corvessa-render --list
               corvessa-render --list-formats
 
-  --lut FILE.cube     une table de couleurs 1D ou 3D au format .cube comme style&#xa0;;
+  --lut FILE.cube     une table de couleurs 1D ou 3D au format .cube comme style ;
                       aussi avec -o
   --keep-faces        le style retiré de chaque visage trouvé sur la photo, de ses
                       cheveux et de son cou
   --quality Q         1 à 100, pour un format de sortie avec perte
-                      (JPEG&#xa0;: 90 sauf indication contraire)
-  --resize N          grand côté de la sortie à N pixels (16 à 65535)&#xa0;; WxH&#xa0;: tenir
-                      dans W x H&#xa0;; P%&#xa0;: P pour cent de chaque côté (1 à 100).
-                      N&apos;agrandit jamais
-  --strip-location    la sortie ne porte aucune position GPS&#xa0;; les autres données de
-                      l&apos;appareil restent
-  --strip-metadata    la sortie ne porte aucune donnée de l&apos;appareil (le profil de
+                      (JPEG : 90 sauf indication contraire)
+  --resize N          grand côté de la sortie à N pixels (16 à 65535) ; WxH : tenir
+                      dans W x H ; P% : P pour cent de chaque côté (1 à 100).
+                      N'agrandit jamais
+  --strip-location    la sortie ne porte aucune position GPS ; les autres données de
+                      l'appareil restent
+  --strip-metadata    la sortie ne porte aucune donnée de l'appareil (le profil de
                       couleur reste)
   --srgb              couleurs de la sortie converties en sRGB depuis le profil de la
                       photo (ces quatre avec --look, --lut, --filter, les retouches
-                      ou seules&#xa0;; aussi avec -o)
-  --thumbnail-size N  grandes miniatures&#xa0;: le rendu complet de chaque style sur la
+                      ou seules ; aussi avec -o)
+  --thumbnail-size N  grandes miniatures : le rendu complet de chaque style sur la
                       photo, réduit à N pixels sur son grand côté (16 à 1024)
 </translation>
     </message>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
         <translation>Options de traitement par lots (avec -o OUTDIR, après --look, --lut ou les retouches
-seules)&#xa0;:
-  --files-from FILE   entrées supplémentaires, une par ligne (- pour l&apos;entrée standard)
+seules) :
+  --files-from FILE   entrées supplémentaires, une par ligne (- pour l'entrée standard)
   -0, --null          les noms de --files-from se terminent par un octet NUL au lieu
-                      d&apos;une fin de ligne (find -print0), pour les noms contenant un saut
+                      d'une fin de ligne (find -print0), pour les noms contenant un saut
                       de ligne
-  -j N                photos traitées en même temps (par défaut&#xa0;: une par cœur)
-  --name PATTERN      noms de sortie&#xa0;: {name} {folder} {category} {effect} {look}
-                      (par défaut&#xa0;: {name})
+  -j N                photos traitées en même temps (par défaut : une par cœur)
+  --name PATTERN      noms de sortie : {name} {folder} {category} {effect} {look}
+                      (par défaut : {name})
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name&apos;s extension)
+        <source> (default: the output name's extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
-        <translation> (par défaut&#xa0;: l&apos;extension du nom de sortie)
+        <translation> (par défaut : l'extension du nom de sortie)
   --skip-existing     laisser tels quels les fichiers de sortie existants
-  --report FILE       une ligne JSON par photo (- pour la sortie standard)&#xa0;;
+  --report FILE       une ligne JSON par photo (- pour la sortie standard) ;
                       voir corvessa-render(1)
 </translation>
     </message>
     <message>
-        <source>unknown category &quot;%1&quot; (see --list)</source>
-        <translation>catégorie inconnue «&#xa0;%1&#xa0;» (voir --list)</translation>
+        <source>unknown category "%1" (see --list)</source>
+        <translation>catégorie inconnue « %1 » (voir --list)</translation>
     </message>
     <message>
-        <source>unknown filter &quot;%1&quot; (see --list)</source>
-        <translation>filtre inconnu «&#xa0;%1&#xa0;» (voir --list)</translation>
+        <source>unknown filter "%1" (see --list)</source>
+        <translation>filtre inconnu « %1 » (voir --list)</translation>
     </message>
     <message>
-        <source>filter argument &quot;%1&quot; is not a whole number</source>
-        <translation>l&apos;argument de filtre «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier</translation>
+        <source>filter argument "%1" is not a whole number</source>
+        <translation>l'argument de filtre « %1 » n'est pas un nombre entier</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2066,31 +2182,31 @@ seules)&#xa0;:
     </message>
     <message>
         <source>-o belongs with --look, --lut or the edits alone</source>
-        <translation>-o s&apos;emploie avec --look, --lut ou les retouches seules</translation>
+        <translation>-o s'emploie avec --look, --lut ou les retouches seules</translation>
     </message>
     <message>
         <source>the edits belong with --look, --lut, --filter or alone</source>
-        <translation>les retouches s&apos;emploient avec --look, --lut, --filter ou seules</translation>
+        <translation>les retouches s'emploient avec --look, --lut, --filter ou seules</translation>
     </message>
     <message>
         <source>--files-from, -j, --name, --format, --skip-existing and --report belong with -o OUTDIR</source>
-        <translation>--files-from, -j, --name, --format, --skip-existing et --report s&apos;emploient avec -o OUTDIR</translation>
+        <translation>--files-from, -j, --name, --format, --skip-existing et --report s'emploient avec -o OUTDIR</translation>
     </message>
     <message>
         <source>-0 belongs with --files-from</source>
-        <translation>-0 s&apos;emploie avec --files-from</translation>
+        <translation>-0 s'emploie avec --files-from</translation>
     </message>
     <message>
         <source>--thumbnail-size belongs with --strip</source>
-        <translation>--thumbnail-size s&apos;emploie avec --strip</translation>
+        <translation>--thumbnail-size s'emploie avec --strip</translation>
     </message>
     <message>
         <source>--color belongs with --look</source>
-        <translation>--color s&apos;emploie avec --look</translation>
+        <translation>--color s'emploie avec --look</translation>
     </message>
     <message>
         <source>--pic belongs with --look or --strip</source>
-        <translation>--pic s&apos;emploie avec --look ou --strip</translation>
+        <translation>--pic s'emploie avec --look ou --strip</translation>
     </message>
     <message>
         <source>with --lut, --name takes {name} and {folder}</source>
@@ -2102,19 +2218,19 @@ seules)&#xa0;:
     </message>
     <message>
         <source>--strength belongs with --look or --lut</source>
-        <translation>--strength s&apos;emploie avec --look ou --lut</translation>
+        <translation>--strength s'emploie avec --look ou --lut</translation>
     </message>
     <message>
         <source>--keep-faces belongs with --look or --lut</source>
-        <translation>--keep-faces s&apos;emploie avec --look ou --lut</translation>
+        <translation>--keep-faces s'emploie avec --look ou --lut</translation>
     </message>
     <message>
         <source>--quality belongs with --look, --lut, --filter or the edits</source>
-        <translation>--quality s&apos;emploie avec --look, --lut, --filter ou les retouches</translation>
+        <translation>--quality s'emploie avec --look, --lut, --filter ou les retouches</translation>
     </message>
     <message>
         <source>--resize, --strip-location, --strip-metadata and --srgb belong with --look, --lut, --filter, the edits or alone</source>
-        <translation>--resize, --strip-location, --strip-metadata et --srgb s&apos;emploient avec --look, --lut, --filter, les retouches ou seules</translation>
+        <translation>--resize, --strip-location, --strip-metadata et --srgb s'emploient avec --look, --lut, --filter, les retouches ou seules</translation>
     </message>
     <message>
         <source>--resize wants N or WxH (16 to 65535 pixels each) or P% (1 to 100)</source>
@@ -2182,7 +2298,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Stream write error: the report: %1</source>
-        <translation>Erreur d&apos;écriture du flux&#xa0;: le rapport&#xa0;: %1</translation>
+        <translation>Erreur d'écriture du flux : le rapport : %1</translation>
     </message>
     <message>
         <source>%1 of %2 done, %3 spent, about %4 left</source>
@@ -2229,18 +2345,18 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Crop:</source>
-        <translation>Recadrage&#xa0;:</translation>
+        <translation>Recadrage :</translation>
     </message>
     <message>
         <source>Turn:</source>
-        <translation>Rotation&#xa0;:</translation>
+        <translation>Rotation :</translation>
     </message>
 </context>
 <context>
     <name>corvessa::TBatchProgressPage</name>
     <message>
         <source>The main window stays usable; closing this dialog lets the batch go on.</source>
-        <translation>La fenêtre principale reste utilisable&#xa0;; fermer cette boîte de dialogue n&apos;interrompt pas le lot.</translation>
+        <translation>La fenêtre principale reste utilisable ; fermer cette boîte de dialogue n'interrompt pas le lot.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2248,38 +2364,38 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Now: %1</source>
-        <translation>En cours&#xa0;: %1</translation>
+        <translation>En cours : %1</translation>
     </message>
     <message>
         <source>%1: rendered into %2 in %3 s, with a warning: %4</source>
-        <translation>%1&#xa0;: rendu dans %2 en %3 s, avec un avertissement&#xa0;: %4</translation>
+        <translation>%1 : rendu dans %2 en %3 s, avec un avertissement : %4</translation>
     </message>
     <message>
         <source>%1: rendered into %2 in %3 s</source>
-        <translation>%1&#xa0;: rendu dans %2 en %3 s</translation>
+        <translation>%1 : rendu dans %2 en %3 s</translation>
     </message>
     <message>
         <source>%1: done already</source>
-        <translation>%1&#xa0;: déjà faite</translation>
+        <translation>%1 : déjà faite</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message numerus="yes">
         <source>%n failed so far</source>
         <translation>
-            <numerusform>%n échec jusqu&apos;ici</numerusform>
-            <numerusform>%n échecs jusqu&apos;ici</numerusform>
+            <numerusform>%n échec jusqu'ici</numerusform>
+            <numerusform>%n échecs jusqu'ici</numerusform>
         </translation>
     </message>
     <message>
         <source>Time spent %1, about %2 left</source>
-        <translation>Temps écoulé&#xa0;: %1, reste environ %2</translation>
+        <translation>Temps écoulé : %1, reste environ %2</translation>
     </message>
     <message>
         <source>Time spent %1</source>
-        <translation>Temps écoulé&#xa0;: %1</translation>
+        <translation>Temps écoulé : %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n photos</source>
@@ -2297,15 +2413,15 @@ seules)&#xa0;:
     <name>corvessa::TBatchSettingsPage</name>
     <message>
         <source>My Looks: %1</source>
-        <translation>Mes styles&#xa0;: %1</translation>
+        <translation>Mes styles : %1</translation>
     </message>
     <message>
         <source>The look in the preview: %1</source>
-        <translation>Le style de l&apos;aperçu&#xa0;: %1</translation>
+        <translation>Le style de l'aperçu : %1</translation>
     </message>
     <message>
         <source>The look in the preview (none shown yet)</source>
-        <translation>Le style de l&apos;aperçu (aucun affiché pour l&apos;instant)</translation>
+        <translation>Le style de l'aperçu (aucun affiché pour l'instant)</translation>
     </message>
     <message>
         <source>This look takes no colour</source>
@@ -2313,11 +2429,11 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Fields: %1</source>
-        <translation>Champs&#xa0;: %1</translation>
+        <translation>Champs : %1</translation>
     </message>
     <message>
-        <source>The first photo&apos;s: %1</source>
-        <translation>Pour la première photo&#xa0;: %1</translation>
+        <source>The first photo's: %1</source>
+        <translation>Pour la première photo : %1</translation>
     </message>
     <message>
         <source>Photos</source>
@@ -2345,11 +2461,11 @@ seules)&#xa0;:
     </message>
     <message>
         <source>This look, on the first photo:</source>
-        <translation>Ce style, sur la première photo&#xa0;:</translation>
+        <translation>Ce style, sur la première photo :</translation>
     </message>
     <message>
         <source>A .cube file:</source>
-        <translation>Un fichier .cube&#xa0;:</translation>
+        <translation>Un fichier .cube :</translation>
     </message>
     <message>
         <source>A colour table of the .cube form as the look</source>
@@ -2361,7 +2477,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Change Color:</source>
-        <translation>Recolorer&#xa0;:</translation>
+        <translation>Recolorer :</translation>
     </message>
     <message>
         <source>Choose...</source>
@@ -2369,7 +2485,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Strength:</source>
-        <translation>Intensité&#xa0;:</translation>
+        <translation>Intensité :</translation>
     </message>
     <message>
         <source>%1 %</source>
@@ -2389,15 +2505,15 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Folder:</source>
-        <translation>Dossier&#xa0;:</translation>
+        <translation>Dossier :</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation>Format&#xa0;:</translation>
+        <translation>Format :</translation>
     </message>
     <message>
         <source>Names:</source>
-        <translation>Noms&#xa0;:</translation>
+        <translation>Noms :</translation>
     </message>
     <message>
         <source>Skip photos already done</source>
@@ -2405,7 +2521,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>To share:</source>
-        <translation>Pour partager&#xa0;:</translation>
+        <translation>Pour partager :</translation>
     </message>
     <message>
         <source>full size</source>
@@ -2417,7 +2533,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>The longer side of each output; a smaller photo keeps its size</source>
-        <translation>Le grand côté de chaque photo produite&#xa0;; une photo plus petite garde sa taille</translation>
+        <translation>Le grand côté de chaque photo produite ; une photo plus petite garde sa taille</translation>
     </message>
     <message>
         <source>sRGB</source>
@@ -2447,7 +2563,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Add photos to see the looks on the first of them.</source>
-        <translation>Ajoutez des photos pour voir les styles sur la première d&apos;entre elles.</translation>
+        <translation>Ajoutez des photos pour voir les styles sur la première d'entre elles.</translation>
     </message>
     <message>
         <source>Making the thumbnails...</source>
@@ -2458,11 +2574,11 @@ seules)&#xa0;:
     <name>corvessa::TBatchSummaryPage</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Rendered with a warning:</source>
-        <translation>Traitées avec un avertissement&#xa0;:</translation>
+        <translation>Traitées avec un avertissement :</translation>
     </message>
     <message>
         <source>Open Folder</source>
@@ -2479,15 +2595,15 @@ seules)&#xa0;:
     <message numerus="yes">
         <source>&lt;b&gt;Cancelled: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
         <translation>
-            <numerusform>&lt;b&gt;Annulé&#xa0;: %1 sur %n photo traitée&lt;/b&gt; dans %2 en %3.</numerusform>
-            <numerusform>&lt;b&gt;Annulé&#xa0;: %1 sur %n photos traitées&lt;/b&gt; dans %2 en %3.</numerusform>
+            <numerusform>&lt;b&gt;Annulé : %1 sur %n photo traitée&lt;/b&gt; dans %2 en %3.</numerusform>
+            <numerusform>&lt;b&gt;Annulé : %1 sur %n photos traitées&lt;/b&gt; dans %2 en %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>&lt;b&gt;Done: %1 of %n photos rendered&lt;/b&gt; into %2 in %3.</source>
         <translation>
-            <numerusform>&lt;b&gt;Terminé&#xa0;: %1 sur %n photo traitée&lt;/b&gt; dans %2 en %3.</numerusform>
-            <numerusform>&lt;b&gt;Terminé&#xa0;: %1 sur %n photos traitées&lt;/b&gt; dans %2 en %3.</numerusform>
+            <numerusform>&lt;b&gt;Terminé : %1 sur %n photo traitée&lt;/b&gt; dans %2 en %3.</numerusform>
+            <numerusform>&lt;b&gt;Terminé : %1 sur %n photos traitées&lt;/b&gt; dans %2 en %3.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2500,15 +2616,15 @@ seules)&#xa0;:
     <message numerus="yes">
         <source>%n not rendered: the batch was cancelled.</source>
         <translation>
-            <numerusform>%n non traitée&#xa0;: le lot a été annulé.</numerusform>
-            <numerusform>%n non traitées&#xa0;: le lot a été annulé.</numerusform>
+            <numerusform>%n non traitée : le lot a été annulé.</numerusform>
+            <numerusform>%n non traitées : le lot a été annulé.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed:</source>
         <translation>
-            <numerusform>%n en échec&#xa0;:</numerusform>
-            <numerusform>%n en échec&#xa0;:</numerusform>
+            <numerusform>%n en échec :</numerusform>
+            <numerusform>%n en échec :</numerusform>
         </translation>
     </message>
     <message>
@@ -2517,7 +2633,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Nothing on this desktop shows folders; the photos are in %1.</source>
-        <translation>Aucun programme de ce bureau n&apos;affiche les dossiers&#xa0;; les photos sont dans %1.</translation>
+        <translation>Aucun programme de ce bureau n'affiche les dossiers ; les photos sont dans %1.</translation>
     </message>
 </context>
 <context>
@@ -2530,8 +2646,8 @@ seules)&#xa0;:
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
-        <translation>La forme du cadre de recadrage&#xa0;; faites glisser ses coins et ses côtés sur la photo</translation>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
+        <translation>La forme du cadre de recadrage ; faites glisser ses coins et ses côtés sur la photo</translation>
     </message>
     <message>
         <source>Crop</source>
@@ -2543,7 +2659,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Turns the photo a quarter to the left</source>
-        <translation>Fait pivoter la photo d&apos;un quart de tour vers la gauche</translation>
+        <translation>Fait pivoter la photo d'un quart de tour vers la gauche</translation>
     </message>
     <message>
         <source>Right 90°</source>
@@ -2551,7 +2667,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Turns the photo a quarter to the right</source>
-        <translation>Fait pivoter la photo d&apos;un quart de tour vers la droite</translation>
+        <translation>Fait pivoter la photo d'un quart de tour vers la droite</translation>
     </message>
     <message>
         <source>Flip ↔</source>
@@ -2571,7 +2687,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
-        <translation>Fait pivoter la photo de 45° au plus dans un sens ou dans l&apos;autre et en garde la plus grande partie d&apos;aplomb</translation>
+        <translation>Fait pivoter la photo de 45° au plus dans un sens ou dans l'autre et en garde la plus grande partie d'aplomb</translation>
     </message>
     <message>
         <source>Straighten</source>
@@ -2595,7 +2711,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Closes the panel; the photo stays as it was (%1)</source>
-        <translation>Ferme le panneau&#xa0;; la photo reste telle qu&apos;elle était (%1)</translation>
+        <translation>Ferme le panneau ; la photo reste telle qu'elle était (%1)</translation>
     </message>
     <message>
         <source>Makes the edits your photo (%1)</source>
@@ -2668,7 +2784,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Remove all camera data</source>
-        <translation>Retirer toutes les données de l&apos;appareil</translation>
+        <translation>Retirer toutes les données de l'appareil</translation>
     </message>
     <message>
         <source>Convert to sRGB</source>
@@ -2687,8 +2803,8 @@ seules)&#xa0;:
         <translation>Dossier</translation>
     </message>
     <message>
-        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
-        <translation>{name}&#xa0;: le nom de la photo, {folder}&#xa0;: celui de son dossier</translation>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
+        <translation>{name} : le nom de la photo, {folder} : celui de son dossier</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2716,7 +2832,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>The name of an export takes {name} and {folder}</source>
-        <translation>Le nom d&apos;une exportation accepte {name} et {folder}</translation>
+        <translation>Le nom d'une exportation accepte {name} et {folder}</translation>
     </message>
     <message>
         <source>estimating...</source>
@@ -2739,11 +2855,11 @@ seules)&#xa0;:
     <name>corvessa::TFormMain</name>
     <message>
         <source>Applied My Looks: %1</source>
-        <translation>Style appliqué (Mes styles)&#xa0;: %1</translation>
+        <translation>Style appliqué (Mes styles) : %1</translation>
     </message>
     <message>
         <source>Applied %1</source>
-        <translation>Style appliqué&#xa0;: %1</translation>
+        <translation>Style appliqué : %1</translation>
     </message>
     <message>
         <source>Undone</source>
@@ -2815,18 +2931,18 @@ seules)&#xa0;:
     </message>
     <message>
         <source>Preview - %1 %2: %3</source>
-        <translation>Aperçu - %1 %2&#xa0;: %3</translation>
+        <translation>Aperçu - %1 %2 : %3</translation>
     </message>
     <message>
         <source>Preview - My Looks: %1</source>
-        <translation>Aperçu - Mes styles&#xa0;: %1</translation>
+        <translation>Aperçu - Mes styles : %1</translation>
     </message>
 </context>
 <context>
     <name>corvessa::TLooksStrip</name>
     <message>
         <source>Large thumbnails: each look drawn large, with its name (%1)</source>
-        <translation>Grandes miniatures&#xa0;: chaque style en grand, avec son nom (%1)</translation>
+        <translation>Grandes miniatures : chaque style en grand, avec son nom (%1)</translation>
     </message>
     <message>
         <source>Drawing the thumbnails</source>
@@ -2871,7 +2987,7 @@ seules)&#xa0;:
     </message>
     <message>
         <source>No looks of your own yet. Put .cube colour tables into %1, press Add Look... (%2), or drop .cube files on this window.</source>
-        <translation>Vous n&apos;avez pas encore de styles à vous. Placez des tables de couleurs .cube dans %1, appuyez sur Ajouter… (%2) ou déposez des fichiers .cube sur cette fenêtre.</translation>
+        <translation>Vous n'avez pas encore de styles à vous. Placez des tables de couleurs .cube dans %1, appuyez sur Ajouter… (%2) ou déposez des fichiers .cube sur cette fenêtre.</translation>
     </message>
     <message>
         <source>No looks</source>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Every photo as it ends, the latest at the foot</source>
-        <translation>Ogni foto appena completata, l&apos;ultima in fondo</translation>
+        <translation>Ogni foto appena completata, l'ultima in fondo</translation>
     </message>
     <message>
         <source>Photos that failed</source>
@@ -168,7 +168,7 @@
         <translation>Nome</translation>
     </message>
     <message>
-        <source>The pattern of the copy&apos;s name</source>
+        <source>The pattern of the copy's name</source>
         <translation>Lo schema del nome della copia</translation>
     </message>
     <message>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>takes back the last Apply</source>
-        <translation>annulla l&apos;ultima applicazione</translation>
+        <translation>annulla l'ultima applicazione</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>brings back the Apply Undo took back</source>
-        <translation>ripristina l&apos;applicazione annullata</translation>
+        <translation>ripristina l'applicazione annullata</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stops the Open, render or thumbnails that run; in the preview, drops the look; in the Edit panel, leaves it with the photo as it was</source>
-        <translation>interrompe l&apos;apertura, l&apos;elaborazione o le miniature in corso; nell&apos;anteprima scarta lo stile; nel pannello Modifica lo chiude lasciando la foto com&apos;era</translation>
+        <translation>interrompe l'apertura, l'elaborazione o le miniature in corso; nell'anteprima scarta lo stile; nel pannello Modifica lo chiude lasciando la foto com'era</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>held down, shows the photo as it was</source>
-        <translation>tenuto premuto, mostra la foto com&apos;era</translation>
+        <translation>tenuto premuto, mostra la foto com'era</translation>
     </message>
     <message>
         <source>Thumbnails</source>
@@ -331,8 +331,8 @@
         <translation>Anteprima</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail&apos;s look in the preview</source>
-        <translation>mostra nell&apos;anteprima lo stile della miniatura selezionata</translation>
+        <source>shows the framed thumbnail's look in the preview</source>
+        <translation>mostra nell'anteprima lo stile della miniatura selezionata</translation>
     </message>
     <message>
         <source>makes the edits your photo</source>
@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>the preview</source>
-        <translation>l&apos;anteprima</translation>
+        <translation>l'anteprima</translation>
     </message>
     <message>
         <source>the main window</source>
@@ -402,7 +402,7 @@
         <translation>Alte luci</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
         <translation>Sotto 0 recupera i dettagli delle zone chiare; sopra 0 le schiarisce</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Ombre</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
         <translation>Sopra 0 fa emergere i dettagli delle zone scure; sotto 0 le scurisce</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>La foto da aprire al posto della foto di esempio.</translation>
     </message>
     <message>
-        <source>Try &apos;corvessa --help&apos;.</source>
-        <translation>Provare &apos;corvessa --help&apos;.</translation>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Provare 'corvessa --help'.</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>Tutte le immagini</translation>
     </message>
     <message>
-        <source>the format&apos;s own</source>
+        <source>the format's own</source>
         <translation>predefinita</translation>
     </message>
     <message>
@@ -589,7 +589,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Burn</source>
-        <translation>Bruciatura d&apos;angolo</translation>
+        <translation>Bruciatura d'angolo</translation>
     </message>
     <message>
         <source>Edge Film Burn</source>
@@ -673,7 +673,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Cool flares, rainbow leaks and lens streaks laid over the photo</source>
-        <translation>Riflessi freddi, infiltrazioni arcobaleno e strisce dell&apos;obiettivo sovrapposti alla foto</translation>
+        <translation>Riflessi freddi, infiltrazioni arcobaleno e strisce dell'obiettivo sovrapposti alla foto</translation>
     </message>
     <message>
         <source>Light C</source>
@@ -681,7 +681,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Sunbeams</source>
-        <translation>Raggi dall&apos;angolo</translation>
+        <translation>Raggi dall'angolo</translation>
     </message>
     <message>
         <source>God Rays</source>
@@ -697,7 +697,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Sunburst Corner</source>
-        <translation>Raggiera d&apos;angolo</translation>
+        <translation>Raggiera d'angolo</translation>
     </message>
     <message>
         <source>Low Sun</source>
@@ -705,7 +705,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Hexagons</source>
-        <translation>Esagoni d&apos;angolo</translation>
+        <translation>Esagoni d'angolo</translation>
     </message>
     <message>
         <source>Amber Uplight</source>
@@ -777,7 +777,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Corner Fireworks</source>
-        <translation>Fuochi nell&apos;angolo</translation>
+        <translation>Fuochi nell'angolo</translation>
     </message>
     <message>
         <source>Aurora Sky</source>
@@ -785,7 +785,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Summer Rainbow</source>
-        <translation>Arcobaleno d&apos;estate</translation>
+        <translation>Arcobaleno d'estate</translation>
     </message>
     <message>
         <source>Low Light Trails</source>
@@ -817,7 +817,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Fireworks, northern lights, rainbows and other wonders in the sky</source>
-        <translation>Fuochi d&apos;artificio, aurore boreali, arcobaleni e altre meraviglie del cielo</translation>
+        <translation>Fuochi d'artificio, aurore boreali, arcobaleni e altre meraviglie del cielo</translation>
     </message>
     <message>
         <source>Weather</source>
@@ -1241,7 +1241,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Halftone Corner</source>
-        <translation>Retino d&apos;angolo</translation>
+        <translation>Retino d'angolo</translation>
     </message>
     <message>
         <source>Zigzag Rules</source>
@@ -1480,7 +1480,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Not enough memory for the picture</source>
-        <translation>Memoria insufficiente per l&apos;immagine</translation>
+        <translation>Memoria insufficiente per l'immagine</translation>
     </message>
     <message>
         <source>Not enough memory to save as %1</source>
@@ -1532,7 +1532,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Cannot make room to pass a picture: %1</source>
-        <translation>Impossibile riservare memoria per passare un&apos;immagine: %1</translation>
+        <translation>Impossibile riservare memoria per passare un'immagine: %1</translation>
     </message>
     <message>
         <source>Bitmap image is not valid: %1</source>
@@ -1560,11 +1560,11 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>The file is incomplete: the picture lacks detail, or its lower part is missing</source>
-        <translation>Il file è incompleto: l&apos;immagine manca di dettaglio o ne manca la parte inferiore</translation>
+        <translation>Il file è incompleto: l'immagine manca di dettaglio o ne manca la parte inferiore</translation>
     </message>
     <message>
         <source>The file is incomplete: its lower part is missing</source>
-        <translation>Il file è incompleto: manca la parte inferiore dell&apos;immagine</translation>
+        <translation>Il file è incompleto: manca la parte inferiore dell'immagine</translation>
     </message>
     <message>
         <source>it claims %1 x %2 pixels, more than its %3 bytes can hold</source>
@@ -1572,7 +1572,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>the picture is empty</source>
-        <translation>l&apos;immagine è vuota</translation>
+        <translation>l'immagine è vuota</translation>
     </message>
     <message>
         <source>the file holds no picture</source>
@@ -1580,11 +1580,11 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>the file ends before its picture does</source>
-        <translation>il file termina prima della fine dell&apos;immagine</translation>
+        <translation>il file termina prima della fine dell'immagine</translation>
     </message>
     <message>
         <source>the file ends before its last row</source>
-        <translation>il file termina prima dell&apos;ultima riga dell&apos;immagine</translation>
+        <translation>il file termina prima dell'ultima riga dell'immagine</translation>
     </message>
     <message>
         <source>its header cannot be read</source>
@@ -1652,7 +1652,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>a value is out of range</source>
-        <translation>un valore è fuori dall&apos;intervallo ammesso</translation>
+        <translation>un valore è fuori dall'intervallo ammesso</translation>
     </message>
     <message>
         <source>a value is not a finite number</source>
@@ -1695,28 +1695,28 @@ Salvarle prima di aprire %1?</translation>
         <translation>Lo schema dei nomi è vuoto</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a /</source>
-        <translation>Lo schema dei nomi &quot;%1&quot; non può contenere una /</translation>
+        <source>The name pattern "%1" may not hold a /</source>
+        <translation>Lo schema dei nomi "%1" non può contenere una /</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
-        <translation>Lo schema dei nomi &quot;%1&quot; non può contenere un byte zero</translation>
+        <source>The name pattern "%1" may not hold a zero byte</source>
+        <translation>Lo schema dei nomi "%1" non può contenere un byte zero</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a } without a {</source>
-        <translation>Lo schema dei nomi &quot;%1&quot; ha una } senza una {</translation>
+        <source>The name pattern "%1" has a } without a {</source>
+        <translation>Lo schema dei nomi "%1" ha una } senza una {</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a { without a }</source>
-        <translation>Lo schema dei nomi &quot;%1&quot; ha una { senza una }</translation>
+        <source>The name pattern "%1" has a { without a }</source>
+        <translation>Lo schema dei nomi "%1" ha una { senza una }</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
-        <translation>Lo schema dei nomi &quot;%1&quot; ha un campo sconosciuto %2; i campi sono %3</translation>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <translation>Lo schema dei nomi "%1" ha un campo sconosciuto %2; i campi sono %3</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
-        <translation>Lo schema dei nomi &quot;%1&quot; non dà a %2 alcun nome di file</translation>
+        <source>The name pattern "%1" gives %2 no file name</source>
+        <translation>Lo schema dei nomi "%1" non dà a %2 alcun nome di file</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1742,16 +1742,132 @@ Salvarle prima di aprire %1?</translation>
         <source>{name}, {folder}, {category}, {effect} and {look}</source>
         <translation>{name}, {folder}, {category}, {effect} e {look}</translation>
     </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>Errore PNG: %1</translation>
+    </message>
+    <message>
+        <source>nothing to compress</source>
+        <translation>nulla da comprimere</translation>
+    </message>
+    <message>
+        <source>libjxl cannot encode the picture</source>
+        <translation>libjxl non riesce a codificare l'immagine</translation>
+    </message>
+    <message>
+        <source>libheif cannot write the file</source>
+        <translation>libheif non riesce a scrivere il file</translation>
+    </message>
+    <message>
+        <source>libheif has no encoder for %1</source>
+        <translation>libheif non dispone di un codificatore per %1</translation>
+    </message>
+    <message>
+        <source>libwebp does not match its headers</source>
+        <translation>libwebp non corrisponde alle sue intestazioni</translation>
+    </message>
+    <message>
+        <source>libwebp cannot encode the picture (error %1)</source>
+        <translation>libwebp non riesce a codificare l'immagine (errore %1)</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot take the picture</source>
+        <translation>libwebpmux non accetta l'immagine</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot write the file</source>
+        <translation>libwebpmux non riesce a scrivere il file</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of picture data can hold</source>
+        <translation>dichiara %1 x %2 pixel, più di quanti ne possano contenere i suoi %3 byte di dati immagine</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of losslessly compressed picture data can hold</source>
+        <translation>dichiara %1 x %2 pixel, più di quanti ne possano contenere i suoi %3 byte di dati immagine compressi senza perdita</translation>
+    </message>
+    <message>
+        <source>its tiles of %1 x %2 are larger than the cells of its grid of %3 x %4 for %5 x %6 pixels</source>
+        <translation>i suoi tasselli di %1 x %2 sono più grandi delle celle della sua griglia di %3 x %4 per %5 x %6 pixel</translation>
+    </message>
+    <message>
+        <source>its %1 tiles hold more than its %2 x %3 pixels</source>
+        <translation>i suoi %1 tasselli contengono più dei suoi %2 x %3 pixel</translation>
+    </message>
+    <message>
+        <source>it has more than %1 items</source>
+        <translation>contiene più di %1 elementi</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits</source>
+        <translation>campioni a %1 bit</translation>
+    </message>
+    <message>
+        <source>its first picture is made of more than %1 layers</source>
+        <translation>la sua prima immagine è composta da più di %1 livelli</translation>
+    </message>
+    <message>
+        <source>its layers claim %1 pixels, more than its %2 bytes can hold</source>
+        <translation>i suoi livelli dichiarano %1 pixel, più di quanti ne possano contenere i suoi %2 byte</translation>
+    </message>
+    <message>
+        <source>its tag %1 lies past the end of the file</source>
+        <translation>il suo tag %1 si trova oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>its colour filter pattern does not match its size</source>
+        <translation>il suo schema del filtro colore non corrisponde alle sue dimensioni</translation>
+    </message>
+    <message>
+        <source>its tile %1 codes more pixels than the tile holds</source>
+        <translation>il suo tassello %1 codifica più pixel di quanti il tassello ne contenga</translation>
+    </message>
+    <message>
+        <source>its strip %1 codes more pixels than the picture holds</source>
+        <translation>la sua striscia %1 codifica più pixel di quanti l'immagine ne contenga</translation>
+    </message>
+    <message>
+        <source>libjxl cannot decode it</source>
+        <translation>libjxl non riesce a decodificarlo</translation>
+    </message>
+    <message>
+        <source>LibRaw made no picture of it</source>
+        <translation>LibRaw non ne ha ricavato alcuna immagine</translation>
+    </message>
+    <message>
+        <source>JPEG stream has more scans than its file could hold (more than %1, or far too many for its size)</source>
+        <translation>Il flusso JPEG ha più scansioni di quante il suo file ne possa contenere (più di %1, o decisamente troppe per le sue dimensioni)</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>Errore JPEG n. %1: %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Errore JPEG n. %1</translation>
+    </message>
+    <message>
+        <source>Premature end of input file</source>
+        <translation>Fine prematura del file di ingresso</translation>
+    </message>
+    <message>
+        <source>Not a JPEG file: starts with %1 %2</source>
+        <translation>Non è un file JPEG: inizia con %1 %2</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Divisione per zero in virgola mobile</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Mostra l&apos;aiuto sulle opzioni della riga di comando.</translation>
+        <translation>Mostra l'aiuto sulle opzioni della riga di comando.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Mostra l&apos;aiuto, incluse le opzioni specifiche di Qt.</translation>
+        <translation>Mostra l'aiuto, incluse le opzioni specifiche di Qt.</translation>
     </message>
 </context>
 <context>
@@ -1773,7 +1889,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>%1 is not a folder of your own that only you may write to</source>
-        <translation>%1 non è una cartella propria in cui solo l&apos;utente può scrivere</translation>
+        <translation>%1 non è una cartella propria in cui solo l'utente può scrivere</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
@@ -1834,7 +1950,7 @@ Salvarle prima di aprire %1?</translation>
     <name>TFormMain</name>
     <message>
         <source>Click the small photo  to preveiw and apply this effect.</source>
-        <translation>Fare clic sulla miniatura per vedere l&apos;anteprima e applicare questo stile.</translation>
+        <translation>Fare clic sulla miniatura per vedere l'anteprima e applicare questo stile.</translation>
     </message>
     <message>
         <source>One look on many photos (%1)</source>
@@ -1868,15 +1984,15 @@ Salvarle prima di aprire %1?</translation>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo&apos;s shape
+                      largest upright rectangle of the photo's shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
   --adjust KEY=VALUE,...  adjust, 0 leaving it as it is:
 </source>
-        <translation>Modifiche (prima dello stile o da sole; sempre in quest&apos;ordine, qualunque sia l&apos;ordine indicato):
+        <translation>Modifiche (prima dello stile o da sole; sempre in quest'ordine, qualunque sia l'ordine indicato):
   --rotate 90|180|270 ruota in senso orario
-  --flip h|v          riflette da sinistra a destra (h) o dall&apos;alto in basso (v); ripetibile
+  --flip h|v          riflette da sinistra a destra (h) o dall'alto in basso (v); ripetibile
   --straighten DEG    ruota da -45 a 45 gradi in senso orario, a passi di 0.1, mantenendo il
                       rettangolo diritto più grande con le proporzioni della foto
   --crop X,Y,W,H      mantiene quel rettangolo, in pixel della foto già ruotata e
@@ -1916,13 +2032,13 @@ Salvarle prima di aprire %1?</translation>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
+  --srgb              the output's colours converted to sRGB from the photo's profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>uso:   corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1954,12 +2070,12 @@ Salvarle prima di aprire %1?</translation>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
   --format FORMAT     </source>
-        <translation>Opzioni per l&apos;elaborazione in serie (con -o OUTDIR, dopo --look, --lut o le sole modifiche):
+        <translation>Opzioni per l'elaborazione in serie (con -o OUTDIR, dopo --look, --lut o le sole modifiche):
   --files-from FILE   altri file di ingresso, uno per riga (- per lo standard input)
   -0, --null          i nomi in --files-from terminano con un byte NUL invece che a fine riga
                       (find -print0), per nomi che contengono un a capo
@@ -1969,26 +2085,26 @@ Salvarle prima di aprire %1?</translation>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name&apos;s extension)
+        <source> (default: the output name's extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
-        <translation> (predefinito: l&apos;estensione del nome del risultato)
+        <translation> (predefinito: l'estensione del nome del risultato)
   --skip-existing     lascia invariati i risultati già esistenti
   --report FILE       una riga JSON per foto (- per lo standard output); vedere corvessa-render(1)
 </translation>
     </message>
     <message>
-        <source>unknown category &quot;%1&quot; (see --list)</source>
-        <translation>categoria sconosciuta &quot;%1&quot; (vedere --list)</translation>
+        <source>unknown category "%1" (see --list)</source>
+        <translation>categoria sconosciuta "%1" (vedere --list)</translation>
     </message>
     <message>
-        <source>unknown filter &quot;%1&quot; (see --list)</source>
-        <translation>filtro sconosciuto &quot;%1&quot; (vedere --list)</translation>
+        <source>unknown filter "%1" (see --list)</source>
+        <translation>filtro sconosciuto "%1" (vedere --list)</translation>
     </message>
     <message>
-        <source>filter argument &quot;%1&quot; is not a whole number</source>
-        <translation>l&apos;argomento del filtro &quot;%1&quot; non è un numero intero</translation>
+        <source>filter argument "%1" is not a whole number</source>
+        <translation>l'argomento del filtro "%1" non è un numero intero</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2226,7 +2342,7 @@ Salvarle prima di aprire %1?</translation>
     <name>corvessa::TBatchProgressPage</name>
     <message>
         <source>The main window stays usable; closing this dialog lets the batch go on.</source>
-        <translation>La finestra principale resta utilizzabile; chiudendo questa finestra l&apos;elaborazione in serie prosegue.</translation>
+        <translation>La finestra principale resta utilizzabile; chiudendo questa finestra l'elaborazione in serie prosegue.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2287,11 +2403,11 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>The look in the preview: %1</source>
-        <translation>Lo stile nell&apos;anteprima: %1</translation>
+        <translation>Lo stile nell'anteprima: %1</translation>
     </message>
     <message>
         <source>The look in the preview (none shown yet)</source>
-        <translation>Lo stile nell&apos;anteprima (ancora nessuno)</translation>
+        <translation>Lo stile nell'anteprima (ancora nessuno)</translation>
     </message>
     <message>
         <source>This look takes no colour</source>
@@ -2302,7 +2418,7 @@ Salvarle prima di aprire %1?</translation>
         <translation>Campi: %1</translation>
     </message>
     <message>
-        <source>The first photo&apos;s: %1</source>
+        <source>The first photo's: %1</source>
         <translation>Per la prima foto: %1</translation>
     </message>
     <message>
@@ -2479,8 +2595,8 @@ Salvarle prima di aprire %1?</translation>
     <message numerus="yes">
         <source>%n done already and left as they were.</source>
         <translation>
-            <numerusform>%n foto già elaborata e lasciata com&apos;era.</numerusform>
-            <numerusform>%n foto già elaborate e lasciate com&apos;erano.</numerusform>
+            <numerusform>%n foto già elaborata e lasciata com'era.</numerusform>
+            <numerusform>%n foto già elaborate e lasciate com'erano.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2516,7 +2632,7 @@ Salvarle prima di aprire %1?</translation>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
         <translation>La forma del riquadro di ritaglio; trascinarne gli angoli e i lati sulla foto</translation>
     </message>
     <message>
@@ -2553,7 +2669,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Mirrors the photo top to bottom</source>
-        <translation>Riflette la foto dall&apos;alto in basso</translation>
+        <translation>Riflette la foto dall'alto in basso</translation>
     </message>
     <message>
         <source>Turns the photo by up to 45° either way and keeps the largest upright part of it</source>
@@ -2581,7 +2697,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>Closes the panel; the photo stays as it was (%1)</source>
-        <translation>Chiude il pannello; la foto resta com&apos;era (%1)</translation>
+        <translation>Chiude il pannello; la foto resta com'era (%1)</translation>
     </message>
     <message>
         <source>Makes the edits your photo (%1)</source>
@@ -2673,7 +2789,7 @@ Salvarle prima di aprire %1?</translation>
         <translation>Cartella</translation>
     </message>
     <message>
-        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
         <translation>{name}: il nome della foto, {folder}: quello della sua cartella</translation>
     </message>
     <message>
@@ -2702,7 +2818,7 @@ Salvarle prima di aprire %1?</translation>
     </message>
     <message>
         <source>The name of an export takes {name} and {folder}</source>
-        <translation>Il nome di un&apos;esportazione accetta {name} e {folder}</translation>
+        <translation>Il nome di un'esportazione accetta {name} e {folder}</translation>
     </message>
     <message>
         <source>estimating...</source>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
@@ -168,7 +168,7 @@
         <translation>名前</translation>
     </message>
     <message>
-        <source>The pattern of the copy&apos;s name</source>
+        <source>The pattern of the copy's name</source>
         <translation>コピーの名前のパターンです</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>プレビュー</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail&apos;s look in the preview</source>
+        <source>shows the framed thumbnail's look in the preview</source>
         <translation>枠で選んだサムネイルのルックをプレビューに表示します</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>ハイライト</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
         <translation>0 未満で明るい部分のディテールを取り戻し、0 より上ではさらに明るくします</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>シャドウ</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
         <translation>0 より上で暗い部分のディテールを引き出し、0 未満ではさらに暗くします</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>サンプル写真の代わりに開く写真。</translation>
     </message>
     <message>
-        <source>Try &apos;corvessa --help&apos;.</source>
-        <translation>詳しくは &apos;corvessa --help&apos; を実行してください。</translation>
+        <source>Try 'corvessa --help'.</source>
+        <translation>詳しくは 'corvessa --help' を実行してください。</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>すべての画像</translation>
     </message>
     <message>
-        <source>the format&apos;s own</source>
+        <source>the format's own</source>
         <translation>形式の既定値</translation>
     </message>
     <message>
@@ -1694,28 +1694,28 @@ Do you want to save them before opening %1?</source>
         <translation>名前のパターンが空です</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a /</source>
-        <translation>名前のパターン &quot;%1&quot; には / を含められません</translation>
+        <source>The name pattern "%1" may not hold a /</source>
+        <translation>名前のパターン "%1" には / を含められません</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
-        <translation>名前のパターン &quot;%1&quot; にはゼロバイトを含められません</translation>
+        <source>The name pattern "%1" may not hold a zero byte</source>
+        <translation>名前のパターン "%1" にはゼロバイトを含められません</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a } without a {</source>
-        <translation>名前のパターン &quot;%1&quot; に、対応する { のない } があります</translation>
+        <source>The name pattern "%1" has a } without a {</source>
+        <translation>名前のパターン "%1" に、対応する { のない } があります</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a { without a }</source>
-        <translation>名前のパターン &quot;%1&quot; に、対応する } のない { があります</translation>
+        <source>The name pattern "%1" has a { without a }</source>
+        <translation>名前のパターン "%1" に、対応する } のない { があります</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
-        <translation>名前のパターン &quot;%1&quot; に不明なフィールド %2 があります。使えるフィールド: %3</translation>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <translation>名前のパターン "%1" に不明なフィールド %2 があります。使えるフィールド: %3</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
-        <translation>名前のパターン &quot;%1&quot; では %2 のファイル名ができません</translation>
+        <source>The name pattern "%1" gives %2 no file name</source>
+        <translation>名前のパターン "%1" では %2 のファイル名ができません</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1740,6 +1740,122 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>{name}, {folder}, {category}, {effect} and {look}</source>
         <translation>{name}、{folder}、{category}、{effect}、{look}</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>PNG エラー: %1</translation>
+    </message>
+    <message>
+        <source>nothing to compress</source>
+        <translation>圧縮するデータがありません</translation>
+    </message>
+    <message>
+        <source>libjxl cannot encode the picture</source>
+        <translation>libjxl で画像をエンコードできません</translation>
+    </message>
+    <message>
+        <source>libheif cannot write the file</source>
+        <translation>libheif がファイルを書き込めません</translation>
+    </message>
+    <message>
+        <source>libheif has no encoder for %1</source>
+        <translation>libheif には %1 のエンコーダーがありません</translation>
+    </message>
+    <message>
+        <source>libwebp does not match its headers</source>
+        <translation>libwebp がヘッダーと一致しません</translation>
+    </message>
+    <message>
+        <source>libwebp cannot encode the picture (error %1)</source>
+        <translation>libwebp で画像をエンコードできません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot take the picture</source>
+        <translation>libwebpmux が画像を受け付けません</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot write the file</source>
+        <translation>libwebpmux がファイルを書き込めません</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of picture data can hold</source>
+        <translation>画像は %1 x %2 ピクセルとされていますが、ファイル内の %3 バイトの画像データには収まりません</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of losslessly compressed picture data can hold</source>
+        <translation>画像は %1 x %2 ピクセルとされていますが、ファイル内の %3 バイトの可逆圧縮画像データには収まりません</translation>
+    </message>
+    <message>
+        <source>its tiles of %1 x %2 are larger than the cells of its grid of %3 x %4 for %5 x %6 pixels</source>
+        <translation>タイル (%1 x %2) が、%5 x %6 ピクセルの画像を分けるグリッド (%3 x %4) のセルより大きくなっています</translation>
+    </message>
+    <message>
+        <source>its %1 tiles hold more than its %2 x %3 pixels</source>
+        <translation>%1 枚のタイルが %2 x %3 ピクセルの画像の範囲を超えています</translation>
+    </message>
+    <message>
+        <source>it has more than %1 items</source>
+        <translation>項目が %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits</source>
+        <translation>サンプルが %1 ビットです</translation>
+    </message>
+    <message>
+        <source>its first picture is made of more than %1 layers</source>
+        <translation>最初の画像のレイヤー数が %1 を超えています</translation>
+    </message>
+    <message>
+        <source>its layers claim %1 pixels, more than its %2 bytes can hold</source>
+        <translation>レイヤーの合計は %1 ピクセルとされていますが、ファイルの %2 バイトには収まりません</translation>
+    </message>
+    <message>
+        <source>its tag %1 lies past the end of the file</source>
+        <translation>タグ %1 の値がファイルの末尾を越えています</translation>
+    </message>
+    <message>
+        <source>its colour filter pattern does not match its size</source>
+        <translation>カラーフィルターのパターンがサイズと一致しません</translation>
+    </message>
+    <message>
+        <source>its tile %1 codes more pixels than the tile holds</source>
+        <translation>タイル %1 に、タイルに収まるより多くのピクセルが記録されています</translation>
+    </message>
+    <message>
+        <source>its strip %1 codes more pixels than the picture holds</source>
+        <translation>ストリップ %1 に、画像に収まるより多くのピクセルが記録されています</translation>
+    </message>
+    <message>
+        <source>libjxl cannot decode it</source>
+        <translation>libjxl でデコードできません</translation>
+    </message>
+    <message>
+        <source>LibRaw made no picture of it</source>
+        <translation>LibRaw で画像を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>JPEG stream has more scans than its file could hold (more than %1, or far too many for its size)</source>
+        <translation>JPEG ストリームのスキャン数が、ファイルに収まる数を超えています (%1 を超えているか、サイズに対して多すぎます)</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>JPEG エラー #%1: %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>JPEG エラー #%1</translation>
+    </message>
+    <message>
+        <source>Premature end of input file</source>
+        <translation>入力ファイルが途中で終わっています</translation>
+    </message>
+    <message>
+        <source>Not a JPEG file: starts with %1 %2</source>
+        <translation>JPEG ファイルではありません: 先頭のバイトが %1 %2 です</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>浮動小数点数のゼロ除算です</translation>
     </message>
 </context>
 <context>
@@ -1867,7 +1983,7 @@ Do you want to save them before opening %1?</source>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo&apos;s shape
+                      largest upright rectangle of the photo's shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1915,13 +2031,13 @@ Do you want to save them before opening %1?</source>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
+  --srgb              the output's colours converted to sRGB from the photo's profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>使い方: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1953,7 +2069,7 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1967,7 +2083,7 @@ Do you want to save them before opening %1?</source>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name&apos;s extension)
+        <source> (default: the output name's extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1977,16 +2093,16 @@ Do you want to save them before opening %1?</source>
 </translation>
     </message>
     <message>
-        <source>unknown category &quot;%1&quot; (see --list)</source>
-        <translation>不明なカテゴリー &quot;%1&quot; (--list を参照)</translation>
+        <source>unknown category "%1" (see --list)</source>
+        <translation>不明なカテゴリー "%1" (--list を参照)</translation>
     </message>
     <message>
-        <source>unknown filter &quot;%1&quot; (see --list)</source>
-        <translation>不明なフィルター &quot;%1&quot; (--list を参照)</translation>
+        <source>unknown filter "%1" (see --list)</source>
+        <translation>不明なフィルター "%1" (--list を参照)</translation>
     </message>
     <message>
-        <source>filter argument &quot;%1&quot; is not a whole number</source>
-        <translation>フィルターの引数 &quot;%1&quot; は整数ではありません</translation>
+        <source>filter argument "%1" is not a whole number</source>
+        <translation>フィルターの引数 "%1" は整数ではありません</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2298,7 +2414,7 @@ Do you want to save them before opening %1?</source>
         <translation>フィールド: %1</translation>
     </message>
     <message>
-        <source>The first photo&apos;s: %1</source>
+        <source>The first photo's: %1</source>
         <translation>最初の写真の場合: %1</translation>
     </message>
     <message>
@@ -2507,7 +2623,7 @@ Do you want to save them before opening %1?</source>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
         <translation>切り抜き枠の縦横比です。写真上で枠の角や辺をドラッグしてください</translation>
     </message>
     <message>
@@ -2663,7 +2779,7 @@ Do you want to save them before opening %1?</source>
         <translation>フォルダー</translation>
     </message>
     <message>
-        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
         <translation>{name}: 写真の名前、{folder}: 写真があるフォルダーの名前</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
@@ -168,7 +168,7 @@
         <translation>Nome</translation>
     </message>
     <message>
-        <source>The pattern of the copy&apos;s name</source>
+        <source>The pattern of the copy's name</source>
         <translation>O padrão do nome da cópia</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
         <translation>Pré-visualização</translation>
     </message>
     <message>
-        <source>shows the framed thumbnail&apos;s look in the preview</source>
+        <source>shows the framed thumbnail's look in the preview</source>
         <translation>mostra na pré-visualização o estilo da miniatura selecionada</translation>
     </message>
     <message>
@@ -402,7 +402,7 @@
         <translation>Realces</translation>
     </message>
     <message>
-        <source>Below 0 brings back bright areas&apos; detail; above 0 brightens them</source>
+        <source>Below 0 brings back bright areas' detail; above 0 brightens them</source>
         <translation>Abaixo de 0 recupera os detalhes das áreas claras; acima de 0 as clareia</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@
         <translation>Sombras</translation>
     </message>
     <message>
-        <source>Above 0 brings out dark areas&apos; detail; below 0 deepens them</source>
+        <source>Above 0 brings out dark areas' detail; below 0 deepens them</source>
         <translation>Acima de 0 revela os detalhes das áreas escuras; abaixo de 0 as aprofunda</translation>
     </message>
     <message>
@@ -473,8 +473,8 @@
         <translation>A foto a abrir no lugar da foto de exemplo.</translation>
     </message>
     <message>
-        <source>Try &apos;corvessa --help&apos;.</source>
-        <translation>Tente &apos;corvessa --help&apos;.</translation>
+        <source>Try 'corvessa --help'.</source>
+        <translation>Tente 'corvessa --help'.</translation>
     </message>
     <message>
         <source>one photo at a time, not %1</source>
@@ -488,7 +488,7 @@
         <translation>Todas as imagens</translation>
     </message>
     <message>
-        <source>the format&apos;s own</source>
+        <source>the format's own</source>
         <translation>padrão do formato</translation>
     </message>
     <message>
@@ -1695,28 +1695,28 @@ Deseja salvá-las antes de abrir %1?</translation>
         <translation>O padrão de nome está vazio</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a /</source>
-        <translation>O padrão de nome &quot;%1&quot; não pode conter /</translation>
+        <source>The name pattern "%1" may not hold a /</source>
+        <translation>O padrão de nome "%1" não pode conter /</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; may not hold a zero byte</source>
-        <translation>O padrão de nome &quot;%1&quot; não pode conter um byte zero</translation>
+        <source>The name pattern "%1" may not hold a zero byte</source>
+        <translation>O padrão de nome "%1" não pode conter um byte zero</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a } without a {</source>
-        <translation>O padrão de nome &quot;%1&quot; tem um } sem um {</translation>
+        <source>The name pattern "%1" has a } without a {</source>
+        <translation>O padrão de nome "%1" tem um } sem um {</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has a { without a }</source>
-        <translation>O padrão de nome &quot;%1&quot; tem um { sem um }</translation>
+        <source>The name pattern "%1" has a { without a }</source>
+        <translation>O padrão de nome "%1" tem um { sem um }</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; has an unknown field %2; the fields are %3</source>
-        <translation>O padrão de nome &quot;%1&quot; tem um campo desconhecido %2; os campos são %3</translation>
+        <source>The name pattern "%1" has an unknown field %2; the fields are %3</source>
+        <translation>O padrão de nome "%1" tem um campo desconhecido %2; os campos são %3</translation>
     </message>
     <message>
-        <source>The name pattern &quot;%1&quot; gives %2 no file name</source>
-        <translation>O padrão de nome &quot;%1&quot; aplicado a %2 não gera nome de arquivo</translation>
+        <source>The name pattern "%1" gives %2 no file name</source>
+        <translation>O padrão de nome "%1" aplicado a %2 não gera nome de arquivo</translation>
     </message>
     <message>
         <source>done already</source>
@@ -1741,6 +1741,122 @@ Deseja salvá-las antes de abrir %1?</translation>
     <message>
         <source>{name}, {folder}, {category}, {effect} and {look}</source>
         <translation>{name}, {folder}, {category}, {effect} e {look}</translation>
+    </message>
+    <message>
+        <source>PNG error: %1</source>
+        <translation>Erro de PNG: %1</translation>
+    </message>
+    <message>
+        <source>nothing to compress</source>
+        <translation>nada a comprimir</translation>
+    </message>
+    <message>
+        <source>libjxl cannot encode the picture</source>
+        <translation>a libjxl não consegue codificar a imagem</translation>
+    </message>
+    <message>
+        <source>libheif cannot write the file</source>
+        <translation>a libheif não consegue gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>libheif has no encoder for %1</source>
+        <translation>a libheif não tem codificador para %1</translation>
+    </message>
+    <message>
+        <source>libwebp does not match its headers</source>
+        <translation>a libwebp não corresponde aos seus cabeçalhos</translation>
+    </message>
+    <message>
+        <source>libwebp cannot encode the picture (error %1)</source>
+        <translation>a libwebp não consegue codificar a imagem (erro %1)</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot take the picture</source>
+        <translation>a libwebpmux não aceita a imagem</translation>
+    </message>
+    <message>
+        <source>libwebpmux cannot write the file</source>
+        <translation>a libwebpmux não consegue gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of picture data can hold</source>
+        <translation>declara %1 x %2 pixels, mais do que seus %3 bytes de dados de imagem comportam</translation>
+    </message>
+    <message>
+        <source>it claims %1 x %2 pixels, more than its %3 bytes of losslessly compressed picture data can hold</source>
+        <translation>declara %1 x %2 pixels, mais do que seus %3 bytes de dados de imagem comprimidos sem perdas comportam</translation>
+    </message>
+    <message>
+        <source>its tiles of %1 x %2 are larger than the cells of its grid of %3 x %4 for %5 x %6 pixels</source>
+        <translation>seus blocos de %1 x %2 são maiores que as células de sua grade de %3 x %4 para %5 x %6 pixels</translation>
+    </message>
+    <message>
+        <source>its %1 tiles hold more than its %2 x %3 pixels</source>
+        <translation>seus %1 blocos contêm mais pixels do que os %2 x %3 da imagem</translation>
+    </message>
+    <message>
+        <source>it has more than %1 items</source>
+        <translation>tem mais de %1 itens</translation>
+    </message>
+    <message>
+        <source>samples of %1 bits</source>
+        <translation>amostras de %1 bits</translation>
+    </message>
+    <message>
+        <source>its first picture is made of more than %1 layers</source>
+        <translation>sua primeira imagem é formada por mais de %1 camadas</translation>
+    </message>
+    <message>
+        <source>its layers claim %1 pixels, more than its %2 bytes can hold</source>
+        <translation>suas camadas declaram %1 pixels, mais do que seus %2 bytes comportam</translation>
+    </message>
+    <message>
+        <source>its tag %1 lies past the end of the file</source>
+        <translation>sua tag %1 fica além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>its colour filter pattern does not match its size</source>
+        <translation>seu padrão de filtro de cores não corresponde ao tamanho</translation>
+    </message>
+    <message>
+        <source>its tile %1 codes more pixels than the tile holds</source>
+        <translation>seu bloco %1 codifica mais pixels do que o bloco comporta</translation>
+    </message>
+    <message>
+        <source>its strip %1 codes more pixels than the picture holds</source>
+        <translation>sua faixa %1 codifica mais pixels do que a imagem comporta</translation>
+    </message>
+    <message>
+        <source>libjxl cannot decode it</source>
+        <translation>a libjxl não consegue decodificá-lo</translation>
+    </message>
+    <message>
+        <source>LibRaw made no picture of it</source>
+        <translation>a LibRaw não gerou nenhuma imagem dele</translation>
+    </message>
+    <message>
+        <source>JPEG stream has more scans than its file could hold (more than %1, or far too many for its size)</source>
+        <translation>O fluxo JPEG tem mais varreduras do que o arquivo comportaria (mais de %1, ou um número excessivo para o tamanho do arquivo)</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1: %2</source>
+        <translation>Erro de JPEG #%1: %2</translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation>Erro de JPEG #%1</translation>
+    </message>
+    <message>
+        <source>Premature end of input file</source>
+        <translation>Fim prematuro do arquivo de entrada</translation>
+    </message>
+    <message>
+        <source>Not a JPEG file: starts with %1 %2</source>
+        <translation>Não é um arquivo JPEG: começa com %1 %2</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Divisão por zero em ponto flutuante</translation>
     </message>
 </context>
 <context>
@@ -1868,7 +1984,7 @@ Deseja salvá-las antes de abrir %1?</translation>
   --rotate 90|180|270 turn clockwise
   --flip h|v          mirror left to right (h) or top to bottom (v); may be given twice
   --straighten DEG    turn by -45 to 45 degrees clockwise, in steps of 0.1, keeping the
-                      largest upright rectangle of the photo&apos;s shape
+                      largest upright rectangle of the photo's shape
   --crop X,Y,W,H      keep that rectangle, in pixels of the photo once turned and
                       straightened (clipped to it)
   --crop-ratio W:H    keep the largest centred rectangle of that shape (4:5, 16:9)
@@ -1916,13 +2032,13 @@ Deseja salvá-las antes de abrir %1?</translation>
   --lut FILE.cube     a 1D or 3D colour table of the .cube form as the look; also with -o
   --keep-faces        the look taken back over each face found in the photo, its hair and neck
   --quality Q         1 to 100, for a lossy output format (JPEG: 90 unless given)
-  --resize N          the output&apos;s longer side N pixels (16 to 65535); WxH: fit inside
+  --resize N          the output's longer side N pixels (16 to 65535); WxH: fit inside
                       W x H; P%: P percent of each side (1 to 100). Never enlarges
   --strip-location    the output carries no GPS position; the other camera data stays
   --strip-metadata    the output carries no camera data (the colour profile stays)
-  --srgb              the output&apos;s colours converted to sRGB from the photo&apos;s profile
+  --srgb              the output's colours converted to sRGB from the photo's profile
                       (these four with --look, --lut, --filter, the edits or alone; also with -o)
-  --thumbnail-size N  large thumbnails: each look&apos;s full render of the photo scaled to
+  --thumbnail-size N  large thumbnails: each look's full render of the photo scaled to
                       N pixels on its longer side (16 to 1024)
 </source>
         <translation>uso: corvessa-render [EDITS] [--pic DIR] --look CATEGORY:N [--color R,G,B | --color cancel]
@@ -1954,7 +2070,7 @@ Deseja salvá-las antes de abrir %1?</translation>
     <message>
         <source>Batch options (with -o OUTDIR, after --look, --lut or the edits alone):
   --files-from FILE   more inputs, one a line (- for standard input)
-  -0, --null          the names in --files-from end with a NUL byte instead of a line&apos;s end
+  -0, --null          the names in --files-from end with a NUL byte instead of a line's end
                       (find -print0), for names that hold a newline
   -j N                photos rendered at once (default: one per core)
   --name PATTERN      output names: {name} {folder} {category} {effect} {look} (default: {name})
@@ -1968,7 +2084,7 @@ Deseja salvá-las antes de abrir %1?</translation>
   --format FORMAT     </translation>
     </message>
     <message>
-        <source> (default: the output name&apos;s extension)
+        <source> (default: the output name's extension)
   --skip-existing     leave outputs that exist as they are
   --report FILE       one JSON line a photo (- for standard output); see corvessa-render(1)
 </source>
@@ -1978,16 +2094,16 @@ Deseja salvá-las antes de abrir %1?</translation>
 </translation>
     </message>
     <message>
-        <source>unknown category &quot;%1&quot; (see --list)</source>
-        <translation>categoria desconhecida &quot;%1&quot; (veja --list)</translation>
+        <source>unknown category "%1" (see --list)</source>
+        <translation>categoria desconhecida "%1" (veja --list)</translation>
     </message>
     <message>
-        <source>unknown filter &quot;%1&quot; (see --list)</source>
-        <translation>filtro desconhecido &quot;%1&quot; (veja --list)</translation>
+        <source>unknown filter "%1" (see --list)</source>
+        <translation>filtro desconhecido "%1" (veja --list)</translation>
     </message>
     <message>
-        <source>filter argument &quot;%1&quot; is not a whole number</source>
-        <translation>o argumento de filtro &quot;%1&quot; não é um número inteiro</translation>
+        <source>filter argument "%1" is not a whole number</source>
+        <translation>o argumento de filtro "%1" não é um número inteiro</translation>
     </message>
     <message>
         <source>the filter wants %1</source>
@@ -2301,7 +2417,7 @@ Deseja salvá-las antes de abrir %1?</translation>
         <translation>Campos: %1</translation>
     </message>
     <message>
-        <source>The first photo&apos;s: %1</source>
+        <source>The first photo's: %1</source>
         <translation>Para a primeira foto: %1</translation>
     </message>
     <message>
@@ -2515,7 +2631,7 @@ Deseja salvá-las antes de abrir %1?</translation>
 <context>
     <name>corvessa::TEditPanel</name>
     <message>
-        <source>The crop frame&apos;s shape; drag its corners and sides on the photo</source>
+        <source>The crop frame's shape; drag its corners and sides on the photo</source>
         <translation>O formato da área de recorte; arraste os cantos e os lados sobre a foto</translation>
     </message>
     <message>
@@ -2672,7 +2788,7 @@ Deseja salvá-las antes de abrir %1?</translation>
         <translation>Pasta</translation>
     </message>
     <message>
-        <source>{name}: the photo&apos;s name, {folder}: its folder&apos;s</source>
+        <source>{name}: the photo's name, {folder}: its folder's</source>
         <translation>{name}: o nome da foto, {folder}: o nome da pasta dela</translation>
     </message>
     <message>

@@ -94,9 +94,12 @@ TEST_F(MessageWordsTest, MessagesOfTheLayersBelowAreTranslatedWholeAndPathsKept)
     const std::string missing = dir_.File("none.jpg");
     const std::string cube = dir_.File("bad.cube");
     std::ofstream(cube) << "LUT_3D_SIZE 2\n0 0\n";
+    const std::string text = dir_.File("text.jpg");
+    std::ofstream(text) << "hello";
     const std::string messages[] = {
         MessageOf([&] { ReadPhotoFile(missing); }),
         MessageOf([&] { ReadCubeLutFile(cube); }),
+        MessageOf([&] { ReadPhotoFile(text); }),
         MessageOf([] { batch::NamePattern("a{x}"); }),
         MessageOf([] { batch::NamePattern(""); }),
         NotEnoughMemoryToSave("HEIC").what(),
@@ -110,14 +113,17 @@ TEST_F(MessageWordsTest, MessagesOfTheLayersBelowAreTranslatedWholeAndPathsKept)
         EXPECT_TRUE(translated.startsWith(QLatin1Char('[')) && translated.endsWith(QLatin1Char(']')))
             << message << " -> " << translated.toStdString();
         EXPECT_FALSE(translated.contains(QLatin1String("%1"))) << translated.toStdString();
-        for (const std::string& path : {missing, cube})
+        for (const std::string& path : {missing, cube, text})
             if (message.find(path) != std::string::npos)
                 EXPECT_TRUE(translated.contains(QString::fromStdString(path))) << translated.toStdString();
     }
     EXPECT_EQ(MessageWords(messages[0]).toStdString(),
               "[Cannot open file " + missing + ": [No such file or directory]]");
-    EXPECT_EQ(MessageWords(messages[3]).toStdString(), "[The name pattern is empty]");
-    EXPECT_EQ(MessageWords(messages[4]).toStdString(), "[Not enough memory to save as HEIC]");
+    // libjpeg's words inside ours, inside the naming of the file.
+    EXPECT_EQ(MessageWords(messages[2]).toStdString(),
+              "[[JPEG error #53: [Not a JPEG file: starts with 0x68 0x65]] \u2014 " + text + "]");
+    EXPECT_EQ(MessageWords(messages[4]).toStdString(), "[The name pattern is empty]");
+    EXPECT_EQ(MessageWords(messages[5]).toStdString(), "[Not enough memory to save as HEIC]");
     QCoreApplication::removeTranslator(&marking);
 }
 

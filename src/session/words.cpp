@@ -15,6 +15,9 @@ namespace {
 // message, which is translated in turn). A message that no pattern takes
 // is shown as it is.
 const char* const kMessagePatterns[] = {
+    // A message about a file names it last; tried first, so the message
+    // before the name is translated whole, whatever pattern it is.
+    QT_TRANSLATE_NOOP("Messages", "%1 \u2014 %2"),
     // Reaching files
     QT_TRANSLATE_NOOP("Messages", "Cannot open file %1: %2"),
     QT_TRANSLATE_NOOP("Messages", "Cannot open file %1"),
@@ -25,6 +28,15 @@ const char* const kMessagePatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "%1 is an input; it is not overwritten"),
     QT_TRANSLATE_NOOP("Messages", "Stream write error: %1"),
     QT_TRANSLATE_NOOP("Messages", "Stream write error"),
+    QT_TRANSLATE_NOOP("Messages", "PNG error: %1"),
+    QT_TRANSLATE_NOOP("Messages", "nothing to compress"),
+    QT_TRANSLATE_NOOP("Messages", "libjxl cannot encode the picture"),
+    QT_TRANSLATE_NOOP("Messages", "libheif cannot write the file"),
+    QT_TRANSLATE_NOOP("Messages", "libheif has no encoder for %1"),
+    QT_TRANSLATE_NOOP("Messages", "libwebp does not match its headers"),
+    QT_TRANSLATE_NOOP("Messages", "libwebp cannot encode the picture (error %1)"),
+    QT_TRANSLATE_NOOP("Messages", "libwebpmux cannot take the picture"),
+    QT_TRANSLATE_NOOP("Messages", "libwebpmux cannot write the file"),
     QT_TRANSLATE_NOOP("Messages", "the disk is full"),
     QT_TRANSLATE_NOOP("Messages", "the file became shorter while it was read"),
     QT_TRANSLATE_NOOP("Messages", "it is a folder"),
@@ -62,6 +74,29 @@ const char* const kMessagePatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "The file is incomplete: the picture lacks detail, or its lower part is missing"),
     QT_TRANSLATE_NOOP("Messages", "The file is incomplete: its lower part is missing"),
     QT_TRANSLATE_NOOP("Messages", "it claims %1 x %2 pixels, more than its %3 bytes can hold"),
+    QT_TRANSLATE_NOOP("Messages", "it claims %1 x %2 pixels, more than its %3 bytes of picture data can hold"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "it claims %1 x %2 pixels, more than its %3 bytes of losslessly compressed picture data can hold"),
+    QT_TRANSLATE_NOOP("Messages", "its tiles of %1 x %2 are larger than the cells of its grid of %3 x %4 for %5 x %6 pixels"),
+    QT_TRANSLATE_NOOP("Messages", "its %1 tiles hold more than its %2 x %3 pixels"),
+    QT_TRANSLATE_NOOP("Messages", "it has more than %1 items"),
+    QT_TRANSLATE_NOOP("Messages", "samples of %1 bits"),
+    QT_TRANSLATE_NOOP("Messages", "its first picture is made of more than %1 layers"),
+    QT_TRANSLATE_NOOP("Messages", "its layers claim %1 pixels, more than its %2 bytes can hold"),
+    QT_TRANSLATE_NOOP("Messages", "its tag %1 lies past the end of the file"),
+    QT_TRANSLATE_NOOP("Messages", "its colour filter pattern does not match its size"),
+    QT_TRANSLATE_NOOP("Messages", "its tile %1 codes more pixels than the tile holds"),
+    QT_TRANSLATE_NOOP("Messages", "its strip %1 codes more pixels than the picture holds"),
+    QT_TRANSLATE_NOOP("Messages", "libjxl cannot decode it"),
+    QT_TRANSLATE_NOOP("Messages", "LibRaw made no picture of it"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "JPEG stream has more scans than its file could hold (more than %1, or far too many for its size)"),
+    // libjpeg's own words for the damage met most often
+    QT_TRANSLATE_NOOP("Messages", "JPEG error #%1: %2"),
+    QT_TRANSLATE_NOOP("Messages", "JPEG error #%1"),
+    QT_TRANSLATE_NOOP("Messages", "Premature end of input file"),
+    QT_TRANSLATE_NOOP("Messages", "Not a JPEG file: starts with %1 %2"),
+    QT_TRANSLATE_NOOP("Messages", "Floating point division by zero"),
     QT_TRANSLATE_NOOP("Messages", "the picture is empty"),
     QT_TRANSLATE_NOOP("Messages", "the file holds no picture"),
     QT_TRANSLATE_NOOP("Messages", "the file ends before its picture does"),
@@ -106,8 +141,6 @@ const char* const kMessagePatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "My Looks cannot be read or added to: %1"),
     QT_TRANSLATE_NOOP("Messages", "No looks"),
     QT_TRANSLATE_NOOP("Messages", "Looks %1-%2 of %3"),
-    // A message about a file names it last.
-    QT_TRANSLATE_NOOP("Messages", "%1 \u2014 %2"),
 };
 
 }  // namespace
