@@ -378,6 +378,26 @@
         <source>both windows</source>
         <translation>beide Fenster</translation>
     </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>Zuschnittrahmen</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame left or right</source>
+        <translation>verschiebt den markierten Zuschnittrahmen nach links oder rechts</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame up or down</source>
+        <translation>verschiebt den markierten Zuschnittrahmen nach oben oder unten</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame narrower or wider</source>
+        <translation>macht den markierten Zuschnittrahmen schmaler oder breiter</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame shorter or taller</source>
+        <translation>macht den markierten Zuschnittrahmen niedriger oder höher</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -2629,6 +2649,10 @@ Die Änderungen vor dem Öffnen von %1 speichern?</translation>
     <message>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
     </message>
 </context>
 <context>

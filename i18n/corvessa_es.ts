@@ -378,6 +378,26 @@
         <source>both windows</source>
         <translation>ambas ventanas</translation>
     </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>Marco de recorte</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame left or right</source>
+        <translation>mueve el marco de recorte seleccionado a la izquierda o a la derecha</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame up or down</source>
+        <translation>mueve el marco de recorte seleccionado hacia arriba o hacia abajo</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame narrower or wider</source>
+        <translation>hace el marco de recorte seleccionado más estrecho o más ancho</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame shorter or taller</source>
+        <translation>hace el marco de recorte seleccionado más bajo o más alto</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -2627,6 +2647,10 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 píxeles</translation>
     </message>
 </context>
 <context>

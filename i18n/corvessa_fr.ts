@@ -378,6 +378,26 @@
         <source>both windows</source>
         <translation>les deux fenêtres</translation>
     </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>Cadre de recadrage</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame left or right</source>
+        <translation>déplace le cadre de recadrage sélectionné vers la gauche ou vers la droite</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame up or down</source>
+        <translation>déplace le cadre de recadrage sélectionné vers le haut ou vers le bas</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame narrower or wider</source>
+        <translation>rend le cadre de recadrage sélectionné plus étroit ou plus large</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame shorter or taller</source>
+        <translation>rend le cadre de recadrage sélectionné moins haut ou plus haut</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -2641,6 +2661,10 @@ seules) :
     <message>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
     </message>
 </context>
 <context>

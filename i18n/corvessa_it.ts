@@ -378,6 +378,26 @@
         <source>both windows</source>
         <translation>entrambe le finestre</translation>
     </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>Riquadro di ritaglio</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame left or right</source>
+        <translation>sposta il riquadro di ritaglio selezionato a sinistra o a destra</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame up or down</source>
+        <translation>sposta il riquadro di ritaglio selezionato in alto o in basso</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame narrower or wider</source>
+        <translation>rende il riquadro di ritaglio selezionato più stretto o più largo</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame shorter or taller</source>
+        <translation>rende il riquadro di ritaglio selezionato più basso o più alto</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -2627,6 +2647,10 @@ Salvarle prima di aprire %1?</translation>
     <message>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixel</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,26 @@
         <source>both windows</source>
         <translation>両方のウィンドウ</translation>
     </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>切り抜き枠</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame left or right</source>
+        <translation>選択中の切り抜き枠を左右に動かします</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame up or down</source>
+        <translation>選択中の切り抜き枠を上下に動かします</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame narrower or wider</source>
+        <translation>選択中の切り抜き枠の幅を狭く、または広くします</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame shorter or taller</source>
+        <translation>選択中の切り抜き枠の高さを低く、または高くします</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -2618,6 +2638,10 @@ Do you want to save them before opening %1?</source>
     <message>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 ピクセル</translation>
     </message>
 </context>
 <context>

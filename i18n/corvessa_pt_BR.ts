@@ -378,6 +378,26 @@
         <source>both windows</source>
         <translation>as duas janelas</translation>
     </message>
+    <message>
+        <source>Crop frame</source>
+        <translation>Área de recorte</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame left or right</source>
+        <translation>move a área de recorte selecionada para a esquerda ou para a direita</translation>
+    </message>
+    <message>
+        <source>moves the framed crop frame up or down</source>
+        <translation>move a área de recorte selecionada para cima ou para baixo</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame narrower or wider</source>
+        <translation>deixa a área de recorte selecionada mais estreita ou mais larga</translation>
+    </message>
+    <message>
+        <source>makes the framed crop frame shorter or taller</source>
+        <translation>deixa a área de recorte selecionada mais baixa ou mais alta</translation>
+    </message>
 </context>
 <context>
     <name>Adjustments</name>
@@ -2626,6 +2646,10 @@ Deseja salvá-las antes de abrir %1?</translation>
     <message>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,10 @@ TEST(ActionTable, OwnKeysAreFoundWithShiftAndTheKeypadButNotWithCtrl) {
         {ActionWindow::kMain, Qt::Key_Escape, Qt::NoModifier, std::nullopt, 0},
         {ActionWindow::kEditPanel, Qt::Key_Enter, Qt::KeypadModifier, Action::kAcceptEdit, 1},
         {ActionWindow::kEditPanel, Qt::Key_Space, Qt::NoModifier, std::nullopt, 0},
+        // Shift told apart where the table gives it.
+        {ActionWindow::kEditPanel, Qt::Key_Left, Qt::NoModifier, Action::kCropAlong, 0},
+        {ActionWindow::kEditPanel, Qt::Key_Left, Qt::ShiftModifier, Action::kCropWidth, 0},
+        {ActionWindow::kEditPanel, Qt::Key_Down, Qt::ShiftModifier | Qt::KeypadModifier, Action::kCropHeight, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(QKeySequence(row.key).toString().toStdString());

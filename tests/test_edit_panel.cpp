@@ -237,6 +237,43 @@ TEST_F(EditPanelTest, TheFrameIsDraggedByItsHandlesKeepingItsShapeAndShowingThir
     Settle(*form_);
 }
 
+// Cropping without a mouse: the framed crop frame moves by the arrows and
+// sizes by Shift and the arrows, a hundredth of the photo a press, within
+// the photo and keeping its shape.
+TEST_F(EditPanelTest, TheFramedCropFrameMovesAndSizesByTheArrowKeys) {
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    Open();
+    ChooseShape("1:1");
+    TCropFrame* frame = panel_->Frame();
+    frame->setFocus();
+    ASSERT_EQ(*frame->Frame(), (PixelRect{40, 0, 160, 160}));
+    struct Press {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        PixelRect after;
+    };
+    const Press presses[] = {
+        {Qt::Key_Right, Qt::NoModifier, {42, 0, 160, 160}},
+        {Qt::Key_Left, Qt::NoModifier, {40, 0, 160, 160}},
+        {Qt::Key_Up, Qt::NoModifier, {40, 0, 160, 160}},  // at the top already
+        // A side keeps the shape as a drag of it does: the other sides
+        // close in about the middle.
+        {Qt::Key_Left, Qt::ShiftModifier, {40, 1, 158, 158}},
+        {Qt::Key_Down, Qt::NoModifier, {40, 2, 158, 158}},
+        {Qt::Key_Up, Qt::ShiftModifier, {41, 2, 157, 157}},
+    };
+    for (const Press& press : presses) {
+        QTest::keyClick(frame, press.key, press.modifiers);
+        EXPECT_EQ(*frame->Frame(), press.after) << press.key << " " << press.modifiers;
+        ASSERT_TRUE(panel_->Edits().crop);
+        EXPECT_EQ(panel_->Edits().crop->x, press.after.x);
+        EXPECT_EQ(panel_->Edits().crop->width, press.after.width);
+    }
+    EXPECT_TRUE(frame->hasFocus());
+    Settle(*form_);
+}
+
 TEST_F(EditPanelTest, ApplyIsOneStepOfTheHistoryAndTheStripIsDrawnAgainFromTheEditedPhoto) {
     form_->CategoryClick(1);
     Settle(*form_);

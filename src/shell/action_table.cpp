@@ -69,6 +69,16 @@ constexpr ActionRow kRows[] = {
      QT_TRANSLATE_NOOP("ActionTable", "makes the edits your photo"), kOwnKey},
     {A::kCategoryStep, QT_TRANSLATE_NOOP("ActionTable", "Categories"), {Qt::Key_Up, Qt::Key_Down, kNone}, kOwnKey, kNot,
      QT_TRANSLATE_NOOP("ActionTable", "frames the category button above or below the one framed")},
+    {A::kCropAlong, QT_TRANSLATE_NOOP("ActionTable", "Crop frame"), {Qt::Key_Left, Qt::Key_Right, kNone}, kNot, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "moves the framed crop frame left or right"), kOwnKey},
+    {A::kCropAcross, QT_TRANSLATE_NOOP("ActionTable", "Crop frame"), {Qt::Key_Up, Qt::Key_Down, kNone}, kNot, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "moves the framed crop frame up or down"), kOwnKey},
+    {A::kCropWidth, QT_TRANSLATE_NOOP("ActionTable", "Crop frame"),
+     {Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Right, kNone}, kNot, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "makes the framed crop frame narrower or wider"), kOwnKey},
+    {A::kCropHeight, QT_TRANSLATE_NOOP("ActionTable", "Crop frame"),
+     {Qt::SHIFT | Qt::Key_Up, Qt::SHIFT | Qt::Key_Down, kNone}, kNot, kNot,
+     QT_TRANSLATE_NOOP("ActionTable", "makes the framed crop frame shorter or taller"), kOwnKey},
 };
 
 constexpr bool InTheOrderOfAction() {
@@ -77,7 +87,7 @@ constexpr bool InTheOrderOfAction() {
     return true;
 }
 static_assert(InTheOrderOfAction(), "a row out of place answers for another action");
-static_assert(std::size(kRows) == size_t(Action::kCategoryStep) + 1, "every action has its row");
+static_assert(std::size(kRows) == size_t(Action::kCropHeight) + 1, "every action has its row");
 
 Taken In(const ActionRow& row, ActionWindow which) {
     switch (which) {
@@ -115,9 +125,19 @@ QStringList KeyNames(const ActionRow& row) {
     return names;
 }
 
-// The modifiers a key is told apart by.
-Qt::KeyboardModifiers Telling(Qt::KeyboardModifiers modifiers) {
-    return modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+// The modifiers a key is told apart by: Shift only where the table gives
+// it (Shift and an arrow size the crop frame the arrow alone moves); else
+// a key wanting Shift on some keyboards (\) answers with it or without.
+Qt::KeyboardModifiers Telling(Qt::KeyboardModifiers modifiers, bool shift) {
+    return modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | (shift ? Qt::ShiftModifier : Qt::NoModifier));
+}
+
+std::optional<int> IndexOf(const QKeyEvent& event, const ActionRow& row, bool shift) {
+    for (size_t i = 0; i < row.keys.size(); ++i)
+        if (row.keys[i].key() != kNone && row.keys[i].key() == event.key() &&
+            Telling(row.keys[i].keyboardModifiers(), shift) == Telling(event.modifiers(), shift))
+            return int(i);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -163,17 +183,18 @@ void AddShortcuts(QWidget& window, ActionWindow which, QObject* context, const s
 
 std::optional<int> KeyIndexOf(const QKeyEvent& event, Action action) {
     const ActionRow& row = RowOf(action);
-    for (size_t i = 0; i < row.keys.size(); ++i)
-        if (row.keys[i].key() != kNone && row.keys[i].key() == event.key() &&
-            Telling(row.keys[i].keyboardModifiers()) == Telling(event.modifiers()))
-            return int(i);
-    return std::nullopt;
+    if (const std::optional<int> index = IndexOf(event, row, true)) return index;
+    return IndexOf(event, row, false);
 }
 
 std::optional<OwnKey> OwnKeyOf(const QKeyEvent& event, ActionWindow which) {
-    for (const ActionRow& row : kRows) {
-        if (In(row, which) != kOwnKey) continue;
-        if (const std::optional<int> index = KeyIndexOf(event, row.action)) return OwnKey{row.action, *index};
+    // A key as the table gives it, Shift told apart, before one that
+    // leaves Shift free.
+    for (const bool shift : {true, false}) {
+        for (const ActionRow& row : kRows) {
+            if (In(row, which) != kOwnKey) continue;
+            if (const std::optional<int> index = IndexOf(event, row, shift)) return OwnKey{row.action, *index};
+        }
     }
     return std::nullopt;
 }

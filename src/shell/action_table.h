@@ -41,6 +41,10 @@ enum class Action {
     kOpenThumbnail,
     kAcceptEdit,
     kCategoryStep,  // the first key steps up the category column, the second down
+    kCropAlong,     // the crop frame: the first key moves it left, the second right
+    kCropAcross,    // up, down
+    kCropWidth,     // narrower, wider
+    kCropHeight,    // shorter, taller
 };
 
 // The Edit panel lies in the main window, where the main window's

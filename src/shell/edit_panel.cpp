@@ -338,6 +338,18 @@ void TEditPanel::SetControlsEnabled(bool enabled) {
     frame_->setEnabled(enabled);
 }
 
+// The framed crop frame's keys: arrows move it, with Shift they size it.
+bool TEditPanel::NudgeFrame(const OwnKey& key) {
+    const int step = key.index == 0 ? -1 : 1;
+    switch (key.action) {
+    case Action::kCropAlong: frame_->Nudge(FrameHandle::kInside, step, 0); return true;
+    case Action::kCropAcross: frame_->Nudge(FrameHandle::kInside, 0, step); return true;
+    case Action::kCropWidth: frame_->Nudge(FrameHandle::kRight, step, 0); return true;
+    case Action::kCropHeight: frame_->Nudge(FrameHandle::kBottom, 0, step); return true;
+    default: return false;
+    }
+}
+
 bool TEditPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pane_.Area()) {
         if (event->type() == QEvent::Resize) Refit();
@@ -349,6 +361,7 @@ bool TEditPanel::eventFilter(QObject* watched, QEvent* event) {
             Accept();
             return true;
         }
+        if (key && watched == frame_) return NudgeFrame(*key);
     }
     return QObject::eventFilter(watched, event);
 }

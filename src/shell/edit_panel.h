@@ -34,6 +34,7 @@ class QWidget;
 
 namespace corvessa {
 
+struct OwnKey;
 class PhotoSession;
 class ShellDialogs;
 class TCropFrame;
@@ -118,6 +119,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool NudgeFrame(const OwnKey& key);
 
 private:
     void CreateControls(QWidget& window);

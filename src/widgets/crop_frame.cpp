@@ -55,10 +55,19 @@ void TCropFrame::SetPicture(int width, int height) {
 
 void TCropFrame::SetFrame(std::optional<PixelRect> frame, int ratioWidth, int ratioHeight) {
     frame_ = frame;
+    if (frame_) setAccessibleDescription(tr("%1 \u00d7 %2 pixels").arg(frame_->width).arg(frame_->height));
     ratioWidth_ = ratioWidth;
     ratioHeight_ = ratioHeight;
     if (!frame_) handle_ = FrameHandle::kNone;
     update();
+}
+
+void TCropFrame::Nudge(FrameHandle handle, int stepsX, int stepsY) {
+    if (!frame_ || width_ <= 0 || height_ <= 0) return;
+    const int dx = stepsX * std::max(1, width_ / 100), dy = stepsY * std::max(1, height_ / 100);
+    frame_ = DragFrame(*frame_, handle, dx, dy, width_, height_, ratioWidth_, ratioHeight_);
+    update();
+    emit FrameDragged(*frame_, true);
 }
 
 void TCropFrame::SetGrid(bool shown) {
@@ -147,6 +156,13 @@ void TCropFrame::PaintFrame(QPainter& painter, const PixelRect& frame) const {
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    // Framed for the keyboard: a second line just outside, in the
+    // desktop's highlight.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(r.adjusted(-2, -2, 2, 2));
+        painter.setPen(QPen(Qt::white, 1));
+    }
     painter.setBrush(Qt::white);
     for (const double x : {r.left(), r.center().x(), r.right()})
         for (const double y : {r.top(), r.center().y(), r.bottom()})

@@ -23,6 +23,10 @@ public:
     // The frame, or none; and the shape a drag keeps (0:0 for none).
     void SetFrame(std::optional<PixelRect> frame, int ratioWidth, int ratioHeight);
     std::optional<PixelRect> Frame() const { return frame_; }
+    // Moves `handle` of the frame by `stepsX` and `stepsY` hundredths of the
+    // photo's width and height (a pixel at least), as a drag would, and
+    // says so as a finished drag: the keyboard's way to crop.
+    void Nudge(FrameHandle handle, int stepsX, int stepsY);
     // Shows the grid of the straightening.
     void SetGrid(bool shown);
     bool Dragging() const { return handle_ != FrameHandle::kNone; }
